@@ -1,0 +1,205 @@
+#include "shared/plist/PlistFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <plist/plist.h>
+
+#include <cstdlib>
+#include <memory>
+
+namespace halvane {
+
+namespace {
+
+// A settings file is a few kilobytes; anything far larger is not one of ours.
+constexpr qsizetype kMaxFileSize = 16 * 1024 * 1024;
+// Deeper nesting than this is never a settings file, and would only exhaust the stack.
+constexpr int kMaxDepth = 64;
+
+// Seconds between the Unix epoch and the property-list epoch (2001-01-01 UTC).
+constexpr qint64 kPlistEpochOffset = 978307200;
+
+struct PlistDeleter {
+  void operator()(void* node) const { plist_free(static_cast<plist_t>(node)); }
+};
+using PlistPtr = std::unique_ptr<void, PlistDeleter>;
+
+QString takeString(char* s) {
+  QString result = s ? QString::fromUtf8(s) : QString();
+  std::free(s);
+  return result;
+}
+
+PlistValue fromNode(plist_t node, int depth) {
+  if (!node || depth > kMaxDepth) return {};
+  switch (plist_get_node_type(node)) {
+    case PLIST_BOOLEAN: {
+      uint8_t b = 0;
+      plist_get_bool_val(node, &b);
+      return PlistValue(b != 0);
+    }
+    case PLIST_UINT: {
+      uint64_t u = 0;
+      plist_get_uint_val(node, &u);
+      return PlistValue(qint64(u));  // negative integers are stored two's complement
+    }
+    case PLIST_REAL: {
+      double d = 0;
+      plist_get_real_val(node, &d);
+      return PlistValue(d);
+    }
+    case PLIST_STRING: {
+      char* s = nullptr;
+      plist_get_string_val(node, &s);
+      return PlistValue(takeString(s));
+    }
+    case PLIST_DATA: {
+      char* bytes = nullptr;
+      uint64_t length = 0;
+      plist_get_data_val(node, &bytes, &length);
+      QByteArray data(bytes, bytes ? qsizetype(length) : 0);
+      std::free(bytes);
+      return PlistValue(data);
+    }
+    case PLIST_DATE: {
+      int32_t sec = 0, usec = 0;
+      plist_get_date_val(node, &sec, &usec);
+      return PlistValue(QDateTime::fromMSecsSinceEpoch(
+          (qint64(sec) + kPlistEpochOffset) * 1000 + usec / 1000, Qt::UTC));
+    }
+    case PLIST_ARRAY: {
+      PlistValue array = PlistValue::array();
+      const uint32_t n = plist_array_get_size(node);
+      for (uint32_t i = 0; i < n; ++i) array.append(fromNode(plist_array_get_item(node, i), depth + 1));
+      return array;
+    }
+    case PLIST_DICT: {
+      PlistValue dict = PlistValue::dictionary();
+      plist_dict_iter it = nullptr;
+      plist_dict_new_iter(node, &it);
+      for (;;) {
+        char* key = nullptr;
+        plist_t item = nullptr;
+        plist_dict_next_item(node, it, &key, &item);
+        if (!item) {
+          std::free(key);
+          break;
+        }
+        dict.set(takeString(key), fromNode(item, depth + 1));
+      }
+      std::free(it);
+      return dict;
+    }
+    default:
+      return {};  // keys, UIDs and unknown node types carry nothing a setting can use
+  }
+}
+
+plist_t toNode(const PlistValue& value) {
+  switch (value.type()) {
+    case PlistValue::Type::Boolean: return plist_new_bool(value.toBool());
+    case PlistValue::Type::Integer: return plist_new_uint(uint64_t(value.toInteger()));
+    case PlistValue::Type::Real: return plist_new_real(value.doubleValue());
+    case PlistValue::Type::String: return plist_new_string(value.toString().toUtf8().constData());
+    case PlistValue::Type::Data: {
+      const QByteArray d = value.toData();
+      return plist_new_data(d.constData(), uint64_t(d.size()));
+    }
+    case PlistValue::Type::Date: {
+      const qint64 ms = value.toDate().toMSecsSinceEpoch() - kPlistEpochOffset * 1000;
+      return plist_new_date(int32_t(ms / 1000), int32_t((ms % 1000) * 1000));
+    }
+    case PlistValue::Type::Array: {
+      plist_t array = plist_new_array();
+      for (const PlistValue& item : *value.arrayItems())
+        if (plist_t child = toNode(item)) plist_array_append_item(array, child);
+      return array;
+    }
+    case PlistValue::Type::Dictionary: {
+      plist_t dict = plist_new_dict();
+      for (const auto& [key, item] : *value.dictionaryItems())
+        if (plist_t child = toNode(item)) plist_dict_set_item(dict, key.toUtf8().constData(), child);
+      return dict;
+    }
+    case PlistValue::Type::None: break;
+  }
+  return nullptr;  // a None value is simply left out
+}
+
+// Rough nesting depth of an XML property list, without parsing it.
+bool xmlNestingWithinLimit(const QByteArray& bytes) {
+  int depth = 0;
+  for (qsizetype i = 0; i + 1 < bytes.size(); ++i) {
+    if (bytes[i] != '<') continue;
+    const bool closing = bytes[i + 1] == '/';
+    const qsizetype name = i + (closing ? 2 : 1);
+    const bool container = bytes.mid(name, 4) == "dict" || bytes.mid(name, 5) == "array";
+    if (!container) continue;
+    // An empty element such as <dict/> opens nothing.
+    const qsizetype end = bytes.indexOf('>', name);
+    if (end > 0 && bytes[end - 1] == '/') continue;
+    depth += closing ? -1 : 1;
+    if (depth > kMaxDepth) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+PlistValue parsePlist(const QByteArray& bytes) {
+  if (bytes.isEmpty() || bytes.size() > kMaxFileSize) return {};
+  plist_t root = nullptr;
+  if (plist_is_binary(bytes.constData(), uint32_t(bytes.size()))) {
+    plist_from_bin(bytes.constData(), uint32_t(bytes.size()), &root);
+  } else {
+    if (!xmlNestingWithinLimit(bytes)) return {};
+    plist_from_xml(bytes.constData(), uint32_t(bytes.size()), &root);
+  }
+  PlistPtr owner(root);
+  return fromNode(root, 0);
+}
+
+PlistValue readPlistFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  if (file.size() > kMaxFileSize) return {};
+  return parsePlist(file.readAll());
+}
+
+QByteArray toXmlPlist(const PlistValue& root) {
+  PlistPtr node(toNode(root));
+  if (!node) return {};
+  char* xml = nullptr;
+  uint32_t length = 0;
+  plist_to_xml(static_cast<plist_t>(node.get()), &xml, &length);
+  QByteArray result(xml, xml ? qsizetype(length) : 0);
+  plist_to_xml_free(xml);
+  return result;
+}
+
+bool writePlistFileAtomically(const QString& path, const PlistValue& root, QString* error) {
+  auto fail = [error](const QString& why) {
+    if (error) *error = why;
+    return false;
+  };
+  const QByteArray xml = toXmlPlist(root);
+  if (xml.isEmpty()) return fail(QStringLiteral("nothing to write"));
+
+  const QFileInfo existing(path);
+  const bool keepPermissions = existing.exists();
+  const QFileDevice::Permissions permissions = existing.permissions();
+
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
+  if (file.write(xml) != xml.size()) {
+    file.cancelWriting();
+    return fail(file.errorString());
+  }
+  if (keepPermissions) file.setPermissions(permissions);
+  if (!file.commit()) return fail(file.errorString());
+  return true;
+}
+
+}  // namespace halvane

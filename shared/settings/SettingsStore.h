@@ -1,0 +1,40 @@
+#pragma once
+
+#include "shared/plist/PlistValue.h"
+
+#include <QString>
+
+namespace halvane {
+
+class SystemLog;
+
+namespace settings {
+
+// The application domain both programs share; it names the settings file.
+inline constexpr char kApplicationDomain[] = "com.halvane.keyboard";
+
+// $HOME/Library/Preferences/com.halvane.keyboard.plist
+QString settingsPath();
+// The same path as the messages show it, with the home folder as "~".
+QString displayPath();
+
+// Which program is loading: each has its own messages.
+enum class Reader { Pane, Helper };
+
+// Reads the settings file at path. When nothing usable is there, creates it from the defaults
+// resource at defaultsPath and reads it again. A file that exists but cannot be read is first
+// moved aside (same folder, ".unreadable-<time>" appended) so the user's data is not lost.
+// Returns the root dictionary, or a None value when no settings could be had; the messages of
+// each reader go to log.
+PlistValue loadOrCreate(Reader reader, const QString& defaultsPath, SystemLog& log,
+                        const QString& path = settingsPath());
+
+// Reads the settings file: its root dictionary, or None when missing or not a dictionary.
+PlistValue read(const QString& path = settingsPath());
+
+// Writes the whole tree atomically (creating the folder when needed). False when it failed; the
+// old file is then left as it was.
+bool write(const PlistValue& tree, const QString& path = settingsPath());
+
+}  // namespace settings
+}  // namespace halvane
