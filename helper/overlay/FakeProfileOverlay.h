@@ -1,0 +1,27 @@
+#pragma once
+
+#include "helper/overlay/ProfileOverlay.h"
+
+#include <QStringList>
+
+namespace halvane {
+
+// Records the names shown and the hide requests.
+class FakeProfileOverlay : public ProfileOverlay {
+ public:
+  void displayProfileName(const QString& name) override {
+    shown.append(name);
+    visible = true;
+  }
+  void hideProfileName() override {
+    ++hides;
+    visible = false;
+  }
+  bool profileNameVisible() const override { return visible; }
+
+  QStringList shown;
+  int hides = 0;
+  bool visible = false;
+};
+
+}  // namespace halvane

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace halvane {
+
+// The on-screen profile name, as the controller drives it: shown with a fade-in on a switch,
+// faded out by the controller's idle check once fully visible.
+class ProfileOverlay {
+ public:
+  virtual ~ProfileOverlay() = default;
+  // Shows name and starts fading in; a null name makes the window fade out instead.
+  virtual void displayProfileName(const QString& name) = 0;
+  virtual void hideProfileName() = 0;
+  // True while the overlay is at full strength.
+  virtual bool profileNameVisible() const = 0;
+};
+
+}  // namespace halvane
