@@ -1,0 +1,161 @@
+#include "shared/plist/PlistFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+
+using halvane::PlistValue;
+
+namespace {
+
+const QString kData = QStringLiteral(HALVANE_SOURCE_DIR "/tests/shared/data/");
+
+QByteArray bytesOf(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+}
+
+TEST(PlistFile, XmlAndBinaryFilesReadToTheSameTree) {
+  const PlistValue xml = halvane::readPlistFile(kData + "sample.plist");
+  const PlistValue binary = halvane::readPlistFile(kData + "sample.bplist");
+  ASSERT_TRUE(xml.isDictionary());
+  EXPECT_EQ(xml, binary);
+
+  EXPECT_EQ(xml["Name"].toString(), QString::fromUtf8("Grüße ⌘ profile"));
+  EXPECT_EQ(xml["Negative"].intValue(), -1);
+  EXPECT_EQ(xml["Big"].toInteger(), qint64(1) << 40);
+  EXPECT_EQ(xml["Ratio"].doubleValue(), 0.25);
+  EXPECT_TRUE(xml["Enabled"].toBool());
+  EXPECT_EQ(xml["Disabled"].type(), PlistValue::Type::Boolean);
+  EXPECT_EQ(xml["Blob"].toData(), QByteArray("\x00\x01\xfe\xff", 4));
+  EXPECT_EQ(xml["When"].toDate(), QDateTime(QDate(2026, 12, 7), QTime(10, 30), Qt::UTC));
+  EXPECT_EQ(xml["List"].at(2).at(1)["deep"].toString(), "yes");
+  EXPECT_EQ(xml["List"].at(3).count(), 0);
+}
+
+TEST(PlistFile, WrittenXmlReadsBackEqual) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("out.plist");
+  const PlistValue original = halvane::readPlistFile(kData + "sample.bplist");
+  ASSERT_TRUE(halvane::writePlistFileAtomically(path, original));
+  EXPECT_TRUE(bytesOf(path).startsWith("<?xml"));
+  EXPECT_EQ(halvane::readPlistFile(path), original);
+}
+
+TEST(PlistFile, NoneValuesAreLeftOutOfWrittenFiles) {
+  QTemporaryDir dir;
+  PlistValue root = PlistValue::dictionary();
+  root.set("kept", 1);
+  root.set("gone", PlistValue());
+  ASSERT_TRUE(halvane::writePlistFileAtomically(dir.filePath("a.plist"), root));
+  const PlistValue back = halvane::readPlistFile(dir.filePath("a.plist"));
+  EXPECT_EQ(back.keys(), QStringList{"kept"});
+}
+
+TEST(PlistFile, WriteKeepsTheOldPermissionBits) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("p.plist");
+  writeBytes(path, "old");
+  ASSERT_EQ(chmod(QFile::encodeName(path).constData(), 0600), 0);
+  PlistValue root = PlistValue::dictionary();
+  root.set("k", "v");
+  ASSERT_TRUE(halvane::writePlistFileAtomically(path, root));
+  struct stat st {};
+  ASSERT_EQ(stat(QFile::encodeName(path).constData(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+// Runs a write in a child process whose file size limit makes every write fail.
+bool writeFailsUnderSizeLimit(const QString& path, const PlistValue& tree) {
+  const pid_t pid = fork();
+  if (pid == 0) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{64, 64};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    _exit(halvane::writePlistFileAtomically(path, tree) ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 1;
+}
+
+TEST(PlistFile, FailedWriteLeavesTheOldFileIntact) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("settings.plist");
+  writeBytes(path, "previous content");
+  const PlistValue big = halvane::readPlistFile(QStringLiteral(HALVANE_SOURCE_DIR "/shared/defaults.plist"));
+  ASSERT_TRUE(big.isDictionary());
+
+  EXPECT_TRUE(writeFailsUnderSizeLimit(path, big));
+  EXPECT_EQ(bytesOf(path), "previous content");
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"settings.plist"})
+      << "no temporary file may be left behind";
+}
+
+TEST(PlistFile, WriteIntoAMissingFolderFailsCleanly) {
+  QTemporaryDir dir;
+  QString error;
+  EXPECT_FALSE(halvane::writePlistFileAtomically(dir.filePath("no/such/folder/x.plist"),
+                                                 PlistValue::dictionary(), &error));
+  EXPECT_FALSE(error.isEmpty());
+}
+
+// Malformed files: each must read without a crash, as nothing or as what it holds.
+TEST(PlistFile, MalformedInputReadsAsNothing) {
+  const QByteArray defaults = bytesOf(QStringLiteral(HALVANE_SOURCE_DIR "/shared/defaults.plist"));
+  const QByteArray binary = bytesOf(kData + "sample.bplist");
+  const QList<QByteArray> inputs = {
+      QByteArray(),
+      "garbage",
+      QByteArray(1000, '\xff'),
+      defaults.left(defaults.size() / 2),  // truncated XML
+      binary.left(binary.size() - 20),     // truncated binary: its trailer is gone
+      QByteArray("bplist00") + QByteArray(40, '\0'),
+      "<?xml version=\"1.0\"?><plist><dict><key>a</key></dict></plist>",
+      "<plist><integer>99999999999999999999999999</integer></plist>",
+      "<plist><date>not a date</date></plist>",
+      "<plist><data>!!!not base64***</data></plist>",
+      QByteArray("<plist>") + QByteArray(100000, '<') + "</plist>",
+  };
+  for (const QByteArray& input : inputs) {
+    const PlistValue v = halvane::parsePlist(input);
+    if (v.isDictionary()) {
+      v.keys();
+      v["a"].toString();
+    }
+  }
+  // Nesting far past any settings file is refused rather than recursed into.
+  QByteArray deep = "<plist>";
+  for (int i = 0; i < 5000; ++i) deep += "<array>";
+  for (int i = 0; i < 5000; ++i) deep += "</array>";
+  deep += "</plist>";
+  EXPECT_TRUE(halvane::parsePlist(deep).isNone());
+  EXPECT_TRUE(halvane::parsePlist("garbage").isNone());
+  EXPECT_TRUE(halvane::parsePlist(defaults.left(defaults.size() / 2)).isNone());
+}
+
+TEST(PlistFile, HugeStringsSurvive) {
+  const QString huge(200000, u'x');
+  QTemporaryDir dir;
+  PlistValue root = PlistValue::dictionary();
+  root.set("Name", huge);
+  ASSERT_TRUE(halvane::writePlistFileAtomically(dir.filePath("h.plist"), root));
+  EXPECT_EQ(halvane::readPlistFile(dir.filePath("h.plist"))["Name"].toString(), huge);
+}
+
+}  // namespace
