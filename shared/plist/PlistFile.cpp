@@ -1,5 +1,8 @@
 #include "shared/plist/PlistFile.h"
 
+#include "shared/plist/BinaryPlistCheck.h"
+#include "shared/plist/PlistXmlReader.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -17,6 +20,8 @@ namespace {
 constexpr qsizetype kMaxFileSize = 16 * 1024 * 1024;
 // Deeper nesting than this is never a settings file, and would only exhaust the stack.
 constexpr int kMaxDepth = 64;
+// A binary file can share one object many times over; expanded, no settings file comes near.
+constexpr qint64 kMaxNodes = 1 << 20;
 
 // Seconds between the Unix epoch and the property-list epoch (2001-01-01 UTC).
 constexpr qint64 kPlistEpochOffset = 978307200;
@@ -128,35 +133,15 @@ plist_t toNode(const PlistValue& value) {
   return nullptr;  // a None value is simply left out
 }
 
-// Rough nesting depth of an XML property list, without parsing it.
-bool xmlNestingWithinLimit(const QByteArray& bytes) {
-  int depth = 0;
-  for (qsizetype i = 0; i + 1 < bytes.size(); ++i) {
-    if (bytes[i] != '<') continue;
-    const bool closing = bytes[i + 1] == '/';
-    const qsizetype name = i + (closing ? 2 : 1);
-    const bool container = bytes.mid(name, 4) == "dict" || bytes.mid(name, 5) == "array";
-    if (!container) continue;
-    // An empty element such as <dict/> opens nothing.
-    const qsizetype end = bytes.indexOf('>', name);
-    if (end > 0 && bytes[end - 1] == '/') continue;
-    depth += closing ? -1 : 1;
-    if (depth > kMaxDepth) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 PlistValue parsePlist(const QByteArray& bytes) {
   if (bytes.isEmpty() || bytes.size() > kMaxFileSize) return {};
+  if (!bytes.startsWith("bplist")) return readXmlPlist(bytes, kMaxDepth);
+  // The binary parser trusts its input; only a structurally sound file reaches it.
+  if (!isSaneBinaryPlist(bytes, kMaxDepth, kMaxNodes)) return {};
   plist_t root = nullptr;
-  if (plist_is_binary(bytes.constData(), uint32_t(bytes.size()))) {
-    plist_from_bin(bytes.constData(), uint32_t(bytes.size()), &root);
-  } else {
-    if (!xmlNestingWithinLimit(bytes)) return {};
-    plist_from_xml(bytes.constData(), uint32_t(bytes.size()), &root);
-  }
+  plist_from_bin(bytes.constData(), uint32_t(bytes.size()), &root);
   PlistPtr owner(root);
   return fromNode(root, 0);
 }

@@ -11,6 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <csignal>
 
 using halvane::PlistValue;
@@ -147,6 +148,69 @@ TEST(PlistFile, MalformedInputReadsAsNothing) {
   EXPECT_TRUE(halvane::parsePlist(deep).isNone());
   EXPECT_TRUE(halvane::parsePlist("garbage").isNone());
   EXPECT_TRUE(halvane::parsePlist(defaults.left(defaults.size() / 2)).isNone());
+}
+
+QByteArray binaryPlist(const QByteArray& objects, const QByteArray& offsets, quint64 count) {
+  auto be64 = [](quint64 v) {
+    QByteArray b(8, 0);
+    for (int i = 7; i >= 0; --i, v >>= 8) b[i] = char(v & 0xff);
+    return b;
+  };
+  const quint64 tableAt = 8 + quint64(objects.size());
+  return "bplist00" + objects + offsets + QByteArray(6, 0) + QByteArray("\x01\x01", 2) +
+         be64(count) + be64(0) + be64(tableAt);
+}
+
+TEST(PlistFile, UnsoundBinaryFilesNeverReachTheParser) {
+  // A string holding a NUL character, found by fuzzing: the parser would abort on it.
+  EXPECT_TRUE(halvane::readPlistFile(kData + "nul-in-string.bplist").isNone());
+  EXPECT_TRUE(halvane::parsePlist(binaryPlist(QByteArray("\x53" "a\0c", 4), "\x08", 1)).isNone());
+  EXPECT_TRUE(halvane::parsePlist(binaryPlist(QByteArray("\x61\x00\x00", 3), "\x08", 1)).isNone());
+  // A dictionary whose key is a number.
+  EXPECT_TRUE(halvane::parsePlist(binaryPlist(QByteArray("\xd1\x01\x01\x10\x05", 5),
+                                              QByteArray("\x08\x0b", 2), 2)).isNone());
+  // An array that contains itself.
+  EXPECT_TRUE(halvane::parsePlist(binaryPlist(QByteArray("\xa1\x00", 2), "\x08", 1)).isNone());
+  // A reference past the last object.
+  EXPECT_TRUE(halvane::parsePlist(binaryPlist(QByteArray("\xa1\x05", 2), "\x08", 1)).isNone());
+  // A string longer than the file.
+  EXPECT_TRUE(halvane::parsePlist(binaryPlist(QByteArray("\x5f\x10\x7f" "abc", 6), "\x08", 1)).isNone());
+  // Two arrays, each listing the other twice, expanded 64 levels deep: refused, not expanded.
+  EXPECT_TRUE(halvane::parsePlist(binaryPlist(QByteArray("\xa2\x01\x01\xa2\x00\x00", 6),
+                                              QByteArray("\x08\x0b", 2), 2)).isNone());
+  // The same shapes made sound are read.
+  const PlistValue ok = halvane::parsePlist(binaryPlist(QByteArray("\xa1\x01\x53" "abc", 6),
+                                                        QByteArray("\x08\x0a", 2), 2));
+  ASSERT_TRUE(ok.isArray());
+  EXPECT_EQ(ok.at(0).toString(), "abc");
+}
+
+TEST(PlistFile, XmlDetails) {
+  const PlistValue v = halvane::parsePlist(
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+      "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n<plist version=\"1.0\"><dict>"
+      "<key>a&amp;b</key><string>x &lt; y</string><key>empty</key><string/>"
+      "<key>hex</key><integer>0x1F</integer><key>huge</key><integer>18446744073709551615</integer>"
+      "<key>data</key><data>\n  AAEC\n  /w==\n</data><key>inf</key><real>-infinity</real>"
+      "<key>d</key><dict/><key>a</key><array/></dict></plist>");
+  ASSERT_TRUE(v.isDictionary());
+  EXPECT_EQ(v["a&b"].toString(), "x < y");
+  EXPECT_EQ(v["empty"], PlistValue(""));
+  EXPECT_EQ(v["hex"].intValue(), 31);
+  EXPECT_EQ(v["huge"].intValue(), -1);
+  EXPECT_EQ(v["data"].toData(), QByteArray("\x00\x01\x02\xff", 4));
+  EXPECT_TRUE(std::isinf(v["inf"].doubleValue()));
+  EXPECT_TRUE(v["d"].isDictionary());
+  EXPECT_TRUE(v["a"].isArray());
+
+  for (const char* bad : {"<plist><dict><key>a</key></dict></plist>",          // key without value
+                          "<plist><dict><string>a</string></dict></plist>",    // value without key
+                          "<plist><integer>12x</integer></plist>",
+                          "<plist><unknown/></plist>",
+                          "<plist><string>a</string><string>b</string></plist>",
+                          "<plist><dict></plist>",
+                          "<plist><true>yes</true></plist>"})
+    EXPECT_TRUE(halvane::parsePlist(bad).isNone()) << bad;
 }
 
 TEST(PlistFile, HugeStringsSurvive) {
