@@ -1,0 +1,66 @@
+#include "tests/control/PrivateBus.h"
+
+#include <QCoreApplication>
+#include <QTest>
+
+#include <memory>
+
+#include <gtest/gtest.h>
+
+namespace halvane::test {
+
+namespace {
+
+// One application object for the whole test program, made before the first test.
+class ApplicationEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override { app_ = std::make_unique<QCoreApplication>(argc_, argv_); }
+  void TearDown() override { app_.reset(); }
+
+ private:
+  int argc_ = 1;
+  char name_[16] = "control_tests";
+  char* argv_[2] = {name_, nullptr};
+  std::unique_ptr<QCoreApplication> app_;
+};
+
+[[maybe_unused]] ::testing::Environment* const kApplication =
+    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+
+}  // namespace
+
+PrivateBus::PrivateBus() {
+  daemon_.start(QStringLiteral("dbus-daemon"),
+                {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                 QStringLiteral("--print-address=1")});
+  if (!daemon_.waitForStarted(5000)) return;
+  while (!daemon_.canReadLine() && daemon_.waitForReadyRead(5000)) {
+  }
+  address_ = QString::fromUtf8(daemon_.readLine()).trimmed();
+}
+
+PrivateBus::~PrivateBus() {
+  for (const QString& name : connections_) QDBusConnection::disconnectFromBus(name);
+  if (daemon_.state() != QProcess::NotRunning) {
+    daemon_.terminate();
+    if (!daemon_.waitForFinished(5000)) daemon_.kill();
+    daemon_.waitForFinished(5000);
+  }
+}
+
+QDBusConnection PrivateBus::connect(const QString& name) {
+  connections_.append(name);
+  return QDBusConnection::connectToBus(address_, name);
+}
+
+QProcessEnvironment PrivateBus::environment() const {
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address_);
+  return env;
+}
+
+bool waitUntil(const std::function<bool()>& done, int timeoutMs) {
+  return QTest::qWaitFor(done, timeoutMs);
+}
+
+}  // namespace halvane::test
