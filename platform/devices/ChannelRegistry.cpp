@@ -77,6 +77,12 @@ ServiceId ChannelRegistry::attach(Service service, int fd) {
 void ChannelRegistry::end(ServiceId id) {
   auto it = services_.find(id);
   if (it == services_.end()) return;
+  if (it->second.channel) {
+    it->second.channel->drain();
+    // A report handler may have let go of the service meanwhile.
+    it = services_.find(id);
+    if (it == services_.end()) return;
+  }
   const MatchingCriteria properties = it->second.properties;
   services_.erase(it);
   QMetaObject::invokeMethod(

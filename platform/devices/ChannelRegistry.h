@@ -55,7 +55,8 @@ class ChannelRegistry : public QObject, public HIDDeviceSource {
   // Records a new service and calls the first-match handlers that ask for its properties.
   // A connected descriptor (fd >= 0) becomes the service's channel at once.
   ServiceId attach(Service service, int fd = -1);
-  // Forgets the service at once; its termination handlers run from the loop.
+  // Delivers the reports still queued, then forgets the service; its termination handlers run
+  // from the loop.
   void end(ServiceId id);
   // A reading channel on fd whose end ends the service (from the loop).
   std::unique_ptr<ReportChannel> makeChannel(ServiceId id, int fd);

@@ -14,7 +14,7 @@ ReportChannel::ReportChannel(int fd, std::function<void()> gone)
       notifier_(std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read)),
       gone_(std::move(gone)),
       alive_(std::make_shared<bool>(true)) {
-  QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { readReport(); });
+  QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { readable(); });
 }
 
 ReportChannel::~ReportChannel() {
@@ -49,26 +49,42 @@ bool ReportChannel::ended() const {
   return ::ioctl(fd_, FIONREAD, &queued) != 0 || queued == 0;
 }
 
-void ReportChannel::readReport() {
+void ReportChannel::readable() {
+  if (readReport() != Read::Ended) return;
+  notifier_->setEnabled(false);
+  if (gone_) gone_();
+}
+
+void ReportChannel::drain() {
+  // Bounded: a hidraw node queues at most 64 reports; a peer that keeps sending is cut off.
+  constexpr int kMaxDrained = 64;
+  const std::shared_ptr<bool> alive = alive_;
+  for (int i = 0; i < kMaxDrained && *alive; ++i) {
+    const Read read = readReport();
+    if (read == Read::Nothing || read == Read::Ended) return;
+  }
+}
+
+ReportChannel::Read ReportChannel::readReport() {
   const bool delivering = handler_ && buffer_ && size_ > 0;
   std::uint8_t* target = delivering ? buffer_ : discard_.data();
   const std::size_t capacity = delivering ? size_ : discard_.size();
   const ssize_t n = ::read(fd_, target, capacity);
-  if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) return;
-  // ENODEV, EIO (an unplugged hidraw node), ECONNRESET and the like: the device is gone. Any
-  // other error would repeat on every wake-up, so it ends the device too.
-  if (n < 0 || (n == 0 && ended())) {
-    notifier_->setEnabled(false);
-    if (gone_) gone_();
-    return;
-  }
-  if (!delivering) return;
+  if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return Read::Nothing;
+  // A peer that closed with our settings unread leaves ECONNRESET, reported once and ahead of
+  // the reports it sent before closing: read on, its end comes after them.
+  if (n < 0 && (errno == EINTR || errno == ECONNRESET)) return Read::Again;
+  // ENODEV, EIO (an unplugged hidraw node) and the like: the device is gone. Any other error
+  // would repeat on every wake-up, so it ends the device too.
+  if (n < 0 || (n == 0 && ended())) return Read::Ended;
+  if (!delivering) return Read::Report;
   // The handler may release this channel: keep what is needed on the stack.
   const HIDDevice::ReportHandler handler = handler_;
   const std::shared_ptr<bool> alive = alive_;
   dispatching_ = true;
   handler(kIOReturnSuccess, quint32(n));
   if (*alive) dispatching_ = false;
+  return Read::Report;
 }
 
 }  // namespace halvane

@@ -28,9 +28,14 @@ class ReportChannel {
   // Each later report: at most size bytes written to buffer, then handler(kIOReturnSuccess, n).
   void setReportHandler(std::uint8_t* buffer, quint32 size, HIDDevice::ReportHandler handler);
   void clearReportHandler();
+  // Delivers the reports still queued, as far as they go; called when the service is about to
+  // end for another reason (its file or node went away), so the last key changes are not lost.
+  void drain();
 
  private:
-  void readReport();
+  enum class Read { Report, Nothing, Again, Ended };
+  void readable();
+  Read readReport();
   bool ended() const;
 
   int fd_;
