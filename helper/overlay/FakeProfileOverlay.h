@@ -18,9 +18,11 @@ class FakeProfileOverlay : public ProfileOverlay {
     visible = false;
   }
   bool profileNameVisible() const override { return visible; }
+  void placeOnMainScreen() override { ++placements; }
 
   QStringList shown;
   int hides = 0;
+  int placements = 0;
   bool visible = false;
 };
 

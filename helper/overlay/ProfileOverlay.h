@@ -14,6 +14,9 @@ class ProfileOverlay {
   virtual void hideProfileName() = 0;
   // True while the overlay is at full strength.
   virtual bool profileNameVisible() const = 0;
+  // Puts the overlay at the bottom-right of the main screen's visible area; from then on it
+  // stays on screen, shown and hidden only by its fading.
+  virtual void placeOnMainScreen() {}
 };
 
 }  // namespace halvane
