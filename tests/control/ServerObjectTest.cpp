@@ -94,8 +94,8 @@ TEST_F(ServerObjectTest, NameTakenMeansRunningWithoutServerAfterOneLogLine) {
   first.currentProfile = 1;
   second.currentProfile = 2;
   QDBusConnection helper1 = bus.connect(QStringLiteral("helper1"));
-  DBusServerObject holder(log, helper1);
-  ASSERT_TRUE(holder.registerServer(first));
+  auto holder = std::make_unique<DBusServerObject>(log, helper1);
+  ASSERT_TRUE(holder->registerServer(first));
 
   FakeSystemLog secondLog;
   QDBusConnection helper2 = bus.connect(QStringLiteral("helper2"));
@@ -114,6 +114,12 @@ TEST_F(ServerObjectTest, NameTakenMeansRunningWithoutServerAfterOneLogLine) {
   EXPECT_EQ(await(proxy.getCurrentProfile()).value(), 1);
   EXPECT_TRUE(second.calls.isEmpty());
   EXPECT_EQ(pane.interface()->serviceOwner(kService).value(), helper1.baseService());
+
+  // The refused request was not left waiting in a queue: when the holder lets go, the name
+  // does not pass to the second helper's connection.
+  holder.reset();
+  EXPECT_TRUE(waitUntil([&] { return !nameOwned(pane); }));
+  EXPECT_NE(pane.interface()->serviceOwner(kService).value(), helper2.baseService());
 }
 
 TEST_F(ServerObjectTest, NameIsReleasedWhenTheServerObjectGoesAway) {
