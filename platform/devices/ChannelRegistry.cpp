@@ -6,8 +6,8 @@
 
 namespace halvane {
 
-// A device interface: a handle on one service of the registry; it never outlives its use of
-// the registry (a registry destroyed first leaves it failing with ENODEV).
+// A device interface: a handle on one service of the registry. Should the registry go first,
+// its calls fail with ENODEV.
 class ChannelRegistry::Device : public HIDDevice {
  public:
   Device(ChannelRegistry* registry, ServiceId id) : registry_(registry), id_(id) {}

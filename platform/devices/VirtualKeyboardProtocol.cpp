@@ -159,8 +159,8 @@ ListeningInterface listenInterface(const QString& path) {
   const QFileInfo info(path);
   static int counter = 0;
   const QString hidden = info.path() + QStringLiteral("/.%1-%2.tmp").arg(::getpid()).arg(++counter);
-  sockaddr_un address;
-  if (!socketAddress(path, &address) || !socketAddress(hidden, &address)) {
+  sockaddr_un finalAddress, hiddenAddress;
+  if (!socketAddress(path, &finalAddress) || !socketAddress(hidden, &hiddenAddress)) {
     result.error = QStringLiteral("%1: the path is too long for a socket").arg(path);
     return result;
   }
@@ -179,7 +179,7 @@ ListeningInterface listenInterface(const QString& path) {
   }
   ::unlink(hiddenName.constData());
   struct stat st {};
-  if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+  if (::bind(fd, reinterpret_cast<const sockaddr*>(&hiddenAddress), sizeof hiddenAddress) != 0 ||
       ::listen(fd, 8) != 0 || ::rename(hiddenName.constData(), finalName.constData()) != 0 ||
       ::lstat(finalName.constData(), &st) != 0) {
     result.error = QStringLiteral("%1: %2").arg(path, errnoText(errno));

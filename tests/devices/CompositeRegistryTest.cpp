@@ -11,10 +11,7 @@
 namespace halvane {
 namespace {
 
-using test::kKeyboardInterface;
-using test::Notifications;
-using test::OpenedDevice;
-using test::waitFor;
+using namespace test;
 
 class NoHidraw : public HidrawDiscovery {
  public:

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -32,16 +33,6 @@ bool waitFor(Condition condition, int timeoutMs = 5000) {
 }
 
 inline int openDescriptorCount() { return int(QDir(QStringLiteral("/proc/self/fd")).count()); }
-
-// Every first match and termination for the criteria it watches, in order.
-struct Notifications {
-  std::vector<ServiceId> matched;
-  std::vector<ServiceId> terminated;
-  void watch(HIDDeviceRegistry& registry, const MatchingCriteria& criteria) {
-    registry.addFirstMatchNotification(criteria, [this](ServiceId id) { matched.push_back(id); });
-    registry.addTerminationNotification(criteria, [this](ServiceId id) { terminated.push_back(id); });
-  }
-};
 
 // A device interface opened the way the controller opens one: a 32-byte report area inside a
 // larger buffer whose tail must never be written.
@@ -73,6 +64,22 @@ struct OpenedDevice {
       if (buffer[i] != kGuard) return false;
     return true;
   }
+};
+
+// Every first match and termination for the criteria it watches, in order; with open, each
+// matched service is also opened as the controller would.
+struct Notifications {
+  std::vector<ServiceId> matched;
+  std::vector<ServiceId> terminated;
+  std::map<ServiceId, OpenedDevice> devices;
+  void watch(HIDDeviceRegistry& registry, const MatchingCriteria& criteria, bool open = false) {
+    registry.addFirstMatchNotification(criteria, [this, &registry, open](ServiceId id) {
+      matched.push_back(id);
+      if (open) devices[id].open(registry, id);
+    });
+    registry.addTerminationNotification(criteria, [this](ServiceId id) { terminated.push_back(id); });
+  }
+  OpenedDevice& first() { return devices[matched.at(0)]; }
 };
 
 }  // namespace halvane::test

@@ -14,11 +14,7 @@
 namespace halvane {
 namespace {
 
-using test::kConsumerInterface;
-using test::kKeyboardInterface;
-using test::Notifications;
-using test::OpenedDevice;
-using test::waitFor;
+using namespace test;
 using Bytes = std::vector<std::uint8_t>;
 
 // Hands the registry a scripted set of nodes; the test plays the udev monitor.
@@ -83,20 +79,23 @@ HidrawDiscovery::Node node(const QString& syspath, const QString& devnode,
 class HidrawRegistryTest : public ::testing::Test {
  protected:
   void SetUp() override { test::ensureApplication(); }
-  std::unique_ptr<UdevHidrawRegistry> makeRegistry() {
-    return std::make_unique<UdevHidrawRegistry>(std::make_unique<ScriptedDiscovery>(script));
+  // A registry finding nodes at its start; a watches the keyboard interface.
+  void startRegistry(std::vector<HidrawDiscovery::Node> present) {
+    script->present = std::move(present);
+    registry = std::make_unique<UdevHidrawRegistry>(std::make_unique<ScriptedDiscovery>(script));
+    a.watch(*registry, kKeyboardInterface);
   }
   std::shared_ptr<Script> script = std::make_shared<Script>();
+  std::unique_ptr<UdevHidrawRegistry> registry;
+  Notifications a;
 };
 
 TEST_F(HidrawRegistryTest, NodesPresentAtStartMatchByTheirProperties) {
-  script->present = {node("/sys/a", "/dev/hidraw0", kKeyboardInterface),
-                     node("/sys/b", "/dev/hidraw1", kConsumerInterface),
-                     node("/sys/c", "/dev/hidraw2", {0x046D, 0xC52B, 0x01, 0x06}),
-                     node("/sys/d", "/dev/hidraw3", {0x1209, 0x4856, 0x01, 0x02})};
-  auto registry = makeRegistry();
-  Notifications a, b;
-  a.watch(*registry, kKeyboardInterface);
+  startRegistry({node("/sys/a", "/dev/hidraw0", kKeyboardInterface),
+                 node("/sys/b", "/dev/hidraw1", kConsumerInterface),
+                 node("/sys/c", "/dev/hidraw2", {0x046D, 0xC52B, 0x01, 0x06}),
+                 node("/sys/d", "/dev/hidraw3", {0x1209, 0x4856, 0x01, 0x02})});
+  Notifications b;
   b.watch(*registry, kConsumerInterface);
   ASSERT_EQ(a.matched.size(), 1u);
   ASSERT_EQ(b.matched.size(), 1u);
@@ -110,10 +109,7 @@ TEST_F(HidrawRegistryTest, NodesPresentAtStartMatchByTheirProperties) {
 
 // The watch runs before the listing, so a node plugged in meanwhile can be reported twice.
 TEST_F(HidrawRegistryTest, NodeReportedTwiceIsOneService) {
-  script->present = {node("/sys/a", "/dev/hidraw0", kKeyboardInterface)};
-  auto registry = makeRegistry();
-  Notifications a;
-  a.watch(*registry, kKeyboardInterface);
+  startRegistry({node("/sys/a", "/dev/hidraw0", kKeyboardInterface)});
   ASSERT_EQ(a.matched.size(), 1u);
   script->added(node("/sys/a", "/dev/hidraw0", kKeyboardInterface));
   EXPECT_EQ(a.matched.size(), 1u);
@@ -136,10 +132,7 @@ TEST_F(HidrawRegistryTest, NodeReportedTwiceIsOneService) {
 TEST_F(HidrawRegistryTest, ReportsAreReadFromTheNode) {
   PtyNode pty;
   ASSERT_FALSE(pty.path().isEmpty());
-  script->present = {node("/sys/a", pty.path(), kKeyboardInterface)};
-  auto registry = makeRegistry();
-  Notifications a;
-  a.watch(*registry, kKeyboardInterface);
+  startRegistry({node("/sys/a", pty.path(), kKeyboardInterface)});
   ASSERT_EQ(a.matched.size(), 1u);
   OpenedDevice device;
   ASSERT_TRUE(device.open(*registry, a.matched[0]));
@@ -160,10 +153,7 @@ TEST_F(HidrawRegistryTest, ReportsAreReadFromTheNode) {
 TEST_F(HidrawRegistryTest, FailedReadEndsTheKeyboardOnce) {
   PtyNode pty;
   ASSERT_FALSE(pty.path().isEmpty());
-  script->present = {node("/sys/a", pty.path(), kKeyboardInterface)};
-  auto registry = makeRegistry();
-  Notifications a;
-  a.watch(*registry, kKeyboardInterface);
+  startRegistry({node("/sys/a", pty.path(), kKeyboardInterface)});
   OpenedDevice device;
   ASSERT_TRUE(device.open(*registry, a.matched.at(0)));
   pty.unplug();
@@ -179,10 +169,7 @@ TEST_F(HidrawRegistryTest, FailedReadEndsTheKeyboardOnce) {
 
 TEST_F(HidrawRegistryTest, OpenFailureGivesTheErrno) {
   QTemporaryDir temp;
-  script->present = {node("/sys/gone", temp.path() + QStringLiteral("/hidraw9"), kKeyboardInterface)};
-  auto registry = makeRegistry();
-  Notifications a;
-  a.watch(*registry, kKeyboardInterface);
+  startRegistry({node("/sys/gone", temp.path() + QStringLiteral("/hidraw9"), kKeyboardInterface)});
   ASSERT_EQ(a.matched.size(), 1u);
   OpenedDevice gone;
   EXPECT_FALSE(gone.open(*registry, a.matched[0]));
@@ -198,10 +185,7 @@ TEST_F(HidrawRegistryTest, NodeWithoutPermissionGivesEACCES) {
   const QString locked = temp.path() + QStringLiteral("/hidraw7");
   QFile(locked).open(QIODevice::WriteOnly);
   QFile::setPermissions(locked, {});
-  script->present = {node("/sys/locked", locked, kKeyboardInterface)};
-  auto registry = makeRegistry();
-  Notifications a;
-  a.watch(*registry, kKeyboardInterface);
+  startRegistry({node("/sys/locked", locked, kKeyboardInterface)});
   ASSERT_EQ(a.matched.size(), 1u);
   OpenedDevice denied;
   EXPECT_FALSE(denied.open(*registry, a.matched[0]));
@@ -212,11 +196,8 @@ TEST_F(HidrawRegistryTest, DriverSettingsGoToTheNode) {
   PtyNode pty;
   ASSERT_FALSE(pty.path().isEmpty());
   QTemporaryDir temp;
-  script->present = {node("/sys/a", pty.path(), kKeyboardInterface),
-                     node("/sys/b", temp.path() + QStringLiteral("/hidraw9"), kKeyboardInterface)};
-  auto registry = makeRegistry();
-  Notifications a;
-  a.watch(*registry, kKeyboardInterface);
+  startRegistry({node("/sys/a", pty.path(), kKeyboardInterface),
+                 node("/sys/b", temp.path() + QStringLiteral("/hidraw9"), kKeyboardInterface)});
   ASSERT_EQ(a.matched.size(), 2u);
   // The feature-report ioctl reaches the node, which (a terminal, not hidraw) refuses it; the
   // refusal comes back, whether the node is held open or opened for the occasion.
@@ -240,12 +221,12 @@ TEST_F(HidrawRegistryTest, LiveKeyboardIsFoundThroughUdev) {
   if (!ours)
     GTEST_SKIP() << "no hidraw device with vendor 1209 and product 4856/4857 here (" << nodes.size()
                  << " hidraw nodes in all)";
-  UdevHidrawRegistry registry;
+  UdevHidrawRegistry live;
   Notifications keyboards, consumers, keyboards2, consumers2;
-  keyboards.watch(registry, kKeyboardInterface);
-  consumers.watch(registry, kConsumerInterface);
-  keyboards2.watch(registry, {0x1209, 0x4857, 0x01, 0x06});
-  consumers2.watch(registry, {0x1209, 0x4857, 0x0C, 0x01});
+  keyboards.watch(live, kKeyboardInterface);
+  consumers.watch(live, kConsumerInterface);
+  keyboards2.watch(live, {0x1209, 0x4857, 0x01, 0x06});
+  consumers2.watch(live, {0x1209, 0x4857, 0x0C, 0x01});
   EXPECT_EQ(int(keyboards.matched.size() + consumers.matched.size() + keyboards2.matched.size() +
                 consumers2.matched.size()),
             ours);

@@ -16,11 +16,7 @@
 namespace halvane {
 namespace {
 
-using test::kConsumerInterface;
-using test::kKeyboardInterface;
-using test::Notifications;
-using test::OpenedDevice;
-using test::waitFor;
+using namespace test;
 using Bytes = std::vector<std::uint8_t>;
 
 QByteArrayView view(const Bytes& bytes) {
@@ -43,18 +39,24 @@ class VirtualKeyboardRegistryTest : public ::testing::Test {
     return interface;
   }
   QString path(const QString& name) const { return folder + u'/' + name; }
+  // A registry on the folder; a watches its keyboard interfaces.
+  void startRegistry() {
+    registry = std::make_unique<VirtualKeyboardRegistry>(folder);
+    a.watch(*registry, kKeyboardInterface);
+  }
 
   QTemporaryDir temp;
   QString folder;
+  std::unique_ptr<VirtualKeyboardRegistry> registry;
+  Notifications a;
 };
 
 TEST_F(VirtualKeyboardRegistryTest, InterfacesPresentAtRegistrationMatchAtOnce) {
   auto keys = keyboard();
   auto consumer = keyboard(kConsumerInterface);
-  VirtualKeyboardRegistry registry(folder);
-  Notifications a, b;
-  a.watch(registry, kKeyboardInterface);
-  b.watch(registry, kConsumerInterface);
+  startRegistry();
+  Notifications b;
+  b.watch(*registry, kConsumerInterface);
   ASSERT_EQ(a.matched.size(), 1u);
   ASSERT_EQ(b.matched.size(), 1u);
   EXPECT_NE(a.matched[0], b.matched[0]);
@@ -63,9 +65,7 @@ TEST_F(VirtualKeyboardRegistryTest, InterfacesPresentAtRegistrationMatchAtOnce) 
 }
 
 TEST_F(VirtualKeyboardRegistryTest, InterfaceAppearingLaterMatchesOnTheLoop) {
-  VirtualKeyboardRegistry registry(folder);
-  Notifications a;
-  a.watch(registry, kKeyboardInterface);
+  startRegistry();
   EXPECT_TRUE(a.matched.empty());
   auto keys = keyboard();
   EXPECT_TRUE(waitFor([&] { return a.matched.size() == 1; }));
@@ -74,9 +74,7 @@ TEST_F(VirtualKeyboardRegistryTest, InterfaceAppearingLaterMatchesOnTheLoop) {
 
 // Only sockets whose names carry the registered properties are connected to and matched.
 TEST_F(VirtualKeyboardRegistryTest, OnlyMatchingInterfacesAreTaken) {
-  VirtualKeyboardRegistry registry(folder);
-  Notifications a;
-  a.watch(registry, kKeyboardInterface);
+  startRegistry();
   auto otherVendor = keyboard({0x046D, 0x4856, 0x01, 0x06});
   auto otherProduct = keyboard({0x1209, 0x4857, 0x01, 0x06});
   auto consumer = keyboard(kConsumerInterface);
@@ -90,7 +88,7 @@ TEST_F(VirtualKeyboardRegistryTest, OnlyMatchingInterfacesAreTaken) {
   // The wanted one comes last: once it is matched, the folder has been read with all the rest.
   auto wanted = keyboard(kKeyboardInterface, QStringLiteral("wanted"));
   ASSERT_TRUE(waitFor([&] { return a.matched.size() == 1; }));
-  EXPECT_EQ(registry.serviceCount(), 1u);
+  EXPECT_EQ(registry->serviceCount(), 1u);
   EXPECT_TRUE(waitFor([&] { return wanted->connectionCount() == 1; }));
   EXPECT_EQ(otherVendor->connectionCount() + otherProduct->connectionCount() + consumer->connectionCount(), 0);
   ::close(badName.fd);
@@ -99,12 +97,10 @@ TEST_F(VirtualKeyboardRegistryTest, OnlyMatchingInterfacesAreTaken) {
 
 TEST_F(VirtualKeyboardRegistryTest, ReportsReachTheBufferCutToItsSize) {
   auto keys = keyboard();
-  VirtualKeyboardRegistry registry(folder);
-  Notifications a;
-  a.watch(registry, kKeyboardInterface);
+  startRegistry();
   ASSERT_EQ(a.matched.size(), 1u);
   OpenedDevice device;
-  ASSERT_TRUE(device.open(registry, a.matched[0]));
+  ASSERT_TRUE(device.open(*registry, a.matched[0]));
 
   Bytes forty(40);
   for (std::size_t i = 0; i < forty.size(); ++i) forty[i] = std::uint8_t(i + 1);
@@ -120,33 +116,29 @@ TEST_F(VirtualKeyboardRegistryTest, ReportsReachTheBufferCutToItsSize) {
   EXPECT_TRUE(device.guardIntact());
   // An empty report is a report, not the end of the keyboard.
   EXPECT_TRUE(a.terminated.empty());
-  EXPECT_EQ(registry.serviceCount(), 1u);
+  EXPECT_EQ(registry->serviceCount(), 1u);
 }
 
 TEST_F(VirtualKeyboardRegistryTest, DriverSettingsArriveAsOneTextDatagram) {
   auto keys = keyboard();
   std::vector<QByteArray> received;
   keys->onDatagram = [&](const QByteArray& datagram) { received.push_back(datagram); };
-  VirtualKeyboardRegistry registry(folder);
-  Notifications a;
-  a.watch(registry, kKeyboardInterface);
+  startRegistry();
   ASSERT_EQ(a.matched.size(), 1u);
-  EXPECT_EQ(registry.setProperties(a.matched[0], {1, 9}), 0);
-  EXPECT_EQ(registry.setProperties(a.matched[0], {0, 0}), 0);
+  EXPECT_EQ(registry->setProperties(a.matched[0], {1, 9}), 0);
+  EXPECT_EQ(registry->setProperties(a.matched[0], {0, 0}), 0);
   ASSERT_TRUE(waitFor([&] { return received.size() == 2; }));
   EXPECT_EQ(received[0], QByteArray("SwapCmdAlt=1 MacroMask=9\n"));
   EXPECT_EQ(received[1], QByteArray("SwapCmdAlt=0 MacroMask=0\n"));
-  EXPECT_EQ(registry.setProperties(a.matched[0] + 100, {1, 1}), ENODEV);
+  EXPECT_EQ(registry->setProperties(a.matched[0] + 100, {1, 1}), ENODEV);
 }
 
 TEST_F(VirtualKeyboardRegistryTest, KeyboardGoingAwayTerminatesOnce) {
   auto keys = keyboard();
-  VirtualKeyboardRegistry registry(folder);
-  Notifications a;
-  a.watch(registry, kKeyboardInterface);
+  startRegistry();
   ASSERT_EQ(a.matched.size(), 1u);
   OpenedDevice device;
-  ASSERT_TRUE(device.open(registry, a.matched[0]));
+  ASSERT_TRUE(device.open(*registry, a.matched[0]));
   // Both the connection's end and the file's removal announce it; one termination results.
   keys.reset();
   ASSERT_TRUE(waitFor([&] { return a.terminated.size() == 1; }));
@@ -155,9 +147,9 @@ TEST_F(VirtualKeyboardRegistryTest, KeyboardGoingAwayTerminatesOnce) {
   ASSERT_TRUE(waitFor([&] { return a.matched.size() == 2; }));
   QCoreApplication::processEvents();
   EXPECT_EQ(a.terminated.size(), 1u);
-  EXPECT_EQ(registry.serviceCount(), 1u);
+  EXPECT_EQ(registry->serviceCount(), 1u);
   int status = 0;
-  EXPECT_EQ(registry.createDeviceInterface(a.matched[0], &status), nullptr);
+  EXPECT_EQ(registry->createDeviceInterface(a.matched[0], &status), nullptr);
   EXPECT_EQ(status, ENODEV);
 }
 
@@ -165,14 +157,8 @@ TEST_F(VirtualKeyboardRegistryTest, KeyboardGoingAwayTerminatesOnce) {
 // when it leaves driver settings unread (its close then resets the connection) or when its file
 // is removed while reports are still queued.
 TEST_F(VirtualKeyboardRegistryTest, ReportsSentJustBeforeTheEndAreDelivered) {
-  VirtualKeyboardRegistry registry(folder);
-  Notifications a;
-  std::map<ServiceId, OpenedDevice> devices;
-  registry.addFirstMatchNotification(kKeyboardInterface, [&](ServiceId id) {
-    a.matched.push_back(id);
-    devices[id].open(registry, id);
-  });
-  registry.addTerminationNotification(kKeyboardInterface, [&](ServiceId id) { a.terminated.push_back(id); });
+  registry = std::make_unique<VirtualKeyboardRegistry>(folder);
+  a.watch(*registry, kKeyboardInterface, true);
   const Bytes report = {0, 0, 0xF3, 0, 0, 0, 0, 0}, release(8, 0);
 
   for (const bool removeFile : {false, true}) {
@@ -184,7 +170,7 @@ TEST_F(VirtualKeyboardRegistryTest, ReportsSentJustBeforeTheEndAreDelivered) {
     const ServiceId id = a.matched.back();
     const int peer = ::accept4(listener.fd, nullptr, nullptr, SOCK_CLOEXEC);
     ASSERT_GE(peer, 0);
-    ASSERT_EQ(registry.setProperties(id, {1, 1}), 0);  // never read by the peer
+    ASSERT_EQ(registry->setProperties(id, {1, 1}), 0);  // never read by the peer
     ASSERT_EQ(::send(peer, report.data(), report.size(), 0), 8);
     ASSERT_EQ(::send(peer, release.data(), release.size(), 0), 8);
     if (removeFile) {
@@ -193,19 +179,17 @@ TEST_F(VirtualKeyboardRegistryTest, ReportsSentJustBeforeTheEndAreDelivered) {
     ::close(peer);
     ::close(listener.fd);
     ASSERT_TRUE(waitFor([&] { return a.terminated.size() == round + 1; })) << removeFile;
-    EXPECT_EQ(devices[id].reports, (std::vector<Bytes>{report, release})) << removeFile;
+    EXPECT_EQ(a.devices[id].reports, (std::vector<Bytes>{report, release})) << removeFile;
   }
 }
 
 TEST_F(VirtualKeyboardRegistryTest, RemovedSocketFileTerminatesAndDisconnects) {
   auto keys = keyboard();
-  VirtualKeyboardRegistry registry(folder);
-  Notifications a;
-  a.watch(registry, kKeyboardInterface);
+  startRegistry();
   ASSERT_TRUE(waitFor([&] { return keys->connectionCount() == 1; }));
   ASSERT_TRUE(QFile::remove(keys->path()));
   ASSERT_TRUE(waitFor([&] { return a.terminated.size() == 1; }));
-  EXPECT_EQ(registry.serviceCount(), 0u);
+  EXPECT_EQ(registry->serviceCount(), 0u);
   EXPECT_TRUE(waitFor([&] { return keys->connectionCount() == 0; }));
 }
 
@@ -217,9 +201,7 @@ TEST_F(VirtualKeyboardRegistryTest, StaleSocketFilesAreSkippedUntilReplaced) {
   ASSERT_GE(crashed.fd, 0);
   ::close(crashed.fd);
 
-  VirtualKeyboardRegistry registry(folder);
-  Notifications a;
-  a.watch(registry, kKeyboardInterface);
+  startRegistry();
   EXPECT_TRUE(a.matched.empty());
   auto other = keyboard(kKeyboardInterface, QStringLiteral("other"));
   ASSERT_TRUE(waitFor([&] { return a.matched.size() == 1; }));
@@ -227,14 +209,12 @@ TEST_F(VirtualKeyboardRegistryTest, StaleSocketFilesAreSkippedUntilReplaced) {
   auto replacement = keyboard(kKeyboardInterface, QStringLiteral("k"));
   ASSERT_TRUE(waitFor([&] { return a.matched.size() == 2; }));
   EXPECT_TRUE(waitFor([&] { return replacement->connectionCount() == 1; }));
-  EXPECT_EQ(registry.serviceCount(), 2u);
+  EXPECT_EQ(registry->serviceCount(), 2u);
 }
 
 // A keyboard that binds its socket and listens a moment later is still found.
 TEST_F(VirtualKeyboardRegistryTest, SocketThatListensLateIsRetried) {
-  VirtualKeyboardRegistry registry(folder);
-  Notifications a;
-  a.watch(registry, kKeyboardInterface);
+  startRegistry();
   const int fd = ::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
   sockaddr_un address{};
   address.sun_family = AF_UNIX;
@@ -250,39 +230,35 @@ TEST_F(VirtualKeyboardRegistryTest, SocketThatListensLateIsRetried) {
 
 TEST_F(VirtualKeyboardRegistryTest, DeviceInterfaceRules) {
   auto keys = keyboard();
-  VirtualKeyboardRegistry registry(folder);
-  Notifications a;
-  a.watch(registry, kKeyboardInterface);
+  startRegistry();
   ASSERT_EQ(a.matched.size(), 1u);
   const ServiceId id = a.matched[0];
 
   int status = -1;
-  auto first = registry.createDeviceInterface(id, &status);
+  auto first = registry->createDeviceInterface(id, &status);
   ASSERT_NE(first, nullptr);
   EXPECT_EQ(status, 0);
   std::uint8_t buffer[32];
   EXPECT_EQ(first->createAsyncEventSource(), EBADF);  // not open yet
   EXPECT_EQ(first->setInterruptReportHandler(buffer, 32, [](int, quint32) {}), EBADF);
   EXPECT_EQ(first->open(), 0);
-  auto second = registry.createDeviceInterface(id, &status);
+  auto second = registry->createDeviceInterface(id, &status);
   ASSERT_NE(second, nullptr);
   EXPECT_EQ(second->open(), EBUSY);
   first.reset();
   EXPECT_EQ(second->open(), 0);
   EXPECT_EQ(second->setInterruptReportHandler(nullptr, 32, [](int, quint32) {}), EINVAL);
 
-  EXPECT_EQ(registry.createDeviceInterface(id + 1000, &status), nullptr);
+  EXPECT_EQ(registry->createDeviceInterface(id + 1000, &status), nullptr);
   EXPECT_EQ(status, ENODEV);
 }
 
 // The controller may release a keyboard from inside its report handler.
 TEST_F(VirtualKeyboardRegistryTest, HandlerMayReleaseItsDevice) {
   auto keys = keyboard();
-  VirtualKeyboardRegistry registry(folder);
-  Notifications a;
-  a.watch(registry, kKeyboardInterface);
+  startRegistry();
   ASSERT_EQ(a.matched.size(), 1u);
-  std::unique_ptr<HIDDevice> device = registry.createDeviceInterface(a.matched[0], nullptr);
+  std::unique_ptr<HIDDevice> device = registry->createDeviceInterface(a.matched[0], nullptr);
   ASSERT_EQ(device->open(), 0);
   std::uint8_t buffer[32];
   int calls = 0;
@@ -296,21 +272,19 @@ TEST_F(VirtualKeyboardRegistryTest, HandlerMayReleaseItsDevice) {
   ASSERT_TRUE(waitFor([&] { return calls == 1; }));
   // A new device interface gets the next reports; the released one is never called again.
   OpenedDevice next;
-  ASSERT_TRUE(next.open(registry, a.matched[0]));
+  ASSERT_TRUE(next.open(*registry, a.matched[0]));
   keys->send(view(report));
   ASSERT_TRUE(waitFor([&] { return next.reports.size() == 1; }));
   EXPECT_EQ(calls, 1);
 }
 
 TEST_F(VirtualKeyboardRegistryTest, HundredPlugCyclesLeakNothing) {
-  VirtualKeyboardRegistry registry(folder);
-  Notifications a;
-  a.watch(registry, kKeyboardInterface);
+  startRegistry();
   auto cycle = [&](std::size_t done) {
     auto keys = keyboard(kKeyboardInterface, QStringLiteral("cycle"));
     if (!waitFor([&] { return a.matched.size() == done + 1; })) return false;
     OpenedDevice device;
-    if (!device.open(registry, a.matched.back())) return false;
+    if (!device.open(*registry, a.matched.back())) return false;
     if (!waitFor([&] { return keys->connectionCount() == 1; })) return false;
     const Bytes report = {0, 0, std::uint8_t(0xF1 + done % 10), 0, 0, 0, 0, 0};
     keys->send(view(report));
@@ -325,41 +299,18 @@ TEST_F(VirtualKeyboardRegistryTest, HundredPlugCyclesLeakNothing) {
   for (std::size_t i = 1; i <= 100; ++i) ASSERT_TRUE(cycle(i)) << "cycle " << i;
   QCoreApplication::processEvents();
   EXPECT_EQ(test::openDescriptorCount(), descriptors);
-  EXPECT_EQ(registry.serviceCount(), 0u);
+  EXPECT_EQ(registry->serviceCount(), 0u);
   EXPECT_EQ(std::set<ServiceId>(a.matched.begin(), a.matched.end()).size(), 101u);
   EXPECT_EQ(a.terminated, a.matched);
-}
-
-TEST_F(VirtualKeyboardRegistryTest, DefaultFolderIsCreatedInTheRuntimeDirectory) {
-  const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
-  const bool had = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR");
-  qputenv("XDG_RUNTIME_DIR", QFile::encodeName(temp.path()));
-  {
-    VirtualKeyboardRegistry registry;
-    EXPECT_EQ(registry.folder(), temp.path() + QStringLiteral("/halvane/keyboards"));
-    Notifications a;
-    a.watch(registry, kKeyboardInterface);
-    EXPECT_TRUE(QFileInfo(registry.folder()).isDir());
-    auto keys = std::make_unique<vkbd::VirtualInterface>(registry.folder(), kKeyboardInterface,
-                                                         QStringLiteral("k"));
-    QString error;
-    ASSERT_TRUE(keys->listen(&error));
-    EXPECT_TRUE(waitFor([&] { return a.matched.size() == 1; }));
-  }
-  if (had)
-    qputenv("XDG_RUNTIME_DIR", saved);
-  else
-    qunsetenv("XDG_RUNTIME_DIR");
 }
 
 TEST_F(VirtualKeyboardRegistryTest, UnusableFolderFindsNothing) {
   const QString file = temp.path() + QStringLiteral("/plain");
   QFile(file).open(QIODevice::WriteOnly);
-  VirtualKeyboardRegistry registry(file + QStringLiteral("/keyboards"));
-  Notifications a;
-  a.watch(registry, kKeyboardInterface);
+  VirtualKeyboardRegistry unusable(file + QStringLiteral("/keyboards"));
+  a.watch(unusable, kKeyboardInterface);
   EXPECT_TRUE(a.matched.empty());
-  EXPECT_EQ(registry.serviceCount(), 0u);
+  EXPECT_EQ(unusable.serviceCount(), 0u);
 }
 
 }  // namespace

@@ -6,16 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 
 namespace halvane {
 namespace {
 
-using test::kConsumerInterface;
-using test::kKeyboardInterface;
-using test::Notifications;
-using test::OpenedDevice;
-using test::waitFor;
+using namespace test;
 using Bytes = std::vector<std::uint8_t>;
 
 const MatchingCriteria kSecondKeyboard{0x1209, 0x4857, 0x01, 0x06};
@@ -63,35 +58,23 @@ class VkbdToolTest : public ::testing::Test {
     folder = temp.path() + QStringLiteral("/halvane/keyboards");
     registry = std::make_unique<VirtualKeyboardRegistry>(folder);
   }
-  // Watches the criteria; each first match is opened like the controller does.
-  void watch(const MatchingCriteria& criteria) {
-    registry->addFirstMatchNotification(criteria, [this, criteria](ServiceId id) {
-      matched[criteria.primaryUsagePage].push_back(id);
-      devices[id].open(*registry, id);
-    });
-    registry->addTerminationNotification(criteria, [this](ServiceId id) { terminated.push_back(id); });
-  }
-  OpenedDevice& device(int usagePage) { return devices[matched[usagePage].at(0)]; }
-  bool reportsArrive(int usagePage, std::size_t count) {
-    return waitFor([&] {
-      return !matched[usagePage].empty() && device(usagePage).reports.size() >= count;
-    });
+  // Waits for count reports on the first service that n matched.
+  bool reportsArrive(Notifications& n, std::size_t count) {
+    return waitFor([&] { return !n.matched.empty() && n.first().reports.size() >= count; });
   }
   QStringList socketFiles() const { return QDir(folder).entryList({QStringLiteral("*.sock")}, QDir::System); }
 
   QTemporaryDir temp;
   QString folder;
   std::unique_ptr<VirtualKeyboardRegistry> registry;
-  std::map<int, std::vector<ServiceId>> matched;  // by usage page
-  std::map<ServiceId, OpenedDevice> devices;
-  std::vector<ServiceId> terminated;
+  Notifications keys, consumer;  // each match opened as the controller opens it
 };
 
 TEST_F(VkbdToolTest, CommandsBecomeReportsAndSettingsArePrinted) {
-  watch(kKeyboardInterface);
-  watch(kConsumerInterface);
+  keys.watch(*registry, kKeyboardInterface, true);
+  consumer.watch(*registry, kConsumerInterface, true);
   Vkbd vkbd(temp.path());
-  ASSERT_TRUE(waitFor([&] { return matched[0x01].size() == 1 && matched[0x0C].size() == 1; }));
+  ASSERT_TRUE(waitFor([&] { return keys.matched.size() == 1 && consumer.matched.size() == 1; }));
   EXPECT_TRUE(vkbd.said("listening on " + QFile::encodeName(folder) + "/1209-4856-0001-0006-vkbd.sock"));
   EXPECT_TRUE(vkbd.said("listening on " + QFile::encodeName(folder) + "/1209-4856-000c-0001-vkbd.sock"));
 
@@ -115,32 +98,32 @@ TEST_F(VkbdToolTest, CommandsBecomeReportsAndSettingsArePrinted) {
       Bytes(8, 0),                                      {0x00, 0x00, 0xFC, 0x00, 0x00, 0x00, 0x00, 0x00},
       Bytes(8, 0),                                      {0x08, 0x00, 0xFB, 0x00, 0x00, 0x00, 0x00, 0x00}};
   const std::vector<Bytes> consumerReports = {{0x00, 0xF1, 0x00}, {0x00, 0x00, 0x00}, {0x00, 0xCD, 0x00, 0x07}};
-  ASSERT_TRUE(reportsArrive(0x01, keyboardReports.size())) << vkbd.err.toStdString();
-  ASSERT_TRUE(reportsArrive(0x0C, consumerReports.size())) << vkbd.err.toStdString();
-  EXPECT_EQ(device(0x01).reports, keyboardReports);
-  EXPECT_EQ(device(0x0C).reports, consumerReports);
+  ASSERT_TRUE(reportsArrive(keys, keyboardReports.size())) << vkbd.err.toStdString();
+  ASSERT_TRUE(reportsArrive(consumer, consumerReports.size())) << vkbd.err.toStdString();
+  EXPECT_EQ(keys.first().reports, keyboardReports);
+  EXPECT_EQ(consumer.first().reports, consumerReports);
 
-  EXPECT_EQ(registry->setProperties(matched[0x01][0], {1, 9}), 0);
+  EXPECT_EQ(registry->setProperties(keys.matched[0], {1, 9}), 0);
   EXPECT_TRUE(vkbd.said("driver settings: SwapCmdAlt=1 MacroMask=9\n"));
 
   // A bad line is reported with its place and skipped; the next line still runs.
   vkbd.send("press L9\npress L2\n");
   EXPECT_TRUE(vkbd.complained("stdin:14: unknown key \"L9\""));
-  ASSERT_TRUE(reportsArrive(0x01, keyboardReports.size() + 1));
-  EXPECT_EQ(device(0x01).reports.back(), (Bytes{0x00, 0x00, 0xF2, 0, 0, 0, 0, 0}));
+  ASSERT_TRUE(reportsArrive(keys, keyboardReports.size() + 1));
+  EXPECT_EQ(keys.first().reports.back(), (Bytes{0x00, 0x00, 0xF2, 0, 0, 0, 0, 0}));
 
   vkbd.send("quit\n");
   ASSERT_TRUE(vkbd.finished());
   EXPECT_EQ(vkbd.process.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(vkbd.process.exitCode(), 1);  // a line was bad
   EXPECT_EQ(socketFiles(), QStringList());
-  ASSERT_TRUE(waitFor([&] { return terminated.size() == 2; }));
+  ASSERT_TRUE(waitFor([&] { return keys.terminated.size() == 1 && consumer.terminated.size() == 1; }));
 }
 
 // A command file runs to its end and the tool exits by itself, successfully.
 TEST_F(VkbdToolTest, CommandFileWithNameAndSecondProduct) {
-  watch(kSecondKeyboard);
-  watch(kSecondConsumer);
+  keys.watch(*registry, kSecondKeyboard, true);
+  consumer.watch(*registry, kSecondConsumer, true);
   const QString script = temp.path() + QStringLiteral("/commands.txt");
   QFile file(script);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -154,21 +137,21 @@ TEST_F(VkbdToolTest, CommandFileWithNameAndSecondProduct) {
   EXPECT_TRUE(vkbd.out.contains("1209-4857-000c-0001-desk.sock"));
   EXPECT_EQ(socketFiles(), QStringList());
   // Reports sent just before the tool exited are read before its end is noticed.
-  ASSERT_TRUE(waitFor([&] { return terminated.size() == 2; }));
-  ASSERT_EQ(matched[0x01].size(), 1u);
-  EXPECT_EQ(device(0x01).reports, (std::vector<Bytes>{{0x00, 0x00, 0xFE, 0xFB, 0, 0, 0, 0}, Bytes(8, 0)}));
+  ASSERT_TRUE(waitFor([&] { return keys.terminated.size() == 1 && consumer.terminated.size() == 1; }));
+  ASSERT_EQ(keys.matched.size(), 1u);
+  EXPECT_EQ(keys.first().reports, (std::vector<Bytes>{{0x00, 0x00, 0xFE, 0xFB, 0, 0, 0, 0}, Bytes(8, 0)}));
 }
 
 TEST_F(VkbdToolTest, TerminationSignalRemovesTheSockets) {
-  watch(kKeyboardInterface);
+  keys.watch(*registry, kKeyboardInterface, true);
   Vkbd vkbd(temp.path());
-  ASSERT_TRUE(waitFor([&] { return matched[0x01].size() == 1; }));
+  ASSERT_TRUE(waitFor([&] { return keys.matched.size() == 1; }));
   ASSERT_EQ(socketFiles().size(), 2);
   vkbd.process.terminate();
   ASSERT_TRUE(vkbd.finished());
   EXPECT_EQ(vkbd.process.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(socketFiles(), QStringList());
-  ASSERT_TRUE(waitFor([&] { return terminated.size() == 1; }));
+  ASSERT_TRUE(waitFor([&] { return keys.terminated.size() == 1; }));
 }
 
 TEST_F(VkbdToolTest, SecondKeyboardOfTheSameNameIsRefused) {

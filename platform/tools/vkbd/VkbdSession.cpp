@@ -7,6 +7,8 @@
 #include <QSocketNotifier>
 
 #include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace halvane::vkbd {
@@ -85,6 +87,8 @@ void VkbdSession::openNextInput() {
   while (nextInput_ < options_.inputs.size()) {
     const QString input = options_.inputs[nextInput_++];
     if (input == QStringLiteral("-")) {
+      // A closed standard input is simply empty.
+      if (::fcntl(STDIN_FILENO, F_GETFD) < 0) continue;
       stdinNotifier_ = std::make_unique<QSocketNotifier>(STDIN_FILENO, QSocketNotifier::Read);
       connect(stdinNotifier_.get(), &QSocketNotifier::activated, this, [this] { readStandardInput(); });
       return;
