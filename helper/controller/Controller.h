@@ -1,0 +1,121 @@
+#pragma once
+
+#include "helper/controller/ControllerServices.h"
+#include "helper/controller/KeyboardRecord.h"
+#include "shared/plist/PlistValue.h"
+
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace halvane {
+
+class HIDSystem;
+class ProfileOverlay;
+struct DriverSettings;
+
+// The helper's central object: decodes keyboard reports into actions, plays macros, sends
+// script requests, switches profiles (by key, by the pane, automatically with the front
+// application), and keeps the attached keyboards and their driver settings.
+//
+// Everything runs on the main loop; an action started by a report (a macro with pauses, a
+// script) runs to completion before the next report is handled.
+class Controller : public QObject {
+  Q_OBJECT
+
+ public:
+  // Number of profiles and macro keys the settings format holds.
+  static constexpr int kProfileCount = 10;
+  static constexpr int kMacroKeyCount = 10;
+  static constexpr int kMacroStepCount = 8;
+
+  explicit Controller(const ControllerServices& services, QObject* parent = nullptr);
+  ~Controller() override;
+
+  // --- Keyboard reports -------------------------------------------------------------------
+  // Report handler of every keyboard: target is the keyboard's record, result the read status,
+  // refcon the Controller, bufferSize the number of bytes the device wrote into the report
+  // buffer. Drops repeats of the keyboard's last report; decodes everything else.
+  static void hidCallback(KeyboardRecord* target, int result, Controller* refcon,
+                          quint32 bufferSize);
+  // Decodes one changed report: 3 bytes are a media key, 8 bytes a keyboard report; other sizes
+  // do nothing. prevBuf/prevSize describe the copy just stored and are not read.
+  void processKeys(std::uint8_t* report, unsigned long reportSize, const std::uint8_t* prevBuf,
+                   unsigned long prevSize);
+
+  // --- Key actions (current profile) ------------------------------------------------------
+  void macroKeyPressed(int key);
+  void pressKeyCombination(int key, int modifiers);
+  void mediaKeyPressed(unsigned char key);
+  // Calls the handler "handlemediakey" of the bundle's "Halvane" script with (key, param).
+  void runKeyScript(const QString& key, const QString& param);
+
+  // --- Profiles ---------------------------------------------------------------------------
+  void switchToProfile(int profile, bool broadcast);
+  // Application-switch handler: asks which application is in front and hands it on.
+  static void appFrontSwitchedHandler(Controller* userData);
+  // Installs appFrontSwitchedHandler with the front-application watcher.
+  void installApplicationSwitchHandler();
+  // applicationPath: the front application's path; nothing when it could not be told.
+  void handleNewFrontmostApplication(const std::optional<QString>& applicationPath);
+  void loadPreferences();
+  void reloadPrefs();
+  int getCurrentProfile() const;
+  void setCurrentProfile(int profile);
+
+  // --- Keyboard device link ---------------------------------------------------------------
+  // Registers for the keyboard's interfaces, present and to come. 0 on success.
+  int InitKeyboard();
+  static void deviceAddedHandler(Controller* refcon, ServiceId service);
+  static void deviceRemovedHandler(Controller* refcon, ServiceId service);
+  // Hands the current profile's driver settings to every attached keyboard.
+  void SendPrefsToDriver();
+  // The settings SendPrefsToDriver sends for the current profile.
+  DriverSettings driverSettings() const;
+
+  // --- Event poster and overlay (set up and torn down by start-up and quitting) -----------
+  void createHIDSystem();
+  void releaseHIDSystem();
+  HIDSystem* hidSystem() const { return mHIDSystem.get(); }
+  void setItsWindow(ProfileOverlay* window) { itsWindow = window; }
+  ProfileOverlay* window() const { return itsWindow; }
+
+  // --- State, for start-up, quitting and tests ---------------------------------------------
+  // The loaded settings tree (shared, not copied); None when no settings could be loaded.
+  PlistValue prefs() const { return m_Prefs; }
+  int currentAutoSwitchProfile() const { return mCurrentAutoSwitchProfile; }
+  int prevAutoSwitchProfile() const { return mPrevAutoSwitchProfile; }
+  // Attached keyboards in attachment order.
+  const std::vector<std::unique_ptr<KeyboardRecord>>& keyboards() const { return mKeyboards; }
+  // The one buffer every keyboard writes its reports into.
+  ReportBuffer& reportBuffer() { return mReportBuffer; }
+
+ private:
+  PlistValue currentProfileRecord() const;
+  bool isProfileIndex(int profile) const;
+  int profileForApplication(const QString& applicationPath) const;
+  void playMacro(const PlistValue& keyCombo);
+  void postProfileChanged(int profile);
+  void registerKeyboardInterfaces(int productID);
+  void deviceAdded(ServiceId service);
+  void deviceRemoved(ServiceId service);
+  void printOut(const char* format, unsigned value);
+
+  ControllerServices mServices;
+
+  PlistValue m_Prefs;
+  int m_CurrentProfile = 0;
+  std::unique_ptr<HIDSystem> mHIDSystem;
+  ProfileOverlay* itsWindow = nullptr;
+  int mCurrentAutoSwitchProfile = -1;
+  int mPrevAutoSwitchProfile = 0;
+
+  std::vector<std::unique_ptr<KeyboardRecord>> mKeyboards;
+  ReportBuffer mReportBuffer{};
+};
+
+}  // namespace halvane

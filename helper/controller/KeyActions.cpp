@@ -1,0 +1,136 @@
+// Controller: what a macro key or a media key does under the current profile.
+
+#include "helper/controller/Controller.h"
+
+#include "platform/input/KeyboardEventPoster.h"
+#include "platform/script/ScriptRunner.h"
+#include "platform/sleeper/Sleeper.h"
+#include "platform/workspace/Workspace.h"
+
+#include <array>
+
+namespace halvane {
+
+namespace {
+
+// Modifier bits of a key combination and the virtual keys that press them, in press order;
+// they are released in the reverse order.
+struct Modifier {
+  int mask;
+  quint16 keyCode;
+};
+constexpr std::array<Modifier, 4> kModifiers{{
+    {0x0200, 56},  // Shift
+    {0x1000, 59},  // Control
+    {0x0800, 58},  // Option
+    {0x0100, 55},  // Command
+}};
+
+constexpr double kSuppressionDuringCombination = 0.0;
+constexpr double kSuppressionAfterCombination = 0.25;
+
+// The KeyCombo keys of one macro step, made once: macros are played on the report path.
+struct StepKeys {
+  QString keyCode, modifiers, delay;
+};
+const StepKeys& stepKeys(int step) {
+  static const std::array<StepKeys, Controller::kMacroStepCount> keys = [] {
+    std::array<StepKeys, Controller::kMacroStepCount> k;
+    for (int i = 0; i < Controller::kMacroStepCount; ++i)
+      k[size_t(i)] = {QStringLiteral("keyCode%1").arg(i), QStringLiteral("modifiers%1").arg(i),
+                      QStringLiteral("delay%1").arg(i)};
+    return k;
+  }();
+  return keys[size_t(step)];
+}
+
+// A macro step with this key code is empty: no key, no pause.
+constexpr int kEmptyStep = -1;
+
+enum class MediaParam { None, ImagingApplication, MediaPlayer };
+struct MediaKey {
+  unsigned char code;
+  const char* scriptKey;
+  MediaParam param;
+};
+constexpr std::array<MediaKey, 11> kMediaKeys{{
+    {0x23, "Home", MediaParam::None},
+    {0x2D, "ZoomIn", MediaParam::ImagingApplication},
+    {0x2E, "ZoomOut", MediaParam::ImagingApplication},
+    {0x31, "100", MediaParam::ImagingApplication},
+    {0x83, "MediaPlayer", MediaParam::MediaPlayer},
+    {0xC8, "Rotate", MediaParam::ImagingApplication},
+    {0xC9, "Shuffle", MediaParam::MediaPlayer},
+    {0xF1, "Play", MediaParam::MediaPlayer},
+    {0xF2, "Stop", MediaParam::MediaPlayer},
+    {0xF3, "Previous", MediaParam::MediaPlayer},
+    {0xF4, "Next", MediaParam::MediaPlayer},
+}};
+
+}  // namespace
+
+void Controller::macroKeyPressed(int key) {
+  const PlistValue entry = currentProfileRecord()[QStringLiteral("MacroKeys")].at(key);
+  const QString action = entry[QStringLiteral("ActionType")].toString();
+  if (action == QLatin1String("LaunchApp")) {
+    // A missing or empty path names no file: nothing to launch.
+    const QString path = entry[QStringLiteral("LaunchAppURL")].toString();
+    if (!path.isEmpty()) mServices.workspace.open(path);
+  } else if (action == QLatin1String("SelectProfile")) {
+    switchToProfile(entry[QStringLiteral("SelectProfile")].intValue(), true);
+  } else if (action == QLatin1String("ExecuteMacro")) {
+    playMacro(entry[QStringLiteral("KeyCombo")]);
+  }
+}
+
+void Controller::playMacro(const PlistValue& keyCombo) {
+  // Every step is examined: an empty step does not end the macro. A missing key code reads as
+  // 0, which is a real key.
+  for (int i = 0; i < kMacroStepCount; ++i) {
+    const StepKeys& keys = stepKeys(i);
+    const int modifiers = keyCombo[keys.modifiers].intValue();
+    const int keyCode = keyCombo[keys.keyCode].intValue();
+    const double delay = keyCombo[keys.delay].doubleValue() / 1000.0;
+    if (keyCode == kEmptyStep) continue;
+    pressKeyCombination(keyCode, modifiers);
+    if (delay > 0) mServices.sleeper.sleep(delay);
+  }
+}
+
+void Controller::pressKeyCombination(int key, int modifiers) {
+  KeyboardEventPoster& keyboard = mServices.keyboard;
+  keyboard.setLocalEventsSuppressionInterval(kSuppressionDuringCombination);
+  keyboard.enableEventStateCombining(false);
+  for (const Modifier& m : kModifiers)
+    if (modifiers & m.mask) keyboard.postKeyboardEvent(m.keyCode, true);
+  const quint16 keyCode = quint16(key);  // the low 16 bits are the virtual key
+  keyboard.postKeyboardEvent(keyCode, true);
+  keyboard.postKeyboardEvent(keyCode, false);
+  for (auto m = kModifiers.rbegin(); m != kModifiers.rend(); ++m)
+    if (modifiers & m->mask) keyboard.postKeyboardEvent(m->keyCode, false);
+  keyboard.enableEventStateCombining(true);
+  keyboard.setLocalEventsSuppressionInterval(kSuppressionAfterCombination);
+}
+
+void Controller::mediaKeyPressed(unsigned char key) {
+  const PlistValue profile = currentProfileRecord();
+  const QString imagingApplication = profile[QStringLiteral("ImagingOptions")].toString();
+  const QString mediaPlayer = profile[QStringLiteral("MediaPlayer")].toString();
+  for (const MediaKey& media : kMediaKeys) {
+    if (media.code != key) continue;
+    const QString param = media.param == MediaParam::ImagingApplication ? imagingApplication
+                          : media.param == MediaParam::MediaPlayer      ? mediaPlayer
+                                                                        : QString();
+    runKeyScript(QString::fromLatin1(media.scriptKey), param);
+    return;
+  }
+}
+
+void Controller::runKeyScript(const QString& key, const QString& param) {
+  // The script is looked up afresh on every request; without it the request is dropped.
+  const QString script = mServices.bundle.resourcePath(QStringLiteral("Halvane"), QString());
+  if (script.isEmpty()) return;
+  mServices.scripts.run(script, QStringLiteral("handlemediakey"), key, param);
+}
+
+}  // namespace halvane

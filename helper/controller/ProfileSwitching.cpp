@@ -1,0 +1,125 @@
+// Controller: profile switches, automatic switching with the front application, and loading
+// the settings.
+
+#include "helper/controller/Controller.h"
+
+#include "helper/overlay/ProfileOverlay.h"
+#include "platform/frontapp/FrontApplicationWatcher.h"
+#include "platform/log/SystemLog.h"
+#include "platform/notification/DistributedNotificationCenter.h"
+#include "shared/settings/SettingsStore.h"
+
+#include <algorithm>
+
+namespace halvane {
+
+namespace {
+
+// The pane listens for this notification (with the pane's identifier as object) to show the
+// profile the helper switched to.
+QString profileChangedName() {
+  return QStringLiteral("Profile Changed");
+}
+QString paneIdentifier() {
+  return QStringLiteral("com.halvane.keyboard.pane");
+}
+
+}  // namespace
+
+bool Controller::isProfileIndex(int profile) const {
+  // Without settings the format's ten profiles stand, so the initial switch still selects its
+  // index and sends zero driver settings.
+  const qsizetype count =
+      m_Prefs.isNone() ? kProfileCount : m_Prefs[QStringLiteral("Profiles")].count();
+  return profile >= 0 && profile < count;
+}
+
+void Controller::switchToProfile(int profile, bool broadcast) {
+  // A profile the settings do not hold (a SelectProfile or CurrentProfile of 10 or more, -1 from
+  // the pane) has nothing to apply: keep the current profile rather than carry an index that
+  // every later lookup would miss.
+  if (!isProfileIndex(profile)) {
+    mServices.log.log(QStringLiteral("switchToProfile: no profile %1, staying on profile %2")
+                          .arg(profile)
+                          .arg(m_CurrentProfile));
+    return;
+  }
+  const PlistValue record = m_Prefs[QStringLiteral("Profiles")].at(profile);
+  if (itsWindow && m_Prefs[QStringLiteral("ShowChangesOnScreen")].toBool())
+    itsWindow->displayProfileName(record[QStringLiteral("Name")].toString());
+  m_CurrentProfile = profile;
+  SendPrefsToDriver();
+  if (broadcast) postProfileChanged(profile);
+}
+
+void Controller::postProfileChanged(int profile) {
+  mServices.notifications.postNotification(profileChangedName(), paneIdentifier(),
+                                           {{QStringLiteral("Index"), QString::number(profile)}});
+}
+
+void Controller::appFrontSwitchedHandler(Controller* userData) {
+  userData->handleNewFrontmostApplication(
+      userData->mServices.frontApplication.frontApplicationPath());
+}
+
+void Controller::installApplicationSwitchHandler() {
+  mServices.frontApplication.setFrontSwitchedHandler([this] { appFrontSwitchedHandler(this); });
+}
+
+int Controller::profileForApplication(const QString& applicationPath) const {
+  const PlistValue profiles = m_Prefs[QStringLiteral("Profiles")];
+  // A file with fewer than ten profiles is searched as far as it goes.
+  const qsizetype count = std::min<qsizetype>(profiles.count(), kProfileCount);
+  for (int i = 0; i < count; ++i) {
+    const QString path = profiles.at(i)[QStringLiteral("ApplicationPath")].toString();
+    if (!path.isEmpty() && path == applicationPath) return i;
+  }
+  return -1;
+}
+
+void Controller::handleNewFrontmostApplication(const std::optional<QString>& applicationPath) {
+  if (m_Prefs[QStringLiteral("AutoSwitchingOverride")].toBool()) return;
+
+  // An application whose path cannot be told is bound to no profile.
+  const int profile = applicationPath ? profileForApplication(*applicationPath) : -1;
+  // Only the first profile bound to the application counts, even when its AutoSwitching is off.
+  const bool autoSwitch =
+      profile >= 0 &&
+      m_Prefs[QStringLiteral("Profiles")].at(profile)[QStringLiteral("AutoSwitching")].toBool();
+  if (autoSwitch) {
+    if (mCurrentAutoSwitchProfile == -1) mPrevAutoSwitchProfile = m_CurrentProfile;
+    switchToProfile(profile, true);
+    mCurrentAutoSwitchProfile = profile;
+    return;
+  }
+  // Back to the profile from before automatic switching, unless the user switched meanwhile.
+  if (mCurrentAutoSwitchProfile == m_CurrentProfile) switchToProfile(mPrevAutoSwitchProfile, true);
+  mCurrentAutoSwitchProfile = -1;
+}
+
+void Controller::loadPreferences() {
+  m_Prefs = PlistValue();
+  // Creates the file from the bundle's defaults when needed; logs "No Prefs File!" when even
+  // that gives nothing, and the helper then runs without settings.
+  m_Prefs = settings::loadOrCreate(
+      settings::Reader::Helper,
+      mServices.bundle.resourcePath(QStringLiteral("defaults"), QStringLiteral("plist")),
+      mServices.log, mServices.settingsPath);
+  if (m_Prefs.isNone()) return;
+  // The current index is kept: the new settings apply to it at once.
+  SendPrefsToDriver();
+}
+
+void Controller::reloadPrefs() {
+  loadPreferences();
+}
+
+int Controller::getCurrentProfile() const {
+  return m_CurrentProfile;
+}
+
+void Controller::setCurrentProfile(int profile) {
+  switchToProfile(profile, false);
+}
+
+}  // namespace halvane
