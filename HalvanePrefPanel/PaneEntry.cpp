@@ -1,0 +1,23 @@
+// The plug-in's one entry point: the preferences host calls it to create the principal class,
+// HalvanePref, with the real platform services.
+#include "HalvanePrefPanel/controller/HalvanePref.h"
+#include "platform/control/DBusRemoteProxy.h"
+#include "platform/help/DesktopHelpViewer.h"
+#include "platform/log/SyslogSystemLog.h"
+#include "platform/notification/DBusDistributedNotificationCenter.h"
+#include "platform/openpanel/FileDialogOpenPanel.h"
+#include "platform/workspace/WorkspaceFactory.h"
+#include "shared/settings/SettingsStore.h"
+
+extern "C" Q_DECL_EXPORT halvane::PreferencePane* halvane_create_preference_pane() {
+  using namespace halvane;
+  PaneServices services;
+  services.log = std::make_unique<SyslogSystemLog>(QStringLiteral("HalvanePrefPanel"));
+  services.connectToHelper = []() -> std::unique_ptr<RemoteProxy> { return DBusRemoteProxy::connect(); };
+  services.notificationCenter = std::make_unique<DBusDistributedNotificationCenter>();
+  services.openPanel = std::make_unique<FileDialogOpenPanel>();
+  services.workspace = createWorkspace();
+  services.helpViewer = std::make_unique<DesktopHelpViewer>();
+  services.settingsPath = settings::settingsPath();
+  return new HalvanePref(std::move(services));
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/control/RemoteProxy.h"
+#include "platform/help/HelpViewer.h"
+#include "platform/log/SystemLog.h"
+#include "platform/notification/DistributedNotificationCenter.h"
+#include "platform/openpanel/OpenPanel.h"
+#include "platform/workspace/Workspace.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace halvane {
+
+// Everything the pane needs of the platform; the plug-in's entry point gives the real ones,
+// tests give fakes. The pane owns them.
+struct PaneServices {
+  std::unique_ptr<SystemLog> log;
+  // Connects to the helper's server object: nullptr when no helper is registered.
+  std::function<std::unique_ptr<RemoteProxy>()> connectToHelper;
+  std::unique_ptr<DistributedNotificationCenter> notificationCenter;
+  std::unique_ptr<OpenPanel> openPanel;
+  std::unique_ptr<Workspace> workspace;
+  std::unique_ptr<HelpViewer> helpViewer;
+  QString settingsPath;  // the settings file
+};
+
+}  // namespace halvane

@@ -1,0 +1,247 @@
+#include "HalvanePrefPanel/editor/HVKeyComboPanel.h"
+
+#include "HalvanePrefPanel/controller/PaneGlobals.h"
+#include "platform/openpanel/OpenPanel.h"
+#include "platform/workspace/Workspace.h"
+#include "ui_HVKeyComboPanel.h"
+
+#include <QDialog>
+#include <QFileInfo>
+#include <QScreen>
+
+namespace halvane {
+namespace {
+
+const QString kExecuteMacro = QStringLiteral("ExecuteMacro");
+const QString kLaunchApp = QStringLiteral("LaunchApp");
+const QString kSelectProfile = QStringLiteral("SelectProfile");
+
+const QColor kActiveField = QColor::fromRgbF(1.0f, 1.0f, 1.0f, 1.0f);
+const QColor kInactiveField = QColor::fromRgbF(0.65f, 0.65f, 0.65f, 1.0f);
+
+void setFieldBackground(QWidget* field, const QColor& color) {
+  QPalette palette = field->palette();
+  palette.setColor(QPalette::Base, color);
+  field->setPalette(palette);
+  field->setAutoFillBackground(true);
+}
+
+QString macroText(const QList<HVKeyCombo>& combos) {
+  QString text;
+  for (const HVKeyCombo& combo : combos) text += QStringLiteral("(%1)").arg(combo.description());
+  return text;
+}
+
+}  // namespace
+
+HVKeyComboPanel* HVKeyComboPanel::sharedPanel() {
+  // Kept for the life of the process, as the one editor every key shares.
+  static HVKeyComboPanel* const panel = [] {
+    auto* created = new HVKeyComboPanel;
+    KeyComboReceiver::setShared(created);
+    return created;
+  }();
+  return panel;
+}
+
+HVKeyComboPanel::HVKeyComboPanel() {
+  fKeysArray.reserve(kMaxKeys);
+  fOldKeysArray.reserve(kMaxKeys);
+}
+
+HVKeyComboPanel::~HVKeyComboPanel() {
+  if (KeyComboReceiver::shared() == this) KeyComboReceiver::setShared(nullptr);
+}
+
+void HVKeyComboPanel::setServices(OpenPanel* openPanel, Workspace* workspace) {
+  openPanel_ = openPanel;
+  workspace_ = workspace;
+}
+
+void HVKeyComboPanel::setKeyBindingName(const QString& name) { mKeyName = name; }
+void HVKeyComboPanel::setActionType(const QString& actionType) { fActionType = actionType; }
+void HVKeyComboPanel::setAppUrl(const QString& path) { fAppUrl = path; }
+void HVKeyComboPanel::setProfile(int index) { fProfileIndex = index; }
+
+void HVKeyComboPanel::setKeyArray(const QList<HVKeyCombo>& combos) {
+  fKeysArray.clear();
+  fOldKeysArray = combos;
+}
+
+QDialog* HVKeyComboPanel::window() {
+  if (!window_) loadWindow(nullptr);
+  return window_;
+}
+
+Ui::HVKeyComboPanel& HVKeyComboPanel::outlets() {
+  window();
+  return *ui_;
+}
+
+// The window goes with the window it was a sheet of; it is loaded again when next needed.
+void HVKeyComboPanel::loadWindow(QWidget* parent) {
+  auto* dialog = new QDialog(parent);
+  ui_ = std::make_unique<Ui::HVKeyComboPanel>();
+  ui_->setupUi(dialog);
+  window_ = dialog;
+  connectActions();
+  ui_->mKeyBcaster->installEventFilter(this);
+}
+
+void HVKeyComboPanel::connectActions() {
+  Ui::HVKeyComboPanel& ui = *ui_;
+  for (QPushButton* delay : {ui.f50msButton, ui.f100msButton, ui.f150msButton, ui.f200msButton})
+    connect(delay, &QPushButton::clicked, this, [this, delay] { handleDelayClick(delay); });
+  connect(ui.okButton, &QPushButton::clicked, this, &HVKeyComboPanel::ok);
+  connect(ui.cancelButton, &QPushButton::clicked, this, &HVKeyComboPanel::cancel);
+  connect(ui.applyButton, &QPushButton::clicked, this, &HVKeyComboPanel::apply);
+  connect(ui.clearButton, &QPushButton::clicked, this, &HVKeyComboPanel::clear);
+  connect(ui.fSelectAppButton, &QPushButton::clicked, this, &HVKeyComboPanel::chooseApp);
+  connect(ui.fProfileCombo, &QComboBox::activated, this, &HVKeyComboPanel::chooseProfile);
+  // Escape and the window's close button end the sheet as Cancel does.
+  connect(window_, &QDialog::finished, this, &HVKeyComboPanel::_sheetDidEnd);
+}
+
+void HVKeyComboPanel::_refreshContents() {
+  Ui::HVKeyComboPanel& ui = outlets();
+  ui.fProfileCombo->setCurrentIndex(-1);  // shows "Select..."
+
+  const bool macro = fActionType != kSelectProfile && fActionType != kLaunchApp;
+  if (macro) {
+    fActionType = kExecuteMacro;
+  } else {
+    fKeysArray.clear();
+    fOldKeysArray.clear();
+  }
+  const QList<QWidget*> macroControls{ui.f50msButton, ui.f100msButton, ui.f150msButton,
+                                      ui.f200msButton, ui.mComboField};
+  for (QWidget* control : macroControls) control->setEnabled(macro);
+
+  setFieldBackground(ui.mComboField, macro ? kActiveField : kInactiveField);
+  ui.mComboField->setText(macroText(fKeysArray));
+  ui.fOldComboField->setText(macroText(fOldKeysArray));
+
+  const bool app = fActionType == kLaunchApp;
+  setFieldBackground(ui.fAppField, app ? kActiveField : kInactiveField);
+  if (!app)
+    ui.fAppField->clear();
+  else if (!fAppUrl.isEmpty())
+    ui.fAppField->setText(appDisplayName());
+
+  const bool profile = fActionType == kSelectProfile;
+  setFieldBackground(ui.fProfileField, profile ? kActiveField : kInactiveField);
+  ui.fProfileField->setText(profile ? QStringLiteral("Profile %1").arg(fProfileIndex + 1)
+                                    : QString());
+
+  ui.mTitleField->setText(mKeyName);
+  updateKeyboardGrab();
+}
+
+// A file that no longer exists still shows its name, without the extension.
+QString HVKeyComboPanel::appDisplayName() const {
+  const QString name = workspace_ ? workspace_->displayName(fAppUrl) : QString();
+  return name.isEmpty() ? QFileInfo(fAppUrl).completeBaseName() : name;
+}
+
+void HVKeyComboPanel::setKeyCombo(const HVKeyCombo& combo) {
+  if (fActionType != kExecuteMacro) return;
+  if (combo.keyCode() == -1 || combo.modifiers() == -1)
+    fKeysArray.clear();
+  else if (fKeysArray.size() < kMaxKeys)
+    fKeysArray.append(combo);
+  _refreshContents();
+}
+
+bool HVKeyComboPanel::isRecordingMacro() const { return fActionType == kExecuteMacro; }
+
+void HVKeyComboPanel::handleDelayClick(QObject* sender) {
+  const int delay = 50 * tagOf(sender) + 50;
+  if (!fKeysArray.isEmpty()) fKeysArray.last().addDelay(delay);
+  _refreshContents();
+}
+
+void HVKeyComboPanel::handleTextClick(QObject* sender) {
+  switch (tagOf(sender)) {
+    case 0: fActionType = kSelectProfile; break;
+    case 1: fActionType = kLaunchApp; break;
+    case 2: fActionType = kExecuteMacro; break;
+    default: break;
+  }
+  _refreshContents();
+}
+
+void HVKeyComboPanel::chooseApp() {
+  if (!openPanel_) return;
+  const QStringList chosen = openPanel_->runModalForTypes({QStringLiteral("app")}, false, window());
+  if (chosen.isEmpty()) return;
+  fAppUrl = chosen.first();
+  fActionType = kLaunchApp;
+  _refreshContents();
+}
+
+void HVKeyComboPanel::chooseProfile() {
+  fActionType = kSelectProfile;
+  fProfileIndex = outlets().fProfileCombo->currentIndex();
+  _refreshContents();
+}
+
+void HVKeyComboPanel::clear() {
+  fOldKeysArray.clear();
+  fKeysArray.clear();
+  fActionType = kExecuteMacro;
+  _refreshContents();
+}
+
+void HVKeyComboPanel::runSheeetForModalWindow(QWidget* parent, QObject* target) {
+  if (!window_)
+    loadWindow(parent);
+  else if (window_->parentWidget() != parent)
+    window_->setParent(parent, window_->windowFlags());
+  _refreshContents();
+  fApplyTarget = target;
+  window_->setWindowModality(Qt::WindowModal);
+  window_->adjustSize();
+  if (parent) window_->move(parent->geometry().center() - window_->rect().center());
+  window_->open();
+  ui_->mKeyBcaster->setFocus();
+}
+
+void HVKeyComboPanel::ok() { window()->done(1); }
+void HVKeyComboPanel::cancel() { window()->done(0); }
+
+void HVKeyComboPanel::apply() {
+  if (fApplyTarget)
+    QMetaObject::invokeMethod(fApplyTarget, "hotKeySheetDidEndWithReturnCode", Q_ARG(int, 1));
+}
+
+void HVKeyComboPanel::_sheetDidEnd(int returnCode) {
+  window_->hide();
+  updateKeyboardGrab();
+  const QPointer<QObject> target = fApplyTarget;
+  fApplyTarget = nullptr;
+  if (target)
+    QMetaObject::invokeMethod(target, "hotKeySheetDidEndWithReturnCode", Q_ARG(int, returnCode));
+}
+
+// While the broadcaster has the focus and a macro is being recorded, it takes the whole
+// keyboard, so the desktop's own shortcuts (Alt+F4, Super, Ctrl+Alt+arrows) are recorded
+// instead of acted on. The grab ends with the focus, the macro action type or the sheet.
+void HVKeyComboPanel::updateKeyboardGrab() {
+  if (!ui_) return;
+  QWidget* broadcaster = ui_->mKeyBcaster;
+  const bool wanted = window_ && window_->isVisible() && broadcaster->hasFocus() &&
+                      fActionType == kExecuteMacro;
+  if (wanted && QWidget::keyboardGrabber() != broadcaster)
+    broadcaster->grabKeyboard();
+  else if (!wanted && QWidget::keyboardGrabber() == broadcaster)
+    broadcaster->releaseKeyboard();
+}
+
+bool HVKeyComboPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut ||
+      event->type() == QEvent::Hide)
+    updateKeyboardGrab();
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace halvane

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "HVKeyCombo.h"
+#include "KeyComboReceiver.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <memory>
+
+class QDialog;
+class QWidget;
+
+namespace Ui {
+class HVKeyComboPanel;
+}
+
+namespace halvane {
+
+class OpenPanel;
+class Workspace;
+
+// The macro editor: the sheet in which one macro key gets its action, a recorded macro (up to
+// eight key combinations with pauses), an application to launch, or a profile to select. One
+// editor serves the process. The pane fills it before opening it and reads the result when the
+// sheet's target is sent hotKeySheetDidEndWithReturnCode(int) (1 for OK and Apply, 0 for Cancel).
+// The editor writes nothing to the settings.
+class HVKeyComboPanel : public QObject, public KeyComboReceiver {
+  Q_OBJECT
+
+ public:
+  static constexpr int kMaxKeys = 8;
+
+  // The one editor, created at first use and kept until the process ends.
+  static HVKeyComboPanel* sharedPanel();
+
+  HVKeyComboPanel();
+  ~HVKeyComboPanel() override;
+
+  // The services the sheet needs: the application chooser and display names. Not owned.
+  void setServices(OpenPanel* openPanel, Workspace* workspace);
+
+  void setKeyBindingName(const QString& name);
+  QString keyBindingName() const { return mKeyName; }
+  void setActionType(const QString& actionType);
+  QString getActionType() const { return fActionType; }
+  // Empties the recording and shows combos as the key's previous macro.
+  void setKeyArray(const QList<HVKeyCombo>& combos);
+  // The macro recorded since the sheet opened.
+  QList<HVKeyCombo> keyArray() const { return fKeysArray; }
+  void setAppUrl(const QString& path);
+  QString getUrl() const { return fAppUrl; }
+  void setProfile(int index);
+  int getProfile() const { return fProfileIndex; }
+
+  // Opens the sheet over parent; target is sent hotKeySheetDidEndWithReturnCode(int).
+  void runSheeetForModalWindow(QWidget* parent, QObject* target);
+
+  // From the key broadcaster: records a combination while in the macro action type.
+  void setKeyCombo(const HVKeyCombo& combo) override;
+  bool isRecordingMacro() const override;
+
+  // The sheet's actions; each gets its control as sender where the tag matters.
+  void ok();
+  void cancel();
+  void apply();
+  void clear();
+  void handleTextClick(QObject* sender);
+  void chooseApp();
+  void chooseProfile();
+  void handleDelayClick(QObject* sender);
+
+  // The sheet's window, loaded from its interface file when first needed.
+  QDialog* window();
+  Ui::HVKeyComboPanel& outlets();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void _refreshContents();
+  void _sheetDidEnd(int returnCode);
+  void loadWindow(QWidget* parent);
+  void connectActions();
+  void updateKeyboardGrab();
+  QString appDisplayName() const;
+
+  std::unique_ptr<Ui::HVKeyComboPanel> ui_;
+  QPointer<QDialog> window_;
+  OpenPanel* openPanel_ = nullptr;
+  Workspace* workspace_ = nullptr;
+
+  QString mKeyName;
+  QList<HVKeyCombo> fKeysArray;
+  QList<HVKeyCombo> fOldKeysArray;
+  QString fActionType;
+  QString fAppUrl;
+  int fProfileIndex = 0;
+  QPointer<QObject> fApplyTarget;
+};
+
+}  // namespace halvane

@@ -1,0 +1,128 @@
+#include "HalvanePrefPanel/widgets/ProfilesTableView.h"
+
+#include "HalvanePrefPanel/controller/HalvanePref.h"
+#include "HalvanePrefPanel/controller/PaneGlobals.h"
+#include "platform/control/RemoteProxy.h"
+#include "platform/openpanel/ApplicationFile.h"
+#include "platform/openpanel/OpenPanel.h"
+
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace halvane {
+namespace {
+
+// The helper's profile, asked through the pane; nothing without a pane or a helper.
+std::optional<int> helperProfileThroughPane() {
+  RemoteProxy* helper = gHVPrefsApp ? gHVPrefsApp->keyboardHelper() : nullptr;
+  return helper ? helper->getCurrentProfile() : std::nullopt;
+}
+
+}  // namespace
+
+ProfilesTableView::ProfilesTableView(QWidget* parent)
+    : QTableView(parent), model_(new ProfilesTableModel(this)) {
+  model_->setHelperProfile(helperProfileThroughPane);
+  setModel(model_);
+  setSelectionBehavior(SelectRows);
+  setSelectionMode(SingleSelection);
+  setTextElideMode(Qt::ElideRight);
+  setEditTriggers(DoubleClicked | EditKeyPressed | SelectedClicked);
+  setMouseTracking(true);
+  horizontalHeader()->setStretchLastSection(true);
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  // A double-click edits an editable cell; on any other cell it assigns an application.
+  connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+    if (!model_->isEditableColumn(index.column())) handleDoubleClick();
+  });
+}
+
+void ProfilesTableView::setColumnIdentifiers(const QStringList& identifiers) {
+  identifiers_ = identifiers;
+  updateColumns();
+}
+
+void ProfilesTableView::setColumnTitles(const QStringList& titles) {
+  titles_ = titles;
+  updateColumns();
+}
+
+void ProfilesTableView::setEditableColumns(const QStringList& identifiers) {
+  editable_ = identifiers;
+  updateColumns();
+}
+
+void ProfilesTableView::updateColumns() { model_->setColumns(identifiers_, titles_, editable_); }
+
+void ProfilesTableView::setItems(const PlistValue& items) { model_->setItems(items); }
+
+int ProfilesTableView::selectedRow() const {
+  const QModelIndexList rows = selectionModel()->selectedRows();
+  return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void ProfilesTableView::selectRow(int row) {
+  if (row < 0 || row >= model_->rowCount()) return;
+  selectionModel()->select(model_->index(row, 0),
+                           QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+PlistValue ProfilesTableView::selectedRowItemforColumnIdentifier(const QString& key) const {
+  const int row = selectedRow();
+  return row < 0 ? PlistValue() : items().at(row)[key];
+}
+
+// The stored path is what the front-application watcher reports for the running application:
+// the real path of its executable. When that cannot be found (a .desktop file whose program is
+// not installed) the chosen file's own path is kept, so the user still sees what was chosen.
+void ProfilesTableView::handleDoubleClick() {
+  const int row = selectedRow();
+  if (row < 0 || !openPanel_) return;
+  const QStringList chosen = openPanel_->runModalForTypes({QStringLiteral("app")}, false, window());
+  if (chosen.isEmpty()) return;
+  const QString path = chosen.first();
+  QString applicationPath = applicationExecutablePath(path);
+  if (applicationPath.isEmpty()) applicationPath = path;
+  PlistValue record = items().at(row);
+  record.set(QStringLiteral("AssignedApplication"), QFileInfo(path).completeBaseName());
+  record.set(QStringLiteral("ApplicationPath"), applicationPath);
+  reloadData();
+}
+
+void ProfilesTableView::updateHighlighting(const QPoint& viewportPos) {
+  const int row = viewport()->rect().contains(viewportPos) ? rowAt(viewportPos.y()) : -1;
+  if (row == fMouseOverIndex) return;
+  fMouseOverIndex = row;
+  viewport()->update();
+}
+
+void ProfilesTableView::paintEvent(QPaintEvent* event) {
+  {
+    QPainter painter(viewport());
+    drawBackgroundInClipRect(painter, event->rect());
+  }
+  model_->beginPaint();
+  QTableView::paintEvent(event);
+  model_->endPaint();
+}
+
+void ProfilesTableView::drawBackgroundInClipRect(QPainter& painter, const QRect& clip) {
+  if (fMouseOverIndex < 0) return;
+  const QRect row(0, rowViewportPosition(fMouseOverIndex), viewport()->width(),
+                  rowHeight(fMouseOverIndex));
+  painter.fillRect(row.intersected(clip), QColor::fromRgbF(0.62f, 0.87f, 1.0f, 1.0f));
+}
+
+void ProfilesTableView::mouseMoveEvent(QMouseEvent* event) {
+  updateHighlighting(event->position().toPoint());
+  QTableView::mouseMoveEvent(event);
+}
+
+bool ProfilesTableView::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::Leave) updateHighlighting(QPoint(-1, -1));
+  return QTableView::viewportEvent(event);
+}
+
+}  // namespace halvane
