@@ -1,0 +1,249 @@
+#include "platform/tools/halvanectl/Halvanectl.h"
+
+#include "platform/control/RemoteProxy.h"
+#include "platform/notification/DistributedNotificationCenter.h"
+#include "shared/control/ControlChannel.h"
+#include "shared/plist/PlistFile.h"
+#include "shared/settings/ProfileTransfer.h"
+#include "shared/settings/SettingsStore.h"
+
+namespace halvane::ctl {
+
+namespace {
+
+using settings::SettingsValidator;
+using settings::TransferResult;
+
+QString macroKeyName(int index) {
+  return index < 5 ? QStringLiteral("L%1").arg(index + 1) : QStringLiteral("R%1").arg(index - 4);
+}
+
+QString counted(int n, const char* singular) {
+  return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(singular)).arg(n == 1 ? "" : "s");
+}
+
+}  // namespace
+
+Halvanectl::Halvanectl(CtlEnvironment environment, QTextStream& out, QTextStream& err)
+    : env_(std::move(environment)), out_(out), err_(err) {}
+
+QString Halvanectl::helpText() {
+  return QStringLiteral(
+      "Usage: halvanectl COMMAND [ARGUMENTS]\n"
+      "\n"
+      "The command-line client of the Halvane keyboard software. Profiles are numbered 1 to 10,\n"
+      "as the preferences show them: \"4 - Games\" is the fourth profile, named Games.\n"
+      "\n"
+      "Commands that talk to the running Halvane helper:\n"
+      "  profile          print the current profile, e.g. \"4 - Games\"\n"
+      "  profile N        switch to profile N (as the preferences do: the helper shows the\n"
+      "                   profile on screen when asked to, and announces no change)\n"
+      "  reload           make the helper read the settings file again\n"
+      "  watch            print each profile change the helper announces, one line each\n"
+      "                   (\"4 - Games\"), until interrupted; the helper may start later\n"
+      "\n"
+      "Commands on the settings file (the helper need not be running):\n"
+      "  check [FILE]     check a settings file, by default the user's\n"
+      "                   (~/Library/Preferences/com.halvane.keyboard.plist); prints every\n"
+      "                   problem with its place in the file, e.g.\n"
+      "                   \"error: Profiles[3].MacroKeys[7].KeyCombo.delay2: 9000 is above 6350\"\n"
+      "  export N FILE    write profile N to FILE, a property list holding \"Format\" (1) and\n"
+      "                   the profile record under \"Profile\"; a profile with errors is not\n"
+      "                   exported\n"
+      "  import N FILE    replace profile N with the profile in FILE; the profile is checked\n"
+      "                   first and nothing changes when it has errors; then a running helper\n"
+      "                   is asked to reload\n"
+      "\n"
+      "  --help           this text\n"
+      "\n"
+      "Errors are things the software would act on differently from what the file says, or\n"
+      "values the preferences never write; warnings are harmless departures from what the\n"
+      "preferences write (a missing entry that reads as a sensible value, an unknown key).\n"
+      "\n"
+      "Exit status: 0 done (warnings alone leave it 0); 1 check found errors, or export or\n"
+      "import refused a profile with errors; 2 the command could not be carried out (bad\n"
+      "arguments, a file that cannot be read or written, the helper not running or not\n"
+      "answering).\n");
+}
+
+int Halvanectl::refuse(const QString& error) {
+  err_ << "halvanectl: " << error << "\nTry \"halvanectl --help\".\n";
+  err_.flush();
+  return kFailure;
+}
+
+int Halvanectl::run(const CtlCommand& command) {
+  switch (command.kind) {
+    case CtlCommand::Kind::Help:
+      out_ << helpText();
+      return kSuccess;
+    case CtlCommand::Kind::ShowProfile:
+      return showProfile();
+    case CtlCommand::Kind::SetProfile:
+      return setProfile(command.number);
+    case CtlCommand::Kind::Reload:
+      return reload();
+    case CtlCommand::Kind::Watch:
+      return watch();
+    case CtlCommand::Kind::Check:
+      return check(command.file.isEmpty() ? env_.settingsPath : command.file);
+    case CtlCommand::Kind::Export:
+      return exportProfile(command.number, command.file);
+    case CtlCommand::Kind::Import:
+      return importProfile(command.number, command.file);
+  }
+  return kFailure;
+}
+
+QString Halvanectl::profileLabel(int index) const {
+  const PlistValue profile =
+      settings::read(env_.settingsPath)[QStringLiteral("Profiles")].at(index);
+  const PlistValue name = profile[QStringLiteral("Name")];
+  if (!profile.isDictionary() || name.type() != PlistValue::Type::String)
+    return QString::number(qint64(index) + 1);
+  return QStringLiteral("%1 - %2").arg(index + 1).arg(name.toString());
+}
+
+std::unique_ptr<RemoteProxy> Halvanectl::helper() {
+  QString why;
+  std::unique_ptr<RemoteProxy> proxy = env_.connectHelper(&why);
+  if (!proxy) fail(why);
+  return proxy;
+}
+
+int Halvanectl::helperNotAnswering() {
+  return fail(QStringLiteral("the Halvane helper did not answer"));
+}
+
+int Halvanectl::fail(const QString& message) {
+  err_ << "halvanectl: " << message << '\n';
+  err_.flush();
+  return kFailure;
+}
+
+int Halvanectl::showProfile() {
+  auto proxy = helper();
+  if (!proxy) return kFailure;
+  const std::optional<int> index = proxy->getCurrentProfile();
+  if (!index) return helperNotAnswering();
+  out_ << profileLabel(*index) << '\n';
+  return kSuccess;
+}
+
+int Halvanectl::setProfile(int number) {
+  auto proxy = helper();
+  if (!proxy) return kFailure;
+  if (!proxy->setCurrentProfile(number - 1)) return helperNotAnswering();
+  out_ << profileLabel(number - 1) << '\n';
+  return kSuccess;
+}
+
+int Halvanectl::reload() {
+  auto proxy = helper();
+  if (!proxy) return kFailure;
+  return proxy->reloadPrefs() ? kSuccess : helperNotAnswering();
+}
+
+int Halvanectl::watch() {
+  QString why;
+  DistributedNotificationCenter* center = env_.notificationCenter(&why);
+  if (!center) return fail(QStringLiteral("cannot watch: %1").arg(why));
+  center->addObserver(
+      QString::fromLatin1(control::kPaneNotificationIdentifier),
+      [this](const QString& name, const QString&, const NotificationUserInfo& userInfo) {
+        // Any process on the bus may send this; one without an index says nothing.
+        if (name != QLatin1String(control::kProfileChanged) ||
+            !userInfo.contains(QLatin1String(control::kIndexKey)))
+          return;
+        out_ << profileLabel(control::profileIndexFromUserInfo(userInfo)) << Qt::endl;
+      });
+  err_ << "Watching for profile changes; press Ctrl-C to stop." << Qt::endl;
+  return kKeepRunning;
+}
+
+int Halvanectl::check(const QString& file) {
+  QString why;
+  const PlistValue root = settings::readPropertyList(file, &why);
+  if (root.isNone()) return fail(QStringLiteral("cannot read %1: %2").arg(file, why));
+  if (!root.isDictionary())
+    return fail(
+        QStringLiteral("%1 is not a settings file (its root is not a dictionary)").arg(file));
+
+  const settings::SettingsProblems problems = SettingsValidator::validateSettings(root);
+  printProblems(problems);
+  const int errors = SettingsValidator::errorCount(problems);
+  const int warnings = int(problems.size()) - errors;
+  if (problems.isEmpty())
+    out_ << file << ": no problems\n";
+  else
+    out_ << file << ": " << counted(errors, "error") << ", " << counted(warnings, "warning")
+         << '\n';
+  return errors > 0 ? kProblems : kSuccess;
+}
+
+int Halvanectl::exportProfile(int number, const QString& file) {
+  const TransferResult result = settings::exportProfile(number, file, env_.settingsPath);
+  printProblems(result.problems);
+  switch (result.status) {
+    case TransferResult::Status::Done:
+      out_ << "Exported profile " << profileLabel(number - 1) << " to " << file << '\n';
+      return kSuccess;
+    case TransferResult::Status::Invalid:
+      err_ << "halvanectl: profile " << number << " has errors; nothing was exported\n";
+      return kProblems;
+    case TransferResult::Status::Failed:
+      break;
+  }
+  return fail(result.message);
+}
+
+int Halvanectl::importProfile(int number, const QString& file) {
+  const TransferResult result =
+      settings::importProfile(number, file, env_.defaultsPath, env_.settingsPath);
+  printProblems(result.problems);
+  if (result.status == TransferResult::Status::Invalid) {
+    err_ << "halvanectl: " << file << " has errors; nothing was changed\n";
+    return kProblems;
+  }
+  if (result.status == TransferResult::Status::Failed)
+    return fail(result.message + QStringLiteral("; nothing was changed"));
+
+  out_ << "Imported " << file << " as profile " << profileLabel(number - 1) << '\n';
+  printLaunches(settings::read(env_.settingsPath)[QStringLiteral("Profiles")].at(number - 1));
+
+  // The helper keeps its own copy of the settings and writes it back when it quits: unless it
+  // reloads now, it would put the old profile back.
+  QString why;
+  std::unique_ptr<RemoteProxy> proxy = env_.connectHelper(&why);
+  if (!proxy) {
+    out_ << "The Halvane helper is not running; it reads the new profile when it starts.\n";
+    return kSuccess;
+  }
+  if (!proxy->reloadPrefs())
+    return fail(
+        QStringLiteral("the profile was imported, but the Halvane helper did not answer the "
+                       "reload request; restart the helper, or it writes its older "
+                       "settings back when it quits"));
+  out_ << "The Halvane helper has reloaded its settings.\n";
+  return kSuccess;
+}
+
+void Halvanectl::printProblems(const settings::SettingsProblems& problems) {
+  for (const settings::SettingsProblem& p : problems)
+    out_ << (p.isError() ? "error: " : "warning: ") << p.text() << '\n';
+}
+
+void Halvanectl::printLaunches(const PlistValue& profile) {
+  const PlistValue keys = profile[QStringLiteral("MacroKeys")];
+  for (qsizetype k = 0; k < keys.count(); ++k) {
+    const PlistValue key = keys.at(k);
+    if (key[QStringLiteral("ActionType")].toString() == QStringLiteral("LaunchApp"))
+      out_ << "Note: " << macroKeyName(int(k)) << " launches "
+           << key[QStringLiteral("LaunchAppURL")].toString() << '\n';
+  }
+  const QString app = profile[QStringLiteral("ApplicationPath")].toString();
+  if (!app.isEmpty() && profile[QStringLiteral("AutoSwitching")].toBool())
+    out_ << "Note: the profile becomes current whenever " << app << " comes to the front\n";
+}
+
+}  // namespace halvane::ctl

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "platform/tools/halvanectl/CtlArguments.h"
+#include "shared/settings/SettingsValidator.h"
+
+#include <QString>
+#include <QTextStream>
+
+#include <functional>
+#include <memory>
+
+namespace halvane {
+
+class DistributedNotificationCenter;
+class RemoteProxy;
+
+namespace ctl {
+
+// What halvanectl works on: the settings file, and the helper on the session bus.
+struct CtlEnvironment {
+  QString settingsPath;
+  QString defaultsPath;  // the settings a missing settings file is made from
+  // The running helper; nullptr, with *why set, when it cannot be reached.
+  std::function<std::unique_ptr<RemoteProxy>(QString* why)> connectHelper;
+  // The bus's notifications; nullptr, with *why set, when there is no bus.
+  std::function<DistributedNotificationCenter*(QString* why)> notificationCenter;
+};
+
+// Carries out one command line of halvanectl, writing results to out and complaints to err.
+class Halvanectl {
+ public:
+  enum ExitStatus {
+    kSuccess = 0,
+    kProblems = 1,      // check found errors; export/import refused a profile with errors
+    kFailure = 2,       // bad arguments, unreadable file, helper not running or not answering
+    kKeepRunning = -1,  // watch: observing; the caller runs the event loop until interrupted
+  };
+
+  Halvanectl(CtlEnvironment environment, QTextStream& out, QTextStream& err);
+
+  int run(const CtlCommand& command);
+  // Refused arguments: the reason and a pointer to --help.
+  int refuse(const QString& error);
+
+  static QString helpText();
+
+  // How a profile index (0-9) is shown: "4 - Games", with the name from the settings file, or
+  // only the number when the file has no such profile.
+  QString profileLabel(int index) const;
+
+ private:
+  int showProfile();
+  int setProfile(int number);
+  int reload();
+  int watch();
+  int check(const QString& file);
+  int exportProfile(int number, const QString& file);
+  int importProfile(int number, const QString& file);
+
+  // The helper, or nullptr after saying why it cannot be reached.
+  std::unique_ptr<RemoteProxy> helper();
+  int helperNotAnswering();
+  int fail(const QString& message);
+  // "error: path: message" / "warning: ...", one line each.
+  void printProblems(const settings::SettingsProblems& problems);
+  // The launch paths a profile record brings along, so an imported profile holds no surprise.
+  void printLaunches(const PlistValue& profile);
+
+  CtlEnvironment env_;
+  QTextStream& out_;
+  QTextStream& err_;
+};
+
+}  // namespace ctl
+}  // namespace halvane

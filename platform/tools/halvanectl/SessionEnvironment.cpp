@@ -1,0 +1,49 @@
+#include "platform/tools/halvanectl/SessionEnvironment.h"
+
+#include "platform/control/DBusRemoteProxy.h"
+#include "platform/notification/DBusDistributedNotificationCenter.h"
+#include "shared/settings/SettingsStore.h"
+
+#include <QDBusConnection>
+#include <QDBusError>
+
+namespace halvane::ctl {
+
+namespace {
+
+bool sessionBus(QString* why) {
+  if (QDBusConnection::sessionBus().isConnected()) return true;
+  *why = QStringLiteral("there is no D-Bus session bus (%1)")
+             .arg(QDBusConnection::sessionBus().lastError().message());
+  return false;
+}
+
+}  // namespace
+
+SessionEnvironment::SessionEnvironment() = default;
+SessionEnvironment::~SessionEnvironment() = default;
+
+QString SessionEnvironment::builtInDefaultsPath() {
+  return QStringLiteral(":/halvanectl/defaults.plist");
+}
+
+CtlEnvironment SessionEnvironment::environment() {
+  CtlEnvironment env;
+  env.settingsPath = settings::settingsPath();
+  env.defaultsPath = builtInDefaultsPath();
+  env.connectHelper = [](QString* why) -> std::unique_ptr<RemoteProxy> {
+    if (!sessionBus(why)) return nullptr;
+    std::unique_ptr<RemoteProxy> proxy = DBusRemoteProxy::connect(QDBusConnection::sessionBus());
+    if (!proxy) *why = QStringLiteral("the Halvane helper is not running");
+    return proxy;
+  };
+  env.notificationCenter = [this](QString* why) -> DistributedNotificationCenter* {
+    if (!sessionBus(why)) return nullptr;
+    if (!center_)
+      center_ = std::make_unique<DBusDistributedNotificationCenter>(QDBusConnection::sessionBus());
+    return center_.get();
+  };
+  return env;
+}
+
+}  // namespace halvane::ctl

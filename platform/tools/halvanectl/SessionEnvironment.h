@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/tools/halvanectl/Halvanectl.h"
+
+#include <memory>
+
+namespace halvane {
+
+class DBusDistributedNotificationCenter;
+
+namespace ctl {
+
+// What the installed program works on: the user's settings file, the defaults built into the
+// program, and the helper on the session bus. Owns the bus objects for as long as it lives.
+class SessionEnvironment {
+ public:
+  SessionEnvironment();
+  ~SessionEnvironment();
+  SessionEnvironment(const SessionEnvironment&) = delete;
+  SessionEnvironment& operator=(const SessionEnvironment&) = delete;
+
+  CtlEnvironment environment();
+
+  // The defaults resource built into halvanectl.
+  static QString builtInDefaultsPath();
+
+ private:
+  std::unique_ptr<DBusDistributedNotificationCenter> center_;
+};
+
+}  // namespace ctl
+}  // namespace halvane

@@ -1,0 +1,28 @@
+// halvanectl: the command-line client of the Halvane helper and its settings file.
+#include "platform/signals/TerminationSignals.h"
+#include "platform/tools/halvanectl/Halvanectl.h"
+#include "platform/tools/halvanectl/SessionEnvironment.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+  QCoreApplication app(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("halvanectl"));
+  QTextStream out(stdout);
+  QTextStream err(stderr);
+
+  halvane::ctl::SessionEnvironment session;
+  halvane::ctl::Halvanectl ctl(session.environment(), out, err);
+  const halvane::ctl::ParsedArguments parsed =
+      halvane::ctl::parseArguments(QCoreApplication::arguments().mid(1));
+  if (!parsed.command) return ctl.refuse(parsed.error);
+
+  const int status = ctl.run(*parsed.command);
+  if (status != halvane::ctl::Halvanectl::kKeepRunning) return status;
+  // watch: until a termination signal ends it cleanly.
+  halvane::TerminationSignals termination([&app](int) { app.quit(); });
+  return app.exec();
+}

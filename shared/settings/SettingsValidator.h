@@ -1,0 +1,82 @@
+#pragma once
+
+#include "shared/plist/PlistValue.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace halvane::settings {
+
+// The shape of the settings tree.
+inline constexpr int kProfileCount = 10;
+inline constexpr int kMacroKeyCount = 10;
+inline constexpr int kMacroStepCount = 8;
+inline constexpr int kMaxDelay = 6350;  // milliseconds; the most the pane ever writes
+
+// One finding of the validator: where in the tree, and what is wrong there.
+//
+// An error is something the programs would act on differently from what the file seems to say,
+// or a value the preference pane never writes (wrong type, out of range, unknown word, wrong
+// count, a missing entry that reads as something harmful such as key code 0). A warning is a
+// file that works as intended but is not what the pane writes: an entry that is missing yet
+// reads as a legal value, a key no program reads, a fractional delay.
+struct SettingsProblem {
+  enum class Severity { Error, Warning };
+
+  Severity severity = Severity::Error;
+  QString path;     // e.g. "Profiles[3].MacroKeys[7].KeyCombo.delay2"; empty for the root
+  QString message;  // e.g. "9000 is above 6350"
+
+  bool isError() const { return severity == Severity::Error; }
+  // "path: message"
+  QString text() const;
+};
+
+using SettingsProblems = QList<SettingsProblem>;
+
+// Walks a settings tree (or one part of it) and reports every problem, each once, in the order
+// of the tree. Nothing in the tree is changed.
+class SettingsValidator {
+ public:
+  // A whole settings file's root dictionary.
+  static SettingsProblems validateSettings(const PlistValue& root);
+  // One profile record, its paths starting with path (e.g. "Profiles[3]" or "Profile").
+  static SettingsProblems validateProfile(const PlistValue& profile,
+                                          const QString& path = QStringLiteral("Profile"));
+
+  static bool hasErrors(const SettingsProblems& problems);
+  static int errorCount(const SettingsProblems& problems);
+
+ private:
+  void checkRoot(const PlistValue& root);
+  void checkProfile(const PlistValue& profile, const QString& path);
+  void checkMacroKey(const PlistValue& key, const QString& path);
+  void checkKeyCombo(const PlistValue& combo, const QString& path);
+  void checkStep(const PlistValue& combo, int step, const QString& path);
+
+  // Type checks: report a wrong type (or, with a missing entry, nothing) and say whether the
+  // value is there and of the expected type.
+  bool expectInteger(const PlistValue& value, const QString& path);
+  bool expectNumber(const PlistValue& value, const QString& path);
+  bool expectString(const PlistValue& value, const QString& path);
+  bool expectData(const PlistValue& value, const QString& path);
+  bool expectArray(const PlistValue& value, const QString& path);
+  bool expectDictionary(const PlistValue& value, const QString& path);
+  // A boolean, or a number 0 or 1 (readers take numbers by their truth value).
+  void checkBoolean(const PlistValue& container, const QString& key, const QString& path,
+                    const QString& whenMissing);
+  // A string that is one of choices.
+  void checkChoice(const PlistValue& container, const QString& key, const QString& path,
+                   const QStringList& choices, const QString& whenMissing);
+  // Keys of a dictionary that no program reads; macroSteps: the dictionary is a KeyCombo.
+  void checkKnownKeys(const PlistValue& dictionary, const QStringList& known, const QString& path,
+                      bool macroSteps = false);
+
+  void error(const QString& path, const QString& message);
+  void warning(const QString& path, const QString& message);
+
+  SettingsProblems problems_;
+};
+
+}  // namespace halvane::settings

@@ -1,0 +1,197 @@
+// The halvanectl program as a user runs it: a process of its own, with a temporary home, on a
+// private session bus where this test serves a fake helper.
+#include "platform/control/DBusServerObject.h"
+#include "platform/control/FakeKeyboardServer.h"
+#include "platform/log/FakeSystemLog.h"
+#include "platform/notification/DBusDistributedNotificationCenter.h"
+#include "shared/control/ControlChannel.h"
+#include "tests/control/PrivateBus.h"
+#include "tests/halvanectl/TransferTestSupport.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+
+namespace halvane {
+namespace {
+
+using test::PrivateBus;
+using test::waitUntil;
+
+struct Outcome {
+  int status = -1;
+  QString out, err;
+};
+
+class HalvanectlProcessTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_FALSE(bus.address().isEmpty()) << "dbus-daemon did not start";
+    ASSERT_TRUE(home.isValid());
+    connection = bus.connect(QStringLiteral("test"));
+    ASSERT_TRUE(connection.isConnected());
+    ASSERT_TRUE(settings::write(test::customisedSettings(), settingsPath()));
+  }
+
+  QString settingsPath() const {
+    return home.path() + QStringLiteral("/Library/Preferences/com.halvane.keyboard.plist");
+  }
+
+  void startHelper() {
+    serverObject = std::make_unique<DBusServerObject>(log, connection);
+    ASSERT_TRUE(serverObject->registerServer(server));
+  }
+
+  void start(QProcess& process, const QStringList& args) {
+    QProcessEnvironment env = bus.environment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(HALVANECTL), args);
+    ASSERT_TRUE(process.waitForStarted(5000));
+  }
+
+  // Runs halvanectl to its end, serving the fake helper meanwhile.
+  Outcome run(const QStringList& args) {
+    QProcess process;
+    start(process, args);
+    Outcome outcome;
+    if (!waitUntil([&] { return process.state() == QProcess::NotRunning; }, 10000)) {
+      process.kill();
+      process.waitForFinished(5000);
+      ADD_FAILURE() << "halvanectl did not end";
+      return outcome;
+    }
+    outcome.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    outcome.out = QString::fromUtf8(process.readAllStandardOutput());
+    outcome.err = QString::fromUtf8(process.readAllStandardError());
+    return outcome;
+  }
+
+  PrivateBus bus;
+  QTemporaryDir home;
+  QDBusConnection connection{QString()};
+  FakeSystemLog log;
+  FakeKeyboardServer server;
+  std::unique_ptr<DBusServerObject> serverObject;
+};
+
+TEST_F(HalvanectlProcessTest, TalksToTheHelperOverTheBus) {
+  startHelper();
+  server.currentProfile = 3;
+  Outcome o = run({"profile"});
+  EXPECT_EQ(o.status, 0) << qPrintable(o.err);
+  EXPECT_EQ(o.out, "4 - Games\n");
+
+  o = run({"profile", "8"});
+  EXPECT_EQ(o.status, 0) << qPrintable(o.err);
+  EXPECT_EQ(o.out, "8 - Profile 8\n");
+  EXPECT_EQ(server.currentProfile, 7);
+
+  o = run({"reload"});
+  EXPECT_EQ(o.status, 0) << qPrintable(o.err);
+  EXPECT_EQ(server.calls, (QStringList{"getCurrentProfile", "setCurrentProfile 7", "reloadPrefs"}));
+
+  // import goes to the file, then to the helper.
+  const QString file = home.filePath(QStringLiteral("games.plist"));
+  ASSERT_EQ(run({"export", "4", file}).status, 0);
+  server.calls.clear();
+  o = run({"import", "9", file});
+  EXPECT_EQ(o.status, 0) << qPrintable(o.err);
+  EXPECT_EQ(server.calls, QStringList{"reloadPrefs"});
+  EXPECT_EQ(settings::read(settingsPath())["Profiles"].at(8)["Name"].toString(), "Games");
+}
+
+TEST_F(HalvanectlProcessTest, WithoutAHelper) {
+  for (const QStringList& args : {QStringList{"profile"}, {"profile", "2"}, {"reload"}}) {
+    const Outcome o = run(args);
+    EXPECT_EQ(o.status, 2) << qPrintable(args.join(u' '));
+    EXPECT_EQ(o.err, "halvanectl: the Halvane helper is not running\n");
+  }
+  // The file commands do not need it; import says so and succeeds.
+  const QString file = home.filePath(QStringLiteral("p.plist"));
+  EXPECT_EQ(run({"export", "4", file}).status, 0);
+  const Outcome o = run({"import", "1", file});
+  EXPECT_EQ(o.status, 0) << qPrintable(o.err);
+  EXPECT_TRUE(o.out.contains("is not running")) << qPrintable(o.out);
+}
+
+TEST_F(HalvanectlProcessTest, ImportIntoAHomeWithoutSettingsUsesTheBuiltInDefaults) {
+  const QString file = home.filePath(QStringLiteral("p.plist"));
+  ASSERT_EQ(run({"export", "4", file}).status, 0);
+  ASSERT_TRUE(QFile::remove(settingsPath()));
+  const Outcome o = run({"import", "2", file});
+  EXPECT_EQ(o.status, 0) << qPrintable(o.err);
+  PlistValue expected = test::defaultsTree();
+  expected["Profiles"].replace(1, test::customisedSettings()["Profiles"].at(3));
+  EXPECT_EQ(settings::read(settingsPath()), expected);
+}
+
+TEST_F(HalvanectlProcessTest, WatchPrintsEachProfileChangeUntilInterrupted) {
+  QProcess watch;
+  start(watch, {"watch"});
+  DBusDistributedNotificationCenter helperSide(connection);
+  const QString pane = QString::fromLatin1(control::kPaneNotificationIdentifier);
+  const QString changed = QString::fromLatin1(control::kProfileChanged);
+
+  // The watcher listens only once it has subscribed: announce until it has heard one.
+  const bool heard = waitUntil(
+      [&] {
+        if (watch.canReadLine()) return true;
+        helperSide.postNotification(changed, pane, control::profileChangedUserInfo(2));
+        return false;
+      },
+      10000);
+  ASSERT_TRUE(heard) << qPrintable(QString::fromUtf8(watch.readAllStandardError()));
+  helperSide.postNotification(changed, pane, control::profileChangedUserInfo(3));
+  helperSide.postNotification(QStringLiteral("Other"), pane, control::profileChangedUserInfo(5));
+  helperSide.postNotification(changed, pane, control::profileChangedUserInfo(9));
+
+  QStringList lines;
+  waitUntil([&] {
+    while (watch.canReadLine()) {
+      const QString line = QString::fromUtf8(watch.readLine()).trimmed();
+      if (line != QStringLiteral("3 - Profile 3")) lines << line;  // the announcements above
+    }
+    return lines.size() >= 2;
+  });
+  EXPECT_EQ(lines, (QStringList{"4 - Games", "10 - Profile 10"}));
+
+  ::kill(pid_t(watch.processId()), SIGINT);
+  ASSERT_TRUE(waitUntil([&] { return watch.state() == QProcess::NotRunning; }));
+  EXPECT_EQ(watch.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(watch.exitCode(), 0);
+}
+
+TEST_F(HalvanectlProcessTest, CheckAndArgumentExitStatuses) {
+  Outcome o = run({"check"});
+  EXPECT_EQ(o.status, 0) << qPrintable(o.out + o.err);
+
+  PlistValue broken = test::customisedSettings();
+  broken["Profiles"].removeAt(0);
+  const QString brokenFile = home.filePath(QStringLiteral("broken.plist"));
+  ASSERT_TRUE(settings::write(broken, brokenFile));
+  o = run({"check", brokenFile});
+  EXPECT_EQ(o.status, 1);
+  EXPECT_TRUE(o.out.startsWith("error: Profiles: 9 profiles, expected 10\n")) << qPrintable(o.out);
+
+  o = run({"check", home.filePath(QStringLiteral("nothing.plist"))});
+  EXPECT_EQ(o.status, 2);
+  EXPECT_TRUE(o.err.contains("no such file")) << qPrintable(o.err);
+
+  for (const QStringList& args :
+       {QStringList{}, {"frobnicate"}, {"profile", "11"}, {"export", "1"}, {"import", "x", "f"}}) {
+    o = run(args);
+    EXPECT_EQ(o.status, 2) << qPrintable(args.join(u' '));
+    EXPECT_TRUE(o.err.startsWith("halvanectl: ")) << qPrintable(o.err);
+    EXPECT_TRUE(o.out.isEmpty());
+  }
+
+  o = run({"--help"});
+  EXPECT_EQ(o.status, 0);
+  EXPECT_TRUE(o.out.startsWith("Usage: halvanectl COMMAND")) << qPrintable(o.out);
+}
+
+}  // namespace
+}  // namespace halvane

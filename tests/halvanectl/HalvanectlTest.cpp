@@ -1,0 +1,250 @@
+// halvanectl's commands in-process, against a fake helper and fake notifications, and its
+// argument checking.
+#include "platform/control/FakeKeyboardServer.h"
+#include "platform/control/FakeRemoteProxy.h"
+#include "platform/notification/FakeDistributedNotificationCenter.h"
+#include "platform/tools/halvanectl/Halvanectl.h"
+#include "shared/control/ControlChannel.h"
+#include "shared/settings/ProfileTransfer.h"
+#include "tests/halvanectl/TransferTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace halvane::ctl {
+namespace {
+
+using Kind = CtlCommand::Kind;
+
+TEST(CtlArguments, CommandLines) {
+  struct Case {
+    QStringList args;
+    std::optional<CtlCommand> expected;
+    QString error;
+  };
+  const std::vector<Case> cases = {
+      {{"profile"}, CtlCommand{Kind::ShowProfile, 0, {}}, {}},
+      {{"profile", "1"}, CtlCommand{Kind::SetProfile, 1, {}}, {}},
+      {{"profile", "10"}, CtlCommand{Kind::SetProfile, 10, {}}, {}},
+      {{"reload"}, CtlCommand{Kind::Reload, 0, {}}, {}},
+      {{"watch"}, CtlCommand{Kind::Watch, 0, {}}, {}},
+      {{"check"}, CtlCommand{Kind::Check, 0, {}}, {}},
+      {{"check", "a b.plist"}, CtlCommand{Kind::Check, 0, "a b.plist"}, {}},
+      {{"export", "3", "p.plist"}, CtlCommand{Kind::Export, 3, "p.plist"}, {}},
+      {{"import", "7", "-"}, CtlCommand{Kind::Import, 7, "-"}, {}},
+      {{"--help"}, CtlCommand{Kind::Help, 0, {}}, {}},
+      {{"import", "7", "-h"}, CtlCommand{Kind::Help, 0, {}}, {}},
+      {{"help"}, CtlCommand{Kind::Help, 0, {}}, {}},
+      {{}, std::nullopt, "no command given"},
+      {{"profiles"}, std::nullopt, "unknown command \"profiles\""},
+      {{"profile", "0"}, std::nullopt, "\"0\" is not a profile number (1 to 10)"},
+      {{"profile", "11"}, std::nullopt, "\"11\" is not a profile number (1 to 10)"},
+      {{"profile", "+3"}, std::nullopt, "\"+3\" is not a profile number (1 to 10)"},
+      {{"profile", "3x"}, std::nullopt, "\"3x\" is not a profile number (1 to 10)"},
+      {{"profile", "99999999999"},
+       std::nullopt,
+       "\"99999999999\" is not a profile number (1 to 10)"},
+      {{"profile", "-1"}, std::nullopt, "unknown option \"-1\""},
+      {{"profile", "1", "2"},
+       std::nullopt,
+       "wrong number of arguments for profile (usage: halvanectl profile [N])"},
+      {{"reload", "now"},
+       std::nullopt,
+       "wrong number of arguments for reload (usage: halvanectl reload)"},
+      {{"check", "a", "b"},
+       std::nullopt,
+       "wrong number of arguments for check (usage: halvanectl check [FILE])"},
+      {{"export", "3"},
+       std::nullopt,
+       "wrong number of arguments for export (usage: halvanectl export N FILE)"},
+      {{"import", "three", "p.plist"}, std::nullopt, "\"three\" is not a profile number (1 to 10)"},
+      {{"export", "3", ""}, std::nullopt, "the file name is empty"},
+      {{"watch", "--verbose"}, std::nullopt, "unknown option \"--verbose\""},
+  };
+  for (const Case& c : cases) {
+    const ParsedArguments parsed = parseArguments(c.args);
+    const QString line = c.args.join(u' ');
+    EXPECT_EQ(parsed.error, c.error) << qPrintable(line);
+    ASSERT_EQ(parsed.command.has_value(), c.expected.has_value()) << qPrintable(line);
+    if (!c.expected) continue;
+    EXPECT_EQ(parsed.command->kind, c.expected->kind) << qPrintable(line);
+    EXPECT_EQ(parsed.command->number, c.expected->number) << qPrintable(line);
+    EXPECT_EQ(parsed.command->file, c.expected->file) << qPrintable(line);
+  }
+}
+
+class HalvanectlTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(settings::write(test::customisedSettings(), settingsPath()));
+  }
+  QString settingsPath() const { return dir.filePath(QStringLiteral("settings.plist")); }
+
+  // Runs one command line; helperRunning false: no helper on the bus. The command object stays
+  // until the next run, as a watch needs it to.
+  int run(const QStringList& args) {
+    ctl.reset();
+    out.clear();
+    err.clear();
+    outStream = std::make_unique<QTextStream>(&out);
+    errStream = std::make_unique<QTextStream>(&err);
+    CtlEnvironment env;
+    env.settingsPath = settingsPath();
+    env.defaultsPath = test::defaultsFile();
+    env.connectHelper = [this](QString* why) -> std::unique_ptr<RemoteProxy> {
+      if (!helperRunning) {
+        *why = QStringLiteral("the Halvane helper is not running");
+        return nullptr;
+      }
+      auto proxy = std::make_unique<FakeRemoteProxy>(server);
+      proxy->reachable = helperAnswers;
+      return proxy;
+    };
+    env.notificationCenter = [this](QString*) { return &center; };
+    ctl = std::make_unique<Halvanectl>(env, *outStream, *errStream);
+    const ParsedArguments parsed = parseArguments(args);
+    const int status = parsed.command ? ctl->run(*parsed.command) : ctl->refuse(parsed.error);
+    outStream->flush();
+    errStream->flush();
+    return status;
+  }
+
+  QTemporaryDir dir;
+  FakeKeyboardServer server;
+  FakeDistributedNotificationCenter center;
+  bool helperRunning = true;
+  bool helperAnswers = true;
+  QString out, err;
+  std::unique_ptr<QTextStream> outStream, errStream;
+  std::unique_ptr<Halvanectl> ctl;
+};
+
+TEST_F(HalvanectlTest, ProfileCommandsShowProfilesAsThePreferencesNumberThem) {
+  server.currentProfile = 3;
+  EXPECT_EQ(run({"profile"}), 0);
+  EXPECT_EQ(out, "4 - Games\n");
+
+  EXPECT_EQ(run({"profile", "1"}), 0);
+  EXPECT_EQ(out, "1 - Profile 1\n");
+  EXPECT_EQ(run({"reload"}), 0);
+  EXPECT_EQ(out, "");
+  EXPECT_EQ(server.calls, (QStringList{"getCurrentProfile", "setCurrentProfile 0", "reloadPrefs"}));
+
+  // An index the settings do not hold (any process may serve the name) shows as a number.
+  server.currentProfile = 12;
+  EXPECT_EQ(run({"profile"}), 0);
+  EXPECT_EQ(out, "13\n");
+  ASSERT_TRUE(QFile::remove(settingsPath()));
+  server.currentProfile = 0;
+  EXPECT_EQ(run({"profile"}), 0);
+  EXPECT_EQ(out, "1\n");
+}
+
+TEST_F(HalvanectlTest, HelperCommandsWithoutAHelperFailWithStatus2) {
+  helperRunning = false;
+  for (const QStringList& args : {QStringList{"profile"}, {"profile", "4"}, {"reload"}}) {
+    EXPECT_EQ(run(args), 2) << qPrintable(args.join(u' '));
+    EXPECT_EQ(err, "halvanectl: the Halvane helper is not running\n");
+    EXPECT_EQ(out, "");
+  }
+  helperRunning = true;
+  helperAnswers = false;
+  EXPECT_EQ(run({"profile", "4"}), 2);
+  EXPECT_EQ(err, "halvanectl: the Halvane helper did not answer\n");
+  EXPECT_TRUE(server.calls.isEmpty());
+}
+
+TEST_F(HalvanectlTest, WatchPrintsOnlyProfileChangesOfThePane) {
+  EXPECT_EQ(run({"watch"}), Halvanectl::kKeepRunning);
+  const QString pane = QString::fromLatin1(control::kPaneNotificationIdentifier);
+  const QString changed = QString::fromLatin1(control::kProfileChanged);
+  center.postNotification(changed, pane, control::profileChangedUserInfo(3));
+  center.postNotification(QStringLiteral("Other"), pane, control::profileChangedUserInfo(1));
+  center.postNotification(changed, QStringLiteral("com.example"),
+                          control::profileChangedUserInfo(1));
+  center.postNotification(changed, pane, {});
+  center.postNotification(changed, pane, control::profileChangedUserInfo(0));
+  EXPECT_EQ(out, "4 - Games\n1 - Profile 1\n");
+}
+
+TEST_F(HalvanectlTest, CheckExitStatusFollowsErrorsNotWarnings) {
+  EXPECT_EQ(run({"check"}), 0);
+  EXPECT_EQ(out, settingsPath() + ": no problems\n");
+
+  PlistValue tree = test::customisedSettings();
+  tree.remove(QStringLiteral("ShowChangesOnScreen"));
+  ASSERT_TRUE(settings::write(tree, settingsPath()));
+  EXPECT_EQ(run({"check"}), 0);
+  EXPECT_EQ(out, "warning: ShowChangesOnScreen: missing (reads as false)\n" + settingsPath() +
+                     ": 0 errors, 1 warning\n");
+
+  tree["Profiles"].at(3)["MacroKeys"].at(7)["KeyCombo"].set(QStringLiteral("delay2"), 9000);
+  tree.set(QStringLiteral("CurrentProfile"), 12);
+  const QString other = dir.filePath(QStringLiteral("other.plist"));
+  ASSERT_TRUE(settings::write(tree, other));
+  EXPECT_EQ(run({"check", other}), 1);
+  EXPECT_EQ(out,
+            "error: Profiles[3].MacroKeys[7].KeyCombo.delay2: 9000 is above 6350\n"
+            "error: CurrentProfile: 12 is outside 0-9\n"
+            "warning: ShowChangesOnScreen: missing (reads as false)\n" +
+                other + ": 2 errors, 1 warning\n");
+
+  ASSERT_TRUE(test::writeBytes(other, "garbage"));
+  EXPECT_EQ(run({"check", other}), 2);
+  EXPECT_EQ(err, "halvanectl: cannot read " + other + ": not a property list\n");
+  ASSERT_TRUE(test::writeBytes(other, toXmlPlist(PlistValue::array())));
+  EXPECT_EQ(run({"check", other}), 2);
+  EXPECT_EQ(run({"check", dir.filePath("none.plist")}), 2);
+  EXPECT_EQ(run({"check", dir.path()}), 2);
+}
+
+TEST_F(HalvanectlTest, ImportAsksARunningHelperToReload) {
+  const QString file = dir.filePath(QStringLiteral("games.plist"));
+  EXPECT_EQ(run({"export", "4", file}), 0);
+  EXPECT_EQ(out, "Exported profile 4 - Games to " + file + "\n");
+
+  EXPECT_EQ(run({"import", "2", file}), 0);
+  EXPECT_EQ(out, "Imported " + file +
+                     " as profile 2 - Games\n"
+                     "Note: R2 launches /usr/bin/xterm\n"
+                     "The Halvane helper has reloaded its settings.\n");
+  EXPECT_EQ(server.calls, QStringList{"reloadPrefs"});
+
+  helperRunning = false;
+  EXPECT_EQ(run({"import", "3", file}), 0);
+  EXPECT_TRUE(
+      out.endsWith("The Halvane helper is not running; it reads the new profile when it "
+                   "starts.\n"))
+      << qPrintable(out);
+
+  // Written, but the helper would put its old settings back: the user must hear of it.
+  helperRunning = true;
+  helperAnswers = false;
+  EXPECT_EQ(run({"import", "5", file}), 2);
+  EXPECT_TRUE(err.contains("did not answer the reload request")) << qPrintable(err);
+  EXPECT_EQ(settings::read(settingsPath())["Profiles"].at(4)["Name"].toString(), "Games");
+}
+
+TEST_F(HalvanectlTest, RefusedImportAndExportChangeNothing) {
+  PlistValue doc = settings::profileDocument(test::customisedSettings()["Profiles"].at(3));
+  doc["Profile"].set(QStringLiteral("MediaPlayer"), QStringLiteral("Winamp"));
+  const QString file = dir.filePath(QStringLiteral("bad.plist"));
+  ASSERT_TRUE(settings::write(doc, file));
+  const QByteArray before = test::fileBytes(settingsPath());
+
+  EXPECT_EQ(run({"import", "1", file}), 1);
+  EXPECT_EQ(out,
+            "error: Profile.MediaPlayer: \"Winamp\" is not one of \"iTunes\", \"QuickTime "
+            "Player\", \"VLC\" or \"RealPlayer\"\n");
+  EXPECT_EQ(err, "halvanectl: " + file + " has errors; nothing was changed\n");
+  EXPECT_EQ(run({"import", "1", dir.filePath("missing.plist")}), 2);
+  EXPECT_TRUE(err.endsWith("nothing was changed\n")) << qPrintable(err);
+  EXPECT_EQ(test::fileBytes(settingsPath()), before);
+  EXPECT_TRUE(server.calls.isEmpty()) << "no reload after a refused import";
+
+  EXPECT_EQ(run({"export", "4", settingsPath()}), 2);
+  EXPECT_EQ(test::fileBytes(settingsPath()), before);
+}
+
+}  // namespace
+}  // namespace halvane::ctl
