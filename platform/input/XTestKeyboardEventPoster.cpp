@@ -40,6 +40,9 @@ XTestKeyboardEventPoster::XTestKeyboardEventPoster(xcb_connection_t* connection,
 XTestKeyboardEventPoster::~XTestKeyboardEventPoster() {
   const std::set<quint8> held = held_;
   for (quint8 key : held) fakeKey(key, false);
+  // Wait until the server has taken the releases before the connection goes.
+  if (!held.empty() && !xcb_connection_has_error(connection_))
+    std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
   xcb_disconnect(connection_);
 }
 

@@ -1,0 +1,75 @@
+// Which backends the factories choose when there is no display, and the one line they log.
+#include "platform/frontapp/FrontApplicationWatcherFactory.h"
+#include "platform/hidevent/HIDEventSystemFactory.h"
+#include "platform/input/KeyboardEventPosterFactory.h"
+#include "platform/log/FakeSystemLog.h"
+#include "platform/uinput/UinputDevice.h"
+
+#include <gtest/gtest.h>
+
+namespace halvane::test {
+namespace {
+
+// Takes the session's display away for one test.
+class NoDisplay : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    display_ = qgetenv("DISPLAY");
+    wayland_ = qgetenv("WAYLAND_DISPLAY");
+    qunsetenv("DISPLAY");
+    qunsetenv("WAYLAND_DISPLAY");
+  }
+  void TearDown() override {
+    if (!display_.isEmpty()) qputenv("DISPLAY", display_);
+    if (!wayland_.isEmpty()) qputenv("WAYLAND_DISPLAY", wayland_);
+  }
+  FakeSystemLog log;
+
+ private:
+  QByteArray display_, wayland_;
+};
+
+TEST_F(NoDisplay, KeyboardEventsFallToUinputOrToTheTraceAlone) {
+  std::unique_ptr<KeyboardEventPoster> poster = createKeyboardEventPoster(log);
+  ASSERT_TRUE(poster);
+  ASSERT_EQ(log.lines.size(), 1);
+  const QString line = log.lines.first();
+  EXPECT_TRUE(line.contains(QStringLiteral("no XTest: no X display"))) << line.toStdString();
+  const QString uinputProblem = UinputDevice::unusableReason();
+  if (uinputProblem.isEmpty()) {
+    EXPECT_TRUE(line.contains(QStringLiteral("uinput virtual keyboard"))) << line.toStdString();
+  } else {
+    EXPECT_TRUE(line.contains(QStringLiteral("only traced"))) << line.toStdString();
+    EXPECT_TRUE(line.contains(uinputProblem)) << line.toStdString();
+  }
+  // A key that cannot go anywhere is still accepted.
+  poster->postKeyboardEvent(0, true);
+  poster->postKeyboardEvent(0, false);
+}
+
+TEST_F(NoDisplay, HIDEventsSayWhetherUinputCanBeUsedAndOpenAccordingly) {
+  std::unique_ptr<HIDEventSystem> events = createHIDEventSystem(log);
+  ASSERT_EQ(log.lines.size(), 1);
+  const QString uinputProblem = UinputDevice::unusableReason();
+  const HIDEventSystem::OpenResult opened = events->open();
+  if (uinputProblem.isEmpty()) {
+    EXPECT_EQ(opened.stage, HIDEventSystem::OpenResult::Stage::Opened);
+  } else {
+    EXPECT_TRUE(log.lines.first().contains(uinputProblem)) << log.lines.first().toStdString();
+    EXPECT_NE(opened.stage, HIDEventSystem::OpenResult::Stage::Opened);
+    EXPECT_EQ(opened.connection, 0u);
+  }
+}
+
+TEST_F(NoDisplay, TheFrontApplicationIsNeverKnown) {
+  std::unique_ptr<FrontApplicationWatcher> watcher = createFrontApplicationWatcher(log);
+  ASSERT_EQ(log.lines.size(), 1);
+  EXPECT_TRUE(log.lines.first().contains(QStringLiteral("DISPLAY is not set")));
+  bool called = false;
+  watcher->setFrontSwitchedHandler([&] { called = true; });
+  EXPECT_EQ(watcher->frontApplicationPath(), std::nullopt);
+  EXPECT_FALSE(called);
+}
+
+}  // namespace
+}  // namespace halvane::test

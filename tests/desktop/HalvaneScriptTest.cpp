@@ -1,0 +1,147 @@
+// The default "Halvane" script: the autostart entry, the keys it ignores, and the media keys
+// against fake MPRIS players on a private bus.
+#include "platform/workspace/DesktopEntry.h"
+#include "tests/control/PrivateBus.h"
+#include "tests/desktop/FakeMprisPlayer.h"
+#include "tests/desktop/ProcessFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace halvane::test {
+namespace {
+
+class HalvaneScript : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_FALSE(bus.address().isEmpty()) << "dbus-daemon could not be started";
+    // A bundle in a folder whose name needs quoting in a .desktop file.
+    contents = dir.filePath(QStringLiteral("Apps \"odd\" $x 100%/HalvaneHelper.app/Contents"));
+    ASSERT_TRUE(QDir().mkpath(contents + QStringLiteral("/Resources")));
+    ASSERT_TRUE(QDir().mkpath(home()));
+    script = contents + QStringLiteral("/Resources/Halvane");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(HALVANE_SOURCE_DIR "/helper/resources/Halvane"), script));
+    ASSERT_TRUE(QFile::setPermissions(script, QFile::permissions(script) | QFile::ExeOwner));
+  }
+
+  QString home() const { return dir.filePath(QStringLiteral("home")); }
+  QString autostartEntry() const { return home() + QStringLiteral("/.config/autostart/halvane-helper.desktop"); }
+
+  // Runs `Halvane <handler> <key> <param>` while the event loop serves the fake players; the
+  // exit code, or -1 when it did not end.
+  int run(const QString& key, const QString& param = {},
+          const QString& handler = QStringLiteral("handlemediakey")) {
+    QProcess process;
+    QProcessEnvironment env = bus.environment();
+    env.insert(QStringLiteral("HOME"), home());
+    env.remove(QStringLiteral("XDG_CONFIG_HOME"));
+    for (auto it = extraEnv.cbegin(); it != extraEnv.cend(); ++it) env.insert(it.key(), it.value());
+    process.setProcessEnvironment(env);
+    process.start(script, {handler, key, param});
+    if (!process.waitForStarted()) return -1;
+    if (!QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 10000)) return -1;
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+  }
+
+  std::unique_ptr<FakeMprisPlayer> player(const QString& id, const QString& status = QStringLiteral("Stopped")) {
+    auto fake = std::make_unique<FakeMprisPlayer>(status);
+    EXPECT_TRUE(fake->serve(bus.connect(QStringLiteral("player-") + id), id)) << id.toStdString();
+    return fake;
+  }
+
+  QTemporaryDir dir;
+  PrivateBus bus;
+  QString contents, script;
+  QMap<QString, QString> extraEnv;
+};
+
+TEST_F(HalvaneScript, MakeLoginItemWritesTheAutostartEntryOnce) {
+  ASSERT_EQ(run(QStringLiteral("MakeLoginItem")), 0);
+  const std::optional<DesktopEntry> entry = DesktopEntry::read(autostartEntry());
+  ASSERT_TRUE(entry) << "no entry at " << autostartEntry().toStdString();
+  const QString helper = contents + QStringLiteral("/MacOS/HalvaneHelper");
+  EXPECT_EQ(entry->value(QStringLiteral("Type")), QStringLiteral("Application"));
+  EXPECT_EQ(entry->execArguments(autostartEntry()), QStringList{helper});
+  EXPECT_EQ(entry->value(QStringLiteral("TryExec")), helper);
+
+  // The user's own entry (here one that turns the helper off) is kept.
+  const QByteArray users = "[Desktop Entry]\nType=Application\nExec=x\nHidden=true\n";
+  ASSERT_TRUE(writeFile(autostartEntry(), users));
+  ASSERT_EQ(run(QStringLiteral("MakeLoginItem")), 0);
+  QFile file(autostartEntry());
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), users);
+  EXPECT_EQ(QDir(QFileInfo(autostartEntry()).path()).entryList(QDir::Files), QStringList{"halvane-helper.desktop"});
+}
+
+TEST_F(HalvaneScript, MakeLoginItemFollowsXdgConfigHome) {
+  const QString config = dir.filePath(QStringLiteral("config"));
+  extraEnv.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+  ASSERT_EQ(run(QStringLiteral("MakeLoginItem")), 0);
+  EXPECT_TRUE(QFile::exists(config + QStringLiteral("/autostart/halvane-helper.desktop")));
+  EXPECT_FALSE(QFile::exists(autostartEntry()));
+}
+
+TEST_F(HalvaneScript, OtherKeysAndHandlersDoNothingAndSucceed) {
+  auto fake = player(QStringLiteral("test"), QStringLiteral("Playing"));
+  const struct {
+    const char* handler;
+    const char* key;
+    const char* param;
+  } cases[] = {{"handlemediakey", "Bogus", "iTunes"},  {"handlemediakey", "", ""},
+               {"otherhandler", "MakeLoginItem", ""},  {"otherhandler", "Play", ""},
+               {"handlemediakey", "ZoomIn", "Preview"}, {"handlemediakey", "Home", ""}};
+  for (const auto& c : cases)
+    EXPECT_EQ(run(QString::fromUtf8(c.key), QString::fromUtf8(c.param), QString::fromUtf8(c.handler)), 0)
+        << c.handler << " " << c.key;
+  EXPECT_EQ(fake->calls, QStringList{});
+  EXPECT_EQ(QDir(home()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{});
+}
+
+TEST_F(HalvaneScript, MediaKeysWithoutAnyPlayerDoNothingAndSucceed) {
+  for (const char* key : {"Play", "Stop", "Next", "Previous", "Shuffle", "MediaPlayer"})
+    EXPECT_EQ(run(QString::fromUtf8(key), QStringLiteral("RealPlayer")), 0) << key;
+}
+
+TEST_F(HalvaneScript, MediaKeysDriveTheActivePlayer) {
+  auto fake = player(QStringLiteral("test"));
+  for (const char* key : {"Play", "Next", "Previous", "Stop", "Shuffle", "Shuffle", "MediaPlayer"})
+    ASSERT_EQ(run(QString::fromUtf8(key)), 0) << key;
+  EXPECT_EQ(fake->calls, QStringList({"PlayPause", "Next", "Previous", "Stop", "Shuffle=true",
+                                      "Shuffle=false", "Raise"}));
+}
+
+TEST_F(HalvaneScript, TheChosenPlayerComesFirstThenThePlayingOne) {
+  auto vlc = player(QStringLiteral("vlc"), QStringLiteral("Paused"));
+  auto rhythmbox = player(QStringLiteral("rhythmbox.instance42"));
+  auto playing = player(QStringLiteral("test"), QStringLiteral("Playing"));
+  ASSERT_EQ(run(QStringLiteral("Play"), QStringLiteral("VLC")), 0);
+  ASSERT_EQ(run(QStringLiteral("Next"), QStringLiteral("iTunes")), 0);
+  ASSERT_EQ(run(QStringLiteral("Stop"), QStringLiteral("QuickTime Player")), 0);  // totem is not running
+  ASSERT_EQ(run(QStringLiteral("MediaPlayer"), QStringLiteral("VLC")), 0);
+  EXPECT_EQ(vlc->calls, QStringList({"PlayPause", "Raise"}));
+  EXPECT_EQ(rhythmbox->calls, QStringList{"Next"});
+  EXPECT_EQ(playing->calls, QStringList{"Stop"});
+}
+
+TEST_F(HalvaneScript, ProfileKeyOpensThePreferences) {
+  const QString bin = dir.filePath(QStringLiteral("bin"));
+  ASSERT_TRUE(QDir().mkpath(bin));
+  ASSERT_TRUE(writeFile(bin + QStringLiteral("/halvane-preferences"), recorderScript(dir.filePath(QStringLiteral("opened"))), true));
+  extraEnv.insert(QStringLiteral("PATH"), bin + u':' + qEnvironmentVariable("PATH"));
+  ASSERT_EQ(run(QStringLiteral("ProfileKey")), 0);
+  EXPECT_EQ(waitForLines(dir.filePath(QStringLiteral("opened"))), QStringList{});
+}
+
+TEST(HalvaneScriptInBundle, IsExecutable) {
+  const QString built = QStringLiteral(HALVANE_BUNDLE_DIR "/HalvaneHelper.app/Contents/Resources/Halvane");
+  if (!QFile::exists(built)) GTEST_SKIP() << "the helper bundle has not been built";
+  EXPECT_TRUE(QFileInfo(built).isExecutable());
+}
+
+}  // namespace
+}  // namespace halvane::test
