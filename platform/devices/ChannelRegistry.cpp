@@ -24,7 +24,8 @@ class ChannelRegistry::Device : public HIDDevice {
     if (!open_) return EBADF;
     return registry_ ? registry_->prepareEvents(id_) : ENODEV;
   }
-  int setInterruptReportHandler(std::uint8_t* buffer, quint32 size, ReportHandler handler) override {
+  int setInterruptReportHandler(std::uint8_t* buffer, quint32 size,
+                                ReportHandler handler) override {
     if (!open_) return EBADF;
     return registry_ ? registry_->setReportHandler(id_, buffer, size, std::move(handler)) : ENODEV;
   }
@@ -98,7 +99,8 @@ void ChannelRegistry::end(ServiceId id) {
 std::unique_ptr<ReportChannel> ChannelRegistry::makeChannel(ServiceId id, int fd) {
   // The channel may not be destroyed inside its own read: end the service from the loop.
   return std::make_unique<ReportChannel>(fd, [this, id] {
-    QMetaObject::invokeMethod(this, [this, id] { end(id); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, id] { end(id); }, Qt::QueuedConnection);
   });
 }
 

@@ -22,7 +22,8 @@ class ChannelRegistry : public QObject, public HIDDeviceSource {
   ~ChannelRegistry() override;
 
   void addFirstMatchNotification(const MatchingCriteria& criteria, ServiceHandler handler) override;
-  void addTerminationNotification(const MatchingCriteria& criteria, ServiceHandler handler) override;
+  void addTerminationNotification(const MatchingCriteria& criteria,
+                                  ServiceHandler handler) override;
   std::unique_ptr<HIDDevice> createDeviceInterface(ServiceId service, int* status) override;
   int setProperties(ServiceId service, const DriverSettings& settings) override;
   bool hasService(ServiceId service) const override { return services_.count(service) != 0; }
@@ -32,8 +33,8 @@ class ChannelRegistry : public QObject, public HIDDeviceSource {
 
  protected:
   struct Service {
-    QString key;   // what the backend knows the service by (sysfs path, socket file name)
-    QString path;  // the node or socket to open
+    QString key;        // what the backend knows the service by (sysfs path, socket file name)
+    QString path;       // the node or socket to open
     quint64 inode = 0;  // of the socket file, to notice a replaced one
     MatchingCriteria properties;
     std::unique_ptr<ReportChannel> channel;  // open device, or connection

@@ -23,7 +23,8 @@ void CompositeHIDDeviceRegistry::addTerminationNotification(const MatchingCriter
 
 std::unique_ptr<HIDDevice> CompositeHIDDeviceRegistry::createDeviceInterface(ServiceId service,
                                                                              int* status) {
-  if (HIDDeviceSource* source = owner(service)) return source->createDeviceInterface(service, status);
+  if (HIDDeviceSource* source = owner(service))
+    return source->createDeviceInterface(service, status);
   if (status) *status = ENODEV;
   return nullptr;
 }

@@ -2,10 +2,10 @@
 
 #include <QSocketNotifier>
 
-#include <cerrno>
 #include <poll.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
+#include <cerrno>
 
 namespace halvane {
 

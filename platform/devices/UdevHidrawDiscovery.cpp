@@ -20,10 +20,13 @@ namespace halvane {
 
 namespace {
 
-QByteArray bytesOrEmpty(const char* text) { return text ? QByteArray(text) : QByteArray(); }
+QByteArray bytesOrEmpty(const char* text) {
+  return text ? QByteArray(text) : QByteArray();
+}
 
 std::vector<std::uint8_t> descriptorFromSysfs(udev_device* hid) {
-  QFile file(QFile::decodeName(udev_device_get_syspath(hid)) + QStringLiteral("/report_descriptor"));
+  QFile file(QFile::decodeName(udev_device_get_syspath(hid)) +
+             QStringLiteral("/report_descriptor"));
   if (!file.open(QIODevice::ReadOnly)) return {};
   const QByteArray bytes = file.read(HID_MAX_DESCRIPTOR_SIZE);
   return {bytes.begin(), bytes.end()};
@@ -70,7 +73,8 @@ std::optional<HidrawDiscovery::Node> describeHidraw(udev_device* device) {
               .value_or(0);
     }
   }
-  std::vector<std::uint8_t> descriptor = hid ? descriptorFromSysfs(hid) : std::vector<std::uint8_t>{};
+  std::vector<std::uint8_t> descriptor =
+      hid ? descriptorFromSysfs(hid) : std::vector<std::uint8_t>{};
   if (descriptor.empty()) descriptor = descriptorFromNode(QByteArray(devnode));
   if (const auto usage = hid::primaryUsage(descriptor)) {
     node.properties.primaryUsagePage = usage->usagePage;
@@ -98,9 +102,11 @@ std::vector<HidrawDiscovery::Node> UdevHidrawDiscovery::start(Added added, Remov
   // The monitor first: a node that appears while we enumerate is then reported by both, and the
   // registry keeps one of them.
   monitor_ = udev_monitor_new_from_netlink(udev_, "udev");
-  if (monitor_ && udev_monitor_filter_add_match_subsystem_devtype(monitor_, "hidraw", nullptr) == 0 &&
+  if (monitor_ &&
+      udev_monitor_filter_add_match_subsystem_devtype(monitor_, "hidraw", nullptr) == 0 &&
       udev_monitor_enable_receiving(monitor_) == 0) {
-    notifier_ = std::make_unique<QSocketNotifier>(udev_monitor_get_fd(monitor_), QSocketNotifier::Read);
+    notifier_ =
+        std::make_unique<QSocketNotifier>(udev_monitor_get_fd(monitor_), QSocketNotifier::Read);
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { receive(); });
   } else {
     qWarning("hidraw: cannot watch for keyboards plugged in later");

@@ -5,11 +5,11 @@
 
 #include <QFile>
 
-#include <cerrno>
 #include <fcntl.h>
 #include <linux/hidraw.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
+#include <cerrno>
 
 namespace halvane {
 
@@ -24,8 +24,9 @@ UdevHidrawRegistry::~UdevHidrawRegistry() = default;
 void UdevHidrawRegistry::discover() {
   if (started_) return;
   started_ = true;
-  const auto nodes = discovery_->start([this](const HidrawDiscovery::Node& node) { nodeAdded(node); },
-                                       [this](const QString& syspath) { nodeRemoved(syspath); });
+  const auto nodes =
+      discovery_->start([this](const HidrawDiscovery::Node& node) { nodeAdded(node); },
+                        [this](const QString& syspath) { nodeRemoved(syspath); });
   for (const auto& node : nodes) nodeAdded(node);
 }
 
@@ -66,7 +67,8 @@ int UdevHidrawRegistry::sendSettings(Service& service, const DriverSettings& set
   int fd = service.writable && service.channel ? service.channel->fd() : -1;
   const bool temporary = fd < 0;
   if (temporary) {
-    fd = ::open(QFile::encodeName(service.path).constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    fd = ::open(QFile::encodeName(service.path).constData(),
+                O_RDWR | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) return errno;
   }
   const int status = ::ioctl(fd, HIDIOCSFEATURE(report.size()), report.data()) < 0 ? errno : 0;

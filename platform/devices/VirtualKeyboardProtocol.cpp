@@ -3,12 +3,12 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <cerrno>
-#include <cstring>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
 
 namespace halvane::vkbd {
 
@@ -38,8 +38,8 @@ std::optional<int> lowerHex4(QStringView text) {
 QString secureDirectory(const QByteArray& path) {
   struct stat st {};
   if (::lstat(path.constData(), &st) != 0)
-    return QStringLiteral("%1: %2").arg(QString::fromLocal8Bit(path), QString::fromLocal8Bit(
-                                                                          std::strerror(errno)));
+    return QStringLiteral("%1: %2").arg(QString::fromLocal8Bit(path),
+                                        QString::fromLocal8Bit(std::strerror(errno)));
   if (!S_ISDIR(st.st_mode))
     return QStringLiteral("%1 is not a directory").arg(QString::fromLocal8Bit(path));
   if (st.st_uid != ::geteuid())
@@ -49,7 +49,9 @@ QString secureDirectory(const QByteArray& path) {
   return {};
 }
 
-QString errnoText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+QString errnoText(int error) {
+  return QString::fromLocal8Bit(std::strerror(error));
+}
 
 bool socketAddress(const QString& path, sockaddr_un* address) {
   const QByteArray encoded = QFile::encodeName(path);
@@ -60,7 +62,9 @@ bool socketAddress(const QString& path, sockaddr_un* address) {
   return true;
 }
 
-int seqpacketSocket() { return ::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_NONBLOCK | SOCK_CLOEXEC, 0); }
+int seqpacketSocket() {
+  return ::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+}
 
 }  // namespace
 

@@ -45,9 +45,9 @@ std::optional<DriverSettings> parseSettingsDatagram(QByteArrayView datagram);
 int connectInterface(const QString& path);
 
 struct ListeningInterface {
-  int fd = -1;         // non-blocking listening socket
-  quint64 inode = 0;   // of the socket file, so that only our own file is removed
-  QString error;       // why it failed, when fd is -1
+  int fd = -1;        // non-blocking listening socket
+  quint64 inode = 0;  // of the socket file, so that only our own file is removed
+  QString error;      // why it failed, when fd is -1
 };
 // Creates the interface socket at path (its folder must exist): binds and listens under a
 // hidden name, then renames it into place. A stale file of the same name is replaced; a live

@@ -4,10 +4,10 @@
 #include <QFile>
 #include <QtDebug>
 
-#include <cerrno>
 #include <dirent.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <cerrno>
 
 namespace halvane {
 
@@ -122,8 +122,8 @@ int VirtualKeyboardRegistry::openChannel(ServiceId, Service& service) {
 int VirtualKeyboardRegistry::sendSettings(Service& service, const DriverSettings& settings) {
   if (!service.channel) return ENODEV;
   const QByteArray datagram = vkbd::settingsDatagram(settings);
-  const ssize_t sent = ::send(service.channel->fd(), datagram.constData(), std::size_t(datagram.size()),
-                              MSG_NOSIGNAL | MSG_DONTWAIT);
+  const ssize_t sent = ::send(service.channel->fd(), datagram.constData(),
+                              std::size_t(datagram.size()), MSG_NOSIGNAL | MSG_DONTWAIT);
   return sent < 0 ? errno : 0;
 }
 

@@ -41,7 +41,8 @@ class CompositeRegistryTest : public ::testing::Test {
 
 // Two sources with one id allocator: distinct ids, and each call reaches the right source.
 TEST_F(CompositeRegistryTest, ServicesAreRoutedToTheirSource) {
-  const QString one = temp.path() + QStringLiteral("/one"), two = temp.path() + QStringLiteral("/two");
+  const QString one = temp.path() + QStringLiteral("/one"),
+                two = temp.path() + QStringLiteral("/two");
   auto first = listening(one, QStringLiteral("a"));
   auto second = listening(two, QStringLiteral("b"));
   std::vector<QByteArray> firstGot, secondGot;
@@ -52,7 +53,8 @@ TEST_F(CompositeRegistryTest, ServicesAreRoutedToTheirSource) {
   std::vector<std::unique_ptr<HIDDeviceSource>> sources;
   sources.push_back(std::make_unique<UdevHidrawRegistry>(
       std::make_unique<NoHidraw>(std::vector<HidrawDiscovery::Node>{
-          {QStringLiteral("/sys/x"), temp.path() + QStringLiteral("/hidraw9"), kKeyboardInterface}}),
+          {QStringLiteral("/sys/x"), temp.path() + QStringLiteral("/hidraw9"),
+           kKeyboardInterface}}),
       ids));
   sources.push_back(std::make_unique<VirtualKeyboardRegistry>(one, ids));
   sources.push_back(std::make_unique<VirtualKeyboardRegistry>(two, ids));
@@ -92,7 +94,8 @@ TEST_F(CompositeRegistryTest, SystemRegistryFindsVirtualKeyboards) {
   const bool had = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR");
   qputenv("XDG_RUNTIME_DIR", QFile::encodeName(temp.path()));
   {
-    auto keys = listening(temp.path() + QStringLiteral("/halvane/keyboards"), QStringLiteral("sys"));
+    auto keys =
+        listening(temp.path() + QStringLiteral("/halvane/keyboards"), QStringLiteral("sys"));
     std::vector<QByteArray> got;
     keys->onDatagram = [&](const QByteArray& d) { got.push_back(d); };
     std::unique_ptr<HIDDeviceRegistry> registry = createSystemHIDDeviceRegistry();

@@ -32,7 +32,9 @@ bool waitFor(Condition condition, int timeoutMs = 5000) {
   return QTest::qWaitFor(condition, timeoutMs);
 }
 
-inline int openDescriptorCount() { return int(QDir(QStringLiteral("/proc/self/fd")).count()); }
+inline int openDescriptorCount() {
+  return int(QDir(QStringLiteral("/proc/self/fd")).count());
+}
 
 // A device interface opened the way the controller opens one: a 32-byte report area inside a
 // larger buffer whose tail must never be written.
@@ -52,11 +54,11 @@ struct OpenedDevice {
     openStatus = device->open();
     if (openStatus) return false;
     eventStatus = device->createAsyncEventSource();
-    handlerStatus = device->setInterruptReportHandler(buffer.data(), kReportArea,
-                                                      [this](int status, quint32 size) {
-      statuses.push_back(status);
-      reports.emplace_back(buffer.begin(), buffer.begin() + size);
-    });
+    handlerStatus = device->setInterruptReportHandler(
+        buffer.data(), kReportArea, [this](int status, quint32 size) {
+          statuses.push_back(status);
+          reports.emplace_back(buffer.begin(), buffer.begin() + size);
+        });
     return eventStatus == 0 && handlerStatus == 0;
   }
   bool guardIntact() const {
@@ -77,7 +79,8 @@ struct Notifications {
       matched.push_back(id);
       if (open) devices[id].open(registry, id);
     });
-    registry.addTerminationNotification(criteria, [this](ServiceId id) { terminated.push_back(id); });
+    registry.addTerminationNotification(criteria,
+                                        [this](ServiceId id) { terminated.push_back(id); });
   }
   OpenedDevice& first() { return devices[matched.at(0)]; }
 };

@@ -38,7 +38,8 @@ TEST(HidrawIdentityTest, DriverSettingsFeatureReport) {
       {{0x12345678, 0x3FF}, {0x48, 0x78, 0x56, 0x34, 0x12, 0xFF, 0x03, 0x00, 0x00}},
   };
   for (const auto& [settings, expected] : cases)
-    EXPECT_EQ(driverSettingsReport(settings), expected) << settings.swapCmdAlt << " " << settings.macroMask;
+    EXPECT_EQ(driverSettingsReport(settings), expected)
+        << settings.swapCmdAlt << " " << settings.macroMask;
 }
 
 }  // namespace

@@ -136,8 +136,8 @@ TEST_F(HidrawRegistryTest, ReportsAreReadFromTheNode) {
   ASSERT_EQ(a.matched.size(), 1u);
   OpenedDevice device;
   ASSERT_TRUE(device.open(*registry, a.matched[0]));
-  const std::vector<Bytes> sent = {{0x00, 0x00, 0xF1, 0, 0, 0, 0, 0}, {0x00, 0xF1, 0x00},
-                                   {0x08, 0x00, 0xFB, 0xFC, 0, 0, 0, 0}};
+  const std::vector<Bytes> sent = {
+      {0x00, 0x00, 0xF1, 0, 0, 0, 0, 0}, {0x00, 0xF1, 0x00}, {0x08, 0x00, 0xFB, 0xFC, 0, 0, 0, 0}};
   for (const Bytes& report : sent) {
     ASSERT_TRUE(pty.write(report));
     const std::size_t before = device.reports.size();

@@ -34,7 +34,8 @@ TEST(VirtualKeyboardProtocolTest, InterfaceNames) {
     EXPECT_EQ(parseInterfaceName(QString::fromUtf8(name)), expected) << name;
 
   const MatchingCriteria consumer{0x1209, 0x4857, 0x0C, 0x01};
-  EXPECT_EQ(interfaceName(consumer, QStringLiteral("desk")), QStringLiteral("1209-4857-000c-0001-desk.sock"));
+  EXPECT_EQ(interfaceName(consumer, QStringLiteral("desk")),
+            QStringLiteral("1209-4857-000c-0001-desk.sock"));
   EXPECT_EQ(parseInterfaceName(interfaceName(consumer, QStringLiteral("desk"))), consumer);
 }
 

@@ -7,11 +7,11 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-#include <set>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <map>
+#include <set>
 
 namespace halvane {
 namespace {
@@ -31,8 +31,9 @@ class VirtualKeyboardRegistryTest : public ::testing::Test {
     folder = temp.path() + QStringLiteral("/keyboards");
     ASSERT_EQ(vkbd::ensureFolder(folder), QString());
   }
-  std::unique_ptr<vkbd::VirtualInterface> keyboard(const MatchingCriteria& properties = kKeyboardInterface,
-                                                   const QString& name = QStringLiteral("k")) {
+  std::unique_ptr<vkbd::VirtualInterface> keyboard(
+      const MatchingCriteria& properties = kKeyboardInterface,
+      const QString& name = QStringLiteral("k")) {
     auto interface = std::make_unique<vkbd::VirtualInterface>(folder, properties, name);
     QString error;
     EXPECT_TRUE(interface->listen(&error)) << error.toStdString();
@@ -61,7 +62,8 @@ TEST_F(VirtualKeyboardRegistryTest, InterfacesPresentAtRegistrationMatchAtOnce) 
   ASSERT_EQ(b.matched.size(), 1u);
   EXPECT_NE(a.matched[0], b.matched[0]);
   // The helper's side connected to each.
-  EXPECT_TRUE(waitFor([&] { return keys->connectionCount() == 1 && consumer->connectionCount() == 1; }));
+  EXPECT_TRUE(
+      waitFor([&] { return keys->connectionCount() == 1 && consumer->connectionCount() == 1; }));
 }
 
 TEST_F(VirtualKeyboardRegistryTest, InterfaceAppearingLaterMatchesOnTheLoop) {
@@ -79,8 +81,10 @@ TEST_F(VirtualKeyboardRegistryTest, OnlyMatchingInterfacesAreTaken) {
   auto otherProduct = keyboard({0x1209, 0x4857, 0x01, 0x06});
   auto consumer = keyboard(kConsumerInterface);
   // Bad names and files that are not sockets.
-  vkbd::ListeningInterface badName = vkbd::listenInterface(path(QStringLiteral("1209-4856-0001-0006.sock")));
-  vkbd::ListeningInterface upperHex = vkbd::listenInterface(path(QStringLiteral("1209-4856-000C-0001-k.sock")));
+  vkbd::ListeningInterface badName =
+      vkbd::listenInterface(path(QStringLiteral("1209-4856-0001-0006.sock")));
+  vkbd::ListeningInterface upperHex =
+      vkbd::listenInterface(path(QStringLiteral("1209-4856-000C-0001-k.sock")));
   ASSERT_GE(badName.fd, 0);
   ASSERT_GE(upperHex.fd, 0);
   QFile(path(QStringLiteral("1209-4856-0001-0006-file.sock"))).open(QIODevice::WriteOnly);
@@ -90,7 +94,9 @@ TEST_F(VirtualKeyboardRegistryTest, OnlyMatchingInterfacesAreTaken) {
   ASSERT_TRUE(waitFor([&] { return a.matched.size() == 1; }));
   EXPECT_EQ(registry->serviceCount(), 1u);
   EXPECT_TRUE(waitFor([&] { return wanted->connectionCount() == 1; }));
-  EXPECT_EQ(otherVendor->connectionCount() + otherProduct->connectionCount() + consumer->connectionCount(), 0);
+  EXPECT_EQ(otherVendor->connectionCount() + otherProduct->connectionCount() +
+                consumer->connectionCount(),
+            0);
   ::close(badName.fd);
   ::close(upperHex.fd);
 }
@@ -104,10 +110,13 @@ TEST_F(VirtualKeyboardRegistryTest, ReportsReachTheBufferCutToItsSize) {
 
   Bytes forty(40);
   for (std::size_t i = 0; i < forty.size(); ++i) forty[i] = std::uint8_t(i + 1);
-  const std::vector<Bytes> sent = {{0x00, 0x00, 0xF1, 0, 0, 0, 0, 0}, {0x00, 0xF1, 0x00}, {}, forty,
+  const std::vector<Bytes> sent = {{0x00, 0x00, 0xF1, 0, 0, 0, 0, 0},
+                                   {0x00, 0xF1, 0x00},
+                                   {},
+                                   forty,
                                    {0x08, 0x00, 0xFB, 0, 0, 0, 0, 0}};
-  const std::vector<Bytes> expected = {sent[0], sent[1], {}, Bytes(forty.begin(), forty.begin() + 32),
-                                       sent[4]};
+  const std::vector<Bytes> expected = {
+      sent[0], sent[1], {}, Bytes(forty.begin(), forty.begin() + 32), sent[4]};
   ASSERT_TRUE(waitFor([&] { return keys->connectionCount() == 1; }));
   for (const Bytes& report : sent) EXPECT_EQ(keys->send(view(report)), 1);
   ASSERT_TRUE(waitFor([&] { return device.reports.size() == expected.size(); }));
@@ -218,7 +227,8 @@ TEST_F(VirtualKeyboardRegistryTest, SocketThatListensLateIsRetried) {
   const int fd = ::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
   sockaddr_un address{};
   address.sun_family = AF_UNIX;
-  const QByteArray name = QFile::encodeName(path(vkbd::interfaceName(kKeyboardInterface, QStringLiteral("late"))));
+  const QByteArray name =
+      QFile::encodeName(path(vkbd::interfaceName(kKeyboardInterface, QStringLiteral("late"))));
   std::memcpy(address.sun_path, name.constData(), std::size_t(name.size()));
   ASSERT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
   QTest::qWait(30);
@@ -262,10 +272,12 @@ TEST_F(VirtualKeyboardRegistryTest, HandlerMayReleaseItsDevice) {
   ASSERT_EQ(device->open(), 0);
   std::uint8_t buffer[32];
   int calls = 0;
-  ASSERT_EQ(device->setInterruptReportHandler(buffer, 32, [&](int, quint32) {
-    ++calls;
-    device.reset();
-  }), 0);
+  ASSERT_EQ(device->setInterruptReportHandler(buffer, 32,
+                                              [&](int, quint32) {
+                                                ++calls;
+                                                device.reset();
+                                              }),
+            0);
   ASSERT_TRUE(waitFor([&] { return keys->connectionCount() == 1; }));
   const Bytes report = {0, 0, 0xF1, 0, 0, 0, 0, 0};
   keys->send(view(report));
@@ -288,7 +300,8 @@ TEST_F(VirtualKeyboardRegistryTest, HundredPlugCyclesLeakNothing) {
     if (!waitFor([&] { return keys->connectionCount() == 1; })) return false;
     const Bytes report = {0, 0, std::uint8_t(0xF1 + done % 10), 0, 0, 0, 0, 0};
     keys->send(view(report));
-    if (!waitFor([&] { return device.reports.size() == 1; }) || device.reports[0] != report) return false;
+    if (!waitFor([&] { return device.reports.size() == 1; }) || device.reports[0] != report)
+      return false;
     keys.reset();
     if (!waitFor([&] { return a.terminated.size() == done + 1; })) return false;
     device.device.reset();

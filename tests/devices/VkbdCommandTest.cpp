@@ -81,12 +81,14 @@ TEST(VkbdCommandTest, BadLinesSayWhy) {
   };
   for (const auto& [line, message] : cases) {
     const ParsedCommand parsed = parseCommand(QString::fromUtf8(line));
-    EXPECT_TRUE(parsed.error.contains(QString::fromUtf8(message))) << line << ": " << parsed.error.toStdString();
+    EXPECT_TRUE(parsed.error.contains(QString::fromUtf8(message)))
+        << line << ": " << parsed.error.toStdString();
     EXPECT_EQ(parsed.command.kind, Kind::None) << line;
   }
   std::string longReport = "report";
   for (int i = 0; i < 257; ++i) longReport += " 00";
-  EXPECT_TRUE(parseCommand(QString::fromStdString(longReport)).error.contains(QStringLiteral("at most")));
+  EXPECT_TRUE(
+      parseCommand(QString::fromStdString(longReport)).error.contains(QStringLiteral("at most")));
 }
 
 }  // namespace

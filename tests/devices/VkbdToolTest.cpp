@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace halvane {
 namespace {
 
@@ -62,7 +61,9 @@ class VkbdToolTest : public ::testing::Test {
   bool reportsArrive(Notifications& n, std::size_t count) {
     return waitFor([&] { return !n.matched.empty() && n.first().reports.size() >= count; });
   }
-  QStringList socketFiles() const { return QDir(folder).entryList({QStringLiteral("*.sock")}, QDir::System); }
+  QStringList socketFiles() const {
+    return QDir(folder).entryList({QStringLiteral("*.sock")}, QDir::System);
+  }
 
   QTemporaryDir temp;
   QString folder;
@@ -75,29 +76,37 @@ TEST_F(VkbdToolTest, CommandsBecomeReportsAndSettingsArePrinted) {
   consumer.watch(*registry, kConsumerInterface, true);
   Vkbd vkbd(temp.path());
   ASSERT_TRUE(waitFor([&] { return keys.matched.size() == 1 && consumer.matched.size() == 1; }));
-  EXPECT_TRUE(vkbd.said("listening on " + QFile::encodeName(folder) + "/1209-4856-0001-0006-vkbd.sock"));
-  EXPECT_TRUE(vkbd.said("listening on " + QFile::encodeName(folder) + "/1209-4856-000c-0001-vkbd.sock"));
+  EXPECT_TRUE(
+      vkbd.said("listening on " + QFile::encodeName(folder) + "/1209-4856-0001-0006-vkbd.sock"));
+  EXPECT_TRUE(
+      vkbd.said("listening on " + QFile::encodeName(folder) + "/1209-4856-000c-0001-vkbd.sock"));
 
-  vkbd.send("wait-connected 5000\n"
-            "press L1\n"
-            "press R5\n"
-            "release\n"
-            "press profile F4\n"
-            "release\n"
-            "press profile 8\n"
-            "release\n"
-            "press eject\n"
-            "release\n"
-            "report 08 00 fb 00 00 00 00 00\n"
-            "media f1\n"
-            "consumer-report 00 cd 00 07\n");
-  const std::vector<Bytes> keyboardReports = {
-      {0x00, 0x00, 0xF1, 0x00, 0x00, 0x00, 0x00, 0x00}, {0x00, 0x00, 0xF1, 0xFA, 0x00, 0x00, 0x00, 0x00},
-      Bytes(8, 0),                                      {0x00, 0x00, 0x3D, 0xFB, 0x00, 0x00, 0x00, 0x00},
-      Bytes(8, 0),                                      {0x00, 0x00, 0xFD, 0xFB, 0x00, 0x00, 0x00, 0x00},
-      Bytes(8, 0),                                      {0x00, 0x00, 0xFC, 0x00, 0x00, 0x00, 0x00, 0x00},
-      Bytes(8, 0),                                      {0x08, 0x00, 0xFB, 0x00, 0x00, 0x00, 0x00, 0x00}};
-  const std::vector<Bytes> consumerReports = {{0x00, 0xF1, 0x00}, {0x00, 0x00, 0x00}, {0x00, 0xCD, 0x00, 0x07}};
+  vkbd.send(
+      "wait-connected 5000\n"
+      "press L1\n"
+      "press R5\n"
+      "release\n"
+      "press profile F4\n"
+      "release\n"
+      "press profile 8\n"
+      "release\n"
+      "press eject\n"
+      "release\n"
+      "report 08 00 fb 00 00 00 00 00\n"
+      "media f1\n"
+      "consumer-report 00 cd 00 07\n");
+  const std::vector<Bytes> keyboardReports = {{0x00, 0x00, 0xF1, 0x00, 0x00, 0x00, 0x00, 0x00},
+                                              {0x00, 0x00, 0xF1, 0xFA, 0x00, 0x00, 0x00, 0x00},
+                                              Bytes(8, 0),
+                                              {0x00, 0x00, 0x3D, 0xFB, 0x00, 0x00, 0x00, 0x00},
+                                              Bytes(8, 0),
+                                              {0x00, 0x00, 0xFD, 0xFB, 0x00, 0x00, 0x00, 0x00},
+                                              Bytes(8, 0),
+                                              {0x00, 0x00, 0xFC, 0x00, 0x00, 0x00, 0x00, 0x00},
+                                              Bytes(8, 0),
+                                              {0x08, 0x00, 0xFB, 0x00, 0x00, 0x00, 0x00, 0x00}};
+  const std::vector<Bytes> consumerReports = {
+      {0x00, 0xF1, 0x00}, {0x00, 0x00, 0x00}, {0x00, 0xCD, 0x00, 0x07}};
   ASSERT_TRUE(reportsArrive(keys, keyboardReports.size())) << vkbd.err.toStdString();
   ASSERT_TRUE(reportsArrive(consumer, consumerReports.size())) << vkbd.err.toStdString();
   EXPECT_EQ(keys.first().reports, keyboardReports);
@@ -117,7 +126,8 @@ TEST_F(VkbdToolTest, CommandsBecomeReportsAndSettingsArePrinted) {
   EXPECT_EQ(vkbd.process.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(vkbd.process.exitCode(), 1);  // a line was bad
   EXPECT_EQ(socketFiles(), QStringList());
-  ASSERT_TRUE(waitFor([&] { return keys.terminated.size() == 1 && consumer.terminated.size() == 1; }));
+  ASSERT_TRUE(
+      waitFor([&] { return keys.terminated.size() == 1 && consumer.terminated.size() == 1; }));
 }
 
 // A command file runs to its end and the tool exits by itself, successfully.
@@ -129,17 +139,19 @@ TEST_F(VkbdToolTest, CommandFileWithNameAndSecondProduct) {
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   file.write("# switch to profile 9\nwait-connected 5000\n\npress profile 9\nwait 20\nrelease\n");
   file.close();
-  Vkbd vkbd(temp.path(), {QStringLiteral("--name"), QStringLiteral("desk"), QStringLiteral("--product"),
-                          QStringLiteral("4857"), script});
+  Vkbd vkbd(temp.path(), {QStringLiteral("--name"), QStringLiteral("desk"),
+                          QStringLiteral("--product"), QStringLiteral("4857"), script});
   ASSERT_TRUE(vkbd.finished()) << vkbd.err.toStdString();
   EXPECT_EQ(vkbd.process.exitCode(), 0) << vkbd.err.toStdString();
   EXPECT_TRUE(vkbd.out.contains("1209-4857-0001-0006-desk.sock"));
   EXPECT_TRUE(vkbd.out.contains("1209-4857-000c-0001-desk.sock"));
   EXPECT_EQ(socketFiles(), QStringList());
   // Reports sent just before the tool exited are read before its end is noticed.
-  ASSERT_TRUE(waitFor([&] { return keys.terminated.size() == 1 && consumer.terminated.size() == 1; }));
+  ASSERT_TRUE(
+      waitFor([&] { return keys.terminated.size() == 1 && consumer.terminated.size() == 1; }));
   ASSERT_EQ(keys.matched.size(), 1u);
-  EXPECT_EQ(keys.first().reports, (std::vector<Bytes>{{0x00, 0x00, 0xFE, 0xFB, 0, 0, 0, 0}, Bytes(8, 0)}));
+  EXPECT_EQ(keys.first().reports,
+            (std::vector<Bytes>{{0x00, 0x00, 0xFE, 0xFB, 0, 0, 0, 0}, Bytes(8, 0)}));
 }
 
 TEST_F(VkbdToolTest, TerminationSignalRemovesTheSockets) {

@@ -23,7 +23,9 @@ VirtualInterface::~VirtualInterface() {
   }
 }
 
-QString VirtualInterface::fileName() const { return QFileInfo(path_).fileName(); }
+QString VirtualInterface::fileName() const {
+  return QFileInfo(path_).fileName();
+}
 
 bool VirtualInterface::listen(QString* error) {
   const ListeningInterface created = listenInterface(path_);
@@ -45,12 +47,15 @@ void VirtualInterface::accept() {
   Connection* added = &connection;
   // The channel may not be destroyed inside its own read: drop the connection from the loop.
   connection.channel = std::make_unique<ReportChannel>(fd, [this, added] {
-    QMetaObject::invokeMethod(this, [this, added] { drop(added); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, added] { drop(added); }, Qt::QueuedConnection);
   });
   connection.channel->setReportHandler(
-      connection.buffer.data(), quint32(connection.buffer.size()), [this, added](int, quint32 size) {
+      connection.buffer.data(), quint32(connection.buffer.size()),
+      [this, added](int, quint32 size) {
         if (onDatagram)
-          onDatagram(QByteArray(reinterpret_cast<const char*>(added->buffer.data()), qsizetype(size)));
+          onDatagram(
+              QByteArray(reinterpret_cast<const char*>(added->buffer.data()), qsizetype(size)));
       });
   if (onConnectionsChanged) onConnectionsChanged();
 }

@@ -29,7 +29,8 @@ QString parseBytes(const QStringList& words, std::vector<std::uint8_t>* bytes) {
     return QStringLiteral("a report has at most %1 bytes").arg(kMaxReportBytes);
   for (qsizetype i = 1; i < words.size(); ++i) {
     std::uint8_t byte;
-    if (!parseHexByte(words[i], &byte)) return QStringLiteral("not a hex byte: \"%1\"").arg(words[i]);
+    if (!parseHexByte(words[i], &byte))
+      return QStringLiteral("not a hex byte: \"%1\"").arg(words[i]);
     bytes->push_back(byte);
   }
   return {};
@@ -72,9 +73,9 @@ ParsedCommand parseCommand(QStringView line) {
   Command& command = parsed.command;
   const qsizetype comment = line.indexOf(u'#');
   const QStringList cleaned = (comment < 0 ? line : line.first(comment))
-                                 .toString()
-                                 .simplified()
-                                 .split(u' ', Qt::SkipEmptyParts);
+                                  .toString()
+                                  .simplified()
+                                  .split(u' ', Qt::SkipEmptyParts);
   if (cleaned.isEmpty()) return parsed;
 
   const QString verb = cleaned[0].toLower();
@@ -83,14 +84,15 @@ ParsedCommand parseCommand(QStringView line) {
     command.kind = Command::Kind::Press;
     command.bytes = keyCodes(arguments);
     if (command.bytes.empty())
-      parsed.error = QStringLiteral("unknown key \"%1\" (L1-L5, R1-R5, eject, profile F1-F8 or 0-9)")
-                         .arg(arguments.join(u' '));
+      parsed.error =
+          QStringLiteral("unknown key \"%1\" (L1-L5, R1-R5, eject, profile F1-F8 or 0-9)")
+              .arg(arguments.join(u' '));
   } else if (verb == QStringLiteral("release")) {
     command.kind = Command::Kind::Release;
     if (!arguments.isEmpty()) parsed.error = QStringLiteral("release takes no arguments");
   } else if (verb == QStringLiteral("report") || verb == QStringLiteral("consumer-report")) {
-    command.kind = verb == QStringLiteral("report") ? Command::Kind::Report
-                                                    : Command::Kind::ConsumerReport;
+    command.kind =
+        verb == QStringLiteral("report") ? Command::Kind::Report : Command::Kind::ConsumerReport;
     parsed.error = parseBytes(cleaned, &command.bytes);
   } else if (verb == QStringLiteral("media")) {
     command.kind = Command::Kind::Media;

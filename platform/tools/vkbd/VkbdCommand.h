@@ -10,7 +10,17 @@ namespace halvane::vkbd {
 
 // One line of halvane-vkbd's input.
 struct Command {
-  enum class Kind { None, Press, Release, Report, ConsumerReport, Media, Wait, WaitConnected, Quit };
+  enum class Kind {
+    None,
+    Press,
+    Release,
+    Report,
+    ConsumerReport,
+    Media,
+    Wait,
+    WaitConnected,
+    Quit
+  };
   Kind kind = Kind::None;           // None: an empty line or a comment
   std::vector<std::uint8_t> bytes;  // Press: key codes to hold; reports: the bytes; Media: the code
   int milliseconds = 0;             // Wait: the pause; WaitConnected: the time limit

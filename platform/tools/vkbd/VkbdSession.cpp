@@ -6,10 +6,10 @@
 #include <QFile>
 #include <QSocketNotifier>
 
-#include <algorithm>
-#include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
+#include <algorithm>
+#include <cerrno>
 
 namespace halvane::vkbd {
 
@@ -38,7 +38,8 @@ VkbdSession::VkbdSession(Options options, std::FILE* out, std::FILE* err)
   connect(&waitTimer_, &QTimer::timeout, this, [this] {
     if (waiting_ == Waiting::Connection) {
       ++errors_;
-      say(err_, QStringLiteral("wait-connected: the helper did not connect to both interfaces in time"));
+      say(err_,
+          QStringLiteral("wait-connected: the helper did not connect to both interfaces in time"));
     }
     finishWaiting();
   });
@@ -90,7 +91,8 @@ void VkbdSession::openNextInput() {
       // A closed standard input is simply empty.
       if (::fcntl(STDIN_FILENO, F_GETFD) < 0) continue;
       stdinNotifier_ = std::make_unique<QSocketNotifier>(STDIN_FILENO, QSocketNotifier::Read);
-      connect(stdinNotifier_.get(), &QSocketNotifier::activated, this, [this] { readStandardInput(); });
+      connect(stdinNotifier_.get(), &QSocketNotifier::activated, this,
+              [this] { readStandardInput(); });
       return;
     }
     QFile file(input);
@@ -125,10 +127,13 @@ void VkbdSession::readStandardInput() {
   addLines(QStringLiteral("stdin"), stdinPending_, &stdinLines_);
   stdinPending_.clear();
   // The notifier is inside its own activation; release it from the loop.
-  QMetaObject::invokeMethod(this, [this] {
-    stdinNotifier_.reset();
-    openNextInput();
-  }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        stdinNotifier_.reset();
+        openNextInput();
+      },
+      Qt::QueuedConnection);
 }
 
 void VkbdSession::addLines(const QString& source, const QByteArray& text, int* lineCounter) {
@@ -165,7 +170,9 @@ void VkbdSession::execute(const Line& line, const Command& command) {
       for (std::uint8_t code : command.bytes)
         if (std::find(held.begin(), held.end(), code) == held.end()) held.push_back(code);
       if (int(held.size()) > kMaxHeldKeys)
-        return fail(line, QStringLiteral("at most %1 keys can be held; \"release\" first").arg(kMaxHeldKeys));
+        return fail(
+            line,
+            QStringLiteral("at most %1 keys can be held; \"release\" first").arg(kMaxHeldKeys));
       held_ = held;
       sendKeyboardReport();
       break;

@@ -7,10 +7,10 @@
 #include <QCoreApplication>
 #include <QSocketNotifier>
 
-#include <csignal>
-#include <cstdio>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <csignal>
+#include <cstdio>
 
 namespace {
 
@@ -83,7 +83,8 @@ int main(int argc, char* argv[]) {
   halvane::vkbd::VkbdSession session(options, stdout, stderr);
   // Queued: the commands may be done before the loop runs (a file without waits).
   session.onFinished = [&app](int status) {
-    QMetaObject::invokeMethod(&app, [status] { QCoreApplication::exit(status); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &app, [status] { QCoreApplication::exit(status); }, Qt::QueuedConnection);
   };
   if (!session.start()) return 1;
   return app.exec();
