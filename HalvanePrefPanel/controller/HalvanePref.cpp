@@ -11,6 +11,9 @@
 
 #include <QUrl>
 
+// The keyboard picture is compiled into the library, which must register it itself.
+static void initPaneResources() { Q_INIT_RESOURCE(images); }
+
 namespace halvane {
 namespace {
 
@@ -37,6 +40,7 @@ bool HalvanePref::initWithBundle(const Bundle& bundle) {
 }
 
 std::unique_ptr<QWidget> HalvanePref::createMainView() {
+  initPaneResources();
   auto view = std::make_unique<QWidget>();
   ui_ = std::make_unique<Ui::HalvanePref>();
   ui_->setupUi(view.get());

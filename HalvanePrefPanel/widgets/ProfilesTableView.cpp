@@ -31,8 +31,8 @@ ProfilesTableView::ProfilesTableView(QWidget* parent)
   setTextElideMode(Qt::ElideRight);
   setEditTriggers(DoubleClicked | EditKeyPressed | SelectedClicked);
   setMouseTracking(true);
-  horizontalHeader()->setStretchLastSection(true);
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 10);
   // A double-click edits an editable cell; on any other cell it assigns an application.
   connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
     if (!model_->isEditableColumn(index.column())) handleDoubleClick();
@@ -54,7 +54,21 @@ void ProfilesTableView::setEditableColumns(const QStringList& identifiers) {
   updateColumns();
 }
 
-void ProfilesTableView::updateColumns() { model_->setColumns(identifiers_, titles_, editable_); }
+// Text columns share the width; a check-box column is as wide as its title. (Sizing a column
+// to its contents would ask the helper for its profile once per cell.)
+void ProfilesTableView::updateColumns() {
+  model_->setColumns(identifiers_, titles_, editable_);
+  QHeaderView* header = horizontalHeader();
+  for (int column = 0; column < identifiers_.size(); ++column) {
+    if (identifiers_[column] != QLatin1String(ProfilesTableModel::kCheckBoxColumn)) {
+      header->setSectionResizeMode(column, QHeaderView::Stretch);
+      continue;
+    }
+    header->setSectionResizeMode(column, QHeaderView::Fixed);
+    const QString title = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    header->resizeSection(column, header->fontMetrics().horizontalAdvance(title) + 24);
+  }
+}
 
 void ProfilesTableView::setItems(const PlistValue& items) { model_->setItems(items); }
 

@@ -1,0 +1,72 @@
+#pragma once
+
+// A pane built the way the host builds it, on fakes: a temporary settings file, a helper
+// stand-in behind an in-process proxy, in-process notifications, a scripted open panel.
+
+#include "HalvanePrefPanel/controller/HalvanePref.h"
+#include "platform/control/FakeKeyboardServer.h"
+#include "platform/control/FakeRemoteProxy.h"
+#include "platform/help/FakeHelpViewer.h"
+#include "platform/log/FakeSystemLog.h"
+#include "platform/notification/FakeDistributedNotificationCenter.h"
+#include "platform/openpanel/FakeOpenPanel.h"
+#include "platform/workspace/FakeWorkspace.h"
+#include "ui_HalvanePref.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace halvane::test {
+
+// The pane bundle of the build tree: Info.plist, defaults.plist and the help book.
+QString paneBundlePath();
+// The defaults tree, to edit before a pane starts from it.
+PlistValue defaultsTree();
+
+struct PaneOptions {
+  PaneOptions& withoutHelper() { helper = false; return *this; }
+  // A helper on this profile is registered when the pane starts.
+  PaneOptions& helperOn(int profile) { helperProfile = profile; return *this; }
+  // The helper's server object; the rig's own FakeKeyboardServer by default.
+  PaneOptions& servedBy(KeyboardServer* server) { this->server = server; return *this; }
+  // The settings file to start with; without one the pane starts with no file.
+  PaneOptions& from(const PlistValue& tree) { settings = tree; return *this; }
+  PaneOptions& inBundle(const QString& path) { bundlePath = path; return *this; }
+
+  bool helper = true;
+  int helperProfile = 4;
+  KeyboardServer* server = nullptr;
+  QString bundlePath = paneBundlePath();
+  PlistValue settings;
+};
+
+class PaneRig {
+ public:
+  explicit PaneRig(const PaneOptions& options = PaneOptions());
+  ~PaneRig();
+
+  HalvanePref& pane() { return *pane_; }
+  Ui::HalvanePref& ui() { return pane_->outlets(); }
+  QWidget& view() { return *view_; }
+  QString settingsPath() const { return dir_.filePath(QStringLiteral("prefs.plist")); }
+  PlistValue profile(int index) { return pane_->prefs()[QStringLiteral("Profiles")].at(index); }
+  PlistValue macroKey(int profile, int key) {
+    return this->profile(profile)[QStringLiteral("MacroKeys")].at(key);
+  }
+
+  QTemporaryDir dir_;
+  FakeKeyboardServer server;
+  FakeRemoteProxy* proxy = nullptr;  // owned by the pane once connected
+  FakeSystemLog* log = nullptr;
+  FakeDistributedNotificationCenter* notifications = nullptr;
+  FakeOpenPanel* openPanel = nullptr;
+  FakeWorkspace* workspace = nullptr;
+  FakeHelpViewer* helpViewer = nullptr;
+
+ private:
+  std::unique_ptr<HalvanePref> pane_;
+  std::unique_ptr<QWidget> view_;  // goes before the pane
+};
+
+}  // namespace halvane::test
