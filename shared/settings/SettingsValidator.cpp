@@ -110,10 +110,6 @@ QString oneOf(const QStringList& choices, const QString& conjunction) {
   return q.isEmpty() ? last : q.join(QStringLiteral(", ")) + u' ' + conjunction + u' ' + last;
 }
 
-QString counted(qsizetype n, const QString& singular, const QString& plural) {
-  return QString::number(n) + u' ' + (n == 1 ? singular : plural);
-}
-
 bool isAbsolutePath(const QString& path) {
   return path.startsWith(u'/');
 }
@@ -150,32 +146,17 @@ int SettingsValidator::errorCount(const SettingsProblems& problems) {
 }
 
 void SettingsValidator::checkRoot(const PlistValue& root) {
-  if (!expectDictionary(root, QString())) return;
+  if (!expectContainer(root, PlistValue::Type::Dictionary, QString())) return;
 
   const PlistValue profiles = root["Profiles"];
   const QString profilesPath = QStringLiteral("Profiles");
-  if (profiles.isNone()) {
-    error(profilesPath, QStringLiteral("missing (there are no profiles: no key does anything)"));
-  } else if (expectArray(profiles, profilesPath)) {
-    if (profiles.count() != kProfileCount)
-      error(profilesPath, QStringLiteral("%1, expected %2")
-                              .arg(counted(profiles.count(), QStringLiteral("profile"),
-                                           QStringLiteral("profiles")))
-                              .arg(kProfileCount));
+  if (checkArray(profiles, profilesPath, kProfileCount, QStringLiteral("profile"),
+                 QStringLiteral("missing (there are no profiles: no key does anything)")))
     for (qsizetype i = 0; i < profiles.count(); ++i)
       checkProfile(profiles.at(i), element(profilesPath, i));
-  }
 
-  const PlistValue current = root["CurrentProfile"];
-  const QString currentPath = QStringLiteral("CurrentProfile");
-  if (current.isNone()) {
-    warning(currentPath, QStringLiteral("missing (reads as 0: the helper starts with profile 1)"));
-  } else if (expectInteger(current, currentPath) &&
-             (current.toInteger() < 0 || current.toInteger() >= kProfileCount)) {
-    error(currentPath,
-          QStringLiteral("%1 is outside 0-%2").arg(shown(current)).arg(kProfileCount - 1));
-  }
-
+  checkProfileIndex(root["CurrentProfile"], QStringLiteral("CurrentProfile"),
+                    QStringLiteral("missing (reads as 0: the helper starts with profile 1)"));
   const QString readsFalse = QStringLiteral("missing (reads as false)");
   checkBoolean(root, QStringLiteral("AutoSwitchingOverride"), QString(), readsFalse);
   checkBoolean(root, QStringLiteral("ShowChangesOnScreen"), QString(), readsFalse);
@@ -187,27 +168,16 @@ void SettingsValidator::checkRoot(const PlistValue& root) {
 }
 
 void SettingsValidator::checkProfile(const PlistValue& profile, const QString& path) {
-  if (!expectDictionary(profile, path)) return;
+  if (!expectContainer(profile, PlistValue::Type::Dictionary, path)) return;
 
-  const PlistValue name = profile["Name"];
-  if (name.isNone())
-    warning(child(path, QStringLiteral("Name")),
-            QStringLiteral("missing (reads as an empty name)"));
-  else
-    expectString(name, child(path, QStringLiteral("Name")));
+  checkEntry(profile["Name"], PlistValue::Type::String, child(path, QStringLiteral("Name")),
+             QStringLiteral("missing (reads as an empty name)"));
 
   const PlistValue keys = profile["MacroKeys"];
   const QString keysPath = child(path, QStringLiteral("MacroKeys"));
-  if (keys.isNone()) {
-    error(keysPath, QStringLiteral("missing (no macro key of this profile does anything)"));
-  } else if (expectArray(keys, keysPath)) {
-    if (keys.count() != kMacroKeyCount)
-      error(keysPath, QStringLiteral("%1, expected %2")
-                          .arg(counted(keys.count(), QStringLiteral("macro key"),
-                                       QStringLiteral("macro keys")))
-                          .arg(kMacroKeyCount));
+  if (checkArray(keys, keysPath, kMacroKeyCount, QStringLiteral("macro key"),
+                 QStringLiteral("missing (no macro key of this profile does anything)")))
     for (qsizetype k = 0; k < keys.count(); ++k) checkMacroKey(keys.at(k), element(keysPath, k));
-  }
 
   checkChoice(profile, QStringLiteral("ImagingOptions"), path, imagingApplications(),
               QStringLiteral("missing (the imaging keys name no application)"));
@@ -220,20 +190,14 @@ void SettingsValidator::checkProfile(const PlistValue& profile, const QString& p
 
   const QString appPath = child(path, QStringLiteral("ApplicationPath"));
   const PlistValue app = profile["ApplicationPath"];
-  if (app.isNone())
-    warning(appPath, QStringLiteral("missing (reads as no application)"));
-  else if (expectString(app, appPath) && !app.toString().isEmpty() &&
-           !isAbsolutePath(app.toString()))
+  const QString readsNone = QStringLiteral("missing (reads as no application)");
+  if (checkEntry(app, PlistValue::Type::String, appPath, readsNone) && !app.toString().isEmpty() &&
+      !isAbsolutePath(app.toString()))
     error(appPath, QStringLiteral("%1 is not an absolute path (automatic switching compares full "
                                   "paths, so it never matches)")
                        .arg(shown(app)));
-
-  const QString assignedPath = child(path, QStringLiteral("AssignedApplication"));
-  const PlistValue assigned = profile["AssignedApplication"];
-  if (assigned.isNone())
-    warning(assignedPath, QStringLiteral("missing (reads as no application)"));
-  else
-    expectString(assigned, assignedPath);
+  checkEntry(profile["AssignedApplication"], PlistValue::Type::String,
+             child(path, QStringLiteral("AssignedApplication")), readsNone);
 
   checkKnownKeys(profile,
                  {QStringLiteral("Name"), QStringLiteral("MacroKeys"),
@@ -244,77 +208,58 @@ void SettingsValidator::checkProfile(const PlistValue& profile, const QString& p
 }
 
 void SettingsValidator::checkMacroKey(const PlistValue& key, const QString& path) {
-  if (!expectDictionary(key, path)) return;
+  if (!expectContainer(key, PlistValue::Type::Dictionary, path)) return;
 
   const QString actionPath = child(path, QStringLiteral("ActionType"));
   const PlistValue actionValue = key["ActionType"];
-  QString action;
-  if (actionValue.isNone()) {
-    warning(actionPath, QStringLiteral("missing (reads as empty: the key does nothing)"));
-  } else if (expectString(actionValue, actionPath)) {
-    action = actionValue.toString();
-    if (!action.isEmpty() && !actionTypes().contains(action))
-      error(actionPath,
-            QStringLiteral("%1 is not an action (the key does nothing; the actions are %2)")
-                .arg(shown(actionValue), oneOf(actionTypes(), QStringLiteral("and"))));
-  }
+  const QString action = actionValue.toString();
+  if (checkEntry(actionValue, PlistValue::Type::String, actionPath,
+                 QStringLiteral("missing (reads as empty: the key does nothing)")) &&
+      !action.isEmpty() && !actionTypes().contains(action))
+    error(actionPath,
+          QStringLiteral("%1 is not an action (the key does nothing; the actions are %2)")
+              .arg(shown(actionValue), oneOf(actionTypes(), QStringLiteral("and"))));
 
   // An entry the action does not use may be missing or hold leftovers: a key reset keeps the
   // recorded steps, for instance. Only the entry the action uses must be there.
   const QString comboPath = child(path, QStringLiteral("KeyCombo"));
   const PlistValue combo = key["KeyCombo"];
   const bool macro = action == QStringLiteral("ExecuteMacro");
-  if (combo.isNone()) {
-    if (macro)
-      error(comboPath, QStringLiteral("missing (the macro plays nothing)"));
-    else
-      warning(comboPath, QStringLiteral("missing"));
-  } else if (expectDictionary(combo, comboPath)) {
+  if (combo.isNone() && macro) {
+    error(comboPath, QStringLiteral("missing (the macro plays nothing)"));
+  } else if (checkEntry(combo, PlistValue::Type::Dictionary, comboPath,
+                        QStringLiteral("missing"))) {
     checkKeyCombo(combo, comboPath);
-    if (macro) {
-      bool anyStep = false;
-      for (int i = 0; i < kMacroStepCount; ++i) {
-        const PlistValue code = combo[stepKey("keyCode", i)];
-        anyStep = anyStep || code.isNone() || code.toInteger() != -1;
-      }
-      if (!anyStep)
-        warning(comboPath, QStringLiteral("no recorded step (the macro plays nothing)"));
+    bool anyStep = false;
+    for (int i = 0; i < kMacroStepCount; ++i) {
+      const PlistValue code = combo[stepKey("keyCode", i)];
+      anyStep = anyStep || code.isNone() || code.toInteger() != -1;
     }
+    if (macro && !anyStep)
+      warning(comboPath, QStringLiteral("no recorded step (the macro plays nothing)"));
   }
 
   const QString urlPath = child(path, QStringLiteral("LaunchAppURL"));
   const PlistValue url = key["LaunchAppURL"];
   const bool launch = action == QStringLiteral("LaunchApp");
-  if (url.isNone()) {
-    if (launch)
-      error(urlPath, QStringLiteral("missing (the key launches nothing)"));
-    else
-      warning(urlPath, QStringLiteral("missing (reads as empty)"));
-  } else if (expectString(url, urlPath) && launch) {
+  if (url.isNone() && launch) {
+    error(urlPath, QStringLiteral("missing (the key launches nothing)"));
+  } else if (checkEntry(url, PlistValue::Type::String, urlPath,
+                        QStringLiteral("missing (reads as empty)")) &&
+             launch) {
     if (url.toString().isEmpty())
       error(urlPath, QStringLiteral("empty (the key launches nothing)"));
     else if (!isAbsolutePath(url.toString()))
       error(urlPath, QStringLiteral("%1 is not an absolute path").arg(shown(url)));
   }
 
-  const QString aliasPath = child(path, QStringLiteral("LaunchAppAlias"));
-  const PlistValue alias = key["LaunchAppAlias"];
-  if (alias.isNone())
-    warning(aliasPath, QStringLiteral("missing (reads as empty data)"));
-  else
-    expectData(alias, aliasPath);
-
-  const QString selectPath = child(path, QStringLiteral("SelectProfile"));
-  const PlistValue select = key["SelectProfile"];
-  if (select.isNone()) {
-    warning(selectPath, action == QStringLiteral("SelectProfile")
-                            ? QStringLiteral("missing (reads as 0: the key selects profile 1)")
-                            : QStringLiteral("missing (reads as 0)"));
-  } else if (expectInteger(select, selectPath) &&
-             (select.toInteger() < 0 || select.toInteger() >= kProfileCount)) {
-    error(selectPath,
-          QStringLiteral("%1 is outside 0-%2").arg(shown(select)).arg(kProfileCount - 1));
-  }
+  checkEntry(key["LaunchAppAlias"], PlistValue::Type::Data,
+             child(path, QStringLiteral("LaunchAppAlias")),
+             QStringLiteral("missing (reads as empty data)"));
+  checkProfileIndex(key["SelectProfile"], child(path, QStringLiteral("SelectProfile")),
+                    action == QStringLiteral("SelectProfile")
+                        ? QStringLiteral("missing (reads as 0: the key selects profile 1)")
+                        : QStringLiteral("missing (reads as 0)"));
 
   checkKnownKeys(
       key,
@@ -326,15 +271,12 @@ void SettingsValidator::checkMacroKey(const PlistValue& key, const QString& path
 void SettingsValidator::checkKeyCombo(const PlistValue& combo, const QString& path) {
   for (int i = 0; i < kMacroStepCount; ++i) checkStep(combo, i, path);
 
-  const QString descriptionPath = child(path, QStringLiteral("description"));
-  const PlistValue description = combo["description"];
-  if (description.isNone())
-    warning(descriptionPath, QStringLiteral("missing (the key's label reads empty)"));
-  else
-    expectString(description, descriptionPath);
+  checkEntry(combo["description"], PlistValue::Type::String,
+             child(path, QStringLiteral("description")),
+             QStringLiteral("missing (the key's label reads empty)"));
   // Written by a key reset, read by nobody: only their type matters.
-  expectInteger(combo["keyCode"], child(path, QStringLiteral("keyCode")));
-  expectInteger(combo["modifiers"], child(path, QStringLiteral("modifiers")));
+  expect(combo["keyCode"], PlistValue::Type::Integer, child(path, QStringLiteral("keyCode")));
+  expect(combo["modifiers"], PlistValue::Type::Integer, child(path, QStringLiteral("modifiers")));
 
   checkKnownKeys(combo, keyComboKeys(), path, true);
 }
@@ -346,7 +288,7 @@ void SettingsValidator::checkStep(const PlistValue& combo, int step, const QStri
   std::optional<qint64> key;
   if (code.isNone()) {
     error(codePath, QStringLiteral("missing (a missing step plays key 0)"));
-  } else if (expectInteger(code, codePath)) {
+  } else if (expect(code, PlistValue::Type::Integer, codePath)) {
     if (code.toInteger() < -1 || code.toInteger() > kMaxKeyCode)
       error(codePath, QStringLiteral("%1 is not a key code (0-%2, or -1 for an empty step)")
                           .arg(shown(code))
@@ -359,9 +301,8 @@ void SettingsValidator::checkStep(const PlistValue& combo, int step, const QStri
 
   const QString modifiersPath = child(path, stepKey("modifiers", step));
   const PlistValue modifiers = combo[stepKey("modifiers", step)];
-  if (modifiers.isNone()) {
-    warning(modifiersPath, QStringLiteral("missing (reads as 0: no modifiers)"));
-  } else if (expectInteger(modifiers, modifiersPath)) {
+  if (checkEntry(modifiers, PlistValue::Type::Integer, modifiersPath,
+                 QStringLiteral("missing (reads as 0: no modifiers)"))) {
     const qint64 mask = modifiers.toInteger();
     if (mask == -1) {
       if (recorded)
@@ -398,10 +339,11 @@ void SettingsValidator::checkStep(const PlistValue& combo, int step, const QStri
   }
 }
 
-bool SettingsValidator::expectInteger(const PlistValue& value, const QString& path) {
+bool SettingsValidator::expect(const PlistValue& value, PlistValue::Type type,
+                               const QString& path) {
   if (value.isNone()) return false;
-  if (value.type() == PlistValue::Type::Integer) return true;
-  error(path, QStringLiteral("is %1, expected an integer").arg(typeName(value.type())));
+  if (value.type() == type) return true;
+  wrongType(value, typeName(type), path);
   return false;
 }
 
@@ -409,36 +351,50 @@ bool SettingsValidator::expectNumber(const PlistValue& value, const QString& pat
   if (value.isNone()) return false;
   if (value.type() == PlistValue::Type::Integer || value.type() == PlistValue::Type::Real)
     return true;
-  error(path, QStringLiteral("is %1, expected a number").arg(typeName(value.type())));
+  wrongType(value, QStringLiteral("a number"), path);
   return false;
 }
 
-bool SettingsValidator::expectString(const PlistValue& value, const QString& path) {
-  if (value.isNone()) return false;
-  if (value.type() == PlistValue::Type::String) return true;
-  error(path, QStringLiteral("is %1, expected a string").arg(typeName(value.type())));
+bool SettingsValidator::expectContainer(const PlistValue& value, PlistValue::Type type,
+                                        const QString& path) {
+  if (value.type() == type) return true;
+  wrongType(value, typeName(type), path);
   return false;
 }
 
-bool SettingsValidator::expectData(const PlistValue& value, const QString& path) {
-  if (value.isNone()) return false;
-  if (value.type() == PlistValue::Type::Data) return true;
-  error(path, QStringLiteral("is %1, expected data").arg(typeName(value.type())));
-  return false;
-}
-
-bool SettingsValidator::expectArray(const PlistValue& value, const QString& path) {
-  if (value.isArray()) return true;
-  error(path, QStringLiteral("is %1, expected an array").arg(typeName(value.type())));
-  return false;
-}
-
-bool SettingsValidator::expectDictionary(const PlistValue& value, const QString& path) {
-  if (value.isDictionary()) return true;
-  const QString what = QStringLiteral("%1, expected a dictionary").arg(typeName(value.type()));
+void SettingsValidator::wrongType(const PlistValue& value, const QString& expected,
+                                  const QString& path) {
+  const QString what = QStringLiteral("%1, expected %2").arg(typeName(value.type()), expected);
   error(path,
         path.isEmpty() ? QStringLiteral("the root is ") + what : QStringLiteral("is ") + what);
-  return false;
+}
+
+bool SettingsValidator::checkEntry(const PlistValue& value, PlistValue::Type type,
+                                   const QString& path, const QString& whenMissing) {
+  if (value.isNone()) warning(path, whenMissing);
+  return expect(value, type, path);
+}
+
+bool SettingsValidator::checkArray(const PlistValue& value, const QString& path, int count,
+                                   const QString& item, const QString& whenMissing) {
+  if (value.isNone()) {
+    error(path, whenMissing);
+    return false;
+  }
+  if (!expectContainer(value, PlistValue::Type::Array, path)) return false;
+  if (value.count() != count)
+    error(path, QStringLiteral("%1 %2%3, expected %4")
+                    .arg(value.count())
+                    .arg(item, value.count() == 1 ? QString() : QStringLiteral("s"))
+                    .arg(count));
+  return true;
+}
+
+void SettingsValidator::checkProfileIndex(const PlistValue& value, const QString& path,
+                                          const QString& whenMissing) {
+  if (checkEntry(value, PlistValue::Type::Integer, path, whenMissing) &&
+      (value.toInteger() < 0 || value.toInteger() >= kProfileCount))
+    error(path, QStringLiteral("%1 is outside 0-%2").arg(shown(value)).arg(kProfileCount - 1));
 }
 
 void SettingsValidator::checkBoolean(const PlistValue& container, const QString& key,
@@ -457,7 +413,7 @@ void SettingsValidator::checkBoolean(const PlistValue& container, const QString&
         error(at, QStringLiteral("%1 is not a boolean (true, false, 0 or 1)").arg(shown(value)));
       return;
     default:
-      error(at, QStringLiteral("is %1, expected a boolean").arg(typeName(value.type())));
+      wrongType(value, QStringLiteral("a boolean"), at);
   }
 }
 
@@ -468,7 +424,7 @@ void SettingsValidator::checkChoice(const PlistValue& container, const QString& 
   const PlistValue value = container[key];
   if (value.isNone())
     error(at, whenMissing);
-  else if (expectString(value, at) && !choices.contains(value.toString()))
+  else if (expect(value, PlistValue::Type::String, at) && !choices.contains(value.toString()))
     error(at, QStringLiteral("%1 is not one of %2")
                   .arg(shown(value), oneOf(choices, QStringLiteral("or"))));
 }

@@ -55,14 +55,23 @@ class SettingsValidator {
   void checkKeyCombo(const PlistValue& combo, const QString& path);
   void checkStep(const PlistValue& combo, int step, const QString& path);
 
-  // Type checks: report a wrong type (or, with a missing entry, nothing) and say whether the
-  // value is there and of the expected type.
-  bool expectInteger(const PlistValue& value, const QString& path);
-  bool expectNumber(const PlistValue& value, const QString& path);
-  bool expectString(const PlistValue& value, const QString& path);
-  bool expectData(const PlistValue& value, const QString& path);
-  bool expectArray(const PlistValue& value, const QString& path);
-  bool expectDictionary(const PlistValue& value, const QString& path);
+  // Type checks: report a wrong type (a missing entry is the caller's to judge) and say whether
+  // the value is there and of the expected type.
+  bool expect(const PlistValue& value, PlistValue::Type type, const QString& path);
+  bool expectNumber(const PlistValue& value, const QString& path);  // integer or real
+  // An array or dictionary: here a missing one is a wrong type too.
+  bool expectContainer(const PlistValue& value, PlistValue::Type type, const QString& path);
+  void wrongType(const PlistValue& value, const QString& expected, const QString& path);
+  // An entry whose absence reads as a legal value: a warning when missing, an error when of
+  // another type. True when it is there with the type.
+  bool checkEntry(const PlistValue& value, PlistValue::Type type, const QString& path,
+                  const QString& whenMissing);
+  // An array that must hold count items (named item): an error when missing or of another
+  // length. True when it is an array, whose items are then worth checking.
+  bool checkArray(const PlistValue& value, const QString& path, int count, const QString& item,
+                  const QString& whenMissing);
+  // An integer 0-9.
+  void checkProfileIndex(const PlistValue& value, const QString& path, const QString& whenMissing);
   // A boolean, or a number 0 or 1 (readers take numbers by their truth value).
   void checkBoolean(const PlistValue& container, const QString& key, const QString& path,
                     const QString& whenMissing);
