@@ -2,16 +2,9 @@
 // macro with no pauses through a poster that does nothing.
 
 #include "helper/controller/Controller.h"
-#include "platform/devices/FakeHIDDeviceRegistry.h"
-#include "platform/frontapp/FakeFrontApplicationWatcher.h"
-#include "platform/hidevent/FakeHIDEventSystem.h"
 #include "platform/input/KeyboardEventPoster.h"
-#include "platform/log/FakeSystemLog.h"
-#include "platform/notification/FakeDistributedNotificationCenter.h"
-#include "platform/script/FakeScriptRunner.h"
-#include "platform/sleeper/FakeSleeper.h"
-#include "platform/workspace/FakeWorkspace.h"
 #include "shared/settings/SettingsStore.h"
+#include "tests/helper_core/FakeServices.h"
 
 #include <QTemporaryDir>
 
@@ -50,17 +43,9 @@ struct Rig {
   }
   QTemporaryDir dir;
   QString settingsPath = dir.filePath(QStringLiteral("settings.plist"));
-  FakeSystemLog log;
-  FakeSleeper sleeper;
+  test::FakeServices fakes;
   NoOpPoster keyboard;
-  FakeHIDEventSystem hidEvents;
-  FakeWorkspace workspace;
-  FakeScriptRunner scripts;
-  FakeFrontApplicationWatcher front;
-  FakeDistributedNotificationCenter notifications;
-  FakeHIDDeviceRegistry devices;
-  Controller controller{ControllerServices{log, sleeper, keyboard, hidEvents, workspace, scripts,
-                                           front, notifications, devices, Bundle(), settingsPath}};
+  Controller controller{fakes.services(Bundle(), settingsPath, stdout, stderr, &keyboard)};
 };
 
 void BM_RepeatedReport(benchmark::State& state) {

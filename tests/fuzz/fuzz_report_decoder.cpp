@@ -7,17 +7,9 @@
 
 #include "helper/controller/Controller.h"
 #include "helper/overlay/FakeProfileOverlay.h"
-#include "platform/devices/FakeHIDDeviceRegistry.h"
-#include "platform/frontapp/FakeFrontApplicationWatcher.h"
-#include "platform/hidevent/FakeHIDEventSystem.h"
-#include "platform/input/FakeKeyboardEventPoster.h"
-#include "platform/log/FakeSystemLog.h"
-#include "platform/notification/FakeDistributedNotificationCenter.h"
-#include "platform/script/FakeScriptRunner.h"
-#include "platform/sleeper/FakeSleeper.h"
-#include "platform/workspace/FakeWorkspace.h"
 #include "shared/KeyboardIdentity.h"
 #include "shared/settings/SettingsStore.h"
+#include "tests/helper_core/FakeServices.h"
 
 #include <QDir>
 #include <QFile>
@@ -133,30 +125,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static Environment environment;
   Input in(data, size);
 
-  FakeSystemLog log;
-  FakeSleeper sleeper;
-  FakeKeyboardEventPoster keyboard;
-  FakeHIDEventSystem hidEvents;
-  FakeWorkspace workspace;
-  FakeScriptRunner scripts;
-  FakeFrontApplicationWatcher front;
-  FakeDistributedNotificationCenter notifications;
-  FakeHIDDeviceRegistry devices;
+  test::FakeServices fakes;
   FakeProfileOverlay overlay;
-  ControllerServices services{log,
-                              sleeper,
-                              keyboard,
-                              hidEvents,
-                              workspace,
-                              scripts,
-                              front,
-                              notifications,
-                              devices,
-                              Bundle(environment.dir.filePath(QStringLiteral("HalvaneHelper.app"))),
-                              environment.settingsPath,
-                              environment.devNull,
-                              environment.devNull};
-  Controller controller(services);
+  Controller controller(
+      fakes.services(Bundle(environment.dir.filePath(QStringLiteral("HalvaneHelper.app"))),
+                     environment.settingsPath, environment.devNull, environment.devNull));
   controller.setItsWindow(&overlay);
 
   const std::uint8_t mode = in.byte();
@@ -170,8 +143,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   controller.installApplicationSwitchHandler();
   controller.InitKeyboard();
   const ServiceId keyboards[] = {
-      devices.attach(MatchingCriteria{keyboard::kVendorID, keyboard::kFirstProductID, 1, 6}),
-      devices.attach(MatchingCriteria{keyboard::kVendorID, keyboard::kSecondProductID, 0x0C, 1})};
+      fakes.devices.attach(MatchingCriteria{keyboard::kVendorID, keyboard::kFirstProductID, 1, 6}),
+      fakes.devices.attach(
+          MatchingCriteria{keyboard::kVendorID, keyboard::kSecondProductID, 0x0C, 1})};
   controller.switchToProfile(std::int8_t(in.byte()) % 12, mode & 2);
 
   static const int kStatuses[] = {kIOReturnSuccess, kIOReturnUnderrun, int(0xE00002D8)};
@@ -179,14 +153,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t header = in.byte();
     if (header == 0xFF) {  // now and then another application comes to the front
       const std::uint8_t which = in.byte();
-      front.bringToFront(which & 0x80 ? std::optional<QString>()
-                                      : QStringLiteral("/usr/bin/app%1").arg(which % 5));
+      fakes.front.bringToFront(which & 0x80 ? std::optional<QString>()
+                                            : QStringLiteral("/usr/bin/app%1").arg(which % 5));
       continue;
     }
     const std::uint8_t status = in.byte();
     std::vector<std::uint8_t> report(header % 33);
     for (std::uint8_t& b : report) b = in.byte();
-    devices.sendReport(keyboards[(header >> 7) & 1], report, kStatuses[status % 3]);
+    fakes.devices.sendReport(keyboards[(header >> 7) & 1], report, kStatuses[status % 3]);
   }
   return 0;
 }

@@ -2,25 +2,17 @@
 
 #include "helper/controller/Controller.h"
 #include "helper/overlay/ProfileOverlay.h"
-#include "platform/devices/FakeHIDDeviceRegistry.h"
 #include "platform/devices/TracedHIDDeviceRegistry.h"
-#include "platform/frontapp/FakeFrontApplicationWatcher.h"
-#include "platform/hidevent/FakeHIDEventSystem.h"
 #include "platform/hidevent/TracedHIDEventSystem.h"
-#include "platform/input/FakeKeyboardEventPoster.h"
 #include "platform/input/TracedKeyboardEventPoster.h"
-#include "platform/log/FakeSystemLog.h"
 #include "platform/log/TracedSystemLog.h"
-#include "platform/notification/FakeDistributedNotificationCenter.h"
 #include "platform/notification/TracedDistributedNotificationCenter.h"
-#include "platform/script/FakeScriptRunner.h"
 #include "platform/script/TracedScriptRunner.h"
-#include "platform/sleeper/FakeSleeper.h"
 #include "platform/sleeper/TracedSleeper.h"
 #include "platform/trace/Trace.h"
-#include "platform/workspace/FakeWorkspace.h"
 #include "platform/workspace/TracedWorkspace.h"
 #include "shared/KeyboardIdentity.h"
+#include "tests/helper_core/FakeServices.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -112,12 +104,12 @@ struct Step {
   double delay = 0;
 };
 
-// A Controller over fakes, each behind its trace decorator, so that one trace file records
+// A Controller over the fakes, each behind its trace decorator, so that one trace file records
 // every platform action in order. take() returns those actions as short lines:
 //   key 56 down | combine off | suppress 0.25 | sleep 1.5 | open /path | script Play/iTunes |
 //   driver 0x1001 1 9 | hid 14 sub 8 000e0a00 ffffffff | notify 3 | overlay Profile 4 |
 //   log <message>
-class ControllerRig {
+class ControllerRig : public FakeServices {
  public:
   // withScript: the helper bundle holds the "Halvane" script resource.
   explicit ControllerRig(bool withScript = true);
@@ -150,15 +142,6 @@ class ControllerRig {
 
   QTemporaryDir dir;
   Trace trace;
-  FakeSystemLog log;
-  FakeSleeper sleeper;
-  FakeKeyboardEventPoster keyboard;
-  FakeHIDEventSystem hidEvents;
-  FakeWorkspace workspace;
-  FakeScriptRunner scripts;
-  FakeFrontApplicationWatcher front;
-  FakeDistributedNotificationCenter notifications;
-  FakeHIDDeviceRegistry devices;
   RegistrationRecorder registrations{devices};
   TracedOverlay overlay{trace};
   CapturedStream out, err;

@@ -156,10 +156,7 @@ TEST_P(Poster, Records) {
   EXPECT_EQ(errors.take(), c.errors) << c.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Golden, Poster, testing::ValuesIn(kCases),
-                         [](const testing::TestParamInfo<PosterCase>& info) {
-                           return "case" + std::to_string(info.index);
-                         });
+INSTANTIATE_TEST_SUITE_P(Golden, Poster, testing::ValuesIn(kCases));
 
 struct OpenCase {
   HIDEventSystem::OpenResult result;

@@ -176,10 +176,7 @@ TEST_P(AutomaticSwitching, StateTable) {
   EXPECT_EQ(rig.controller->prevAutoSwitchProfile(), c.previous) << c.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Golden, AutomaticSwitching, testing::ValuesIn(kAutoCases),
-                         [](const testing::TestParamInfo<AutoCase>& info) {
-                           return "case" + std::to_string(info.index);
-                         });
+INSTANTIATE_TEST_SUITE_P(Golden, AutomaticSwitching, testing::ValuesIn(kAutoCases));
 
 TEST(AutomaticSwitchingShortList, SearchesTheProfilesThereAre) {
   ControllerRig rig;

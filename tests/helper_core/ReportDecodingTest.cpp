@@ -128,14 +128,11 @@ TEST_P(ReportDecoding, ReportsToActions) {
     ASSERT_TRUE(rig.devices.sendReport(keyboards[report.keyboard], report.bytes, report.result));
 
   const QStringList actions = rig.take({"open", "notify", "script", "hid", "log"});
-  EXPECT_EQ(actions, c.actions);
-  EXPECT_EQ(rig.out.take(), c.out);
+  EXPECT_EQ(actions, c.actions) << c.name;
+  EXPECT_EQ(rig.out.take(), c.out) << c.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Golden, ReportDecoding, testing::ValuesIn(kCases),
-                         [](const testing::TestParamInfo<DecodeCase>& info) {
-                           return "case" + std::to_string(info.index);
-                         });
+INSTANTIATE_TEST_SUITE_P(Golden, ReportDecoding, testing::ValuesIn(kCases));
 
 TEST(ReportHandler, SizeBeyondTheBufferIsClampedNotCopiedPast) {
   ControllerRig rig;

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "helper/controller/ControllerServices.h"
+#include "platform/devices/FakeHIDDeviceRegistry.h"
+#include "platform/frontapp/FakeFrontApplicationWatcher.h"
+#include "platform/hidevent/FakeHIDEventSystem.h"
+#include "platform/input/FakeKeyboardEventPoster.h"
+#include "platform/log/FakeSystemLog.h"
+#include "platform/notification/FakeDistributedNotificationCenter.h"
+#include "platform/script/FakeScriptRunner.h"
+#include "platform/sleeper/FakeSleeper.h"
+#include "platform/workspace/FakeWorkspace.h"
+
+namespace halvane::test {
+
+// Every service the Controller uses, as an in-process fake (tests, the fuzz target, benchmarks).
+struct FakeServices {
+  FakeSystemLog log;
+  FakeSleeper sleeper;
+  FakeKeyboardEventPoster keyboard;
+  FakeHIDEventSystem hidEvents;
+  FakeWorkspace workspace;
+  FakeScriptRunner scripts;
+  FakeFrontApplicationWatcher front;
+  FakeDistributedNotificationCenter notifications;
+  FakeHIDDeviceRegistry devices;
+
+  // The Controller's view of the fakes; keyboardPoster, when given, stands in for the recording
+  // keyboard.
+  ControllerServices services(const Bundle& bundle, const QString& settingsPath,
+                              std::FILE* out = stdout, std::FILE* err = stderr,
+                              KeyboardEventPoster* keyboardPoster = nullptr) {
+    return ControllerServices{log,       sleeper,       keyboardPoster ? *keyboardPoster : keyboard,
+                              hidEvents, workspace,     scripts,
+                              front,     notifications, devices,
+                              bundle,    settingsPath,  out,
+                              err};
+  }
+};
+
+}  // namespace halvane::test
