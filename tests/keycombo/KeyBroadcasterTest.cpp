@@ -48,7 +48,13 @@ TEST(CocoaModifiers, FiveRowsInOrderOthersDropped) {
   EXPECT_EQ(B::cocoaModifiersAsCarbonModifiers(-1), 0x9B00);
 }
 
-TEST(QtKeyEvents, ScanCodeAndModifiersBecomeAppleKeyEvent) {
+// Key events belong to an input device that the application owns.
+class QtKeyEvents : public ::testing::Test {
+ protected:
+  test::WithApplication application;
+};
+
+TEST_F(QtKeyEvents, ScanCodeAndModifiersBecomeAppleKeyEvent) {
   const QKeyEvent a =
       keyEvent(QEvent::KeyPress, KEY_A, Qt::Key_A, Qt::MetaModifier | Qt::ShiftModifier);
   const std::optional<MacKeyEvent> key = macKeyEventFromQt(a);
@@ -67,7 +73,7 @@ TEST(QtKeyEvents, ScanCodeAndModifiersBecomeAppleKeyEvent) {
   EXPECT_EQ(macKeyEventFromQt(pad)->modifierFlags, kEventFlagNumericPad);
 }
 
-TEST(QtKeyEvents, ModifierKeysAndUnknownKeysGiveNothing) {
+TEST_F(QtKeyEvents, ModifierKeysAndUnknownKeysGiveNothing) {
   for (int evdev : {KEY_LEFTSHIFT, KEY_RIGHTMETA, KEY_CAPSLOCK, KEY_RIGHTALT, KEY_LEFTCTRL}) {
     EXPECT_FALSE(macKeyEventFromQt(keyEvent(QEvent::KeyPress, evdev, Qt::Key_Shift))) << evdev;
   }
