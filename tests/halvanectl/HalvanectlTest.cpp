@@ -119,18 +119,9 @@ class HalvanectlTest : public ::testing::Test {
   std::unique_ptr<Halvanectl> ctl;
 };
 
-TEST_F(HalvanectlTest, ProfileCommandsShowProfilesAsThePreferencesNumberThem) {
-  server.currentProfile = 3;
-  EXPECT_EQ(run({"profile"}), 0);
-  EXPECT_EQ(out, "4 - Games\n");
-
-  EXPECT_EQ(run({"profile", "1"}), 0);
-  EXPECT_EQ(out, "1 - Profile 1\n");
-  EXPECT_EQ(run({"reload"}), 0);
-  EXPECT_EQ(out, "");
-  EXPECT_EQ(server.calls, (QStringList{"getCurrentProfile", "setCurrentProfile 0", "reloadPrefs"}));
-
-  // An index the settings do not hold (any process may serve the name) shows as a number.
+// The commands as a process, with and without a helper: HalvanectlProcessTest.
+TEST_F(HalvanectlTest, ProfilesTheSettingsDoNotHoldShowAsNumbers) {
+  // Any process may serve the name and answer with any index.
   server.currentProfile = 12;
   EXPECT_EQ(run({"profile"}), 0);
   EXPECT_EQ(out, "13\n");
@@ -140,17 +131,13 @@ TEST_F(HalvanectlTest, ProfileCommandsShowProfilesAsThePreferencesNumberThem) {
   EXPECT_EQ(out, "1\n");
 }
 
-TEST_F(HalvanectlTest, HelperCommandsWithoutAHelperFailWithStatus2) {
-  helperRunning = false;
+TEST_F(HalvanectlTest, AHelperThatDoesNotAnswerFailsWithStatus2) {
+  helperAnswers = false;
   for (const QStringList& args : {QStringList{"profile"}, {"profile", "4"}, {"reload"}}) {
     EXPECT_EQ(run(args), 2) << qPrintable(args.join(u' '));
-    EXPECT_EQ(err, "halvanectl: the Halvane helper is not running\n");
+    EXPECT_EQ(err, "halvanectl: the Halvane helper did not answer\n");
     EXPECT_EQ(out, "");
   }
-  helperRunning = true;
-  helperAnswers = false;
-  EXPECT_EQ(run({"profile", "4"}), 2);
-  EXPECT_EQ(err, "halvanectl: the Halvane helper did not answer\n");
   EXPECT_TRUE(server.calls.isEmpty());
 }
 
