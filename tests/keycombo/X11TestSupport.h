@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QThread>
 
+#include <gtest/gtest.h>
+
 #include <xcb/xcb.h>
 #include <xcb/xtest.h>
 
@@ -62,5 +64,18 @@ inline bool setLayout(const QString& layouts, const QString& options = QString()
                     {QStringLiteral("-layout"), layouts, QStringLiteral("-option"),
                      QStringLiteral(""), QStringLiteral("-option"), options});
 }
+
+// A test against the X server, which starts with the "us" layout and keeps the server up.
+class X11Test : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!hasDisplay()) GTEST_SKIP() << "no X display: run through scripts/with-session";
+    ASSERT_TRUE(server.isConnected());
+    if (!setLayout(QStringLiteral("us"))) GTEST_SKIP() << "needs setxkbmap";
+  }
+  void TearDown() override { setLayout(QStringLiteral("us")); }
+
+  ServerConnection server;
+};
 
 }  // namespace halvane::test

@@ -16,13 +16,11 @@ namespace {
 constexpr HotKeyId kIdK{fourCharCode("HVHk"), 41};
 constexpr HotKeyId kIdJ{fourCharCode("HVHk"), 42};
 
-class XcbHotKeys : public ::testing::Test {
+class XcbHotKeys : public test::X11Test {
  protected:
-  test::ServerConnection server;
   void SetUp() override {
-    if (!test::hasDisplay()) GTEST_SKIP() << "needs an X display";
-    ASSERT_TRUE(server.isConnected());
-    if (!test::setLayout(QStringLiteral("us"))) GTEST_SKIP() << "needs setxkbmap";
+    X11Test::SetUp();
+    if (IsSkipped() || HasFatalFailure()) return;
     service = XcbHotKeyService::connect();
     ASSERT_TRUE(service);
     service->setEventHandler([this](const HotKeyEvent& event) {
@@ -38,15 +36,18 @@ class XcbHotKeys : public ::testing::Test {
         << "needs xdotool";
   }
 
-  // Reads events until `count` have arrived (or a generous limit passed).
-  bool waitForEvents(size_t count) {
+  // Reads the server's events until `done` holds (or a generous limit passed).
+  bool dispatchUntil(const std::function<bool()>& done) {
     QElapsedTimer timer;
     timer.start();
-    while (seen.size() < count && timer.elapsed() < 10000) {
+    while (!done() && timer.elapsed() < 10000) {
       service->dispatchPendingEvents();
       QThread::msleep(5);
     }
-    return seen.size() >= count;
+    return done();
+  }
+  bool waitForEvents(size_t count) {
+    return dispatchUntil([this, count] { return seen.size() >= count; });
   }
 
   std::unique_ptr<XcbHotKeyService> service;
@@ -120,12 +121,7 @@ TEST_F(XcbHotKeys, RegistryRoutesServerEventsToItsRecord) {
   ASSERT_TRUE(center.registerHotKey(record));
 
   type("ctrl+F7");
-  QElapsedTimer timer;
-  timer.start();
-  while (presses == 0 && timer.elapsed() < 10000) {
-    service->dispatchPendingEvents();
-    QThread::msleep(5);
-  }
+  EXPECT_TRUE(dispatchUntil([&presses] { return presses > 0; }));
   EXPECT_EQ(presses, 1);
   EXPECT_TRUE(log.lines.isEmpty());
 }

@@ -10,16 +10,8 @@
 namespace halvane {
 namespace {
 
-class XkbX11Layout : public ::testing::Test {
+class XkbX11Layout : public test::X11Test {
  protected:
-  test::ServerConnection server;
-  void SetUp() override {
-    if (!test::hasDisplay()) GTEST_SKIP() << "needs an X display";
-    ASSERT_TRUE(server.isConnected());
-    if (!test::setLayout(QStringLiteral("us"))) GTEST_SKIP() << "needs setxkbmap";
-  }
-  void TearDown() override { test::setLayout(QStringLiteral("us")); }
-
   static QString translate(const std::shared_ptr<const KeyboardLayout>& layout, int evdev) {
     return layout->newTranslation()->translate(evdev);
   }
