@@ -1,14 +1,35 @@
-#include "platform/bundle/Bundle.h"
-#include "platform/log/SyslogSystemLog.h"
-#include "shared/settings/SettingsStore.h"
+#include "helper/app/HelperPlatform.h"
+#include "helper/controller/Controller.h"
+#include "helper/overlay/CustomWindow.h"
+#include "platform/signals/TerminationSignals.h"
+#include "platform/trace/Trace.h"
 
 #include <QApplication>
+#include <QTimer>
 
+// Builds the helper's objects and runs the main loop; the Controller does the rest.
 int main(int argc, char* argv[]) {
+  // Without a display the helper still runs, with its overlay drawn off screen.
+  if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+      qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+
   QApplication app(argc, argv);
-  halvane::SyslogSystemLog log(QStringLiteral("HalvaneHelper"));
-  const halvane::Bundle bundle = halvane::Bundle::mainBundle();
-  halvane::settings::loadOrCreate(halvane::settings::Reader::Helper,
-                                  bundle.resourcePath(QStringLiteral("defaults"), QStringLiteral("plist")), log);
+  QApplication::setApplicationName(QStringLiteral("HalvaneHelper"));
+  // The overlay is the only window and never closes; the helper runs until told to quit.
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  halvane::Trace& trace = halvane::Trace::instance();
+  halvane::HelperPlatform platform(trace);
+  halvane::Controller controller(platform.services());
+  halvane::CustomWindow window(platform.log(), trace);
+  controller.setItsWindow(&window);
+  controller.setServerObject(&platform.serverObject());
+
+  // A termination signal quits through the same path as a quit request.
+  halvane::TerminationSignals terminationSignals([](int) { QCoreApplication::quit(); });
+  QObject::connect(&app, &QCoreApplication::aboutToQuit, &controller,
+                   [&controller] { controller.applicationWillTerminate(); });
+  QTimer::singleShot(0, &controller, [&controller] { controller.applicationDidFinishLaunching(); });
   return app.exec();
 }

@@ -2,9 +2,11 @@
 
 #include "helper/controller/ControllerServices.h"
 #include "helper/controller/KeyboardRecord.h"
+#include "shared/control/KeyboardServer.h"
 #include "shared/plist/PlistValue.h"
 
 #include <QObject>
+#include <QTimer>
 #include <QString>
 
 #include <cstdint>
@@ -16,6 +18,7 @@ namespace halvane {
 
 class HIDSystem;
 class ProfileOverlay;
+class ServerObject;
 struct DriverSettings;
 
 // The helper's central object: decodes keyboard reports into actions, plays macros, sends
@@ -24,7 +27,7 @@ struct DriverSettings;
 //
 // Everything runs on the main loop; an action started by a report (a macro with pauses, a
 // script) runs to completion before the next report is handled.
-class Controller : public QObject {
+class Controller : public QObject, public KeyboardServer {
   Q_OBJECT
 
  public:
@@ -63,9 +66,10 @@ class Controller : public QObject {
   // applicationPath: the front application's path; nothing when it could not be told.
   void handleNewFrontmostApplication(const std::optional<QString>& applicationPath);
   void loadPreferences();
-  void reloadPrefs();
-  int getCurrentProfile() const;
-  void setCurrentProfile(int profile);
+  // The three operations the pane calls through the control channel.
+  void reloadPrefs() override;
+  int getCurrentProfile() override;
+  void setCurrentProfile(int profile) override;
 
   // --- Keyboard device link ---------------------------------------------------------------
   // Registers for the keyboard's interfaces, present and to come. 0 on success.
@@ -94,6 +98,21 @@ class Controller : public QObject {
   // The one buffer every keyboard writes its reports into.
   ReportBuffer& reportBuffer() { return mReportBuffer; }
 
+  // --- Life of the helper -----------------------------------------------------------------
+  // Start-up, in its fixed order: settings, keyboards, event poster, login item, idle timer,
+  // application switches, the stored profile (announced), the server, the overlay's place.
+  void applicationDidFinishLaunching();
+  bool applicationShouldTerminateAfterLastWindowClosed() const;
+  // Stores the current profile in the settings file.
+  void applicationWillTerminate();
+  // The idle timer's action: fades the overlay out once it is fully shown.
+  void doIdle();
+  // Diagnostics: tag 1 hides the overlay, tag 2 shows "Test".
+  void debugAction(int tag);
+  // Offers this controller to the pane under the server name.
+  void startServerObject();
+  void setServerObject(ServerObject* serverObject) { mServerObject = serverObject; }
+
  private:
   PlistValue currentProfileRecord() const;
   bool isProfileIndex(int profile) const;
@@ -113,6 +132,9 @@ class Controller : public QObject {
   ProfileOverlay* itsWindow = nullptr;
   int mCurrentAutoSwitchProfile = -1;
   int mPrevAutoSwitchProfile = 0;
+
+  QTimer* mIdleTimer = nullptr;  // child of this object
+  ServerObject* mServerObject = nullptr;
 
   std::vector<std::unique_ptr<KeyboardRecord>> mKeyboards;
   ReportBuffer mReportBuffer{};

@@ -114,7 +114,7 @@ void Controller::reloadPrefs() {
   loadPreferences();
 }
 
-int Controller::getCurrentProfile() const {
+int Controller::getCurrentProfile() {
   return m_CurrentProfile;
 }
 

@@ -1,0 +1,54 @@
+#include "helper/app/HelperPlatform.h"
+
+#include "platform/control/DBusServerObject.h"
+#include "platform/devices/CompositeHIDDeviceRegistry.h"
+#include "platform/devices/TracedHIDDeviceRegistry.h"
+#include "platform/frontapp/FrontApplicationWatcherFactory.h"
+#include "platform/hidevent/HIDEventSystemFactory.h"
+#include "platform/hidevent/TracedHIDEventSystem.h"
+#include "platform/input/KeyboardEventPosterFactory.h"
+#include "platform/input/TracedKeyboardEventPoster.h"
+#include "platform/log/SyslogSystemLog.h"
+#include "platform/log/TracedSystemLog.h"
+#include "platform/notification/DBusDistributedNotificationCenter.h"
+#include "platform/notification/TracedDistributedNotificationCenter.h"
+#include "platform/script/ScriptRunnerFactory.h"
+#include "platform/script/TracedScriptRunner.h"
+#include "platform/sleeper/RealSleeper.h"
+#include "platform/sleeper/TracedSleeper.h"
+#include "platform/workspace/TracedWorkspace.h"
+#include "platform/workspace/WorkspaceFactory.h"
+#include "shared/settings/SettingsStore.h"
+
+namespace halvane {
+
+HelperPlatform::HelperPlatform(Trace& trace)
+    : realLog_(std::make_unique<SyslogSystemLog>(QStringLiteral("HalvaneHelper"))),
+      log_(std::make_unique<TracedSystemLog>(*realLog_, trace)),
+      realSleeper_(std::make_unique<RealSleeper>()),
+      sleeper_(std::make_unique<TracedSleeper>(*realSleeper_, trace)),
+      realKeyboard_(createKeyboardEventPoster(*log_)),
+      keyboard_(std::make_unique<TracedKeyboardEventPoster>(*realKeyboard_, trace)),
+      realHidEvents_(createHIDEventSystem(*log_)),
+      hidEvents_(std::make_unique<TracedHIDEventSystem>(*realHidEvents_, trace)),
+      realWorkspace_(createWorkspace()),
+      workspace_(std::make_unique<TracedWorkspace>(*realWorkspace_, trace)),
+      realScripts_(createScriptRunner()),
+      scripts_(std::make_unique<TracedScriptRunner>(*realScripts_, trace)),
+      frontApplication_(createFrontApplicationWatcher(*log_)),
+      realNotifications_(std::make_unique<DBusDistributedNotificationCenter>()),
+      notifications_(std::make_unique<TracedDistributedNotificationCenter>(*realNotifications_, trace)),
+      realDevices_(createSystemHIDDeviceRegistry()),
+      devices_(std::make_unique<TracedHIDDeviceRegistry>(*realDevices_, trace)),
+      serverObject_(std::make_unique<DBusServerObject>(*log_)) {}
+
+HelperPlatform::~HelperPlatform() = default;
+
+ControllerServices HelperPlatform::services() {
+  return ControllerServices{*log_,       *sleeper_,         *keyboard_,
+                            *hidEvents_, *workspace_,       *scripts_,
+                            *frontApplication_, *notifications_, *devices_,
+                            Bundle::mainBundle(), settings::settingsPath()};
+}
+
+}  // namespace halvane

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "helper/controller/ControllerServices.h"
+
+#include <memory>
+
+namespace halvane {
+
+class DistributedNotificationCenter;
+class FrontApplicationWatcher;
+class HIDDeviceRegistry;
+class HIDEventSystem;
+class KeyboardEventPoster;
+class ScriptRunner;
+class ServerObject;
+class Sleeper;
+class SystemLog;
+class Trace;
+class Workspace;
+
+// The helper's real platform services, each behind its trace decorator, chosen at run time:
+// what main() hands the Controller.
+class HelperPlatform {
+ public:
+  explicit HelperPlatform(Trace& trace);
+  ~HelperPlatform();
+  HelperPlatform(const HelperPlatform&) = delete;
+  HelperPlatform& operator=(const HelperPlatform&) = delete;
+
+  ControllerServices services();
+  SystemLog& log() { return *log_; }
+  ServerObject& serverObject() { return *serverObject_; }
+
+ private:
+  // Each real backend, then the decorator the Controller talks to.
+  std::unique_ptr<SystemLog> realLog_, log_;
+  std::unique_ptr<Sleeper> realSleeper_, sleeper_;
+  std::unique_ptr<KeyboardEventPoster> realKeyboard_, keyboard_;
+  std::unique_ptr<HIDEventSystem> realHidEvents_, hidEvents_;
+  std::unique_ptr<Workspace> realWorkspace_, workspace_;
+  std::unique_ptr<ScriptRunner> realScripts_, scripts_;
+  std::unique_ptr<FrontApplicationWatcher> frontApplication_;
+  std::unique_ptr<DistributedNotificationCenter> realNotifications_, notifications_;
+  std::unique_ptr<HIDDeviceRegistry> realDevices_, devices_;
+  std::unique_ptr<ServerObject> serverObject_;
+};
+
+}  // namespace halvane

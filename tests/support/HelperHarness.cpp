@@ -1,0 +1,194 @@
+#include "tests/support/HelperHarness.h"
+
+#include "platform/devices/VirtualKeyboardProtocol.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonDocument>
+#include <QThread>
+#include <QUuid>
+
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <csignal>
+
+namespace halvane::test {
+
+bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!condition()) {
+    if (timer.elapsed() > timeout.count()) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    QThread::msleep(2);
+  }
+  return true;
+}
+
+QString helperExecutable() {
+  return QStringLiteral(HALVANE_BUNDLE_DIR "/HalvaneHelper.app/Contents/MacOS/HalvaneHelper");
+}
+
+QString defaultsPath() { return QStringLiteral(HALVANE_SOURCE_DIR "/shared/defaults.plist"); }
+
+PrivateBus::PrivateBus() {
+  daemon_.start(QStringLiteral("dbus-daemon"),
+                {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                 QStringLiteral("--print-address=1")});
+  if (daemon_.waitForStarted(5000) && daemon_.waitForReadyRead(5000))
+    address_ = QString::fromUtf8(daemon_.readLine()).trimmed();
+}
+
+PrivateBus::~PrivateBus() {
+  if (!connectionName_.isEmpty()) QDBusConnection::disconnectFromBus(connectionName_);
+  daemon_.terminate();
+  daemon_.waitForFinished(2000);
+}
+
+QDBusConnection PrivateBus::connection() {
+  if (connectionName_.isEmpty())
+    connectionName_ = QStringLiteral("test-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+  return QDBusConnection::connectToBus(address_, connectionName_);
+}
+
+VirtualInterface::VirtualInterface(const QString& folder, const QString& fileName)
+    : path_(folder + u'/' + fileName) {
+  vkbd::ensureFolder(folder);
+  const vkbd::ListeningInterface listening = vkbd::listenInterface(path_);
+  listenFd_ = listening.fd;
+  inode_ = listening.inode;
+}
+
+VirtualInterface::~VirtualInterface() { unplug(); }
+
+bool VirtualInterface::acceptConnection(std::chrono::milliseconds timeout) {
+  if (listenFd_ < 0) return false;
+  return waitUntil(
+      [&] {
+        if (peerFd_ < 0) peerFd_ = accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        return peerFd_ >= 0;
+      },
+      timeout);
+}
+
+bool VirtualInterface::send(const QByteArray& report) {
+  if (peerFd_ < 0) return false;
+  return ::send(peerFd_, report.constData(), size_t(report.size()), MSG_NOSIGNAL) == report.size();
+}
+
+std::vector<QByteArray> VirtualInterface::received() {
+  std::vector<QByteArray> datagrams;
+  char buffer[256];
+  while (peerFd_ >= 0) {
+    const ssize_t n = recv(peerFd_, buffer, sizeof buffer, MSG_DONTWAIT);
+    if (n <= 0) break;
+    datagrams.emplace_back(buffer, n);
+  }
+  return datagrams;
+}
+
+void VirtualInterface::unplug() {
+  if (peerFd_ >= 0) close(peerFd_);
+  peerFd_ = -1;
+  if (listenFd_ >= 0) {
+    close(listenFd_);
+    vkbd::removeInterface(path_, inode_);
+  }
+  listenFd_ = -1;
+}
+
+HelperProcess::HelperProcess(const QString& busAddress)
+    : environment_(QProcessEnvironment::systemEnvironment()) {
+  QFile::setPermissions(runtime_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                             QFileDevice::ExeOwner);
+  environment_.insert(QStringLiteral("HOME"), home_.path());
+  environment_.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
+  environment_.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.filePath(QStringLiteral(".config")));
+  environment_.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), busAddress);
+  environment_.insert(QStringLiteral("HALVANE_TRACE"), tracePath());
+  environment_.remove(QStringLiteral("DISPLAY"));
+  environment_.remove(QStringLiteral("WAYLAND_DISPLAY"));
+  environment_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  process_.setProcessChannelMode(QProcess::SeparateChannels);
+}
+
+HelperProcess::~HelperProcess() {
+  if (isRunning()) {
+    process_.kill();
+    process_.waitForFinished(2000);
+  }
+}
+
+QString HelperProcess::keyboardFolder() const {
+  return runtime_.path() + QStringLiteral("/halvane/keyboards");
+}
+
+QString HelperProcess::settingsPath() const {
+  return home_.path() + QStringLiteral("/Library/Preferences/com.halvane.keyboard.plist");
+}
+
+void HelperProcess::setEnvironment(const QString& name, const QString& value) {
+  environment_.insert(name, value);
+}
+
+bool HelperProcess::start() {
+  process_.setProcessEnvironment(environment_);
+  process_.start(helperExecutable(), {});
+  return process_.waitForStarted(5000);
+}
+
+std::optional<int> HelperProcess::terminate(std::chrono::milliseconds timeout) {
+  if (!isRunning()) return process_.exitCode();
+  ::kill(pid_t(process_.processId()), SIGTERM);
+  if (!process_.waitForFinished(int(timeout.count()))) {
+    process_.kill();
+    process_.waitForFinished(2000);
+    return std::nullopt;
+  }
+  if (process_.exitStatus() != QProcess::NormalExit) return std::nullopt;
+  return process_.exitCode();
+}
+
+QByteArray HelperProcess::standardOutput() {
+  output_ += process_.readAllStandardOutput();
+  return output_;
+}
+
+std::vector<QJsonObject> HelperProcess::trace() const {
+  std::vector<QJsonObject> lines;
+  QFile file(tracePath());
+  if (!file.open(QIODevice::ReadOnly)) return lines;
+  for (const QByteArray& line : file.readAll().split('\n'))
+    if (!line.isEmpty()) lines.push_back(QJsonDocument::fromJson(line).object());
+  return lines;
+}
+
+std::optional<size_t> HelperProcess::waitForTrace(
+    const std::function<bool(const QJsonObject&)>& predicate, size_t from,
+    std::chrono::milliseconds timeout) {
+  std::optional<size_t> found;
+  waitUntil(
+      [&] {
+        const std::vector<QJsonObject> lines = trace();
+        for (size_t i = from; i < lines.size(); ++i)
+          if (predicate(lines[i])) {
+            found = i;
+            return true;
+          }
+        return false;
+      },
+      timeout);
+  return found;
+}
+
+std::optional<size_t> HelperProcess::waitForOp(const QString& op, size_t from,
+                                               std::chrono::milliseconds timeout) {
+  return waitForTrace([&](const QJsonObject& o) { return o[QStringLiteral("op")].toString() == op; },
+                      from, timeout);
+}
+
+}  // namespace halvane::test

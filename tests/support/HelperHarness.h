@@ -1,0 +1,105 @@
+#pragma once
+
+// Runs the real helper as a separate process in a world of its own: a temporary home and
+// runtime folder, a private D-Bus session bus, virtual keyboards, and the platform trace.
+
+#include <QByteArray>
+#include <QDBusConnection>
+#include <QJsonObject>
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace halvane::test {
+
+using namespace std::chrono_literals;
+
+// Polls until condition holds or timeout passes, running the Qt loop meanwhile.
+bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = 5000ms);
+
+// A dbus-daemon of our own, ended with the object.
+class PrivateBus {
+ public:
+  PrivateBus();
+  ~PrivateBus();
+  QString address() const { return address_; }
+  // A connection of this process to the bus.
+  QDBusConnection connection();
+
+ private:
+  QProcess daemon_;
+  QString address_;
+  QString connectionName_;
+};
+
+// One virtual keyboard interface (a listening socket the helper connects to).
+class VirtualInterface {
+ public:
+  VirtualInterface(const QString& folder, const QString& fileName);
+  ~VirtualInterface();
+  bool isListening() const { return listenFd_ >= 0; }
+  // Waits for the helper to connect.
+  bool acceptConnection(std::chrono::milliseconds timeout = 5000ms);
+  bool connected() const { return peerFd_ >= 0; }
+  bool send(const QByteArray& report);
+  // Datagrams the helper sent (driver settings lines), in order.
+  std::vector<QByteArray> received();
+  // Ends the connection and removes the socket file, as an unplugged keyboard.
+  void unplug();
+
+ private:
+  QString path_;
+  int listenFd_ = -1;
+  int peerFd_ = -1;
+  quint64 inode_ = 0;
+};
+
+class HelperProcess {
+ public:
+  // settings: the settings file to start with (written before start); None: no file.
+  explicit HelperProcess(const QString& busAddress);
+  ~HelperProcess();
+
+  QString home() const { return home_.path(); }
+  QString runtimeDir() const { return runtime_.path(); }
+  QString keyboardFolder() const;
+  QString settingsPath() const;
+  QString tracePath() const { return home_.filePath(QStringLiteral("trace.jsonl")); }
+
+  // Extra environment for the helper (e.g. DISPLAY); by default it runs headless.
+  void setEnvironment(const QString& name, const QString& value);
+  bool start();
+  // SIGTERM and wait; the exit code, or nothing when it had to be killed.
+  std::optional<int> terminate(std::chrono::milliseconds timeout = 5000ms);
+  bool isRunning() const { return process_.state() != QProcess::NotRunning; }
+  qint64 pid() const { return process_.processId(); }
+  QByteArray standardOutput();
+
+  // Trace lines so far, parsed.
+  std::vector<QJsonObject> trace() const;
+  // Waits for a trace line matching predicate that comes at or after index from.
+  std::optional<size_t> waitForTrace(const std::function<bool(const QJsonObject&)>& predicate,
+                                     size_t from = 0, std::chrono::milliseconds timeout = 5000ms);
+  std::optional<size_t> waitForOp(const QString& op, size_t from = 0,
+                                  std::chrono::milliseconds timeout = 5000ms);
+
+ private:
+  QTemporaryDir home_;
+  QTemporaryDir runtime_;
+  QProcess process_;
+  QProcessEnvironment environment_;
+  QByteArray output_;
+};
+
+// The helper program in the build tree.
+QString helperExecutable();
+// The defaults settings tree, to edit before a test starts the helper.
+QString defaultsPath();
+
+}  // namespace halvane::test
