@@ -1,9 +1,9 @@
 #include "tests/control/PrivateBus.h"
 
+#include "tests/control/ApplicationEnvironment.h"
+
 #include <QCoreApplication>
 #include <QTest>
-
-#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -11,21 +11,8 @@ namespace halvane::test {
 
 namespace {
 
-// One application object for the whole test program, made before the first test.
-class ApplicationEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override { app_ = std::make_unique<QCoreApplication>(argc_, argv_); }
-  void TearDown() override { app_.reset(); }
-
- private:
-  int argc_ = 1;
-  char name_[16] = "control_tests";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<QCoreApplication> app_;
-};
-
-[[maybe_unused]] ::testing::Environment* const kApplication =
-    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+[[maybe_unused]] ::testing::Environment* const kApplication = ::testing::AddGlobalTestEnvironment(
+    new ApplicationEnvironment<QCoreApplication>("control_tests"));
 
 }  // namespace
 

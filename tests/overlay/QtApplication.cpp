@@ -1,25 +1,12 @@
 // One QApplication for the whole test program (the offscreen platform; see tests/CMakeLists).
+#include "tests/control/ApplicationEnvironment.h"
+
 #include <QApplication>
-
-#include <gtest/gtest.h>
-
-#include <memory>
 
 namespace {
 
-class ApplicationEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
-  void TearDown() override { app_.reset(); }
-
- private:
-  int argc_ = 1;
-  char name_[16] = "overlay_tests";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<QApplication> app_;
-};
-
 [[maybe_unused]] ::testing::Environment* const kApplication =
-    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+    ::testing::AddGlobalTestEnvironment(
+        new halvane::test::ApplicationEnvironment<QApplication>("overlay_tests"));
 
 }  // namespace
