@@ -87,8 +87,8 @@ TEST(RealHelper, PaneAndHelperWorkTogether) {
       },
       beforePress));
 
-  // The profile key with F4 switches the helper to profile 3; the pane follows.
-  keyboard.send(report({0, 0, 0xFB, 0x3D, 0, 0, 0, 0}));
+  // F4 held with the profile key switches the helper to profile 3; the pane follows.
+  keyboard.send(report({0, 0, 0x3D, 0xFB, 0, 0, 0, 0}));
   keyboard.send(report({0, 0, 0, 0, 0, 0, 0, 0}));
   EXPECT_TRUE(waitUntil([&] { return pane.editedProfile() == 3; }));
   view.reset();
