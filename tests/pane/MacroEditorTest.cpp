@@ -203,6 +203,25 @@ TEST_F(MacroEditor, IsAWindowModalSheetOverItsParent) {
   EXPECT_FALSE(editor->isRecordingMacro());
 }
 
+TEST_F(MacroEditor, TheBroadcasterTakesTheKeyboardOnlyWhileRecordingWithFocus) {
+  QWidget* broadcaster = ui().mKeyBcaster;
+  editor->window()->activateWindow();
+  QApplication::setActiveWindow(editor->window());
+  broadcaster->setFocus();
+  ASSERT_TRUE(broadcaster->hasFocus());
+  EXPECT_EQ(QWidget::keyboardGrabber(), broadcaster);
+  clickCaption(1);  // not recording: the desktop keeps its shortcuts
+  EXPECT_EQ(QWidget::keyboardGrabber(), nullptr);
+  clickCaption(2);
+  EXPECT_EQ(QWidget::keyboardGrabber(), broadcaster);
+  ui().okButton->setFocus();  // focus elsewhere ends the grab
+  EXPECT_EQ(QWidget::keyboardGrabber(), nullptr);
+  broadcaster->setFocus();
+  EXPECT_EQ(QWidget::keyboardGrabber(), broadcaster);
+  editor->cancel();  // so does the end of the sheet
+  EXPECT_EQ(QWidget::keyboardGrabber(), nullptr);
+}
+
 TEST_F(MacroEditor, ACaptionClickReachesTheSharedEditor) {
   QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
                     Qt::LeftButton, Qt::NoModifier);
