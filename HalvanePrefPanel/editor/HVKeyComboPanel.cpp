@@ -238,9 +238,7 @@ void HVKeyComboPanel::updateKeyboardGrab() {
 }
 
 bool HVKeyComboPanel::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut ||
-      event->type() == QEvent::Hide)
-    updateKeyboardGrab();
+  if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) updateKeyboardGrab();
   return QObject::eventFilter(watched, event);
 }
 
