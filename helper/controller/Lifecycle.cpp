@@ -1,0 +1,72 @@
+// Start-up, the idle check, the diagnostic action and quitting.
+#include "helper/controller/Controller.h"
+
+#include "helper/overlay/ProfileOverlay.h"
+#include "platform/control/ServerObject.h"
+#include "platform/log/SystemLog.h"
+#include "shared/settings/SettingsStore.h"
+
+#include <QTimer>
+
+namespace halvane {
+
+namespace {
+constexpr int kIdleIntervalMs = 100;
+}
+
+void Controller::applicationDidFinishLaunching() {
+  m_Prefs = PlistValue();
+  m_CurrentProfile = 0;
+  mCurrentAutoSwitchProfile = -1;
+  mPrevAutoSwitchProfile = 0;
+
+  loadPreferences();  // its driver settings reach no keyboard yet
+  InitKeyboard();
+  createHIDSystem();
+  runKeyScript(QStringLiteral("MakeLoginItem"), QString());
+
+  mIdleTimer = new QTimer(this);
+  mIdleTimer->setInterval(kIdleIntervalMs);
+  connect(mIdleTimer, &QTimer::timeout, this, &Controller::doIdle);
+  mIdleTimer->start();
+
+  installApplicationSwitchHandler();
+  switchToProfile(m_Prefs[QStringLiteral("CurrentProfile")].intValue(), true);
+  startServerObject();  // announced before the pane can reach us
+  if (itsWindow) itsWindow->placeOnMainScreen();
+}
+
+bool Controller::applicationShouldTerminateAfterLastWindowClosed() const {
+  return true;
+}
+
+void Controller::startServerObject() {
+  if (mServerObject) mServerObject->registerServer(*this);
+}
+
+void Controller::doIdle() {
+  if (itsWindow && itsWindow->profileNameVisible()) itsWindow->hideProfileName();
+}
+
+void Controller::debugAction(int tag) {
+  if (!itsWindow) return;
+  if (tag == 1) itsWindow->hideProfileName();
+  if (tag == 2) itsWindow->displayProfileName(QStringLiteral("Test"));
+}
+
+void Controller::applicationWillTerminate() {
+  releaseHIDSystem();
+  if (m_Prefs.isNone()) return;  // the helper ran without settings: nothing to remember
+  const QString key = QStringLiteral("CurrentProfile");
+  // Only the current profile is the helper's to store. Writing its whole tree back would undo
+  // whatever the pane wrote since the helper last read the file (edits applied while the pane
+  // could not reach the helper), so the key goes into the file as it is now.
+  PlistValue onDisk = settings::read(mServices.settingsPath);
+  PlistValue tree = onDisk.isDictionary() ? onDisk : m_Prefs;
+  tree.set(key, m_CurrentProfile);
+  if (!settings::write(tree, mServices.settingsPath))
+    mServices.log.log(
+        QStringLiteral("Could not store the current profile in %1").arg(mServices.settingsPath));
+}
+
+}  // namespace halvane
