@@ -23,34 +23,20 @@ TEST(MacKeyCodes, EveryMappedKeyRoundTripsToOneDistinctEvdevKey) {
   EXPECT_EQ(mapped, 120);
 }
 
+// Keys that print nothing, so the layout tests cannot vouch for them.
 TEST(MacKeyCodes, KnownKeysInBothDirections) {
+  // clang-format off
   const std::pair<int, int> pairs[] = {
-      {kVK_ANSI_A, KEY_A},
-      {kVK_ANSI_Z, KEY_Z},
-      {kVK_ANSI_0, KEY_0},
-      {kVK_Return, KEY_ENTER},
-      {kVK_Delete, KEY_BACKSPACE},
-      {kVK_ForwardDelete, KEY_DELETE},
-      {kVK_ANSI_Grave, KEY_GRAVE},
-      {kVK_ISO_Section, KEY_102ND},
-      {kVK_Help, KEY_INSERT},
-      {kVK_ANSI_KeypadClear, KEY_NUMLOCK},
-      {kVK_ANSI_KeypadEnter, KEY_KPENTER},
-      {kVK_ANSI_Keypad7, KEY_KP7},
-      {kVK_Command, KEY_LEFTMETA},
-      {kVK_RightCommand, KEY_RIGHTMETA},
-      {kVK_Option, KEY_LEFTALT},
-      {kVK_RightOption, KEY_RIGHTALT},
-      {kVK_RightControl, KEY_RIGHTCTRL},
-      {kVK_Function, KEY_FN},
-      {kVK_F1, KEY_F1},
-      {kVK_F19, KEY_F19},
-      {kVK_LeftArrow, KEY_LEFT},
-      {kVK_UpArrow, KEY_UP},
-      {kVK_PageDown, KEY_PAGEDOWN},
-      {kVK_VolumeUp, KEY_VOLUMEUP},
+      {kVK_Return, KEY_ENTER},  {kVK_Delete, KEY_BACKSPACE}, {kVK_ForwardDelete, KEY_DELETE},
+      {kVK_Help, KEY_INSERT},   {kVK_ISO_Section, KEY_102ND}, {kVK_ANSI_KeypadClear, KEY_NUMLOCK},
+      {kVK_ANSI_KeypadEnter, KEY_KPENTER}, {kVK_Command, KEY_LEFTMETA},
+      {kVK_RightCommand, KEY_RIGHTMETA},   {kVK_Option, KEY_LEFTALT},
+      {kVK_RightOption, KEY_RIGHTALT},     {kVK_RightControl, KEY_RIGHTCTRL},
+      {kVK_Function, KEY_FN},   {kVK_F1, KEY_F1},   {kVK_F19, KEY_F19},  {kVK_LeftArrow, KEY_LEFT},
+      {kVK_UpArrow, KEY_UP},    {kVK_PageDown, KEY_PAGEDOWN}, {kVK_VolumeUp, KEY_VOLUMEUP},
       {kVK_Mute, KEY_MUTE},
   };
+  // clang-format on
   for (const auto& [mac, evdev] : pairs) {
     EXPECT_EQ(evdevForMacKeyCode(mac), evdev) << "mac " << mac;
     EXPECT_EQ(macKeyCodeForEvdev(evdev), mac) << "evdev " << evdev;
