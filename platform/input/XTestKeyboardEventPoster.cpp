@@ -50,7 +50,8 @@ void XTestKeyboardEventPoster::postKeyboardEvent(quint16 virtualKeyCode, bool ke
   const std::optional<int> evdev = evdevForMacKeyCode(virtualKeyCode);
   if (!evdev) return;
   const int x11 = *evdev + kX11KeyCodeOffset;
-  if (x11 > 255) return;  // the core protocol's key codes are one byte
+  const xcb_setup_t* setup = xcb_get_setup(connection_);
+  if (x11 < setup->min_keycode || x11 > setup->max_keycode) return;  // the server has no such key
   fakeKey(quint8(x11), keyDown);
 }
 
@@ -60,6 +61,8 @@ void XTestKeyboardEventPoster::fakeKey(quint8 x11KeyCode, bool down) {
                       XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
   // Flushed one by one so no event waits in the buffer behind a macro pause.
   xcb_flush(connection_);
+  // Nothing is asked of the server, but an error it sends back must not pile up unread.
+  while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) std::free(event);
   if (down)
     held_.insert(x11KeyCode);
   else

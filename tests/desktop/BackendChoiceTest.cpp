@@ -47,18 +47,26 @@ TEST_F(NoDisplay, KeyboardEventsFallToUinputOrToTheTraceAlone) {
   poster->postKeyboardEvent(0, false);
 }
 
-TEST_F(NoDisplay, HIDEventsSayWhetherUinputCanBeUsedAndOpenAccordingly) {
+TEST_F(NoDisplay, HIDEventsGoToUinputOrAreOnlyTraced) {
   std::unique_ptr<HIDEventSystem> events = createHIDEventSystem(log);
   ASSERT_EQ(log.lines.size(), 1);
+  const QString line = log.lines.first();
   const QString uinputProblem = UinputDevice::unusableReason();
-  const HIDEventSystem::OpenResult opened = events->open();
   if (uinputProblem.isEmpty()) {
-    EXPECT_EQ(opened.stage, HIDEventSystem::OpenResult::Stage::Opened);
+    EXPECT_TRUE(line.contains(QStringLiteral(": uinput"))) << line.toStdString();
   } else {
-    EXPECT_TRUE(log.lines.first().contains(uinputProblem)) << log.lines.first().toStdString();
-    EXPECT_NE(opened.stage, HIDEventSystem::OpenResult::Stage::Opened);
-    EXPECT_EQ(opened.connection, 0u);
+    EXPECT_TRUE(line.contains(QStringLiteral("traced only"))) << line.toStdString();
+    EXPECT_TRUE(line.contains(uinputProblem)) << line.toStdString();
   }
+  // Either way the service opens and takes the eject key's events.
+  const HIDEventSystem::OpenResult opened = events->open();
+  ASSERT_EQ(opened.stage, HIDEventSystem::OpenResult::Stage::Opened);
+  EXPECT_NE(opened.connection, 0u);
+  NXEventData eject{};
+  eject[2] = 8;
+  eject[5] = 0x0A;
+  eject[6] = 14;
+  EXPECT_EQ(events->post(opened.connection, 14, {}, eject, 2, 0, 0), 0);
 }
 
 TEST_F(NoDisplay, TheFrontApplicationIsNeverKnown) {

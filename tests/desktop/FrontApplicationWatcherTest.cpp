@@ -21,8 +21,9 @@ namespace {
 class FrontApplication : public ::testing::Test {
  protected:
   void SetUp() override {
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) GTEST_SKIP() << "no X display: run through scripts/with-session";
     wm = XClient::connect();
-    if (!wm) GTEST_SKIP() << "no X display: run through scripts/with-session";
+    ASSERT_TRUE(wm) << "cannot connect to X display " << qgetenv("DISPLAY").toStdString();
     activate(XCB_WINDOW_NONE);
     QString why;
     watcher = XcbFrontApplicationWatcher::connect(&why);

@@ -7,21 +7,37 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 
 namespace halvane::test {
 
 namespace {
 
+// A connection, tried again for a short while: the server may be resetting after the program
+// before this one left it.
+xcb_connection_t* connectWithRetries(int* screen) {
+  for (int attempt = 0;; ++attempt) {
+    xcb_connection_t* connection = xcb_connect(nullptr, screen);
+    if (!xcb_connection_has_error(connection)) return connection;
+    xcb_disconnect(connection);
+    if (attempt == 40) return nullptr;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+}
+
 // An X server resets itself when its last client leaves, and refuses connections while it does;
 // between two tests nobody may be left. This connection stays open for the whole program. It
 // also turns autorepeat off, which would add presses of its own to a key that a test holds.
 struct ServerKeeper {
-  ServerKeeper() : connection(xcb_connect(nullptr, nullptr)) {
+  ServerKeeper() : connection(connectWithRetries(nullptr)) {
+    if (!connection) return;
     const std::uint32_t off = XCB_AUTO_REPEAT_MODE_OFF;
     xcb_change_keyboard_control(connection, XCB_KB_AUTO_REPEAT_MODE, &off);
     std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
   }
-  ~ServerKeeper() { xcb_disconnect(connection); }
+  ~ServerKeeper() {
+    if (connection) xcb_disconnect(connection);
+  }
   xcb_connection_t* connection;
 };
 
@@ -31,11 +47,8 @@ std::unique_ptr<XClient> XClient::connect() {
   if (qEnvironmentVariableIsEmpty("DISPLAY")) return nullptr;
   static ServerKeeper keeper;
   int screen = 0;
-  xcb_connection_t* connection = xcb_connect(nullptr, &screen);
-  if (xcb_connection_has_error(connection)) {
-    xcb_disconnect(connection);
-    return nullptr;
-  }
+  xcb_connection_t* connection = connectWithRetries(&screen);
+  if (!connection) return nullptr;
   xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(connection));
   for (; it.rem && screen > 0; --screen) xcb_screen_next(&it);
   return std::unique_ptr<XClient>(new XClient(connection, it.data->root));

@@ -18,8 +18,9 @@ constexpr std::uint8_t x11(int evdev) { return std::uint8_t(evdev + kX11KeyCodeO
 class XTestPoster : public ::testing::Test {
  protected:
   void SetUp() override {
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) GTEST_SKIP() << "no X display: run through scripts/with-session";
     client = XClient::connect();
-    if (!client) GTEST_SKIP() << "no X display: run through scripts/with-session";
+    ASSERT_TRUE(client) << "cannot connect to X display " << qgetenv("DISPLAY").toStdString();
     client->focus(client->createWindow());
     QString why;
     poster = XTestKeyboardEventPoster::connect(&why);
