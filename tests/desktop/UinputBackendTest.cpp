@@ -141,14 +141,6 @@ TEST(UinputHIDEventSystem, MakesTheDeviceOnceAndPostsTranslatedRecordsToIt) {
 
 // --- The device itself ---------------------------------------------------------------------------
 
-TEST(UinputDevice, ReasonsSayWhatToDo) {
-  const QString path = QStringLiteral("/dev/uinput");
-  EXPECT_TRUE(UinputDevice::reasonForError(ENOENT, path).contains(QStringLiteral("modprobe uinput")));
-  EXPECT_TRUE(UinputDevice::reasonForError(EACCES, path).contains(QStringLiteral("no permission on /dev/uinput")));
-  EXPECT_TRUE(UinputDevice::reasonForError(EACCES, path).contains(QStringLiteral("udev rules")));
-  EXPECT_TRUE(UinputDevice::reasonForError(EBUSY, path).contains(QString::fromLocal8Bit(strerror(EBUSY))));
-}
-
 TEST(UinputDevice, ANodeThatIsNotUinputMakesNoDevice) {
   QTemporaryDir dir;
   const QString plain = dir.filePath(QStringLiteral("plain"));
