@@ -175,10 +175,6 @@ ServiceId ControllerRig::attach(int productID, bool consumer) {
       MatchingCriteria{keyboard::kVendorID, productID, consumer ? 0x0C : 0x01, consumer ? 1 : 6});
 }
 
-void ControllerRig::send(ServiceId service, const std::vector<std::uint8_t>& bytes, int result) {
-  devices.sendReport(service, bytes, result);
-}
-
 QStringList ControllerRig::take(const QStringList& ops) {
   QFile file(dir.filePath(QStringLiteral("trace.jsonl")));
   QStringList lines;

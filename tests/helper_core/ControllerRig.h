@@ -130,8 +130,6 @@ class ControllerRig : public FakeServices {
 
   // Attaches a keyboard interface (keyboard or consumer) and returns its service.
   ServiceId attach(int productID = keyboard::kFirstProductID, bool consumer = false);
-  void send(ServiceId service, const std::vector<std::uint8_t>& bytes,
-            int result = kIOReturnSuccess);
 
   // Traced actions since the last take, as short lines; with ops, only those kinds
   // ("key", "combine", "suppress", "sleep", "open", "script", "driver", "hid", "notify",

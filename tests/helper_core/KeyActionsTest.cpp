@@ -95,20 +95,6 @@ TEST(Macro, MissingSlotsPlayKeyZero) {
   EXPECT_EQ(rig.takeFolded(), expected);
 }
 
-TEST(Macro, StepValuesOfOtherTypesReadTolerantly) {
-  ControllerRig rig;
-  PlistValue tree = ControllerRig::defaultSettings();
-  ControllerRig::setMacro(tree, 0, 0, {{1, 0, 0}, {2, 0, 0}});
-  PlistValue combo = ControllerRig::macroKey(tree, 0, 0)[QStringLiteral("KeyCombo")];
-  combo.set(QStringLiteral("keyCode0"), QStringLiteral("17"));  // text: its integer value
-  combo.set(QStringLiteral("delay0"), QStringLiteral("250"));
-  combo.set(QStringLiteral("modifiers1"), true);             // boolean: 1, no modifier bit
-  combo.set(QStringLiteral("delay1"), PlistValue::array());  // no number: no pause
-  rig.load(tree);
-  rig.controller->macroKeyPressed(0);
-  EXPECT_EQ(rig.takeFolded(), QStringList({"[17v 17^]", "sleep 0.25", "[2v 2^]"}));
-}
-
 TEST(MacroKey, LaunchSelectAndNothing) {
   ControllerRig rig;
   PlistValue tree = ControllerRig::defaultSettings();

@@ -148,15 +148,5 @@ TEST(ReportHandler, SizeBeyondTheBufferIsClampedNotCopiedPast) {
   EXPECT_EQ(rig.take(), QStringList());
 }
 
-TEST(ReportHandler, StoresTheReportAsSentBeforeDecoding) {
-  ControllerRig rig;
-  KeyboardRecord record;
-  const Bytes report{0x00, 0x7F, 0, 0, 0, 0, 0, 0};
-  std::copy(report.begin(), report.end(), rig.controller->reportBuffer().begin());
-  Controller::hidCallback(&record, kIOReturnSuccess, rig.controller.get(), 8);
-  EXPECT_EQ(record.lastReportSize, 8u);
-  EXPECT_EQ(record.lastReport[1], 0x7F);  // byte 1 as the device sent it
-}
-
 }  // namespace
 }  // namespace halvane::test
