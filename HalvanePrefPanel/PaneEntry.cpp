@@ -13,7 +13,9 @@ extern "C" Q_DECL_EXPORT halvane::PreferencePane* halvane_create_preference_pane
   using namespace halvane;
   PaneServices services;
   services.log = std::make_unique<SyslogSystemLog>(QStringLiteral("HalvanePrefPanel"));
-  services.connectToHelper = []() -> std::unique_ptr<RemoteProxy> { return DBusRemoteProxy::connect(); };
+  services.connectToHelper = []() -> std::unique_ptr<RemoteProxy> {
+    return DBusRemoteProxy::connect();
+  };
   services.notificationCenter = std::make_unique<DBusDistributedNotificationCenter>();
   services.openPanel = std::make_unique<FileDialogOpenPanel>();
   services.workspace = createWorkspace();

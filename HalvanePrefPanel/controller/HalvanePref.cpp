@@ -12,7 +12,9 @@
 #include <QUrl>
 
 // The keyboard picture is compiled into the library, which must register it itself.
-static void initPaneResources() { Q_INIT_RESOURCE(images); }
+static void initPaneResources() {
+  Q_INIT_RESOURCE(images);
+}
 
 namespace halvane {
 namespace {
@@ -21,7 +23,9 @@ namespace {
 // user somewhere unintended before the real address is settled.
 const QUrl kWebSite(QStringLiteral("https://halvane.example/"));
 
-void setChecked(QAbstractButton* box, const PlistValue& value) { box->setChecked(value.toBool()); }
+void setChecked(QAbstractButton* box, const PlistValue& value) {
+  box->setChecked(value.toBool());
+}
 
 }  // namespace
 
@@ -47,7 +51,8 @@ std::unique_ptr<QWidget> HalvanePref::createMainView() {
   // Each pop-up item carries the tag its position has in the interface file.
   for (QComboBox* popUp : {ui_->m_MediaPlayerPopUpButton, ui_->m_ImagingPopUpButton}) {
     const QStringList tags = popUp->property("itemTags").toStringList();
-    for (int n = 0; n < popUp->count(); ++n) popUp->setItemData(n, tags.value(n, QStringLiteral("-1")).toInt());
+    for (int n = 0; n < popUp->count(); ++n)
+      popUp->setItemData(n, tags.value(n, QStringLiteral("-1")).toInt());
   }
   ui_->m_ProfilesTable->setOpenPanel(services_.openPanel.get());
   connectControls();
@@ -56,9 +61,11 @@ std::unique_ptr<QWidget> HalvanePref::createMainView() {
 
 void HalvanePref::connectControls() {
   Ui::HalvanePref& ui = *ui_;
-  for (QAbstractButton* box : {ui.m_ShowChangesCB, ui.m_AutoSwitchingOverrideCB, ui.fSwapCmdAltCheckbox})
+  for (QAbstractButton* box :
+       {ui.m_ShowChangesCB, ui.m_AutoSwitchingOverrideCB, ui.fSwapCmdAltCheckbox})
     connect(box, &QAbstractButton::clicked, this, [this, box] { checkboxClicked(box); });
-  for (QAbstractButton* button : {ui.applyButton, ui.m_ResetKeysBtn, ui.m_ResetProfileBtn, ui.webSiteButton})
+  for (QAbstractButton* button :
+       {ui.applyButton, ui.m_ResetKeysBtn, ui.m_ResetProfileBtn, ui.webSiteButton})
     connect(button, &QAbstractButton::clicked, this, [this, button] { buttonAction(button); });
   connect(ui.helpButton, &QAbstractButton::clicked, this, &HalvanePref::showHelp);
   connect(ui.m_MediaPlayerPopUpButton, &QComboBox::activated, this, [this](int index) {
@@ -78,9 +85,10 @@ void HalvanePref::mainViewDidLoad() {
   Ui::HalvanePref& ui = *ui_;
   m_HVKeyboard = services_.connectToHelper ? services_.connectToHelper() : nullptr;
 
-  const QString defaults = bundle().resourcePath(QStringLiteral("defaults"), QStringLiteral("plist"));
-  const PlistValue prefs = settings::loadOrCreate(settings::Reader::Pane, defaults,
-                                                  *services_.log, services_.settingsPath);
+  const QString defaults =
+      bundle().resourcePath(QStringLiteral("defaults"), QStringLiteral("plist"));
+  const PlistValue prefs = settings::loadOrCreate(settings::Reader::Pane, defaults, *services_.log,
+                                                  services_.settingsPath);
   if (!prefs.isDictionary()) return;  // the store logged why; every control stays inert
   m_Prefs = prefs;
 
@@ -99,11 +107,13 @@ void HalvanePref::mainViewDidLoad() {
            ui.m_R1Key, ui.m_R2Key, ui.m_R3Key, ui.m_R4Key, ui.m_R5Key};
 
   // A helper that does not answer, or answers a profile that does not exist, shows profile 0.
-  const std::optional<int> current = m_HVKeyboard ? m_HVKeyboard->getCurrentProfile() : std::nullopt;
+  const std::optional<int> current =
+      m_HVKeyboard ? m_HVKeyboard->getCurrentProfile() : std::nullopt;
   const int profile = current && *current >= 0 && *current < kProfileCount ? *current : 0;
   displaySettingsForProfile(profile);
 
-  connect(ui.m_TabView, &QTabWidget::currentChanged, this, &HalvanePref::tabViewDidSelectTabViewItem);
+  connect(ui.m_TabView, &QTabWidget::currentChanged, this,
+          &HalvanePref::tabViewDidSelectTabViewItem);
   connect(ui.m_ProfilesTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           &HalvanePref::profileListSelectionChanged);
   const QPointer<HalvanePref> self(this);
@@ -117,8 +127,8 @@ void HalvanePref::mainViewDidLoad() {
   displayVersionInfo();
 }
 
-void HalvanePref::notificationCallBack(HalvanePref* observer, const QString& name,
-                                       const QString&, const NotificationUserInfo& userInfo) {
+void HalvanePref::notificationCallBack(HalvanePref* observer, const QString& name, const QString&,
+                                       const NotificationUserInfo& userInfo) {
   if (name != QLatin1String(control::kProfileChanged)) return;
   const QString index = userInfo.value(QString::fromLatin1(control::kIndexKey));
   observer->log(QStringLiteral("New Profile Notification: %1").arg(index));
@@ -153,14 +163,20 @@ void HalvanePref::checkboxClicked(QObject* sender) {
   const auto* box = qobject_cast<QAbstractButton*>(sender);
   if (!box) return;
   switch (tagOf(sender)) {
-    case 1: m_Prefs.set(QStringLiteral("ShowChangesOnScreen"), box->isChecked()); break;
-    case 2: m_Prefs.set(QStringLiteral("AutoSwitchingOverride"), box->isChecked()); break;
+    case 1:
+      m_Prefs.set(QStringLiteral("ShowChangesOnScreen"), box->isChecked());
+      break;
+    case 2:
+      m_Prefs.set(QStringLiteral("AutoSwitchingOverride"), box->isChecked());
+      break;
     case 3:
-      m_Prefs[QStringLiteral("Profiles")].at(editedProfile()).set(
-          QStringLiteral("SwapCmdAlt"), ui_->fSwapCmdAltCheckbox->isChecked());
+      m_Prefs[QStringLiteral("Profiles")]
+          .at(editedProfile())
+          .set(QStringLiteral("SwapCmdAlt"), ui_->fSwapCmdAltCheckbox->isChecked());
       UpdateUi();
       break;
-    default: break;
+    default:
+      break;
   }
 }
 
@@ -192,9 +208,14 @@ void HalvanePref::buttonAction(QObject* sender) {
       resetKeysForProfile(editedProfile());
       displaySettingsForProfile(editedProfile());
       break;
-    case 3: resetProfile(); break;
-    case 100: services_.workspace->openURL(kWebSite); break;
-    default: break;
+    case 3:
+      resetProfile();
+      break;
+    case 100:
+      services_.workspace->openURL(kWebSite);
+      break;
+    default:
+      break;
   }
 }
 

@@ -20,7 +20,9 @@ const QString kSelectProfile = QStringLiteral("SelectProfile");
 const QString kLaunchAppURL = QStringLiteral("LaunchAppURL");
 const QString kDescription = QStringLiteral("description");
 
-QString stepKey(const char* name, int step) { return QString::fromLatin1(name) + QString::number(step); }
+QString stepKey(const char* name, int step) {
+  return QString::fromLatin1(name) + QString::number(step);
+}
 
 // The record's KeyCombo dictionary, made when a file lacks it so that a macro can be stored.
 PlistValue keyComboOf(PlistValue record) {
@@ -39,7 +41,9 @@ QString HalvanePref::macroKeyName(int key) {
   return key < 5 ? QStringLiteral("L%1").arg(key + 1) : QStringLiteral("R%1").arg(key - 4);
 }
 
-int HalvanePref::editedProfile() const { return ui_->m_EditProfilePopUpButton->currentIndex(); }
+int HalvanePref::editedProfile() const {
+  return ui_->m_EditProfilePopUpButton->currentIndex();
+}
 
 void HalvanePref::displaySettingsForProfile(int profile) {
   const PlistValue profiles = m_Prefs[QStringLiteral("Profiles")];
@@ -48,10 +52,11 @@ void HalvanePref::displaySettingsForProfile(int profile) {
   log(QStringLiteral("displaySettingsForProfile: %1").arg(profile));
   ui_->m_EditProfilePopUpButton->setCurrentIndex(profile);
 
-  selectByValue(ui_->m_ImagingPopUpButton,
-                {QStringLiteral("Preview"), QStringLiteral("PhotoShop"), QStringLiteral("Illustrator"),
-                 QStringLiteral("Adobe Reader"), QStringLiteral("ACDSee")},
-                record[QStringLiteral("ImagingOptions")].toString());
+  selectByValue(
+      ui_->m_ImagingPopUpButton,
+      {QStringLiteral("Preview"), QStringLiteral("PhotoShop"), QStringLiteral("Illustrator"),
+       QStringLiteral("Adobe Reader"), QStringLiteral("ACDSee")},
+      record[QStringLiteral("ImagingOptions")].toString());
   selectByValue(ui_->m_MediaPlayerPopUpButton,
                 {QStringLiteral("iTunes"), QStringLiteral("QuickTime Player"),
                  QStringLiteral("RealPlayer"), QStringLiteral("VLC")},
@@ -74,7 +79,8 @@ void HalvanePref::setKeyLabel(int key, const PlistValue& record, const PlistValu
     text = record[kKeyCombo][kDescription].toString();
   } else if (action == kSelectProfile) {
     const int target = record[kSelectProfile].intValue();
-    text = QStringLiteral("Profile: %1").arg(profiles.at(target)[QStringLiteral("Name")].toString());
+    text =
+        QStringLiteral("Profile: %1").arg(profiles.at(target)[QStringLiteral("Name")].toString());
   } else if (action == kLaunchApp) {
     const QString path = record[kLaunchAppURL].toString();
     text = services_.workspace->displayName(path);
@@ -89,7 +95,8 @@ void HalvanePref::setKeyLabel(int key, const PlistValue& record, const PlistValu
 void HalvanePref::handleMacroButton(HVKeyView* sender) {
   const int key = sender ? sender->tag() : -1;
   if (!m_Prefs.isDictionary() || key < 0 || key >= kMacroKeyCount) return;
-  gKeyDict = m_Prefs[QStringLiteral("Profiles")].at(editedProfile())[QStringLiteral("MacroKeys")].at(key);
+  gKeyDict =
+      m_Prefs[QStringLiteral("Profiles")].at(editedProfile())[QStringLiteral("MacroKeys")].at(key);
 
   HVKeyComboPanel* editor = HVKeyComboPanel::sharedPanel();
   const QString action = gKeyDict[kActionType].toString();
@@ -156,7 +163,8 @@ void HalvanePref::handleContextMenu(QObject* sender) {
   const int key = gCurrentMacroKeyIndex;
   const int profile = editedProfile();
   log(QStringLiteral("Profile index: %1 - Key index: %2").arg(profile).arg(key));
-  PlistValue record = m_Prefs[QStringLiteral("Profiles")].at(profile)[QStringLiteral("MacroKeys")].at(key);
+  PlistValue record =
+      m_Prefs[QStringLiteral("Profiles")].at(profile)[QStringLiteral("MacroKeys")].at(key);
   const int tag = tagOf(sender);
   switch (tag) {
     case 100:
@@ -196,7 +204,9 @@ bool HalvanePref::setLaunchApp(PlistValue record) {
 }
 
 // Hot keys for macro keys are not offered; the menu item stays hidden.
-bool HalvanePref::setHotKey(const PlistValue&, int) { return false; }
+bool HalvanePref::setHotKey(const PlistValue&, int) {
+  return false;
+}
 
 void HalvanePref::resetKey(PlistValue record) {
   record.set(kActionType, QString());
@@ -211,7 +221,8 @@ void HalvanePref::resetKey(PlistValue record) {
 
 void HalvanePref::resetKeysForProfile(int profile) {
   log(QStringLiteral("Reset keys for profile: %1 ").arg(profile));
-  const PlistValue keys = m_Prefs[QStringLiteral("Profiles")].at(profile)[QStringLiteral("MacroKeys")];
+  const PlistValue keys =
+      m_Prefs[QStringLiteral("Profiles")].at(profile)[QStringLiteral("MacroKeys")];
   for (int key = 0; key < keys.count(); ++key) resetKey(keys.at(key));
 }
 

@@ -14,8 +14,9 @@ namespace {
 template <typename AddItem>
 void forEachProfileItem(const PlistValue& profiles, AddItem addItem) {
   for (int n = 1; n <= profiles.count(); ++n)
-    addItem(QStringLiteral("%1 - %2").arg(n).arg(profiles.at(n - 1)[QStringLiteral("Name")].toString()),
-            n - 1);
+    addItem(
+        QStringLiteral("%1 - %2").arg(n).arg(profiles.at(n - 1)[QStringLiteral("Name")].toString()),
+        n - 1);
 }
 
 }  // namespace
@@ -65,7 +66,9 @@ void HalvanePref::handlePlayerPopup(int tag) {
   static const QStringList kPlayers{QStringLiteral("iTunes"), QStringLiteral("QuickTime Player"),
                                     QStringLiteral("VLC"), QStringLiteral("RealPlayer")};
   if (tag < 0 || tag >= kPlayers.size()) return;
-  m_Prefs[QStringLiteral("Profiles")].at(editedProfile()).set(QStringLiteral("MediaPlayer"), kPlayers[tag]);
+  m_Prefs[QStringLiteral("Profiles")]
+      .at(editedProfile())
+      .set(QStringLiteral("MediaPlayer"), kPlayers[tag]);
 }
 
 void HalvanePref::handleImagingPopup(int tag) {
@@ -73,7 +76,9 @@ void HalvanePref::handleImagingPopup(int tag) {
                                     QStringLiteral("Illustrator"), QStringLiteral("Adobe Reader"),
                                     QStringLiteral("ACDSee")};
   if (tag < 0 || tag >= kImaging.size()) return;
-  m_Prefs[QStringLiteral("Profiles")].at(editedProfile()).set(QStringLiteral("ImagingOptions"), kImaging[tag]);
+  m_Prefs[QStringLiteral("Profiles")]
+      .at(editedProfile())
+      .set(QStringLiteral("ImagingOptions"), kImaging[tag]);
 }
 
 // With no row selected there is no profile to reset: nothing happens.

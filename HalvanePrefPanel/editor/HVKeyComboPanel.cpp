@@ -58,10 +58,18 @@ void HVKeyComboPanel::setServices(OpenPanel* openPanel, Workspace* workspace) {
   workspace_ = workspace;
 }
 
-void HVKeyComboPanel::setKeyBindingName(const QString& name) { mKeyName = name; }
-void HVKeyComboPanel::setActionType(const QString& actionType) { fActionType = actionType; }
-void HVKeyComboPanel::setAppUrl(const QString& path) { fAppUrl = path; }
-void HVKeyComboPanel::setProfile(int index) { fProfileIndex = index; }
+void HVKeyComboPanel::setKeyBindingName(const QString& name) {
+  mKeyName = name;
+}
+void HVKeyComboPanel::setActionType(const QString& actionType) {
+  fActionType = actionType;
+}
+void HVKeyComboPanel::setAppUrl(const QString& path) {
+  fAppUrl = path;
+}
+void HVKeyComboPanel::setProfile(int index) {
+  fProfileIndex = index;
+}
 
 void HVKeyComboPanel::setKeyArray(const QList<HVKeyCombo>& combos) {
   fKeysArray.clear();
@@ -152,7 +160,9 @@ void HVKeyComboPanel::setKeyCombo(const HVKeyCombo& combo) {
   _refreshContents();
 }
 
-bool HVKeyComboPanel::isRecordingMacro() const { return fActionType == kExecuteMacro; }
+bool HVKeyComboPanel::isRecordingMacro() const {
+  return fActionType == kExecuteMacro;
+}
 
 void HVKeyComboPanel::handleDelayClick(QObject* sender) {
   const int delay = 50 * tagOf(sender) + 50;
@@ -162,10 +172,17 @@ void HVKeyComboPanel::handleDelayClick(QObject* sender) {
 
 void HVKeyComboPanel::handleTextClick(QObject* sender) {
   switch (tagOf(sender)) {
-    case 0: fActionType = kSelectProfile; break;
-    case 1: fActionType = kLaunchApp; break;
-    case 2: fActionType = kExecuteMacro; break;
-    default: break;
+    case 0:
+      fActionType = kSelectProfile;
+      break;
+    case 1:
+      fActionType = kLaunchApp;
+      break;
+    case 2:
+      fActionType = kExecuteMacro;
+      break;
+    default:
+      break;
   }
   _refreshContents();
 }
@@ -206,8 +223,12 @@ void HVKeyComboPanel::runSheeetForModalWindow(QWidget* parent, QObject* target) 
   ui_->mKeyBcaster->setFocus();
 }
 
-void HVKeyComboPanel::ok() { window()->done(1); }
-void HVKeyComboPanel::cancel() { window()->done(0); }
+void HVKeyComboPanel::ok() {
+  window()->done(1);
+}
+void HVKeyComboPanel::cancel() {
+  window()->done(0);
+}
 
 void HVKeyComboPanel::apply() {
   if (fApplyTarget)
@@ -229,8 +250,8 @@ void HVKeyComboPanel::_sheetDidEnd(int returnCode) {
 void HVKeyComboPanel::updateKeyboardGrab() {
   if (!ui_) return;
   QWidget* broadcaster = ui_->mKeyBcaster;
-  const bool wanted = window_ && window_->isVisible() && broadcaster->hasFocus() &&
-                      fActionType == kExecuteMacro;
+  const bool wanted =
+      window_ && window_->isVisible() && broadcaster->hasFocus() && fActionType == kExecuteMacro;
   if (wanted && QWidget::keyboardGrabber() != broadcaster)
     broadcaster->grabKeyboard();
   else if (!wanted && QWidget::keyboardGrabber() == broadcaster)

@@ -17,7 +17,9 @@ HVKeyView::HVKeyView(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::ClickFocus);
 }
 
-int HVKeyView::tag() const { return tagOf(this); }
+int HVKeyView::tag() const {
+  return tagOf(this);
+}
 
 void HVKeyView::setOpacity(float opacity) {
   opacity_ = opacity;

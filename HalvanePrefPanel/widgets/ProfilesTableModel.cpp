@@ -56,7 +56,9 @@ void ProfilesTableModel::beginPaint() {
   painting_ = true;
 }
 
-void ProfilesTableModel::endPaint() { painting_ = false; }
+void ProfilesTableModel::endPaint() {
+  painting_ = false;
+}
 
 std::optional<int> ProfilesTableModel::currentHelperProfile() const {
   if (painting_) return paintProfile_;
@@ -110,13 +112,14 @@ bool ProfilesTableModel::setData(const QModelIndex& index, const QVariant& value
 Qt::ItemFlags ProfilesTableModel::flags(const QModelIndex& index) const {
   Qt::ItemFlags flags = QAbstractTableModel::flags(index);
   if (!index.isValid()) return flags;
-  if (isCheckBoxColumn(index.column())) flags |= Qt::ItemIsUserCheckable;
-  else if (isEditableColumn(index.column())) flags |= Qt::ItemIsEditable;
+  if (isCheckBoxColumn(index.column()))
+    flags |= Qt::ItemIsUserCheckable;
+  else if (isEditableColumn(index.column()))
+    flags |= Qt::ItemIsEditable;
   return flags;
 }
 
-QVariant ProfilesTableModel::headerData(int section, Qt::Orientation orientation,
-                                        int role) const {
+QVariant ProfilesTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation == Qt::Vertical) {
     return role == Qt::DisplayRole ? QVariant(section + 1) : QVariant();
   }

@@ -70,7 +70,9 @@ void ProfilesTableView::updateColumns() {
   }
 }
 
-void ProfilesTableView::setItems(const PlistValue& items) { model_->setItems(items); }
+void ProfilesTableView::setItems(const PlistValue& items) {
+  model_->setItems(items);
+}
 
 int ProfilesTableView::selectedRow() const {
   const QModelIndexList rows = selectionModel()->selectedRows();

@@ -51,8 +51,10 @@ std::unique_ptr<test::HelperProcess> startHelper(benchmark::State& state) {
   settings::write(settings::read(QStringLiteral(HALVANE_SOURCE_DIR "/shared/defaults.plist")),
                   helper->settingsPath());
   const auto registered = [] {
-    return QDBusConnection::sessionBus().interface()->isServiceRegistered(
-        QStringLiteral("com.halvane.keyboard.HVKeyboardServer")).value();
+    return QDBusConnection::sessionBus()
+        .interface()
+        ->isServiceRegistered(QStringLiteral("com.halvane.keyboard.HVKeyboardServer"))
+        .value();
   };
   if (!helper->start() || !test::waitUntil(registered, std::chrono::seconds(10))) {
     state.SkipWithError("the helper did not start");
@@ -75,7 +77,9 @@ void startToFirstPaint(benchmark::State& state) {
   }
 }
 
-void BM_StartToFirstPaintWithoutHelper(benchmark::State& state) { startToFirstPaint(state); }
+void BM_StartToFirstPaintWithoutHelper(benchmark::State& state) {
+  startToFirstPaint(state);
+}
 
 void BM_StartToFirstPaintWithHelper(benchmark::State& state) {
   const std::unique_ptr<test::HelperProcess> helper = startHelper(state);
@@ -92,11 +96,17 @@ void BM_ProfilesTableRepaintWithHelper(benchmark::State& state) {
   for (auto _ : state) table->viewport()->repaint();
 }
 
-BENCHMARK(BM_StartToFirstPaintWithoutHelper)->Unit(benchmark::kMillisecond)->Repetitions(5)
+BENCHMARK(BM_StartToFirstPaintWithoutHelper)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
-BENCHMARK(BM_StartToFirstPaintWithHelper)->Unit(benchmark::kMillisecond)->Repetitions(5)
+BENCHMARK(BM_StartToFirstPaintWithHelper)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
-BENCHMARK(BM_ProfilesTableRepaintWithHelper)->Unit(benchmark::kMicrosecond)->Repetitions(5)
+BENCHMARK(BM_ProfilesTableRepaintWithHelper)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 }  // namespace

@@ -9,9 +9,8 @@
 namespace halvane {
 
 DesktopHelpViewer::DesktopHelpViewer(std::function<bool(const QUrl&)> openUrl)
-    : openUrl_(openUrl ? std::move(openUrl) : [](const QUrl& url) {
-        return QDesktopServices::openUrl(url);
-      }) {}
+    : openUrl_(openUrl ? std::move(openUrl)
+                       : [](const QUrl& url) { return QDesktopServices::openUrl(url); }) {}
 
 int DesktopHelpViewer::registerHelpBook(const QString& bundlePath) {
   const Bundle bundle(bundlePath);

@@ -15,8 +15,7 @@ bool isDesktopFile(const QString& path) {
 // A program name without a slash is looked up in PATH, as the desktop would run it.
 QString resolveProgram(const QString& program) {
   if (program.isEmpty()) return {};
-  const QString found =
-      program.contains(u'/') ? program : QStandardPaths::findExecutable(program);
+  const QString found = program.contains(u'/') ? program : QStandardPaths::findExecutable(program);
   if (found.isEmpty()) return {};
   return QFileInfo(found).canonicalFilePath();
 }

@@ -33,7 +33,7 @@ QString applicationsFolder() {
 }  // namespace
 
 QStringList FileDialogOpenPanel::runModalForTypes(const QStringList& fileTypes,
-                                                   bool allowsMultipleSelection, QWidget* parent) {
+                                                  bool allowsMultipleSelection, QWidget* parent) {
   QFileDialog dialog(parent);
   dialog.setFileMode(allowsMultipleSelection ? QFileDialog::ExistingFiles
                                              : QFileDialog::ExistingFile);

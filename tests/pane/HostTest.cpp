@@ -70,7 +70,9 @@ TEST_F(Host, ClosingTheWindowDiscardsUnappliedEdits) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     before = file.readAll();
     host.window()->findChild<QAbstractButton*>(QStringLiteral("m_ShowChangesCB"))->click();
-    host.window()->findChild<QAbstractButton*>(QStringLiteral("m_AutoSwitchingOverrideCB"))->click();
+    host.window()
+        ->findChild<QAbstractButton*>(QStringLiteral("m_AutoSwitchingOverrideCB"))
+        ->click();
     host.window()->close();
   }
   QFile after(settingsFile());

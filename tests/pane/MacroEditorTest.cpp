@@ -45,7 +45,9 @@ class MacroEditor : public ::testing::Test {
     editor->setServices(nullptr, nullptr);
   }
   Ui::HVKeyComboPanel& ui() { return editor->outlets(); }
-  void type(int keyCode, int modifiers = 0) { editor->setKeyCombo(HVKeyCombo(keyCode, modifiers, 0)); }
+  void type(int keyCode, int modifiers = 0) {
+    editor->setKeyCombo(HVKeyCombo(keyCode, modifiers, 0));
+  }
   QColor background(QWidget* field) { return field->palette().color(QPalette::Base); }
   void clickCaption(int tag) {
     ClickableTextField* captions[] = {ui().fProfileCaption, ui().fAppCaption, ui().fMacroCaption};
@@ -146,7 +148,8 @@ TEST_F(MacroEditor, UnknownActionTypeShowsAsMacro) {
 }
 
 TEST_F(MacroEditor, ChoosesAnApplicationThroughTheOpenPanel) {
-  workspace.displayNames.insert(QStringLiteral("/apps/gedit.desktop"), QStringLiteral("Text Editor"));
+  workspace.displayNames.insert(QStringLiteral("/apps/gedit.desktop"),
+                                QStringLiteral("Text Editor"));
   openPanel.answers = {{}, {QStringLiteral("/apps/gedit.desktop")}};
   ui().fSelectAppButton->click();  // cancelled: nothing changes
   EXPECT_EQ(editor->getActionType(), QStringLiteral("ExecuteMacro"));

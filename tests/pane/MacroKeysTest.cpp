@@ -20,7 +20,9 @@ const QString kActionType = QStringLiteral("ActionType");
 
 class MacroKeys : public ::testing::Test {
  protected:
-  MacroKeys() : rig(PaneOptions().helperOn(2).from(defaultsTree())), editor(HVKeyComboPanel::sharedPanel()) {}
+  MacroKeys()
+      : rig(PaneOptions().helperOn(2).from(defaultsTree())),
+        editor(HVKeyComboPanel::sharedPanel()) {}
   void TearDown() override {
     if (editor->window()->isVisible()) editor->cancel();
   }
@@ -46,15 +48,16 @@ TEST_F(MacroKeys, StoresARecordedMacroAndFillsTheRestOfTheSteps) {
 
   EXPECT_EQ(key(7)[kActionType].toString(), QStringLiteral("ExecuteMacro"));
   const int expected[8][3] = {{0, 0x100, 0}, {11, 0, 100}, {8, 0x1200, 0}, {-1, -1, 0},
-                              {-1, -1, 0},   {-1, -1, 0},  {-1, -1, 0},   {-1, -1, 0}};
+                              {-1, -1, 0},   {-1, -1, 0},  {-1, -1, 0},    {-1, -1, 0}};
   for (int n = 0; n < 8; ++n) {
     EXPECT_EQ(step(7, "keyCode", n), expected[n][0]) << n;
     EXPECT_EQ(step(7, "modifiers", n), expected[n][1]) << n;
     EXPECT_EQ(step(7, "delay", n), expected[n][2]) << n;
   }
-  const QString description = QStringLiteral("(%1)(%2)(%3)").arg(
-      HVKeyCombo(0, 0x100, 0).description(), HVKeyCombo(11, 0, 100).description(),
-      HVKeyCombo(8, 0x1200, 0).description());
+  const QString description =
+      QStringLiteral("(%1)(%2)(%3)")
+          .arg(HVKeyCombo(0, 0x100, 0).description(), HVKeyCombo(11, 0, 100).description(),
+               HVKeyCombo(8, 0x1200, 0).description());
   EXPECT_EQ(combo(7)[QStringLiteral("description")].toString(), description);
   EXPECT_EQ(rig.ui().m_R3Label->text(), description);
   EXPECT_EQ(key(6)[kActionType].toString(), QString());
@@ -70,8 +73,9 @@ TEST_F(MacroKeys, ReopeningAKeyHandsTheEditorOnlyItsRecordedSteps) {
   steps.set(QStringLiteral("modifiers2"), 0x200);
   steps.set(QStringLiteral("delay2"), 150);
   openKey(1);
-  EXPECT_EQ(editor->outlets().fOldComboField->text(), QStringLiteral("(%1)(%2)").arg(
-      HVKeyCombo(4, 0, 0).description(), HVKeyCombo(5, 0x200, 150).description()));
+  EXPECT_EQ(editor->outlets().fOldComboField->text(),
+            QStringLiteral("(%1)(%2)")
+                .arg(HVKeyCombo(4, 0, 0).description(), HVKeyCombo(5, 0x200, 150).description()));
   EXPECT_TRUE(editor->keyArray().isEmpty());
 
   // Confirming without typing a key leaves the key unassigned.
@@ -163,7 +167,9 @@ TEST_F(MacroKeys, ContextMenuActsOnTheKeyItWasOpenedOn) {
 
   // Everything but R3 of profile 3 is as it was.
   key(7).set(kActionType, QString());
-  key(7).set(QStringLiteral("SelectProfile"), before[QStringLiteral("Profiles")].at(2)[QStringLiteral("MacroKeys")].at(7)[QStringLiteral("SelectProfile")]);
+  key(7).set(QStringLiteral("SelectProfile"),
+             before[QStringLiteral("Profiles")].at(2)[QStringLiteral("MacroKeys")].at(
+                 7)[QStringLiteral("SelectProfile")]);
   EXPECT_EQ(rig.pane().prefs(), before);
 }
 
@@ -179,7 +185,8 @@ TEST_F(MacroKeys, ContextMenuChoosesAnApplicationOrResets) {
   rig.ui().actionChooseApplication->trigger();
   EXPECT_EQ(key(0)[kActionType].toString(), QStringLiteral("LaunchApp"));
   EXPECT_EQ(key(0)[QStringLiteral("LaunchAppURL")].toString(), app);
-  EXPECT_EQ(key(0)[QStringLiteral("LaunchAppAlias")].toData(), QFileInfo(app).canonicalFilePath().toUtf8());
+  EXPECT_EQ(key(0)[QStringLiteral("LaunchAppAlias")].toData(),
+            QFileInfo(app).canonicalFilePath().toUtf8());
 
   rig.ui().actionHotKey->trigger();  // changes nothing
   EXPECT_EQ(key(0)[kActionType].toString(), QStringLiteral("LaunchApp"));

@@ -5,7 +5,9 @@
 
 namespace halvane::test {
 
-QString paneBundlePath() { return QStringLiteral(HALVANE_BUNDLE_DIR "/HalvanePrefPanel.prefPane"); }
+QString paneBundlePath() {
+  return QStringLiteral(HALVANE_BUNDLE_DIR "/HalvanePrefPanel.prefPane");
+}
 
 PlistValue defaultsTree() {
   return readPlistFile(QStringLiteral(HALVANE_SOURCE_DIR "/shared/defaults.plist"));
@@ -50,6 +52,8 @@ PaneRig::PaneRig(const PaneOptions& options) {
   server.calls.clear();
 }
 
-PaneRig::~PaneRig() { view_.reset(); }
+PaneRig::~PaneRig() {
+  view_.reset();
+}
 
 }  // namespace halvane::test

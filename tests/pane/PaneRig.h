@@ -25,14 +25,29 @@ QString paneBundlePath();
 PlistValue defaultsTree();
 
 struct PaneOptions {
-  PaneOptions& withoutHelper() { helper = false; return *this; }
+  PaneOptions& withoutHelper() {
+    helper = false;
+    return *this;
+  }
   // A helper on this profile is registered when the pane starts.
-  PaneOptions& helperOn(int profile) { helperProfile = profile; return *this; }
+  PaneOptions& helperOn(int profile) {
+    helperProfile = profile;
+    return *this;
+  }
   // The helper's server object; the rig's own FakeKeyboardServer by default.
-  PaneOptions& servedBy(KeyboardServer* server) { this->server = server; return *this; }
+  PaneOptions& servedBy(KeyboardServer* server) {
+    this->server = server;
+    return *this;
+  }
   // The settings file to start with; without one the pane starts with no file.
-  PaneOptions& from(const PlistValue& tree) { settings = tree; return *this; }
-  PaneOptions& inBundle(const QString& path) { bundlePath = path; return *this; }
+  PaneOptions& from(const PlistValue& tree) {
+    settings = tree;
+    return *this;
+  }
+  PaneOptions& inBundle(const QString& path) {
+    bundlePath = path;
+    return *this;
+  }
 
   bool helper = true;
   int helperProfile = 4;

@@ -27,12 +27,14 @@ TEST_F(ProfilesTable, ShowsTheVerySameRecordsTheTreeHolds) {
   EXPECT_TRUE(table()->items().isSameObject(rig.pane().prefs()[QStringLiteral("Profiles")]));
   EXPECT_EQ(table()->model()->rowCount(), 10);
   EXPECT_EQ(table()->columnIdentifiers(),
-            QStringList({QStringLiteral("Name"), QStringLiteral("AssignedApplication"), QStringLiteral("AutoSwitching")}));
+            QStringList({QStringLiteral("Name"), QStringLiteral("AssignedApplication"),
+                         QStringLiteral("AutoSwitching")}));
   EXPECT_EQ(cell(2, "Name").data().toString(), QStringLiteral("Profile 3"));
   EXPECT_FALSE(table()->model()->index(-1, 0).data().isValid());
   EXPECT_TRUE(table()->selectedRowItemforColumnIdentifier(QStringLiteral("Name")).isNone());
   table()->selectRow(1);
-  EXPECT_EQ(table()->selectedRowItemforColumnIdentifier(QStringLiteral("Name")).toString(), QStringLiteral("Profile 2"));
+  EXPECT_EQ(table()->selectedRowItemforColumnIdentifier(QStringLiteral("Name")).toString(),
+            QStringLiteral("Profile 2"));
 }
 
 TEST_F(ProfilesTable, EditsAreStoredUnderTheColumnIdentifier) {
@@ -43,7 +45,8 @@ TEST_F(ProfilesTable, EditsAreStoredUnderTheColumnIdentifier) {
   QSignalSpy changed(table()->model(), &QAbstractItemModel::dataChanged);
   EXPECT_TRUE(table()->model()->setData(cell(4, "Name"), QStringLiteral("Browsing"), Qt::EditRole));
   EXPECT_EQ(rig.profile(4)[QStringLiteral("Name")].toString(), QStringLiteral("Browsing"));
-  EXPECT_TRUE(table()->model()->setData(cell(4, "AutoSwitching"), Qt::Unchecked, Qt::CheckStateRole));
+  EXPECT_TRUE(
+      table()->model()->setData(cell(4, "AutoSwitching"), Qt::Unchecked, Qt::CheckStateRole));
   EXPECT_EQ(rig.profile(4)[QStringLiteral("AutoSwitching")], PlistValue(false));
   EXPECT_EQ(cell(4, "AutoSwitching").data(Qt::CheckStateRole).toInt(), Qt::Unchecked);
   EXPECT_EQ(changed.count(), 2);
@@ -62,7 +65,8 @@ TEST_F(ProfilesTable, DoubleClickBindsTheChosenApplication) {
   const QString desktop = folder.filePath(QStringLiteral("Some App.desktop"));
   QFile entry(desktop);
   entry.open(QIODevice::WriteOnly);
-  entry.write(("[Desktop Entry]\nType=Application\nName=Some App\nExec=" + program.toUtf8() + " %U\n"));
+  entry.write(
+      ("[Desktop Entry]\nType=Application\nName=Some App\nExec=" + program.toUtf8() + " %U\n"));
   entry.close();
 
   const PlistValue before = rig.pane().prefs().deepCopy();
@@ -75,24 +79,31 @@ TEST_F(ProfilesTable, DoubleClickBindsTheChosenApplication) {
   EXPECT_EQ(rig.pane().prefs(), before);
 
   table()->handleDoubleClick();
-  EXPECT_EQ(rig.profile(6)[QStringLiteral("AssignedApplication")].toString(), QStringLiteral("Some App"));
-  EXPECT_EQ(rig.profile(6)[QStringLiteral("ApplicationPath")].toString(), QFileInfo(program).canonicalFilePath());
+  EXPECT_EQ(rig.profile(6)[QStringLiteral("AssignedApplication")].toString(),
+            QStringLiteral("Some App"));
+  EXPECT_EQ(rig.profile(6)[QStringLiteral("ApplicationPath")].toString(),
+            QFileInfo(program).canonicalFilePath());
   EXPECT_EQ(cell(6, "AssignedApplication").data().toString(), QStringLiteral("Some App"));
   EXPECT_EQ(rig.openPanel->requests.last().fileTypes, QStringList{QStringLiteral("app")});
 
   // An executable chosen directly is stored by its real path; an unknown file as it is.
   rig.openPanel->answers = {{program}, {QStringLiteral("/nowhere/Ghost.desktop")}};
   table()->handleDoubleClick();
-  EXPECT_EQ(rig.profile(6)[QStringLiteral("AssignedApplication")].toString(), QStringLiteral("someapp"));
+  EXPECT_EQ(rig.profile(6)[QStringLiteral("AssignedApplication")].toString(),
+            QStringLiteral("someapp"));
   table()->handleDoubleClick();
-  EXPECT_EQ(rig.profile(6)[QStringLiteral("ApplicationPath")].toString(), QStringLiteral("/nowhere/Ghost.desktop"));
+  EXPECT_EQ(rig.profile(6)[QStringLiteral("ApplicationPath")].toString(),
+            QStringLiteral("/nowhere/Ghost.desktop"));
 }
 
 TEST_F(ProfilesTable, TheHelpersProfileIsBlueAndTheRestBlack) {
   for (int row = 0; row < 10; ++row)
-    EXPECT_EQ(cell(row, "Name").data(Qt::ForegroundRole).value<QColor>(), QColor(row == 3 ? Qt::blue : Qt::black)) << row;
+    EXPECT_EQ(cell(row, "Name").data(Qt::ForegroundRole).value<QColor>(),
+              QColor(row == 3 ? Qt::blue : Qt::black))
+        << row;
   rig.server.currentProfile = 8;
-  EXPECT_EQ(cell(8, "AssignedApplication").data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::blue));
+  EXPECT_EQ(cell(8, "AssignedApplication").data(Qt::ForegroundRole).value<QColor>(),
+            QColor(Qt::blue));
 
   rig.proxy->reachable = false;  // the helper quit: every row black
   for (int row = 0; row < 10; ++row)
@@ -143,7 +154,8 @@ TEST_F(ProfilesTable, TheRowUnderThePointerIsHighlightedUntilItLeaves) {
 
   QImage image(table()->viewport()->size(), QImage::Format_ARGB32);
   table()->viewport()->render(&image);
-  const QColor fill = image.pixelColor(table()->columnViewportPosition(2) + table()->columnWidth(2) - 3, y);
+  const QColor fill =
+      image.pixelColor(table()->columnViewportPosition(2) + table()->columnWidth(2) - 3, y);
   EXPECT_EQ(fill.rgb(), QColor::fromRgbF(0.62f, 0.87f, 1.0f).rgb()) << fill.name().toStdString();
 
   QEvent leave(QEvent::Leave);

@@ -71,7 +71,8 @@ TEST_F(Profiles, PopUpItemsStoreByTagAndShowByPosition) {
     rig.pane().displaySettingsForProfile(5);
     EXPECT_EQ(c.popUp->currentIndex(), c.position) << c.value;
   }
-  EXPECT_EQ(rig.profile(4)[QStringLiteral("MediaPlayer")], defaultsTree()[QStringLiteral("Profiles")].at(4)[QStringLiteral("MediaPlayer")]);
+  EXPECT_EQ(rig.profile(4)[QStringLiteral("MediaPlayer")],
+            defaultsTree()[QStringLiteral("Profiles")].at(4)[QStringLiteral("MediaPlayer")]);
 
   // A value no item has leaves the selection alone; a tag no value has stores nothing.
   rig.profile(5).set(QStringLiteral("MediaPlayer"), QStringLiteral("Winamp"));
@@ -89,7 +90,8 @@ TEST_F(Profiles, ResetProfileActsOnTheSelectedRow) {
   record.set(QStringLiteral("ApplicationPath"), QStringLiteral("/usr/bin/editor"));
   record.set(QStringLiteral("AutoSwitching"), false);
   record.set(QStringLiteral("SwapCmdAlt"), false);
-  record[QStringLiteral("MacroKeys")].at(9).set(QStringLiteral("ActionType"), QStringLiteral("LaunchApp"));
+  record[QStringLiteral("MacroKeys")].at(9).set(QStringLiteral("ActionType"),
+                                                QStringLiteral("LaunchApp"));
   const PlistValue before = rig.pane().prefs().deepCopy();
 
   rig.ui().m_ResetProfileBtn->click();  // no row selected: nothing happens
@@ -102,14 +104,16 @@ TEST_F(Profiles, ResetProfileActsOnTheSelectedRow) {
   EXPECT_EQ(record[QStringLiteral("ApplicationPath")].toString(), QString());
   EXPECT_EQ(record[QStringLiteral("AutoSwitching")], PlistValue(true));
   EXPECT_EQ(record[QStringLiteral("SwapCmdAlt")], PlistValue(true));
-  EXPECT_EQ(record[QStringLiteral("MacroKeys")].at(9)[QStringLiteral("ActionType")].toString(), QString());
+  EXPECT_EQ(record[QStringLiteral("MacroKeys")].at(9)[QStringLiteral("ActionType")].toString(),
+            QString());
   const QModelIndex name = rig.ui().m_ProfilesTable->model()->index(3, 0);
   EXPECT_EQ(name.data().toString(), QStringLiteral("Profile 4"));
 }
 
 TEST_F(Profiles, TableSelectionMovesTheEditPopUpButNotTheKeys) {
   rig.macroKey(5, 0).set(QStringLiteral("ActionType"), QStringLiteral("ExecuteMacro"));
-  rig.macroKey(5, 0)[QStringLiteral("KeyCombo")].set(QStringLiteral("description"), QStringLiteral("(Q)"));
+  rig.macroKey(5, 0)[QStringLiteral("KeyCombo")].set(QStringLiteral("description"),
+                                                     QStringLiteral("(Q)"));
   EXPECT_FALSE(rig.ui().m_ResetProfileBtn->isEnabled());
   rig.ui().m_ProfilesTable->selectRow(5);
   EXPECT_TRUE(rig.ui().m_ResetProfileBtn->isEnabled());

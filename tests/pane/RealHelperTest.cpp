@@ -38,7 +38,8 @@ TEST(RealHelper, PaneAndHelperWorkTogether) {
   if (bus.address().isEmpty()) GTEST_SKIP() << "dbus-daemon could not be started";
   HelperProcess helper(bus.address());
   settings::write(settingsOnProfile(4), helper.settingsPath());
-  VirtualInterface keyboard(helper.keyboardFolder(), QStringLiteral("1209-4856-0001-0006-pane.sock"));
+  VirtualInterface keyboard(helper.keyboardFolder(),
+                            QStringLiteral("1209-4856-0001-0006-pane.sock"));
   QDBusConnection connection = bus.connection();
   if (!helper.start() ||
       !waitUntil([&] { return DBusRemoteProxy::connect(connection) != nullptr; }, 10000ms))
@@ -83,7 +84,8 @@ TEST(RealHelper, PaneAndHelperWorkTogether) {
   EXPECT_TRUE(helper.waitForTrace(
       [](const QJsonObject& line) {
         return line[QStringLiteral("op")] == QStringLiteral("keyboardEvent") &&
-               line[QStringLiteral("keyCode")].toInt() == 0 && line[QStringLiteral("down")].toBool();
+               line[QStringLiteral("keyCode")].toInt() == 0 &&
+               line[QStringLiteral("down")].toBool();
       },
       beforePress));
 

@@ -28,11 +28,13 @@ PlistValue sampleSettings() {
   profiles.at(2).set(QStringLiteral("Name"), QStringLiteral("Games"));
   PlistValue keys = profiles.at(0)[QStringLiteral("MacroKeys")];
   keys.at(0).set(QStringLiteral("ActionType"), QStringLiteral("ExecuteMacro"));
-  keys.at(0)[QStringLiteral("KeyCombo")].set(QStringLiteral("description"), QStringLiteral("(⌃C)(⌃V+100ms)"));
+  keys.at(0)[QStringLiteral("KeyCombo")].set(QStringLiteral("description"),
+                                             QStringLiteral("(⌃C)(⌃V+100ms)"));
   keys.at(1).set(QStringLiteral("ActionType"), QStringLiteral("SelectProfile"));
   keys.at(1).set(QStringLiteral("SelectProfile"), 2);
   keys.at(5).set(QStringLiteral("ActionType"), QStringLiteral("LaunchApp"));
-  keys.at(5).set(QStringLiteral("LaunchAppURL"), QStringLiteral("/usr/share/applications/Web Browser.desktop"));
+  keys.at(5).set(QStringLiteral("LaunchAppURL"),
+                 QStringLiteral("/usr/share/applications/Web Browser.desktop"));
   return tree;
 }
 
@@ -48,7 +50,8 @@ TEST(Screenshot, RendersThePreferencesWindow) {
   qputenv("HOME", home.path().toUtf8());
   QDir(home.path()).mkpath(QStringLiteral("Library/Preferences"));
   ASSERT_TRUE(writePlistFileAtomically(
-      home.filePath(QStringLiteral("Library/Preferences/com.halvane.keyboard.plist")), sampleSettings()));
+      home.filePath(QStringLiteral("Library/Preferences/com.halvane.keyboard.plist")),
+      sampleSettings()));
 
   {
     PreferencesHost host;

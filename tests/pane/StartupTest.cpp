@@ -14,9 +14,11 @@ namespace {
 
 PlistValue settingsWithProfile7Macro() {
   PlistValue tree = defaultsTree();
-  tree[QStringLiteral("Profiles")].at(7)[QStringLiteral("MacroKeys")].at(0)
-      .set(QStringLiteral("ActionType"), QStringLiteral("ExecuteMacro"));
-  tree[QStringLiteral("Profiles")].at(7)[QStringLiteral("MacroKeys")].at(0)[QStringLiteral("KeyCombo")]
+  tree[QStringLiteral("Profiles")].at(7)[QStringLiteral("MacroKeys")].at(0).set(
+      QStringLiteral("ActionType"), QStringLiteral("ExecuteMacro"));
+  tree[QStringLiteral("Profiles")]
+      .at(7)[QStringLiteral("MacroKeys")]
+      .at(0)[QStringLiteral("KeyCombo")]
       .set(QStringLiteral("description"), QStringLiteral("(A)"));
   return tree;
 }
@@ -59,7 +61,8 @@ TEST(PaneStartup, WithoutAStoreNoControlChangesAnything) {
 
   rig.ui().m_ShowChangesCB->click();
   rig.ui().fSwapCmdAltCheckbox->click();
-  for (QAbstractButton* button : {rig.ui().applyButton, rig.ui().m_ResetKeysBtn, rig.ui().webSiteButton})
+  for (QAbstractButton* button :
+       {rig.ui().applyButton, rig.ui().m_ResetKeysBtn, rig.ui().webSiteButton})
     button->click();
   rig.notifications->postNotification(QStringLiteral("Profile Changed"),
                                       QString::fromLatin1(control::kPaneNotificationIdentifier),
@@ -91,7 +94,11 @@ TEST(PaneNotifications, ProfileChangedMovesTheEditedProfile) {
 
 TEST(PaneSwitches, CheckBoxesEditTheTreeOnly) {
   PaneRig rig(PaneOptions().helperOn(3).from(defaultsTree()));
-  const QByteArray before = [&] { QFile f(rig.settingsPath()); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+  const QByteArray before = [&] {
+    QFile f(rig.settingsPath());
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+  }();
   const bool show = rig.pane().prefs()[QStringLiteral("ShowChangesOnScreen")].toBool();
   const bool override = rig.pane().prefs()[QStringLiteral("AutoSwitchingOverride")].toBool();
   EXPECT_EQ(rig.ui().m_ShowChangesCB->isChecked(), show);
@@ -104,8 +111,10 @@ TEST(PaneSwitches, CheckBoxesEditTheTreeOnly) {
   const bool swapped = rig.profile(3)[QStringLiteral("SwapCmdAlt")].toBool();
   rig.ui().fSwapCmdAltCheckbox->click();
   EXPECT_EQ(rig.profile(3)[QStringLiteral("SwapCmdAlt")], PlistValue(!swapped));
-  EXPECT_EQ(rig.profile(2)[QStringLiteral("SwapCmdAlt")], defaultsTree()[QStringLiteral("Profiles")].at(2)[QStringLiteral("SwapCmdAlt")]);
-  for (HVKeyView* overlay : {rig.ui().fCmdAlt1, rig.ui().fCmdAlt2, rig.ui().fCmdAlt3, rig.ui().fCmdAlt4})
+  EXPECT_EQ(rig.profile(2)[QStringLiteral("SwapCmdAlt")],
+            defaultsTree()[QStringLiteral("Profiles")].at(2)[QStringLiteral("SwapCmdAlt")]);
+  for (HVKeyView* overlay :
+       {rig.ui().fCmdAlt1, rig.ui().fCmdAlt2, rig.ui().fCmdAlt3, rig.ui().fCmdAlt4})
     EXPECT_FLOAT_EQ(overlay->opacity(), swapped ? 0.0f : 0.3f);
 
   QFile after(rig.settingsPath());
@@ -135,9 +144,11 @@ TEST(PaneApply, WritesTheFileThenReloadsThenSwitches) {
   rig.ui().m_EditProfilePopUpButton->setCurrentIndex(6);
   rig.profile(6).set(QStringLiteral("Name"), QStringLiteral("Edited"));
   rig.ui().applyButton->click();
-  EXPECT_EQ(helper.calls, QStringList({QStringLiteral("reloadPrefs"), QStringLiteral("setCurrentProfile 6")}));
-  EXPECT_EQ(helper.fileAtReload[QStringLiteral("Profiles")].at(6)[QStringLiteral("Name")].toString(),
-            QStringLiteral("Edited"));
+  EXPECT_EQ(helper.calls,
+            QStringList({QStringLiteral("reloadPrefs"), QStringLiteral("setCurrentProfile 6")}));
+  EXPECT_EQ(
+      helper.fileAtReload[QStringLiteral("Profiles")].at(6)[QStringLiteral("Name")].toString(),
+      QStringLiteral("Edited"));
   EXPECT_EQ(settings::read(rig.settingsPath()), rig.pane().prefs());
 }
 

@@ -96,11 +96,14 @@ TEST(HelpBook, TheBundlesBookOpensItsIndexAndNothingOutsideIt) {
   EXPECT_EQ(viewer.gotoPage(QStringLiteral("Halvane Keyboard Help"), QStringLiteral("index.htm")),
             DesktopHelpViewer::kNoHelpBook);
   ASSERT_EQ(viewer.registerHelpBook(paneBundlePath()), 0);
-  EXPECT_EQ(viewer.gotoPage(QStringLiteral("Halvane Keyboard Help"), QStringLiteral("index.htm")), 0);
-  EXPECT_EQ(viewer.gotoPage(QStringLiteral("Halvane Keyboard Help"), QStringLiteral("../Info.plist")),
-            DesktopHelpViewer::kNoSuchPage);
+  EXPECT_EQ(viewer.gotoPage(QStringLiteral("Halvane Keyboard Help"), QStringLiteral("index.htm")),
+            0);
+  EXPECT_EQ(
+      viewer.gotoPage(QStringLiteral("Halvane Keyboard Help"), QStringLiteral("../Info.plist")),
+      DesktopHelpViewer::kNoSuchPage);
   ASSERT_EQ(opened.size(), 1);
-  EXPECT_TRUE(opened[0].toLocalFile().endsWith(QStringLiteral("/Resources/Halvane Keyboard Help/index.htm")));
+  EXPECT_TRUE(opened[0].toLocalFile().endsWith(
+      QStringLiteral("/Resources/Halvane Keyboard Help/index.htm")));
   QFile page(opened[0].toLocalFile());
   ASSERT_TRUE(page.open(QIODevice::ReadOnly));
   const QByteArray html = page.readAll();
