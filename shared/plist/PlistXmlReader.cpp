@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <limits>
-#include <optional>
 
 namespace halvane {
 
@@ -16,22 +15,21 @@ class Reader {
 
   PlistValue document() {
     if (!nextElement()) return {};
-    std::optional<PlistValue> root;
+    PlistValue root;
+    bool ok = false;
     if (xml_.name() == u"plist") {
       if (!nextElement()) return {};  // <plist/> holds nothing
-      root = value(0);
-      if (root && !expectEnd()) root.reset();  // exactly one value inside <plist>
+      ok = value(0, root) && expectEnd();  // exactly one value inside <plist>
     } else {
-      root = value(0);
+      ok = value(0, root);
     }
     // Whatever follows must be well-formed too.
-    while (root && !xml_.atEnd()) {
+    while (ok && !xml_.atEnd()) {
       xml_.readNext();
-      if (xml_.isStartElement()) root.reset();
+      if (xml_.isStartElement()) ok = false;
     }
-    if (xml_.hasError() && xml_.error() != QXmlStreamReader::PrematureEndOfDocumentError) return {};
-    if (xml_.hasError()) return {};
-    return root ? *root : PlistValue();
+    if (!ok || xml_.hasError()) return {};
+    return root;
   }
 
  private:
@@ -53,92 +51,98 @@ class Reader {
   // True when the current container ends here (no further element before its end tag).
   bool expectEnd() { return !nextElement() && xml_.isEndElement(); }
 
-  std::optional<PlistValue> value(int depth) {
-    if (depth > maxDepth_) return std::nullopt;
+  // Each reader stores what it read in out and answers whether the element was sound.
+  bool value(int depth, PlistValue& out) {
+    if (depth > maxDepth_) return false;
     const QStringView name = xml_.name();
-    if (name == u"dict") return dictionary(depth);
-    if (name == u"array") return array(depth);
+    if (name == u"dict") return dictionary(depth, out);
+    if (name == u"array") return array(depth, out);
     if (name == u"true" || name == u"false") {
-      const bool b = name == u"true";
-      if (!xml_.readElementText().isEmpty()) return std::nullopt;
-      return PlistValue(b);
+      out = PlistValue(name == u"true");
+      return xml_.readElementText().isEmpty();
     }
     const QString text = xml_.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
-    if (xml_.hasError()) return std::nullopt;
-    if (name == u"string") return PlistValue(text);
-    if (name == u"integer") return integer(text.trimmed());
-    if (name == u"real") return real(text.trimmed());
-    if (name == u"data") return data(text);
-    if (name == u"date") return date(text.trimmed());
-    return std::nullopt;
+    if (xml_.hasError()) return false;
+    if (name == u"string") {
+      out = PlistValue(text);
+      return true;
+    }
+    if (name == u"integer") return integer(text.trimmed(), out);
+    if (name == u"real") return real(text.trimmed(), out);
+    if (name == u"data") return data(text, out);
+    if (name == u"date") return date(text.trimmed(), out);
+    return false;
   }
 
-  std::optional<PlistValue> dictionary(int depth) {
-    PlistValue dict = PlistValue::dictionary();
+  bool dictionary(int depth, PlistValue& out) {
+    out = PlistValue::dictionary();
     while (nextElement()) {
-      if (xml_.name() != u"key") return std::nullopt;
+      if (xml_.name() != u"key") return false;
       const QString key = xml_.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
-      if (xml_.hasError() || !nextElement()) return std::nullopt;
-      std::optional<PlistValue> item = value(depth + 1);
-      if (!item) return std::nullopt;
-      dict.set(key, *item);
+      if (xml_.hasError() || !nextElement()) return false;
+      PlistValue item;
+      if (!value(depth + 1, item)) return false;
+      out.set(key, item);
     }
-    if (!xml_.isEndElement()) return std::nullopt;
-    return dict;
+    return xml_.isEndElement();
   }
 
-  std::optional<PlistValue> array(int depth) {
-    PlistValue list = PlistValue::array();
+  bool array(int depth, PlistValue& out) {
+    out = PlistValue::array();
     while (nextElement()) {
-      std::optional<PlistValue> item = value(depth + 1);
-      if (!item) return std::nullopt;
-      list.append(*item);
+      PlistValue item;
+      if (!value(depth + 1, item)) return false;
+      out.append(item);
     }
-    if (!xml_.isEndElement()) return std::nullopt;
-    return list;
+    return xml_.isEndElement();
   }
 
-  static std::optional<PlistValue> integer(const QString& text) {
+  static bool integer(const QString& text, PlistValue& out) {
     bool ok = false;
     qint64 v = text.toLongLong(&ok, 10);
-    if (ok) return PlistValue(v);
     // Unsigned values past the signed range keep their bits, as the binary format does.
-    const quint64 u = text.toULongLong(&ok, 10);
-    if (ok) return PlistValue(qint64(u));
-    if (text.startsWith(u"0x") || text.startsWith(u"0X")) {
+    if (!ok) v = qint64(text.toULongLong(&ok, 10));
+    if (!ok && (text.startsWith(u"0x") || text.startsWith(u"0X")))
       v = qint64(text.mid(2).toULongLong(&ok, 16));
-      if (ok) return PlistValue(v);
-    }
-    return std::nullopt;
+    if (ok) out = PlistValue(v);
+    return ok;
   }
 
-  static std::optional<PlistValue> real(const QString& text) {
+  static bool real(const QString& text, PlistValue& out) {
     bool ok = false;
-    const double d = text.toDouble(&ok);
-    if (ok) return PlistValue(d);
-    const QString word = text.toLower();
-    if (word == u"nan") return PlistValue(std::numeric_limits<double>::quiet_NaN());
-    if (word == u"inf" || word == u"+infinity" || word == u"infinity")
-      return PlistValue(std::numeric_limits<double>::infinity());
-    if (word == u"-inf" || word == u"-infinity")
-      return PlistValue(-std::numeric_limits<double>::infinity());
-    return std::nullopt;
+    double d = text.toDouble(&ok);
+    if (!ok) {
+      const QString word = text.toLower();
+      ok = true;
+      if (word == u"nan")
+        d = std::numeric_limits<double>::quiet_NaN();
+      else if (word == u"inf" || word == u"+infinity" || word == u"infinity")
+        d = std::numeric_limits<double>::infinity();
+      else if (word == u"-inf" || word == u"-infinity")
+        d = -std::numeric_limits<double>::infinity();
+      else
+        ok = false;
+    }
+    if (ok) out = PlistValue(d);
+    return ok;
   }
 
-  static std::optional<PlistValue> data(const QString& text) {
+  static bool data(const QString& text, PlistValue& out) {
     QByteArray compact;
     compact.reserve(text.size());
     for (QChar c : text)
       if (!c.isSpace()) compact.append(char(c.unicode() < 128 ? c.unicode() : '!'));
     auto decoded = QByteArray::fromBase64Encoding(compact, QByteArray::AbortOnBase64DecodingErrors);
-    if (!decoded) return std::nullopt;
-    return PlistValue(*decoded);
+    if (!decoded) return false;
+    out = PlistValue(*decoded);
+    return true;
   }
 
-  static std::optional<PlistValue> date(const QString& text) {
-    QDateTime t = QDateTime::fromString(text, Qt::ISODate);
-    if (!t.isValid()) return std::nullopt;
-    return PlistValue(t.toUTC());
+  static bool date(const QString& text, PlistValue& out) {
+    const QDateTime t = QDateTime::fromString(text, Qt::ISODate);
+    if (!t.isValid()) return false;
+    out = PlistValue(t.toUTC());
+    return true;
   }
 
   QXmlStreamReader xml_;
