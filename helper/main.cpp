@@ -16,15 +16,14 @@ int main(int argc, char* argv[]) {
 
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("HalvaneHelper"));
-  // The overlay is the only window and never closes; the helper runs until told to quit.
-  QApplication::setQuitOnLastWindowClosed(false);
-
   halvane::Trace& trace = halvane::Trace::instance();
   halvane::HelperPlatform platform(trace);
   halvane::Controller controller(platform.services());
   halvane::CustomWindow window(platform.log(), trace);
   controller.setItsWindow(&window);
   controller.setServerObject(&platform.serverObject());
+  // The overlay is the only window and is never closed, so this only matters if it were.
+  QApplication::setQuitOnLastWindowClosed(controller.applicationShouldTerminateAfterLastWindowClosed());
 
   // A termination signal quits through the same path as a quit request.
   halvane::TerminationSignals terminationSignals([](int) { QCoreApplication::quit(); });
