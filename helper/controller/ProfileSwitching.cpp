@@ -7,24 +7,12 @@
 #include "platform/frontapp/FrontApplicationWatcher.h"
 #include "platform/log/SystemLog.h"
 #include "platform/notification/DistributedNotificationCenter.h"
+#include "shared/control/ControlChannel.h"
 #include "shared/settings/SettingsStore.h"
 
 #include <algorithm>
 
 namespace halvane {
-
-namespace {
-
-// The pane listens for this notification (with the pane's identifier as object) to show the
-// profile the helper switched to.
-QString profileChangedName() {
-  return QStringLiteral("Profile Changed");
-}
-QString paneIdentifier() {
-  return QStringLiteral("com.halvane.keyboard.pane");
-}
-
-}  // namespace
 
 bool Controller::isProfileIndex(int profile) const {
   // Without settings the format's ten profiles stand, so the initial switch still selects its
@@ -53,8 +41,11 @@ void Controller::switchToProfile(int profile, bool broadcast) {
 }
 
 void Controller::postProfileChanged(int profile) {
-  mServices.notifications.postNotification(profileChangedName(), paneIdentifier(),
-                                           {{QStringLiteral("Index"), QString::number(profile)}});
+  // An open pane shows the profile this names.
+  mServices.notifications.postNotification(
+      QString::fromLatin1(control::kProfileChanged),
+      QString::fromLatin1(control::kPaneNotificationIdentifier),
+      control::profileChangedUserInfo(profile));
 }
 
 void Controller::appFrontSwitchedHandler(Controller* userData) {
