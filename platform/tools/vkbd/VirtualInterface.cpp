@@ -1,6 +1,7 @@
 #include "platform/tools/vkbd/VirtualInterface.h"
 
 #include "platform/devices/VirtualKeyboardProtocol.h"
+#include "shared/KeyboardIdentity.h"
 
 #include <QFileInfo>
 #include <QSocketNotifier>
@@ -9,6 +10,14 @@
 #include <unistd.h>
 
 namespace halvane::vkbd {
+
+MatchingCriteria keyboardInterfaceProperties(int productID) {
+  return {keyboard::kVendorID, productID, 0x01, 0x06};  // Generic Desktop, Keyboard
+}
+
+MatchingCriteria consumerInterfaceProperties(int productID) {
+  return {keyboard::kVendorID, productID, 0x0C, 0x01};  // Consumer, Consumer Control
+}
 
 VirtualInterface::VirtualInterface(const QString& folder, const MatchingCriteria& properties,
                                    const QString& name)

@@ -16,6 +16,10 @@ class QSocketNotifier;
 
 namespace halvane::vkbd {
 
+// What the keyboard's two interfaces announce: the vendor's keyboard and its consumer control.
+MatchingCriteria keyboardInterfaceProperties(int productID);
+MatchingCriteria consumerInterfaceProperties(int productID);
+
 // The keyboard's side of one virtual keyboard interface: the listening socket, the helpers
 // connected to it, reports out and driver settings in. Lives on the Qt loop.
 class VirtualInterface : public QObject {

@@ -17,13 +17,6 @@ namespace {
 
 constexpr int kKeyboardReportSize = 8;
 constexpr std::uint8_t kNoMediaKey = 0;
-const MatchingCriteria kKeyboardUsage{0, 0, 0x01, 0x06};  // Generic Desktop, Keyboard
-const MatchingCriteria kConsumerUsage{0, 0, 0x0C, 0x01};  // Consumer, Consumer Control
-
-MatchingCriteria interfaceProperties(const MatchingCriteria& usage, int productID) {
-  return {keyboard::kVendorID, productID, usage.primaryUsagePage, usage.primaryUsage};
-}
-
 QByteArrayView bytesOf(const std::vector<std::uint8_t>& bytes) {
   return {reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())};
 }
@@ -54,9 +47,9 @@ bool VkbdSession::start() {
     return false;
   }
   keyboard_ = std::make_unique<VirtualInterface>(
-      options_.folder, interfaceProperties(kKeyboardUsage, options_.productID), options_.name);
+      options_.folder, keyboardInterfaceProperties(options_.productID), options_.name);
   consumer_ = std::make_unique<VirtualInterface>(
-      options_.folder, interfaceProperties(kConsumerUsage, options_.productID), options_.name);
+      options_.folder, consumerInterfaceProperties(options_.productID), options_.name);
   for (VirtualInterface* interface : {keyboard_.get(), consumer_.get()}) {
     QString error;
     if (!interface->listen(&error)) {

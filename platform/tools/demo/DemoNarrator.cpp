@@ -1,0 +1,133 @@
+#include "platform/tools/demo/DemoNarrator.h"
+
+#include "platform/keycodes/MacKeyCodes.h"
+#include "platform/keycodes/MacModifiers.h"
+#include "shared/control/ControlChannel.h"
+
+#include <QStringList>
+
+namespace halvane::demo {
+namespace {
+
+// The modifier a virtual key holds down, or 0 for an ordinary key.
+int modifierOf(int keyCode) {
+  switch (keyCode) {
+    case kVK_Command:
+    case kVK_RightCommand:
+      return kCarbonCommand;
+    case kVK_Shift:
+    case kVK_RightShift:
+      return kCarbonShift;
+    case kVK_Option:
+    case kVK_RightOption:
+      return kCarbonOption;
+    case kVK_Control:
+    case kVK_RightControl:
+      return kCarbonControl;
+    default:
+      return 0;
+  }
+}
+
+QString seconds(double value) {
+  return QString::number(value, 'g', 3) + QStringLiteral(" s");
+}
+
+// Collects phrases, joining runs of typed keys into one ("typed H, I, ↩").
+class Phrases {
+ public:
+  void typed(const QString& key) {
+    if (typing_)
+      phrases_.last() += QStringLiteral(", ") + key;
+    else
+      phrases_ << QStringLiteral("typed ") + key;
+    typing_ = true;
+  }
+  void add(const QString& phrase) {
+    phrases_ << phrase;
+    typing_ = false;
+  }
+  QString text() const { return phrases_.join(QStringLiteral(", ")); }
+
+ private:
+  QStringList phrases_;
+  bool typing_ = false;
+};
+
+}  // namespace
+
+QString describeActions(const std::vector<QJsonObject>& lines, const KeyNamer& nameOf) {
+  Phrases phrases;
+  int heldModifiers = 0;
+  bool modifierUsed = false;  // a key was typed while the modifiers were held
+  QString shownName;          // the profile name the overlay last showed
+  bool switchTold = false;
+  int systemEvents = 0;
+
+  const auto tellSystemEvents = [&] {
+    if (systemEvents == 0) return;
+    phrases.add(systemEvents == 1 ? QStringLiteral("posted 1 system key event")
+                                  : QStringLiteral("posted %1 system key events").arg(systemEvents));
+    systemEvents = 0;
+  };
+
+  for (const QJsonObject& line : lines) {
+    const QString op = line[QStringLiteral("op")].toString();
+    if (op != QLatin1String("hidPostEvent")) tellSystemEvents();
+
+    if (op == QLatin1String("keyboardEvent")) {
+      const int keyCode = line[QStringLiteral("keyCode")].toInt();
+      const bool down = line[QStringLiteral("down")].toBool();
+      if (const int modifier = modifierOf(keyCode)) {
+        if (down) {
+          if (heldModifiers == 0) modifierUsed = false;
+          heldModifiers |= modifier;
+        } else {
+          // Modifiers pressed and let go with no key in between were a combination of their own.
+          if (!modifierUsed && heldModifiers != 0) {
+            phrases.add(QStringLiteral("pressed ") + nameOf(-1, heldModifiers));
+            modifierUsed = true;
+          }
+          heldModifiers &= ~modifier;
+        }
+      } else if (down) {
+        phrases.typed(nameOf(keyCode, heldModifiers));
+        modifierUsed = true;
+      }
+    } else if (op == QLatin1String("sleep")) {
+      phrases.add(QStringLiteral("waited ") + seconds(line[QStringLiteral("seconds")].toDouble()));
+    } else if (op == QLatin1String("overlayName")) {
+      shownName = line[QStringLiteral("name")].toString();
+      phrases.add(QStringLiteral("switched to %1 (shown on screen)").arg(shownName));
+      switchTold = true;
+    } else if (op == QLatin1String("notification") &&
+               line[QStringLiteral("name")].toString() == QLatin1String(control::kProfileChanged)) {
+      // The overlay already told the switch when it showed the name.
+      if (!switchTold) {
+        const QString index =
+            line[QStringLiteral("userInfo")].toObject()[QLatin1String(control::kIndexKey)].toString();
+        phrases.add(QStringLiteral("switched to profile %1").arg(index.toInt() + 1));
+      }
+      switchTold = false;
+    } else if (op == QLatin1String("script")) {
+      const QString key = line[QStringLiteral("key")].toString();
+      const QString param = line[QStringLiteral("param")].toString();
+      if (key == QLatin1String("MakeLoginItem"))
+        phrases.add(QStringLiteral("made sure it starts at login"));
+      else if (param.isEmpty())
+        phrases.add(QStringLiteral("ran its script for %1").arg(key));
+      else
+        phrases.add(QStringLiteral("asked %1 to %2").arg(param, key));
+    } else if (op == QLatin1String("hidPostEvent")) {
+      ++systemEvents;
+    } else if (op == QLatin1String("open")) {
+      phrases.add(QStringLiteral("opened ") + line[QStringLiteral("path")].toString());
+    } else if (op == QLatin1String("openURL")) {
+      phrases.add(QStringLiteral("opened ") + line[QStringLiteral("url")].toString());
+    }
+  }
+  tellSystemEvents();
+  return phrases.text();
+}
+
+}  // namespace halvane::demo
