@@ -38,7 +38,7 @@ HelperPlatform::HelperPlatform(Trace& trace)
       frontApplication_(createFrontApplicationWatcher(*log_)),
       realNotifications_(std::make_unique<DBusDistributedNotificationCenter>()),
       notifications_(std::make_unique<TracedDistributedNotificationCenter>(*realNotifications_, trace)),
-      realDevices_(createSystemHIDDeviceRegistry()),
+      realDevices_(createSystemHIDDeviceRegistry(*log_)),
       devices_(std::make_unique<TracedHIDDeviceRegistry>(*realDevices_, trace)),
       serverObject_(std::make_unique<DBusServerObject>(*log_)) {}
 

@@ -40,10 +40,10 @@ HIDDeviceSource* CompositeHIDDeviceRegistry::owner(ServiceId service) const {
   return nullptr;
 }
 
-std::unique_ptr<HIDDeviceRegistry> createSystemHIDDeviceRegistry() {
+std::unique_ptr<HIDDeviceRegistry> createSystemHIDDeviceRegistry(SystemLog& log) {
   auto ids = std::make_shared<ServiceIdAllocator>();
   std::vector<std::unique_ptr<HIDDeviceSource>> sources;
-  sources.push_back(std::make_unique<UdevHidrawRegistry>(nullptr, ids));
+  sources.push_back(std::make_unique<UdevHidrawRegistry>(nullptr, ids, &log));
   sources.push_back(std::make_unique<VirtualKeyboardRegistry>(vkbd::folderPath(), ids));
   return std::make_unique<CompositeHIDDeviceRegistry>(std::move(sources));
 }

@@ -24,7 +24,10 @@ class CompositeHIDDeviceRegistry : public HIDDeviceRegistry {
   std::vector<std::unique_ptr<HIDDeviceSource>> sources_;
 };
 
-// The registry the helper uses: hidraw nodes through libudev, then virtual keyboards.
-std::unique_ptr<HIDDeviceRegistry> createSystemHIDDeviceRegistry();
+class SystemLog;
+
+// The registry the helper uses: hidraw nodes through libudev, then virtual keyboards. Problems
+// the user can fix (missing permissions) go to log.
+std::unique_ptr<HIDDeviceRegistry> createSystemHIDDeviceRegistry(SystemLog& log);
 
 }  // namespace halvane

@@ -2,6 +2,7 @@
 
 #include "platform/devices/HidrawIdentity.h"
 #include "platform/devices/UdevHidrawDiscovery.h"
+#include "platform/log/SystemLog.h"
 
 #include <QFile>
 
@@ -14,9 +15,10 @@
 namespace halvane {
 
 UdevHidrawRegistry::UdevHidrawRegistry(std::unique_ptr<HidrawDiscovery> discovery,
-                                       std::shared_ptr<ServiceIdAllocator> ids)
+                                       std::shared_ptr<ServiceIdAllocator> ids, SystemLog* log)
     : ChannelRegistry(std::move(ids)),
-      discovery_(discovery ? std::move(discovery) : std::make_unique<UdevHidrawDiscovery>()) {}
+      discovery_(discovery ? std::move(discovery) : std::make_unique<UdevHidrawDiscovery>()),
+      log_(log) {}
 
 UdevHidrawRegistry::~UdevHidrawRegistry() = default;
 
@@ -52,7 +54,18 @@ int UdevHidrawRegistry::openChannel(ServiceId id, Service& service) {
   service.writable = fd >= 0;
   if (fd < 0 && (errno == EACCES || errno == EPERM || errno == EROFS))
     fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-  if (fd < 0) return errno;
+  if (fd < 0) {
+    const int error = errno;
+    // Without the udev rules every node of the keyboard is refused: say it once, with the fix.
+    if ((error == EACCES || error == EPERM) && log_ && !permissionTold_) {
+      permissionTold_ = true;
+      log_->log(QStringLiteral("No permission to open the Halvane keyboard at %1: install Halvane's "
+                               "udev rules (70-halvane.rules), which give the logged-in user access "
+                               "to it, then plug the keyboard in again")
+                    .arg(service.path));
+    }
+    return error;
+  }
   service.channel = makeChannel(id, fd);
   return 0;
 }

@@ -2,6 +2,7 @@
 #include "platform/devices/UdevHidrawRegistry.h"
 #include "platform/devices/VirtualKeyboardRegistry.h"
 #include "platform/tools/vkbd/VirtualInterface.h"
+#include "platform/log/FakeSystemLog.h"
 #include "tests/devices/DeviceTestSupport.h"
 
 #include <QTemporaryDir>
@@ -98,7 +99,8 @@ TEST_F(CompositeRegistryTest, SystemRegistryFindsVirtualKeyboards) {
         listening(temp.path() + QStringLiteral("/halvane/keyboards"), QStringLiteral("sys"));
     std::vector<QByteArray> got;
     keys->onDatagram = [&](const QByteArray& d) { got.push_back(d); };
-    std::unique_ptr<HIDDeviceRegistry> registry = createSystemHIDDeviceRegistry();
+    FakeSystemLog log;
+    std::unique_ptr<HIDDeviceRegistry> registry = createSystemHIDDeviceRegistry(log);
     Notifications a;
     a.watch(*registry, kKeyboardInterface);
     ASSERT_FALSE(a.matched.empty());

@@ -1,5 +1,6 @@
 #include "platform/devices/UdevHidrawDiscovery.h"
 #include "platform/devices/UdevHidrawRegistry.h"
+#include "platform/log/FakeSystemLog.h"
 #include "tests/devices/DeviceTestSupport.h"
 
 #include <QFile>
@@ -129,6 +130,73 @@ TEST_F(HidrawRegistryTest, NodeReportedTwiceIsOneService) {
   EXPECT_EQ(registry->serviceCount(), 1u);
 }
 
+// Opens nodes as an unprivileged user would: root reads any file, so a root test process takes
+// nobody's identity meanwhile.
+class UnprivilegedScope {
+ public:
+  UnprivilegedScope() : savedUid_(::geteuid()) {
+    if (savedUid_ == 0) changed_ = ::seteuid(kNobody) == 0;
+  }
+  ~UnprivilegedScope() {
+    if (changed_) [[maybe_unused]] const int back = ::seteuid(savedUid_);
+  }
+  bool unprivileged() const { return ::geteuid() != 0; }
+
+ private:
+  static constexpr uid_t kNobody = 65534;
+  uid_t savedUid_;
+  bool changed_ = false;
+};
+
+TEST(HidrawPermissions, ARefusedNodeIsToldOnceWithTheFixAndTheRegistryCarriesOn) {
+  test::ensureApplication();
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  // Nodes the udev rules have not opened up: owned by another user, readable by none.
+  const QString refused1 = folder.filePath(QStringLiteral("hidraw7"));
+  const QString refused2 = folder.filePath(QStringLiteral("hidraw8"));
+  for (const QString& path : {refused1, refused2}) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.setPermissions(QFileDevice::Permissions());
+  }
+  PtyNode allowed;
+  ASSERT_FALSE(allowed.path().isEmpty());
+
+  auto script = std::make_shared<Script>();
+  script->present = {node("/sys/a", refused1, kKeyboardInterface),
+                     node("/sys/b", refused2, kKeyboardInterface),
+                     node("/sys/c", folder.filePath(QStringLiteral("gone")), kKeyboardInterface)};
+  FakeSystemLog log;
+  UdevHidrawRegistry registry(std::make_unique<ScriptedDiscovery>(script), {}, &log);
+  Notifications a;
+  a.watch(registry, kKeyboardInterface);
+  ASSERT_EQ(a.matched.size(), 3u);
+  OpenedDevice first, second, missing;
+  {
+    UnprivilegedScope scope;
+    ASSERT_TRUE(scope.unprivileged()) << "cannot drop root privileges for this test";
+    EXPECT_FALSE(first.open(registry, a.matched[0]));
+    EXPECT_FALSE(second.open(registry, a.matched[1]));
+  }
+  EXPECT_EQ(first.openStatus, EACCES);
+  EXPECT_EQ(second.openStatus, EACCES);
+  EXPECT_FALSE(missing.open(registry, a.matched[2]));
+  EXPECT_EQ(missing.openStatus, ENOENT);
+  ASSERT_EQ(log.lines.size(), 1) << qPrintable(log.lines.join(u'\n'));
+  EXPECT_TRUE(log.lines[0].contains(refused1)) << qPrintable(log.lines[0]);
+  EXPECT_TRUE(log.lines[0].contains(QStringLiteral("udev rules"))) << qPrintable(log.lines[0]);
+
+  // A keyboard the user may open still works after the refusals.
+  script->added(node("/sys/d", allowed.path(), kKeyboardInterface));
+  ASSERT_EQ(a.matched.size(), 4u);
+  OpenedDevice good;
+  ASSERT_TRUE(good.open(registry, a.matched[3]));
+  ASSERT_TRUE(allowed.write({0x00, 0x00, 0xF1, 0, 0, 0, 0, 0}));
+  ASSERT_TRUE(waitFor([&] { return good.reports.size() == 1; }));
+  EXPECT_EQ(log.lines.size(), 1);
+}
+
 TEST_F(HidrawRegistryTest, ReportsAreReadFromTheNode) {
   PtyNode pty;
   ASSERT_FALSE(pty.path().isEmpty());
@@ -177,19 +245,6 @@ TEST_F(HidrawRegistryTest, OpenFailureGivesTheErrno) {
   EXPECT_EQ(gone.openStatus, ENOENT);
   // A failed open leaves the service there for another try.
   EXPECT_EQ(registry->serviceCount(), 1u);
-}
-
-TEST_F(HidrawRegistryTest, NodeWithoutPermissionGivesEACCES) {
-  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not stop root; EACCES is not testable here";
-  QTemporaryDir temp;
-  const QString locked = temp.path() + QStringLiteral("/hidraw7");
-  QFile(locked).open(QIODevice::WriteOnly);
-  QFile::setPermissions(locked, {});
-  startRegistry({node("/sys/locked", locked, kKeyboardInterface)});
-  ASSERT_EQ(a.matched.size(), 1u);
-  OpenedDevice denied;
-  EXPECT_FALSE(denied.open(*registry, a.matched[0]));
-  EXPECT_EQ(denied.openStatus, EACCES);
 }
 
 TEST_F(HidrawRegistryTest, DriverSettingsGoToTheNode) {
