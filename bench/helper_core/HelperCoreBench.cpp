@@ -2,7 +2,7 @@
 // macro with no pauses through a poster that does nothing.
 
 #include "helper/controller/Controller.h"
-#include "platform/input/KeyboardEventPoster.h"
+#include "platform/input/TraceOnlyKeyboardEventPoster.h"
 #include "shared/settings/SettingsStore.h"
 #include "tests/helper_core/FakeServices.h"
 
@@ -16,13 +16,6 @@
 using namespace halvane;
 
 namespace {
-
-class NoOpPoster : public KeyboardEventPoster {
- public:
-  void setLocalEventsSuppressionInterval(double) override {}
-  void enableEventStateCombining(bool) override {}
-  void postKeyboardEvent(quint16, bool) override {}
-};
 
 // A Controller over fakes with the default settings, macro key 0 of profile 0 holding eight
 // steps without pauses.
@@ -44,7 +37,7 @@ struct Rig {
   QTemporaryDir dir;
   QString settingsPath = dir.filePath(QStringLiteral("settings.plist"));
   test::FakeServices fakes;
-  NoOpPoster keyboard;
+  TraceOnlyKeyboardEventPoster keyboard;
   Controller controller{fakes.services(Bundle(), settingsPath, stdout, stderr, &keyboard)};
 };
 

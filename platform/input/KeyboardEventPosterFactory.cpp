@@ -1,18 +1,12 @@
 #include "platform/input/KeyboardEventPosterFactory.h"
 
+#include "platform/input/TraceOnlyKeyboardEventPoster.h"
 #include "platform/input/UinputKeyboardEventPoster.h"
 #include "platform/input/XTestKeyboardEventPoster.h"
 #include "platform/log/SystemLog.h"
 
 namespace halvane {
 namespace {
-
-class TraceOnlyKeyboardEventPoster : public KeyboardEventPoster {
- public:
-  void setLocalEventsSuppressionInterval(double) override {}
-  void enableEventStateCombining(bool) override {}
-  void postKeyboardEvent(quint16, bool) override {}
-};
 
 std::unique_ptr<KeyboardEventPoster> createUinput(QString* whyNot) {
   UinputDevice::Result made = UinputDevice::create(
