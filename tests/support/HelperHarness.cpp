@@ -11,9 +11,11 @@
 #include <QUuid>
 
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 
 namespace halvane::test {
@@ -80,6 +82,32 @@ bool VirtualInterface::send(const QByteArray& report) {
   return ::send(peerFd_, report.constData(), size_t(report.size()), MSG_NOSIGNAL) == report.size();
 }
 
+bool VirtualInterface::sendWhenRoom(const QByteArray& report, std::chrono::milliseconds timeout) {
+  if (peerFd_ < 0) return false;
+  bool sent = false;
+  waitUntil(
+      [&] {
+        const ssize_t n = ::send(peerFd_, report.constData(), size_t(report.size()),
+                                 MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (n == report.size()) {
+          sent = true;
+          return true;
+        }
+        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) return true;  // gone: give up
+        pollfd p{peerFd_, POLLOUT, 0};
+        ::poll(&p, 1, 5);
+        return false;
+      },
+      timeout);
+  return sent;
+}
+
+int VirtualInterface::unreadBytes() const {
+  if (peerFd_ < 0) return -1;
+  int queued = 0;
+  return ::ioctl(peerFd_, TIOCOUTQ, &queued) == 0 ? queued : -1;
+}
+
 std::vector<QByteArray> VirtualInterface::received() {
   std::vector<QByteArray> datagrams;
   char buffer[256];
@@ -135,6 +163,13 @@ void HelperProcess::setEnvironment(const QString& name, const QString& value) {
   environment_.insert(name, value);
 }
 
+void HelperProcess::setTraceEnabled(bool enabled) {
+  if (enabled)
+    environment_.insert(QStringLiteral("HALVANE_TRACE"), tracePath());
+  else
+    environment_.remove(QStringLiteral("HALVANE_TRACE"));
+}
+
 bool HelperProcess::start() {
   process_.setProcessEnvironment(environment_);
   process_.start(helperExecutable(), {});
@@ -150,6 +185,21 @@ std::optional<int> HelperProcess::terminate(std::chrono::milliseconds timeout) {
     return std::nullopt;
   }
   if (process_.exitStatus() != QProcess::NormalExit) return std::nullopt;
+  return process_.exitCode();
+}
+
+bool HelperProcess::sendSignal(int signal) {
+  if (!isRunning() || process_.processId() <= 0) return false;
+  return ::kill(pid_t(process_.processId()), signal) == 0;
+}
+
+bool HelperProcess::waitForExit(std::chrono::milliseconds timeout) {
+  if (!isRunning()) return true;
+  return process_.waitForFinished(int(timeout.count()));
+}
+
+std::optional<int> HelperProcess::exitCode() const {
+  if (isRunning() || process_.exitStatus() != QProcess::NormalExit) return std::nullopt;
   return process_.exitCode();
 }
 

@@ -48,6 +48,12 @@ class VirtualInterface {
   bool acceptConnection(std::chrono::milliseconds timeout = 5000ms);
   bool connected() const { return peerFd_ >= 0; }
   bool send(const QByteArray& report);
+  // Sends one report, waiting (with the Qt loop running) while the socket has no room: a
+  // keyboard that types faster than the helper reads is held back, not cut short.
+  bool sendWhenRoom(const QByteArray& report, std::chrono::milliseconds timeout = 5000ms);
+  // What the helper has not read yet of the reports sent (as the kernel counts it, 0 once it
+  // has read them all); -1 when not connected.
+  int unreadBytes() const;
   // Datagrams the helper sent (driver settings lines), in order.
   std::vector<QByteArray> received();
   // Ends the connection and removes the socket file, as an unplugged keyboard.
@@ -74,9 +80,17 @@ class HelperProcess {
 
   // Extra environment for the helper (e.g. DISPLAY); by default it runs headless.
   void setEnvironment(const QString& name, const QString& value);
+  // The trace is on by default; a long run turns it off so that no file grows without end.
+  void setTraceEnabled(bool enabled);
   bool start();
   // SIGTERM and wait; the exit code, or nothing when it had to be killed.
   std::optional<int> terminate(std::chrono::milliseconds timeout = 5000ms);
+  // Sends signal to the running helper; false when it is not running.
+  bool sendSignal(int signal);
+  // Waits for the helper to end, however it ends; false when it is still running.
+  bool waitForExit(std::chrono::milliseconds timeout = 5000ms);
+  // The exit code of a helper that has exited; nothing while it runs or when a signal killed it.
+  std::optional<int> exitCode() const;
   bool isRunning() const { return process_.state() != QProcess::NotRunning; }
   qint64 pid() const { return process_.processId(); }
   QByteArray standardOutput();
