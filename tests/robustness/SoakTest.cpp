@@ -342,8 +342,14 @@ TEST_F(robustnessSoak, TwoKeyboardsSwitchingAndReplugging) {
   EXPECT_EQ(filesAfter.size(), filesBefore.size())
       << "before:\n  " << filesBefore.join(QStringLiteral("\n  ")).toStdString() << "\nafter:\n  "
       << filesAfter.join(QStringLiteral("\n  ")).toStdString();
+#ifdef HALVANE_ROBUSTNESS_SANITIZED
+  // The address sanitizer keeps freed memory in quarantine, so resident memory only grows there.
+  // Its leak check when the helper exits (the exit status below) stands in for the comparison.
+  std::printf("soak: resident memory is not compared in a sanitizer build\n");
+#else
   EXPECT_LE(std::abs(growth), kRssTolerance)
       << "RSS " << rssBefore << " kB after warm-up, " << *rssAfter << " kB at the end";
+#endif
   EXPECT_EQ(helper_.terminate(10s), std::optional<int>(0));
 }
 
