@@ -3,7 +3,7 @@
 #include "platform/notification/DBusDistributedNotificationCenter.h"
 #include "platform/notification/TracedDistributedNotificationCenter.h"
 #include "shared/control/ControlChannel.h"
-#include "tests/control/PrivateBus.h"
+#include "tests/support/PrivateBus.h"
 #include "tests/control/RawSignalRecorder.h"
 
 #include <QDBusArgument>

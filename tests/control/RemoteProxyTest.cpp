@@ -2,7 +2,7 @@
 // blocking call to a server in this process would wait for itself).
 #include "platform/control/DBusRemoteProxy.h"
 #include "shared/control/ControlChannel.h"
-#include "tests/control/PrivateBus.h"
+#include "tests/support/PrivateBus.h"
 
 #include <QDBusConnectionInterface>
 

@@ -6,7 +6,7 @@
 #include "platform/control/FakeKeyboardServer.h"
 #include "platform/log/FakeSystemLog.h"
 #include "shared/control/ControlChannel.h"
-#include "tests/control/PrivateBus.h"
+#include "tests/support/PrivateBus.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusPendingCallWatcher>

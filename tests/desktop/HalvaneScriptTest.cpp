@@ -1,7 +1,7 @@
 // The default "Halvane" script: the autostart entry, the keys it ignores, and the media keys
 // against fake MPRIS players on a private bus.
 #include "platform/workspace/DesktopEntry.h"
-#include "tests/control/PrivateBus.h"
+#include "tests/support/PrivateBus.h"
 #include "tests/desktop/FakeMprisPlayer.h"
 #include "tests/desktop/ProcessFiles.h"
 

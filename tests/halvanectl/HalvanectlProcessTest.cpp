@@ -5,7 +5,7 @@
 #include "platform/log/FakeSystemLog.h"
 #include "platform/notification/DBusDistributedNotificationCenter.h"
 #include "shared/control/ControlChannel.h"
-#include "tests/control/PrivateBus.h"
+#include "tests/support/PrivateBus.h"
 #include "tests/halvanectl/TransferTestSupport.h"
 
 #include <QDir>
@@ -19,6 +19,7 @@ namespace {
 
 using test::PrivateBus;
 using test::waitUntil;
+using namespace std::chrono_literals;
 
 struct Outcome {
   int status = -1;
@@ -57,7 +58,7 @@ class HalvanectlProcessTest : public ::testing::Test {
     QProcess process;
     start(process, args);
     Outcome outcome;
-    if (!waitUntil([&] { return process.state() == QProcess::NotRunning; }, 10000)) {
+    if (!waitUntil([&] { return process.state() == QProcess::NotRunning; }, 10s)) {
       process.kill();
       process.waitForFinished(5000);
       ADD_FAILURE() << "halvanectl did not end";
@@ -142,7 +143,7 @@ TEST_F(HalvanectlProcessTest, WatchPrintsEachProfileChangeUntilInterrupted) {
         helperSide.postNotification(changed, pane, control::profileChangedUserInfo(2));
         return false;
       },
-      10000);
+      10s);
   ASSERT_TRUE(heard) << qPrintable(QString::fromUtf8(watch.readAllStandardError()));
   helperSide.postNotification(changed, pane, control::profileChangedUserInfo(3));
   helperSide.postNotification(QStringLiteral("Other"), pane, control::profileChangedUserInfo(5));

@@ -1,5 +1,5 @@
 // One QApplication for the whole test program (the offscreen platform; see tests/CMakeLists).
-#include "tests/control/ApplicationEnvironment.h"
+#include "tests/support/ApplicationEnvironment.h"
 
 #include <QApplication>
 

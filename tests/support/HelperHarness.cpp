@@ -20,42 +20,11 @@
 
 namespace halvane::test {
 
-bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!condition()) {
-    if (timer.elapsed() > timeout.count()) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    QThread::msleep(2);
-  }
-  return true;
-}
-
 QString helperExecutable() {
   return QStringLiteral(HALVANE_BUNDLE_DIR "/HalvaneHelper.app/Contents/MacOS/HalvaneHelper");
 }
 
 QString defaultsPath() { return QStringLiteral(HALVANE_SOURCE_DIR "/shared/defaults.plist"); }
-
-PrivateBus::PrivateBus() {
-  daemon_.start(QStringLiteral("dbus-daemon"),
-                {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                 QStringLiteral("--print-address=1")});
-  if (daemon_.waitForStarted(5000) && daemon_.waitForReadyRead(5000))
-    address_ = QString::fromUtf8(daemon_.readLine()).trimmed();
-}
-
-PrivateBus::~PrivateBus() {
-  if (!connectionName_.isEmpty()) QDBusConnection::disconnectFromBus(connectionName_);
-  daemon_.terminate();
-  daemon_.waitForFinished(2000);
-}
-
-QDBusConnection PrivateBus::connection() {
-  if (connectionName_.isEmpty())
-    connectionName_ = QStringLiteral("test-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
-  return QDBusConnection::connectToBus(address_, connectionName_);
-}
 
 VirtualInterface::VirtualInterface(const QString& folder, const QString& fileName)
     : path_(folder + u'/' + fileName) {

@@ -3,6 +3,8 @@
 // Runs the real helper as a separate process in a world of its own: a temporary home and
 // runtime folder, a private D-Bus session bus, virtual keyboards, and the platform trace.
 
+#include "tests/support/PrivateBus.h"
+
 #include <QByteArray>
 #include <QDBusConnection>
 #include <QJsonObject>
@@ -19,24 +21,6 @@
 namespace halvane::test {
 
 using namespace std::chrono_literals;
-
-// Polls until condition holds or timeout passes, running the Qt loop meanwhile.
-bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = 5000ms);
-
-// A dbus-daemon of our own, ended with the object.
-class PrivateBus {
- public:
-  PrivateBus();
-  ~PrivateBus();
-  QString address() const { return address_; }
-  // A connection of this process to the bus.
-  QDBusConnection connection();
-
- private:
-  QProcess daemon_;
-  QString address_;
-  QString connectionName_;
-};
 
 // One virtual keyboard interface (a listening socket the helper connects to).
 class VirtualInterface {

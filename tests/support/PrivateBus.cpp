@@ -1,20 +1,22 @@
-#include "tests/control/PrivateBus.h"
-
-#include "tests/control/ApplicationEnvironment.h"
+#include "tests/support/PrivateBus.h"
 
 #include <QCoreApplication>
-#include <QTest>
-
-#include <gtest/gtest.h>
+#include <QElapsedTimer>
+#include <QThread>
+#include <QUuid>
 
 namespace halvane::test {
 
-namespace {
-
-[[maybe_unused]] ::testing::Environment* const kApplication = ::testing::AddGlobalTestEnvironment(
-    new ApplicationEnvironment<QCoreApplication>("control_tests"));
-
-}  // namespace
+bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!condition()) {
+    if (timer.elapsed() > timeout.count()) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    QThread::msleep(2);
+  }
+  return true;
+}
 
 PrivateBus::PrivateBus() {
   daemon_.start(QStringLiteral("dbus-daemon"),
@@ -35,19 +37,21 @@ PrivateBus::~PrivateBus() {
   }
 }
 
+QDBusConnection PrivateBus::connection() {
+  if (defaultConnection_.isEmpty())
+    defaultConnection_ = QStringLiteral("test-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+  return connect(defaultConnection_);
+}
+
 QDBusConnection PrivateBus::connect(const QString& name) {
-  connections_.append(name);
+  if (!connections_.contains(name)) connections_.append(name);
   return QDBusConnection::connectToBus(address_, name);
 }
 
 QProcessEnvironment PrivateBus::environment() const {
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address_);
-  return env;
-}
-
-bool waitUntil(const std::function<bool()>& done, int timeoutMs) {
-  return QTest::qWaitFor(done, timeoutMs);
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address_);
+  return environment;
 }
 
 }  // namespace halvane::test

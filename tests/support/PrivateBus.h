@@ -5,12 +5,18 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
 #include <functional>
 
 namespace halvane::test {
 
-// A dbus-daemon of the test's own: tests neither need a session bus nor disturb one, and
-// nothing another test registers can hold the names these tests register.
+using namespace std::chrono_literals;
+
+// Polls until condition holds or timeout passes, running the Qt loop meanwhile.
+bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = 5000ms);
+
+// A dbus-daemon of the test's own, ended with the object: tests neither need a session bus nor
+// disturb one, and nothing another test registers can hold the names these tests register.
 class PrivateBus {
  public:
   PrivateBus();
@@ -20,7 +26,9 @@ class PrivateBus {
 
   // Empty when the daemon could not be started.
   QString address() const { return address_; }
-  // A new connection to this bus, as another process would have.
+  // This process's connection to the bus, made at the first call.
+  QDBusConnection connection();
+  // A further connection, as another process would have.
   QDBusConnection connect(const QString& name);
   // The environment a child process needs to use this bus as its session bus.
   QProcessEnvironment environment() const;
@@ -28,10 +36,8 @@ class PrivateBus {
  private:
   QProcess daemon_;
   QString address_;
+  QString defaultConnection_;
   QStringList connections_;
 };
-
-// Waits on the event loop until done() holds, at most timeoutMs; true when it held.
-bool waitUntil(const std::function<bool()>& done, int timeoutMs = 5000);
 
 }  // namespace halvane::test
