@@ -43,13 +43,6 @@ QStringList describe(const std::vector<QJsonObject>& lines, size_t from, size_t 
 
 class HelperEndToEnd : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "helper_e2e_tests";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
-  }
-
   void SetUp() override {
     ASSERT_FALSE(bus_.address().isEmpty()) << "dbus-daemon could not be started";
     settings_ = settings::read(defaultsPath());

@@ -6,7 +6,6 @@
 #include "tests/desktop/XClient.h"
 #include "tests/support/HelperHarness.h"
 
-#include <QCoreApplication>
 #include <QDBusInterface>
 #include <QFileInfo>
 #include <QProcess>
@@ -20,13 +19,6 @@ namespace {
 
 class HelperOnDesktop : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "helper_desktop_tests";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
-  }
-
   void SetUp() override {
     if (qEnvironmentVariableIsEmpty("DISPLAY")) GTEST_SKIP() << "no X display: run through scripts/with-session";
     wm_ = XClient::connect();

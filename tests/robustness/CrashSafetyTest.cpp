@@ -11,7 +11,6 @@
 #include "shared/settings/SettingsStore.h"
 #include "tests/support/HelperHarness.h"
 
-#include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusInterface>
 #include <QDBusReply>
@@ -180,15 +179,8 @@ struct Tally {
   }
 };
 
-class robustnessCrashSafety : public ::testing::Test {
+class RobustnessCrashSafety : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "robustness_crash_tests";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
-  }
-
   void SetUp() override { ASSERT_FALSE(bus_.address().isEmpty()) << "dbus-daemon could not be started"; }
 
   bool serverRegistered() {
@@ -212,7 +204,7 @@ class robustnessCrashSafety : public ::testing::Test {
 // The helper stores the current profile when it quits. Each round starts it on the file as the
 // last round left it, switches to another profile over the bus and sends SIGTERM; then it is
 // killed during its quitting.
-TEST_F(robustnessCrashSafety, HelperKilledWhileStoringTheCurrentProfile) {
+TEST_F(RobustnessCrashSafety, HelperKilledWhileStoringTheCurrentProfile) {
   std::mt19937_64 rng = seededGenerator("crash-safety helper quit", 31337);
   const int rounds = scaled(32);
   HelperProcess helper(bus_.address());
@@ -282,7 +274,7 @@ TEST_F(robustnessCrashSafety, HelperKilledWhileStoringTheCurrentProfile) {
 
 // Without a settings file the helper creates it from its defaults at start; killed at random
 // moments of its start, it leaves either no file yet or the whole defaults.
-TEST_F(robustnessCrashSafety, HelperKilledWhileCreatingTheFile) {
+TEST_F(RobustnessCrashSafety, HelperKilledWhileCreatingTheFile) {
   std::mt19937_64 rng = seededGenerator("crash-safety helper start", 4242);
   const int rounds = scaled(16);
   const PlistValue defaults =
@@ -334,7 +326,7 @@ TEST_F(robustnessCrashSafety, HelperKilledWhileCreatingTheFile) {
 
 // The pane writes the file on Apply. A separate program hosts the real pane bundle and applies
 // one changed switch after another; it is killed at random moments of that loop.
-TEST_F(robustnessCrashSafety, PaneKilledWhileApplying) {
+TEST_F(RobustnessCrashSafety, PaneKilledWhileApplying) {
   std::mt19937_64 rng = seededGenerator("crash-safety pane", 2718);
   const int rounds = scaled(32);
   QTemporaryDir home, runtime;

@@ -6,7 +6,6 @@
 #include "tests/desktop/XClient.h"
 #include "tests/support/HelperHarness.h"
 
-#include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QJsonObject>
 
@@ -33,15 +32,8 @@ constexpr std::uint8_t kXShift = 50;
 
 QString op(const QJsonObject& line) { return line[QStringLiteral("op")].toString(); }
 
-class robustnessKill : public ::testing::Test {
+class RobustnessKill : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "robustness_kill_tests";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
-  }
-
   void SetUp() override {
     if (qEnvironmentVariableIsEmpty("DISPLAY")) GTEST_SKIP() << "no X display: run through scripts/with-session";
     keeper_ = XClient::connect();  // keeps the server from resetting, which would clear its state
@@ -78,7 +70,7 @@ class robustnessKill : public ::testing::Test {
 
 // What the check below relies on: a key pressed through XTest by a client that then goes away
 // stays down, and the key map shows it. Releasing is the helper's job, not the server's.
-TEST_F(robustnessKill, AKeyLeftDownByAClientThatWentAwayShowsInTheKeyMap) {
+TEST_F(RobustnessKill, AKeyLeftDownByAClientThatWentAwayShowsInTheKeyMap) {
   ASSERT_TRUE(keysDown().empty());
   xcb_connection_t* other = xcb_connect(nullptr, nullptr);
   ASSERT_FALSE(xcb_connection_has_error(other));
@@ -89,7 +81,7 @@ TEST_F(robustnessKill, AKeyLeftDownByAClientThatWentAwayShowsInTheKeyMap) {
   EXPECT_TRUE(keysDown().empty());
 }
 
-TEST_F(robustnessKill, SigtermAtRandomMomentsLeavesNoKeyDown) {
+TEST_F(RobustnessKill, SigtermAtRandomMomentsLeavesNoKeyDown) {
   std::mt19937_64 rng = seededGenerator("kill", 1618);
   const int rounds = scaled(24);
   PrivateBus bus;

@@ -8,7 +8,6 @@
 #include "shared/settings/SettingsStore.h"
 #include "tests/support/HelperHarness.h"
 
-#include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusInterface>
 #include <QDBusReply>
@@ -139,15 +138,8 @@ struct Keyboard {
   bool plugged() const { return keys != nullptr; }
 };
 
-class robustnessSoak : public ::testing::Test {
+class RobustnessSoak : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "robustness_soak_tests";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
-  }
-
   QDBusInterface server() {
     return QDBusInterface(QString::fromLatin1(control::kServiceName),
                           QString::fromLatin1(control::kServerPath),
@@ -214,7 +206,7 @@ class robustnessSoak : public ::testing::Test {
   int malformedSettingsLines_ = 0;
 };
 
-TEST_F(robustnessSoak, TwoKeyboardsSwitchingAndReplugging) {
+TEST_F(RobustnessSoak, TwoKeyboardsSwitchingAndReplugging) {
   ASSERT_FALSE(bus_.address().isEmpty()) << "dbus-daemon could not be started";
   std::mt19937_64 rng = seededGenerator("soak", 20241207);
   const PlistValue settingsA = soakSettings(rng);
