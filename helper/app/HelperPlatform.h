@@ -6,17 +6,9 @@
 
 namespace halvane {
 
-class DistributedNotificationCenter;
-class FrontApplicationWatcher;
-class HIDDeviceRegistry;
-class HIDEventSystem;
-class KeyboardEventPoster;
-class ScriptRunner;
+// The services' classes are declared with ControllerServices.
 class ServerObject;
-class Sleeper;
-class SystemLog;
 class Trace;
-class Workspace;
 
 // The helper's real platform services, each behind its trace decorator, chosen at run time:
 // what main() hands the Controller.

@@ -2,13 +2,8 @@
 
 #include "platform/devices/VirtualKeyboardProtocol.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
-#include <QThread>
-#include <QUuid>
 
 #include <poll.h>
 #include <sys/ioctl.h>
@@ -147,14 +142,13 @@ bool HelperProcess::start() {
 
 std::optional<int> HelperProcess::terminate(std::chrono::milliseconds timeout) {
   if (!isRunning()) return process_.exitCode();
-  ::kill(pid_t(process_.processId()), SIGTERM);
-  if (!process_.waitForFinished(int(timeout.count()))) {
+  sendSignal(SIGTERM);
+  if (!waitForExit(timeout)) {
     process_.kill();
     process_.waitForFinished(2000);
     return std::nullopt;
   }
-  if (process_.exitStatus() != QProcess::NormalExit) return std::nullopt;
-  return process_.exitCode();
+  return exitCode();
 }
 
 bool HelperProcess::sendSignal(int signal) {

@@ -6,7 +6,6 @@
 #include "tests/support/PrivateBus.h"
 
 #include <QByteArray>
-#include <QDBusConnection>
 #include <QJsonObject>
 #include <QProcess>
 #include <QString>
@@ -14,7 +13,6 @@
 
 #include <chrono>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <vector>
 
