@@ -198,17 +198,12 @@ bool DemoSession::press(const QString& command) {
     fail(parsed.error);
     return false;
   }
-  const auto send = [](vkbd::VirtualInterface& interface, std::vector<std::uint8_t> report) {
-    return interface.send(QByteArrayView(report.data(), qsizetype(report.size()))) > 0;
-  };
-  bool sent = false;
-  if (parsed.command.kind == vkbd::Command::Kind::Media) {
-    sent = send(*consumer_, {0, parsed.command.bytes[0], 0}) && send(*consumer_, {0, 0, 0});
-  } else {
-    std::vector<std::uint8_t> down(8, 0);
-    std::copy(parsed.command.bytes.begin(), parsed.command.bytes.end(), down.begin() + 2);
-    sent = send(*keyboard_, down) && send(*keyboard_, std::vector<std::uint8_t>(8, 0));
-  }
+  const bool media = parsed.command.kind == vkbd::Command::Kind::Media;
+  vkbd::VirtualInterface& interface = media ? *consumer_ : *keyboard_;
+  const QByteArray down = media ? vkbd::consumerReport(parsed.command.bytes[0])
+                                : vkbd::keyboardReport(parsed.command.bytes);
+  const QByteArray up = media ? vkbd::consumerReport(0) : vkbd::keyboardReport({});
+  const bool sent = interface.send(down) > 0 && interface.send(up) > 0;
   if (!sent) fail(QStringLiteral("the helper is not connected to the virtual keyboard"));
   return sent;
 }

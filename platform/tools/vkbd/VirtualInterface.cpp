@@ -19,6 +19,20 @@ MatchingCriteria consumerInterfaceProperties(int productID) {
   return {keyboard::kVendorID, productID, 0x0C, 0x01};  // Consumer, Consumer Control
 }
 
+QByteArray keyboardReport(const std::vector<std::uint8_t>& heldKeys) {
+  constexpr qsizetype kReportSize = 8, kFirstKeySlot = 2;
+  QByteArray report(kReportSize, '\0');
+  for (qsizetype i = 0; i < qsizetype(heldKeys.size()) && kFirstKeySlot + i < kReportSize; ++i)
+    report[kFirstKeySlot + i] = char(heldKeys[size_t(i)]);
+  return report;
+}
+
+QByteArray consumerReport(std::uint8_t mediaKey) {
+  QByteArray report(3, '\0');
+  report[1] = char(mediaKey);
+  return report;
+}
+
 VirtualInterface::VirtualInterface(const QString& folder, const MatchingCriteria& properties,
                                    const QString& name)
     : path_(folder + u'/' + interfaceName(properties, name)) {}

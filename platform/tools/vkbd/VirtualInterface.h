@@ -11,6 +11,7 @@
 #include <functional>
 #include <list>
 #include <memory>
+#include <vector>
 
 class QSocketNotifier;
 
@@ -19,6 +20,11 @@ namespace halvane::vkbd {
 // What the keyboard's two interfaces announce: the vendor's keyboard and its consumer control.
 MatchingCriteria keyboardInterfaceProperties(int productID);
 MatchingCriteria consumerInterfaceProperties(int productID);
+
+// The reports the two interfaces send: the keyboard's holds up to six keys after its modifier
+// and reserved bytes; the consumer's holds one media key (0: none).
+QByteArray keyboardReport(const std::vector<std::uint8_t>& heldKeys);
+QByteArray consumerReport(std::uint8_t mediaKey);
 
 // The keyboard's side of one virtual keyboard interface: the listening socket, the helpers
 // connected to it, reports out and driver settings in. Lives on the Qt loop.

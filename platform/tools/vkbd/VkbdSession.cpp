@@ -15,7 +15,6 @@ namespace halvane::vkbd {
 
 namespace {
 
-constexpr int kKeyboardReportSize = 8;
 constexpr std::uint8_t kNoMediaKey = 0;
 QByteArrayView bytesOf(const std::vector<std::uint8_t>& bytes) {
   return {reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())};
@@ -181,10 +180,8 @@ void VkbdSession::execute(const Line& line, const Command& command) {
       sendTo(*consumer_, bytesOf(command.bytes));
       break;
     case Command::Kind::Media: {
-      const std::uint8_t down[3] = {0, command.bytes[0], 0};
-      const std::uint8_t up[3] = {0, kNoMediaKey, 0};
-      sendTo(*consumer_, QByteArrayView(down, 3));
-      sendTo(*consumer_, QByteArrayView(up, 3));
+      sendTo(*consumer_, consumerReport(command.bytes[0]));
+      sendTo(*consumer_, consumerReport(kNoMediaKey));
       break;
     }
     case Command::Kind::Wait:
@@ -205,9 +202,7 @@ void VkbdSession::execute(const Line& line, const Command& command) {
 }
 
 void VkbdSession::sendKeyboardReport() {
-  std::uint8_t report[kKeyboardReportSize] = {};
-  std::copy(held_.begin(), held_.end(), report + 2);
-  sendTo(*keyboard_, QByteArrayView(report, kKeyboardReportSize));
+  sendTo(*keyboard_, keyboardReport(held_));
 }
 
 void VkbdSession::sendTo(VirtualInterface& interface, QByteArrayView report) {
