@@ -1,6 +1,7 @@
 #include "tests/desktop/XClient.h"
 
 #include <xcb/xcb.h>
+#include <xcb/xtest.h>
 
 #include <poll.h>
 
@@ -127,6 +128,24 @@ std::uint16_t XClient::modifierMaskOf(std::uint8_t keycode) {
   }
   std::free(reply);
   return mask;
+}
+
+std::vector<int> XClient::keysDown() {
+  xcb_query_keymap_reply_t* reply =
+      xcb_query_keymap_reply(connection_, xcb_query_keymap(connection_), nullptr);
+  if (!reply) return {-1};
+  std::vector<int> down;
+  for (int byte = 0; byte < 32; ++byte)
+    for (int bit = 0; bit < 8; ++bit)
+      if (reply->keys[byte] & (1 << bit)) down.push_back(byte * 8 + bit);
+  std::free(reply);
+  return down;
+}
+
+void XClient::fakeKey(std::uint8_t keycode, bool press) {
+  xcb_test_fake_input(connection_, press ? XCB_KEY_PRESS : XCB_KEY_RELEASE, keycode,
+                      XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+  sync();
 }
 
 }  // namespace halvane::test

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 struct xcb_connection_t;
 
@@ -40,6 +41,12 @@ class XClient {
   std::optional<Key> nextKey(int timeoutMs);
   // The modifier bit the server gives the key with this key code (0 for none).
   std::uint16_t modifierMaskOf(std::uint8_t keycode);
+
+  // The key codes the server has down, whoever pressed them; {-1} when it does not answer.
+  std::vector<int> keysDown();
+  // Presses or releases a key through XTest, as a synthetic keyboard does, and waits until the
+  // server has taken it.
+  void fakeKey(std::uint8_t keycode, bool press);
 
  private:
   XClient(xcb_connection_t* connection, std::uint32_t root) : connection_(connection), root_(root) {}

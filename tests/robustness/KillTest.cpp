@@ -9,15 +9,11 @@
 #include <QDBusConnectionInterface>
 #include <QJsonObject>
 
-#include <xcb/xcb.h>
-#include <xcb/xtest.h>
-
 #include <gtest/gtest.h>
 
 #include <array>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <map>
 #include <thread>
 
@@ -36,48 +32,26 @@ class RobustnessKill : public ::testing::Test {
  protected:
   void SetUp() override {
     if (qEnvironmentVariableIsEmpty("DISPLAY")) GTEST_SKIP() << "no X display: run through scripts/with-session";
-    keeper_ = XClient::connect();  // keeps the server from resetting, which would clear its state
-    ASSERT_TRUE(keeper_);
-    connection_ = xcb_connect(nullptr, nullptr);
-    ASSERT_FALSE(xcb_connection_has_error(connection_));
+    // Also keeps the server from resetting, which would clear its state.
+    x_ = XClient::connect();
+    ASSERT_TRUE(x_);
   }
 
-  void TearDown() override {
-    if (connection_) xcb_disconnect(connection_);
-  }
+  std::vector<int> keysDown() { return x_->keysDown(); }
 
-  // The X key codes the server has down.
-  std::vector<int> keysDown() {
-    std::vector<int> down;
-    xcb_query_keymap_reply_t* reply = xcb_query_keymap_reply(connection_, xcb_query_keymap(connection_), nullptr);
-    if (!reply) return {-1};
-    for (int byte = 0; byte < 32; ++byte)
-      for (int bit = 0; bit < 8; ++bit)
-        if (reply->keys[byte] & (1 << bit)) down.push_back(byte * 8 + bit);
-    std::free(reply);
-    return down;
-  }
-
-  static void fakeKey(xcb_connection_t* connection, std::uint8_t keycode, bool press) {
-    xcb_test_fake_input(connection, press ? XCB_KEY_PRESS : XCB_KEY_RELEASE, keycode, XCB_CURRENT_TIME,
-                        XCB_NONE, 0, 0, 0);
-    std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
-  }
-
-  std::unique_ptr<XClient> keeper_;
-  xcb_connection_t* connection_ = nullptr;
+  std::unique_ptr<XClient> x_;
 };
 
 // What the check below relies on: a key pressed through XTest by a client that then goes away
 // stays down, and the key map shows it. Releasing is the helper's job, not the server's.
 TEST_F(RobustnessKill, AKeyLeftDownByAClientThatWentAwayShowsInTheKeyMap) {
   ASSERT_TRUE(keysDown().empty());
-  xcb_connection_t* other = xcb_connect(nullptr, nullptr);
-  ASSERT_FALSE(xcb_connection_has_error(other));
-  fakeKey(other, kXShift, true);
-  xcb_disconnect(other);
+  std::unique_ptr<XClient> other = XClient::connect();
+  ASSERT_TRUE(other);
+  other->fakeKey(kXShift, true);
+  other.reset();
   EXPECT_EQ(keysDown(), std::vector<int>{kXShift});
-  fakeKey(connection_, kXShift, false);
+  x_->fakeKey(kXShift, false);
   EXPECT_TRUE(keysDown().empty());
 }
 
@@ -143,7 +117,7 @@ TEST_F(RobustnessKill, SigtermAtRandomMomentsLeavesNoKeyDown) {
     EXPECT_TRUE(down.empty()) << "round " << round << ": SIGTERM " << delayMs << " ms into " << presses
                               << " macro(s) of " << macroMs << " ms left " << down.size() << " key(s) down, the first X key code "
                               << (down.empty() ? 0 : down.front());
-    for (int key : down) fakeKey(connection_, std::uint8_t(key), false);  // a clean start for the next round
+    for (int key : down) x_->fakeKey(std::uint8_t(key), false);  // a clean start for the next round
 
     // The trace agrees: every key the helper pressed it also released.
     std::map<int, int> held;
