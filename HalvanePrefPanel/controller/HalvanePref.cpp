@@ -87,7 +87,7 @@ void HalvanePref::mainViewDidLoad() {
 
   const QString defaults =
       bundle().resourcePath(QStringLiteral("defaults"), QStringLiteral("plist"));
-  const PlistValue prefs = settings::loadOrCreate(settings::Reader::Pane, defaults, *services_.log,
+  const PlistValue prefs = settings::loadOrCreate(settings::Reader::Pane, defaults, services_.log->reporter(),
                                                   services_.settingsPath);
   if (!prefs.isDictionary()) return;  // the store logged why; every control stays inert
   m_Prefs = prefs;

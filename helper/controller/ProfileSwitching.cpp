@@ -95,7 +95,7 @@ void Controller::loadPreferences() {
   m_Prefs = settings::loadOrCreate(
       settings::Reader::Helper,
       mServices.bundle.resourcePath(QStringLiteral("defaults"), QStringLiteral("plist")),
-      mServices.log, mServices.settingsPath);
+      mServices.log.reporter(), mServices.settingsPath);
   if (m_Prefs.isNone()) return;
   // The current index is kept: the new settings apply to it at once.
   SendPrefsToDriver();

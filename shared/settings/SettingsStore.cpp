@@ -1,6 +1,5 @@
 #include "shared/settings/SettingsStore.h"
 
-#include "platform/log/SystemLog.h"
 #include "shared/plist/PlistFile.h"
 
 #include <QDateTime>
@@ -15,16 +14,16 @@ namespace {
 QString fileName() { return QString::fromLatin1(kApplicationDomain) + QStringLiteral(".plist"); }
 
 // Keeps a file that exists but does not read as settings, instead of overwriting it.
-void moveUnreadableAside(const QString& path, SystemLog& log) {
+void moveUnreadableAside(const QString& path, const Report& report) {
   if (!QFileInfo::exists(path)) return;
   const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
   QString aside = path + QStringLiteral(".unreadable-") + stamp;
   for (int n = 2; QFileInfo::exists(aside); ++n)
     aside = path + QStringLiteral(".unreadable-") + stamp + u'-' + QString::number(n);
   if (QFile::rename(path, aside))
-    log.log(QStringLiteral("The settings file could not be read; kept it as %1").arg(aside));
+    report(QStringLiteral("The settings file could not be read; kept it as %1").arg(aside));
   else
-    log.log(QStringLiteral("The settings file could not be read, nor moved aside to %1").arg(aside));
+    report(QStringLiteral("The settings file could not be read, nor moved aside to %1").arg(aside));
 }
 
 }  // namespace
@@ -46,24 +45,24 @@ bool write(const PlistValue& tree, const QString& path) {
   return writePlistFileAtomically(path, tree);
 }
 
-PlistValue loadOrCreate(Reader reader, const QString& defaultsPath, SystemLog& log,
+PlistValue loadOrCreate(Reader reader, const QString& defaultsPath, const Report& report,
                         const QString& path) {
   PlistValue root = read(path);
   if (root.isDictionary()) return root;
 
-  if (reader == Reader::Pane) log.log(QStringLiteral("Creating ") + displayPath());
+  if (reader == Reader::Pane) report(QStringLiteral("Creating ") + displayPath());
   const PlistValue defaults = read(defaultsPath);
   if (defaults.isDictionary()) {
-    moveUnreadableAside(path, log);
+    moveUnreadableAside(path, report);
     write(defaults, path);
     root = read(path);
   }
   if (root.isDictionary()) return root;
 
   if (reader == Reader::Pane)
-    log.log(QStringLiteral("Couln't create ") + displayPath());
+    report(QStringLiteral("Couln't create ") + displayPath());
   else
-    log.log(QStringLiteral("No Prefs File!"));
+    report(QStringLiteral("No Prefs File!"));
   return {};
 }
 

@@ -4,11 +4,12 @@
 
 #include <QString>
 
-namespace halvane {
+#include <functional>
 
-class SystemLog;
+namespace halvane::settings {
 
-namespace settings {
+// Where the store's messages go: the caller connects it to its log.
+using Report = std::function<void(const QString& message)>;
 
 // The application domain both programs share; it names the settings file.
 inline constexpr char kApplicationDomain[] = "com.halvane.keyboard";
@@ -25,8 +26,8 @@ enum class Reader { Pane, Helper };
 // resource at defaultsPath and reads it again. A file that exists but cannot be read is first
 // moved aside (same folder, ".unreadable-<time>" appended) so the user's data is not lost.
 // Returns the root dictionary, or a None value when no settings could be had; the messages of
-// each reader go to log.
-PlistValue loadOrCreate(Reader reader, const QString& defaultsPath, SystemLog& log,
+// each reader go to report.
+PlistValue loadOrCreate(Reader reader, const QString& defaultsPath, const Report& report,
                         const QString& path = settingsPath());
 
 // Reads the settings file: its root dictionary, or None when missing or not a dictionary.
@@ -36,5 +37,4 @@ PlistValue read(const QString& path = settingsPath());
 // old file is then left as it was.
 bool write(const PlistValue& tree, const QString& path = settingsPath());
 
-}  // namespace settings
-}  // namespace halvane
+}  // namespace halvane::settings

@@ -1,7 +1,7 @@
 #include "platform/devices/CompositeHIDDeviceRegistry.h"
 #include "platform/devices/UdevHidrawRegistry.h"
 #include "platform/devices/VirtualKeyboardRegistry.h"
-#include "platform/tools/vkbd/VirtualInterface.h"
+#include "tools/vkbd/VirtualInterface.h"
 #include "platform/log/FakeSystemLog.h"
 #include "tests/devices/DeviceTestSupport.h"
 

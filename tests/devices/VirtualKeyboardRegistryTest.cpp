@@ -1,5 +1,5 @@
 #include "platform/devices/VirtualKeyboardRegistry.h"
-#include "platform/tools/vkbd/VirtualInterface.h"
+#include "tools/vkbd/VirtualInterface.h"
 #include "tests/devices/DeviceTestSupport.h"
 
 #include <QFile>

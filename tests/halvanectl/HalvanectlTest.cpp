@@ -3,7 +3,7 @@
 #include "platform/control/FakeKeyboardServer.h"
 #include "platform/control/FakeRemoteProxy.h"
 #include "platform/notification/FakeDistributedNotificationCenter.h"
-#include "platform/tools/halvanectl/Halvanectl.h"
+#include "tools/halvanectl/Halvanectl.h"
 #include "shared/control/ControlChannel.h"
 #include "shared/settings/ProfileTransfer.h"
 #include "tests/halvanectl/TransferTestSupport.h"

@@ -38,20 +38,20 @@ TEST(SettingsStore, PathIsUnderHomeLibraryPreferences) {
 TEST(SettingsStore, FirstStartCreatesTheFileFromTheDefaultsAndThePaneSaysSoOnce) {
   TempHome home;
   FakeSystemLog log;
-  const PlistValue first = settings::loadOrCreate(settings::Reader::Pane, kDefaults, log);
+  const PlistValue first = settings::loadOrCreate(settings::Reader::Pane, kDefaults, log.reporter());
   ASSERT_TRUE(first.isDictionary());
   EXPECT_EQ(first, settings::read(kDefaults));
   EXPECT_TRUE(QFile::exists(settings::settingsPath()));
   EXPECT_EQ(log.lines, QStringList{kCreating});
 
-  settings::loadOrCreate(settings::Reader::Pane, kDefaults, log);
+  settings::loadOrCreate(settings::Reader::Pane, kDefaults, log.reporter());
   EXPECT_EQ(log.lines, QStringList{kCreating}) << "an existing file is read without a message";
 }
 
 TEST(SettingsStore, TheHelperCreatesSilently) {
   TempHome home;
   FakeSystemLog log;
-  EXPECT_TRUE(settings::loadOrCreate(settings::Reader::Helper, kDefaults, log).isDictionary());
+  EXPECT_TRUE(settings::loadOrCreate(settings::Reader::Helper, kDefaults, log.reporter()).isDictionary());
   EXPECT_TRUE(log.lines.isEmpty());
 }
 
@@ -61,7 +61,7 @@ TEST(SettingsStore, ExistingSettingsAreReadNotReplaced) {
   PlistValue mine = PlistValue::dictionary();
   mine.set("CurrentProfile", 7);
   ASSERT_TRUE(settings::write(mine));
-  EXPECT_EQ(settings::loadOrCreate(settings::Reader::Helper, kDefaults, log)["CurrentProfile"].intValue(), 7);
+  EXPECT_EQ(settings::loadOrCreate(settings::Reader::Helper, kDefaults, log.reporter())["CurrentProfile"].intValue(), 7);
 }
 
 TEST(SettingsStore, AnUnreadableFileIsKeptAsideBeforeTheDefaultsReplaceIt) {
@@ -72,7 +72,7 @@ TEST(SettingsStore, AnUnreadableFileIsKeptAsideBeforeTheDefaultsReplaceIt) {
     FakeSystemLog log;
     writeBytes(settings::settingsPath(), content);
 
-    const PlistValue loaded = settings::loadOrCreate(settings::Reader::Helper, kDefaults, log);
+    const PlistValue loaded = settings::loadOrCreate(settings::Reader::Helper, kDefaults, log.reporter());
     ASSERT_TRUE(loaded.isDictionary());
     EXPECT_EQ(loaded["Profiles"].count(), 10);
 
@@ -89,9 +89,9 @@ TEST(SettingsStore, AnUnreadableFileIsKeptAsideBeforeTheDefaultsReplaceIt) {
 TEST(SettingsStore, WithoutDefaultsEachReaderSaysItsOwnMessage) {
   TempHome home;
   FakeSystemLog paneLog, helperLog;
-  EXPECT_TRUE(settings::loadOrCreate(settings::Reader::Pane, "/nonexistent/defaults.plist", paneLog).isNone());
+  EXPECT_TRUE(settings::loadOrCreate(settings::Reader::Pane, "/nonexistent/defaults.plist", paneLog.reporter()).isNone());
   EXPECT_EQ(paneLog.lines, QStringList({kCreating, kCouldNot}));
-  EXPECT_TRUE(settings::loadOrCreate(settings::Reader::Helper, "/nonexistent/defaults.plist", helperLog).isNone());
+  EXPECT_TRUE(settings::loadOrCreate(settings::Reader::Helper, "/nonexistent/defaults.plist", helperLog.reporter()).isNone());
   EXPECT_EQ(helperLog.lines, QStringList{"No Prefs File!"});
   EXPECT_FALSE(QFile::exists(settings::settingsPath()));
 }
@@ -100,7 +100,7 @@ TEST(SettingsStore, AFolderThatCannotBeCreatedGivesNoSettings) {
   TempHome home;
   FakeSystemLog log;
   writeBytes(home.path() + "/Library", "a file where the folder should be");
-  EXPECT_TRUE(settings::loadOrCreate(settings::Reader::Pane, kDefaults, log).isNone());
+  EXPECT_TRUE(settings::loadOrCreate(settings::Reader::Pane, kDefaults, log.reporter()).isNone());
   EXPECT_EQ(log.lines.last(), kCouldNot);
 }
 
@@ -114,7 +114,7 @@ TEST(SettingsStore, OddButWellFormedFilesLoadAsTheyAre) {
   odd.set("Profiles", three);
   odd.set("ShowChangesOnScreen", "yes please");
   ASSERT_TRUE(settings::write(odd));
-  const PlistValue loaded = settings::loadOrCreate(settings::Reader::Helper, kDefaults, log);
+  const PlistValue loaded = settings::loadOrCreate(settings::Reader::Helper, kDefaults, log.reporter());
   EXPECT_EQ(loaded, odd);
   EXPECT_TRUE(asideCopies(home.path()).isEmpty());
 }

@@ -1,4 +1,4 @@
-#include "platform/tools/halvanectl/CtlArguments.h"
+#include "tools/halvanectl/CtlArguments.h"
 
 #include "shared/settings/ProfileTransfer.h"
 

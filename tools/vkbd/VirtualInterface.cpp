@@ -1,4 +1,4 @@
-#include "platform/tools/vkbd/VirtualInterface.h"
+#include "tools/vkbd/VirtualInterface.h"
 
 #include "platform/devices/VirtualKeyboardProtocol.h"
 #include "shared/KeyboardIdentity.h"

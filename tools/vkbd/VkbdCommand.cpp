@@ -1,4 +1,4 @@
-#include "platform/tools/vkbd/VkbdCommand.h"
+#include "tools/vkbd/VkbdCommand.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "platform/tools/demo/DemoNarrator.h"
+#include "tools/demo/DemoNarrator.h"
 
 #include "platform/keycodes/MacKeyCodes.h"
 #include "platform/keycodes/MacModifiers.h"

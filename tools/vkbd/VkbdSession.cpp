@@ -1,4 +1,4 @@
-#include "platform/tools/vkbd/VkbdSession.h"
+#include "tools/vkbd/VkbdSession.h"
 
 #include "platform/devices/VirtualKeyboardProtocol.h"
 #include "shared/KeyboardIdentity.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/tools/halvanectl/Halvanectl.h"
+#include "tools/halvanectl/Halvanectl.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/tools/halvanectl/CtlArguments.h"
+#include "tools/halvanectl/CtlArguments.h"
 #include "shared/settings/SettingsValidator.h"
 
 #include <QString>

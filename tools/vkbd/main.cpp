@@ -1,6 +1,6 @@
 // halvane-vkbd: a virtual keyboard for the Halvane helper, driven by commands on standard input.
 #include "platform/devices/VirtualKeyboardProtocol.h"
-#include "platform/tools/vkbd/VkbdSession.h"
+#include "tools/vkbd/VkbdSession.h"
 #include "shared/KeyboardIdentity.h"
 
 #include <QCommandLineParser>

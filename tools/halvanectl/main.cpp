@@ -1,7 +1,7 @@
 // halvanectl: the command-line client of the Halvane helper and its settings file.
 #include "platform/signals/TerminationSignals.h"
-#include "platform/tools/halvanectl/Halvanectl.h"
-#include "platform/tools/halvanectl/SessionEnvironment.h"
+#include "tools/halvanectl/Halvanectl.h"
+#include "tools/halvanectl/SessionEnvironment.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

@@ -1,4 +1,4 @@
-#include "platform/tools/halvanectl/SessionEnvironment.h"
+#include "tools/halvanectl/SessionEnvironment.h"
 
 #include "platform/control/DBusRemoteProxy.h"
 #include "platform/notification/DBusDistributedNotificationCenter.h"

@@ -1,4 +1,4 @@
-#include "platform/tools/halvanectl/Halvanectl.h"
+#include "tools/halvanectl/Halvanectl.h"
 
 #include "platform/control/RemoteProxy.h"
 #include "platform/notification/DistributedNotificationCenter.h"

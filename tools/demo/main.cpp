@@ -1,7 +1,7 @@
 // halvane-demo: shows the helper at work without a keyboard or a display. It starts the helper
 // with a demo profile, presses a few keys on a virtual keyboard and tells what the helper did.
 //   halvane-demo [path/to/HalvaneHelper]
-#include "platform/tools/demo/DemoSession.h"
+#include "tools/demo/DemoSession.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/tools/vkbd/VirtualInterface.h"
-#include "platform/tools/vkbd/VkbdCommand.h"
+#include "tools/vkbd/VirtualInterface.h"
+#include "tools/vkbd/VkbdCommand.h"
 
 #include <QObject>
 #include <QStringList>
