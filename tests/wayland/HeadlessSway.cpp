@@ -53,7 +53,7 @@ HeadlessSway::HeadlessSway() {
       if (!name.endsWith(QLatin1String(".lock"))) waylandDisplay_ = rt.filePath(name);
     }
     return !waylandDisplay_.isEmpty() && message({QStringLiteral("-t"), QStringLiteral("get_version")});
-  }, 10000);
+  }, 10000ms);
   if (!ready || sway_.state() != QProcess::Running) {
     QFile log(dir_.filePath(QStringLiteral("sway.log")));
     log.open(QIODevice::ReadOnly);

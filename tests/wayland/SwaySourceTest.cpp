@@ -14,6 +14,7 @@
 namespace halvane {
 namespace {
 
+using namespace std::chrono_literals;
 using test::HeadlessSway;
 using test::waitUntil;
 using test::WindowClients;
@@ -42,9 +43,9 @@ class SwayTest : public ::testing::Test {
   // Waits for the next report after `before` ones, then a while longer so a second report
   // for the same change would show; the number of reports that came.
   static std::size_t settle(const Reports& reports, std::size_t before) {
-    waitUntil([&] { return reports.size() > before; }, 5000);
+    waitUntil([&] { return reports.size() > before; }, 5000ms);
     QThread::msleep(150);
-    waitUntil([] { return false; }, 150);
+    waitUntil([] { return false; }, 150ms);
     return reports.size() - before;
   }
 
@@ -103,7 +104,7 @@ TEST_F(SwayTest, FocusChangesReportedOnceWithPidOnSway) {
     ASSERT_TRUE(waitUntil([&] { return appIdOf(source->activeWindow()) == a; }));
     const qint64 pidB = clients_->start(b);
     ASSERT_TRUE(waitUntil([&] { return appIdOf(source->activeWindow()) == b; }));
-    waitUntil([] { return false; }, 200);
+    waitUntil([] { return false; }, 200ms);
 
     struct Step {
       QString focus;

@@ -9,16 +9,6 @@
 
 namespace halvane::test {
 
-bool waitUntil(const std::function<bool()>& condition, int timeoutMs) {
-  QDeadlineTimer deadline(timeoutMs);
-  while (!condition()) {
-    if (deadline.hasExpired()) return condition();
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    QThread::msleep(2);
-  }
-  return true;
-}
-
 RuntimeDir::RuntimeDir(const QString& user) {
   if (!dir_.isValid()) return;
   if (!user.isEmpty()) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/PrivateBus.h"
+
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -10,9 +12,6 @@
 #include <vector>
 
 namespace halvane::test {
-
-// Runs the event loop until condition holds or timeoutMs passes; the condition's last answer.
-bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 5000);
 
 // A private directory usable as XDG_RUNTIME_DIR by `user` (mode 0700, owned by it).
 class RuntimeDir {
