@@ -22,6 +22,7 @@ class SwayIpc : public QObject {
   };
 
   explicit SwayIpc(const QString& socketPath, QObject* parent = nullptr);
+  ~SwayIpc() override { socket_.disconnect(this); }
   bool isConnected() const { return socket_.state() == QLocalSocket::ConnectedState; }
 
   // The container in sway's reply or event JSON, as a Window.
