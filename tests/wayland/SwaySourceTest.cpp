@@ -1,7 +1,9 @@
 // The wlroots and sway sources against a real headless sway (see HeadlessSway.h for the exact
 // command line), with WindowClient windows as the applications.
 #include "platform/frontapp/ForeignToplevelActiveWindowSource.h"
+#include "platform/frontapp/SessionActiveWindowSource.h"
 #include "platform/frontapp/SwayActiveWindowSource.h"
+#include "platform/log/FakeSystemLog.h"
 #include "platform/wayland/WaylandConnection.h"
 #include "tests/wayland/HeadlessSway.h"
 
@@ -135,6 +137,32 @@ TEST_F(SwayTest, FocusChangesReportedOnceWithPidOnSway) {
     clients_->stop(pidB);
     EXPECT_EQ(settle(reports, before), 1u);
     EXPECT_FALSE(reports.back().has_value());
+  }
+}
+
+// Start-up on a sway session: the probe finds the compositor's globals and sway's socket, the
+// choice takes sway, and the source made for it follows the focus.
+TEST_F(SwayTest, SessionProbeChoosesAndMakesTheSwaySource) {
+  qputenv("XDG_SESSION_TYPE", "wayland");
+  qputenv("XDG_CURRENT_DESKTOP", "sway");
+  qputenv("WAYLAND_DISPLAY", sway_->waylandDisplay().toLocal8Bit());
+  qputenv("SWAYSOCK", sway_->swaySocket().toLocal8Bit());
+  const SessionProbe probe = probeSession(QDBusConnection(QStringLiteral("no-bus")));
+  EXPECT_TRUE(probe.facts.waylandConnected);
+  const BackendChoice choice = chooseFrontBackend(probe.facts);
+  EXPECT_EQ(choice.backend, FrontBackend::Sway) << choice.logLine.toStdString();
+
+  FakeSystemLog log;
+  std::unique_ptr<ActiveWindowSource> source = createWaylandActiveWindowSource(choice.backend, probe, log);
+  ASSERT_TRUE(source);
+  EXPECT_EQ(source->backendName(), "sway");
+  const qint64 pid = clients_->start(QStringLiteral("org.example.Probed"));
+  EXPECT_TRUE(waitUntil([&] {
+    return source->activeWindow() && source->activeWindow()->appId == "org.example.Probed" &&
+           source->activeWindow()->pid == pid;
+  }));
+  for (const char* name : {"XDG_SESSION_TYPE", "XDG_CURRENT_DESKTOP", "WAYLAND_DISPLAY", "SWAYSOCK"}) {
+    qunsetenv(name);
   }
 }
 
