@@ -41,8 +41,8 @@ TEST(GnomeShellSource, ExtensionReportsEachFocusChangeAndOnlyTheShellIsHeard) {
   test::WindowClients clients(shell.clientEnvironment());
   const qint64 pidA = clients.start(a);
   const qint64 pidB = clients.start(b);
-  ASSERT_TRUE(waitUntil([&] { return shell.activate(b); }, 10000ms));
-  ASSERT_TRUE(waitUntil([&] { return shell.activate(a); }, 10000ms));
+  ASSERT_TRUE(waitUntil([&] { return shell.activate(b) && shell.focused() == b; }, 10000ms));
+  ASSERT_TRUE(waitUntil([&] { return shell.activate(a) && shell.focused() == a; }, 10000ms));
   waitUntil([] { return false; }, 300ms);
 
   // The helper appears after the windows: the extension tells it the current one at once.

@@ -128,3 +128,14 @@ bool HeadlessGnomeShell::activate(const QString& wmClass) {
 }
 
 }  // namespace halvane::test
+
+namespace halvane::test {
+
+QString HeadlessGnomeShell::focused() {
+  const QDBusReply<QString> reply = bus_.call(QDBusMessage::createMethodCall(
+      QStringLiteral("org.gnome.Shell"), QStringLiteral("/com/halvane/keyboard/ShellTest"),
+      QStringLiteral("com.halvane.keyboard.ShellTest"), QStringLiteral("Focused")));
+  return reply.isValid() ? reply.value() : QString();
+}
+
+}  // namespace halvane::test

@@ -27,6 +27,8 @@ class HeadlessGnomeShell {
   QString failure() const { return failure_; }
   QProcessEnvironment clientEnvironment() const;
   bool activate(const QString& wmClass);
+  // The WM_CLASS (a Wayland client's app_id) of the window that has the focus; empty for none.
+  QString focused();
 
  private:
   QTemporaryDir dir_;

@@ -54,8 +54,10 @@ HeadlessKWin::HeadlessKWin(PrivateBus& bus) : bus_(bus.connect(QStringLiteral("k
     return;
   }
   const bool ready = waitUntil([this] {
+    // The name comes before the scripting object; the latter is what the tests need.
     return kwin_.state() != QProcess::Running ||
-           bus_.interface()->isServiceRegistered(QStringLiteral("org.kde.KWin")).value();
+           bus_.call(scripting(QStringLiteral("isScriptLoaded"), {QStringLiteral("none")}), QDBus::Block, 500)
+                   .type() == QDBusMessage::ReplyMessage;
   }, 15000ms);
   if (!ready || kwin_.state() != QProcess::Running) {
     QFile log(dir_.filePath(QStringLiteral("kwin.log")));

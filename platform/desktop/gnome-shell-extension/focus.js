@@ -22,6 +22,9 @@ const TEST_INTERFACE = `<node>
       <arg name="wmClass" type="s" direction="in"/>
       <arg name="found" type="b" direction="out"/>
     </method>
+    <method name="Focused">
+      <arg name="wmClass" type="s" direction="out"/>
+    </method>
   </interface>
 </node>`;
 
@@ -46,9 +49,15 @@ export function windowFacts(window) {
 
 export class FocusReporter {
     enable() {
-        this._focusId = global.display.connect('notify::focus-window', () => this._send());
+        this._lastSent = null;
+        this._idleId = 0;
+        this._focusId = global.display.connect('notify::focus-window', () => this._sendSoon());
+        // A helper that just appeared knows nothing yet: tell it even what it would have heard.
         this._watchId = Gio.bus_watch_name(Gio.BusType.SESSION, HELPER,
-            Gio.BusNameWatcherFlags.NONE, () => this._send(), null);
+            Gio.BusNameWatcherFlags.NONE, () => {
+                this._lastSent = null;
+                this._send();
+            }, null);
         if (GLib.getenv('HALVANE_SHELL_TEST') === '1')
             this._exportTest();
     }
@@ -56,14 +65,33 @@ export class FocusReporter {
     disable() {
         global.display.disconnect(this._focusId);
         Gio.bus_unwatch_name(this._watchId);
+        if (this._idleId)
+            GLib.source_remove(this._idleId);
+        this._idleId = 0;
         if (this._test) {
             this._test.unexport();
             this._test = null;
         }
     }
 
+    // A focus change can pass through no window, or notify twice; what counts is where the
+    // focus is once the Shell is idle again, and only when it differs from what was sent.
+    _sendSoon() {
+        if (this._idleId)
+            return;
+        this._idleId = GLib.idle_add(GLib.PRIORITY_DEFAULT_IDLE, () => {
+            this._idleId = 0;
+            this._send();
+            return GLib.SOURCE_REMOVE;
+        });
+    }
+
     _send() {
         const facts = windowFacts(global.display.focus_window);
+        const text = JSON.stringify(facts);
+        if (text === this._lastSent)
+            return;
+        this._lastSent = text;
         Gio.DBus.session.call(HELPER, HELPER_PATH, SINK, 'WindowActivated',
             new GLib.Variant('(a{ss})', [facts]), null, Gio.DBusCallFlags.NO_AUTO_START, 2000,
             null, (connection, result) => {
@@ -86,6 +114,10 @@ export class FocusReporter {
                     }
                 }
                 return false;
+            },
+            Focused() {
+                const window = global.display.focus_window;
+                return window ? window.get_wm_class() || '' : '';
             },
         });
         this._test.export(Gio.DBus.session, TEST_PATH);
