@@ -52,6 +52,10 @@ TEST_F(InstallTest, PutsEveryPieceWhereTheSystemLooksForIt) {
       "lib/systemd/user/halvane-helper.service",
       "share/applications/halvane-preferences.desktop",
       "share/icons/hicolor/scalable/apps/halvane-preferences.svg",
+      "share/gnome-shell/extensions/halvane-keyboard@halvane.com/metadata.json",
+      "share/gnome-shell/extensions/halvane-keyboard@halvane.com/extension.js",
+      "share/gnome-shell/extensions/halvane-keyboard@halvane.com/focus.js",
+      "share/halvane/kwin/halvane-keyboard.js",
   };
   for (const char* file : files) EXPECT_TRUE(QFileInfo::exists(path(file))) << file;
   for (const char* program : {"bin/halvane-helper", "bin/halvane-preferences", "bin/halvanectl",
