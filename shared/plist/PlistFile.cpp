@@ -1,6 +1,7 @@
 #include "shared/plist/PlistFile.h"
 
 #include "shared/plist/BinaryPlistCheck.h"
+#include "shared/plist/FolderSync.h"
 #include "shared/plist/PlistXmlReader.h"
 
 #include <QFile>
@@ -164,27 +165,37 @@ QByteArray toXmlPlist(const PlistValue& root) {
   return result;
 }
 
-bool writePlistFileAtomically(const QString& path, const PlistValue& root, QString* error) {
+bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
   auto fail = [error](const QString& why) {
     if (error) *error = why;
     return false;
   };
-  const QByteArray xml = toXmlPlist(root);
-  if (xml.isEmpty()) return fail(QStringLiteral("nothing to write"));
-
   const QFileInfo existing(path);
   const bool keepPermissions = existing.exists();
   const QFileDevice::Permissions permissions = existing.permissions();
 
+  // QSaveFile flushes the new file's data before it renames it over the old one.
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
-  if (file.write(xml) != xml.size()) {
+  if (file.write(bytes) != bytes.size()) {
     file.cancelWriting();
     return fail(file.errorString());
   }
   if (keepPermissions) file.setPermissions(permissions);
   if (!file.commit()) return fail(file.errorString());
+  // The rename itself is only durable once the folder is flushed. The new contents are in place
+  // either way, so a folder that cannot be flushed is no reason to report a failure.
+  syncFolder(existing.absolutePath());
   return true;
+}
+
+bool writePlistFileAtomically(const QString& path, const PlistValue& root, QString* error) {
+  const QByteArray xml = toXmlPlist(root);
+  if (xml.isEmpty()) {
+    if (error) *error = QStringLiteral("nothing to write");
+    return false;
+  }
+  return replaceFileAtomically(path, xml, error);
 }
 
 }  // namespace halvane
