@@ -18,7 +18,7 @@
 #include "platform/sleeper/TracedSleeper.h"
 #include "platform/workspace/TracedWorkspace.h"
 #include "platform/workspace/WorkspaceFactory.h"
-#include "shared/settings/SettingsStore.h"
+#include "shared/settings/SettingsMigration.h"
 
 namespace halvane {
 
@@ -48,7 +48,7 @@ ControllerServices HelperPlatform::services() {
   return ControllerServices{*log_,       *sleeper_,         *keyboard_,
                             *hidEvents_, *workspace_,       *scripts_,
                             *frontApplication_, *notifications_, *devices_,
-                            Bundle::mainBundle(), settings::settingsPath()};
+                            Bundle::mainBundle(), settings::prepareSettingsPath(log_->reporter())};
 }
 
 }  // namespace halvane
