@@ -130,7 +130,8 @@ void LayerShellOverlaySurface::destroySurface() {
 
 void LayerShellOverlaySurface::setText(const QString&) {
   contentDirty_ = true;
-  paint();
+  // While transparent there is nothing new to see; the next alpha paints it.
+  if (alpha_ > 0.0f) paint();
 }
 
 void LayerShellOverlaySurface::setAlpha(float alpha) {
