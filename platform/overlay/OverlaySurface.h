@@ -22,8 +22,11 @@ class OverlaySurface {
   // The words the content shows (a null text: none); for surfaces that draw text themselves.
   virtual void setText(const QString& text) = 0;
   virtual void setAlpha(float alpha) = 0;
-  // In Qt's screen coordinates.
+  // In the screen coordinates of screenFrame().
   virtual void setFrame(const QRect& frame) = 0;
+  // The output the surface lies on, where the surface knows it better than Qt (whose screen may
+  // be a stand-in); empty: Qt's primary screen. Panels are the surface's own business.
+  virtual QRect screenFrame() const { return {}; }
 };
 
 }  // namespace halvane

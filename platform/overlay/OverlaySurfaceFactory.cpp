@@ -2,8 +2,10 @@
 
 #include "platform/log/SystemLog.h"
 #include "platform/overlay/GnomeShellOverlaySurface.h"
+#include "platform/overlay/LayerShellOverlaySurface.h"
 #include "platform/overlay/NotificationOverlaySurface.h"
 #include "platform/overlay/OverlayBackendChoice.h"
+#include "platform/wayland/WaylandConnection.h"
 
 #include <QDBusConnection>
 
@@ -14,17 +16,20 @@ std::unique_ptr<OverlaySurface> createOverlaySurface(SystemLog& log) {
   session.wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
   session.display = session.wayland || !qEnvironmentVariableIsEmpty("DISPLAY");
   const QDBusConnection bus = QDBusConnection::sessionBus();
+  std::unique_ptr<LayerShellOverlaySurface> layerShell;
   if (session.wayland) {
-    session.noLayerShell = QStringLiteral("not in this build");
-    session.noGnomeShell = GnomeShellOverlaySurface::unavailableReason(bus);
-    session.noNotifications = NotificationOverlaySurface::unavailableReason(bus);
+    layerShell = LayerShellOverlaySurface::create(WaylandConnection::shared(), &session.noLayerShell);
+    // The others are asked only when they could be chosen.
+    if (!layerShell) session.noGnomeShell = GnomeShellOverlaySurface::unavailableReason(bus);
+    if (!layerShell && !session.noGnomeShell.isEmpty())
+      session.noNotifications = NotificationOverlaySurface::unavailableReason(bus);
   }
   const OverlayBackendChoice choice = chooseOverlayBackend(session);
   log.log(choice.logLine);
   switch (choice.backend) {
     case OverlayBackend::GnomeShell: return std::make_unique<GnomeShellOverlaySurface>(bus);
     case OverlayBackend::Notification: return std::make_unique<NotificationOverlaySurface>(bus);
-    case OverlayBackend::LayerShell:
+    case OverlayBackend::LayerShell: return layerShell;
     case OverlayBackend::QtWindow: break;
   }
   return nullptr;

@@ -61,12 +61,14 @@ void OverlayWindow::setTransparentForInput(bool transparent) {
   if (QWindow* window = windowHandle()) window->setFlags(windowFlags());
 }
 
-QRect OverlayWindow::mainScreenFrame() {
+QRect OverlayWindow::mainScreenFrame() const {
+  if (mSurface && !mSurface->screenFrame().isEmpty()) return mSurface->screenFrame();
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen ? screen->geometry() : QRect();
 }
 
-QRect OverlayWindow::mainScreenVisibleFrame() {
+QRect OverlayWindow::mainScreenVisibleFrame() const {
+  if (mSurface && !mSurface->screenFrame().isEmpty()) return mSurface->screenFrame();
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen ? screen->availableGeometry() : QRect();
 }

@@ -36,9 +36,9 @@ class OverlayWindow : public QWidget {
   // Frames in screen coordinates (Qt's: y grows downward).
   QRect frame() const { return geometry(); }
   void setFrameOrigin(const QPoint& topLeft);
-  static QRect mainScreenFrame();
+  QRect mainScreenFrame() const;
   // The main screen less panels and docks.
-  static QRect mainScreenVisibleFrame();
+  QRect mainScreenVisibleFrame() const;
 
   void setVisible(bool visible) override;
 
