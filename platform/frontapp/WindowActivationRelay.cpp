@@ -1,0 +1,28 @@
+#include "platform/frontapp/WindowActivationRelay.h"
+
+namespace halvane {
+
+WindowActivationRelay& WindowActivationRelay::shared() {
+  static WindowActivationRelay relay;
+  return relay;
+}
+
+void WindowActivationRelay::deliver(const std::optional<WindowFacts>& facts) {
+  if (listener_) listener_(facts);
+}
+
+std::optional<WindowFacts> windowFactsFromMap(const QMap<QString, QString>& map) {
+  if (map.isEmpty()) return std::nullopt;
+  WindowFacts facts;
+  facts.appId = map.value(QStringLiteral("appId"));
+  facts.wmClass = map.value(QStringLiteral("wmClass"));
+  facts.wmInstance = map.value(QStringLiteral("wmInstance"));
+  facts.gtkApplicationId = map.value(QStringLiteral("gtkApplicationId"));
+  facts.desktopFile = map.value(QStringLiteral("desktopFile"));
+  bool ok = false;
+  const qint64 pid = map.value(QStringLiteral("pid")).toLongLong(&ok);
+  facts.pid = ok && pid > 0 ? pid : 0;
+  return facts;
+}
+
+}  // namespace halvane
