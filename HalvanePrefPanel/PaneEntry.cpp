@@ -7,7 +7,7 @@
 #include "platform/notification/DBusDistributedNotificationCenter.h"
 #include "platform/openpanel/FileDialogOpenPanel.h"
 #include "platform/workspace/WorkspaceFactory.h"
-#include "shared/settings/SettingsStore.h"
+#include "shared/settings/SettingsMigration.h"
 
 extern "C" Q_DECL_EXPORT halvane::PreferencePane* halvane_create_preference_pane() {
   using namespace halvane;
@@ -20,6 +20,6 @@ extern "C" Q_DECL_EXPORT halvane::PreferencePane* halvane_create_preference_pane
   services.openPanel = std::make_unique<FileDialogOpenPanel>();
   services.workspace = createWorkspace();
   services.helpViewer = std::make_unique<DesktopHelpViewer>();
-  services.settingsPath = settings::settingsPath();
+  services.settingsPath = settings::prepareSettingsPath(services.log->reporter());
   return new HalvanePref(std::move(services));
 }

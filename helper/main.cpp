@@ -1,6 +1,7 @@
 #include "helper/app/HelperPlatform.h"
 #include "helper/controller/Controller.h"
 #include "helper/overlay/CustomWindow.h"
+#include "platform/overlay/OverlaySurfaceFactory.h"
 #include "platform/signals/TerminationSignals.h"
 #include "platform/trace/Trace.h"
 
@@ -20,6 +21,8 @@ int main(int argc, char* argv[]) {
   halvane::HelperPlatform platform(trace);
   halvane::Controller controller(platform.services());
   halvane::CustomWindow window(platform.log(), trace);
+  // Where Qt cannot float the window above the desktop (Wayland), a surface of its own shows it.
+  window.setSurface(halvane::createOverlaySurface(platform.log()));
   controller.setItsWindow(&window);
   controller.setServerObject(&platform.serverObject());
   // The overlay is the only window and is never closed, so this only matters if it were.

@@ -192,7 +192,7 @@ void HalvanePref::buttonAction(QObject* sender) {
     case 1: {
       // Without the file the helper would reload the old settings: it is told nothing then.
       if (!settings::write(m_Prefs, services_.settingsPath)) {
-        log(QStringLiteral("Couldn't write ") + settings::displayPath());
+        log(QStringLiteral("Couldn't write ") + settings::displayPath(services_.settingsPath));
         updateProfilesMenu();
         return;
       }

@@ -13,12 +13,12 @@ addr = bus.stdout.readline().strip()
 with open(root + "/shared/defaults.plist", "rb") as f: s = plistlib.load(f)
 k = s["Profiles"][0]["MacroKeys"][0]; k["ActionType"] = "ExecuteMacro"; k["KeyCombo"]["keyCode0"] = 0; k["KeyCombo"]["modifiers0"] = 0
 s["ShowChangesOnScreen"] = False
-os.makedirs(home + "/Library/Preferences")
-with open(home + "/Library/Preferences/com.halvane.keyboard.plist", "wb") as f: plistlib.dump(s, f)
+settings = home + "/settings.plist"
+with open(settings, "wb") as f: plistlib.dump(s, f)
 kbd = run + "/halvane/keyboards"; os.makedirs(kbd, mode=0o700)
 ls = socket.socket(socket.AF_UNIX, socket.SOCK_SEQPACKET); ls.bind(kbd + "/1209-4856-0001-0006-bench.sock"); ls.listen(1)
 trace = home + "/trace.jsonl"
-env = dict(os.environ, HOME=home, XDG_RUNTIME_DIR=run, DBUS_SESSION_BUS_ADDRESS=addr, HALVANE_TRACE=trace, QT_QPA_PLATFORM="offscreen")
+env = dict(os.environ, HALVANE_SETTINGS=settings, HOME=home, XDG_RUNTIME_DIR=run, DBUS_SESSION_BUS_ADDRESS=addr, HALVANE_TRACE=trace, QT_QPA_PLATFORM="offscreen")
 env.pop("DISPLAY", None)
 t0 = time.monotonic()
 p = subprocess.Popen([helper], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)

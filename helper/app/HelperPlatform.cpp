@@ -18,7 +18,7 @@
 #include "platform/sleeper/TracedSleeper.h"
 #include "platform/workspace/TracedWorkspace.h"
 #include "platform/workspace/WorkspaceFactory.h"
-#include "shared/settings/SettingsStore.h"
+#include "shared/settings/SettingsMigration.h"
 
 namespace halvane {
 
@@ -33,9 +33,9 @@ HelperPlatform::HelperPlatform(Trace& trace)
       hidEvents_(std::make_unique<TracedHIDEventSystem>(*realHidEvents_, trace)),
       realWorkspace_(createWorkspace()),
       workspace_(std::make_unique<TracedWorkspace>(*realWorkspace_, trace)),
-      realScripts_(createScriptRunner()),
-      scripts_(std::make_unique<TracedScriptRunner>(*realScripts_, trace)),
       frontApplication_(createFrontApplicationWatcher(*log_)),
+      realScripts_(createScriptRunner([this] { return frontApplication_->frontApplicationPath(); })),
+      scripts_(std::make_unique<TracedScriptRunner>(*realScripts_, trace)),
       realNotifications_(std::make_unique<DBusDistributedNotificationCenter>()),
       notifications_(std::make_unique<TracedDistributedNotificationCenter>(*realNotifications_, trace)),
       realDevices_(createSystemHIDDeviceRegistry(*log_)),
@@ -48,7 +48,7 @@ ControllerServices HelperPlatform::services() {
   return ControllerServices{*log_,       *sleeper_,         *keyboard_,
                             *hidEvents_, *workspace_,       *scripts_,
                             *frontApplication_, *notifications_, *devices_,
-                            Bundle::mainBundle(), settings::settingsPath()};
+                            Bundle::mainBundle(), settings::prepareSettingsPath(log_->reporter())};
 }
 
 }  // namespace halvane

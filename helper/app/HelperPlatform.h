@@ -30,8 +30,9 @@ class HelperPlatform {
   std::unique_ptr<KeyboardEventPoster> realKeyboard_, keyboard_;
   std::unique_ptr<HIDEventSystem> realHidEvents_, hidEvents_;
   std::unique_ptr<Workspace> realWorkspace_, workspace_;
-  std::unique_ptr<ScriptRunner> realScripts_, scripts_;
+  // Before the scripts, which are told the front application.
   std::unique_ptr<FrontApplicationWatcher> frontApplication_;
+  std::unique_ptr<ScriptRunner> realScripts_, scripts_;
   std::unique_ptr<DistributedNotificationCenter> realNotifications_, notifications_;
   std::unique_ptr<HIDDeviceRegistry> realDevices_, devices_;
   std::unique_ptr<ServerObject> serverObject_;

@@ -2,13 +2,18 @@
 
 #include "helper/hidsystem/HIDSystem.h"
 #include "helper/overlay/ProfileOverlay.h"
+#include "platform/script/ScriptRunner.h"
 
 namespace halvane {
 
 Controller::Controller(const ControllerServices& services, QObject* parent)
-    : QObject(parent), mServices(services) {}
+    : QObject(parent), mServices(services) {
+  // An imaging key's shortcut, asked for by the script, is typed like a macro's combination.
+  mServices.scripts.setKeyCombinationHandler(
+      [this](int key, int modifiers) { pressKeyCombination(key, modifiers); });
+}
 
-Controller::~Controller() = default;
+Controller::~Controller() { mServices.scripts.setKeyCombinationHandler({}); }
 
 void Controller::createHIDSystem() {
   mHIDSystem = std::make_unique<HIDSystem>(mServices.hidEvents, mServices.err);

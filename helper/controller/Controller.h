@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QTimer>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <memory>
@@ -63,8 +64,11 @@ class Controller : public QObject, public KeyboardServer {
   static void appFrontSwitchedHandler(Controller* userData);
   // Installs appFrontSwitchedHandler with the front-application watcher.
   void installApplicationSwitchHandler();
-  // applicationPath: the front application's path; nothing when it could not be told.
-  void handleNewFrontmostApplication(const std::optional<QString>& applicationPath);
+  // applicationNames: the paths the front application is known by (its desktop entry's files,
+  // its executable); empty when it could not be told.
+  void handleNewFrontmostApplication(const QStringList& applicationNames);
+  // The first profile whose ApplicationPath is one of the names; -1 for none.
+  int profileForApplication(const QStringList& applicationNames) const;
   void loadPreferences();
   // The three operations the pane calls through the control channel.
   void reloadPrefs() override;
@@ -116,7 +120,6 @@ class Controller : public QObject, public KeyboardServer {
  private:
   PlistValue currentProfileRecord() const;
   bool isProfileIndex(int profile) const;
-  int profileForApplication(const QString& applicationPath) const;
   void playMacro(const PlistValue& keyCombo);
   void postProfileChanged(int profile);
   void registerKeyboardInterfaces(int productID);

@@ -50,29 +50,30 @@ void Controller::postProfileChanged(int profile) {
 
 void Controller::appFrontSwitchedHandler(Controller* userData) {
   userData->handleNewFrontmostApplication(
-      userData->mServices.frontApplication.frontApplicationPath());
+      userData->mServices.frontApplication.frontApplication().names());
 }
 
 void Controller::installApplicationSwitchHandler() {
   mServices.frontApplication.setFrontSwitchedHandler([this] { appFrontSwitchedHandler(this); });
 }
 
-int Controller::profileForApplication(const QString& applicationPath) const {
+int Controller::profileForApplication(const QStringList& applicationNames) const {
   const PlistValue profiles = m_Prefs[QStringLiteral("Profiles")];
   // A file with fewer than ten profiles is searched as far as it goes.
   const qsizetype count = std::min<qsizetype>(profiles.count(), kProfileCount);
   for (int i = 0; i < count; ++i) {
+    // Exact, case-sensitive: a desktop entry's path, or an executable's real path.
     const QString path = profiles.at(i)[QStringLiteral("ApplicationPath")].toString();
-    if (!path.isEmpty() && path == applicationPath) return i;
+    if (!path.isEmpty() && applicationNames.contains(path)) return i;
   }
   return -1;
 }
 
-void Controller::handleNewFrontmostApplication(const std::optional<QString>& applicationPath) {
+void Controller::handleNewFrontmostApplication(const QStringList& applicationNames) {
   if (m_Prefs[QStringLiteral("AutoSwitchingOverride")].toBool()) return;
 
-  // An application whose path cannot be told is bound to no profile.
-  const int profile = applicationPath ? profileForApplication(*applicationPath) : -1;
+  // An application that has no names is bound to no profile.
+  const int profile = profileForApplication(applicationNames);
   // Only the first profile bound to the application counts, even when its AutoSwitching is off.
   const bool autoSwitch =
       profile >= 0 &&

@@ -51,6 +51,7 @@ void CustomWindow::displayProfileName(const QString& name) {
     mLog.log(QStringLiteral("!mCustomView"));
   else
     mCustomView->setProfileName(name);
+  setContentText(name);
   // Without a name there is nothing to fade in: the window fades out instead.
   startFade(name.isNull() ? FadeDirection::Out : FadeDirection::In);
 }

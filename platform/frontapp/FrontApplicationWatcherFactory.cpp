@@ -1,28 +1,54 @@
 #include "platform/frontapp/FrontApplicationWatcherFactory.h"
 
-#include "platform/frontapp/XcbFrontApplicationWatcher.h"
+#include "platform/appidentity/ApplicationResolver.h"
+#include "platform/appidentity/DesktopEntryIndex.h"
+#include "platform/appidentity/DesktopEntryIndexRefresher.h"
+#include "platform/frontapp/ActiveWindowSourceFactory.h"
+#include "platform/frontapp/ResolvingFrontApplicationWatcher.h"
 #include "platform/log/SystemLog.h"
 
 namespace halvane {
 namespace {
 
-class NoFrontApplicationWatcher : public FrontApplicationWatcher {
+// A session that tells nothing about its windows.
+class NoActiveWindowSource : public ActiveWindowSource {
  public:
-  void setFrontSwitchedHandler(std::function<void()>) override {}
-  std::optional<QString> frontApplicationPath() override { return std::nullopt; }
+  void setActiveWindowHandler(Handler) override {}
+  std::optional<WindowFacts> activeWindow() const override { return std::nullopt; }
+  QString backendName() const override { return QStringLiteral("none"); }
+};
+
+// The watcher with the index and resolver it needs, for as long as it lives.
+class DesktopFrontApplicationWatcher : public FrontApplicationWatcher {
+ public:
+  DesktopFrontApplicationWatcher(std::unique_ptr<ActiveWindowSource> source, SystemLog* debugLog)
+      : index_(XdgRoots::fromEnvironment()),
+        refresher_(index_),
+        resolver_(index_),
+        watcher_(std::move(source), resolver_, debugLog) {}
+
+  void setFrontSwitchedHandler(std::function<void()> handler) override {
+    watcher_.setFrontSwitchedHandler(std::move(handler));
+  }
+  void setFrontSwitchObserver(std::function<void()> observer) override {
+    watcher_.setFrontSwitchObserver(std::move(observer));
+  }
+  FrontApplication frontApplication() override { return watcher_.frontApplication(); }
+
+ private:
+  DesktopEntryIndex index_;
+  DesktopEntryIndexRefresher refresher_;
+  ApplicationResolver resolver_;
+  ResolvingFrontApplicationWatcher watcher_;
 };
 
 }  // namespace
 
 std::unique_ptr<FrontApplicationWatcher> createFrontApplicationWatcher(SystemLog& log) {
-  QString whyNot;
-  if (std::unique_ptr<XcbFrontApplicationWatcher> x11 = XcbFrontApplicationWatcher::connect(&whyNot)) {
-    log.log(QStringLiteral("Front application: _NET_ACTIVE_WINDOW on X display %1")
-                .arg(qEnvironmentVariable("DISPLAY")));
-    return x11;
-  }
-  log.log(QStringLiteral("Front application: unknown, automatic switching is off (%1)").arg(whyNot));
-  return std::make_unique<NoFrontApplicationWatcher>();
+  std::unique_ptr<ActiveWindowSource> source = createActiveWindowSource(log);
+  if (!source) source = std::make_unique<NoActiveWindowSource>();
+  SystemLog* debugLog = qEnvironmentVariableIsEmpty("HALVANE_DEBUG") ? nullptr : &log;
+  return std::make_unique<DesktopFrontApplicationWatcher>(std::move(source), debugLog);
 }
 
 }  // namespace halvane

@@ -8,9 +8,10 @@ namespace halvane {
 
 class SystemLog;
 
-// The front application watcher of this session (X11), with one log line; without an X display
-// a watcher that never reports a switch, and the line says so. Create it once the application
-// object exists: the X11 watcher listens on the main loop.
+// The front application watcher of this session: its active-window source (one log line, see
+// createActiveWindowSource) resolved against the installed desktop entries, which it keeps up to
+// date. Without a source, a watcher that never reports a switch. With HALVANE_DEBUG set, each
+// application switch is logged. Create it once the application object exists.
 std::unique_ptr<FrontApplicationWatcher> createFrontApplicationWatcher(SystemLog& log);
 
 }  // namespace halvane

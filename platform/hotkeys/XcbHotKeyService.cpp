@@ -23,20 +23,7 @@ constexpr uint16_t kCoreModifiers = XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL | 
                                     XCB_MOD_MASK_2 | XCB_MOD_MASK_3 | XCB_MOD_MASK_4 |
                                     XCB_MOD_MASK_5;
 
-// Without a display there is nothing to grab keys on.
-class UnavailableHotKeyService : public HotKeyService {
- public:
-  int registerHotKey(int, int, HotKeyId, Reference*) override { return kHotKeyInvalid; }
-  void unregisterHotKey(Reference) override {}
-  void setEventHandler(Handler) override {}
-};
-
 }  // namespace
-
-std::unique_ptr<HotKeyService> createSystemHotKeyService() {
-  if (std::unique_ptr<HotKeyService> x11 = XcbHotKeyService::connect()) return x11;
-  return std::make_unique<UnavailableHotKeyService>();
-}
 
 std::unique_ptr<XcbHotKeyService> XcbHotKeyService::connect() {
   int screenNumber = 0;

@@ -1,5 +1,7 @@
 #include "platform/overlay/OverlayWindow.h"
 
+#include "platform/overlay/OverlaySurface.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWindow>
@@ -18,10 +20,38 @@ OverlayWindow::OverlayWindow(const QSize& contentSize, QWidget* parent)
   setAlphaValue(0.0);
 }
 
+OverlayWindow::~OverlayWindow() = default;
+
+void OverlayWindow::setSurface(std::unique_ptr<OverlaySurface> surface) {
+  mSurface = std::move(surface);
+  if (!mSurface) return;
+  mSurface->attach(*this);
+  mSurface->setFrame(frame());
+  mSurface->setAlpha(mAlpha);
+}
+
 void OverlayWindow::setAlphaValue(double alpha) {
   mAlpha = std::isnan(alpha) ? 0.0f : std::clamp(float(alpha), 0.0f, 1.0f);
+  if (mSurface) {
+    mSurface->setAlpha(mAlpha);
+    return;
+  }
   setWindowOpacity(mAlpha);
   setTransparentForInput(mAlpha <= 0.0f);
+}
+
+void OverlayWindow::setContentText(const QString& text) {
+  if (mSurface) mSurface->setText(text);
+}
+
+void OverlayWindow::setFrameOrigin(const QPoint& topLeft) {
+  move(topLeft);
+  if (mSurface) mSurface->setFrame(frame());
+}
+
+void OverlayWindow::setVisible(bool visible) {
+  if (!mSurface) return QWidget::setVisible(visible);
+  mSurface->setShown(visible);
 }
 
 void OverlayWindow::setTransparentForInput(bool transparent) {
@@ -31,12 +61,14 @@ void OverlayWindow::setTransparentForInput(bool transparent) {
   if (QWindow* window = windowHandle()) window->setFlags(windowFlags());
 }
 
-QRect OverlayWindow::mainScreenFrame() {
+QRect OverlayWindow::mainScreenFrame() const {
+  if (mSurface && !mSurface->screenFrame().isEmpty()) return mSurface->screenFrame();
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen ? screen->geometry() : QRect();
 }
 
-QRect OverlayWindow::mainScreenVisibleFrame() {
+QRect OverlayWindow::mainScreenVisibleFrame() const {
+  if (mSurface && !mSurface->screenFrame().isEmpty()) return mSurface->screenFrame();
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen ? screen->availableGeometry() : QRect();
 }

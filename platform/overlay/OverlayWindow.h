@@ -3,32 +3,50 @@
 #include <QRect>
 #include <QWidget>
 
+#include <memory>
+
 namespace halvane {
+
+class OverlaySurface;
 
 // A borderless window floating above ordinary windows whose visibility is its alpha value, the
 // way a window's alpha works: a 32-bit float clamped to 0..1. While the alpha is 0 the window
 // lets mouse clicks through to whatever lies below. It never takes the keyboard focus.
+//
+// Without a surface the window is this QWidget itself (X11, or Qt's offscreen platform). With
+// one, the QWidget is never shown: its state goes to the surface, which draws it instead.
 class OverlayWindow : public QWidget {
   Q_OBJECT
 
  public:
   explicit OverlayWindow(const QSize& contentSize, QWidget* parent = nullptr);
+  ~OverlayWindow() override;
+
+  // Before the window is first shown.
+  void setSurface(std::unique_ptr<OverlaySurface> surface);
+  OverlaySurface* surface() const { return mSurface.get(); }
 
   float alphaValue() const { return mAlpha; }
   // Stores alpha as a float, clamped to 0..1.
   void setAlphaValue(double alpha);
 
+  // What the content shows, in words, for surfaces that draw it themselves.
+  void setContentText(const QString& text);
+
   // Frames in screen coordinates (Qt's: y grows downward).
   QRect frame() const { return geometry(); }
-  void setFrameOrigin(const QPoint& topLeft) { move(topLeft); }
-  static QRect mainScreenFrame();
+  void setFrameOrigin(const QPoint& topLeft);
+  QRect mainScreenFrame() const;
   // The main screen less panels and docks.
-  static QRect mainScreenVisibleFrame();
+  QRect mainScreenVisibleFrame() const;
+
+  void setVisible(bool visible) override;
 
  private:
   void setTransparentForInput(bool transparent);
 
   float mAlpha = 0.0f;
+  std::unique_ptr<OverlaySurface> mSurface;
 };
 
 }  // namespace halvane

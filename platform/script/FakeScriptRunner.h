@@ -15,7 +15,11 @@ class FakeScriptRunner : public ScriptRunner {
            const QString& param) override {
     calls.push_back({scriptPath, handler, key, param});
   }
+  void setKeyCombinationHandler(KeyCombinationHandler handler) override { keyCombinationHandler = std::move(handler); }
+
   std::vector<Call> calls;
+  // A test plays the script asking for a combination through it.
+  KeyCombinationHandler keyCombinationHandler;
 };
 
 }  // namespace halvane

@@ -13,6 +13,10 @@ class TracedScriptRunner : public ScriptRunner {
     trace_.write(TraceEvent("script").add("handler", handler).add("key", key).add("param", param));
     inner_.run(scriptPath, handler, key, param);
   }
+  // The combinations themselves are traced as the key events they become.
+  void setKeyCombinationHandler(KeyCombinationHandler handler) override {
+    inner_.setKeyCombinationHandler(std::move(handler));
+  }
 
  private:
   ScriptRunner& inner_;

@@ -1,7 +1,9 @@
 #include "shared/plist/PlistFile.h"
 
 #include "shared/plist/BinaryPlistCheck.h"
+#include "shared/plist/FolderSync.h"
 #include "shared/plist/PlistXmlReader.h"
+#include "shared/plist/PlistXmlWriter.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -102,37 +104,6 @@ PlistValue fromNode(plist_t node, int depth) {
   }
 }
 
-plist_t toNode(const PlistValue& value) {
-  switch (value.type()) {
-    case PlistValue::Type::Boolean: return plist_new_bool(value.toBool());
-    case PlistValue::Type::Integer: return plist_new_uint(uint64_t(value.toInteger()));
-    case PlistValue::Type::Real: return plist_new_real(value.doubleValue());
-    case PlistValue::Type::String: return plist_new_string(value.toString().toUtf8().constData());
-    case PlistValue::Type::Data: {
-      const QByteArray d = value.toData();
-      return plist_new_data(d.constData(), uint64_t(d.size()));
-    }
-    case PlistValue::Type::Date: {
-      const qint64 ms = value.toDate().toMSecsSinceEpoch() - kPlistEpochOffset * 1000;
-      return plist_new_date(int32_t(ms / 1000), int32_t((ms % 1000) * 1000));
-    }
-    case PlistValue::Type::Array: {
-      plist_t array = plist_new_array();
-      for (const PlistValue& item : *value.arrayItems())
-        if (plist_t child = toNode(item)) plist_array_append_item(array, child);
-      return array;
-    }
-    case PlistValue::Type::Dictionary: {
-      plist_t dict = plist_new_dict();
-      for (const auto& [key, item] : *value.dictionaryItems())
-        if (plist_t child = toNode(item)) plist_dict_set_item(dict, key.toUtf8().constData(), child);
-      return dict;
-    }
-    case PlistValue::Type::None: break;
-  }
-  return nullptr;  // a None value is simply left out
-}
-
 }  // namespace
 
 PlistValue parsePlist(const QByteArray& bytes) {
@@ -153,38 +124,39 @@ PlistValue readPlistFile(const QString& path) {
   return parsePlist(file.readAll());
 }
 
-QByteArray toXmlPlist(const PlistValue& root) {
-  PlistPtr node(toNode(root));
-  if (!node) return {};
-  char* xml = nullptr;
-  uint32_t length = 0;
-  plist_to_xml(static_cast<plist_t>(node.get()), &xml, &length);
-  QByteArray result(xml, xml ? qsizetype(length) : 0);
-  plist_to_xml_free(xml);
-  return result;
-}
+QByteArray toXmlPlist(const PlistValue& root) { return writeXmlPlist(root); }
 
-bool writePlistFileAtomically(const QString& path, const PlistValue& root, QString* error) {
+bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
   auto fail = [error](const QString& why) {
     if (error) *error = why;
     return false;
   };
-  const QByteArray xml = toXmlPlist(root);
-  if (xml.isEmpty()) return fail(QStringLiteral("nothing to write"));
-
   const QFileInfo existing(path);
   const bool keepPermissions = existing.exists();
   const QFileDevice::Permissions permissions = existing.permissions();
 
+  // QSaveFile flushes the new file's data before it renames it over the old one.
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
-  if (file.write(xml) != xml.size()) {
+  if (file.write(bytes) != bytes.size()) {
     file.cancelWriting();
     return fail(file.errorString());
   }
   if (keepPermissions) file.setPermissions(permissions);
   if (!file.commit()) return fail(file.errorString());
+  // The rename itself is only durable once the folder is flushed. The new contents are in place
+  // either way, so a folder that cannot be flushed is no reason to report a failure.
+  syncFolder(existing.absolutePath());
   return true;
+}
+
+bool writePlistFileAtomically(const QString& path, const PlistValue& root, QString* error) {
+  const QByteArray xml = toXmlPlist(root);
+  if (xml.isEmpty()) {
+    if (error) *error = QStringLiteral("nothing to write");
+    return false;
+  }
+  return replaceFileAtomically(path, xml, error);
 }
 
 }  // namespace halvane

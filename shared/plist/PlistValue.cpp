@@ -44,6 +44,18 @@ PlistValue PlistValue::dictionary() {
   return v;
 }
 
+PlistValue PlistValue::array(PlistArray&& items) {
+  PlistValue v;
+  v.v_ = std::make_shared<PlistArray>(std::move(items));
+  return v;
+}
+
+PlistValue PlistValue::dictionary(PlistDictionary&& entries) {
+  PlistValue v;
+  v.v_ = std::make_shared<PlistDictionary>(std::move(entries));
+  return v;
+}
+
 bool PlistValue::isNumber() const {
   return type() == Type::Integer || type() == Type::Real || type() == Type::Boolean;
 }

@@ -42,6 +42,9 @@ class PlistValue {
 
   static PlistValue array();
   static PlistValue dictionary();
+  // A container holding what a reader built.
+  static PlistValue array(PlistArray&& items);
+  static PlistValue dictionary(PlistDictionary&& entries);
 
   Type type() const { return Type(v_.index()); }
   bool isNone() const { return type() == Type::None; }

@@ -1,124 +1,180 @@
 #include "shared/plist/PlistXmlReader.h"
 
-#include <QXmlStreamReader>
+#include <pugixml.hpp>
+
+#include <QByteArrayView>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <string_view>
+#include <unordered_map>
 
 namespace halvane {
 
 namespace {
 
+// pugixml builds the element tree (it parses without recursion, so no nesting exhausts the
+// stack); this walks it into PlistValues. Blank text is kept only as an element's one child: a
+// string of blanks reads as itself, and the indentation between elements costs nothing.
+constexpr unsigned kParseOptions = pugi::parse_cdata | pugi::parse_escapes | pugi::parse_eol |
+                                   pugi::parse_ws_pcdata_single;
+
+bool isText(const pugi::xml_node& node) {
+  return node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata;
+}
+
+bool isBlank(const char* text) {
+  for (; *text; ++text)
+    if (*text != ' ' && *text != '\t' && *text != '\n' && *text != '\r') return false;
+  return true;
+}
+
 class Reader {
  public:
-  Reader(const QByteArray& bytes, int maxDepth) : xml_(bytes), maxDepth_(maxDepth) {}
+  explicit Reader(int maxDepth) : maxDepth_(maxDepth) {}
 
-  PlistValue document() {
-    if (!nextElement()) return {};
-    PlistValue root;
-    bool ok = false;
-    if (xml_.name() == u"plist") {
-      if (!nextElement()) return {};  // <plist/> holds nothing
-      ok = value(0, root) && expectEnd();  // exactly one value inside <plist>
-    } else {
-      ok = value(0, root);
+  PlistValue document(const pugi::xml_document& doc) {
+    pugi::xml_node root;
+    for (pugi::xml_node child : doc.children()) {
+      if (child.type() == pugi::node_element) {
+        if (root) return {};  // one root element only
+        root = child;
+      } else if (isText(child) && !isBlank(child.value())) {
+        return {};
+      }
     }
-    // Whatever follows must be well-formed too.
-    while (ok && !xml_.atEnd()) {
-      xml_.readNext();
-      if (xml_.isStartElement()) ok = false;
+    if (!root) return {};
+    PlistValue result;
+    if (std::strcmp(root.name(), "plist") != 0) return value(root, 0, result) ? result : PlistValue();
+    pugi::xml_node inner;
+    for (pugi::xml_node child = firstElement(root, nullptr); child; child = nextElement(child)) {
+      if (inner) return {};  // exactly one value inside <plist>
+      inner = child;
     }
-    if (!ok || xml_.hasError()) return {};
-    return root;
+    if (!ok_ || !inner) return {};  // <plist/> holds nothing
+    return value(inner, 0, result) ? result : PlistValue();
   }
 
  private:
-  // Moves to the next start element; false at an end element, the end or an error.
-  bool nextElement() {
-    while (!xml_.atEnd()) {
-      switch (xml_.readNext()) {
-        case QXmlStreamReader::StartElement: return true;
-        case QXmlStreamReader::EndElement: return false;
-        case QXmlStreamReader::Characters:
-          if (!xml_.isWhitespace()) return false;
-          break;
-        default: break;
-      }
+  // The first element child of node; text that is not blank between elements spoils the file.
+  pugi::xml_node firstElement(const pugi::xml_node& node, const pugi::xml_node* after) {
+    for (pugi::xml_node child = after ? after->next_sibling() : node.first_child(); child;
+         child = child.next_sibling()) {
+      if (child.type() == pugi::node_element) return child;
+      if (isText(child) && !isBlank(child.value())) ok_ = false;
     }
-    return false;
+    return {};
   }
+  pugi::xml_node nextElement(const pugi::xml_node& node) { return firstElement(node.parent(), &node); }
 
-  // True when the current container ends here (no further element before its end tag).
-  bool expectEnd() { return !nextElement() && xml_.isEndElement(); }
-
-  // Each reader stores what it read in out and answers whether the element was sound.
-  bool value(int depth, PlistValue& out) {
-    if (depth > maxDepth_) return false;
-    const QStringView name = xml_.name();
-    if (name == u"dict") return dictionary(depth, out);
-    if (name == u"array") return array(depth, out);
-    if (name == u"true" || name == u"false") {
-      out = PlistValue(name == u"true");
-      return xml_.readElementText().isEmpty();
-    }
-    const QString text = xml_.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
-    if (xml_.hasError()) return false;
-    if (name == u"string") {
-      out = PlistValue(text);
+  // The text of a leaf element; false when it holds an element.
+  bool text(const pugi::xml_node& node, std::string_view& out) {
+    const pugi::xml_node first = node.first_child();
+    if (!first) {
+      out = {};
       return true;
     }
-    if (name == u"integer") return integer(text.trimmed(), out);
-    if (name == u"real") return real(text.trimmed(), out);
-    if (name == u"data") return data(text, out);
-    if (name == u"date") return date(text.trimmed(), out);
+    if (!first.next_sibling() && isText(first)) {
+      out = first.value();
+      return true;
+    }
+    buffer_.clear();
+    for (pugi::xml_node child : node.children()) {
+      if (!isText(child)) return false;
+      buffer_ += child.value();
+    }
+    out = buffer_;
+    return true;
+  }
+
+  bool value(const pugi::xml_node& node, int depth, PlistValue& out) {
+    if (depth > maxDepth_) return false;
+    const char* name = node.name();
+    if (!std::strcmp(name, "dict")) return dictionary(node, depth, out);
+    if (!std::strcmp(name, "array")) return array(node, depth, out);
+    std::string_view content;
+    if (!text(node, content)) return false;
+    if (!std::strcmp(name, "string")) {
+      out = PlistValue(shortStrings(content));
+      return true;
+    }
+    if (!std::strcmp(name, "true") || !std::strcmp(name, "false")) {
+      out = PlistValue(name[0] == 't');
+      return content.empty();
+    }
+    const QByteArrayView bytes(content.data(), qsizetype(content.size()));
+    if (!std::strcmp(name, "integer")) return integer(bytes.trimmed(), out);
+    if (!std::strcmp(name, "real")) return real(bytes.trimmed(), out);
+    if (!std::strcmp(name, "data")) return data(bytes, out);
+    if (!std::strcmp(name, "date")) return date(bytes.trimmed(), out);
     return false;
   }
 
-  bool dictionary(int depth, PlistValue& out) {
-    out = PlistValue::dictionary();
-    while (nextElement()) {
-      if (xml_.name() != u"key") return false;
-      const QString key = xml_.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
-      if (xml_.hasError() || !nextElement()) return false;
-      PlistValue item;
-      if (!value(depth + 1, item)) return false;
-      out.set(key, item);
+  bool dictionary(const pugi::xml_node& node, int depth, PlistValue& out) {
+    PlistDictionary entries;
+    for (pugi::xml_node key = firstElement(node, nullptr); key && ok_;) {
+      std::string_view name;
+      if (std::strcmp(key.name(), "key") != 0 || !text(key, name)) return false;
+      const pugi::xml_node item = nextElement(key);
+      if (!item || !ok_) return false;
+      PlistValue v;
+      if (!value(item, depth + 1, v)) return false;
+      // Files come with their keys in order, so the hint makes each insertion constant time; a
+      // key given twice keeps its last value.
+      entries.insert_or_assign(entries.end(), shortStrings(name), std::move(v));
+      key = nextElement(item);
     }
-    return xml_.isEndElement();
+    if (!ok_) return false;
+    out = PlistValue::dictionary(std::move(entries));
+    return true;
   }
 
-  bool array(int depth, PlistValue& out) {
-    out = PlistValue::array();
-    while (nextElement()) {
-      PlistValue item;
-      if (!value(depth + 1, item)) return false;
-      out.append(item);
+  bool array(const pugi::xml_node& node, int depth, PlistValue& out) {
+    PlistArray items;
+    for (pugi::xml_node item = firstElement(node, nullptr); item && ok_; item = nextElement(item)) {
+      PlistValue v;
+      if (!value(item, depth + 1, v)) return false;
+      items.push_back(std::move(v));
     }
-    return xml_.isEndElement();
+    if (!ok_) return false;
+    out = PlistValue::array(std::move(items));
+    return true;
   }
 
-  static bool integer(const QString& text, PlistValue& out) {
+  // Settings files repeat a few dozen key names and short values thousands of times: each is
+  // made once and shared.
+  QString shortStrings(std::string_view text) {
+    if (text.size() > 24) return QString::fromUtf8(text.data(), qsizetype(text.size()));
+    auto it = strings_.find(text);
+    if (it != strings_.end()) return it->second;
+    QString s = QString::fromUtf8(text.data(), qsizetype(text.size()));
+    strings_.emplace(std::string(text), s);
+    return s;
+  }
+
+  static bool integer(QByteArrayView text, PlistValue& out) {
     bool ok = false;
     qint64 v = text.toLongLong(&ok, 10);
     // Unsigned values past the signed range keep their bits, as the binary format does.
     if (!ok) v = qint64(text.toULongLong(&ok, 10));
-    if (!ok && (text.startsWith(u"0x") || text.startsWith(u"0X")))
-      v = qint64(text.mid(2).toULongLong(&ok, 16));
+    if (!ok && (text.startsWith("0x") || text.startsWith("0X")))
+      v = qint64(text.sliced(2).toULongLong(&ok, 16));
     if (ok) out = PlistValue(v);
     return ok;
   }
 
-  static bool real(const QString& text, PlistValue& out) {
+  static bool real(QByteArrayView text, PlistValue& out) {
     bool ok = false;
     double d = text.toDouble(&ok);
     if (!ok) {
-      const QString word = text.toLower();
+      const QByteArray word = text.toByteArray().toLower();
       ok = true;
-      if (word == u"nan")
+      if (word == "nan")
         d = std::numeric_limits<double>::quiet_NaN();
-      else if (word == u"inf" || word == u"+infinity" || word == u"infinity")
+      else if (word == "inf" || word == "+infinity" || word == "infinity")
         d = std::numeric_limits<double>::infinity();
-      else if (word == u"-inf" || word == u"-infinity")
+      else if (word == "-inf" || word == "-infinity")
         d = -std::numeric_limits<double>::infinity();
       else
         ok = false;
@@ -127,32 +183,43 @@ class Reader {
     return ok;
   }
 
-  static bool data(const QString& text, PlistValue& out) {
+  static bool data(QByteArrayView text, PlistValue& out) {
     QByteArray compact;
     compact.reserve(text.size());
-    for (QChar c : text)
-      if (!c.isSpace()) compact.append(char(c.unicode() < 128 ? c.unicode() : '!'));
+    for (char c : text) {
+      if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v') continue;
+      compact.append((c & 0x80) ? '!' : c);  // not base64: refused below
+    }
     auto decoded = QByteArray::fromBase64Encoding(compact, QByteArray::AbortOnBase64DecodingErrors);
     if (!decoded) return false;
     out = PlistValue(*decoded);
     return true;
   }
 
-  static bool date(const QString& text, PlistValue& out) {
-    const QDateTime t = QDateTime::fromString(text, Qt::ISODate);
+  static bool date(QByteArrayView text, PlistValue& out) {
+    const QDateTime t = QDateTime::fromString(QString::fromUtf8(text), Qt::ISODate);
     if (!t.isValid()) return false;
     out = PlistValue(t.toUTC());
     return true;
   }
 
-  QXmlStreamReader xml_;
   int maxDepth_;
+  bool ok_ = true;
+  std::string buffer_;
+  struct Hash {
+    using is_transparent = void;
+    size_t operator()(std::string_view s) const { return std::hash<std::string_view>()(s); }
+  };
+  std::unordered_map<std::string, QString, Hash, std::equal_to<>> strings_;
 };
 
 }  // namespace
 
 PlistValue readXmlPlist(const QByteArray& bytes, int maxDepth) {
-  return Reader(bytes, maxDepth).document();
+  pugi::xml_document doc;
+  if (!doc.load_buffer(bytes.constData(), size_t(bytes.size()), kParseOptions, pugi::encoding_auto))
+    return {};
+  return Reader(maxDepth).document(doc);
 }
 
 }  // namespace halvane

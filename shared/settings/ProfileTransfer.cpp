@@ -166,8 +166,7 @@ TransferResult importProfile(int number, const QString& file, const QString& def
   if (profiles.isNone()) return failed(why);
 
   profiles.replace(number - 1, document[QString::fromLatin1(kProfileKey)].deepCopy());
-  QDir().mkpath(QFileInfo(settingsFile).absolutePath());
-  if (!writePlistFileAtomically(settingsFile, settings, &why))
+  if (!write(settings, settingsFile, &why))
     return failed(QStringLiteral("cannot write the settings file %1: %2").arg(settingsFile, why));
   result.status = TransferResult::Status::Done;
   return result;

@@ -1,6 +1,7 @@
 #include "shared/settings/SettingsStore.h"
 
 #include "shared/plist/PlistFile.h"
+#include "shared/settings/SettingsBackups.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -10,8 +11,6 @@
 namespace halvane::settings {
 
 namespace {
-
-QString fileName() { return QString::fromLatin1(kApplicationDomain) + QStringLiteral(".plist"); }
 
 // Keeps a file that exists but does not read as settings, instead of overwriting it.
 void moveUnreadableAside(const QString& path, const Report& report) {
@@ -28,21 +27,29 @@ void moveUnreadableAside(const QString& path, const Report& report) {
 
 }  // namespace
 
-QString settingsPath() {
-  return QDir::homePath() + QStringLiteral("/Library/Preferences/") + fileName();
-}
-
-QString displayPath() { return QStringLiteral("~/Library/Preferences/") + fileName(); }
-
 PlistValue read(const QString& path) {
   PlistValue root = readPlistFile(path);
   return root.isDictionary() ? root : PlistValue();
 }
 
-bool write(const PlistValue& tree, const QString& path) {
-  if (!tree.isDictionary()) return false;
+bool replaceSettingsFile(const QString& path, const QByteArray& bytes, QString* error,
+                         const Report& report) {
   QDir().mkpath(QFileInfo(path).absolutePath());
-  return writePlistFileAtomically(path, tree);
+  keepBackup(path, bytes, report ? report : [](const QString&) {});
+  return replaceFileAtomically(path, bytes, error);
+}
+
+bool write(const PlistValue& tree, const QString& path, QString* error, const Report& report) {
+  if (!tree.isDictionary()) {
+    if (error) *error = QStringLiteral("the settings are not a dictionary");
+    return false;
+  }
+  const QByteArray xml = toXmlPlist(tree);
+  if (xml.isEmpty()) {
+    if (error) *error = QStringLiteral("nothing to write");
+    return false;
+  }
+  return replaceSettingsFile(path, xml, error, report);
 }
 
 PlistValue loadOrCreate(Reader reader, const QString& defaultsPath, const Report& report,
@@ -50,17 +57,17 @@ PlistValue loadOrCreate(Reader reader, const QString& defaultsPath, const Report
   PlistValue root = read(path);
   if (root.isDictionary()) return root;
 
-  if (reader == Reader::Pane) report(QStringLiteral("Creating ") + displayPath());
+  if (reader == Reader::Pane) report(QStringLiteral("Creating ") + displayPath(path));
   const PlistValue defaults = read(defaultsPath);
   if (defaults.isDictionary()) {
     moveUnreadableAside(path, report);
-    write(defaults, path);
+    write(defaults, path, nullptr, report);
     root = read(path);
   }
   if (root.isDictionary()) return root;
 
   if (reader == Reader::Pane)
-    report(QStringLiteral("Couln't create ") + displayPath());
+    report(QStringLiteral("Couln't create ") + displayPath(path));
   else
     report(QStringLiteral("No Prefs File!"));
   return {};

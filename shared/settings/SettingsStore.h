@@ -1,23 +1,13 @@
 #pragma once
 
 #include "shared/plist/PlistValue.h"
+#include "shared/settings/SettingsLocation.h"
+#include "shared/settings/SettingsReport.h"
 
+#include <QByteArray>
 #include <QString>
 
-#include <functional>
-
 namespace halvane::settings {
-
-// Where the store's messages go: the caller connects it to its log.
-using Report = std::function<void(const QString& message)>;
-
-// The application domain both programs share; it names the settings file.
-inline constexpr char kApplicationDomain[] = "com.halvane.keyboard";
-
-// $HOME/Library/Preferences/com.halvane.keyboard.plist
-QString settingsPath();
-// The same path as the messages show it, with the home folder as "~".
-QString displayPath();
 
 // Which program is loading: each has its own messages.
 enum class Reader { Pane, Helper };
@@ -33,8 +23,14 @@ PlistValue loadOrCreate(Reader reader, const QString& defaultsPath, const Report
 // Reads the settings file: its root dictionary, or None when missing or not a dictionary.
 PlistValue read(const QString& path = settingsPath());
 
-// Writes the whole tree atomically (creating the folder when needed). False when it failed; the
-// old file is then left as it was.
-bool write(const PlistValue& tree, const QString& path = settingsPath());
+// Writes the whole tree atomically (creating the folder when needed), after keeping the file's
+// previous contents among its backups. False, with the reason in *error when given, when it
+// failed; the old file is then left as it was.
+bool write(const PlistValue& tree, const QString& path = settingsPath(), QString* error = nullptr,
+           const Report& report = {});
+
+// Replaces the settings file at path with bytes as write() does (backup first, then atomically).
+bool replaceSettingsFile(const QString& path, const QByteArray& bytes, QString* error = nullptr,
+                         const Report& report = {});
 
 }  // namespace halvane::settings

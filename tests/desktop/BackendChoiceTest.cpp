@@ -75,7 +75,8 @@ TEST_F(NoDisplay, TheFrontApplicationIsNeverKnown) {
   EXPECT_TRUE(log.lines.first().contains(QStringLiteral("DISPLAY is not set")));
   bool called = false;
   watcher->setFrontSwitchedHandler([&] { called = true; });
-  EXPECT_EQ(watcher->frontApplicationPath(), std::nullopt);
+  EXPECT_EQ(watcher->frontApplication().window, std::nullopt);
+  EXPECT_EQ(watcher->frontApplication().names(), QStringList());
   EXPECT_FALSE(called);
 }
 

@@ -44,6 +44,7 @@ class HalvaneScript : public ::testing::Test {
     process.start(script, {handler, key, param});
     if (!process.waitForStarted()) return -1;
     if (!QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 10000)) return -1;
+    output = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
   }
 
@@ -57,6 +58,7 @@ class HalvaneScript : public ::testing::Test {
   PrivateBus bus;
   QString contents, script;
   QMap<QString, QString> extraEnv;
+  QStringList output;  // of the last run
 };
 
 TEST_F(HalvaneScript, MakeLoginItemWritesTheAutostartEntryOnce) {
@@ -126,6 +128,38 @@ TEST_F(HalvaneScript, TheChosenPlayerComesFirstThenThePlayingOne) {
   EXPECT_EQ(vlc->calls, QStringList({"PlayPause", "Raise"}));
   EXPECT_EQ(rhythmbox->calls, QStringList{"Next"});
   EXPECT_EQ(playing->calls, QStringList{"Stop"});
+}
+
+TEST_F(HalvaneScript, ImagingKeysAskForTheShortcutOfTheImageApplicationInFront) {
+  const struct {
+    const char* desktopId;
+    const char* executable;
+    const char* key;
+    const char* param;
+    const char* combo;  // nullptr: nothing typed
+  } cases[] = {
+      {"org.gnome.eog", "", "ZoomIn", "Preview", "combo 69 4096"},
+      {"", "/usr/bin/eog", "Rotate", "Preview", "combo 15 4096"},
+      {"org.gnome.Evince", "/usr/bin/evince", "ZoomOut", "Adobe Reader", "combo 78 4096"},
+      {"", "/usr/bin/gimp-2.10", "Home", "", "combo 38 4608"},  // Home: whichever is in front
+      {"org.inkscape.Inkscape", "", "100", "Illustrator", "combo 18 0"},
+      {"org.gnome.gThumb", "", "Rotate", "ACDSee", "combo 30 0"},
+      {"", "/usr/bin/evince", "Home", "Preview", "combo 115 4096"},
+      // Another image program than the chosen one, no image program, no front application.
+      {"org.gnome.eog", "/usr/bin/eog", "ZoomIn", "PhotoShop", nullptr},
+      {"org.mozilla.firefox", "/usr/lib/firefox/firefox", "ZoomIn", "Preview", nullptr},
+      {"", "", "Home", "", nullptr},
+      {"org.gnome.gThumb", "", "Bogus", "ACDSee", nullptr},
+      // The shortcut table has no Rotate for GIMP.
+      {"org.gimp.GIMP", "", "Rotate", "PhotoShop", nullptr},
+  };
+  for (const auto& c : cases) {
+    extraEnv.insert(QStringLiteral("HALVANE_FRONT_DESKTOP_ID"), QString::fromUtf8(c.desktopId));
+    extraEnv.insert(QStringLiteral("HALVANE_FRONT_EXECUTABLE"), QString::fromUtf8(c.executable));
+    ASSERT_EQ(run(QString::fromUtf8(c.key), QString::fromUtf8(c.param)), 0) << c.key;
+    EXPECT_EQ(output, c.combo ? QStringList{QString::fromUtf8(c.combo)} : QStringList())
+        << c.desktopId << " " << c.executable << " " << c.key << " " << c.param;
+  }
 }
 
 TEST_F(HalvaneScript, ProfileKeyOpensThePreferences) {

@@ -3,6 +3,10 @@
 #include "tests/desktop/ProcessFiles.h"
 
 #include <QElapsedTimer>
+
+#include <optional>
+#include <utility>
+#include <vector>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -41,6 +45,42 @@ TEST_F(Scripts, TheScriptGetsExactlyHandlerKeyAndParameter) {
             QStringList({"3", "handlemediakey", "Play", "QuickTime Player"}));
   runner.run(path("script"), QStringLiteral("handlemediakey"), QStringLiteral("MakeLoginItem"), QString());
   EXPECT_EQ(waitForLines(path("args"), 0), QStringList({"3", "handlemediakey", "MakeLoginItem", ""}));
+}
+
+TEST_F(Scripts, TheScriptLearnsTheFrontApplicationAndItsComboLinesAreTyped) {
+  ASSERT_TRUE(writeFile(path("script"),
+                        "#!/bin/sh\nprintf '%s\\n' \"$HALVANE_FRONT_DESKTOP_ID\" \"$HALVANE_FRONT_EXECUTABLE\" > '" +
+                            pathBytes("front") +
+                            "'\necho combo 69 4096\necho 'combo  15   512 '\necho combo 300000 0\necho combo x 0\n"
+                            "echo combo 1\necho hello\necho combo -1 0\necho combo 18 0\n",
+                        true));
+  const struct {
+    std::optional<QString> frontPath;
+    QStringList environment;
+  } fronts[] = {
+      {QStringLiteral("/usr/share/applications/org.gnome.eog.desktop"), {"org.gnome.eog", ""}},
+      {QStringLiteral("/usr/bin/gimp-2.10"), {"", "/usr/bin/gimp-2.10"}},
+      {std::nullopt, {"", ""}},
+  };
+  for (const auto& front : fronts) {
+    ProcessScriptRunner runner(ProcessScriptRunner::kDefaultTimeoutMs,
+                               [&] { return ScriptFrontApplication::fromPath(front.frontPath); });
+    std::vector<std::pair<int, int>> typed;
+    runner.setKeyCombinationHandler([&](int key, int modifiers) { typed.emplace_back(key, modifiers); });
+    runner.run(path("script"), QStringLiteral("handlemediakey"), QStringLiteral("ZoomIn"), QStringLiteral("Preview"));
+    EXPECT_EQ(waitForLines(path("front"), 0), front.environment);
+    // Malformed lines and key codes beyond 16 bits are not requests.
+    EXPECT_EQ(typed, (std::vector<std::pair<int, int>>{{69, 4096}, {15, 512}, {18, 0}}));
+  }
+}
+
+TEST_F(Scripts, AStuckScriptTypesAFewCombinationsAtMost) {
+  ASSERT_TRUE(writeFile(path("loop"), "#!/bin/sh\ni=0\nwhile [ $i -lt 100 ]; do echo combo 0 0; i=$((i+1)); done\n", true));
+  ProcessScriptRunner runner;
+  int typed = 0;
+  runner.setKeyCombinationHandler([&](int, int) { ++typed; });
+  runner.run(path("loop"), QStringLiteral("handlemediakey"), QStringLiteral("Home"), QString());
+  EXPECT_EQ(typed, 8);
 }
 
 TEST_F(Scripts, AHangingScriptIsStoppedWithWhatItStarted) {

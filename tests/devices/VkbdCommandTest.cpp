@@ -41,6 +41,8 @@ TEST(VkbdCommandTest, GoodLines) {
       {"wait-connected", Kind::WaitConnected, {}, kDefaultConnectTimeoutMs},
       {"wait-connected 500", Kind::WaitConnected, {}, 500},
       {"quit", Kind::Quit, {}},
+      {"unplug", Kind::Unplug, {}},
+      {"PLUG", Kind::PlugIn, {}},
       {"\tpress \t L2  ", Kind::Press, {0xF2}},
       {"press L3 # the third", Kind::Press, {0xF3}},
       {"", Kind::None, {}},
@@ -76,6 +78,7 @@ TEST(VkbdCommandTest, BadLinesSayWhy) {
       {"wait -1", "not a time"},
       {"wait soon", "not a time"},
       {"wait-connected 1 2", "at most a time limit"},
+      {"unplug now", "unplug takes no arguments"},
       {"quit now", "no arguments"},
       {"jump", "unknown command \"jump\""},
   };

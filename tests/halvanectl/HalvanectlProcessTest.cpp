@@ -7,6 +7,7 @@
 #include "shared/control/ControlChannel.h"
 #include "tests/support/PrivateBus.h"
 #include "tests/halvanectl/TransferTestSupport.h"
+#include "shared/settings/SettingsBackups.h"
 
 #include <QDir>
 
@@ -36,9 +37,15 @@ class HalvanectlProcessTest : public ::testing::Test {
     ASSERT_TRUE(settings::write(test::customisedSettings(), settingsPath()));
   }
 
-  QString settingsPath() const {
-    return home.path() + QStringLiteral("/Library/Preferences/com.halvane.keyboard.plist");
+  // The environment halvanectl runs with: this test's bus and home.
+  QProcessEnvironment environment() const {
+    QProcessEnvironment env = bus.environment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.remove(QStringLiteral("XDG_CONFIG_HOME"));
+    env.remove(QStringLiteral("HALVANE_SETTINGS"));
+    return env;
   }
+  QString settingsPath() const { return settings::settingsPath(environment()); }
 
   void startHelper() {
     serverObject = std::make_unique<DBusServerObject>(log, connection);
@@ -46,9 +53,7 @@ class HalvanectlProcessTest : public ::testing::Test {
   }
 
   void start(QProcess& process, const QStringList& args) {
-    QProcessEnvironment env = bus.environment();
-    env.insert(QStringLiteral("HOME"), home.path());
-    process.setProcessEnvironment(env);
+    process.setProcessEnvironment(environment());
     process.start(QStringLiteral(HALVANECTL), args);
     ASSERT_TRUE(process.waitForStarted(5000));
   }
@@ -102,6 +107,50 @@ TEST_F(HalvanectlProcessTest, TalksToTheHelperOverTheBus) {
   EXPECT_EQ(o.status, 0) << qPrintable(o.err);
   EXPECT_EQ(server.calls, QStringList{"reloadPrefs"});
   EXPECT_EQ(settings::read(settingsPath())["Profiles"].at(8)["Name"].toString(), "Games");
+}
+
+TEST_F(HalvanectlProcessTest, RestoreMakesTheRunningHelperReload) {
+  // The file as the helper last read it, then an edit that went wrong.
+  const QByteArray good = test::fileBytes(settingsPath());
+  PlistValue edited = test::customisedSettings();
+  edited["Profiles"].at(3).set(QStringLiteral("Name"), QStringLiteral("oops"));
+  ASSERT_TRUE(settings::write(edited, settingsPath()));
+  ASSERT_TRUE(QFileInfo(settings::backupFolder(settingsPath())).isDir())
+      << "backups beside the settings file's folder";
+
+  startHelper();
+  Outcome o = run({"backups"});
+  EXPECT_EQ(o.status, 0) << qPrintable(o.err);
+  EXPECT_TRUE(o.out.contains(QStringLiteral(" 1  "))) << qPrintable(o.out);
+  o = run({"restore", "1"});
+  EXPECT_EQ(o.status, 0) << qPrintable(o.err);
+  EXPECT_EQ(test::fileBytes(settingsPath()), good);
+  EXPECT_EQ(server.calls, QStringList{"reloadPrefs"});
+}
+
+TEST_F(HalvanectlProcessTest, FindsTheFileWhereTheEnvironmentSaysAndMovesAFormerOne) {
+  // The file at the former place moves to the new one, once, and halvanectl says so.
+  const QString former = settings::formerSettingsPath(environment());
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(former).absolutePath()));
+  ASSERT_TRUE(QFile::rename(settingsPath(), former));
+  Outcome o = run({"check"});
+  EXPECT_EQ(o.status, 0) << qPrintable(o.err);
+  EXPECT_EQ(o.out, settingsPath() + ": no problems\n");
+  EXPECT_EQ(o.err, "halvanectl: Moved the settings file from " + former + " to " + settingsPath() + "\n");
+  EXPECT_FALSE(QFile::exists(former));
+  o = run({"check"});
+  EXPECT_TRUE(o.err.isEmpty()) << qPrintable(o.err);
+
+  // HALVANE_SETTINGS names a file of the user's own.
+  const QString mine = home.filePath(QStringLiteral("mine.plist"));
+  ASSERT_TRUE(QFile::copy(settingsPath(), mine));
+  QProcess process;
+  QProcessEnvironment env = environment();
+  env.insert(QStringLiteral("HALVANE_SETTINGS"), mine);
+  process.setProcessEnvironment(env);
+  process.start(QStringLiteral(HALVANECTL), {"check"});
+  ASSERT_TRUE(process.waitForFinished(10000));
+  EXPECT_EQ(QString::fromUtf8(process.readAllStandardOutput()), mine + ": no problems\n");
 }
 
 TEST_F(HalvanectlProcessTest, WithoutAHelper) {

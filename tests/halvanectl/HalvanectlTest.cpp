@@ -6,6 +6,7 @@
 #include "tools/halvanectl/Halvanectl.h"
 #include "shared/control/ControlChannel.h"
 #include "shared/settings/ProfileTransfer.h"
+#include "shared/settings/SettingsBackups.h"
 #include "tests/halvanectl/TransferTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -59,6 +60,21 @@ TEST(CtlArguments, CommandLines) {
       {{"import", "three", "p.plist"}, std::nullopt, "\"three\" is not a profile number (1 to 10)"},
       {{"export", "3", ""}, std::nullopt, "the file name is empty"},
       {{"watch", "--verbose"}, std::nullopt, "unknown option \"--verbose\""},
+      {{"backups"}, CtlCommand{Kind::Backups, 0, {}}, {}},
+      {{"restore", "3"}, CtlCommand{Kind::Restore, 3, {}}, {}},
+      {{"restore", "12"}, CtlCommand{Kind::Restore, 12, {}}, {}},
+      {{"backups", "all"},
+       std::nullopt,
+       "wrong number of arguments for backups (usage: halvanectl backups)"},
+      {{"restore"},
+       std::nullopt,
+       "wrong number of arguments for restore (usage: halvanectl restore N)"},
+      {{"restore", "0"},
+       std::nullopt,
+       "\"0\" is not a backup number (as \"halvanectl backups\" lists them)"},
+      {{"restore", "1x"},
+       std::nullopt,
+       "\"1x\" is not a backup number (as \"halvanectl backups\" lists them)"},
   };
   for (const Case& c : cases) {
     const ParsedArguments parsed = parseArguments(c.args);
@@ -210,6 +226,59 @@ TEST_F(HalvanectlTest, ImportAsksARunningHelperToReload) {
   EXPECT_EQ(run({"import", "5", file}), 2);
   EXPECT_TRUE(err.contains("did not answer the reload request")) << qPrintable(err);
   EXPECT_EQ(settings::read(settingsPath())["Profiles"].at(4)["Name"].toString(), "Games");
+}
+
+TEST_F(HalvanectlTest, BackupsAreListedNewestFirstAndRestoredWithAReload) {
+  EXPECT_EQ(run({"backups"}), 0);
+  EXPECT_EQ(out, "No backups of " + settingsPath() + " yet.\n");
+  EXPECT_EQ(run({"restore", "1"}), 2);
+  EXPECT_EQ(err, "halvanectl: there are no backups of " + settingsPath() + "; nothing was changed\n");
+
+  // Three versions after the first: the file now holds profile 4 named "v3".
+  const QByteArray first = test::fileBytes(settingsPath());
+  PlistValue tree = test::customisedSettings();
+  for (const char* name : {"v1", "v2", "v3"}) {
+    tree["Profiles"].at(3).set(QStringLiteral("Name"), QString::fromLatin1(name));
+    ASSERT_TRUE(settings::write(tree, settingsPath()));
+  }
+  EXPECT_EQ(run({"backups"}), 0);
+  const QStringList lines = out.split(u'\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 4) << qPrintable(out);
+  EXPECT_EQ(lines[0], "Backups of " + settingsPath() + ", newest first:");
+  const QList<settings::Backup> backups = settings::listBackups(settingsPath());
+  for (int i = 0; i < 3; ++i) {
+    const QString time = backups[i].time.toLocalTime().toString("yyyy-MM-dd HH:mm:ss");
+    EXPECT_EQ(lines[i + 1], QStringLiteral("%1  %2  %3 bytes").arg(i + 1, 2).arg(time).arg(backups[i].size));
+  }
+
+  EXPECT_EQ(run({"restore", "3"}), 0);
+  EXPECT_EQ(test::fileBytes(settingsPath()), first);
+  EXPECT_TRUE(out.startsWith("Restored the settings as they were until ")) << qPrintable(out);
+  EXPECT_TRUE(out.endsWith(" (backup 3).\nThe Halvane helper has reloaded its settings.\n"))
+      << qPrintable(out);
+  EXPECT_EQ(server.calls, QStringList{"reloadPrefs"});
+
+  // The restore itself can be undone: what it replaced is the newest backup.
+  helperRunning = false;
+  EXPECT_EQ(run({"restore", "1"}), 0);
+  EXPECT_EQ(settings::read(settingsPath())["Profiles"].at(3)["Name"].toString(), "v3");
+  EXPECT_TRUE(out.endsWith("The Halvane helper is not running; it reads the new settings when it "
+                           "starts.\n"))
+      << qPrintable(out);
+
+  helperRunning = true;
+  helperAnswers = false;
+  EXPECT_EQ(run({"restore", "2"}), 2);
+  EXPECT_TRUE(err.contains("the backup was restored, but the Halvane helper did not answer"))
+      << qPrintable(err);
+
+  server.calls.clear();
+  helperAnswers = true;
+  const QByteArray before = test::fileBytes(settingsPath());
+  EXPECT_EQ(run({"restore", "99"}), 2);
+  EXPECT_TRUE(err.startsWith("halvanectl: there is no backup 99 (1 to ")) << qPrintable(err);
+  EXPECT_EQ(test::fileBytes(settingsPath()), before);
+  EXPECT_TRUE(server.calls.isEmpty()) << "no reload when nothing was restored";
 }
 
 TEST_F(HalvanectlTest, RefusedImportAndExportChangeNothing) {

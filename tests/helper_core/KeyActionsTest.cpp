@@ -193,6 +193,15 @@ TEST(Script, CallsTheHandlerOfTheBundlesScriptResource) {
   EXPECT_EQ(call.param, QString());
 }
 
+TEST(Script, ACombinationTheScriptAsksForIsTypedLikeAMacrosUntilTheControllerIsGone) {
+  ControllerRig rig;
+  ASSERT_TRUE(rig.scripts.keyCombinationHandler);
+  rig.scripts.keyCombinationHandler(69, 0x1000);  // Control and the keypad's plus
+  EXPECT_EQ(rig.takeFolded(), QStringList{"[59v 69v 69^ 59^]"});
+  rig.controller.reset();
+  EXPECT_FALSE(rig.scripts.keyCombinationHandler);
+}
+
 TEST(Script, WithoutTheScriptResourceRequestsAreDropped) {
   ControllerRig rig(/*withScript=*/false);
   rig.load(ControllerRig::defaultSettings());

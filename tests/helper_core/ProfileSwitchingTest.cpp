@@ -185,9 +185,45 @@ TEST(AutomaticSwitchingShortList, SearchesTheProfilesThereAre) {
   while (profiles.count() > 3) profiles.removeAt(profiles.count() - 1);
   bind(tree, 2, QStringLiteral("/usr/bin/E"), true);
   rig.load(tree);
-  rig.controller->handleNewFrontmostApplication(QStringLiteral("/usr/bin/A"));  // was profile 3
-  rig.controller->handleNewFrontmostApplication(QStringLiteral("/usr/bin/E"));
+  rig.controller->handleNewFrontmostApplication({QStringLiteral("/usr/bin/A")});  // was profile 3
+  rig.controller->handleNewFrontmostApplication({QStringLiteral("/usr/bin/E")});
   EXPECT_EQ(rig.take({"notify"}), QStringList{"notify 2"});
+}
+
+// An application is known by its desktop entry's files and its executable: a profile bound to
+// any one of them is its profile, and the lowest such profile counts.
+TEST(AutomaticSwitchingByNames, TheFirstProfileNamingAnyOfTheApplicationsNamesCounts) {
+  const QString user = QStringLiteral("/home/u/.local/share/applications/org.gnome.gedit.desktop");
+  const QString system = QStringLiteral("/usr/share/applications/org.gnome.gedit.desktop");
+  const QString exe = QStringLiteral("/usr/bin/gedit");
+  const struct {
+    const char* name;
+    std::vector<std::pair<int, QString>> bound;  // profile, ApplicationPath (AutoSwitching on)
+    QStringList names;
+    int expected;
+  } cases[] = {
+      {"the system entry, the user's override in front", {{4, system}}, {user, system, exe}, 4},
+      {"the user's entry", {{4, user}}, {user, system, exe}, 4},
+      {"an old file's executable path", {{2, exe}}, {system, exe}, 2},
+      {"lowest index wins over the name's order", {{6, system}, {2, exe}}, {system, exe}, 2},
+      {"no name of the application", {{4, QStringLiteral("/usr/share/applications/x.desktop")}}, {system, exe}, -1},
+      {"a case difference is another path", {{4, system.toUpper()}}, {system}, -1},
+      {"an application without names", {{4, system}}, {}, -1},
+  };
+  for (const auto& c : cases) {
+    ControllerRig rig;
+    PlistValue tree = ControllerRig::defaultSettings();
+    for (const auto& [profile, path] : c.bound) bind(tree, profile, path, true);
+    rig.load(tree);
+    rig.controller->installApplicationSwitchHandler();
+    FrontApplication app;
+    app.window = WindowFacts{};
+    app.application.desktopFiles = c.names.filter(QStringLiteral(".desktop"));
+    app.application.executable = c.names.contains(exe) ? exe : QString();
+    rig.front.bringToFront(app);
+    EXPECT_EQ(rig.controller->profileForApplication(c.names), c.expected) << c.name;
+    EXPECT_EQ(rig.controller->getCurrentProfile(), c.expected == -1 ? 0 : c.expected) << c.name;
+  }
 }
 
 class Switching : public testing::Test {

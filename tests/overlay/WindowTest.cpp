@@ -45,7 +45,7 @@ TEST_F(OverlayTest, AlphaIsClampedAndZeroLetsClicksThrough) {
 
 TEST_F(OverlayTest, PlacedAtTheVisibleAreasRightEdgeFiftyAboveItsBottomAndShown) {
   window->placeOnMainScreen();
-  const QRect visible = OverlayWindow::mainScreenVisibleFrame();
+  const QRect visible = window->mainScreenVisibleFrame();
   ASSERT_TRUE(visible.isValid());
   EXPECT_EQ(window->frame().right(), visible.right());
   EXPECT_EQ(visible.bottom() - window->frame().bottom(), 50);
@@ -54,7 +54,7 @@ TEST_F(OverlayTest, PlacedAtTheVisibleAreasRightEdgeFiftyAboveItsBottomAndShown)
 }
 
 TEST_F(OverlayTest, DraggingMovesFreelyExceptAboveTheTopOfTheMainScreen) {
-  const QRect screen = OverlayWindow::mainScreenFrame();
+  const QRect screen = window->mainScreenFrame();
   const QPoint start = screen.topLeft() + QPoint(200, 300);
   const QPoint grab(30, 20);  // where in the window the button went down
   // Mouse movement from the press point, and where the window's top-left ends up.
@@ -78,7 +78,7 @@ TEST_F(OverlayTest, DraggingMovesFreelyExceptAboveTheTopOfTheMainScreen) {
 }
 
 TEST_F(OverlayTest, MouseEventsDragTheWindow) {
-  const QPoint start = OverlayWindow::mainScreenFrame().topLeft() + QPoint(100, 100);
+  const QPoint start = window->mainScreenFrame().topLeft() + QPoint(100, 100);
   window->setFrameOrigin(start);
   auto send = [&](QEvent::Type type, QPoint local, Qt::MouseButton button,
                   Qt::MouseButtons buttons) {

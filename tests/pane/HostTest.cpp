@@ -1,6 +1,8 @@
 // The preferences host with the real plug-in of the build tree.
 #include "platform/prefpane/PreferencesHost.h"
 #include "shared/plist/PlistFile.h"
+#include "shared/settings/SettingsStore.h"
+#include "tests/support/TempHome.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -22,16 +24,8 @@ const QString kBundle = kBundles + QStringLiteral("/HalvanePrefPanel.prefPane");
 // The pane keeps its settings below HOME: each test gets its own.
 class Host : public ::testing::Test {
  protected:
-  void SetUp() override {
-    oldHome_ = qgetenv("HOME");
-    qputenv("HOME", home_.path().toUtf8());
-  }
-  void TearDown() override { qputenv("HOME", oldHome_); }
-  QString settingsFile() const {
-    return home_.filePath(QStringLiteral("Library/Preferences/com.halvane.keyboard.plist"));
-  }
-  QTemporaryDir home_;
-  QByteArray oldHome_;
+  QString settingsFile() const { return settings::settingsPath(); }
+  test::TempHome home_;
 };
 
 TEST_F(Host, FindsThePaneBesideTheProgramOrWhereItIsInstalled) {

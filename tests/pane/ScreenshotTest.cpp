@@ -3,6 +3,8 @@
 // the macro editor sheet.
 #include "platform/prefpane/PreferencesHost.h"
 #include "shared/plist/PlistFile.h"
+#include "shared/settings/SettingsStore.h"
+#include "tests/support/TempHome.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -45,13 +47,8 @@ bool save(QWidget* widget, const QString& name) {
 
 TEST(Screenshot, RendersThePreferencesWindow) {
   if (QGuiApplication::platformName() != QLatin1String("xcb")) GTEST_SKIP() << "needs an X server";
-  QTemporaryDir home;
-  const QByteArray oldHome = qgetenv("HOME");
-  qputenv("HOME", home.path().toUtf8());
-  QDir(home.path()).mkpath(QStringLiteral("Library/Preferences"));
-  ASSERT_TRUE(writePlistFileAtomically(
-      home.filePath(QStringLiteral("Library/Preferences/com.halvane.keyboard.plist")),
-      sampleSettings()));
+  test::TempHome home;
+  ASSERT_TRUE(settings::write(sampleSettings()));
 
   {
     PreferencesHost host;
@@ -74,7 +71,6 @@ TEST(Screenshot, RendersThePreferencesWindow) {
     EXPECT_TRUE(save(sheet, QStringLiteral("editor.png")));
     sheet->reject();
   }
-  qputenv("HOME", oldHome);
 }
 
 }  // namespace

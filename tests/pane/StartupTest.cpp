@@ -40,7 +40,7 @@ TEST(PaneStartup, HelperThatDoesNotAnswerOrAnswersNonsenseShowsProfileZero) {
 
 TEST(PaneStartup, CreatesTheStoreOnFirstStartAndLogsItOnce) {
   PaneRig first(PaneOptions().withoutHelper());
-  EXPECT_EQ(first.log->lines.count(QStringLiteral("Creating ") + settings::displayPath()), 1);
+  EXPECT_EQ(first.log->lines.count(QStringLiteral("Creating ") + settings::displayPath(first.settingsPath())), 1);
   ASSERT_TRUE(QFile::exists(first.settingsPath()));
   EXPECT_EQ(settings::read(first.settingsPath()), defaultsTree());
   EXPECT_EQ(first.ui().m_EditProfilePopUpButton->count(), 10);
@@ -56,7 +56,7 @@ TEST(PaneStartup, WithoutAStoreNoControlChangesAnything) {
   QTemporaryDir bundle;  // a pane bundle without a defaults resource
   QDir(bundle.path()).mkpath(QStringLiteral("Contents/Resources"));
   PaneRig rig(PaneOptions().inBundle(bundle.path()));
-  EXPECT_TRUE(rig.log->lines.contains(QStringLiteral("Couln't create ") + settings::displayPath()));
+  EXPECT_TRUE(rig.log->lines.contains(QStringLiteral("Couln't create ") + settings::displayPath(rig.settingsPath())));
   EXPECT_TRUE(rig.pane().prefs().isNone());
 
   rig.ui().m_ShowChangesCB->click();
@@ -172,7 +172,7 @@ TEST(PaneApply, AFileThatCannotBeWrittenIsLoggedAndTheHelperIsNotTold) {
   QFile::remove(rig.settingsPath());
   ASSERT_TRUE(QDir().mkdir(rig.settingsPath()));
   rig.ui().applyButton->click();
-  EXPECT_TRUE(rig.log->lines.contains(QStringLiteral("Couldn't write ") + settings::displayPath()));
+  EXPECT_TRUE(rig.log->lines.contains(QStringLiteral("Couldn't write ") + settings::displayPath(rig.settingsPath())));
   EXPECT_TRUE(rig.server.calls.isEmpty());
 }
 

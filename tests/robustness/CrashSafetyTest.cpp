@@ -332,7 +332,15 @@ TEST_F(RobustnessCrashSafety, PaneKilledWhileApplying) {
   QTemporaryDir home, runtime;
   ASSERT_TRUE(home.isValid() && runtime.isValid());
   QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-  const QString path = home.filePath(QStringLiteral("Library/Preferences/com.halvane.keyboard.plist"));
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("HOME"), home.path());
+  environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
+  environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus_.address());
+  environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  environment.remove(QStringLiteral("DISPLAY"));
+  environment.remove(QStringLiteral("HALVANE_SETTINGS"));
+  const QString path = settings::settingsPath(environment);
   PlistValue base = largeSettings();
   base.set(QStringLiteral("ShowChangesOnScreen"), false);
   base.set(QStringLiteral("AutoSwitchingOverride"), false);
@@ -352,13 +360,6 @@ TEST_F(RobustnessCrashSafety, PaneKilledWhileApplying) {
     return State{words[1] == "1", words[2] == "1"};
   };
 
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert(QStringLiteral("HOME"), home.path());
-  environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
-  environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus_.address());
-  environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-  environment.remove(QStringLiteral("DISPLAY"));
 
   FolderWatch watch(QFileInfo(path).absolutePath());
   ASSERT_TRUE(watch.valid());

@@ -1,7 +1,7 @@
 #include "shared/settings/SettingsStore.h"
 
-#include "TempHome.h"
 #include "platform/log/FakeSystemLog.h"
+#include "tests/support/TempHome.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,13 +10,14 @@
 
 using halvane::FakeSystemLog;
 using halvane::PlistValue;
+using halvane::test::TempHome;
 namespace settings = halvane::settings;
 
 namespace {
 
 const QString kDefaults = QStringLiteral(HALVANE_SOURCE_DIR "/shared/defaults.plist");
-const QString kCreating = QStringLiteral("Creating ~/Library/Preferences/com.halvane.keyboard.plist");
-const QString kCouldNot = QStringLiteral("Couln't create ~/Library/Preferences/com.halvane.keyboard.plist");
+const QString kCreating = QStringLiteral("Creating ~/.config/halvane/com.halvane.keyboard.plist");
+const QString kCouldNot = QStringLiteral("Couln't create ~/.config/halvane/com.halvane.keyboard.plist");
 
 void writeBytes(const QString& path, const QByteArray& bytes) {
   QDir().mkpath(QFileInfo(path).absolutePath());
@@ -26,13 +27,40 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
 }
 
 QStringList asideCopies(const QString& home) {
-  return QDir(home + "/Library/Preferences").entryList({"*.unreadable-*"}, QDir::Files);
+  return QDir(home + "/.config/halvane").entryList({"*.unreadable-*"}, QDir::Files);
 }
 
-TEST(SettingsStore, PathIsUnderHomeLibraryPreferences) {
+TEST(SettingsStore, PathFollowsTheEnvironment) {
+  struct Case {
+    QString xdgConfigHome, chosen;  // empty: unset
+    QString expected;               // below /home/u unless absolute
+  };
+  const std::vector<Case> cases = {
+      {"", "", "/home/u/.config/halvane/com.halvane.keyboard.plist"},
+      {"/xdg/conf", "", "/xdg/conf/halvane/com.halvane.keyboard.plist"},
+      {"/xdg/conf/", "", "/xdg/conf/halvane/com.halvane.keyboard.plist"},
+      {"relative/conf", "", "/home/u/.config/halvane/com.halvane.keyboard.plist"},
+      {"/xdg/conf", "/elsewhere/mine.plist", "/elsewhere/mine.plist"},
+      {"", "/elsewhere/mine.plist", "/elsewhere/mine.plist"},
+  };
+  for (const Case& c : cases) {
+    QProcessEnvironment env;
+    env.insert("HOME", "/home/u");
+    if (!c.xdgConfigHome.isEmpty()) env.insert("XDG_CONFIG_HOME", c.xdgConfigHome);
+    if (!c.chosen.isEmpty()) env.insert("HALVANE_SETTINGS", c.chosen);
+    EXPECT_EQ(settings::settingsPath(env), c.expected) << qPrintable(c.xdgConfigHome + " " + c.chosen);
+  }
+  QProcessEnvironment env;
+  env.insert("HOME", "/home/u");
+  EXPECT_EQ(settings::formerSettingsPath(env), "/home/u/Library/Preferences/com.halvane.keyboard.plist");
+
+  // This process's own environment, as every program reads it.
   TempHome home;
-  EXPECT_EQ(settings::settingsPath(),
-            home.path() + "/Library/Preferences/com.halvane.keyboard.plist");
+  EXPECT_EQ(settings::settingsPath(), home.path() + "/.config/halvane/com.halvane.keyboard.plist");
+  EXPECT_EQ(settings::displayPath(), "~/.config/halvane/com.halvane.keyboard.plist");
+  qputenv("HALVANE_SETTINGS", "/tmp/other.plist");
+  EXPECT_EQ(settings::settingsPath(), "/tmp/other.plist");
+  EXPECT_EQ(settings::displayPath(), "/tmp/other.plist");
 }
 
 TEST(SettingsStore, FirstStartCreatesTheFileFromTheDefaultsAndThePaneSaysSoOnce) {
@@ -78,7 +106,7 @@ TEST(SettingsStore, AnUnreadableFileIsKeptAsideBeforeTheDefaultsReplaceIt) {
 
     const QStringList copies = asideCopies(home.path());
     ASSERT_EQ(copies.size(), 1);
-    QFile aside(home.path() + "/Library/Preferences/" + copies.first());
+    QFile aside(home.path() + "/.config/halvane/" + copies.first());
     ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
     EXPECT_EQ(aside.readAll(), content);
     ASSERT_EQ(log.lines.size(), 1);
@@ -99,7 +127,7 @@ TEST(SettingsStore, WithoutDefaultsEachReaderSaysItsOwnMessage) {
 TEST(SettingsStore, AFolderThatCannotBeCreatedGivesNoSettings) {
   TempHome home;
   FakeSystemLog log;
-  writeBytes(home.path() + "/Library", "a file where the folder should be");
+  writeBytes(home.path() + "/.config", "a file where the folder should be");
   EXPECT_TRUE(settings::loadOrCreate(settings::Reader::Pane, kDefaults, log.reporter()).isNone());
   EXPECT_EQ(log.lines.last(), kCouldNot);
 }

@@ -1,6 +1,7 @@
 #include "tests/support/HelperHarness.h"
 
 #include "platform/devices/VirtualKeyboardProtocol.h"
+#include "shared/settings/SettingsLocation.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -100,6 +101,7 @@ HelperProcess::HelperProcess(const QString& busAddress)
   environment_.insert(QStringLiteral("HOME"), home_.path());
   environment_.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
   environment_.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.filePath(QStringLiteral(".config")));
+  environment_.remove(QStringLiteral("HALVANE_SETTINGS"));
   environment_.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), busAddress);
   environment_.insert(QStringLiteral("HALVANE_TRACE"), tracePath());
   environment_.remove(QStringLiteral("DISPLAY"));
@@ -119,9 +121,7 @@ QString HelperProcess::keyboardFolder() const {
   return runtime_.path() + QStringLiteral("/halvane/keyboards");
 }
 
-QString HelperProcess::settingsPath() const {
-  return home_.path() + QStringLiteral("/Library/Preferences/com.halvane.keyboard.plist");
-}
+QString HelperProcess::settingsPath() const { return settings::settingsPath(environment_); }
 
 void HelperProcess::setEnvironment(const QString& name, const QString& value) {
   environment_.insert(name, value);

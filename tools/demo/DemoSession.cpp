@@ -127,6 +127,7 @@ bool DemoSession::prepareHome() {
                                      QFileDevice::ExeOwner);
   qputenv("HOME", QFile::encodeName(home));
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(home + QStringLiteral("/.config")));
+  qunsetenv("HALVANE_SETTINGS");  // a file of the user's own stays untouched too
   qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
   qputenv("HALVANE_TRACE", QFile::encodeName(root_.filePath(QStringLiteral("trace.jsonl"))));
   // Headless: keys are traced rather than typed into whatever window has the focus.

@@ -75,6 +75,19 @@ ParsedArguments parseArguments(const QStringList& arguments) {
         command == QStringLiteral("export") ? CtlCommand::Kind::Export : CtlCommand::Kind::Import,
         *n, rest.at(1));
   }
+  if (command == QStringLiteral("backups")) {
+    if (!rest.isEmpty()) return wrongCount(command);
+    return accept(CtlCommand::Kind::Backups);
+  }
+  if (command == QStringLiteral("restore")) {
+    if (rest.size() != 1) return wrongCount(QStringLiteral("restore N"));
+    static const QRegularExpression number(QStringLiteral("^[1-9][0-9]{0,2}$"));
+    if (!number.match(rest.first()).hasMatch())
+      return refuse(QStringLiteral("\"%1\" is not a backup number (as \"halvanectl backups\" "
+                                   "lists them)")
+                        .arg(rest.first()));
+    return accept(CtlCommand::Kind::Restore, rest.first().toInt());
+  }
   return refuse(QStringLiteral("unknown command \"%1\"").arg(command));
 }
 

@@ -5,6 +5,7 @@
 #include "shared/control/ControlChannel.h"
 #include "shared/plist/PlistFile.h"
 #include "shared/settings/ProfileTransfer.h"
+#include "shared/settings/SettingsBackups.h"
 #include "shared/settings/SettingsStore.h"
 
 namespace halvane::ctl {
@@ -44,8 +45,8 @@ QString Halvanectl::helpText() {
       "\n"
       "Commands on the settings file (the helper need not be running):\n"
       "  check [FILE]     check a settings file, by default the user's\n"
-      "                   (~/Library/Preferences/com.halvane.keyboard.plist); prints every\n"
-      "                   problem with its place in the file, e.g.\n"
+      "                   (~/.config/halvane/com.halvane.keyboard.plist, or $HALVANE_SETTINGS);\n"
+      "                   prints every problem with its place in the file, e.g.\n"
       "                   \"error: Profiles[3].MacroKeys[7].KeyCombo.delay2: 9000 is above 6350\"\n"
       "  export N FILE    write profile N to FILE, a property list holding \"Format\" (1) and\n"
       "                   the profile record under \"Profile\"; a profile with errors is not\n"
@@ -53,6 +54,11 @@ QString Halvanectl::helpText() {
       "  import N FILE    replace profile N with the profile in FILE; the profile is checked\n"
       "                   first and nothing changes when it has errors; then a running helper\n"
       "                   is asked to reload\n"
+      "  backups          list the kept earlier versions of the settings file (the 10 newest,\n"
+      "                   in ~/.config/halvane/backups), numbered from the newest, with the\n"
+      "                   time each was replaced and its size\n"
+      "  restore N        put backup N back as the settings file (the current contents become\n"
+      "                   a backup themselves); then a running helper is asked to reload\n"
       "\n"
       "  --help           this text\n"
       "\n"
@@ -91,6 +97,10 @@ int Halvanectl::run(const CtlCommand& command) {
       return exportProfile(command.number, command.file);
     case CtlCommand::Kind::Import:
       return importProfile(command.number, command.file);
+    case CtlCommand::Kind::Backups:
+      return listBackups();
+    case CtlCommand::Kind::Restore:
+      return restoreBackup(command.number);
   }
   return kFailure;
 }
@@ -226,6 +236,49 @@ int Halvanectl::importProfile(int number, const QString& file) {
                        "settings back when it quits"));
   out_ << "The Halvane helper has reloaded its settings.\n";
   return kSuccess;
+}
+
+int Halvanectl::reloadAfterChange(const QString& what) {
+  // As after an import: unless the helper reloads, it writes its older tree back when it quits.
+  QString why;
+  std::unique_ptr<RemoteProxy> proxy = env_.connectHelper(&why);
+  if (!proxy) {
+    out_ << "The Halvane helper is not running; it reads the new settings when it starts.\n";
+    return kSuccess;
+  }
+  if (!proxy->reloadPrefs())
+    return fail(what + QStringLiteral(", but the Halvane helper did not answer the "
+                                      "reload request; restart the helper, or it writes its "
+                                      "older settings back when it quits"));
+  out_ << "The Halvane helper has reloaded its settings.\n";
+  return kSuccess;
+}
+
+int Halvanectl::listBackups() {
+  const QList<settings::Backup> backups = settings::listBackups(env_.settingsPath);
+  if (backups.isEmpty()) {
+    out_ << "No backups of " << env_.settingsPath << " yet.\n";
+    return kSuccess;
+  }
+  out_ << "Backups of " << env_.settingsPath << ", newest first:\n";
+  for (qsizetype i = 0; i < backups.size(); ++i)
+    out_ << QStringLiteral("%1  %2  %3 bytes\n")
+                .arg(i + 1, 2)
+                .arg(backups[i].time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")))
+                .arg(backups[i].size);
+  return kSuccess;
+}
+
+int Halvanectl::restoreBackup(int number) {
+  const QList<settings::Backup> backups = settings::listBackups(env_.settingsPath);
+  QString why;
+  if (!settings::restoreBackup(env_.settingsPath, number, &why,
+                               [this](const QString& message) { err_ << message << '\n'; }))
+    return fail(why + QStringLiteral("; nothing was changed"));
+  out_ << "Restored the settings as they were until "
+       << backups[number - 1].time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+       << " (backup " << number << ").\n";
+  return reloadAfterChange(QStringLiteral("the backup was restored"));
 }
 
 void Halvanectl::printProblems(const settings::SettingsProblems& problems) {

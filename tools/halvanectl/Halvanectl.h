@@ -56,6 +56,11 @@ class Halvanectl {
   int check(const QString& file);
   int exportProfile(int number, const QString& file);
   int importProfile(int number, const QString& file);
+  int listBackups();
+  int restoreBackup(int number);
+  // After the settings file changed under a running helper: asks it to reload, or says that it
+  // will read the file when it starts. what: the change, for the message when it does not answer.
+  int reloadAfterChange(const QString& what);
 
   // The helper, or nullptr after saying why it cannot be reached.
   std::unique_ptr<RemoteProxy> helper();

@@ -2,10 +2,11 @@
 
 #include "platform/control/DBusRemoteProxy.h"
 #include "platform/notification/DBusDistributedNotificationCenter.h"
-#include "shared/settings/SettingsStore.h"
+#include "shared/settings/SettingsMigration.h"
 
 #include <QDBusConnection>
 #include <QDBusError>
+#include <QTextStream>
 
 namespace halvane::ctl {
 
@@ -29,7 +30,9 @@ QString SessionEnvironment::builtInDefaultsPath() {
 
 CtlEnvironment SessionEnvironment::environment() {
   CtlEnvironment env;
-  env.settingsPath = settings::settingsPath();
+  env.settingsPath = settings::prepareSettingsPath([](const QString& message) {
+    QTextStream(stderr) << "halvanectl: " << message << '\n';
+  });
   env.defaultsPath = builtInDefaultsPath();
   env.connectHelper = [](QString* why) -> std::unique_ptr<RemoteProxy> {
     if (!sessionBus(why)) return nullptr;

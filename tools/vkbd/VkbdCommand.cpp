@@ -111,9 +111,12 @@ ParsedCommand parseCommand(QStringView line) {
       parsed.error = QStringLiteral("wait-connected takes at most a time limit in milliseconds");
     else if (arguments.size() == 1)
       parsed.error = parseMilliseconds(arguments[0], &command.milliseconds);
-  } else if (verb == QStringLiteral("quit")) {
-    command.kind = Command::Kind::Quit;
-    if (!arguments.isEmpty()) parsed.error = QStringLiteral("quit takes no arguments");
+  } else if (verb == QStringLiteral("quit") || verb == QStringLiteral("unplug") ||
+             verb == QStringLiteral("plug")) {
+    command.kind = verb == QStringLiteral("quit")     ? Command::Kind::Quit
+                   : verb == QStringLiteral("unplug") ? Command::Kind::Unplug
+                                                      : Command::Kind::PlugIn;
+    if (!arguments.isEmpty()) parsed.error = QStringLiteral("%1 takes no arguments").arg(verb);
   } else {
     parsed.error = QStringLiteral("unknown command \"%1\"").arg(cleaned[0]);
   }

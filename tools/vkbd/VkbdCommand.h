@@ -19,6 +19,8 @@ struct Command {
     Media,
     Wait,
     WaitConnected,
+    Unplug,
+    PlugIn,
     Quit
   };
   Kind kind = Kind::None;           // None: an empty line or a comment
@@ -45,7 +47,10 @@ inline constexpr int kMaxHeldKeys = 6;  // key slots of a keyboard report
 //   consumer-report <hex bytes>   raw report to the consumer interface
 //   media <hex code>              media key down and up on the consumer interface
 //   wait <ms>                     pause
-//   wait-connected [<ms>]         until the helper has connected to both interfaces
+//   wait-connected [<ms>]         until the helper has connected to both interfaces (uhid:
+//                                 until the kernel has both devices open)
+//   unplug                        both interfaces go away, as when the cable is pulled
+//   plug                          they come back (no keys held)
 //   quit
 ParsedCommand parseCommand(QStringView line);
 

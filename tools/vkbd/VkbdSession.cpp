@@ -1,6 +1,9 @@
 #include "tools/vkbd/VkbdSession.h"
 
 #include "platform/devices/VirtualKeyboardProtocol.h"
+#include "tools/vkbd/SocketInterface.h"
+#include "tools/vkbd/UhidInterface.h"
+#include "tools/vkbd/VirtualInterface.h"
 #include "shared/KeyboardIdentity.h"
 
 #include <QFile>
@@ -40,40 +43,75 @@ VkbdSession::VkbdSession(Options options, std::FILE* out, std::FILE* err)
 VkbdSession::~VkbdSession() = default;
 
 bool VkbdSession::start() {
-  const QString problem = ensureFolder(options_.folder);
-  if (!problem.isEmpty()) {
-    say(err_, problem);
-    return false;
-  }
-  keyboard_ = std::make_unique<VirtualInterface>(
-      options_.folder, keyboardInterfaceProperties(options_.productID), options_.name);
-  consumer_ = std::make_unique<VirtualInterface>(
-      options_.folder, consumerInterfaceProperties(options_.productID), options_.name);
-  for (VirtualInterface* interface : {keyboard_.get(), consumer_.get()}) {
-    QString error;
-    if (!interface->listen(&error)) {
-      say(err_, error);
+  if (options_.uhid) {
+    const QString path =
+        options_.uhidPath.isEmpty() ? uhid::UhidDevice::defaultPath() : options_.uhidPath;
+    // The two interfaces of one USB keyboard share its name; the physical path tells them apart.
+    const QString name = QStringLiteral("Halvane Keyboard");
+    const QString phys = QStringLiteral("halvane-vkbd/%1").arg(options_.name);
+    keyboard_ = std::make_unique<UhidInterface>(
+        uhid::DeviceDescription{uhid::Interface::Keyboard, keyboard::kVendorID,
+                                options_.productID, name, phys},
+        path);
+    consumer_ = std::make_unique<UhidInterface>(
+        uhid::DeviceDescription{uhid::Interface::Consumer, keyboard::kVendorID,
+                                options_.productID, name, phys},
+        path);
+  } else {
+    const QString problem = ensureFolder(options_.folder);
+    if (!problem.isEmpty()) {
+      say(err_, problem);
       return false;
     }
-    say(out_, QStringLiteral("listening on %1").arg(interface->path()));
-    interface->onDatagram = [this](const QByteArray& datagram) {
-      if (const auto settings = parseSettingsDatagram(datagram))
-        say(out_, QStringLiteral("driver settings: SwapCmdAlt=%1 MacroMask=%2")
-                      .arg(settings->swapCmdAlt)
-                      .arg(settings->macroMask));
-      else
-        say(err_, QStringLiteral("unexpected message from the helper: %1")
-                      .arg(QString::fromLatin1(datagram.toPercentEncoding(" =-"))));
+    keyboard_ = std::make_unique<SocketInterface>(
+        options_.folder, keyboardInterfaceProperties(options_.productID), options_.name);
+    consumer_ = std::make_unique<SocketInterface>(
+        options_.folder, consumerInterfaceProperties(options_.productID), options_.name);
+  }
+  for (KeyboardInterface* interface : {keyboard_.get(), consumer_.get()}) {
+    interface->onDriverSettings = [this](const DriverSettings& settings) {
+      say(out_, QStringLiteral("driver settings: SwapCmdAlt=%1 MacroMask=%2")
+                    .arg(settings.swapCmdAlt)
+                    .arg(settings.macroMask));
     };
-    interface->onConnectionsChanged = [this, interface] {
-      say(out_, QStringLiteral("%1 helper(s) connected to %2")
-                    .arg(interface->connectionCount())
-                    .arg(interface->fileName()));
-      if (waiting_ == Waiting::Connection && connected()) finishWaiting();
+    interface->onUnexpected = [this](const QString& what) {
+      say(err_, QStringLiteral("unexpected message from the helper: %1").arg(what));
+    };
+    interface->onConnectionChanged = [this](const QString& what) {
+      say(out_, what);
+      // Not from inside the interface's own callback: a command run now may unplug it.
+      if (waiting_ == Waiting::Connection && connected())
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+              if (waiting_ == Waiting::Connection && connected()) finishWaiting();
+            },
+            Qt::QueuedConnection);
     };
   }
+  if (!plugIn()) return false;
   openNextInput();
   return true;
+}
+
+bool VkbdSession::plugIn() {
+  for (KeyboardInterface* interface : {keyboard_.get(), consumer_.get()}) {
+    QString error;
+    if (!interface->plugIn(&error)) {
+      say(err_, error);
+      unplug();
+      return false;
+    }
+    say(out_, interface->pluggedInText());
+  }
+  pluggedIn_ = true;
+  return true;
+}
+
+void VkbdSession::unplug() {
+  keyboard_->unplug();
+  consumer_->unplug();
+  pluggedIn_ = false;
 }
 
 void VkbdSession::openNextInput() {
@@ -180,10 +218,23 @@ void VkbdSession::execute(const Line& line, const Command& command) {
       sendTo(*consumer_, bytesOf(command.bytes));
       break;
     case Command::Kind::Media: {
-      sendTo(*consumer_, consumerReport(command.bytes[0]));
-      sendTo(*consumer_, consumerReport(kNoMediaKey));
+      QByteArray down = consumerReport(command.bytes[0]), up = consumerReport(kNoMediaKey);
+      down[0] = up[0] = char(consumer_->consumerReportId());
+      sendTo(*consumer_, down);
+      sendTo(*consumer_, up);
       break;
     }
+    case Command::Kind::Unplug:
+      if (!pluggedIn_) return fail(line, QStringLiteral("the keyboard is not plugged in"));
+      unplug();
+      say(out_, QStringLiteral("unplugged"));
+      break;
+    case Command::Kind::PlugIn:
+      if (pluggedIn_) return fail(line, QStringLiteral("the keyboard is already plugged in"));
+      // A keyboard plugged in again starts with no keys held.
+      held_.clear();
+      if (!plugIn()) return fail(line, QStringLiteral("the keyboard could not be plugged in"));
+      break;
     case Command::Kind::Wait:
       waiting_ = Waiting::Timer;
       waitTimer_.start(command.milliseconds);
@@ -205,14 +256,16 @@ void VkbdSession::sendKeyboardReport() {
   sendTo(*keyboard_, keyboardReport(held_));
 }
 
-void VkbdSession::sendTo(VirtualInterface& interface, QByteArrayView report) {
-  if (interface.send(report) == 0)
+void VkbdSession::sendTo(KeyboardInterface& interface, QByteArrayView report) {
+  if (!pluggedIn_)
+    say(err_, QStringLiteral("the keyboard is unplugged; the report was not sent"));
+  else if (!interface.send(report))
     say(err_, QStringLiteral("no helper is connected to %1; the report was not delivered")
-                  .arg(interface.fileName()));
+                  .arg(interface.label()));
 }
 
 bool VkbdSession::connected() const {
-  return keyboard_->connectionCount() > 0 && consumer_->connectionCount() > 0;
+  return pluggedIn_ && keyboard_->connected() && consumer_->connected();
 }
 
 void VkbdSession::finishWaiting() {

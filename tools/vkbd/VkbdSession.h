@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/vkbd/VirtualInterface.h"
+#include "tools/vkbd/KeyboardInterface.h"
 #include "tools/vkbd/VkbdCommand.h"
 
 #include <QObject>
@@ -16,8 +16,9 @@ class QSocketNotifier;
 
 namespace halvane::vkbd {
 
-// halvane-vkbd's work: the keyboard and consumer interfaces, and the commands read from the
-// inputs (files, "-" for standard input) run one after another on the Qt loop.
+// halvane-vkbd's work: the keyboard and consumer interfaces (virtual keyboard sockets, or kernel
+// HID devices through /dev/uhid), and the commands read from the inputs (files, "-" for standard
+// input) run one after another on the Qt loop.
 class VkbdSession : public QObject {
  public:
   struct Options {
@@ -25,6 +26,8 @@ class VkbdSession : public QObject {
     QString name = QStringLiteral("vkbd");
     int productID = 0;
     QStringList inputs;  // in order; "-" is standard input
+    bool uhid = false;   // kernel HID devices instead of sockets
+    QString uhidPath;    // empty: /dev/uhid
   };
   VkbdSession(Options options, std::FILE* out, std::FILE* err);
   ~VkbdSession() override;
@@ -46,8 +49,10 @@ class VkbdSession : public QObject {
   void addLines(const QString& source, const QByteArray& text, int* lineCounter);
   void run();
   void execute(const Line& line, const Command& command);
+  bool plugIn();
+  void unplug();
   void sendKeyboardReport();
-  void sendTo(VirtualInterface& interface, QByteArrayView report);
+  void sendTo(KeyboardInterface& interface, QByteArrayView report);
   bool connected() const;
   void finishWaiting();
   void fail(const Line& line, const QString& message);
@@ -56,8 +61,9 @@ class VkbdSession : public QObject {
   Options options_;
   std::FILE* out_;
   std::FILE* err_;
-  std::unique_ptr<VirtualInterface> keyboard_;
-  std::unique_ptr<VirtualInterface> consumer_;
+  std::unique_ptr<KeyboardInterface> keyboard_;
+  std::unique_ptr<KeyboardInterface> consumer_;
+  bool pluggedIn_ = false;
 
   std::deque<Line> queue_;
   int nextInput_ = 0;

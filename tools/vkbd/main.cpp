@@ -21,7 +21,8 @@ void onSignal(int) {
   [[maybe_unused]] const ssize_t ignored = ::write(signalPipe[1], &byte, 1);
 }
 
-// SIGINT, SIGTERM and SIGHUP leave the loop, so the socket files are removed on the way out.
+// SIGINT, SIGTERM and SIGHUP leave the loop, so the socket files are removed (and the uhid
+// devices destroyed) on the way out.
 bool quitOnSignals(QCoreApplication& app) {
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) return false;
   auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
@@ -46,7 +47,9 @@ int main(int argc, char* argv[]) {
       "A virtual Halvane keyboard. Reads commands from the files given (\"-\" is standard input;\n"
       "without files, standard input): press L1..L5|R1..R5|eject|profile F1..F8|profile 0..9,\n"
       "release, report <hex bytes>, consumer-report <hex bytes>, media <hex code>, wait <ms>,\n"
-      "wait-connected [<ms>], quit. Exits when the commands are done."));
+      "wait-connected [<ms>], unplug, plug, quit. Exits when the commands are done.\n"
+      "With --uhid the keyboard is a kernel HID device made through /dev/uhid (needs the uhid\n"
+      "module and write access to /dev/uhid); otherwise virtual keyboard sockets."));
   parser.addHelpOption();
   const QCommandLineOption nameOption(QStringLiteral("name"),
                                       QStringLiteral("Name of the keyboard's interfaces."),
@@ -54,6 +57,13 @@ int main(int argc, char* argv[]) {
   const QCommandLineOption productOption(QStringLiteral("product"),
                                          QStringLiteral("USB product ID in hex: 4856 or 4857."),
                                          QStringLiteral("id"), QStringLiteral("4856"));
+  const QCommandLineOption uhidOption(
+      QStringLiteral("uhid"), QStringLiteral("Make the keyboard through /dev/uhid (or the given node)."));
+  const QCommandLineOption uhidDeviceOption(QStringLiteral("uhid-device"),
+                                            QStringLiteral("The uhid node to use with --uhid."),
+                                            QStringLiteral("path"));
+  parser.addOption(uhidOption);
+  parser.addOption(uhidDeviceOption);
   parser.addOption(nameOption);
   parser.addOption(productOption);
   parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Command files."),
@@ -64,6 +74,8 @@ int main(int argc, char* argv[]) {
   options.folder = halvane::vkbd::folderPath();
   options.name = parser.value(nameOption);
   options.inputs = parser.positionalArguments();
+  options.uhid = parser.isSet(uhidOption) || parser.isSet(uhidDeviceOption);
+  options.uhidPath = parser.value(uhidDeviceOption);
   bool ok = false;
   options.productID = parser.value(productOption).toInt(&ok, 16);
   if (!ok || (options.productID != halvane::keyboard::kFirstProductID &&

@@ -13,8 +13,8 @@ HVHotKeyCenter::~HVHotKeyCenter() {
 }
 
 HVHotKeyCenter& HVHotKeyCenter::sharedCenter() {
-  static const std::unique_ptr<HotKeyService> service = createSystemHotKeyService();
   static SyslogSystemLog log(QStringLiteral("HalvanePrefPanel"));
+  static const std::unique_ptr<HotKeyService> service = createSystemHotKeyService(log);
   static HVHotKeyCenter center(*service, log);
   return center;
 }

@@ -1,4 +1,4 @@
-#include "platform/frontapp/XcbFrontApplicationWatcher.h"
+#include "platform/frontapp/XcbActiveWindowSource.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -24,15 +24,7 @@ QByteArray shortHostName(QByteArray name) {
 
 }  // namespace
 
-std::optional<QString> executablePathOfProcess(std::int64_t pid) {
-  if (pid <= 0) return std::nullopt;
-  const QByteArray link = "/proc/" + QByteArray::number(qlonglong(pid)) + "/exe";
-  char resolved[PATH_MAX];
-  if (!::realpath(link.constData(), resolved)) return std::nullopt;
-  return QFile::decodeName(resolved);
-}
-
-std::unique_ptr<XcbFrontApplicationWatcher> XcbFrontApplicationWatcher::connect(
+std::unique_ptr<XcbActiveWindowSource> XcbActiveWindowSource::connect(
     QString* whyNot, const char* display) {
   const char* name = display ? display : std::getenv("DISPLAY");
   if (!name || !*name) {
@@ -54,22 +46,22 @@ std::unique_ptr<XcbFrontApplicationWatcher> XcbFrontApplicationWatcher::connect(
     if (whyNot) *whyNot = QStringLiteral("X display %1 has no such screen").arg(QString::fromLocal8Bit(name));
     return nullptr;
   }
-  return std::unique_ptr<XcbFrontApplicationWatcher>(
-      new XcbFrontApplicationWatcher(connection, it.data->root));
+  return std::unique_ptr<XcbActiveWindowSource>(
+      new XcbActiveWindowSource(connection, it.data->root));
 }
 
-XcbFrontApplicationWatcher::XcbFrontApplicationWatcher(xcb_connection_t* connection,
+XcbActiveWindowSource::XcbActiveWindowSource(xcb_connection_t* connection,
                                                        std::uint32_t root)
     : connection_(connection), root_(root) {
   netActiveWindow_ = internAtom("_NET_ACTIVE_WINDOW");
   netWmPid_ = internAtom("_NET_WM_PID");
-  wmClientMachine_ = XCB_ATOM_WM_CLIENT_MACHINE;
+  gtkApplicationId_ = internAtom("_GTK_APPLICATION_ID");
+  kdeDesktopFile_ = internAtom("_KDE_NET_WM_DESKTOP_FILE");
   char host[HOST_NAME_MAX + 1] = {};
   if (gethostname(host, sizeof(host) - 1) == 0) hostName_ = shortHostName(host);
 
   const std::uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
   xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &mask);
-  front_ = currentFront();
   xcb_flush(connection_);
 
   if (QCoreApplication::instance()) {
@@ -81,24 +73,16 @@ XcbFrontApplicationWatcher::XcbFrontApplicationWatcher(xcb_connection_t* connect
   }
 }
 
-XcbFrontApplicationWatcher::~XcbFrontApplicationWatcher() {
+XcbActiveWindowSource::~XcbActiveWindowSource() {
   notifier_.reset();
   xcb_disconnect(connection_);
 }
 
-void XcbFrontApplicationWatcher::setFrontSwitchedHandler(std::function<void()> handler) {
+void XcbActiveWindowSource::setActiveWindowHandler(Handler handler) {
   handler_ = std::move(handler);
 }
 
-std::optional<QString> XcbFrontApplicationWatcher::frontApplicationPath() {
-  const Front front = currentFront();
-  // The replies may have pulled events off the socket, where the notifier no longer sees them.
-  dispatchSoon();
-  if (!front.pid) return std::nullopt;
-  return executablePathOfProcess(front.pid);
-}
-
-void XcbFrontApplicationWatcher::dispatchPendingEvents() {
+void XcbActiveWindowSource::dispatchPendingEvents() {
   if (xcb_connection_has_error(connection_)) {
     // The server has gone: nothing more will come, and the socket would only wake the loop.
     if (notifier_) notifier_->setEnabled(false);
@@ -112,18 +96,16 @@ void XcbFrontApplicationWatcher::dispatchPendingEvents() {
     }
     std::free(event);
   }
-  if (!activeChanged) return;
-  const Front front = currentFront();
-  if (front == front_) return;
-  front_ = front;
-  if (handler_) handler_();
+  if (activeChanged && handler_) handler_(activeWindow());
 }
 
-void XcbFrontApplicationWatcher::dispatchSoon() {
-  if (notifier_) QTimer::singleShot(0, notifier_.get(), [this] { dispatchPendingEvents(); });
+void XcbActiveWindowSource::dispatchSoon() const {
+  // Reading properties is logically const; the events it pulled still have to be handled.
+  auto* self = const_cast<XcbActiveWindowSource*>(this);
+  if (notifier_) QTimer::singleShot(0, notifier_.get(), [self] { self->dispatchPendingEvents(); });
 }
 
-std::uint32_t XcbFrontApplicationWatcher::internAtom(const char* name) {
+std::uint32_t XcbActiveWindowSource::internAtom(const char* name) {
   xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
       connection_, xcb_intern_atom(connection_, 0, std::uint16_t(std::strlen(name)), name),
       nullptr);
@@ -132,8 +114,8 @@ std::uint32_t XcbFrontApplicationWatcher::internAtom(const char* name) {
   return atom;
 }
 
-std::optional<std::uint32_t> XcbFrontApplicationWatcher::cardinalProperty(
-    std::uint32_t window, std::uint32_t property, std::uint32_t type) {
+std::optional<std::uint32_t> XcbActiveWindowSource::cardinalProperty(
+    std::uint32_t window, std::uint32_t property, std::uint32_t type) const {
   xcb_get_property_reply_t* reply = xcb_get_property_reply(
       connection_, xcb_get_property(connection_, 0, window, property, type, 0, 1), nullptr);
   std::optional<std::uint32_t> value;
@@ -144,8 +126,8 @@ std::optional<std::uint32_t> XcbFrontApplicationWatcher::cardinalProperty(
   return value;
 }
 
-QByteArray XcbFrontApplicationWatcher::stringProperty(std::uint32_t window,
-                                                      std::uint32_t property) {
+QByteArray XcbActiveWindowSource::stringProperty(std::uint32_t window,
+                                                 std::uint32_t property) const {
   xcb_get_property_reply_t* reply = xcb_get_property_reply(
       connection_,
       xcb_get_property(connection_, 0, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 256),
@@ -159,17 +141,25 @@ QByteArray XcbFrontApplicationWatcher::stringProperty(std::uint32_t window,
   return value;
 }
 
-XcbFrontApplicationWatcher::Front XcbFrontApplicationWatcher::currentFront() {
-  Front front;
-  if (xcb_connection_has_error(connection_)) return front;
-  front.window = cardinalProperty(root_, netActiveWindow_, XCB_ATOM_WINDOW).value_or(0);
-  if (front.window == XCB_WINDOW_NONE) return front;
-  const std::uint32_t pid = cardinalProperty(front.window, netWmPid_, XCB_ATOM_CARDINAL).value_or(0);
+std::optional<WindowFacts> XcbActiveWindowSource::activeWindow() const {
+  // The replies may pull events off the socket, where the notifier no longer sees them.
+  dispatchSoon();
+  if (xcb_connection_has_error(connection_)) return std::nullopt;
+  const std::uint32_t window =
+      cardinalProperty(root_, netActiveWindow_, XCB_ATOM_WINDOW).value_or(XCB_WINDOW_NONE);
+  if (window == XCB_WINDOW_NONE) return std::nullopt;
+  WindowFacts facts;
+  // WM_CLASS is two strings: the instance, then the class.
+  const QList<QByteArray> wmClass = stringProperty(window, XCB_ATOM_WM_CLASS).split('\0');
+  facts.wmInstance = QString::fromLocal8Bit(wmClass.value(0));
+  facts.wmClass = QString::fromLocal8Bit(wmClass.value(1));
+  facts.gtkApplicationId = QString::fromUtf8(stringProperty(window, gtkApplicationId_));
+  facts.desktopFile = QString::fromUtf8(stringProperty(window, kdeDesktopFile_));
   // A process id only means something on the machine the client runs on.
-  const QByteArray machine = stringProperty(front.window, wmClientMachine_);
-  if (!machine.isEmpty() && shortHostName(machine) != hostName_) return front;
-  front.pid = pid;
-  return front;
+  const QByteArray machine = stringProperty(window, XCB_ATOM_WM_CLIENT_MACHINE);
+  if (machine.isEmpty() || shortHostName(machine) == hostName_)
+    facts.pid = cardinalProperty(window, netWmPid_, XCB_ATOM_CARDINAL).value_or(0);
+  return facts;
 }
 
 }  // namespace halvane

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVirtualObject>
+
+#include <functional>
+#include <vector>
+
+namespace halvane::test {
+
+// An object on a test bus that stands in for another program's: it keeps every call it gets and
+// answers each with what reply returns (no reply function: an empty reply).
+class FakeBusObject : public QDBusVirtualObject {
+ public:
+  using Reply = std::function<QList<QVariant>(const QDBusMessage& call)>;
+
+  FakeBusObject(QDBusConnection bus, QString interfaceXml, Reply reply = {})
+      : bus_(std::move(bus)), xml_(std::move(interfaceXml)), reply_(std::move(reply)) {}
+
+  // Takes service on the fake's connection and exports the object at path.
+  bool serve(const QString& service, const QString& path) {
+    return bus_.registerService(service) && bus_.registerVirtualObject(path, this);
+  }
+
+  QString introspect(const QString&) const override { return xml_; }
+  bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
+    if (message.type() != QDBusMessage::MethodCallMessage) return false;
+    if (message.interface() == QLatin1String("org.freedesktop.DBus.Introspectable"))
+      return connection.send(message.createReply(QStringLiteral("<node>%1</node>").arg(xml_)));
+    calls.push_back(message);
+    const QList<QVariant> answer = reply_ ? reply_(message) : QList<QVariant>();
+    QDBusMessage reply = message.createReply(answer);
+    return connection.send(reply);
+  }
+
+  std::vector<QDBusMessage> calls;
+
+ private:
+  QDBusConnection bus_;
+  QString xml_;
+  Reply reply_;
+};
+
+}  // namespace halvane::test
