@@ -34,7 +34,11 @@ HelperPlatform::HelperPlatform(Trace& trace)
       realWorkspace_(createWorkspace()),
       workspace_(std::make_unique<TracedWorkspace>(*realWorkspace_, trace)),
       frontApplication_(createFrontApplicationWatcher(*log_)),
-      realScripts_(createScriptRunner([this] { return frontApplication_->frontApplicationPath(); })),
+      realScripts_(createScriptRunner([this]() -> std::optional<QString> {
+        const QStringList names = frontApplication_->frontApplication().names();
+        if (names.isEmpty()) return std::nullopt;
+        return names.first();
+      })),
       scripts_(std::make_unique<TracedScriptRunner>(*realScripts_, trace)),
       realNotifications_(std::make_unique<DBusDistributedNotificationCenter>()),
       notifications_(std::make_unique<TracedDistributedNotificationCenter>(*realNotifications_, trace)),

@@ -1,18 +1,30 @@
 #include "platform/frontapp/ActiveWindowSourceFactory.h"
 
+#include "platform/frontapp/SessionActiveWindowSource.h"
 #include "platform/frontapp/XcbActiveWindowSource.h"
 #include "platform/log/SystemLog.h"
 
 namespace halvane {
 
 std::unique_ptr<ActiveWindowSource> createActiveWindowSource(SystemLog& log) {
-  QString whyNot;
-  if (std::unique_ptr<XcbActiveWindowSource> x11 = XcbActiveWindowSource::connect(&whyNot)) {
-    log.log(QStringLiteral("Front application: _NET_ACTIVE_WINDOW on X display %1")
-                .arg(qEnvironmentVariable("DISPLAY")));
-    return x11;
+  const SessionProbe probe = probeSession();
+  const BackendChoice choice = chooseFrontBackend(probe.facts);
+  log.log(choice.logLine);
+  if (choice.backend == FrontBackend::X11) {
+    QString whyNot;
+    if (std::unique_ptr<XcbActiveWindowSource> x11 = XcbActiveWindowSource::connect(&whyNot)) return x11;
+    log.log(QStringLiteral("Front application: X display %1 refused (%2), automatic switching is off")
+                .arg(probe.facts.x11Display, whyNot));
+    return nullptr;
   }
-  log.log(QStringLiteral("Front application: unknown, automatic switching is off (%1)").arg(whyNot));
+  if (std::unique_ptr<ActiveWindowSource> source =
+          createWaylandActiveWindowSource(choice.backend, probe, log)) {
+    return source;
+  }
+  if (choice.backend != FrontBackend::None) {
+    log.log(QStringLiteral("Front application: %1 could not be set up, automatic switching is off")
+                .arg(frontBackendName(choice.backend)));
+  }
   return nullptr;
 }
 
