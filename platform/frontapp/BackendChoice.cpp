@@ -67,7 +67,7 @@ Verdict verdictOnWayland(FrontBackend backend, const SessionFacts& facts) {
     case FrontBackend::Wlroots:
       return foreignToplevel(facts);
     case FrontBackend::X11:
-      if (facts.x11Display.isEmpty()) return QStringLiteral("no DISPLAY");
+      if (facts.x11Display.isEmpty()) return QStringLiteral("DISPLAY is not set");
       return std::nullopt;
     case FrontBackend::None:
       break;

@@ -76,8 +76,8 @@ TEST(BackendChoice, SessionsChooseTheirBackendAndSayWhyNotTheOthers) {
        {"hyprland, Hyprland's event socket", "not wlroots: ranks lower"}},
       {"niri", niri, FrontBackend::Niri, {"niri, niri's event stream", "not hyprland: no HYPRLAND_INSTANCE_SIGNATURE"}},
       {"KDE without KWin and without X", kdeWithoutX, FrontBackend::None,
-       {"none, automatic switching is off", "not x11: no DISPLAY", "not kwin: org.kde.KWin is not on"}},
-      {"no display at all", noDisplay, FrontBackend::None, {"not x11: no DISPLAY"}},
+       {"none, automatic switching is off", "not x11: DISPLAY is not set", "not kwin: org.kde.KWin is not on"}},
+      {"no display at all", noDisplay, FrontBackend::None, {"not x11: DISPLAY is not set"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
