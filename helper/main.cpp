@@ -22,6 +22,7 @@ int main(int argc, char* argv[]) {
   halvane::CustomWindow window(platform.log(), trace);
   controller.setItsWindow(&window);
   controller.setServerObject(&platform.serverObject());
+  platform.serveDiagnostics(controller);
   // The overlay is the only window and is never closed, so this only matters if it were.
   QApplication::setQuitOnLastWindowClosed(controller.applicationShouldTerminateAfterLastWindowClosed());
 

@@ -1,6 +1,7 @@
 #include "platform/control/DBusServerObject.h"
 
 #include "HVKeyboardServerAdaptor.h"
+#include "platform/control/DBusDiagnosticsAdaptor.h"
 #include "platform/log/SystemLog.h"
 #include "shared/control/ControlChannel.h"
 #include "shared/control/KeyboardServerRoot.h"
@@ -36,6 +37,7 @@ bool DBusServerObject::registerServer(KeyboardServer& server) {
   }
   root_ = std::make_unique<KeyboardServerRoot>(server);
   new HVKeyboardServerAdaptor(root_.get());  // owned by root_
+  if (diagnostics_) new DBusDiagnosticsAdaptor(root_.get(), *diagnostics_);  // owned by root_
   // The object answers before the name appears, so a client that sees the name can call at once.
   if (!bus_.registerObject(serverPath(), root_.get(), QDBusConnection::ExportAdaptors)) {
     log_.log(QStringLiteral("HVKeyboardServer: path %1 already served, running without the server")
