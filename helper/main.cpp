@@ -25,6 +25,7 @@ int main(int argc, char* argv[]) {
   window.setSurface(halvane::createOverlaySurface(platform.log()));
   controller.setItsWindow(&window);
   controller.setServerObject(&platform.serverObject());
+  platform.serveDiagnostics(controller);
   // The overlay is the only window and is never closed, so this only matters if it were.
   QApplication::setQuitOnLastWindowClosed(controller.applicationShouldTerminateAfterLastWindowClosed());
 

@@ -1,5 +1,6 @@
 #include "helper/app/HelperPlatform.h"
 
+#include "helper/diagnostics/HelperDiagnostics.h"
 #include "platform/control/DBusServerObject.h"
 #include "platform/devices/CompositeHIDDeviceRegistry.h"
 #include "platform/devices/TracedHIDDeviceRegistry.h"
@@ -20,10 +21,13 @@
 #include "platform/workspace/WorkspaceFactory.h"
 #include "shared/settings/SettingsMigration.h"
 
+#include <QGuiApplication>
+
 namespace halvane {
 
 HelperPlatform::HelperPlatform(Trace& trace)
-    : realLog_(std::make_unique<SyslogSystemLog>(QStringLiteral("HalvaneHelper"))),
+    : syslog_(std::make_unique<SyslogSystemLog>(QStringLiteral("HalvaneHelper"))),
+      realLog_(std::make_unique<BackendRecordingLog>(*syslog_, backends_)),
       log_(std::make_unique<TracedSystemLog>(*realLog_, trace)),
       realSleeper_(std::make_unique<RealSleeper>()),
       sleeper_(std::make_unique<TracedSleeper>(*realSleeper_, trace)),
@@ -47,6 +51,14 @@ HelperPlatform::HelperPlatform(Trace& trace)
       serverObject_(std::make_unique<DBusServerObject>(*log_)) {}
 
 HelperPlatform::~HelperPlatform() = default;
+
+void HelperPlatform::serveDiagnostics(Controller& controller) {
+  if (!backends_.entries().contains(QStringLiteral("overlay")))
+    backends_.set(QStringLiteral("overlay"),
+                  QStringLiteral("Qt window on the \"%1\" platform").arg(QGuiApplication::platformName()));
+  diagnostics_ = std::make_unique<HelperDiagnostics>(controller, *frontApplication_, backends_);
+  serverObject_->setDiagnostics(diagnostics_.get());
+}
 
 ControllerServices HelperPlatform::services() {
   return ControllerServices{*log_,       *sleeper_,         *keyboard_,

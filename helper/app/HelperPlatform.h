@@ -1,12 +1,15 @@
 #pragma once
 
 #include "helper/controller/ControllerServices.h"
+#include "helper/diagnostics/BackendRegistry.h"
 
 #include <memory>
 
 namespace halvane {
 
 // The services' classes are declared with ControllerServices.
+class Controller;
+class HelperDiagnostics;
 class ServerObject;
 class Trace;
 
@@ -22,10 +25,14 @@ class HelperPlatform {
   ControllerServices services();
   SystemLog& log() { return *log_; }
   ServerObject& serverObject() { return *serverObject_; }
+  // Offers the read-only reports on the server object, about controller and these services.
+  void serveDiagnostics(Controller& controller);
+  BackendRegistry& backends() { return backends_; }
 
  private:
   // Each real backend, then the decorator the Controller talks to.
-  std::unique_ptr<SystemLog> realLog_, log_;
+  BackendRegistry backends_;
+  std::unique_ptr<SystemLog> syslog_, realLog_, log_;
   std::unique_ptr<Sleeper> realSleeper_, sleeper_;
   std::unique_ptr<KeyboardEventPoster> realKeyboard_, keyboard_;
   std::unique_ptr<HIDEventSystem> realHidEvents_, hidEvents_;
@@ -35,6 +42,7 @@ class HelperPlatform {
   std::unique_ptr<ScriptRunner> realScripts_, scripts_;
   std::unique_ptr<DistributedNotificationCenter> realNotifications_, notifications_;
   std::unique_ptr<HIDDeviceRegistry> realDevices_, devices_;
+  std::unique_ptr<HelperDiagnostics> diagnostics_;
   std::unique_ptr<ServerObject> serverObject_;
 };
 

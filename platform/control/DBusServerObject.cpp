@@ -3,6 +3,7 @@
 #include "HVKeyboardServerAdaptor.h"
 #include "platform/control/FrontApplicationSinkAdaptor.h"
 #include "platform/frontapp/WindowActivationRelay.h"
+#include "platform/control/DBusDiagnosticsAdaptor.h"
 #include "platform/log/SystemLog.h"
 #include "shared/control/ControlChannel.h"
 #include "shared/control/KeyboardServerRoot.h"
@@ -41,6 +42,7 @@ bool DBusServerObject::registerServer(KeyboardServer& server) {
   new FrontApplicationSinkAdaptor(root_.get(), bus_, [](const QMap<QString, QString>& facts) {
     WindowActivationRelay::shared().deliver(windowFactsFromMap(facts));
   });
+  if (diagnostics_) new DBusDiagnosticsAdaptor(root_.get(), *diagnostics_);  // owned by root_
   // The object answers before the name appears, so a client that sees the name can call at once.
   if (!bus_.registerObject(serverPath(), root_.get(), QDBusConnection::ExportAdaptors)) {
     log_.log(QStringLiteral("HVKeyboardServer: path %1 already served, running without the server")

@@ -22,6 +22,7 @@ class DBusServerObject : public ServerObject {
   DBusServerObject& operator=(const DBusServerObject&) = delete;
 
   bool registerServer(KeyboardServer& server) override;
+  void setDiagnostics(DiagnosticsServer* diagnostics) override { diagnostics_ = diagnostics; }
 
  private:
   void unregister();
@@ -30,6 +31,7 @@ class DBusServerObject : public ServerObject {
   QDBusConnection bus_;
   std::unique_ptr<KeyboardServerRoot> root_;  // owns the adaptor
   bool ownsName_ = false;
+  DiagnosticsServer* diagnostics_ = nullptr;
 };
 
 }  // namespace halvane

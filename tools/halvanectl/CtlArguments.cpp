@@ -45,6 +45,13 @@ ParsedArguments parseArguments(const QStringList& arguments) {
     return refuse(QStringLiteral("wrong number of arguments for %1 (usage: halvanectl %2)")
                       .arg(command, usage));
   };
+  if (command == QStringLiteral("front")) {
+    if (rest.isEmpty()) return accept(CtlCommand::Kind::Front);
+    if (rest != QStringList{QStringLiteral("--watch")}) return wrongCount(QStringLiteral("front [--watch]"));
+    ParsedArguments watching = accept(CtlCommand::Kind::Front);
+    watching.command->keepWatching = true;
+    return watching;
+  }
   for (const QString& a : rest)
     if (a.startsWith(u'-') && a.size() > 1)
       return refuse(QStringLiteral("unknown option \"%1\"").arg(a));

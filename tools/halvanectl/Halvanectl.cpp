@@ -1,5 +1,6 @@
 #include "tools/halvanectl/Halvanectl.h"
 
+#include "platform/control/DiagnosticsClient.h"
 #include "platform/control/RemoteProxy.h"
 #include "platform/notification/DistributedNotificationCenter.h"
 #include "shared/control/ControlChannel.h"
@@ -28,6 +29,8 @@ QString counted(int n, const char* singular) {
 Halvanectl::Halvanectl(CtlEnvironment environment, QTextStream& out, QTextStream& err)
     : env_(std::move(environment)), out_(out), err_(err) {}
 
+Halvanectl::~Halvanectl() = default;
+
 QString Halvanectl::helpText() {
   return QStringLiteral(
       "Usage: halvanectl COMMAND [ARGUMENTS]\n"
@@ -42,6 +45,10 @@ QString Halvanectl::helpText() {
       "  reload           make the helper read the settings file again\n"
       "  watch            print each profile change the helper announces, one line each\n"
       "                   (\"4 - Games\"), until interrupted; the helper may start later\n"
+      "  front [--watch]  what the helper sees in front: the window system, the window's\n"
+      "                   app_id, class, instance and process, the application (desktop entry\n"
+      "                   and executable) and how it was found, and which profile that selects\n"
+      "                   or why none; --watch prints it again after each application switch\n"
       "\n"
       "Commands on the settings file (the helper need not be running):\n"
       "  check [FILE]     check a settings file, by default the user's\n"
@@ -91,6 +98,8 @@ int Halvanectl::run(const CtlCommand& command) {
       return reload();
     case CtlCommand::Kind::Watch:
       return watch();
+    case CtlCommand::Kind::Front:
+      return front(command.keepWatching);
     case CtlCommand::Kind::Check:
       return check(command.file.isEmpty() ? env_.settingsPath : command.file);
     case CtlCommand::Kind::Export:
@@ -168,6 +177,64 @@ int Halvanectl::watch() {
         out_ << profileLabel(control::profileIndexFromUserInfo(userInfo)) << Qt::endl;
       });
   err_ << "Watching for profile changes; press Ctrl-C to stop." << Qt::endl;
+  return kKeepRunning;
+}
+
+QString Halvanectl::frontApplicationText(const QMap<QString, QString>& r) {
+  QString text;
+  QTextStream t(&text);
+  auto line = [&t](const char* label, const QString& value) {
+    t << QLatin1String(label) << QString(16 - int(qstrlen(label)), u' ') << value << '\n';
+  };
+  line("Backend:", r.value(QStringLiteral("backend"), QStringLiteral("unknown")));
+  if (r.value(QStringLiteral("window")) != QLatin1String("active")) {
+    line("Window:", QStringLiteral("none"));
+  } else {
+    QStringList facts;
+    const std::pair<const char*, const char*> kFacts[] = {
+        {"appId", "app_id"}, {"wmClass", "class"}, {"wmInstance", "instance"},
+        {"gtkApplicationId", "GTK application"}, {"kdeDesktopFile", "KDE desktop file"}, {"pid", "pid"}};
+    for (const auto& [key, label] : kFacts)
+      if (r.contains(QLatin1String(key)))
+        facts << QStringLiteral("%1 \"%2\"").arg(QLatin1String(label), r.value(QLatin1String(key)));
+    line("Window:", facts.isEmpty() ? QStringLiteral("tells nothing about its application") : facts.join(QStringLiteral(", ")));
+  }
+  if (r.contains(QStringLiteral("desktopId"))) {
+    line("Application:", QStringLiteral("%1 (%2), found by %3")
+                             .arg(r.value(QStringLiteral("name")), r.value(QStringLiteral("desktopId")),
+                                  r.value(QStringLiteral("source"))));
+    const QStringList entries = r.value(QStringLiteral("desktopEntries")).split(u'\n', Qt::SkipEmptyParts);
+    line("Desktop entry:", r.value(QStringLiteral("desktopEntry")));
+    for (const QString& other : entries.mid(1)) line("  also:", other);
+  } else {
+    line("Application:", QStringLiteral("no desktop entry found"));
+  }
+  line("Executable:", r.value(QStringLiteral("executable"), QStringLiteral("unknown")));
+  const QString verdict = r.value(QStringLiteral("verdict"));
+  if (r.contains(QStringLiteral("profile")))
+    line("Profile:", QStringLiteral("%1 - %2: %3")
+                         .arg(r.value(QStringLiteral("profile")), r.value(QStringLiteral("profileName")), verdict));
+  else
+    line("Profile:", QStringLiteral("none: %1").arg(verdict));
+  return text;
+}
+
+int Halvanectl::front(bool keepWatching) {
+  QString why;
+  std::unique_ptr<DiagnosticsClient> client = env_.connectDiagnostics(&why);
+  if (!client) return fail(why);
+  const std::optional<QMap<QString, QString>> report = client->frontApplication();
+  if (!report) return helperNotAnswering();
+  out_ << frontApplicationText(*report);
+  out_.flush();
+  if (!keepWatching) return kSuccess;
+  const bool subscribed = client->watchFrontApplication([this](const QMap<QString, QString>& next) {
+    out_ << '\n' << frontApplicationText(next);
+    out_.flush();
+  });
+  if (!subscribed) return fail(QStringLiteral("cannot watch the helper's front application"));
+  frontWatch_ = std::move(client);
+  err_ << "Watching for application switches; press Ctrl-C to stop." << Qt::endl;
   return kKeepRunning;
 }
 

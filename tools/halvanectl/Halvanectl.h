@@ -11,6 +11,7 @@
 
 namespace halvane {
 
+class DiagnosticsClient;
 class DistributedNotificationCenter;
 class RemoteProxy;
 
@@ -24,6 +25,8 @@ struct CtlEnvironment {
   std::function<std::unique_ptr<RemoteProxy>(QString* why)> connectHelper;
   // The bus's notifications; nullptr, with *why set, when there is no bus.
   std::function<DistributedNotificationCenter*(QString* why)> notificationCenter;
+  // The running helper's reports; nullptr, with *why set, when it cannot be reached.
+  std::function<std::unique_ptr<DiagnosticsClient>(QString* why)> connectDiagnostics;
 };
 
 // Carries out one command line of halvanectl, writing results to out and complaints to err.
@@ -37,12 +40,15 @@ class Halvanectl {
   };
 
   Halvanectl(CtlEnvironment environment, QTextStream& out, QTextStream& err);
+  ~Halvanectl();
 
   int run(const CtlCommand& command);
   // Refused arguments: the reason and a pointer to --help.
   int refuse(const QString& error);
 
   static QString helpText();
+  // A FrontApplication report as halvanectl front prints it.
+  static QString frontApplicationText(const QMap<QString, QString>& report);
 
   // How a profile index (0-9) is shown: "4 - Games", with the name from the settings file, or
   // only the number when the file has no such profile.
@@ -53,6 +59,7 @@ class Halvanectl {
   int setProfile(int number);
   int reload();
   int watch();
+  int front(bool keepWatching);
   int check(const QString& file);
   int exportProfile(int number, const QString& file);
   int importProfile(int number, const QString& file);
@@ -72,6 +79,7 @@ class Halvanectl {
   void printLaunches(const PlistValue& profile);
 
   CtlEnvironment env_;
+  std::unique_ptr<DiagnosticsClient> frontWatch_;
   QTextStream& out_;
   QTextStream& err_;
 };

@@ -1,5 +1,6 @@
 #include "tools/halvanectl/SessionEnvironment.h"
 
+#include "platform/control/DBusDiagnosticsClient.h"
 #include "platform/control/DBusRemoteProxy.h"
 #include "platform/notification/DBusDistributedNotificationCenter.h"
 #include "shared/settings/SettingsMigration.h"
@@ -39,6 +40,12 @@ CtlEnvironment SessionEnvironment::environment() {
     std::unique_ptr<RemoteProxy> proxy = DBusRemoteProxy::connect(QDBusConnection::sessionBus());
     if (!proxy) *why = QStringLiteral("the Halvane helper is not running");
     return proxy;
+  };
+  env.connectDiagnostics = [](QString* why) -> std::unique_ptr<DiagnosticsClient> {
+    if (!sessionBus(why)) return nullptr;
+    std::unique_ptr<DiagnosticsClient> client = DBusDiagnosticsClient::connect(QDBusConnection::sessionBus());
+    if (!client) *why = QStringLiteral("the Halvane helper is not running");
+    return client;
   };
   env.notificationCenter = [this](QString* why) -> DistributedNotificationCenter* {
     if (!sessionBus(why)) return nullptr;

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+
+#include <functional>
+
+namespace halvane {
+
+namespace control {
+inline constexpr char kDiagnosticsInterface[] = "com.halvane.keyboard.Diagnostics";
+}  // namespace control
+
+// What the helper reports about itself on its server object, read-only; the keys are listed in
+// com.halvane.keyboard.Diagnostics.xml.
+class DiagnosticsServer {
+ public:
+  using Report = QMap<QString, QString>;
+  virtual ~DiagnosticsServer() = default;
+  virtual Report frontApplication() = 0;
+  virtual Report backends() = 0;
+  // handler runs with the new report after each application switch.
+  virtual void setFrontApplicationChangedHandler(std::function<void(const Report&)> handler) = 0;
+};
+
+}  // namespace halvane
