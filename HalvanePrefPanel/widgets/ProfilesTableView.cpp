@@ -90,20 +90,17 @@ PlistValue ProfilesTableView::selectedRowItemforColumnIdentifier(const QString& 
   return row < 0 ? PlistValue() : items().at(row)[key];
 }
 
-// The stored path is what the front-application watcher reports for the running application:
-// the real path of its executable. When that cannot be found (a .desktop file whose program is
-// not installed) the chosen file's own path is kept, so the user still sees what was chosen.
+// An application is its desktop entry: the entry's path is stored, and its Name shown, as the
+// user's menus show it. A program without an entry is stored by its executable's real path.
 void ProfilesTableView::handleDoubleClick() {
   const int row = selectedRow();
   if (row < 0 || !openPanel_) return;
   const QStringList chosen = openPanel_->runModalForTypes({QStringLiteral("app")}, false, window());
   if (chosen.isEmpty()) return;
   const QString path = chosen.first();
-  QString applicationPath = applicationExecutablePath(path);
-  if (applicationPath.isEmpty()) applicationPath = path;
   PlistValue record = items().at(row);
-  record.set(QStringLiteral("AssignedApplication"), QFileInfo(path).completeBaseName());
-  record.set(QStringLiteral("ApplicationPath"), applicationPath);
+  record.set(QStringLiteral("AssignedApplication"), applicationDisplayName(path));
+  record.set(QStringLiteral("ApplicationPath"), applicationPathToStore(path));
   reloadData();
 }
 

@@ -28,6 +28,21 @@ bool isApplicationFile(const QString& path) {
   return isDesktopFile(path) || info.isExecutable();
 }
 
+QString applicationPathToStore(const QString& path) {
+  if (isDesktopFile(path)) return path;
+  const QString real = QFileInfo(path).canonicalFilePath();
+  return real.isEmpty() ? path : real;
+}
+
+QString applicationDisplayName(const QString& path) {
+  if (isDesktopFile(path)) {
+    const std::optional<DesktopEntry> entry = DesktopEntry::read(path);
+    const QString name = entry ? entry->localizedValue(QStringLiteral("Name")) : QString();
+    if (!name.isEmpty()) return name;
+  }
+  return QFileInfo(path).completeBaseName();
+}
+
 QString applicationExecutablePath(const QString& path) {
   if (!isDesktopFile(path)) {
     const QFileInfo info(path);

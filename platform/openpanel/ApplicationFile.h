@@ -12,4 +12,12 @@ bool isApplicationFile(const QString& path);
 // of its Exec line, looked up in PATH when it has no slash. Empty when it cannot be resolved.
 QString applicationExecutablePath(const QString& path);
 
+// What a profile stores for the application chosen at path: the path itself for a .desktop file
+// (the application is its entry), the real path of an executable (what the watcher reports).
+QString applicationPathToStore(const QString& path);
+
+// The name the user's menus show for the application at path: a .desktop file's Name in the
+// user's language, else the file's name without its extension.
+QString applicationDisplayName(const QString& path);
+
 }  // namespace halvane

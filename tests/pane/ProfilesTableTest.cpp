@@ -62,7 +62,7 @@ TEST_F(ProfilesTable, DoubleClickBindsTheChosenApplication) {
   script.write("#!/bin/sh\n");
   script.close();
   script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  const QString desktop = folder.filePath(QStringLiteral("Some App.desktop"));
+  const QString desktop = folder.filePath(QStringLiteral("org.example.someapp.desktop"));
   QFile entry(desktop);
   entry.open(QIODevice::WriteOnly);
   entry.write(
@@ -81,17 +81,20 @@ TEST_F(ProfilesTable, DoubleClickBindsTheChosenApplication) {
   table()->handleDoubleClick();
   EXPECT_EQ(rig.profile(6)[QStringLiteral("AssignedApplication")].toString(),
             QStringLiteral("Some App"));
-  EXPECT_EQ(rig.profile(6)[QStringLiteral("ApplicationPath")].toString(),
-            QFileInfo(program).canonicalFilePath());
+  EXPECT_EQ(rig.profile(6)[QStringLiteral("ApplicationPath")].toString(), desktop);
   EXPECT_EQ(cell(6, "AssignedApplication").data().toString(), QStringLiteral("Some App"));
   EXPECT_EQ(rig.openPanel->requests.last().fileTypes, QStringList{QStringLiteral("app")});
 
-  // An executable chosen directly is stored by its real path; an unknown file as it is.
+  // An executable chosen directly ("Other...") is stored by its real path and its file name; an
+  // entry that cannot be read as it is, by its file name.
   rig.openPanel->answers = {{program}, {QStringLiteral("/nowhere/Ghost.desktop")}};
   table()->handleDoubleClick();
   EXPECT_EQ(rig.profile(6)[QStringLiteral("AssignedApplication")].toString(),
             QStringLiteral("someapp"));
+  EXPECT_EQ(rig.profile(6)[QStringLiteral("ApplicationPath")].toString(),
+            QFileInfo(program).canonicalFilePath());
   table()->handleDoubleClick();
+  EXPECT_EQ(rig.profile(6)[QStringLiteral("AssignedApplication")].toString(), QStringLiteral("Ghost"));
   EXPECT_EQ(rig.profile(6)[QStringLiteral("ApplicationPath")].toString(),
             QStringLiteral("/nowhere/Ghost.desktop"));
 }
