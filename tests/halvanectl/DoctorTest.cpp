@@ -219,14 +219,14 @@ TEST(Doctor, EachFaultGivesItsFixAndStatus) {
         {"no uaccess tag on /dev/hidraw3", "fix: sudo udevadm control --reload && sudo udevadm trigger --action=change"}}, 1},
       {"hwdb entry missing: the node maps KEY_SLEEP",
        [&](Machine& m) { m.devices.keyCodes[QStringLiteral("/dev/input/event7")][0x700f8] = DeviceFacts::kKeySleep; },
-       {{"hwdb entry not active: macro key 0xF8 is KEY_SLEEP on /dev/input/event7",
+       {{"hwdb entry not active: /dev/input/event7 maps it to KEY_SLEEP (macro key 0xF8 would suspend the machine)",
          "sudo install -m 644 /src/packaging/70-halvane.hwdb /etc/udev/hwdb.d/70-halvane.hwdb"}}, 1},
       {"hwdb installed under /usr/local, which systemd-hwdb does not read",
        [&](Machine& m) {
          m.devices.keyCodes.clear();  // node not readable: udev's record of the hwdb answers
          m.copy("/packaging/70-halvane.hwdb", "/usr/local/lib/udev/hwdb.d/70-halvane.hwdb");
        },
-       {{"hwdb entry not active", "sudo install -m 644 /usr/local/lib/udev/hwdb.d/70-halvane.hwdb /etc/udev/hwdb.d/"}}, 1},
+       {{"hwdb entry not active: udev gave /dev/input/event7 no Halvane hwdb entry", "sudo install -m 644 /usr/local/lib/udev/hwdb.d/70-halvane.hwdb /etc/udev/hwdb.d/"}}, 1},
       {"hwdb installed, not compiled, no keyboard",
        [&](Machine& m) {
          m.devices.nodes.clear();
@@ -235,7 +235,7 @@ TEST(Doctor, EachFaultGivesItsFixAndStatus) {
          m.system.virtualKeyboardFolder = QStringLiteral("/virtual");
          m.copy("/packaging/70-halvane.hwdb", "/etc/udev/hwdb.d/70-halvane.hwdb");
        },
-       {{"KEY_SLEEP on the compiled hwdb", "fix: sudo systemd-hwdb update && sudo udevadm trigger"}}, 1},
+       {{"hwdb entry not active: the compiled hwdb has no Halvane entry", "fix: sudo systemd-hwdb update && sudo udevadm trigger"}}, 1},
       {"helper not running",
        [&](Machine& m) { m.helperRunning = false; m.write(QStringLiteral("/usr/local/bin/halvane-helper"), ""); },
        {{"Helper: the Halvane helper is not running", "fix: start it: /usr/local/bin/halvane-helper &"}}, 1},
@@ -268,6 +268,7 @@ TEST(Doctor, EachFaultGivesItsFixAndStatus) {
          m.remove(kUserExtension);
          m.system.programDir = QStringLiteral("/b/bin");
          m.extension(QStringLiteral("/b/share/gnome-shell-extension-legacy/") + kUuid, {"42", "43", "44"});
+         m.write(QStringLiteral("/b/share/gnome-shell-extension-legacy/") + kUuid + QStringLiteral("/extension.js"), "");
        },
        {{"GNOME Shell extension halvane-keyboard@halvane.com: not installed",
          "mkdir -p ~/.local/share/gnome-shell/extensions && cp -r /b/share/gnome-shell-extension-legacy/halvane-keyboard@halvane.com ~/.local/share/gnome-shell/extensions/"}}, 0},

@@ -69,11 +69,12 @@ QString installedExtension(const DoctorSystem& system) {
 QString extensionSource(const DoctorSystem& system, int shellMajor) {
   const QString format =
       shellMajor > 0 && shellMajor < kFirstModulesVersion ? QStringLiteral("legacy") : QStringLiteral("modules");
-  const QString found = system.firstExisting(
-      {QDir::cleanPath(system.programDir + QStringLiteral("/../share/gnome-shell-extension-") + format +
-                       u'/' + kUuid),
-       QDir::cleanPath(system.programDir + QStringLiteral("/../share/gnome-shell/extensions/") + kUuid)});
-  return found.isEmpty() ? QStringLiteral("<build>/share/gnome-shell-extension-%1/%2").arg(format, kUuid) : found;
+  for (const QString& folder :
+       {QDir::cleanPath(system.programDir + QStringLiteral("/../share/gnome-shell-extension-") + format +
+                        u'/' + kUuid),
+        QDir::cleanPath(system.programDir + QStringLiteral("/../share/gnome-shell/extensions/") + kUuid)})
+    if (system.exists(folder + QStringLiteral("/extension.js"))) return folder;
+  return QStringLiteral("<build>/share/gnome-shell-extension-%1/%2").arg(format, kUuid);
 }
 
 bool supportsShell(const DoctorSystem& system, const QString& folder, int shellMajor) {

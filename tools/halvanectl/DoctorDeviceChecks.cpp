@@ -195,19 +195,20 @@ DoctorCheck uinputAccess(const DoctorSystem& system, const RuleState& state, boo
   return check;
 }
 
-// What usage 0xF8 becomes: KEY_SLEEP unless our hwdb entry reserves it. The node's own key map
-// answers when we may open it; else udev's record of the hwdb properties it applied.
-std::optional<bool> sleepsOnNode(const DoctorSystem& system, const Node& node) {
+// What is wrong with usage 0xF8 on an input node: KEY_SLEEP unless our hwdb entry reserves it.
+// The node's own key map answers when we may open it; else udev's record of the hwdb
+// properties it applied. Empty when nothing is wrong.
+QString sleepProblem(const DoctorSystem& system, const Node& node) {
   if (const std::optional<int> code = system.devices->keyCode(node.devnode, kSleepUsage))
-    return *code == DeviceFacts::kKeySleep;
-  const QString mapped = node.properties.value(QStringLiteral("KEYBOARD_KEY_700f8"));
-  return mapped != QLatin1String("reserved");
+    return *code == DeviceFacts::kKeySleep ? QStringLiteral("%1 maps it to KEY_SLEEP").arg(node.devnode) : QString();
+  if (node.properties.value(QStringLiteral("KEYBOARD_KEY_700f8")) == QLatin1String("reserved")) return QString();
+  return QStringLiteral("udev gave %1 no Halvane hwdb entry").arg(node.devnode);
 }
 
 DoctorCheck hwdbActive(const DoctorSystem& system, const std::vector<Node>& eventNodes) {
-  QStringList sleeping;
+  QStringList problems;
   for (const Node& node : eventNodes)
-    if (sleepsOnNode(system, node).value_or(true)) sleeping << node.devnode;
+    if (const QString problem = sleepProblem(system, node); !problem.isEmpty()) problems << problem;
   if (eventNodes.empty()) {
     // No keyboard: ask the compiled hwdb what it would give one.
     const QString modalias = QStringLiteral("evdev:input:b0003v%1p%2e0000-")
@@ -216,14 +217,13 @@ DoctorCheck hwdbActive(const DoctorSystem& system, const std::vector<Node>& even
     if (system.devices->hwdbProperties(modalias).value(QStringLiteral("KEYBOARD_KEY_700f8")) ==
         QLatin1String("reserved"))
       return {Status::Pass, QStringLiteral("hwdb entry: in the compiled hwdb"), {}};
-    sleeping << QStringLiteral("the compiled hwdb");
-  } else if (sleeping.isEmpty()) {
+    problems << QStringLiteral("the compiled hwdb has no Halvane entry");
+  } else if (problems.isEmpty()) {
     return {Status::Pass, QStringLiteral("hwdb entry: macro keys are no system keys on %1").arg(devnodes(eventNodes)), {}};
   }
   DoctorCheck check{Status::Fail,
-                    QStringLiteral("hwdb entry not active: macro key 0xF8 is KEY_SLEEP on %1 (it would "
-                                   "suspend the machine)")
-                        .arg(sleeping.join(QStringLiteral(", "))),
+                    QStringLiteral("hwdb entry not active: %1 (macro key 0xF8 would suspend the machine)")
+                        .arg(problems.join(QStringLiteral("; "))),
                     {}};
   QString installed;
   for (const QString& dir : kHwdbDirs)

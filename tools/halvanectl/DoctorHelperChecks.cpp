@@ -55,7 +55,8 @@ DoctorCheck backendCheck(const DoctorSystem& system, const Backend& backend,
   const QString chosen = backends.value(key);
   // On Wayland, XWayland's active window is that of X applications only.
   const bool partial = key == QLatin1String("frontApplication") &&
-                       chosen.contains(QLatin1String("X applications only"));
+                       (chosen.contains(QLatin1String("X applications only")) ||
+                        chosen.contains(QLatin1String("automatic switching is off")));
   if (!partial && (!backend.inert || !chosen.startsWith(QLatin1String(backend.inert))))
     return {Status::Pass, QStringLiteral("%1: %2").arg(label, chosen), {}};
   DoctorCheck check{backend.whenInert, QStringLiteral("%1: %2").arg(label, chosen), {}};
