@@ -276,14 +276,20 @@ TEST(Doctor, EachFaultGivesItsFixAndStatus) {
        [&](Machine& m) { m.desktop.shellVersion = QStringLiteral("46.1"); },
        {{"is not made for GNOME 46", "rm -r ~/.local/share/gnome-shell/extensions/halvane-keyboard@halvane.com && mkdir -p"}}, 0},
       {"extensions turned off",
-       [&](Machine& m) { m.desktop.bools[QStringLiteral("org.gnome.shell disable-user-extensions")] = true; },
+       [&](Machine& m) {
+         m.desktop.bools[QStringLiteral("org.gnome.shell disable-user-extensions")] = true;
+         m.desktop.extensionStates[kUuid] = 2;
+       },
        {{"GNOME Shell extensions are turned off altogether", "gsettings set org.gnome.shell disable-user-extensions false"}}, 0},
       {"extension not enabled",
-       [&](Machine& m) { m.desktop.strings[QStringLiteral("org.gnome.shell enabled-extensions")] = {}; },
+       [&](Machine& m) {
+         m.desktop.strings[QStringLiteral("org.gnome.shell enabled-extensions")] = {};
+         m.desktop.extensionStates[kUuid] = 2;
+       },
        {{"installed, not enabled", "fix: gnome-extensions enable halvane-keyboard@halvane.com"}}, 0},
       {"extension enabled after login",
        [&](Machine& m) { m.desktop.extensionStates.clear(); },
-       {{"the running Shell has not started it", "log out and in again"}}, 0},
+       {{"installed, but GNOME Shell has not started it", "log out and in again"}}, 0},
       {"KWin script not loaded",
        [&](Machine& m) {
          m.setEnv("XDG_CURRENT_DESKTOP", "KDE");
@@ -352,7 +358,8 @@ TEST(Doctor, DesktopHintNamesOnlyTheDesktopsStep) {
   EXPECT_EQ(printDesktopHint(machine.system, out), 0);
   EXPECT_TRUE(text.isEmpty()) << qPrintable(text);
 
-  machine.desktop.strings.clear();
+  machine.desktop.strings[QStringLiteral("org.gnome.shell enabled-extensions")] = {};
+  machine.desktop.extensionStates.clear();
   machine.helperRunning = false;  // the hint is given before the helper starts
   EXPECT_EQ(printDesktopHint(machine.system, out), 0);
   EXPECT_EQ(text, QStringLiteral("Automatic switching on this desktop needs one step first:\n"

@@ -257,9 +257,9 @@ TEST_F(HalvanectlProcessTest, DoctorReadsTheHelpersBackends) {
     }
     void setFrontApplicationChangedHandler(std::function<void(const Report&)>) override {}
   } diagnostics;
-  serverObject = std::make_unique<DBusServerObject>(log, connection);
-  serverObject->setDiagnostics(&diagnostics);
-  ASSERT_TRUE(serverObject->registerServer(server));
+  DBusServerObject helper(log, connection);  // ends before diagnostics
+  helper.setDiagnostics(&diagnostics);
+  ASSERT_TRUE(helper.registerServer(server));
 
   const Outcome o = run({"doctor"});
   EXPECT_EQ(o.status, 1) << "HID events only traced keep media keys from working\n" << qPrintable(o.out);

@@ -34,7 +34,7 @@ TEST(SessionDesktopFacts, ReadsGnomeShellSettingsThroughGsettings) {
   QTemporaryDir config;
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
   qputenv("GSETTINGS_BACKEND", "keyfile");
-  SessionDesktopFacts facts(QDBusConnection(QString()));
+  SessionDesktopFacts facts{QDBusConnection(QString())};
   if (!facts.gsettingsStrings(QStringLiteral("org.gnome.shell"), QStringLiteral("enabled-extensions")))
     GTEST_SKIP() << "GNOME Shell's settings schema is not installed";
 

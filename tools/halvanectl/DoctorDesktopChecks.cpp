@@ -114,22 +114,22 @@ DoctorCheck gnomeExtension(const DoctorSystem& system) {
     check.fix << relogin;
     return check;
   }
+  // The running Shell has the last word; the settings only explain why it does not run it.
+  if (system.desktop->gnomeExtensionState(kUuid) == kStateRunning)
+    return {Status::Pass, QStringLiteral("GNOME Shell extension: %1, running").arg(system.shown(installed)), {}};
   if (system.desktop->gsettingsBool(kShellSchema, QStringLiteral("disable-user-extensions")).value_or(false))
     return {Status::Warn, QStringLiteral("GNOME Shell extensions are turned off altogether") + warn,
             {QStringLiteral("gsettings set org.gnome.shell disable-user-extensions false")}};
-  const QStringList enabled =
-      system.desktop->gsettingsStrings(kShellSchema, QStringLiteral("enabled-extensions")).value_or(QStringList());
+  const std::optional<QStringList> enabled =
+      system.desktop->gsettingsStrings(kShellSchema, QStringLiteral("enabled-extensions"));
   const QStringList disabled =
       system.desktop->gsettingsStrings(kShellSchema, QStringLiteral("disabled-extensions")).value_or(QStringList());
-  if (!enabled.contains(kUuid) || disabled.contains(kUuid))
+  if ((enabled && !enabled->contains(kUuid)) || disabled.contains(kUuid))
     return {Status::Warn, QStringLiteral("GNOME Shell extension %1: installed, not enabled").arg(kUuid) + warn,
             {enable}};
-  const std::optional<int> state = system.desktop->gnomeExtensionState(kUuid);
-  if (state != kStateRunning)
-    return {Status::Warn,
-            QStringLiteral("GNOME Shell extension %1: enabled, but the running Shell has not started it").arg(kUuid) + warn,
-            {relogin}};
-  return {Status::Pass, QStringLiteral("GNOME Shell extension: %1, running").arg(system.shown(installed)), {}};
+  return {Status::Warn,
+          QStringLiteral("GNOME Shell extension %1: installed, but GNOME Shell has not started it").arg(kUuid) + warn,
+          {relogin, QStringLiteral("if it still does not run: ") + enable}};
 }
 
 DoctorCheck kwinScript(const DoctorSystem& system, bool helperRunning) {
