@@ -55,7 +55,7 @@ QString Halvanectl::helpText() {
       "                   rule and hwdb entry, the helper and the backends it chose, the desktop\n"
       "                   and its Shell extension or KWin script, autostart, the settings file\n"
       "  doctor --desktop-hint\n"
-      "                   only the step this desktop needs for automatic switching, if any"
+      "                   only the step this desktop needs for automatic switching, if any\n"
       "\n"
       "Commands on the settings file (the helper need not be running):\n"
       "  check [FILE]     check a settings file, by default the user's\n"
@@ -82,9 +82,8 @@ QString Halvanectl::helpText() {
       "\n"
       "Exit status: 0 done (warnings alone leave it 0); 1 check found errors, export or import\n"
       "refused a profile with errors, or doctor found something that keeps the keyboard from\n"
-      "working; 2 the command could not be carried out (bad\n"
-      "arguments, a file that cannot be read or written, the helper not running or not\n"
-      "answering).\n");
+      "working; 2 the command could not be carried out (bad arguments, a file that cannot be\n"
+      "read or written, the helper not running or not answering).\n");
 }
 
 int Halvanectl::refuse(const QString& error) {
