@@ -8,6 +8,7 @@
 #include <QDBusConnectionInterface>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -78,6 +79,22 @@ TEST(UdevDeviceFacts, AsksTheCompiledHwdbAndTheFileSystem) {
   // Every hwdb built from systemd's sources names the Linux Foundation's USB root hubs.
   EXPECT_EQ(facts.hwdbProperties(QStringLiteral("usb:v1D6Bp0002")).value(QStringLiteral("ID_VENDOR_FROM_DATABASE")),
             QStringLiteral("Linux Foundation"));
+}
+
+// Whatever HID devices this machine has (none in containers; the QEMU guest of the kernel tier
+// has the keyboard itself): each node names its HID device as the kernel does.
+TEST(UdevDeviceFacts, DescribesThisMachinesHidNodes) {
+  UdevDeviceFacts facts;
+  const std::vector<DeviceFacts::Node> hidraw = facts.hidNodes(QStringLiteral("hidraw"));
+  const std::vector<DeviceFacts::Node> events = facts.hidNodes(QStringLiteral("input"));
+  if (hidraw.empty() && events.empty()) GTEST_SKIP() << "this machine has no HID device nodes";
+  static const QRegularExpression hidName(QStringLiteral("^[0-9A-F]{4}:[0-9A-F]{4}:[0-9A-F]{4}\\.[0-9A-F]{4}$"));
+  for (const DeviceFacts::Node& node : hidraw) {
+    EXPECT_TRUE(node.devnode.startsWith(QStringLiteral("/dev/hidraw"))) << qPrintable(node.devnode);
+    EXPECT_TRUE(hidName.match(node.hidDevice).hasMatch()) << qPrintable(node.hidDevice);
+  }
+  for (const DeviceFacts::Node& node : events)
+    EXPECT_TRUE(node.devnode.startsWith(QStringLiteral("/dev/input/event"))) << qPrintable(node.devnode);
 }
 
 }  // namespace
