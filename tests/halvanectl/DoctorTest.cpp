@@ -317,7 +317,14 @@ TEST(Doctor, EachFaultGivesItsFixAndStatus) {
        [&](Machine& m) {
          m.write(QStringLiteral("/home/u/.config/systemd/user/graphical-session.target.wants/halvane-helper.service"), "");
        },
-       {{"Autostart: both halvane-helper.service and ~/.config/autostart/halvane-helper.desktop", "systemctl --user disable halvane-helper.service"}}, 0},
+       {{"Autostart: both halvane-helper.service and ~/.config/autostart/halvane-helper.desktop", "rm ~/.config/autostart/halvane-helper.desktop"}}, 0},
+      {"unit beside an entry that leaves the start to it",
+       [&](Machine& m) {
+         m.write(QStringLiteral("/home/u/.config/systemd/user/graphical-session.target.wants/halvane-helper.service"), "");
+         m.write(kAutostart, "[Desktop Entry]\nExec=sh -c \"systemctl --user --quiet is-enabled halvane-helper.service || exec \\\\\"\\\\$0\\\\\"\" \"" +
+                                 kHelperExe.toUtf8() + "\"\nTryExec=" + kHelperExe.toUtf8() + "\n");
+       },
+       {}, 0},
       {"no settings file",
        [&](Machine& m) { m.remove(kSettings); },
        {{"Settings: ~/.config/halvane/com.halvane.keyboard.plist does not exist", "start halvane-preferences once"}}, 1},

@@ -61,9 +61,15 @@ DoctorCheck autostart(const DoctorSystem& system) {
   for (const QString& dir : system.configDirs()) candidates << dir + u'/' + kEntry;
   const QString entryPath = system.firstExisting(candidates);
   QString problem;
+  bool guarded = false;
   if (!entryPath.isEmpty()) {
     const QString entry = system.readText(entryPath);
-    const QString program = execProgram(entryValue(entry, QStringLiteral("Exec")));
+    const QString exec = entryValue(entry, QStringLiteral("Exec"));
+    // Entries the helper writes start it through a shell that first asks whether the unit is
+    // enabled; TryExec names the helper itself.
+    guarded = exec.contains(QStringLiteral("is-enabled ") + kUnit);
+    const QString tryExec = entryValue(entry, QStringLiteral("TryExec"));
+    const QString program = tryExec.isEmpty() ? execProgram(exec) : tryExec;
     if (entryValue(entry, QStringLiteral("Hidden")) == QLatin1String("true") ||
         entryValue(entry, QStringLiteral("X-GNOME-Autostart-enabled")) == QLatin1String("false"))
       problem = QStringLiteral("is turned off");
@@ -74,10 +80,12 @@ DoctorCheck autostart(const DoctorSystem& system) {
   }
   const bool entryWorks = !entryPath.isEmpty() && problem.isEmpty();
 
-  if (!unit.isEmpty() && entryWorks)
+  // An entry from an older helper starts a second helper beside the unit; removing it lets the
+  // helper write one that steps aside for the unit.
+  if (!unit.isEmpty() && entryWorks && !guarded)
     return {Status::Warn,
             QStringLiteral("Autostart: both %1 and %2 start the helper at login").arg(kUnit, system.shown(entryPath)),
-            {QStringLiteral("systemctl --user disable ") + kUnit}};
+            {QStringLiteral("rm %1 (the helper writes one that leaves the start to the unit)").arg(system.shown(entryPath))}};
   if (!unit.isEmpty()) return {Status::Pass, QStringLiteral("Autostart: %1 is enabled").arg(kUnit), {}};
   if (entryWorks) return {Status::Pass, QStringLiteral("Autostart: %1").arg(system.shown(entryPath)), {}};
 
