@@ -14,8 +14,9 @@ class Window : public QRasterWindow {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter(this).fillRect(QRect(QPoint(), size()), Qt::darkBlue);
-    if (!announced_) {
-      announced_ = true;
+    // Each new size once: the compositor may show the window before making it fullscreen.
+    if (announced_ != size()) {
+      announced_ = size();
       std::printf("shown %d %d\n", width(), height());
       std::fflush(stdout);
     }
@@ -27,7 +28,7 @@ class Window : public QRasterWindow {
   }
 
  private:
-  bool announced_ = false;
+  QSize announced_;
 };
 
 }  // namespace

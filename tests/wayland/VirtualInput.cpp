@@ -108,12 +108,20 @@ void VirtualPointer::button(bool pressed) {
 void VirtualPointer::press() { button(true); }
 void VirtualPointer::release() { button(false); }
 
-void VirtualPointer::drag(QPoint from, QPoint to) {
+void VirtualPointer::drag(QPoint from, QPoint to, const std::function<void()>& afterEachStep) {
+  const auto step = [&] {
+    if (afterEachStep) afterEachStep();
+  };
   moveTo(from);
   press();
-  constexpr int kSteps = 5;
-  for (int i = 1; i <= kSteps; ++i) moveTo(from + (to - from) * i / kSteps);
+  step();
+  constexpr int kSteps = 10;
+  for (int i = 1; i <= kSteps; ++i) {
+    moveTo(from + (to - from) * i / kSteps);
+    step();
+  }
   release();
+  step();
 }
 
 }  // namespace halvane::test

@@ -4,6 +4,7 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 struct wl_seat;
@@ -54,8 +55,9 @@ class VirtualPointer {
   void moveTo(QPoint position);
   void press();
   void release();
-  // Presses at `from`, moves to `to` in a few steps, releases there.
-  void drag(QPoint from, QPoint to);
+  // Presses at `from`, moves to `to` in steps, releases there; `afterEachStep` lets the
+  // clients under test answer in between.
+  void drag(QPoint from, QPoint to, const std::function<void()>& afterEachStep = {});
 
  private:
   VirtualPointer() = default;
