@@ -1,5 +1,6 @@
 #include "platform/keyboardlayout/XkbKeyboardLayoutServices.h"
 
+#include "platform/keyboardlayout/SwayKeyboardLayoutIndex.h"
 #include "platform/keyboardlayout/WaylandSeatKeymap.h"
 #include "platform/keyboardlayout/XkbKeyboardLayout.h"
 #include "platform/log/SyslogSystemLog.h"
@@ -153,6 +154,7 @@ std::unique_ptr<XkbKeyboardLayoutServices> XkbKeyboardLayoutServices::forSystem(
   if (wayland) {
     services->seat_ = WaylandSeatKeymap::create(wayland, services->context_);
     if (!services->seat_) services->noSeat_ = QStringLiteral("the compositor offers no seat");
+    services->swaySocket_ = qEnvironmentVariable("SWAYSOCK");
   } else {
     services->noSeat_ = QStringLiteral("no Wayland compositor");
   }
@@ -201,7 +203,13 @@ std::shared_ptr<const KeyboardLayout> XkbKeyboardLayoutServices::currentLayout()
   const Source now = source();
   if (log_ && logged_ != now) logSource(now);
   switch (now) {
-    case Source::WaylandSeat: return layoutOf(seat_->keymap(), seat_->group());
+    case Source::WaylandSeat: {
+      unsigned group = seat_->group();
+      if (const std::optional<unsigned> sway = swayActiveLayoutIndex(swaySocket_)) {
+        if (*sway < xkb_keymap_num_layouts(seat_->keymap())) group = *sway;
+      }
+      return layoutOf(seat_->keymap(), group);
+    }
     case Source::XServer: {
       xkb_keymap* keymap = x11_->keymap(context_);
       if (!keymap) return nullptr;

@@ -38,7 +38,8 @@ class XkbKeyboardLayoutServices : public KeyboardLayoutServices {
 
   // Follows the Wayland seat's keyboard while it has one, else the X server's when a display is
   // reachable: a new layout object whenever the keymap or its active group changed since the
-  // last call. Without either, one fixed layout from the XKB_DEFAULT_* environment, else "us".
+  // last call. The seat's active group is sway's own (asked over SWAYSOCK) where sway runs,
+  // else the last one the compositor sent. Without either, one fixed layout from the XKB_DEFAULT_* environment, else "us".
   // `wayland` is the compositor connection to ask (null: the process's shared one, when
   // WAYLAND_DISPLAY is set). `log`, when given, hears which source serves, and each change.
   static std::unique_ptr<XkbKeyboardLayoutServices> forSystem(
@@ -67,6 +68,7 @@ class XkbKeyboardLayoutServices : public KeyboardLayoutServices {
   xkb_context* context_;
   xkb_compose_table* compose_ = nullptr;
   std::unique_ptr<WaylandSeatKeymap> seat_;
+  QString swaySocket_;
   std::unique_ptr<X11Keyboard> x11_;
   std::shared_ptr<const XkbKeyboardLayout> fixed_;
   std::shared_ptr<const XkbKeyboardLayout> layout_;

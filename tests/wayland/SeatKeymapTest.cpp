@@ -40,6 +40,7 @@ class SeatKeymapTest : public ::testing::Test {
     });
   }
   void TearDown() override {
+    qunsetenv("SWAYSOCK");
     HVKeyCodeTranslator::setKeyboardLayoutServices(nullptr);
     HVKeyCombo::setKeyCodesDictionaryLoader({});
   }
@@ -86,10 +87,36 @@ TEST_F(SeatKeymapTest, KeyTextsFollowTheSeatsLayout) {
   };
   for (const Case& c : {Case{"us", "English (US)", "Y"}, Case{"fr", "French", "Y"}, Case{"de", "German", "Z"}}) {
     ASSERT_TRUE(setLayout(c.layout));
-    helper_->roundtrip(2000ms);
+    // The new keymap comes as an event, read by the connection on the event loop.
+    test::waitUntil([&] {
+      const auto layout = services->currentLayout();
+      return layout && layout->localizedName() == c.name;
+    }, 2000ms);
     ASSERT_TRUE(services->currentLayout()) << c.layout;
     EXPECT_EQ(services->currentLayout()->localizedName(), c.name);
     EXPECT_EQ(keyText(*services, kKeyY), c.text) << c.layout;
+  }
+}
+
+// With two layouts, a switch shows although the helper's connection has no focus (so the
+// compositor sends it no group): sway tells its active layout over its IPC socket.
+TEST_F(SeatKeymapTest, LayoutSwitchesFollowSway) {
+  qputenv("SWAYSOCK", sway_.swaySocket().toLocal8Bit());
+  auto keyboard = test::VirtualKeyboard::create(typist_);
+  ASSERT_TRUE(keyboard);
+  ASSERT_TRUE(setLayout("\"us,de\""));  // quoted: sway separates commands by commas
+  auto services = XkbKeyboardLayoutServices::forSystem(&log_, helper_);
+  struct Case {
+    const char* switchTo;
+    const char* name;
+    const char* text;
+  };
+  for (const Case& c : {Case{"0", "English (US)", "Y"}, Case{"1", "German", "Z"}, Case{"0", "English (US)", "Y"}}) {
+    ASSERT_TRUE(sway_.message({QStringLiteral("input"), QStringLiteral("*"), QStringLiteral("xkb_switch_layout"),
+                               QString::fromLatin1(c.switchTo)}));
+    ASSERT_TRUE(services->currentLayout());
+    EXPECT_EQ(services->currentLayout()->localizedName(), c.name) << c.switchTo;
+    EXPECT_EQ(keyText(*services, kKeyY), c.text) << c.switchTo;
   }
 }
 
@@ -108,8 +135,7 @@ TEST_F(SeatKeymapTest, WithoutASeatKeyboardTheEnvironment) {
   ASSERT_TRUE(setLayout("us"));
   auto keyboard = test::VirtualKeyboard::create(typist_);
   ASSERT_TRUE(keyboard);
-  helper_->roundtrip(2000ms);
-  EXPECT_EQ(services->source(), Source::WaylandSeat);
+  EXPECT_TRUE(test::waitUntil([&] { return services->source() == Source::WaylandSeat; }, 2000ms));
   EXPECT_EQ(keyText(*services, kKeyY), "Y");
 }
 
