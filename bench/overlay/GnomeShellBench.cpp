@@ -4,7 +4,9 @@
 //  - switch to overlay shown: displayProfileName, through the first fade tick of the real timer
 //    (50 ms after the switch) and its SetOverlay call, until the Shell's actor has the name at
 //    that tick's alpha (read back with the extension's test-only State call, which the Shell
-//    answers after the SetOverlay sent before it); median and 99th percentile over 100 switches.
+//    answers after the SetOverlay sent before it); median and 99th percentile over 100 switches;
+//  - the helper's CPU time over whole fades (in, a moment at full strength, out) on the real
+//    20 Hz timer, as a share of the fade's wall time (the Shell's own drawing is not counted).
 #include "helper/overlay/CustomWindow.h"
 #include "platform/log/FakeSystemLog.h"
 #include "platform/overlay/GnomeShellOverlaySurface.h"
@@ -20,6 +22,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <vector>
 
 namespace {
@@ -30,6 +33,12 @@ using Clock = std::chrono::steady_clock;
 double percentile(std::vector<double> values, double p) {
   std::sort(values.begin(), values.end());
   return values[std::min(values.size() - 1, size_t(p * double(values.size() - 1) + 0.5))];
+}
+
+double cpuSeconds() {
+  timespec now{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+  return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
 }
 
 struct Rig {
@@ -105,6 +114,30 @@ void BM_SwitchToShellOverlayShown(benchmark::State& state) {
   state.counters["p99_ms"] = percentile(millis, 0.99);
 }
 BENCHMARK(BM_SwitchToShellOverlayShown)->Iterations(100)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_CpuDuringAShellFade(benchmark::State& state) {
+  Rig rig;
+  if (!rig.problem.isEmpty()) {
+    state.SkipWithError(rig.problem.toStdString().c_str());
+    return;
+  }
+  double cpu = 0, wall = 0;
+  for (auto _ : state) {
+    const double cpuStart = cpuSeconds();
+    const Clock::time_point start = Clock::now();
+    rig.window->displayProfileName(QStringLiteral("Games"));
+    // As the controller's idle check does: fade out once fully visible.
+    while (!rig.window->profileNameVisible() || rig.window->isFading())
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    rig.window->hideProfileName();
+    while (rig.window->isFading()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    cpu += cpuSeconds() - cpuStart;
+    wall += std::chrono::duration<double>(Clock::now() - start).count();
+  }
+  state.counters["cpu_ms_per_fade"] = cpu * 1e3 / double(state.iterations());
+  state.counters["cpu_percent"] = 100.0 * cpu / wall;
+}
+BENCHMARK(BM_CpuDuringAShellFade)->Iterations(20)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
