@@ -1,7 +1,7 @@
 // The layer-shell overlay under a real pointer on headless sway (command line in
 // tests/wayland/HeadlessSway.h). That sway has no input devices, so the test makes a pointer
 // through sway's virtual-pointer protocol and clicks with it over a fullscreen client that
-// reports the presses it receives (ClickProbe): a real click, not a look at the input region.
+// reports the presses it receives (InputProbe): a real click, not a look at the input region.
 #include "platform/overlay/LayerShellOverlaySurface.h"
 #include "platform/wayland/WaylandConnection.h"
 #include "tests/overlay/OverlayTestSupport.h"
@@ -27,7 +27,7 @@ class OverlayUnderPointer : public test::OverlayTest {
   void SetUp() override {
     if (!sway_.failure().isEmpty()) GTEST_SKIP() << sway_.failure().toStdString();
     probe_.setProcessEnvironment(sway_.clientEnvironment());
-    probe_.start(QStringLiteral(CLICK_PROBE), {QStringLiteral("org.example.Below")});
+    probe_.start(QStringLiteral(INPUT_PROBE), {QStringLiteral("org.example.Below")});
     ASSERT_TRUE(test::waitUntil([&] { return output().contains("shown 1024 768"); }, 10000ms))
         << "the probe did not go fullscreen: " << output_.toStdString();
     pointerConnection_ = WaylandConnection::connect(sway_.waylandDisplay(), 2000ms);

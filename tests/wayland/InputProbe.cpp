@@ -1,7 +1,10 @@
-// A fullscreen Wayland client that says on standard output where each press of the left mouse
-// button reached it ("press X Y", in its window's coordinates, which are the output's). The
-// tests start it with its app_id as the only argument and QT_QPA_PLATFORM=wayland.
+// A fullscreen Wayland client that says on standard output what input reached it: "press X Y"
+// for each press of the left mouse button (in its window's coordinates, which are the
+// output's), "key <combination>" for each key press other than a modifier ("Ctrl+Shift+J").
+// The tests start it with its app_id as the only argument and QT_QPA_PLATFORM=wayland.
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRasterWindow>
@@ -24,6 +27,16 @@ class Window : public QRasterWindow {
   void mousePressEvent(QMouseEvent* event) override {
     if (event->button() != Qt::LeftButton) return;
     std::printf("press %d %d\n", qRound(event->position().x()), qRound(event->position().y()));
+    std::fflush(stdout);
+  }
+
+  void keyPressEvent(QKeyEvent* event) override {
+    switch (event->key()) {
+      case Qt::Key_Control: case Qt::Key_Shift: case Qt::Key_Alt: case Qt::Key_Meta: return;
+      default: break;
+    }
+    const QByteArray combination = QKeySequence(event->keyCombination()).toString().toUtf8();
+    std::printf("key %s\n", combination.constData());
     std::fflush(stdout);
   }
 
