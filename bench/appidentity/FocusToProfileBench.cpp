@@ -219,7 +219,7 @@ void BM_SwayFocusToProfileChanged(benchmark::State& state) {
   ipc.connectToServer(sway.swaySocket());
   if (!ipc.waitForConnected(2000)) return state.SkipWithError("sway's IPC socket does not answer");
   measure(state, helper.changes, [&](bool toA) {
-    const QByteArray command = QStringLiteral("[app_id=\"org.example.Bench%1\"] focus").arg(toA ? u'A' : u'B').toUtf8();
+    const QByteArray command = toA ? "[app_id=\"org.example.BenchA\"] focus" : "[app_id=\"org.example.BenchB\"] focus";
     QByteArray message("i3-ipc");
     const std::uint32_t length = std::uint32_t(command.size()), type = 0;  // RUN_COMMAND
     message.append(reinterpret_cast<const char*>(&length), 4);
