@@ -1,5 +1,5 @@
 // The GNOME Shell overlay on a headless GNOME Shell of its own (as the Wayland tests start it,
-// see tests/wayland/HeadlessGnomeShell.h), driven by the helper's CustomWindow through
+// see tests/support/HeadlessGnomeShell.h), driven by the helper's CustomWindow through
 // GnomeShellOverlaySurface:
 //  - switch to overlay shown: displayProfileName, through the first fade tick of the real timer
 //    (50 ms after the switch) and its SetOverlay call, until the Shell's actor has the name at
@@ -11,7 +11,7 @@
 #include "platform/log/FakeSystemLog.h"
 #include "platform/overlay/GnomeShellOverlaySurface.h"
 #include "platform/trace/Trace.h"
-#include "tests/wayland/HeadlessGnomeShell.h"
+#include "tests/support/HeadlessGnomeShell.h"
 
 #include <QApplication>
 #include <QDBusConnectionInterface>

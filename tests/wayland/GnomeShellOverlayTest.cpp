@@ -3,7 +3,7 @@
 // calls. What the actor shows and where is read back through the extension's test-only
 // com.halvane.keyboard.OverlayTest object (HALVANE_SHELL_TEST=1).
 #include "platform/overlay/GnomeShellOverlaySurface.h"
-#include "tests/wayland/HeadlessGnomeShell.h"
+#include "tests/support/HeadlessGnomeShell.h"
 
 #include <gtest/gtest.h>
 

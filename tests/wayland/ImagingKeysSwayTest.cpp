@@ -9,7 +9,7 @@
 #include "platform/script/ProcessScriptRunner.h"
 #include "platform/uinput/UinputDevice.h"
 #include "platform/wayland/WaylandConnection.h"
-#include "tests/wayland/HeadlessSway.h"
+#include "tests/support/HeadlessSway.h"
 
 #include <gtest/gtest.h>
 

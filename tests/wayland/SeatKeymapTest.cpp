@@ -13,7 +13,7 @@
 #include "platform/log/FakeSystemLog.h"
 #include "platform/wayland/WaylandConnection.h"
 #include "shared/plist/PlistFile.h"
-#include "tests/wayland/HeadlessSway.h"
+#include "tests/support/HeadlessSway.h"
 #include "tests/wayland/VirtualInput.h"
 
 #include <gtest/gtest.h>
