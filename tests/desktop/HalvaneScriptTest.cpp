@@ -1,6 +1,6 @@
 // The default "Halvane" script: the autostart entry, the keys it ignores, and the media keys
 // against fake MPRIS players on a private bus.
-#include "platform/workspace/DesktopEntry.h"
+#include "platform/appidentity/DesktopEntry.h"
 #include "tests/support/PrivateBus.h"
 #include "tests/desktop/FakeMprisPlayer.h"
 #include "tests/desktop/ProcessFiles.h"

@@ -235,6 +235,10 @@ int Halvanectl::front(bool keepWatching) {
   const std::optional<QMap<QString, QString>> report = client->frontApplication();
   if (!report) return helperNotAnswering();
   out_ << frontApplicationText(*report);
+  // Why the helper watches windows this way: the backend it chose and why not the others.
+  const std::optional<QMap<QString, QString>> backends = client->backends();
+  if (backends && backends->contains(QStringLiteral("frontApplication")))
+    out_ << "Backend choice: " << backends->value(QStringLiteral("frontApplication")) << '\n';
   out_.flush();
   if (!keepWatching) return kSuccess;
   const bool subscribed = client->watchFrontApplication([this](const QMap<QString, QString>& next) {

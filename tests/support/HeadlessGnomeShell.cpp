@@ -1,4 +1,4 @@
-#include "tests/wayland/HeadlessGnomeShell.h"
+#include "tests/support/HeadlessGnomeShell.h"
 
 #include <QCoreApplication>
 #include <QDBusMessage>

@@ -1,4 +1,4 @@
-#include "tests/wayland/HeadlessKWin.h"
+#include "tests/support/HeadlessKWin.h"
 
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tests/wayland/WaylandTestSupport.h"
+#include "tests/support/WaylandTestSupport.h"
 
 #include <QDBusConnection>
 #include <QProcess>
@@ -21,6 +21,8 @@ class HeadlessKWin {
 
   QString failure() const { return failure_; }
   QProcessEnvironment clientEnvironment() const;
+  // The absolute path of its Wayland socket, for a client with a runtime folder of its own.
+  QString waylandDisplay() const { return runtime_.path() + u'/' + socket_; }
   // Gives the focus to the window of this resource class, through a KWin script of its own.
   bool activate(const QString& resourceClass);
   bool isScriptLoaded(const QString& name);

@@ -1,4 +1,4 @@
-#include "tests/wayland/WaylandTestSupport.h"
+#include "tests/support/WaylandTestSupport.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tests/wayland/WaylandTestSupport.h"
+#include "tests/support/WaylandTestSupport.h"
 
 #include <QDBusConnection>
 #include <QProcess>

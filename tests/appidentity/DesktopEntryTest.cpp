@@ -1,5 +1,6 @@
-// Reading .desktop files: values, localised names and the Exec line as a program and arguments.
-#include "platform/workspace/DesktopEntry.h"
+// Reading .desktop files, as the workspace and the application index both do: values, localised
+// names and the Exec line as a program and arguments.
+#include "platform/appidentity/DesktopEntry.h"
 
 #include <gtest/gtest.h>
 
@@ -24,6 +25,7 @@ TEST(DesktopEntry, ExecLinesBecomeProgramAndArguments) {
       {"Exec=\"/opt/My App/run\" %U", QStringList{"/opt/My App/run"}},
       {"Exec=sh -c \"echo \\\\\"a b\\\\\" \\\\$HOME \\\\\\\\\"", QStringList{"sh", "-c", "echo \"a b\" $HOME \\"}},
       {"Exec=app \"\" x", QStringList{"app", "", "x"}},
+      {"Exec=env A=1 B=\"two words\" prog", QStringList{"env", "A=1", "B=two words", "prog"}},
       {"Exec=app  \t two   spaces", QStringList{"app", "two", "spaces"}},
       {"Exec=app 100%%", QStringList{"app", "100%"}},
       {"Exec=app \"50%%\"", QStringList{"app", "50%"}},

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "tests/wayland/WaylandTestSupport.h"
+#include "tests/support/WaylandTestSupport.h"
 
+#include <QImage>
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
@@ -30,6 +31,8 @@ class HeadlessSway {
   // swaymsg with these arguments; true when sway said success.
   bool message(const QStringList& arguments);
   bool focus(const QString& appId);
+  // The output as grim takes it; a null image when grim is missing or fails.
+  QImage screenshot();
 
  private:
   QTemporaryDir dir_;

@@ -1,4 +1,4 @@
-#include "tests/wayland/HeadlessSway.h"
+#include "tests/support/HeadlessSway.h"
 
 #include <QDir>
 #include <QFile>
@@ -86,6 +86,16 @@ bool HeadlessSway::message(const QStringList& arguments) {
 
 bool HeadlessSway::focus(const QString& appId) {
   return message({QStringLiteral("[app_id=\"%1\"] focus").arg(appId)});
+}
+
+QImage HeadlessSway::screenshot() {
+  const QString file = dir_.filePath(QStringLiteral("shot.png"));
+  QFile::remove(file);
+  QProcess grim;
+  grim.setProcessEnvironment(clientEnvironment());
+  grim.start(QStringLiteral("grim"), {file});
+  if (!grim.waitForFinished(10000) || grim.exitStatus() != QProcess::NormalExit || grim.exitCode() != 0) return {};
+  return QImage(file);
 }
 
 }  // namespace halvane::test
