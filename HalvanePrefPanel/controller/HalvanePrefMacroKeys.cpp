@@ -102,6 +102,7 @@ void HalvanePref::handleMacroButton(HVKeyView* sender) {
   const QString action = gKeyDict[kActionType].toString();
   editor->setKeyBindingName(macroKeyName(key));
   editor->setActionType(action);
+  editor->setPlayMode(settings::playModeOf(gKeyDict));
   if (action == kLaunchApp) {
     editor->setAppUrl(gKeyDict[kLaunchAppURL].toString());
   } else if (action == kSelectProfile) {
@@ -142,6 +143,9 @@ void HalvanePref::hotKeySheetDidEndWithReturnCode(int returnCode) {
     }
     combo.set(kDescription, description);
     record.set(kActionType, steps.isEmpty() ? QString() : kExecuteMacro);
+    // Written only when it says more than a missing entry, so that files stay as they were.
+    if (editor->playMode() != settings::PlayMode::Once || record.contains(settings::kPlayModeKey))
+      record.set(settings::kPlayModeKey, settings::playModeName(editor->playMode()));
   } else if (action == kSelectProfile) {
     const int target = editor->getProfile();
     const bool valid = target >= 0 && target < kProfileCount;

@@ -2,6 +2,7 @@
 
 #include "HVKeyCombo.h"
 #include "KeyComboReceiver.h"
+#include "shared/settings/PlayMode.h"
 
 #include <QList>
 #include <QObject>
@@ -54,6 +55,9 @@ class HVKeyComboPanel : public QObject, public KeyComboReceiver {
   QString getUrl() const { return fAppUrl; }
   void setProfile(int index);
   int getProfile() const { return fProfileIndex; }
+  // How the macro plays; the pop-up beside the recorded steps.
+  void setPlayMode(settings::PlayMode mode);
+  settings::PlayMode playMode() const { return fPlayMode; }
 
   // Opens the sheet over parent; target is sent hotKeySheetDidEndWithReturnCode(int).
   void runSheeetForModalWindow(QWidget* parent, QObject* target);
@@ -71,6 +75,7 @@ class HVKeyComboPanel : public QObject, public KeyComboReceiver {
   void chooseApp();
   void chooseProfile();
   void handleDelayClick(QObject* sender);
+  void choosePlayMode();
 
   // The sheet's window, loaded from its interface file when first needed.
   QDialog* window();
@@ -98,6 +103,7 @@ class HVKeyComboPanel : public QObject, public KeyComboReceiver {
   QString fActionType;
   QString fAppUrl;
   int fProfileIndex = 0;
+  settings::PlayMode fPlayMode = settings::PlayMode::Once;
   QPointer<QObject> fApplyTarget;
 };
 

@@ -2,13 +2,20 @@
 
 #include "platform/sleeper/Sleeper.h"
 
+#include <QTimer>
+
 namespace halvane {
 
-// Sleeps for the whole interval, resuming after a signal interrupts it, so a signal that
-// arrives during a macro takes effect only when the macro has finished.
+// A single-shot precise timer on the main loop.
 class RealSleeper : public Sleeper {
  public:
-  void sleep(double seconds) override;
+  RealSleeper();
+  void after(double seconds, std::function<void()> resume) override;
+  void cancel() override;
+
+ private:
+  QTimer timer_;
+  std::function<void()> resume_;
 };
 
 }  // namespace halvane
