@@ -133,7 +133,7 @@ class Controller : public QObject, public KeyboardServer {
   void macroStopped(MacroPlayer::StopReason why);
   // A report that differs from its keyboard's last one: decoded now, or after the macro.
   void reportChanged(ServiceId service, quint32 size);
-  void decodeReport(ServiceId service, ReportBuffer& report, quint32 size);
+  void decodeReport(ServiceId service, const ReportBuffer& report, quint32 size);
   void postProfileChanged(int profile);
   void registerKeyboardInterfaces(int productID);
   void deviceAdded(ServiceId service);

@@ -48,12 +48,12 @@ void Controller::reportChanged(ServiceId service, quint32 size) {
   // Compared and stored above as it arrives, decoded only when no macro plays: the keyboard's
   // record sees its reports in the order sent either way.
   const ReportBuffer report = mReportBuffer;
-  mMacroPlayer.whenIdle(service, report, size, [this, service, report, size]() mutable {
+  mMacroPlayer.whenIdle(service, report, size, [this, service, report, size] {
     decodeReport(service, report, size);
   });
 }
 
-void Controller::decodeReport(ServiceId service, ReportBuffer& report, quint32 size) {
+void Controller::decodeReport(ServiceId service, const ReportBuffer& report, quint32 size) {
   // The copy stands in for the keyboard's last report, which it equals; the keyboard may be
   // gone by the time a queued report is decoded. The shared buffer holds the report again, as
   // the decoder is handed it.

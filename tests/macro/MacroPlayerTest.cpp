@@ -29,6 +29,7 @@ struct MacroRig : ControllerRig {
     profile(tree, 3).set(QStringLiteral("AutoSwitching"), true);
     sleeper.holdPauses = true;
     load(tree);
+    controller->installApplicationSwitchHandler();
     controller->InitKeyboard();
     keyboard1 = attach();
     media = attach(keyboard::kFirstProductID, true);
@@ -90,13 +91,13 @@ TEST(MacroOrder, WhatArrivesDuringAMacroIsHandledAfterItInArrivalOrder) {
        {"[1v 1^]", "sleep 0.1", "[2v 2^]", "sleep 0.2"}, 0},
       // L2 plays only if the pane's switch back to profile 0 comes after the key's switch.
       {"a profile key, then the pane, then another macro key",
-       {kRelease, press({0xFB, 0x3C}), kRelease, paneSelects(0), press({0xF2})},
+       {kRelease, press({0x3C, 0xFB}), kRelease, paneSelects(0), press({0xF2})},
        {"notify 2", "[9v 9^]"}, 0},
       {"the pane, then the front application, then a media key",
        {paneSelects(1), frontBecomes("/usr/bin/app3"), mediaKey(0xF1)},
        {"notify 3", "script Play/iTunes"}, 3},
       {"the pane's switch does not overtake a key's switch",
-       {kRelease, press({0xFB, 0x3D}), kRelease, press({0xFB, 0x3E}), paneSelects(6)},
+       {kRelease, press({0x3D, 0xFB}), kRelease, press({0x3E, 0xFB}), paneSelects(6)},
        {"notify 3", "notify 4"}, 6},
   };
   for (const OrderCase& c : cases) {
