@@ -125,8 +125,8 @@ void HVKeyComboPanel::_refreshContents() {
     fKeysArray.clear();
     fOldKeysArray.clear();
   }
-  const QList<QWidget*> macroControls{ui.f50msButton, ui.f100msButton, ui.f150msButton,
-                                      ui.f200msButton, ui.mComboField, ui.fPlayModePopUp};
+  const QList<QWidget*> macroControls{ui.f50msButton,  ui.f100msButton, ui.f150msButton,
+                                      ui.f200msButton, ui.mComboField,  ui.fPlayModePopUp};
   for (QWidget* control : macroControls) control->setEnabled(macro);
 
   setFieldBackground(ui.mComboField, macro ? kActiveField : kInactiveField);

@@ -129,7 +129,8 @@ void roundTrip(benchmark::State& state, bool playing) {
                         QString::fromLatin1(control::kServerPath),
                         QString::fromLatin1(control::kServerInterface), h.bus.connection());
   // Answered once before timing: the server is up.
-  for (int i = 0; i < 100 && !QDBusReply<int>(server.call(QStringLiteral("getCurrentProfile"))).isValid(); ++i)
+  for (int i = 0;
+       i < 100 && !QDBusReply<int>(server.call(QStringLiteral("getCurrentProfile"))).isValid(); ++i)
     QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
   if (playing) h.startMacro();
   std::vector<double> ms;
@@ -143,8 +144,12 @@ void roundTrip(benchmark::State& state, bool playing) {
   state.counters["p99_ms"] = percentile(ms, 0.99);
 }
 // Idle first: the macro, once toggled on, plays on.
-void BM_GetCurrentProfileIdle(benchmark::State& state) { roundTrip(state, false); }
-void BM_GetCurrentProfileDuringMacro(benchmark::State& state) { roundTrip(state, true); }
+void BM_GetCurrentProfileIdle(benchmark::State& state) {
+  roundTrip(state, false);
+}
+void BM_GetCurrentProfileDuringMacro(benchmark::State& state) {
+  roundTrip(state, true);
+}
 BENCHMARK(BM_GetCurrentProfileIdle)->Unit(benchmark::kMicrosecond)->Iterations(500);
 BENCHMARK(BM_GetCurrentProfileDuringMacro)->Unit(benchmark::kMicrosecond)->Iterations(500);
 

@@ -98,13 +98,16 @@ void MacroPlayer::runEnded() {
     return;
   }
   // Always through the loop, so that the key's release or second press can be seen; one that
-  // comes between the runs ends the macro there.
+  // comes between the runs ends the macro there. A sleeper that resumes inside after() leaves
+  // the loop no turn to tell of a release, so the macro ends rather than repeat for ever.
+  schedulingRepeat_ = true;
   sleeper_.after(pausedThisRun_ ? 0.0 : kRepeatGap, [this] {
-    if (repeats())
+    if (repeats() && !schedulingRepeat_)
       beginRun();
     else
       finish();
   });
+  schedulingRepeat_ = false;
 }
 
 bool MacroPlayer::repeats() const {

@@ -42,8 +42,8 @@ class MacroPlayer {
   struct Macro {
     PlistValue keyCombo;
     settings::PlayMode mode = settings::PlayMode::Once;
-    std::uint8_t keyCode = 0;            // the macro key's code in the keyboard's reports
-    std::optional<ServiceId> source;     // the keyboard interface it was pressed on, if known
+    std::uint8_t keyCode = 0;         // the macro key's code in the keyboard's reports
+    std::optional<ServiceId> source;  // the keyboard interface it was pressed on, if known
   };
 
   using PressCombination = std::function<void(int key, int modifiers)>;
@@ -109,6 +109,7 @@ class MacroPlayer {
   bool pausedThisRun_ = false;
   bool keyReleased_ = false;   // the macro key was let go since the macro started
   bool stopAtRunEnd_ = false;  // Toggle: pressed again
+  bool schedulingRepeat_ = false;
   std::deque<Deferred> deferred_;
 };
 

@@ -48,9 +48,8 @@ void Controller::reportChanged(ServiceId service, quint32 size) {
   // Compared and stored above as it arrives, decoded only when no macro plays: the keyboard's
   // record sees its reports in the order sent either way.
   const ReportBuffer report = mReportBuffer;
-  mMacroPlayer.whenIdle(service, report, size, [this, service, report, size] {
-    decodeReport(service, report, size);
-  });
+  mMacroPlayer.whenIdle(service, report, size,
+                        [this, service, report, size] { decodeReport(service, report, size); });
 }
 
 void Controller::decodeReport(ServiceId service, const ReportBuffer& report, quint32 size) {

@@ -43,8 +43,8 @@ QString LogindSessionMonitor::findSession() const {
     if (!reply.isValid()) return QString();
     id = reply.value().variant().toString();
   }
-  QDBusMessage call =
-      QDBusMessage::createMethodCall(kService, kManagerPath, kManager, QStringLiteral("GetSession"));
+  QDBusMessage call = QDBusMessage::createMethodCall(kService, kManagerPath, kManager,
+                                                     QStringLiteral("GetSession"));
   call << id;
   const QDBusReply<QDBusObjectPath> path = bus_.call(call, QDBus::Block, kCallTimeoutMs);
   return path.isValid() ? path.value().path() : QString();
@@ -63,8 +63,8 @@ void LogindSessionMonitor::propertiesChanged(const QString& interface, const QVa
     return;
   }
   if (!invalidated.contains(kActive)) return;
-  QDBusMessage get = QDBusMessage::createMethodCall(kService, sessionPath_, kProperties,
-                                                    QStringLiteral("Get"));
+  QDBusMessage get =
+      QDBusMessage::createMethodCall(kService, sessionPath_, kProperties, QStringLiteral("Get"));
   get << kSession << kActive;
   bus_.callWithCallback(get, this, SLOT(activeRead(QDBusMessage)));
 }

@@ -76,8 +76,9 @@ int main(int argc, char* argv[]) {
       return;
     }
     if (line == "sleep 1" || line == "sleep 0") {
-      QDBusMessage signal = QDBusMessage::createSignal(
-          kRoot, QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"));
+      QDBusMessage signal =
+          QDBusMessage::createSignal(kRoot, QStringLiteral("org.freedesktop.login1.Manager"),
+                                     QStringLiteral("PrepareForSleep"));
       signal << (line == "sleep 1");
       bus.send(signal);
     } else if (line == "active 0" || line == "active 1") {

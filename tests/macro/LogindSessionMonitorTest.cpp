@@ -40,10 +40,8 @@ TEST(LogindSessionMonitor, SuspendAndAnInactiveSessionAreReported) {
     std::vector<Event> expected;
   };
   const std::vector<Case> cases = {
-      {"sleep 1", {Event::AboutToSleep}},
-      {"sleep 0", {}},  // resuming asks for nothing
-      {"active 0", {Event::SessionInactive}},
-      {"active 1", {}},
+      {"sleep 1", {Event::AboutToSleep}},       {"sleep 0", {}},  // resuming asks for nothing
+      {"active 0", {Event::SessionInactive}},   {"active 1", {}},
       {"invalidate", {Event::SessionInactive}},  // read back with Get
   };
   for (const Case& c : cases) {

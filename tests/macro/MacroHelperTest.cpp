@@ -20,14 +20,18 @@
 namespace halvane::test {
 namespace {
 
-constexpr int kPauseMs = 3000;   // after the first key; the second key follows it
+constexpr int kPauseMs = 3000;  // after the first key; the second key follows it
 constexpr int kSecondKey = 5;
 
-QString op(const QJsonObject& line) { return line[QStringLiteral("op")].toString(); }
+QString op(const QJsonObject& line) {
+  return line[QStringLiteral("op")].toString();
+}
 
 class MacroHelper : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_FALSE(bus_.address().isEmpty()) << "dbus-daemon could not be started"; }
+  void SetUp() override {
+    ASSERT_FALSE(bus_.address().isEmpty()) << "dbus-daemon could not be started";
+  }
 
   // Starts the helper with L1 = key 4, a long pause, key 5; presses L1 and waits for key 4.
   void startMacro() {
@@ -49,7 +53,8 @@ class MacroHelper : public ::testing::Test {
     const size_t before = helper_.trace().size();
     ASSERT_TRUE(keyboard_->send(QByteArray::fromHex("0000f10000000000")));
     ASSERT_TRUE(keyboard_->send(QByteArray::fromHex("0000000000000000")));
-    ASSERT_TRUE(helper_.waitForOp(QStringLiteral("sleep"), before, 10s)) << "the macro did not start";
+    ASSERT_TRUE(helper_.waitForOp(QStringLiteral("sleep"), before, 10s))
+        << "the macro did not start";
   }
 
   // Key-downs without their key-up, and whether the second key was ever typed.
@@ -93,7 +98,8 @@ TEST_F(MacroHelper, SigtermDuringAPauseQuitsWithNoKeyDown) {
   elapsed.start();
   EXPECT_EQ(helper_.terminate(std::chrono::milliseconds(kPauseMs / 2)), std::optional<int>(0))
       << "the helper did not quit within half the pause";
-  std::printf("SIGTERM to exit during a pause: %lld ms\n", static_cast<long long>(elapsed.elapsed()));
+  std::printf("SIGTERM to exit during a pause: %lld ms\n",
+              static_cast<long long>(elapsed.elapsed()));
   const auto [down, second] = keysLeftDown();
   EXPECT_EQ(down, 0);
   EXPECT_FALSE(second) << "nothing of the macro is played after the signal";

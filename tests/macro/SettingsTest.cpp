@@ -12,7 +12,7 @@ TEST(PlayModeEntry, ReadsAndValidates) {
   struct Case {
     PlistValue value;  // None: the entry is missing
     PlayMode plays;
-    int problems;      // validator findings at the entry
+    int problems;  // validator findings at the entry
   };
   const std::vector<Case> cases = {
       {PlistValue(), PlayMode::Once, 0},

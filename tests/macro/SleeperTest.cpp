@@ -22,7 +22,8 @@ TEST(RealSleeper, ThePauseRunsOutOnTheLoopWhileOtherWorkGoesOn) {
   bool otherWork = false;
   sleeper.after(0.08, [&] { resumedAfter = elapsed.nsecsElapsed(); });
   QTimer::singleShot(10, [&] { otherWork = resumedAfter < 0; });
-  while (resumedAfter < 0 && elapsed.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  while (resumedAfter < 0 && elapsed.elapsed() < 5000)
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   EXPECT_TRUE(otherWork) << "a timer of the loop ran during the pause";
   EXPECT_GE(resumedAfter, 80'000'000) << "never early";
 }
