@@ -1,6 +1,5 @@
 #include "platform/sleeper/RealSleeper.h"
 
-#include <chrono>
 #include <cmath>
 
 namespace halvane {
@@ -13,16 +12,24 @@ RealSleeper::RealSleeper() {
     // Taken out first: resume usually schedules the next pause.
     std::function<void()> resume = std::move(resume_);
     resume_ = nullptr;
-    if (resume) resume();
+    if (!resume) return;
+    resuming_ = true;
+    resume();
+    resuming_ = false;
   });
 }
 
 void RealSleeper::after(double seconds, std::function<void()> resume) {
   // A day is far beyond any macro pause; the clamp keeps the interval an int of milliseconds.
-  // Rounded up: a pause never ends early.
-  const double ms = seconds > 0.0 ? std::ceil(std::fmin(seconds, 86400.0) * 1000.0) : 0.0;
+  const double wanted = seconds > 0.0 ? std::fmin(seconds, 86400.0) : 0.0;
+  const Clock::time_point now = Clock::now();
+  due_ = (resuming_ ? due_ : now) +
+         std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(wanted));
+  // Rounded up to the timer's milliseconds: a pause never ends before it is due.
+  const auto left = std::chrono::duration<double, std::milli>(due_ - now).count();
+  const qint64 ms = left > 0.0 ? qint64(std::ceil(left)) : 0;
   resume_ = std::move(resume);
-  timer_.start(std::chrono::milliseconds(qint64(ms)));
+  timer_.start(std::chrono::milliseconds(ms));
 }
 
 void RealSleeper::cancel() {
