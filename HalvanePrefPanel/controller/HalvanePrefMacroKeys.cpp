@@ -130,6 +130,13 @@ void HalvanePref::hotKeySheetDidEndWithReturnCode(int returnCode) {
   const QString action = editor->getActionType();
   PlistValue record = gKeyDict;
 
+  // Only the play mode chosen for a key that has a macro: the recorded steps stay.
+  if (action == kExecuteMacro && editor->keyArray().isEmpty() && editor->playModeChanged() &&
+      record[kActionType].toString() == kExecuteMacro) {
+    record.set(settings::kPlayModeKey, settings::playModeName(editor->playMode()));
+    displaySettingsForProfile(profile);
+    return;
+  }
   if (action == kExecuteMacro) {
     const QList<HVKeyCombo> steps = editor->keyArray();
     PlistValue combo = keyComboOf(record);

@@ -55,9 +55,10 @@ class HVKeyComboPanel : public QObject, public KeyComboReceiver {
   QString getUrl() const { return fAppUrl; }
   void setProfile(int index);
   int getProfile() const { return fProfileIndex; }
-  // How the macro plays; the pop-up beside the recorded steps.
+  // How the macro plays; the pop-up beside the recorded steps. Changed: chosen other than set.
   void setPlayMode(settings::PlayMode mode);
   settings::PlayMode playMode() const { return fPlayMode; }
+  bool playModeChanged() const { return fPlayMode != fOldPlayMode; }
 
   // Opens the sheet over parent; target is sent hotKeySheetDidEndWithReturnCode(int).
   void runSheeetForModalWindow(QWidget* parent, QObject* target);
@@ -104,6 +105,7 @@ class HVKeyComboPanel : public QObject, public KeyComboReceiver {
   QString fAppUrl;
   int fProfileIndex = 0;
   settings::PlayMode fPlayMode = settings::PlayMode::Once;
+  settings::PlayMode fOldPlayMode = settings::PlayMode::Once;
   QPointer<QObject> fApplyTarget;
 };
 

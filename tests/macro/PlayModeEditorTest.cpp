@@ -48,5 +48,26 @@ TEST(PlayModePopUp, ShowsTheKeysModeAndStoresTheChosenOne) {
   }
 }
 
+TEST(PlayModePopUp, ChoosingOnlyTheModeKeepsTheRecordedSteps) {
+  PaneRig rig(PaneOptions().helperOn(2).from(defaultsTree()));
+  HVKeyComboPanel* editor = HVKeyComboPanel::sharedPanel();
+  rig.pane().handleMacroButton(rig.pane().m_Key[4]);
+  editor->setKeyCombo(HVKeyCombo(4, 0, 0));
+  editor->ok();
+  rig.pane().handleMacroButton(rig.pane().m_Key[4]);
+  QComboBox* popUp = editor->outlets().fPlayModePopUp;
+  popUp->setCurrentIndex(1);
+  emit popUp->activated(1);
+  editor->ok();
+  const PlistValue record = rig.macroKey(2, 4);
+  EXPECT_EQ(record[QStringLiteral("ActionType")].toString(), QStringLiteral("ExecuteMacro"));
+  EXPECT_EQ(record[QStringLiteral("KeyCombo")][QStringLiteral("keyCode0")].intValue(), 4);
+  EXPECT_EQ(record[settings::kPlayModeKey].toString(), QStringLiteral("WhileHeld"));
+
+  rig.pane().handleMacroButton(rig.pane().m_Key[4]);
+  editor->ok();  // nothing chosen, nothing recorded: the key's macro is cleared as before
+  EXPECT_EQ(rig.macroKey(2, 4)[QStringLiteral("ActionType")].toString(), QString());
+}
+
 }  // namespace
 }  // namespace halvane::test
