@@ -265,10 +265,10 @@ void reportGuest(benchmark::State& state, const char* name) {
   QJsonObject found;
   for (const QJsonValue& b : run.benchmarks)
     if (b[QStringLiteral("name")].toString().startsWith(QLatin1String(name))) found = b.toObject();
-  if (!run.skipped.isEmpty()) return state.SkipWithError(run.skipped.toStdString());
+  if (!run.skipped.isEmpty()) return state.SkipWithError(run.skipped.toStdString().c_str());
   if (found.isEmpty() || found.contains(QStringLiteral("error_message")))
     return state.SkipWithError(
-        found[QStringLiteral("error_message")].toString(QStringLiteral("not run in the guest")).toStdString());
+        found[QStringLiteral("error_message")].toString(QStringLiteral("not run in the guest")).toStdString().c_str());
   const double perPress = found[QStringLiteral("real_time")].toDouble() / 1e9;  // ns in the guest
   for (auto _ : state) state.SetIterationTime(perPress);
   for (const char* counter : {"median_us", "p99_us", "helper_over_relay"})

@@ -232,6 +232,8 @@ def session_environment(home, bus):
         "LANG": "C.UTF-8",
         # Emulated, the media script's bus calls take far longer than on a desktop.
         "HALVANE_SCRIPT_TIMEOUT_MS": "30000",
+        # What the helper did, for reading when a case fails; the cases judge the nodes.
+        "HALVANE_TRACE": f"{home}/trace.jsonl",
     }
 
 
@@ -300,11 +302,19 @@ def helper_hidraw_files(helper):
     return [f for f in open_files(helper.pid) if f["target"].startswith("/dev/hidraw")]
 
 
-def case_hidraw_found(env):
+def helper_has_open(env, nodes):
+    """The helper has these nodes open, and no others (none of a keyboard gone)."""
+    targets = {f["target"] for f in helper_hidraw_files(env.helper)}
+    return bool(nodes) and {n["devnode"] for n in nodes} == targets
+
+
+def both_nodes_open(env):
     nodes = hidraw_nodes()
-    wanted = {n["devnode"] for n in nodes}
-    wait_for(lambda: wanted and wanted <= {f["target"] for f in helper_hidraw_files(env.helper)},
-             60, "the helper opening both hidraw nodes")
+    return nodes if len(nodes) == 2 and helper_has_open(env, nodes) else None
+
+
+def case_hidraw_found(env):
+    nodes = wait_for(lambda: both_nodes_open(env), 60, "the helper opening both hidraw nodes")
     return {"nodes": nodes, "helper_files": helper_hidraw_files(env.helper)}
 
 
@@ -432,12 +442,6 @@ def case_permission(env):
                 process.wait(30)
 
 
-def helper_has_open(env, nodes):
-    files = helper_hidraw_files(env.helper)
-    targets = {f["target"] for f in files}
-    return nodes and {n["devnode"] for n in nodes} == targets
-
-
 def case_replug(env):
     pid_before = env.helper.pid
     before = hidraw_nodes()
@@ -447,8 +451,7 @@ def case_replug(env):
     env.vkbd.send("press L2", "wait 300", "unplug", "wait 500", "plug")
     env.vkbd.wait_output("created uhid consumer interface", said, 60)
     # Reports reach only a hidraw node that is open: L1 waits until the helper has the new ones.
-    after = wait_for(lambda: (lambda nodes: nodes if helper_has_open(env, nodes) else None)(
-        hidraw_nodes()), 60, "the helper opening the new nodes")
+    after = wait_for(lambda: both_nodes_open(env), 60, "the helper opening the new nodes")
     env.vkbd.send("release", "press L1", "release")
     events = reader.read_until(key_count(12), 60)
     reader.close()
@@ -465,8 +468,11 @@ KEY_A = 30
 
 
 def kernel_keyboard_events(env):
-    settle()
-    node = input_node("Halvane Keyboard", "/input0")
+    # uhid adds the HID device from a kernel worker, after the create request has returned, and
+    # udev sets the keymap after the node appears: read only what udev has finished with.
+    node = wait_for(lambda: input_node("Halvane Keyboard", "/input0"), 60, "the keyboard's node")
+    wait_for(lambda: (settle(), "USEC_INITIALIZED" in udev_properties(node))[1], 60,
+             f"udev initialising {node}")
     reader = EventReader(node)
     env.vkbd.send(*HWDB_REPORTS)
     # Key A, pressed last, ends the sequence on every node: the reports all arrived.
@@ -521,6 +527,8 @@ def main():
         env.helper.send_signal(signal.SIGTERM)
         env.helper.wait(30)
         log(f"helper exit code {env.helper.returncode}")
+        with open(env.env["HALVANE_TRACE"], "rb") as trace:
+            open(f"{RESULTS}/trace.jsonl", "wb").write(trace.read())
     except Exception:
         log(traceback.format_exc())
     open(f"{RESULTS}/done", "w").write(f"{time.monotonic() - STARTED:.1f}\n")

@@ -25,9 +25,7 @@ for word in $(cat /proc/cmdline); do
 done
 
 # The host's files do not change while the guest runs, so the guest may cache them.
-if mount -t 9p -o trans=virtio,version=9p2000.L,ro,msize=512000,cache=loose host /host &&
-    [ -n "$results" ] &&
-    mount -t 9p -o trans=virtio,version=9p2000.L,msize=512000 results "/host$results"; then
+if mount -t 9p -o trans=virtio,version=9p2000.L,ro,msize=512000,cache=loose host /host; then
   for dir in proc sys dev; do mount --bind /$dir /host/$dir; done
   mkdir -p /dev/shm /dev/pts
   mount -t tmpfs shm /host/dev/shm
@@ -35,6 +33,10 @@ if mount -t 9p -o trans=virtio,version=9p2000.L,ro,msize=512000,cache=loose host
   # Where the guest's programs write; /etc/udev is the guest's own so that the tests decide
   # which rules and hwdb its udevd sees.
   for dir in tmp run var/tmp etc/udev; do mount -t tmpfs "guest-${dir%%/*}" "/host/$dir"; done
+fi
+# Last, so that it stays visible wherever it lies.
+if [ -n "$results" ] && mkdir -p "/host$results" &&
+    mount -t 9p -o trans=virtio,version=9p2000.L,msize=512000 results "/host$results"; then
   chroot /host /usr/bin/python3 -B "$cases" "$results/config.json" 2>&1 || true
 else
   echo "guest: the shares could not be mounted"

@@ -35,6 +35,8 @@ MODULES = ("virtio_ring virtio virtio_pci_modern_dev virtio_pci_legacy_dev virti
 KERNEL_META_PACKAGE = "linux-image-amd64"
 BUSYBOX = "/bin/busybox"
 QEMU = "qemu-system-x86_64"
+# The guest mounts its own tmpfs here (guest_init.sh), hiding what the host has there.
+GUEST_OWN = ("/tmp/", "/run/", "/var/tmp/", "/etc/udev/")
 
 
 class Unavailable(Exception):
@@ -220,6 +222,9 @@ def main():
     os.makedirs(cache, exist_ok=True)
 
     try:
+        for path in (options.source, options.build, results):
+            if any(os.path.abspath(path).startswith(hidden) for hidden in GUEST_OWN):
+                raise Unavailable(f"{path} lies where the guest has folders of its own")
         if not shutil.which(QEMU):
             raise Unavailable(f"{QEMU} is not installed (scripts/packages/tests-kernel.list)")
         if not busybox_static():
