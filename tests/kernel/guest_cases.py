@@ -471,14 +471,25 @@ def kernel_keyboard_events(env):
     # uhid adds the HID device from a kernel worker, after the create request has returned, and
     # udev sets the keymap after the node appears: read only what udev has finished with.
     node = wait_for(lambda: input_node("Halvane Keyboard", "/input0"), 60, "the keyboard's node")
-    wait_for(lambda: (settle(), "USEC_INITIALIZED" in udev_properties(node))[1], 60,
-             f"udev initialising {node}")
+    wait_for(lambda: (settle(), udev_done(node))[1], 60, f"udev handling {node}")
     reader = EventReader(node)
     env.vkbd.send(*HWDB_REPORTS)
     # Key A, pressed last, ends the sequence on every node: the reports all arrived.
     reader.read_until(lambda keys: any(e[2] == KEY_A and e[3] == 0 for e in keys), 30)
     reader.close()
     return {"node": node, "properties": udev_properties(node), "events": reader.events}
+
+
+def udev_done(devnode):
+    """udev has handled the device now behind devnode. Its database record is kept by device
+    number, which a new device may take over from a removed one: only a record written after
+    the node was made (and its owner and mode set) is the new device's."""
+    try:
+        node = os.stat(devnode)
+        record = os.stat(f"/run/udev/data/c{os.major(node.st_rdev)}:{os.minor(node.st_rdev)}")
+    except FileNotFoundError:
+        return False
+    return record.st_mtime_ns >= node.st_ctime_ns
 
 
 def case_hwdb(env):
