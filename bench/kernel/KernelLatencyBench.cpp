@@ -269,7 +269,10 @@ void reportGuest(benchmark::State& state, const char* name) {
   if (found.isEmpty() || found.contains(QStringLiteral("error_message")))
     return state.SkipWithError(
         found[QStringLiteral("error_message")].toString(QStringLiteral("not run in the guest")).toStdString().c_str());
-  const double perPress = found[QStringLiteral("real_time")].toDouble() / 1e9;  // ns in the guest
+  const QString unit = found[QStringLiteral("time_unit")].toString();
+  const double toSeconds = unit == QStringLiteral("ms") ? 1e-3 : unit == QStringLiteral("us") ? 1e-6
+                                                         : unit == QStringLiteral("s") ? 1.0 : 1e-9;
+  const double perPress = found[QStringLiteral("real_time")].toDouble() * toSeconds;
   for (auto _ : state) state.SetIterationTime(perPress);
   for (const char* counter : {"median_us", "p99_us", "helper_over_relay"})
     if (found.contains(QLatin1String(counter)))

@@ -276,24 +276,30 @@ class Environment:
         os.makedirs(self.home, exist_ok=True)
         self.bus = start_bus("/tmp/bus")
         self.env = session_environment(self.home, "/tmp/bus")
+        if mode == "bench":
+            del self.env["HALVANE_TRACE"]  # the helper as it normally runs
         write_settings(self.env["HALVANE_SETTINGS"], mode)
         self.player_log = f"{RESULTS}/player.log"
         if mode == "cases":
             self.player = subprocess.Popen([FAKE_PLAYER, "rhythmbox"], env=self.env,
                                            stdout=open(self.player_log, "wb"))
             wait_for(lambda: "serving" in read_text(self.player_log), 60, "the fake player")
-        log("starting the helper")
-        self.helper = subprocess.Popen([HELPER], env=self.env,
-                                       stdout=open(f"{RESULTS}/helper.log", "wb"),
-                                       stderr=subprocess.STDOUT)
-        # The helper makes its uinput devices at start-up, before it looks for keyboards.
-        wait_for(lambda: input_node("Halvane virtual keyboard"), 120, "the helper's uinput keyboard")
+        self.start_helper()
         self.vkbd = None
         if mode == "cases":
             self.vkbd = Vkbd()
             self.vkbd.wait_output("created uhid consumer interface", 0, 30)
             settle()
             log("the keyboard is plugged in")
+
+
+    def start_helper(self):
+        log("starting the helper")
+        self.helper = subprocess.Popen([HELPER], env=self.env,
+                                       stdout=open(f"{RESULTS}/helper.log", "ab"),
+                                       stderr=subprocess.STDOUT)
+        # The helper makes its uinput devices at start-up, before it looks for keyboards.
+        wait_for(lambda: input_node("Halvane virtual keyboard"), 120, "the helper's uinput keyboard")
 
 
 # --- The cases -------------------------------------------------------------------------------
@@ -538,8 +544,9 @@ def main():
         env.helper.send_signal(signal.SIGTERM)
         env.helper.wait(30)
         log(f"helper exit code {env.helper.returncode}")
-        with open(env.env["HALVANE_TRACE"], "rb") as trace:
-            open(f"{RESULTS}/trace.jsonl", "wb").write(trace.read())
+        if "HALVANE_TRACE" in env.env:
+            with open(env.env["HALVANE_TRACE"], "rb") as trace:
+                open(f"{RESULTS}/trace.jsonl", "wb").write(trace.read())
     except Exception:
         log(traceback.format_exc())
     open(f"{RESULTS}/done", "w").write(f"{time.monotonic() - STARTED:.1f}\n")
