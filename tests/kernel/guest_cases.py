@@ -292,7 +292,6 @@ class Environment:
             settle()
             log("the keyboard is plugged in")
 
-
     def start_helper(self):
         log("starting the helper")
         self.helper = subprocess.Popen([HELPER], env=self.env,
@@ -330,7 +329,8 @@ def type_and_read(env, node_name, commands, condition, timeout=30):
     env.vkbd.send(*commands)
     events = reader.read_until(condition, timeout)
     reader.close()
-    return {"node": node, "events": events}
+    # What a compositor (libinput) goes by when it decides whether to take the device.
+    return {"node": node, "events": events, "properties": udev_properties(node)}
 
 
 def key_count(n):
