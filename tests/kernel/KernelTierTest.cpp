@@ -2,7 +2,6 @@
 // the results folder; the kernel_guest test boots the guest first). Every check is on what the
 // guest's own nodes delivered: evdev events, feature reports read back through hidraw, udev's
 // view of the nodes, the helper's open files as /proc shows them.
-#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
