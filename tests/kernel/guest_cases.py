@@ -459,14 +459,14 @@ def case_replug(env):
     pid_before = env.helper.pid
     before = hidraw_nodes()
     reader = EventReader(input_node("Halvane virtual keyboard"))
-    # L2 types A, then the helper sleeps 1.5 s: the keyboard goes and comes back meanwhile.
+    # L2 types A, then pauses 1.5 s: the keyboard goes (which stops the macro) and comes back.
     said = len(env.vkbd.output())
     env.vkbd.send("press L2", "wait 300", "unplug", "wait 500", "plug")
     env.vkbd.wait_output("created uhid consumer interface", said, 60)
     # Reports reach only a hidraw node that is open: L1 waits until the helper has the new ones.
     after = wait_for(lambda: both_nodes_open(env), 60, "the helper opening the new nodes")
     env.vkbd.send("release", "press L1", "release")
-    events = reader.read_until(key_count(12), 60)
+    events = reader.read_until(key_count(10), 60)
     reader.close()
     return {"events": events, "nodes_before": before, "nodes_after": after,
             "helper_files": helper_hidraw_files(env.helper),
