@@ -28,6 +28,8 @@ struct Session {
   std::function<QString(PrivateBus&, HelperProcess&, std::shared_ptr<void>& desktop)> start;
 };
 
+void PrintTo(const Session& session, std::ostream* out) { *out << session.backend; }
+
 void wayland(HelperProcess& helper, const char* desktop) {
   helper.setEnvironment(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
   helper.setEnvironment(QStringLiteral("XDG_CURRENT_DESKTOP"), QLatin1String(desktop));
