@@ -11,6 +11,7 @@
 #include <QFileSystemModel>
 #include <QHash>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -144,7 +145,24 @@ ApplicationChooser::ApplicationChooser(const DesktopEntryIndex& index, FilePicke
   connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [open](const QModelIndex& current) { open->setEnabled(current.isValid()); });
   open->setEnabled(false);
+  search_->installEventFilter(this);
   search_->setFocus();
+}
+
+bool ApplicationChooser::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == search_ && event->type() == QEvent::KeyPress) {
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+      case Qt::Key_Up:
+      case Qt::Key_Down:
+      case Qt::Key_PageUp:
+      case Qt::Key_PageDown:
+        QCoreApplication::sendEvent(list_, event);
+        return true;
+      default:
+        break;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 // Whatever is typed, the best remaining row stays current, so Return takes it.

@@ -28,6 +28,10 @@ class ApplicationChooser : public QDialog {
   // The chosen entry's file or the file picked through "Other…"; empty until one is accepted.
   QString chosenPath() const { return chosen_; }
 
+ protected:
+  // The arrow and page keys typed into the search field move through the list.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void narrow(const QString& text);
   void chooseCurrent();

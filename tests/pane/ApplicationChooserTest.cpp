@@ -21,13 +21,19 @@
 namespace halvane::test {
 namespace {
 
-// Runs action on the modal dialog of type T once it is up (inside its exec()).
+// Runs action on the modal dialog of type T once it is up (inside its exec()). A dialog the
+// action should have closed and did not is a failure, and is closed so the test goes on.
 template <typename T>
 void whenShown(std::function<void(T*)> action) {
   QTimer::singleShot(0, [action] {
     auto* dialog = dynamic_cast<T*>(QApplication::activeModalWidget());
     ASSERT_NE(dialog, nullptr) << "no such dialog up";
     action(dialog);
+    QTimer::singleShot(0, dialog, [dialog] {
+      if (!dialog->isVisible()) return;
+      ADD_FAILURE() << "the dialog is still open";
+      dialog->reject();
+    });
   });
 }
 
@@ -89,6 +95,14 @@ TEST_F(ApplicationChooserPane, ListsTheShownApplicationsByNameAndStoresTheOneCho
   table()->handleDoubleClick();
   EXPECT_EQ(stored("ApplicationPath"), editorUser);
   EXPECT_EQ(stored("AssignedApplication"), QStringLiteral("My Editor"));
+
+  // The arrow keys in the search field walk the list: down to Mail, then to My Editor and back.
+  whenShown<ApplicationChooser>([&](ApplicationChooser* chooser) {
+    auto* search = chooser->findChild<QLineEdit*>(QStringLiteral("search"));
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Return}) QTest::keyClick(search, key);
+  });
+  table()->handleDoubleClick();
+  EXPECT_EQ(stored("ApplicationPath"), mail);
 }
 
 TEST_F(ApplicationChooserPane, OtherStoresAnExecutableByItsFileAndCancelsChangeNothing) {
