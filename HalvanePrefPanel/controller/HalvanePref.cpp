@@ -9,8 +9,6 @@
 #include "shared/settings/SettingsStore.h"
 #include "ui_HalvanePref.h"
 
-#include <QUrl>
-
 // The keyboard picture is compiled into the library, which must register it itself.
 static void initPaneResources() {
   Q_INIT_RESOURCE(images);
@@ -18,10 +16,6 @@ static void initPaneResources() {
 
 namespace halvane {
 namespace {
-
-// The maker's web site. The example domain is reserved for documentation, so it never leads a
-// user somewhere unintended before the real address is settled.
-const QUrl kWebSite(QStringLiteral("https://halvane.example/"));
 
 void setChecked(QAbstractButton* box, const PlistValue& value) {
   box->setChecked(value.toBool());
@@ -54,6 +48,7 @@ std::unique_ptr<QWidget> HalvanePref::createMainView() {
     for (int n = 0; n < popUp->count(); ++n)
       popUp->setItemData(n, tags.value(n, QStringLiteral("-1")).toInt());
   }
+  showApplicationTitles();
   ui_->m_ProfilesTable->setOpenPanel(services_.openPanel.get());
   connectControls();
   return view;
@@ -64,8 +59,7 @@ void HalvanePref::connectControls() {
   for (QAbstractButton* box :
        {ui.m_ShowChangesCB, ui.m_AutoSwitchingOverrideCB, ui.fSwapCmdAltCheckbox})
     connect(box, &QAbstractButton::clicked, this, [this, box] { checkboxClicked(box); });
-  for (QAbstractButton* button :
-       {ui.applyButton, ui.m_ResetKeysBtn, ui.m_ResetProfileBtn, ui.webSiteButton})
+  for (QAbstractButton* button : {ui.applyButton, ui.m_ResetKeysBtn, ui.m_ResetProfileBtn})
     connect(button, &QAbstractButton::clicked, this, [this, button] { buttonAction(button); });
   connect(ui.helpButton, &QAbstractButton::clicked, this, &HalvanePref::showHelp);
   connect(ui.m_MediaPlayerPopUpButton, &QComboBox::activated, this, [this](int index) {
@@ -211,10 +205,7 @@ void HalvanePref::buttonAction(QObject* sender) {
     case 3:
       resetProfile();
       break;
-    case 100:
-      services_.workspace->openURL(kWebSite);
-      break;
-    default:
+    default:  // 100 would be the maker's web site: no real address is known, so none is offered
       break;
   }
 }

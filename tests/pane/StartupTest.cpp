@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <optional>
+
 #include <gtest/gtest.h>
 
 namespace halvane::test {
@@ -62,7 +64,7 @@ TEST(PaneStartup, WithoutAStoreNoControlChangesAnything) {
   rig.ui().m_ShowChangesCB->click();
   rig.ui().fSwapCmdAltCheckbox->click();
   for (QAbstractButton* button :
-       {rig.ui().applyButton, rig.ui().m_ResetKeysBtn, rig.ui().webSiteButton})
+       {rig.ui().applyButton, rig.ui().m_ResetKeysBtn, rig.ui().m_ResetProfileBtn})
     button->click();
   rig.notifications->postNotification(QStringLiteral("Profile Changed"),
                                       QString::fromLatin1(control::kPaneNotificationIdentifier),
