@@ -56,8 +56,8 @@ std::unique_ptr<QWidget> HalvanePref::createMainView() {
 
 void HalvanePref::connectControls() {
   Ui::HalvanePref& ui = *ui_;
-  for (QAbstractButton* box :
-       {ui.m_ShowChangesCB, ui.m_AutoSwitchingOverrideCB, ui.fSwapCmdAltCheckbox})
+  for (QAbstractButton* box : {ui.m_ShowChangesCB, ui.m_AutoSwitchingOverrideCB,
+                               ui.fSwapCmdAltCheckbox, ui.m_ShowTrayIconCB})
     connect(box, &QAbstractButton::clicked, this, [this, box] { checkboxClicked(box); });
   for (QAbstractButton* button : {ui.applyButton, ui.m_ResetKeysBtn, ui.m_ResetProfileBtn})
     connect(button, &QAbstractButton::clicked, this, [this, button] { buttonAction(button); });
@@ -88,6 +88,9 @@ void HalvanePref::mainViewDidLoad() {
 
   setChecked(ui.m_AutoSwitchingOverrideCB, m_Prefs[QStringLiteral("AutoSwitchingOverride")]);
   setChecked(ui.m_ShowChangesCB, m_Prefs[QStringLiteral("ShowChangesOnScreen")]);
+  // Optional: a file without it (an older one) shows the tray icon.
+  ui.m_ShowTrayIconCB->setChecked(!m_Prefs.contains(QStringLiteral("ShowTrayIcon")) ||
+                                  m_Prefs[QStringLiteral("ShowTrayIcon")].toBool());
   ui.m_ProfilesTable->setItems(m_Prefs[QStringLiteral("Profiles")]);
   updateProfilesMenu(ui.m_ProfilesSubmenu);
   updateProfilesMenu(ui.m_EditProfilePopUpButton);
@@ -168,6 +171,9 @@ void HalvanePref::checkboxClicked(QObject* sender) {
           .at(editedProfile())
           .set(QStringLiteral("SwapCmdAlt"), ui_->fSwapCmdAltCheckbox->isChecked());
       UpdateUi();
+      break;
+    case 4:
+      m_Prefs.set(QStringLiteral("ShowTrayIcon"), box->isChecked());
       break;
     default:
       break;

@@ -38,6 +38,7 @@ void Controller::switchToProfile(int profile, bool broadcast) {
   m_CurrentProfile = profile;
   SendPrefsToDriver();
   if (broadcast) postProfileChanged(profile);
+  emit currentProfileChanged(profile);
 }
 
 void Controller::postProfileChanged(int profile) {
@@ -104,6 +105,7 @@ void Controller::loadPreferences() {
 
 void Controller::reloadPrefs() {
   loadPreferences();
+  emit preferencesReloaded();
 }
 
 int Controller::getCurrentProfile() {

@@ -160,10 +160,14 @@ void SettingsValidator::checkRoot(const PlistValue& root) {
   const QString readsFalse = QStringLiteral("missing (reads as false)");
   checkBoolean(root, QStringLiteral("AutoSwitchingOverride"), QString(), readsFalse);
   checkBoolean(root, QStringLiteral("ShowChangesOnScreen"), QString(), readsFalse);
+  // Optional: without it the helper shows its tray icon.
+  if (root.contains(QStringLiteral("ShowTrayIcon")))
+    checkBoolean(root, QStringLiteral("ShowTrayIcon"), QString(), QString());
 
   checkKnownKeys(root,
                  {QStringLiteral("Profiles"), QStringLiteral("CurrentProfile"),
-                  QStringLiteral("AutoSwitchingOverride"), QStringLiteral("ShowChangesOnScreen")},
+                  QStringLiteral("AutoSwitchingOverride"), QStringLiteral("ShowChangesOnScreen"),
+                  QStringLiteral("ShowTrayIcon")},
                  QString());
 }
 

@@ -125,6 +125,20 @@ TEST(PaneSwitches, CheckBoxesEditTheTreeOnly) {
   EXPECT_TRUE(rig.server.calls.isEmpty());
 }
 
+// A file without the key (from before the tray icon) shows the icon; the box writes the key.
+TEST(PaneSwitches, TheTrayIconBoxIsOnUnlessTheFileTurnsItOff) {
+  for (const std::optional<bool> stored :
+       {std::optional<bool>(), std::optional<bool>(false), std::optional<bool>(true)}) {
+    PlistValue tree = defaultsTree();
+    if (stored) tree.set(QStringLiteral("ShowTrayIcon"), *stored);
+    PaneRig rig(PaneOptions().from(tree));
+    const bool shown = stored.value_or(true);
+    EXPECT_EQ(rig.ui().m_ShowTrayIconCB->isChecked(), shown);
+    rig.ui().m_ShowTrayIconCB->click();
+    EXPECT_EQ(rig.pane().prefs()[QStringLiteral("ShowTrayIcon")], PlistValue(!shown));
+  }
+}
+
 // Records each call, and at reloadPrefs what the settings file then held.
 class FileCheckingServer : public FakeKeyboardServer {
  public:
