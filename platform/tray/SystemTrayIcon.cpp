@@ -2,15 +2,8 @@
 
 namespace halvane {
 
-namespace {
-constexpr int kRetryIntervalMs = 5000;
-constexpr int kRetries = 24;  // two minutes: long enough for a session's panel to start
-}  // namespace
-
 SystemTrayIcon::SystemTrayIcon() {
   icon_.setContextMenu(&menu_);
-  retry_.setInterval(kRetryIntervalMs);
-  QObject::connect(&retry_, &QTimer::timeout, &icon_, [this] { showWhenAvailable(); });
 }
 
 SystemTrayIcon::~SystemTrayIcon() {
@@ -40,9 +33,10 @@ void SystemTrayIcon::setMenu(const std::vector<TrayMenuItem>& items) {
     action->setCheckable(item.checkable);
     action->setChecked(item.checked);
     action->setEnabled(item.enabled);
-    // Queued: an item may rebuild this very menu, which must not happen while it dispatches.
+    // Queued, and run by the menu rather than the item: an item may rebuild this very menu,
+    // which deletes the items.
     QObject::connect(
-        action, &QAction::triggered, action,
+        action, &QAction::triggered, &menu_,
         [callback = item.triggered] {
           if (callback) callback();
         },
@@ -51,19 +45,8 @@ void SystemTrayIcon::setMenu(const std::vector<TrayMenuItem>& items) {
 }
 
 void SystemTrayIcon::setVisible(bool visible) {
-  wanted_ = visible;
-  retriesLeft_ = kRetries;
-  showWhenAvailable();
-}
-
-// Without a tray there is nothing to show the icon in; Qt would only warn.
-void SystemTrayIcon::showWhenAvailable() {
-  const bool show = wanted_ && isAvailable();
-  icon_.setVisible(show);
-  if (show || !wanted_ || retriesLeft_-- <= 0)
-    retry_.stop();
-  else if (!retry_.isActive())
-    retry_.start();
+  // Without a tray there is nothing to show the icon in; Qt would only warn.
+  icon_.setVisible(visible && isAvailable());
 }
 
 }  // namespace halvane
