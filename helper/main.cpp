@@ -3,6 +3,7 @@
 #include "helper/overlay/CustomWindow.h"
 #include "helper/tray/HelperTray.h"
 #include "platform/overlay/OverlaySurfaceFactory.h"
+#include "platform/session/SessionMonitor.h"
 #include "platform/signals/TerminationSignals.h"
 #include "platform/trace/Trace.h"
 #include "platform/tray/SystemTrayIcon.h"
@@ -35,8 +36,14 @@ int main(int argc, char* argv[]) {
   // The overlay is the only window and is never closed, so this only matters if it were.
   QApplication::setQuitOnLastWindowClosed(controller.applicationShouldTerminateAfterLastWindowClosed());
 
-  // A termination signal quits through the same path as a quit request.
+  // A termination signal quits through the same path as a quit request; quitting stops a macro.
   halvane::TerminationSignals terminationSignals([](int) { QCoreApplication::quit(); });
+  // No synthetic key stays down over a suspend or while another session has the seat.
+  platform.session().setHandler([&controller](halvane::SessionMonitor::Event event) {
+    controller.stopMacro(event == halvane::SessionMonitor::Event::AboutToSleep
+                             ? halvane::MacroPlayer::StopReason::Sleep
+                             : halvane::MacroPlayer::StopReason::SessionInactive);
+  });
   QObject::connect(&app, &QCoreApplication::aboutToQuit, &controller,
                    [&controller] { controller.applicationWillTerminate(); });
   QTimer::singleShot(0, &controller, [&controller] { controller.applicationDidFinishLaunching(); });

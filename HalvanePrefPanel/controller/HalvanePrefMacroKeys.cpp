@@ -102,6 +102,7 @@ void HalvanePref::handleMacroButton(HVKeyView* sender) {
   const QString action = gKeyDict[kActionType].toString();
   editor->setKeyBindingName(macroKeyName(key));
   editor->setActionType(action);
+  editor->setPlayMode(settings::playModeOf(gKeyDict));
   if (action == kLaunchApp) {
     editor->setAppUrl(gKeyDict[kLaunchAppURL].toString());
   } else if (action == kSelectProfile) {
@@ -129,6 +130,13 @@ void HalvanePref::hotKeySheetDidEndWithReturnCode(int returnCode) {
   const QString action = editor->getActionType();
   PlistValue record = gKeyDict;
 
+  // Only the play mode chosen for a key that has a macro: the recorded steps stay.
+  if (action == kExecuteMacro && editor->keyArray().isEmpty() && editor->playModeChanged() &&
+      record[kActionType].toString() == kExecuteMacro) {
+    record.set(settings::kPlayModeKey, settings::playModeName(editor->playMode()));
+    displaySettingsForProfile(profile);
+    return;
+  }
   if (action == kExecuteMacro) {
     const QList<HVKeyCombo> steps = editor->keyArray();
     PlistValue combo = keyComboOf(record);
@@ -142,6 +150,9 @@ void HalvanePref::hotKeySheetDidEndWithReturnCode(int returnCode) {
     }
     combo.set(kDescription, description);
     record.set(kActionType, steps.isEmpty() ? QString() : kExecuteMacro);
+    // Written only when it says more than a missing entry, so that files stay as they were.
+    if (editor->playMode() != settings::PlayMode::Once || record.contains(settings::kPlayModeKey))
+      record.set(settings::kPlayModeKey, settings::playModeName(editor->playMode()));
   } else if (action == kSelectProfile) {
     const int target = editor->getProfile();
     const bool valid = target >= 0 && target < kProfileCount;

@@ -70,6 +70,10 @@ void HVKeyComboPanel::setAppUrl(const QString& path) {
 void HVKeyComboPanel::setProfile(int index) {
   fProfileIndex = index;
 }
+void HVKeyComboPanel::setPlayMode(settings::PlayMode mode) {
+  fPlayMode = mode;
+  fOldPlayMode = mode;
+}
 
 void HVKeyComboPanel::setKeyArray(const QList<HVKeyCombo>& combos) {
   fKeysArray.clear();
@@ -106,6 +110,7 @@ void HVKeyComboPanel::connectActions() {
   connect(ui.clearButton, &QPushButton::clicked, this, &HVKeyComboPanel::clear);
   connect(ui.fSelectAppButton, &QPushButton::clicked, this, &HVKeyComboPanel::chooseApp);
   connect(ui.fProfileCombo, &QComboBox::activated, this, &HVKeyComboPanel::chooseProfile);
+  connect(ui.fPlayModePopUp, &QComboBox::activated, this, &HVKeyComboPanel::choosePlayMode);
   // Escape and the window's close button end the sheet as Cancel does.
   connect(window_, &QDialog::finished, this, &HVKeyComboPanel::_sheetDidEnd);
 }
@@ -121,13 +126,14 @@ void HVKeyComboPanel::_refreshContents() {
     fKeysArray.clear();
     fOldKeysArray.clear();
   }
-  const QList<QWidget*> macroControls{ui.f50msButton, ui.f100msButton, ui.f150msButton,
-                                      ui.f200msButton, ui.mComboField};
+  const QList<QWidget*> macroControls{ui.f50msButton,  ui.f100msButton, ui.f150msButton,
+                                      ui.f200msButton, ui.mComboField,  ui.fPlayModePopUp};
   for (QWidget* control : macroControls) control->setEnabled(macro);
 
   setFieldBackground(ui.mComboField, macro ? kActiveField : kInactiveField);
   ui.mComboField->setText(macroText(fKeysArray));
   ui.fOldComboField->setText(macroText(fOldKeysArray));
+  ui.fPlayModePopUp->setCurrentIndex(int(fPlayMode));
 
   const bool app = fActionType == kLaunchApp;
   setFieldBackground(ui.fAppField, app ? kActiveField : kInactiveField);
@@ -199,6 +205,13 @@ void HVKeyComboPanel::chooseApp() {
 void HVKeyComboPanel::chooseProfile() {
   fActionType = kSelectProfile;
   fProfileIndex = outlets().fProfileCombo->currentIndex();
+  _refreshContents();
+}
+
+void HVKeyComboPanel::choosePlayMode() {
+  const int index = outlets().fPlayModePopUp->currentIndex();
+  if (index >= 0) fPlayMode = settings::PlayMode(index);
+  fActionType = kExecuteMacro;
   _refreshContents();
 }
 

@@ -2,6 +2,7 @@
 
 #include "HVKeyCombo.h"
 #include "KeyComboReceiver.h"
+#include "shared/settings/PlayMode.h"
 
 #include <QList>
 #include <QObject>
@@ -54,6 +55,10 @@ class HVKeyComboPanel : public QObject, public KeyComboReceiver {
   QString getUrl() const { return fAppUrl; }
   void setProfile(int index);
   int getProfile() const { return fProfileIndex; }
+  // How the macro plays; the pop-up beside the recorded steps. Changed: chosen other than set.
+  void setPlayMode(settings::PlayMode mode);
+  settings::PlayMode playMode() const { return fPlayMode; }
+  bool playModeChanged() const { return fPlayMode != fOldPlayMode; }
 
   // Opens the sheet over parent; target is sent hotKeySheetDidEndWithReturnCode(int).
   void runSheeetForModalWindow(QWidget* parent, QObject* target);
@@ -71,6 +76,7 @@ class HVKeyComboPanel : public QObject, public KeyComboReceiver {
   void chooseApp();
   void chooseProfile();
   void handleDelayClick(QObject* sender);
+  void choosePlayMode();
 
   // The sheet's window, loaded from its interface file when first needed.
   QDialog* window();
@@ -98,6 +104,8 @@ class HVKeyComboPanel : public QObject, public KeyComboReceiver {
   QString fActionType;
   QString fAppUrl;
   int fProfileIndex = 0;
+  settings::PlayMode fPlayMode = settings::PlayMode::Once;
+  settings::PlayMode fOldPlayMode = settings::PlayMode::Once;
   QPointer<QObject> fApplyTarget;
 };
 

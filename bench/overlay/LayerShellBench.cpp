@@ -10,7 +10,7 @@
 #include "platform/overlay/LayerShellOverlaySurface.h"
 #include "platform/trace/Trace.h"
 #include "platform/wayland/WaylandConnection.h"
-#include "tests/overlay/HeadlessSway.h"
+#include "tests/support/HeadlessSway.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -50,11 +50,11 @@ struct Rig {
   QString problem;
 
   Rig() {
-    if (!sway.problem().isEmpty()) {
-      problem = QStringLiteral("no headless sway: ") + sway.problem();
+    if (!sway.failure().isEmpty()) {
+      problem = QStringLiteral("no headless sway: ") + sway.failure();
       return;
     }
-    connection = WaylandConnection::connect(sway.display(), std::chrono::milliseconds(2000), &problem);
+    connection = WaylandConnection::connect(sway.waylandDisplay(), std::chrono::milliseconds(2000), &problem);
     if (!connection) return;
     auto made = LayerShellOverlaySurface::create(connection, &problem);
     if (!made) return;

@@ -12,8 +12,8 @@
 #include "platform/frontapp/SwayActiveWindowSource.h"
 #include "platform/log/FakeSystemLog.h"
 #include "platform/wayland/WaylandConnection.h"
-#include "tests/wayland/HeadlessKWin.h"
-#include "tests/wayland/HeadlessSway.h"
+#include "tests/support/HeadlessKWin.h"
+#include "tests/support/HeadlessSway.h"
 
 #include <benchmark/benchmark.h>
 

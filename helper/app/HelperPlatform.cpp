@@ -14,6 +14,7 @@
 #include "platform/notification/DBusDistributedNotificationCenter.h"
 #include "platform/notification/TracedDistributedNotificationCenter.h"
 #include "platform/script/ScriptRunnerFactory.h"
+#include "platform/session/LogindSessionMonitor.h"
 #include "platform/script/TracedScriptRunner.h"
 #include "platform/sleeper/RealSleeper.h"
 #include "platform/sleeper/TracedSleeper.h"
@@ -48,7 +49,8 @@ HelperPlatform::HelperPlatform(Trace& trace)
       notifications_(std::make_unique<TracedDistributedNotificationCenter>(*realNotifications_, trace)),
       realDevices_(createSystemHIDDeviceRegistry(*log_)),
       devices_(std::make_unique<TracedHIDDeviceRegistry>(*realDevices_, trace)),
-      serverObject_(std::make_unique<DBusServerObject>(*log_)) {}
+      serverObject_(std::make_unique<DBusServerObject>(*log_)),
+      session_(std::make_unique<LogindSessionMonitor>()) {}
 
 HelperPlatform::~HelperPlatform() = default;
 

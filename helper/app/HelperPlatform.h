@@ -11,6 +11,7 @@ namespace halvane {
 class Controller;
 class HelperDiagnostics;
 class ServerObject;
+class SessionMonitor;
 class Trace;
 
 // The helper's real platform services, each behind its trace decorator, chosen at run time:
@@ -28,6 +29,8 @@ class HelperPlatform {
   // Offers the read-only reports on the server object, about controller and these services.
   void serveDiagnostics(Controller& controller);
   BackendRegistry& backends() { return backends_; }
+  // Suspend and the session going inactive, from logind.
+  SessionMonitor& session() { return *session_; }
 
  private:
   // Each real backend, then the decorator the Controller talks to.
@@ -44,6 +47,7 @@ class HelperPlatform {
   std::unique_ptr<HIDDeviceRegistry> realDevices_, devices_;
   std::unique_ptr<HelperDiagnostics> diagnostics_;
   std::unique_ptr<ServerObject> serverObject_;
+  std::unique_ptr<SessionMonitor> session_;
 };
 
 }  // namespace halvane

@@ -3,11 +3,18 @@
 #include "helper/hidsystem/HIDSystem.h"
 #include "helper/overlay/ProfileOverlay.h"
 #include "platform/script/ScriptRunner.h"
+#include "shared/settings/PlayMode.h"
 
 namespace halvane {
 
 Controller::Controller(const ControllerServices& services, QObject* parent)
-    : QObject(parent), mServices(services) {
+    : QObject(parent),
+      mServices(services),
+      mMacroPlayer(
+          mServices.sleeper, mHeldKeys,
+          [this](int key, int modifiers) { pressKeyCombination(key, modifiers); },
+          [this] { return settings::cancelMacroWithEscape(m_Prefs); },
+          [this](MacroPlayer::StopReason why) { macroStopped(why); }) {
   // An imaging key's shortcut, asked for by the script, is typed like a macro's combination.
   mServices.scripts.setKeyCombinationHandler(
       [this](int key, int modifiers) { pressKeyCombination(key, modifiers); });

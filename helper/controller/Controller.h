@@ -2,6 +2,8 @@
 
 #include "helper/controller/ControllerServices.h"
 #include "helper/controller/KeyboardRecord.h"
+#include "helper/controller/MacroPlayer.h"
+#include "platform/input/HeldKeyRecord.h"
 #include "shared/control/KeyboardServer.h"
 #include "shared/plist/PlistValue.h"
 
@@ -26,8 +28,9 @@ struct DriverSettings;
 // script requests, switches profiles (by key, by the pane, automatically with the front
 // application), and keeps the attached keyboards and their driver settings.
 //
-// Everything runs on the main loop; an action started by a report (a macro with pauses, a
-// script) runs to completion before the next report is handled.
+// Everything runs on the main loop. A script runs to completion before the next report is
+// handled; a macro plays from the loop, and what arrives meanwhile waits for its end (see
+// MacroPlayer for why that is the same order as a blocking macro).
 class Controller : public QObject, public KeyboardServer {
   Q_OBJECT
 
@@ -57,6 +60,11 @@ class Controller : public QObject, public KeyboardServer {
   void mediaKeyPressed(unsigned char key);
   // Calls the handler "handlemediakey" of the bundle's "Halvane" script with (key, param).
   void runKeyScript(const QString& key, const QString& param);
+  // Ends a playing macro at once and lets go of every synthetic key still down: on quitting,
+  // suspend, the session going inactive. Input queued behind the macro is dropped.
+  void stopMacro(MacroPlayer::StopReason why);
+  bool isPlayingMacro() const { return mMacroPlayer.isPlaying(); }
+  const HeldKeyRecord& heldKeys() const { return mHeldKeys; }
 
   // --- Profiles ---------------------------------------------------------------------------
   void switchToProfile(int profile, bool broadcast);
@@ -126,7 +134,12 @@ class Controller : public QObject, public KeyboardServer {
  private:
   PlistValue currentProfileRecord() const;
   bool isProfileIndex(int profile) const;
-  void playMacro(const PlistValue& keyCombo);
+  // entry: the macro key's record; key: its index.
+  void playMacro(const PlistValue& entry, int key);
+  void macroStopped(MacroPlayer::StopReason why);
+  // A report that differs from its keyboard's last one: decoded now, or after the macro.
+  void reportChanged(ServiceId service, quint32 size);
+  void decodeReport(ServiceId service, const ReportBuffer& report, quint32 size);
   void postProfileChanged(int profile);
   void registerKeyboardInterfaces(int productID);
   void deviceAdded(ServiceId service);
@@ -134,6 +147,11 @@ class Controller : public QObject, public KeyboardServer {
   void printOut(const char* format, unsigned value);
 
   ControllerServices mServices;
+  // Every synthetic key goes through it, so that none is left down.
+  HeldKeyRecord mHeldKeys{mServices.keyboard};
+  MacroPlayer mMacroPlayer;
+  // The keyboard interface whose report is being decoded; none outside decoding.
+  std::optional<ServiceId> mReportSource;
 
   PlistValue m_Prefs;
   int m_CurrentProfile = 0;

@@ -86,6 +86,7 @@ void Controller::deviceRemoved(ServiceId service) {
   });
   if (it == mKeyboards.end()) return;
   mKeyboards.erase(it);
+  mMacroPlayer.keyboardGone(service);
   printOut("keyboard record for service 0x%X removed\n", service);
 }
 

@@ -2,10 +2,10 @@
 
 #include "helper/controller/Controller.h"
 
-#include "platform/input/KeyboardEventPoster.h"
+#include "platform/log/SystemLog.h"
 #include "platform/script/ScriptRunner.h"
-#include "platform/sleeper/Sleeper.h"
 #include "platform/workspace/Workspace.h"
+#include "shared/settings/PlayMode.h"
 
 #include <array>
 
@@ -29,24 +29,6 @@ constexpr std::array<Modifier, 4> kModifiers{{
 constexpr double kSuppressionDuringCombination = 0.0;
 constexpr double kSuppressionAfterCombination = 0.25;
 
-// The KeyCombo keys of one macro step, made once: macros are played on the report path.
-struct StepKeys {
-  QString keyCode, modifiers, delay;
-};
-const StepKeys& stepKeys(int step) {
-  static const std::array<StepKeys, Controller::kMacroStepCount> keys = [] {
-    std::array<StepKeys, Controller::kMacroStepCount> k;
-    for (int i = 0; i < Controller::kMacroStepCount; ++i)
-      k[size_t(i)] = {QStringLiteral("keyCode%1").arg(i), QStringLiteral("modifiers%1").arg(i),
-                      QStringLiteral("delay%1").arg(i)};
-    return k;
-  }();
-  return keys[size_t(step)];
-}
-
-// A macro step with this key code is empty: no key, no pause.
-constexpr int kEmptyStep = -1;
-
 enum class MediaParam { None, ImagingApplication, MediaPlayer };
 struct MediaKey {
   unsigned char code;
@@ -67,6 +49,25 @@ constexpr std::array<MediaKey, 11> kMediaKeys{{
     {0xF4, "Next", MediaParam::MediaPlayer},
 }};
 
+// The first macro key's code in a keyboard report; the others follow it.
+constexpr int kFirstMacroKeyCode = 0xF1;
+
+QString stopReasonText(MacroPlayer::StopReason why) {
+  switch (why) {
+    case MacroPlayer::StopReason::Cancel:
+      return QStringLiteral("cancelled with Escape");
+    case MacroPlayer::StopReason::Quit:
+      return QStringLiteral("the helper quits");
+    case MacroPlayer::StopReason::Sleep:
+      return QStringLiteral("the system goes to sleep");
+    case MacroPlayer::StopReason::SessionInactive:
+      return QStringLiteral("the session is no longer active");
+    case MacroPlayer::StopReason::Unplug:
+      return QStringLiteral("the keyboard was unplugged");
+  }
+  return QString();
+}
+
 }  // namespace
 
 void Controller::macroKeyPressed(int key) {
@@ -79,26 +80,25 @@ void Controller::macroKeyPressed(int key) {
   } else if (action == QLatin1String("SelectProfile")) {
     switchToProfile(entry[QStringLiteral("SelectProfile")].intValue(), true);
   } else if (action == QLatin1String("ExecuteMacro")) {
-    playMacro(entry[QStringLiteral("KeyCombo")]);
+    playMacro(entry, key);
   }
 }
 
-void Controller::playMacro(const PlistValue& keyCombo) {
-  // Every step is examined: an empty step does not end the macro. A missing key code reads as
-  // 0, which is a real key.
-  for (int i = 0; i < kMacroStepCount; ++i) {
-    const StepKeys& keys = stepKeys(i);
-    const int modifiers = keyCombo[keys.modifiers].intValue();
-    const int keyCode = keyCombo[keys.keyCode].intValue();
-    const double delay = keyCombo[keys.delay].doubleValue() / 1000.0;
-    if (keyCode == kEmptyStep) continue;
-    pressKeyCombination(keyCode, modifiers);
-    if (delay > 0) mServices.sleeper.sleep(delay);
-  }
+void Controller::playMacro(const PlistValue& entry, int key) {
+  mMacroPlayer.play({entry[QStringLiteral("KeyCombo")], settings::playModeOf(entry),
+                     std::uint8_t(kFirstMacroKeyCode + key), mReportSource});
+}
+
+void Controller::stopMacro(MacroPlayer::StopReason why) {
+  mMacroPlayer.stop(why);
+}
+
+void Controller::macroStopped(MacroPlayer::StopReason why) {
+  mServices.log.log(QStringLiteral("Macro stopped: %1").arg(stopReasonText(why)));
 }
 
 void Controller::pressKeyCombination(int key, int modifiers) {
-  KeyboardEventPoster& keyboard = mServices.keyboard;
+  KeyboardEventPoster& keyboard = mHeldKeys;
   keyboard.setLocalEventsSuppressionInterval(kSuppressionDuringCombination);
   keyboard.enableEventStateCombining(false);
   for (const Modifier& m : kModifiers)

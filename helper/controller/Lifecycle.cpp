@@ -55,6 +55,7 @@ void Controller::debugAction(int tag) {
 }
 
 void Controller::applicationWillTerminate() {
+  stopMacro(MacroPlayer::StopReason::Quit);
   releaseHIDSystem();
   if (m_Prefs.isNone()) return;  // the helper ran without settings: nothing to remember
   const QString key = QStringLiteral("CurrentProfile");

@@ -50,8 +50,11 @@ void Controller::postProfileChanged(int profile) {
 }
 
 void Controller::appFrontSwitchedHandler(Controller* userData) {
-  userData->handleNewFrontmostApplication(
-      userData->mServices.frontApplication.frontApplication().names());
+  // The application in front now; during a macro the switch it causes comes after the macro.
+  userData->mMacroPlayer.whenIdle(
+      [userData, names = userData->mServices.frontApplication.frontApplication().names()] {
+        userData->handleNewFrontmostApplication(names);
+      });
 }
 
 void Controller::installApplicationSwitchHandler() {
@@ -103,9 +106,12 @@ void Controller::loadPreferences() {
   SendPrefsToDriver();
 }
 
+// The pane's requests that change the profile or the settings wait for a playing macro's end.
 void Controller::reloadPrefs() {
-  loadPreferences();
-  emit preferencesReloaded();
+  mMacroPlayer.whenIdle([this] {
+    loadPreferences();
+    emit preferencesReloaded();
+  });
 }
 
 int Controller::getCurrentProfile() {
@@ -113,7 +119,7 @@ int Controller::getCurrentProfile() {
 }
 
 void Controller::setCurrentProfile(int profile) {
-  switchToProfile(profile, false);
+  mMacroPlayer.whenIdle([this, profile] { switchToProfile(profile, false); });
 }
 
 }  // namespace halvane

@@ -41,7 +41,25 @@ void Controller::hidCallback(KeyboardRecord* target, int result, Controller* ref
     return;
   target->lastReportSize = size;
   std::memcpy(target->lastReport.data(), report, size);
-  refcon->processKeys(refcon->mReportBuffer.data(), size, target->lastReport.data(), size);
+  refcon->reportChanged(target->service, size);
+}
+
+void Controller::reportChanged(ServiceId service, quint32 size) {
+  // Compared and stored above as it arrives, decoded only when no macro plays: the keyboard's
+  // record sees its reports in the order sent either way.
+  const ReportBuffer report = mReportBuffer;
+  mMacroPlayer.whenIdle(service, report, size,
+                        [this, service, report, size] { decodeReport(service, report, size); });
+}
+
+void Controller::decodeReport(ServiceId service, const ReportBuffer& report, quint32 size) {
+  // The copy stands in for the keyboard's last report, which it equals; the keyboard may be
+  // gone by the time a queued report is decoded. The shared buffer holds the report again, as
+  // the decoder is handed it.
+  mReportBuffer = report;
+  mReportSource = service;
+  processKeys(mReportBuffer.data(), size, report.data(), size);
+  mReportSource.reset();
 }
 
 void Controller::processKeys(std::uint8_t* report, unsigned long reportSize,

@@ -23,7 +23,9 @@ class BackendRegistry {
 };
 
 // A log that also enters the backend choices that the services' factories log, known by the
-// start of their line, into a registry.
+// start of their line, into a registry. What the chosen backend logs afterwards on how it fares
+// (its desktop's extension or script missing, its connection refused) is added to that choice,
+// so the entry names the backend, why the others were not used, and whether it works.
 class BackendRecordingLog : public SystemLog {
  public:
   BackendRecordingLog(SystemLog& log, BackendRegistry& registry) : log_(log), registry_(registry) {}
@@ -35,14 +37,32 @@ class BackendRecordingLog : public SystemLog {
         {QStringLiteral("Front application:"), QStringLiteral("frontApplication")},
         {QStringLiteral("Overlay:"), QStringLiteral("overlay")},
     };
-    for (const auto& [start, key] : kChoiceLines)
-      if (message.startsWith(start)) registry_.set(key, message.mid(message.indexOf(u':') + 1).trimmed());
+    static const std::vector<std::pair<QString, QString>> kOutcomeLines = {
+        {QStringLiteral("GNOME Shell extension"), QStringLiteral("frontApplication")},
+        {QStringLiteral("KWin script:"), QStringLiteral("frontApplication")},
+    };
+    for (const auto& [start, key] : kChoiceLines) {
+      if (!message.startsWith(start)) continue;
+      const QString text = message.mid(message.indexOf(u':') + 1).trimmed();
+      // The first line of a service is its choice; a later one says how the choice fared.
+      if (chosen_.contains(key)) add(key, text);
+      else registry_.set(key, text);
+      chosen_.insert(key, true);
+    }
+    for (const auto& [start, key] : kOutcomeLines)
+      if (message.startsWith(start)) add(key, message);
     log_.log(message);
   }
 
  private:
+  void add(const QString& key, const QString& text) {
+    const QString before = registry_.entries().value(key);
+    registry_.set(key, before.isEmpty() ? text : before + QStringLiteral("; then: ") + text);
+  }
+
   SystemLog& log_;
   BackendRegistry& registry_;
+  QMap<QString, bool> chosen_;
 };
 
 }  // namespace halvane

@@ -101,17 +101,17 @@ const IndexedEntry* entryOfSnap(const DesktopEntryIndex& index, const QStringLis
 // ("python3 /usr/bin/foo" is foo), else its own short name.
 QStringList programNamesOf(const ProcessFacts& process) {
   QStringList names;
-  const QString argv0 = process.arguments.value(0).section(u'/', -1);
-  if (isInterpreter(process.executable.section(u'/', -1)) || isInterpreter(argv0)) {
-    for (qsizetype i = 1; i < process.arguments.size(); ++i)
-      if (!process.arguments[i].startsWith(u'-')) {
-        names.append(process.arguments[i]);
+  const QString argv0 = process.arguments().value(0).section(u'/', -1);
+  if (isInterpreter(process.executable().section(u'/', -1)) || isInterpreter(argv0)) {
+    for (qsizetype i = 1; i < process.arguments().size(); ++i)
+      if (!process.arguments()[i].startsWith(u'-')) {
+        names.append(process.arguments()[i]);
         break;
       }
   } else {
     names.append(argv0);
   }
-  if (!process.comm.isEmpty() && !isInterpreter(process.comm)) names.append(process.comm);
+  if (!process.comm().isEmpty() && !isInterpreter(process.comm())) names.append(process.comm());
   return names;
 }
 
@@ -160,19 +160,19 @@ ApplicationResolver::ApplicationResolver(const DesktopEntryIndex& index, QString
     : index_(index), procRoot_(std::move(procRoot)) {}
 
 ResolvedApplication ApplicationResolver::resolve(const WindowFacts& window) const {
-  const ProcessFacts process = ProcessFacts::read(procRoot_, window.pid);
+  const ProcessFacts process(procRoot_, window.pid);
   auto found = [&](const IndexedEntry* entry, Source source) {
-    return resolvedFrom(entry, source, process.executable);
+    return resolvedFrom(entry, source, process.executable());
   };
 
   for (const QString& named : {window.desktopFile, window.gtkApplicationId, window.appId})
     if (const IndexedEntry* entry = entryNamedByWindow(index_, named)) return found(entry, Source::Window);
 
-  if (!process.flatpakId.isEmpty())
-    if (const IndexedEntry* entry = index_.byId(withSuffix(process.flatpakId)))
+  if (!process.flatpakId().isEmpty())
+    if (const IndexedEntry* entry = index_.byId(withSuffix(process.flatpakId())))
       return found(entry, Source::Flatpak);
-  if (const IndexedEntry* entry = entryOfSnap(index_, process.cgroupPaths)) return found(entry, Source::Snap);
-  if (const IndexedEntry* entry = entryOfSystemdUnit(index_, process.cgroupPaths))
+  if (const IndexedEntry* entry = entryOfSnap(index_, process.cgroupPaths())) return found(entry, Source::Snap);
+  if (const IndexedEntry* entry = entryOfSystemdUnit(index_, process.cgroupPaths()))
     return found(entry, Source::SystemdUnit);
 
   // Wayland gives only its app_id, which stands where X11 has the class.
@@ -186,13 +186,13 @@ ResolvedApplication ApplicationResolver::resolve(const WindowFacts& window) cons
     for (const QString& c : classes)
       if (const IndexedEntry* entry = index_.byIdName(c, lastPart)) return found(entry, Source::WindowClass);
 
-  QString steamGame = process.steamGameId;
+  QString steamGame = process.steamGameId();
   if (steamGame.isEmpty() && window.wmClass.startsWith(QLatin1String("steam_app_")))
     steamGame = window.wmClass.mid(10);
   if (const IndexedEntry* entry = index_.bySteamGameId(steamGame)) return found(entry, Source::Steam);
 
-  if (!isInterpreter(process.executable.section(u'/', -1)))
-    if (const IndexedEntry* entry = index_.byProgramRealPath(process.executable))
+  if (!isInterpreter(process.executable().section(u'/', -1)))
+    if (const IndexedEntry* entry = index_.byProgramRealPath(process.executable()))
       return found(entry, Source::Executable);
   for (const QString& name : programNamesOf(process)) {
     const QString fileName = name.section(u'/', -1);

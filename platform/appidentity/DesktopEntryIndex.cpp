@@ -1,9 +1,9 @@
 #include "platform/appidentity/DesktopEntryIndex.h"
 
+#include "platform/appidentity/DesktopEntry.h"
 #include "platform/appidentity/ExecLine.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
@@ -11,6 +11,10 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <dirent.h>
+#include <fcntl.h>
+#include <optional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace halvane {
@@ -23,65 +27,26 @@ struct RawEntry {
   bool hidden = false, noDisplay = false;
 };
 
-QString unescapeValue(const QByteArray& raw) {
-  const QString value = QString::fromUtf8(raw);
-  if (!value.contains(u'\\')) return value;
-  QString out;
-  out.reserve(value.size());
-  for (qsizetype i = 0; i < value.size(); ++i) {
-    if (value[i] != u'\\' || i + 1 == value.size()) {
-      out += value[i];
-      continue;
-    }
-    const QChar next = value[++i];
-    switch (next.unicode()) {
-      case 's': out += u' '; break;
-      case 'n': out += u'\n'; break;
-      case 't': out += u'\t'; break;
-      case 'r': out += u'\r'; break;
-      case '\\': out += u'\\'; break;
-      default: out += u'\\'; out += next; break;  // left for the Exec quoting rules
-    }
-  }
-  return out;
-}
-
 RawEntry parseEntry(const QByteArray& text, const QByteArray& localeKey,
                     const QByteArray& languageKey) {
   RawEntry entry;
-  bool inGroup = false;
-  qsizetype start = 0;
-  while (start < text.size()) {
-    qsizetype end = text.indexOf('\n', start);
-    if (end < 0) end = text.size();
-    const QByteArray line = text.mid(start, end - start).trimmed();
-    start = end + 1;
-    if (line.isEmpty() || line.startsWith('#')) continue;
-    if (line.startsWith('[')) {
-      // Only the first group is the entry; the ones after it are actions.
-      if (inGroup) break;
-      inGroup = line == "[Desktop Entry]";
-      continue;
-    }
-    if (!inGroup) continue;
-    const qsizetype eq = line.indexOf('=');
-    if (eq <= 0) continue;
-    const QByteArray key = line.left(eq).trimmed();
-    const QByteArray value = line.mid(eq + 1).trimmed();
+  DesktopEntry::scan(text, [&](QByteArrayView key, QByteArrayView value) {
     auto keep = [&](QByteArray& field) {
-      if (field.isNull()) field = value.isNull() ? QByteArray("") : value;
+      if (field.isNull()) field = value.isEmpty() ? QByteArray("") : value.toByteArray();
     };
-    if (key == "Type") keep(entry.type);
+    // Most lines are translations, and only the user's language among them counts.
+    if (key.endsWith(']')) {
+      if (key == localeKey) keep(entry.localizedName);
+      else if (key == languageKey) keep(entry.languageName);
+    } else if (key == "Type") keep(entry.type);
     else if (key == "Name") keep(entry.name);
-    else if (key == localeKey) keep(entry.localizedName);
-    else if (key == languageKey) keep(entry.languageName);
     else if (key == "Icon") keep(entry.icon);
     else if (key == "Exec") keep(entry.exec);
     else if (key == "TryExec") keep(entry.tryExec);
     else if (key == "StartupWMClass") keep(entry.startupWMClass);
     else if (key == "Hidden") entry.hidden = value == "true";
     else if (key == "NoDisplay") entry.noDisplay = value == "true";
-  }
+  });
   return entry;
 }
 
@@ -113,27 +78,98 @@ QString programOf(QStringList args) {
   return {};
 }
 
-// The real path of program, found through PATH when it names no folder; empty when it is not
-// an executable file.
-QString resolveProgram(const QString& program, const QStringList& path) {
-  if (program.isEmpty()) return {};
-  char resolved[PATH_MAX];
-  auto realExecutable = [&](const QString& candidate) -> QString {
-    const QByteArray encoded = QFile::encodeName(candidate);
-    if (::access(encoded.constData(), X_OK) != 0) return {};
-    if (!::realpath(encoded.constData(), resolved)) return {};
-    return QFile::decodeName(resolved);
-  };
-  if (program.contains(u'/')) return program.startsWith(u'/') ? realExecutable(program) : QString();
-  for (const QString& dir : path) {
-    if (dir.isEmpty()) continue;
-    const QString found = realExecutable(dir + u'/' + program);
-    if (!found.isEmpty()) return found;
+// Real paths of programs, found through PATH when they name no folder; empty when not an
+// executable file. Each PATH folder is listed once per build: most Exec programs are not in the
+// first folders of PATH, and a lookup in a listing is cheaper than asking for every file.
+class ProgramFinder {
+ public:
+  explicit ProgramFinder(const QStringList& path) {
+    for (const QString& dir : path)
+      if (!dir.isEmpty()) folders_.push_back({QFile::encodeName(dir), std::nullopt});
   }
-  return {};
+
+  QString realPath(const QString& program) {
+    if (program.isEmpty()) return {};
+    auto cached = cache_.constFind(program);
+    if (cached != cache_.constEnd()) return *cached;
+    return *cache_.insert(program, find(program));
+  }
+
+ private:
+  struct Folder {
+    QByteArray path;
+    std::optional<QSet<QByteArray>> names;
+  };
+
+  QString find(const QString& program) {
+    const QByteArray name = QFile::encodeName(program);
+    if (program.contains(u'/')) return program.startsWith(u'/') ? realExecutable(name) : QString();
+    for (Folder& folder : folders_) {
+      if (!folder.names) folder.names = list(folder.path);
+      if (!folder.names->contains(name)) continue;
+      const QString found = realExecutable(folder.path + '/' + name);
+      if (!found.isEmpty()) return found;
+    }
+    return {};
+  }
+
+  static QSet<QByteArray> list(const QByteArray& folder) {
+    QSet<QByteArray> names;
+    if (DIR* dir = ::opendir(folder.constData())) {
+      while (const dirent* entry = ::readdir(dir)) names.insert(QByteArray(entry->d_name));
+      ::closedir(dir);
+    }
+    return names;
+  }
+
+  static QString realExecutable(const QByteArray& candidate) {
+    char resolved[PATH_MAX];
+    if (::access(candidate.constData(), X_OK) != 0 || !::realpath(candidate.constData(), resolved)) return {};
+    return QFile::decodeName(resolved);
+  }
+
+  std::vector<Folder> folders_;
+  QHash<QString, QString> cache_;
+};
+
+// Every *.desktop file under folder and its subfolders (links followed, to a sane depth), by
+// plain directory reads: the file types come with the names, so no file is looked at twice.
+void listDesktopFiles(const QByteArray& folder, QList<QByteArray>& files, int depth = 0) {
+  DIR* dir = ::opendir(folder.constData());
+  if (!dir) return;
+  QList<QByteArray> subfolders;
+  while (const dirent* entry = ::readdir(dir)) {
+    const QByteArrayView name(entry->d_name);
+    if (name.startsWith('.')) continue;
+    const QByteArray path = folder + '/' + QByteArray(entry->d_name);
+    unsigned char type = entry->d_type;
+    if (type == DT_LNK || type == DT_UNKNOWN) {
+      struct stat info;
+      if (::stat(path.constData(), &info) != 0) continue;
+      type = S_ISDIR(info.st_mode) ? DT_DIR : S_ISREG(info.st_mode) ? DT_REG : DT_UNKNOWN;
+    }
+    if (type == DT_DIR) subfolders.append(path);
+    else if (type == DT_REG && name.endsWith(".desktop")) files.append(path);
+  }
+  ::closedir(dir);
+  if (depth < 8)
+    for (const QByteArray& subfolder : subfolders) listDesktopFiles(subfolder, files, depth + 1);
+}
+
+// The file's bytes into buffer; false when it cannot be read.
+bool readFile(const QByteArray& path, QByteArray& buffer) {
+  const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  buffer.resize(0);
+  char chunk[16384];
+  ssize_t got;
+  while ((got = ::read(fd, chunk, sizeof chunk)) > 0) buffer.append(chunk, got);
+  ::close(fd);
+  return got == 0;
 }
 
 QString steamGameIdOf(const QString& exec) {
+  if (!exec.contains(QLatin1String("steam://"))) return {};
   static const QRegularExpression pattern(QStringLiteral("steam://rungameid/(\\d+)"));
   const QRegularExpressionMatch match = pattern.match(exec);
   return match.hasMatch() ? match.captured(1) : QString();
@@ -193,16 +229,17 @@ void DesktopEntryIndex::rebuild() {
     table->clear();
   const QByteArray localeKey = "Name[" + locale_.name().toUtf8() + "]";
   const QByteArray languageKey = "Name[" + locale_.name().section(u'_', 0, 0).toUtf8() + "]";
-  QHash<QString, QString> programs;  // program -> real path, for this build
+  ProgramFinder programs(roots_.path);
   QSet<QString> seen;                // desktop IDs already decided, hidden ones included
   QHash<QString, int> pending;       // desktop ID -> entry, before sorting
+  QByteArray text;
 
   for (const QString& folder : roots_.applicationFolders()) {
     const qsizetype prefix = folder.size() + 1;
-    QDirIterator it(folder, {QStringLiteral("*.desktop")}, QDir::Files | QDir::Readable,
-                    QDirIterator::Subdirectories | QDirIterator::FollowSymlinks);
-    while (it.hasNext()) {
-      const QString file = it.next();
+    QList<QByteArray> files;
+    listDesktopFiles(QFile::encodeName(folder), files);
+    for (const QByteArray& encoded : files) {
+      const QString file = QFile::decodeName(encoded);
       QString id = file.mid(prefix);
       id.replace(u'/', u'-');
       if (seen.contains(id)) {
@@ -212,9 +249,8 @@ void DesktopEntryIndex::rebuild() {
         continue;
       }
       seen.insert(id);
-      QFile f(file);
-      if (!f.open(QIODevice::ReadOnly)) continue;
-      const RawEntry raw = parseEntry(f.readAll(), localeKey, languageKey);
+      if (!readFile(encoded, text)) continue;
+      const RawEntry raw = parseEntry(text, localeKey, languageKey);
       if (raw.hidden || raw.name.isNull()) continue;
       if (!raw.type.isNull() && raw.type != "Application") continue;
 
@@ -222,24 +258,19 @@ void DesktopEntryIndex::rebuild() {
       entry.desktopId = id;
       entry.path = file;
       entry.paths = {file};
-      entry.name = unescapeValue(!raw.localizedName.isNull() ? raw.localizedName
+      entry.name = DesktopEntry::unescape(!raw.localizedName.isNull() ? raw.localizedName
                                  : !raw.languageName.isNull() ? raw.languageName
                                                               : raw.name);
-      entry.icon = unescapeValue(raw.icon);
-      entry.startupWMClass = unescapeValue(raw.startupWMClass);
+      entry.icon = DesktopEntry::unescape(raw.icon);
+      entry.startupWMClass = DesktopEntry::unescape(raw.startupWMClass);
       entry.noDisplay = raw.noDisplay;
-      const QString exec = unescapeValue(raw.exec);
+      const QString exec = DesktopEntry::unescape(raw.exec);
       entry.steamGameId = steamGameIdOf(exec);
-      entry.program = programOf(execLineWords(exec));
-      auto resolve = [&](const QString& program) {
-        auto cached = programs.constFind(program);
-        if (cached != programs.constEnd()) return *cached;
-        return *programs.insert(program, resolveProgram(program, roots_.path));
-      };
-      const QString tryExec = unescapeValue(raw.tryExec);
+      entry.program = programOf(splitExecLine(exec).value_or(QStringList()));
+      const QString tryExec = DesktopEntry::unescape(raw.tryExec);
       if (!tryExec.isEmpty() && !isInterpreter(fileNameOf(tryExec)))
-        entry.programRealPath = resolve(tryExec);
-      if (entry.programRealPath.isEmpty()) entry.programRealPath = resolve(entry.program);
+        entry.programRealPath = programs.realPath(tryExec);
+      if (entry.programRealPath.isEmpty()) entry.programRealPath = programs.realPath(entry.program);
       pending.insert(id, int(entries_.size()));
       entries_.push_back(std::move(entry));
     }

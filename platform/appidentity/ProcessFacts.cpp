@@ -4,15 +4,13 @@
 
 #include <climits>
 #include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace halvane {
 namespace {
 
-QByteArray readSmallFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return file.read(64 * 1024);
-}
+constexpr qsizetype kMaxRead = 64 * 1024;
 
 QStringList nulSeparated(const QByteArray& data) {
   QStringList items;
@@ -38,34 +36,76 @@ QString keyFileValue(const QByteArray& text, const QByteArray& group, const QByt
 
 }  // namespace
 
-ProcessFacts ProcessFacts::read(const QString& procRoot, std::int64_t pid) {
-  ProcessFacts facts;
-  if (pid <= 0) return facts;
-  const QString dir = procRoot + u'/' + QString::number(pid) + u'/';
-  char resolved[PATH_MAX];
-  if (::realpath(QFile::encodeName(dir + QStringLiteral("exe")).constData(), resolved))
-    facts.executable = QFile::decodeName(resolved);
-  facts.comm = QString::fromLocal8Bit(readSmallFile(dir + QStringLiteral("comm")).trimmed());
-  facts.arguments = nulSeparated(readSmallFile(dir + QStringLiteral("cmdline")));
-  facts.flatpakId =
-      keyFileValue(readSmallFile(dir + QStringLiteral("root/.flatpak-info")), "Application", "name");
-  for (const QByteArray& line : readSmallFile(dir + QStringLiteral("cgroup")).split('\n')) {
-    // hierarchy-ID:controllers:path
-    const qsizetype second = line.indexOf(':', line.indexOf(':') + 1);
-    if (second >= 0) facts.cgroupPaths.append(QString::fromUtf8(line.mid(second + 1)));
+ProcessFacts::ProcessFacts(const QString& procRoot, std::int64_t pid) {
+  if (pid > 0) dir_ = QFile::encodeName(procRoot) + '/' + QByteArray::number(qlonglong(pid)) + '/';
+}
+
+// Plain system calls: these files are small, and a focus change reads several of them.
+QByteArray ProcessFacts::read(const char* name) const {
+  if (dir_.isEmpty()) return {};
+  const int fd = ::open((dir_ + name).constData(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return {};
+  QByteArray data;
+  char buffer[4096];
+  ssize_t got;
+  while (data.size() < kMaxRead && (got = ::read(fd, buffer, sizeof buffer)) > 0) data.append(buffer, got);
+  ::close(fd);
+  return data;
+}
+
+const QString& ProcessFacts::executable() const {
+  if (!executable_) {
+    char resolved[PATH_MAX];
+    executable_.emplace();
+    if (!dir_.isEmpty() && ::realpath((dir_ + "exe").constData(), resolved)) *executable_ = QFile::decodeName(resolved);
   }
-  QString appId, gameId;
-  for (const QString& variable : nulSeparated(readSmallFile(dir + QStringLiteral("environ")))) {
-    if (variable.startsWith(QLatin1String("SteamAppId="))) appId = variable.mid(11);
-    else if (variable.startsWith(QLatin1String("SteamGameId="))) gameId = variable.mid(12);
-  }
-  // Steam sets both to 0 for the client itself and for non-Steam games.
-  for (const QString& id : {appId, gameId})
-    if (!id.isEmpty() && id != QLatin1String("0")) {
-      facts.steamGameId = id;
-      break;
+  return *executable_;
+}
+
+const QString& ProcessFacts::comm() const {
+  if (!comm_) comm_ = QString::fromLocal8Bit(read("comm").trimmed());
+  return *comm_;
+}
+
+const QStringList& ProcessFacts::arguments() const {
+  if (!arguments_) arguments_ = nulSeparated(read("cmdline"));
+  return *arguments_;
+}
+
+const QString& ProcessFacts::flatpakId() const {
+  if (!flatpakId_) flatpakId_ = keyFileValue(read("root/.flatpak-info"), "Application", "name");
+  return *flatpakId_;
+}
+
+const QStringList& ProcessFacts::cgroupPaths() const {
+  if (!cgroupPaths_) {
+    cgroupPaths_.emplace();
+    for (const QByteArray& line : read("cgroup").split('\n')) {
+      // hierarchy-ID:controllers:path
+      const qsizetype second = line.indexOf(':', line.indexOf(':') + 1);
+      if (second >= 0) cgroupPaths_->append(QString::fromUtf8(line.mid(second + 1)));
     }
-  return facts;
+  }
+  return *cgroupPaths_;
+}
+
+const QString& ProcessFacts::steamGameId() const {
+  if (!steamGameId_) {
+    QByteArray appId, gameId;
+    // Only the two variables are wanted; the rest of the environment is not converted.
+    for (const QByteArray& variable : read("environ").split('\0')) {
+      if (variable.startsWith("SteamAppId=")) appId = variable.mid(11);
+      else if (variable.startsWith("SteamGameId=")) gameId = variable.mid(12);
+    }
+    steamGameId_.emplace();
+    // Steam sets both to 0 for the client itself and for non-Steam games.
+    for (const QByteArray& id : {appId, gameId})
+      if (!id.isEmpty() && id != "0") {
+        *steamGameId_ = QString::fromLatin1(id);
+        break;
+      }
+  }
+  return *steamGameId_;
 }
 
 }  // namespace halvane

@@ -11,22 +11,26 @@ foreach(format modules legacy)
   if(format STREQUAL modules)
     set(SHELL_VERSIONS "\"45\", \"46\", \"47\", \"48\"")
     set(entry ${ext_src}/extension.js)
-    add_custom_command(OUTPUT ${out}/focus.js
-      COMMAND ${CMAKE_COMMAND} -E copy ${ext_src}/focus.js ${out}/focus.js
-      DEPENDS ${ext_src}/focus.js VERBATIM)
+    foreach(module focus overlay)
+      add_custom_command(OUTPUT ${out}/${module}.js
+        COMMAND ${CMAKE_COMMAND} -E copy ${ext_src}/${module}.js ${out}/${module}.js
+        DEPENDS ${ext_src}/${module}.js VERBATIM)
+    endforeach()
   else()
     set(SHELL_VERSIONS "\"42\", \"43\", \"44\"")
     set(entry ${ext_src}/legacy/extension.js)
-    add_custom_command(OUTPUT ${out}/focus.js
-      COMMAND ${CMAKE_COMMAND} -DIN=${ext_src}/focus.js -DOUT=${out}/focus.js
-              -P ${ext_src}/ToLegacyModule.cmake
-      DEPENDS ${ext_src}/focus.js ${ext_src}/ToLegacyModule.cmake VERBATIM)
+    foreach(module focus overlay)
+      add_custom_command(OUTPUT ${out}/${module}.js
+        COMMAND ${CMAKE_COMMAND} -DIN=${ext_src}/${module}.js -DOUT=${out}/${module}.js
+                -P ${ext_src}/ToLegacyModule.cmake
+        DEPENDS ${ext_src}/${module}.js ${ext_src}/ToLegacyModule.cmake VERBATIM)
+    endforeach()
   endif()
   configure_file(${ext_src}/metadata.json.in ${out}/metadata.json @ONLY)
   add_custom_command(OUTPUT ${out}/extension.js
     COMMAND ${CMAKE_COMMAND} -E copy ${entry} ${out}/extension.js
     DEPENDS ${entry} VERBATIM)
-  list(APPEND outputs ${out}/focus.js ${out}/extension.js)
+  list(APPEND outputs ${out}/focus.js ${out}/overlay.js ${out}/extension.js)
 endforeach()
 
 set(kwin_out ${HALVANE_DESKTOP_DIR}/halvane/kwin/halvane-keyboard.js)

@@ -2,8 +2,10 @@
 
 #include "platform/input/TraceOnlyKeyboardEventPoster.h"
 #include "platform/input/UinputKeyboardEventPoster.h"
+#include "platform/input/WaylandVirtualKeyboardEventPoster.h"
 #include "platform/input/XTestKeyboardEventPoster.h"
 #include "platform/log/SystemLog.h"
+#include "platform/wayland/WaylandConnection.h"
 
 namespace halvane {
 namespace {
@@ -23,12 +25,20 @@ std::unique_ptr<KeyboardEventPoster> createUinput(QString* whyNot) {
 std::unique_ptr<KeyboardEventPoster> createKeyboardEventPoster(SystemLog& log) {
   QString noXTest;
   QString noUinput;
+  QString noVirtualKeyboard;
   const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
   if (wayland) {
     if (std::unique_ptr<KeyboardEventPoster> uinput = createUinput(&noUinput)) {
       log.log(QStringLiteral("Synthetic keys: uinput virtual keyboard (Wayland session)"));
       return uinput;
     }
+    if (auto virtualKeyboard =
+            WaylandVirtualKeyboardEventPoster::create(WaylandConnection::shared(), &noVirtualKeyboard)) {
+      log.log(QStringLiteral("Synthetic keys: the Wayland compositor's virtual keyboard (no uinput: %1)")
+                  .arg(noUinput));
+      return virtualKeyboard;
+    }
+    noUinput += QStringLiteral("; no Wayland virtual keyboard: ") + noVirtualKeyboard;
   }
   if (std::unique_ptr<XTestKeyboardEventPoster> xtest = XTestKeyboardEventPoster::connect(&noXTest)) {
     QString line = QStringLiteral("Synthetic keys: XTest on X display %1").arg(xtest->displayName());

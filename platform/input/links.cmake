@@ -1,1 +1,1 @@
-target_link_libraries(${lib} PUBLIC halvane_platform_keycodes halvane_platform_uinput)
+target_link_libraries(${lib} PUBLIC halvane_platform_keycodes halvane_platform_uinput halvane_platform_wayland halvane_platform_keyboardlayout)

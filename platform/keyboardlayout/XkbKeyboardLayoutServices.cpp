@@ -1,6 +1,12 @@
 #include "platform/keyboardlayout/XkbKeyboardLayoutServices.h"
 
+#include "platform/keyboardlayout/SwayKeyboardLayoutIndex.h"
+#include "platform/keyboardlayout/WaylandSeatKeymap.h"
 #include "platform/keyboardlayout/XkbKeyboardLayout.h"
+#include "platform/log/SyslogSystemLog.h"
+#include "platform/wayland/WaylandConnection.h"
+
+#include <QCoreApplication>
 
 #include <xcb/xcb.h>
 #include <xkbcommon/xkbcommon-compose.h>
@@ -132,16 +138,31 @@ XkbKeyboardLayoutServices::XkbKeyboardLayoutServices(xkb_context* context) : con
 
 XkbKeyboardLayoutServices::~XkbKeyboardLayoutServices() {
   layout_.reset();
+  fixed_.reset();
+  seat_.reset();
   x11_.reset();
   xkb_compose_table_unref(compose_);
   xkb_context_unref(context_);
 }
 
-std::unique_ptr<XkbKeyboardLayoutServices> XkbKeyboardLayoutServices::forSystem() {
+std::unique_ptr<XkbKeyboardLayoutServices> XkbKeyboardLayoutServices::forSystem(
+    SystemLog* log, std::shared_ptr<WaylandConnection> wayland) {
   std::unique_ptr<XkbKeyboardLayoutServices> services(
       new XkbKeyboardLayoutServices(xkb_context_new(XKB_CONTEXT_NO_FLAGS)));
-  services->x11_ = X11Keyboard::connect();
-  if (!services->x11_) services->useFixedLayout(nullptr);
+  services->log_ = log;
+  if (!wayland && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) wayland = WaylandConnection::shared();
+  if (wayland) {
+    services->seat_ = WaylandSeatKeymap::create(wayland, services->context_);
+    if (!services->seat_) services->noSeat_ = QStringLiteral("the compositor offers no seat");
+    services->swaySocket_ = qEnvironmentVariable("SWAYSOCK");
+  } else {
+    services->noSeat_ = QStringLiteral("no Wayland compositor");
+  }
+  // XWayland knows the layout only as well as the compositor told it; it stands in while the
+  // seat has no keyboard.
+  if (!qEnvironmentVariableIsEmpty("DISPLAY")) services->x11_ = X11Keyboard::connect();
+  services->useFixedLayout(nullptr);
+  if (log) services->logSource(services->source());
   return services;
 }
 
@@ -168,26 +189,73 @@ void XkbKeyboardLayoutServices::useFixedLayout(const XkbLayoutNames* names) {
     keymap = xkb_keymap_new_from_names(context_, nullptr, XKB_KEYMAP_COMPILE_NO_FLAGS);
   }
   if (!keymap) return;
-  layout_ = std::make_shared<XkbKeyboardLayout>(keymap, 0, compose_);
+  fixed_ = std::make_shared<XkbKeyboardLayout>(keymap, 0, compose_);
   xkb_keymap_unref(keymap);
 }
 
-std::shared_ptr<const KeyboardLayout> XkbKeyboardLayoutServices::currentLayout() {
-  return x11_ ? currentX11Layout() : layout_;
+XkbKeyboardLayoutServices::Source XkbKeyboardLayoutServices::source() const {
+  if (seat_ && seat_->keymap()) return Source::WaylandSeat;
+  if (x11_) return Source::XServer;
+  return Source::Environment;
 }
 
-std::shared_ptr<const KeyboardLayout> XkbKeyboardLayoutServices::currentX11Layout() {
-  xkb_keymap* keymap = x11_->keymap(context_);
-  if (!keymap) return nullptr;
-  const unsigned group = x11_->activeGroup(keymap);
+std::shared_ptr<const KeyboardLayout> XkbKeyboardLayoutServices::currentLayout() {
+  const Source now = source();
+  if (log_ && logged_ != now) logSource(now);
+  switch (now) {
+    case Source::WaylandSeat: {
+      unsigned group = seat_->group();
+      if (const std::optional<unsigned> sway = swayActiveLayoutIndex(swaySocket_)) {
+        if (*sway < xkb_keymap_num_layouts(seat_->keymap())) group = *sway;
+      }
+      return layoutOf(seat_->keymap(), group);
+    }
+    case Source::XServer: {
+      xkb_keymap* keymap = x11_->keymap(context_);
+      if (!keymap) return nullptr;
+      return layoutOf(keymap, x11_->activeGroup(keymap));
+    }
+    case Source::Environment: break;
+  }
+  return fixed_;
+}
+
+std::shared_ptr<const KeyboardLayout> XkbKeyboardLayoutServices::layoutOf(xkb_keymap* keymap, unsigned group) {
   if (!layout_ || layout_->keymap() != keymap || layout_->group() != group) {
     layout_ = std::make_shared<XkbKeyboardLayout>(keymap, group, compose_);
   }
   return layout_;
 }
 
+void XkbKeyboardLayoutServices::logSource(Source source) {
+  logged_ = source;
+  QString line;
+  switch (source) {
+    case Source::WaylandSeat:
+      line = QStringLiteral("Keyboard layout: the Wayland seat's keymap (%1)")
+                 .arg(QString::fromUtf8(xkb_keymap_layout_get_name(seat_->keymap(), seat_->group())));
+      break;
+    case Source::XServer:
+      line = QStringLiteral("Keyboard layout: the X server's (%1)")
+                 .arg(seat_ ? QStringLiteral("no keyboard on the Wayland seat") : noSeat_);
+      break;
+    case Source::Environment: {
+      const QString layout = qEnvironmentVariable("XKB_DEFAULT_LAYOUT");
+      line = QStringLiteral("Keyboard layout: %1 from the environment (%2; no X server)")
+                 .arg(layout.isEmpty() ? QStringLiteral("us") : layout,
+                      seat_ ? QStringLiteral("no keyboard on the Wayland seat") : noSeat_);
+      break;
+    }
+  }
+  log_->log(line);
+}
+
 std::unique_ptr<KeyboardLayoutServices> createSystemKeyboardLayoutServices() {
-  return XkbKeyboardLayoutServices::forSystem();
+  // The key texts belong to whichever program shows them; it is named in the line.
+  static SyslogSystemLog log(QCoreApplication::applicationName().isEmpty()
+                                 ? QStringLiteral("halvane")
+                                 : QCoreApplication::applicationName());
+  return XkbKeyboardLayoutServices::forSystem(&log);
 }
 
 }  // namespace halvane

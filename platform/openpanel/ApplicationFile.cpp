@@ -1,23 +1,14 @@
 #include "platform/openpanel/ApplicationFile.h"
 
-#include "platform/workspace/DesktopEntry.h"
+#include "platform/appidentity/DesktopEntry.h"
 
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace halvane {
 namespace {
 
 bool isDesktopFile(const QString& path) {
   return path.endsWith(QStringLiteral(".desktop"), Qt::CaseInsensitive);
-}
-
-// A program name without a slash is looked up in PATH, as the desktop would run it.
-QString resolveProgram(const QString& program) {
-  if (program.isEmpty()) return {};
-  const QString found = program.contains(u'/') ? program : QStandardPaths::findExecutable(program);
-  if (found.isEmpty()) return {};
-  return QFileInfo(found).canonicalFilePath();
 }
 
 }  // namespace
@@ -41,20 +32,6 @@ QString applicationDisplayName(const QString& path) {
     if (!name.isEmpty()) return name;
   }
   return QFileInfo(path).completeBaseName();
-}
-
-QString applicationExecutablePath(const QString& path) {
-  if (!isDesktopFile(path)) {
-    const QFileInfo info(path);
-    return info.isFile() && info.isExecutable() ? info.canonicalFilePath() : QString();
-  }
-  const std::optional<DesktopEntry> entry = DesktopEntry::read(path);
-  if (!entry) return {};
-  const QString tryExec = resolveProgram(entry->value(QStringLiteral("TryExec")));
-  if (!tryExec.isEmpty()) return tryExec;
-  const std::optional<QStringList> exec = entry->execArguments(path);
-  if (!exec || exec->isEmpty()) return {};
-  return resolveProgram(exec->first());
 }
 
 }  // namespace halvane

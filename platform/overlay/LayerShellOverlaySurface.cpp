@@ -45,6 +45,7 @@ std::unique_ptr<LayerShellOverlaySurface> LayerShellOverlaySurface::create(
 
 LayerShellOverlaySurface::LayerShellOverlaySurface(std::shared_ptr<WaylandConnection> connection)
     : connection_(std::move(connection)) {
+  grabKeepsPressOrigin_ = !qEnvironmentVariableIsEmpty("SWAYSOCK");
   compositor_ = connection_->bind<wl_compositor>(&wl_compositor_interface, 4);
   shm_ = connection_->bind<wl_shm>(&wl_shm_interface, 1);
   layerShell_ = connection_->bind<zwlr_layer_shell_v1>(&zwlr_layer_shell_v1_interface, 4);
@@ -274,7 +275,10 @@ void LayerShellOverlaySurface::paint() {
 
 void LayerShellOverlaySurface::sendMouse(int type, Qt::MouseButton button) {
   if (!window_) return;
-  const QPointF global = QPointF(frame_.topLeft()) + pointerPosition_;
+  // A press and the moves and release it begins share one origin on sway: its own.
+  if (type == QEvent::MouseButtonPress) pressOrigin_ = frame_.topLeft();
+  const bool fromPress = grabKeepsPressOrigin_ && (buttonDown_ || type == QEvent::MouseButtonRelease);
+  const QPointF global = QPointF(fromPress ? pressOrigin_ : frame_.topLeft()) + pointerPosition_;
   const Qt::MouseButtons buttons = buttonDown_ ? Qt::LeftButton : Qt::NoButton;
   QMouseEvent event(QEvent::Type(type), pointerPosition_, pointerPosition_, global, button, buttons, Qt::NoModifier);
   QCoreApplication::sendEvent(window_, &event);

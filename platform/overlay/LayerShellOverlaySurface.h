@@ -122,6 +122,10 @@ class LayerShellOverlaySurface : public OverlaySurface {
   bool pointerInside_ = false;
   bool buttonDown_ = false;
   QPointF pointerPosition_;  // surface-local, logical pixels
+  // While a button is held, sway gives pointer positions relative to where the surface was at
+  // the press, however far it has moved since (KWin and plain wlroots: where it is now).
+  bool grabKeepsPressOrigin_ = false;
+  QPoint pressOrigin_;
   int committedFrames_ = 0;
 };
 

@@ -10,8 +10,8 @@ class QSocketNotifier;
 namespace halvane {
 
 // Turns SIGTERM, SIGINT and SIGHUP into a call on the main loop, so the program quits through
-// its ordinary path. The call comes only when the loop next runs: a signal that arrives while
-// the loop is busy (a macro playing) takes effect after that work has finished.
+// its ordinary path. The call comes when the loop next runs, which a macro's pauses do not
+// hold up.
 class TerminationSignals : public QObject {
   Q_OBJECT
 

@@ -8,10 +8,11 @@ namespace halvane {
 class TracedSleeper : public Sleeper {
  public:
   TracedSleeper(Sleeper& inner, Trace& trace) : inner_(inner), trace_(trace) {}
-  void sleep(double seconds) override {
+  void after(double seconds, std::function<void()> resume) override {
     trace_.write(TraceEvent("sleep").add("seconds", seconds));
-    inner_.sleep(seconds);
+    inner_.after(seconds, std::move(resume));
   }
+  void cancel() override { inner_.cancel(); }
 
  private:
   Sleeper& inner_;

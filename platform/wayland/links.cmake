@@ -4,4 +4,5 @@ target_link_libraries(${lib} PUBLIC PkgConfig::WAYLAND_CLIENT)
 halvane_wayland_protocols(${lib}
   ${dir}/protocols/xdg-shell.xml
   ${dir}/protocols/wlr-layer-shell-unstable-v1.xml
-  ${dir}/protocols/wlr-foreign-toplevel-management-unstable-v1.xml)
+  ${dir}/protocols/wlr-foreign-toplevel-management-unstable-v1.xml
+  ${dir}/protocols/virtual-keyboard-unstable-v1.xml)

@@ -1,6 +1,6 @@
 #include "platform/workspace/DesktopWorkspace.h"
 
-#include "platform/workspace/DesktopEntry.h"
+#include "platform/appidentity/DesktopEntry.h"
 
 #include <QDir>
 #include <QFileInfo>

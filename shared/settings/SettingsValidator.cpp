@@ -1,5 +1,7 @@
 #include "shared/settings/SettingsValidator.h"
 
+#include "shared/settings/PlayMode.h"
+
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -161,13 +163,14 @@ void SettingsValidator::checkRoot(const PlistValue& root) {
   checkBoolean(root, QStringLiteral("AutoSwitchingOverride"), QString(), readsFalse);
   checkBoolean(root, QStringLiteral("ShowChangesOnScreen"), QString(), readsFalse);
   // Optional: without it the helper shows its tray icon.
-  if (root.contains(QStringLiteral("ShowTrayIcon")))
-    checkBoolean(root, QStringLiteral("ShowTrayIcon"), QString(), QString());
+  checkBoolean(root, QStringLiteral("ShowTrayIcon"), QString(), QString());
+  // Usually missing: it reads as on.
+  checkBoolean(root, kCancelMacroWithEscapeKey, QString(), QString());
 
   checkKnownKeys(root,
                  {QStringLiteral("Profiles"), QStringLiteral("CurrentProfile"),
                   QStringLiteral("AutoSwitchingOverride"), QStringLiteral("ShowChangesOnScreen"),
-                  QStringLiteral("ShowTrayIcon")},
+                  QStringLiteral("ShowTrayIcon"), kCancelMacroWithEscapeKey},
                  QString());
 }
 
@@ -264,11 +267,13 @@ void SettingsValidator::checkMacroKey(const PlistValue& key, const QString& path
                     action == QStringLiteral("SelectProfile")
                         ? QStringLiteral("missing (reads as 0: the key selects profile 1)")
                         : QStringLiteral("missing (reads as 0)"));
+  // Missing is the usual case: the macro plays once per press.
+  checkChoice(key, kPlayModeKey, path, playModeNames(), QString());
 
   checkKnownKeys(
       key,
       {QStringLiteral("ActionType"), QStringLiteral("KeyCombo"), QStringLiteral("LaunchAppURL"),
-       QStringLiteral("LaunchAppAlias"), QStringLiteral("SelectProfile")},
+       QStringLiteral("LaunchAppAlias"), QStringLiteral("SelectProfile"), kPlayModeKey},
       path);
 }
 
@@ -407,7 +412,7 @@ void SettingsValidator::checkBoolean(const PlistValue& container, const QString&
   const PlistValue value = container[key];
   switch (value.type()) {
     case PlistValue::Type::None:
-      warning(at, whenMissing);
+      if (!whenMissing.isEmpty()) warning(at, whenMissing);
       return;
     case PlistValue::Type::Boolean:
       return;
@@ -426,9 +431,9 @@ void SettingsValidator::checkChoice(const PlistValue& container, const QString& 
                                     const QString& whenMissing) {
   const QString at = child(path, key);
   const PlistValue value = container[key];
-  if (value.isNone())
-    error(at, whenMissing);
-  else if (expect(value, PlistValue::Type::String, at) && !choices.contains(value.toString()))
+  if (value.isNone()) {
+    if (!whenMissing.isEmpty()) error(at, whenMissing);
+  } else if (expect(value, PlistValue::Type::String, at) && !choices.contains(value.toString()))
     error(at, QStringLiteral("%1 is not one of %2")
                   .arg(shown(value), oneOf(choices, QStringLiteral("or"))));
 }

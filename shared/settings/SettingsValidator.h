@@ -72,10 +72,11 @@ class SettingsValidator {
                   const QString& whenMissing);
   // An integer 0-9.
   void checkProfileIndex(const PlistValue& value, const QString& path, const QString& whenMissing);
-  // A boolean, or a number 0 or 1 (readers take numbers by their truth value).
+  // A boolean, or a number 0 or 1 (readers take numbers by their truth value). An empty
+  // whenMissing: an entry that is usually left out, missing without a word.
   void checkBoolean(const PlistValue& container, const QString& key, const QString& path,
                     const QString& whenMissing);
-  // A string that is one of choices.
+  // A string that is one of choices; an empty whenMissing as for checkBoolean.
   void checkChoice(const PlistValue& container, const QString& key, const QString& path,
                    const QStringList& choices, const QString& whenMissing);
   // Keys of a dictionary that no program reads; macroSteps: the dictionary is a KeyCombo.

@@ -1,6 +1,6 @@
 // The default "Halvane" script: the autostart entry, the keys it ignores, and the media keys
 // against fake MPRIS players on a private bus.
-#include "platform/workspace/DesktopEntry.h"
+#include "platform/appidentity/DesktopEntry.h"
 #include "shared/ApplicationNames.h"
 #include "tests/desktop/FakeMprisPlayer.h"
 #include "tests/desktop/ProcessFiles.h"
@@ -72,8 +72,36 @@ TEST_F(HalvaneScript, MakeLoginItemWritesTheAutostartEntryOnce) {
   ASSERT_TRUE(entry) << "no entry at " << autostartEntry().toStdString();
   const QString helper = contents + QStringLiteral("/MacOS/HalvaneHelper");
   EXPECT_EQ(entry->value(QStringLiteral("Type")), QStringLiteral("Application"));
-  EXPECT_EQ(entry->execArguments(autostartEntry()), QStringList{helper});
+  const QStringList exec = entry->execArguments(autostartEntry()).value_or(QStringList());
+  ASSERT_EQ(exec.size(), 4) << exec.join(u' ').toStdString();
+  EXPECT_EQ(exec.first(), QStringLiteral("sh"));
+  EXPECT_EQ(exec.last(), helper);  // the odd folder name survives the entry's quoting
   EXPECT_EQ(entry->value(QStringLiteral("TryExec")), helper);
+
+  // The entry starts the helper unless the systemd user unit is enabled (which starts it too).
+  const QString fakeBin = dir.filePath(QStringLiteral("bin"));
+  ASSERT_TRUE(QDir().mkpath(fakeBin));
+  const QString started = dir.filePath(QStringLiteral("started"));
+  const QString fakeHelper = dir.filePath(QStringLiteral("fake-helper"));
+  ASSERT_TRUE(writeFile(fakeHelper, "#!/bin/sh\n: > '" + started.toUtf8() + "'\n", true));
+  const struct {
+    const char* systemctl;  // the fake's body, or nullptr for no systemctl at all
+    bool startsHelper;
+  } cases[] = {{"exit 0", false}, {"exit 1", true}, {nullptr, true}};
+  for (const auto& c : cases) {
+    QFile::remove(started);
+    QFile::remove(fakeBin + QStringLiteral("/systemctl"));
+    if (c.systemctl) {
+      ASSERT_TRUE(writeFile(fakeBin + QStringLiteral("/systemctl"), QByteArray("#!/bin/sh\n") + c.systemctl + "\n", true));
+    }
+    QProcess login;
+    QProcessEnvironment env;
+    env.insert(QStringLiteral("PATH"), fakeBin);
+    login.setProcessEnvironment(env);
+    login.start(QStringLiteral("/bin/sh"), {exec.at(1), exec.at(2), fakeHelper});
+    ASSERT_TRUE(login.waitForFinished(5000));
+    EXPECT_EQ(QFile::exists(started), c.startsHelper) << (c.systemctl ? c.systemctl : "no systemctl");
+  }
 
   // The user's own entry (here one that turns the helper off) is kept.
   const QByteArray users = "[Desktop Entry]\nType=Application\nExec=x\nHidden=true\n";

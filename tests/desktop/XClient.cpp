@@ -72,6 +72,21 @@ void XClient::focus(std::uint32_t window) {
   sync();
 }
 
+void XClient::requestActivation(std::uint32_t window) {
+  xcb_client_message_event_t event{};
+  event.response_type = XCB_CLIENT_MESSAGE;
+  event.format = 32;
+  event.window = window;
+  if (!activeWindowAtom_) activeWindowAtom_ = atom("_NET_ACTIVE_WINDOW");
+  event.type = activeWindowAtom_;
+  event.data.data32[0] = 2;  // source: a pager, which window managers obey at once
+  event.data.data32[1] = XCB_CURRENT_TIME;
+  xcb_send_event(connection_, 0, root_,
+                 XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                 reinterpret_cast<const char*>(&event));
+  xcb_flush(connection_);
+}
+
 std::uint32_t XClient::atom(const char* name) {
   xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
       connection_, xcb_intern_atom(connection_, 0, std::uint16_t(std::strlen(name)), name), nullptr);

@@ -25,6 +25,9 @@ class XClient {
   // A mapped top-level window that listens for keys.
   std::uint32_t createWindow();
   void focus(std::uint32_t window);
+  // Asks the window manager to activate the window, as a task bar does (a _NET_ACTIVE_WINDOW
+  // client message to the root), without waiting for it.
+  void requestActivation(std::uint32_t window);
   std::uint32_t atom(const char* name);
   void setCardinal(std::uint32_t window, const char* property, std::uint32_t type,
                    std::uint32_t value);
@@ -52,6 +55,7 @@ class XClient {
   XClient(xcb_connection_t* connection, std::uint32_t root) : connection_(connection), root_(root) {}
   xcb_connection_t* connection_;
   std::uint32_t root_;
+  std::uint32_t activeWindowAtom_ = 0;
 };
 
 }  // namespace halvane::test

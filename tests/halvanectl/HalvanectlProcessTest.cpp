@@ -8,8 +8,10 @@
 #include "tests/support/PrivateBus.h"
 #include "tests/halvanectl/TransferTestSupport.h"
 #include "shared/settings/SettingsBackups.h"
+#include "shared/control/DiagnosticsServer.h"
 
 #include <QDir>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -241,6 +243,59 @@ TEST_F(HalvanectlProcessTest, CheckAndArgumentExitStatuses) {
   o = run({"--help"});
   EXPECT_EQ(o.status, 0);
   EXPECT_TRUE(o.out.startsWith("Usage: halvanectl COMMAND")) << qPrintable(o.out);
+}
+
+// doctor over the bus: the helper's Backends answer reaches the report. The rest of the report
+// describes this machine, so only the helper's lines are compared.
+TEST_F(HalvanectlProcessTest, DoctorReadsTheHelpersBackends) {
+  struct Diagnostics : DiagnosticsServer {
+    Report frontApplication() override { return {}; }
+    Report backends() override {
+      return {{"keyEvents", "XTest on X display :7"}, {"hidEvents", "traced only, /dev/uinput is missing"},
+              {"frontApplication", "x11, _NET_ACTIVE_WINDOW; not gnome-shell: not a Wayland session"},
+              {"overlay", "always-on-top X11 window"}, {"version", "1.0.0"}};
+    }
+    void setFrontApplicationChangedHandler(std::function<void(const Report&)>) override {}
+  } diagnostics;
+  DBusServerObject helper(log, connection);  // ends before diagnostics
+  helper.setDiagnostics(&diagnostics);
+  ASSERT_TRUE(helper.registerServer(server));
+
+  const Outcome o = run({"doctor"});
+  EXPECT_EQ(o.status, 1) << "HID events only traced keep media keys from working\n" << qPrintable(o.out);
+  for (const char* line : {"\n✔ Helper: running, version 1.0.0\n", "\n✔ Synthetic keys: XTest on X display :7\n",
+                           "\n✘ HID events: traced only, /dev/uinput is missing\n    fix: make /dev/uinput writable",
+                           "\n✔ Front application: x11, _NET_ACTIVE_WINDOW; not gnome-shell: not a Wayland session\n",
+                           "\n✔ Overlay: always-on-top X11 window\n"})
+    EXPECT_TRUE(o.out.contains(QString::fromUtf8(line))) << line << "\n" << qPrintable(o.out);
+}
+
+// What scripts/run prints before it starts the helper: on GNOME under Wayland without our
+// extension, the copy of the extension this build made; elsewhere nothing.
+TEST_F(HalvanectlProcessTest, DesktopHintNamesTheBuildsExtension) {
+  auto hint = [&](const char* desktop) {
+    QProcess process;
+    QProcessEnvironment env = environment();
+    env.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
+    env.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-9"));
+    env.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QString::fromLatin1(desktop));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    env.insert(QStringLiteral("XDG_DATA_DIRS"), home.filePath(QStringLiteral("none")));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(HALVANECTL), {"doctor", "--desktop-hint"});
+    EXPECT_TRUE(process.waitForFinished(10000));
+    EXPECT_EQ(process.exitCode(), 0);
+    return QString::fromUtf8(process.readAllStandardOutput());
+  };
+  const QString gnome = hint("GNOME");
+  static const QRegularExpression copy(QStringLiteral("cp -r (\\S+) (\\S+)/\n"));
+  const QRegularExpressionMatch m = copy.match(gnome);
+  ASSERT_TRUE(m.hasMatch()) << qPrintable(gnome);
+  EXPECT_TRUE(m.captured(1).startsWith(QStringLiteral(HALVANE_BINARY_DIR "/share/gnome-shell-extension-")));
+  EXPECT_TRUE(QFileInfo::exists(m.captured(1) + QStringLiteral("/extension.js"))) << qPrintable(m.captured(1));
+  EXPECT_EQ(m.captured(2), QStringLiteral("~/data/gnome-shell/extensions"));
+  EXPECT_TRUE(gnome.contains(QStringLiteral("gnome-extensions enable halvane-keyboard@halvane.com\n")));
+  EXPECT_EQ(hint("sway"), QString());
 }
 
 }  // namespace

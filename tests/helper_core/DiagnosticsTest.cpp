@@ -99,6 +99,17 @@ TEST(Diagnostics, BackendChoicesAreTakenFromTheFactoriesLogLines) {
                                     {"hidEvents", "traced only, no uinput"},
                                     {"frontApplication", "_NET_ACTIVE_WINDOW on X display :1"},
                                     {"overlay", "layer shell"}}));
+
+  // What the chosen backend says later joins its choice instead of replacing it.
+  BackendRegistry kde;
+  BackendRecordingLog kdeLog(log, kde);
+  kdeLog.log(QStringLiteral("Front application: kwin, through our KWin script; not gnome-shell: XDG_CURRENT_DESKTOP is KDE"));
+  kdeLog.log(QStringLiteral("KWin script: KWin did not load it (no scripting)"));
+  kdeLog.log(QStringLiteral("Front application: kwin could not be set up, automatic switching is off"));
+  EXPECT_EQ(kde.entries().value(QStringLiteral("frontApplication")),
+            QStringLiteral("kwin, through our KWin script; not gnome-shell: XDG_CURRENT_DESKTOP is KDE; then: KWin "
+                           "script: KWin did not load it (no scripting); then: kwin could not be set up, automatic "
+                           "switching is off"));
 }
 
 }  // namespace

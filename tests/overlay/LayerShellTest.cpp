@@ -1,10 +1,10 @@
 // The layer-shell overlay on a real compositor: headless sway (see HeadlessSway.h for how it is
-// started), looked at with grim over a fullscreen foot terminal.
+// started), looked at with grim over a fullscreen test window.
 #include "platform/overlay/LayerShellOverlaySurface.h"
 #include "platform/overlay/OverlaySurfaceFactory.h"
 #include "platform/wayland/WaylandConnection.h"
-#include "tests/overlay/HeadlessSway.h"
 #include "tests/overlay/OverlayTestSupport.h"
+#include "tests/support/HeadlessSway.h"
 #include "tests/support/PrivateBus.h"
 
 #include <QCoreApplication>
@@ -27,7 +27,7 @@ void pump(int ms) {
   while (clock.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
-// The overlay's letters are the only strongly green pixels on the terminal's dark ground.
+// The overlay's letters are the only strongly green pixels on the test window's dark cyan.
 int greenness(QRgb pixel) { return qGreen(pixel) - std::max(qRed(pixel), qBlue(pixel)); }
 
 struct Green {
@@ -49,10 +49,15 @@ Green findGreen(const QImage& image) {
 class LayerShellOverlay : public OverlayTest {
  protected:
   void SetUp() override {
-    if (!sway.problem().isEmpty()) GTEST_SKIP() << "no headless sway: " << sway.problem().toStdString();
-    ASSERT_TRUE(sway.startFullscreenClient(QStringLiteral("org.example.Fullscreen")));
+    if (!sway.failure().isEmpty()) GTEST_SKIP() << "no headless sway: " << sway.failure().toStdString();
+    ASSERT_NE(clients.start(QStringLiteral("org.example.Fullscreen")), 0);
+    ASSERT_TRUE(test::waitUntil([&] {
+      return sway.message({QStringLiteral("[app_id=org.example.Fullscreen]"), QStringLiteral("fullscreen"),
+                           QStringLiteral("enable")});
+    }));
     QString error;
-    std::shared_ptr<WaylandConnection> connection = WaylandConnection::connect(sway.display(), std::chrono::milliseconds(2000), &error);
+    std::shared_ptr<WaylandConnection> connection =
+        WaylandConnection::connect(sway.waylandDisplay(), std::chrono::milliseconds(2000), &error);
     ASSERT_TRUE(connection) << error.toStdString();
     QString whyNot;
     auto made = LayerShellOverlaySurface::create(connection, &whyNot);
@@ -70,6 +75,7 @@ class LayerShellOverlay : public OverlayTest {
   }
 
   test::HeadlessSway sway;
+  test::WindowClients clients{sway.clientEnvironment()};
   LayerShellOverlaySurface* surface = nullptr;
 };
 

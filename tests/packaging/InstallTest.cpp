@@ -57,6 +57,7 @@ TEST_F(InstallTest, PutsEveryPieceWhereTheSystemLooksForIt) {
       "share/gnome-shell/extensions/halvane-keyboard@halvane.com/metadata.json",
       "share/gnome-shell/extensions/halvane-keyboard@halvane.com/extension.js",
       "share/gnome-shell/extensions/halvane-keyboard@halvane.com/focus.js",
+      "share/gnome-shell/extensions/halvane-keyboard@halvane.com/overlay.js",
       "share/halvane/kwin/halvane-keyboard.js",
   };
   for (const char* file : files) EXPECT_TRUE(QFileInfo::exists(path(file))) << file;

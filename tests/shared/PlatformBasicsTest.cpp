@@ -1,7 +1,6 @@
 #include "platform/bundle/Bundle.h"
 #include "platform/log/FakeSystemLog.h"
 #include "platform/log/TracedSystemLog.h"
-#include "platform/sleeper/RealSleeper.h"
 #include "platform/trace/Trace.h"
 
 #include <QDir>
@@ -114,27 +113,6 @@ TEST(BuiltBundles, CarryTheirIdentifiersAndDefaults) {
   const Bundle pane(QStringLiteral(HALVANE_BUNDLE_DIR "/HalvanePrefPanel.prefPane"));
   EXPECT_EQ(pane.identifier(), "com.halvane.keyboard.prefpane");
   EXPECT_FALSE(pane.infoDictionary()["CFBundleShortVersionString"].toString().isEmpty());
-}
-
-TEST(RealSleeper, SleepsTheWholeIntervalThroughSignals) {
-  struct sigaction action {};
-  action.sa_handler = [](int) {};
-  struct sigaction previous {};
-  sigaction(SIGALRM, &action, &previous);
-  itimerval timer{};
-  timer.it_value.tv_usec = 10000;  // interrupt 10 ms into the pause
-  setitimer(ITIMER_REAL, &timer, nullptr);
-
-  QElapsedTimer elapsed;
-  elapsed.start();
-  RealSleeper().sleep(0.08);
-  EXPECT_GE(elapsed.nsecsElapsed(), 80'000'000);
-  sigaction(SIGALRM, &previous, nullptr);
-
-  elapsed.restart();
-  RealSleeper().sleep(-1.0);
-  RealSleeper().sleep(std::nan(""));
-  EXPECT_LT(elapsed.elapsed(), 1000) << "no pause for zero, negative or NaN";
 }
 
 }  // namespace

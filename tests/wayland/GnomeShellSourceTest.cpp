@@ -4,7 +4,7 @@
 #include "platform/control/FakeKeyboardServer.h"
 #include "platform/frontapp/GnomeShellActiveWindowSource.h"
 #include "platform/log/FakeSystemLog.h"
-#include "tests/wayland/HeadlessGnomeShell.h"
+#include "tests/support/HeadlessGnomeShell.h"
 
 #include <gtest/gtest.h>
 

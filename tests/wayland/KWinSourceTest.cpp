@@ -4,7 +4,7 @@
 #include "platform/control/FakeKeyboardServer.h"
 #include "platform/frontapp/KWinActiveWindowSource.h"
 #include "platform/log/FakeSystemLog.h"
-#include "tests/wayland/HeadlessKWin.h"
+#include "tests/support/HeadlessKWin.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "platform/frontapp/SwayActiveWindowSource.h"
 #include "platform/log/FakeSystemLog.h"
 #include "platform/wayland/WaylandConnection.h"
-#include "tests/wayland/HeadlessSway.h"
+#include "tests/support/HeadlessSway.h"
 
 #include <gtest/gtest.h>
 

@@ -52,6 +52,14 @@ ParsedArguments parseArguments(const QStringList& arguments) {
     watching.command->keepWatching = true;
     return watching;
   }
+  if (command == QStringLiteral("doctor")) {
+    if (rest.isEmpty()) return accept(CtlCommand::Kind::Doctor);
+    if (rest != QStringList{QStringLiteral("--desktop-hint")})
+      return wrongCount(QStringLiteral("doctor [--desktop-hint]"));
+    ParsedArguments hint = accept(CtlCommand::Kind::Doctor);
+    hint.command->desktopHint = true;
+    return hint;
+  }
   for (const QString& a : rest)
     if (a.startsWith(u'-') && a.size() > 1)
       return refuse(QStringLiteral("unknown option \"%1\"").arg(a));

@@ -1,5 +1,6 @@
 #include "tools/halvanectl/Halvanectl.h"
 
+#include "tools/halvanectl/Doctor.h"
 #include "platform/control/DiagnosticsClient.h"
 #include "platform/control/RemoteProxy.h"
 #include "platform/notification/DistributedNotificationCenter.h"
@@ -49,6 +50,12 @@ QString Halvanectl::helpText() {
       "                   app_id, class, instance and process, the application (desktop entry\n"
       "                   and executable) and how it was found, and which profile that selects\n"
       "                   or why none; --watch prints it again after each application switch\n"
+      "  doctor           check everything the keyboard needs, one line each, with the fix for\n"
+      "                   each problem: the keyboard's device nodes and /dev/uinput, the udev\n"
+      "                   rule and hwdb entry, the helper and the backends it chose, the desktop\n"
+      "                   and its Shell extension or KWin script, autostart, the settings file\n"
+      "  doctor --desktop-hint\n"
+      "                   only the step this desktop needs for automatic switching, if any\n"
       "\n"
       "Commands on the settings file (the helper need not be running):\n"
       "  check [FILE]     check a settings file, by default the user's\n"
@@ -73,10 +80,10 @@ QString Halvanectl::helpText() {
       "values the preferences never write; warnings are harmless departures from what the\n"
       "preferences write (a missing entry that reads as a sensible value, an unknown key).\n"
       "\n"
-      "Exit status: 0 done (warnings alone leave it 0); 1 check found errors, or export or\n"
-      "import refused a profile with errors; 2 the command could not be carried out (bad\n"
-      "arguments, a file that cannot be read or written, the helper not running or not\n"
-      "answering).\n");
+      "Exit status: 0 done (warnings alone leave it 0); 1 check found errors, export or import\n"
+      "refused a profile with errors, or doctor found something that keeps the keyboard from\n"
+      "working; 2 the command could not be carried out (bad arguments, a file that cannot be\n"
+      "read or written, the helper not running or not answering).\n");
 }
 
 int Halvanectl::refuse(const QString& error) {
@@ -100,6 +107,8 @@ int Halvanectl::run(const CtlCommand& command) {
       return watch();
     case CtlCommand::Kind::Front:
       return front(command.keepWatching);
+    case CtlCommand::Kind::Doctor:
+      return doctor(command.desktopHint);
     case CtlCommand::Kind::Check:
       return check(command.file.isEmpty() ? env_.settingsPath : command.file);
     case CtlCommand::Kind::Export:
@@ -226,6 +235,10 @@ int Halvanectl::front(bool keepWatching) {
   const std::optional<QMap<QString, QString>> report = client->frontApplication();
   if (!report) return helperNotAnswering();
   out_ << frontApplicationText(*report);
+  // Why the helper watches windows this way: the backend it chose and why not the others.
+  const std::optional<QMap<QString, QString>> backends = client->backends();
+  if (backends && backends->contains(QStringLiteral("frontApplication")))
+    out_ << "Backend choice: " << backends->value(QStringLiteral("frontApplication")) << '\n';
   out_.flush();
   if (!keepWatching) return kSuccess;
   const bool subscribed = client->watchFrontApplication([this](const QMap<QString, QString>& next) {
@@ -236,6 +249,11 @@ int Halvanectl::front(bool keepWatching) {
   frontWatch_ = std::move(client);
   err_ << "Watching for application switches; press Ctrl-C to stop." << Qt::endl;
   return kKeepRunning;
+}
+
+int Halvanectl::doctor(bool desktopHint) {
+  const DoctorSystem system = env_.doctorSystem();
+  return desktopHint ? printDesktopHint(system, out_) : runDoctor(system, out_);
 }
 
 int Halvanectl::check(const QString& file) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tools/halvanectl/CtlArguments.h"
+#include "tools/halvanectl/DoctorSystem.h"
 #include "shared/settings/SettingsValidator.h"
 
 #include <QString>
@@ -27,6 +28,8 @@ struct CtlEnvironment {
   std::function<DistributedNotificationCenter*(QString* why)> notificationCenter;
   // The running helper's reports; nullptr, with *why set, when it cannot be reached.
   std::function<std::unique_ptr<DiagnosticsClient>(QString* why)> connectDiagnostics;
+  // What doctor examines; made when doctor runs.
+  std::function<DoctorSystem()> doctorSystem;
 };
 
 // Carries out one command line of halvanectl, writing results to out and complaints to err.
@@ -34,7 +37,8 @@ class Halvanectl {
  public:
   enum ExitStatus {
     kSuccess = 0,
-    kProblems = 1,      // check found errors; export/import refused a profile with errors
+    kProblems = 1,      // check found errors; export/import refused a profile with errors;
+                        // doctor found something that keeps the keyboard from working
     kFailure = 2,       // bad arguments, unreadable file, helper not running or not answering
     kKeepRunning = -1,  // watch: observing; the caller runs the event loop until interrupted
   };
@@ -60,6 +64,7 @@ class Halvanectl {
   int reload();
   int watch();
   int front(bool keepWatching);
+  int doctor(bool desktopHint);
   int check(const QString& file);
   int exportProfile(int number, const QString& file);
   int importProfile(int number, const QString& file);

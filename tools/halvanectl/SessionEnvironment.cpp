@@ -2,9 +2,13 @@
 
 #include "platform/control/DBusDiagnosticsClient.h"
 #include "platform/control/DBusRemoteProxy.h"
+#include "platform/devices/VirtualKeyboardProtocol.h"
 #include "platform/notification/DBusDistributedNotificationCenter.h"
+#include "platform/system/SessionDesktopFacts.h"
+#include "platform/system/UdevDeviceFacts.h"
 #include "shared/settings/SettingsMigration.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusError>
 #include <QTextStream>
@@ -52,6 +56,20 @@ CtlEnvironment SessionEnvironment::environment() {
     if (!center_)
       center_ = std::make_unique<DBusDistributedNotificationCenter>(QDBusConnection::sessionBus());
     return center_.get();
+  };
+  env.doctorSystem = [this, connectDiagnostics = env.connectDiagnostics] {
+    if (!devices_) devices_ = std::make_unique<UdevDeviceFacts>();
+    if (!desktop_) desktop_ = std::make_unique<SessionDesktopFacts>();
+    DoctorSystem system;
+    system.environment = QProcessEnvironment::systemEnvironment();
+    system.programDir = QCoreApplication::applicationDirPath();
+    system.sourceDir = QStringLiteral(HALVANE_SOURCE_DIR);
+    system.version = QStringLiteral(HALVANE_VERSION);
+    system.virtualKeyboardFolder = vkbd::folderPath();
+    system.devices = devices_.get();
+    system.desktop = desktop_.get();
+    system.connectDiagnostics = connectDiagnostics;
+    return system;
   };
   return env;
 }

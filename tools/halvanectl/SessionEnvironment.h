@@ -7,6 +7,8 @@
 namespace halvane {
 
 class DBusDistributedNotificationCenter;
+class SessionDesktopFacts;
+class UdevDeviceFacts;
 
 namespace ctl {
 
@@ -26,6 +28,8 @@ class SessionEnvironment {
 
  private:
   std::unique_ptr<DBusDistributedNotificationCenter> center_;
+  std::unique_ptr<UdevDeviceFacts> devices_;
+  std::unique_ptr<SessionDesktopFacts> desktop_;
 };
 
 }  // namespace ctl
