@@ -1,12 +1,12 @@
-// halvanectl doctor on real headless desktops (see tests/wayland/HeadlessGnomeShell.h and
+// halvanectl doctor on real headless desktops (see tests/support/HeadlessGnomeShell.h and
 // HeadlessKWin.h for their command lines): what it says of our Shell extension comes from the
 // running Shell, what it says of our KWin script from KWin itself.
 #include "platform/control/DBusServerObject.h"
 #include "platform/control/FakeKeyboardServer.h"
 #include "platform/log/FakeSystemLog.h"
 #include "shared/control/DiagnosticsServer.h"
-#include "tests/wayland/HeadlessGnomeShell.h"
-#include "tests/wayland/HeadlessKWin.h"
+#include "tests/support/HeadlessGnomeShell.h"
+#include "tests/support/HeadlessKWin.h"
 
 #include <QDir>
 #include <QFile>

@@ -109,9 +109,11 @@ TEST_P(HelperBackend, DiagnosticsNameTheChosenBackendAndWhyNotTheOthers) {
   const QString name = QLatin1String(session.backend);
   EXPECT_TRUE(out.contains(QStringLiteral("Backend:        %1\n").arg(name))) << out.toStdString();
   EXPECT_TRUE(out.contains(QStringLiteral("Backend choice: %1, ").arg(name))) << out.toStdString();
-  for (const char* other : kBackends)
-    if (name != QLatin1String(other))
+  for (const char* other : kBackends) {
+    if (name != QLatin1String(other)) {
       EXPECT_TRUE(out.contains(QStringLiteral("not %1: ").arg(QLatin1String(other)))) << other << "\n" << out.toStdString();
+    }
+  }
   EXPECT_FALSE(out.contains(QStringLiteral("could not be set up"))) << out.toStdString();
 }
 
