@@ -3,6 +3,7 @@
 #include "HalvanePrefPanel/controller/HalvanePref.h"
 #include "platform/control/DBusRemoteProxy.h"
 #include "platform/help/DesktopHelpViewer.h"
+#include "platform/installedapps/DesktopInstalledApplications.h"
 #include "platform/log/SyslogSystemLog.h"
 #include "platform/notification/DBusDistributedNotificationCenter.h"
 #include "platform/openpanel/FileDialogOpenPanel.h"
@@ -20,6 +21,7 @@ extern "C" Q_DECL_EXPORT halvane::PreferencePane* halvane_create_preference_pane
   services.openPanel = std::make_unique<FileDialogOpenPanel>();
   services.workspace = createWorkspace();
   services.helpViewer = std::make_unique<DesktopHelpViewer>();
+  services.installedApplications = std::make_unique<DesktopInstalledApplications>();
   services.settingsPath = settings::prepareSettingsPath(services.log->reporter());
   return new HalvanePref(std::move(services));
 }

@@ -1,10 +1,12 @@
 #include "helper/app/HelperPlatform.h"
 #include "helper/controller/Controller.h"
 #include "helper/overlay/CustomWindow.h"
+#include "helper/tray/HelperTray.h"
 #include "platform/overlay/OverlaySurfaceFactory.h"
 #include "platform/session/SessionMonitor.h"
 #include "platform/signals/TerminationSignals.h"
 #include "platform/trace/Trace.h"
+#include "platform/tray/SystemTrayIcon.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -20,13 +22,17 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("HalvaneHelper"));
   halvane::Trace& trace = halvane::Trace::instance();
   halvane::HelperPlatform platform(trace);
-  halvane::Controller controller(platform.services());
+  const halvane::ControllerServices services = platform.services();
+  halvane::Controller controller(services);
   halvane::CustomWindow window(platform.log(), trace);
   // Where Qt cannot float the window above the desktop (Wayland), a surface of its own shows it.
   window.setSurface(halvane::createOverlaySurface(platform.log()));
   controller.setItsWindow(&window);
   controller.setServerObject(&platform.serverObject());
   platform.serveDiagnostics(controller);
+  halvane::SystemTrayIcon trayIcon;
+  halvane::HelperTray tray(controller, trayIcon, services.settingsPath,
+                           [] { QCoreApplication::quit(); });
   // The overlay is the only window and is never closed, so this only matters if it were.
   QApplication::setQuitOnLastWindowClosed(controller.applicationShouldTerminateAfterLastWindowClosed());
 

@@ -9,8 +9,6 @@
 #include "shared/settings/SettingsStore.h"
 #include "ui_HalvanePref.h"
 
-#include <QUrl>
-
 // The keyboard picture is compiled into the library, which must register it itself.
 static void initPaneResources() {
   Q_INIT_RESOURCE(images);
@@ -18,10 +16,6 @@ static void initPaneResources() {
 
 namespace halvane {
 namespace {
-
-// The maker's web site. The example domain is reserved for documentation, so it never leads a
-// user somewhere unintended before the real address is settled.
-const QUrl kWebSite(QStringLiteral("https://halvane.example/"));
 
 void setChecked(QAbstractButton* box, const PlistValue& value) {
   box->setChecked(value.toBool());
@@ -54,6 +48,7 @@ std::unique_ptr<QWidget> HalvanePref::createMainView() {
     for (int n = 0; n < popUp->count(); ++n)
       popUp->setItemData(n, tags.value(n, QStringLiteral("-1")).toInt());
   }
+  showApplicationTitles();
   ui_->m_ProfilesTable->setOpenPanel(services_.openPanel.get());
   connectControls();
   return view;
@@ -61,11 +56,10 @@ std::unique_ptr<QWidget> HalvanePref::createMainView() {
 
 void HalvanePref::connectControls() {
   Ui::HalvanePref& ui = *ui_;
-  for (QAbstractButton* box :
-       {ui.m_ShowChangesCB, ui.m_AutoSwitchingOverrideCB, ui.fSwapCmdAltCheckbox})
+  for (QAbstractButton* box : {ui.m_ShowChangesCB, ui.m_AutoSwitchingOverrideCB,
+                               ui.fSwapCmdAltCheckbox, ui.m_ShowTrayIconCB})
     connect(box, &QAbstractButton::clicked, this, [this, box] { checkboxClicked(box); });
-  for (QAbstractButton* button :
-       {ui.applyButton, ui.m_ResetKeysBtn, ui.m_ResetProfileBtn, ui.webSiteButton})
+  for (QAbstractButton* button : {ui.applyButton, ui.m_ResetKeysBtn, ui.m_ResetProfileBtn})
     connect(button, &QAbstractButton::clicked, this, [this, button] { buttonAction(button); });
   connect(ui.helpButton, &QAbstractButton::clicked, this, &HalvanePref::showHelp);
   connect(ui.m_MediaPlayerPopUpButton, &QComboBox::activated, this, [this](int index) {
@@ -94,6 +88,9 @@ void HalvanePref::mainViewDidLoad() {
 
   setChecked(ui.m_AutoSwitchingOverrideCB, m_Prefs[QStringLiteral("AutoSwitchingOverride")]);
   setChecked(ui.m_ShowChangesCB, m_Prefs[QStringLiteral("ShowChangesOnScreen")]);
+  // Optional: a file without it (an older one) shows the tray icon.
+  ui.m_ShowTrayIconCB->setChecked(!m_Prefs.contains(QStringLiteral("ShowTrayIcon")) ||
+                                  m_Prefs[QStringLiteral("ShowTrayIcon")].toBool());
   ui.m_ProfilesTable->setItems(m_Prefs[QStringLiteral("Profiles")]);
   updateProfilesMenu(ui.m_ProfilesSubmenu);
   updateProfilesMenu(ui.m_EditProfilePopUpButton);
@@ -175,6 +172,9 @@ void HalvanePref::checkboxClicked(QObject* sender) {
           .set(QStringLiteral("SwapCmdAlt"), ui_->fSwapCmdAltCheckbox->isChecked());
       UpdateUi();
       break;
+    case 4:
+      m_Prefs.set(QStringLiteral("ShowTrayIcon"), box->isChecked());
+      break;
     default:
       break;
   }
@@ -211,10 +211,7 @@ void HalvanePref::buttonAction(QObject* sender) {
     case 3:
       resetProfile();
       break;
-    case 100:
-      services_.workspace->openURL(kWebSite);
-      break;
-    default:
+    default:  // 100 would be the maker's web site: no real address is known, so none is offered
       break;
   }
 }

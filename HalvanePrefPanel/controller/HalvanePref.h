@@ -77,6 +77,9 @@ class HalvanePref : public PreferencePane {
   void handleEditProfilePopup(int tag);
   void handlePlayerPopup(int tag);
   void handleImagingPopup(int tag);
+  // The stored values of the media and imaging pop-ups' items, by item tag.
+  static const QStringList& mediaPlayerValues();
+  static const QStringList& imagingValues();
   void resetProfile();
   void hideControl(QWidget* view);
   void showControl();
@@ -90,6 +93,7 @@ class HalvanePref : public PreferencePane {
 
  private:
   void connectControls();
+  void showApplicationTitles();
   void setKeyLabel(int key, const PlistValue& record, const PlistValue& profiles);
   Bundle paneBundle() const;
   void log(const QString& message) { services_.log->log(message); }

@@ -3,6 +3,7 @@
 #include "HalvanePrefPanel/controller/HalvanePref.h"
 
 #include "HalvanePrefPanel/controller/PaneGlobals.h"
+#include "shared/ApplicationNames.h"
 #include "ui_HalvanePref.h"
 
 #include <QBoxLayout>
@@ -62,23 +63,62 @@ void HalvanePref::handleEditProfilePopup(int tag) {
   displaySettingsForProfile(tag);
 }
 
-void HalvanePref::handlePlayerPopup(int tag) {
+const QStringList& HalvanePref::mediaPlayerValues() {
   static const QStringList kPlayers{QStringLiteral("iTunes"), QStringLiteral("QuickTime Player"),
                                     QStringLiteral("VLC"), QStringLiteral("RealPlayer")};
-  if (tag < 0 || tag >= kPlayers.size()) return;
-  m_Prefs[QStringLiteral("Profiles")]
-      .at(editedProfile())
-      .set(QStringLiteral("MediaPlayer"), kPlayers[tag]);
+  return kPlayers;
 }
 
-void HalvanePref::handleImagingPopup(int tag) {
+const QStringList& HalvanePref::imagingValues() {
   static const QStringList kImaging{QStringLiteral("Preview"), QStringLiteral("PhotoShop"),
                                     QStringLiteral("Illustrator"), QStringLiteral("Adobe Reader"),
                                     QStringLiteral("ACDSee")};
-  if (tag < 0 || tag >= kImaging.size()) return;
+  return kImaging;
+}
+
+void HalvanePref::handlePlayerPopup(int tag) {
+  if (tag < 0 || tag >= mediaPlayerValues().size()) return;
   m_Prefs[QStringLiteral("Profiles")]
       .at(editedProfile())
-      .set(QStringLiteral("ImagingOptions"), kImaging[tag]);
+      .set(QStringLiteral("MediaPlayer"), mediaPlayerValues()[tag]);
+}
+
+void HalvanePref::handleImagingPopup(int tag) {
+  if (tag < 0 || tag >= imagingValues().size()) return;
+  m_Prefs[QStringLiteral("Profiles")]
+      .at(editedProfile())
+      .set(QStringLiteral("ImagingOptions"), imagingValues()[tag]);
+}
+
+// The items keep their stored values (files move between systems unchanged) but show what
+// the values stand for here, with the application's icon, or greyed when it is not installed.
+void HalvanePref::showApplicationTitles() {
+  const ApplicationNames names = ApplicationNames::read(
+      bundle().resourcePath(QString::fromLatin1(ApplicationNames::kResourceName),
+                            QString::fromLatin1(ApplicationNames::kResourceType)));
+  const std::pair<QComboBox*, const QStringList*> popUps[] = {
+      {ui_->m_MediaPlayerPopUpButton, &mediaPlayerValues()},
+      {ui_->m_ImagingPopUpButton, &imagingValues()}};
+  for (const auto& [popUp, values] : popUps) {
+    const QColor missing = popUp->palette().color(QPalette::Disabled, QPalette::Text);
+    for (int n = 0; n < popUp->count(); ++n) {
+      const ApplicationName* entry = names.find(values->value(popUp->itemData(n).toInt()));
+      if (!entry) continue;  // the table does not know it: the stored value is its best name
+      if (!services_.installedApplications) {
+        popUp->setItemText(n, entry->title);
+        continue;
+      }
+      const std::optional<InstalledApplication> installed =
+          services_.installedApplications->find(entry->desktopIds, entry->executable);
+      if (installed) {
+        popUp->setItemText(n, entry->title);
+        popUp->setItemIcon(n, installed->icon);
+      } else {
+        popUp->setItemText(n, entry->title + QStringLiteral(" (not installed)"));
+        popUp->setItemData(n, missing, Qt::ForegroundRole);
+      }
+    }
+  }
 }
 
 // With no row selected there is no profile to reset: nothing happens.

@@ -2,6 +2,7 @@
 
 #include "platform/control/RemoteProxy.h"
 #include "platform/help/HelpViewer.h"
+#include "platform/installedapps/InstalledApplications.h"
 #include "platform/log/SystemLog.h"
 #include "platform/notification/DistributedNotificationCenter.h"
 #include "platform/openpanel/OpenPanel.h"
@@ -24,6 +25,8 @@ struct PaneServices {
   std::unique_ptr<OpenPanel> openPanel;
   std::unique_ptr<Workspace> workspace;
   std::unique_ptr<HelpViewer> helpViewer;
+  // Which media and imaging applications are installed; without it none is marked missing.
+  std::unique_ptr<InstalledApplications> installedApplications;
   QString settingsPath;  // the settings file
 };
 

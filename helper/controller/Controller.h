@@ -125,6 +125,12 @@ class Controller : public QObject, public KeyboardServer {
   void startServerObject();
   void setServerObject(ServerObject* serverObject) { mServerObject = serverObject; }
 
+ signals:
+  // After every switch, announced or not (the tray icon shows the number).
+  void currentProfileChanged(int profile);
+  // After the settings were read again on request (the pane applied, the tray changed them).
+  void preferencesReloaded();
+
  private:
   PlistValue currentProfileRecord() const;
   bool isProfileIndex(int profile) const;

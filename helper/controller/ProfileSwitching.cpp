@@ -38,6 +38,7 @@ void Controller::switchToProfile(int profile, bool broadcast) {
   m_CurrentProfile = profile;
   SendPrefsToDriver();
   if (broadcast) postProfileChanged(profile);
+  emit currentProfileChanged(profile);
 }
 
 void Controller::postProfileChanged(int profile) {
@@ -107,7 +108,10 @@ void Controller::loadPreferences() {
 
 // The pane's requests that change the profile or the settings wait for a playing macro's end.
 void Controller::reloadPrefs() {
-  mMacroPlayer.whenIdle([this] { loadPreferences(); });
+  mMacroPlayer.whenIdle([this] {
+    loadPreferences();
+    emit preferencesReloaded();
+  });
 }
 
 int Controller::getCurrentProfile() {

@@ -1,5 +1,6 @@
 #include "platform/prefpane/PreferencesHost.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
@@ -11,6 +12,21 @@ namespace {
 QString infoString(const Bundle& bundle, const char* key) {
   return bundle.infoDictionary()[QString::fromLatin1(key)].toString();
 }
+
+// The pane's window; tells when it has closed.
+class HostWindow : public QWidget {
+ public:
+  explicit HostWindow(const std::function<void()>& closed) : closed_(closed) {}
+
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    QWidget::closeEvent(event);
+    if (event->isAccepted() && closed_) closed_();
+  }
+
+ private:
+  const std::function<void()>& closed_;
+};
 
 }  // namespace
 
@@ -54,7 +70,7 @@ bool PreferencesHost::open(const QString& bundlePath, QString* error) {
 
   std::unique_ptr<QWidget> view = pane_->loadMainView();
   if (!view) return fail(error, QStringLiteral("the pane of %1 has no view").arg(bundlePath));
-  window_ = std::make_unique<QWidget>();
+  window_ = std::make_unique<HostWindow>(closed_);
   QString title = infoString(bundle, "NSPrefPaneIconLabel");
   if (title.isEmpty()) title = infoString(bundle, "CFBundleName");
   window_->setWindowTitle(title);

@@ -5,6 +5,7 @@
 #include <QLibrary>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 namespace halvane {
@@ -29,6 +30,9 @@ class PreferencesHost {
 
   PreferencePane* pane() const { return pane_.get(); }
   QWidget* window() const { return window_.get(); }
+  // Called once the window has closed, whatever else of the pane is still open (the macro
+  // editor's sheet): the program ends then.
+  void setClosedHandler(std::function<void()> handler) { closed_ = std::move(handler); }
 
  private:
   bool fail(QString* error, const QString& reason);
@@ -36,6 +40,7 @@ class PreferencesHost {
   QLibrary library_;  // never unloaded: the pane's code must outlive every object it made
   std::unique_ptr<PreferencePane> pane_;
   std::unique_ptr<QWidget> window_;  // declared after the pane: the view goes first
+  std::function<void()> closed_;
 };
 
 }  // namespace halvane

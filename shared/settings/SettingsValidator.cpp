@@ -162,13 +162,15 @@ void SettingsValidator::checkRoot(const PlistValue& root) {
   const QString readsFalse = QStringLiteral("missing (reads as false)");
   checkBoolean(root, QStringLiteral("AutoSwitchingOverride"), QString(), readsFalse);
   checkBoolean(root, QStringLiteral("ShowChangesOnScreen"), QString(), readsFalse);
+  // Optional: without it the helper shows its tray icon.
+  checkBoolean(root, QStringLiteral("ShowTrayIcon"), QString(), QString());
   // Usually missing: it reads as on.
   checkBoolean(root, kCancelMacroWithEscapeKey, QString(), QString());
 
   checkKnownKeys(root,
                  {QStringLiteral("Profiles"), QStringLiteral("CurrentProfile"),
                   QStringLiteral("AutoSwitchingOverride"), QStringLiteral("ShowChangesOnScreen"),
-                  kCancelMacroWithEscapeKey},
+                  QStringLiteral("ShowTrayIcon"), kCancelMacroWithEscapeKey},
                  QString());
 }
 

@@ -93,6 +93,22 @@ TEST(DemoNarrator, TellsScriptsLaunchesAndSystemEvents) {
             "posted 2 system key events, posted 1 system key event");
 }
 
+// The players and image applications by the names the preferences show for the stored values.
+TEST(DemoNarrator, NamesApplicationsAsTheTableDoes) {
+  const ApplicationNames table =
+      ApplicationNames::read(QStringLiteral(HALVANE_SOURCE_DIR "/shared/ApplicationNames.tsv"));
+  const auto told = [&](const char* key, const char* param) {
+    const QString line =
+        QStringLiteral(R"({"op":"script","handler":"handlemediakey","key":"%1","param":"%2"})")
+            .arg(QLatin1String(key), QLatin1String(param));
+    return describeActions(traceOf({line.toUtf8().constData()}), plainName, table);
+  };
+  EXPECT_EQ(told("Play", "iTunes"), "asked Rhythmbox to Play");
+  EXPECT_EQ(told("Next", "QuickTime Player"), "asked Videos to Next");
+  EXPECT_EQ(told("ZoomIn", "Adobe Reader"), "asked Document Viewer to ZoomIn");
+  EXPECT_EQ(told("Play", "Winamp"), "asked Winamp to Play");  // not in the table: as stored
+}
+
 TEST(DemoNarrator, LinesThatShowNothingToTheUserTellNothing) {
   EXPECT_EQ(describe({}), "");
   EXPECT_EQ(describe({"{\"op\":\"log\",\"message\":\"hello\"}", "{\"op\":\"overlayHide\"}",

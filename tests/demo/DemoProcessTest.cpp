@@ -25,7 +25,7 @@ TEST(DemoProgram, ShowsTheHelperPlayingMacrosAndSwitchingProfilesThenStopsIt) {
       QStringLiteral("switched to Demo (shown on screen)."),
       QStringLiteral("L1 \u2192 typed \u2318\u21e7A, waited 0.25 s\n"),
       QStringLiteral("L2 \u2192 typed H, I, "),
-      QStringLiteral("Play key \u2192 asked iTunes to Play\n"),
+      QStringLiteral("Play key \u2192 asked Rhythmbox to Play\n"),
       QStringLiteral("Eject key \u2192 posted 3 system key events\n"),
       QStringLiteral("L3 \u2192 switched to Profile 3 (shown on screen)\n"),
       QStringLiteral("profile key + F4 \u2192 switched to Profile 4 (shown on screen)\n"),

@@ -1,9 +1,10 @@
 // The default "Halvane" script: the autostart entry, the keys it ignores, and the media keys
 // against fake MPRIS players on a private bus.
 #include "platform/appidentity/DesktopEntry.h"
-#include "tests/support/PrivateBus.h"
+#include "shared/ApplicationNames.h"
 #include "tests/desktop/FakeMprisPlayer.h"
 #include "tests/desktop/ProcessFiles.h"
+#include "tests/support/PrivateBus.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -26,7 +27,11 @@ class HalvaneScript : public ::testing::Test {
     script = contents + QStringLiteral("/Resources/Halvane");
     ASSERT_TRUE(QFile::copy(QStringLiteral(HALVANE_SOURCE_DIR "/helper/resources/Halvane"), script));
     ASSERT_TRUE(QFile::setPermissions(script, QFile::permissions(script) | QFile::ExeOwner));
+    ASSERT_TRUE(QFile::copy(kTable, contents + QStringLiteral("/Resources/ApplicationNames.tsv")));
   }
+
+  static inline const QString kTable =
+      QStringLiteral(HALVANE_SOURCE_DIR "/shared/ApplicationNames.tsv");
 
   QString home() const { return dir.filePath(QStringLiteral("home")); }
   QString autostartEntry() const { return home() + QStringLiteral("/.config/autostart/halvane-helper.desktop"); }
@@ -187,6 +192,42 @@ TEST_F(HalvaneScript, ImagingKeysAskForTheShortcutOfTheImageApplicationInFront) 
     ASSERT_EQ(run(QString::fromUtf8(c.key), QString::fromUtf8(c.param)), 0) << c.key;
     EXPECT_EQ(output, c.combo ? QStringList{QString::fromUtf8(c.combo)} : QStringList())
         << c.desktopId << " " << c.executable << " " << c.key << " " << c.param;
+  }
+}
+
+// The script drives what the table says each stored value stands for: the player by its MPRIS
+// name (not the one playing), the image application by each desktop ID and by its executable.
+TEST_F(HalvaneScript, DrivesTheApplicationsOfTheTable) {
+  const ApplicationNames table = ApplicationNames::read(kTable);
+  ASSERT_EQ(table.entries().size(), 9u);
+  auto playing = player(QStringLiteral("test"), QStringLiteral("Playing"));
+  std::vector<std::pair<const ApplicationName*, std::unique_ptr<FakeMprisPlayer>>> players;
+  for (const ApplicationName& row : table.entries())
+    if (row.kind == QLatin1String("media")) players.emplace_back(&row, player(row.busName));
+  ASSERT_EQ(players.size(), 4u);
+  for (const auto& [row, fake] : players) {
+    ASSERT_EQ(run(QStringLiteral("Next"), row->storedValue), 0);
+    EXPECT_EQ(fake->calls, QStringList{"Next"}) << row->storedValue.toStdString();
+  }
+  EXPECT_EQ(playing->calls, QStringList{});
+
+  for (const ApplicationName& row : table.entries()) {
+    if (row.kind != QLatin1String("imaging")) continue;
+    std::vector<std::pair<QString, QString>> fronts;  // desktop ID, executable
+    for (const QString& id : row.desktopIds) fronts.emplace_back(id, QString());
+    fronts.emplace_back(QString(), QStringLiteral("/usr/bin/") + row.executable);
+    for (const auto& [id, executable] : fronts) {
+      extraEnv.insert(QStringLiteral("HALVANE_FRONT_DESKTOP_ID"), id);
+      extraEnv.insert(QStringLiteral("HALVANE_FRONT_EXECUTABLE"), executable);
+      ASSERT_EQ(run(QStringLiteral("ZoomIn"), row.storedValue), 0);
+      ASSERT_EQ(output.size(), 1) << id.toStdString() << executable.toStdString();
+      EXPECT_TRUE(output[0].startsWith(QLatin1String("combo 69 "))) << output[0].toStdString();
+      // Chosen is another application of the table: the one in front is left alone.
+      const QString other = row.storedValue == QLatin1String("Preview") ? QStringLiteral("ACDSee")
+                                                                        : QStringLiteral("Preview");
+      ASSERT_EQ(run(QStringLiteral("ZoomIn"), other), 0);
+      EXPECT_EQ(output, QStringList{}) << id.toStdString() << executable.toStdString();
+    }
   }
 }
 

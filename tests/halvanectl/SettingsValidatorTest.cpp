@@ -246,6 +246,10 @@ const std::vector<Case>& cases() {
         "W Profiles[7].MacroKeys[1].KeyCombo.description: missing (the key's label reads empty)",
         "W Profiles[7].SwapCmdAlt: missing (reads as false)",
         "W ShowChangesOnScreen: missing (reads as false)"}},
+      {"tray icon turned off", [](PlistValue& r) { r.set("ShowTrayIcon", false); }, {}},
+      {"tray icon as text",
+       [](PlistValue& r) { r.set("ShowTrayIcon", "no"); },
+       {"E ShowTrayIcon: is a string, expected a boolean"}},
       {"keys no program reads",
        [](PlistValue& r) {
          r.set("Colour", "red");

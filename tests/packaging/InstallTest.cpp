@@ -43,6 +43,8 @@ TEST_F(InstallTest, PutsEveryPieceWhereTheSystemLooksForIt) {
       "lib/halvane/HalvaneHelper.app/Contents/Resources/Halvane",
       "lib/halvane/HalvanePrefPanel.prefPane/Contents/MacOS/HalvanePrefPanel.so",
       "lib/halvane/HalvanePrefPanel.prefPane/Contents/Resources/HVKeyCodes.plist",
+      "lib/halvane/HalvanePrefPanel.prefPane/Contents/Resources/ApplicationNames.tsv",
+      "lib/halvane/HalvaneHelper.app/Contents/Resources/ApplicationNames.tsv",
       "bin/halvane-helper",
       "bin/halvane-preferences",
       "bin/halvane-vkbd",
@@ -94,7 +96,7 @@ TEST_F(InstallTest, TheInstalledHelperRunsThroughItsLink) {
   EXPECT_EQ(demo.exitCode(), 0) << qPrintable(output);
   // Its defaults and its script come from the installed bundle.
   EXPECT_TRUE(output.contains(QStringLiteral("L1 \u2192 typed"))) << qPrintable(output);
-  EXPECT_TRUE(output.contains(QStringLiteral("Play key \u2192 asked iTunes to Play")))
+  EXPECT_TRUE(output.contains(QStringLiteral("Play key \u2192 asked Rhythmbox to Play")))
       << qPrintable(output);
 }
 

@@ -3,6 +3,8 @@
 #include "shared/plist/PlistFile.h"
 #include "shared/settings/SettingsStore.h"
 
+#include <QPixmap>
+
 namespace halvane::test {
 
 QString paneBundlePath() {
@@ -43,6 +45,14 @@ PaneRig::PaneRig(const PaneOptions& options) {
   auto help = std::make_unique<FakeHelpViewer>();
   helpViewer = help.get();
   services.helpViewer = std::move(help);
+  auto installed = std::make_unique<FakeInstalledApplications>();
+  QPixmap icon(16, 16);
+  icon.fill(Qt::darkGreen);
+  for (const QString& id : options.installedDesktopIds)
+    installed->installed.insert(
+        id, {QStringLiteral("/apps/") + id + QStringLiteral(".desktop"), QIcon(icon)});
+  installedApplications = installed.get();
+  services.installedApplications = std::move(installed);
   services.settingsPath = settingsPath();
 
   pane_ = std::make_unique<HalvanePref>(std::move(services));

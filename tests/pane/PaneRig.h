@@ -7,6 +7,7 @@
 #include "platform/control/FakeKeyboardServer.h"
 #include "platform/control/FakeRemoteProxy.h"
 #include "platform/help/FakeHelpViewer.h"
+#include "platform/installedapps/FakeInstalledApplications.h"
 #include "platform/log/FakeSystemLog.h"
 #include "platform/notification/FakeDistributedNotificationCenter.h"
 #include "platform/openpanel/FakeOpenPanel.h"
@@ -48,12 +49,18 @@ struct PaneOptions {
     bundlePath = path;
     return *this;
   }
+  // The applications installed, by desktop ID; each gets an icon.
+  PaneOptions& installed(const QStringList& desktopIds) {
+    installedDesktopIds = desktopIds;
+    return *this;
+  }
 
   bool helper = true;
   int helperProfile = 4;
   KeyboardServer* server = nullptr;
   QString bundlePath = paneBundlePath();
   PlistValue settings;
+  QStringList installedDesktopIds;
 };
 
 class PaneRig {
@@ -78,6 +85,7 @@ class PaneRig {
   FakeOpenPanel* openPanel = nullptr;
   FakeWorkspace* workspace = nullptr;
   FakeHelpViewer* helpViewer = nullptr;
+  FakeInstalledApplications* installedApplications = nullptr;
 
  private:
   std::unique_ptr<HalvanePref> pane_;

@@ -3,7 +3,10 @@
 
 #include "HalvanePrefPanel/widgets/ProfilesTableView.h"
 
+#include <QDir>
+#include <QFile>
 #include <QMenu>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -12,7 +15,12 @@ namespace {
 
 class Profiles : public ::testing::Test {
  protected:
-  Profiles() : rig(PaneOptions().helperOn(0).from(defaultsTree())) {}
+  Profiles()
+      : rig(PaneOptions()
+                .helperOn(0)
+                .from(defaultsTree())
+                .installed({QStringLiteral("org.gnome.Rhythmbox3"), QStringLiteral("vlc"),
+                            QStringLiteral("gimp")})) {}
   QComboBox* editPopUp() { return rig.ui().m_EditProfilePopUpButton; }
   PaneRig rig;
 };
@@ -47,24 +55,32 @@ TEST_F(Profiles, PopUpItemsStoreByTagAndShowByPosition) {
     int position;
     const char* key;
     const char* value;
+    const char* title;  // what the value stands for here; not installed unless marked
+    bool installed;
   };
   const Case cases[] = {
-      {rig.ui().m_MediaPlayerPopUpButton, 0, "MediaPlayer", "iTunes"},
-      {rig.ui().m_MediaPlayerPopUpButton, 1, "MediaPlayer", "QuickTime Player"},
-      {rig.ui().m_MediaPlayerPopUpButton, 2, "MediaPlayer", "RealPlayer"},
-      {rig.ui().m_MediaPlayerPopUpButton, 3, "MediaPlayer", "VLC"},
-      {rig.ui().m_ImagingPopUpButton, 0, "ImagingOptions", "Preview"},
-      {rig.ui().m_ImagingPopUpButton, 1, "ImagingOptions", "PhotoShop"},
-      {rig.ui().m_ImagingPopUpButton, 2, "ImagingOptions", "Illustrator"},
-      {rig.ui().m_ImagingPopUpButton, 3, "ImagingOptions", "Adobe Reader"},
-      {rig.ui().m_ImagingPopUpButton, 4, "ImagingOptions", "ACDSee"},
+      {rig.ui().m_MediaPlayerPopUpButton, 0, "MediaPlayer", "iTunes", "Rhythmbox", true},
+      {rig.ui().m_MediaPlayerPopUpButton, 1, "MediaPlayer", "QuickTime Player", "Videos", false},
+      {rig.ui().m_MediaPlayerPopUpButton, 2, "MediaPlayer", "RealPlayer", "Celluloid", false},
+      {rig.ui().m_MediaPlayerPopUpButton, 3, "MediaPlayer", "VLC", "VLC", true},
+      {rig.ui().m_ImagingPopUpButton, 0, "ImagingOptions", "Preview", "Image Viewer", false},
+      {rig.ui().m_ImagingPopUpButton, 1, "ImagingOptions", "PhotoShop", "GIMP", true},
+      {rig.ui().m_ImagingPopUpButton, 2, "ImagingOptions", "Illustrator", "Inkscape", false},
+      {rig.ui().m_ImagingPopUpButton, 3, "ImagingOptions", "Adobe Reader", "Document Viewer",
+       false},
+      {rig.ui().m_ImagingPopUpButton, 4, "ImagingOptions", "ACDSee", "gThumb", false},
   };
   rig.pane().displaySettingsForProfile(5);
   for (const Case& c : cases) {
     c.popUp->setCurrentIndex(c.position);
     emit c.popUp->activated(c.position);
     EXPECT_EQ(rig.profile(5)[QString::fromLatin1(c.key)].toString(), QString::fromLatin1(c.value));
-    EXPECT_EQ(c.popUp->itemText(c.position), QString::fromLatin1(c.value));
+    const QString title = QString::fromUtf8(c.title);
+    EXPECT_EQ(c.popUp->itemText(c.position),
+              c.installed ? title : title + QStringLiteral(" (not installed)"));
+    EXPECT_EQ(c.popUp->itemIcon(c.position).isNull(), !c.installed) << c.value;
+    // Greyed, but still a choice: the application may be installed later.
+    EXPECT_EQ(c.popUp->itemData(c.position, Qt::ForegroundRole).isValid(), !c.installed) << c.value;
 
     // The stored value selects the item at its position.
     c.popUp->setCurrentIndex(c.position == 0 ? 1 : 0);
@@ -80,6 +96,40 @@ TEST_F(Profiles, PopUpItemsStoreByTagAndShowByPosition) {
   EXPECT_EQ(rig.ui().m_MediaPlayerPopUpButton->currentIndex(), 3);
   rig.pane().handlePlayerPopup(9);
   EXPECT_EQ(rig.profile(5)[QStringLiteral("MediaPlayer")].toString(), QStringLiteral("Winamp"));
+}
+
+TEST(PopUpTitles, ComeFromTheBundlesTableWhichNeverChangesTheStoredValues) {
+  QTemporaryDir bundle;
+  const QString resources = bundle.filePath(QStringLiteral("Contents/Resources"));
+  ASSERT_TRUE(QDir().mkpath(resources));
+  ASSERT_TRUE(QFile::copy(QStringLiteral(HALVANE_SOURCE_DIR "/shared/defaults.plist"),
+                          resources + QStringLiteral("/defaults.plist")));
+  QFile table(resources + QStringLiteral("/ApplicationNames.tsv"));
+  ASSERT_TRUE(table.open(QIODevice::WriteOnly));
+  table.write(
+      "# a table of another system\n"
+      "media\tiTunes\tLollypop\torg.gnome.Lollypop\tlollypop\tLollypop\n"
+      "imaging\tACDSee\tShotwell\torg.gnome.Shotwell\tshotwell\t-\n");
+  table.close();
+  PaneRig rig(PaneOptions()
+                  .inBundle(bundle.path())
+                  .from(defaultsTree())
+                  .installed({QStringLiteral("org.gnome.Shotwell")}));
+  QComboBox* media = rig.ui().m_MediaPlayerPopUpButton;
+  QComboBox* imaging = rig.ui().m_ImagingPopUpButton;
+  EXPECT_EQ(media->itemText(0), QStringLiteral("Lollypop (not installed)"));
+  EXPECT_EQ(imaging->itemText(4), QStringLiteral("Shotwell"));
+  // Values the table does not name keep their own names.
+  EXPECT_EQ(media->itemText(3), QStringLiteral("VLC"));
+  EXPECT_EQ(imaging->itemText(1), QStringLiteral("PhotoShop"));
+
+  emit media->activated(0);
+  emit imaging->activated(4);
+  const int edited = rig.pane().editedProfile();
+  EXPECT_EQ(rig.profile(edited)[QStringLiteral("MediaPlayer")].toString(),
+            QStringLiteral("iTunes"));
+  EXPECT_EQ(rig.profile(edited)[QStringLiteral("ImagingOptions")].toString(),
+            QStringLiteral("ACDSee"));
 }
 
 TEST_F(Profiles, ResetProfileActsOnTheSelectedRow) {

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <optional>
+
 #include <gtest/gtest.h>
 
 namespace halvane::test {
@@ -62,7 +64,7 @@ TEST(PaneStartup, WithoutAStoreNoControlChangesAnything) {
   rig.ui().m_ShowChangesCB->click();
   rig.ui().fSwapCmdAltCheckbox->click();
   for (QAbstractButton* button :
-       {rig.ui().applyButton, rig.ui().m_ResetKeysBtn, rig.ui().webSiteButton})
+       {rig.ui().applyButton, rig.ui().m_ResetKeysBtn, rig.ui().m_ResetProfileBtn})
     button->click();
   rig.notifications->postNotification(QStringLiteral("Profile Changed"),
                                       QString::fromLatin1(control::kPaneNotificationIdentifier),
@@ -121,6 +123,20 @@ TEST(PaneSwitches, CheckBoxesEditTheTreeOnly) {
   after.open(QIODevice::ReadOnly);
   EXPECT_EQ(after.readAll(), before);
   EXPECT_TRUE(rig.server.calls.isEmpty());
+}
+
+// A file without the key (from before the tray icon) shows the icon; the box writes the key.
+TEST(PaneSwitches, TheTrayIconBoxIsOnUnlessTheFileTurnsItOff) {
+  for (const std::optional<bool> stored :
+       {std::optional<bool>(), std::optional<bool>(false), std::optional<bool>(true)}) {
+    PlistValue tree = defaultsTree();
+    if (stored) tree.set(QStringLiteral("ShowTrayIcon"), *stored);
+    PaneRig rig(PaneOptions().from(tree));
+    const bool shown = stored.value_or(true);
+    EXPECT_EQ(rig.ui().m_ShowTrayIconCB->isChecked(), shown);
+    rig.ui().m_ShowTrayIconCB->click();
+    EXPECT_EQ(rig.pane().prefs()[QStringLiteral("ShowTrayIcon")], PlistValue(!shown));
+  }
 }
 
 // Records each call, and at reloadPrefs what the settings file then held.

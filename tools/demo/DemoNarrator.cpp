@@ -56,7 +56,8 @@ class Phrases {
 
 }  // namespace
 
-QString describeActions(const std::vector<QJsonObject>& lines, const KeyNamer& nameOf) {
+QString describeActions(const std::vector<QJsonObject>& lines, const KeyNamer& nameOf,
+                        const ApplicationNames& applications) {
   Phrases phrases;
   int heldModifiers = 0;
   bool modifierUsed = false;  // a key was typed while the modifiers were held
@@ -117,7 +118,7 @@ QString describeActions(const std::vector<QJsonObject>& lines, const KeyNamer& n
       else if (param.isEmpty())
         phrases.add(QStringLiteral("ran its script for %1").arg(key));
       else
-        phrases.add(QStringLiteral("asked %1 to %2").arg(param, key));
+        phrases.add(QStringLiteral("asked %1 to %2").arg(applications.titleFor(param), key));
     } else if (op == QLatin1String("hidPostEvent")) {
       ++systemEvents;
     } else if (op == QLatin1String("open")) {

@@ -83,7 +83,10 @@ QString keyComboText(int keyCode, int modifiers) {
 
 }  // namespace
 
-DemoSession::DemoSession(Options options, std::FILE* out) : options_(std::move(options)), out_(out) {
+DemoSession::DemoSession(Options options, std::FILE* out)
+    : options_(std::move(options)),
+      applications_(ApplicationNames::read(options_.applicationNamesPath)),
+      out_(out) {
   HVKeyCombo::setKeyCodesDictionaryLoader(
       [path = options_.keyCodesPath] { return readPlistFile(path); });
 }
@@ -175,7 +178,7 @@ bool DemoSession::startHelper() {
     fail(QStringLiteral("the helper did not find the virtual keyboard"));
     return false;
   }
-  const QString started = describeActions(waitForQuiet(), keyComboText);
+  const QString started = describeActions(waitForQuiet(), keyComboText, applications_);
   say(QStringLiteral("The helper found the keyboard and %1.")
           .arg(started.isEmpty() ? QStringLiteral("is ready") : started));
   return true;
@@ -183,7 +186,7 @@ bool DemoSession::startHelper() {
 
 bool DemoSession::perform(const Step& step) {
   if (!press(step.command)) return false;
-  const QString did = describeActions(waitForQuiet(), keyComboText);
+  const QString did = describeActions(waitForQuiet(), keyComboText, applications_);
   say(QStringLiteral("%1 \u2192 %2").arg(step.label, did.isEmpty() ? QStringLiteral("nothing") : did));
   if (helper_.state() == QProcess::NotRunning) {
     fail(QStringLiteral("the helper stopped unexpectedly"));

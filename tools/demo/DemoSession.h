@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shared/ApplicationNames.h"
+
 #include <QJsonObject>
 #include <QProcess>
 #include <QString>
@@ -24,6 +26,7 @@ class DemoSession {
     QString helperPath;
     QString defaultsPath;   // the defaults settings the demo profile is made from
     QString keyCodesPath;   // the key-name table, for the text of key combinations
+    QString applicationNamesPath;  // what the stored player names stand for, as the pane shows
   };
   DemoSession(Options options, std::FILE* out);
   ~DemoSession();
@@ -47,6 +50,7 @@ class DemoSession {
   void say(const QString& text);
 
   Options options_;
+  ApplicationNames applications_;
   std::FILE* out_;
   QTemporaryDir root_;
   QProcess helper_;

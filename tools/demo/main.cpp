@@ -18,6 +18,7 @@ int main(int argc, char* argv[]) {
   options.helperPath = argc > 1 ? QString::fromLocal8Bit(argv[1])
                                 : helperApp + QStringLiteral("/MacOS/HalvaneHelper");
   options.defaultsPath = helperApp + QStringLiteral("/Resources/defaults.plist");
+  options.applicationNamesPath = helperApp + QStringLiteral("/Resources/ApplicationNames.tsv");
   options.keyCodesPath =
       bundles + QStringLiteral("/HalvanePrefPanel.prefPane/Contents/Resources/HVKeyCodes.plist");
   halvane::demo::DemoSession demo(options, stdout);

@@ -1,7 +1,9 @@
 // halvane-preferences: the preferences window of the Halvane keyboard. It loads the preference
-// pane bundle and shows it, the way a settings application hosts a pane.
+// pane bundle and shows it, the way a settings application hosts a pane. A window that is open
+// already is brought forward instead, and this start ends at once.
 //   halvane-preferences [path/to/HalvanePrefPanel.prefPane]
 #include "platform/prefpane/PreferencesHost.h"
+#include "platform/prefpane/PreferencesInstance.h"
 
 #include <QApplication>
 #include <QDir>
@@ -12,6 +14,9 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("halvane-preferences"));
   QApplication::setDesktopFileName(QStringLiteral("halvane-preferences"));
+
+  halvane::PreferencesInstance instance;
+  if (instance.handOver(halvane::PreferencesInstance::activationTokenFromEnvironment())) return 0;
 
   // In the build tree the bundles sit beside bin/; installed, under <libdir>/halvane.
   const QString programDir = QApplication::applicationDirPath();
@@ -26,10 +31,12 @@ int main(int argc, char** argv) {
     return 1;
   }
   halvane::PreferencesHost host;
+  host.setClosedHandler([] { QCoreApplication::quit(); });
   QString error;
   if (!host.open(bundle, &error)) {
     std::fprintf(stderr, "halvane-preferences: %s\n", qPrintable(error));
     return 1;
   }
+  instance.serve(host.window());
   return app.exec();
 }

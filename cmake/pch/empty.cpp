@@ -1,0 +1,1 @@
+// The precompiled Qt headers are built with this file's target; the file itself holds nothing.

@@ -1,0 +1,1 @@
+target_link_libraries(${lib} PUBLIC halvane_platform_appidentity)
