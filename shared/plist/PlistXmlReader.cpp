@@ -278,9 +278,10 @@ class Reader {
 
 }  // namespace
 
-PlistValue readXmlPlist(const QByteArray& bytes, int maxDepth) {
+PlistValue readXmlPlist(QByteArray bytes, int maxDepth) {
   pugi::xml_document doc;
-  if (!doc.load_buffer(bytes.constData(), size_t(bytes.size()), kParseOptions, pugi::encoding_auto))
+  if (!doc.load_buffer_inplace(bytes.data(), size_t(bytes.size()), kParseOptions,
+                               pugi::encoding_auto))
     return {};
   return Reader(maxDepth).document(doc);
 }
