@@ -106,9 +106,9 @@ PlistValue fromNode(plist_t node, int depth) {
 
 }  // namespace
 
-PlistValue parsePlist(const QByteArray& bytes) {
+PlistValue parsePlist(QByteArray bytes) {
   if (bytes.isEmpty() || bytes.size() > kMaxFileSize) return {};
-  if (!bytes.startsWith("bplist")) return readXmlPlist(bytes, kMaxDepth);
+  if (!bytes.startsWith("bplist")) return readXmlPlist(std::move(bytes), kMaxDepth);
   // The binary parser trusts its input; only a structurally sound file reaches it.
   if (!isSaneBinaryPlist(bytes, kMaxDepth, kMaxNodes)) return {};
   plist_t root = nullptr;

@@ -9,7 +9,7 @@ namespace halvane {
 
 // Parses XML or binary property-list bytes. Returns a None value for anything that is not a
 // well-formed property list (or nests deeper than any settings file ever could).
-PlistValue parsePlist(const QByteArray& bytes);
+PlistValue parsePlist(QByteArray bytes);
 
 // Reads the property list at path; None when the file is missing or does not parse.
 PlistValue readPlistFile(const QString& path);

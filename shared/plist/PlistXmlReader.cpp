@@ -88,27 +88,67 @@ class Reader {
     return true;
   }
 
+  enum class Tag { Dict, Array, String, True, False, Integer, Real, Data, Date, Other };
+
+  // Settings files hold tens of thousands of elements: one look at the name's first letter
+  // settles most of them without a chain of comparisons.
+  static Tag tag(const char* name) {
+    switch (name[0]) {
+      case 'd':
+        if (!std::strcmp(name, "dict")) return Tag::Dict;
+        if (!std::strcmp(name, "data")) return Tag::Data;
+        if (!std::strcmp(name, "date")) return Tag::Date;
+        break;
+      case 'a':
+        if (!std::strcmp(name, "array")) return Tag::Array;
+        break;
+      case 's':
+        if (!std::strcmp(name, "string")) return Tag::String;
+        break;
+      case 'i':
+        if (!std::strcmp(name, "integer")) return Tag::Integer;
+        break;
+      case 't':
+        if (!std::strcmp(name, "true")) return Tag::True;
+        break;
+      case 'f':
+        if (!std::strcmp(name, "false")) return Tag::False;
+        break;
+      case 'r':
+        if (!std::strcmp(name, "real")) return Tag::Real;
+        break;
+    }
+    return Tag::Other;
+  }
+
   bool value(const pugi::xml_node& node, int depth, PlistValue& out) {
     if (depth > maxDepth_) return false;
-    const char* name = node.name();
-    if (!std::strcmp(name, "dict")) return dictionary(node, depth, out);
-    if (!std::strcmp(name, "array")) return array(node, depth, out);
+    const Tag kind = tag(node.name());
+    if (kind == Tag::Dict) return dictionary(node, depth, out);
+    if (kind == Tag::Array) return array(node, depth, out);
+    if (kind == Tag::Other) return false;
     std::string_view content;
     if (!text(node, content)) return false;
-    if (!std::strcmp(name, "string")) {
-      out = PlistValue(shortStrings(content));
-      return true;
-    }
-    if (!std::strcmp(name, "true") || !std::strcmp(name, "false")) {
-      out = PlistValue(name[0] == 't');
-      return content.empty();
-    }
     const QByteArrayView bytes(content.data(), qsizetype(content.size()));
-    if (!std::strcmp(name, "integer")) return integer(bytes.trimmed(), out);
-    if (!std::strcmp(name, "real")) return real(bytes.trimmed(), out);
-    if (!std::strcmp(name, "data")) return data(bytes, out);
-    if (!std::strcmp(name, "date")) return date(bytes.trimmed(), out);
-    return false;
+    switch (kind) {
+      case Tag::String:
+        out = PlistValue(shortStrings(content));
+        return true;
+      case Tag::True:
+      case Tag::False:
+        out = PlistValue(kind == Tag::True);
+        return content.empty();
+      case Tag::Integer:
+        return integer(bytes.trimmed(), out);
+      case Tag::Real:
+        return real(bytes.trimmed(), out);
+      case Tag::Data:
+        return data(bytes, out);
+      case Tag::Date:
+        return date(bytes.trimmed(), out);
+      default:
+        return false;
+    }
   }
 
   bool dictionary(const pugi::xml_node& node, int depth, PlistValue& out) {
@@ -153,7 +193,30 @@ class Reader {
     return s;
   }
 
+  // Plain decimals of up to 18 digits cannot overflow; they are nearly every integer of a
+  // settings file, and the general conversion below costs several times as much.
+  static bool plainDecimal(QByteArrayView text, qint64& out) {
+    qsizetype i = 0;
+    const bool negative = !text.isEmpty() && text[0] == '-';
+    if (negative) ++i;
+    const qsizetype digits = text.size() - i;
+    if (digits < 1 || digits > 18) return false;
+    qint64 v = 0;
+    for (; i < text.size(); ++i) {
+      const unsigned d = unsigned(text[i]) - '0';
+      if (d > 9) return false;
+      v = v * 10 + d;
+    }
+    out = negative ? -v : v;
+    return true;
+  }
+
   static bool integer(QByteArrayView text, PlistValue& out) {
+    qint64 plain = 0;
+    if (plainDecimal(text, plain)) {
+      out = PlistValue(plain);
+      return true;
+    }
     bool ok = false;
     qint64 v = text.toLongLong(&ok, 10);
     // Unsigned values past the signed range keep their bits, as the binary format does.
@@ -215,9 +278,10 @@ class Reader {
 
 }  // namespace
 
-PlistValue readXmlPlist(const QByteArray& bytes, int maxDepth) {
+PlistValue readXmlPlist(QByteArray bytes, int maxDepth) {
   pugi::xml_document doc;
-  if (!doc.load_buffer(bytes.constData(), size_t(bytes.size()), kParseOptions, pugi::encoding_auto))
+  if (!doc.load_buffer_inplace(bytes.data(), size_t(bytes.size()), kParseOptions,
+                               pugi::encoding_auto))
     return {};
   return Reader(maxDepth).document(doc);
 }

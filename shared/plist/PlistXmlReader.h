@@ -8,6 +8,7 @@ namespace halvane {
 
 // Reads an XML property list. Returns None for anything that is not one (bad XML, unknown
 // elements, a key without a value, unparsable numbers, nesting deeper than maxDepth).
-PlistValue readXmlPlist(const QByteArray& bytes, int maxDepth);
+// The text is parsed in place: a buffer handed over with std::move is never copied.
+PlistValue readXmlPlist(QByteArray bytes, int maxDepth);
 
 }  // namespace halvane

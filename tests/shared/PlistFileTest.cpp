@@ -213,6 +213,33 @@ TEST(PlistFile, XmlDetails) {
     EXPECT_TRUE(halvane::parsePlist(bad).isNone()) << bad;
 }
 
+// Short plain decimals take a quicker path than the rest; both sides of its limits read alike.
+TEST(PlistFile, IntegersAcrossTheQuickPathsLimits) {
+  const struct {
+    const char* text;
+    qint64 value;
+  } cases[] = {{"0", 0},
+               {"-0", 0},
+               {"007", 7},
+               {" \n 42 \t", 42},
+               {"+5", 5},
+               {"-1", -1},
+               {"999999999999999999", 999999999999999999LL},     // 18 digits
+               {"-999999999999999999", -999999999999999999LL},
+               {"9223372036854775807", 9223372036854775807LL},   // 19 digits
+               {"-9223372036854775808", qint64(0x8000000000000000ULL)},
+               {"9223372036854775808", qint64(0x8000000000000000ULL)}};
+  for (const auto& c : cases) {
+    const PlistValue v =
+        halvane::parsePlist(QByteArray("<plist><integer>") + c.text + "</integer></plist>");
+    EXPECT_EQ(v, PlistValue(c.value)) << c.text;
+  }
+  for (const char* bad : {"", "-", "--1", "1-", "1 2", "\xd9\xa3"})
+    EXPECT_TRUE(halvane::parsePlist(QByteArray("<plist><integer>") + bad + "</integer></plist>")
+                    .isNone())
+        << bad;
+}
+
 TEST(PlistFile, HugeStringsSurvive) {
   const QString huge(200000, u'x');
   QTemporaryDir dir;
