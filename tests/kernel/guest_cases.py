@@ -4,7 +4,8 @@ Run by guest_init.sh as root in the host's root (read-only, with tmpfs where pro
 Starts udevd with the product's rules and hwdb, a session bus, a fake media player, the helper
 with a prepared settings file and `halvane-vkbd --uhid`, then runs the cases one after the other.
 Each case writes <results>/<case>.json with what the kernel's nodes really delivered (events read
-from /dev/input/event*, feature reports read back through hidraw, udev's own view of the nodes);
+from /dev/input/event*, feature reports read back through hidraw, udev's own view of the nodes,
+what halvanectl printed, the bus daemon's timestamps of a call and its answer);
 KernelTierTest.cpp on the host judges them. In bench mode it runs the latency benchmark instead.
 """
 
@@ -25,14 +26,21 @@ CONFIG = json.load(open(sys.argv[1]))
 SOURCE, BUILD, RESULTS = CONFIG["source"], CONFIG["build"], CONFIG["results"]
 HELPER = f"{BUILD}/bundles/HalvaneHelper.app/Contents/MacOS/HalvaneHelper"
 VKBD = f"{BUILD}/bin/halvane-vkbd"
+CTL = f"{BUILD}/bin/halvanectl"
 FAKE_PLAYER = f"{BUILD}/tests/kernel/kernel_fake_player"
 BENCH = f"{BUILD}/bench/kernel/kernel_latency_bench"
 UDEVD = "/lib/systemd/systemd-udevd"
 NOBODY = 65534
 STARTED = time.monotonic()
+# This script runs chrooted into the host's root, where udevadm would ignore trigger and settle
+# ("Running in chroot, ignoring request"): devices there before udevd would keep no record.
+os.environ["SYSTEMD_IGNORE_CHROOT"] = "1"
 
 EV_KEY = 1
+KEY_A, KEY_X, KEY_LEFTSHIFT = 30, 45, 42
 INPUT_EVENT = struct.Struct("llHHi")  # struct input_event on x86-64
+KEY_BYTES = 0x300 // 8  # KEY_CNT bits
+EVIOCGKEY = (2 << 30) | (KEY_BYTES << 16) | (ord("E") << 8) | 0x18
 
 
 def log(text):
@@ -125,21 +133,36 @@ def settle():
     subprocess.run(["udevadm", "settle", "--timeout=60"], check=False)
 
 
+def held_keys(fd):
+    """The key codes the kernel holds down on an evdev node (EVIOCGKEY)."""
+    state = bytearray(KEY_BYTES)
+    fcntl.ioctl(fd, EVIOCGKEY, state)
+    return [code for code in range(KEY_BYTES * 8) if state[code // 8] >> (code % 8) & 1]
+
+
 class EventReader:
-    """An evdev node read from the moment it is opened: (seconds, type, code, value) tuples."""
+    """An evdev node read from the moment it is opened: (seconds, type, code, value) tuples,
+    stamped by the kernel with the wall clock."""
 
     def __init__(self, devnode):
         self.devnode = devnode
         self.fd = os.open(devnode, os.O_RDONLY | os.O_NONBLOCK)
         self.events = []
+        self.gone = False  # the device behind the node was removed
 
     def poll(self, timeout):
+        if self.gone:
+            time.sleep(timeout)
+            return
         ready, _, _ = select.select([self.fd], [], [], timeout)
         if not ready:
             return
         try:
             data = os.read(self.fd, INPUT_EVENT.size * 64)
         except BlockingIOError:
+            return
+        except OSError:  # ENODEV: the device is gone, and evdev keeps what was still queued
+            self.gone = True
             return
         for offset in range(0, len(data) - INPUT_EVENT.size + 1, INPUT_EVENT.size):
             sec, usec, kind, code, value = INPUT_EVENT.unpack_from(data, offset)
@@ -196,6 +219,7 @@ def key_combo(steps):
 # Virtual key codes and modifier masks as the settings hold them.
 VK_A, VK_B, VK_H, VK_I, VK_X = 0, 11, 4, 34, 7
 SHIFT, COMMAND = 0x0200, 0x0100
+LONG_PAUSE_MS = 5000
 
 
 def write_settings(path, mode):
@@ -215,6 +239,9 @@ def write_settings(path, mode):
             [(VK_H, SHIFT, 400), None, (VK_I, COMMAND, 0)]))
         first["MacroKeys"][1].update(ActionType="ExecuteMacro", KeyCombo=key_combo(
             [(VK_A, 0, 1500), (VK_B, 0, 0)]))
+        # L3: Shift-X, a pause long enough to stop the macro in, B.
+        first["MacroKeys"][2].update(ActionType="ExecuteMacro", KeyCombo=key_combo(
+            [(VK_X, SHIFT, LONG_PAUSE_MS), (VK_B, 0, 0)]))
         # Profile 3: Command and Option swapped, keys 0 and 3 assigned (MacroMask 9).
         third["SwapCmdAlt"] = True
         third["MacroKeys"][0].update(ActionType="ExecuteMacro", KeyCombo=key_combo([(VK_A, 0, 0)]))
@@ -270,9 +297,30 @@ def start_udev(with_entry=True):
             os.remove("/run/udev/control")
     UDEV["udevd"] = subprocess.Popen([UDEVD], stdout=open(f"{RESULTS}/udevd.log", "ab"),
                                      stderr=subprocess.STDOUT)
+    UDEV["with_entry"] = with_entry
     wait_for(lambda: os.path.exists("/run/udev/control"), 60, "udevd")
     subprocess.run(["udevadm", "trigger", "--action=add"], check=False)
     settle()
+
+
+def plug_under_udev(env, with_entry):
+    """The keyboard as a udevd with (or without) the hwdb entry has set it up, opened by the
+    helper. A keyboard already plugged in under that udevd stays as it is."""
+    if UDEV["with_entry"] != with_entry:
+        start_udev(with_entry)
+        before = len(env.vkbd.output())
+        env.vkbd.send("unplug", "plug", "wait-connected 60000")
+        env.vkbd.wait_output("created uhid consumer interface", before, 60)
+    for node in keyboard_input_nodes():
+        wait_for(lambda: (settle(), udev_done(node))[1], 60, f"udev handling {node}")
+    wait_for(lambda: both_nodes_open(env), 60, "the helper opening both hidraw nodes")
+
+
+def keyboard_input_nodes():
+    """The kernel's own evdev nodes of our keyboard's two interfaces."""
+    # uhid adds the HID device from a kernel worker, after the create request has returned.
+    return [wait_for(lambda: input_node("Halvane Keyboard", f"/input{i}"), 60,
+                     f"the evdev node of the keyboard's interface {i}") for i in (0, 1)]
 
 
 class Environment:
@@ -370,7 +418,7 @@ def current_profile(env):
 
 def case_profile_switch(env):
     steps = []
-    for command, expected in (("press profile F3", "MacroMask=9"), ("press profile F1", "MacroMask=3")):
+    for command, expected in (("press profile F3", "MacroMask=9"), ("press profile F1", "MacroMask=7")):
         before = len(env.vkbd.output())
         env.vkbd.send(command, "release")
         env.vkbd.wait_output(expected, before, 60)
@@ -459,14 +507,17 @@ def case_replug(env):
     pid_before = env.helper.pid
     before = hidraw_nodes()
     reader = EventReader(input_node("Halvane virtual keyboard"))
-    # L2 types A, then pauses 1.5 s: the keyboard goes (which stops the macro) and comes back.
+    # L2 types A, then pauses 1.5 s: the keyboard goes and comes back meanwhile, which ends the
+    # macro there.
     said = len(env.vkbd.output())
     env.vkbd.send("press L2", "wait 300", "unplug", "wait 500", "plug")
     env.vkbd.wait_output("created uhid consumer interface", said, 60)
     # Reports reach only a hidraw node that is open: L1 waits until the helper has the new ones.
     after = wait_for(lambda: both_nodes_open(env), 60, "the helper opening the new nodes")
     env.vkbd.send("release", "press L1", "release")
-    events = reader.read_until(key_count(10), 60)
+    # Read on past the moment when L2's B would have come, had the macro gone on.
+    events = reader.read_until(
+        lambda keys: len(keys) >= 10 and time.time() > keys[0][0] + 1.5 + 0.5, 60)
     reader.close()
     return {"events": events, "nodes_before": before, "nodes_after": after,
             "helper_files": helper_hidraw_files(env.helper),
@@ -474,21 +525,145 @@ def case_replug(env):
             "device_said": env.vkbd.output()[said:]}
 
 
+def released(code):
+    return lambda keys: any(e[2] == code and e[3] == 0 for e in keys)
+
+
+class BusMonitor:
+    """dbus-monitor on the session bus: when each call of a method passed the bus daemon and when
+    its answer did, by the daemon's clock (the wall clock, as the kernel stamps input events)."""
+
+    def __init__(self, env, member):
+        self.path = f"{RESULTS}/dbus-monitor.log"
+        self.process = subprocess.Popen(
+            ["dbus-monitor", "--address", env.env["DBUS_SESSION_BUS_ADDRESS"],
+             f"type='method_call',member='{member}'", "type='method_return'"],
+            stdout=open(self.path, "wb"), stderr=subprocess.DEVNULL)
+        # A new monitor is told that it lost its own name: from then on it sees the calls.
+        wait_for(lambda: "NameLost" in read_text(self.path), 60, "dbus-monitor")
+
+    def round_trips(self):
+        calls, trips = {}, []
+        for line in read_text(self.path).splitlines():
+            fields = dict(word.split("=", 1) for word in line.replace(";", "").split() if "=" in word)
+            if line.startswith("method call "):
+                calls[(fields["sender"], fields["serial"])] = float(fields["time"])
+            elif line.startswith("method return "):
+                called = calls.pop((fields["destination"], fields["reply_serial"]), None)
+                if called is not None:
+                    trips.append({"called": called, "answered": float(fields["time"])})
+        return trips
+
+    def stop(self):
+        self.process.send_signal(signal.SIGTERM)
+        self.process.wait(30)
+
+
+def halvanectl(env, *args):
+    out = subprocess.run([CTL, *args], env=env.env, capture_output=True, text=True, timeout=120)
+    return {"exit_code": out.returncode, "output": out.stdout.splitlines(),
+            "errors": out.stderr.splitlines()}
+
+
+def start_long_pause(env):
+    """L3 pressed: once its first combination is on the helper's node, its long pause runs."""
+    reader = EventReader(input_node("Halvane virtual keyboard"))
+    env.vkbd.send("press L3", "release")
+    # Shift goes up last; the helper may be halfway through writing the combination before.
+    reader.read_until(released(KEY_LEFTSHIFT), 30, quiet=0)
+    return reader
+
+
+def unplug_during_pause(env):
+    monitor = BusMonitor(env, "getCurrentProfile")
+    try:
+        idle = halvanectl(env, "profile")
+        reader = start_long_pause(env)
+        during = halvanectl(env, "profile")
+        held_in_pause = held_keys(reader.fd)
+        env.vkbd.send("unplug")
+        wait_for(lambda: not helper_hidraw_files(env.helper), 30, "the helper closing the nodes")
+        time.sleep(0.2)  # the helper lets go of its keys right after it closes the nodes
+        held_after = held_keys(reader.fd)
+        # Read on past the pause's end, where the rest of the macro would have come.
+        pause_end = reader.keys()[0][0] + LONG_PAUSE_MS / 1000
+        reader.read_until(lambda keys: time.time() > pause_end + 1.0, 30)
+        reader.close()
+        trips = monitor.round_trips()
+    finally:
+        monitor.stop()
+    env.vkbd.send("plug")
+    plug_under_udev(env, UDEV["with_entry"])
+    return {"events": reader.events, "held_in_pause": held_in_pause, "held_after": held_after,
+            "profile_idle": idle, "profile_during": during, "round_trips": trips}
+
+
+def sigterm(env, reader):
+    """SIGTERM to the helper: how long it took to exit (None: it did not), and its exit code.
+    A new helper takes its place, with the keyboard."""
+    pidfd = os.pidfd_open(env.helper.pid)  # readable the moment the process exits
+    signalled, started = time.time(), time.monotonic()
+    env.helper.send_signal(signal.SIGTERM)
+    # The node's events are read meanwhile: once the helper's device is gone, evdev hands out
+    # none of those still queued.
+    end, exited = started + 30, False
+    while not exited and time.monotonic() < end:
+        waiting = [pidfd] + ([] if reader.gone else [reader.fd])
+        ready = select.select(waiting, [], [], end - time.monotonic())[0]
+        exited = pidfd in ready
+        if reader.fd in ready:
+            reader.poll(0)
+    took = time.monotonic() - started
+    os.close(pidfd)
+    env.helper.wait(30)
+    reader.read_until(lambda keys: reader.gone, 10, quiet=0)
+    reader.close()
+    result = {"signalled": signalled, "exit_seconds": took if exited else None,
+              "exit_code": env.helper.returncode, "events": reader.events,
+              "node_removed": reader.gone}
+    env.start_helper()
+    plug_under_udev(env, UDEV["with_entry"])
+    return result
+
+
+def sigterm_during_pause(env):
+    reader = start_long_pause(env)
+    held_in_pause = held_keys(reader.fd)
+    result = sigterm(env, reader)
+    result.update(held_in_pause=held_in_pause)
+    return result
+
+
+def case_stop_during_macro(env):
+    return {"unplug": unplug_during_pause(env), "sigterm": sigterm_during_pause(env)}
+
+
+def doctor(env):
+    report = halvanectl(env, "doctor")
+    report.update(hidraw=[n["devnode"] for n in hidraw_nodes()], input=keyboard_input_nodes())
+    return report
+
+
+def case_doctor(env):
+    result = {}
+    for with_entry in with_entry_first_if_current():
+        plug_under_udev(env, with_entry)
+        result["with_entry" if with_entry else "without_entry"] = doctor(env)
+    return result
+
+
 HWDB_REPORTS = ["report 00 00 f8 00 00 00 00 00", "release", "report 00 00 f9 00 00 00 00 00",
                 "release", "report 00 00 fb 00 00 00 00 00", "release",
                 "report 00 00 04 00 00 00 00 00", "release"]
-KEY_A = 30
 
 
-def kernel_keyboard_events(env):
-    # uhid adds the HID device from a kernel worker, after the create request has returned, and
-    # udev sets the keymap after the node appears: read only what udev has finished with.
-    node = wait_for(lambda: input_node("Halvane Keyboard", "/input0"), 60, "the keyboard's node")
-    wait_for(lambda: (settle(), udev_done(node))[1], 60, f"udev handling {node}")
+def kernel_keyboard_events(env, with_entry):
+    plug_under_udev(env, with_entry)
+    node = input_node("Halvane Keyboard", "/input0")
     reader = EventReader(node)
     env.vkbd.send(*HWDB_REPORTS)
     # Key A, pressed last, ends the sequence on every node: the reports all arrived.
-    reader.read_until(lambda keys: any(e[2] == KEY_A and e[3] == 0 for e in keys), 30)
+    reader.read_until(released(KEY_A), 30)
     reader.close()
     return {"node": node, "properties": udev_properties(node), "events": reader.events}
 
@@ -505,18 +680,20 @@ def udev_done(devnode):
     return record.st_mtime_ns >= node.st_ctime_ns
 
 
+def with_entry_first_if_current():
+    """Both udevd states, the one now running first: each change costs a new udevd and a
+    replug."""
+    return sorted((True, False), key=lambda with_entry: with_entry != UDEV["with_entry"])
+
+
 def case_hwdb(env):
-    with_entry = kernel_keyboard_events(env)
-    start_udev(with_entry=False)
-    before = len(env.vkbd.output())
-    env.vkbd.send("unplug", "plug", "wait-connected 60000")
-    env.vkbd.wait_output("created uhid consumer interface", before, 60)
-    without = kernel_keyboard_events(env)
-    return {"with_entry": with_entry, "without_entry": without}
+    return {("with_entry" if with_entry else "without_entry"): kernel_keyboard_events(env, with_entry)
+            for with_entry in with_entry_first_if_current()}
 
 
 CASES = [case_hidraw_found, case_macro, case_profile_switch, case_media_and_eject,
-         case_udev_rule, case_permission, case_replug, case_hwdb]
+         case_udev_rule, case_permission, case_replug, case_stop_during_macro, case_doctor,
+         case_hwdb]
 
 
 def run_cases(env):
