@@ -74,7 +74,8 @@ TEST_F(ImagingKeysOnSway, TheScriptsShortcutReachesTheWaylandApplication) {
                         Case{"org.inkscape.Inkscape", "Home", "", "key 5"}}) {
     front.desktopId = QString::fromLatin1(c.desktopId);
     const qsizetype before = output().count(c.received);
-    runner.run(QStringLiteral(HALVANE_SOURCE_DIR "/helper/resources/Halvane"), QStringLiteral("handlemediakey"),
+    // The bundle's copy, which has the application table beside it.
+    runner.run(QStringLiteral(HALVANE_BUNDLE_DIR "/HalvaneHelper.app/Contents/Resources/Halvane"), QStringLiteral("handlemediakey"),
                QString::fromLatin1(c.key), QString::fromLatin1(c.param));
     EXPECT_TRUE(test::waitUntil([&] { return output().count(c.received) > before; }, 3000ms))
         << c.desktopId << ": the application received " << output_.toStdString();
