@@ -11,6 +11,7 @@
 //   kwin: headless KWin as tests/support/HeadlessKWin starts it, on the helper's bus; the
 //         request is a KWin script that activates the window, loaded and run over D-Bus (its
 //         round trips are part of the figure). The helper loads our KWin script itself.
+#include "bench/support/Percentile.h"
 #include "shared/control/ControlChannel.h"
 #include "shared/settings/SettingsStore.h"
 #include "tests/desktop/XClient.h"
@@ -47,10 +48,7 @@ using Clock = std::chrono::steady_clock;
 constexpr int kSwitches = 200;
 constexpr int kProfileA = 2, kProfileB = 6;
 
-double percentile(std::vector<double> values, double p) {
-  std::sort(values.begin(), values.end());
-  return values[std::min(values.size() - 1, size_t(p * double(values.size() - 1) + 0.5))];
-}
+using halvane::bench::percentile;
 
 // The helper's "Profile Changed" notifications as they arrive; a loop waiting for one index is
 // woken by the signal itself, so the timing has no polling step.

@@ -6,6 +6,7 @@
 //     StartupWMClass, the class equal to a desktop ID, the process's executable (this process,
 //     through the real /proc), and a window that matches nothing (every source tried).
 // Median and 99th percentile per call (wall time) and the median CPU time are counters.
+#include "bench/support/Percentile.h"
 #include "platform/appidentity/ApplicationResolver.h"
 #include "platform/appidentity/DesktopEntryIndex.h"
 
@@ -37,10 +38,7 @@ double cpuSeconds() {
   return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
 }
 
-double percentile(std::vector<double> values, double p) {
-  std::sort(values.begin(), values.end());
-  return values[std::min(values.size() - 1, size_t(p * double(values.size() - 1) + 0.5))];
-}
+using halvane::bench::percentile;
 
 QByteArray translations(const QByteArray& key, const QByteArray& text) {
   static const char* const kLanguages[] = {

@@ -1,5 +1,6 @@
 // From KeyboardEventPoster::postKeyboardEvent (XTest) to the KeyPress that the focused X client
 // reads, over 10,000 presses; the median and the 99th percentile are reported as counters.
+#include "bench/support/Percentile.h"
 #include "platform/input/XTestKeyboardEventPoster.h"
 #include "platform/keycodes/MacKeyCodes.h"
 #include "tests/desktop/XClient.h"
@@ -16,10 +17,7 @@ using halvane::XTestKeyboardEventPoster;
 using halvane::test::XClient;
 using Clock = std::chrono::steady_clock;
 
-double percentile(std::vector<double> values, double p) {
-  std::sort(values.begin(), values.end());
-  return values[std::min(values.size() - 1, size_t(p * double(values.size() - 1) + 0.5))];
-}
+using halvane::bench::percentile;
 
 void BM_XTestPressToClient(benchmark::State& state) {
   std::unique_ptr<XClient> client = XClient::connect();

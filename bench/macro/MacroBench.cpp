@@ -1,6 +1,7 @@
 // Pause accuracy of the macro player on the real loop, and the helper's D-Bus round trip while
 // a macro plays against idle.
 
+#include "bench/support/Percentile.h"
 #include "helper/controller/MacroPlayer.h"
 #include "platform/input/FakeKeyboardEventPoster.h"
 #include "platform/input/HeldKeyRecord.h"
@@ -27,11 +28,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double percentile(std::vector<double> values, double p) {
-  if (values.empty()) return 0;
-  std::sort(values.begin(), values.end());
-  return values[size_t(p * double(values.size() - 1))];
-}
+using halvane::bench::percentile;
 
 // A 200-step macro (an eight-step macro toggled for 25 runs) with pauses of 2 to 9 ms. For each
 // key event: how much later than scheduled it came, scheduled from the previous key event (the

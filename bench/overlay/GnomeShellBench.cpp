@@ -7,6 +7,7 @@
 //    answers after the SetOverlay sent before it); median and 99th percentile over 100 switches;
 //  - the helper's CPU time over whole fades (in, a moment at full strength, out) on the real
 //    20 Hz timer, as a share of the fade's wall time (the Shell's own drawing is not counted).
+#include "bench/support/Percentile.h"
 #include "helper/overlay/CustomWindow.h"
 #include "platform/log/FakeSystemLog.h"
 #include "platform/overlay/GnomeShellOverlaySurface.h"
@@ -30,10 +31,7 @@ namespace {
 using namespace halvane;
 using Clock = std::chrono::steady_clock;
 
-double percentile(std::vector<double> values, double p) {
-  std::sort(values.begin(), values.end());
-  return values[std::min(values.size() - 1, size_t(p * double(values.size() - 1) + 0.5))];
-}
+using halvane::bench::percentile;
 
 double cpuSeconds() {
   timespec now{};

@@ -5,6 +5,7 @@
 //    median and 99th percentile over 200 switches;
 //  - the process's CPU time over whole fades (in, a moment at full strength, out) on the real
 //    20 Hz timer, as a share of the fade's wall time.
+#include "bench/support/Percentile.h"
 #include "helper/overlay/CustomWindow.h"
 #include "platform/log/FakeSystemLog.h"
 #include "platform/overlay/LayerShellOverlaySurface.h"
@@ -28,10 +29,7 @@ namespace {
 using namespace halvane;
 using Clock = std::chrono::steady_clock;
 
-double percentile(std::vector<double> values, double p) {
-  std::sort(values.begin(), values.end());
-  return values[std::min(values.size() - 1, size_t(p * double(values.size() - 1) + 0.5))];
-}
+using halvane::bench::percentile;
 
 double cpuSeconds() {
   timespec now{};

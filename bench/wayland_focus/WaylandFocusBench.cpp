@@ -5,6 +5,7 @@
 //   KWin: the focus moves by a KWin script run over D-Bus; the facts arrive from our KWin
 //         script through the FrontApplicationSink.
 // The compositors start as in tests/wayland (HeadlessSway.h, HeadlessKWin.h).
+#include "bench/support/Percentile.h"
 #include "platform/control/DBusServerObject.h"
 #include "platform/control/FakeKeyboardServer.h"
 #include "platform/frontapp/ForeignToplevelActiveWindowSource.h"
@@ -34,10 +35,7 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kSwitches = 200;
 
-double percentile(std::vector<double> values, double p) {
-  std::sort(values.begin(), values.end());
-  return values[std::min(values.size() - 1, size_t(p * double(values.size() - 1) + 0.5))];
-}
+using halvane::bench::percentile;
 
 // Times `focus(appId)` until the source names that window, alternating between a and b.
 template <typename Focus>
