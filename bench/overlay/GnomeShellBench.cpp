@@ -7,6 +7,7 @@
 //    answers after the SetOverlay sent before it); median and 99th percentile over 100 switches;
 //  - the helper's CPU time over whole fades (in, a moment at full strength, out) on the real
 //    20 Hz timer, as a share of the fade's wall time (the Shell's own drawing is not counted).
+#include "bench/overlay/FadeCpu.h"
 #include "bench/support/Percentile.h"
 #include "helper/overlay/CustomWindow.h"
 #include "platform/log/FakeSystemLog.h"
@@ -32,12 +33,6 @@ using namespace halvane;
 using Clock = std::chrono::steady_clock;
 
 using halvane::bench::percentile;
-
-double cpuSeconds() {
-  timespec now{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-  return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
-}
 
 struct Rig {
   test::PrivateBus bus;
@@ -119,21 +114,7 @@ void BM_CpuDuringAShellFade(benchmark::State& state) {
     state.SkipWithError(rig.problem.toStdString().c_str());
     return;
   }
-  double cpu = 0, wall = 0;
-  for (auto _ : state) {
-    const double cpuStart = cpuSeconds();
-    const Clock::time_point start = Clock::now();
-    rig.window->displayProfileName(QStringLiteral("Games"));
-    // As the controller's idle check does: fade out once fully visible.
-    while (!rig.window->profileNameVisible() || rig.window->isFading())
-      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    rig.window->hideProfileName();
-    while (rig.window->isFading()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    cpu += cpuSeconds() - cpuStart;
-    wall += std::chrono::duration<double>(Clock::now() - start).count();
-  }
-  state.counters["cpu_ms_per_fade"] = cpu * 1e3 / double(state.iterations());
-  state.counters["cpu_percent"] = 100.0 * cpu / wall;
+  bench::measureCpuDuringFades(state, *rig.window);
 }
 BENCHMARK(BM_CpuDuringAShellFade)->Iterations(20)->Unit(benchmark::kMillisecond);
 

@@ -5,6 +5,7 @@
 //    median and 99th percentile over 200 switches;
 //  - the process's CPU time over whole fades (in, a moment at full strength, out) on the real
 //    20 Hz timer, as a share of the fade's wall time.
+#include "bench/overlay/FadeCpu.h"
 #include "bench/support/Percentile.h"
 #include "helper/overlay/CustomWindow.h"
 #include "platform/log/FakeSystemLog.h"
@@ -30,12 +31,6 @@ using namespace halvane;
 using Clock = std::chrono::steady_clock;
 
 using halvane::bench::percentile;
-
-double cpuSeconds() {
-  timespec now{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-  return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
-}
 
 struct Rig {
   test::HeadlessSway sway;
@@ -103,21 +98,7 @@ void BM_CpuDuringAFade(benchmark::State& state) {
     state.SkipWithError(rig.problem.toStdString().c_str());
     return;
   }
-  double cpu = 0, wall = 0;
-  for (auto _ : state) {
-    const double cpuStart = cpuSeconds();
-    const Clock::time_point start = Clock::now();
-    rig.window->displayProfileName(QStringLiteral("Games"));
-    // As the controller's idle check does: fade out once fully visible.
-    while (!rig.window->profileNameVisible() || rig.window->isFading())
-      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    rig.window->hideProfileName();
-    while (rig.window->isFading()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    cpu += cpuSeconds() - cpuStart;
-    wall += std::chrono::duration<double>(Clock::now() - start).count();
-  }
-  state.counters["cpu_ms_per_fade"] = cpu * 1e3 / double(state.iterations());
-  state.counters["cpu_percent"] = 100.0 * cpu / wall;
+  bench::measureCpuDuringFades(state, *rig.window);
 }
 BENCHMARK(BM_CpuDuringAFade)->Iterations(20)->Unit(benchmark::kMillisecond);
 
