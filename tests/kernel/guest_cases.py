@@ -352,8 +352,10 @@ class Environment:
         self.helper = subprocess.Popen([HELPER], env=self.env,
                                        stdout=open(f"{RESULTS}/helper.log", "ab"),
                                        stderr=subprocess.STDOUT)
-        # The helper makes its uinput devices at start-up, before it looks for keyboards.
+        # The helper makes its uinput devices at start-up, before it looks for keyboards; its
+        # bus name comes later still, and the cases that ask it (doctor, halvanectl) need that.
         wait_for(lambda: input_node("Halvane virtual keyboard"), 120, "the helper's uinput keyboard")
+        wait_for(lambda: halvanectl(self, "profile")["exit_code"] == 0, 120, "the helper on the bus")
 
 
 # --- The cases -------------------------------------------------------------------------------
