@@ -1,9 +1,11 @@
+#include "helper/app/HelperInstance.h"
 #include "helper/app/HelperPlatform.h"
 #include "helper/controller/Controller.h"
 #include "helper/overlay/CustomWindow.h"
 #include "helper/tray/HelperTray.h"
 #include "platform/overlay/OverlaySurfaceFactory.h"
 #include "platform/session/SessionMonitor.h"
+#include "platform/signals/BrokenPipes.h"
 #include "platform/signals/TerminationSignals.h"
 #include "platform/trace/Trace.h"
 #include "platform/tray/SystemTrayIcon.h"
@@ -13,6 +15,11 @@
 
 // Builds the helper's objects and runs the main loop; the Controller does the rest.
 int main(int argc, char* argv[]) {
+  // A closed terminal or a finished log reader must not end the helper at its next log line.
+  halvane::ignoreBrokenPipes();
+  const halvane::InstanceLock instance = halvane::claimHelperInstance();
+  if (instance.outcome() == halvane::InstanceLock::Outcome::HeldByOther) return 0;
+
   // Without a display the helper still runs, with its overlay drawn off screen.
   if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
       qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -76,6 +76,8 @@ class HelperProcess {
   bool isRunning() const { return process_.state() != QProcess::NotRunning; }
   qint64 pid() const { return process_.processId(); }
   QByteArray standardOutput();
+  // What it logged (its log lines go to standard error).
+  QByteArray standardError() { return process_.readAllStandardError(); }
 
   // Trace lines so far, parsed.
   std::vector<QJsonObject> trace() const;
