@@ -39,9 +39,7 @@ bool DBusServerObject::registerServer(KeyboardServer& server) {
   }
   root_ = std::make_unique<KeyboardServerRoot>(server);
   new HVKeyboardServerAdaptor(root_.get());  // owned by root_
-  new FrontApplicationSinkAdaptor(root_.get(), bus_, [](const QMap<QString, QString>& facts) {
-    WindowActivationRelay::shared().deliver(windowFactsFromMap(facts));
-  });
+  new FrontApplicationSinkAdaptor(root_.get(), bus_, WindowActivationRelay::shared());
   if (diagnostics_) new DBusDiagnosticsAdaptor(root_.get(), *diagnostics_);  // owned by root_
   // The object answers before the name appears, so a client that sees the name can call at once.
   if (!bus_.registerObject(serverPath(), root_.get(), QDBusConnection::ExportAdaptors)) {

@@ -3,26 +3,30 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMetaType>
 #include <QDBusReply>
+#include <QFileInfo>
 
 namespace halvane {
 
+namespace {
+
+const QString kShell = QStringLiteral("org.gnome.Shell");
+const QString kKWin = QStringLiteral("org.kde.KWin");
+
+}  // namespace
+
 FrontApplicationSinkAdaptor::FrontApplicationSinkAdaptor(QObject* root, const QDBusConnection& bus,
-                                                         Deliver deliver)
-    : QDBusAbstractAdaptor(root), bus_(bus), deliver_(std::move(deliver)) {
+                                                         WindowActivationRelay& relay)
+    : QDBusAbstractAdaptor(root), bus_(bus), relay_(relay) {
   qDBusRegisterMetaType<QMap<QString, QString>>();
   setAutoRelaySignals(false);
   // The owners are followed from NameOwnerChanged, so a call costs no round trip to the bus.
   watcher_.setConnection(bus_);
   watcher_.setWatchMode(QDBusServiceWatcher::WatchForOwnerChange);
-  watcher_.setWatchedServices(trustedNames());
+  watcher_.setWatchedServices({kShell, kKWin});
   QObject::connect(&watcher_, &QDBusServiceWatcher::serviceOwnerChanged, this,
                    [this](const QString& name, const QString&, const QString& newOwner) {
                      owners_.insert(name, newOwner);
                    });
-}
-
-QStringList FrontApplicationSinkAdaptor::trustedNames() {
-  return {QStringLiteral("org.gnome.Shell"), QStringLiteral("org.kde.KWin")};
 }
 
 QString FrontApplicationSinkAdaptor::ownerOf(const QString& name) {
@@ -35,23 +39,46 @@ QString FrontApplicationSinkAdaptor::ownerOf(const QString& name) {
   return it.value();
 }
 
-bool FrontApplicationSinkAdaptor::accepts(const QDBusMessage& message) {
-  const QString sender = message.service();
-  if (!sender.isEmpty()) {
-    for (const QString& name : trustedNames()) {
-      if (ownerOf(name) == sender) return true;
-    }
+// The file name of the program behind a connection, from the pid the bus daemon itself saw.
+QString FrontApplicationSinkAdaptor::programOf(const QString& sender) {
+  auto it = programs_.find(sender);
+  if (it != programs_.end()) return it.value();
+  const QDBusReply<uint> pid = bus_.interface()->servicePid(sender);
+  QString program;
+  if (pid.isValid() && pid.value() > 0) {
+    // The executable's link cannot be renamed by the process as its comm line can.
+    program = QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid.value())).symLinkTarget();
+    program = QFileInfo(program.remove(QStringLiteral(" (deleted)"))).fileName();
   }
+  programs_.insert(sender, program);
+  return program;
+}
+
+// Why a call from sender is not heard; empty when it is.
+QString FrontApplicationSinkAdaptor::refusal(const QString& sender) {
+  const std::optional<TrustedDesktop> desktop = relay_.trusted();
+  if (!desktop)
+    return QStringLiteral("WindowActivated is accepted only on a GNOME or KDE session");
+  if (sender.isEmpty() || ownerOf(desktop->busName) != sender)
+    return QStringLiteral("WindowActivated is accepted only from the owner of %1")
+        .arg(desktop->busName);
+  if (!desktop->programs.contains(programOf(sender)))
+    return QStringLiteral("WindowActivated is accepted only from %1")
+        .arg(desktop->programs.join(QStringLiteral(" or ")));
+  return {};
+}
+
+bool FrontApplicationSinkAdaptor::accepts(const QDBusMessage& message) {
+  const QString why = refusal(message.service());
+  if (why.isEmpty()) return true;
   message.setDelayedReply(true);
-  bus_.send(message.createErrorReply(
-      QDBusError::AccessDenied,
-      QStringLiteral("WindowActivated is accepted only from org.gnome.Shell or org.kde.KWin")));
+  bus_.send(message.createErrorReply(QDBusError::AccessDenied, why));
   return false;
 }
 
 void FrontApplicationSinkAdaptor::WindowActivated(const QMap<QString, QString>& facts,
                                                   const QDBusMessage& message) {
-  if (accepts(message) && deliver_) deliver_(facts);
+  if (accepts(message)) relay_.deliver(windowFactsFromMap(facts));
 }
 
 void FrontApplicationSinkAdaptor::WindowActivated(const QVariantMap& facts,

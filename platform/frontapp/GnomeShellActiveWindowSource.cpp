@@ -18,10 +18,12 @@ constexpr double kStateEnabled = 1;  // GNOME Shell's ExtensionState.ENABLED
 
 GnomeShellActiveWindowSource::GnomeShellActiveWindowSource(SystemLog& log, const QDBusConnection& bus)
     : log_(log), bus_(bus) {
-  WindowActivationRelay::shared().setListener([this](const std::optional<WindowFacts>& facts) {
-    active_ = facts;
-    if (handler_) handler_(active_);
-  });
+  // Only the desktop's compositor may tell us what is in front.
+  WindowActivationRelay::shared().setListener(
+      {QStringLiteral("org.gnome.Shell"), {QStringLiteral("gnome-shell")}}, [this](const std::optional<WindowFacts>& facts) {
+        active_ = facts;
+        if (handler_) handler_(active_);
+      });
   QDBusMessage call = QDBusMessage::createMethodCall(
       QStringLiteral("org.gnome.Shell"), QStringLiteral("/org/gnome/Shell"),
       QStringLiteral("org.gnome.Shell.Extensions"), QStringLiteral("GetExtensionInfo"));
@@ -48,7 +50,7 @@ GnomeShellActiveWindowSource::GnomeShellActiveWindowSource(SystemLog& log, const
 }
 
 GnomeShellActiveWindowSource::~GnomeShellActiveWindowSource() {
-  WindowActivationRelay::shared().setListener({});
+  WindowActivationRelay::shared().clearListener();
 }
 
 QString GnomeShellActiveWindowSource::enableHint() {

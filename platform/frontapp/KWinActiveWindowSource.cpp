@@ -28,10 +28,12 @@ QDBusMessage scriptingCall(const QString& method, const QVariantList& arguments)
 KWinActiveWindowSource::KWinActiveWindowSource(SystemLog& log, const QString& scriptPath,
                                                const QDBusConnection& bus)
     : log_(log), scriptPath_(scriptPath), bus_(bus) {
-  WindowActivationRelay::shared().setListener([this](const std::optional<WindowFacts>& facts) {
-    active_ = facts;
-    if (handler_) handler_(active_);
-  });
+  // Only the desktop's compositor may tell us what is in front.
+  WindowActivationRelay::shared().setListener(
+      {kKWin, {QStringLiteral("kwin_wayland"), QStringLiteral("kwin_x11")}}, [this](const std::optional<WindowFacts>& facts) {
+        active_ = facts;
+        if (handler_) handler_(active_);
+      });
   kwin_.setConnection(bus_);
   kwin_.setWatchMode(QDBusServiceWatcher::WatchForRegistration);
   kwin_.addWatchedService(kKWin);
@@ -43,7 +45,7 @@ KWinActiveWindowSource::KWinActiveWindowSource(SystemLog& log, const QString& sc
 }
 
 KWinActiveWindowSource::~KWinActiveWindowSource() {
-  WindowActivationRelay::shared().setListener({});
+  WindowActivationRelay::shared().clearListener();
   unload();
 }
 

@@ -7,6 +7,21 @@ WindowActivationRelay& WindowActivationRelay::shared() {
   return relay;
 }
 
+void WindowActivationRelay::setListener(TrustedDesktop desktop, Listener listener) {
+  desktop_ = std::move(desktop);
+  listener_ = std::move(listener);
+}
+
+void WindowActivationRelay::clearListener() {
+  desktop_ = {};
+  listener_ = {};
+}
+
+std::optional<TrustedDesktop> WindowActivationRelay::trusted() const {
+  if (!listener_ || desktop_.busName.isEmpty()) return std::nullopt;
+  return desktop_;
+}
+
 void WindowActivationRelay::deliver(const std::optional<WindowFacts>& facts) {
   if (listener_) listener_(facts);
 }

@@ -1,5 +1,6 @@
 // FrontApplicationSink on a private bus, with test connections standing in for the Shell and
-// KWin: only the current owner of their names is heard, in both forms of the call.
+// KWin: only the current owner of the trusted desktop's name, run by its compositor's program, is
+// heard, in both forms of the call.
 #include "platform/control/DBusServerObject.h"
 #include "platform/control/FakeKeyboardServer.h"
 #include "platform/frontapp/WindowActivationRelay.h"
@@ -10,7 +11,9 @@
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QCoreApplication>
 #include <QDBusPendingCall>
+#include <QFileInfo>
 
 #include <vector>
 
@@ -35,54 +38,98 @@ std::string callFrom(const QDBusConnection& caller, const QDBusMessage& call) {
   return pending.isError() ? pending.error().name().toStdString() : std::string();
 }
 
-TEST(FrontApplicationSink, HearsOnlyTheOwnerOfTheShellOrKWinName) {
+// This test program stands in for the compositor: its connections claim the desktops' names.
+QString thisProgram() { return QFileInfo(QCoreApplication::applicationFilePath()).fileName(); }
+
+struct SinkFixture {
   test::PrivateBus bus;
-  ASSERT_FALSE(bus.address().isEmpty());
   FakeSystemLog log;
   FakeKeyboardServer keyboardServer;
-  DBusServerObject server(log, bus.connection());
-  ASSERT_TRUE(server.registerServer(keyboardServer));
-
+  DBusServerObject server{log, bus.connection()};
   std::vector<std::optional<WindowFacts>> delivered;
-  WindowActivationRelay::shared().setListener(
-      [&](const std::optional<WindowFacts>& f) { delivered.push_back(f); });
-
   QDBusConnection kwin = bus.connect(QStringLiteral("kwin"));
   QDBusConnection shell = bus.connect(QStringLiteral("shell"));
   QDBusConnection stranger = bus.connect(QStringLiteral("stranger"));
-  ASSERT_TRUE(kwin.registerService(QStringLiteral("org.kde.KWin")));
-  ASSERT_TRUE(shell.registerService(QStringLiteral("org.gnome.Shell")));
 
-  const QString denied = QStringLiteral("org.freedesktop.DBus.Error.AccessDenied");
-  const QMap<QString, QString> text{{QStringLiteral("appId"), QStringLiteral("org.example.A")},
-                                    {QStringLiteral("wmClass"), QStringLiteral("A")},
-                                    {QStringLiteral("pid"), QStringLiteral("42")}};
-  QVariantMap variants{{QStringLiteral("desktopFile"), QStringLiteral("org.example.B")},
-                       {QStringLiteral("wmInstance"), QStringLiteral("b")},
-                       {QStringLiteral("pid"), 43}};
+  SinkFixture() {
+    EXPECT_TRUE(server.registerServer(keyboardServer));
+    EXPECT_TRUE(kwin.registerService(QStringLiteral("org.kde.KWin")));
+    EXPECT_TRUE(shell.registerService(QStringLiteral("org.gnome.Shell")));
+  }
+  ~SinkFixture() { WindowActivationRelay::shared().clearListener(); }
+  void trust(const QString& name, const QStringList& programs) {
+    WindowActivationRelay::shared().setListener(
+        {name, programs}, [this](const std::optional<WindowFacts>& f) { delivered.push_back(f); });
+  }
+};
 
-  EXPECT_EQ(callFrom(shell, windowActivated(QVariant::fromValue(text))), "");
-  EXPECT_EQ(callFrom(kwin, windowActivated(variants)), "");  // what a KWin script sends
-  EXPECT_EQ(callFrom(kwin, windowActivated(QVariantMap())), "");
-  EXPECT_EQ(callFrom(stranger, windowActivated(QVariant::fromValue(text))), denied.toStdString());
-  EXPECT_EQ(callFrom(bus.connection(), windowActivated(QVariant::fromValue(text))), denied.toStdString());
-  ASSERT_EQ(delivered.size(), 3u);
-  EXPECT_EQ(delivered[0]->appId, "org.example.A");
-  EXPECT_EQ(delivered[0]->wmClass, "A");
-  EXPECT_EQ(delivered[0]->pid, 42);
-  EXPECT_EQ(delivered[1]->desktopFile, "org.example.B");
-  EXPECT_EQ(delivered[1]->wmInstance, "b");
-  EXPECT_EQ(delivered[1]->pid, 43);
-  EXPECT_FALSE(delivered[2].has_value());
+const std::string kDenied = "org.freedesktop.DBus.Error.AccessDenied";
+const QMap<QString, QString> kText{{QStringLiteral("appId"), QStringLiteral("org.example.A")},
+                                   {QStringLiteral("wmClass"), QStringLiteral("A")},
+                                   {QStringLiteral("pid"), QStringLiteral("42")}};
+const QVariantMap kVariants{{QStringLiteral("desktopFile"), QStringLiteral("org.example.B")},
+                            {QStringLiteral("wmInstance"), QStringLiteral("b")},
+                            {QStringLiteral("pid"), 43}};
+
+TEST(FrontApplicationSink, HearsOnlyTheOwnerOfTheTrustedDesktopsName) {
+  SinkFixture f;
+  ASSERT_FALSE(f.bus.address().isEmpty());
+  f.trust(QStringLiteral("org.gnome.Shell"), {thisProgram()});
+  EXPECT_EQ(callFrom(f.shell, windowActivated(QVariant::fromValue(kText))), "");
+  EXPECT_EQ(callFrom(f.shell, windowActivated(kVariants)), "");
+  EXPECT_EQ(callFrom(f.shell, windowActivated(QVariantMap())), "");
+  EXPECT_EQ(callFrom(f.stranger, windowActivated(QVariant::fromValue(kText))), kDenied);
+  EXPECT_EQ(callFrom(f.bus.connection(), windowActivated(QVariant::fromValue(kText))), kDenied);
+  // On a GNOME session KWin's name is nobody's to use.
+  EXPECT_EQ(callFrom(f.kwin, windowActivated(kVariants)), kDenied);
+  ASSERT_EQ(f.delivered.size(), 3u);
+  EXPECT_EQ(f.delivered[0]->appId, "org.example.A");
+  EXPECT_EQ(f.delivered[0]->wmClass, "A");
+  EXPECT_EQ(f.delivered[0]->pid, 42);
+  EXPECT_EQ(f.delivered[1]->desktopFile, "org.example.B");
+  EXPECT_EQ(f.delivered[1]->wmInstance, "b");
+  EXPECT_EQ(f.delivered[1]->pid, 43);
+  EXPECT_FALSE(f.delivered[2].has_value());
 
   // KWin's name passes to another connection: the former owner is a stranger now.
-  ASSERT_TRUE(kwin.unregisterService(QStringLiteral("org.kde.KWin")));
-  ASSERT_TRUE(stranger.registerService(QStringLiteral("org.kde.KWin")));
-  waitUntil([] { return false; }, 100ms);
-  EXPECT_EQ(callFrom(kwin, windowActivated(variants)), denied.toStdString());
-  EXPECT_EQ(callFrom(stranger, windowActivated(variants)), "");
-  EXPECT_EQ(delivered.size(), 4u);
-  WindowActivationRelay::shared().setListener({});
+  f.trust(QStringLiteral("org.kde.KWin"), {thisProgram()});
+  EXPECT_EQ(callFrom(f.kwin, windowActivated(kVariants)), "");  // what a KWin script sends
+  ASSERT_TRUE(f.kwin.unregisterService(QStringLiteral("org.kde.KWin")));
+  ASSERT_TRUE(f.stranger.registerService(QStringLiteral("org.kde.KWin")));
+  ASSERT_TRUE(waitUntil([&] { return callFrom(f.kwin, windowActivated(kVariants)) == kDenied; }));
+  EXPECT_EQ(callFrom(f.stranger, windowActivated(kVariants)), "");
+  EXPECT_EQ(f.delivered.size(), 5u);
+}
+
+// Any client may claim a well-known name: the owner must also be the desktop's compositor, and
+// without a GNOME or KDE session (sway, X11) nobody is heard at all.
+TEST(FrontApplicationSink, RefusesAnImpostorOwnerAndEverySenderOutsideGnomeAndKde) {
+  SinkFixture f;
+  struct Case {
+    const char* session;
+    QString trustedName;
+    QStringList programs;
+    std::string reason;
+  };
+  const Case cases[] = {
+      {"sway or X11", QString(), {}, "only on a GNOME or KDE session"},
+      {"GNOME, impostor", QStringLiteral("org.gnome.Shell"), {QStringLiteral("gnome-shell")},
+       "only from gnome-shell"},
+      {"KDE, impostor", QStringLiteral("org.kde.KWin"),
+       {QStringLiteral("kwin_wayland"), QStringLiteral("kwin_x11")},
+       "only from kwin_wayland or kwin_x11"},
+  };
+  for (const Case& c : cases) {
+    if (c.trustedName.isEmpty()) WindowActivationRelay::shared().clearListener();
+    else f.trust(c.trustedName, c.programs);
+    const QDBusConnection& owner = c.trustedName == QStringLiteral("org.kde.KWin") ? f.kwin : f.shell;
+    QDBusPendingCall pending = owner.asyncCall(windowActivated(QVariant::fromValue(kText)));
+    ASSERT_TRUE(waitUntil([&] { return pending.isFinished(); }));
+    EXPECT_EQ(pending.error().name().toStdString(), kDenied) << c.session;
+    EXPECT_NE(pending.error().message().toStdString().find(c.reason), std::string::npos)
+        << c.session << ": " << pending.error().message().toStdString();
+  }
+  EXPECT_TRUE(f.delivered.empty());
 }
 
 TEST(FrontApplicationSink, MapsToWindowFacts) {
