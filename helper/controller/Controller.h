@@ -103,6 +103,11 @@ class Controller : public QObject, public KeyboardServer {
   // --- State, for start-up, quitting and tests ---------------------------------------------
   // The loaded settings tree (shared, not copied); None when no settings could be loaded.
   PlistValue prefs() const { return m_Prefs; }
+  // How many times the settings were read, and what the last reading had to say (a file set
+  // aside, defaults used, no settings at all); empty when it read cleanly.
+  int settingsLoads() const { return mSettingsLoads; }
+  const QStringList& lastLoadProblems() const { return mLastLoadProblems; }
+  const QString& settingsPath() const { return mServices.settingsPath; }
   int currentAutoSwitchProfile() const { return mCurrentAutoSwitchProfile; }
   int prevAutoSwitchProfile() const { return mPrevAutoSwitchProfile; }
   // Attached keyboards in attachment order.
@@ -154,6 +159,8 @@ class Controller : public QObject, public KeyboardServer {
   std::optional<ServiceId> mReportSource;
 
   PlistValue m_Prefs;
+  int mSettingsLoads = 0;
+  QStringList mLastLoadProblems;
   int m_CurrentProfile = 0;
   std::unique_ptr<HIDSystem> mHIDSystem;
   ProfileOverlay* itsWindow = nullptr;

@@ -95,12 +95,19 @@ void Controller::handleNewFrontmostApplication(const QStringList& applicationNam
 
 void Controller::loadPreferences() {
   m_Prefs = PlistValue();
+  ++mSettingsLoads;
+  mLastLoadProblems.clear();
+  // Every message of a load is a problem worth telling whoever asked for it (halvanectl reload).
+  const settings::Report report = [this](const QString& message) {
+    mLastLoadProblems.append(message);
+    mServices.log.log(message);
+  };
   // Creates the file from the bundle's defaults when needed; logs "No Prefs File!" when even
   // that gives nothing, and the helper then runs without settings.
   m_Prefs = settings::loadOrCreate(
       settings::Reader::Helper,
-      mServices.bundle.resourcePath(QStringLiteral("defaults"), QStringLiteral("plist")),
-      mServices.log.reporter(), mServices.settingsPath);
+      mServices.bundle.resourcePath(QStringLiteral("defaults"), QStringLiteral("plist")), report,
+      mServices.settingsPath);
   if (m_Prefs.isNone()) return;
   // The current index is kept: the new settings apply to it at once.
   SendPrefsToDriver();

@@ -24,6 +24,14 @@ void HelperDiagnostics::setFrontApplicationChangedHandler(
 
 DiagnosticsServer::Report HelperDiagnostics::backends() { return backends_.entries(); }
 
+DiagnosticsServer::Report HelperDiagnostics::settingsLoad() {
+  Report report{{QStringLiteral("loads"), QString::number(controller_.settingsLoads())},
+                {QStringLiteral("path"), controller_.settingsPath()}};
+  if (!controller_.lastLoadProblems().isEmpty())
+    report.insert(QStringLiteral("problems"), controller_.lastLoadProblems().join(u'\n'));
+  return report;
+}
+
 DiagnosticsServer::Report HelperDiagnostics::frontApplication() {
   const FrontApplication front = watcher_.frontApplication();
   Report report;

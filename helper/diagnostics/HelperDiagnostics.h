@@ -21,6 +21,7 @@ class HelperDiagnostics : public DiagnosticsServer {
 
   Report frontApplication() override;
   Report backends() override;
+  Report settingsLoad() override;
   void setFrontApplicationChangedHandler(std::function<void(const Report&)> handler) override;
 
  private:

@@ -19,4 +19,6 @@ QMap<QString, QString> DBusDiagnosticsAdaptor::FrontApplication() { return serve
 
 QMap<QString, QString> DBusDiagnosticsAdaptor::Backends() { return server_.backends(); }
 
+QMap<QString, QString> DBusDiagnosticsAdaptor::SettingsLoad() { return server_.settingsLoad(); }
+
 }  // namespace halvane

@@ -22,6 +22,7 @@ class DBusDiagnosticsAdaptor : public QDBusAbstractAdaptor {
  public slots:
   QMap<QString, QString> FrontApplication();
   QMap<QString, QString> Backends();
+  QMap<QString, QString> SettingsLoad();
 
  signals:
   void FrontApplicationChanged(const QMap<QString, QString>& report);

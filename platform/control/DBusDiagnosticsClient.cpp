@@ -45,6 +45,10 @@ std::optional<DiagnosticsClient::Report> DBusDiagnosticsClient::backends() {
   return call(QStringLiteral("Backends"));
 }
 
+std::optional<DiagnosticsClient::Report> DBusDiagnosticsClient::settingsLoad() {
+  return call(QStringLiteral("SettingsLoad"));
+}
+
 bool DBusDiagnosticsClient::watchFrontApplication(std::function<void(const Report&)> handler) {
   handler_ = std::move(handler);
   return bus_.connect(service(), path(), interface(), QStringLiteral("FrontApplicationChanged"),

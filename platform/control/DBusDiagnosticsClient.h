@@ -22,6 +22,7 @@ class DBusDiagnosticsClient : public QObject, public DiagnosticsClient {
 
   std::optional<Report> frontApplication() override;
   std::optional<Report> backends() override;
+  std::optional<Report> settingsLoad() override;
   bool watchFrontApplication(std::function<void(const Report&)> handler) override;
 
  private slots:

@@ -16,6 +16,7 @@ class DiagnosticsClient {
   virtual ~DiagnosticsClient() = default;
   virtual std::optional<Report> frontApplication() = 0;
   virtual std::optional<Report> backends() = 0;
+  virtual std::optional<Report> settingsLoad() = 0;
   // handler runs on the main loop with each report the helper sends after an application
   // switch. False when the subscription could not be made.
   virtual bool watchFrontApplication(std::function<void(const Report&)> handler) = 0;

@@ -34,6 +34,7 @@ class FakeDiagnostics : public DiagnosticsClient {
   explicit FakeDiagnostics(std::optional<Report> backends) : backends_(std::move(backends)) {}
   std::optional<Report> frontApplication() override { return std::nullopt; }
   std::optional<Report> backends() override { return backends_; }
+  std::optional<Report> settingsLoad() override { return std::nullopt; }
   bool watchFrontApplication(std::function<void(const Report&)>) override { return false; }
 
  private:

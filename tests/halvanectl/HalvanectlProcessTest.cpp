@@ -99,7 +99,9 @@ TEST_F(HalvanectlProcessTest, TalksToTheHelperOverTheBus) {
 
   o = run({"reload"});
   EXPECT_EQ(o.status, 0) << qPrintable(o.err);
-  EXPECT_EQ(server.calls, (QStringList{"getCurrentProfile", "setCurrentProfile 7", "reloadPrefs"}));
+  // The switch is confirmed by asking where the helper is afterwards.
+  EXPECT_EQ(server.calls, (QStringList{"getCurrentProfile", "setCurrentProfile 7",
+                                       "getCurrentProfile", "reloadPrefs"}));
 
   // import goes to the file, then to the helper.
   const QString file = home.filePath(QStringLiteral("games.plist"));
@@ -255,6 +257,7 @@ TEST_F(HalvanectlProcessTest, DoctorReadsTheHelpersBackends) {
               {"frontApplication", "x11, _NET_ACTIVE_WINDOW; not gnome-shell: not a Wayland session"},
               {"overlay", "always-on-top X11 window"}, {"version", "1.0.0"}};
     }
+    Report settingsLoad() override { return {}; }
     void setFrontApplicationChangedHandler(std::function<void(const Report&)>) override {}
   } diagnostics;
   DBusServerObject helper(log, connection);  // ends before diagnostics

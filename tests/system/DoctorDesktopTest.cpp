@@ -92,6 +92,7 @@ TEST(DoctorOnKde, AsksKWinWhetherItRunsTheScript) {
   struct Diagnostics : DiagnosticsServer {
     Report frontApplication() override { return {}; }
     Report backends() override { return {{"frontApplication", "kwin, through our KWin script"}}; }
+    Report settingsLoad() override { return {}; }
     void setFrontApplicationChangedHandler(std::function<void(const Report&)>) override {}
   } diagnostics;
   FakeSystemLog log;

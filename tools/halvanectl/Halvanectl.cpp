@@ -1,6 +1,7 @@
 #include "tools/halvanectl/Halvanectl.h"
 
 #include "tools/halvanectl/Doctor.h"
+#include "tools/halvanectl/TerminalText.h"
 #include "platform/control/DiagnosticsClient.h"
 #include "platform/control/RemoteProxy.h"
 #include "platform/notification/DistributedNotificationCenter.h"
@@ -129,7 +130,7 @@ QString Halvanectl::profileLabel(int index) const {
   const PlistValue name = profile[QStringLiteral("Name")];
   if (!profile.isDictionary() || name.type() != PlistValue::Type::String)
     return QString::number(qint64(index) + 1);
-  return QStringLiteral("%1 - %2").arg(index + 1).arg(name.toString());
+  return QStringLiteral("%1 - %2").arg(index + 1).arg(terminalSafe(name.toString()));
 }
 
 std::unique_ptr<RemoteProxy> Halvanectl::helper() {
@@ -162,14 +163,51 @@ int Halvanectl::setProfile(int number) {
   auto proxy = helper();
   if (!proxy) return kFailure;
   if (!proxy->setCurrentProfile(number - 1)) return helperNotAnswering();
-  out_ << profileLabel(number - 1) << '\n';
-  return kSuccess;
+  // The helper answers before a switch it has to refuse or put off, so ask where it is now. A
+  // switch asked for during a macro comes when the macro ends: wait a little for that.
+  const qsizetype profiles = settings::read(env_.settingsPath)[QStringLiteral("Profiles")].count();
+  std::optional<int> now;
+  for (int waited = 0;; waited += kSwitchPollMs) {
+    now = proxy->getCurrentProfile();
+    if (!now) return helperNotAnswering();
+    if (*now == number - 1) {
+      out_ << profileLabel(number - 1) << '\n';
+      return kSuccess;
+    }
+    if (number > profiles || waited >= kSwitchWaitMs) break;
+    env_.pause(kSwitchPollMs);
+  }
+  const QString why =
+      number > profiles
+          ? QStringLiteral("the settings file holds only %1").arg(counted(int(profiles), "profile"))
+          : QStringLiteral("it did not switch within %1 seconds (a macro may be playing; the "
+                           "switch then comes when it ends)")
+                .arg(kSwitchWaitMs / 1000);
+  err_ << "halvanectl: the Halvane helper stayed on profile " << profileLabel(*now)
+       << " and did not switch to profile " << number << ": " << why << '\n';
+  err_.flush();
+  return kProblems;
 }
 
 int Halvanectl::reload() {
   auto proxy = helper();
   if (!proxy) return kFailure;
-  return proxy->reloadPrefs() ? kSuccess : helperNotAnswering();
+  if (!proxy->reloadPrefs()) return helperNotAnswering();
+  return reportSettingsLoad(QStringLiteral("the Halvane helper reloaded its settings"));
+}
+
+int Halvanectl::reportSettingsLoad(const QString& what) {
+  // What the reading had to say (a file set aside, defaults used) is the answer the user needs.
+  QString why;
+  std::unique_ptr<DiagnosticsClient> client =
+      env_.connectDiagnostics ? env_.connectDiagnostics(&why) : nullptr;
+  const std::optional<DiagnosticsClient::Report> load = client ? client->settingsLoad() : std::nullopt;
+  if (!load || !load->contains(QStringLiteral("problems"))) return kSuccess;
+  err_ << "halvanectl: " << what << ", but:\n";
+  for (const QString& line : load->value(QStringLiteral("problems")).split(u'\n'))
+    err_ << "  " << terminalSafe(line) << '\n';
+  err_.flush();
+  return kProblems;
 }
 
 int Halvanectl::watch() {
@@ -193,7 +231,9 @@ QString Halvanectl::frontApplicationText(const QMap<QString, QString>& r) {
   QString text;
   QTextStream t(&text);
   auto line = [&t](const char* label, const QString& value) {
-    t << QLatin1String(label) << QString(16 - int(qstrlen(label)), u' ') << value << '\n';
+    // Every value comes from other programs' windows or from files.
+    t << QLatin1String(label) << QString(16 - int(qstrlen(label)), u' ') << terminalSafe(value)
+      << '\n';
   };
   line("Backend:", r.value(QStringLiteral("backend"), QStringLiteral("unknown")));
   if (r.value(QStringLiteral("window")) != QLatin1String("active")) {
@@ -238,7 +278,8 @@ int Halvanectl::front(bool keepWatching) {
   // Why the helper watches windows this way: the backend it chose and why not the others.
   const std::optional<QMap<QString, QString>> backends = client->backends();
   if (backends && backends->contains(QStringLiteral("frontApplication")))
-    out_ << "Backend choice: " << backends->value(QStringLiteral("frontApplication")) << '\n';
+    out_ << "Backend choice: " << terminalSafe(backends->value(QStringLiteral("frontApplication")))
+         << '\n';
   out_.flush();
   if (!keepWatching) return kSuccess;
   const bool subscribed = client->watchFrontApplication([this](const QMap<QString, QString>& next) {
@@ -336,7 +377,7 @@ int Halvanectl::reloadAfterChange(const QString& what) {
                                       "reload request; restart the helper, or it writes its "
                                       "older settings back when it quits"));
   out_ << "The Halvane helper has reloaded its settings.\n";
-  return kSuccess;
+  return reportSettingsLoad(what);
 }
 
 int Halvanectl::listBackups() {
@@ -368,7 +409,7 @@ int Halvanectl::restoreBackup(int number) {
 
 void Halvanectl::printProblems(const settings::SettingsProblems& problems) {
   for (const settings::SettingsProblem& p : problems)
-    out_ << (p.isError() ? "error: " : "warning: ") << p.text() << '\n';
+    out_ << (p.isError() ? "error: " : "warning: ") << terminalSafe(p.text()) << '\n';
 }
 
 void Halvanectl::printLaunches(const PlistValue& profile) {
@@ -377,11 +418,12 @@ void Halvanectl::printLaunches(const PlistValue& profile) {
     const PlistValue key = keys.at(k);
     if (key[QStringLiteral("ActionType")].toString() == QStringLiteral("LaunchApp"))
       out_ << "Note: " << macroKeyName(int(k)) << " launches "
-           << key[QStringLiteral("LaunchAppURL")].toString() << '\n';
+           << terminalSafe(key[QStringLiteral("LaunchAppURL")].toString()) << '\n';
   }
   const QString app = profile[QStringLiteral("ApplicationPath")].toString();
   if (!app.isEmpty() && profile[QStringLiteral("AutoSwitching")].toBool())
-    out_ << "Note: the profile becomes current whenever " << app << " comes to the front\n";
+    out_ << "Note: the profile becomes current whenever " << terminalSafe(app)
+         << " comes to the front\n";
 }
 
 }  // namespace halvane::ctl

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QTextStream>
+#include <QThread>
 
 #include <functional>
 #include <memory>
@@ -30,6 +31,8 @@ struct CtlEnvironment {
   std::function<std::unique_ptr<DiagnosticsClient>(QString* why)> connectDiagnostics;
   // What doctor examines; made when doctor runs.
   std::function<DoctorSystem()> doctorSystem;
+  // Waits while the helper carries out a request.
+  std::function<void(int ms)> pause = [](int ms) { QThread::msleep(ulong(ms)); };
 };
 
 // Carries out one command line of halvanectl, writing results to out and complaints to err.
@@ -73,6 +76,13 @@ class Halvanectl {
   // After the settings file changed under a running helper: asks it to reload, or says that it
   // will read the file when it starts. what: the change, for the message when it does not answer.
   int reloadAfterChange(const QString& what);
+  // After a reload: kSuccess when the helper read the settings cleanly, else its messages on
+  // err and kProblems.
+  int reportSettingsLoad(const QString& what);
+
+  // How long `profile N` waits for a switch the helper puts off until a macro ends.
+  static constexpr int kSwitchPollMs = 50;
+  static constexpr int kSwitchWaitMs = 2000;
 
   // The helper, or nullptr after saying why it cannot be reached.
   std::unique_ptr<RemoteProxy> helper();
