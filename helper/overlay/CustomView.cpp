@@ -23,7 +23,9 @@ CustomView::CustomView(QWidget* parent) : QWidget(parent) {
 }
 
 void CustomView::setProfileName(const QString& name) {
-  mProfileName = name;
+  // Only the right end of a long name is ever in view; a name of any length (one imported from
+  // a file) costs no more to lay out on every fade step than one that fills the view.
+  mProfileName = name.size() > kMaxShownCharacters ? name.right(kMaxShownCharacters) : name;
   update();
 }
 

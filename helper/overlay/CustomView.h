@@ -17,6 +17,8 @@ class CustomView : public QWidget {
  public:
   static constexpr int kRightMargin = 10;
   static constexpr int kBottomMargin = 15;
+  // Far more than the view holds at its font size.
+  static constexpr qsizetype kMaxShownCharacters = 256;
 
   explicit CustomView(QWidget* parent = nullptr);
 

@@ -87,6 +87,15 @@ TEST_F(OverlayTest, DisplayDuringFadeOutContinuesUpwardFromTheCurrentAlpha) {
                                  alphaLines({"0.8999999", "1"}));
 }
 
+// A name imported from a file can be of any length: the view keeps the right end that it shows.
+TEST_F(OverlayTest, AVeryLongNameKeepsOnlyTheEndThatIsInView) {
+  const QString name = QString(100000, u'x') + QStringLiteral("<b>end");
+  window->displayProfileName(name);
+  const QString shown = window->customView()->profileName();
+  EXPECT_EQ(shown.size(), CustomView::kMaxShownCharacters);
+  EXPECT_TRUE(shown.endsWith(QStringLiteral("x<b>end")));
+}
+
 TEST_F(OverlayTest, HideDuringFadeInTurnsDownFromTheCurrentAlphaAndKeepsTheName) {
   window->displayProfileName(QStringLiteral("Work"));
   tick(2);
