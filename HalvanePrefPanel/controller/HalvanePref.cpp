@@ -94,7 +94,8 @@ void HalvanePref::mainViewDidLoad() {
       services_.settingsPath);
   if (!prefs.isDictionary()) {
     // The store logged why; every control stays inert, and the user is told why too.
-    showError(tr("The settings could not be read or created."), said.isEmpty() ? QString() : said.last());
+    showError(tr("The settings could not be read or created."),
+              said.isEmpty() ? QString() : said.last());
     return;
   }
   m_Prefs = prefs;

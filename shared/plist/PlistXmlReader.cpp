@@ -354,7 +354,8 @@ PlistValue readXmlPlist(QByteArray bytes, int maxDepth, QString* why) {
       QString description = QString::fromUtf8(parsed.description());
       if (!description.isEmpty()) description[0] = description[0].toLower();
       *why = QStringLiteral("XML error at %1: %2")
-                 .arg(place(text, size_t(qBound(ptrdiff_t(0), parsed.offset, ptrdiff_t(bytes.size())))),
+                 .arg(place(text,
+                            size_t(qBound(ptrdiff_t(0), parsed.offset, ptrdiff_t(bytes.size())))),
                       description);
     }
     return {};

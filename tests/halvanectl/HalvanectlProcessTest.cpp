@@ -303,7 +303,8 @@ TEST_F(HalvanectlProcessTest, AFailedExportSaysTheSystemsReason) {
   const QString file = home.filePath(QStringLiteral("out.plist"));
   const Outcome o = run({"export", "1", file});
   EXPECT_EQ(o.status, 2);
-  EXPECT_EQ(o.err, "halvanectl: cannot write " + file + ": " + QString::fromLocal8Bit(strerror(EFBIG)) + "\n");
+  EXPECT_EQ(o.err, "halvanectl: cannot write " + file + ": " +
+                       QString::fromLocal8Bit(strerror(EFBIG)) + "\n");
   EXPECT_FALSE(QFileInfo::exists(file));
 }
 

@@ -314,14 +314,16 @@ TEST(SettingsValidator, SingleProfileRecordUsesTheGivenPath) {
 TEST(SettingsValidator, NamesWithControlCharactersOrTooLongAreFlagged) {
   const QString escape = QStringLiteral("Games\x1b]0;pwned\x07");
   const QString longName(kMaxNameLength + 1, u'n');
-  const QString longestName = QString(kMaxNameLength - 1, u'n') + QString::fromUtf8("\xf0\x9f\x8e\xae");
+  const QString longestName =
+      QString(kMaxNameLength - 1, u'n') + QString::fromUtf8("\xf0\x9f\x8e\xae");
   PlistValue root = defaults();
   profileOf(root, 0).set("Name", escape);
   profileOf(root, 1).set("AssignedApplication", QStringLiteral("tab\there"));
   profileOf(root, 2).set("Name", longName);
   profileOf(root, 3).set("Name", longestName);  // 255 characters, one of them outside the BMP
-  const QString controlText = "holds the control character U+%1 (character %2), which could drive a terminal "
-                              "that shows the name";
+  const QString controlText =
+      "holds the control character U+%1 (character %2), which could drive a terminal "
+      "that shows the name";
   const QStringList expected = {
       "Profiles[0].Name: " + controlText.arg("001B").arg(6),
       "Profiles[1].AssignedApplication: " + controlText.arg("0009").arg(4),
@@ -339,7 +341,8 @@ TEST(SettingsValidator, NamesWithControlCharactersOrTooLongAreFlagged) {
                                                        SettingsValidator::OddNames::Refuse)),
               QStringList{asErrors[p]});
   }
-  EXPECT_TRUE(SettingsValidator::validateProfile(profileOf(root, 3), "P", SettingsValidator::OddNames::Refuse)
+  EXPECT_TRUE(SettingsValidator::validateProfile(profileOf(root, 3), "P",
+                                                 SettingsValidator::OddNames::Refuse)
                   .isEmpty());
 }
 

@@ -189,11 +189,14 @@ TEST(PaneApply, AFileThatCannotBeWrittenIsLoggedAndTheHelperIsNotTold) {
   QFile::remove(rig.settingsPath());
   ASSERT_TRUE(QDir().mkdir(rig.settingsPath()));
   rig.ui().applyButton->click();
-  const QString why = settings::displayPath(rig.settingsPath()) + QStringLiteral(": a folder, not a regular file");
-  EXPECT_TRUE(rig.log->lines.contains(QStringLiteral("Couldn't write ") + why)) << qPrintable(rig.log->lines.join(u'\n'));
+  const QString why =
+      settings::displayPath(rig.settingsPath()) + QStringLiteral(": a folder, not a regular file");
+  EXPECT_TRUE(rig.log->lines.contains(QStringLiteral("Couldn't write ") + why))
+      << qPrintable(rig.log->lines.join(u'\n'));
   EXPECT_TRUE(rig.server.calls.isEmpty());
   // The user is told too, with the same reason.
-  auto* dialog = rig.pane().mainView()->findChild<QMessageBox*>(QStringLiteral("settingsErrorDialog"));
+  auto* dialog =
+      rig.pane().mainView()->findChild<QMessageBox*>(QStringLiteral("settingsErrorDialog"));
   ASSERT_NE(dialog, nullptr);
   EXPECT_TRUE(dialog->isVisible());
   EXPECT_EQ(dialog->informativeText(), why);

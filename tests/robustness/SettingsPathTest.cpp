@@ -43,9 +43,11 @@ const std::vector<OddPath>& oddPaths() {
       {"a link to /dev/zero",
        [](const QString& p) { return QFile::link(QStringLiteral("/dev/zero"), p); },
        "a character device, not a regular file"},
-      {"a FIFO", [](const QString& p) { return ::mkfifo(QFile::encodeName(p).constData(), 0600) == 0; },
+      {"a FIFO",
+       [](const QString& p) { return ::mkfifo(QFile::encodeName(p).constData(), 0600) == 0; },
        "a FIFO, not a regular file"},
-      {"a folder", [](const QString& p) { return QDir().mkdir(p); }, "a folder, not a regular file"},
+      {"a folder", [](const QString& p) { return QDir().mkdir(p); },
+       "a folder, not a regular file"},
   };
   return paths;
 }
@@ -58,10 +60,15 @@ mode_t kindAt(const QString& path) {
 
 class RobustnessSettingsPath : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_FALSE(bus_.address().isEmpty()) << "dbus-daemon could not be started"; }
+  void SetUp() override {
+    ASSERT_FALSE(bus_.address().isEmpty()) << "dbus-daemon could not be started";
+  }
 
   bool serverRegistered() {
-    return bus_.connection().interface()->isServiceRegistered(QString::fromLatin1(control::kServiceName)).value();
+    return bus_.connection()
+        .interface()
+        ->isServiceRegistered(QString::fromLatin1(control::kServiceName))
+        .value();
   }
 
   // Starts the helper and waits until it serves the bus; it has nothing large to read.
@@ -91,7 +98,8 @@ class RobustnessSettingsPath : public ::testing::Test {
     if (!ended) {
       pane.kill();
       pane.waitForFinished();
-      return ::testing::AssertionFailure() << "the pane did not finish; output: " << output->toStdString();
+      return ::testing::AssertionFailure()
+             << "the pane did not finish; output: " << output->toStdString();
     }
     if (pane.exitCode() != 0 || !output->contains("done"))
       return ::testing::AssertionFailure() << "the pane failed: " << output->toStdString();
@@ -113,7 +121,8 @@ bool logged(const HelperProcess& helper, const QString& text) {
 QString logOf(const HelperProcess& helper) {
   QStringList lines;
   for (const QJsonObject& line : helper.trace())
-    if (line[QStringLiteral("op")].toString() == QLatin1String("log")) lines << line[QStringLiteral("message")].toString();
+    if (line[QStringLiteral("op")].toString() == QLatin1String("log"))
+      lines << line[QStringLiteral("message")].toString();
   return lines.join(u'\n');
 }
 
@@ -127,17 +136,22 @@ TEST_F(RobustnessSettingsPath, NoSpecialFileHangsAProgramOrIsReplaced) {
     const mode_t kind = kindAt(path);
 
     ASSERT_TRUE(startHelper(helper));
-    EXPECT_TRUE(logged(helper, QStringLiteral("is %1; using the default settings without saving them").arg(odd.reason)))
+    EXPECT_TRUE(logged(
+        helper,
+        QStringLiteral("is %1; using the default settings without saving them").arg(odd.reason)))
         << qPrintable(logOf(helper));
     EXPECT_EQ(helper.terminate(), std::optional<int>(0));
     // Quitting is refused its write, and says why.
-    EXPECT_TRUE(logged(helper, QStringLiteral("Could not store the current profile in %1: %2").arg(path, odd.reason)))
+    EXPECT_TRUE(logged(
+        helper,
+        QStringLiteral("Could not store the current profile in %1: %2").arg(path, odd.reason)))
         << qPrintable(logOf(helper));
 
     QByteArray paneOutput;
     EXPECT_TRUE(applyInPane(helper.home(), &paneOutput));
     EXPECT_EQ(kindAt(path), kind) << "the path is still what the user made";
-    EXPECT_EQ(QDir(QFileInfo(path).absolutePath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+    EXPECT_EQ(QDir(QFileInfo(path).absolutePath())
+                  .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
               QStringList{QFileInfo(path).fileName()})
         << "nothing was set aside, created or backed up beside it";
     if (odd.name == std::string("a link to /dev/zero")) {
@@ -159,21 +173,27 @@ TEST_F(RobustnessSettingsPath, ALinkedSettingsFileStaysALinkAfterTheHelperAndThe
   ASSERT_TRUE(QFile::link(target, path));
 
   ASSERT_TRUE(startHelper(helper));
-  QDBusInterface server(QString::fromLatin1(control::kServiceName), QString::fromLatin1(control::kServerPath),
+  QDBusInterface server(QString::fromLatin1(control::kServiceName),
+                        QString::fromLatin1(control::kServerPath),
                         QString::fromLatin1(control::kServerInterface), bus_.connection());
   const QDBusReply<int> current = server.call(QStringLiteral("getCurrentProfile"));
   EXPECT_EQ(current.value(), 3) << "the linked file was read";
   ASSERT_NE(server.call(QStringLiteral("setCurrentProfile"), 6).type(), QDBusMessage::ErrorMessage);
-  ASSERT_TRUE(waitUntil([&] { return QDBusReply<int>(server.call(QStringLiteral("getCurrentProfile"))).value() == 6; }));
+  ASSERT_TRUE(waitUntil([&] {
+    return QDBusReply<int>(server.call(QStringLiteral("getCurrentProfile"))).value() == 6;
+  }));
   EXPECT_EQ(helper.terminate(), std::optional<int>(0));
-  EXPECT_EQ(QFileInfo(path).symLinkTarget(), target) << "still a link after the helper stored its profile";
+  EXPECT_EQ(QFileInfo(path).symLinkTarget(), target)
+      << "still a link after the helper stored its profile";
   EXPECT_EQ(settings::read(target)[QStringLiteral("CurrentProfile")].intValue(), 6);
 
   QByteArray paneOutput;
   ASSERT_TRUE(applyInPane(helper.home(), &paneOutput));
   EXPECT_EQ(QFileInfo(path).symLinkTarget(), target) << "still a link after the pane's Apply";
-  EXPECT_TRUE(settings::read(target)[QStringLiteral("ShowChangesOnScreen")].toBool()) << "Apply wrote the target";
-  EXPECT_EQ(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files | QDir::System), QStringList{QFileInfo(path).fileName()})
+  EXPECT_TRUE(settings::read(target)[QStringLiteral("ShowChangesOnScreen")].toBool())
+      << "Apply wrote the target";
+  EXPECT_EQ(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files | QDir::System),
+            QStringList{QFileInfo(path).fileName()})
       << "no file was put beside the link";
 }
 

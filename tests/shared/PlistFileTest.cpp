@@ -8,16 +8,16 @@
 
 #include <sys/resource.h>
 #include <sys/socket.h>
-#include <sys/un.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cmath>
 #include <csignal>
-#include <functional>
 #include <cstring>
+#include <functional>
 #include <optional>
 
 using halvane::PlistValue;
@@ -296,16 +296,20 @@ TEST(PlistFile, EveryPathIsReadAtOnceOrRefusedWithItsReason) {
       return QFile::exists(p);
     };
   };
-  auto link = [](const QString& to) { return [to](const QString& p) { return QFile::link(to, p); }; };
+  auto link = [](const QString& to) {
+    return [to](const QString& p) { return QFile::link(to, p); };
+  };
   const std::vector<Case> cases = {
       {"a settings file", file(defaults), FileFault::None, ""},
-      {"a link to a settings file", link(QStringLiteral(HALVANE_SOURCE_DIR "/shared/defaults.plist")),
-       FileFault::None, ""},
+      {"a link to a settings file",
+       link(QStringLiteral(HALVANE_SOURCE_DIR "/shared/defaults.plist")), FileFault::None, ""},
       {"nothing", [](const QString&) { return true; }, FileFault::Missing, strerror(ENOENT)},
-      {"a dangling link", link("/nonexistent/settings.plist"), FileFault::Missing, strerror(ENOENT)},
+      {"a dangling link", link("/nonexistent/settings.plist"), FileFault::Missing,
+       strerror(ENOENT)},
       {"a link to /dev/zero", link("/dev/zero"), FileFault::NotRegular,
        "a character device, not a regular file"},
-      {"a FIFO", [](const QString& p) { return mkfifo(QFile::encodeName(p).constData(), 0600) == 0; },
+      {"a FIFO",
+       [](const QString& p) { return mkfifo(QFile::encodeName(p).constData(), 0600) == 0; },
        FileFault::NotRegular, "a FIFO, not a regular file"},
       {"a folder", [](const QString& p) { return QDir().mkdir(p); }, FileFault::NotRegular,
        "a folder, not a regular file"},
@@ -360,12 +364,14 @@ TEST(PlistFile, ParseErrorsSayWhatAndWhere) {
     QByteArray bytes;
     QString reason;
   } cases[] = {
-      {"<plist>\n  <dict>\n    <key>Name</key>\n    <string>x</str", "XML error at line 4, column 16: start-end tags mismatch"},
+      {"<plist>\n  <dict>\n    <key>Name</key>\n    <string>x</str",
+       "XML error at line 4, column 16: start-end tags mismatch"},
       {"<plist>\n<dict>\n\t<key>a</key><integer>1</integer>\n\t<colour/>\n</dict></plist>",
        "line 4, column 2: <colour> where a <key> belongs"},
       {"<plist>\n<array>\n <integer>12x</integer>\n</array></plist>",
        "line 3, column 2: <integer> holds \"12x\""},
-      {"<plist>\n<dict>\n<key>Name</key>\n</dict></plist>", "line 3, column 1: a <key> without a value"},
+      {"<plist>\n<dict>\n<key>Name</key>\n</dict></plist>",
+       "line 3, column 1: a <key> without a value"},
       {"<plist><wrong/></plist>", "line 1, column 8: <wrong> is not a property-list element"},
       {"<plist>\n<string>\xc3\xa9\xc3\xa9</string> <string/></plist>",
        "line 2, column 21: a second value inside <plist>"},

@@ -149,7 +149,8 @@ TEST_F(SettingsBackups, RestoreRefusals) {
   }
   const QByteArray before = bytesOf(path);
   EXPECT_FALSE(restoreBackup(path, 1, &why));
-  EXPECT_TRUE(why.startsWith("the backup " + backup + " does not read as settings (XML error at line 1"))
+  EXPECT_TRUE(
+      why.startsWith("the backup " + backup + " does not read as settings (XML error at line 1"))
       << qPrintable(why);
   EXPECT_EQ(bytesOf(path), before);
 
@@ -157,7 +158,8 @@ TEST_F(SettingsBackups, RestoreRefusals) {
   ASSERT_TRUE(QFile::remove(backup));
   ASSERT_TRUE(QFile::link("/dev/zero", backup));
   EXPECT_FALSE(restoreBackup(path, 1, &why));
-  EXPECT_EQ(why, "the backup " + backup + " does not read as settings (a character device, not a regular file)");
+  EXPECT_EQ(why, "the backup " + backup +
+                     " does not read as settings (a character device, not a regular file)");
   EXPECT_EQ(bytesOf(path), before);
 }
 

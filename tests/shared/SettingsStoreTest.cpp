@@ -102,7 +102,8 @@ TEST(SettingsStore, AnUnreadableFileIsKeptAsideBeforeTheDefaultsReplaceIt) {
     QByteArray content;
     QString reason;
   } cases[] = {
-      {"<?xml version=\"1.0\"?>\n<plist><dict><key>Profi", "XML error at line 2, column"},  // truncated
+      {"<?xml version=\"1.0\"?>\n<plist><dict><key>Profi",
+       "XML error at line 2, column"},  // truncated
       {"<plist><array><integer>1</integer></array></plist>", "its root is not a dictionary"},
   };
   for (const auto& [content, reason] : cases) {
@@ -122,7 +123,8 @@ TEST(SettingsStore, AnUnreadableFileIsKeptAsideBeforeTheDefaultsReplaceIt) {
     ASSERT_EQ(log.lines.size(), 1);
     EXPECT_TRUE(log.lines.first().startsWith("The settings file could not be read (" + reason))
         << qPrintable(log.lines.first());
-    EXPECT_TRUE(log.lines.first().endsWith("); kept it as " + home.path() + "/.config/halvane/" + copies.first()))
+    EXPECT_TRUE(log.lines.first().endsWith("); kept it as " + home.path() + "/.config/halvane/" +
+                                           copies.first()))
         << qPrintable(log.lines.first());
   }
 }
@@ -137,9 +139,11 @@ TEST(SettingsStore, ASpecialFileAtThePathServesTheDefaultsFromMemoryAndIsLeftAlo
   } cases[] = {
       {"a link to /dev/zero", [](const QString& p) { return QFile::link("/dev/zero", p); },
        "a character device, not a regular file"},
-      {"a FIFO", [](const QString& p) { return mkfifo(QFile::encodeName(p).constData(), 0600) == 0; },
+      {"a FIFO",
+       [](const QString& p) { return mkfifo(QFile::encodeName(p).constData(), 0600) == 0; },
        "a FIFO, not a regular file"},
-      {"a folder", [](const QString& p) { return QDir().mkdir(p); }, "a folder, not a regular file"},
+      {"a folder", [](const QString& p) { return QDir().mkdir(p); },
+       "a folder, not a regular file"},
   };
   for (const auto& c : cases) {
     for (settings::Reader reader : {settings::Reader::Helper, settings::Reader::Pane}) {
@@ -148,13 +152,17 @@ TEST(SettingsStore, ASpecialFileAtThePathServesTheDefaultsFromMemoryAndIsLeftAlo
       const QString path = settings::settingsPath();
       ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
       ASSERT_TRUE(c.make(path)) << c.name;
-      EXPECT_EQ(settings::loadOrCreate(reader, kDefaults, log.reporter()), settings::read(kDefaults)) << c.name;
-      EXPECT_EQ(log.lines, QStringList{"The settings file ~/.config/halvane/com.halvane.keyboard.plist is " +
-                                       c.reason + "; using the default settings without saving them"});
+      EXPECT_EQ(settings::loadOrCreate(reader, kDefaults, log.reporter()),
+                settings::read(kDefaults))
+          << c.name;
+      EXPECT_EQ(log.lines,
+                QStringList{"The settings file ~/.config/halvane/com.halvane.keyboard.plist is " +
+                            c.reason + "; using the default settings without saving them"});
       QString why;
       EXPECT_FALSE(settings::write(settings::read(kDefaults), path, &why)) << c.name;
       EXPECT_EQ(why, c.reason);
-      EXPECT_EQ(QDir(QFileInfo(path).absolutePath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+      EXPECT_EQ(QDir(QFileInfo(path).absolutePath())
+                    .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
                 QStringList{QFileInfo(path).fileName()})
           << c.name << ": nothing set aside, written or backed up";
       EXPECT_EQ(QFileInfo(path).isSymLink(), c.name == std::string("a link to /dev/zero"));
@@ -174,21 +182,25 @@ TEST(SettingsStore, ALinkedFileThatCannotBeReadIsSetAsideAtItsTarget) {
   ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
   ASSERT_TRUE(QFile::link(target, path));
 
-  EXPECT_EQ(settings::loadOrCreate(settings::Reader::Helper, kDefaults, log.reporter()), settings::read(kDefaults));
+  EXPECT_EQ(settings::loadOrCreate(settings::Reader::Helper, kDefaults, log.reporter()),
+            settings::read(kDefaults));
   EXPECT_EQ(QFileInfo(path).symLinkTarget(), target);
   EXPECT_EQ(settings::read(target), settings::read(kDefaults));
-  const QStringList aside = QDir(dotfiles.path()).entryList({"halvane.plist.unreadable-*"}, QDir::Files);
+  const QStringList aside =
+      QDir(dotfiles.path()).entryList({"halvane.plist.unreadable-*"}, QDir::Files);
   ASSERT_EQ(aside.size(), 1);
   ASSERT_EQ(log.lines.size(), 1);
-  EXPECT_TRUE(log.lines.first().endsWith("kept it as " + dotfiles.filePath(aside.first()))) << qPrintable(log.lines.first());
+  EXPECT_TRUE(log.lines.first().endsWith("kept it as " + dotfiles.filePath(aside.first())))
+      << qPrintable(log.lines.first());
 }
 
 TEST(SettingsStore, WithoutDefaultsEachReaderSaysItsOwnMessage) {
   TempHome home;
   FakeSystemLog paneLog, helperLog;
   EXPECT_TRUE(settings::loadOrCreate(settings::Reader::Pane, "/nonexistent/defaults.plist", paneLog.reporter()).isNone());
-  const QString why = "Could not create ~/.config/halvane/com.halvane.keyboard.plist: the defaults "
-                      "/nonexistent/defaults.plist cannot be read (No such file or directory)";
+  const QString why =
+      "Could not create ~/.config/halvane/com.halvane.keyboard.plist: the defaults "
+      "/nonexistent/defaults.plist cannot be read (No such file or directory)";
   EXPECT_EQ(paneLog.lines, QStringList({kCreating, kCouldNot, why}));
   EXPECT_TRUE(settings::loadOrCreate(settings::Reader::Helper, "/nonexistent/defaults.plist", helperLog.reporter()).isNone());
   EXPECT_EQ(helperLog.lines, QStringList({"No Prefs File!", why}));
@@ -203,9 +215,11 @@ TEST(SettingsStore, AFolderThatCannotBeCreatedGivesNoSettings) {
   ASSERT_GE(log.lines.size(), 2);
   EXPECT_EQ(log.lines.at(log.lines.size() - 2), kCouldNot);
   // The system's own reason follows: .config is a file, so nothing can be made below it.
-  EXPECT_TRUE(log.lines.last().startsWith("Could not create ~/.config/halvane/com.halvane.keyboard.plist: "))
+  EXPECT_TRUE(log.lines.last().startsWith(
+      "Could not create ~/.config/halvane/com.halvane.keyboard.plist: "))
       << qPrintable(log.lines.last());
-  EXPECT_GT(log.lines.last().size(), QString("Could not create ~/.config/halvane/com.halvane.keyboard.plist: ").size());
+  EXPECT_GT(log.lines.last().size(),
+            QString("Could not create ~/.config/halvane/com.halvane.keyboard.plist: ").size());
 }
 
 TEST(SettingsStore, OddButWellFormedFilesLoadAsTheyAre) {
