@@ -54,6 +54,17 @@ ReadResult<QByteArray> readRegularFile(const QString& path, qint64 maxSize) {
     result.error = why;
     return result;
   };
+  // A resource compiled into the program (":/..."): in memory, of a size known at build time.
+  if (path.startsWith(u':')) {
+    QFile resource(path);
+    if (!resource.open(QIODevice::ReadOnly))
+      return fail(resource.exists() ? FileFault::Unreadable : FileFault::Missing,
+                  resource.errorString());
+    if (resource.size() > maxSize)
+      return fail(FileFault::Unreadable, QString::fromLatin1(kTooLargeText));
+    result.value = resource.readAll();
+    return result;
+  }
   // Non-blocking, so that a FIFO without a writer opens at once instead of waiting for one.
   const Descriptor fd(
       ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));

@@ -28,8 +28,9 @@ struct ReadResult {
   bool ok() const { return fault == FileFault::None; }
 };
 
-// Reads a regular file (links followed) of at most maxSize bytes. Never blocks on a FIFO, never
-// reads an endless device, never takes more memory than the file's size.
+// Reads a regular file (links followed), or a Qt resource (":/..."), of at most maxSize bytes.
+// Never blocks on a FIFO, never reads an endless device, never takes more memory than the
+// file's size.
 ReadResult<QByteArray> readRegularFile(const QString& path, qint64 maxSize = kMaxPlistFileSize);
 
 // "a FIFO, not a regular file" (or a folder, socket, device) for a path that exists but is not
