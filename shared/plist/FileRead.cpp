@@ -65,17 +65,18 @@ ReadResult<QByteArray> readRegularFile(const QString& path, qint64 maxSize) {
     result.value = resource.readAll();
     return result;
   }
-  // Non-blocking, so that a FIFO without a writer opens at once instead of waiting for one.
-  const Descriptor fd(
-      ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-  if (fd.get() < 0) {
+  // Something other than a regular file is not even opened: opening a device may do something.
+  const QByteArray name = QFile::encodeName(path);
+  struct stat st {};
+  if (::stat(name.constData(), &st) != 0) {
     const int error = errno;
-    // A socket cannot be opened at all; it is as much not a file as a FIFO is.
-    const QString notRegular = notRegularReason(path);
-    if (!notRegular.isEmpty()) return fail(FileFault::NotRegular, notRegular);
     return fail(error == ENOENT ? FileFault::Missing : FileFault::Unreadable, systemError(error));
   }
-  struct stat st {};
+  if (!S_ISREG(st.st_mode)) return fail(FileFault::NotRegular, notRegularText(st.st_mode));
+  // It may have been replaced since: non-blocking, so that a FIFO put there opens at once
+  // instead of waiting for a writer, and looked at again once open.
+  const Descriptor fd(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  if (fd.get() < 0) return fail(FileFault::Unreadable, systemError(errno));
   if (::fstat(fd.get(), &st) != 0) return fail(FileFault::Unreadable, systemError(errno));
   if (!S_ISREG(st.st_mode)) return fail(FileFault::NotRegular, notRegularText(st.st_mode));
   const int flags = ::fcntl(fd.get(), F_GETFL);

@@ -83,7 +83,6 @@ PlistValue loadOrCreate(Reader reader, const QString& defaultsPath, const Report
 
   if (reader == Reader::Pane) report(QStringLiteral("Creating ") + displayPath(path));
   QString why;
-  ReadResult<PlistValue> created;
   if (!defaults.ok()) {
     why = defaultsPath.isEmpty()
               ? QStringLiteral("the program's bundle holds no default settings")
@@ -91,7 +90,7 @@ PlistValue loadOrCreate(Reader reader, const QString& defaultsPath, const Report
   } else {
     if (stored.fault != FileFault::Missing) moveUnreadableAside(path, stored.error, report);
     if (write(defaults.value, path, &why, report)) {
-      created = readSettings(path);
+      const ReadResult<PlistValue> created = readSettings(path);
       if (created.ok()) return created.value;
       why = created.error;
     }
