@@ -92,12 +92,14 @@ void HalvanePref::mainViewDidLoad() {
         reporter(message);
       },
       services_.settingsPath);
-  if (!prefs.isDictionary()) {
-    // The store logged why; every control stays inert, and the user is told why too.
-    showError(tr("The settings could not be read or created."),
-              said.isEmpty() ? QString() : said.last());
-    return;
-  }
+  // Beyond creating a missing file, whatever the store had to say (a file set aside, a path
+  // that is no file, a file that could not be created) is shown as well as logged, with why.
+  said.removeAll(QStringLiteral("Creating ") + settings::displayPath(services_.settingsPath));
+  if (!said.isEmpty())
+    showError(prefs.isDictionary() ? tr("The settings file could not be used as it was.")
+                                   : tr("The settings could not be read or created."),
+              said.join(u'\n'));
+  if (!prefs.isDictionary()) return;  // every control stays inert
   m_Prefs = prefs;
 
   setChecked(ui.m_AutoSwitchingOverrideCB, m_Prefs[QStringLiteral("AutoSwitchingOverride")]);
