@@ -57,13 +57,16 @@ TEST(PaneStartup, CreatesTheStoreOnFirstStartAndLogsItOnce) {
 
 // A file that does not read is set aside for the defaults, and the user learns where and why.
 TEST(PaneStartup, AFileSetAsideIsShownWithItsReason) {
-  PaneRig rig(PaneOptions().withoutHelper().fromBytes("<plist>\n<dict><key>Name</key></dict></plist>"));
+  PaneRig rig(
+      PaneOptions().withoutHelper().fromBytes("<plist>\n<dict><key>Name</key></dict></plist>"));
   EXPECT_TRUE(rig.pane().prefs().isDictionary());
-  auto* dialog = rig.pane().mainView()->findChild<QMessageBox*>(QStringLiteral("settingsErrorDialog"));
+  auto* dialog =
+      rig.pane().mainView()->findChild<QMessageBox*>(QStringLiteral("settingsErrorDialog"));
   ASSERT_NE(dialog, nullptr);
-  EXPECT_TRUE(dialog->informativeText().startsWith(
-      "The settings file could not be read (line 2, column 7: a <key> without a value); kept it as " +
-      rig.settingsPath() + ".unreadable-"))
+  EXPECT_TRUE(
+      dialog->informativeText().startsWith("The settings file could not be read (line 2, column 7: "
+                                           "a <key> without a value); kept it as " +
+                                           rig.settingsPath() + ".unreadable-"))
       << qPrintable(dialog->informativeText());
 }
 
@@ -74,10 +77,13 @@ TEST(PaneStartup, WithoutAStoreNoControlChangesAnything) {
   EXPECT_TRUE(rig.log->lines.contains(QStringLiteral("Couln't create ") + settings::displayPath(rig.settingsPath())));
   EXPECT_TRUE(rig.pane().prefs().isNone());
   // The user is told why, as the log says it.
-  auto* dialog = rig.pane().mainView()->findChild<QMessageBox*>(QStringLiteral("settingsErrorDialog"));
+  auto* dialog =
+      rig.pane().mainView()->findChild<QMessageBox*>(QStringLiteral("settingsErrorDialog"));
   ASSERT_NE(dialog, nullptr);
-  EXPECT_TRUE(rig.log->lines.last().startsWith("Could not create ")) << qPrintable(rig.log->lines.last());
-  EXPECT_TRUE(dialog->informativeText().endsWith("\n" + rig.log->lines.last())) << qPrintable(dialog->informativeText());
+  EXPECT_TRUE(rig.log->lines.last().startsWith("Could not create "))
+      << qPrintable(rig.log->lines.last());
+  EXPECT_TRUE(dialog->informativeText().endsWith("\n" + rig.log->lines.last()))
+      << qPrintable(dialog->informativeText());
 
   rig.ui().m_ShowChangesCB->click();
   rig.ui().fSwapCmdAltCheckbox->click();
