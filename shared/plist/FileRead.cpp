@@ -60,8 +60,7 @@ ReadResult<QByteArray> readRegularFile(const QString& path, qint64 maxSize) {
     if (!resource.open(QIODevice::ReadOnly))
       return fail(resource.exists() ? FileFault::Unreadable : FileFault::Missing,
                   resource.errorString());
-    if (resource.size() > maxSize)
-      return fail(FileFault::Unreadable, QString::fromLatin1(kTooLargeText));
+    if (resource.size() > maxSize) return fail(FileFault::Unreadable, tooLargeText(maxSize));
     result.value = resource.readAll();
     return result;
   }
@@ -82,14 +81,14 @@ ReadResult<QByteArray> readRegularFile(const QString& path, qint64 maxSize) {
   const int flags = ::fcntl(fd.get(), F_GETFL);
   if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0)
     return fail(FileFault::Unreadable, systemError(errno));
-  if (st.st_size > maxSize) return fail(FileFault::Unreadable, QString::fromLatin1(kTooLargeText));
+  if (st.st_size > maxSize) return fail(FileFault::Unreadable, tooLargeText(maxSize));
 
   // The file may grow while it is read: one byte past the limit is enough to tell.
   QByteArray bytes(qsizetype(st.st_size) + 1, Qt::Uninitialized);
   qint64 total = 0;
   for (;;) {
     if (total == bytes.size()) {
-      if (total > maxSize) return fail(FileFault::Unreadable, QString::fromLatin1(kTooLargeText));
+      if (total > maxSize) return fail(FileFault::Unreadable, tooLargeText(maxSize));
       bytes.resize(qsizetype(qMin<qint64>(maxSize + 1, total * 2 + 4096)));
     }
     const ssize_t n = ::read(fd.get(), bytes.data() + total, size_t(bytes.size() - total));
@@ -98,10 +97,14 @@ ReadResult<QByteArray> readRegularFile(const QString& path, qint64 maxSize) {
     if (n == 0) break;
     total += n;
   }
-  if (total > maxSize) return fail(FileFault::Unreadable, QString::fromLatin1(kTooLargeText));
+  if (total > maxSize) return fail(FileFault::Unreadable, tooLargeText(maxSize));
   bytes.truncate(qsizetype(total));
   result.value = std::move(bytes);
   return result;
+}
+
+QString tooLargeText(qint64 maxSize) {
+  return QStringLiteral("larger than %1 MiB").arg(double(maxSize) / (1024 * 1024));
 }
 
 QString notRegularReason(const QString& path) {

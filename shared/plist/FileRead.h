@@ -7,7 +7,6 @@ namespace halvane {
 
 // Settings files are a few hundred kilobytes at most; anything far larger is not one of ours.
 inline constexpr qint64 kMaxPlistFileSize = 16 * 1024 * 1024;
-inline constexpr char kTooLargeText[] = "larger than 16 MiB";
 
 // Why a file gave nothing; callers act differently on each.
 enum class FileFault {
@@ -32,6 +31,9 @@ struct ReadResult {
 // Never blocks on a FIFO, never reads an endless device, never takes more memory than the
 // file's size.
 ReadResult<QByteArray> readRegularFile(const QString& path, qint64 maxSize = kMaxPlistFileSize);
+
+// Why a file of more than maxSize bytes is refused: "larger than 16 MiB".
+QString tooLargeText(qint64 maxSize = kMaxPlistFileSize);
 
 // "a FIFO, not a regular file" (or a folder, socket, device) for a path that exists but is not
 // a regular file after following links; empty for a regular file or nothing at all.

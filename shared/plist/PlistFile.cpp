@@ -125,7 +125,7 @@ ReadResult<PlistValue> parsePlistExplained(QByteArray bytes) {
     return result;
   };
   if (bytes.isEmpty()) return malformed(QStringLiteral("the file is empty"));
-  if (bytes.size() > kMaxPlistFileSize) return malformed(QString::fromLatin1(kTooLargeText));
+  if (bytes.size() > kMaxPlistFileSize) return malformed(tooLargeText());
   QString why;
   if (!bytes.startsWith("bplist")) {
     result.value = readXmlPlist(std::move(bytes), kMaxDepth, &why);
