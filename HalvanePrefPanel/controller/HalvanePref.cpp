@@ -9,6 +9,8 @@
 #include "shared/settings/SettingsStore.h"
 #include "ui_HalvanePref.h"
 
+#include <QMessageBox>
+
 // The keyboard picture is compiled into the library, which must register it itself.
 static void initPaneResources() {
   Q_INIT_RESOURCE(images);
@@ -81,9 +83,23 @@ void HalvanePref::mainViewDidLoad() {
 
   const QString defaults =
       bundle().resourcePath(QStringLiteral("defaults"), QStringLiteral("plist"));
-  const PlistValue prefs = settings::loadOrCreate(settings::Reader::Pane, defaults, services_.log->reporter(),
-                                                  services_.settingsPath);
-  if (!prefs.isDictionary()) return;  // the store logged why; every control stays inert
+  QStringList said;
+  const settings::Report reporter = services_.log->reporter();
+  const PlistValue prefs = settings::loadOrCreate(
+      settings::Reader::Pane, defaults,
+      [&said, &reporter](const QString& message) {
+        said << message;
+        reporter(message);
+      },
+      services_.settingsPath);
+  // Beyond creating a missing file, whatever the store had to say (a file set aside, a path
+  // that is no file, a file that could not be created) is shown as well as logged, with why.
+  said.removeAll(QStringLiteral("Creating ") + settings::displayPath(services_.settingsPath));
+  if (!said.isEmpty())
+    showError(prefs.isDictionary() ? tr("The settings file could not be used as it was.")
+                                   : tr("The settings could not be read or created."),
+              said.join(u'\n'));
+  if (!prefs.isDictionary()) return;  // every control stays inert
   m_Prefs = prefs;
 
   setChecked(ui.m_AutoSwitchingOverrideCB, m_Prefs[QStringLiteral("AutoSwitchingOverride")]);
@@ -180,6 +196,17 @@ void HalvanePref::checkboxClicked(QObject* sender) {
   }
 }
 
+void HalvanePref::showError(const QString& text, const QString& why) {
+  // Not modal: the pane's window and any loop around it carry on while it is shown.
+  auto* box = new QMessageBox(QMessageBox::Warning, tr("Halvane Keyboard"), text, QMessageBox::Ok,
+                              mainView());
+  box->setObjectName(QStringLiteral("settingsErrorDialog"));
+  box->setInformativeText(why);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setWindowModality(Qt::NonModal);
+  box->show();
+}
+
 void HalvanePref::UpdateUi() {
   const float opacity = ui_->fSwapCmdAltCheckbox->isChecked() ? 0.3f : 0.0f;
   for (HVKeyView* overlay : {ui_->fCmdAlt1, ui_->fCmdAlt2, ui_->fCmdAlt3, ui_->fCmdAlt4})
@@ -191,8 +218,12 @@ void HalvanePref::buttonAction(QObject* sender) {
   switch (tagOf(sender)) {
     case 1: {
       // Without the file the helper would reload the old settings: it is told nothing then.
-      if (!settings::write(m_Prefs, services_.settingsPath)) {
-        log(QStringLiteral("Couldn't write ") + settings::displayPath(services_.settingsPath));
+      QString why;
+      if (!settings::write(m_Prefs, services_.settingsPath, &why)) {
+        log(QStringLiteral("Couldn't write %1: %2")
+                .arg(settings::displayPath(services_.settingsPath), why));
+        showError(tr("The settings could not be saved."),
+                  QStringLiteral("%1: %2").arg(settings::displayPath(services_.settingsPath), why));
         updateProfilesMenu();
         return;
       }

@@ -97,6 +97,8 @@ class HalvanePref : public PreferencePane {
   void setKeyLabel(int key, const PlistValue& record, const PlistValue& profiles);
   Bundle paneBundle() const;
   void log(const QString& message) { services_.log->log(message); }
+  // The error dialog: what failed, and the system's or the parser's reason.
+  void showError(const QString& text, const QString& why);
 
   PaneServices services_;
   std::unique_ptr<Ui::HalvanePref> ui_;

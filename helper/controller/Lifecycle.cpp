@@ -65,9 +65,10 @@ void Controller::applicationWillTerminate() {
   PlistValue onDisk = settings::read(mServices.settingsPath);
   PlistValue tree = onDisk.isDictionary() ? onDisk : m_Prefs;
   tree.set(key, m_CurrentProfile);
-  if (!settings::write(tree, mServices.settingsPath))
-    mServices.log.log(
-        QStringLiteral("Could not store the current profile in %1").arg(mServices.settingsPath));
+  QString why;
+  if (!settings::write(tree, mServices.settingsPath, &why))
+    mServices.log.log(QStringLiteral("Could not store the current profile in %1: %2")
+                          .arg(mServices.settingsPath, why));
 }
 
 }  // namespace halvane

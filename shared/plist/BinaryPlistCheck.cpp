@@ -2,8 +2,8 @@
 
 #include <cstdint>
 #include <cstring>
-#include <string_view>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace halvane {
@@ -38,6 +38,9 @@ class Checker {
     onPath_.assign(count, false);
     return object(top, 0);
   }
+
+  // Whether the file failed for nesting too deep rather than for damage.
+  bool tooDeep() const { return tooDeep_; }
 
  private:
   quint64 bigEndian(quint64 at, unsigned width) const {
@@ -78,17 +81,25 @@ class Checker {
   }
 
   bool object(quint64 index, int depth) {
-    if (index >= count_ || depth > maxDepth_ || --nodesLeft_ < 0 || onPath_[index]) return false;
+    if (depth >= maxDepth_) {
+      tooDeep_ = true;
+      return false;
+    }
+    if (index >= count_ || --nodesLeft_ < 0 || onPath_[index]) return false;
     const auto offset = offsetOf(index);
     if (!offset) return false;
     const std::uint8_t marker = b_[*offset];
     const std::uint8_t type = marker >> 4, info = marker & 0x0F;
     quint64 at = *offset + 1;
     switch (type) {
-      case 0x0: return info == 0x8 || info == 0x9;  // false, true
-      case 0x1: return info <= 4 && fits(at, 1u << info);
-      case 0x2: return (info == 2 || info == 3) && fits(at, 1u << info);
-      case 0x3: return info == 3 && fits(at, 8);
+      case 0x0:
+        return info == 0x8 || info == 0x9;  // false, true
+      case 0x1:
+        return info <= 4 && fits(at, 1u << info);
+      case 0x2:
+        return (info == 2 || info == 3) && fits(at, 1u << info);
+      case 0x3:
+        return info == 3 && fits(at, 8);
       case 0x4: {
         const auto n = countOf(info, &at);
         return n && fits(at, *n);
@@ -105,7 +116,8 @@ class Checker {
           if (b_[at + 2 * i] == 0 && b_[at + 2 * i + 1] == 0) return false;
         return true;
       }
-      case 0x8: return fits(at, quint64(info) + 1);
+      case 0x8:
+        return fits(at, quint64(info) + 1);
       case 0xA:
       case 0xD: {
         const auto n = countOf(info, &at);
@@ -123,7 +135,8 @@ class Checker {
         onPath_[index] = false;
         return true;
       }
-      default: return false;  // sets and reserved markers never appear in settings
+      default:
+        return false;  // sets and reserved markers never appear in settings
     }
   }
 
@@ -134,12 +147,18 @@ class Checker {
   unsigned offsetSize_ = 0, refSize_ = 0;
   quint64 count_ = 0, tableStart_ = 0;
   std::vector<bool> onPath_;
+  bool tooDeep_ = false;
 };
 
 }  // namespace
 
-bool isSaneBinaryPlist(const QByteArray& bytes, int maxDepth, qint64 maxNodes) {
-  return Checker(bytes, maxDepth, maxNodes).run();
+bool isSaneBinaryPlist(const QByteArray& bytes, int maxDepth, qint64 maxNodes, QString* why) {
+  Checker checker(bytes, maxDepth, maxNodes);
+  if (checker.run()) return true;
+  if (why)
+    *why = checker.tooDeep() ? QStringLiteral("nested deeper than %1").arg(maxDepth)
+                             : QStringLiteral("a damaged binary property list");
+  return false;
 }
 
 }  // namespace halvane

@@ -1,6 +1,7 @@
 #include "shared/plist/PlistFile.h"
 
 #include "shared/plist/BinaryPlistCheck.h"
+#include "shared/plist/FileRead.h"
 #include "shared/plist/FolderSync.h"
 #include "shared/plist/PlistXmlReader.h"
 #include "shared/plist/PlistXmlWriter.h"
@@ -18,8 +19,6 @@ namespace halvane {
 
 namespace {
 
-// A settings file is a few kilobytes; anything far larger is not one of ours.
-constexpr qsizetype kMaxFileSize = 16 * 1024 * 1024;
 // Deeper nesting than this is never a settings file, and would only exhaust the stack.
 constexpr int kMaxDepth = 64;
 // A binary file can share one object many times over; expanded, no settings file comes near.
@@ -40,7 +39,7 @@ QString takeString(char* s) {
 }
 
 PlistValue fromNode(plist_t node, int depth) {
-  if (!node || depth > kMaxDepth) return {};
+  if (!node || depth >= kMaxDepth) return {};
   switch (plist_get_node_type(node)) {
     case PLIST_BOOLEAN: {
       uint8_t b = 0;
@@ -79,7 +78,8 @@ PlistValue fromNode(plist_t node, int depth) {
     case PLIST_ARRAY: {
       PlistValue array = PlistValue::array();
       const uint32_t n = plist_array_get_size(node);
-      for (uint32_t i = 0; i < n; ++i) array.append(fromNode(plist_array_get_item(node, i), depth + 1));
+      for (uint32_t i = 0; i < n; ++i)
+        array.append(fromNode(plist_array_get_item(node, i), depth + 1));
       return array;
     }
     case PLIST_DICT: {
@@ -104,43 +104,89 @@ PlistValue fromNode(plist_t node, int depth) {
   }
 }
 
+// The file a chain of links ends at (path itself when it is no link), even when that file does
+// not exist yet; a loop of links leaves path as it is.
+QString linkTarget(const QString& path) {
+  QFileInfo info(path);
+  for (int hops = 0; info.isSymLink(); ++hops) {
+    if (hops == 40) return path;
+    info.setFile(info.symLinkTarget());
+  }
+  return info.filePath();
+}
+
 }  // namespace
 
-PlistValue parsePlist(QByteArray bytes) {
-  if (bytes.isEmpty() || bytes.size() > kMaxFileSize) return {};
-  if (!bytes.startsWith("bplist")) return readXmlPlist(std::move(bytes), kMaxDepth);
+ReadResult<PlistValue> parsePlistExplained(QByteArray bytes) {
+  ReadResult<PlistValue> result;
+  auto malformed = [&result](const QString& why) {
+    result.fault = FileFault::Malformed;
+    result.error = why;
+    return result;
+  };
+  if (bytes.isEmpty()) return malformed(QStringLiteral("the file is empty"));
+  if (bytes.size() > kMaxPlistFileSize) return malformed(tooLargeText());
+  QString why;
+  if (!bytes.startsWith("bplist")) {
+    result.value = readXmlPlist(std::move(bytes), kMaxDepth, &why);
+    return result.value.isNone() ? malformed(why) : result;
+  }
   // The binary parser trusts its input; only a structurally sound file reaches it.
-  if (!isSaneBinaryPlist(bytes, kMaxDepth, kMaxNodes)) return {};
+  if (!isSaneBinaryPlist(bytes, kMaxDepth, kMaxNodes, &why)) return malformed(why);
   plist_t root = nullptr;
   plist_from_bin(bytes.constData(), uint32_t(bytes.size()), &root);
   PlistPtr owner(root);
-  return fromNode(root, 0);
+  result.value = fromNode(root, 0);
+  return result.value.isNone() ? malformed(QStringLiteral("a damaged binary property list"))
+                               : result;
+}
+
+PlistValue parsePlist(QByteArray bytes) {
+  return parsePlistExplained(std::move(bytes)).value;
+}
+
+ReadResult<PlistValue> readPlist(const QString& path) {
+  ReadResult<QByteArray> file = readRegularFile(path);
+  if (!file.ok()) return {PlistValue(), file.fault, file.error};
+  return parsePlistExplained(std::move(file.value));
 }
 
 PlistValue readPlistFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  if (file.size() > kMaxFileSize) return {};
-  return parsePlist(file.readAll());
+  return readPlist(path).value;
 }
 
-QByteArray toXmlPlist(const PlistValue& root) { return writeXmlPlist(root); }
+QByteArray toXmlPlist(const PlistValue& root) {
+  return writeXmlPlist(root);
+}
 
 bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
   auto fail = [error](const QString& why) {
     if (error) *error = why;
     return false;
   };
-  const QFileInfo existing(path);
+  // A link stays a link: its target gets the new contents, in the target's own folder.
+  const QString target = linkTarget(path);
+  // A FIFO, device or folder is never replaced, nor written through.
+  const QString notRegular = notRegularReason(target);
+  if (!notRegular.isEmpty()) return fail(notRegular);
+  const QFileInfo existing(target);
   const bool keepPermissions = existing.exists();
   const QFileDevice::Permissions permissions = existing.permissions();
 
-  // QSaveFile flushes the new file's data before it renames it over the old one.
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return fail(file.errorString());
+  // QSaveFile flushes the new file's data before it renames it over the old one. Unbuffered:
+  // a buffered write that fails only when flushed is not noticed by commit(), which then renames
+  // a cut-off file into place. A short write is followed by another, whose failure carries the
+  // system's reason ("No space left on device").
+  QSaveFile file(target);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return fail(file.errorString());
+  for (qint64 written = 0; written < bytes.size();) {
+    const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+    if (n <= 0) {
+      const QString why = file.errorString();  // cancelling replaces it with its own words
+      file.cancelWriting();
+      return fail(why);
+    }
+    written += n;
   }
   if (keepPermissions) file.setPermissions(permissions);
   if (!file.commit()) return fail(file.errorString());

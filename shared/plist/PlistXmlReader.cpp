@@ -17,8 +17,8 @@ namespace {
 // pugixml builds the element tree (it parses without recursion, so no nesting exhausts the
 // stack); this walks it into PlistValues. Blank text is kept only as an element's one child: a
 // string of blanks reads as itself, and the indentation between elements costs nothing.
-constexpr unsigned kParseOptions = pugi::parse_cdata | pugi::parse_escapes | pugi::parse_eol |
-                                   pugi::parse_ws_pcdata_single;
+constexpr unsigned kParseOptions =
+    pugi::parse_cdata | pugi::parse_escapes | pugi::parse_eol | pugi::parse_ws_pcdata_single;
 
 bool isText(const pugi::xml_node& node) {
   return node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata;
@@ -30,31 +30,64 @@ bool isBlank(const char* text) {
   return true;
 }
 
+// "line 3, column 17" of a byte offset into text. The buffer was parsed in place, so text with
+// escapes or carriage returns before the offset may shift the count a little; elsewhere it is
+// exact.
+QString place(const char* text, size_t offset) {
+  int line = 1, column = 1;
+  for (size_t i = 0; i < offset; ++i) {
+    if (text[i] == '\n') {
+      ++line;
+      column = 1;
+    } else if ((text[i] & 0xC0) != 0x80) {  // one column per character, not per UTF-8 byte
+      ++column;
+    }
+  }
+  return QStringLiteral("line %1, column %2").arg(line).arg(column);
+}
+
 class Reader {
  public:
-  explicit Reader(int maxDepth) : maxDepth_(maxDepth) {}
+  Reader(int maxDepth, const char* text) : maxDepth_(maxDepth), text_(text) {}
 
   PlistValue document(const pugi::xml_document& doc) {
     pugi::xml_node root;
     for (pugi::xml_node child : doc.children()) {
       if (child.type() == pugi::node_element) {
-        if (root) return {};  // one root element only
+        if (root) {
+          fail(child, "a second root element");
+          return {};
+        }
         root = child;
       } else if (isText(child) && !isBlank(child.value())) {
+        fail(child, "text outside the elements");
         return {};
       }
     }
-    if (!root) return {};
+    if (!root) {
+      fail(doc, "no element");
+      return {};
+    }
     PlistValue result;
-    if (std::strcmp(root.name(), "plist") != 0) return value(root, 0, result) ? result : PlistValue();
+    if (std::strcmp(root.name(), "plist") != 0)
+      return value(root, 0, result) ? result : PlistValue();
     pugi::xml_node inner;
     for (pugi::xml_node child = firstElement(root, nullptr); child; child = nextElement(child)) {
-      if (inner) return {};  // exactly one value inside <plist>
+      if (inner) {
+        fail(child, "a second value inside <plist>");
+        return {};
+      }
       inner = child;
     }
-    if (!ok_ || !inner) return {};  // <plist/> holds nothing
+    if (!ok_) return {};
+    if (!inner) {
+      fail(root, "<plist> holds no value");
+      return {};
+    }
     return value(inner, 0, result) ? result : PlistValue();
   }
+
+  const QString& error() const { return error_; }
 
  private:
   // The first element child of node; text that is not blank between elements spoils the file.
@@ -62,11 +95,14 @@ class Reader {
     for (pugi::xml_node child = after ? after->next_sibling() : node.first_child(); child;
          child = child.next_sibling()) {
       if (child.type() == pugi::node_element) return child;
-      if (isText(child) && !isBlank(child.value())) ok_ = false;
+      if (isText(child) && !isBlank(child.value()) && ok_)
+        ok_ = fail(child, "text between elements");
     }
     return {};
   }
-  pugi::xml_node nextElement(const pugi::xml_node& node) { return firstElement(node.parent(), &node); }
+  pugi::xml_node nextElement(const pugi::xml_node& node) {
+    return firstElement(node.parent(), &node);
+  }
 
   // The text of a leaf element; false when it holds an element.
   bool text(const pugi::xml_node& node, std::string_view& out) {
@@ -122,14 +158,18 @@ class Reader {
   }
 
   bool value(const pugi::xml_node& node, int depth, PlistValue& out) {
-    if (depth > maxDepth_) return false;
+    if (depth >= maxDepth_)
+      return fail(node, QStringLiteral("nested deeper than %1").arg(maxDepth_).toUtf8());
     const Tag kind = tag(node.name());
     if (kind == Tag::Dict) return dictionary(node, depth, out);
     if (kind == Tag::Array) return array(node, depth, out);
-    if (kind == Tag::Other) return false;
+    if (kind == Tag::Other)
+      return fail(node, "<" + QByteArray(node.name()) + "> is not a property-list element");
     std::string_view content;
-    if (!text(node, content)) return false;
+    if (!text(node, content))
+      return fail(node, "<" + QByteArray(node.name()) + "> holds an element");
     const QByteArrayView bytes(content.data(), qsizetype(content.size()));
+    bool ok = false;
     switch (kind) {
       case Tag::String:
         out = PlistValue(shortStrings(content));
@@ -137,27 +177,38 @@ class Reader {
       case Tag::True:
       case Tag::False:
         out = PlistValue(kind == Tag::True);
-        return content.empty();
+        ok = content.empty();
+        break;
       case Tag::Integer:
-        return integer(bytes.trimmed(), out);
+        ok = integer(bytes.trimmed(), out);
+        break;
       case Tag::Real:
-        return real(bytes.trimmed(), out);
+        ok = real(bytes.trimmed(), out);
+        break;
       case Tag::Data:
-        return data(bytes, out);
+        ok = data(bytes, out);
+        break;
       case Tag::Date:
-        return date(bytes.trimmed(), out);
+        ok = date(bytes.trimmed(), out);
+        break;
       default:
-        return false;
+        break;
     }
+    return ok ||
+           fail(node, "<" + QByteArray(node.name()) + "> holds \"" +
+                          QByteArray(content.data(), qsizetype(qMin<size_t>(content.size(), 40))) +
+                          "\"");
   }
 
   bool dictionary(const pugi::xml_node& node, int depth, PlistValue& out) {
     PlistDictionary entries;
     for (pugi::xml_node key = firstElement(node, nullptr); key && ok_;) {
       std::string_view name;
-      if (std::strcmp(key.name(), "key") != 0 || !text(key, name)) return false;
+      if (std::strcmp(key.name(), "key") != 0 || !text(key, name))
+        return fail(key, "<" + QByteArray(key.name()) + "> where a <key> belongs");
       const pugi::xml_node item = nextElement(key);
-      if (!item || !ok_) return false;
+      if (!ok_) return false;
+      if (!item) return fail(key, "a <key> without a value");
       PlistValue v;
       if (!value(item, depth + 1, v)) return false;
       // Files come with their keys in order, so the hint makes each insertion constant time; a
@@ -266,7 +317,22 @@ class Reader {
     return true;
   }
 
+  // Notes the first problem with its place; always false.
+  bool fail(const pugi::xml_node& node, const QByteArray& what) {
+    if (error_.isEmpty()) {
+      // An element's offset is its name's; the "<" is one before.
+      const ptrdiff_t at = node.offset_debug();
+      const size_t offset = at > 0 && node.type() == pugi::node_element
+                                ? size_t(at - 1)
+                                : size_t(qMax<ptrdiff_t>(at, 0));
+      error_ = place(text_, offset) + QStringLiteral(": ") + QString::fromUtf8(what);
+    }
+    return false;
+  }
+
   int maxDepth_;
+  const char* text_;
+  QString error_;
   bool ok_ = true;
   std::string buffer_;
   struct Hash {
@@ -278,12 +344,26 @@ class Reader {
 
 }  // namespace
 
-PlistValue readXmlPlist(QByteArray bytes, int maxDepth) {
+PlistValue readXmlPlist(QByteArray bytes, int maxDepth, QString* why) {
   pugi::xml_document doc;
-  if (!doc.load_buffer_inplace(bytes.data(), size_t(bytes.size()), kParseOptions,
-                               pugi::encoding_auto))
+  char* text = bytes.data();
+  const pugi::xml_parse_result parsed =
+      doc.load_buffer_inplace(text, size_t(bytes.size()), kParseOptions, pugi::encoding_auto);
+  if (!parsed) {
+    if (why) {
+      QString description = QString::fromUtf8(parsed.description());
+      if (!description.isEmpty()) description[0] = description[0].toLower();
+      *why = QStringLiteral("XML error at %1: %2")
+                 .arg(place(text,
+                            size_t(qBound(ptrdiff_t(0), parsed.offset, ptrdiff_t(bytes.size())))),
+                      description);
+    }
     return {};
-  return Reader(maxDepth).document(doc);
+  }
+  Reader reader(maxDepth, text);
+  PlistValue result = reader.document(doc);
+  if (why && result.isNone()) *why = reader.error();
+  return result;
 }
 
 }  // namespace halvane

@@ -77,7 +77,9 @@ SettingsProblems validateProfileDocument(const PlistValue& document) {
                          .arg(kProfileFileFormat)});
   }
 
-  problems += SettingsValidator::validateProfile(document[profileKey], profileKey);
+  // A profile from elsewhere brings no name that could drive a terminal or flood a menu.
+  problems += SettingsValidator::validateProfile(document[profileKey], profileKey,
+                                                 SettingsValidator::OddNames::Refuse);
 
   for (const QString& key : document.keys())
     if (key != formatKey && key != profileKey)
@@ -87,24 +89,22 @@ SettingsProblems validateProfileDocument(const PlistValue& document) {
 }
 
 PlistValue readPropertyList(const QString& path, QString* why) {
-  const QFileInfo info(path);
-  if (!info.exists()) {
-    *why = QStringLiteral("no such file");
-    return {};
+  ReadResult<PlistValue> result = readPlist(path);
+  switch (result.fault) {
+    case FileFault::None:
+      return result.value;
+    case FileFault::Missing:
+      *why = QStringLiteral("no such file");
+      break;
+    case FileFault::Malformed:
+      *why = QStringLiteral("not a property list (%1)").arg(result.error);
+      break;
+    case FileFault::NotRegular:
+    case FileFault::Unreadable:
+      *why = result.error;
+      break;
   }
-  if (info.isDir()) {
-    *why = QStringLiteral("a folder, not a file");
-    return {};
-  }
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    *why = file.errorString();
-    return {};
-  }
-  file.close();
-  PlistValue root = readPlistFile(path);
-  if (root.isNone()) *why = QStringLiteral("not a property list");
-  return root;
+  return {};
 }
 
 TransferResult exportProfile(int number, const QString& file, const QString& settingsFile) {
@@ -122,7 +122,9 @@ TransferResult exportProfile(int number, const QString& file, const QString& set
 
   const PlistValue profile = profiles.at(number - 1);
   TransferResult result;
-  result.problems = SettingsValidator::validateProfile(profile, QString::fromLatin1(kProfileKey));
+  // What import would refuse is not exported either.
+  result.problems = SettingsValidator::validateProfile(profile, QString::fromLatin1(kProfileKey),
+                                                       SettingsValidator::OddNames::Refuse);
   if (SettingsValidator::hasErrors(result.problems)) {
     result.status = TransferResult::Status::Invalid;
     return result;

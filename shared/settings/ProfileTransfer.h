@@ -42,11 +42,12 @@ PlistValue profileDocument(const PlistValue& profile);
 SettingsProblems validateProfileDocument(const PlistValue& document);
 
 // Reads a property-list file; on failure returns None and says why in *why ("no such file",
-// "not a property list", ...).
+// "Permission denied", "larger than 16 MiB", "not a property list (XML error at line 3, ...)").
 PlistValue readPropertyList(const QString& path, QString* why);
 
 // Writes profile number (1-10) of the settings file to file. A profile with errors is not
-// exported: the file could not be imported again.
+// exported: the file could not be imported again (names with control characters or too long
+// count as errors here, as they do in an import).
 TransferResult exportProfile(int number, const QString& file,
                              const QString& settingsFile = settingsPath());
 

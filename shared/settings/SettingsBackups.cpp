@@ -30,8 +30,20 @@ QString backupName(const QString& settingsFile, const QDateTime& time) {
 }
 
 QByteArray contentsOf(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  return readRegularFile(path).value;
+}
+
+// The helper stores the current profile each time it quits; a version that differs from the
+// next in nothing else is not worth restoring, and would push the ones that are out.
+bool onlyCurrentProfileDiffers(const QByteArray& before, const QByteArray& after) {
+  // Such a change alters a few bytes at most: anything else is not parsed at all.
+  if (qAbs(before.size() - after.size()) > 128) return false;
+  PlistValue a = parsePlist(before), b = parsePlist(after);
+  if (!a.isDictionary() || !b.isDictionary()) return false;
+  const QString key = QStringLiteral("CurrentProfile");
+  a.remove(key);
+  b.remove(key);
+  return a == b;
 }
 
 // A name for a backup made now that no other backup has.
@@ -69,9 +81,9 @@ QList<Backup> listBackups(const QString& settingsFile) {
 }
 
 void keepBackup(const QString& settingsFile, const QByteArray& newContents, const Report& report) {
-  if (!QFileInfo(settingsFile).isFile()) return;
   const QByteArray current = contentsOf(settingsFile);
   if (current.isEmpty() || current == newContents) return;  // nothing would be lost
+  if (onlyCurrentProfileDiffers(current, newContents)) return;
 
   const QDir folder(backupFolder(settingsFile));
   if (!folder.mkpath(QStringLiteral("."))) {
@@ -101,17 +113,24 @@ void keepBackup(const QString& settingsFile, const QByteArray& newContents, cons
 bool restoreBackup(const QString& settingsFile, int number, QString* error, const Report& report) {
   const QList<Backup> backups = listBackups(settingsFile);
   if (number < 1 || number > backups.size()) {
-    *error = backups.isEmpty()
-                 ? QStringLiteral("there are no backups of %1").arg(settingsFile)
-                 : QStringLiteral("there is no backup %1 (1 to %2)").arg(number).arg(backups.size());
+    *error =
+        backups.isEmpty()
+            ? QStringLiteral("there are no backups of %1").arg(settingsFile)
+            : QStringLiteral("there is no backup %1 (1 to %2)").arg(number).arg(backups.size());
     return false;
   }
   const QString path = backups[number - 1].path;
-  const QByteArray bytes = contentsOf(path);
-  if (!parsePlist(bytes).isDictionary()) {
-    *error = QStringLiteral("the backup %1 does not read as settings").arg(path);
+  ReadResult<QByteArray> file = readRegularFile(path);
+  const ReadResult<PlistValue> tree =
+      file.ok() ? parsePlistExplained(file.value)
+                : ReadResult<PlistValue>{PlistValue(), file.fault, file.error};
+  if (!tree.ok() || !tree.value.isDictionary()) {
+    *error =
+        QStringLiteral("the backup %1 does not read as settings (%2)")
+            .arg(path, tree.ok() ? QStringLiteral("its root is not a dictionary") : tree.error);
     return false;
   }
+  const QByteArray& bytes = file.value;
   QString why;
   if (!replaceSettingsFile(settingsFile, bytes, &why, report)) {
     *error = QStringLiteral("cannot write %1: %2").arg(settingsFile, why);

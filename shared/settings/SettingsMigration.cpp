@@ -1,5 +1,6 @@
 #include "shared/settings/SettingsMigration.h"
 
+#include "shared/plist/FileRead.h"
 #include "shared/plist/FolderSync.h"
 #include "shared/plist/PlistFile.h"
 #include "shared/settings/SettingsLocation.h"
@@ -20,14 +21,9 @@ std::filesystem::path nativePath(const QString& path) {
 }
 
 QByteArray contentsOf(const QString& path, QString* why) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    *why = file.errorString();
-    return {};
-  }
-  QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) *why = file.errorString();
-  return bytes;
+  ReadResult<QByteArray> file = readRegularFile(path);
+  if (!file.ok()) *why = file.error;
+  return file.value;
 }
 
 // The slow way, for another file system: the copy is on disk and reads back whole before the

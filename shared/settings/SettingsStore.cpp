@@ -12,30 +12,44 @@ namespace halvane::settings {
 
 namespace {
 
-// Keeps a file that exists but does not read as settings, instead of overwriting it.
-void moveUnreadableAside(const QString& path, const Report& report) {
-  if (!QFileInfo::exists(path)) return;
+// Keeps a file that exists but does not read as settings, instead of overwriting it. A link is
+// left in place and its target moved aside in the target's folder: the defaults written next
+// then go where the link points.
+void moveUnreadableAside(const QString& path, const QString& why, const Report& report) {
+  const QFileInfo info(path);
+  const QString target = info.isSymLink() ? info.canonicalFilePath() : path;
+  if (target.isEmpty() || !QFileInfo::exists(target)) return;
   const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
-  QString aside = path + QStringLiteral(".unreadable-") + stamp;
+  QString aside = target + QStringLiteral(".unreadable-") + stamp;
   for (int n = 2; QFileInfo::exists(aside); ++n)
-    aside = path + QStringLiteral(".unreadable-") + stamp + u'-' + QString::number(n);
-  if (QFile::rename(path, aside))
-    report(QStringLiteral("The settings file could not be read; kept it as %1").arg(aside));
+    aside = target + QStringLiteral(".unreadable-") + stamp + u'-' + QString::number(n);
+  QFile file(target);
+  if (file.rename(aside))
+    report(
+        QStringLiteral("The settings file could not be read (%1); kept it as %2").arg(why, aside));
   else
-    report(QStringLiteral("The settings file could not be read, nor moved aside to %1").arg(aside));
+    report(QStringLiteral("The settings file could not be read (%1), nor moved aside to %2 (%3)")
+               .arg(why, aside, file.errorString()));
 }
 
 }  // namespace
 
+ReadResult<PlistValue> readSettings(const QString& path) {
+  ReadResult<PlistValue> result = readPlist(path);
+  if (result.ok() && !result.value.isDictionary())
+    return {PlistValue(), FileFault::Malformed, QStringLiteral("its root is not a dictionary")};
+  return result;
+}
+
 PlistValue read(const QString& path) {
-  PlistValue root = readPlistFile(path);
-  return root.isDictionary() ? root : PlistValue();
+  return readSettings(path).value;
 }
 
 bool replaceSettingsFile(const QString& path, const QByteArray& bytes, QString* error,
                          const Report& report) {
   QDir().mkpath(QFileInfo(path).absolutePath());
-  keepBackup(path, bytes, report ? report : [](const QString&) {});
+  keepBackup(
+      path, bytes, report ? report : [](const QString&) {});
   return replaceFileAtomically(path, bytes, error);
 }
 
@@ -54,22 +68,39 @@ bool write(const PlistValue& tree, const QString& path, QString* error, const Re
 
 PlistValue loadOrCreate(Reader reader, const QString& defaultsPath, const Report& report,
                         const QString& path) {
-  PlistValue root = read(path);
-  if (root.isDictionary()) return root;
+  const ReadResult<PlistValue> stored = readSettings(path);
+  if (stored.ok()) return stored.value;
+  const ReadResult<PlistValue> defaults = readSettings(defaultsPath);
+
+  // A FIFO, device or folder is the user's doing: moving it aside or writing through it could
+  // hang or destroy something, so the defaults serve from memory and the path stays as it is.
+  if (stored.fault == FileFault::NotRegular && defaults.ok()) {
+    report(
+        QStringLiteral("The settings file %1 is %2; using the default settings without saving them")
+            .arg(displayPath(path), stored.error));
+    return defaults.value;
+  }
 
   if (reader == Reader::Pane) report(QStringLiteral("Creating ") + displayPath(path));
-  const PlistValue defaults = read(defaultsPath);
-  if (defaults.isDictionary()) {
-    moveUnreadableAside(path, report);
-    write(defaults, path, nullptr, report);
-    root = read(path);
+  QString why;
+  if (!defaults.ok()) {
+    why = defaultsPath.isEmpty()
+              ? QStringLiteral("the program's bundle holds no default settings")
+              : QStringLiteral("the defaults %1 cannot be read (%2)").arg(defaultsPath, defaults.error);
+  } else {
+    if (stored.fault != FileFault::Missing) moveUnreadableAside(path, stored.error, report);
+    if (write(defaults.value, path, &why, report)) {
+      const ReadResult<PlistValue> created = readSettings(path);
+      if (created.ok()) return created.value;
+      why = created.error;
+    }
   }
-  if (root.isDictionary()) return root;
 
   if (reader == Reader::Pane)
     report(QStringLiteral("Couln't create ") + displayPath(path));
   else
     report(QStringLiteral("No Prefs File!"));
+  report(QStringLiteral("Could not create %1: %2").arg(displayPath(path), why));
   return {};
 }
 

@@ -128,9 +128,10 @@ SettingsProblems SettingsValidator::validateSettings(const PlistValue& root) {
   return v.problems_;
 }
 
-SettingsProblems SettingsValidator::validateProfile(const PlistValue& profile,
-                                                    const QString& path) {
+SettingsProblems SettingsValidator::validateProfile(const PlistValue& profile, const QString& path,
+                                                    OddNames oddNames) {
   SettingsValidator v;
+  v.oddNames_ = oddNames;
   if (profile.isNone())
     v.error(path, QStringLiteral("missing"));
   else
@@ -177,8 +178,10 @@ void SettingsValidator::checkRoot(const PlistValue& root) {
 void SettingsValidator::checkProfile(const PlistValue& profile, const QString& path) {
   if (!expectContainer(profile, PlistValue::Type::Dictionary, path)) return;
 
-  checkEntry(profile["Name"], PlistValue::Type::String, child(path, QStringLiteral("Name")),
-             QStringLiteral("missing (reads as an empty name)"));
+  const QString namePath = child(path, QStringLiteral("Name"));
+  if (checkEntry(profile["Name"], PlistValue::Type::String, namePath,
+                 QStringLiteral("missing (reads as an empty name)")))
+    checkName(profile["Name"], namePath);
 
   const PlistValue keys = profile["MacroKeys"];
   const QString keysPath = child(path, QStringLiteral("MacroKeys"));
@@ -203,8 +206,9 @@ void SettingsValidator::checkProfile(const PlistValue& profile, const QString& p
     error(appPath, QStringLiteral("%1 is not an absolute path (automatic switching compares full "
                                   "paths, so it never matches)")
                        .arg(shown(app)));
-  checkEntry(profile["AssignedApplication"], PlistValue::Type::String,
-             child(path, QStringLiteral("AssignedApplication")), readsNone);
+  const QString assignedPath = child(path, QStringLiteral("AssignedApplication"));
+  if (checkEntry(profile["AssignedApplication"], PlistValue::Type::String, assignedPath, readsNone))
+    checkName(profile["AssignedApplication"], assignedPath);
 
   checkKnownKeys(profile,
                  {QStringLiteral("Name"), QStringLiteral("MacroKeys"),
@@ -397,6 +401,29 @@ bool SettingsValidator::checkArray(const PlistValue& value, const QString& path,
                     .arg(item, value.count() == 1 ? QString() : QStringLiteral("s"))
                     .arg(count));
   return true;
+}
+
+void SettingsValidator::checkName(const PlistValue& value, const QString& path) {
+  const QString text = value.toString();
+  auto problem = [this, &path](const QString& message) {
+    if (oddNames_ == OddNames::Refuse)
+      error(path, message);
+    else
+      warning(path, message);
+  };
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text.at(i).category() != QChar::Other_Control) continue;
+    problem(QStringLiteral("holds the control character U+%1 (character %2), which could drive "
+                           "a terminal that shows the name")
+                .arg(QString::number(text.at(i).unicode(), 16).toUpper().rightJustified(4, u'0'))
+                .arg(i + 1));
+    break;
+  }
+  const qsizetype length = text.toUcs4().size();
+  if (length > kMaxNameLength)
+    problem(QStringLiteral("is %1 characters long; a name has at most %2")
+                .arg(length)
+                .arg(kMaxNameLength));
 }
 
 void SettingsValidator::checkProfileIndex(const PlistValue& value, const QString& path,

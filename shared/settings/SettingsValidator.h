@@ -12,7 +12,8 @@ namespace halvane::settings {
 inline constexpr int kProfileCount = 10;
 inline constexpr int kMacroKeyCount = 10;
 inline constexpr int kMacroStepCount = 8;
-inline constexpr int kMaxDelay = 6350;  // milliseconds; the most the pane ever writes
+inline constexpr int kMaxDelay = 6350;      // milliseconds; the most the pane ever writes
+inline constexpr int kMaxNameLength = 255;  // characters of a profile or application name
 
 // One finding of the validator: where in the tree, and what is wrong there.
 //
@@ -39,11 +40,16 @@ using SettingsProblems = QList<SettingsProblem>;
 // of the tree. Nothing in the tree is changed.
 class SettingsValidator {
  public:
+  // How names with control characters or more than kMaxNameLength characters count: the user's
+  // own file only gets a warning; a profile brought in from elsewhere is refused for them.
+  enum class OddNames { Warn, Refuse };
+
   // A whole settings file's root dictionary.
   static SettingsProblems validateSettings(const PlistValue& root);
   // One profile record, its paths starting with path (e.g. "Profiles[3]" or "Profile").
   static SettingsProblems validateProfile(const PlistValue& profile,
-                                          const QString& path = QStringLiteral("Profile"));
+                                          const QString& path = QStringLiteral("Profile"),
+                                          OddNames oddNames = OddNames::Warn);
 
   static bool hasErrors(const SettingsProblems& problems);
   static int errorCount(const SettingsProblems& problems);
@@ -70,6 +76,8 @@ class SettingsValidator {
   // length. True when it is an array, whose items are then worth checking.
   bool checkArray(const PlistValue& value, const QString& path, int count, const QString& item,
                   const QString& whenMissing);
+  // A profile or application name: no control characters, at most kMaxNameLength characters.
+  void checkName(const PlistValue& value, const QString& path);
   // An integer 0-9.
   void checkProfileIndex(const PlistValue& value, const QString& path, const QString& whenMissing);
   // A boolean, or a number 0 or 1 (readers take numbers by their truth value). An empty
@@ -87,6 +95,7 @@ class SettingsValidator {
   void warning(const QString& path, const QString& message);
 
   SettingsProblems problems_;
+  OddNames oddNames_ = OddNames::Warn;
 };
 
 }  // namespace halvane::settings

@@ -16,6 +16,12 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+#include <functional>
 
 namespace halvane {
 namespace {
@@ -56,6 +62,7 @@ class HalvanectlProcessTest : public ::testing::Test {
 
   void start(QProcess& process, const QStringList& args) {
     process.setProcessEnvironment(environment());
+    if (childSetup) process.setChildProcessModifier(childSetup);
     process.start(QStringLiteral(HALVANECTL), args);
     ASSERT_TRUE(process.waitForStarted(5000));
   }
@@ -79,6 +86,7 @@ class HalvanectlProcessTest : public ::testing::Test {
 
   PrivateBus bus;
   QTemporaryDir home;
+  std::function<void()> childSetup;  // run in halvanectl's process before it starts
   QDBusConnection connection{QString()};
   FakeSystemLog log;
   FakeKeyboardServer server;
@@ -245,6 +253,61 @@ TEST_F(HalvanectlProcessTest, CheckAndArgumentExitStatuses) {
   o = run({"--help"});
   EXPECT_EQ(o.status, 0);
   EXPECT_TRUE(o.out.startsWith("Usage: halvanectl COMMAND")) << qPrintable(o.out);
+}
+
+// Whatever the settings path is, every command that reads it answers at once and says why it
+// cannot: no wait on a FIFO, no endless read of /dev/zero, nothing written through.
+TEST_F(HalvanectlProcessTest, SpecialSettingsPathsAreRefusedAtOnceWithTheirReason) {
+  const QString path = settingsPath();
+  const QString exported = home.filePath(QStringLiteral("p.plist"));
+  ASSERT_TRUE(run({"export", "2", exported}).status == 0);
+  const struct {
+    const char* name;
+    std::function<bool()> make;
+    QString reason;
+  } cases[] = {
+      {"a link to /dev/zero", [&] { return QFile::link(QStringLiteral("/dev/zero"), path); },
+       "a character device, not a regular file"},
+      {"a FIFO", [&] { return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0; },
+       "a FIFO, not a regular file"},
+      {"a folder", [&] { return QDir().mkdir(path); }, "a folder, not a regular file"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    QFile::remove(path);
+    QDir().rmdir(path);
+    ASSERT_TRUE(c.make());
+    Outcome o = run({"check"});
+    EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(o.err, "halvanectl: cannot read " + path + ": " + c.reason + "\n");
+    o = run({"import", "1", exported});
+    EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(o.err, "halvanectl: cannot read the settings file " + path + ": " + c.reason +
+                         "; nothing was changed\n");
+    o = run({"export", "1", home.filePath(QStringLiteral("out.plist"))});
+    EXPECT_EQ(o.status, 2);
+    EXPECT_TRUE(o.err.contains(c.reason)) << qPrintable(o.err);
+    o = run({"doctor"});
+    EXPECT_TRUE(o.out.contains("cannot be read (" + c.reason + ")")) << qPrintable(o.out);
+  }
+  QFile::remove(path);
+  QDir().rmdir(path);
+}
+
+// A disk that fills up during an export: the system's reason, not the words of the cancelled
+// write. A file size limit stands in for the full disk; both fail the same write call.
+TEST_F(HalvanectlProcessTest, AFailedExportSaysTheSystemsReason) {
+  childSetup = [] {
+    ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{512, 512};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+  };
+  const QString file = home.filePath(QStringLiteral("out.plist"));
+  const Outcome o = run({"export", "1", file});
+  EXPECT_EQ(o.status, 2);
+  EXPECT_EQ(o.err, "halvanectl: cannot write " + file + ": " +
+                       QString::fromLocal8Bit(strerror(EFBIG)) + "\n");
+  EXPECT_FALSE(QFileInfo::exists(file));
 }
 
 // doctor over the bus: the helper's Backends answer reaches the report. The rest of the report

@@ -194,7 +194,9 @@ TEST_F(HalvanectlTest, CheckExitStatusFollowsErrorsNotWarnings) {
 
   ASSERT_TRUE(test::writeBytes(other, "garbage"));
   EXPECT_EQ(run({"check", other}), 2);
-  EXPECT_EQ(err, "halvanectl: cannot read " + other + ": not a property list\n");
+  EXPECT_EQ(err, "halvanectl: cannot read " + other +
+                     ": not a property list (XML error at line 1, column 7: no document element "
+                     "found)\n");
   ASSERT_TRUE(test::writeBytes(other, toXmlPlist(PlistValue::array())));
   EXPECT_EQ(run({"check", other}), 2);
   EXPECT_EQ(run({"check", dir.filePath("none.plist")}), 2);

@@ -94,6 +94,14 @@ TEST_F(ProfileTransferTest, ImportOfABrokenFileChangesNothing) {
          d["Profile"]["MacroKeys"].at(0)["KeyCombo"].set("delay0", 9000);
        }),
        Status::Invalid, "Profile.MacroKeys[0].KeyCombo.delay0: 9000 is above 6350"},
+      {"a name that drives the terminal",
+       documentWith([](PlistValue& d) { d["Profile"].set("Name", "\x1b[2J\x1b]0;title\x07"); }),
+       Status::Invalid,
+       "Profile.Name: holds the control character U+001B (character 1), which could drive a "
+       "terminal that shows the name"},
+      {"a name of 100,000 characters",
+       documentWith([](PlistValue& d) { d["Profile"].set("Name", QString(100000, u'x')); }),
+       Status::Invalid, "Profile.Name: is 100000 characters long; a name has at most 255"},
       {"nine macro keys",
        documentWith([](PlistValue& d) { d["Profile"]["MacroKeys"].removeAt(9); }), Status::Invalid,
        "Profile.MacroKeys: 9 macro keys, expected 10"},

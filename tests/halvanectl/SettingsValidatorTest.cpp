@@ -309,5 +309,42 @@ TEST(SettingsValidator, SingleProfileRecordUsesTheGivenPath) {
       SettingsValidator::hasErrors(SettingsValidator::validateProfile(profileOf(defaults(), 1))));
 }
 
+// Names that could drive a terminal or flood a menu: a warning in the user's own file, an error
+// in a profile brought in from elsewhere.
+TEST(SettingsValidator, NamesWithControlCharactersOrTooLongAreFlagged) {
+  const QString escape = QStringLiteral("Games\x1b]0;pwned\x07");
+  const QString longName(kMaxNameLength + 1, u'n');
+  const QString longestName =
+      QString(kMaxNameLength - 1, u'n') + QString::fromUtf8("\xf0\x9f\x8e\xae");
+  PlistValue root = defaults();
+  profileOf(root, 0).set("Name", escape);
+  profileOf(root, 1).set("AssignedApplication", QStringLiteral("tab\there"));
+  profileOf(root, 2).set("Name", longName);
+  profileOf(root, 3).set("Name", longestName);  // 255 characters, one of them outside the BMP
+  const QString controlText =
+      "holds the control character U+%1 (character %2), which could drive a terminal "
+      "that shows the name";
+  const QStringList expected = {
+      "Profiles[0].Name: " + controlText.arg("001B").arg(6),
+      "Profiles[1].AssignedApplication: " + controlText.arg("0009").arg(4),
+      "Profiles[2].Name: is 256 characters long; a name has at most 255",
+  };
+  QStringList warnings;
+  for (const QString& line : lines(SettingsValidator::validateSettings(root))) warnings << line;
+  QStringList asWarnings, asErrors;
+  for (const QString& e : expected) asWarnings << "W " + e, asErrors << "E " + e;
+  EXPECT_EQ(warnings, asWarnings);
+
+  for (int p = 0; p < 3; ++p) {
+    const QString path = QStringLiteral("Profiles[%1]").arg(p);
+    EXPECT_EQ(lines(SettingsValidator::validateProfile(profileOf(root, p), path,
+                                                       SettingsValidator::OddNames::Refuse)),
+              QStringList{asErrors[p]});
+  }
+  EXPECT_TRUE(SettingsValidator::validateProfile(profileOf(root, 3), "P",
+                                                 SettingsValidator::OddNames::Refuse)
+                  .isEmpty());
+}
+
 }  // namespace
 }  // namespace halvane::settings

@@ -295,7 +295,8 @@ TEST_F(Switching, FailedReloadLeavesNoSettings) {
   QFile::remove(rig.bundlePath() + QStringLiteral("/Contents/Resources/defaults.plist"));
   QFile::remove(rig.settingsPath());
   rig.controller->reloadPrefs();
-  EXPECT_EQ(rig.take(), QStringList{"log No Prefs File!"});
+  EXPECT_EQ(rig.take(), QStringList({"log No Prefs File!", "log Could not create " + rig.settingsPath() +
+                                                               ": the program's bundle holds no default settings"}));
   EXPECT_TRUE(rig.controller->prefs().isNone());
   // Without settings a switch still happens, with zero driver settings and no overlay.
   rig.controller->switchToProfile(0, true);
@@ -316,7 +317,10 @@ TEST(LoadPreferences, WithoutSettingsTheTenProfilesOfTheFormatStillSwitch) {
   rig.controller->loadPreferences();
   rig.controller->switchToProfile(9, true);
   rig.controller->switchToProfile(10, true);
-  EXPECT_EQ(rig.take(), QStringList({"log No Prefs File!", "notify 9",
+  EXPECT_EQ(rig.take(), QStringList({"log No Prefs File!",
+                                     "log Could not create " + rig.settingsPath() +
+                                         ": the program's bundle holds no default settings",
+                                     "notify 9",
                                      "log switchToProfile: no profile 10, staying on profile 9"}));
 }
 

@@ -3,6 +3,8 @@
 #include "shared/plist/PlistFile.h"
 #include "shared/settings/SettingsStore.h"
 
+#include <QFile>
+
 #include <QPixmap>
 
 namespace halvane::test {
@@ -17,6 +19,10 @@ PlistValue defaultsTree() {
 
 PaneRig::PaneRig(const PaneOptions& options) {
   if (!options.settings.isNone()) settings::write(options.settings, settingsPath());
+  if (!options.settingsBytes.isEmpty()) {
+    QFile file(settingsPath());
+    if (file.open(QIODevice::WriteOnly)) file.write(options.settingsBytes);
+  }
   server.currentProfile = options.helperProfile;
 
   PaneServices services;

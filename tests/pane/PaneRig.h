@@ -45,6 +45,11 @@ struct PaneOptions {
     settings = tree;
     return *this;
   }
+  // The settings file's bytes to start with, as they are (a broken file, for instance).
+  PaneOptions& fromBytes(const QByteArray& bytes) {
+    settingsBytes = bytes;
+    return *this;
+  }
   PaneOptions& inBundle(const QString& path) {
     bundlePath = path;
     return *this;
@@ -60,6 +65,7 @@ struct PaneOptions {
   KeyboardServer* server = nullptr;
   QString bundlePath = paneBundlePath();
   PlistValue settings;
+  QByteArray settingsBytes;
   QStringList installedDesktopIds;
 };
 

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 
 #include <optional>
 
@@ -54,12 +55,35 @@ TEST(PaneStartup, CreatesTheStoreOnFirstStartAndLogsItOnce) {
   EXPECT_FALSE(existing.log->lines.join(u'\n').contains(QStringLiteral("Creating")));
 }
 
+// A file that does not read is set aside for the defaults, and the user learns where and why.
+TEST(PaneStartup, AFileSetAsideIsShownWithItsReason) {
+  PaneRig rig(
+      PaneOptions().withoutHelper().fromBytes("<plist>\n<dict><key>Name</key></dict></plist>"));
+  EXPECT_TRUE(rig.pane().prefs().isDictionary());
+  auto* dialog =
+      rig.pane().mainView()->findChild<QMessageBox*>(QStringLiteral("settingsErrorDialog"));
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(
+      dialog->informativeText().startsWith("The settings file could not be read (line 2, column 7: "
+                                           "a <key> without a value); kept it as " +
+                                           rig.settingsPath() + ".unreadable-"))
+      << qPrintable(dialog->informativeText());
+}
+
 TEST(PaneStartup, WithoutAStoreNoControlChangesAnything) {
   QTemporaryDir bundle;  // a pane bundle without a defaults resource
   QDir(bundle.path()).mkpath(QStringLiteral("Contents/Resources"));
   PaneRig rig(PaneOptions().inBundle(bundle.path()));
   EXPECT_TRUE(rig.log->lines.contains(QStringLiteral("Couln't create ") + settings::displayPath(rig.settingsPath())));
   EXPECT_TRUE(rig.pane().prefs().isNone());
+  // The user is told why, as the log says it.
+  auto* dialog =
+      rig.pane().mainView()->findChild<QMessageBox*>(QStringLiteral("settingsErrorDialog"));
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(rig.log->lines.last().startsWith("Could not create "))
+      << qPrintable(rig.log->lines.last());
+  EXPECT_TRUE(dialog->informativeText().endsWith("\n" + rig.log->lines.last()))
+      << qPrintable(dialog->informativeText());
 
   rig.ui().m_ShowChangesCB->click();
   rig.ui().fSwapCmdAltCheckbox->click();
@@ -188,8 +212,17 @@ TEST(PaneApply, AFileThatCannotBeWrittenIsLoggedAndTheHelperIsNotTold) {
   QFile::remove(rig.settingsPath());
   ASSERT_TRUE(QDir().mkdir(rig.settingsPath()));
   rig.ui().applyButton->click();
-  EXPECT_TRUE(rig.log->lines.contains(QStringLiteral("Couldn't write ") + settings::displayPath(rig.settingsPath())));
+  const QString why =
+      settings::displayPath(rig.settingsPath()) + QStringLiteral(": a folder, not a regular file");
+  EXPECT_TRUE(rig.log->lines.contains(QStringLiteral("Couldn't write ") + why))
+      << qPrintable(rig.log->lines.join(u'\n'));
   EXPECT_TRUE(rig.server.calls.isEmpty());
+  // The user is told too, with the same reason.
+  auto* dialog =
+      rig.pane().mainView()->findChild<QMessageBox*>(QStringLiteral("settingsErrorDialog"));
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(dialog->informativeText(), why);
 }
 
 }  // namespace

@@ -7,12 +7,18 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cmath>
 #include <csignal>
+#include <cstring>
+#include <functional>
+#include <optional>
 
 using halvane::PlistValue;
 
@@ -81,31 +87,54 @@ TEST(PlistFile, WriteKeepsTheOldPermissionBits) {
   EXPECT_EQ(st.st_mode & 0777, 0600u);
 }
 
-// Runs a write in a child process whose file size limit makes every write fail.
-bool writeFailsUnderSizeLimit(const QString& path, const PlistValue& tree) {
+// Runs a write in a child process whose file size limit makes every write fail, as a full disk
+// would; the reason it gave, or nothing when the write succeeded.
+std::optional<QString> writeFailsUnderSizeLimit(const QString& path, const PlistValue& tree) {
+  int channel[2];
+  if (pipe(channel) != 0) return QString("no pipe");
   const pid_t pid = fork();
   if (pid == 0) {
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit limit{64, 64};
     setrlimit(RLIMIT_FSIZE, &limit);
-    _exit(halvane::writePlistFileAtomically(path, tree) ? 0 : 1);
+    QString why;
+    const bool written = halvane::writePlistFileAtomically(path, tree, &why);
+    const QByteArray message = why.toUtf8();
+    if (::write(channel[1], message.constData(), size_t(message.size())) < 0) _exit(2);
+    _exit(written ? 0 : 1);
   }
+  ::close(channel[1]);
+  QByteArray reason;
+  char buffer[512];
+  for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;) reason.append(buffer, n);
+  ::close(channel[0]);
   int status = 0;
   waitpid(pid, &status, 0);
-  return WIFEXITED(status) && WEXITSTATUS(status) == 1;
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 1) {
+    ADD_FAILURE() << "status " << status << ": " << reason.constData();
+    return std::nullopt;
+  }
+  return QString::fromUtf8(reason);
 }
 
-TEST(PlistFile, FailedWriteLeavesTheOldFileIntact) {
+TEST(PlistFile, FailedWriteLeavesTheOldFileIntactAndSaysWhy) {
   QTemporaryDir dir;
   const QString path = dir.filePath("settings.plist");
-  writeBytes(path, "previous content");
   const PlistValue big = halvane::readPlistFile(QStringLiteral(HALVANE_SOURCE_DIR "/shared/defaults.plist"));
   ASSERT_TRUE(big.isDictionary());
-
-  EXPECT_TRUE(writeFailsUnderSizeLimit(path, big));
-  EXPECT_EQ(bytesOf(path), "previous content");
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"settings.plist"})
-      << "no temporary file may be left behind";
+  PlistValue small = PlistValue::dictionary();
+  small.set("CurrentProfile", 1);
+  // Both a large tree and a small one (which a buffered write would only fail to flush, and then
+  // put in place cut off) fail with the system's reason, not the words of the cancelled write.
+  for (const PlistValue& tree : {big, small}) {
+    writeBytes(path, "previous content");
+    const std::optional<QString> why = writeFailsUnderSizeLimit(path, tree);
+    ASSERT_TRUE(why.has_value());
+    EXPECT_EQ(*why, QString::fromLocal8Bit(strerror(EFBIG)));
+    EXPECT_EQ(bytesOf(path), "previous content");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"settings.plist"})
+        << "no temporary file may be left behind";
+  }
 }
 
 TEST(PlistFile, WriteIntoAMissingFolderFailsCleanly) {
@@ -247,6 +276,142 @@ TEST(PlistFile, HugeStringsSurvive) {
   root.set("Name", huge);
   ASSERT_TRUE(halvane::writePlistFileAtomically(dir.filePath("h.plist"), root));
   EXPECT_EQ(halvane::readPlistFile(dir.filePath("h.plist"))["Name"].toString(), huge);
+}
+
+// Whatever is at a path, reading it gives an answer at once, with the reason when nothing came of
+// it: never a wait on a FIFO, never an endless read of a device.
+TEST(PlistFile, EveryPathIsReadAtOnceOrRefusedWithItsReason) {
+  QTemporaryDir dir;
+  const QByteArray defaults = bytesOf(QStringLiteral(HALVANE_SOURCE_DIR "/shared/defaults.plist"));
+  using halvane::FileFault;
+  struct Case {
+    const char* name;
+    std::function<bool(const QString&)> make;
+    FileFault fault;
+    QString reason;
+  };
+  auto file = [](const QByteArray& bytes) {
+    return [bytes](const QString& p) {
+      writeBytes(p, bytes);
+      return QFile::exists(p);
+    };
+  };
+  auto link = [](const QString& to) {
+    return [to](const QString& p) { return QFile::link(to, p); };
+  };
+  const std::vector<Case> cases = {
+      {"a settings file", file(defaults), FileFault::None, ""},
+      {"a link to a settings file",
+       link(QStringLiteral(HALVANE_SOURCE_DIR "/shared/defaults.plist")), FileFault::None, ""},
+      {"nothing", [](const QString&) { return true; }, FileFault::Missing, strerror(ENOENT)},
+      {"a dangling link", link("/nonexistent/settings.plist"), FileFault::Missing,
+       strerror(ENOENT)},
+      {"a link to /dev/zero", link("/dev/zero"), FileFault::NotRegular,
+       "a character device, not a regular file"},
+      {"a FIFO",
+       [](const QString& p) { return mkfifo(QFile::encodeName(p).constData(), 0600) == 0; },
+       FileFault::NotRegular, "a FIFO, not a regular file"},
+      {"a folder", [](const QString& p) { return QDir().mkdir(p); }, FileFault::NotRegular,
+       "a folder, not a regular file"},
+      {"a socket",
+       [](const QString& p) {
+         const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+         sockaddr_un address{};
+         address.sun_family = AF_UNIX;
+         qstrncpy(address.sun_path, QFile::encodeName(p).constData(), sizeof address.sun_path);
+         const bool bound = bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+         ::close(fd);
+         return bound;
+       },
+       FileFault::NotRegular, "a socket, not a regular file"},
+      {"a file past the limit",
+       [](const QString& p) {
+         QFile f(p);
+         return f.open(QIODevice::WriteOnly) && f.resize(halvane::kMaxPlistFileSize + 1);  // sparse
+       },
+       FileFault::Unreadable, "larger than 16 MiB"},
+      {"an empty file", file(""), FileFault::Malformed, "the file is empty"},
+  };
+  int n = 0;
+  for (const Case& c : cases) {
+    const QString path = dir.filePath(QStringLiteral("case%1.plist").arg(n++));
+    ASSERT_TRUE(c.make(path)) << c.name;
+    const halvane::ReadResult<PlistValue> read = halvane::readPlist(path);
+    EXPECT_EQ(read.fault, c.fault) << c.name;
+    EXPECT_EQ(read.error, c.reason) << c.name;
+    EXPECT_EQ(read.value.isDictionary(), c.fault == FileFault::None) << c.name;
+  }
+}
+
+// Why a file does not parse: the parser's words with the line and column, or the limit it passed.
+TEST(PlistFile, ParseErrorsSayWhatAndWhere) {
+  auto nested = [](int depth) {
+    QByteArray xml = "<plist>";
+    for (int i = 0; i < depth; ++i) xml += "<array>";
+    for (int i = 0; i < depth; ++i) xml += "</array>";
+    return xml + "</plist>";
+  };
+  // Binary arrays, each holding the next: object i is at 8 + 2i and refers to object i + 1.
+  auto nestedBinary = [](int depth) {
+    QByteArray objects, offsets;
+    for (int i = 0; i < depth; ++i) {
+      offsets += char(8 + objects.size());
+      objects += i + 1 < depth ? QByteArray("\xa1") + char(i + 1) : QByteArray("\xa0");
+    }
+    return binaryPlist(objects, offsets, quint64(depth));
+  };
+  const struct {
+    QByteArray bytes;
+    QString reason;
+  } cases[] = {
+      {"<plist>\n  <dict>\n    <key>Name</key>\n    <string>x</str",
+       "XML error at line 4, column 16: start-end tags mismatch"},
+      {"<plist>\n<dict>\n\t<key>a</key><integer>1</integer>\n\t<colour/>\n</dict></plist>",
+       "line 4, column 2: <colour> where a <key> belongs"},
+      {"<plist>\n<array>\n <integer>12x</integer>\n</array></plist>",
+       "line 3, column 2: <integer> holds \"12x\""},
+      {"<plist>\n<dict>\n<key>Name</key>\n</dict></plist>",
+       "line 3, column 1: a <key> without a value"},
+      {"<plist><wrong/></plist>", "line 1, column 8: <wrong> is not a property-list element"},
+      {"<plist>\n<string>\xc3\xa9\xc3\xa9</string> <string/></plist>",
+       "line 2, column 21: a second value inside <plist>"},
+      {nested(65), "nested deeper than 64"},
+      {nestedBinary(70), "nested deeper than 64"},
+      {QByteArray("bplist00") + QByteArray(40, '\0'), "a damaged binary property list"},
+      {QByteArray(halvane::kMaxPlistFileSize + 1, ' '), "larger than 16 MiB"},
+  };
+  for (const auto& c : cases) {
+    const halvane::ReadResult<PlistValue> parsed = halvane::parsePlistExplained(c.bytes);
+    EXPECT_EQ(parsed.fault, halvane::FileFault::Malformed) << c.bytes.left(80).constData();
+    EXPECT_TRUE(parsed.error.contains(c.reason))
+        << qPrintable(parsed.error) << " does not hold " << qPrintable(c.reason);
+  }
+  // Just inside the limits parses.
+  EXPECT_TRUE(halvane::parsePlist(nested(64)).isArray());
+  EXPECT_TRUE(halvane::parsePlist(nestedBinary(64)).isArray());
+}
+
+// A link stays a link when written: its target gets the new contents, with its permission bits,
+// and nothing is put beside the link. (Special files are refused: SettingsStore's tests.)
+TEST(PlistFile, WritesGoThroughLinks) {
+  QTemporaryDir dir, elsewhere;
+  PlistValue tree = PlistValue::dictionary();
+  tree.set("k", "v");
+
+  const QString target = elsewhere.filePath("real.plist");
+  writeBytes(target, "old");
+  ASSERT_EQ(chmod(QFile::encodeName(target).constData(), 0640), 0);
+  const QString viaLink = dir.filePath("linked.plist");
+  ASSERT_TRUE(QFile::link(target, viaLink));
+  QString why;
+  ASSERT_TRUE(halvane::writePlistFileAtomically(viaLink, tree, &why)) << qPrintable(why);
+  EXPECT_EQ(QFileInfo(viaLink).symLinkTarget(), target);
+  EXPECT_EQ(halvane::readPlistFile(target), tree);
+  struct stat st {};
+  ASSERT_EQ(stat(QFile::encodeName(target).constData(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+            QStringList{"linked.plist"});
 }
 
 }  // namespace

@@ -78,6 +78,32 @@ TEST_F(SettingsBackups, OnlyTheTenNewestAreKept) {
   EXPECT_EQ(QDir(dir.filePath("halvane/backups")).entryList(QDir::Files).size(), kKeptBackups);
 }
 
+// The helper stores the current profile at each quit: twelve quits after profile changes push
+// none of the versions worth restoring out.
+TEST_F(SettingsBackups, WritesThatChangeOnlyTheCurrentProfileMakeNoBackup) {
+  for (int n = 1; n <= 3; ++n) write(n);
+  ASSERT_EQ(backedUp(path), (std::vector<int>{2, 1}));
+  const QList<Backup> before = listBackups(path);
+  PlistValue tree = read(path);
+  for (int quit = 0; quit < 12; ++quit) {
+    tree.set("CurrentProfile", quit % 10);
+    ASSERT_TRUE(settings::write(tree, path, nullptr, log.reporter()));
+    EXPECT_EQ(read(path)["CurrentProfile"].intValue(), quit % 10);
+  }
+  tree.remove("CurrentProfile");  // the key gone altogether is no more worth a backup
+  ASSERT_TRUE(settings::write(tree, path, nullptr, log.reporter()));
+  const QList<Backup> after = listBackups(path);
+  ASSERT_EQ(after.size(), before.size());
+  for (qsizetype i = 0; i < after.size(); ++i) EXPECT_EQ(after[i].path, before[i].path);
+
+  // Any other change is kept as before: the version with its last current profile.
+  tree.set("Name", "changed");
+  ASSERT_TRUE(settings::write(tree, path, nullptr, log.reporter()));
+  EXPECT_EQ(listBackups(path).size(), before.size() + 1);
+  EXPECT_FALSE(read(listBackups(path).first().path).contains("CurrentProfile"));
+  EXPECT_TRUE(log.lines.isEmpty()) << qPrintable(log.lines.join('\n'));
+}
+
 TEST_F(SettingsBackups, SettingsFilesInOneFolderKeepTheirBackupsApart) {
   const QString other = dir.filePath("halvane/work.plist");
   write(1);
@@ -123,7 +149,17 @@ TEST_F(SettingsBackups, RestoreRefusals) {
   }
   const QByteArray before = bytesOf(path);
   EXPECT_FALSE(restoreBackup(path, 1, &why));
-  EXPECT_TRUE(why.contains("does not read as settings")) << qPrintable(why);
+  EXPECT_TRUE(
+      why.startsWith("the backup " + backup + " does not read as settings (XML error at line 1"))
+      << qPrintable(why);
+  EXPECT_EQ(bytesOf(path), before);
+
+  // A backup that is a link to an endless device is refused at once, not read.
+  ASSERT_TRUE(QFile::remove(backup));
+  ASSERT_TRUE(QFile::link("/dev/zero", backup));
+  EXPECT_FALSE(restoreBackup(path, 1, &why));
+  EXPECT_EQ(why, "the backup " + backup +
+                     " does not read as settings (a character device, not a regular file)");
   EXPECT_EQ(bytesOf(path), before);
 }
 

@@ -5,8 +5,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <functional>
 
 using halvane::FakeSystemLog;
 using halvane::PlistValue;
@@ -93,9 +98,15 @@ TEST(SettingsStore, ExistingSettingsAreReadNotReplaced) {
 }
 
 TEST(SettingsStore, AnUnreadableFileIsKeptAsideBeforeTheDefaultsReplaceIt) {
-  for (const QByteArray& content :
-       {QByteArray("<?xml version=\"1.0\"?><plist><dict><key>Profi"),  // truncated
-        QByteArray("<plist><array><integer>1</integer></array></plist>")}) {  // not a dictionary
+  const struct {
+    QByteArray content;
+    QString reason;
+  } cases[] = {
+      {"<?xml version=\"1.0\"?>\n<plist><dict><key>Profi",
+       "XML error at line 2, column"},  // truncated
+      {"<plist><array><integer>1</integer></array></plist>", "its root is not a dictionary"},
+  };
+  for (const auto& [content, reason] : cases) {
     TempHome home;
     FakeSystemLog log;
     writeBytes(settings::settingsPath(), content);
@@ -110,17 +121,89 @@ TEST(SettingsStore, AnUnreadableFileIsKeptAsideBeforeTheDefaultsReplaceIt) {
     ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
     EXPECT_EQ(aside.readAll(), content);
     ASSERT_EQ(log.lines.size(), 1);
-    EXPECT_TRUE(log.lines.first().contains(copies.first()));
+    EXPECT_TRUE(log.lines.first().startsWith("The settings file could not be read (" + reason))
+        << qPrintable(log.lines.first());
+    EXPECT_TRUE(log.lines.first().endsWith("); kept it as " + home.path() + "/.config/halvane/" +
+                                           copies.first()))
+        << qPrintable(log.lines.first());
   }
+}
+
+// A FIFO, a device or a folder at the settings path is the user's doing: the program neither
+// blocks nor reads without end, moves nothing aside and writes nothing through it, and says so.
+TEST(SettingsStore, ASpecialFileAtThePathServesTheDefaultsFromMemoryAndIsLeftAlone) {
+  const struct {
+    const char* name;
+    std::function<bool(const QString&)> make;
+    QString reason;
+  } cases[] = {
+      {"a link to /dev/zero", [](const QString& p) { return QFile::link("/dev/zero", p); },
+       "a character device, not a regular file"},
+      {"a FIFO",
+       [](const QString& p) { return mkfifo(QFile::encodeName(p).constData(), 0600) == 0; },
+       "a FIFO, not a regular file"},
+      {"a folder", [](const QString& p) { return QDir().mkdir(p); },
+       "a folder, not a regular file"},
+  };
+  for (const auto& c : cases) {
+    for (settings::Reader reader : {settings::Reader::Helper, settings::Reader::Pane}) {
+      TempHome home;
+      FakeSystemLog log;
+      const QString path = settings::settingsPath();
+      ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
+      ASSERT_TRUE(c.make(path)) << c.name;
+      EXPECT_EQ(settings::loadOrCreate(reader, kDefaults, log.reporter()),
+                settings::read(kDefaults))
+          << c.name;
+      EXPECT_EQ(log.lines,
+                QStringList{"The settings file ~/.config/halvane/com.halvane.keyboard.plist is " +
+                            c.reason + "; using the default settings without saving them"});
+      QString why;
+      EXPECT_FALSE(settings::write(settings::read(kDefaults), path, &why)) << c.name;
+      EXPECT_EQ(why, c.reason);
+      EXPECT_EQ(QDir(QFileInfo(path).absolutePath())
+                    .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+                QStringList{QFileInfo(path).fileName()})
+          << c.name << ": nothing set aside, written or backed up";
+      EXPECT_EQ(QFileInfo(path).isSymLink(), c.name == std::string("a link to /dev/zero"));
+    }
+  }
+}
+
+// Dotfile managers link the settings file: an unreadable target is set aside beside itself and
+// the defaults go where the link points, so the link keeps working.
+TEST(SettingsStore, ALinkedFileThatCannotBeReadIsSetAsideAtItsTarget) {
+  TempHome home;
+  QTemporaryDir dotfiles;
+  FakeSystemLog log;
+  const QString target = dotfiles.filePath("halvane.plist");
+  writeBytes(target, "<plist><dict>");
+  const QString path = settings::settingsPath();
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
+  ASSERT_TRUE(QFile::link(target, path));
+
+  EXPECT_EQ(settings::loadOrCreate(settings::Reader::Helper, kDefaults, log.reporter()),
+            settings::read(kDefaults));
+  EXPECT_EQ(QFileInfo(path).symLinkTarget(), target);
+  EXPECT_EQ(settings::read(target), settings::read(kDefaults));
+  const QStringList aside =
+      QDir(dotfiles.path()).entryList({"halvane.plist.unreadable-*"}, QDir::Files);
+  ASSERT_EQ(aside.size(), 1);
+  ASSERT_EQ(log.lines.size(), 1);
+  EXPECT_TRUE(log.lines.first().endsWith("kept it as " + dotfiles.filePath(aside.first())))
+      << qPrintable(log.lines.first());
 }
 
 TEST(SettingsStore, WithoutDefaultsEachReaderSaysItsOwnMessage) {
   TempHome home;
   FakeSystemLog paneLog, helperLog;
   EXPECT_TRUE(settings::loadOrCreate(settings::Reader::Pane, "/nonexistent/defaults.plist", paneLog.reporter()).isNone());
-  EXPECT_EQ(paneLog.lines, QStringList({kCreating, kCouldNot}));
+  const QString why =
+      "Could not create ~/.config/halvane/com.halvane.keyboard.plist: the defaults "
+      "/nonexistent/defaults.plist cannot be read (No such file or directory)";
+  EXPECT_EQ(paneLog.lines, QStringList({kCreating, kCouldNot, why}));
   EXPECT_TRUE(settings::loadOrCreate(settings::Reader::Helper, "/nonexistent/defaults.plist", helperLog.reporter()).isNone());
-  EXPECT_EQ(helperLog.lines, QStringList{"No Prefs File!"});
+  EXPECT_EQ(helperLog.lines, QStringList({"No Prefs File!", why}));
   EXPECT_FALSE(QFile::exists(settings::settingsPath()));
 }
 
@@ -129,7 +212,14 @@ TEST(SettingsStore, AFolderThatCannotBeCreatedGivesNoSettings) {
   FakeSystemLog log;
   writeBytes(home.path() + "/.config", "a file where the folder should be");
   EXPECT_TRUE(settings::loadOrCreate(settings::Reader::Pane, kDefaults, log.reporter()).isNone());
-  EXPECT_EQ(log.lines.last(), kCouldNot);
+  ASSERT_GE(log.lines.size(), 2);
+  EXPECT_EQ(log.lines.at(log.lines.size() - 2), kCouldNot);
+  // The system's own reason follows: .config is a file, so nothing can be made below it.
+  EXPECT_TRUE(log.lines.last().startsWith(
+      "Could not create ~/.config/halvane/com.halvane.keyboard.plist: "))
+      << qPrintable(log.lines.last());
+  EXPECT_GT(log.lines.last().size(),
+            QString("Could not create ~/.config/halvane/com.halvane.keyboard.plist: ").size());
 }
 
 TEST(SettingsStore, OddButWellFormedFilesLoadAsTheyAre) {
