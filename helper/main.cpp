@@ -7,12 +7,14 @@
 #include "platform/signals/TerminationSignals.h"
 #include "platform/trace/Trace.h"
 #include "platform/tray/SystemTrayIcon.h"
+#include "shared/Version.h"
 
 #include <QApplication>
 #include <QTimer>
 
 // Builds the helper's objects and runs the main loop; the Controller does the rest.
 int main(int argc, char* argv[]) {
+  if (halvane::printVersionIfAsked(argc, argv, "halvane-helper")) return 0;
   // Without a display the helper still runs, with its overlay drawn off screen.
   if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
       qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
