@@ -4,11 +4,14 @@
 
 #include "shared/plist/PlistFile.h"
 
+#include <QTimeZone>
+
 #include <plist/plist.h>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <memory>
 
@@ -56,7 +59,8 @@ QByteArray libplistXml(const PlistValue& root) {
   uint32_t length = 0;
   plist_to_xml(static_cast<plist_t>(node.get()), &xml, &length);
   QByteArray result(xml, qsizetype(length));
-  plist_to_xml_free(xml);
+  // Plain free(): plist_to_xml_free() is gone from newer libplist releases.
+  std::free(xml);
   return result;
 }
 
@@ -83,9 +87,9 @@ PlistValue everyKind() {
     reals.append(d);
   root.set("reals", reals);
   PlistValue dates = PlistValue::array();
-  dates.append(QDateTime(QDate(2026, 12, 7), QTime(10, 30, 15, 750), Qt::UTC));
-  dates.append(QDateTime(QDate(1999, 1, 2), QTime(3, 4, 5, 600), Qt::UTC));
-  dates.append(QDateTime(QDate(2001, 1, 1), QTime(0, 0), Qt::UTC));
+  dates.append(QDateTime(QDate(2026, 12, 7), QTime(10, 30, 15, 750), QTimeZone::utc()));
+  dates.append(QDateTime(QDate(1999, 1, 2), QTime(3, 4, 5, 600), QTimeZone::utc()));
+  dates.append(QDateTime(QDate(2001, 1, 1), QTime(0, 0), QTimeZone::utc()));
   root.set("dates", dates);
   PlistValue empties = PlistValue::array();
   empties.append(PlistValue::array());
