@@ -24,7 +24,13 @@ constexpr qint64 kPlistEpochOffset = 978307200;
 plist_t libplistNode(const PlistValue& value) {
   switch (value.type()) {
     case PlistValue::Type::Boolean: return plist_new_bool(value.toBool());
-    case PlistValue::Type::Integer: return plist_new_uint(uint64_t(value.toInteger()));
+    case PlistValue::Type::Integer:
+#if HALVANE_LIBPLIST_SIGNED
+      // libplist 2.3 and later keep the sign apart: a negative integer needs plist_new_int.
+      return plist_new_int(value.toInteger());
+#else
+      return plist_new_uint(uint64_t(value.toInteger()));
+#endif
     case PlistValue::Type::Real: return plist_new_real(value.doubleValue());
     case PlistValue::Type::String: return plist_new_string(value.toString().toUtf8().constData());
     case PlistValue::Type::Data: {
