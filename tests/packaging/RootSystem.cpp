@@ -15,7 +15,14 @@ namespace halvane::test {
 
 namespace {
 
-const QString kCache = QStringLiteral(HALVANE_BINARY_DIR "/package-cache");
+// Beside scripts/package's work folder, outside the checkout, so that a fresh clone (CI) finds
+// the roots and the fetched packages of the last run.
+QString cacheFolder() {
+  const QString work = qEnvironmentVariable("HALVANE_PACKAGE_WORK");
+  return (work.isEmpty() ? QStringLiteral("/var/tmp/halvane-package-%1").arg(::getuid()) : work) +
+         QStringLiteral("/cache");
+}
+const QString kCache = cacheFolder();
 // This machine's package sources, so the root is served as this machine is.
 const QString kSources = QStringLiteral("/etc/apt/sources.list.d/debian.sources");
 

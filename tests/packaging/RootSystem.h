@@ -10,8 +10,10 @@ namespace halvane::test {
 
 // A minimal Debian system of one release, made with mmdebstrap (apt and the essential packages,
 // nothing else), unpacked into a folder of its own and entered with chroot in a private mount
-// namespace. The mmdebstrap tarball is kept under build/package-cache/, named by what makes it,
-// and the packages apt fetches are kept beside it, so only the first run waits for the registry.
+// namespace. The mmdebstrap tarball is kept in the cache folder of scripts/package's work
+// folder (/var/tmp/halvane-package-<uid>/cache, or $HALVANE_PACKAGE_WORK/cache), named by what
+// makes it, and the packages apt fetches are kept beside it, so only the first run waits for
+// the registry.
 class RootSystem {
  public:
   struct Result {
