@@ -42,6 +42,14 @@ function(halvane_precompile_qt target)
   else()
     target_precompile_headers(${target} REUSE_FROM halvane_pch_core)
   endif()
+  # The headers are made position-independent (-fPIC), as the libraries are compiled; an
+  # executable (-fPIE) must be compiled the same way or GCC 14 refuses the header. Qt before 6.5
+  # asked every target for -fPIC itself.
+  get_target_property(type ${target} TYPE)
+  get_target_property(qt_options Qt6::Core INTERFACE_COMPILE_OPTIONS)
+  if(type STREQUAL "EXECUTABLE" AND NOT "-fPIC" IN_LIST qt_options)
+    target_compile_options(${target} PRIVATE -fPIC)
+  endif()
   # The headers are C++: a target's C files (generated protocol code, added later) go without.
   # (A deferred call reads its arguments when it runs: the name is put in now.)
   cmake_language(EVAL CODE "cmake_language(DEFER CALL _halvane_pch_skip_c [[${target}]])")

@@ -9,12 +9,14 @@
 #include "platform/signals/TerminationSignals.h"
 #include "platform/trace/Trace.h"
 #include "platform/tray/SystemTrayIcon.h"
+#include "shared/Version.h"
 
 #include <QApplication>
 #include <QTimer>
 
 // Builds the helper's objects and runs the main loop; the Controller does the rest.
 int main(int argc, char* argv[]) {
+  if (halvane::printVersionIfAsked(argc, argv, "halvane-helper")) return 0;
   // A closed terminal or a finished log reader must not end the helper at its next log line.
   halvane::ignoreBrokenPipes();
   const halvane::InstanceLock instance = halvane::claimHelperInstance();

@@ -9,7 +9,7 @@ set(outputs)
 foreach(format modules legacy)
   set(out ${HALVANE_DESKTOP_DIR}/gnome-shell-extension-${format}/${uuid})
   if(format STREQUAL modules)
-    set(SHELL_VERSIONS "\"45\", \"46\", \"47\", \"48\"")
+    set(SHELL_VERSIONS "\"45\", \"46\", \"47\", \"48\", \"49\", \"50\", \"51\"")
     set(entry ${ext_src}/extension.js)
     foreach(module focus overlay)
       add_custom_command(OUTPUT ${out}/${module}.js

@@ -40,7 +40,8 @@ std::unique_ptr<LayerShellOverlaySurface> LayerShellOverlaySurface::create(
       return nullptr;
     }
   }
-  return std::unique_ptr<LayerShellOverlaySurface>(new LayerShellOverlaySurface(std::move(connection)));
+  return std::unique_ptr<LayerShellOverlaySurface>(
+      new LayerShellOverlaySurface(std::move(connection)));
 }
 
 LayerShellOverlaySurface::LayerShellOverlaySurface(std::shared_ptr<WaylandConnection> connection)
@@ -50,7 +51,8 @@ LayerShellOverlaySurface::LayerShellOverlaySurface(std::shared_ptr<WaylandConnec
   shm_ = connection_->bind<wl_shm>(&wl_shm_interface, 1);
   layerShell_ = connection_->bind<zwlr_layer_shell_v1>(&zwlr_layer_shell_v1_interface, 4);
   static const wl_output_listener outputListener{
-      [](void*, wl_output*, int32_t, int32_t, int32_t, int32_t, int32_t, const char*, const char*, int32_t) {},
+      [](void*, wl_output*, int32_t, int32_t, int32_t, int32_t, int32_t, const char*, const char*,
+         int32_t) {},
       &LayerShellOverlaySurface::onOutputMode,
       [](void*, wl_output*) {},
       &LayerShellOverlaySurface::onOutputScale,
@@ -97,18 +99,24 @@ void LayerShellOverlaySurface::setShown(bool shown) {
 
 void LayerShellOverlaySurface::createSurface() {
   surface_ = wl_compositor_create_surface(compositor_);
-  static const wl_surface_listener surfaceListener{&LayerShellOverlaySurface::onSurfaceEnter,
-                                                   &LayerShellOverlaySurface::onSurfaceLeave};
+  // Member by member: newer Wayland headers add events (version 6 on) that a surface of a
+  // compositor bound at version 4 never receives.
+  static const wl_surface_listener surfaceListener = [] {
+    wl_surface_listener listener{};
+    listener.enter = &LayerShellOverlaySurface::onSurfaceEnter;
+    listener.leave = &LayerShellOverlaySurface::onSurfaceLeave;
+    return listener;
+  }();
   wl_surface_add_listener(surface_, &surfaceListener, this);
-  layerSurface_ = zwlr_layer_shell_v1_get_layer_surface(layerShell_, surface_, nullptr,
-                                                        ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY, kNamespace);
+  layerSurface_ = zwlr_layer_shell_v1_get_layer_surface(
+      layerShell_, surface_, nullptr, ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY, kNamespace);
   static const zwlr_layer_surface_v1_listener layerListener{&LayerShellOverlaySurface::onConfigure,
                                                             &LayerShellOverlaySurface::onClosed};
   zwlr_layer_surface_v1_add_listener(layerSurface_, &layerListener, this);
   const QSize size = window_ ? window_->size() : frame_.size();
   zwlr_layer_surface_v1_set_size(layerSurface_, uint32_t(size.width()), uint32_t(size.height()));
-  zwlr_layer_surface_v1_set_anchor(layerSurface_,
-                                   ZWLR_LAYER_SURFACE_V1_ANCHOR_BOTTOM | ZWLR_LAYER_SURFACE_V1_ANCHOR_RIGHT);
+  zwlr_layer_surface_v1_set_anchor(
+      layerSurface_, ZWLR_LAYER_SURFACE_V1_ANCHOR_BOTTOM | ZWLR_LAYER_SURFACE_V1_ANCHOR_RIGHT);
   // Zero: the surface claims no room of its own, and is moved clear of the panels' room.
   zwlr_layer_surface_v1_set_exclusive_zone(layerSurface_, 0);
   zwlr_layer_surface_v1_set_keyboard_interactivity(layerSurface_, 0);
@@ -194,8 +202,8 @@ bool LayerShellOverlaySurface::ensureBuffers() {
   for (size_t i = 0; i < buffers_.size(); ++i) {
     Buffer& buffer = buffers_[i];
     // ARGB8888 is QImage's premultiplied ARGB32 on little-endian machines.
-    buffer.buffer = wl_shm_pool_create_buffer(pool, int32_t(i * bytes), size.width(), size.height(), stride,
-                                              WL_SHM_FORMAT_ARGB8888);
+    buffer.buffer = wl_shm_pool_create_buffer(pool, int32_t(i * bytes), size.width(), size.height(),
+                                              stride, WL_SHM_FORMAT_ARGB8888);
     buffer.data = pool_ + i * bytes;
     buffer.busy = false;
     wl_buffer_add_listener(buffer.buffer, &bufferListener, this);
@@ -248,7 +256,8 @@ void LayerShellOverlaySurface::renderContent() {
 
 void LayerShellOverlaySurface::paint() {
   if (!configured_ || !surface_ || !ensureBuffers()) return;
-  auto free = std::find_if(buffers_.begin(), buffers_.end(), [](const Buffer& b) { return !b.busy; });
+  auto free =
+      std::find_if(buffers_.begin(), buffers_.end(), [](const Buffer& b) { return !b.busy; });
   if (free == buffers_.end()) {
     paintPending_ = true;  // the compositor still reads both: the next release paints
     return;
@@ -277,15 +286,17 @@ void LayerShellOverlaySurface::sendMouse(int type, Qt::MouseButton button) {
   if (!window_) return;
   // A press and the moves and release it begins share one origin on sway: its own.
   if (type == QEvent::MouseButtonPress) pressOrigin_ = frame_.topLeft();
-  const bool fromPress = grabKeepsPressOrigin_ && (buttonDown_ || type == QEvent::MouseButtonRelease);
+  const bool fromPress =
+      grabKeepsPressOrigin_ && (buttonDown_ || type == QEvent::MouseButtonRelease);
   const QPointF global = QPointF(fromPress ? pressOrigin_ : frame_.topLeft()) + pointerPosition_;
   const Qt::MouseButtons buttons = buttonDown_ ? Qt::LeftButton : Qt::NoButton;
-  QMouseEvent event(QEvent::Type(type), pointerPosition_, pointerPosition_, global, button, buttons, Qt::NoModifier);
+  QMouseEvent event(QEvent::Type(type), pointerPosition_, pointerPosition_, global, button, buttons,
+                    Qt::NoModifier);
   QCoreApplication::sendEvent(window_, &event);
 }
 
-void LayerShellOverlaySurface::onConfigure(void* data, zwlr_layer_surface_v1* surface, uint32_t serial,
-                                           uint32_t, uint32_t) {
+void LayerShellOverlaySurface::onConfigure(void* data, zwlr_layer_surface_v1* surface,
+                                           uint32_t serial, uint32_t, uint32_t) {
   auto* self = static_cast<LayerShellOverlaySurface*>(data);
   zwlr_layer_surface_v1_ack_configure(surface, serial);
   self->configured_ = true;
@@ -321,9 +332,10 @@ void LayerShellOverlaySurface::onOutputScale(void* data, wl_output* output, int3
   static_cast<LayerShellOverlaySurface*>(data)->outputs_[output].scale = factor;
 }
 
-void LayerShellOverlaySurface::onOutputMode(void* data, wl_output* output, uint32_t flags, int32_t width,
-                                            int32_t height, int32_t) {
-  if (flags & WL_OUTPUT_MODE_CURRENT) static_cast<LayerShellOverlaySurface*>(data)->outputs_[output].mode = QSize(width, height);
+void LayerShellOverlaySurface::onOutputMode(void* data, wl_output* output, uint32_t flags,
+                                            int32_t width, int32_t height, int32_t) {
+  if (flags & WL_OUTPUT_MODE_CURRENT)
+    static_cast<LayerShellOverlaySurface*>(data)->outputs_[output].mode = QSize(width, height);
 }
 
 QRect LayerShellOverlaySurface::screenFrame() const {
@@ -332,22 +344,28 @@ QRect LayerShellOverlaySurface::screenFrame() const {
   return QRect(QPoint(0, 0), first.mode / std::max(1, first.scale));
 }
 
-void LayerShellOverlaySurface::onSeatCapabilities(void* data, wl_seat* seat, uint32_t capabilities) {
+void LayerShellOverlaySurface::onSeatCapabilities(void* data, wl_seat* seat,
+                                                  uint32_t capabilities) {
   auto* self = static_cast<LayerShellOverlaySurface*>(data);
   const bool hasPointer = capabilities & WL_SEAT_CAPABILITY_POINTER;
   if (hasPointer && !self->pointer_) {
     self->pointer_ = wl_seat_get_pointer(seat);
-    static const wl_pointer_listener pointerListener{
-        &LayerShellOverlaySurface::onPointerEnter,
-        &LayerShellOverlaySurface::onPointerLeave,
-        &LayerShellOverlaySurface::onPointerMotion,
-        &LayerShellOverlaySurface::onPointerButton,
-        [](void*, wl_pointer*, uint32_t, uint32_t, wl_fixed_t) {},
-        [](void*, wl_pointer*) {},
-        [](void*, wl_pointer*, uint32_t) {},
-        [](void*, wl_pointer*, uint32_t, uint32_t) {},
-        [](void*, wl_pointer*, uint32_t, int32_t) {},
-        [](void*, wl_pointer*, uint32_t, int32_t) {}};
+    // Member by member: newer Wayland headers add events (version 9 on) that a pointer of a
+    // seat bound at version 5 never receives.
+    static const wl_pointer_listener pointerListener = [] {
+      wl_pointer_listener listener{};
+      listener.enter = &LayerShellOverlaySurface::onPointerEnter;
+      listener.leave = &LayerShellOverlaySurface::onPointerLeave;
+      listener.motion = &LayerShellOverlaySurface::onPointerMotion;
+      listener.button = &LayerShellOverlaySurface::onPointerButton;
+      listener.axis = [](void*, wl_pointer*, uint32_t, uint32_t, wl_fixed_t) {};
+      listener.frame = [](void*, wl_pointer*) {};
+      listener.axis_source = [](void*, wl_pointer*, uint32_t) {};
+      listener.axis_stop = [](void*, wl_pointer*, uint32_t, uint32_t) {};
+      listener.axis_discrete = [](void*, wl_pointer*, uint32_t, int32_t) {};
+      listener.axis_value120 = [](void*, wl_pointer*, uint32_t, int32_t) {};
+      return listener;
+    }();
     wl_pointer_add_listener(self->pointer_, &pointerListener, self);
   } else if (!hasPointer && self->pointer_) {
     wl_pointer_release(self->pointer_);
@@ -355,8 +373,8 @@ void LayerShellOverlaySurface::onSeatCapabilities(void* data, wl_seat* seat, uin
   }
 }
 
-void LayerShellOverlaySurface::onPointerEnter(void* data, wl_pointer*, uint32_t, wl_surface* surface, int32_t x,
-                                              int32_t y) {
+void LayerShellOverlaySurface::onPointerEnter(void* data, wl_pointer*, uint32_t,
+                                              wl_surface* surface, int32_t x, int32_t y) {
   auto* self = static_cast<LayerShellOverlaySurface*>(data);
   self->pointerInside_ = surface && surface == self->surface_;
   self->pointerPosition_ = QPointF(wl_fixed_to_double(x), wl_fixed_to_double(y));
@@ -368,19 +386,21 @@ void LayerShellOverlaySurface::onPointerLeave(void* data, wl_pointer*, uint32_t,
   self->buttonDown_ = false;
 }
 
-void LayerShellOverlaySurface::onPointerMotion(void* data, wl_pointer*, uint32_t, int32_t x, int32_t y) {
+void LayerShellOverlaySurface::onPointerMotion(void* data, wl_pointer*, uint32_t, int32_t x,
+                                               int32_t y) {
   auto* self = static_cast<LayerShellOverlaySurface*>(data);
   if (!self->pointerInside_) return;
   self->pointerPosition_ = QPointF(wl_fixed_to_double(x), wl_fixed_to_double(y));
   if (self->buttonDown_) self->sendMouse(QEvent::MouseMove, Qt::NoButton);
 }
 
-void LayerShellOverlaySurface::onPointerButton(void* data, wl_pointer*, uint32_t, uint32_t, uint32_t button,
-                                               uint32_t state) {
+void LayerShellOverlaySurface::onPointerButton(void* data, wl_pointer*, uint32_t, uint32_t,
+                                               uint32_t button, uint32_t state) {
   auto* self = static_cast<LayerShellOverlaySurface*>(data);
   if (!self->pointerInside_ || button != BTN_LEFT) return;
   self->buttonDown_ = state == WL_POINTER_BUTTON_STATE_PRESSED;
-  self->sendMouse(self->buttonDown_ ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease, Qt::LeftButton);
+  self->sendMouse(self->buttonDown_ ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease,
+                  Qt::LeftButton);
 }
 
 }  // namespace halvane

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTimeZone>
 
 #include <plist/plist.h>
 
@@ -73,7 +74,7 @@ PlistValue fromNode(plist_t node, int depth) {
       int32_t sec = 0, usec = 0;
       plist_get_date_val(node, &sec, &usec);
       return PlistValue(QDateTime::fromMSecsSinceEpoch(
-          (qint64(sec) + kPlistEpochOffset) * 1000 + usec / 1000, Qt::UTC));
+          (qint64(sec) + kPlistEpochOffset) * 1000 + usec / 1000, QTimeZone::utc()));
     }
     case PLIST_ARRAY: {
       PlistValue array = PlistValue::array();

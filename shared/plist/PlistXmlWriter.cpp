@@ -1,6 +1,7 @@
 #include "shared/plist/PlistXmlWriter.h"
 
 #include <QDateTime>
+#include <QTimeZone>
 
 #include <charconv>
 #include <cmath>
@@ -161,7 +162,7 @@ class Writer {
   static QByteArray date(const QDateTime& t) {
     const qint64 ms = t.toMSecsSinceEpoch() - kPlistEpochOffset * 1000;
     const qint64 seconds = qint64(qint32(ms / 1000)) + kPlistEpochOffset;
-    return QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC)
+    return QDateTime::fromSecsSinceEpoch(seconds, QTimeZone::utc())
         .toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ"))
         .toLatin1();
   }

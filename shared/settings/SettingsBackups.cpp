@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QTimeZone>
 
 #include <algorithm>
 
@@ -72,7 +73,7 @@ QList<Backup> listBackups(const QString& settingsFile) {
     const QRegularExpressionMatch match = stamp.match(info.fileName().mid(prefix.size()));
     if (!match.hasMatch()) continue;
     QDateTime time = QDateTime::fromString(match.captured(1), QLatin1String(kStampFormat));
-    time.setTimeSpec(Qt::UTC);
+    time.setTimeZone(QTimeZone::utc());
     if (time.isValid()) backups.append({info.absoluteFilePath(), time, info.size()});
   }
   std::sort(backups.begin(), backups.end(),

@@ -52,7 +52,15 @@ TEST_F(InstallTest, PutsEveryPieceWhereTheSystemLooksForIt) {
       "lib/udev/rules.d/70-halvane.rules",
       "lib/udev/hwdb.d/70-halvane.hwdb",
       "lib/systemd/user/halvane-helper.service",
-      "share/applications/halvane-preferences.desktop",
+      "share/applications/com.halvane.keyboard.desktop",
+      "share/metainfo/com.halvane.keyboard.metainfo.xml",
+      "share/man/man1/halvanectl.1",
+      "share/man/man1/halvane-helper.1",
+      "share/man/man1/halvane-preferences.1",
+      "share/man/man1/halvane-vkbd.1",
+      "share/bash-completion/completions/halvanectl",
+      "share/zsh/vendor-completions/_halvanectl",
+      "share/fish/vendor_completions.d/halvanectl.fish",
       "share/icons/hicolor/scalable/apps/halvane-preferences.svg",
       "share/gnome-shell/extensions/halvane-keyboard@halvane.com/metadata.json",
       "share/gnome-shell/extensions/halvane-keyboard@halvane.com/extension.js",
@@ -72,10 +80,11 @@ TEST_F(InstallTest, PutsEveryPieceWhereTheSystemLooksForIt) {
 
 TEST_F(InstallTest, TheMenuEntryAndTheUnitNameTheInstalledPrograms) {
   ASSERT_EQ(status_, 0) << qPrintable(*output_);
-  QFile desktop(path("share/applications/halvane-preferences.desktop"));
+  QFile desktop(path("share/applications/com.halvane.keyboard.desktop"));
   ASSERT_TRUE(desktop.open(QIODevice::ReadOnly));
   const QByteArray entry = desktop.readAll();
-  EXPECT_TRUE(entry.contains("\nExec=halvane-preferences\n"));
+  // Opened from the menu, the preferences also start a helper when none runs.
+  EXPECT_TRUE(entry.contains("\nExec=halvane-preferences --start-helper\n"));
   EXPECT_TRUE(entry.contains("\nIcon=halvane-preferences\n"));
 
   QFile unit(path("lib/systemd/user/halvane-helper.service"));

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimeZone>
 
 #include <gtest/gtest.h>
 
@@ -50,7 +51,7 @@ TEST(PlistFile, XmlAndBinaryFilesReadToTheSameTree) {
   EXPECT_TRUE(xml["Enabled"].toBool());
   EXPECT_EQ(xml["Disabled"].type(), PlistValue::Type::Boolean);
   EXPECT_EQ(xml["Blob"].toData(), QByteArray("\x00\x01\xfe\xff", 4));
-  EXPECT_EQ(xml["When"].toDate(), QDateTime(QDate(2026, 12, 7), QTime(10, 30), Qt::UTC));
+  EXPECT_EQ(xml["When"].toDate(), QDateTime(QDate(2026, 12, 7), QTime(10, 30), QTimeZone::utc()));
   EXPECT_EQ(xml["List"].at(2).at(1)["deep"].toString(), "yes");
   EXPECT_EQ(xml["List"].at(3).count(), 0);
 }

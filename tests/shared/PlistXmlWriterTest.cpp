@@ -4,11 +4,14 @@
 
 #include "shared/plist/PlistFile.h"
 
+#include <QTimeZone>
+
 #include <plist/plist.h>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <memory>
 
@@ -21,7 +24,13 @@ constexpr qint64 kPlistEpochOffset = 978307200;
 plist_t libplistNode(const PlistValue& value) {
   switch (value.type()) {
     case PlistValue::Type::Boolean: return plist_new_bool(value.toBool());
-    case PlistValue::Type::Integer: return plist_new_uint(uint64_t(value.toInteger()));
+    case PlistValue::Type::Integer:
+#if HALVANE_LIBPLIST_SIGNED
+      // libplist 2.3 and later keep the sign apart: a negative integer needs plist_new_int.
+      return plist_new_int(value.toInteger());
+#else
+      return plist_new_uint(uint64_t(value.toInteger()));
+#endif
     case PlistValue::Type::Real: return plist_new_real(value.doubleValue());
     case PlistValue::Type::String: return plist_new_string(value.toString().toUtf8().constData());
     case PlistValue::Type::Data: {
@@ -56,7 +65,8 @@ QByteArray libplistXml(const PlistValue& root) {
   uint32_t length = 0;
   plist_to_xml(static_cast<plist_t>(node.get()), &xml, &length);
   QByteArray result(xml, qsizetype(length));
-  plist_to_xml_free(xml);
+  // Plain free(): plist_to_xml_free() is gone from newer libplist releases.
+  std::free(xml);
   return result;
 }
 
@@ -83,9 +93,9 @@ PlistValue everyKind() {
     reals.append(d);
   root.set("reals", reals);
   PlistValue dates = PlistValue::array();
-  dates.append(QDateTime(QDate(2026, 12, 7), QTime(10, 30, 15, 750), Qt::UTC));
-  dates.append(QDateTime(QDate(1999, 1, 2), QTime(3, 4, 5, 600), Qt::UTC));
-  dates.append(QDateTime(QDate(2001, 1, 1), QTime(0, 0), Qt::UTC));
+  dates.append(QDateTime(QDate(2026, 12, 7), QTime(10, 30, 15, 750), QTimeZone::utc()));
+  dates.append(QDateTime(QDate(1999, 1, 2), QTime(3, 4, 5, 600), QTimeZone::utc()));
+  dates.append(QDateTime(QDate(2001, 1, 1), QTime(0, 0), QTimeZone::utc()));
   root.set("dates", dates);
   PlistValue empties = PlistValue::array();
   empties.append(PlistValue::array());

@@ -1,6 +1,7 @@
 // halvane-demo: shows the helper at work without a keyboard or a display. It starts the helper
 // with a demo profile, presses a few keys on a virtual keyboard and tells what the helper did.
 //   halvane-demo [path/to/HalvaneHelper]
+#include "shared/Version.h"
 #include "tools/demo/DemoSession.h"
 
 #include <QCoreApplication>
@@ -8,6 +9,7 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+  if (halvane::printVersionIfAsked(argc, argv, "halvane-demo")) return 0;
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("halvane-demo"));
 

@@ -76,6 +76,7 @@ QString Halvanectl::helpText() {
       "                   a backup themselves); then a running helper is asked to reload\n"
       "\n"
       "  --help           this text\n"
+      "  --version        the version of the Halvane software\n"
       "\n"
       "Errors are things the software would act on differently from what the file says, or\n"
       "values the preferences never write; warnings are harmless departures from what the\n"

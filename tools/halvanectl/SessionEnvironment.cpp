@@ -6,6 +6,7 @@
 #include "platform/notification/DBusDistributedNotificationCenter.h"
 #include "platform/system/SessionDesktopFacts.h"
 #include "platform/system/UdevDeviceFacts.h"
+#include "shared/Version.h"
 #include "shared/settings/SettingsMigration.h"
 
 #include <QCoreApplication>
@@ -64,7 +65,7 @@ CtlEnvironment SessionEnvironment::environment() {
     system.environment = QProcessEnvironment::systemEnvironment();
     system.programDir = QCoreApplication::applicationDirPath();
     system.sourceDir = QStringLiteral(HALVANE_SOURCE_DIR);
-    system.version = QStringLiteral(HALVANE_VERSION);
+    system.version = QString::fromLatin1(version());
     system.virtualKeyboardFolder = vkbd::folderPath();
     system.devices = devices_.get();
     system.desktop = desktop_.get();

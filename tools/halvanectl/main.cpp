@@ -1,5 +1,6 @@
 // halvanectl: the command-line client of the Halvane helper and its settings file.
 #include "platform/signals/TerminationSignals.h"
+#include "shared/Version.h"
 #include "tools/halvanectl/Halvanectl.h"
 #include "tools/halvanectl/SessionEnvironment.h"
 
@@ -9,6 +10,7 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+  if (halvane::printVersionIfAsked(argc, argv, "halvanectl")) return 0;
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("halvanectl"));
   QTextStream out(stdout);

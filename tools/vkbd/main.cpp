@@ -2,6 +2,7 @@
 #include "platform/devices/VirtualKeyboardProtocol.h"
 #include "tools/vkbd/VkbdSession.h"
 #include "shared/KeyboardIdentity.h"
+#include "shared/Version.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -39,6 +40,7 @@ bool quitOnSignals(QCoreApplication& app) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  if (halvane::printVersionIfAsked(argc, argv, "halvane-vkbd")) return 0;
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("halvane-vkbd"));
 
@@ -49,7 +51,8 @@ int main(int argc, char* argv[]) {
       "release, report <hex bytes>, consumer-report <hex bytes>, media <hex code>, wait <ms>,\n"
       "wait-connected [<ms>], unplug, plug, quit. Exits when the commands are done.\n"
       "With --uhid the keyboard is a kernel HID device made through /dev/uhid (needs the uhid\n"
-      "module and write access to /dev/uhid); otherwise virtual keyboard sockets."));
+      "module and write access to /dev/uhid); otherwise virtual keyboard sockets.\n"
+      "--version prints the version."));
   parser.addHelpOption();
   const QCommandLineOption nameOption(QStringLiteral("name"),
                                       QStringLiteral("Name of the keyboard's interfaces."),
