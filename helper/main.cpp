@@ -3,12 +3,12 @@
 #include "helper/controller/Controller.h"
 #include "helper/overlay/CustomWindow.h"
 #include "helper/tray/HelperTray.h"
-#include "platform/overlay/OverlaySurfaceFactory.h"
-#include "platform/session/SessionMonitor.h"
-#include "platform/signals/BrokenPipes.h"
-#include "platform/signals/TerminationSignals.h"
-#include "platform/trace/Trace.h"
-#include "platform/tray/SystemTrayIcon.h"
+#include "platform/desktop/overlay/OverlaySurfaceFactory.h"
+#include "platform/system/session/SessionMonitor.h"
+#include "platform/system/signals/BrokenPipes.h"
+#include "platform/system/signals/TerminationSignals.h"
+#include "platform/system/trace/Trace.h"
+#include "platform/desktop/tray/SystemTrayIcon.h"
 #include "shared/Version.h"
 
 #include <QApplication>

@@ -7,8 +7,8 @@
 //     through the real /proc), and a window that matches nothing (every source tried).
 // Median and 99th percentile per call (wall time) and the median CPU time are counters.
 #include "bench/support/Percentile.h"
-#include "platform/appidentity/ApplicationResolver.h"
-#include "platform/appidentity/DesktopEntryIndex.h"
+#include "platform/desktop/appidentity/ApplicationResolver.h"
+#include "platform/desktop/appidentity/DesktopEntryIndex.h"
 
 #include <QCoreApplication>
 #include <QDir>

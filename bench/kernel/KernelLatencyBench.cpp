@@ -7,8 +7,8 @@
 // No machine here has /dev/uhid, so run on the host this program boots the kernel tier's guest
 // (tests/kernel/run_guest.py --mode bench), which starts the helper and runs this program inside
 // (HALVANE_IN_GUEST=1); the host then reports the guest's figures.
-#include "platform/uhid/UhidReports.h"
-#include "platform/uinput/UinputDevice.h"
+#include "platform/input/uhid/UhidReports.h"
+#include "platform/input/uinput/UinputDevice.h"
 
 #include <QDir>
 #include <QFile>

@@ -10,9 +10,9 @@
 #include "bench/overlay/FadeCpu.h"
 #include "bench/support/Percentile.h"
 #include "helper/overlay/CustomWindow.h"
-#include "platform/log/FakeSystemLog.h"
-#include "platform/overlay/GnomeShellOverlaySurface.h"
-#include "platform/trace/Trace.h"
+#include "platform/system/log/FakeSystemLog.h"
+#include "platform/desktop/overlay/GnomeShellOverlaySurface.h"
+#include "platform/system/trace/Trace.h"
 #include "tests/support/HeadlessGnomeShell.h"
 
 #include <QApplication>

@@ -8,10 +8,10 @@
 #include "bench/overlay/FadeCpu.h"
 #include "bench/support/Percentile.h"
 #include "helper/overlay/CustomWindow.h"
-#include "platform/log/FakeSystemLog.h"
-#include "platform/overlay/LayerShellOverlaySurface.h"
-#include "platform/trace/Trace.h"
-#include "platform/wayland/WaylandConnection.h"
+#include "platform/system/log/FakeSystemLog.h"
+#include "platform/desktop/overlay/LayerShellOverlaySurface.h"
+#include "platform/system/trace/Trace.h"
+#include "platform/desktop/wayland/WaylandConnection.h"
 #include "tests/support/HeadlessSway.h"
 
 #include <QApplication>

@@ -6,13 +6,14 @@
 //         script through the FrontApplicationSink.
 // The compositors start as in tests/wayland (HeadlessSway.h, HeadlessKWin.h).
 #include "bench/support/Percentile.h"
-#include "platform/control/DBusServerObject.h"
-#include "platform/control/FakeKeyboardServer.h"
-#include "platform/frontapp/ForeignToplevelActiveWindowSource.h"
-#include "platform/frontapp/KWinActiveWindowSource.h"
-#include "platform/frontapp/SwayActiveWindowSource.h"
-#include "platform/log/FakeSystemLog.h"
-#include "platform/wayland/WaylandConnection.h"
+#include "platform/desktop/frontapp/FrontApplicationSinkAdaptor.h"
+#include "platform/system/control/DBusServerObject.h"
+#include "platform/system/control/FakeKeyboardServer.h"
+#include "platform/desktop/frontapp/ForeignToplevelActiveWindowSource.h"
+#include "platform/desktop/frontapp/KWinActiveWindowSource.h"
+#include "platform/desktop/frontapp/SwayActiveWindowSource.h"
+#include "platform/system/log/FakeSystemLog.h"
+#include "platform/desktop/wayland/WaylandConnection.h"
 #include "tests/support/HeadlessKWin.h"
 #include "tests/support/HeadlessSway.h"
 
@@ -121,6 +122,7 @@ void BM_KWinFocusToSource(benchmark::State& state) {
   FakeSystemLog log;
   FakeKeyboardServer keyboardServer;
   DBusServerObject server(log, bus.connection());
+  server.addInterface(frontApplicationSink());
   server.registerServer(keyboardServer);
   KWinActiveWindowSource source(
       log, QStringLiteral(HALVANE_DESKTOP_DIR "/halvane/kwin/halvane-keyboard.js"), bus.connection());

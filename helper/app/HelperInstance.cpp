@@ -1,6 +1,6 @@
 #include "helper/app/HelperInstance.h"
 
-#include "platform/log/SyslogSystemLog.h"
+#include "platform/system/log/SyslogSystemLog.h"
 
 namespace halvane {
 

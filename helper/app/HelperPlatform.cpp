@@ -1,30 +1,42 @@
 #include "helper/app/HelperPlatform.h"
 
 #include "helper/diagnostics/HelperDiagnostics.h"
-#include "platform/control/DBusServerObject.h"
-#include "platform/devices/CompositeHIDDeviceRegistry.h"
-#include "platform/devices/TracedHIDDeviceRegistry.h"
-#include "platform/frontapp/FrontApplicationWatcherFactory.h"
-#include "platform/hidevent/HIDEventSystemFactory.h"
-#include "platform/hidevent/TracedHIDEventSystem.h"
-#include "platform/input/KeyboardEventPosterFactory.h"
-#include "platform/input/TracedKeyboardEventPoster.h"
-#include "platform/log/SyslogSystemLog.h"
-#include "platform/log/TracedSystemLog.h"
-#include "platform/notification/DBusDistributedNotificationCenter.h"
-#include "platform/notification/TracedDistributedNotificationCenter.h"
-#include "platform/script/ScriptRunnerFactory.h"
-#include "platform/session/LogindSessionMonitor.h"
-#include "platform/script/TracedScriptRunner.h"
-#include "platform/sleeper/RealSleeper.h"
-#include "platform/sleeper/TracedSleeper.h"
-#include "platform/workspace/TracedWorkspace.h"
-#include "platform/workspace/WorkspaceFactory.h"
+#include "platform/system/control/DBusServerObject.h"
+#include "platform/desktop/frontapp/FrontApplicationSinkAdaptor.h"
+#include "platform/input/devices/CompositeHIDDeviceRegistry.h"
+#include "platform/input/devices/TracedHIDDeviceRegistry.h"
+#include "platform/desktop/frontapp/FrontApplicationWatcherFactory.h"
+#include "platform/input/hidevent/HIDEventSystemFactory.h"
+#include "platform/input/hidevent/TracedHIDEventSystem.h"
+#include "platform/input/posters/KeyboardEventPosterFactory.h"
+#include "platform/input/posters/TracedKeyboardEventPoster.h"
+#include "platform/system/log/SyslogSystemLog.h"
+#include "platform/system/log/TracedSystemLog.h"
+#include "platform/desktop/notification/DBusDistributedNotificationCenter.h"
+#include "platform/desktop/notification/TracedDistributedNotificationCenter.h"
+#include "platform/system/script/ScriptRunnerFactory.h"
+#include "platform/system/session/LogindSessionMonitor.h"
+#include "platform/system/script/TracedScriptRunner.h"
+#include "platform/system/sleeper/RealSleeper.h"
+#include "platform/system/sleeper/TracedSleeper.h"
+#include "platform/desktop/workspace/TracedWorkspace.h"
+#include "platform/desktop/workspace/WorkspaceFactory.h"
 #include "shared/settings/SettingsMigration.h"
 
 #include <QGuiApplication>
 
 namespace halvane {
+
+namespace {
+
+// The control channel's object also carries the sink our desktop pieces push focus changes to.
+std::unique_ptr<ServerObject> makeServerObject(SystemLog& log) {
+  auto object = std::make_unique<DBusServerObject>(log);
+  object->addInterface(frontApplicationSink());
+  return object;
+}
+
+}  // namespace
 
 HelperPlatform::HelperPlatform(Trace& trace)
     : syslog_(std::make_unique<SyslogSystemLog>(QStringLiteral("HalvaneHelper"))),
@@ -49,7 +61,7 @@ HelperPlatform::HelperPlatform(Trace& trace)
       notifications_(std::make_unique<TracedDistributedNotificationCenter>(*realNotifications_, trace)),
       realDevices_(createSystemHIDDeviceRegistry(*log_)),
       devices_(std::make_unique<TracedHIDDeviceRegistry>(*realDevices_, trace)),
-      serverObject_(std::make_unique<DBusServerObject>(*log_)),
+      serverObject_(makeServerObject(*log_)),
       session_(std::make_unique<LogindSessionMonitor>()) {}
 
 HelperPlatform::~HelperPlatform() = default;

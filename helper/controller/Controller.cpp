@@ -2,7 +2,7 @@
 
 #include "helper/hidsystem/HIDSystem.h"
 #include "helper/overlay/ProfileOverlay.h"
-#include "platform/script/ScriptRunner.h"
+#include "platform/system/script/ScriptRunner.h"
 #include "shared/settings/PlayMode.h"
 
 namespace halvane {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/log/SystemLog.h"
+#include "platform/system/log/SystemLog.h"
 
 #include <QMap>
 #include <QString>

@@ -2,7 +2,7 @@
 
 #include "helper/controller/Controller.h"
 #include "helper/diagnostics/BackendRegistry.h"
-#include "platform/frontapp/FrontApplicationWatcher.h"
+#include "platform/desktop/frontapp/FrontApplicationWatcher.h"
 
 namespace halvane {
 

@@ -1,8 +1,8 @@
 #include "helper/overlay/CustomWindow.h"
 
 #include "helper/overlay/CustomView.h"
-#include "platform/log/SystemLog.h"
-#include "platform/trace/Trace.h"
+#include "platform/system/log/SystemLog.h"
+#include "platform/system/trace/Trace.h"
 
 #include <QMouseEvent>
 #include <QTimer>

@@ -1,7 +1,7 @@
 // Windows resolved to applications over a fixture tree: installed entries in XDG folders, a
 // PATH, and a /proc whose processes are what scripts, sandboxes, Wine and Steam look like.
-#include "platform/appidentity/ApplicationResolver.h"
-#include "platform/appidentity/DesktopEntryIndex.h"
+#include "platform/desktop/appidentity/ApplicationResolver.h"
+#include "platform/desktop/appidentity/DesktopEntryIndex.h"
 #include "tests/appidentity/FixtureTree.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Reading .desktop files, as the workspace and the application index both do: values, localised
 // names and the Exec line as a program and arguments.
-#include "platform/appidentity/DesktopEntry.h"
+#include "platform/desktop/appidentity/DesktopEntry.h"
 
 #include <gtest/gtest.h>
 

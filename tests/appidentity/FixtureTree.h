@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/appidentity/DesktopEntryIndex.h"
+#include "platform/desktop/appidentity/DesktopEntryIndex.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 // The index follows the applications folders: installed, removed and overridden entries show
 // after the folders have been quiet for a moment.
-#include "platform/appidentity/DesktopEntryIndexRefresher.h"
+#include "platform/desktop/appidentity/DesktopEntryIndexRefresher.h"
 
-#include "platform/appidentity/DesktopEntryIndex.h"
+#include "platform/desktop/appidentity/DesktopEntryIndex.h"
 #include "tests/appidentity/FixtureTree.h"
 
 #include <QTest>

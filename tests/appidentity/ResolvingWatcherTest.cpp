@@ -1,10 +1,10 @@
 // What counts as an application switch: a change of application, not of window, and no
 // switch for the moment without a window that window managers pass through.
-#include "platform/frontapp/ResolvingFrontApplicationWatcher.h"
+#include "platform/desktop/frontapp/ResolvingFrontApplicationWatcher.h"
 
-#include "platform/appidentity/DesktopEntryIndex.h"
-#include "platform/frontapp/FakeActiveWindowSource.h"
-#include "platform/log/FakeSystemLog.h"
+#include "platform/desktop/appidentity/DesktopEntryIndex.h"
+#include "platform/desktop/frontapp/FakeActiveWindowSource.h"
+#include "platform/system/log/FakeSystemLog.h"
 #include "tests/appidentity/FixtureTree.h"
 
 #include <QTest>

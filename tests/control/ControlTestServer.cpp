@@ -3,8 +3,8 @@
 // can make blocking calls to it.
 //   control_test_server <initial profile>
 // Prints "registered" or "refused" first.
-#include "platform/control/DBusServerObject.h"
-#include "platform/log/FakeSystemLog.h"
+#include "platform/system/control/DBusServerObject.h"
+#include "platform/system/log/FakeSystemLog.h"
 #include "shared/control/KeyboardServer.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 // Distributed notifications on a private bus: the signal's form on the wire, delivery to
 // observers of one object, foreign signals of the wrong form, and the trace line of a post.
-#include "platform/notification/DBusDistributedNotificationCenter.h"
-#include "platform/notification/TracedDistributedNotificationCenter.h"
+#include "platform/desktop/notification/DBusDistributedNotificationCenter.h"
+#include "platform/desktop/notification/TracedDistributedNotificationCenter.h"
 #include "shared/control/ControlChannel.h"
 #include "tests/support/PrivateBus.h"
 #include "tests/control/RawSignalRecorder.h"

@@ -1,6 +1,6 @@
 // The pane's side of the control channel, against a helper stand-in in another process (a
 // blocking call to a server in this process would wait for itself).
-#include "platform/control/DBusRemoteProxy.h"
+#include "platform/system/control/DBusRemoteProxy.h"
 #include "shared/control/ControlChannel.h"
 #include "tests/support/PrivateBus.h"
 

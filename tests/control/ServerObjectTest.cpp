@@ -1,10 +1,10 @@
 // The helper's side of the control channel on a private bus: the generated adaptor forwards
 // each call to the KeyboardServer, and the well-known name is taken only when free.
 #include "HVKeyboardServerProxy.h"
-#include "platform/control/DBusRemoteProxy.h"
-#include "platform/control/DBusServerObject.h"
-#include "platform/control/FakeKeyboardServer.h"
-#include "platform/log/FakeSystemLog.h"
+#include "platform/system/control/DBusRemoteProxy.h"
+#include "platform/system/control/DBusServerObject.h"
+#include "platform/system/control/FakeKeyboardServer.h"
+#include "platform/system/log/FakeSystemLog.h"
 #include "shared/control/ControlChannel.h"
 #include "tests/support/PrivateBus.h"
 

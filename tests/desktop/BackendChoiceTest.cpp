@@ -1,9 +1,9 @@
 // Which backends the factories choose when there is no display, and the one line they log.
-#include "platform/frontapp/FrontApplicationWatcherFactory.h"
-#include "platform/hidevent/HIDEventSystemFactory.h"
-#include "platform/input/KeyboardEventPosterFactory.h"
-#include "platform/log/FakeSystemLog.h"
-#include "platform/uinput/UinputDevice.h"
+#include "platform/desktop/frontapp/FrontApplicationWatcherFactory.h"
+#include "platform/input/hidevent/HIDEventSystemFactory.h"
+#include "platform/input/posters/KeyboardEventPosterFactory.h"
+#include "platform/system/log/FakeSystemLog.h"
+#include "platform/input/uinput/UinputDevice.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The HID event records as Linux input events: one golden row per record shape.
-#include "platform/hidevent/HIDEventTranslation.h"
-#include "platform/keycodes/MacKeyCodes.h"
+#include "platform/input/hidevent/HIDEventTranslation.h"
+#include "platform/input/keycodes/MacKeyCodes.h"
 #include "tests/desktop/RecordingSink.h"
 
 #include <linux/input-event-codes.h>

@@ -1,6 +1,6 @@
 // The default "Halvane" script: the autostart entry, the keys it ignores, and the media keys
 // against fake MPRIS players on a private bus.
-#include "platform/appidentity/DesktopEntry.h"
+#include "platform/desktop/appidentity/DesktopEntry.h"
 #include "shared/ApplicationNames.h"
 #include "tests/desktop/FakeMprisPlayer.h"
 #include "tests/desktop/ProcessFiles.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/uinput/InputEventSink.h"
+#include "platform/input/uinput/InputEventSink.h"
 
 #include <memory>
 #include <ostream>

@@ -1,5 +1,5 @@
 // Running the script resource: its arguments, and stopping it when it hangs.
-#include "platform/script/ProcessScriptRunner.h"
+#include "platform/system/script/ProcessScriptRunner.h"
 #include "tests/desktop/ProcessFiles.h"
 
 #include <QElapsedTimer>

@@ -1,10 +1,10 @@
 // The uinput backends against a recording sink, and against the real device where the machine
 // lets this process make one.
-#include "platform/hidevent/HIDEventTranslation.h"
-#include "platform/hidevent/UinputHIDEventSystem.h"
-#include "platform/input/UinputKeyboardEventPoster.h"
-#include "platform/keycodes/MacKeyCodes.h"
-#include "platform/uinput/UinputDevice.h"
+#include "platform/input/hidevent/HIDEventTranslation.h"
+#include "platform/input/hidevent/UinputHIDEventSystem.h"
+#include "platform/input/posters/UinputKeyboardEventPoster.h"
+#include "platform/input/keycodes/MacKeyCodes.h"
+#include "platform/input/uinput/UinputDevice.h"
 #include "tests/desktop/RecordingSink.h"
 
 #include <QFile>

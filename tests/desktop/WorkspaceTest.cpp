@@ -1,6 +1,6 @@
 // Launching .desktop files, executables and documents for real, with a stand-in opener that
 // records what it was asked to open.
-#include "platform/workspace/DesktopWorkspace.h"
+#include "platform/desktop/workspace/DesktopWorkspace.h"
 #include "tests/desktop/ProcessFiles.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 // Keys posted through XTest, as an X client with the focus receives them.
-#include "platform/input/XTestKeyboardEventPoster.h"
-#include "platform/keycodes/MacKeyCodes.h"
+#include "platform/input/posters/XTestKeyboardEventPoster.h"
+#include "platform/input/keycodes/MacKeyCodes.h"
 #include "tests/desktop/XClient.h"
 
 #include <linux/input-event-codes.h>

@@ -1,7 +1,7 @@
 // The test plays the window manager: it sets _NET_ACTIVE_WINDOW on the root window to windows
 // with (or without) the properties that tell about their application, and reads what the
 // source reports.
-#include "platform/frontapp/XcbActiveWindowSource.h"
+#include "platform/desktop/frontapp/XcbActiveWindowSource.h"
 #include "tests/desktop/XClient.h"
 
 #include <QTest>

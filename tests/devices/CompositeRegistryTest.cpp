@@ -1,8 +1,8 @@
-#include "platform/devices/CompositeHIDDeviceRegistry.h"
-#include "platform/devices/UdevHidrawRegistry.h"
-#include "platform/devices/VirtualKeyboardRegistry.h"
+#include "platform/input/devices/CompositeHIDDeviceRegistry.h"
+#include "platform/input/devices/UdevHidrawRegistry.h"
+#include "platform/input/devices/VirtualKeyboardRegistry.h"
 #include "tools/vkbd/VirtualInterface.h"
-#include "platform/log/FakeSystemLog.h"
+#include "platform/system/log/FakeSystemLog.h"
 #include "tests/devices/DeviceTestSupport.h"
 
 #include <QTemporaryDir>

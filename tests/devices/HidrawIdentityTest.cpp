@@ -1,4 +1,4 @@
-#include "platform/devices/HidrawIdentity.h"
+#include "platform/input/devices/HidrawIdentity.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "platform/devices/UdevHidrawDiscovery.h"
-#include "platform/devices/UdevHidrawRegistry.h"
-#include "platform/log/FakeSystemLog.h"
+#include "platform/input/devices/UdevHidrawDiscovery.h"
+#include "platform/input/devices/UdevHidrawRegistry.h"
+#include "platform/system/log/FakeSystemLog.h"
 #include "tests/devices/DeviceTestSupport.h"
 
 #include <QFile>

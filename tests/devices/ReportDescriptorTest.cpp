@@ -1,4 +1,4 @@
-#include "platform/devices/ReportDescriptor.h"
+#include "platform/input/devices/ReportDescriptor.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/devices/VirtualKeyboardProtocol.h"
+#include "platform/input/devices/VirtualKeyboardProtocol.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "platform/devices/VirtualKeyboardRegistry.h"
+#include "platform/input/devices/VirtualKeyboardRegistry.h"
 #include "tests/devices/DeviceTestSupport.h"
 
 #include <QProcess>

@@ -1,10 +1,10 @@
 // halvanectl doctor against a system laid out in a folder: fake udev and session facts, a fake
 // helper's Diagnostics answer. A healthy system passes; each fault in turn gives its ✘ line,
 // its fix and the exit status that says whether it keeps the keyboard from working.
-#include "platform/control/DiagnosticsClient.h"
-#include "platform/frontapp/GnomeShellActiveWindowSource.h"
-#include "platform/system/FakeDesktopFacts.h"
-#include "platform/system/FakeDeviceFacts.h"
+#include "platform/system/control/DiagnosticsClient.h"
+#include "platform/desktop/frontapp/GnomeShellActiveWindowSource.h"
+#include "tools/halvanectl/facts/FakeDesktopFacts.h"
+#include "tools/halvanectl/facts/FakeDeviceFacts.h"
 #include "shared/settings/SettingsStore.h"
 #include "tests/halvanectl/TransferTestSupport.h"
 #include "tools/halvanectl/CtlArguments.h"

@@ -1,9 +1,9 @@
 // The halvanectl program as a user runs it: a process of its own, with a temporary home, on a
 // private session bus where this test serves a fake helper.
-#include "platform/control/DBusServerObject.h"
-#include "platform/control/FakeKeyboardServer.h"
-#include "platform/log/FakeSystemLog.h"
-#include "platform/notification/DBusDistributedNotificationCenter.h"
+#include "platform/system/control/DBusServerObject.h"
+#include "platform/system/control/FakeKeyboardServer.h"
+#include "platform/system/log/FakeSystemLog.h"
+#include "platform/desktop/notification/DBusDistributedNotificationCenter.h"
 #include "shared/control/ControlChannel.h"
 #include "tests/support/PrivateBus.h"
 #include "tests/halvanectl/TransferTestSupport.h"

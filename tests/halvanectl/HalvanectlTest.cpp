@@ -1,8 +1,8 @@
 // halvanectl's commands in-process, against a fake helper and fake notifications, and its
 // argument checking.
-#include "platform/control/FakeKeyboardServer.h"
-#include "platform/control/FakeRemoteProxy.h"
-#include "platform/notification/FakeDistributedNotificationCenter.h"
+#include "platform/system/control/FakeKeyboardServer.h"
+#include "platform/system/control/FakeRemoteProxy.h"
+#include "platform/desktop/notification/FakeDistributedNotificationCenter.h"
 #include "tools/halvanectl/Halvanectl.h"
 #include "shared/control/ControlChannel.h"
 #include "shared/settings/ProfileTransfer.h"

@@ -2,7 +2,7 @@
 // backends the services' factories chose, taken from their log lines.
 #include "helper/diagnostics/BackendRegistry.h"
 #include "helper/diagnostics/HelperDiagnostics.h"
-#include "platform/log/FakeSystemLog.h"
+#include "platform/system/log/FakeSystemLog.h"
 #include "tests/helper_core/ControllerRig.h"
 
 #include <gtest/gtest.h>

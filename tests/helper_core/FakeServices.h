@@ -1,15 +1,15 @@
 #pragma once
 
 #include "helper/controller/ControllerServices.h"
-#include "platform/devices/FakeHIDDeviceRegistry.h"
-#include "platform/frontapp/FakeFrontApplicationWatcher.h"
-#include "platform/hidevent/FakeHIDEventSystem.h"
-#include "platform/input/FakeKeyboardEventPoster.h"
-#include "platform/log/FakeSystemLog.h"
-#include "platform/notification/FakeDistributedNotificationCenter.h"
-#include "platform/script/FakeScriptRunner.h"
-#include "platform/sleeper/FakeSleeper.h"
-#include "platform/workspace/FakeWorkspace.h"
+#include "platform/input/devices/FakeHIDDeviceRegistry.h"
+#include "platform/desktop/frontapp/FakeFrontApplicationWatcher.h"
+#include "platform/input/hidevent/FakeHIDEventSystem.h"
+#include "platform/input/posters/FakeKeyboardEventPoster.h"
+#include "platform/system/log/FakeSystemLog.h"
+#include "platform/desktop/notification/FakeDistributedNotificationCenter.h"
+#include "platform/system/script/FakeScriptRunner.h"
+#include "platform/system/sleeper/FakeSleeper.h"
+#include "platform/desktop/workspace/FakeWorkspace.h"
 
 namespace halvane::test {
 

@@ -1,7 +1,7 @@
 // The HID event poster: records byte for byte, event types, flags, options, state, messages.
 
 #include "helper/hidsystem/HIDSystem.h"
-#include "platform/hidevent/FakeHIDEventSystem.h"
+#include "platform/input/hidevent/FakeHIDEventSystem.h"
 #include "tests/helper_core/ControllerRig.h"
 
 #include <gtest/gtest.h>

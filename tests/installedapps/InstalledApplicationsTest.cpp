@@ -1,5 +1,5 @@
 // The media and imaging applications found installed, over a fixture XDG tree.
-#include "platform/installedapps/DesktopInstalledApplications.h"
+#include "platform/desktop/installedapps/DesktopInstalledApplications.h"
 #include "tests/appidentity/FixtureTree.h"
 
 #include <QImage>

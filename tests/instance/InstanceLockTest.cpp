@@ -1,6 +1,6 @@
 // The session's one-helper lock: who holds it, that it goes with its holder, and the paths
 // where no lock can be had (the helper then runs anyway, saying why).
-#include "platform/instance/InstanceLock.h"
+#include "platform/system/instance/InstanceLock.h"
 
 #include <QDir>
 #include <QFile>

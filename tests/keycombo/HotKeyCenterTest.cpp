@@ -1,8 +1,8 @@
 #include "HVHotKeyCenter.h"
 #include "KeyComboTestSupport.h"
 
-#include "platform/hotkeys/FakeHotKeyService.h"
-#include "platform/log/FakeSystemLog.h"
+#include "platform/input/hotkeys/FakeHotKeyService.h"
+#include "platform/system/log/FakeSystemLog.h"
 
 #include <gtest/gtest.h>
 

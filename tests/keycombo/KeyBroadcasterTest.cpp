@@ -2,9 +2,9 @@
 #include "KeyComboReceiver.h"
 #include "KeyComboTestSupport.h"
 
-#include "platform/keycodes/MacKeyCodes.h"
-#include "platform/keycodes/MacModifiers.h"
-#include "platform/keyevent/MacKeyEvent.h"
+#include "platform/input/keycodes/MacKeyCodes.h"
+#include "platform/input/keycodes/MacModifiers.h"
+#include "platform/input/keycodes/MacKeyEvent.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

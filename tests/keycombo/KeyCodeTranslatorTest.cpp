@@ -1,7 +1,7 @@
 #include "KeyComboTestSupport.h"
 
-#include "platform/keyboardlayout/FakeKeyboardLayoutServices.h"
-#include "platform/keycodes/MacKeyCodes.h"
+#include "platform/input/keyboardlayout/FakeKeyboardLayoutServices.h"
+#include "platform/input/keycodes/MacKeyCodes.h"
 
 #include <gtest/gtest.h>
 

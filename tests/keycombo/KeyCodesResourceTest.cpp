@@ -1,6 +1,6 @@
 #include "KeyComboTestSupport.h"
 
-#include "platform/keycodes/MacKeyCodes.h"
+#include "platform/input/keycodes/MacKeyCodes.h"
 
 #include <gtest/gtest.h>
 

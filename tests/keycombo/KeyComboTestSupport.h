@@ -3,7 +3,7 @@
 #include "HVKeyCodeTranslator.h"
 #include "HVKeyCombo.h"
 
-#include "platform/keyboardlayout/XkbKeyboardLayoutServices.h"
+#include "platform/input/keyboardlayout/XkbKeyboardLayoutServices.h"
 #include "shared/plist/PlistFile.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "platform/keycodes/MacKeyCodes.h"
+#include "platform/input/keycodes/MacKeyCodes.h"
 
 #include <gtest/gtest.h>
 

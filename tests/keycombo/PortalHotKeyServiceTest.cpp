@@ -1,10 +1,10 @@
 // Hot keys through the desktop portal's GlobalShortcuts, against a fake portal on a private bus;
 // and which hot-key backend a session gets.
-#include "platform/hotkeys/HotKeyBackendChoice.h"
-#include "platform/hotkeys/PortalHotKeyService.h"
-#include "platform/keycodes/MacKeyCodes.h"
-#include "platform/keycodes/MacModifiers.h"
-#include "platform/log/FakeSystemLog.h"
+#include "platform/input/hotkeys/HotKeyBackendChoice.h"
+#include "platform/input/hotkeys/PortalHotKeyService.h"
+#include "platform/input/keycodes/MacKeyCodes.h"
+#include "platform/input/keycodes/MacModifiers.h"
+#include "platform/system/log/FakeSystemLog.h"
 #include "tests/support/FakeBusObject.h"
 #include "tests/support/PrivateBus.h"
 

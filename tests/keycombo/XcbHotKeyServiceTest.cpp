@@ -1,9 +1,9 @@
 #include "HVHotKeyCenter.h"
 #include "X11TestSupport.h"
 
-#include "platform/hotkeys/XcbHotKeyService.h"
-#include "platform/keycodes/MacKeyCodes.h"
-#include "platform/log/FakeSystemLog.h"
+#include "platform/input/hotkeys/XcbHotKeyService.h"
+#include "platform/input/keycodes/MacKeyCodes.h"
+#include "platform/system/log/FakeSystemLog.h"
 
 #include <QElapsedTimer>
 #include <QThread>

@@ -1,7 +1,7 @@
 #include "KeyComboTestSupport.h"
 #include "X11TestSupport.h"
 
-#include "platform/keycodes/MacKeyCodes.h"
+#include "platform/input/keycodes/MacKeyCodes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/signals/TerminationSignals.h"
+#include "platform/system/signals/TerminationSignals.h"
 
 #include <QCoreApplication>
 

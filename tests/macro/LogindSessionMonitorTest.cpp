@@ -1,6 +1,6 @@
 // The logind monitor against a fake logind on a private bus, reached as the system bus is.
 
-#include "platform/session/LogindSessionMonitor.h"
+#include "platform/system/session/LogindSessionMonitor.h"
 #include "tests/macro/FakeLogindProcess.h"
 #include "tests/support/PrivateBus.h"
 

@@ -2,8 +2,8 @@
 // and every way a macro is stopped. The pauses are held by the fake sleeper until the test ends
 // them, so each case says exactly what happens in which pause.
 
-#include "platform/input/FakeKeyboardEventPoster.h"
-#include "platform/input/HeldKeyRecord.h"
+#include "platform/input/posters/FakeKeyboardEventPoster.h"
+#include "platform/input/posters/HeldKeyRecord.h"
 #include "tests/helper_core/ControllerRig.h"
 
 #include <gtest/gtest.h>

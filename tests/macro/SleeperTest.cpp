@@ -1,7 +1,7 @@
 // The real scheduler on the Qt loop: the loop runs during a pause, a pause is never short, a
 // cancelled one never resumes.
 
-#include "platform/sleeper/RealSleeper.h"
+#include "platform/system/sleeper/RealSleeper.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

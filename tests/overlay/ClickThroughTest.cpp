@@ -2,8 +2,8 @@
 // tests/support/HeadlessSway.h). That sway has no input devices, so the test makes a pointer
 // through sway's virtual-pointer protocol and clicks with it over a fullscreen client that
 // reports the presses it receives (InputProbe): a real click, not a look at the input region.
-#include "platform/overlay/LayerShellOverlaySurface.h"
-#include "platform/wayland/WaylandConnection.h"
+#include "platform/desktop/overlay/LayerShellOverlaySurface.h"
+#include "platform/desktop/wayland/WaylandConnection.h"
 #include "tests/overlay/OverlayTestSupport.h"
 #include "tests/support/HeadlessSway.h"
 #include "tests/wayland/VirtualInput.h"

@@ -1,8 +1,8 @@
 // The overlay's stand-ins on Wayland that talk D-Bus: desktop notifications against a fake
 // notification server, and the GNOME Shell extension's overlay against a fake extension object,
 // each on a private bus.
-#include "platform/overlay/GnomeShellOverlaySurface.h"
-#include "platform/overlay/NotificationOverlaySurface.h"
+#include "platform/desktop/overlay/GnomeShellOverlaySurface.h"
+#include "platform/desktop/overlay/NotificationOverlaySurface.h"
 #include "tests/support/FakeBusObject.h"
 #include "tests/support/PrivateBus.h"
 

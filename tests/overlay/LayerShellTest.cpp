@@ -1,8 +1,8 @@
 // The layer-shell overlay on a real compositor: headless sway (see HeadlessSway.h for how it is
 // started), looked at with grim over a fullscreen test window.
-#include "platform/overlay/LayerShellOverlaySurface.h"
-#include "platform/overlay/OverlaySurfaceFactory.h"
-#include "platform/wayland/WaylandConnection.h"
+#include "platform/desktop/overlay/LayerShellOverlaySurface.h"
+#include "platform/desktop/overlay/OverlaySurfaceFactory.h"
+#include "platform/desktop/wayland/WaylandConnection.h"
 #include "tests/overlay/OverlayTestSupport.h"
 #include "tests/support/HeadlessSway.h"
 #include "tests/support/PrivateBus.h"

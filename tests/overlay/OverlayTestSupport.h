@@ -1,8 +1,8 @@
 #pragma once
 
 #include "helper/overlay/CustomWindow.h"
-#include "platform/log/FakeSystemLog.h"
-#include "platform/trace/Trace.h"
+#include "platform/system/log/FakeSystemLog.h"
+#include "platform/system/trace/Trace.h"
 
 #include <QFile>
 #include <QStringList>

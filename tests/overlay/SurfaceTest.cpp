@@ -1,6 +1,6 @@
 // Which overlay backend a session gets, and what the window tells a surface that stands in for it.
-#include "platform/overlay/FakeOverlaySurface.h"
-#include "platform/overlay/OverlayBackendChoice.h"
+#include "platform/desktop/overlay/FakeOverlaySurface.h"
+#include "platform/desktop/overlay/OverlayBackendChoice.h"
 #include "tests/overlay/OverlayTestSupport.h"
 
 namespace halvane {

@@ -4,8 +4,8 @@
 #include "tests/pane/PaneRig.h"
 
 #include "HalvanePrefPanel/widgets/ProfilesTableView.h"
-#include "platform/openpanel/ApplicationChooser.h"
-#include "platform/openpanel/FileDialogOpenPanel.h"
+#include "platform/desktop/openpanel/ApplicationChooser.h"
+#include "platform/desktop/openpanel/FileDialogOpenPanel.h"
 
 #include <QApplication>
 #include <QFileDialog>

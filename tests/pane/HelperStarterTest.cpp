@@ -1,6 +1,6 @@
 // The preferences opened from the menu start the helper when none answers on the bus: through
 // its user unit when enabled, else the program itself; never a second one.
-#include "platform/prefpane/HelperStarter.h"
+#include "platform/desktop/prefpane/HelperStarter.h"
 #include "shared/control/ControlChannel.h"
 #include "tests/support/PrivateBus.h"
 

@@ -1,5 +1,5 @@
 // The preferences host with the real plug-in of the build tree.
-#include "platform/prefpane/PreferencesHost.h"
+#include "platform/desktop/prefpane/PreferencesHost.h"
 #include "shared/plist/PlistFile.h"
 #include "shared/settings/SettingsStore.h"
 #include "tests/support/TempHome.h"

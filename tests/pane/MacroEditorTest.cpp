@@ -1,8 +1,8 @@
 // The macro editor on its own: recording, delays, action types, fields and return codes.
 #include "HalvanePrefPanel/editor/HVKeyComboPanel.h"
 #include "HalvanePrefPanel/widgets/ClickableTextField.h"
-#include "platform/openpanel/FakeOpenPanel.h"
-#include "platform/workspace/FakeWorkspace.h"
+#include "platform/desktop/openpanel/FakeOpenPanel.h"
+#include "platform/desktop/workspace/FakeWorkspace.h"
 #include "ui_HVKeyComboPanel.h"
 
 #include <QDialog>

@@ -1,7 +1,7 @@
 // Renders the preferences window under the X server to PNG files in the build tree
 // (screenshots/), so that its look can be reviewed: the macro keys tab, the profiles tab and
 // the macro editor sheet.
-#include "platform/prefpane/PreferencesHost.h"
+#include "platform/desktop/prefpane/PreferencesHost.h"
 #include "shared/plist/PlistFile.h"
 #include "shared/settings/SettingsStore.h"
 #include "tests/support/TempHome.h"

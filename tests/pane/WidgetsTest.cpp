@@ -3,7 +3,7 @@
 
 #include "HalvanePrefPanel/widgets/HVKeyView.h"
 #include "HalvanePrefPanel/widgets/KeyboardPicture.h"
-#include "platform/help/DesktopHelpViewer.h"
+#include "platform/desktop/help/DesktopHelpViewer.h"
 
 #include <QAbstractButton>
 #include <QDir>

@@ -3,7 +3,7 @@
 // must stay up and answering, give back every descriptor it took, keep its memory level and
 // quit cleanly.
 #include "Robustness.h"
-#include "platform/devices/VirtualKeyboardProtocol.h"
+#include "platform/input/devices/VirtualKeyboardProtocol.h"
 #include "shared/control/ControlChannel.h"
 #include "shared/settings/SettingsStore.h"
 #include "tests/support/HelperHarness.h"

@@ -1,7 +1,7 @@
-#include "platform/bundle/Bundle.h"
-#include "platform/log/FakeSystemLog.h"
-#include "platform/log/TracedSystemLog.h"
-#include "platform/trace/Trace.h"
+#include "platform/system/bundle/Bundle.h"
+#include "platform/system/log/FakeSystemLog.h"
+#include "platform/system/log/TracedSystemLog.h"
+#include "platform/system/trace/Trace.h"
 
 #include <QDir>
 #include <QElapsedTimer>

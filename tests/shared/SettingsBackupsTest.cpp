@@ -1,7 +1,7 @@
 // Earlier versions of the settings file: kept before each replacing write, rotated, restored.
 #include "shared/settings/SettingsBackups.h"
 
-#include "platform/log/FakeSystemLog.h"
+#include "platform/system/log/FakeSystemLog.h"
 #include "shared/plist/PlistFile.h"
 #include "shared/settings/SettingsStore.h"
 

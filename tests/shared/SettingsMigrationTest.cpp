@@ -1,7 +1,7 @@
 // Moving the settings file from the place earlier versions kept it to its place now.
 #include "shared/settings/SettingsMigration.h"
 
-#include "platform/log/FakeSystemLog.h"
+#include "platform/system/log/FakeSystemLog.h"
 #include "shared/settings/SettingsStore.h"
 #include "tests/support/TempHome.h"
 

@@ -1,6 +1,6 @@
 #include "shared/settings/SettingsStore.h"
 
-#include "platform/log/FakeSystemLog.h"
+#include "platform/system/log/FakeSystemLog.h"
 #include "tests/support/TempHome.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "tests/support/HelperHarness.h"
 
-#include "platform/devices/VirtualKeyboardProtocol.h"
+#include "platform/input/devices/VirtualKeyboardProtocol.h"
 #include "shared/settings/SettingsLocation.h"
 
 #include <QFile>

@@ -1,9 +1,9 @@
 // halvanectl doctor on real headless desktops (see tests/support/HeadlessGnomeShell.h and
 // HeadlessKWin.h for their command lines): what it says of our Shell extension comes from the
 // running Shell, what it says of our KWin script from KWin itself.
-#include "platform/control/DBusServerObject.h"
-#include "platform/control/FakeKeyboardServer.h"
-#include "platform/log/FakeSystemLog.h"
+#include "platform/system/control/DBusServerObject.h"
+#include "platform/system/control/FakeKeyboardServer.h"
+#include "platform/system/log/FakeSystemLog.h"
 #include "shared/control/DiagnosticsServer.h"
 #include "tests/support/HeadlessGnomeShell.h"
 #include "tests/support/HeadlessKWin.h"

@@ -1,7 +1,7 @@
 // The system facts backends on this machine: its compiled hwdb, the gsettings program with a
 // keyfile of the test's own, a private session bus; and the reading of gsettings' output.
-#include "platform/system/SessionDesktopFacts.h"
-#include "platform/system/UdevDeviceFacts.h"
+#include "tools/halvanectl/facts/SessionDesktopFacts.h"
+#include "tools/halvanectl/facts/UdevDeviceFacts.h"
 #include "tests/support/PrivateBus.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 // The tray icon shows the current profile's number and its menu switches profiles, turns
 // automatic switching on and off through the settings file, opens the preferences and quits.
 #include "helper/tray/HelperTray.h"
-#include "platform/tray/FakeTrayIcon.h"
+#include "platform/desktop/tray/FakeTrayIcon.h"
 #include "shared/settings/SettingsStore.h"
 #include "tests/helper_core/ControllerRig.h"
 

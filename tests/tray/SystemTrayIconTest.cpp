@@ -1,6 +1,6 @@
 // The Qt tray backend against a status notifier watcher of the test's own on a private bus: the
 // item it registers, its menu as a tray host reads it over D-Bus, and a click on an entry.
-#include "platform/tray/SystemTrayIcon.h"
+#include "platform/desktop/tray/SystemTrayIcon.h"
 #include "tests/support/PrivateBus.h"
 
 #include <QApplication>

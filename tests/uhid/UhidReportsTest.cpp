@@ -1,7 +1,7 @@
-#include "platform/devices/HidrawIdentity.h"
-#include "platform/devices/ReportDescriptor.h"
-#include "platform/uhid/UhidDevice.h"
-#include "platform/uhid/UhidReports.h"
+#include "platform/input/devices/HidrawIdentity.h"
+#include "platform/input/devices/ReportDescriptor.h"
+#include "platform/input/uhid/UhidDevice.h"
+#include "platform/input/uhid/UhidReports.h"
 #include "shared/KeyboardIdentity.h"
 
 #include <gtest/gtest.h>

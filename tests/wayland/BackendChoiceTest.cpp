@@ -1,4 +1,4 @@
-#include "platform/frontapp/BackendChoice.h"
+#include "platform/desktop/frontapp/BackendChoice.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Hyprland and niri are not packaged here: their sources are tested against fake sockets that
 // speak the documented formats (Hyprland: "EVENT>>DATA" lines on .socket2.sock, `j/clients`
 // JSON on .socket.sock; niri: one JSON object per line after the "EventStream" request).
-#include "platform/frontapp/HyprlandActiveWindowSource.h"
-#include "platform/frontapp/NiriActiveWindowSource.h"
+#include "platform/desktop/frontapp/HyprlandActiveWindowSource.h"
+#include "platform/desktop/frontapp/NiriActiveWindowSource.h"
 #include "tests/support/PrivateBus.h"
 
 #include <gtest/gtest.h>

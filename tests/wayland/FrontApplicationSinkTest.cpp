@@ -1,10 +1,11 @@
 // FrontApplicationSink on a private bus, with test connections standing in for the Shell and
 // KWin: only the current owner of the trusted desktop's name, run by its compositor's program, is
 // heard, in both forms of the call.
-#include "platform/control/DBusServerObject.h"
-#include "platform/control/FakeKeyboardServer.h"
-#include "platform/frontapp/WindowActivationRelay.h"
-#include "platform/log/FakeSystemLog.h"
+#include "platform/desktop/frontapp/FrontApplicationSinkAdaptor.h"
+#include "platform/system/control/DBusServerObject.h"
+#include "platform/system/control/FakeKeyboardServer.h"
+#include "platform/desktop/frontapp/WindowActivationRelay.h"
+#include "platform/system/log/FakeSystemLog.h"
 #include "tests/support/PrivateBus.h"
 
 #include <gtest/gtest.h>
@@ -52,6 +53,7 @@ struct SinkFixture {
   QDBusConnection stranger = bus.connect(QStringLiteral("stranger"));
 
   SinkFixture() {
+    server.addInterface(frontApplicationSink());
     EXPECT_TRUE(server.registerServer(keyboardServer));
     EXPECT_TRUE(kwin.registerService(QStringLiteral("org.kde.KWin")));
     EXPECT_TRUE(shell.registerService(QStringLiteral("org.gnome.Shell")));

@@ -2,7 +2,7 @@
 // HeadlessGnomeShell.h), driven as the helper drives it: GnomeShellOverlaySurface's SetOverlay
 // calls. What the actor shows and where is read back through the extension's test-only
 // com.halvane.keyboard.OverlayTest object (HALVANE_SHELL_TEST=1).
-#include "platform/overlay/GnomeShellOverlaySurface.h"
+#include "platform/desktop/overlay/GnomeShellOverlaySurface.h"
 #include "tests/support/HeadlessGnomeShell.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,10 @@
 // The GNOME source and our Shell extension against a real headless GNOME Shell (see
 // HeadlessGnomeShell.h for the exact command lines).
-#include "platform/control/DBusServerObject.h"
-#include "platform/control/FakeKeyboardServer.h"
-#include "platform/frontapp/GnomeShellActiveWindowSource.h"
-#include "platform/log/FakeSystemLog.h"
+#include "platform/desktop/frontapp/FrontApplicationSinkAdaptor.h"
+#include "platform/system/control/DBusServerObject.h"
+#include "platform/system/control/FakeKeyboardServer.h"
+#include "platform/desktop/frontapp/GnomeShellActiveWindowSource.h"
+#include "platform/system/log/FakeSystemLog.h"
 #include "tests/support/HeadlessGnomeShell.h"
 
 #include <gtest/gtest.h>
@@ -49,6 +50,7 @@ TEST(GnomeShellSource, ExtensionReportsEachFocusChangeAndOnlyTheShellIsHeard) {
   EXPECT_TRUE(reports.empty());
   FakeKeyboardServer keyboardServer;
   DBusServerObject server(log, bus.connection());
+  server.addInterface(frontApplicationSink());
   ASSERT_TRUE(server.registerServer(keyboardServer));
   ASSERT_TRUE(waitUntil([&] { return !reports.empty(); }));
   EXPECT_EQ(classOf(reports.back()).toStdString(), a.toStdString());

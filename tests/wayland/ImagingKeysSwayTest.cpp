@@ -2,13 +2,13 @@
 // the front application's shortcut, and the helper's key poster types it through the
 // compositor's virtual keyboard. Headless sway as in HeadlessSway.h; the front application is
 // InputProbe, fullscreen and focused, which reports the key combinations it receives.
-#include "platform/input/KeyboardEventPosterFactory.h"
-#include "platform/input/WaylandVirtualKeyboardEventPoster.h"
-#include "platform/keycodes/MacKeyCodes.h"
-#include "platform/log/FakeSystemLog.h"
-#include "platform/script/ProcessScriptRunner.h"
-#include "platform/uinput/UinputDevice.h"
-#include "platform/wayland/WaylandConnection.h"
+#include "platform/input/posters/KeyboardEventPosterFactory.h"
+#include "platform/input/posters/WaylandVirtualKeyboardEventPoster.h"
+#include "platform/input/keycodes/MacKeyCodes.h"
+#include "platform/system/log/FakeSystemLog.h"
+#include "platform/system/script/ProcessScriptRunner.h"
+#include "platform/input/uinput/UinputDevice.h"
+#include "platform/desktop/wayland/WaylandConnection.h"
 #include "tests/support/HeadlessSway.h"
 
 #include <gtest/gtest.h>

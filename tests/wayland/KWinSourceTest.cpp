@@ -1,9 +1,10 @@
 // The KWin source against a real headless KWin (see HeadlessKWin.h for the exact command line):
 // the helper's server object on a private bus receives what our KWin script sends.
-#include "platform/control/DBusServerObject.h"
-#include "platform/control/FakeKeyboardServer.h"
-#include "platform/frontapp/KWinActiveWindowSource.h"
-#include "platform/log/FakeSystemLog.h"
+#include "platform/desktop/frontapp/FrontApplicationSinkAdaptor.h"
+#include "platform/system/control/DBusServerObject.h"
+#include "platform/system/control/FakeKeyboardServer.h"
+#include "platform/desktop/frontapp/KWinActiveWindowSource.h"
+#include "platform/system/log/FakeSystemLog.h"
 #include "tests/support/HeadlessKWin.h"
 
 #include <gtest/gtest.h>
@@ -40,6 +41,7 @@ TEST(KWinSource, ScriptReportsEachActivationAndLeavesWithTheHelper) {
   FakeSystemLog log;
   FakeKeyboardServer keyboardServer;
   DBusServerObject server(log, bus.connection());
+  server.addInterface(frontApplicationSink());
   ASSERT_TRUE(server.registerServer(keyboardServer));
 
   // A script of our name that a crashed helper left behind.

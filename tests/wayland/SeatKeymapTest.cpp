@@ -9,9 +9,9 @@
 #include "HVKeyCombo.h"
 #include "HVKeyCodeTranslator.h"
 
-#include "platform/keyboardlayout/XkbKeyboardLayoutServices.h"
-#include "platform/log/FakeSystemLog.h"
-#include "platform/wayland/WaylandConnection.h"
+#include "platform/input/keyboardlayout/XkbKeyboardLayoutServices.h"
+#include "platform/system/log/FakeSystemLog.h"
+#include "platform/desktop/wayland/WaylandConnection.h"
 #include "shared/plist/PlistFile.h"
 #include "tests/support/HeadlessSway.h"
 #include "tests/wayland/VirtualInput.h"

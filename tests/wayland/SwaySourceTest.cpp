@@ -1,10 +1,10 @@
 // The wlroots and sway sources against a real headless sway (see HeadlessSway.h for the exact
 // command line), with WindowClient windows as the applications.
-#include "platform/frontapp/ForeignToplevelActiveWindowSource.h"
-#include "platform/frontapp/SessionActiveWindowSource.h"
-#include "platform/frontapp/SwayActiveWindowSource.h"
-#include "platform/log/FakeSystemLog.h"
-#include "platform/wayland/WaylandConnection.h"
+#include "platform/desktop/frontapp/ForeignToplevelActiveWindowSource.h"
+#include "platform/desktop/frontapp/SessionActiveWindowSource.h"
+#include "platform/desktop/frontapp/SwayActiveWindowSource.h"
+#include "platform/system/log/FakeSystemLog.h"
+#include "platform/desktop/wayland/WaylandConnection.h"
 #include "tests/support/HeadlessSway.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "tests/wayland/VirtualInput.h"
 
-#include "platform/wayland/WaylandConnection.h"
+#include "platform/desktop/wayland/WaylandConnection.h"
 
 #include "virtual-keyboard-unstable-v1-client-protocol.h"
 #include "wlr-virtual-pointer-unstable-v1-client-protocol.h"

@@ -1,7 +1,7 @@
 #include "tools/demo/DemoNarrator.h"
 
-#include "platform/keycodes/MacKeyCodes.h"
-#include "platform/keycodes/MacModifiers.h"
+#include "platform/input/keycodes/MacKeyCodes.h"
+#include "platform/input/keycodes/MacModifiers.h"
 #include "shared/control/ControlChannel.h"
 
 #include <QStringList>

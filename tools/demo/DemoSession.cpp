@@ -1,7 +1,7 @@
 #include "tools/demo/DemoSession.h"
 
 #include "HVKeyCombo.h"
-#include "platform/devices/VirtualKeyboardProtocol.h"
+#include "platform/input/devices/VirtualKeyboardProtocol.h"
 #include "tools/demo/DemoNarrator.h"
 #include "tools/vkbd/VirtualInterface.h"
 #include "tools/vkbd/VkbdCommand.h"

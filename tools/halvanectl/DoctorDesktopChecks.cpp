@@ -3,9 +3,9 @@
 // GNOME the on-screen profile name) does not.
 #include "tools/halvanectl/DoctorChecks.h"
 
-#include "platform/frontapp/GnomeShellActiveWindowSource.h"
-#include "platform/frontapp/KWinActiveWindowSource.h"
-#include "platform/system/DesktopFacts.h"
+#include "platform/desktop/frontapp/GnomeShellActiveWindowSource.h"
+#include "platform/desktop/frontapp/KWinActiveWindowSource.h"
+#include "tools/halvanectl/facts/DesktopFacts.h"
 
 #include <QDir>
 #include <QJsonArray>

@@ -1,8 +1,8 @@
 // The keyboard's nodes, /dev/uinput, the udev rule and the hwdb entry.
 #include "tools/halvanectl/DoctorChecks.h"
 
-#include "platform/devices/VirtualKeyboardProtocol.h"
-#include "platform/system/DeviceFacts.h"
+#include "platform/input/devices/VirtualKeyboardProtocol.h"
+#include "tools/halvanectl/facts/DeviceFacts.h"
 #include "shared/KeyboardIdentity.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 // The helper: running, its version, and the backends it chose.
 #include "tools/halvanectl/DoctorChecks.h"
 
-#include "platform/control/DiagnosticsClient.h"
-#include "platform/system/DesktopFacts.h"
+#include "platform/system/control/DiagnosticsClient.h"
+#include "tools/halvanectl/facts/DesktopFacts.h"
 #include "shared/control/ControlChannel.h"
 #include "shared/plist/PlistFile.h"
 

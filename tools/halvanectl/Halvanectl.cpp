@@ -2,9 +2,9 @@
 
 #include "tools/halvanectl/Doctor.h"
 #include "tools/halvanectl/TerminalText.h"
-#include "platform/control/DiagnosticsClient.h"
-#include "platform/control/RemoteProxy.h"
-#include "platform/notification/DistributedNotificationCenter.h"
+#include "platform/system/control/DiagnosticsClient.h"
+#include "platform/system/control/RemoteProxy.h"
+#include "platform/desktop/notification/DistributedNotificationCenter.h"
 #include "shared/control/ControlChannel.h"
 #include "shared/plist/PlistFile.h"
 #include "shared/settings/ProfileTransfer.h"

@@ -1,11 +1,11 @@
 #include "tools/halvanectl/SessionEnvironment.h"
 
-#include "platform/control/DBusDiagnosticsClient.h"
-#include "platform/control/DBusRemoteProxy.h"
-#include "platform/devices/VirtualKeyboardProtocol.h"
-#include "platform/notification/DBusDistributedNotificationCenter.h"
-#include "platform/system/SessionDesktopFacts.h"
-#include "platform/system/UdevDeviceFacts.h"
+#include "platform/system/control/DBusDiagnosticsClient.h"
+#include "platform/system/control/DBusRemoteProxy.h"
+#include "platform/input/devices/VirtualKeyboardProtocol.h"
+#include "platform/desktop/notification/DBusDistributedNotificationCenter.h"
+#include "tools/halvanectl/facts/SessionDesktopFacts.h"
+#include "tools/halvanectl/facts/UdevDeviceFacts.h"
 #include "shared/Version.h"
 #include "shared/settings/SettingsMigration.h"
 

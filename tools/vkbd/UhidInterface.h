@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/uhid/UhidDevice.h"
+#include "platform/input/uhid/UhidDevice.h"
 #include "tools/vkbd/KeyboardInterface.h"
 
 #include <memory>

@@ -1,6 +1,6 @@
 #include "tools/vkbd/VkbdSession.h"
 
-#include "platform/devices/VirtualKeyboardProtocol.h"
+#include "platform/input/devices/VirtualKeyboardProtocol.h"
 #include "tools/vkbd/SocketInterface.h"
 #include "tools/vkbd/UhidInterface.h"
 #include "tools/vkbd/VirtualInterface.h"

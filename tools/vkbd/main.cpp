@@ -1,5 +1,5 @@
 // halvane-vkbd: a virtual keyboard for the Halvane helper, driven by commands on standard input.
-#include "platform/devices/VirtualKeyboardProtocol.h"
+#include "platform/input/devices/VirtualKeyboardProtocol.h"
 #include "tools/vkbd/VkbdSession.h"
 #include "shared/KeyboardIdentity.h"
 #include "shared/Version.h"

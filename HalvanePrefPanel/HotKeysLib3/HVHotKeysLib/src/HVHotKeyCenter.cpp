@@ -1,6 +1,6 @@
 #include "HVHotKeyCenter.h"
 
-#include "platform/log/SyslogSystemLog.h"
+#include "platform/system/log/SyslogSystemLog.h"
 
 namespace halvane {
 

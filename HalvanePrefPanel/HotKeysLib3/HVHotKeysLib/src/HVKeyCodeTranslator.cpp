@@ -1,6 +1,6 @@
 #include "HVKeyCodeTranslator.h"
 
-#include "platform/keycodes/MacKeyCodes.h"
+#include "platform/input/keycodes/MacKeyCodes.h"
 
 namespace halvane {
 namespace {

@@ -1,0 +1,63 @@
+#include "platform/desktop/frontapp/GnomeShellActiveWindowSource.h"
+
+#include "platform/desktop/frontapp/WindowActivationRelay.h"
+#include "platform/system/log/SystemLog.h"
+
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QVariantMap>
+
+namespace halvane {
+
+namespace {
+
+constexpr double kStateEnabled = 1;  // GNOME Shell's ExtensionState.ENABLED
+
+}  // namespace
+
+GnomeShellActiveWindowSource::GnomeShellActiveWindowSource(SystemLog& log, const QDBusConnection& bus)
+    : log_(log), bus_(bus) {
+  // Only the desktop's compositor may tell us what is in front.
+  WindowActivationRelay::shared().setListener(
+      {QStringLiteral("org.gnome.Shell"), {QStringLiteral("gnome-shell")}}, [this](const std::optional<WindowFacts>& facts) {
+        active_ = facts;
+        if (handler_) handler_(active_);
+      });
+  QDBusMessage call = QDBusMessage::createMethodCall(
+      QStringLiteral("org.gnome.Shell"), QStringLiteral("/org/gnome/Shell"),
+      QStringLiteral("org.gnome.Shell.Extensions"), QStringLiteral("GetExtensionInfo"));
+  call.setArguments({QString::fromLatin1(kExtensionUuid)});
+  auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call, 5000), this);
+  QObject::connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
+    w->deleteLater();
+    const QDBusPendingReply<QVariantMap> info = *w;
+    if (info.isError()) {
+      log_.log(QStringLiteral("GNOME Shell extension %1: the Shell did not say whether it runs (%2)")
+                   .arg(QLatin1String(kExtensionUuid), info.error().message()));
+      return;
+    }
+    const QVariantMap map = info.value();
+    enabled_ = map.value(QStringLiteral("state")).toDouble() == kStateEnabled;
+    if (!*enabled_) {
+      log_.log(QStringLiteral("GNOME Shell extension %1 is %2: %3")
+                   .arg(QLatin1String(kExtensionUuid),
+                        map.isEmpty() ? QStringLiteral("not installed") : QStringLiteral("not enabled"),
+                        enableHint()));
+    }
+    emit extensionStateKnown();
+  });
+}
+
+GnomeShellActiveWindowSource::~GnomeShellActiveWindowSource() {
+  WindowActivationRelay::shared().clearListener();
+}
+
+QString GnomeShellActiveWindowSource::enableHint() {
+  return QStringLiteral(
+             "automatic switching needs it; run `gnome-extensions enable %1` (on Wayland a newly "
+             "installed extension is found only after logging in again)")
+      .arg(QLatin1String(kExtensionUuid));
+}
+
+}  // namespace halvane

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/desktop/frontapp/ActiveWindowSource.h"
+
+#include <QDBusConnection>
+#include <QObject>
+
+namespace halvane {
+
+class SystemLog;
+
+// GNOME on Wayland: our Shell extension calls the helper's FrontApplicationSink on each focus
+// change, and again when the helper's name appears. The helper cannot enable the extension
+// itself; when it is not enabled it says once how to do it.
+class GnomeShellActiveWindowSource : public QObject, public ActiveWindowSource {
+  Q_OBJECT
+
+ public:
+  static constexpr char kExtensionUuid[] = "halvane-keyboard@halvane.com";
+
+  explicit GnomeShellActiveWindowSource(SystemLog& log,
+                                        const QDBusConnection& bus = QDBusConnection::sessionBus());
+  ~GnomeShellActiveWindowSource() override;
+
+  void setActiveWindowHandler(Handler handler) override { handler_ = std::move(handler); }
+  std::optional<WindowFacts> activeWindow() const override { return active_; }
+  QString backendName() const override { return QStringLiteral("gnome-shell"); }
+
+  // What the Shell said of our extension: nothing until it answered.
+  std::optional<bool> extensionEnabled() const { return enabled_; }
+  static QString enableHint();
+
+ signals:
+  void extensionStateKnown();
+
+ private:
+  SystemLog& log_;
+  QDBusConnection bus_;
+  std::optional<bool> enabled_;
+  std::optional<WindowFacts> active_;
+  Handler handler_;
+};
+
+}  // namespace halvane
