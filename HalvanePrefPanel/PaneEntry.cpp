@@ -1,13 +1,13 @@
 // The plug-in's one entry point: the preferences host calls it to create the principal class,
 // HalvanePref, with the real platform services.
 #include "HalvanePrefPanel/controller/HalvanePref.h"
-#include "platform/system/control/DBusRemoteProxy.h"
 #include "platform/desktop/help/DesktopHelpViewer.h"
 #include "platform/desktop/installedapps/DesktopInstalledApplications.h"
-#include "platform/system/log/SyslogSystemLog.h"
 #include "platform/desktop/notification/DBusDistributedNotificationCenter.h"
 #include "platform/desktop/openpanel/FileDialogOpenPanel.h"
 #include "platform/desktop/workspace/WorkspaceFactory.h"
+#include "platform/system/control/DBusRemoteProxy.h"
+#include "platform/system/log/SyslogSystemLog.h"
 #include "shared/settings/SettingsMigration.h"
 
 extern "C" Q_DECL_EXPORT halvane::PreferencePane* halvane_create_preference_pane() {

@@ -4,11 +4,11 @@
 #include "helper/overlay/CustomWindow.h"
 #include "helper/tray/HelperTray.h"
 #include "platform/desktop/overlay/OverlaySurfaceFactory.h"
+#include "platform/desktop/tray/SystemTrayIcon.h"
 #include "platform/system/session/SessionMonitor.h"
 #include "platform/system/signals/BrokenPipes.h"
 #include "platform/system/signals/TerminationSignals.h"
 #include "platform/system/trace/Trace.h"
-#include "platform/desktop/tray/SystemTrayIcon.h"
 #include "shared/Version.h"
 
 #include <QApplication>
@@ -43,7 +43,8 @@ int main(int argc, char* argv[]) {
   halvane::HelperTray tray(controller, trayIcon, services.settingsPath,
                            [] { QCoreApplication::quit(); });
   // The overlay is the only window and is never closed, so this only matters if it were.
-  QApplication::setQuitOnLastWindowClosed(controller.applicationShouldTerminateAfterLastWindowClosed());
+  QApplication::setQuitOnLastWindowClosed(
+      controller.applicationShouldTerminateAfterLastWindowClosed());
 
   // A termination signal quits through the same path as a quit request; quitting stops a macro.
   halvane::TerminationSignals terminationSignals([](int) { QCoreApplication::quit(); });

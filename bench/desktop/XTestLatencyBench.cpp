@@ -1,8 +1,8 @@
 // From KeyboardEventPoster::postKeyboardEvent (XTest) to the KeyPress that the focused X client
 // reads, over 10,000 presses; the median and the 99th percentile are reported as counters.
 #include "bench/support/Percentile.h"
-#include "platform/input/posters/XTestKeyboardEventPoster.h"
 #include "platform/input/keycodes/MacKeyCodes.h"
+#include "platform/input/posters/XTestKeyboardEventPoster.h"
 #include "tests/desktop/XClient.h"
 
 #include <benchmark/benchmark.h>

@@ -6,14 +6,14 @@
 //         script through the FrontApplicationSink.
 // The compositors start as in tests/wayland (HeadlessSway.h, HeadlessKWin.h).
 #include "bench/support/Percentile.h"
-#include "platform/desktop/frontapp/FrontApplicationSinkAdaptor.h"
-#include "platform/system/control/DBusServerObject.h"
-#include "platform/system/control/FakeKeyboardServer.h"
 #include "platform/desktop/frontapp/ForeignToplevelActiveWindowSource.h"
+#include "platform/desktop/frontapp/FrontApplicationSinkAdaptor.h"
 #include "platform/desktop/frontapp/KWinActiveWindowSource.h"
 #include "platform/desktop/frontapp/SwayActiveWindowSource.h"
-#include "platform/system/log/FakeSystemLog.h"
 #include "platform/desktop/wayland/WaylandConnection.h"
+#include "platform/system/control/DBusServerObject.h"
+#include "platform/system/control/FakeKeyboardServer.h"
+#include "platform/system/log/FakeSystemLog.h"
 #include "tests/support/HeadlessKWin.h"
 #include "tests/support/HeadlessSway.h"
 
@@ -40,8 +40,8 @@ using halvane::bench::percentile;
 
 // Times `focus(appId)` until the source names that window, alternating between a and b.
 template <typename Focus>
-void measure(benchmark::State& state, ActiveWindowSource& source, const QString& a, const QString& b,
-             Focus focus) {
+void measure(benchmark::State& state, ActiveWindowSource& source, const QString& a,
+             const QString& b, Focus focus) {
   QString arrived, awaited;
   QEventLoop loop;  // woken by the report itself, so the timing has no polling step
   source.setActiveWindowHandler([&](const std::optional<WindowFacts>& f) {
@@ -82,7 +82,8 @@ void BM_SwayFocusToSource(benchmark::State& state) {
     state.SkipWithError(sway.failure().toStdString().c_str());
     return;
   }
-  auto connection = std::shared_ptr<WaylandConnection>(WaylandConnection::connect(sway.waylandDisplay()));
+  auto connection =
+      std::shared_ptr<WaylandConnection>(WaylandConnection::connect(sway.waylandDisplay()));
   auto toplevels = ForeignToplevelActiveWindowSource::create(connection);
   if (!toplevels) {
     state.SkipWithError("no foreign-toplevel manager");
@@ -93,7 +94,8 @@ void BM_SwayFocusToSource(benchmark::State& state) {
   const QString a = QStringLiteral("org.example.BenchA"), b = QStringLiteral("org.example.BenchB");
   clients.start(a);
   clients.start(b);
-  test::waitUntil([&] { return source.activeWindow() && source.activeWindow()->appId == b; }, 5000ms);
+  test::waitUntil([&] { return source.activeWindow() && source.activeWindow()->appId == b; },
+                  5000ms);
 
   QLocalSocket ipc;
   ipc.connectToServer(sway.swaySocket());
@@ -110,7 +112,10 @@ void BM_SwayFocusToSource(benchmark::State& state) {
     ipc.readAll();  // earlier answers; not waited for
   });
 }
-BENCHMARK(BM_SwayFocusToSource)->Iterations(kSwitches)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SwayFocusToSource)
+    ->Iterations(kSwitches)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_KWinFocusToSource(benchmark::State& state) {
   test::PrivateBus bus;
@@ -125,16 +130,21 @@ void BM_KWinFocusToSource(benchmark::State& state) {
   server.addInterface(frontApplicationSink());
   server.registerServer(keyboardServer);
   KWinActiveWindowSource source(
-      log, QStringLiteral(HALVANE_DESKTOP_DIR "/halvane/kwin/halvane-keyboard.js"), bus.connection());
+      log, QStringLiteral(HALVANE_DESKTOP_DIR "/halvane/kwin/halvane-keyboard.js"),
+      bus.connection());
   test::waitUntil([&] { return source.scriptRunning(); }, 5000ms);
   test::WindowClients clients(kwin.clientEnvironment());
   const QString a = QStringLiteral("org.example.BenchA"), b = QStringLiteral("org.example.BenchB");
   clients.start(a);
   clients.start(b);
-  test::waitUntil([&] { return source.activeWindow() && source.activeWindow()->wmClass == b; }, 10000ms);
+  test::waitUntil([&] { return source.activeWindow() && source.activeWindow()->wmClass == b; },
+                  10000ms);
   measure(state, source, a, b, [&](const QString& wmClass) { kwin.activate(wmClass); });
 }
-BENCHMARK(BM_KWinFocusToSource)->Iterations(kSwitches)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_KWinFocusToSource)
+    ->Iterations(kSwitches)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -1,26 +1,26 @@
 #include "helper/app/HelperPlatform.h"
 
 #include "helper/diagnostics/HelperDiagnostics.h"
-#include "platform/system/control/DBusServerObject.h"
 #include "platform/desktop/frontapp/FrontApplicationSinkAdaptor.h"
+#include "platform/desktop/frontapp/FrontApplicationWatcherFactory.h"
+#include "platform/desktop/notification/DBusDistributedNotificationCenter.h"
+#include "platform/desktop/notification/TracedDistributedNotificationCenter.h"
+#include "platform/desktop/workspace/TracedWorkspace.h"
+#include "platform/desktop/workspace/WorkspaceFactory.h"
 #include "platform/input/devices/CompositeHIDDeviceRegistry.h"
 #include "platform/input/devices/TracedHIDDeviceRegistry.h"
-#include "platform/desktop/frontapp/FrontApplicationWatcherFactory.h"
 #include "platform/input/hidevent/HIDEventSystemFactory.h"
 #include "platform/input/hidevent/TracedHIDEventSystem.h"
 #include "platform/input/posters/KeyboardEventPosterFactory.h"
 #include "platform/input/posters/TracedKeyboardEventPoster.h"
+#include "platform/system/control/DBusServerObject.h"
 #include "platform/system/log/SyslogSystemLog.h"
 #include "platform/system/log/TracedSystemLog.h"
-#include "platform/desktop/notification/DBusDistributedNotificationCenter.h"
-#include "platform/desktop/notification/TracedDistributedNotificationCenter.h"
 #include "platform/system/script/ScriptRunnerFactory.h"
-#include "platform/system/session/LogindSessionMonitor.h"
 #include "platform/system/script/TracedScriptRunner.h"
+#include "platform/system/session/LogindSessionMonitor.h"
 #include "platform/system/sleeper/RealSleeper.h"
 #include "platform/system/sleeper/TracedSleeper.h"
-#include "platform/desktop/workspace/TracedWorkspace.h"
-#include "platform/desktop/workspace/WorkspaceFactory.h"
 #include "shared/settings/SettingsMigration.h"
 
 #include <QGuiApplication>
@@ -58,7 +58,8 @@ HelperPlatform::HelperPlatform(Trace& trace)
       })),
       scripts_(std::make_unique<TracedScriptRunner>(*realScripts_, trace)),
       realNotifications_(std::make_unique<DBusDistributedNotificationCenter>()),
-      notifications_(std::make_unique<TracedDistributedNotificationCenter>(*realNotifications_, trace)),
+      notifications_(
+          std::make_unique<TracedDistributedNotificationCenter>(*realNotifications_, trace)),
       realDevices_(createSystemHIDDeviceRegistry(*log_)),
       devices_(std::make_unique<TracedHIDDeviceRegistry>(*realDevices_, trace)),
       serverObject_(makeServerObject(*log_)),
@@ -68,17 +69,25 @@ HelperPlatform::~HelperPlatform() = default;
 
 void HelperPlatform::serveDiagnostics(Controller& controller) {
   if (!backends_.entries().contains(QStringLiteral("overlay")))
-    backends_.set(QStringLiteral("overlay"),
-                  QStringLiteral("Qt window on the \"%1\" platform").arg(QGuiApplication::platformName()));
+    backends_.set(
+        QStringLiteral("overlay"),
+        QStringLiteral("Qt window on the \"%1\" platform").arg(QGuiApplication::platformName()));
   diagnostics_ = std::make_unique<HelperDiagnostics>(controller, *frontApplication_, backends_);
   serverObject_->setDiagnostics(diagnostics_.get());
 }
 
 ControllerServices HelperPlatform::services() {
-  return ControllerServices{*log_,       *sleeper_,         *keyboard_,
-                            *hidEvents_, *workspace_,       *scripts_,
-                            *frontApplication_, *notifications_, *devices_,
-                            Bundle::mainBundle(), settings::prepareSettingsPath(log_->reporter())};
+  return ControllerServices{*log_,
+                            *sleeper_,
+                            *keyboard_,
+                            *hidEvents_,
+                            *workspace_,
+                            *scripts_,
+                            *frontApplication_,
+                            *notifications_,
+                            *devices_,
+                            Bundle::mainBundle(),
+                            settings::prepareSettingsPath(log_->reporter())};
 }
 
 }  // namespace halvane

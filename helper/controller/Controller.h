@@ -8,9 +8,9 @@
 #include "shared/plist/PlistValue.h"
 
 #include <QObject>
-#include <QTimer>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 #include <cstdint>
 #include <memory>

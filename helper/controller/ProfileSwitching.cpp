@@ -5,8 +5,8 @@
 
 #include "helper/overlay/ProfileOverlay.h"
 #include "platform/desktop/frontapp/FrontApplicationWatcher.h"
-#include "platform/system/log/SystemLog.h"
 #include "platform/desktop/notification/DistributedNotificationCenter.h"
+#include "platform/system/log/SystemLog.h"
 #include "shared/control/ControlChannel.h"
 #include "shared/settings/SettingsStore.h"
 

@@ -45,8 +45,10 @@ class BackendRecordingLog : public SystemLog {
       if (!message.startsWith(start)) continue;
       const QString text = message.mid(message.indexOf(u':') + 1).trimmed();
       // The first line of a service is its choice; a later one says how the choice fared.
-      if (chosen_.contains(key)) add(key, text);
-      else registry_.set(key, text);
+      if (chosen_.contains(key))
+        add(key, text);
+      else
+        registry_.set(key, text);
       chosen_.insert(key, true);
     }
     for (const auto& [start, key] : kOutcomeLines)

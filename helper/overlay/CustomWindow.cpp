@@ -61,7 +61,9 @@ void CustomWindow::hideProfileName() {
   startFade(FadeDirection::Out);
 }
 
-bool CustomWindow::profileNameVisible() const { return alphaValue() >= 1.0f; }
+bool CustomWindow::profileNameVisible() const {
+  return alphaValue() >= 1.0f;
+}
 
 void CustomWindow::placeOnMainScreen() {
   const QRect visible = mainScreenVisibleFrame();

@@ -23,13 +23,15 @@ TEST(DesktopEntry, ExecLinesBecomeProgramAndArguments) {
       {"Exec=app --file=%u --x", QStringList{"app", "--file=", "--x"}},
       {"Exec=app %F %d %D %n %N %v %m", QStringList{"app"}},
       {"Exec=\"/opt/My App/run\" %U", QStringList{"/opt/My App/run"}},
-      {"Exec=sh -c \"echo \\\\\"a b\\\\\" \\\\$HOME \\\\\\\\\"", QStringList{"sh", "-c", "echo \"a b\" $HOME \\"}},
+      {"Exec=sh -c \"echo \\\\\"a b\\\\\" \\\\$HOME \\\\\\\\\"",
+       QStringList{"sh", "-c", "echo \"a b\" $HOME \\"}},
       {"Exec=app \"\" x", QStringList{"app", "", "x"}},
       {"Exec=env A=1 B=\"two words\" prog", QStringList{"env", "A=1", "B=two words", "prog"}},
       {"Exec=app  \t two   spaces", QStringList{"app", "two", "spaces"}},
       {"Exec=app 100%%", QStringList{"app", "100%"}},
       {"Exec=app \"50%%\"", QStringList{"app", "50%"}},
-      {"Exec=app %i\nIcon=accessories-text-editor", QStringList{"app", "--icon", "accessories-text-editor"}},
+      {"Exec=app %i\nIcon=accessories-text-editor",
+       QStringList{"app", "--icon", "accessories-text-editor"}},
       {"Exec=app %i", QStringList{"app"}},
       {"Exec=app --x=%i\nIcon=ic", QStringList{"app", "--x="}},
       {"Exec=app %c\nName=Text Editor", QStringList{"app", "Text Editor"}},
@@ -41,7 +43,8 @@ TEST(DesktopEntry, ExecLinesBecomeProgramAndArguments) {
       {"Name=No Exec", std::nullopt},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(entry(c.lines).execArguments(QStringLiteral("/apps/app.desktop")), c.expected) << c.lines;
+    EXPECT_EQ(entry(c.lines).execArguments(QStringLiteral("/apps/app.desktop")), c.expected)
+        << c.lines;
 }
 
 TEST(DesktopEntry, OnlyTheDesktopEntryGroupCountsAndItsFirstValueWins) {
@@ -60,10 +63,14 @@ TEST(DesktopEntry, OnlyTheDesktopEntryGroupCountsAndItsFirstValueWins) {
 
 TEST(DesktopEntry, NamesAreLocalisedByLanguageAndCountry) {
   const DesktopEntry e = entry("Name=Editor\nName[de]=Texteditor\nName[pt_BR]=Editor de texto\n");
-  EXPECT_EQ(e.localizedValue(QStringLiteral("Name"), QLocale(QStringLiteral("de_AT"))), QStringLiteral("Texteditor"));
-  EXPECT_EQ(e.localizedValue(QStringLiteral("Name"), QLocale(QStringLiteral("pt_BR"))), QStringLiteral("Editor de texto"));
-  EXPECT_EQ(e.localizedValue(QStringLiteral("Name"), QLocale(QStringLiteral("pt_PT"))), QStringLiteral("Editor"));
-  EXPECT_EQ(e.localizedValue(QStringLiteral("Name"), QLocale(QStringLiteral("fr_FR"))), QStringLiteral("Editor"));
+  EXPECT_EQ(e.localizedValue(QStringLiteral("Name"), QLocale(QStringLiteral("de_AT"))),
+            QStringLiteral("Texteditor"));
+  EXPECT_EQ(e.localizedValue(QStringLiteral("Name"), QLocale(QStringLiteral("pt_BR"))),
+            QStringLiteral("Editor de texto"));
+  EXPECT_EQ(e.localizedValue(QStringLiteral("Name"), QLocale(QStringLiteral("pt_PT"))),
+            QStringLiteral("Editor"));
+  EXPECT_EQ(e.localizedValue(QStringLiteral("Name"), QLocale(QStringLiteral("fr_FR"))),
+            QStringLiteral("Editor"));
 }
 
 }  // namespace

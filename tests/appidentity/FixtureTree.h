@@ -62,7 +62,8 @@ class FixtureTree {
     if (!p.exe.isEmpty()) QFile::link(p.exe, path(dir + QStringLiteral("exe")));
     write(dir + QStringLiteral("comm"), p.comm + "\n");
     write(dir + QStringLiteral("cmdline"), p.cmdline.join(QChar(0)).toUtf8() + QByteArray(1, '\0'));
-    write(dir + QStringLiteral("cgroup"), p.cgroup.isEmpty() ? QByteArray("0::/user.slice\n") : p.cgroup);
+    write(dir + QStringLiteral("cgroup"),
+          p.cgroup.isEmpty() ? QByteArray("0::/user.slice\n") : p.cgroup);
     write(dir + QStringLiteral("environ"), p.environ.join(QChar(0)).toUtf8());
     if (!p.flatpakInfo.isEmpty()) write(dir + QStringLiteral("root/.flatpak-info"), p.flatpakInfo);
   }

@@ -18,7 +18,8 @@ TEST(IndexRefresh, FollowsEntriesAddedRemovedAndInAFolderMadeLater) {
   QDir().mkpath(tree.path(QStringLiteral("home/.local/share")));  // no applications folder yet
   DesktopEntryIndex index(tree.roots());
   int rebuilds = 0;
-  DesktopEntryIndexRefresher refresher(index, [&] { ++rebuilds; }, 30);
+  DesktopEntryIndexRefresher refresher(
+      index, [&] { ++rebuilds; }, 30);
   auto waitForRebuild = [&] {
     const int before = rebuilds;
     return QTest::qWaitFor([&] { return rebuilds > before; }, 5000);
@@ -36,7 +37,8 @@ TEST(IndexRefresh, FollowsEntriesAddedRemovedAndInAFolderMadeLater) {
   tree.entry(tree.userApps(), "new.desktop", "Name=Mine\nExec=new");
   ASSERT_TRUE(waitForRebuild());
   tree.entry(tree.userApps(), "kde/other.desktop", "Name=Other\nExec=other");
-  ASSERT_TRUE(QTest::qWaitFor([&] { return index.byId(QStringLiteral("kde-other.desktop")); }, 5000));
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return index.byId(QStringLiteral("kde-other.desktop")); }, 5000));
   EXPECT_EQ(index.byId(QStringLiteral("new.desktop"))->name, QStringLiteral("Mine"));
   EXPECT_EQ(index.byId(QStringLiteral("new.desktop"))->paths.size(), 2);
 }

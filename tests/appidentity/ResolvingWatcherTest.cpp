@@ -36,16 +36,26 @@ const struct {
   std::vector<Step> steps;
 } kCases[] = {
     {"another window of the same application is no switch",
-     {{editor1, 0, 1, "gedit.desktop"}, {editor2, 0, 1, "gedit.desktop"}, {editor1, 0, 1, "gedit.desktop"}}},
+     {{editor1, 0, 1, "gedit.desktop"},
+      {editor2, 0, 1, "gedit.desktop"},
+      {editor1, 0, 1, "gedit.desktop"}}},
     {"None followed at once by a window is nothing",
-     {{editor1, 0, 1, "gedit.desktop"}, {std::nullopt, 0, 1, "gedit.desktop"}, {editor2, 2 * kSettleMs, 1, "gedit.desktop"}}},
+     {{editor1, 0, 1, "gedit.desktop"},
+      {std::nullopt, 0, 1, "gedit.desktop"},
+      {editor2, 2 * kSettleMs, 1, "gedit.desktop"}}},
     {"None followed at once by another application is one switch",
-     {{editor1, 0, 1, "gedit.desktop"}, {std::nullopt, 0, 1, "gedit.desktop"}, {terminal, 2 * kSettleMs, 2, "org.gnome.Terminal.desktop"}}},
+     {{editor1, 0, 1, "gedit.desktop"},
+      {std::nullopt, 0, 1, "gedit.desktop"},
+      {terminal, 2 * kSettleMs, 2, "org.gnome.Terminal.desktop"}}},
     {"None that lasts is a switch once it has settled",
-     {{editor1, 0, 1, "gedit.desktop"}, {std::nullopt, 0, 1, "gedit.desktop"}, {std::nullopt, 3 * kSettleMs, 2, ""},
+     {{editor1, 0, 1, "gedit.desktop"},
+      {std::nullopt, 0, 1, "gedit.desktop"},
+      {std::nullopt, 3 * kSettleMs, 2, ""},
       {editor1, 0, 3, "gedit.desktop"}}},
     {"a window of no application is a switch at once, and None after it is none too",
-     {{terminal, 0, 1, "org.gnome.Terminal.desktop"}, {nothing, 0, 2, ""}, {std::nullopt, 3 * kSettleMs, 2, ""}}},
+     {{terminal, 0, 1, "org.gnome.Terminal.desktop"},
+      {nothing, 0, 2, ""},
+      {std::nullopt, 3 * kSettleMs, 2, ""}}},
     {"the application in front at start is no switch", {{std::nullopt, 3 * kSettleMs, 0, ""}}},
 };
 
@@ -95,7 +105,8 @@ TEST(ResolvingWatcher, TheFrontAtStartIsKnownAndTellsItsWindowAndBackend) {
   watcher.setFrontSwitchedHandler([&] { ++switches; });
   EXPECT_EQ(watcher.frontApplication().backend, QStringLiteral("fake"));
   EXPECT_EQ(watcher.frontApplication().window, editor1);
-  EXPECT_EQ(watcher.frontApplication().names(), QStringList{tree.systemApps() + QStringLiteral("/gedit.desktop")});
+  EXPECT_EQ(watcher.frontApplication().names(),
+            QStringList{tree.systemApps() + QStringLiteral("/gedit.desktop")});
   fake.activate(editor2);
   EXPECT_EQ(switches, 0);
   // The window is the latest one even when the application stays.

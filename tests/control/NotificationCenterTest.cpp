@@ -3,8 +3,8 @@
 #include "platform/desktop/notification/DBusDistributedNotificationCenter.h"
 #include "platform/desktop/notification/TracedDistributedNotificationCenter.h"
 #include "shared/control/ControlChannel.h"
-#include "tests/support/PrivateBus.h"
 #include "tests/control/RawSignalRecorder.h"
+#include "tests/support/PrivateBus.h"
 
 #include <QDBusArgument>
 #include <QDBusMetaType>
@@ -80,8 +80,9 @@ TEST_F(NotificationCenterTest, ObserversHearOnlyTheirObjectButEveryName) {
 
   EXPECT_EQ(paneHeard, std::vector<Heard>({{QStringLiteral("Something Else"), kPane, {}},
                                            {kProfileChanged, kPane, {{"Index", "0"}}}}));
-  EXPECT_EQ(otherHeard, std::vector<Heard>({{kProfileChanged, QStringLiteral("org.example.other"),
-                                             {{"Index", "2"}}}}));
+  EXPECT_EQ(otherHeard,
+            std::vector<Heard>(
+                {{kProfileChanged, QStringLiteral("org.example.other"), {{"Index", "2"}}}}));
 }
 
 TEST_F(NotificationCenterTest, PostIsOneBroadcastSignalOfTheFixedForm) {
@@ -117,8 +118,8 @@ TEST_F(NotificationCenterTest, SignalsOfAnotherFormAreIgnored) {
                                       QString::fromLatin1(control::kNotificationSignal));
   };
   QDBusMessage twoStrings = signal() << kProfileChanged << kPane;
-  QDBusMessage variantMap = signal() << kProfileChanged << kPane
-                                     << QVariantMap{{"Index", QVariant(3)}};
+  QDBusMessage variantMap = signal()
+                            << kProfileChanged << kPane << QVariantMap{{"Index", QVariant(3)}};
   QDBusMessage right = signal() << kProfileChanged << kPane
                                 << QVariant::fromValue(control::profileChangedUserInfo(9));
   ASSERT_TRUE(foreign.send(twoStrings));

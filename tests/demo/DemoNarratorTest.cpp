@@ -59,8 +59,7 @@ TEST(DemoNarrator, RightHandModifiersCountLikeTheLeftOnes) {
 }
 
 TEST(DemoNarrator, AModifierPressedAloneIsACombinationOfItsOwn) {
-  EXPECT_EQ(describe({KEY(58, true), KEY(56, true), KEY(56, false), KEY(58, false)}),
-            "pressed OS");
+  EXPECT_EQ(describe({KEY(58, true), KEY(56, true), KEY(56, false), KEY(58, false)}), "pressed OS");
 }
 
 TEST(DemoNarrator, AProfileSwitchIsToldOnceWithTheNameShown) {
@@ -88,9 +87,10 @@ TEST(DemoNarrator, TellsScriptsLaunchesAndSystemEvents) {
                       "\"param\":\"\"}"}),
             "ran its script for Home");
   EXPECT_EQ(describe({"{\"op\":\"open\",\"path\":\"/usr/bin/xterm\"}"}), "opened /usr/bin/xterm");
-  EXPECT_EQ(describe({"{\"op\":\"hidPostEvent\",\"type\":14}", "{\"op\":\"hidPostEvent\",\"type\":14}",
-                      "{\"op\":\"log\",\"message\":\"m\"}", "{\"op\":\"hidPostEvent\",\"type\":14}"}),
-            "posted 2 system key events, posted 1 system key event");
+  EXPECT_EQ(
+      describe({"{\"op\":\"hidPostEvent\",\"type\":14}", "{\"op\":\"hidPostEvent\",\"type\":14}",
+                "{\"op\":\"log\",\"message\":\"m\"}", "{\"op\":\"hidPostEvent\",\"type\":14}"}),
+      "posted 2 system key events, posted 1 system key event");
 }
 
 // The players and image applications by the names the preferences show for the stored values.

@@ -2,8 +2,8 @@
 #include "platform/desktop/frontapp/FrontApplicationWatcherFactory.h"
 #include "platform/input/hidevent/HIDEventSystemFactory.h"
 #include "platform/input/posters/KeyboardEventPosterFactory.h"
-#include "platform/system/log/FakeSystemLog.h"
 #include "platform/input/uinput/UinputDevice.h"
+#include "platform/system/log/FakeSystemLog.h"
 
 #include <gtest/gtest.h>
 

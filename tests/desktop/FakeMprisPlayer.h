@@ -30,7 +30,8 @@ class MprisRootAdaptor : public QDBusAbstractAdaptor {
   Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2")
 
  public:
-  explicit MprisRootAdaptor(FakeMprisPlayer* player) : QDBusAbstractAdaptor(player), player_(player) {}
+  explicit MprisRootAdaptor(FakeMprisPlayer* player)
+      : QDBusAbstractAdaptor(player), player_(player) {}
 
  public slots:
   void Raise() { player_->calls << QStringLiteral("Raise"); }
@@ -46,7 +47,8 @@ class MprisPlayerAdaptor : public QDBusAbstractAdaptor {
   Q_PROPERTY(QString PlaybackStatus READ playbackStatus)
 
  public:
-  explicit MprisPlayerAdaptor(FakeMprisPlayer* player) : QDBusAbstractAdaptor(player), player_(player) {}
+  explicit MprisPlayerAdaptor(FakeMprisPlayer* player)
+      : QDBusAbstractAdaptor(player), player_(player) {}
   bool shuffle() const { return player_->shuffle; }
   void setShuffle(bool on) {
     player_->shuffle = on;
@@ -64,7 +66,8 @@ class MprisPlayerAdaptor : public QDBusAbstractAdaptor {
   FakeMprisPlayer* player_;
 };
 
-inline FakeMprisPlayer::FakeMprisPlayer(QString playbackStatus) : status(std::move(playbackStatus)) {
+inline FakeMprisPlayer::FakeMprisPlayer(QString playbackStatus)
+    : status(std::move(playbackStatus)) {
   new MprisRootAdaptor(this);    // owned by the player
   new MprisPlayerAdaptor(this);  // owned by the player
 }

@@ -26,12 +26,17 @@ struct Field {
 NXEventData record(std::initializer_list<Field> fields) {
   NXEventData r{};
   for (const Field& f : fields)
-    for (int i = 0; i < f.width; ++i) r[f.offset + i] = std::uint8_t(std::uint64_t(f.value) >> (8 * i));
+    for (int i = 0; i < f.width; ++i)
+      r[f.offset + i] = std::uint8_t(std::uint64_t(f.value) >> (8 * i));
   return r;
 }
 
-InputEvent keyEv(int code, int value) { return {EV_KEY, std::uint16_t(code), value}; }
-InputEvent relEv(int code, int value) { return {EV_REL, std::uint16_t(code), value}; }
+InputEvent keyEv(int code, int value) {
+  return {EV_KEY, std::uint16_t(code), value};
+}
+InputEvent relEv(int code, int value) {
+  return {EV_REL, std::uint16_t(code), value};
+}
 
 struct Case {
   const char* name;
@@ -48,8 +53,12 @@ const NXEventData kEjectPre = record({{2, 2, kSubtypeEjectKey}});
 NXEventData aux(std::uint32_t data1) {
   return record({{2, 2, kSubtypeAuxControlButtons}, {4, 4, data1}, {8, 4, 0xFFFFFFFF}});
 }
-NXEventData keyRecord(int keyCode, int repeat = 0) { return record({{8, 2, keyCode}, {2, 2, repeat}}); }
-NXEventData move(std::int32_t dx, std::int32_t dy) { return record({{0, 4, dx}, {4, 4, dy}}); }
+NXEventData keyRecord(int keyCode, int repeat = 0) {
+  return record({{8, 2, keyCode}, {2, 2, repeat}});
+}
+NXEventData move(std::int32_t dx, std::int32_t dy) {
+  return record({{0, 4, dx}, {4, 4, dy}});
+}
 
 const Case kCases[] = {
     // The eject key: a pre-event that announces it, then the auxiliary-control press and release.
@@ -66,20 +75,40 @@ const Case kCases[] = {
     {"contrast has no key", kSystemDefined, aux(0x000B0A00), 0, 0, {}},
     {"key type past the table", kSystemDefined, aux(0x00630A00), 0, 0, {}},
     {"unknown key state", kSystemDefined, aux(0x000E0500), 0, 0, {}},
-    {"mouse button pre-event", kSystemDefined,
-     record({{2, 2, kSubtypeAuxMouseButtons}, {4, 4, 1}, {8, 4, 1}}), 0, 0, {}},
+    {"mouse button pre-event",
+     kSystemDefined,
+     record({{2, 2, kSubtypeAuxMouseButtons}, {4, 4, 1}, {8, 4, 1}}),
+     0,
+     0,
+     {}},
 
     // Modifier keys: the flags after the change tell press from release.
     {"shift down", kFlagsChanged, keyRecord(kVK_Shift), 0x00020000, 1, {{keyEv(KEY_LEFTSHIFT, 1)}}},
     {"shift up", kFlagsChanged, keyRecord(kVK_Shift), 0, 1, {{keyEv(KEY_LEFTSHIFT, 0)}}},
-    {"shift up, command held", kFlagsChanged, keyRecord(kVK_Shift), 0x00100000, 1,
+    {"shift up, command held",
+     kFlagsChanged,
+     keyRecord(kVK_Shift),
+     0x00100000,
+     1,
      {{keyEv(KEY_LEFTSHIFT, 0)}}},
-    {"command down, shift held", kFlagsChanged, keyRecord(kVK_Command), 0x00120000, 1,
+    {"command down, shift held",
+     kFlagsChanged,
+     keyRecord(kVK_Command),
+     0x00120000,
+     1,
      {{keyEv(KEY_LEFTMETA, 1)}}},
     {"option down", kFlagsChanged, keyRecord(kVK_Option), 0x00080000, 1, {{keyEv(KEY_LEFTALT, 1)}}},
-    {"right control down", kFlagsChanged, keyRecord(kVK_RightControl), 0x00040000, 1,
+    {"right control down",
+     kFlagsChanged,
+     keyRecord(kVK_RightControl),
+     0x00040000,
+     1,
      {{keyEv(KEY_RIGHTCTRL, 1)}}},
-    {"caps lock toggles", kFlagsChanged, keyRecord(kVK_CapsLock), 0x00010000, 1,
+    {"caps lock toggles",
+     kFlagsChanged,
+     keyRecord(kVK_CapsLock),
+     0x00010000,
+     1,
      {{keyEv(KEY_CAPSLOCK, 1)}, {keyEv(KEY_CAPSLOCK, 0)}}},
     {"not a modifier key", kFlagsChanged, keyRecord(kVK_ANSI_A), 0x00020000, 1, {}},
 
@@ -88,22 +117,42 @@ const Case kCases[] = {
     {"key up", kKeyUp, keyRecord(kVK_Return), 0, 1, {{keyEv(KEY_ENTER, 0)}}},
     {"key without evdev twin", kKeyDown, keyRecord(0x34), 0, 1, {}},
 
-    {"left down", kLeftMouseDown, record({{2, 2, 1}, {4, 4, 1}, {8, 1, 255}}), 0, 0,
+    {"left down",
+     kLeftMouseDown,
+     record({{2, 2, 1}, {4, 4, 1}, {8, 1, 255}}),
+     0,
+     0,
      {{keyEv(BTN_LEFT, 1)}}},
     {"left up", kLeftMouseUp, record({{2, 2, 1}}), 0, 0, {{keyEv(BTN_LEFT, 0)}}},
     {"right down", kRightMouseDown, NXEventData{}, 0, 0, {{keyEv(BTN_RIGHT, 1)}}},
     {"other up", kOtherMouseUp, NXEventData{}, 0, 0, {{keyEv(BTN_MIDDLE, 0)}}},
 
-    {"moved", kMouseMoved, move(5, -3), 0, kSetRelativeCursorPosition,
+    {"moved",
+     kMouseMoved,
+     move(5, -3),
+     0,
+     kSetRelativeCursorPosition,
      {{relEv(REL_X, 5), relEv(REL_Y, -3)}}},
-    {"dragged, vertical only", kLeftMouseDragged, move(0, 7), 0, kSetRelativeCursorPosition,
+    {"dragged, vertical only",
+     kLeftMouseDragged,
+     move(0, 7),
+     0,
+     kSetRelativeCursorPosition,
      {{relEv(REL_Y, 7)}}},
-    {"large move", kMouseMoved, move(-70000, 0), 0, kSetRelativeCursorPosition,
+    {"large move",
+     kMouseMoved,
+     move(-70000, 0),
+     0,
+     kSetRelativeCursorPosition,
      {{relEv(REL_X, -70000)}}},
     {"absolute move is not done", kMouseMoved, move(5, 5), 0, 0, {}},
     {"no motion", kMouseMoved, move(0, 0), 0, kSetRelativeCursorPosition, {}},
 
-    {"scroll", kScrollWheelMoved, record({{0, 2, 3}, {2, 2, -2}}), 0, 0,
+    {"scroll",
+     kScrollWheelMoved,
+     record({{0, 2, 3}, {2, 2, -2}}),
+     0,
+     0,
      {{relEv(REL_WHEEL, 3), relEv(REL_HWHEEL, 2)}}},
     {"scroll left", kScrollWheelMoved, record({{2, 2, 4}}), 0, 0, {{relEv(REL_HWHEEL, -4)}}},
     {"third axis is not a wheel", kScrollWheelMoved, record({{4, 2, 9}}), 0, 0, {}},
@@ -137,4 +186,3 @@ TEST(HIDEventTranslation, TheDeviceDeclaresEverythingTranslationsProduce) {
 
 }  // namespace
 }  // namespace halvane::test
-

@@ -25,7 +25,8 @@ class HalvaneScript : public ::testing::Test {
     ASSERT_TRUE(QDir().mkpath(contents + QStringLiteral("/Resources")));
     ASSERT_TRUE(QDir().mkpath(home()));
     script = contents + QStringLiteral("/Resources/Halvane");
-    ASSERT_TRUE(QFile::copy(QStringLiteral(HALVANE_SOURCE_DIR "/helper/resources/Halvane"), script));
+    ASSERT_TRUE(
+        QFile::copy(QStringLiteral(HALVANE_SOURCE_DIR "/helper/resources/Halvane"), script));
     ASSERT_TRUE(QFile::setPermissions(script, QFile::permissions(script) | QFile::ExeOwner));
     ASSERT_TRUE(QFile::copy(kTable, contents + QStringLiteral("/Resources/ApplicationNames.tsv")));
   }
@@ -34,7 +35,9 @@ class HalvaneScript : public ::testing::Test {
       QStringLiteral(HALVANE_SOURCE_DIR "/shared/ApplicationNames.tsv");
 
   QString home() const { return dir.filePath(QStringLiteral("home")); }
-  QString autostartEntry() const { return home() + QStringLiteral("/.config/autostart/halvane-helper.desktop"); }
+  QString autostartEntry() const {
+    return home() + QStringLiteral("/.config/autostart/halvane-helper.desktop");
+  }
 
   // Runs `Halvane <handler> <key> <param>` while the event loop serves the fake players; the
   // exit code, or -1 when it did not end.
@@ -53,7 +56,8 @@ class HalvaneScript : public ::testing::Test {
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
   }
 
-  std::unique_ptr<FakeMprisPlayer> player(const QString& id, const QString& status = QStringLiteral("Stopped")) {
+  std::unique_ptr<FakeMprisPlayer> player(const QString& id,
+                                          const QString& status = QStringLiteral("Stopped")) {
     auto fake = std::make_unique<FakeMprisPlayer>(status);
     EXPECT_TRUE(fake->serve(bus.connect(QStringLiteral("player-") + id), id)) << id.toStdString();
     return fake;
@@ -92,7 +96,8 @@ TEST_F(HalvaneScript, MakeLoginItemWritesTheAutostartEntryOnce) {
     QFile::remove(started);
     QFile::remove(fakeBin + QStringLiteral("/systemctl"));
     if (c.systemctl) {
-      ASSERT_TRUE(writeFile(fakeBin + QStringLiteral("/systemctl"), QByteArray("#!/bin/sh\n") + c.systemctl + "\n", true));
+      ASSERT_TRUE(writeFile(fakeBin + QStringLiteral("/systemctl"),
+                            QByteArray("#!/bin/sh\n") + c.systemctl + "\n", true));
     }
     QProcess login;
     QProcessEnvironment env;
@@ -100,7 +105,8 @@ TEST_F(HalvaneScript, MakeLoginItemWritesTheAutostartEntryOnce) {
     login.setProcessEnvironment(env);
     login.start(QStringLiteral("/bin/sh"), {exec.at(1), exec.at(2), fakeHelper});
     ASSERT_TRUE(login.waitForFinished(5000));
-    EXPECT_EQ(QFile::exists(started), c.startsHelper) << (c.systemctl ? c.systemctl : "no systemctl");
+    EXPECT_EQ(QFile::exists(started), c.startsHelper)
+        << (c.systemctl ? c.systemctl : "no systemctl");
   }
 
   // The user's own entry (here one that turns the helper off) is kept.
@@ -110,7 +116,8 @@ TEST_F(HalvaneScript, MakeLoginItemWritesTheAutostartEntryOnce) {
   QFile file(autostartEntry());
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readAll(), users);
-  EXPECT_EQ(QDir(QFileInfo(autostartEntry()).path()).entryList(QDir::Files), QStringList{"halvane-helper.desktop"});
+  EXPECT_EQ(QDir(QFileInfo(autostartEntry()).path()).entryList(QDir::Files),
+            QStringList{"halvane-helper.desktop"});
 }
 
 TEST_F(HalvaneScript, MakeLoginItemFollowsXdgConfigHome) {
@@ -127,14 +134,16 @@ TEST_F(HalvaneScript, OtherKeysAndHandlersDoNothingAndSucceed) {
     const char* handler;
     const char* key;
     const char* param;
-  } cases[] = {{"handlemediakey", "Bogus", "iTunes"},  {"handlemediakey", "", ""},
-               {"otherhandler", "MakeLoginItem", ""},  {"otherhandler", "Play", ""},
+  } cases[] = {{"handlemediakey", "Bogus", "iTunes"},   {"handlemediakey", "", ""},
+               {"otherhandler", "MakeLoginItem", ""},   {"otherhandler", "Play", ""},
                {"handlemediakey", "ZoomIn", "Preview"}, {"handlemediakey", "Home", ""}};
   for (const auto& c : cases)
-    EXPECT_EQ(run(QString::fromUtf8(c.key), QString::fromUtf8(c.param), QString::fromUtf8(c.handler)), 0)
+    EXPECT_EQ(
+        run(QString::fromUtf8(c.key), QString::fromUtf8(c.param), QString::fromUtf8(c.handler)), 0)
         << c.handler << " " << c.key;
   EXPECT_EQ(fake->calls, QStringList{});
-  EXPECT_EQ(QDir(home()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{});
+  EXPECT_EQ(QDir(home()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            QStringList{});
 }
 
 TEST_F(HalvaneScript, MediaKeysWithoutAnyPlayerDoNothingAndSucceed) {
@@ -156,7 +165,8 @@ TEST_F(HalvaneScript, TheChosenPlayerComesFirstThenThePlayingOne) {
   auto playing = player(QStringLiteral("test"), QStringLiteral("Playing"));
   ASSERT_EQ(run(QStringLiteral("Play"), QStringLiteral("VLC")), 0);
   ASSERT_EQ(run(QStringLiteral("Next"), QStringLiteral("iTunes")), 0);
-  ASSERT_EQ(run(QStringLiteral("Stop"), QStringLiteral("QuickTime Player")), 0);  // totem is not running
+  ASSERT_EQ(run(QStringLiteral("Stop"), QStringLiteral("QuickTime Player")),
+            0);  // totem is not running
   ASSERT_EQ(run(QStringLiteral("MediaPlayer"), QStringLiteral("VLC")), 0);
   EXPECT_EQ(vlc->calls, QStringList({"PlayPause", "Raise"}));
   EXPECT_EQ(rhythmbox->calls, QStringList{"Next"});
@@ -234,14 +244,16 @@ TEST_F(HalvaneScript, DrivesTheApplicationsOfTheTable) {
 TEST_F(HalvaneScript, ProfileKeyOpensThePreferences) {
   const QString bin = dir.filePath(QStringLiteral("bin"));
   ASSERT_TRUE(QDir().mkpath(bin));
-  ASSERT_TRUE(writeFile(bin + QStringLiteral("/halvane-preferences"), recorderScript(dir.filePath(QStringLiteral("opened"))), true));
+  ASSERT_TRUE(writeFile(bin + QStringLiteral("/halvane-preferences"),
+                        recorderScript(dir.filePath(QStringLiteral("opened"))), true));
   extraEnv.insert(QStringLiteral("PATH"), bin + u':' + qEnvironmentVariable("PATH"));
   ASSERT_EQ(run(QStringLiteral("ProfileKey")), 0);
   EXPECT_EQ(waitForLines(dir.filePath(QStringLiteral("opened"))), QStringList{});
 }
 
 TEST(HalvaneScriptInBundle, IsExecutable) {
-  const QString built = QStringLiteral(HALVANE_BUNDLE_DIR "/HalvaneHelper.app/Contents/Resources/Halvane");
+  const QString built =
+      QStringLiteral(HALVANE_BUNDLE_DIR "/HalvaneHelper.app/Contents/Resources/Halvane");
   if (!QFile::exists(built)) GTEST_SKIP() << "the helper bundle has not been built";
   EXPECT_TRUE(QFileInfo(built).isExecutable());
 }

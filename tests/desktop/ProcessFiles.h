@@ -10,7 +10,8 @@ namespace halvane::test {
 
 inline bool writeFile(const QString& path, const QByteArray& content, bool executable = false) {
   QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) != content.size())
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+      file.write(content) != content.size())
     return false;
   file.close();
   if (executable)
@@ -33,8 +34,8 @@ inline std::optional<QStringList> waitForLines(const QString& path, int timeoutM
 // file appear only once it is whole.
 inline QByteArray recorderScript(const QString& record) {
   const QByteArray to = record.toUtf8();
-  return "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '" + to + ".part'\nmv '" + to +
-         ".part' '" + to + "'\n";
+  return "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '" + to + ".part'\nmv '" +
+         to + ".part' '" + to + "'\n";
 }
 
 }  // namespace halvane::test

@@ -4,10 +4,10 @@
 
 #include <QElapsedTimer>
 
+#include <QTemporaryDir>
 #include <optional>
 #include <utility>
 #include <vector>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -36,24 +36,29 @@ class Scripts : public ::testing::Test {
 };
 
 TEST_F(Scripts, TheScriptGetsExactlyHandlerKeyAndParameter) {
-  ASSERT_TRUE(writeFile(path("script"), "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > '" + pathBytes("args") + "'\n", true));
+  ASSERT_TRUE(writeFile(path("script"),
+                        "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > '" + pathBytes("args") + "'\n",
+                        true));
   ProcessScriptRunner runner;
   runner.run(path("script"), QStringLiteral("handlemediakey"), QStringLiteral("Play"),
              QStringLiteral("QuickTime Player"));
   // The runner waits: the file is there as soon as it returns.
   EXPECT_EQ(waitForLines(path("args"), 0),
             QStringList({"3", "handlemediakey", "Play", "QuickTime Player"}));
-  runner.run(path("script"), QStringLiteral("handlemediakey"), QStringLiteral("MakeLoginItem"), QString());
-  EXPECT_EQ(waitForLines(path("args"), 0), QStringList({"3", "handlemediakey", "MakeLoginItem", ""}));
+  runner.run(path("script"), QStringLiteral("handlemediakey"), QStringLiteral("MakeLoginItem"),
+             QString());
+  EXPECT_EQ(waitForLines(path("args"), 0),
+            QStringList({"3", "handlemediakey", "MakeLoginItem", ""}));
 }
 
 TEST_F(Scripts, TheScriptLearnsTheFrontApplicationAndItsComboLinesAreTyped) {
-  ASSERT_TRUE(writeFile(path("script"),
-                        "#!/bin/sh\nprintf '%s\\n' \"$HALVANE_FRONT_DESKTOP_ID\" \"$HALVANE_FRONT_EXECUTABLE\" > '" +
-                            pathBytes("front") +
-                            "'\necho combo 69 4096\necho 'combo  15   512 '\necho combo 300000 0\necho combo x 0\n"
-                            "echo combo 1\necho hello\necho combo -1 0\necho combo 18 0\n",
-                        true));
+  ASSERT_TRUE(writeFile(
+      path("script"),
+      "#!/bin/sh\nprintf '%s\\n' \"$HALVANE_FRONT_DESKTOP_ID\" \"$HALVANE_FRONT_EXECUTABLE\" > '" +
+          pathBytes("front") +
+          "'\necho combo 69 4096\necho 'combo  15   512 '\necho combo 300000 0\necho combo x 0\n"
+          "echo combo 1\necho hello\necho combo -1 0\necho combo 18 0\n",
+      true));
   const struct {
     std::optional<QString> frontPath;
     QStringList environment;
@@ -66,8 +71,10 @@ TEST_F(Scripts, TheScriptLearnsTheFrontApplicationAndItsComboLinesAreTyped) {
     ProcessScriptRunner runner(ProcessScriptRunner::kDefaultTimeoutMs,
                                [&] { return ScriptFrontApplication::fromPath(front.frontPath); });
     std::vector<std::pair<int, int>> typed;
-    runner.setKeyCombinationHandler([&](int key, int modifiers) { typed.emplace_back(key, modifiers); });
-    runner.run(path("script"), QStringLiteral("handlemediakey"), QStringLiteral("ZoomIn"), QStringLiteral("Preview"));
+    runner.setKeyCombinationHandler(
+        [&](int key, int modifiers) { typed.emplace_back(key, modifiers); });
+    runner.run(path("script"), QStringLiteral("handlemediakey"), QStringLiteral("ZoomIn"),
+               QStringLiteral("Preview"));
     EXPECT_EQ(waitForLines(path("front"), 0), front.environment);
     // Malformed lines and key codes beyond 16 bits are not requests.
     EXPECT_EQ(typed, (std::vector<std::pair<int, int>>{{69, 4096}, {15, 512}, {18, 0}}));
@@ -75,7 +82,9 @@ TEST_F(Scripts, TheScriptLearnsTheFrontApplicationAndItsComboLinesAreTyped) {
 }
 
 TEST_F(Scripts, AStuckScriptTypesAFewCombinationsAtMost) {
-  ASSERT_TRUE(writeFile(path("loop"), "#!/bin/sh\ni=0\nwhile [ $i -lt 100 ]; do echo combo 0 0; i=$((i+1)); done\n", true));
+  ASSERT_TRUE(writeFile(
+      path("loop"), "#!/bin/sh\ni=0\nwhile [ $i -lt 100 ]; do echo combo 0 0; i=$((i+1)); done\n",
+      true));
   ProcessScriptRunner runner;
   int typed = 0;
   runner.setKeyCombinationHandler([&](int, int) { ++typed; });
@@ -85,8 +94,8 @@ TEST_F(Scripts, AStuckScriptTypesAFewCombinationsAtMost) {
 
 TEST_F(Scripts, AHangingScriptIsStoppedWithWhatItStarted) {
   ASSERT_TRUE(writeFile(path("hang"),
-                        "#!/bin/sh\necho $$ > '" + pathBytes("script.pid") + "'\nsleep 600 &\necho $! > '" +
-                            pathBytes("child.pid") + "'\nwait\n",
+                        "#!/bin/sh\necho $$ > '" + pathBytes("script.pid") +
+                            "'\nsleep 600 &\necho $! > '" + pathBytes("child.pid") + "'\nwait\n",
                         true));
   ProcessScriptRunner runner(200);
   QElapsedTimer clock;
@@ -117,7 +126,8 @@ TEST_F(Scripts, AScriptThatCannotBeRunIsLeftAlone) {
   ASSERT_TRUE(writeFile(path("not-executable"), "#!/bin/sh\ntouch '" + pathBytes("ran") + "'\n"));
   ProcessScriptRunner runner(200);
   runner.run(path("missing"), QStringLiteral("handlemediakey"), QStringLiteral("Play"), QString());
-  runner.run(path("not-executable"), QStringLiteral("handlemediakey"), QStringLiteral("Play"), QString());
+  runner.run(path("not-executable"), QStringLiteral("handlemediakey"), QStringLiteral("Play"),
+             QString());
   runner.run(QString(), QStringLiteral("handlemediakey"), QStringLiteral("Play"), QString());
   EXPECT_FALSE(QFile::exists(path("ran")));
 }

@@ -2,8 +2,8 @@
 // lets this process make one.
 #include "platform/input/hidevent/HIDEventTranslation.h"
 #include "platform/input/hidevent/UinputHIDEventSystem.h"
-#include "platform/input/posters/UinputKeyboardEventPoster.h"
 #include "platform/input/keycodes/MacKeyCodes.h"
+#include "platform/input/posters/UinputKeyboardEventPoster.h"
 #include "platform/input/uinput/UinputDevice.h"
 #include "tests/desktop/RecordingSink.h"
 
@@ -22,7 +22,9 @@
 namespace halvane::test {
 namespace {
 
-InputEvent keyEv(int code, int value) { return {EV_KEY, std::uint16_t(code), value}; }
+InputEvent keyEv(int code, int value) {
+  return {EV_KEY, std::uint16_t(code), value};
+}
 
 std::unique_ptr<UinputKeyboardEventPoster> recordingPoster(Frames* frames) {
   return std::make_unique<UinputKeyboardEventPoster>(std::make_unique<RecordingSink>(frames));
@@ -32,9 +34,9 @@ TEST(UinputKeyboardEventPoster, PostsAMacroInOrderWithEachEventInAFrameOfItsOwn)
   Frames frames;
   auto poster = recordingPoster(&frames);
   // Shift, Control, Option, Command down; the key; then the modifiers up in reverse.
-  const std::pair<int, bool> macro[] = {{56, true},  {59, true},  {58, true},  {55, true},
+  const std::pair<int, bool> macro[] = {{56, true},   {59, true},    {58, true},  {55, true},
                                         {0x0B, true}, {0x0B, false}, {55, false}, {58, false},
-                                        {59, false}, {56, false}};
+                                        {59, false},  {56, false}};
   for (auto [key, down] : macro) poster->postKeyboardEvent(quint16(key), down);
   const Frames expected = {{keyEv(KEY_LEFTSHIFT, 1)}, {keyEv(KEY_LEFTCTRL, 1)},
                            {keyEv(KEY_LEFTALT, 1)},   {keyEv(KEY_LEFTMETA, 1)},
@@ -63,7 +65,8 @@ TEST(UinputKeyboardEventPoster, ReleasesTheKeysStillHeldWhenDestroyed) {
   frames.clear();
   poster.reset();
   ASSERT_EQ(frames.size(), 2u);
-  EXPECT_NE(std::find(frames.begin(), frames.end(), std::vector{keyEv(KEY_LEFTSHIFT, 0)}), frames.end());
+  EXPECT_NE(std::find(frames.begin(), frames.end(), std::vector{keyEv(KEY_LEFTSHIFT, 0)}),
+            frames.end());
   EXPECT_NE(std::find(frames.begin(), frames.end(), std::vector{keyEv(KEY_S, 0)}), frames.end());
 }
 
@@ -99,8 +102,9 @@ TEST(UinputHIDEventSystem, OpenTellsAMissingServiceFromAFailedOpen) {
   const struct {
     int error;
     Stage stage;
-  } cases[] = {{ENOENT, Stage::NoService}, {ENODEV, Stage::NoService}, {ENXIO, Stage::NoService},
-               {EACCES, Stage::OpenFailed}, {EPERM, Stage::OpenFailed}, {ENOTTY, Stage::OpenFailed}};
+  } cases[] = {{ENOENT, Stage::NoService}, {ENODEV, Stage::NoService},
+               {ENXIO, Stage::NoService},  {EACCES, Stage::OpenFailed},
+               {EPERM, Stage::OpenFailed}, {ENOTTY, Stage::OpenFailed}};
   for (const auto& c : cases) {
     SinkScript script;
     script.error = c.error;
@@ -148,7 +152,8 @@ TEST(UinputDevice, ANodeThatIsNotUinputMakesNoDevice) {
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   file.close();
 
-  const UinputDevice::Result onFile = UinputDevice::create(QStringLiteral("x"), hidEventCapabilities(), plain);
+  const UinputDevice::Result onFile =
+      UinputDevice::create(QStringLiteral("x"), hidEventCapabilities(), plain);
   EXPECT_FALSE(onFile.device);
   EXPECT_EQ(onFile.error, ENOTTY);
   const QString missing = dir.filePath(QStringLiteral("missing"));
@@ -192,15 +197,16 @@ std::unique_ptr<UinputDevice> realDevice(const UinputDevice::Capabilities& caps,
   return std::move(made.device);
 }
 
-#define SKIP_WITHOUT_UINPUT()                                                                  \
-  if (const QString why = UinputDevice::unusableReason(); !why.isEmpty())                      \
-  GTEST_SKIP() << "uinput cannot be used on this machine (" << why.toStdString()               \
+#define SKIP_WITHOUT_UINPUT()                                                    \
+  if (const QString why = UinputDevice::unusableReason(); !why.isEmpty())        \
+  GTEST_SKIP() << "uinput cannot be used on this machine (" << why.toStdString() \
                << "); the uinput backends are tested through the recording sink only"
 
 TEST(UinputDeviceOnThisMachine, KeyboardPosterKeysReachTheEventNode) {
   SKIP_WITHOUT_UINPUT();
   QString node;
-  std::unique_ptr<UinputDevice> device = realDevice(UinputKeyboardEventPoster::capabilities(), &node);
+  std::unique_ptr<UinputDevice> device =
+      realDevice(UinputKeyboardEventPoster::capabilities(), &node);
   ASSERT_TRUE(device);
   ASSERT_FALSE(node.isEmpty());
   EventNodeReader reader(node);
@@ -210,8 +216,8 @@ TEST(UinputDeviceOnThisMachine, KeyboardPosterKeysReachTheEventNode) {
   poster.postKeyboardEvent(kVK_ANSI_Q, true);
   poster.postKeyboardEvent(kVK_ANSI_Q, false);
   poster.postKeyboardEvent(kVK_Command, false);
-  for (const InputEvent& want : {keyEv(KEY_LEFTMETA, 1), keyEv(KEY_Q, 1), keyEv(KEY_Q, 0),
-                                 keyEv(KEY_LEFTMETA, 0)})
+  for (const InputEvent& want :
+       {keyEv(KEY_LEFTMETA, 1), keyEv(KEY_Q, 1), keyEv(KEY_Q, 0), keyEv(KEY_LEFTMETA, 0)})
     EXPECT_EQ(reader.next(), want);
 }
 
@@ -234,7 +240,8 @@ TEST(UinputDeviceOnThisMachine, HIDEventsReachTheEventNode) {
   EXPECT_EQ(system.post(opened.connection, hidevent::kSystemDefined, {}, ejectPress(), 2, 0, 0), 0);
   EXPECT_EQ(system.post(opened.connection, hidevent::kSystemDefined, {}, release, 2, 0, 0), 0);
   EXPECT_EQ(system.post(opened.connection, hidevent::kMouseMoved, {}, moved, 2, 0,
-                        hidevent::kSetRelativeCursorPosition), 0);
+                        hidevent::kSetRelativeCursorPosition),
+            0);
   EXPECT_EQ(reader.next(), keyEv(KEY_EJECTCD, 1));
   EXPECT_EQ(reader.next(), keyEv(KEY_EJECTCD, 0));
   EXPECT_EQ(reader.next(), (InputEvent{EV_REL, REL_X, 4}));

@@ -26,20 +26,18 @@ class Workspaces : public ::testing::Test {
 
 TEST_F(Workspaces, ADesktopFileRunsItsExecLineDetached) {
   ASSERT_TRUE(writeFile(path("tool.desktop"),
-                        "[Desktop Entry]\nType=Application\nName=Tool\nExec=\"" + pathBytes("my tool") +
-                            "\" --flag %U \"two words\" %k\n"));
+                        "[Desktop Entry]\nType=Application\nName=Tool\nExec=\"" +
+                            pathBytes("my tool") + "\" --flag %U \"two words\" %k\n"));
   ASSERT_TRUE(writeFile(path("my tool"), recorderScript(path("ran")), true));
   EXPECT_TRUE(workspace.open(path("tool.desktop")));
-  EXPECT_EQ(waitForLines(path("ran")),
-            QStringList({"--flag", "two words", path("tool.desktop")}));
+  EXPECT_EQ(waitForLines(path("ran")), QStringList({"--flag", "two words", path("tool.desktop")}));
   EXPECT_FALSE(QFile::exists(path("opened")));
 }
 
 TEST_F(Workspaces, ADesktopFileRunsInItsPathFolder) {
   ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("work")));
-  ASSERT_TRUE(writeFile(path("touch.desktop"),
-                        "[Desktop Entry]\nType=Application\nPath=" + pathBytes("work") +
-                            "\nExec=touch made-here\n"));
+  ASSERT_TRUE(writeFile(path("touch.desktop"), "[Desktop Entry]\nType=Application\nPath=" +
+                                                   pathBytes("work") + "\nExec=touch made-here\n"));
   EXPECT_TRUE(workspace.open(path("touch.desktop")));
   EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(path("work/made-here")); }, 5000));
 }
@@ -51,7 +49,8 @@ TEST_F(Workspaces, DesktopFilesThatCannotRunAreRefused) {
   } cases[] = {
       {"no-exec.desktop", "[Desktop Entry]\nType=Application\nName=Nothing\n"},
       {"missing-program.desktop", "[Desktop Entry]\nType=Application\nExec=/nonexistent/program\n"},
-      {"try-exec.desktop", "[Desktop Entry]\nType=Application\nTryExec=/nonexistent/program\nExec=touch x\n"},
+      {"try-exec.desktop",
+       "[Desktop Entry]\nType=Application\nTryExec=/nonexistent/program\nExec=touch x\n"},
       {"broken-quotes.desktop", "[Desktop Entry]\nExec=\"touch x\n"},
       {"no-group.desktop", "Exec=touch x\n"},
   };
@@ -63,7 +62,8 @@ TEST_F(Workspaces, DesktopFilesThatCannotRunAreRefused) {
 }
 
 TEST_F(Workspaces, ALinkEntryOpensItsAddress) {
-  ASSERT_TRUE(writeFile(path("site.desktop"), "[Desktop Entry]\nType=Link\nURL=https://example.org/a b\n"));
+  ASSERT_TRUE(
+      writeFile(path("site.desktop"), "[Desktop Entry]\nType=Link\nURL=https://example.org/a b\n"));
   EXPECT_TRUE(workspace.open(path("site.desktop")));
   EXPECT_EQ(waitForLines(path("opened")), QStringList{"https://example.org/a%20b"});
 }
@@ -105,7 +105,8 @@ TEST_F(Workspaces, OpenURLOpensFilesAsOpenDoesAndHandsOtherAddressesToTheOpener)
 }
 
 TEST_F(Workspaces, DisplayNames) {
-  ASSERT_TRUE(writeFile(path("org.example.Editor.desktop"), "[Desktop Entry]\nName=Text Editor\nExec=x\n"));
+  ASSERT_TRUE(
+      writeFile(path("org.example.Editor.desktop"), "[Desktop Entry]\nName=Text Editor\nExec=x\n"));
   ASSERT_TRUE(writeFile(path("nameless.desktop"), "[Desktop Entry]\nExec=x\n"));
   ASSERT_TRUE(writeFile(path("backup.tar.gz"), ""));
   ASSERT_TRUE(writeFile(path(".profile"), ""));
@@ -124,7 +125,8 @@ TEST_F(Workspaces, DisplayNames) {
       {path("missing.desktop"), ""},
       {"", ""},
   };
-  for (const auto& c : cases) EXPECT_EQ(workspace.displayName(c.path), c.name) << c.path.toStdString();
+  for (const auto& c : cases)
+    EXPECT_EQ(workspace.displayName(c.path), c.name) << c.path.toStdString();
 }
 
 }  // namespace

@@ -55,7 +55,9 @@ std::unique_ptr<XClient> XClient::connect() {
   return std::unique_ptr<XClient>(new XClient(connection, it.data->root));
 }
 
-XClient::~XClient() { xcb_disconnect(connection_); }
+XClient::~XClient() {
+  xcb_disconnect(connection_);
+}
 
 std::uint32_t XClient::createWindow() {
   const std::uint32_t window = xcb_generate_id(connection_);
@@ -89,7 +91,8 @@ void XClient::requestActivation(std::uint32_t window) {
 
 std::uint32_t XClient::atom(const char* name) {
   xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-      connection_, xcb_intern_atom(connection_, 0, std::uint16_t(std::strlen(name)), name), nullptr);
+      connection_, xcb_intern_atom(connection_, 0, std::uint16_t(std::strlen(name)), name),
+      nullptr);
   const std::uint32_t value = reply ? reply->atom : 0;
   std::free(reply);
   return value;
@@ -97,7 +100,8 @@ std::uint32_t XClient::atom(const char* name) {
 
 void XClient::setCardinal(std::uint32_t window, const char* property, std::uint32_t type,
                           std::uint32_t value) {
-  xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, window, atom(property), type, 32, 1, &value);
+  xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, window, atom(property), type, 32, 1,
+                      &value);
   sync();
 }
 
@@ -107,7 +111,9 @@ void XClient::setString(std::uint32_t window, const char* property, const QByteA
   sync();
 }
 
-void XClient::sync() { std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr)); }
+void XClient::sync() {
+  std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
+}
 
 std::optional<XClient::Key> XClient::nextKey(int timeoutMs) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);

@@ -52,7 +52,8 @@ class XClient {
   void fakeKey(std::uint8_t keycode, bool press);
 
  private:
-  XClient(xcb_connection_t* connection, std::uint32_t root) : connection_(connection), root_(root) {}
+  XClient(xcb_connection_t* connection, std::uint32_t root)
+      : connection_(connection), root_(root) {}
   xcb_connection_t* connection_;
   std::uint32_t root_;
   std::uint32_t activeWindowAtom_ = 0;

@@ -1,6 +1,6 @@
 // Keys posted through XTest, as an X client with the focus receives them.
-#include "platform/input/posters/XTestKeyboardEventPoster.h"
 #include "platform/input/keycodes/MacKeyCodes.h"
+#include "platform/input/posters/XTestKeyboardEventPoster.h"
 #include "tests/desktop/XClient.h"
 
 #include <linux/input-event-codes.h>
@@ -13,12 +13,15 @@
 namespace halvane::test {
 namespace {
 
-constexpr std::uint8_t x11(int evdev) { return std::uint8_t(evdev + kX11KeyCodeOffset); }
+constexpr std::uint8_t x11(int evdev) {
+  return std::uint8_t(evdev + kX11KeyCodeOffset);
+}
 
 class XTestPoster : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) GTEST_SKIP() << "no X display: run through scripts/with-session";
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+      GTEST_SKIP() << "no X display: run through scripts/with-session";
     client = XClient::connect();
     ASSERT_TRUE(client) << "cannot connect to X display " << qgetenv("DISPLAY").toStdString();
     client->focus(client->createWindow());
@@ -59,8 +62,14 @@ TEST_F(XTestPoster, AMacroArrivesInOrderWithItsModifiersHeld) {
   ASSERT_NE(super, 0);
   ASSERT_NE(super, shift);
   // Command-Shift-A as a macro step plays it; 0x34 has no key and must leave no trace.
-  const auto got = play({{kVK_Shift, true}, {kVK_Command, true}, {0x34, true}, {kVK_ANSI_A, true},
-                         {kVK_ANSI_A, false}, {0x34, false}, {kVK_Command, false}, {kVK_Shift, false}},
+  const auto got = play({{kVK_Shift, true},
+                         {kVK_Command, true},
+                         {0x34, true},
+                         {kVK_ANSI_A, true},
+                         {kVK_ANSI_A, false},
+                         {0x34, false},
+                         {kVK_Command, false},
+                         {kVK_Shift, false}},
                         6);
   // An event's state is the modifiers held before it.
   expectKeys(got, {{true, x11(KEY_LEFTSHIFT), 0},
@@ -76,8 +85,12 @@ TEST_F(XTestPoster, OptionIsAltAndControlIsCtrl) {
   const std::uint16_t ctrl = client->modifierMaskOf(x11(KEY_LEFTCTRL));
   ASSERT_NE(alt, 0);
   ASSERT_NE(ctrl, 0);
-  const auto got = play({{kVK_Control, true}, {kVK_Option, true}, {kVK_ANSI_Z, true}, {kVK_ANSI_Z, false},
-                         {kVK_Option, false}, {kVK_Control, false}},
+  const auto got = play({{kVK_Control, true},
+                         {kVK_Option, true},
+                         {kVK_ANSI_Z, true},
+                         {kVK_ANSI_Z, false},
+                         {kVK_Option, false},
+                         {kVK_Control, false}},
                         6);
   expectKeys(got, {{true, x11(KEY_LEFTCTRL), 0},
                    {true, x11(KEY_LEFTALT), ctrl},
@@ -92,7 +105,8 @@ TEST_F(XTestPoster, KeysStillHeldAreReleasedWhenThePosterGoes) {
   ASSERT_EQ(pressed.size(), 2u);
   poster.reset();
   std::vector<std::uint8_t> released;
-  while (const std::optional<XClient::Key> key = client->nextKey(released.size() < 2 ? 3000 : 200)) {
+  while (const std::optional<XClient::Key> key =
+             client->nextKey(released.size() < 2 ? 3000 : 200)) {
     EXPECT_FALSE(key->press);
     released.push_back(key->keycode);
   }

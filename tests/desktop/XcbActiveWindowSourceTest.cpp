@@ -21,14 +21,16 @@ namespace {
 class XcbSource : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) GTEST_SKIP() << "no X display: run through scripts/with-session";
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+      GTEST_SKIP() << "no X display: run through scripts/with-session";
     wm = XClient::connect();
     ASSERT_TRUE(wm) << "cannot connect to X display " << qgetenv("DISPLAY").toStdString();
     activate(XCB_WINDOW_NONE);
     QString why;
     source = XcbActiveWindowSource::connect(&why);
     ASSERT_TRUE(source) << why.toStdString();
-    source->setActiveWindowHandler([this](const std::optional<WindowFacts>& w) { reports.push_back(w); });
+    source->setActiveWindowHandler(
+        [this](const std::optional<WindowFacts>& w) { reports.push_back(w); });
   }
 
   void activate(std::uint32_t window) {
@@ -64,15 +66,41 @@ TEST_F(XcbSource, ReportsEachActiveWindowWithWhatItTellsAboutItsApplication) {
   };
   const Case cases[] = {
       {"a bare window", std::nullopt, {}, {}, {}, {}, {}},
-      {"class and instance", self, {}, QByteArray("gedit\0Gedit\0", 12), {}, {},
+      {"class and instance",
+       self,
+       {},
+       QByteArray("gedit\0Gedit\0", 12),
+       {},
+       {},
        {.wmClass = "Gedit", .wmInstance = "gedit", .pid = self}},
-      {"a GTK application", self, {}, {}, "org.gnome.Nautilus", {},
+      {"a GTK application",
+       self,
+       {},
+       {},
+       "org.gnome.Nautilus",
+       {},
        {.gtkApplicationId = "org.gnome.Nautilus", .pid = self}},
-      {"a KDE desktop file", std::nullopt, {}, {}, {}, "org.kde.dolphin",
+      {"a KDE desktop file",
+       std::nullopt,
+       {},
+       {},
+       {},
+       "org.kde.dolphin",
        {.desktopFile = "org.kde.dolphin"}},
-      {"this machine with a domain", self, QByteArray(host) + ".some.domain", {}, {}, {}, {.pid = self}},
-      {"a process id from another machine names no local process", self, "elsewhere.invalid",
-       QByteArray("xterm\0XTerm\0", 12), {}, {}, {.wmClass = "XTerm", .wmInstance = "xterm"}},
+      {"this machine with a domain",
+       self,
+       QByteArray(host) + ".some.domain",
+       {},
+       {},
+       {},
+       {.pid = self}},
+      {"a process id from another machine names no local process",
+       self,
+       "elsewhere.invalid",
+       QByteArray("xterm\0XTerm\0", 12),
+       {},
+       {},
+       {.wmClass = "XTerm", .wmInstance = "xterm"}},
   };
   for (const Case& c : cases) {
     const std::uint32_t window = wm->createWindow();

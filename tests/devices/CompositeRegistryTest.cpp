@@ -1,9 +1,9 @@
 #include "platform/input/devices/CompositeHIDDeviceRegistry.h"
 #include "platform/input/devices/UdevHidrawRegistry.h"
 #include "platform/input/devices/VirtualKeyboardRegistry.h"
-#include "tools/vkbd/VirtualInterface.h"
 #include "platform/system/log/FakeSystemLog.h"
 #include "tests/devices/DeviceTestSupport.h"
+#include "tools/vkbd/VirtualInterface.h"
 
 #include <QTemporaryDir>
 

@@ -138,7 +138,8 @@ class UnprivilegedScope {
     if (savedUid_ == 0) changed_ = ::seteuid(kNobody) == 0;
   }
   ~UnprivilegedScope() {
-    if (changed_) [[maybe_unused]] const int back = ::seteuid(savedUid_);
+    if (changed_) [[maybe_unused]]
+      const int back = ::seteuid(savedUid_);
   }
   bool unprivileged() const { return ::geteuid() != 0; }
 

@@ -1,6 +1,6 @@
 #include "platform/input/devices/VirtualKeyboardRegistry.h"
-#include "tools/vkbd/VirtualInterface.h"
 #include "tests/devices/DeviceTestSupport.h"
+#include "tools/vkbd/VirtualInterface.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,14 +1,14 @@
 // The halvanectl program as a user runs it: a process of its own, with a temporary home, on a
 // private session bus where this test serves a fake helper.
+#include "platform/desktop/notification/DBusDistributedNotificationCenter.h"
 #include "platform/system/control/DBusServerObject.h"
 #include "platform/system/control/FakeKeyboardServer.h"
 #include "platform/system/log/FakeSystemLog.h"
-#include "platform/desktop/notification/DBusDistributedNotificationCenter.h"
 #include "shared/control/ControlChannel.h"
-#include "tests/support/PrivateBus.h"
-#include "tests/halvanectl/TransferTestSupport.h"
-#include "shared/settings/SettingsBackups.h"
 #include "shared/control/DiagnosticsServer.h"
+#include "shared/settings/SettingsBackups.h"
+#include "tests/halvanectl/TransferTestSupport.h"
+#include "tests/support/PrivateBus.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -148,7 +148,8 @@ TEST_F(HalvanectlProcessTest, FindsTheFileWhereTheEnvironmentSaysAndMovesAFormer
   Outcome o = run({"check"});
   EXPECT_EQ(o.status, 0) << qPrintable(o.err);
   EXPECT_EQ(o.out, settingsPath() + ": no problems\n");
-  EXPECT_EQ(o.err, "halvanectl: Moved the settings file from " + former + " to " + settingsPath() + "\n");
+  EXPECT_EQ(o.err,
+            "halvanectl: Moved the settings file from " + former + " to " + settingsPath() + "\n");
   EXPECT_FALSE(QFile::exists(former));
   o = run({"check"});
   EXPECT_TRUE(o.err.isEmpty()) << qPrintable(o.err);
@@ -316,9 +317,12 @@ TEST_F(HalvanectlProcessTest, DoctorReadsTheHelpersBackends) {
   struct Diagnostics : DiagnosticsServer {
     Report frontApplication() override { return {}; }
     Report backends() override {
-      return {{"keyEvents", "XTest on X display :7"}, {"hidEvents", "traced only, /dev/uinput is missing"},
-              {"frontApplication", "x11, _NET_ACTIVE_WINDOW; not gnome-shell: not a Wayland session"},
-              {"overlay", "always-on-top X11 window"}, {"version", "1.0.0"}};
+      return {
+          {"keyEvents", "XTest on X display :7"},
+          {"hidEvents", "traced only, /dev/uinput is missing"},
+          {"frontApplication", "x11, _NET_ACTIVE_WINDOW; not gnome-shell: not a Wayland session"},
+          {"overlay", "always-on-top X11 window"},
+          {"version", "1.0.0"}};
     }
     Report settingsLoad() override { return {}; }
     void setFrontApplicationChangedHandler(std::function<void(const Report&)>) override {}
@@ -328,11 +332,13 @@ TEST_F(HalvanectlProcessTest, DoctorReadsTheHelpersBackends) {
   ASSERT_TRUE(helper.registerServer(server));
 
   const Outcome o = run({"doctor"});
-  EXPECT_EQ(o.status, 1) << "HID events only traced keep media keys from working\n" << qPrintable(o.out);
-  for (const char* line : {"\n✔ Helper: running, version 1.0.0\n", "\n✔ Synthetic keys: XTest on X display :7\n",
-                           "\n✘ HID events: traced only, /dev/uinput is missing\n    fix: make /dev/uinput writable",
-                           "\n✔ Front application: x11, _NET_ACTIVE_WINDOW; not gnome-shell: not a Wayland session\n",
-                           "\n✔ Overlay: always-on-top X11 window\n"})
+  EXPECT_EQ(o.status, 1) << "HID events only traced keep media keys from working\n"
+                         << qPrintable(o.out);
+  for (const char* line :
+       {"\n✔ Helper: running, version 1.0.0\n", "\n✔ Synthetic keys: XTest on X display :7\n",
+        "\n✘ HID events: traced only, /dev/uinput is missing\n    fix: make /dev/uinput writable",
+        "\n✔ Front application: x11, _NET_ACTIVE_WINDOW; not gnome-shell: not a Wayland session\n",
+        "\n✔ Overlay: always-on-top X11 window\n"})
     EXPECT_TRUE(o.out.contains(QString::fromUtf8(line))) << line << "\n" << qPrintable(o.out);
 }
 
@@ -357,10 +363,13 @@ TEST_F(HalvanectlProcessTest, DesktopHintNamesTheBuildsExtension) {
   static const QRegularExpression copy(QStringLiteral("cp -r (\\S+) (\\S+)/\n"));
   const QRegularExpressionMatch m = copy.match(gnome);
   ASSERT_TRUE(m.hasMatch()) << qPrintable(gnome);
-  EXPECT_TRUE(m.captured(1).startsWith(QStringLiteral(HALVANE_BINARY_DIR "/share/gnome-shell-extension-")));
-  EXPECT_TRUE(QFileInfo::exists(m.captured(1) + QStringLiteral("/extension.js"))) << qPrintable(m.captured(1));
+  EXPECT_TRUE(
+      m.captured(1).startsWith(QStringLiteral(HALVANE_BINARY_DIR "/share/gnome-shell-extension-")));
+  EXPECT_TRUE(QFileInfo::exists(m.captured(1) + QStringLiteral("/extension.js")))
+      << qPrintable(m.captured(1));
   EXPECT_EQ(m.captured(2), QStringLiteral("~/data/gnome-shell/extensions"));
-  EXPECT_TRUE(gnome.contains(QStringLiteral("gnome-extensions enable halvane-keyboard@halvane.com\n")));
+  EXPECT_TRUE(
+      gnome.contains(QStringLiteral("gnome-extensions enable halvane-keyboard@halvane.com\n")));
   EXPECT_EQ(hint("sway"), QString());
 }
 

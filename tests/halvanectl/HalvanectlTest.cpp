@@ -1,13 +1,13 @@
 // halvanectl's commands in-process, against a fake helper and fake notifications, and its
 // argument checking.
+#include "platform/desktop/notification/FakeDistributedNotificationCenter.h"
 #include "platform/system/control/FakeKeyboardServer.h"
 #include "platform/system/control/FakeRemoteProxy.h"
-#include "platform/desktop/notification/FakeDistributedNotificationCenter.h"
-#include "tools/halvanectl/Halvanectl.h"
 #include "shared/control/ControlChannel.h"
 #include "shared/settings/ProfileTransfer.h"
 #include "shared/settings/SettingsBackups.h"
 #include "tests/halvanectl/TransferTestSupport.h"
+#include "tools/halvanectl/Halvanectl.h"
 
 #include <gtest/gtest.h>
 
@@ -234,7 +234,8 @@ TEST_F(HalvanectlTest, BackupsAreListedNewestFirstAndRestoredWithAReload) {
   EXPECT_EQ(run({"backups"}), 0);
   EXPECT_EQ(out, "No backups of " + settingsPath() + " yet.\n");
   EXPECT_EQ(run({"restore", "1"}), 2);
-  EXPECT_EQ(err, "halvanectl: there are no backups of " + settingsPath() + "; nothing was changed\n");
+  EXPECT_EQ(err,
+            "halvanectl: there are no backups of " + settingsPath() + "; nothing was changed\n");
 
   // Three versions after the first: the file now holds profile 4 named "v3".
   const QByteArray first = test::fileBytes(settingsPath());
@@ -250,7 +251,8 @@ TEST_F(HalvanectlTest, BackupsAreListedNewestFirstAndRestoredWithAReload) {
   const QList<settings::Backup> backups = settings::listBackups(settingsPath());
   for (int i = 0; i < 3; ++i) {
     const QString time = backups[i].time.toLocalTime().toString("yyyy-MM-dd HH:mm:ss");
-    EXPECT_EQ(lines[i + 1], QStringLiteral("%1  %2  %3 bytes").arg(i + 1, 2).arg(time).arg(backups[i].size));
+    EXPECT_EQ(lines[i + 1],
+              QStringLiteral("%1  %2  %3 bytes").arg(i + 1, 2).arg(time).arg(backups[i].size));
   }
 
   EXPECT_EQ(run({"restore", "3"}), 0);
@@ -264,8 +266,9 @@ TEST_F(HalvanectlTest, BackupsAreListedNewestFirstAndRestoredWithAReload) {
   helperRunning = false;
   EXPECT_EQ(run({"restore", "1"}), 0);
   EXPECT_EQ(settings::read(settingsPath())["Profiles"].at(3)["Name"].toString(), "v3");
-  EXPECT_TRUE(out.endsWith("The Halvane helper is not running; it reads the new settings when it "
-                           "starts.\n"))
+  EXPECT_TRUE(
+      out.endsWith("The Halvane helper is not running; it reads the new settings when it "
+                   "starts.\n"))
       << qPrintable(out);
 
   helperRunning = true;

@@ -13,8 +13,9 @@ TEST(TerminalText, ControlsAreShownEscapedAndTextStaysAsItIs) {
     QString out;
   } cases[] = {
       {QStringLiteral("Games"), QStringLiteral("Games")},
-      {QStringLiteral("Grüße, naïve € 日本語 C:\\Wine"), QStringLiteral("Grüße, naïve € 日本語 C:\\Wine")},
-      {QStringLiteral("\x1b]0;title\x07"), QStringLiteral("\\e]0;title\\x07")},  // window title
+      {QStringLiteral("Grüße, naïve € 日本語 C:\\Wine"),
+       QStringLiteral("Grüße, naïve € 日本語 C:\\Wine")},
+      {QStringLiteral("\x1b]0;title\x07"), QStringLiteral("\\e]0;title\\x07")},    // window title
       {QStringLiteral("\x1b[31mred\x1b[0m"), QStringLiteral("\\e[31mred\\e[0m")},  // colours
       {QStringLiteral("a\nerror: forged"), QStringLiteral("a\\nerror: forged")},   // a forged line
       {QStringLiteral("a\rb\tc"), QStringLiteral("a\\rb\\tc")},

@@ -2,15 +2,15 @@
 
 #include "helper/controller/Controller.h"
 #include "helper/overlay/ProfileOverlay.h"
+#include "platform/desktop/notification/TracedDistributedNotificationCenter.h"
+#include "platform/desktop/workspace/TracedWorkspace.h"
 #include "platform/input/devices/TracedHIDDeviceRegistry.h"
 #include "platform/input/hidevent/TracedHIDEventSystem.h"
 #include "platform/input/posters/TracedKeyboardEventPoster.h"
 #include "platform/system/log/TracedSystemLog.h"
-#include "platform/desktop/notification/TracedDistributedNotificationCenter.h"
 #include "platform/system/script/TracedScriptRunner.h"
 #include "platform/system/sleeper/TracedSleeper.h"
 #include "platform/system/trace/Trace.h"
-#include "platform/desktop/workspace/TracedWorkspace.h"
 #include "shared/KeyboardIdentity.h"
 #include "tests/helper_core/FakeServices.h"
 

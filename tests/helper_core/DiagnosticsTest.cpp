@@ -34,9 +34,12 @@ TEST(Diagnostics, TheFrontApplicationReportSaysWhatSwitchingDoesWithIt) {
     const char* verdict;
   } cases[] = {
       {"bound and on", 3, true, false, true, "4", "selects profile 4"},
-      {"bound, AutoSwitching off", 3, false, false, true, "4", "profile 4 names it, but its AutoSwitching is off"},
-      {"not bound", -1, true, false, true, "", "no profile's ApplicationPath names this application"},
-      {"overridden", 3, true, true, true, "4", "automatic switching is overridden (AutoSwitchingOverride)"},
+      {"bound, AutoSwitching off", 3, false, false, true, "4",
+       "profile 4 names it, but its AutoSwitching is off"},
+      {"not bound", -1, true, false, true, "",
+       "no profile's ApplicationPath names this application"},
+      {"overridden", 3, true, true, true, "4",
+       "automatic switching is overridden (AutoSwitchingOverride)"},
       {"no window", 3, true, false, false, "", "no window is active"},
   };
   for (const auto& c : cases) {
@@ -58,7 +61,8 @@ TEST(Diagnostics, TheFrontApplicationReportSaysWhatSwitchingDoesWithIt) {
       sent.append(r);
       profileWhenSent = rig.controller->getCurrentProfile();
     });
-    FrontApplication front = c.window ? editorInFront() : FrontApplication{QStringLiteral("x11"), {}, {}};
+    FrontApplication front =
+        c.window ? editorInFront() : FrontApplication{QStringLiteral("x11"), {}, {}};
     rig.front.bringToFront(front);
 
     ASSERT_EQ(sent.size(), 1) << c.name;
@@ -94,8 +98,8 @@ TEST(Diagnostics, BackendChoicesAreTakenFromTheFactoriesLogLines) {
   recording.log(QStringLiteral("No Prefs File!"));
   registry.set(QStringLiteral("overlay"), QStringLiteral("layer shell"));
   EXPECT_EQ(log.lines.size(), 4);  // every line still reaches the log
-  EXPECT_EQ(registry.entries(), (QMap<QString, QString>{
-                                    {"keyEvents", "XTest on X display :1"},
+  EXPECT_EQ(registry.entries(),
+            (QMap<QString, QString>{{"keyEvents", "XTest on X display :1"},
                                     {"hidEvents", "traced only, no uinput"},
                                     {"frontApplication", "_NET_ACTIVE_WINDOW on X display :1"},
                                     {"overlay", "layer shell"}}));
@@ -103,13 +107,18 @@ TEST(Diagnostics, BackendChoicesAreTakenFromTheFactoriesLogLines) {
   // What the chosen backend says later joins its choice instead of replacing it.
   BackendRegistry kde;
   BackendRecordingLog kdeLog(log, kde);
-  kdeLog.log(QStringLiteral("Front application: kwin, through our KWin script; not gnome-shell: XDG_CURRENT_DESKTOP is KDE"));
+  kdeLog.log(
+      QStringLiteral("Front application: kwin, through our KWin script; not gnome-shell: "
+                     "XDG_CURRENT_DESKTOP is KDE"));
   kdeLog.log(QStringLiteral("KWin script: KWin did not load it (no scripting)"));
-  kdeLog.log(QStringLiteral("Front application: kwin could not be set up, automatic switching is off"));
-  EXPECT_EQ(kde.entries().value(QStringLiteral("frontApplication")),
-            QStringLiteral("kwin, through our KWin script; not gnome-shell: XDG_CURRENT_DESKTOP is KDE; then: KWin "
-                           "script: KWin did not load it (no scripting); then: kwin could not be set up, automatic "
-                           "switching is off"));
+  kdeLog.log(
+      QStringLiteral("Front application: kwin could not be set up, automatic switching is off"));
+  EXPECT_EQ(
+      kde.entries().value(QStringLiteral("frontApplication")),
+      QStringLiteral(
+          "kwin, through our KWin script; not gnome-shell: XDG_CURRENT_DESKTOP is KDE; then: KWin "
+          "script: KWin did not load it (no scripting); then: kwin could not be set up, automatic "
+          "switching is off"));
 }
 
 }  // namespace

@@ -1,15 +1,15 @@
 #pragma once
 
 #include "helper/controller/ControllerServices.h"
-#include "platform/input/devices/FakeHIDDeviceRegistry.h"
 #include "platform/desktop/frontapp/FakeFrontApplicationWatcher.h"
+#include "platform/desktop/notification/FakeDistributedNotificationCenter.h"
+#include "platform/desktop/workspace/FakeWorkspace.h"
+#include "platform/input/devices/FakeHIDDeviceRegistry.h"
 #include "platform/input/hidevent/FakeHIDEventSystem.h"
 #include "platform/input/posters/FakeKeyboardEventPoster.h"
 #include "platform/system/log/FakeSystemLog.h"
-#include "platform/desktop/notification/FakeDistributedNotificationCenter.h"
 #include "platform/system/script/FakeScriptRunner.h"
 #include "platform/system/sleeper/FakeSleeper.h"
-#include "platform/desktop/workspace/FakeWorkspace.h"
 
 namespace halvane::test {
 

@@ -206,7 +206,10 @@ TEST(AutomaticSwitchingByNames, TheFirstProfileNamingAnyOfTheApplicationsNamesCo
       {"the user's entry", {{4, user}}, {user, system, exe}, 4},
       {"an old file's executable path", {{2, exe}}, {system, exe}, 2},
       {"lowest index wins over the name's order", {{6, system}, {2, exe}}, {system, exe}, 2},
-      {"no name of the application", {{4, QStringLiteral("/usr/share/applications/x.desktop")}}, {system, exe}, -1},
+      {"no name of the application",
+       {{4, QStringLiteral("/usr/share/applications/x.desktop")}},
+       {system, exe},
+       -1},
       {"a case difference is another path", {{4, system.toUpper()}}, {system}, -1},
       {"an application without names", {{4, system}}, {}, -1},
   };
@@ -295,8 +298,9 @@ TEST_F(Switching, FailedReloadLeavesNoSettings) {
   QFile::remove(rig.bundlePath() + QStringLiteral("/Contents/Resources/defaults.plist"));
   QFile::remove(rig.settingsPath());
   rig.controller->reloadPrefs();
-  EXPECT_EQ(rig.take(), QStringList({"log No Prefs File!", "log Could not create " + rig.settingsPath() +
-                                                               ": the program's bundle holds no default settings"}));
+  EXPECT_EQ(rig.take(), QStringList({"log No Prefs File!",
+                                     "log Could not create " + rig.settingsPath() +
+                                         ": the program's bundle holds no default settings"}));
   EXPECT_TRUE(rig.controller->prefs().isNone());
   // Without settings a switch still happens, with zero driver settings and no overlay.
   rig.controller->switchToProfile(0, true);
@@ -317,11 +321,11 @@ TEST(LoadPreferences, WithoutSettingsTheTenProfilesOfTheFormatStillSwitch) {
   rig.controller->loadPreferences();
   rig.controller->switchToProfile(9, true);
   rig.controller->switchToProfile(10, true);
-  EXPECT_EQ(rig.take(), QStringList({"log No Prefs File!",
-                                     "log Could not create " + rig.settingsPath() +
-                                         ": the program's bundle holds no default settings",
-                                     "notify 9",
-                                     "log switchToProfile: no profile 10, staying on profile 9"}));
+  EXPECT_EQ(rig.take(),
+            QStringList({"log No Prefs File!",
+                         "log Could not create " + rig.settingsPath() +
+                             ": the program's bundle holds no default settings",
+                         "notify 9", "log switchToProfile: no profile 10, staying on profile 9"}));
 }
 
 }  // namespace

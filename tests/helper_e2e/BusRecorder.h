@@ -45,7 +45,8 @@ class BusRecorder : public QObject {
   }
   void nameOwnerChanged(const QString& name, const QString&, const QString& newOwner) {
     if (name == QLatin1String(control::kServiceName))
-      events << QStringLiteral("server %1").arg(newOwner.isEmpty() ? QStringLiteral("-") : QStringLiteral("up"));
+      events << QStringLiteral("server %1")
+                    .arg(newOwner.isEmpty() ? QStringLiteral("-") : QStringLiteral("up"));
   }
 
  private:

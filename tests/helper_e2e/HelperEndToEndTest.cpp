@@ -21,7 +21,9 @@ namespace {
 const QString kKeyboardInterface = QStringLiteral("1209-4856-0001-0006-test.sock");
 const QString kConsumerInterface = QStringLiteral("1209-4856-000c-0001-test.sock");
 
-QString op(const QJsonObject& line) { return line[QStringLiteral("op")].toString(); }
+QString op(const QJsonObject& line) {
+  return line[QStringLiteral("op")].toString();
+}
 
 // The trace lines from index from on, as compact text such as "keyboardEvent 56 down".
 QStringList describe(const std::vector<QJsonObject>& lines, size_t from, size_t to) {
@@ -30,7 +32,9 @@ QStringList describe(const std::vector<QJsonObject>& lines, size_t from, size_t 
     const QJsonObject& l = lines[i];
     const QString o = op(l);
     if (o == QLatin1String("keyboardEvent"))
-      out << QStringLiteral("key %1 %2").arg(l["keyCode"].toInt()).arg(l["down"].toBool() ? "down" : "up");
+      out << QStringLiteral("key %1 %2")
+                 .arg(l["keyCode"].toInt())
+                 .arg(l["down"].toBool() ? "down" : "up");
     else if (o == QLatin1String("sleep"))
       out << QStringLiteral("sleep %1").arg(l["seconds"].toDouble());
     else if (o == QLatin1String("eventStateCombining"))
@@ -61,7 +65,8 @@ class HelperEndToEnd : public ::testing::Test {
     }
     ASSERT_TRUE(helper_.start());
     ASSERT_TRUE(waitUntil([&] { return recorder_.count("server up") == 1; }))
-        << "the helper never offered its server; output: " << helper_.standardOutput().toStdString();
+        << "the helper never offered its server; output: "
+        << helper_.standardOutput().toStdString();
     if (withKeyboard) {
       ASSERT_TRUE(keyboard_->acceptConnection());
       ASSERT_TRUE(consumer_->acceptConnection());
@@ -87,8 +92,9 @@ TEST_F(HelperEndToEnd, StartsInTheStoredProfileAndAnnouncesItBeforeServing) {
   profile(4).set("Name", "Racing");
   startHelper(false);
 
-  const QStringList expected = {QStringLiteral("notification Profile Changed com.halvane.keyboard.pane Index=4"),
-                                QStringLiteral("server up")};
+  const QStringList expected = {
+      QStringLiteral("notification Profile Changed com.halvane.keyboard.pane Index=4"),
+      QStringLiteral("server up")};
   EXPECT_EQ(recorder_.events, expected);
   EXPECT_TRUE(helper_.waitForTrace([](const QJsonObject& l) {
     return op(l) == QLatin1String("overlayName") && l["name"].toString() == QLatin1String("Racing");
@@ -103,9 +109,11 @@ TEST_F(HelperEndToEnd, StartsInTheStoredProfileAndAnnouncesItBeforeServing) {
   ASSERT_TRUE(full);
   const auto hidden = helper_.waitForOp(QStringLiteral("overlayHide"), *full);
   ASSERT_TRUE(hidden);
-  EXPECT_TRUE(helper_.waitForTrace([](const QJsonObject& l) {
-    return op(l) == QLatin1String("alpha") && l["value"].toDouble() < 0.01;
-  }, *hidden));
+  EXPECT_TRUE(helper_.waitForTrace(
+      [](const QJsonObject& l) {
+        return op(l) == QLatin1String("alpha") && l["value"].toDouble() < 0.01;
+      },
+      *hidden));
   std::vector<double> alphas;
   for (const QJsonObject& l : helper_.trace())
     if (op(l) == QLatin1String("alpha")) alphas.push_back(l["value"].toDouble());
@@ -128,14 +136,17 @@ TEST_F(HelperEndToEnd, AMacroKeyPlaysItsMacroWithItsPauses) {
   const size_t before = helper_.trace().size();
   ASSERT_TRUE(keyboard_->send(QByteArray::fromHex("0000f10000000000")));
   ASSERT_TRUE(keyboard_->send(QByteArray::fromHex("0000000000000000")));
-  const auto last = helper_.waitForTrace([](const QJsonObject& l) {
-    return op(l) == QLatin1String("keyboardEvent") && l["keyCode"].toInt() == 11 && !l["down"].toBool();
-  }, before);
+  const auto last = helper_.waitForTrace(
+      [](const QJsonObject& l) {
+        return op(l) == QLatin1String("keyboardEvent") && l["keyCode"].toInt() == 11 &&
+               !l["down"].toBool();
+      },
+      before);
   ASSERT_TRUE(last);
-  const QStringList expected = {
-      "suppression 0", "combining off", "key 56 down", "key 55 down", "key 0 down", "key 0 up",
-      "key 55 up",     "key 56 up",     "combining on", "suppression 0.25", "sleep 0.25",
-      "suppression 0", "combining off", "key 11 down", "key 11 up"};
+  const QStringList expected = {"suppression 0", "combining off",    "key 56 down", "key 55 down",
+                                "key 0 down",    "key 0 up",         "key 55 up",   "key 56 up",
+                                "combining on",  "suppression 0.25", "sleep 0.25",  "suppression 0",
+                                "combining off", "key 11 down",      "key 11 up"};
   EXPECT_EQ(describe(helper_.trace(), before, *last + 1), expected);
 }
 
@@ -152,21 +163,28 @@ TEST_F(HelperEndToEnd, MediaAndEjectKeys) {
 
   const size_t before = helper_.trace().size();
   ASSERT_TRUE(keyboard_->send(QByteArray::fromHex("0000fc0000000000")));
-  ASSERT_TRUE(waitUntil([&] {
-    int posts = 0;
-    const auto lines = helper_.trace();
-    for (size_t i = before; i < lines.size(); ++i) posts += op(lines[i]) == QLatin1String("hidPostEvent");
-    return posts >= 3;
-  }, 15s)) << [&] {
-    std::string all;
-    for (const QJsonObject& l : helper_.trace()) all += QJsonDocument(l).toJson(QJsonDocument::Compact).toStdString() + "\n";
-    return all;
-  }();
+  ASSERT_TRUE(waitUntil(
+      [&] {
+        int posts = 0;
+        const auto lines = helper_.trace();
+        for (size_t i = before; i < lines.size(); ++i)
+          posts += op(lines[i]) == QLatin1String("hidPostEvent");
+        return posts >= 3;
+      },
+      15s))
+      << [&] {
+           std::string all;
+           for (const QJsonObject& l : helper_.trace())
+             all += QJsonDocument(l).toJson(QJsonDocument::Compact).toStdString() + "\n";
+           return all;
+         }();
   QStringList records;
   const auto lines = helper_.trace();
   for (size_t i = before; i < lines.size(); ++i)
     if (op(lines[i]) == QLatin1String("hidPostEvent"))
-      records << QStringLiteral("%1 %2").arg(lines[i]["type"].toInt()).arg(lines[i]["record"].toString().left(24));
+      records << QStringLiteral("%1 %2")
+                     .arg(lines[i]["type"].toInt())
+                     .arg(lines[i]["record"].toString().left(24));
   // Eject pre-event, then the auxiliary-control press and release.
   EXPECT_EQ(records, QStringList({"14 00000a000000000000000000", "14 00000800000a0e00ffffffff",
                                   "14 00000800000b0e00ffffffff"}));
@@ -176,7 +194,8 @@ TEST_F(HelperEndToEnd, ThePaneSwitchesQuietlyAndReloadsSettings) {
   startHelper();
   recorder_.events.clear();
   QDBusInterface helper = server();
-  ASSERT_TRUE(helper.call(QStringLiteral("setCurrentProfile"), 2).type() != QDBusMessage::ErrorMessage);
+  ASSERT_TRUE(helper.call(QStringLiteral("setCurrentProfile"), 2).type() !=
+              QDBusMessage::ErrorMessage);
   QDBusReply<int> current = helper.call(QStringLiteral("getCurrentProfile"));
   EXPECT_EQ(current.value(), 2);
 
@@ -208,7 +227,8 @@ TEST_F(HelperEndToEnd, KeyboardsComeAndGo) {
   startHelper(false);
   // Plugged in after start: matched. Another vendor's interface: left alone.
   VirtualInterface late(helper_.keyboardFolder(), kKeyboardInterface);
-  VirtualInterface other(helper_.keyboardFolder(), QStringLiteral("046d-c31c-0001-0006-other.sock"));
+  VirtualInterface other(helper_.keyboardFolder(),
+                         QStringLiteral("046d-c31c-0001-0006-other.sock"));
   ASSERT_TRUE(late.acceptConnection());
   EXPECT_FALSE(other.acceptConnection(std::chrono::milliseconds(300)));
   // A switch reaches the new keyboard.

@@ -20,7 +20,8 @@ namespace {
 class HelperOnDesktop : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) GTEST_SKIP() << "no X display: run through scripts/with-session";
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+      GTEST_SKIP() << "no X display: run through scripts/with-session";
     wm_ = XClient::connect();
     ASSERT_TRUE(wm_);
     wm_->setCardinal(wm_->root(), "_NET_ACTIVE_WINDOW", XCB_ATOM_WINDOW, XCB_WINDOW_NONE);
@@ -87,7 +88,8 @@ TEST_F(HelperOnDesktop, ProfilesFollowTheApplicationInFront) {
   settings_["Profiles"].at(3).set("ApplicationPath", sleepPath);
   settings_["Profiles"].at(5).set("ApplicationPath", catPath);
   start();
-  const std::uint32_t a = windowOf(startProgram(QStringLiteral("/bin/sleep"), {QStringLiteral("60")}));
+  const std::uint32_t a =
+      windowOf(startProgram(QStringLiteral("/bin/sleep"), {QStringLiteral("60")}));
   const std::uint32_t b = windowOf(startProgram(QStringLiteral("/bin/cat"), {}));
   const std::uint32_t unbound = windowOf(std::nullopt);
 
@@ -105,7 +107,8 @@ TEST_F(HelperOnDesktop, ProfilesFollowTheApplicationInFront) {
   // A manual switch while a bound application is in front cancels the return.
   bringToFront(a);
   ASSERT_TRUE(waitForNotifications(4));
-  QDBusInterface server(QString::fromLatin1(control::kServiceName), QString::fromLatin1(control::kServerPath),
+  QDBusInterface server(QString::fromLatin1(control::kServiceName),
+                        QString::fromLatin1(control::kServerPath),
                         QString::fromLatin1(control::kServerInterface), bus_.connection());
   server.call(QStringLiteral("setCurrentProfile"), 2);
   bringToFront(unbound);

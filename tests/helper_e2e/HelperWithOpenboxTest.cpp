@@ -21,13 +21,15 @@ namespace halvane::test {
 namespace {
 
 QString changed(int index) {
-  return QStringLiteral("notification Profile Changed com.halvane.keyboard.pane Index=%1").arg(index);
+  return QStringLiteral("notification Profile Changed com.halvane.keyboard.pane Index=%1")
+      .arg(index);
 }
 
 class HelperWithOpenbox : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) GTEST_SKIP() << "no X display: run through scripts/with-session";
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+      GTEST_SKIP() << "no X display: run through scripts/with-session";
     const QString openbox = QStandardPaths::findExecutable(QStringLiteral("openbox"));
     if (openbox.isEmpty()) GTEST_SKIP() << "openbox is not installed (scripts/setup --tests)";
     if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
@@ -38,8 +40,9 @@ class HelperWithOpenbox : public ::testing::Test {
     openbox_.start(openbox, {QStringLiteral("--sm-disable")});
     ASSERT_TRUE(openbox_.waitForStarted(5000));
     // openbox announces itself on the root window once it manages the screen.
-    ASSERT_TRUE(waitUntil([&] { return xprop(QStringLiteral("_NET_SUPPORTING_WM_CHECK")).contains("window id"); }))
-        << "openbox did not take the display";
+    ASSERT_TRUE(waitUntil([&] {
+      return xprop(QStringLiteral("_NET_SUPPORTING_WM_CHECK")).contains("window id");
+    })) << "openbox did not take the display";
 
     apps_ = data_.filePath(QStringLiteral("applications"));
     QDir().mkpath(apps_);
@@ -87,7 +90,8 @@ class HelperWithOpenbox : public ::testing::Test {
   // Asks openbox to activate the window, as a task bar would, and lets the trace settle
   // (longer than the helper's settle time for a moment without a window).
   void activate(std::uint32_t window) {
-    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QString::number(window)});
+    QProcess::execute(QStringLiteral("xdotool"),
+                      {QStringLiteral("windowactivate"), QString::number(window)});
     waitUntil([] { return false; }, std::chrono::milliseconds(400));
   }
 
@@ -106,7 +110,9 @@ class HelperWithOpenbox : public ::testing::Test {
     recorder_.events.clear();
   }
 
-  QStringList notifications() const { return recorder_.events.filter(QStringLiteral("notification")); }
+  QStringList notifications() const {
+    return recorder_.events.filter(QStringLiteral("notification"));
+  }
 
   QString halvanectlFront() {
     QProcess ctl;
@@ -133,7 +139,8 @@ class HelperWithOpenbox : public ::testing::Test {
 TEST_F(HelperWithOpenbox, OneProfileChangedPerApplicationSwitch) {
   // One: a script-like application known by its entry's StartupWMClass, bound by .desktop path.
   // Two: bound by its executable's path, as older files hold it. Three: bound to nothing.
-  const QString one = writeEntry(QStringLiteral("app-one.desktop"), "Name=App One\nExec=app-one\nStartupWMClass=AppOne");
+  const QString one = writeEntry(QStringLiteral("app-one.desktop"),
+                                 "Name=App One\nExec=app-one\nStartupWMClass=AppOne");
   const QString catPath = QFileInfo(QStringLiteral("/bin/cat")).canonicalFilePath();
   settings_["Profiles"].at(3).set("ApplicationPath", one);
   settings_["Profiles"].at(3).set("Name", "Games");
@@ -145,7 +152,8 @@ TEST_F(HelperWithOpenbox, OneProfileChangedPerApplicationSwitch) {
   const std::uint32_t oneA = windowOf(sleeper, "app-one", "AppOne");
   const std::uint32_t oneB = windowOf(sleeper, "app-one", "AppOne");
   const std::uint32_t two = windowOf(startProgram(QStringLiteral("/bin/cat"), {}), "cat", "Cat");
-  const std::uint32_t three = windowOf(startProgram(QStringLiteral("/bin/sleep"), {QStringLiteral("61")}), "three", "Three");
+  const std::uint32_t three = windowOf(
+      startProgram(QStringLiteral("/bin/sleep"), {QStringLiteral("61")}), "three", "Three");
   waitUntil([] { return false; }, std::chrono::milliseconds(400));
   recorder_.events.clear();  // openbox focusing new windows as they map is not the test
 
@@ -169,8 +177,10 @@ TEST_F(HelperWithOpenbox, OneProfileChangedPerApplicationSwitch) {
 
   const QString report = halvanectlFront();
   EXPECT_TRUE(report.contains(QStringLiteral("class \"AppOne\""))) << report.toStdString();
-  EXPECT_TRUE(report.contains(QStringLiteral("App One (app-one.desktop), found by StartupWMClass"))) << report.toStdString();
-  EXPECT_TRUE(report.contains(QStringLiteral("Profile:        4 - Games: selects profile 4"))) << report.toStdString();
+  EXPECT_TRUE(report.contains(QStringLiteral("App One (app-one.desktop), found by StartupWMClass")))
+      << report.toStdString();
+  EXPECT_TRUE(report.contains(QStringLiteral("Profile:        4 - Games: selects profile 4")))
+      << report.toStdString();
 }
 
 TEST_F(HelperWithOpenbox, TheDesktopReturnsFromAutomaticSwitchingAfterTheSettleTime) {
@@ -181,7 +191,8 @@ TEST_F(HelperWithOpenbox, TheDesktopReturnsFromAutomaticSwitchingAfterTheSettleT
   activate(two);
   ASSERT_EQ(notifications(), QStringList{changed(5)});
   // Minimising the only window leaves openbox with no active window: the desktop.
-  QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("windowminimize"), QString::number(two)});
+  QProcess::execute(QStringLiteral("xdotool"),
+                    {QStringLiteral("windowminimize"), QString::number(two)});
   waitUntil([] { return false; }, std::chrono::milliseconds(400));
   EXPECT_EQ(notifications(), QStringList({changed(5), changed(0)}));
   EXPECT_TRUE(halvanectlFront().contains(QStringLiteral("Window:         none")));

@@ -49,7 +49,8 @@ TEST(InstanceLock, PathsWhereNoLockCanBeHad) {
     const char* reason;
   };
   const Case cases[] = {
-      {"a link planted where the lock goes", dir.filePath(QStringLiteral("link.lock")), "cannot open"},
+      {"a link planted where the lock goes", dir.filePath(QStringLiteral("link.lock")),
+       "cannot open"},
       {"a folder where the lock goes", dir.filePath(QStringLiteral("folder.lock")), "cannot open"},
       {"a file where the folder goes", dir.filePath(QStringLiteral("plain/helper.lock")),
        "cannot open"},
@@ -59,8 +60,8 @@ TEST(InstanceLock, PathsWhereNoLockCanBeHad) {
   for (const Case& c : cases) {
     const InstanceLock lock = InstanceLock::acquire(c.path);
     EXPECT_EQ(lock.outcome(), Outcome::Unavailable) << c.what;
-    EXPECT_TRUE(lock.reason().startsWith(QLatin1String(c.reason))) << c.what << ": "
-                                                                   << lock.reason().toStdString();
+    EXPECT_TRUE(lock.reason().startsWith(QLatin1String(c.reason)))
+        << c.what << ": " << lock.reason().toStdString();
   }
 }
 
@@ -69,9 +70,12 @@ TEST(InstanceLock, LivesInTheSessionsRuntimeFolder) {
   qputenv("XDG_RUNTIME_DIR", "/run/user/1000/");
   EXPECT_EQ(InstanceLock::helperLockPath(), QStringLiteral("/run/user/1000/halvane/helper.lock"));
   qunsetenv("XDG_RUNTIME_DIR");
-  EXPECT_EQ(InstanceLock::helperLockPath(), QStringLiteral("/tmp/halvane-%1/helper.lock").arg(::getuid()));
-  if (saved.isNull()) qunsetenv("XDG_RUNTIME_DIR");
-  else qputenv("XDG_RUNTIME_DIR", saved);
+  EXPECT_EQ(InstanceLock::helperLockPath(),
+            QStringLiteral("/tmp/halvane-%1/helper.lock").arg(::getuid()));
+  if (saved.isNull())
+    qunsetenv("XDG_RUNTIME_DIR");
+  else
+    qputenv("XDG_RUNTIME_DIR", saved);
 }
 
 }  // namespace

@@ -24,8 +24,7 @@ int main(int argc, char* argv[]) {
   qsizetype told = 0;
   QTimer poll;
   QObject::connect(&poll, &QTimer::timeout, [&] {
-    for (; told < player.calls.size(); ++told)
-      std::printf("%s\n", qPrintable(player.calls[told]));
+    for (; told < player.calls.size(); ++told) std::printf("%s\n", qPrintable(player.calls[told]));
     std::fflush(stdout);
   });
   poll.start(20);

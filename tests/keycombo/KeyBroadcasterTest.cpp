@@ -3,8 +3,8 @@
 #include "KeyComboTestSupport.h"
 
 #include "platform/input/keycodes/MacKeyCodes.h"
-#include "platform/input/keycodes/MacModifiers.h"
 #include "platform/input/keycodes/MacKeyEvent.h"
+#include "platform/input/keycodes/MacModifiers.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

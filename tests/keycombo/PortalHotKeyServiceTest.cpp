@@ -19,7 +19,8 @@ namespace {
 
 const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kPortalInterface = QStringLiteral("org.freedesktop.portal.GlobalShortcuts");
-const QString kSession = QStringLiteral("/org/freedesktop/portal/desktop/session/fake/halvane_hotkeys");
+const QString kSession =
+    QStringLiteral("/org/freedesktop/portal/desktop/session/fake/halvane_hotkeys");
 
 // What the portal got in one BindShortcuts: "id=trigger" for each shortcut.
 QStringList boundShortcuts(const QDBusMessage& call) {
@@ -44,10 +45,13 @@ class FakePortal {
  public:
   explicit FakePortal(QDBusConnection connection)
       : connection_(connection),
-        object_(connection, QStringLiteral("<interface name=\"org.freedesktop.portal.GlobalShortcuts\"/>"),
+        object_(connection,
+                QStringLiteral("<interface name=\"org.freedesktop.portal.GlobalShortcuts\"/>"),
                 [this](const QDBusMessage& call) { return answer(call); }) {}
 
-  bool serve() { return object_.serve(QStringLiteral("org.freedesktop.portal.Desktop"), kPortalPath); }
+  bool serve() {
+    return object_.serve(QStringLiteral("org.freedesktop.portal.Desktop"), kPortalPath);
+  }
 
   std::vector<QDBusMessage> calls(const QString& member) const {
     std::vector<QDBusMessage> found;
@@ -57,7 +61,8 @@ class FakePortal {
   }
   void emitShortcut(const QString& member, const QString& session, const QString& id) {
     QDBusMessage signal = QDBusMessage::createSignal(kPortalPath, kPortalInterface, member);
-    signal << QVariant::fromValue(QDBusObjectPath(session)) << id << qulonglong(1234) << QVariantMap();
+    signal << QVariant::fromValue(QDBusObjectPath(session)) << id << qulonglong(1234)
+           << QVariantMap();
     connection_.send(signal);
   }
 
@@ -70,14 +75,15 @@ class FakePortal {
     call.arguments().value(create ? 0 : 3).value<QDBusArgument>() >> options;
     QString sender = call.service().mid(1);
     sender.replace(u'.', u'_');
-    const QString request = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
-                                .arg(sender, options.value(QStringLiteral("handle_token")).toString());
+    const QString request =
+        QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
+            .arg(sender, options.value(QStringLiteral("handle_token")).toString());
     if (create || answerBinds) {
       QVariantMap results;
       if (create) results.insert(QStringLiteral("session_handle"), kSession);
       QTimer::singleShot(0, [this, request, results] {
-        QDBusMessage response =
-            QDBusMessage::createSignal(request, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
+        QDBusMessage response = QDBusMessage::createSignal(
+            request, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
         response << 0u << results;
         connection_.send(response);
       });
@@ -96,13 +102,17 @@ class PortalHotKeys : public ::testing::Test {
     ASSERT_TRUE(portal.serve());
     service = std::make_unique<PortalHotKeyService>(bus.connection(), log);
     service->setEventHandler([this](const HotKeyEvent& event) {
-      events << QStringLiteral("%1 %2").arg(event.kind == kHotKeyPressed ? "press" : "release").arg(event.hotKeyId.id);
+      events << QStringLiteral("%1 %2")
+                    .arg(event.kind == kHotKeyPressed ? "press" : "release")
+                    .arg(event.hotKeyId.id);
       return int(kHotKeyNoErr);
     });
     ASSERT_TRUE(waitUntil([&] { return !service->sessionHandle().isEmpty(); }));
   }
   // Lets the service's bind and the portal's answers go through.
-  void settle() { waitUntil([] { return false; }, 150ms); }
+  void settle() {
+    waitUntil([] { return false; }, 150ms);
+  }
 
   PrivateBus bus;
   FakePortal portal{bus.connect(QStringLiteral("portal"))};
@@ -114,8 +124,11 @@ class PortalHotKeys : public ::testing::Test {
 TEST_F(PortalHotKeys, RegistrationsMadeTogetherAreBoundAsOneSetAndEachComesBackWithItsId) {
   EXPECT_EQ(service->sessionHandle(), kSession);
   HotKeyService::Reference first = 0, second = 0;
-  ASSERT_EQ(service->registerHotKey(kVK_ANSI_A, kCarbonControl | kCarbonShift, {0x48564b68, 7}, &first), kHotKeyNoErr);
-  ASSERT_EQ(service->registerHotKey(kVK_F5, kCarbonCommand, {0x48564b68, 9}, &second), kHotKeyNoErr);
+  ASSERT_EQ(
+      service->registerHotKey(kVK_ANSI_A, kCarbonControl | kCarbonShift, {0x48564b68, 7}, &first),
+      kHotKeyNoErr);
+  ASSERT_EQ(service->registerHotKey(kVK_F5, kCarbonCommand, {0x48564b68, 9}, &second),
+            kHotKeyNoErr);
   EXPECT_NE(first, second);
   settle();
   ASSERT_EQ(portal.calls(QStringLiteral("BindShortcuts")).size(), 1u);
@@ -127,9 +140,11 @@ TEST_F(PortalHotKeys, RegistrationsMadeTogetherAreBoundAsOneSetAndEachComesBackW
   const QString firstId = QStringLiteral("hotkey-%1").arg(first);
   portal.emitShortcut(QStringLiteral("Activated"), kSession, firstId);
   portal.emitShortcut(QStringLiteral("Deactivated"), kSession, firstId);
-  portal.emitShortcut(QStringLiteral("Activated"), kSession, QStringLiteral("hotkey-%1").arg(second));
+  portal.emitShortcut(QStringLiteral("Activated"), kSession,
+                      QStringLiteral("hotkey-%1").arg(second));
   // Another session's shortcut, and ids that are not ours.
-  portal.emitShortcut(QStringLiteral("Activated"), QStringLiteral("/org/freedesktop/portal/desktop/session/x/y"), firstId);
+  portal.emitShortcut(QStringLiteral("Activated"),
+                      QStringLiteral("/org/freedesktop/portal/desktop/session/x/y"), firstId);
   portal.emitShortcut(QStringLiteral("Activated"), kSession, QStringLiteral("hotkey-999"));
   portal.emitShortcut(QStringLiteral("Activated"), kSession, QStringLiteral("other"));
   settle();
@@ -145,7 +160,8 @@ TEST_F(PortalHotKeys, ChangesWhileABindIsUnansweredAreBoundOnceItIsAnswered) {
   ASSERT_EQ(service->registerHotKey(kVK_Space, 0, {1, 2}, &second), kHotKeyNoErr);
   service->unregisterHotKey(first);
   settle();
-  EXPECT_EQ(portal.calls(QStringLiteral("BindShortcuts")).size(), 1u) << "bound again before the portal answered";
+  EXPECT_EQ(portal.calls(QStringLiteral("BindShortcuts")).size(), 1u)
+      << "bound again before the portal answered";
 
   // The portal answers the first bind: the set as it is now follows.
   portal.answerBinds = true;
@@ -154,7 +170,8 @@ TEST_F(PortalHotKeys, ChangesWhileABindIsUnansweredAreBoundOnceItIsAnswered) {
   firstBind.arguments().value(3).value<QDBusArgument>() >> options;
   QString sender = bus.connection().baseService().mid(1).replace(u'.', u'_');
   QDBusMessage response = QDBusMessage::createSignal(
-      QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2").arg(sender, options.value("handle_token").toString()),
+      QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
+          .arg(sender, options.value("handle_token").toString()),
       QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
   response << 0u << QVariantMap();
   bus.connect(QStringLiteral("portal")).send(response);
@@ -173,12 +190,14 @@ TEST(PortalTrigger, NamesModifiersAndTheUSKeyAndRefusesKeysNoKeyboardHas) {
       {kVK_ANSI_A, kCarbonControl | kCarbonShift, "CTRL+SHIFT+a"},
       {kVK_ANSI_Z, kCarbonCommand | kCarbonOption, "ALT+LOGO+z"},
       {kVK_Home, 0, "Home"},
-      {kVK_F1, kCarbonControl | kCarbonOption | kCarbonShift | kCarbonCommand, "CTRL+ALT+SHIFT+LOGO+F1"},
+      {kVK_F1, kCarbonControl | kCarbonOption | kCarbonShift | kCarbonCommand,
+       "CTRL+ALT+SHIFT+LOGO+F1"},
       {kVK_ANSI_Minus, kCarbonFunction, "minus"},  // no Fn on the desktop
       {0x7FFF, kCarbonControl, ""},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(PortalHotKeyService::trigger(c.key, c.modifiers), QString::fromLatin1(c.trigger)) << c.trigger;
+    EXPECT_EQ(PortalHotKeyService::trigger(c.key, c.modifiers), QString::fromLatin1(c.trigger))
+        << c.trigger;
 }
 
 TEST(HotKeyBackendChoice, PortalOnWaylandElseXGrabsSayingWhatTheyMiss) {
@@ -189,10 +208,13 @@ TEST(HotKeyBackendChoice, PortalOnWaylandElseXGrabsSayingWhatTheyMiss) {
   } cases[] = {
       {{true, true, 1, {}}, HotKeyBackend::Portal, "GlobalShortcuts (version 1)"},
       {{true, false, 2, {}}, HotKeyBackend::Portal, "GlobalShortcuts (version 2)"},
-      {{true, true, 0, QStringLiteral("no desktop portal")}, HotKeyBackend::XGrab,
+      {{true, true, 0, QStringLiteral("no desktop portal")},
+       HotKeyBackend::XGrab,
        "only while an X application has the focus (no desktop portal)"},
       {{false, true, 0, {}}, HotKeyBackend::XGrab, "key grabs on the X server"},
-      {{true, false, 0, QStringLiteral("no desktop portal")}, HotKeyBackend::None, "no X display; no desktop portal"},
+      {{true, false, 0, QStringLiteral("no desktop portal")},
+       HotKeyBackend::None,
+       "no X display; no desktop portal"},
       {{false, false, 0, {}}, HotKeyBackend::None, "refused (no X display)"},
   };
   for (const auto& c : cases) {

@@ -37,7 +37,8 @@ class OverlayUnderPointer : public test::OverlayTest {
 
     // As in a sway session: the surface learns its compositor's pointer grab from SWAYSOCK.
     qputenv("SWAYSOCK", sway_.swaySocket().toLocal8Bit());
-    std::shared_ptr<WaylandConnection> connection = WaylandConnection::connect(sway_.waylandDisplay(), 2000ms);
+    std::shared_ptr<WaylandConnection> connection =
+        WaylandConnection::connect(sway_.waylandDisplay(), 2000ms);
     ASSERT_TRUE(connection);
     QString whyNot;
     auto made = LayerShellOverlaySurface::create(connection, &whyNot);
@@ -59,7 +60,8 @@ class OverlayUnderPointer : public test::OverlayTest {
   }
   // Clicks at `at`; whether the client below received the press there.
   bool clickReachesTheClient(QPoint at) {
-    const QByteArray press = QByteArray("press ") + QByteArray::number(at.x()) + ' ' + QByteArray::number(at.y());
+    const QByteArray press =
+        QByteArray("press ") + QByteArray::number(at.x()) + ' ' + QByteArray::number(at.y());
     const qsizetype before = output().count(press);
     pointer_->moveTo(at);
     pointer_->press();

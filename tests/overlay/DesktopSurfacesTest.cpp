@@ -16,9 +16,12 @@ namespace {
 
 const QString kNotificationsXml = QStringLiteral(
     "<interface name=\"org.freedesktop.Notifications\"><method name=\"Notify\">"
-    "<arg type=\"s\" direction=\"in\"/><arg type=\"u\" direction=\"in\"/><arg type=\"s\" direction=\"in\"/>"
-    "<arg type=\"s\" direction=\"in\"/><arg type=\"s\" direction=\"in\"/><arg type=\"as\" direction=\"in\"/>"
-    "<arg type=\"a{sv}\" direction=\"in\"/><arg type=\"i\" direction=\"in\"/><arg type=\"u\" direction=\"out\"/>"
+    "<arg type=\"s\" direction=\"in\"/><arg type=\"u\" direction=\"in\"/><arg type=\"s\" "
+    "direction=\"in\"/>"
+    "<arg type=\"s\" direction=\"in\"/><arg type=\"s\" direction=\"in\"/><arg type=\"as\" "
+    "direction=\"in\"/>"
+    "<arg type=\"a{sv}\" direction=\"in\"/><arg type=\"i\" direction=\"in\"/><arg type=\"u\" "
+    "direction=\"out\"/>"
     "</method></interface>");
 
 const QString kShellOverlayXml = QStringLiteral(
@@ -27,7 +30,9 @@ const QString kShellOverlayXml = QStringLiteral(
 
 class Surfaces : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_FALSE(bus.address().isEmpty()) << "dbus-daemon could not be started"; }
+  void SetUp() override {
+    ASSERT_FALSE(bus.address().isEmpty()) << "dbus-daemon could not be started";
+  }
   PrivateBus bus;
 };
 
@@ -102,7 +107,8 @@ TEST_F(Surfaces, TheShellExtensionGetsEachChangeOfNameOrAlphaOnce) {
   EXPECT_EQ(GnomeShellOverlaySurface::unavailableReason(bus.connection()),
             QStringLiteral("the halvane-keyboard@halvane.com extension is not enabled"));
   FakeBusObject extension(shell, kShellOverlayXml);
-  ASSERT_TRUE(extension.serve(QStringLiteral("com.halvane.keyboard.Overlay"), QStringLiteral("/com/halvane/keyboard/Overlay")));
+  ASSERT_TRUE(extension.serve(QStringLiteral("com.halvane.keyboard.Overlay"),
+                              QStringLiteral("/com/halvane/keyboard/Overlay")));
   EXPECT_EQ(GnomeShellOverlaySurface::unavailableReason(bus.connection()), QString());
 
   GnomeShellOverlaySurface surface(bus.connection());
@@ -118,7 +124,9 @@ TEST_F(Surfaces, TheShellExtensionGetsEachChangeOfNameOrAlphaOnce) {
   for (const QDBusMessage& call : extension.calls) {
     EXPECT_EQ(call.member(), QStringLiteral("SetOverlay"));
     EXPECT_EQ(call.signature(), QStringLiteral("sd"));
-    sent << QStringLiteral("%1@%2").arg(call.arguments().value(0).toString()).arg(call.arguments().value(1).toDouble(), 0, 'g', 2);
+    sent << QStringLiteral("%1@%2")
+                .arg(call.arguments().value(0).toString())
+                .arg(call.arguments().value(1).toDouble(), 0, 'g', 2);
   }
   EXPECT_EQ(sent, QStringList({"Games@0", "Games@0.2", "Games@0.4", "Games@1", "Games@0.9"}));
 }

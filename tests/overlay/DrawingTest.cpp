@@ -14,7 +14,7 @@ namespace {
 // What the drawing left in the image.
 struct Ink {
   int left = INT_MAX, right = -1, top = INT_MAX, bottom = -1;  // bounds of every inked pixel
-  int solid = 0;                                                // fully opaque pixels
+  int solid = 0;                                               // fully opaque pixels
   int offColour = 0;  // opaque pixels not in the text colour
   int leftover = 0;   // pixels of the red ground that were not replaced
 };

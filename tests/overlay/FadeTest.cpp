@@ -12,7 +12,8 @@ using test::OverlayTest;
 
 QStringList alphaLines(std::initializer_list<const char*> values) {
   QStringList lines;
-  for (const char* v : values) lines.append(QStringLiteral("{\"op\":\"alpha\",\"value\":%1}").arg(v));
+  for (const char* v : values)
+    lines.append(QStringLiteral("{\"op\":\"alpha\",\"value\":%1}").arg(v));
   return lines;
 }
 

@@ -28,11 +28,13 @@ void pump(int ms) {
 }
 
 // The overlay's letters are the only strongly green pixels on the test window's dark cyan.
-int greenness(QRgb pixel) { return qGreen(pixel) - std::max(qRed(pixel), qBlue(pixel)); }
+int greenness(QRgb pixel) {
+  return qGreen(pixel) - std::max(qRed(pixel), qBlue(pixel));
+}
 
 struct Green {
-  QRect box;       // of every pixel clearly green
-  int strongest;   // the largest greenness
+  QRect box;      // of every pixel clearly green
+  int strongest;  // the largest greenness
 };
 
 Green findGreen(const QImage& image) {
@@ -49,11 +51,12 @@ Green findGreen(const QImage& image) {
 class LayerShellOverlay : public OverlayTest {
  protected:
   void SetUp() override {
-    if (!sway.failure().isEmpty()) GTEST_SKIP() << "no headless sway: " << sway.failure().toStdString();
+    if (!sway.failure().isEmpty())
+      GTEST_SKIP() << "no headless sway: " << sway.failure().toStdString();
     ASSERT_NE(clients.start(QStringLiteral("org.example.Fullscreen")), 0);
     ASSERT_TRUE(test::waitUntil([&] {
-      return sway.message({QStringLiteral("[app_id=org.example.Fullscreen]"), QStringLiteral("fullscreen"),
-                           QStringLiteral("enable")});
+      return sway.message({QStringLiteral("[app_id=org.example.Fullscreen]"),
+                           QStringLiteral("fullscreen"), QStringLiteral("enable")});
     }));
     QString error;
     std::shared_ptr<WaylandConnection> connection =
@@ -80,7 +83,8 @@ class LayerShellOverlay : public OverlayTest {
 };
 
 TEST_F(LayerShellOverlay, ShowsTheNameAboveAFullscreenWindowAtItsPlaceFollowingTheFade) {
-  EXPECT_EQ(window->mainScreenFrame(), QRect(0, 0, 1024, 768)) << "the output's size, not Qt's stand-in screen";
+  EXPECT_EQ(window->mainScreenFrame(), QRect(0, 0, 1024, 768))
+      << "the output's size, not Qt's stand-in screen";
   EXPECT_EQ(window->frame(), QRect(1024 - 400, 768 - 50 - 60, 400, 60));
   window->displayProfileName(QStringLiteral("Games"));
   tick(6);  // faded in, and the fade has stopped
@@ -94,12 +98,13 @@ TEST_F(LayerShellOverlay, ShowsTheNameAboveAFullscreenWindowAtItsPlaceFollowingT
     strengths.push_back(full.strongest);
   }
   EXPECT_FLOAT_EQ(window->alphaValue(), 1.0f);
-  EXPECT_LT(strengths[0], strengths[1]) << strengths[0] << " " << strengths[1] << " " << strengths[2];
+  EXPECT_LT(strengths[0], strengths[1])
+      << strengths[0] << " " << strengths[1] << " " << strengths[2];
   EXPECT_LT(strengths[1], strengths[2]);
   EXPECT_GT(strengths[2], 150) << "full strength is clearly green";
   // Right-aligned 10 px inside the frame's right edge, within the frame.
-  EXPECT_TRUE(window->frame().contains(full.box)) << full.box.x() << "," << full.box.y() << " "
-                                                  << full.box.width() << "x" << full.box.height();
+  EXPECT_TRUE(window->frame().contains(full.box))
+      << full.box.x() << "," << full.box.y() << " " << full.box.width() << "x" << full.box.height();
   EXPECT_NEAR(full.box.right(), 1024 - CustomView::kRightMargin, 4);
 
   window->hideProfileName();
@@ -122,7 +127,6 @@ TEST_F(LayerShellOverlay, DraggingMovesTheSurfaceButNotAboveTheOutputsTop) {
   EXPECT_TRUE(window->frame().contains(moved.box)) << moved.box.x() << "," << moved.box.y();
   EXPECT_LT(moved.box.bottom(), 60);
 }
-
 
 // KWin's virtual backend, as root with a session bus of the test's own:
 //   kwin_wayland --virtual --no-lockscreen --width 1024 --height 768 --socket halvane-kwin
@@ -151,10 +155,13 @@ class HeadlessKWin {
     process.setProcessEnvironment(env);
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardErrorFile(dir.filePath(QStringLiteral("kwin.log")));
-    process.start(copy, {"--virtual", "--no-lockscreen", "--width", "1024", "--height", "768", "--socket", "halvane-kwin"});
+    process.start(copy, {"--virtual", "--no-lockscreen", "--width", "1024", "--height", "768",
+                         "--socket", "halvane-kwin"});
     socket = dir.filePath(QStringLiteral("halvane-kwin"));
     if (!process.waitForStarted(5000) ||
-        !test::waitUntil([&] { return QFile::exists(socket) || process.state() == QProcess::NotRunning; }, std::chrono::milliseconds(10000)) ||
+        !test::waitUntil(
+            [&] { return QFile::exists(socket) || process.state() == QProcess::NotRunning; },
+            std::chrono::milliseconds(10000)) ||
         !QFile::exists(socket))
       problem = QStringLiteral("kwin_wayland did not come up");
   }
@@ -177,9 +184,13 @@ TEST_F(OverlayTest, OnKWinTheLayerShellSurfaceIsChosenConfiguredAndDrawn) {
   const QByteArray previous = qgetenv("WAYLAND_DISPLAY");
   qputenv("WAYLAND_DISPLAY", kwin.socket.toLocal8Bit());
   std::unique_ptr<OverlaySurface> chosen = createOverlaySurface(log);
-  if (previous.isEmpty()) qunsetenv("WAYLAND_DISPLAY"); else qputenv("WAYLAND_DISPLAY", previous);
+  if (previous.isEmpty())
+    qunsetenv("WAYLAND_DISPLAY");
+  else
+    qputenv("WAYLAND_DISPLAY", previous);
   ASSERT_FALSE(log.lines.isEmpty());
-  EXPECT_TRUE(log.lines.last().startsWith(QLatin1String("Overlay: layer-shell surface"))) << log.lines.last().toStdString();
+  EXPECT_TRUE(log.lines.last().startsWith(QLatin1String("Overlay: layer-shell surface")))
+      << log.lines.last().toStdString();
   auto* surface = dynamic_cast<LayerShellOverlaySurface*>(chosen.get());
   ASSERT_NE(surface, nullptr);
   window->setSurface(std::move(chosen));

@@ -5,8 +5,7 @@
 
 namespace {
 
-[[maybe_unused]] ::testing::Environment* const kApplication =
-    ::testing::AddGlobalTestEnvironment(
-        new halvane::test::ApplicationEnvironment<QApplication>("overlay_tests"));
+[[maybe_unused]] ::testing::Environment* const kApplication = ::testing::AddGlobalTestEnvironment(
+    new halvane::test::ApplicationEnvironment<QApplication>("overlay_tests"));
 
 }  // namespace

@@ -18,19 +18,29 @@ TEST(OverlayBackendChoice, FollowsTheSessionInOrderAndSaysWhyTheOthersWereNot) {
   } cases[] = {
       {{false, false, no, no, no}, OverlayBackend::QtWindow, "Overlay: off-screen window", {}},
       // On X11 the Wayland ways are not looked at, even if they would be open.
-      {{false, true, {}, {}, {}}, OverlayBackend::QtWindow, "Overlay: always-on-top X11 window", {}},
+      {{false, true, {}, {}, {}},
+       OverlayBackend::QtWindow,
+       "Overlay: always-on-top X11 window",
+       {}},
       {{true, true, {}, {}, {}}, OverlayBackend::LayerShell, "Overlay: layer-shell surface", {}},
-      {{true, true, no, {}, {}}, OverlayBackend::GnomeShell, "Overlay: GNOME Shell extension",
+      {{true, true, no, {}, {}},
+       OverlayBackend::GnomeShell,
+       "Overlay: GNOME Shell extension",
        {"no layer-shell: absent"}},
-      {{true, true, no, QStringLiteral("not enabled"), {}}, OverlayBackend::Notification,
-       "Overlay: desktop notifications", {"no layer-shell: absent", "no GNOME Shell overlay: not enabled"}},
-      {{true, true, no, no, QStringLiteral("no server")}, OverlayBackend::QtWindow,
-       "Overlay: ordinary Wayland window", {"no layer-shell", "no GNOME Shell overlay", "no notifications: no server"}},
+      {{true, true, no, QStringLiteral("not enabled"), {}},
+       OverlayBackend::Notification,
+       "Overlay: desktop notifications",
+       {"no layer-shell: absent", "no GNOME Shell overlay: not enabled"}},
+      {{true, true, no, no, QStringLiteral("no server")},
+       OverlayBackend::QtWindow,
+       "Overlay: ordinary Wayland window",
+       {"no layer-shell", "no GNOME Shell overlay", "no notifications: no server"}},
   };
   for (const auto& c : cases) {
     const OverlayBackendChoice choice = chooseOverlayBackend(c.session);
     EXPECT_EQ(choice.backend, c.backend) << c.lineStart;
-    EXPECT_TRUE(choice.logLine.startsWith(QLatin1String(c.lineStart))) << choice.logLine.toStdString();
+    EXPECT_TRUE(choice.logLine.startsWith(QLatin1String(c.lineStart)))
+        << choice.logLine.toStdString();
     for (const QString& mention : c.mentions)
       EXPECT_TRUE(choice.logLine.contains(mention)) << choice.logLine.toStdString();
   }

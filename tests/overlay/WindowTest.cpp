@@ -12,8 +12,8 @@ using test::OverlayTest;
 
 TEST_F(OverlayTest, IsAFramelessTranslucentToolWindowAboveOthersThatTakesNoFocus) {
   const Qt::WindowFlags flags = window->windowFlags();
-  for (Qt::WindowType flag : {Qt::FramelessWindowHint, Qt::WindowStaysOnTopHint,
-                              Qt::WindowDoesNotAcceptFocus})
+  for (Qt::WindowType flag :
+       {Qt::FramelessWindowHint, Qt::WindowStaysOnTopHint, Qt::WindowDoesNotAcceptFocus})
     EXPECT_TRUE(flags.testFlag(flag)) << flag;
   EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Tool);
   EXPECT_TRUE(window->testAttribute(Qt::WA_TranslucentBackground));
@@ -64,9 +64,9 @@ TEST_F(OverlayTest, DraggingMovesFreelyExceptAboveTheTopOfTheMainScreen) {
   } cases[] = {
       {{0, 0}, start},
       {{150, 40}, start + QPoint(150, 40)},
-      {{-500, 0}, start + QPoint(-500, 0)},          // off the left edge: allowed
-      {{0, 5000}, start + QPoint(0, 5000)},          // below the bottom: allowed
-      {{10, -300}, {start.x() + 10, screen.top()}},  // exactly to the top
+      {{-500, 0}, start + QPoint(-500, 0)},           // off the left edge: allowed
+      {{0, 5000}, start + QPoint(0, 5000)},           // below the bottom: allowed
+      {{10, -300}, {start.x() + 10, screen.top()}},   // exactly to the top
       {{-20, -900}, {start.x() - 20, screen.top()}},  // past the top: held there
   };
   for (const auto& c : cases) {

@@ -50,7 +50,8 @@ class ApplicationChooserPane : public ::testing::Test {
                               "Name=Text Editor\nExec=editor");
     editorUser = tree.entry(tree.userApps(), QStringLiteral("org.example.Editor.desktop"),
                             "Name=My Editor\nExec=editor --mine");
-    tree.entry(tree.systemApps(), QStringLiteral("helper-only.desktop"), "Name=Mail Helper\nNoDisplay=true");
+    tree.entry(tree.systemApps(), QStringLiteral("helper-only.desktop"),
+               "Name=Mail Helper\nNoDisplay=true");
     program = tree.program(QStringLiteral("opt/tool/run-tool"));
     table()->setOpenPanel(&panel);
     table()->selectRow(2);
@@ -73,11 +74,14 @@ TEST_F(ApplicationChooserPane, ListsTheShownApplicationsByNameAndStoresTheOneCho
       const QIcon icon = list->model()->index(row, 0).data(Qt::DecorationRole).value<QIcon>();
       ASSERT_FALSE(icon.isNull()) << row;
       // The entry's own icon file; the other has none and gets the stand-in.
-      EXPECT_EQ(icon.pixmap(16).toImage().pixel(8, 8) == QColor(Qt::red).rgb(), names.back() == "Mail") << row;
+      EXPECT_EQ(icon.pixmap(16).toImage().pixel(8, 8) == QColor(Qt::red).rgb(),
+                names.back() == "Mail")
+          << row;
     }
     EXPECT_FALSE(chooser->findChild<QPushButton*>(QStringLiteral("open"))->isEnabled());
     // "mail" also finds the NoDisplay entry's name, which is not listed.
-    QTest::keyClicks(chooser->findChild<QLineEdit*>(QStringLiteral("search")), QStringLiteral("MAIL"));
+    QTest::keyClicks(chooser->findChild<QLineEdit*>(QStringLiteral("search")),
+                     QStringLiteral("MAIL"));
     EXPECT_EQ(list->model()->rowCount(), 1);
     chooser->findChild<QPushButton*>(QStringLiteral("open"))->click();
   });
@@ -89,7 +93,8 @@ TEST_F(ApplicationChooserPane, ListsTheShownApplicationsByNameAndStoresTheOneCho
 
   // Searching by desktop ID, taken with Return: the file that wins is stored.
   whenShown<ApplicationChooser>([&](ApplicationChooser* chooser) {
-    QTest::keyClicks(chooser->findChild<QLineEdit*>(QStringLiteral("search")), QStringLiteral("example.edit"));
+    QTest::keyClicks(chooser->findChild<QLineEdit*>(QStringLiteral("search")),
+                     QStringLiteral("example.edit"));
     QTest::keyClick(chooser->findChild<QLineEdit*>(QStringLiteral("search")), Qt::Key_Return);
   });
   table()->handleDoubleClick();
@@ -99,7 +104,8 @@ TEST_F(ApplicationChooserPane, ListsTheShownApplicationsByNameAndStoresTheOneCho
   // The arrow keys in the search field walk the list: down to Mail, then to My Editor and back.
   whenShown<ApplicationChooser>([&](ApplicationChooser* chooser) {
     auto* search = chooser->findChild<QLineEdit*>(QStringLiteral("search"));
-    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Return}) QTest::keyClick(search, key);
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Return})
+      QTest::keyClick(search, key);
   });
   table()->handleDoubleClick();
   EXPECT_EQ(stored("ApplicationPath"), mail);

@@ -4,14 +4,14 @@
 // stand-in behind an in-process proxy, in-process notifications, a scripted open panel.
 
 #include "HalvanePrefPanel/controller/HalvanePref.h"
-#include "platform/system/control/FakeKeyboardServer.h"
-#include "platform/system/control/FakeRemoteProxy.h"
 #include "platform/desktop/help/FakeHelpViewer.h"
 #include "platform/desktop/installedapps/FakeInstalledApplications.h"
-#include "platform/system/log/FakeSystemLog.h"
 #include "platform/desktop/notification/FakeDistributedNotificationCenter.h"
 #include "platform/desktop/openpanel/FakeOpenPanel.h"
 #include "platform/desktop/workspace/FakeWorkspace.h"
+#include "platform/system/control/FakeKeyboardServer.h"
+#include "platform/system/control/FakeRemoteProxy.h"
+#include "platform/system/log/FakeSystemLog.h"
 #include "ui_HalvanePref.h"
 
 #include <QTemporaryDir>

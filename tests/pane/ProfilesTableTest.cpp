@@ -94,7 +94,8 @@ TEST_F(ProfilesTable, DoubleClickBindsTheChosenApplication) {
   EXPECT_EQ(rig.profile(6)[QStringLiteral("ApplicationPath")].toString(),
             QFileInfo(program).canonicalFilePath());
   table()->handleDoubleClick();
-  EXPECT_EQ(rig.profile(6)[QStringLiteral("AssignedApplication")].toString(), QStringLiteral("Ghost"));
+  EXPECT_EQ(rig.profile(6)[QStringLiteral("AssignedApplication")].toString(),
+            QStringLiteral("Ghost"));
   EXPECT_EQ(rig.profile(6)[QStringLiteral("ApplicationPath")].toString(),
             QStringLiteral("/nowhere/Ghost.desktop"));
 }

@@ -43,7 +43,9 @@ TEST(PaneStartup, HelperThatDoesNotAnswerOrAnswersNonsenseShowsProfileZero) {
 
 TEST(PaneStartup, CreatesTheStoreOnFirstStartAndLogsItOnce) {
   PaneRig first(PaneOptions().withoutHelper());
-  EXPECT_EQ(first.log->lines.count(QStringLiteral("Creating ") + settings::displayPath(first.settingsPath())), 1);
+  EXPECT_EQ(first.log->lines.count(QStringLiteral("Creating ") +
+                                   settings::displayPath(first.settingsPath())),
+            1);
   ASSERT_TRUE(QFile::exists(first.settingsPath()));
   EXPECT_EQ(settings::read(first.settingsPath()), defaultsTree());
   EXPECT_EQ(first.ui().m_EditProfilePopUpButton->count(), 10);
@@ -74,7 +76,8 @@ TEST(PaneStartup, WithoutAStoreNoControlChangesAnything) {
   QTemporaryDir bundle;  // a pane bundle without a defaults resource
   QDir(bundle.path()).mkpath(QStringLiteral("Contents/Resources"));
   PaneRig rig(PaneOptions().inBundle(bundle.path()));
-  EXPECT_TRUE(rig.log->lines.contains(QStringLiteral("Couln't create ") + settings::displayPath(rig.settingsPath())));
+  EXPECT_TRUE(rig.log->lines.contains(QStringLiteral("Couln't create ") +
+                                      settings::displayPath(rig.settingsPath())));
   EXPECT_TRUE(rig.pane().prefs().isNone());
   // The user is told why, as the log says it.
   auto* dialog =

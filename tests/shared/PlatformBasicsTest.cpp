@@ -30,11 +30,13 @@ QList<QByteArray> linesOf(const QString& path) {
 TEST(Trace, LinesAreJsonObjectsWithOpFirst) {
   EXPECT_EQ(TraceEvent("keyboardEvent").add("keyCode", 56).add("down", true).line(),
             "{\"op\":\"keyboardEvent\",\"keyCode\":56,\"down\":true}\n");
-  EXPECT_EQ(TraceEvent("sleep").add("seconds", 0.25).line(), "{\"op\":\"sleep\",\"seconds\":0.25}\n");
+  EXPECT_EQ(TraceEvent("sleep").add("seconds", 0.25).line(),
+            "{\"op\":\"sleep\",\"seconds\":0.25}\n");
   EXPECT_EQ(TraceEvent("alpha").add("value", double(0.2f)).line(),
             "{\"op\":\"alpha\",\"value\":0.20000000298023224}\n");
 
-  const QByteArray line = TraceEvent("overlayName").add("name", QString::fromUtf8("Pro \"file\"\n⌘")).line();
+  const QByteArray line =
+      TraceEvent("overlayName").add("name", QString::fromUtf8("Pro \"file\"\n⌘")).line();
   const QJsonObject parsed = QJsonDocument::fromJson(line).object();
   EXPECT_EQ(parsed["name"].toString(), QString::fromUtf8("Pro \"file\"\n⌘"));
 }
@@ -93,7 +95,8 @@ TEST_F(BundleTest, FindsItsResourcesAndInfo) {
   EXPECT_EQ(QDir(bundle.bundlePath()).canonicalPath(), QDir(root_).canonicalPath());
   EXPECT_EQ(bundle.identifier(), "com.example.thing");
   EXPECT_EQ(bundle.infoDictionary()["CFBundleShortVersionString"].toString(), "2.1");
-  EXPECT_TRUE(bundle.resourcePath("defaults", "plist").endsWith("/Contents/Resources/defaults.plist"));
+  EXPECT_TRUE(
+      bundle.resourcePath("defaults", "plist").endsWith("/Contents/Resources/defaults.plist"));
   EXPECT_TRUE(bundle.resourcePath("Halvane", "").endsWith("/Contents/Resources/Halvane"));
   EXPECT_TRUE(bundle.resourcePath("missing", "plist").isEmpty());
   EXPECT_TRUE(bundle.resourcePath("../Info", "plist").isEmpty()) << "names never leave Resources";

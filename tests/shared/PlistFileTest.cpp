@@ -121,7 +121,8 @@ std::optional<QString> writeFailsUnderSizeLimit(const QString& path, const Plist
 TEST(PlistFile, FailedWriteLeavesTheOldFileIntactAndSaysWhy) {
   QTemporaryDir dir;
   const QString path = dir.filePath("settings.plist");
-  const PlistValue big = halvane::readPlistFile(QStringLiteral(HALVANE_SOURCE_DIR "/shared/defaults.plist"));
+  const PlistValue big =
+      halvane::readPlistFile(QStringLiteral(HALVANE_SOURCE_DIR "/shared/defaults.plist"));
   ASSERT_TRUE(big.isDictionary());
   PlistValue small = PlistValue::dictionary();
   small.set("CurrentProfile", 1);
@@ -194,22 +195,34 @@ QByteArray binaryPlist(const QByteArray& objects, const QByteArray& offsets, qui
 TEST(PlistFile, UnsoundBinaryFilesNeverReachTheParser) {
   // A string holding a NUL character, found by fuzzing: the parser would abort on it.
   EXPECT_TRUE(halvane::readPlistFile(kData + "nul-in-string.bplist").isNone());
-  EXPECT_TRUE(halvane::parsePlist(binaryPlist(QByteArray("\x53" "a\0c", 4), "\x08", 1)).isNone());
+  EXPECT_TRUE(halvane::parsePlist(binaryPlist(QByteArray("\x53"
+                                                         "a\0c",
+                                                         4),
+                                              "\x08", 1))
+                  .isNone());
   EXPECT_TRUE(halvane::parsePlist(binaryPlist(QByteArray("\x61\x00\x00", 3), "\x08", 1)).isNone());
   // A dictionary whose key is a number.
-  EXPECT_TRUE(halvane::parsePlist(binaryPlist(QByteArray("\xd1\x01\x01\x10\x05", 5),
-                                              QByteArray("\x08\x0b", 2), 2)).isNone());
+  EXPECT_TRUE(halvane::parsePlist(
+                  binaryPlist(QByteArray("\xd1\x01\x01\x10\x05", 5), QByteArray("\x08\x0b", 2), 2))
+                  .isNone());
   // An array that contains itself.
   EXPECT_TRUE(halvane::parsePlist(binaryPlist(QByteArray("\xa1\x00", 2), "\x08", 1)).isNone());
   // A reference past the last object.
   EXPECT_TRUE(halvane::parsePlist(binaryPlist(QByteArray("\xa1\x05", 2), "\x08", 1)).isNone());
   // A string longer than the file.
-  EXPECT_TRUE(halvane::parsePlist(binaryPlist(QByteArray("\x5f\x10\x7f" "abc", 6), "\x08", 1)).isNone());
+  EXPECT_TRUE(halvane::parsePlist(binaryPlist(QByteArray("\x5f\x10\x7f"
+                                                         "abc",
+                                                         6),
+                                              "\x08", 1))
+                  .isNone());
   // Two arrays, each listing the other twice, expanded 64 levels deep: refused, not expanded.
   EXPECT_TRUE(halvane::parsePlist(binaryPlist(QByteArray("\xa2\x01\x01\xa2\x00\x00", 6),
-                                              QByteArray("\x08\x0b", 2), 2)).isNone());
+                                              QByteArray("\x08\x0b", 2), 2))
+                  .isNone());
   // The same shapes made sound are read.
-  const PlistValue ok = halvane::parsePlist(binaryPlist(QByteArray("\xa1\x01\x53" "abc", 6),
+  const PlistValue ok = halvane::parsePlist(binaryPlist(QByteArray("\xa1\x01\x53"
+                                                                   "abc",
+                                                                   6),
                                                         QByteArray("\x08\x0a", 2), 2));
   ASSERT_TRUE(ok.isArray());
   EXPECT_EQ(ok.at(0).toString(), "abc");
@@ -217,7 +230,8 @@ TEST(PlistFile, UnsoundBinaryFilesNeverReachTheParser) {
 
 TEST(PlistFile, XmlDetails) {
   const PlistValue v = halvane::parsePlist(
-      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST "
+      "1.0//EN\" "
       "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n<plist version=\"1.0\"><dict>"
       "<key>a&amp;b</key><string>x &lt; y</string><key>empty</key><string/>"
       "<key>hex</key><integer>0x1F</integer><key>huge</key><integer>18446744073709551615</integer>"
@@ -233,13 +247,11 @@ TEST(PlistFile, XmlDetails) {
   EXPECT_TRUE(v["d"].isDictionary());
   EXPECT_TRUE(v["a"].isArray());
 
-  for (const char* bad : {"<plist><dict><key>a</key></dict></plist>",          // key without value
-                          "<plist><dict><string>a</string></dict></plist>",    // value without key
-                          "<plist><integer>12x</integer></plist>",
-                          "<plist><unknown/></plist>",
+  for (const char* bad : {"<plist><dict><key>a</key></dict></plist>",        // key without value
+                          "<plist><dict><string>a</string></dict></plist>",  // value without key
+                          "<plist><integer>12x</integer></plist>", "<plist><unknown/></plist>",
                           "<plist><string>a</string><string>b</string></plist>",
-                          "<plist><dict></plist>",
-                          "<plist><true>yes</true></plist>"})
+                          "<plist><dict></plist>", "<plist><true>yes</true></plist>"})
     EXPECT_TRUE(halvane::parsePlist(bad).isNone()) << bad;
 }
 
@@ -254,9 +266,9 @@ TEST(PlistFile, IntegersAcrossTheQuickPathsLimits) {
                {" \n 42 \t", 42},
                {"+5", 5},
                {"-1", -1},
-               {"999999999999999999", 999999999999999999LL},     // 18 digits
+               {"999999999999999999", 999999999999999999LL},  // 18 digits
                {"-999999999999999999", -999999999999999999LL},
-               {"9223372036854775807", 9223372036854775807LL},   // 19 digits
+               {"9223372036854775807", 9223372036854775807LL},  // 19 digits
                {"-9223372036854775808", qint64(0x8000000000000000ULL)},
                {"9223372036854775808", qint64(0x8000000000000000ULL)}};
   for (const auto& c : cases) {
@@ -265,8 +277,8 @@ TEST(PlistFile, IntegersAcrossTheQuickPathsLimits) {
     EXPECT_EQ(v, PlistValue(c.value)) << c.text;
   }
   for (const char* bad : {"", "-", "--1", "1-", "1 2", "\xd9\xa3"})
-    EXPECT_TRUE(halvane::parsePlist(QByteArray("<plist><integer>") + bad + "</integer></plist>")
-                    .isNone())
+    EXPECT_TRUE(
+        halvane::parsePlist(QByteArray("<plist><integer>") + bad + "</integer></plist>").isNone())
         << bad;
 }
 

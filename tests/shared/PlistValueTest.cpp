@@ -54,8 +54,8 @@ TEST(PlistValue, LookupsThroughWrongShapesGiveNothing) {
   EXPECT_EQ(missing.toString(), QString());
   EXPECT_EQ(missing.doubleValue(), 0.0);
 
-  EXPECT_TRUE(root["Count"]["x"].isNone());      // a number is not a dictionary
-  EXPECT_TRUE(root.at(0).isNone());              // a dictionary is not an array
+  EXPECT_TRUE(root["Count"]["x"].isNone());  // a number is not a dictionary
+  EXPECT_TRUE(root.at(0).isNone());          // a dictionary is not an array
   EXPECT_TRUE(PlistValue::array().at(-1).isNone());
   EXPECT_TRUE(PlistValue::array().at(1 << 30).isNone());
   EXPECT_EQ(root["Count"].toString(), QString());  // no conversion of numbers to text
@@ -80,8 +80,7 @@ TEST(PlistValue, NumbersBooleansAndTextConvert) {
   EXPECT_EQ(PlistValue("  -7").intValue(), -7);
   EXPECT_EQ(PlistValue("abc").intValue(), 0);
   EXPECT_EQ(PlistValue("250").doubleValue(), 250.0);
-  EXPECT_EQ(PlistValue("99999999999999999999999").toInteger(),
-            std::numeric_limits<qint64>::max());
+  EXPECT_EQ(PlistValue("99999999999999999999999").toInteger(), std::numeric_limits<qint64>::max());
   // intValue keeps the low 32 bits, as a 32-bit integer read of a larger number does.
   EXPECT_EQ(PlistValue(qint64(0x1'0000'0005)).intValue(), 5);
   EXPECT_EQ(PlistValue(1e300).toInteger(), std::numeric_limits<qint64>::max());

@@ -23,7 +23,8 @@ constexpr qint64 kPlistEpochOffset = 978307200;
 // The tree handed to libplist, node by node: what the settings store wrote with until now.
 plist_t libplistNode(const PlistValue& value) {
   switch (value.type()) {
-    case PlistValue::Type::Boolean: return plist_new_bool(value.toBool());
+    case PlistValue::Type::Boolean:
+      return plist_new_bool(value.toBool());
     case PlistValue::Type::Integer:
 #if HALVANE_LIBPLIST_SIGNED
       // libplist 2.3 and later keep the sign apart: a negative integer needs plist_new_int.
@@ -31,8 +32,10 @@ plist_t libplistNode(const PlistValue& value) {
 #else
       return plist_new_uint(uint64_t(value.toInteger()));
 #endif
-    case PlistValue::Type::Real: return plist_new_real(value.doubleValue());
-    case PlistValue::Type::String: return plist_new_string(value.toString().toUtf8().constData());
+    case PlistValue::Type::Real:
+      return plist_new_real(value.doubleValue());
+    case PlistValue::Type::String:
+      return plist_new_string(value.toString().toUtf8().constData());
     case PlistValue::Type::Data: {
       const QByteArray d = value.toData();
       return plist_new_data(d.constData(), uint64_t(d.size()));
@@ -50,10 +53,12 @@ plist_t libplistNode(const PlistValue& value) {
     case PlistValue::Type::Dictionary: {
       plist_t dict = plist_new_dict();
       for (const auto& [key, item] : *value.dictionaryItems())
-        if (plist_t child = libplistNode(item)) plist_dict_set_item(dict, key.toUtf8().constData(), child);
+        if (plist_t child = libplistNode(item))
+          plist_dict_set_item(dict, key.toUtf8().constData(), child);
       return dict;
     }
-    case PlistValue::Type::None: break;
+    case PlistValue::Type::None:
+      break;
   }
   return nullptr;
 }
@@ -87,9 +92,10 @@ PlistValue everyKind() {
     ints.append(i);
   root.set("ints", ints);
   PlistValue reals = PlistValue::array();
-  for (double d : {0.0, -0.0, 0.25, -2.0, 0.1, 1.0 / 3, 1e300, 1e-300, 123456789012345678.0,
-                   std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
-                   -std::numeric_limits<double>::infinity()})
+  for (double d :
+       {0.0, -0.0, 0.25, -2.0, 0.1, 1.0 / 3, 1e300, 1e-300, 123456789012345678.0,
+        std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+        -std::numeric_limits<double>::infinity()})
     reals.append(d);
   root.set("reals", reals);
   PlistValue dates = PlistValue::array();

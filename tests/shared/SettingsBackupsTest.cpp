@@ -54,13 +54,11 @@ TEST_F(SettingsBackups, EachReplacingWriteKeepsThePreviousContentsOnce) {
     std::vector<int> backups;  // after the write, newest first
   };
   const std::vector<Step> steps = {
-      {1, {}},         // nothing was there before
-      {1, {}},         // the same contents again: nothing would be lost
-      {2, {1}},
-      {1, {2, 1}},
-      {3, {1, 2}},     // 1 is not stored twice, but it is the newest again
-      {2, {3, 1, 2}},
-      {4, {2, 3, 1}},
+      {1, {}},  // nothing was there before
+      {1, {}},  // the same contents again: nothing would be lost
+      {2, {1}},       {1, {2, 1}},
+      {3, {1, 2}},  // 1 is not stored twice, but it is the newest again
+      {2, {3, 1, 2}}, {4, {2, 3, 1}},
   };
   for (const Step& s : steps) {
     write(s.write);

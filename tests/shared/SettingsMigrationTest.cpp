@@ -44,16 +44,36 @@ TEST(SettingsMigration, Outcomes) {
   };
   const QByteArray missing = "(missing)";
   const std::vector<Case> cases = {
-      {"old only", kOld, {}, Mover::Real, Migration::Moved, missing, kOld, "Moved the settings file from "},
-      {"old only, another file system", kOld, {}, Mover::FailsLikeAnotherFileSystem, Migration::Moved,
-       missing, kOld, "Moved the settings file from "},
+      {"old only",
+       kOld,
+       {},
+       Mover::Real,
+       Migration::Moved,
+       missing,
+       kOld,
+       "Moved the settings file from "},
+      {"old only, another file system",
+       kOld,
+       {},
+       Mover::FailsLikeAnotherFileSystem,
+       Migration::Moved,
+       missing,
+       kOld,
+       "Moved the settings file from "},
       {"new only", {}, kNew, Mover::Real, Migration::NothingToMove, missing, kNew, {}},
       {"neither", {}, {}, Mover::Real, Migration::NothingToMove, missing, missing, {}},
-      {"both", kOld, kNew, Mover::Real, Migration::BothPresent, kOld, kNew, "Using the settings file "},
+      {"both", kOld, kNew, Mover::Real, Migration::BothPresent, kOld, kNew,
+       "Using the settings file "},
       {"both, another file system", kOld, kNew, Mover::FailsLikeAnotherFileSystem,
        Migration::BothPresent, kOld, kNew, "Using the settings file "},
       // What does not parse is still the user's: it moves as it is.
-      {"old does not parse", "garbage", {}, Mover::Real, Migration::Moved, missing, "garbage",
+      {"old does not parse",
+       "garbage",
+       {},
+       Mover::Real,
+       Migration::Moved,
+       missing,
+       "garbage",
        "Moved the settings file from "},
   };
   for (const Case& c : cases) {
@@ -63,7 +83,8 @@ TEST(SettingsMigration, Outcomes) {
     const QString to = home.filePath(".config/halvane/com.halvane.keyboard.plist");
     if (!c.old.isEmpty()) put(from, c.old);
     if (!c.current.isEmpty()) put(to, c.current);
-    if (!c.old.isEmpty()) QFile::setPermissions(from, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (!c.old.isEmpty())
+      QFile::setPermissions(from, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     int moverCalls = 0;
     const FileMover mover = [&](const QString& a, const QString& b) {
       ++moverCalls;
@@ -82,9 +103,8 @@ TEST(SettingsMigration, Outcomes) {
     }
     if (c.outcome == Migration::Moved) {
       EXPECT_EQ(moverCalls, 1);
-      EXPECT_EQ(QFileInfo(to).permissions(),
-                QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
-                    QFileDevice::WriteUser)
+      EXPECT_EQ(QFileInfo(to).permissions(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                 QFileDevice::ReadUser | QFileDevice::WriteUser)
           << "the moved file keeps its permission bits";
       // Done once: a second start finds nothing left to move.
       FakeSystemLog again;
@@ -118,7 +138,8 @@ TEST(SettingsMigration, AnOldFileThatCannotBeCopiedStaysWhereItIs) {
   EXPECT_EQ(migrateSettingsFile(from, to, log2.reporter(), noRename), Migration::Failed);
   EXPECT_EQ(contentsOf(from), kOld);
   ASSERT_EQ(log2.lines.size(), 1);
-  EXPECT_TRUE(log2.lines.first().contains("it stays where it is")) << qPrintable(log2.lines.first());
+  EXPECT_TRUE(log2.lines.first().contains("it stays where it is"))
+      << qPrintable(log2.lines.first());
 }
 
 TEST(SettingsMigration, ProgramsMoveTheFileAtStartUnlessTheUserChoseOne) {

@@ -22,7 +22,8 @@ namespace {
 
 const QString kDefaults = QStringLiteral(HALVANE_SOURCE_DIR "/shared/defaults.plist");
 const QString kCreating = QStringLiteral("Creating ~/.config/halvane/com.halvane.keyboard.plist");
-const QString kCouldNot = QStringLiteral("Couln't create ~/.config/halvane/com.halvane.keyboard.plist");
+const QString kCouldNot =
+    QStringLiteral("Couln't create ~/.config/halvane/com.halvane.keyboard.plist");
 
 void writeBytes(const QString& path, const QByteArray& bytes) {
   QDir().mkpath(QFileInfo(path).absolutePath());
@@ -53,11 +54,13 @@ TEST(SettingsStore, PathFollowsTheEnvironment) {
     env.insert("HOME", "/home/u");
     if (!c.xdgConfigHome.isEmpty()) env.insert("XDG_CONFIG_HOME", c.xdgConfigHome);
     if (!c.chosen.isEmpty()) env.insert("HALVANE_SETTINGS", c.chosen);
-    EXPECT_EQ(settings::settingsPath(env), c.expected) << qPrintable(c.xdgConfigHome + " " + c.chosen);
+    EXPECT_EQ(settings::settingsPath(env), c.expected)
+        << qPrintable(c.xdgConfigHome + " " + c.chosen);
   }
   QProcessEnvironment env;
   env.insert("HOME", "/home/u");
-  EXPECT_EQ(settings::formerSettingsPath(env), "/home/u/Library/Preferences/com.halvane.keyboard.plist");
+  EXPECT_EQ(settings::formerSettingsPath(env),
+            "/home/u/Library/Preferences/com.halvane.keyboard.plist");
 
   // This process's own environment, as every program reads it.
   TempHome home;
@@ -71,7 +74,8 @@ TEST(SettingsStore, PathFollowsTheEnvironment) {
 TEST(SettingsStore, FirstStartCreatesTheFileFromTheDefaultsAndThePaneSaysSoOnce) {
   TempHome home;
   FakeSystemLog log;
-  const PlistValue first = settings::loadOrCreate(settings::Reader::Pane, kDefaults, log.reporter());
+  const PlistValue first =
+      settings::loadOrCreate(settings::Reader::Pane, kDefaults, log.reporter());
   ASSERT_TRUE(first.isDictionary());
   EXPECT_EQ(first, settings::read(kDefaults));
   EXPECT_TRUE(QFile::exists(settings::settingsPath()));
@@ -84,7 +88,8 @@ TEST(SettingsStore, FirstStartCreatesTheFileFromTheDefaultsAndThePaneSaysSoOnce)
 TEST(SettingsStore, TheHelperCreatesSilently) {
   TempHome home;
   FakeSystemLog log;
-  EXPECT_TRUE(settings::loadOrCreate(settings::Reader::Helper, kDefaults, log.reporter()).isDictionary());
+  EXPECT_TRUE(
+      settings::loadOrCreate(settings::Reader::Helper, kDefaults, log.reporter()).isDictionary());
   EXPECT_TRUE(log.lines.isEmpty());
 }
 
@@ -94,7 +99,10 @@ TEST(SettingsStore, ExistingSettingsAreReadNotReplaced) {
   PlistValue mine = PlistValue::dictionary();
   mine.set("CurrentProfile", 7);
   ASSERT_TRUE(settings::write(mine));
-  EXPECT_EQ(settings::loadOrCreate(settings::Reader::Helper, kDefaults, log.reporter())["CurrentProfile"].intValue(), 7);
+  EXPECT_EQ(
+      settings::loadOrCreate(settings::Reader::Helper, kDefaults, log.reporter())["CurrentProfile"]
+          .intValue(),
+      7);
 }
 
 TEST(SettingsStore, AnUnreadableFileIsKeptAsideBeforeTheDefaultsReplaceIt) {
@@ -111,7 +119,8 @@ TEST(SettingsStore, AnUnreadableFileIsKeptAsideBeforeTheDefaultsReplaceIt) {
     FakeSystemLog log;
     writeBytes(settings::settingsPath(), content);
 
-    const PlistValue loaded = settings::loadOrCreate(settings::Reader::Helper, kDefaults, log.reporter());
+    const PlistValue loaded =
+        settings::loadOrCreate(settings::Reader::Helper, kDefaults, log.reporter());
     ASSERT_TRUE(loaded.isDictionary());
     EXPECT_EQ(loaded["Profiles"].count(), 10);
 
@@ -197,12 +206,16 @@ TEST(SettingsStore, ALinkedFileThatCannotBeReadIsSetAsideAtItsTarget) {
 TEST(SettingsStore, WithoutDefaultsEachReaderSaysItsOwnMessage) {
   TempHome home;
   FakeSystemLog paneLog, helperLog;
-  EXPECT_TRUE(settings::loadOrCreate(settings::Reader::Pane, "/nonexistent/defaults.plist", paneLog.reporter()).isNone());
+  EXPECT_TRUE(settings::loadOrCreate(settings::Reader::Pane, "/nonexistent/defaults.plist",
+                                     paneLog.reporter())
+                  .isNone());
   const QString why =
       "Could not create ~/.config/halvane/com.halvane.keyboard.plist: the defaults "
       "/nonexistent/defaults.plist cannot be read (No such file or directory)";
   EXPECT_EQ(paneLog.lines, QStringList({kCreating, kCouldNot, why}));
-  EXPECT_TRUE(settings::loadOrCreate(settings::Reader::Helper, "/nonexistent/defaults.plist", helperLog.reporter()).isNone());
+  EXPECT_TRUE(settings::loadOrCreate(settings::Reader::Helper, "/nonexistent/defaults.plist",
+                                     helperLog.reporter())
+                  .isNone());
   EXPECT_EQ(helperLog.lines, QStringList({"No Prefs File!", why}));
   EXPECT_FALSE(QFile::exists(settings::settingsPath()));
 }
@@ -232,7 +245,8 @@ TEST(SettingsStore, OddButWellFormedFilesLoadAsTheyAre) {
   odd.set("Profiles", three);
   odd.set("ShowChangesOnScreen", "yes please");
   ASSERT_TRUE(settings::write(odd));
-  const PlistValue loaded = settings::loadOrCreate(settings::Reader::Helper, kDefaults, log.reporter());
+  const PlistValue loaded =
+      settings::loadOrCreate(settings::Reader::Helper, kDefaults, log.reporter());
   EXPECT_EQ(loaded, odd);
   EXPECT_TRUE(asideCopies(home.path()).isEmpty());
 }

@@ -29,7 +29,8 @@ class Session {
     env_.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-doctor"));
     env_.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QString::fromLatin1(desktop));
     env_.insert(QStringLiteral("XDG_DATA_HOME"), path("data"));
-    env_.insert(QStringLiteral("XDG_DATA_DIRS"), QStringLiteral("/usr/share"));  // gsettings' schemas
+    env_.insert(QStringLiteral("XDG_DATA_DIRS"),
+                QStringLiteral("/usr/share"));  // gsettings' schemas
     env_.insert(QStringLiteral("XDG_CONFIG_HOME"), path("config"));
     env_.insert(QStringLiteral("GSETTINGS_BACKEND"), QStringLiteral("keyfile"));
   }
@@ -37,7 +38,8 @@ class Session {
   void write(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << qPrintable(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
+        << qPrintable(path);
   }
   // halvanectl's standard output; the bus stays served while it runs.
   QString run(const QStringList& args) {
@@ -69,18 +71,27 @@ TEST(DoctorOnGnome, AsksTheRunningShell) {
     session.write(installed + u'/' + name, source.readAll());
   }
   const QString keyfile = session.path("config/glib-2.0/settings/keyfile");
-  session.write(keyfile, "[org/gnome/shell]\nenabled-extensions=['halvane-keyboard@halvane.com']\n");
+  session.write(keyfile,
+                "[org/gnome/shell]\nenabled-extensions=['halvane-keyboard@halvane.com']\n");
   EXPECT_EQ(session.run({"doctor", "--desktop-hint"}), QString());
   const QString report = session.run({"doctor"});
-  EXPECT_TRUE(report.contains(QStringLiteral("\n✔ GNOME Shell extension: ~/data/gnome-shell/extensions/%1, running\n").arg(kUuid)))
+  EXPECT_TRUE(report.contains(
+      QStringLiteral("\n✔ GNOME Shell extension: ~/data/gnome-shell/extensions/%1, running\n")
+          .arg(kUuid)))
       << qPrintable(report);
 
   // The Shell's own version decides whether the installed copy fits it.
-  session.write(installed + QStringLiteral("/metadata.json"), "{\"uuid\": \"halvane-keyboard@halvane.com\", \"shell-version\": [\"40\"]}");
+  session.write(installed + QStringLiteral("/metadata.json"),
+                "{\"uuid\": \"halvane-keyboard@halvane.com\", \"shell-version\": [\"40\"]}");
   const QString hint = session.run({"doctor", "--desktop-hint"});
-  EXPECT_TRUE(hint.contains(QStringLiteral("✘ GNOME Shell extension: ~/data/gnome-shell/extensions/%1 is not made for GNOME ").arg(kUuid)))
+  EXPECT_TRUE(hint.contains(
+      QStringLiteral(
+          "✘ GNOME Shell extension: ~/data/gnome-shell/extensions/%1 is not made for GNOME ")
+          .arg(kUuid)))
       << qPrintable(hint);
-  EXPECT_TRUE(hint.contains(QStringLiteral("    fix: rm -r ~/data/gnome-shell/extensions/%1 && mkdir -p").arg(kUuid))) << qPrintable(hint);
+  EXPECT_TRUE(hint.contains(
+      QStringLiteral("    fix: rm -r ~/data/gnome-shell/extensions/%1 && mkdir -p").arg(kUuid)))
+      << qPrintable(hint);
 }
 
 TEST(DoctorOnKde, AsksKWinWhetherItRunsTheScript) {
@@ -102,13 +113,16 @@ TEST(DoctorOnKde, AsksKWinWhetherItRunsTheScript) {
   ASSERT_TRUE(helper.registerServer(keyboardServer));
 
   Session session(bus, "KDE");
-  const QString script = QStringLiteral(HALVANE_BINARY_DIR "/share/halvane/kwin/halvane-keyboard.js");
+  const QString script =
+      QStringLiteral(HALVANE_BINARY_DIR "/share/halvane/kwin/halvane-keyboard.js");
   QString report = session.run({"doctor"});
-  EXPECT_TRUE(report.contains(QStringLiteral("\n✘ KWin script: %1 is installed, but KWin has not loaded it").arg(script)))
+  EXPECT_TRUE(report.contains(
+      QStringLiteral("\n✘ KWin script: %1 is installed, but KWin has not loaded it").arg(script)))
       << qPrintable(report);
   ASSERT_GE(kwin.loadAndRun(script, QStringLiteral("halvane-keyboard")), 0);
   report = session.run({"doctor"});
-  EXPECT_TRUE(report.contains(QStringLiteral("\n✔ KWin script: %1, loaded\n").arg(script))) << qPrintable(report);
+  EXPECT_TRUE(report.contains(QStringLiteral("\n✔ KWin script: %1, loaded\n").arg(script)))
+      << qPrintable(report);
 }
 
 }  // namespace

@@ -44,7 +44,8 @@ Layout layoutOf(std::span<const std::uint8_t> d) {
     }
     if (type == 0 && (tag == 0x8 || tag == 0x9 || tag == 0xB)) {
       bits[{tag, reportId}] += int(reportSize * reportCount);
-      if (tag == 0x8 && !(value & 0x2)) layout.arrayLogicalMax = std::max(layout.arrayLogicalMax, logicalMax);
+      if (tag == 0x8 && !(value & 0x2))
+        layout.arrayLogicalMax = std::max(layout.arrayLogicalMax, logicalMax);
     }
     i += 1 + size;
   }
@@ -74,9 +75,9 @@ TEST(UhidReportsTest, DescriptorsGiveTheReportsTheHelperDecodes) {
 
 TEST(UhidReportsTest, CreateEventDescribesAUsbInterface) {
   for (const Interface interface : {Interface::Keyboard, Interface::Consumer}) {
-    const uhid_event event = createEvent(
-        {interface, keyboard::kVendorID, keyboard::kSecondProductID,
-         QStringLiteral("Halvane Keyboard"), QString(200, u'p')});
+    const uhid_event event =
+        createEvent({interface, keyboard::kVendorID, keyboard::kSecondProductID,
+                     QStringLiteral("Halvane Keyboard"), QString(200, u'p')});
     EXPECT_EQ(event.type, std::uint32_t(UHID_CREATE2));
     const uhid_create2_req& c = event.u.create2;
     EXPECT_EQ(c.bus, 0x03);  // hwdb and udev rules match the USB bus
@@ -156,8 +157,8 @@ TEST(UhidReportsTest, SetReportAnswers) {
     EXPECT_EQ(changed, c.accepted) << c.what;
     EXPECT_EQ(state.received, c.accepted) << c.what;
     if (c.accepted) {
-      EXPECT_EQ(state.settings,
-                parseDriverSettingsReport({c.request.u.set_report.data, 9}).value()) << c.what;
+      EXPECT_EQ(state.settings, parseDriverSettingsReport({c.request.u.set_report.data, 9}).value())
+          << c.what;
     }
   }
   FeatureState state;
@@ -188,8 +189,8 @@ TEST(UhidReportsTest, GetReportAnswersWithTheLastSettings) {
 }
 
 TEST(UhidReportsTest, UnusableNodeIsExplained) {
-  const UhidDevice::Result missing = UhidDevice::create(
-      {Interface::Keyboard, 1, 2, {}, {}}, QStringLiteral("/nonexistent/uhid"));
+  const UhidDevice::Result missing =
+      UhidDevice::create({Interface::Keyboard, 1, 2, {}, {}}, QStringLiteral("/nonexistent/uhid"));
   EXPECT_FALSE(missing.device);
   EXPECT_EQ(missing.error,
             QStringLiteral("/nonexistent/uhid does not exist: load the uhid kernel module "
@@ -200,7 +201,8 @@ TEST(UhidReportsTest, UnusableNodeIsExplained) {
   const UhidDevice::Result refused =
       UhidDevice::create({Interface::Keyboard, 1, 2, {}, {}}, QStringLiteral("/dev/full"));
   EXPECT_FALSE(refused.device);
-  EXPECT_TRUE(refused.error.startsWith(QStringLiteral("creating the HID device failed: /dev/full:")))
+  EXPECT_TRUE(
+      refused.error.startsWith(QStringLiteral("creating the HID device failed: /dev/full:")))
       << refused.error.toStdString();
 }
 

@@ -56,42 +56,67 @@ TEST(BackendChoice, SessionsChooseTheirBackendAndSayWhyNotTheOthers) {
   kdeWithoutX.x11Display.clear();
 
   const std::vector<Case> cases = {
-      {"X11 session, even on GNOME", x11, FrontBackend::X11,
+      {"X11 session, even on GNOME",
+       x11,
+       FrontBackend::X11,
        {"x11, _NET_ACTIVE_WINDOW;", "not gnome-shell: not a Wayland session"}},
-      {"GNOME on Wayland", wayland(QStringLiteral("ubuntu:GNOME"), {}, {QStringLiteral("org.gnome.Shell")}),
-       FrontBackend::GnomeShell, {"gnome-shell, through our GNOME Shell extension", "not x11: ranks lower"}},
-      {"GNOME declared but no Shell on the bus", wayland(QStringLiteral("GNOME")), FrontBackend::X11,
+      {"GNOME on Wayland",
+       wayland(QStringLiteral("ubuntu:GNOME"), {}, {QStringLiteral("org.gnome.Shell")}),
+       FrontBackend::GnomeShell,
+       {"gnome-shell, through our GNOME Shell extension", "not x11: ranks lower"}},
+      {"GNOME declared but no Shell on the bus",
+       wayland(QStringLiteral("GNOME")),
+       FrontBackend::X11,
        {"org.gnome.Shell is not on the session bus", "XWayland, which sees X applications only"}},
       {"KDE Plasma on Wayland",
-       wayland(QStringLiteral("KDE"), {}, {QStringLiteral("org.kde.KWin"), QStringLiteral("org.gnome.Shell")}),
-       FrontBackend::KWin, {"kwin, through our KWin script", "not gnome-shell: XDG_CURRENT_DESKTOP is KDE"}},
-      {"sway", sway, FrontBackend::Sway,
-       {"with the pid from sway's IPC", "not wlroots: ranks lower", "not hyprland: no HYPRLAND_INSTANCE_SIGNATURE"}},
-      {"sway without the manager", swayWithoutManager, FrontBackend::X11,
+       wayland(QStringLiteral("KDE"), {},
+               {QStringLiteral("org.kde.KWin"), QStringLiteral("org.gnome.Shell")}),
+       FrontBackend::KWin,
+       {"kwin, through our KWin script", "not gnome-shell: XDG_CURRENT_DESKTOP is KDE"}},
+      {"sway",
+       sway,
+       FrontBackend::Sway,
+       {"with the pid from sway's IPC", "not wlroots: ranks lower",
+        "not hyprland: no HYPRLAND_INSTANCE_SIGNATURE"}},
+      {"sway without the manager",
+       swayWithoutManager,
+       FrontBackend::X11,
        {"not sway: the compositor has no zwlr_foreign_toplevel_manager_v1"}},
-      {"labwc", wayland(QStringLiteral("labwc:wlroots"), kWlrGlobals), FrontBackend::Wlroots,
+      {"labwc",
+       wayland(QStringLiteral("labwc:wlroots"), kWlrGlobals),
+       FrontBackend::Wlroots,
        {"wlroots, zwlr_foreign_toplevel_manager_v1;", "not sway: no SWAYSOCK"}},
       {"Wayland without a session type", untypedWayland, FrontBackend::Wlroots, {"wlroots"}},
-      {"Hyprland before its foreign toplevels", hyprland, FrontBackend::Hyprland,
+      {"Hyprland before its foreign toplevels",
+       hyprland,
+       FrontBackend::Hyprland,
        {"hyprland, Hyprland's event socket", "not wlroots: ranks lower"}},
-      {"niri", niri, FrontBackend::Niri, {"niri, niri's event stream", "not hyprland: no HYPRLAND_INSTANCE_SIGNATURE"}},
-      {"KDE without KWin and without X", kdeWithoutX, FrontBackend::None,
-       {"none, automatic switching is off", "not x11: DISPLAY is not set", "not kwin: org.kde.KWin is not on"}},
+      {"niri",
+       niri,
+       FrontBackend::Niri,
+       {"niri, niri's event stream", "not hyprland: no HYPRLAND_INSTANCE_SIGNATURE"}},
+      {"KDE without KWin and without X",
+       kdeWithoutX,
+       FrontBackend::None,
+       {"none, automatic switching is off", "not x11: DISPLAY is not set",
+        "not kwin: org.kde.KWin is not on"}},
       {"no display at all", noDisplay, FrontBackend::None, {"not x11: DISPLAY is not set"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const BackendChoice choice = chooseFrontBackend(c.facts);
     EXPECT_EQ(choice.backend, c.expected) << frontBackendName(choice.backend).toStdString();
-    EXPECT_TRUE(choice.logLine.startsWith(QStringLiteral("Front application: ") + frontBackendName(c.expected)))
+    EXPECT_TRUE(choice.logLine.startsWith(QStringLiteral("Front application: ") +
+                                          frontBackendName(c.expected)))
         << choice.logLine.toStdString();
     for (const char* piece : c.lineHas) {
-      EXPECT_TRUE(choice.logLine.contains(QLatin1String(piece))) << piece << " in " << choice.logLine.toStdString();
+      EXPECT_TRUE(choice.logLine.contains(QLatin1String(piece)))
+          << piece << " in " << choice.logLine.toStdString();
     }
     // Every other backend is accounted for, the chosen one never.
-    for (FrontBackend other : {FrontBackend::GnomeShell, FrontBackend::KWin, FrontBackend::Hyprland,
-                               FrontBackend::Niri, FrontBackend::Sway, FrontBackend::Wlroots,
-                               FrontBackend::X11}) {
+    for (FrontBackend other :
+         {FrontBackend::GnomeShell, FrontBackend::KWin, FrontBackend::Hyprland, FrontBackend::Niri,
+          FrontBackend::Sway, FrontBackend::Wlroots, FrontBackend::X11}) {
       EXPECT_EQ(choice.logLine.contains(QStringLiteral("not %1:").arg(frontBackendName(other))),
                 other != choice.backend)
           << frontBackendName(other).toStdString();

@@ -47,7 +47,9 @@ class FakeSocket {
     server_.reset();
     received_.clear();
   }
-  bool waitForClient(int count) { return waitUntil([&] { return connections >= count && client_; }); }
+  bool waitForClient(int count) {
+    return waitUntil([&] { return connections >= count && client_; });
+  }
   void send(const QByteArray& lines) {
     ASSERT_TRUE(client_);
     client_->write(lines);
@@ -65,7 +67,9 @@ class FakeSocket {
   QByteArray received_;
 };
 
-QString appIdOf(const std::optional<WindowFacts>& f) { return f ? f->appId : QStringLiteral("<none>"); }
+QString appIdOf(const std::optional<WindowFacts>& f) {
+  return f ? f->appId : QStringLiteral("<none>");
+}
 
 struct Step {
   const char* send;
@@ -79,7 +83,8 @@ void play(FakeSocket& socket, const Reports& reports, const std::vector<Step>& s
     SCOPED_TRACE(step.send);
     const std::size_t before = reports.size();
     socket.send(step.send);
-    EXPECT_TRUE(waitUntil([&] { return reports.size() > before && appIdOf(reports.back()) == step.appId; }, 2000ms))
+    EXPECT_TRUE(waitUntil(
+        [&] { return reports.size() > before && appIdOf(reports.back()) == step.appId; }, 2000ms))
         << "last: " << (reports.empty() ? "nothing" : appIdOf(reports.back()).toStdString());
     if (!reports.empty() && reports.back()) {
       EXPECT_EQ(reports.back()->pid, step.pid);
@@ -102,15 +107,20 @@ TEST(NiriSource, FollowsTheEventStreamAndComesBackWithTheSocket) {
   const std::vector<Step> steps = {
       {"{\"Ok\":\"Handled\"}\n"
        "{\"WorkspacesChanged\":{\"workspaces\":[]}}\n"
-       "{\"WindowsChanged\":{\"windows\":[{\"id\":1,\"title\":\"t\",\"app_id\":\"org.example.A\",\"pid\":101,"
-       "\"workspace_id\":1,\"is_focused\":true},{\"id\":2,\"title\":\"t\",\"app_id\":\"org.example.B\","
+       "{\"WindowsChanged\":{\"windows\":[{\"id\":1,\"title\":\"t\",\"app_id\":\"org.example.A\","
+       "\"pid\":101,"
+       "\"workspace_id\":1,\"is_focused\":true},{\"id\":2,\"title\":\"t\",\"app_id\":\"org.example."
+       "B\","
        "\"pid\":102,\"workspace_id\":1,\"is_focused\":false}]}}\n",
        "org.example.A", 101},
       {"{\"WindowFocusChanged\":{\"id\":2}}\n", "org.example.B", 102},
-      {"{\"WindowOpenedOrChanged\":{\"window\":{\"id\":3,\"title\":\"t\",\"app_id\":\"org.example.C\","
-       "\"pid\":null,\"workspace_id\":1,\"is_focused\":true}}}\n{\"WindowFocusChanged\":{\"id\":3}}\n",
+      {"{\"WindowOpenedOrChanged\":{\"window\":{\"id\":3,\"title\":\"t\",\"app_id\":\"org.example."
+       "C\","
+       "\"pid\":null,\"workspace_id\":1,\"is_focused\":true}}}\n{\"WindowFocusChanged\":{\"id\":3}}"
+       "\n",
        "org.example.C", 0},
-      {"{\"WindowClosed\":{\"id\":3}}\n{\"WindowFocusChanged\":{\"id\":1}}\n", "org.example.A", 101},
+      {"{\"WindowClosed\":{\"id\":3}}\n{\"WindowFocusChanged\":{\"id\":1}}\n", "org.example.A",
+       101},
       {"{\"WindowFocusChanged\":{\"id\":null}}\n", "<none>", 0},
       {"{\"WindowFocusChanged\":{\"id\":2}}\n", "org.example.B", 102},
   };
@@ -152,17 +162,20 @@ TEST(HyprlandSource, ResolvesAddressesThroughTheClientListAndComesBackWithTheSoc
   ASSERT_TRUE(waitUntil([&] { return !reports.empty(); }));
   EXPECT_EQ(appIdOf(reports.back()), "org.example.A");
 
-  play(events, reports, {
-      {"activewindow>>org.example.B,t\nactivewindowv2>>55d0b2\n", "org.example.B", 202},
-      {"activewindowv2>>55d0a1\n", "org.example.A", 201},
-      {"activewindow>>,\nactivewindowv2>>\n", "<none>", 0},
-  });
+  play(events, reports,
+       {
+           {"activewindow>>org.example.B,t\nactivewindowv2>>55d0b2\n", "org.example.B", 202},
+           {"activewindowv2>>55d0a1\n", "org.example.A", 201},
+           {"activewindow>>,\nactivewindowv2>>\n", "<none>", 0},
+       });
   const int askedBefore = asked;
   // A window the list does not have yet is asked for.
   clients.insert(clients.size() - 1,
-                 ",{\"address\":\"0x55d0c3\",\"class\":\"Gimp\",\"title\":\"t\",\"pid\":203,\"xwayland\":true}");
+                 ",{\"address\":\"0x55d0c3\",\"class\":\"Gimp\",\"title\":\"t\",\"pid\":203,"
+                 "\"xwayland\":true}");
   events.send("openwindow>>55d0c3,1,Gimp,t\nactivewindowv2>>55d0c3\n");
-  ASSERT_TRUE(waitUntil([&] { return !reports.empty() && reports.back() && reports.back()->wmClass == "Gimp"; }));
+  ASSERT_TRUE(waitUntil(
+      [&] { return !reports.empty() && reports.back() && reports.back()->wmClass == "Gimp"; }));
   EXPECT_EQ(reports.back()->appId, "");
   EXPECT_EQ(reports.back()->pid, 203);
   EXPECT_EQ(asked, askedBefore + 1);

@@ -2,17 +2,17 @@
 // KWin: only the current owner of the trusted desktop's name, run by its compositor's program, is
 // heard, in both forms of the call.
 #include "platform/desktop/frontapp/FrontApplicationSinkAdaptor.h"
+#include "platform/desktop/frontapp/WindowActivationRelay.h"
 #include "platform/system/control/DBusServerObject.h"
 #include "platform/system/control/FakeKeyboardServer.h"
-#include "platform/desktop/frontapp/WindowActivationRelay.h"
 #include "platform/system/log/FakeSystemLog.h"
 #include "tests/support/PrivateBus.h"
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QCoreApplication>
 #include <QDBusPendingCall>
 #include <QFileInfo>
 
@@ -27,7 +27,8 @@ using test::waitUntil;
 QDBusMessage windowActivated(const QVariant& facts) {
   QDBusMessage call = QDBusMessage::createMethodCall(
       QStringLiteral("com.halvane.keyboard.HVKeyboardServer"), QStringLiteral("/HVKeyboardServer"),
-      QStringLiteral("com.halvane.keyboard.FrontApplicationSink"), QStringLiteral("WindowActivated"));
+      QStringLiteral("com.halvane.keyboard.FrontApplicationSink"),
+      QStringLiteral("WindowActivated"));
   call.setArguments({facts});
   return call;
 }
@@ -40,7 +41,9 @@ std::string callFrom(const QDBusConnection& caller, const QDBusMessage& call) {
 }
 
 // This test program stands in for the compositor: its connections claim the desktops' names.
-QString thisProgram() { return QFileInfo(QCoreApplication::applicationFilePath()).fileName(); }
+QString thisProgram() {
+  return QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+}
 
 struct SinkFixture {
   test::PrivateBus bus;
@@ -115,16 +118,22 @@ TEST(FrontApplicationSink, RefusesAnImpostorOwnerAndEverySenderOutsideGnomeAndKd
   };
   const Case cases[] = {
       {"sway or X11", QString(), {}, "only on a GNOME or KDE session"},
-      {"GNOME, impostor", QStringLiteral("org.gnome.Shell"), {QStringLiteral("gnome-shell")},
+      {"GNOME, impostor",
+       QStringLiteral("org.gnome.Shell"),
+       {QStringLiteral("gnome-shell")},
        "only from gnome-shell"},
-      {"KDE, impostor", QStringLiteral("org.kde.KWin"),
+      {"KDE, impostor",
+       QStringLiteral("org.kde.KWin"),
        {QStringLiteral("kwin_wayland"), QStringLiteral("kwin_x11")},
        "only from kwin_wayland or kwin_x11"},
   };
   for (const Case& c : cases) {
-    if (c.trustedName.isEmpty()) WindowActivationRelay::shared().clearListener();
-    else f.trust(c.trustedName, c.programs);
-    const QDBusConnection& owner = c.trustedName == QStringLiteral("org.kde.KWin") ? f.kwin : f.shell;
+    if (c.trustedName.isEmpty())
+      WindowActivationRelay::shared().clearListener();
+    else
+      f.trust(c.trustedName, c.programs);
+    const QDBusConnection& owner =
+        c.trustedName == QStringLiteral("org.kde.KWin") ? f.kwin : f.shell;
     QDBusPendingCall pending = owner.asyncCall(windowActivated(QVariant::fromValue(kText)));
     ASSERT_TRUE(waitUntil([&] { return pending.isFinished(); }));
     EXPECT_EQ(pending.error().name().toStdString(), kDenied) << c.session;
@@ -136,14 +145,15 @@ TEST(FrontApplicationSink, RefusesAnImpostorOwnerAndEverySenderOutsideGnomeAndKd
 
 TEST(FrontApplicationSink, MapsToWindowFacts) {
   EXPECT_FALSE(windowFactsFromMap({}).has_value());
-  const std::optional<WindowFacts> facts = windowFactsFromMap(
-      {{QStringLiteral("gtkApplicationId"), QStringLiteral("org.gnome.Gedit")},
-       {QStringLiteral("pid"), QStringLiteral("-1")},
-       {QStringLiteral("title"), QStringLiteral("secret.txt")}});
+  const std::optional<WindowFacts> facts =
+      windowFactsFromMap({{QStringLiteral("gtkApplicationId"), QStringLiteral("org.gnome.Gedit")},
+                          {QStringLiteral("pid"), QStringLiteral("-1")},
+                          {QStringLiteral("title"), QStringLiteral("secret.txt")}});
   ASSERT_TRUE(facts);
   EXPECT_EQ(facts->gtkApplicationId, "org.gnome.Gedit");
   EXPECT_EQ(facts->pid, 0);  // unknown, not negative
-  EXPECT_EQ(*facts, (WindowFacts{QString(), QString(), QString(), QStringLiteral("org.gnome.Gedit"), QString(), 0}));
+  EXPECT_EQ(*facts, (WindowFacts{QString(), QString(), QString(), QStringLiteral("org.gnome.Gedit"),
+                                 QString(), 0}));
 }
 
 }  // namespace

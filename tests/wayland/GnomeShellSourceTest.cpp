@@ -1,9 +1,9 @@
 // The GNOME source and our Shell extension against a real headless GNOME Shell (see
 // HeadlessGnomeShell.h for the exact command lines).
 #include "platform/desktop/frontapp/FrontApplicationSinkAdaptor.h"
+#include "platform/desktop/frontapp/GnomeShellActiveWindowSource.h"
 #include "platform/system/control/DBusServerObject.h"
 #include "platform/system/control/FakeKeyboardServer.h"
-#include "platform/desktop/frontapp/GnomeShellActiveWindowSource.h"
 #include "platform/system/log/FakeSystemLog.h"
 #include "tests/support/HeadlessGnomeShell.h"
 
@@ -68,7 +68,8 @@ TEST(GnomeShellSource, ExtensionReportsEachFocusChangeAndOnlyTheShellIsHeard) {
     ASSERT_TRUE(reports.back().has_value());
     const WindowFacts& facts = *reports.back();
     EXPECT_EQ(facts.wmClass.toStdString(), step.focus.toStdString());
-    EXPECT_EQ(facts.appId.toStdString(), step.focus.toStdString() + ".desktop");  // the Shell's own app ID
+    EXPECT_EQ(facts.appId.toStdString(),
+              step.focus.toStdString() + ".desktop");  // the Shell's own app ID
     EXPECT_EQ(facts.pid, step.pid);
   }
 
@@ -76,7 +77,8 @@ TEST(GnomeShellSource, ExtensionReportsEachFocusChangeAndOnlyTheShellIsHeard) {
   QDBusConnection other = bus.connect(QStringLiteral("impostor"));
   QDBusMessage call = QDBusMessage::createMethodCall(
       QStringLiteral("com.halvane.keyboard.HVKeyboardServer"), QStringLiteral("/HVKeyboardServer"),
-      QStringLiteral("com.halvane.keyboard.FrontApplicationSink"), QStringLiteral("WindowActivated"));
+      QStringLiteral("com.halvane.keyboard.FrontApplicationSink"),
+      QStringLiteral("WindowActivated"));
   call.setArguments({QVariant::fromValue(QMap<QString, QString>{{QStringLiteral("appId"), a}})});
   const std::size_t before = reports.size();
   // Asynchronously: the server answers on this same thread.

@@ -19,7 +19,8 @@
 namespace halvane::test {
 namespace {
 
-const char* const kBackends[] = {"gnome-shell", "kwin", "hyprland", "niri", "sway", "wlroots", "x11"};
+const char* const kBackends[] = {"gnome-shell", "kwin",    "hyprland", "niri",
+                                 "sway",        "wlroots", "x11"};
 
 struct Session {
   const char* backend;
@@ -28,7 +29,9 @@ struct Session {
   std::function<QString(PrivateBus&, HelperProcess&, std::shared_ptr<void>& desktop)> start;
 };
 
-void PrintTo(const Session& session, std::ostream* out) { *out << session.backend; }
+void PrintTo(const Session& session, std::ostream* out) {
+  *out << session.backend;
+}
 
 void wayland(HelperProcess& helper, const char* desktop) {
   helper.setEnvironment(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
@@ -57,7 +60,8 @@ const Session kSessions[] = {
      }},
     {"gnome-shell",
      [](PrivateBus& bus, HelperProcess& helper, std::shared_ptr<void>& desktop) {
-       auto shell = std::make_shared<HeadlessGnomeShell>(bus, QStringLiteral(HALVANE_GNOME_EXTENSION), QStringList());
+       auto shell = std::make_shared<HeadlessGnomeShell>(
+           bus, QStringLiteral(HALVANE_GNOME_EXTENSION), QStringList());
        desktop = shell;
        if (!shell->failure().isEmpty()) return shell->failure();
        wayland(helper, "GNOME");
@@ -66,18 +70,21 @@ const Session kSessions[] = {
     {"hyprland",
      [](PrivateBus&, HelperProcess& helper, std::shared_ptr<void>&) {
        wayland(helper, "Hyprland");
-       helper.setEnvironment(QStringLiteral("HYPRLAND_INSTANCE_SIGNATURE"), QStringLiteral("halvane_test"));
+       helper.setEnvironment(QStringLiteral("HYPRLAND_INSTANCE_SIGNATURE"),
+                             QStringLiteral("halvane_test"));
        return QString();
      }},
     {"niri",
      [](PrivateBus&, HelperProcess& helper, std::shared_ptr<void>&) {
        wayland(helper, "niri");
-       helper.setEnvironment(QStringLiteral("NIRI_SOCKET"), helper.runtimeDir() + QStringLiteral("/niri.sock"));
+       helper.setEnvironment(QStringLiteral("NIRI_SOCKET"),
+                             helper.runtimeDir() + QStringLiteral("/niri.sock"));
        return QString();
      }},
     {"x11",
      [](PrivateBus&, HelperProcess& helper, std::shared_ptr<void>&) {
-       if (qEnvironmentVariableIsEmpty("DISPLAY")) return QStringLiteral("no X display: run through scripts/with-session");
+       if (qEnvironmentVariableIsEmpty("DISPLAY"))
+         return QStringLiteral("no X display: run through scripts/with-session");
        helper.setEnvironment(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("x11"));
        helper.setEnvironment(QStringLiteral("DISPLAY"), qEnvironmentVariable("DISPLAY"));
        return QString();
@@ -98,9 +105,13 @@ TEST_P(HelperBackend, DiagnosticsNameTheChosenBackendAndWhyNotTheOthers) {
   ASSERT_TRUE(settings::write(settings::read(defaultsPath()), helper.settingsPath()));
   ASSERT_TRUE(helper.start());
   QDBusConnection connection = bus.connection();
-  ASSERT_TRUE(waitUntil([&] {
-    return connection.interface()->isServiceRegistered(QStringLiteral("com.halvane.keyboard.HVKeyboardServer")).value();
-  }, 10000ms));
+  ASSERT_TRUE(waitUntil(
+      [&] {
+        return connection.interface()
+            ->isServiceRegistered(QStringLiteral("com.halvane.keyboard.HVKeyboardServer"))
+            .value();
+      },
+      10000ms));
 
   QProcess ctl;
   ctl.setProcessEnvironment(bus.environment());
@@ -113,7 +124,9 @@ TEST_P(HelperBackend, DiagnosticsNameTheChosenBackendAndWhyNotTheOthers) {
   EXPECT_TRUE(out.contains(QStringLiteral("Backend choice: %1, ").arg(name))) << out.toStdString();
   for (const char* other : kBackends) {
     if (name == QLatin1String(other)) continue;
-    EXPECT_TRUE(out.contains(QStringLiteral("not %1: ").arg(QLatin1String(other)))) << other << "\n" << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("not %1: ").arg(QLatin1String(other))))
+        << other << "\n"
+        << out.toStdString();
   }
   EXPECT_FALSE(out.contains(QStringLiteral("could not be set up"))) << out.toStdString();
 }

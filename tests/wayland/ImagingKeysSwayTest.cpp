@@ -2,13 +2,13 @@
 // the front application's shortcut, and the helper's key poster types it through the
 // compositor's virtual keyboard. Headless sway as in HeadlessSway.h; the front application is
 // InputProbe, fullscreen and focused, which reports the key combinations it receives.
+#include "platform/desktop/wayland/WaylandConnection.h"
+#include "platform/input/keycodes/MacKeyCodes.h"
 #include "platform/input/posters/KeyboardEventPosterFactory.h"
 #include "platform/input/posters/WaylandVirtualKeyboardEventPoster.h"
-#include "platform/input/keycodes/MacKeyCodes.h"
+#include "platform/input/uinput/UinputDevice.h"
 #include "platform/system/log/FakeSystemLog.h"
 #include "platform/system/script/ProcessScriptRunner.h"
-#include "platform/input/uinput/UinputDevice.h"
-#include "platform/desktop/wayland/WaylandConnection.h"
 #include "tests/support/HeadlessSway.h"
 
 #include <gtest/gtest.h>
@@ -75,8 +75,9 @@ TEST_F(ImagingKeysOnSway, TheScriptsShortcutReachesTheWaylandApplication) {
     front.desktopId = QString::fromLatin1(c.desktopId);
     const qsizetype before = output().count(c.received);
     // The bundle's copy, which has the application table beside it.
-    runner.run(QStringLiteral(HALVANE_BUNDLE_DIR "/HalvaneHelper.app/Contents/Resources/Halvane"), QStringLiteral("handlemediakey"),
-               QString::fromLatin1(c.key), QString::fromLatin1(c.param));
+    runner.run(QStringLiteral(HALVANE_BUNDLE_DIR "/HalvaneHelper.app/Contents/Resources/Halvane"),
+               QStringLiteral("handlemediakey"), QString::fromLatin1(c.key),
+               QString::fromLatin1(c.param));
     EXPECT_TRUE(test::waitUntil([&] { return output().count(c.received) > before; }, 3000ms))
         << c.desktopId << ": the application received " << output_.toStdString();
   }
@@ -84,14 +85,16 @@ TEST_F(ImagingKeysOnSway, TheScriptsShortcutReachesTheWaylandApplication) {
 
 // Where uinput cannot be used, the helper picks the compositor's virtual keyboard and says so.
 TEST_F(ImagingKeysOnSway, ChosenWhereUinputCannotBeUsed) {
-  if (UinputDevice::unusableReason().isEmpty()) GTEST_SKIP() << "uinput can be used here, and comes first";
+  if (UinputDevice::unusableReason().isEmpty())
+    GTEST_SKIP() << "uinput can be used here, and comes first";
   qputenv("WAYLAND_DISPLAY", sway_.waylandDisplay().toLocal8Bit());
   FakeSystemLog log;
   std::unique_ptr<KeyboardEventPoster> chosen = createKeyboardEventPoster(log);
   qunsetenv("WAYLAND_DISPLAY");
   EXPECT_NE(dynamic_cast<WaylandVirtualKeyboardEventPoster*>(chosen.get()), nullptr);
   ASSERT_FALSE(log.lines.isEmpty());
-  EXPECT_TRUE(log.lines.last().startsWith(QLatin1String("Synthetic keys: the Wayland compositor's virtual keyboard")))
+  EXPECT_TRUE(log.lines.last().startsWith(
+      QLatin1String("Synthetic keys: the Wayland compositor's virtual keyboard")))
       << log.lines.last().toStdString();
 }
 

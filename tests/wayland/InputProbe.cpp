@@ -32,8 +32,13 @@ class Window : public QRasterWindow {
 
   void keyPressEvent(QKeyEvent* event) override {
     switch (event->key()) {
-      case Qt::Key_Control: case Qt::Key_Shift: case Qt::Key_Alt: case Qt::Key_Meta: return;
-      default: break;
+      case Qt::Key_Control:
+      case Qt::Key_Shift:
+      case Qt::Key_Alt:
+      case Qt::Key_Meta:
+        return;
+      default:
+        break;
     }
     const QByteArray combination = QKeySequence(event->keyCombination()).toString().toUtf8();
     std::printf("key %s\n", combination.constData());

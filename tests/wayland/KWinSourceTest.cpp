@@ -1,9 +1,9 @@
 // The KWin source against a real headless KWin (see HeadlessKWin.h for the exact command line):
 // the helper's server object on a private bus receives what our KWin script sends.
 #include "platform/desktop/frontapp/FrontApplicationSinkAdaptor.h"
+#include "platform/desktop/frontapp/KWinActiveWindowSource.h"
 #include "platform/system/control/DBusServerObject.h"
 #include "platform/system/control/FakeKeyboardServer.h"
-#include "platform/desktop/frontapp/KWinActiveWindowSource.h"
 #include "platform/system/log/FakeSystemLog.h"
 #include "tests/support/HeadlessKWin.h"
 
@@ -21,7 +21,8 @@ using namespace std::chrono_literals;
 using test::waitUntil;
 using Reports = std::vector<std::optional<WindowFacts>>;
 
-const QString kScript = QStringLiteral(HALVANE_SOURCE_DIR "/platform/desktop/kwin-script/halvane-keyboard.js");
+const QString kScript =
+    QStringLiteral(HALVANE_SOURCE_DIR "/platform/desktop/kwin-script/halvane-keyboard.js");
 
 QString classOf(const std::optional<WindowFacts>& facts) {
   return facts ? facts->wmClass : QStringLiteral("<none>");
@@ -50,12 +51,16 @@ TEST(KWinSource, ScriptReportsEachActivationAndLeavesWithTheHelper) {
   ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
   stale.write("// left behind\n");
   stale.close();
-  ASSERT_GE(kwin.loadAndRun(stale.fileName(), QString::fromLatin1(KWinActiveWindowSource::kScriptName)), 0);
+  ASSERT_GE(
+      kwin.loadAndRun(stale.fileName(), QString::fromLatin1(KWinActiveWindowSource::kScriptName)),
+      0);
 
   Reports reports;
   auto source = std::make_unique<KWinActiveWindowSource>(log, kScript, bus.connection());
-  source->setActiveWindowHandler([&](const std::optional<WindowFacts>& f) { reports.push_back(f); });
-  ASSERT_TRUE(waitUntil([&] { return source->scriptRunning(); })) << log.lines.join('\n').toStdString();
+  source->setActiveWindowHandler(
+      [&](const std::optional<WindowFacts>& f) { reports.push_back(f); });
+  ASSERT_TRUE(waitUntil([&] { return source->scriptRunning(); }))
+      << log.lines.join('\n').toStdString();
   EXPECT_TRUE(log.lines.join('\n').contains(QLatin1String("replaced")));
   EXPECT_EQ(source->backendName(), "kwin");
 

@@ -6,12 +6,12 @@
 // one. The virtual keyboard brings a US keymap of its own; the layout set afterwards replaces
 // it, as sway's input configuration does for any keyboard, so the German keymap the helper
 // sees can only have come from the compositor.
-#include "HVKeyCombo.h"
 #include "HVKeyCodeTranslator.h"
+#include "HVKeyCombo.h"
 
+#include "platform/desktop/wayland/WaylandConnection.h"
 #include "platform/input/keyboardlayout/XkbKeyboardLayoutServices.h"
 #include "platform/system/log/FakeSystemLog.h"
-#include "platform/desktop/wayland/WaylandConnection.h"
 #include "shared/plist/PlistFile.h"
 #include "tests/support/HeadlessSway.h"
 #include "tests/wayland/VirtualInput.h"
@@ -36,7 +36,8 @@ class SeatKeymapTest : public ::testing::Test {
     helper_ = connect();
     ASSERT_TRUE(typist_ && helper_);
     HVKeyCombo::setKeyCodesDictionaryLoader([] {
-      return readPlistFile(QStringLiteral(HALVANE_SOURCE_DIR "/HalvanePrefPanel/resources/HVKeyCodes.plist"));
+      return readPlistFile(
+          QStringLiteral(HALVANE_SOURCE_DIR "/HalvanePrefPanel/resources/HVKeyCodes.plist"));
     });
   }
   void TearDown() override {
@@ -50,8 +51,8 @@ class SeatKeymapTest : public ::testing::Test {
   }
 
   bool setLayout(const char* layout) {
-    return sway_.message({QStringLiteral("input"), QStringLiteral("*"), QStringLiteral("xkb_layout"),
-                          QString::fromLatin1(layout)});
+    return sway_.message({QStringLiteral("input"), QStringLiteral("*"),
+                          QStringLiteral("xkb_layout"), QString::fromLatin1(layout)});
   }
 
   QString keyText(KeyboardLayoutServices& services, int macKeyCode) {
@@ -77,7 +78,8 @@ TEST_F(SeatKeymapTest, KeyTextsFollowTheSeatsLayout) {
   ASSERT_TRUE(services->currentLayout());
   EXPECT_EQ(services->currentLayout()->localizedName(), "German");
   EXPECT_EQ(keyText(*services, kKeyY), "Z");
-  EXPECT_TRUE(log_.lines.contains(QStringLiteral("Keyboard layout: the Wayland seat's keymap (German)")))
+  EXPECT_TRUE(
+      log_.lines.contains(QStringLiteral("Keyboard layout: the Wayland seat's keymap (German)")))
       << log_.lines.join(u'\n').toStdString();
 
   struct Case {
@@ -85,13 +87,16 @@ TEST_F(SeatKeymapTest, KeyTextsFollowTheSeatsLayout) {
     const char* name;
     const char* text;
   };
-  for (const Case& c : {Case{"us", "English (US)", "Y"}, Case{"fr", "French", "Y"}, Case{"de", "German", "Z"}}) {
+  for (const Case& c :
+       {Case{"us", "English (US)", "Y"}, Case{"fr", "French", "Y"}, Case{"de", "German", "Z"}}) {
     ASSERT_TRUE(setLayout(c.layout));
     // The new keymap comes as an event, read by the connection on the event loop.
-    test::waitUntil([&] {
-      const auto layout = services->currentLayout();
-      return layout && layout->localizedName() == c.name;
-    }, 2000ms);
+    test::waitUntil(
+        [&] {
+          const auto layout = services->currentLayout();
+          return layout && layout->localizedName() == c.name;
+        },
+        2000ms);
     ASSERT_TRUE(services->currentLayout()) << c.layout;
     EXPECT_EQ(services->currentLayout()->localizedName(), c.name);
     EXPECT_EQ(keyText(*services, kKeyY), c.text) << c.layout;
@@ -111,9 +116,11 @@ TEST_F(SeatKeymapTest, LayoutSwitchesFollowSway) {
     const char* name;
     const char* text;
   };
-  for (const Case& c : {Case{"0", "English (US)", "Y"}, Case{"1", "German", "Z"}, Case{"0", "English (US)", "Y"}}) {
-    ASSERT_TRUE(sway_.message({QStringLiteral("input"), QStringLiteral("*"), QStringLiteral("xkb_switch_layout"),
-                               QString::fromLatin1(c.switchTo)}));
+  for (const Case& c :
+       {Case{"0", "English (US)", "Y"}, Case{"1", "German", "Z"}, Case{"0", "English (US)", "Y"}}) {
+    ASSERT_TRUE(
+        sway_.message({QStringLiteral("input"), QStringLiteral("*"),
+                       QStringLiteral("xkb_switch_layout"), QString::fromLatin1(c.switchTo)}));
     ASSERT_TRUE(services->currentLayout());
     EXPECT_EQ(services->currentLayout()->localizedName(), c.name) << c.switchTo;
     EXPECT_EQ(keyText(*services, kKeyY), c.text) << c.switchTo;
@@ -127,8 +134,8 @@ TEST_F(SeatKeymapTest, WithoutASeatKeyboardTheEnvironment) {
   unsetenv("XKB_DEFAULT_LAYOUT");
   EXPECT_EQ(services->source(), Source::Environment);
   EXPECT_EQ(keyText(*services, kKeyY), "Z");
-  EXPECT_TRUE(log_.lines.contains(
-      QStringLiteral("Keyboard layout: de from the environment (no keyboard on the Wayland seat; no X server)")))
+  EXPECT_TRUE(log_.lines.contains(QStringLiteral(
+      "Keyboard layout: de from the environment (no keyboard on the Wayland seat; no X server)")))
       << log_.lines.join(u'\n').toStdString();
 
   // A keyboard plugged in later takes over.

@@ -3,8 +3,8 @@
 #include "platform/desktop/frontapp/ForeignToplevelActiveWindowSource.h"
 #include "platform/desktop/frontapp/SessionActiveWindowSource.h"
 #include "platform/desktop/frontapp/SwayActiveWindowSource.h"
-#include "platform/system/log/FakeSystemLog.h"
 #include "platform/desktop/wayland/WaylandConnection.h"
+#include "platform/system/log/FakeSystemLog.h"
 #include "tests/support/HeadlessSway.h"
 
 #include <gtest/gtest.h>
@@ -36,8 +36,8 @@ class SwayTest : public ::testing::Test {
 
   std::shared_ptr<WaylandConnection> connect() {
     QString error;
-    std::shared_ptr<WaylandConnection> connection =
-        WaylandConnection::connect(sway_->waylandDisplay(), std::chrono::milliseconds(2000), &error);
+    std::shared_ptr<WaylandConnection> connection = WaylandConnection::connect(
+        sway_->waylandDisplay(), std::chrono::milliseconds(2000), &error);
     EXPECT_TRUE(connection) << error.toStdString();
     return connection;
   }
@@ -73,7 +73,8 @@ TEST_F(SwayTest, ConnectionListsGlobalsAndServesSeveralUsers) {
   auto second = ForeignToplevelActiveWindowSource::create(connection);
   ASSERT_TRUE(first && second);
   ASSERT_NE(clients_->start(QStringLiteral("org.example.Shared")), 0);
-  EXPECT_TRUE(waitUntil([&] { return first->toplevelCount() == 1 && second->toplevelCount() == 1; }));
+  EXPECT_TRUE(
+      waitUntil([&] { return first->toplevelCount() == 1 && second->toplevelCount() == 1; }));
   EXPECT_TRUE(waitUntil([&] { return appIdOf(second->activeWindow()) == "org.example.Shared"; }));
 
   QString error;
@@ -98,10 +99,13 @@ TEST_F(SwayTest, FocusChangesReportedOnceWithPidOnSway) {
     }
     EXPECT_EQ(source->backendName(), withIpc ? "sway" : "wlroots");
     Reports reports;
-    source->setActiveWindowHandler([&](const std::optional<WindowFacts>& f) { reports.push_back(f); });
+    source->setActiveWindowHandler(
+        [&](const std::optional<WindowFacts>& f) { reports.push_back(f); });
 
-    const QString a = withIpc ? QStringLiteral("org.example.SwayA") : QStringLiteral("org.example.WlrA");
-    const QString b = withIpc ? QStringLiteral("org.example.SwayB") : QStringLiteral("org.example.WlrB");
+    const QString a =
+        withIpc ? QStringLiteral("org.example.SwayA") : QStringLiteral("org.example.WlrA");
+    const QString b =
+        withIpc ? QStringLiteral("org.example.SwayB") : QStringLiteral("org.example.WlrB");
     const qint64 pidA = clients_->start(a);
     ASSERT_TRUE(waitUntil([&] { return appIdOf(source->activeWindow()) == a; }));
     const qint64 pidB = clients_->start(b);
@@ -153,7 +157,8 @@ TEST_F(SwayTest, SessionProbeChoosesAndMakesTheSwaySource) {
   EXPECT_EQ(choice.backend, FrontBackend::Sway) << choice.logLine.toStdString();
 
   FakeSystemLog log;
-  std::unique_ptr<ActiveWindowSource> source = createWaylandActiveWindowSource(choice.backend, probe, log);
+  std::unique_ptr<ActiveWindowSource> source =
+      createWaylandActiveWindowSource(choice.backend, probe, log);
   ASSERT_TRUE(source);
   EXPECT_EQ(source->backendName(), "sway");
   const qint64 pid = clients_->start(QStringLiteral("org.example.Probed"));
@@ -161,7 +166,8 @@ TEST_F(SwayTest, SessionProbeChoosesAndMakesTheSwaySource) {
     return source->activeWindow() && source->activeWindow()->appId == "org.example.Probed" &&
            source->activeWindow()->pid == pid;
   }));
-  for (const char* name : {"XDG_SESSION_TYPE", "XDG_CURRENT_DESKTOP", "WAYLAND_DISPLAY", "SWAYSOCK"}) {
+  for (const char* name :
+       {"XDG_SESSION_TYPE", "XDG_CURRENT_DESKTOP", "WAYLAND_DISPLAY", "SWAYSOCK"}) {
     qunsetenv(name);
   }
 }

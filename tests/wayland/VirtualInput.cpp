@@ -9,9 +9,9 @@
 #include <wayland-client.h>
 #include <xkbcommon/xkbcommon.h>
 
-#include <cstring>
 #include <sys/mman.h>
 #include <unistd.h>
+#include <cstring>
 
 namespace halvane::test {
 namespace {
@@ -23,7 +23,8 @@ int keymapFile(const QString& layout, unsigned* size) {
   xkb_context* context = xkb_context_new(XKB_CONTEXT_NO_ENVIRONMENT_NAMES);
   const QByteArray name = layout.toUtf8();
   const xkb_rule_names names{"evdev", "pc105", name.constData(), "", ""};
-  xkb_keymap* keymap = context ? xkb_keymap_new_from_names(context, &names, XKB_KEYMAP_COMPILE_NO_FLAGS) : nullptr;
+  xkb_keymap* keymap =
+      context ? xkb_keymap_new_from_names(context, &names, XKB_KEYMAP_COMPILE_NO_FLAGS) : nullptr;
   char* text = keymap ? xkb_keymap_get_as_string(keymap, XKB_KEYMAP_FORMAT_TEXT_V1) : nullptr;
   int fd = -1;
   if (text) {
@@ -42,12 +43,13 @@ int keymapFile(const QString& layout, unsigned* size) {
 
 }  // namespace
 
-std::unique_ptr<VirtualKeyboard> VirtualKeyboard::create(std::shared_ptr<WaylandConnection> connection,
-                                                         const QString& layout) {
+std::unique_ptr<VirtualKeyboard> VirtualKeyboard::create(
+    std::shared_ptr<WaylandConnection> connection, const QString& layout) {
   std::unique_ptr<VirtualKeyboard> k(new VirtualKeyboard);
   k->connection_ = connection;
   k->seat_ = connection->bind<wl_seat>(&wl_seat_interface, 1);
-  k->manager_ = connection->bind<zwp_virtual_keyboard_manager_v1>(&zwp_virtual_keyboard_manager_v1_interface, 1);
+  k->manager_ = connection->bind<zwp_virtual_keyboard_manager_v1>(
+      &zwp_virtual_keyboard_manager_v1_interface, 1);
   if (!k->seat_ || !k->manager_) return nullptr;
   unsigned size = 0;
   const int fd = keymapFile(layout, &size);
@@ -72,12 +74,14 @@ void VirtualKeyboard::tap(unsigned evdevKeyCode) {
   connection_->roundtrip(kRoundtrip);
 }
 
-std::unique_ptr<VirtualPointer> VirtualPointer::create(std::shared_ptr<WaylandConnection> connection, QSize extent) {
+std::unique_ptr<VirtualPointer> VirtualPointer::create(
+    std::shared_ptr<WaylandConnection> connection, QSize extent) {
   std::unique_ptr<VirtualPointer> p(new VirtualPointer);
   p->connection_ = connection;
   p->extent_ = extent;
   p->seat_ = connection->bind<wl_seat>(&wl_seat_interface, 1);
-  p->manager_ = connection->bind<zwlr_virtual_pointer_manager_v1>(&zwlr_virtual_pointer_manager_v1_interface, 1);
+  p->manager_ = connection->bind<zwlr_virtual_pointer_manager_v1>(
+      &zwlr_virtual_pointer_manager_v1_interface, 1);
   if (!p->seat_ || !p->manager_) return nullptr;
   p->pointer_ = zwlr_virtual_pointer_manager_v1_create_virtual_pointer(p->manager_, p->seat_);
   if (!connection->roundtrip(kRoundtrip)) return nullptr;
@@ -92,21 +96,27 @@ VirtualPointer::~VirtualPointer() {
 }
 
 void VirtualPointer::moveTo(QPoint position) {
-  zwlr_virtual_pointer_v1_motion_absolute(pointer_, time_++, unsigned(position.x()), unsigned(position.y()),
-                                          unsigned(extent_.width()), unsigned(extent_.height()));
+  zwlr_virtual_pointer_v1_motion_absolute(pointer_, time_++, unsigned(position.x()),
+                                          unsigned(position.y()), unsigned(extent_.width()),
+                                          unsigned(extent_.height()));
   zwlr_virtual_pointer_v1_frame(pointer_);
   connection_->roundtrip(kRoundtrip);
 }
 
 void VirtualPointer::button(bool pressed) {
-  zwlr_virtual_pointer_v1_button(pointer_, time_++, BTN_LEFT,
-                                 pressed ? WL_POINTER_BUTTON_STATE_PRESSED : WL_POINTER_BUTTON_STATE_RELEASED);
+  zwlr_virtual_pointer_v1_button(
+      pointer_, time_++, BTN_LEFT,
+      pressed ? WL_POINTER_BUTTON_STATE_PRESSED : WL_POINTER_BUTTON_STATE_RELEASED);
   zwlr_virtual_pointer_v1_frame(pointer_);
   connection_->roundtrip(kRoundtrip);
 }
 
-void VirtualPointer::press() { button(true); }
-void VirtualPointer::release() { button(false); }
+void VirtualPointer::press() {
+  button(true);
+}
+void VirtualPointer::release() {
+  button(false);
+}
 
 void VirtualPointer::drag(QPoint from, QPoint to, const std::function<void()>& afterEachStep) {
   const auto step = [&] {

@@ -47,7 +47,8 @@ class VirtualKeyboard {
 class VirtualPointer {
  public:
   // A pointer moving over an output of `extent` pixels.
-  static std::unique_ptr<VirtualPointer> create(std::shared_ptr<WaylandConnection> connection, QSize extent);
+  static std::unique_ptr<VirtualPointer> create(std::shared_ptr<WaylandConnection> connection,
+                                                QSize extent);
   ~VirtualPointer();
   VirtualPointer(const VirtualPointer&) = delete;
   VirtualPointer& operator=(const VirtualPointer&) = delete;

@@ -34,8 +34,8 @@ struct DoctorSystem {
   bool exists(const QString& path) const;
   QString readText(const QString& path) const;  // empty when unreadable
   QString home() const;
-  QString configHome() const;  // $XDG_CONFIG_HOME, else ~/.config
-  QString dataHome() const;    // $XDG_DATA_HOME, else ~/.local/share
+  QString configHome() const;      // $XDG_CONFIG_HOME, else ~/.config
+  QString dataHome() const;        // $XDG_DATA_HOME, else ~/.local/share
   QStringList dataDirs() const;    // $XDG_DATA_DIRS, else /usr/local/share:/usr/share
   QStringList configDirs() const;  // $XDG_CONFIG_DIRS, else /etc/xdg
   // Where systemd looks for user units, most important first.

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "shared/settings/SettingsValidator.h"
 #include "tools/halvanectl/CtlArguments.h"
 #include "tools/halvanectl/DoctorSystem.h"
-#include "shared/settings/SettingsValidator.h"
 
 #include <QString>
 #include <QTextStream>

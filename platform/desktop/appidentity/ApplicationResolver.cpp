@@ -81,13 +81,15 @@ const IndexedEntry* entryOfSystemdUnit(const DesktopEntryIndex& index, const QSt
 // snap.NAME.APP in a unit name gives NAME_APP.desktop. The unit may add a "-UUID" or ".UUID" to
 // APP, so shorter forms are tried until one is installed.
 const IndexedEntry* entryOfSnap(const DesktopEntryIndex& index, const QStringList& cgroups) {
-  static const QRegularExpression pattern(QStringLiteral("(?:^|/)snap\\.([^./]+)\\.([^/]+?)\\.(?:scope|service)$"));
+  static const QRegularExpression pattern(
+      QStringLiteral("(?:^|/)snap\\.([^./]+)\\.([^/]+?)\\.(?:scope|service)$"));
   for (const QString& path : cgroups) {
     const QRegularExpressionMatch match = pattern.match(path);
     if (!match.hasMatch()) continue;
     QString app = match.captured(2).section(u'.', 0, 0);
     while (!app.isEmpty()) {
-      if (const IndexedEntry* entry = index.byId(match.captured(1) + u'_' + app + QLatin1String(".desktop")))
+      if (const IndexedEntry* entry =
+              index.byId(match.captured(1) + u'_' + app + QLatin1String(".desktop")))
         return entry;
       const qsizetype dash = app.lastIndexOf(u'-');
       if (dash < 0) break;
@@ -143,15 +145,24 @@ QString ResolvedApplication::identity() const {
 
 QString sourceName(ResolvedApplication::Source source) {
   switch (source) {
-    case Source::None: return QStringLiteral("none");
-    case Source::Window: return QStringLiteral("window");
-    case Source::Flatpak: return QStringLiteral("flatpak");
-    case Source::Snap: return QStringLiteral("snap");
-    case Source::SystemdUnit: return QStringLiteral("systemd");
-    case Source::StartupWMClass: return QStringLiteral("StartupWMClass");
-    case Source::WindowClass: return QStringLiteral("class");
-    case Source::Steam: return QStringLiteral("steam");
-    case Source::Executable: return QStringLiteral("exec");
+    case Source::None:
+      return QStringLiteral("none");
+    case Source::Window:
+      return QStringLiteral("window");
+    case Source::Flatpak:
+      return QStringLiteral("flatpak");
+    case Source::Snap:
+      return QStringLiteral("snap");
+    case Source::SystemdUnit:
+      return QStringLiteral("systemd");
+    case Source::StartupWMClass:
+      return QStringLiteral("StartupWMClass");
+    case Source::WindowClass:
+      return QStringLiteral("class");
+    case Source::Steam:
+      return QStringLiteral("steam");
+    case Source::Executable:
+      return QStringLiteral("exec");
   }
   return {};
 }
@@ -166,12 +177,14 @@ ResolvedApplication ApplicationResolver::resolve(const WindowFacts& window) cons
   };
 
   for (const QString& named : {window.desktopFile, window.gtkApplicationId, window.appId})
-    if (const IndexedEntry* entry = entryNamedByWindow(index_, named)) return found(entry, Source::Window);
+    if (const IndexedEntry* entry = entryNamedByWindow(index_, named))
+      return found(entry, Source::Window);
 
   if (!process.flatpakId().isEmpty())
     if (const IndexedEntry* entry = index_.byId(withSuffix(process.flatpakId())))
       return found(entry, Source::Flatpak);
-  if (const IndexedEntry* entry = entryOfSnap(index_, process.cgroupPaths())) return found(entry, Source::Snap);
+  if (const IndexedEntry* entry = entryOfSnap(index_, process.cgroupPaths()))
+    return found(entry, Source::Snap);
   if (const IndexedEntry* entry = entryOfSystemdUnit(index_, process.cgroupPaths()))
     return found(entry, Source::SystemdUnit);
 
@@ -181,22 +194,26 @@ ResolvedApplication ApplicationResolver::resolve(const WindowFacts& window) cons
     if (!c.isEmpty() && !classes.contains(c)) classes.append(c);
   for (Qt::CaseSensitivity cs : {Qt::CaseSensitive, Qt::CaseInsensitive})
     for (const QString& c : classes)
-      if (const IndexedEntry* entry = index_.byStartupWMClass(c, cs)) return found(entry, Source::StartupWMClass);
+      if (const IndexedEntry* entry = index_.byStartupWMClass(c, cs))
+        return found(entry, Source::StartupWMClass);
   for (bool lastPart : {false, true})
     for (const QString& c : classes)
-      if (const IndexedEntry* entry = index_.byIdName(c, lastPart)) return found(entry, Source::WindowClass);
+      if (const IndexedEntry* entry = index_.byIdName(c, lastPart))
+        return found(entry, Source::WindowClass);
 
   QString steamGame = process.steamGameId();
   if (steamGame.isEmpty() && window.wmClass.startsWith(QLatin1String("steam_app_")))
     steamGame = window.wmClass.mid(10);
-  if (const IndexedEntry* entry = index_.bySteamGameId(steamGame)) return found(entry, Source::Steam);
+  if (const IndexedEntry* entry = index_.bySteamGameId(steamGame))
+    return found(entry, Source::Steam);
 
   if (!isInterpreter(process.executable().section(u'/', -1)))
     if (const IndexedEntry* entry = index_.byProgramRealPath(process.executable()))
       return found(entry, Source::Executable);
   for (const QString& name : programNamesOf(process)) {
     const QString fileName = name.section(u'/', -1);
-    if (const IndexedEntry* entry = index_.byProgramName(fileName)) return found(entry, Source::Executable);
+    if (const IndexedEntry* entry = index_.byProgramName(fileName))
+      return found(entry, Source::Executable);
   }
   return found(nullptr, Source::None);
 }

@@ -13,14 +13,24 @@ class DesktopEntryIndex;
 // executable of its process.
 struct ResolvedApplication {
   // How the entry was found, in the order the sources are tried.
-  enum class Source { None, Window, Flatpak, Snap, SystemdUnit, StartupWMClass, WindowClass, Steam, Executable };
+  enum class Source {
+    None,
+    Window,
+    Flatpak,
+    Snap,
+    SystemdUnit,
+    StartupWMClass,
+    WindowClass,
+    Steam,
+    Executable
+  };
 
   Source source = Source::None;
-  QString desktopId;       // empty when no entry was found
-  QString desktopFile;     // the entry's file that wins
+  QString desktopId;         // empty when no entry was found
+  QString desktopFile;       // the entry's file that wins
   QStringList desktopFiles;  // every installed file of the desktop ID, desktopFile first
-  QString name;            // the entry's Name
-  QString executable;      // real path of the process's executable; empty when not known
+  QString name;              // the entry's Name
+  QString executable;        // real path of the process's executable; empty when not known
 
   // The names a profile's ApplicationPath may hold for this application: its entry's files,
   // then its executable.

@@ -60,18 +60,33 @@ QString DesktopEntry::unescape(const QByteArray& raw) {
     }
     const QChar next = value[++i];
     switch (next.unicode()) {
-      case 's': out += u' '; break;
-      case 'n': out += u'\n'; break;
-      case 't': out += u'\t'; break;
-      case 'r': out += u'\r'; break;
-      case '\\': out += u'\\'; break;
-      default: out += u'\\'; out += next; break;
+      case 's':
+        out += u' ';
+        break;
+      case 'n':
+        out += u'\n';
+        break;
+      case 't':
+        out += u'\t';
+        break;
+      case 'r':
+        out += u'\r';
+        break;
+      case '\\':
+        out += u'\\';
+        break;
+      default:
+        out += u'\\';
+        out += next;
+        break;
     }
   }
   return out;
 }
 
-QString DesktopEntry::value(const QString& key) const { return unescape(values_.value(key)); }
+QString DesktopEntry::value(const QString& key) const {
+  return unescape(values_.value(key));
+}
 
 QString DesktopEntry::localizedValue(const QString& key, const QLocale& locale) const {
   const QString name = locale.name();  // lang_COUNTRY
@@ -83,8 +98,8 @@ QString DesktopEntry::localizedValue(const QString& key, const QLocale& locale) 
 }
 
 std::optional<QStringList> DesktopEntry::execArguments(const QString& filePath) const {
-  return splitExecLine(value(QStringLiteral("Exec")),
-                       {localizedValue(QStringLiteral("Name")), value(QStringLiteral("Icon")), filePath});
+  return splitExecLine(value(QStringLiteral("Exec")), {localizedValue(QStringLiteral("Name")),
+                                                       value(QStringLiteral("Icon")), filePath});
 }
 
 }  // namespace halvane

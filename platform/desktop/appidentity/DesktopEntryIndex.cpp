@@ -8,14 +8,14 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
-#include <dirent.h>
-#include <fcntl.h>
 #include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace halvane {
 namespace {
@@ -36,22 +36,34 @@ RawEntry parseEntry(const QByteArray& text, const QByteArray& localeKey,
     };
     // Most lines are translations, and only the user's language among them counts.
     if (key.endsWith(']')) {
-      if (key == localeKey) keep(entry.localizedName);
-      else if (key == languageKey) keep(entry.languageName);
-    } else if (key == "Type") keep(entry.type);
-    else if (key == "Name") keep(entry.name);
-    else if (key == "Icon") keep(entry.icon);
-    else if (key == "Exec") keep(entry.exec);
-    else if (key == "TryExec") keep(entry.tryExec);
-    else if (key == "StartupWMClass") keep(entry.startupWMClass);
-    else if (key == "Hidden") entry.hidden = value == "true";
-    else if (key == "NoDisplay") entry.noDisplay = value == "true";
+      if (key == localeKey)
+        keep(entry.localizedName);
+      else if (key == languageKey)
+        keep(entry.languageName);
+    } else if (key == "Type")
+      keep(entry.type);
+    else if (key == "Name")
+      keep(entry.name);
+    else if (key == "Icon")
+      keep(entry.icon);
+    else if (key == "Exec")
+      keep(entry.exec);
+    else if (key == "TryExec")
+      keep(entry.tryExec);
+    else if (key == "StartupWMClass")
+      keep(entry.startupWMClass);
+    else if (key == "Hidden")
+      entry.hidden = value == "true";
+    else if (key == "NoDisplay")
+      entry.noDisplay = value == "true";
   });
   return entry;
 }
 
 // "/usr/bin/python3" -> "python3".
-QString fileNameOf(const QString& path) { return path.section(u'/', -1); }
+QString fileNameOf(const QString& path) {
+  return path.section(u'/', -1);
+}
 
 // What Exec runs, seen through the wrappers that start programs without being them.
 QString programOf(QStringList args) {
@@ -124,7 +136,8 @@ class ProgramFinder {
 
   static QString realExecutable(const QByteArray& candidate) {
     char resolved[PATH_MAX];
-    if (::access(candidate.constData(), X_OK) != 0 || !::realpath(candidate.constData(), resolved)) return {};
+    if (::access(candidate.constData(), X_OK) != 0 || !::realpath(candidate.constData(), resolved))
+      return {};
     return QFile::decodeName(resolved);
   }
 
@@ -148,8 +161,10 @@ void listDesktopFiles(const QByteArray& folder, QList<QByteArray>& files, int de
       if (::stat(path.constData(), &info) != 0) continue;
       type = S_ISDIR(info.st_mode) ? DT_DIR : S_ISREG(info.st_mode) ? DT_REG : DT_UNKNOWN;
     }
-    if (type == DT_DIR) subfolders.append(path);
-    else if (type == DT_REG && name.endsWith(".desktop")) files.append(path);
+    if (type == DT_DIR)
+      subfolders.append(path);
+    else if (type == DT_REG && name.endsWith(".desktop"))
+      files.append(path);
   }
   ::closedir(dir);
   if (depth < 8)
@@ -230,8 +245,8 @@ void DesktopEntryIndex::rebuild() {
   const QByteArray localeKey = "Name[" + locale_.name().toUtf8() + "]";
   const QByteArray languageKey = "Name[" + locale_.name().section(u'_', 0, 0).toUtf8() + "]";
   ProgramFinder programs(roots_.path);
-  QSet<QString> seen;                // desktop IDs already decided, hidden ones included
-  QHash<QString, int> pending;       // desktop ID -> entry, before sorting
+  QSet<QString> seen;           // desktop IDs already decided, hidden ones included
+  QHash<QString, int> pending;  // desktop ID -> entry, before sorting
   QByteArray text;
 
   for (const QString& folder : roots_.applicationFolders()) {
@@ -258,9 +273,9 @@ void DesktopEntryIndex::rebuild() {
       entry.desktopId = id;
       entry.path = file;
       entry.paths = {file};
-      entry.name = DesktopEntry::unescape(!raw.localizedName.isNull() ? raw.localizedName
-                                 : !raw.languageName.isNull() ? raw.languageName
-                                                              : raw.name);
+      entry.name = DesktopEntry::unescape(!raw.localizedName.isNull()  ? raw.localizedName
+                                          : !raw.languageName.isNull() ? raw.languageName
+                                                                       : raw.name);
       entry.icon = DesktopEntry::unescape(raw.icon);
       entry.startupWMClass = DesktopEntry::unescape(raw.startupWMClass);
       entry.noDisplay = raw.noDisplay;

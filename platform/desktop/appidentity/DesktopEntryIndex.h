@@ -23,16 +23,17 @@ struct XdgRoots {
 
 // One installed application: the desktop entry that wins for its desktop ID.
 struct IndexedEntry {
-  QString desktopId;       // "org.gnome.Terminal.desktop"; a subfolder "kde/x.desktop" is "kde-x.desktop"
-  QString path;            // the file that wins (the user's folder before the system's)
-  QStringList paths;       // every installed file of this desktop ID, path first
-  QString name;            // Name, localised
-  QString icon;            // Icon: a theme name or a file path
-  QString startupWMClass;  // StartupWMClass
-  QString program;         // what Exec runs: env and "flatpak run --command=" unwrapped, the
-                           // script for an interpreter; empty when Exec names none
-  QString programRealPath; // TryExec or program through PATH, as a real path; empty when not found
-  QString steamGameId;     // N of steam://rungameid/N in Exec
+  QString
+      desktopId;  // "org.gnome.Terminal.desktop"; a subfolder "kde/x.desktop" is "kde-x.desktop"
+  QString path;   // the file that wins (the user's folder before the system's)
+  QStringList paths;        // every installed file of this desktop ID, path first
+  QString name;             // Name, localised
+  QString icon;             // Icon: a theme name or a file path
+  QString startupWMClass;   // StartupWMClass
+  QString program;          // what Exec runs: env and "flatpak run --command=" unwrapped, the
+                            // script for an interpreter; empty when Exec names none
+  QString programRealPath;  // TryExec or program through PATH, as a real path; empty when not found
+  QString steamGameId;      // N of steam://rungameid/N in Exec
   bool noDisplay = false;
 };
 

@@ -3,7 +3,9 @@
 namespace halvane {
 namespace {
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isBlank(QChar c) {
+  return c == u' ' || c == u'\t';
+}
 
 }  // namespace
 
@@ -50,14 +52,24 @@ std::optional<QStringList> splitExecLine(const QString& exec, const ExecFields& 
     const char16_t code = exec[++i].unicode();
     const bool alone = !inToken && (i + 1 == exec.size() || isBlank(exec[i + 1]));
     switch (code) {
-      case '%': current += u'%'; inToken = true; break;
-      case 'c': current += fields.name; inToken = true; break;
-      case 'k': current += fields.filePath; inToken = true; break;
+      case '%':
+        current += u'%';
+        inToken = true;
+        break;
+      case 'c':
+        current += fields.name;
+        inToken = true;
+        break;
+      case 'k':
+        current += fields.filePath;
+        inToken = true;
+        break;
       case 'i':
         // Only a field code standing alone may become two arguments.
         if (alone && !fields.icon.isEmpty()) args << QStringLiteral("--icon") << fields.icon;
         break;
-      default: break;  // the file and URL codes, with no files to give
+      default:
+        break;  // the file and URL codes, with no files to give
     }
   }
   if (quoted) return std::nullopt;

@@ -2,10 +2,10 @@
 
 #include <QFile>
 
-#include <climits>
-#include <cstdlib>
 #include <fcntl.h>
 #include <unistd.h>
+#include <climits>
+#include <cstdlib>
 
 namespace halvane {
 namespace {
@@ -48,7 +48,8 @@ QByteArray ProcessFacts::read(const char* name) const {
   QByteArray data;
   char buffer[4096];
   ssize_t got;
-  while (data.size() < kMaxRead && (got = ::read(fd, buffer, sizeof buffer)) > 0) data.append(buffer, got);
+  while (data.size() < kMaxRead && (got = ::read(fd, buffer, sizeof buffer)) > 0)
+    data.append(buffer, got);
   ::close(fd);
   return data;
 }
@@ -57,7 +58,8 @@ const QString& ProcessFacts::executable() const {
   if (!executable_) {
     char resolved[PATH_MAX];
     executable_.emplace();
-    if (!dir_.isEmpty() && ::realpath((dir_ + "exe").constData(), resolved)) *executable_ = QFile::decodeName(resolved);
+    if (!dir_.isEmpty() && ::realpath((dir_ + "exe").constData(), resolved))
+      *executable_ = QFile::decodeName(resolved);
   }
   return *executable_;
 }
@@ -94,8 +96,10 @@ const QString& ProcessFacts::steamGameId() const {
     QByteArray appId, gameId;
     // Only the two variables are wanted; the rest of the environment is not converted.
     for (const QByteArray& variable : read("environ").split('\0')) {
-      if (variable.startsWith("SteamAppId=")) appId = variable.mid(11);
-      else if (variable.startsWith("SteamGameId=")) gameId = variable.mid(12);
+      if (variable.startsWith("SteamAppId="))
+        appId = variable.mid(11);
+      else if (variable.startsWith("SteamGameId="))
+        gameId = variable.mid(12);
     }
     steamGameId_.emplace();
     // Steam sets both to 0 for the client itself and for non-Steam games.

@@ -12,9 +12,11 @@ std::unique_ptr<ActiveWindowSource> createActiveWindowSource(SystemLog& log) {
   log.log(choice.logLine);
   if (choice.backend == FrontBackend::X11) {
     QString whyNot;
-    if (std::unique_ptr<XcbActiveWindowSource> x11 = XcbActiveWindowSource::connect(&whyNot)) return x11;
-    log.log(QStringLiteral("Front application: X display %1 refused (%2), automatic switching is off")
-                .arg(probe.facts.x11Display, whyNot));
+    if (std::unique_ptr<XcbActiveWindowSource> x11 = XcbActiveWindowSource::connect(&whyNot))
+      return x11;
+    log.log(
+        QStringLiteral("Front application: X display %1 refused (%2), automatic switching is off")
+            .arg(probe.facts.x11Display, whyNot));
     return nullptr;
   }
   if (std::unique_ptr<ActiveWindowSource> source =

@@ -56,7 +56,8 @@ Verdict verdictOnWayland(FrontBackend backend, const SessionFacts& facts) {
     case FrontBackend::KWin:
       return desktopBackend(facts, QStringLiteral("KDE"), kKWinName);
     case FrontBackend::Hyprland:
-      if (facts.hyprlandSignature.isEmpty()) return QStringLiteral("no HYPRLAND_INSTANCE_SIGNATURE");
+      if (facts.hyprlandSignature.isEmpty())
+        return QStringLiteral("no HYPRLAND_INSTANCE_SIGNATURE");
       return std::nullopt;
     case FrontBackend::Niri:
       if (facts.niriSocket.isEmpty()) return QStringLiteral("no NIRI_SOCKET");
@@ -79,21 +80,29 @@ Verdict verdictOnWayland(FrontBackend backend, const SessionFacts& facts) {
 
 QString frontBackendName(FrontBackend backend) {
   switch (backend) {
-    case FrontBackend::GnomeShell: return QStringLiteral("gnome-shell");
-    case FrontBackend::KWin: return QStringLiteral("kwin");
-    case FrontBackend::Hyprland: return QStringLiteral("hyprland");
-    case FrontBackend::Niri: return QStringLiteral("niri");
-    case FrontBackend::Sway: return QStringLiteral("sway");
-    case FrontBackend::Wlroots: return QStringLiteral("wlroots");
-    case FrontBackend::X11: return QStringLiteral("x11");
-    case FrontBackend::None: break;
+    case FrontBackend::GnomeShell:
+      return QStringLiteral("gnome-shell");
+    case FrontBackend::KWin:
+      return QStringLiteral("kwin");
+    case FrontBackend::Hyprland:
+      return QStringLiteral("hyprland");
+    case FrontBackend::Niri:
+      return QStringLiteral("niri");
+    case FrontBackend::Sway:
+      return QStringLiteral("sway");
+    case FrontBackend::Wlroots:
+      return QStringLiteral("wlroots");
+    case FrontBackend::X11:
+      return QStringLiteral("x11");
+    case FrontBackend::None:
+      break;
   }
   return QStringLiteral("none");
 }
 
 BackendChoice chooseFrontBackend(const SessionFacts& facts) {
   const std::vector<FrontBackend> order = {
-      FrontBackend::GnomeShell, FrontBackend::KWin, FrontBackend::Hyprland, FrontBackend::Niri,
+      FrontBackend::GnomeShell, FrontBackend::KWin,    FrontBackend::Hyprland, FrontBackend::Niri,
       FrontBackend::Sway,       FrontBackend::Wlroots, FrontBackend::X11};
   const bool wayland = isWayland(facts);
 
@@ -111,27 +120,42 @@ BackendChoice chooseFrontBackend(const SessionFacts& facts) {
       choice.backend = backend;
       continue;
     }
-    others << QStringLiteral("not %1: %2").arg(frontBackendName(backend),
-                                                verdict ? *verdict : QStringLiteral("ranks lower"));
+    others << QStringLiteral("not %1: %2")
+                  .arg(frontBackendName(backend),
+                       verdict ? *verdict : QStringLiteral("ranks lower"));
   }
 
   switch (choice.backend) {
-    case FrontBackend::GnomeShell: why = QStringLiteral("through our GNOME Shell extension"); break;
-    case FrontBackend::KWin: why = QStringLiteral("through our KWin script"); break;
-    case FrontBackend::Hyprland: why = QStringLiteral("Hyprland's event socket"); break;
-    case FrontBackend::Niri: why = QStringLiteral("niri's event stream"); break;
+    case FrontBackend::GnomeShell:
+      why = QStringLiteral("through our GNOME Shell extension");
+      break;
+    case FrontBackend::KWin:
+      why = QStringLiteral("through our KWin script");
+      break;
+    case FrontBackend::Hyprland:
+      why = QStringLiteral("Hyprland's event socket");
+      break;
+    case FrontBackend::Niri:
+      why = QStringLiteral("niri's event stream");
+      break;
     case FrontBackend::Sway:
       why = QStringLiteral("%1 with the pid from sway's IPC").arg(QLatin1String(kForeignToplevel));
       break;
-    case FrontBackend::Wlroots: why = QString::fromLatin1(kForeignToplevel); break;
-    case FrontBackend::X11:
-      why = wayland ? QStringLiteral("_NET_ACTIVE_WINDOW on XWayland, which sees X applications only")
-                    : QStringLiteral("_NET_ACTIVE_WINDOW");
+    case FrontBackend::Wlroots:
+      why = QString::fromLatin1(kForeignToplevel);
       break;
-    case FrontBackend::None: why = QStringLiteral("automatic switching is off"); break;
+    case FrontBackend::X11:
+      why = wayland
+                ? QStringLiteral("_NET_ACTIVE_WINDOW on XWayland, which sees X applications only")
+                : QStringLiteral("_NET_ACTIVE_WINDOW");
+      break;
+    case FrontBackend::None:
+      why = QStringLiteral("automatic switching is off");
+      break;
   }
-  choice.logLine = QStringLiteral("Front application: %1, %2; %3")
-                       .arg(frontBackendName(choice.backend), why, others.join(QStringLiteral("; ")));
+  choice.logLine =
+      QStringLiteral("Front application: %1, %2; %3")
+          .arg(frontBackendName(choice.backend), why, others.join(QStringLiteral("; ")));
   return choice;
 }
 

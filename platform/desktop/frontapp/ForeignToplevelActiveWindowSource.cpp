@@ -70,10 +70,13 @@ void ForeignToplevelActiveWindowSource::scheduleUpdate() {
   // in between with no activated toplevel is never reported.
   if (updateQueued_) return;
   updateQueued_ = true;
-  QMetaObject::invokeMethod(this, [this] {
-    updateQueued_ = false;
-    update();
-  }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        updateQueued_ = false;
+        update();
+      },
+      Qt::QueuedConnection);
 }
 
 void ForeignToplevelActiveWindowSource::update() {
@@ -136,7 +139,8 @@ void ForeignToplevelActiveWindowSource::onState(void* data, zwlr_foreign_topleve
   self->toplevels_[handle].pendingActivated = activated;
 }
 
-void ForeignToplevelActiveWindowSource::onDone(void* data, zwlr_foreign_toplevel_handle_v1* handle) {
+void ForeignToplevelActiveWindowSource::onDone(void* data,
+                                               zwlr_foreign_toplevel_handle_v1* handle) {
   auto* self = static_cast<ForeignToplevelActiveWindowSource*>(data);
   Toplevel& toplevel = self->toplevels_[handle];
   if (toplevel.pendingActivated && !toplevel.activated) {
@@ -147,7 +151,8 @@ void ForeignToplevelActiveWindowSource::onDone(void* data, zwlr_foreign_toplevel
   self->scheduleUpdate();
 }
 
-void ForeignToplevelActiveWindowSource::onClosed(void* data, zwlr_foreign_toplevel_handle_v1* handle) {
+void ForeignToplevelActiveWindowSource::onClosed(void* data,
+                                                 zwlr_foreign_toplevel_handle_v1* handle) {
   auto* self = static_cast<ForeignToplevelActiveWindowSource*>(data);
   self->toplevels_.erase(handle);
   zwlr_foreign_toplevel_handle_v1_destroy(handle);

@@ -57,8 +57,7 @@ QString FrontApplicationSinkAdaptor::programOf(const QString& sender) {
 // Why a call from sender is not heard; empty when it is.
 QString FrontApplicationSinkAdaptor::refusal(const QString& sender) {
   const std::optional<TrustedDesktop> desktop = relay_.trusted();
-  if (!desktop)
-    return QStringLiteral("WindowActivated is accepted only on a GNOME or KDE session");
+  if (!desktop) return QStringLiteral("WindowActivated is accepted only on a GNOME or KDE session");
   if (sender.isEmpty() || ownerOf(desktop->busName) != sender)
     return QStringLiteral("WindowActivated is accepted only from the owner of %1")
         .arg(desktop->busName);

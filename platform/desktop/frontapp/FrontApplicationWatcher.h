@@ -13,9 +13,9 @@ namespace halvane {
 
 // The application in front, with what it was told from.
 struct FrontApplication {
-  QString backend;                     // the window system's source: "x11", "sway", ...
-  std::optional<WindowFacts> window;   // nothing: no active window
-  ResolvedApplication application;     // empty without a window
+  QString backend;                    // the window system's source: "x11", "sway", ...
+  std::optional<WindowFacts> window;  // nothing: no active window
+  ResolvedApplication application;    // empty without a window
 
   // The names a profile's ApplicationPath may hold for it; empty when nothing is in front.
   QStringList names() const { return application.names(); }

@@ -16,11 +16,13 @@ constexpr double kStateEnabled = 1;  // GNOME Shell's ExtensionState.ENABLED
 
 }  // namespace
 
-GnomeShellActiveWindowSource::GnomeShellActiveWindowSource(SystemLog& log, const QDBusConnection& bus)
+GnomeShellActiveWindowSource::GnomeShellActiveWindowSource(SystemLog& log,
+                                                           const QDBusConnection& bus)
     : log_(log), bus_(bus) {
   // Only the desktop's compositor may tell us what is in front.
   WindowActivationRelay::shared().setListener(
-      {QStringLiteral("org.gnome.Shell"), {QStringLiteral("gnome-shell")}}, [this](const std::optional<WindowFacts>& facts) {
+      {QStringLiteral("org.gnome.Shell"), {QStringLiteral("gnome-shell")}},
+      [this](const std::optional<WindowFacts>& facts) {
         active_ = facts;
         if (handler_) handler_(active_);
       });
@@ -29,24 +31,27 @@ GnomeShellActiveWindowSource::GnomeShellActiveWindowSource(SystemLog& log, const
       QStringLiteral("org.gnome.Shell.Extensions"), QStringLiteral("GetExtensionInfo"));
   call.setArguments({QString::fromLatin1(kExtensionUuid)});
   auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call, 5000), this);
-  QObject::connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
-    w->deleteLater();
-    const QDBusPendingReply<QVariantMap> info = *w;
-    if (info.isError()) {
-      log_.log(QStringLiteral("GNOME Shell extension %1: the Shell did not say whether it runs (%2)")
-                   .arg(QLatin1String(kExtensionUuid), info.error().message()));
-      return;
-    }
-    const QVariantMap map = info.value();
-    enabled_ = map.value(QStringLiteral("state")).toDouble() == kStateEnabled;
-    if (!*enabled_) {
-      log_.log(QStringLiteral("GNOME Shell extension %1 is %2: %3")
-                   .arg(QLatin1String(kExtensionUuid),
-                        map.isEmpty() ? QStringLiteral("not installed") : QStringLiteral("not enabled"),
-                        enableHint()));
-    }
-    emit extensionStateKnown();
-  });
+  QObject::connect(
+      watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
+        w->deleteLater();
+        const QDBusPendingReply<QVariantMap> info = *w;
+        if (info.isError()) {
+          log_.log(
+              QStringLiteral("GNOME Shell extension %1: the Shell did not say whether it runs (%2)")
+                  .arg(QLatin1String(kExtensionUuid), info.error().message()));
+          return;
+        }
+        const QVariantMap map = info.value();
+        enabled_ = map.value(QStringLiteral("state")).toDouble() == kStateEnabled;
+        if (!*enabled_) {
+          log_.log(QStringLiteral("GNOME Shell extension %1 is %2: %3")
+                       .arg(QLatin1String(kExtensionUuid),
+                            map.isEmpty() ? QStringLiteral("not installed")
+                                          : QStringLiteral("not enabled"),
+                            enableHint()));
+        }
+        emit extensionStateKnown();
+      });
 }
 
 GnomeShellActiveWindowSource::~GnomeShellActiveWindowSource() {

@@ -20,7 +20,8 @@ QString normalAddress(QString address) {
 QString HyprlandActiveWindowSource::socketDir(const QString& signature) {
   const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
   const QString current = runtime + QStringLiteral("/hypr/") + signature;
-  if (!runtime.isEmpty() && QFileInfo::exists(current + QStringLiteral("/.socket2.sock"))) return current;
+  if (!runtime.isEmpty() && QFileInfo::exists(current + QStringLiteral("/.socket2.sock")))
+    return current;
   return QStringLiteral("/tmp/hypr/") + signature;
 }
 
@@ -77,8 +78,10 @@ void HyprlandActiveWindowSource::requestClients() {
   request_ = std::make_unique<QLocalSocket>();
   reply_.clear();
   QLocalSocket* socket = request_.get();
-  QObject::connect(socket, &QLocalSocket::connected, this, [socket] { socket->write("j/clients"); });
-  QObject::connect(socket, &QLocalSocket::readyRead, this, [this, socket] { reply_.append(socket->readAll()); });
+  QObject::connect(socket, &QLocalSocket::connected, this,
+                   [socket] { socket->write("j/clients"); });
+  QObject::connect(socket, &QLocalSocket::readyRead, this,
+                   [this, socket] { reply_.append(socket->readAll()); });
   // Hyprland closes the request socket after its answer; a socket that fails ends it too.
   auto finish = [this, socket] {
     if (request_.get() != socket) return;

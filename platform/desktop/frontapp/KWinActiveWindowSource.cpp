@@ -30,7 +30,8 @@ KWinActiveWindowSource::KWinActiveWindowSource(SystemLog& log, const QString& sc
     : log_(log), scriptPath_(scriptPath), bus_(bus) {
   // Only the desktop's compositor may tell us what is in front.
   WindowActivationRelay::shared().setListener(
-      {kKWin, {QStringLiteral("kwin_wayland"), QStringLiteral("kwin_x11")}}, [this](const std::optional<WindowFacts>& facts) {
+      {kKWin, {QStringLiteral("kwin_wayland"), QStringLiteral("kwin_x11")}},
+      [this](const std::optional<WindowFacts>& facts) {
         active_ = facts;
         if (handler_) handler_(active_);
       });
@@ -52,30 +53,36 @@ KWinActiveWindowSource::~KWinActiveWindowSource() {
 void KWinActiveWindowSource::load() {
   // A script of our name still loaded belongs to a helper that did not get to unload it.
   auto* watcher = new QDBusPendingCallWatcher(
-      bus_.asyncCall(scriptingCall(QStringLiteral("isScriptLoaded"), {QString::fromLatin1(kScriptName)}),
-                     kCallTimeoutMs),
+      bus_.asyncCall(
+          scriptingCall(QStringLiteral("isScriptLoaded"), {QString::fromLatin1(kScriptName)}),
+          kCallTimeoutMs),
       this);
-  QObject::connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
-    w->deleteLater();
-    const QDBusPendingReply<bool> loaded = *w;
-    if (loaded.isError()) {
-      log_.log(QStringLiteral("KWin script: KWin's scripting does not answer (%1)").arg(loaded.error().message()));
-      return;
-    }
-    if (!loaded.value()) {
-      loadScript();
-      return;
-    }
-    auto* unloading = new QDBusPendingCallWatcher(
-        bus_.asyncCall(scriptingCall(QStringLiteral("unloadScript"), {QString::fromLatin1(kScriptName)}),
-                       kCallTimeoutMs),
-        this);
-    QObject::connect(unloading, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* u) {
-      u->deleteLater();
-      log_.log(QStringLiteral("KWin script: replaced the one a previous helper left loaded"));
-      loadScript();
-    });
-  });
+  QObject::connect(
+      watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
+        w->deleteLater();
+        const QDBusPendingReply<bool> loaded = *w;
+        if (loaded.isError()) {
+          log_.log(QStringLiteral("KWin script: KWin's scripting does not answer (%1)")
+                       .arg(loaded.error().message()));
+          return;
+        }
+        if (!loaded.value()) {
+          loadScript();
+          return;
+        }
+        auto* unloading = new QDBusPendingCallWatcher(
+            bus_.asyncCall(
+                scriptingCall(QStringLiteral("unloadScript"), {QString::fromLatin1(kScriptName)}),
+                kCallTimeoutMs),
+            this);
+        QObject::connect(unloading, &QDBusPendingCallWatcher::finished, this,
+                         [this](QDBusPendingCallWatcher* u) {
+                           u->deleteLater();
+                           log_.log(QStringLiteral(
+                               "KWin script: replaced the one a previous helper left loaded"));
+                           loadScript();
+                         });
+      });
 }
 
 void KWinActiveWindowSource::loadScript() {
@@ -84,41 +91,45 @@ void KWinActiveWindowSource::loadScript() {
                                    {scriptPath_, QString::fromLatin1(kScriptName)}),
                      kCallTimeoutMs),
       this);
-  QObject::connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
-    w->deleteLater();
-    const QDBusPendingReply<int> id = *w;
-    if (id.isError() || id.value() < 0) {
-      log_.log(QStringLiteral("KWin script: KWin did not load %1 (%2)")
-                   .arg(scriptPath_, id.isError() ? id.error().message() : QStringLiteral("refused")));
-      return;
-    }
-    run(id.value(), true);
-  });
+  QObject::connect(
+      watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
+        w->deleteLater();
+        const QDBusPendingReply<int> id = *w;
+        if (id.isError() || id.value() < 0) {
+          log_.log(QStringLiteral("KWin script: KWin did not load %1 (%2)")
+                       .arg(scriptPath_,
+                            id.isError() ? id.error().message() : QStringLiteral("refused")));
+          return;
+        }
+        run(id.value(), true);
+      });
 }
 
 void KWinActiveWindowSource::run(int id, bool plasma6Path) {
   // Plasma 6 puts the script object at /Scripting/Script<id>, Plasma 5.27 at /<id>.
-  const QString path = plasma6Path ? QStringLiteral("/Scripting/Script%1").arg(id)
-                                   : QStringLiteral("/%1").arg(id);
+  const QString path =
+      plasma6Path ? QStringLiteral("/Scripting/Script%1").arg(id) : QStringLiteral("/%1").arg(id);
   auto* watcher = new QDBusPendingCallWatcher(
       bus_.asyncCall(QDBusMessage::createMethodCall(kKWin, path, kScript, QStringLiteral("run")),
                      kCallTimeoutMs),
       this);
-  QObject::connect(watcher, &QDBusPendingCallWatcher::finished, this,
-                   [this, id, plasma6Path](QDBusPendingCallWatcher* w) {
-                     w->deleteLater();
-                     const QDBusPendingReply<> reply = *w;
-                     if (reply.isError() && plasma6Path) {
-                       run(id, false);
-                       return;
-                     }
-                     if (reply.isError()) {
-                       log_.log(QStringLiteral("KWin script: loaded but not run (%1)").arg(reply.error().message()));
-                       return;
-                     }
-                     running_ = true;
-                     emit scriptStarted();
-                   });
+  QObject::connect(
+      watcher, &QDBusPendingCallWatcher::finished, this,
+      [this, id, plasma6Path](QDBusPendingCallWatcher* w) {
+        w->deleteLater();
+        const QDBusPendingReply<> reply = *w;
+        if (reply.isError() && plasma6Path) {
+          run(id, false);
+          return;
+        }
+        if (reply.isError()) {
+          log_.log(
+              QStringLiteral("KWin script: loaded but not run (%1)").arg(reply.error().message()));
+          return;
+        }
+        running_ = true;
+        emit scriptStarted();
+      });
 }
 
 void KWinActiveWindowSource::unload() {

@@ -2,7 +2,8 @@
 
 namespace halvane {
 
-LineSocket::LineSocket(const QString& path, const QByteArray& greeting, int retryMs, QObject* parent)
+LineSocket::LineSocket(const QString& path, const QByteArray& greeting, int retryMs,
+                       QObject* parent)
     : QObject(parent), path_(path), greeting_(greeting) {
   retry_.setSingleShot(true);
   retry_.setInterval(retryMs);
@@ -23,9 +24,10 @@ LineSocket::LineSocket(const QString& path, const QByteArray& greeting, int retr
     }
   });
   QObject::connect(&socket_, &QLocalSocket::disconnected, this, &LineSocket::lost);
-  QObject::connect(&socket_, &QLocalSocket::errorOccurred, this, [this](QLocalSocket::LocalSocketError) {
-    if (socket_.state() == QLocalSocket::UnconnectedState) lost();
-  });
+  QObject::connect(&socket_, &QLocalSocket::errorOccurred, this,
+                   [this](QLocalSocket::LocalSocketError) {
+                     if (socket_.state() == QLocalSocket::UnconnectedState) lost();
+                   });
   // From the loop, so that the owner has connected to our signals when `connected` comes.
   QMetaObject::invokeMethod(this, &LineSocket::connectNow, Qt::QueuedConnection);
 }

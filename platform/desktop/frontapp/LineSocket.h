@@ -14,7 +14,8 @@ class LineSocket : public QObject {
   Q_OBJECT
 
  public:
-  LineSocket(const QString& path, const QByteArray& greeting, int retryMs, QObject* parent = nullptr);
+  LineSocket(const QString& path, const QByteArray& greeting, int retryMs,
+             QObject* parent = nullptr);
   // A socket closing as it is destroyed is no news to anyone.
   ~LineSocket() override { socket_.disconnect(this); }
   bool isConnected() const { return socket_.state() == QLocalSocket::ConnectedState; }

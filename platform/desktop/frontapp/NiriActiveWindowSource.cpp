@@ -32,22 +32,31 @@ void NiriActiveWindowSource::handle(const QJsonObject& event) {
   if (event.contains(QLatin1String("WindowsChanged"))) {
     windows_.clear();
     focused_.reset();
-    const QJsonArray windows =
-        event.value(QLatin1String("WindowsChanged")).toObject().value(QLatin1String("windows")).toArray();
+    const QJsonArray windows = event.value(QLatin1String("WindowsChanged"))
+                                   .toObject()
+                                   .value(QLatin1String("windows"))
+                                   .toArray();
     for (const QJsonValue& window : windows) remember(window.toObject());
   } else if (event.contains(QLatin1String("WindowOpenedOrChanged"))) {
-    const QJsonObject window =
-        event.value(QLatin1String("WindowOpenedOrChanged")).toObject().value(QLatin1String("window")).toObject();
+    const QJsonObject window = event.value(QLatin1String("WindowOpenedOrChanged"))
+                                   .toObject()
+                                   .value(QLatin1String("window"))
+                                   .toObject();
     const qint64 id = window.value(QLatin1String("id")).toInteger(-1);
     if (focused_ == id && !window.value(QLatin1String("is_focused")).toBool()) focused_.reset();
     remember(window);
   } else if (event.contains(QLatin1String("WindowClosed"))) {
-    const qint64 id = event.value(QLatin1String("WindowClosed")).toObject().value(QLatin1String("id")).toInteger(-1);
+    const qint64 id = event.value(QLatin1String("WindowClosed"))
+                          .toObject()
+                          .value(QLatin1String("id"))
+                          .toInteger(-1);
     windows_.erase(id);
     if (focused_ == id) focused_.reset();
   } else if (event.contains(QLatin1String("WindowFocusChanged"))) {
-    const QJsonValue id = event.value(QLatin1String("WindowFocusChanged")).toObject().value(QLatin1String("id"));
-    focused_ = id.isNull() || id.isUndefined() ? std::nullopt : std::optional<qint64>(id.toInteger());
+    const QJsonValue id =
+        event.value(QLatin1String("WindowFocusChanged")).toObject().value(QLatin1String("id"));
+    focused_ =
+        id.isNull() || id.isUndefined() ? std::nullopt : std::optional<qint64>(id.toInteger());
   } else {
     return;  // the reply to our request, workspaces, layouts: nothing about the focus
   }

@@ -43,9 +43,12 @@ void ResolvingFrontApplicationWatcher::setFrontSwitchObserver(std::function<void
   observer_ = std::move(observer);
 }
 
-FrontApplication ResolvingFrontApplicationWatcher::frontApplication() { return front_; }
+FrontApplication ResolvingFrontApplicationWatcher::frontApplication() {
+  return front_;
+}
 
-void ResolvingFrontApplicationWatcher::activeWindowChanged(const std::optional<WindowFacts>& window) {
+void ResolvingFrontApplicationWatcher::activeWindowChanged(
+    const std::optional<WindowFacts>& window) {
   if (!window) {
     // Wait: the next window usually follows at once.
     if (!settleTimer_.isActive()) settleTimer_.start();
@@ -65,11 +68,12 @@ void ResolvingFrontApplicationWatcher::settle(FrontApplication front) {
   if (!switched) return;
   if (debugLog_) {
     const ResolvedApplication& app = front_.application;
-    debugLog_->log(QStringLiteral("Application switch: %1 (%2, %3) via %4")
-                       .arg(app.identity().isEmpty() ? QStringLiteral("none") : app.identity(),
-                            app.desktopFile.isEmpty() ? QStringLiteral("no entry") : app.desktopFile,
-                            app.executable.isEmpty() ? QStringLiteral("no executable") : app.executable,
-                            sourceName(app.source)));
+    debugLog_->log(
+        QStringLiteral("Application switch: %1 (%2, %3) via %4")
+            .arg(app.identity().isEmpty() ? QStringLiteral("none") : app.identity(),
+                 app.desktopFile.isEmpty() ? QStringLiteral("no entry") : app.desktopFile,
+                 app.executable.isEmpty() ? QStringLiteral("no executable") : app.executable,
+                 sourceName(app.source)));
   }
   if (handler_) handler_();
   if (observer_) observer_();

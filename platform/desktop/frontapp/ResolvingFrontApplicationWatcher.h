@@ -24,8 +24,8 @@ class ResolvingFrontApplicationWatcher : public FrontApplicationWatcher {
   // debugLog, when given, gets one line per application switch (what it resolved to, never a
   // window title). The resolver must outlive this.
   ResolvingFrontApplicationWatcher(std::unique_ptr<ActiveWindowSource> source,
-                                   const ApplicationResolver& resolver, SystemLog* debugLog = nullptr,
-                                   int settleMs = kDefaultSettleMs);
+                                   const ApplicationResolver& resolver,
+                                   SystemLog* debugLog = nullptr, int settleMs = kDefaultSettleMs);
   ~ResolvingFrontApplicationWatcher() override;
 
   void setFrontSwitchedHandler(std::function<void()> handler) override;

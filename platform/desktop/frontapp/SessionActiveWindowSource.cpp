@@ -1,14 +1,14 @@
 #include "platform/desktop/frontapp/SessionActiveWindowSource.h"
 
-#include "platform/system/bundle/Bundle.h"
 #include "platform/desktop/frontapp/ForeignToplevelActiveWindowSource.h"
 #include "platform/desktop/frontapp/GnomeShellActiveWindowSource.h"
 #include "platform/desktop/frontapp/HyprlandActiveWindowSource.h"
 #include "platform/desktop/frontapp/KWinActiveWindowSource.h"
 #include "platform/desktop/frontapp/NiriActiveWindowSource.h"
 #include "platform/desktop/frontapp/SwayActiveWindowSource.h"
-#include "platform/system/log/SystemLog.h"
 #include "platform/desktop/wayland/WaylandConnection.h"
+#include "platform/system/bundle/Bundle.h"
+#include "platform/system/log/SystemLog.h"
 
 #include <QDBusConnectionInterface>
 #include <QDir>
@@ -33,7 +33,8 @@ SessionProbe probeSession(const QDBusConnection& bus) {
     if (f.waylandConnected) f.waylandGlobals = probe.wayland->globalInterfaces();
   }
   if (bus.isConnected()) {
-    for (const QString& name : {QStringLiteral("org.gnome.Shell"), QStringLiteral("org.kde.KWin")}) {
+    for (const QString& name :
+         {QStringLiteral("org.gnome.Shell"), QStringLiteral("org.kde.KWin")}) {
       const QDBusReply<bool> there = bus.interface()->isServiceRegistered(name);
       if (there.isValid() && there.value()) f.busNames << name;
     }
@@ -78,7 +79,8 @@ QString kwinScriptPath() {
   const QString relative = QStringLiteral("halvane/kwin/halvane-keyboard.js");
   const QString bundle = Bundle::mainBundle().bundlePath();
   if (!bundle.isEmpty()) {
-    // Build tree: <build>/bundles/HalvaneHelper.app; install: <prefix>/lib/halvane/HalvaneHelper.app.
+    // Build tree: <build>/bundles/HalvaneHelper.app; install:
+    // <prefix>/lib/halvane/HalvaneHelper.app.
     for (const char* up : {"/../../share/", "/../../../share/"}) {
       const QString candidate = QDir::cleanPath(bundle + QLatin1String(up) + relative);
       if (QFileInfo::exists(candidate)) return candidate;

@@ -35,8 +35,8 @@ class SwayActiveWindowSource : public QObject, public ActiveWindowSource {
 
   std::unique_ptr<ForeignToplevelActiveWindowSource> toplevels_;
   SwayIpc ipc_;
-  std::optional<SwayIpc::Window> freshIpc_;   // an IPC focus no toplevel has taken yet
-  std::optional<WindowFacts> waiting_;        // a toplevel waiting for its pid
+  std::optional<SwayIpc::Window> freshIpc_;  // an IPC focus no toplevel has taken yet
+  std::optional<WindowFacts> waiting_;       // a toplevel waiting for its pid
   QTimer pidWait_;
   std::optional<WindowFacts> active_;
   Handler handler_;

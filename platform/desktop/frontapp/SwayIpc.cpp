@@ -60,7 +60,8 @@ void SwayIpc::handle(std::uint32_t type, const QByteArray& payload) {
   const QJsonObject object = QJsonDocument::fromJson(payload).object();
   if (type == kGetTree) {
     emit focused(focusedInTree(object));
-  } else if (type == kWindowEvent && object.value(QLatin1String("change")).toString() == QLatin1String("focus")) {
+  } else if (type == kWindowEvent &&
+             object.value(QLatin1String("change")).toString() == QLatin1String("focus")) {
     emit focused(windowFromContainer(object.value(QLatin1String("container")).toObject()));
   }
 }

@@ -17,7 +17,7 @@ class SwayIpc : public QObject {
 
  public:
   struct Window {
-    QString appId;    // app_id, or the X class of an XWayland window
+    QString appId;  // app_id, or the X class of an XWayland window
     std::int64_t pid = 0;
   };
 

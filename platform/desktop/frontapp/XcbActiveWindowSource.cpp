@@ -7,10 +7,10 @@
 
 #include <xcb/xcb.h>
 
+#include <unistd.h>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
-#include <unistd.h>
 
 namespace halvane {
 namespace {
@@ -24,8 +24,8 @@ QByteArray shortHostName(QByteArray name) {
 
 }  // namespace
 
-std::unique_ptr<XcbActiveWindowSource> XcbActiveWindowSource::connect(
-    QString* whyNot, const char* display) {
+std::unique_ptr<XcbActiveWindowSource> XcbActiveWindowSource::connect(QString* whyNot,
+                                                                      const char* display) {
   const char* name = display ? display : std::getenv("DISPLAY");
   if (!name || !*name) {
     if (whyNot) *whyNot = QStringLiteral("no X display (DISPLAY is not set)");
@@ -43,15 +43,15 @@ std::unique_ptr<XcbActiveWindowSource> XcbActiveWindowSource::connect(
   for (; it.rem && screenNumber > 0; --screenNumber) xcb_screen_next(&it);
   if (!it.rem) {
     xcb_disconnect(connection);
-    if (whyNot) *whyNot = QStringLiteral("X display %1 has no such screen").arg(QString::fromLocal8Bit(name));
+    if (whyNot)
+      *whyNot = QStringLiteral("X display %1 has no such screen").arg(QString::fromLocal8Bit(name));
     return nullptr;
   }
   return std::unique_ptr<XcbActiveWindowSource>(
       new XcbActiveWindowSource(connection, it.data->root));
 }
 
-XcbActiveWindowSource::XcbActiveWindowSource(xcb_connection_t* connection,
-                                                       std::uint32_t root)
+XcbActiveWindowSource::XcbActiveWindowSource(xcb_connection_t* connection, std::uint32_t root)
     : connection_(connection), root_(root) {
   netActiveWindow_ = internAtom("_NET_ACTIVE_WINDOW");
   netWmPid_ = internAtom("_NET_WM_PID");
@@ -114,8 +114,9 @@ std::uint32_t XcbActiveWindowSource::internAtom(const char* name) {
   return atom;
 }
 
-std::optional<std::uint32_t> XcbActiveWindowSource::cardinalProperty(
-    std::uint32_t window, std::uint32_t property, std::uint32_t type) const {
+std::optional<std::uint32_t> XcbActiveWindowSource::cardinalProperty(std::uint32_t window,
+                                                                     std::uint32_t property,
+                                                                     std::uint32_t type) const {
   xcb_get_property_reply_t* reply = xcb_get_property_reply(
       connection_, xcb_get_property(connection_, 0, window, property, type, 0, 1), nullptr);
   std::optional<std::uint32_t> value;

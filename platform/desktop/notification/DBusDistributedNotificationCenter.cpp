@@ -10,9 +10,15 @@ namespace halvane {
 
 namespace {
 
-QString path() { return QString::fromLatin1(control::kNotificationPath); }
-QString interface() { return QString::fromLatin1(control::kNotificationInterface); }
-QString member() { return QString::fromLatin1(control::kNotificationSignal); }
+QString path() {
+  return QString::fromLatin1(control::kNotificationPath);
+}
+QString interface() {
+  return QString::fromLatin1(control::kNotificationInterface);
+}
+QString member() {
+  return QString::fromLatin1(control::kNotificationSignal);
+}
 
 }  // namespace
 
@@ -29,8 +35,7 @@ DBusDistributedNotificationCenter::~DBusDistributedNotificationCenter() {
                     SLOT(deliver(QDBusMessage)));
 }
 
-void DBusDistributedNotificationCenter::postNotification(const QString& name,
-                                                         const QString& object,
+void DBusDistributedNotificationCenter::postNotification(const QString& name, const QString& object,
                                                          const NotificationUserInfo& userInfo) {
   QDBusMessage signal = QDBusMessage::createSignal(path(), interface(), member());
   signal << name << object << QVariant::fromValue(userInfo);

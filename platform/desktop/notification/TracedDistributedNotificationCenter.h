@@ -15,7 +15,8 @@ class TracedDistributedNotificationCenter : public DistributedNotificationCenter
                         const NotificationUserInfo& userInfo) override {
     QJsonObject info;
     for (auto it = userInfo.begin(); it != userInfo.end(); ++it) info.insert(it.key(), it.value());
-    trace_.write(TraceEvent("notification").add("name", name).add("object", object).add("userInfo", info));
+    trace_.write(
+        TraceEvent("notification").add("name", name).add("object", object).add("userInfo", info));
     inner_.postNotification(name, object, userInfo);
   }
   void addObserver(const QString& object, Observer observer) override {

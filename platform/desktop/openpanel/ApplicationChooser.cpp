@@ -35,26 +35,35 @@ struct Row {
 // a few thousand entries up front would hold the dialog back.
 class ApplicationListModel : public QAbstractListModel {
  public:
-  ApplicationListModel(const DesktopEntryIndex& index, QObject* parent) : QAbstractListModel(parent) {
+  ApplicationListModel(const DesktopEntryIndex& index, QObject* parent)
+      : QAbstractListModel(parent) {
     for (const IndexedEntry& entry : index.entries()) {
       if (entry.noDisplay) continue;
       // The name first; the desktop ID and the program find "nautilus" under "Files".
-      const QString search = QStringList{entry.name, entry.desktopId.chopped(8), entry.program.section(u'/', -1)}
-                                 .join(u'\n');
+      const QString search =
+          QStringList{entry.name, entry.desktopId.chopped(8), entry.program.section(u'/', -1)}.join(
+              u'\n');
       rows_.push_back({entry.name, entry.path, entry.icon, search});
     }
   }
-  int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : int(rows_.size()); }
+  int rowCount(const QModelIndex& parent) const override {
+    return parent.isValid() ? 0 : int(rows_.size());
+  }
   QVariant data(const QModelIndex& index, int role) const override {
     if (!index.isValid() || index.row() >= int(rows_.size())) return {};
     const Row& row = rows_[index.row()];
     switch (role) {
-      case Qt::DisplayRole: return row.name;
+      case Qt::DisplayRole:
+        return row.name;
       case Qt::ToolTipRole:
-      case kPathRole: return row.path;
-      case kSearchRole: return row.search;
-      case Qt::DecorationRole: return icon(row.icon);
-      default: return {};
+      case kPathRole:
+        return row.path;
+      case kSearchRole:
+        return row.search;
+      case Qt::DecorationRole:
+        return icon(row.icon);
+      default:
+        return {};
     }
   }
 
@@ -63,8 +72,10 @@ class ApplicationListModel : public QAbstractListModel {
     auto cached = icons_.constFind(name);
     if (cached != icons_.constEnd()) return *cached;
     QIcon found;
-    if (name.startsWith(u'/')) found = QIcon(name);
-    else if (!name.isEmpty()) found = QIcon::fromTheme(name);
+    if (name.startsWith(u'/'))
+      found = QIcon(name);
+    else if (!name.isEmpty())
+      found = QIcon::fromTheme(name);
     // Without an icon theme (or an entry without an icon) the style's own file icon stands in.
     if (found.isNull())
       found = QIcon::fromTheme(QStringLiteral("application-x-executable"),
@@ -99,7 +110,8 @@ QString applicationsFolder() {
 
 }  // namespace
 
-ApplicationChooser::ApplicationChooser(const DesktopEntryIndex& index, FilePicker pickFile, QWidget* parent)
+ApplicationChooser::ApplicationChooser(const DesktopEntryIndex& index, FilePicker pickFile,
+                                       QWidget* parent)
     : QDialog(parent), pickFile_(std::move(pickFile)) {
   setWindowTitle(tr("Choose an Application"));
   search_ = new QLineEdit(this);

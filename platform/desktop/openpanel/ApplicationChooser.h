@@ -23,7 +23,8 @@ class ApplicationChooser : public QDialog {
   using FilePicker = std::function<QString(QWidget* parent)>;
 
   // The index must outlive the chooser.
-  ApplicationChooser(const DesktopEntryIndex& index, FilePicker pickFile, QWidget* parent = nullptr);
+  ApplicationChooser(const DesktopEntryIndex& index, FilePicker pickFile,
+                     QWidget* parent = nullptr);
 
   // The chosen entry's file or the file picked through "Other…"; empty until one is accepted.
   QString chosenPath() const { return chosen_; }

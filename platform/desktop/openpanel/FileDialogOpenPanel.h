@@ -10,7 +10,8 @@ namespace halvane {
 // every other type is a Qt file dialog.
 class FileDialogOpenPanel : public OpenPanel {
  public:
-  explicit FileDialogOpenPanel(XdgRoots roots = XdgRoots::fromEnvironment()) : roots_(std::move(roots)) {}
+  explicit FileDialogOpenPanel(XdgRoots roots = XdgRoots::fromEnvironment())
+      : roots_(std::move(roots)) {}
   QStringList runModalForTypes(const QStringList& fileTypes, bool allowsMultipleSelection,
                                QWidget* parent) override;
 

@@ -27,8 +27,9 @@ void GnomeShellOverlaySurface::update() {
   const Sent now{text_, alpha_};
   if (sent_ == now) return;
   sent_ = now;
-  QDBusMessage call = QDBusMessage::createMethodCall(QString::fromLatin1(kService), QString::fromLatin1(kPath),
-                                                     QString::fromLatin1(kInterface), QStringLiteral("SetOverlay"));
+  QDBusMessage call =
+      QDBusMessage::createMethodCall(QString::fromLatin1(kService), QString::fromLatin1(kPath),
+                                     QString::fromLatin1(kInterface), QStringLiteral("SetOverlay"));
   call << text_ << double(alpha_);
   // The reply is of no use, and waiting for it would hold the fade up behind the Shell.
   call.setAutoStartService(false);

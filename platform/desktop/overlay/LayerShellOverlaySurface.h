@@ -36,8 +36,8 @@ class WaylandConnection;
 class LayerShellOverlaySurface : public OverlaySurface {
  public:
   // Nothing when the compositor lacks what the surface needs; *whyNot then says why.
-  static std::unique_ptr<LayerShellOverlaySurface> create(std::shared_ptr<WaylandConnection> connection,
-                                                          QString* whyNot);
+  static std::unique_ptr<LayerShellOverlaySurface> create(
+      std::shared_ptr<WaylandConnection> connection, QString* whyNot);
   ~LayerShellOverlaySurface() override;
   LayerShellOverlaySurface(const LayerShellOverlaySurface&) = delete;
   LayerShellOverlaySurface& operator=(const LayerShellOverlaySurface&) = delete;
@@ -75,15 +75,15 @@ class LayerShellOverlaySurface : public OverlaySurface {
   void applyMargins();
   void sendMouse(int type, Qt::MouseButton button);
 
-  static void onConfigure(void* data, zwlr_layer_surface_v1* surface, uint32_t serial, uint32_t width,
-                          uint32_t height);
+  static void onConfigure(void* data, zwlr_layer_surface_v1* surface, uint32_t serial,
+                          uint32_t width, uint32_t height);
   static void onClosed(void* data, zwlr_layer_surface_v1* surface);
   static void onBufferRelease(void* data, wl_buffer* buffer);
   static void onSurfaceEnter(void* data, wl_surface* surface, wl_output* output);
   static void onSurfaceLeave(void* data, wl_surface* surface, wl_output* output);
   static void onOutputScale(void* data, wl_output* output, int32_t factor);
-  static void onOutputMode(void* data, wl_output* output, uint32_t flags, int32_t width, int32_t height,
-                           int32_t refresh);
+  static void onOutputMode(void* data, wl_output* output, uint32_t flags, int32_t width,
+                           int32_t height, int32_t refresh);
   static void onSeatCapabilities(void* data, wl_seat* seat, uint32_t capabilities);
   static void onPointerEnter(void* data, wl_pointer* pointer, uint32_t serial, wl_surface* surface,
                              int32_t x, int32_t y);

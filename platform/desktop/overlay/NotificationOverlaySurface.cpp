@@ -37,8 +37,9 @@ void NotificationOverlaySurface::setText(const QString& text) {
 }
 
 void NotificationOverlaySurface::send(const QString& text) {
-  QDBusMessage call = QDBusMessage::createMethodCall(QString::fromLatin1(kService), QString::fromLatin1(kPath),
-                                                     QString::fromLatin1(kInterface), QStringLiteral("Notify"));
+  QDBusMessage call =
+      QDBusMessage::createMethodCall(QString::fromLatin1(kService), QString::fromLatin1(kPath),
+                                     QString::fromLatin1(kInterface), QStringLiteral("Notify"));
   // Transient: kept out of the history, since it is stale a moment later.
   const QVariantMap hints{{QStringLiteral("transient"), true}};
   call << QStringLiteral("Halvane") << lastId_ << QString() << text << QString() << QStringList()

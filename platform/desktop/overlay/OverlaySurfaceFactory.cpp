@@ -1,11 +1,11 @@
 #include "platform/desktop/overlay/OverlaySurfaceFactory.h"
 
-#include "platform/system/log/SystemLog.h"
 #include "platform/desktop/overlay/GnomeShellOverlaySurface.h"
 #include "platform/desktop/overlay/LayerShellOverlaySurface.h"
 #include "platform/desktop/overlay/NotificationOverlaySurface.h"
 #include "platform/desktop/overlay/OverlayBackendChoice.h"
 #include "platform/desktop/wayland/WaylandConnection.h"
+#include "platform/system/log/SystemLog.h"
 
 #include <QDBusConnection>
 
@@ -18,7 +18,8 @@ std::unique_ptr<OverlaySurface> createOverlaySurface(SystemLog& log) {
   const QDBusConnection bus = QDBusConnection::sessionBus();
   std::unique_ptr<LayerShellOverlaySurface> layerShell;
   if (session.wayland) {
-    layerShell = LayerShellOverlaySurface::create(WaylandConnection::shared(), &session.noLayerShell);
+    layerShell =
+        LayerShellOverlaySurface::create(WaylandConnection::shared(), &session.noLayerShell);
     // The others are asked only when they could be chosen.
     if (!layerShell) session.noGnomeShell = GnomeShellOverlaySurface::unavailableReason(bus);
     if (!layerShell && !session.noGnomeShell.isEmpty())
@@ -27,10 +28,14 @@ std::unique_ptr<OverlaySurface> createOverlaySurface(SystemLog& log) {
   const OverlayBackendChoice choice = chooseOverlayBackend(session);
   log.log(choice.logLine);
   switch (choice.backend) {
-    case OverlayBackend::GnomeShell: return std::make_unique<GnomeShellOverlaySurface>(bus);
-    case OverlayBackend::Notification: return std::make_unique<NotificationOverlaySurface>(bus);
-    case OverlayBackend::LayerShell: return layerShell;
-    case OverlayBackend::QtWindow: break;
+    case OverlayBackend::GnomeShell:
+      return std::make_unique<GnomeShellOverlaySurface>(bus);
+    case OverlayBackend::Notification:
+      return std::make_unique<NotificationOverlaySurface>(bus);
+    case OverlayBackend::LayerShell:
+      return layerShell;
+    case OverlayBackend::QtWindow:
+      break;
   }
   return nullptr;
 }

@@ -5,10 +5,10 @@
 
 #include <wayland-client.h>
 
+#include <poll.h>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <poll.h>
 
 namespace halvane {
 
@@ -58,7 +58,8 @@ WaylandConnection::WaylandConnection(wl_display* display) : display_(display) {
 
   const int fd = wl_display_get_fd(display_);
   readNotifier_ = new QSocketNotifier(fd, QSocketNotifier::Read, this);
-  QObject::connect(readNotifier_, &QSocketNotifier::activated, this, &WaylandConnection::readEvents);
+  QObject::connect(readNotifier_, &QSocketNotifier::activated, this,
+                   &WaylandConnection::readEvents);
   writeNotifier_ = new QSocketNotifier(fd, QSocketNotifier::Write, this);
   writeNotifier_->setEnabled(false);
   QObject::connect(writeNotifier_, &QSocketNotifier::activated, this, &WaylandConnection::flush);

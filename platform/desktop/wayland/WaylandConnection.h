@@ -78,8 +78,8 @@ class WaylandConnection : public QObject {
   explicit WaylandConnection(wl_display* display);
   void readEvents();
   void fail();
-  static void onGlobal(void* data, wl_registry* registry, std::uint32_t name,
-                       const char* interface, std::uint32_t version);
+  static void onGlobal(void* data, wl_registry* registry, std::uint32_t name, const char* interface,
+                       std::uint32_t version);
   static void onGlobalRemove(void* data, wl_registry* registry, std::uint32_t name);
 
   wl_display* display_ = nullptr;

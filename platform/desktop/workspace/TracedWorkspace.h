@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/system/trace/Trace.h"
 #include "platform/desktop/workspace/Workspace.h"
+#include "platform/system/trace/Trace.h"
 
 namespace halvane {
 

@@ -4,6 +4,8 @@
 
 namespace halvane {
 
-std::unique_ptr<Workspace> createWorkspace() { return std::make_unique<DesktopWorkspace>(); }
+std::unique_ptr<Workspace> createWorkspace() {
+  return std::make_unique<DesktopWorkspace>();
+}
 
 }  // namespace halvane

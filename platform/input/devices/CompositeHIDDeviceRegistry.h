@@ -15,7 +15,8 @@ class CompositeHIDDeviceRegistry : public HIDDeviceRegistry {
   explicit CompositeHIDDeviceRegistry(std::vector<std::unique_ptr<HIDDeviceSource>> sources);
 
   void addFirstMatchNotification(const MatchingCriteria& criteria, ServiceHandler handler) override;
-  void addTerminationNotification(const MatchingCriteria& criteria, ServiceHandler handler) override;
+  void addTerminationNotification(const MatchingCriteria& criteria,
+                                  ServiceHandler handler) override;
   std::unique_ptr<HIDDevice> createDeviceInterface(ServiceId service, int* status) override;
   int setProperties(ServiceId service, const DriverSettings& settings) override;
 

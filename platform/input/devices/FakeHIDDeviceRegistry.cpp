@@ -19,7 +19,8 @@ class FakeHIDDeviceRegistry::Device : public HIDDevice {
   int createAsyncEventSource() override {
     return service() ? service()->service.eventSourceStatus : -1;
   }
-  int setInterruptReportHandler(std::uint8_t* buffer, quint32 size, ReportHandler handler) override {
+  int setInterruptReportHandler(std::uint8_t* buffer, quint32 size,
+                                ReportHandler handler) override {
     Attached* attached = service();
     if (!attached) return -1;
     if (attached->service.handlerStatus) return attached->service.handlerStatus;

@@ -31,7 +31,8 @@ class FakeHIDDeviceRegistry : public HIDDeviceRegistry {
                   int result = kIOReturnSuccess);
 
   void addFirstMatchNotification(const MatchingCriteria& criteria, ServiceHandler handler) override;
-  void addTerminationNotification(const MatchingCriteria& criteria, ServiceHandler handler) override;
+  void addTerminationNotification(const MatchingCriteria& criteria,
+                                  ServiceHandler handler) override;
   std::unique_ptr<HIDDevice> createDeviceInterface(ServiceId service, int* status) override;
   int setProperties(ServiceId service, const DriverSettings& settings) override;
 

@@ -8,10 +8,12 @@ namespace halvane {
 class TracedHIDDeviceRegistry : public HIDDeviceRegistry {
  public:
   TracedHIDDeviceRegistry(HIDDeviceRegistry& inner, Trace& trace) : inner_(inner), trace_(trace) {}
-  void addFirstMatchNotification(const MatchingCriteria& criteria, ServiceHandler handler) override {
+  void addFirstMatchNotification(const MatchingCriteria& criteria,
+                                 ServiceHandler handler) override {
     inner_.addFirstMatchNotification(criteria, std::move(handler));
   }
-  void addTerminationNotification(const MatchingCriteria& criteria, ServiceHandler handler) override {
+  void addTerminationNotification(const MatchingCriteria& criteria,
+                                  ServiceHandler handler) override {
     inner_.addTerminationNotification(criteria, std::move(handler));
   }
   std::unique_ptr<HIDDevice> createDeviceInterface(ServiceId service, int* status) override {

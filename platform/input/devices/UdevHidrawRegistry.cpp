@@ -59,10 +59,11 @@ int UdevHidrawRegistry::openChannel(ServiceId id, Service& service) {
     // Without the udev rules every node of the keyboard is refused: say it once, with the fix.
     if ((error == EACCES || error == EPERM) && log_ && !permissionTold_) {
       permissionTold_ = true;
-      log_->log(QStringLiteral("No permission to open the Halvane keyboard at %1: install Halvane's "
-                               "udev rules (70-halvane.rules), which give the logged-in user access "
-                               "to it, then plug the keyboard in again")
-                    .arg(service.path));
+      log_->log(
+          QStringLiteral("No permission to open the Halvane keyboard at %1: install Halvane's "
+                         "udev rules (70-halvane.rules), which give the logged-in user access "
+                         "to it, then plug the keyboard in again")
+              .arg(service.path));
     }
     return error;
   }

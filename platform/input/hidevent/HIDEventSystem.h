@@ -23,8 +23,8 @@ class HIDEventSystem {
   struct OpenResult {
     enum class Stage { Opened, NoMatchingDictionary, MatchingFailed, NoService, OpenFailed };
     Stage stage = Stage::NoService;
-    int status = 0;             // the failing step's status (MatchingFailed, OpenFailed)
-    quint32 connection = 0;     // non-zero when opened
+    int status = 0;          // the failing step's status (MatchingFailed, OpenFailed)
+    quint32 connection = 0;  // non-zero when opened
   };
 
   virtual ~HIDEventSystem() = default;

@@ -1,8 +1,8 @@
 #include "platform/input/hidevent/HIDEventSystemFactory.h"
 
 #include "platform/input/hidevent/UinputHIDEventSystem.h"
-#include "platform/system/log/SystemLog.h"
 #include "platform/input/uinput/UinputDevice.h"
+#include "platform/system/log/SystemLog.h"
 
 namespace halvane {
 

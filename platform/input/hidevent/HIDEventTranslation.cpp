@@ -29,46 +29,59 @@ constexpr std::size_t kKeyRepeat = 2, kKeyCode = 8, kSubType = 2, kData1 = 4, kM
 // The auxiliary key types of system-defined events (index) and their evdev keys; 0 where
 // Linux has no such key (the display contrast keys).
 constexpr int kAuxKeys[] = {
-    KEY_VOLUMEUP,        // 0 sound up
-    KEY_VOLUMEDOWN,      // 1 sound down
-    KEY_BRIGHTNESSUP,    // 2
-    KEY_BRIGHTNESSDOWN,  // 3
-    KEY_CAPSLOCK,        // 4
-    KEY_HELP,            // 5
-    KEY_POWER,           // 6
-    KEY_MUTE,            // 7
-    KEY_UP,              // 8 up arrow
-    KEY_DOWN,            // 9 down arrow
-    KEY_NUMLOCK,         // 10
-    0,                   // 11 contrast up
-    0,                   // 12 contrast down
-    KEY_DASHBOARD,       // 13 launch panel
-    KEY_EJECTCD,         // 14 eject
-    KEY_SWITCHVIDEOMODE, // 15 video mirroring
-    KEY_PLAYPAUSE,       // 16 play
-    KEY_NEXTSONG,        // 17 next
-    KEY_PREVIOUSSONG,    // 18 previous
-    KEY_FASTFORWARD,     // 19 fast
-    KEY_REWIND,          // 20 rewind
-    KEY_KBDILLUMUP,      // 21 keyboard illumination up
-    KEY_KBDILLUMDOWN,    // 22
-    KEY_KBDILLUMTOGGLE,  // 23
+    KEY_VOLUMEUP,         // 0 sound up
+    KEY_VOLUMEDOWN,       // 1 sound down
+    KEY_BRIGHTNESSUP,     // 2
+    KEY_BRIGHTNESSDOWN,   // 3
+    KEY_CAPSLOCK,         // 4
+    KEY_HELP,             // 5
+    KEY_POWER,            // 6
+    KEY_MUTE,             // 7
+    KEY_UP,               // 8 up arrow
+    KEY_DOWN,             // 9 down arrow
+    KEY_NUMLOCK,          // 10
+    0,                    // 11 contrast up
+    0,                    // 12 contrast down
+    KEY_DASHBOARD,        // 13 launch panel
+    KEY_EJECTCD,          // 14 eject
+    KEY_SWITCHVIDEOMODE,  // 15 video mirroring
+    KEY_PLAYPAUSE,        // 16 play
+    KEY_NEXTSONG,         // 17 next
+    KEY_PREVIOUSSONG,     // 18 previous
+    KEY_FASTFORWARD,      // 19 fast
+    KEY_REWIND,           // 20 rewind
+    KEY_KBDILLUMUP,       // 21 keyboard illumination up
+    KEY_KBDILLUMDOWN,     // 22
+    KEY_KBDILLUMTOGGLE,   // 23
 };
 
 // The modifier flag a modifier key sets while held.
 std::optional<quint32> flagOfModifierKey(int macKeyCode) {
   switch (macKeyCode) {
-    case kVK_Command: case kVK_RightCommand: return kEventFlagCommand;
-    case kVK_Shift: case kVK_RightShift: return kEventFlagShift;
-    case kVK_Option: case kVK_RightOption: return kEventFlagOption;
-    case kVK_Control: case kVK_RightControl: return kEventFlagControl;
-    case kVK_CapsLock: return kEventFlagCapsLock;
-    case kVK_Function: return kEventFlagFunction;
-    default: return std::nullopt;
+    case kVK_Command:
+    case kVK_RightCommand:
+      return kEventFlagCommand;
+    case kVK_Shift:
+    case kVK_RightShift:
+      return kEventFlagShift;
+    case kVK_Option:
+    case kVK_RightOption:
+      return kEventFlagOption;
+    case kVK_Control:
+    case kVK_RightControl:
+      return kEventFlagControl;
+    case kVK_CapsLock:
+      return kEventFlagCapsLock;
+    case kVK_Function:
+      return kEventFlagFunction;
+    default:
+      return std::nullopt;
   }
 }
 
-InputEvent key(int code, int value) { return {EV_KEY, std::uint16_t(code), value}; }
+InputEvent key(int code, int value) {
+  return {EV_KEY, std::uint16_t(code), value};
+}
 
 Frames flagsChanged(const NXEventData& record, quint32 flags) {
   const int macKey = read16(record, kKeyCode);
@@ -128,22 +141,34 @@ Frames scrollWheel(const NXEventData& record) {
 Frames translateHIDEvent(quint32 eventType, const NXEventData& record, quint32 flags,
                          quint32 options) {
   switch (eventType) {
-    case kLeftMouseDown: return {{key(BTN_LEFT, 1)}};
-    case kLeftMouseUp: return {{key(BTN_LEFT, 0)}};
-    case kRightMouseDown: return {{key(BTN_RIGHT, 1)}};
-    case kRightMouseUp: return {{key(BTN_RIGHT, 0)}};
-    case kOtherMouseDown: return {{key(BTN_MIDDLE, 1)}};
-    case kOtherMouseUp: return {{key(BTN_MIDDLE, 0)}};
+    case kLeftMouseDown:
+      return {{key(BTN_LEFT, 1)}};
+    case kLeftMouseUp:
+      return {{key(BTN_LEFT, 0)}};
+    case kRightMouseDown:
+      return {{key(BTN_RIGHT, 1)}};
+    case kRightMouseUp:
+      return {{key(BTN_RIGHT, 0)}};
+    case kOtherMouseDown:
+      return {{key(BTN_MIDDLE, 1)}};
+    case kOtherMouseUp:
+      return {{key(BTN_MIDDLE, 0)}};
     case kMouseMoved:
     case kLeftMouseDragged:
     case kRightMouseDragged:
-    case kOtherMouseDragged: return mouseMoved(record, options);
+    case kOtherMouseDragged:
+      return mouseMoved(record, options);
     case kKeyDown:
-    case kKeyUp: return keyEvent(eventType, record);
-    case kFlagsChanged: return flagsChanged(record, flags);
-    case kSystemDefined: return systemDefined(record);
-    case kScrollWheelMoved: return scrollWheel(record);
-    default: return {};
+    case kKeyUp:
+      return keyEvent(eventType, record);
+    case kFlagsChanged:
+      return flagsChanged(record, flags);
+    case kSystemDefined:
+      return systemDefined(record);
+    case kScrollWheelMoved:
+      return scrollWheel(record);
+    default:
+      return {};
   }
 }
 

@@ -11,8 +11,8 @@ class TracedHIDEventSystem : public HIDEventSystem {
   OpenResult open() override { return inner_.open(); }
   int post(quint32 connection, quint32 eventType, IOGPoint location, const NXEventData& record,
            quint32 recordVersion, quint32 flags, quint32 options) override {
-    const QByteArray hex = QByteArray(reinterpret_cast<const char*>(record.data()),
-                                      qsizetype(record.size())).toHex();
+    const QByteArray hex =
+        QByteArray(reinterpret_cast<const char*>(record.data()), qsizetype(record.size())).toHex();
     trace_.write(TraceEvent("hidPostEvent")
                      .add("type", eventType)
                      .add("flags", flags)

@@ -22,8 +22,8 @@ HIDEventSystem::OpenResult UinputHIDEventSystem::open() {
     MadeSink made = makeSink_();
     if (!made.sink) {
       const bool noService = made.error == ENOENT || made.error == ENODEV || made.error == ENXIO;
-      return {noService ? OpenResult::Stage::NoService : OpenResult::Stage::OpenFailed,
-              made.error, 0};
+      return {noService ? OpenResult::Stage::NoService : OpenResult::Stage::OpenFailed, made.error,
+              0};
     }
     sink_ = std::move(made.sink);
   }
@@ -31,8 +31,7 @@ HIDEventSystem::OpenResult UinputHIDEventSystem::open() {
 }
 
 int UinputHIDEventSystem::post(quint32 connection, quint32 eventType, IOGPoint,
-                               const NXEventData& record, quint32, quint32 flags,
-                               quint32 options) {
+                               const NXEventData& record, quint32, quint32 flags, quint32 options) {
   if (!sink_ || connection != kConnection) return kNotOpen;
   for (const std::vector<InputEvent>& frame : translateHIDEvent(eventType, record, flags, options))
     if (!sink_->emitFrame(frame)) return kIOError;

@@ -7,10 +7,10 @@ namespace halvane {
 enum class HotKeyBackend { Portal, XGrab, None };
 
 struct HotKeySession {
-  bool wayland = false;  // WAYLAND_DISPLAY names a compositor
-  bool xDisplay = false;  // an X server (XWayland on a Wayland session) can be reached
+  bool wayland = false;    // WAYLAND_DISPLAY names a compositor
+  bool xDisplay = false;   // an X server (XWayland on a Wayland session) can be reached
   uint portalVersion = 0;  // GlobalShortcuts version of the desktop portal, 0: none
-  QString noPortal;       // why there is none
+  QString noPortal;        // why there is none
 };
 
 struct HotKeyBackendChoice {

@@ -21,16 +21,20 @@ std::unique_ptr<HotKeyService> createSystemHotKeyService(SystemLog& log) {
   HotKeySession session;
   session.wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
   const QDBusConnection bus = QDBusConnection::sessionBus();
-  if (session.wayland) session.portalVersion = PortalHotKeyService::portalVersion(bus, &session.noPortal);
+  if (session.wayland)
+    session.portalVersion = PortalHotKeyService::portalVersion(bus, &session.noPortal);
   std::unique_ptr<XcbHotKeyService> x11;
   if (!session.portalVersion) x11 = XcbHotKeyService::connect();
   session.xDisplay = bool(x11);
   const HotKeyBackendChoice choice = chooseHotKeyBackend(session);
   log.log(choice.logLine);
   switch (choice.backend) {
-    case HotKeyBackend::Portal: return std::make_unique<PortalHotKeyService>(bus, log);
-    case HotKeyBackend::XGrab: return x11;
-    case HotKeyBackend::None: break;
+    case HotKeyBackend::Portal:
+      return std::make_unique<PortalHotKeyService>(bus, log);
+    case HotKeyBackend::XGrab:
+      return x11;
+    case HotKeyBackend::None:
+      break;
   }
   return std::make_unique<UnavailableHotKeyService>();
 }

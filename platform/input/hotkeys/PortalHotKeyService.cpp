@@ -47,9 +47,15 @@ namespace {
 constexpr const char* kRequestInterface = "org.freedesktop.portal.Request";
 constexpr const char* kShortcutPrefix = "hotkey-";
 
-QString service() { return QString::fromLatin1(PortalHotKeyService::kService); }
-QString path() { return QString::fromLatin1(PortalHotKeyService::kPath); }
-QString interface() { return QString::fromLatin1(PortalHotKeyService::kInterface); }
+QString service() {
+  return QString::fromLatin1(PortalHotKeyService::kService);
+}
+QString path() {
+  return QString::fromLatin1(PortalHotKeyService::kPath);
+}
+QString interface() {
+  return QString::fromLatin1(PortalHotKeyService::kInterface);
+}
 
 // A US keyboard's keymap names the keys in triggers: the portal matches keysyms, and a hot key
 // is a physical key, whatever the user's layout puts on it.
@@ -77,8 +83,8 @@ uint PortalHotKeyService::portalVersion(const QDBusConnection& bus, QString* why
     *whyNot = QStringLiteral("no desktop portal");
     return 0;
   }
-  QDBusMessage get = QDBusMessage::createMethodCall(service(), path(), QStringLiteral("org.freedesktop.DBus.Properties"),
-                                                    QStringLiteral("Get"));
+  QDBusMessage get = QDBusMessage::createMethodCall(
+      service(), path(), QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
   get << interface() << QStringLiteral("version");
   const QDBusMessage reply = bus.call(get, QDBus::Block, 5000);
   const uint version = reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()
@@ -88,11 +94,13 @@ uint PortalHotKeyService::portalVersion(const QDBusConnection& bus, QString* why
   return version;
 }
 
-PortalHotKeyService::PortalHotKeyService(const QDBusConnection& bus, SystemLog& log, QObject* parent)
+PortalHotKeyService::PortalHotKeyService(const QDBusConnection& bus, SystemLog& log,
+                                         QObject* parent)
     : QObject(parent), bus_(bus), log_(log) {
   qDBusRegisterMetaType<PortalShortcut>();
   qDBusRegisterMetaType<QList<PortalShortcut>>();
-  bus_.connect(service(), path(), interface(), QStringLiteral("Activated"), this, SLOT(activated(QDBusMessage)));
+  bus_.connect(service(), path(), interface(), QStringLiteral("Activated"), this,
+               SLOT(activated(QDBusMessage)));
   bus_.connect(service(), path(), interface(), QStringLiteral("Deactivated"), this,
                SLOT(deactivated(QDBusMessage)));
   createSession();
@@ -101,7 +109,8 @@ PortalHotKeyService::PortalHotKeyService(const QDBusConnection& bus, SystemLog& 
 PortalHotKeyService::~PortalHotKeyService() {
   // The portal forgets the session's shortcuts with the session.
   if (!session_.isEmpty())
-    bus_.send(QDBusMessage::createMethodCall(service(), session_, QStringLiteral("org.freedesktop.portal.Session"),
+    bus_.send(QDBusMessage::createMethodCall(service(), session_,
+                                             QStringLiteral("org.freedesktop.portal.Session"),
                                              QStringLiteral("Close")));
 }
 
@@ -110,7 +119,8 @@ QString PortalHotKeyService::trigger(int keyCode, int modifiers) {
   xkb_keymap* keymap = usKeymap();
   if (!evdev || !keymap) return {};
   const xkb_keysym_t* syms = nullptr;
-  if (xkb_keymap_key_get_syms_by_level(keymap, xkb_keycode_t(*evdev + kX11KeyCodeOffset), 0, 0, &syms) < 1)
+  if (xkb_keymap_key_get_syms_by_level(keymap, xkb_keycode_t(*evdev + kX11KeyCodeOffset), 0, 0,
+                                       &syms) < 1)
     return {};
   char name[64] = {};
   if (xkb_keysym_get_name(syms[0], name, sizeof name) <= 0) return {};
@@ -123,7 +133,8 @@ QString PortalHotKeyService::trigger(int keyCode, int modifiers) {
   return parts.join(u'+');
 }
 
-int PortalHotKeyService::registerHotKey(int keyCode, int modifiers, HotKeyId id, Reference* reference) {
+int PortalHotKeyService::registerHotKey(int keyCode, int modifiers, HotKeyId id,
+                                        Reference* reference) {
   const QString combination = trigger(keyCode, modifiers);
   if (combination.isEmpty()) return kHotKeyInvalid;
   *reference = nextReference_++;
@@ -144,25 +155,28 @@ QString PortalHotKeyService::requestPath(const QString& token) const {
 
 QString PortalHotKeyService::expectResponse(const QString& token) {
   const QString request = requestPath(token);
-  bus_.connect(service(), request, QString::fromLatin1(kRequestInterface), QStringLiteral("Response"), this,
-               SLOT(responded(QDBusMessage)));
+  bus_.connect(service(), request, QString::fromLatin1(kRequestInterface),
+               QStringLiteral("Response"), this, SLOT(responded(QDBusMessage)));
   return request;
 }
 
 void PortalHotKeyService::call(const QDBusMessage& message) {
   // The answer that matters comes as a Response signal; only a refused call is of interest here.
   auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(message), this);
-  connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, member = message.member()](QDBusPendingCallWatcher* w) {
-    w->deleteLater();
-    if (w->isError())
-      log_.log(QStringLiteral("Hot keys: the desktop portal refused %1: %2").arg(member, w->error().message()));
-  });
+  connect(watcher, &QDBusPendingCallWatcher::finished, this,
+          [this, member = message.member()](QDBusPendingCallWatcher* w) {
+            w->deleteLater();
+            if (w->isError())
+              log_.log(QStringLiteral("Hot keys: the desktop portal refused %1: %2")
+                           .arg(member, w->error().message()));
+          });
 }
 
 void PortalHotKeyService::createSession() {
   const QString token = QStringLiteral("halvane%1").arg(++nextToken_);
   sessionRequest_ = expectResponse(token);
-  QDBusMessage call = QDBusMessage::createMethodCall(service(), path(), interface(), QStringLiteral("CreateSession"));
+  QDBusMessage call = QDBusMessage::createMethodCall(service(), path(), interface(),
+                                                     QStringLiteral("CreateSession"));
   call << QVariantMap{{QStringLiteral("handle_token"), token},
                       {QStringLiteral("session_handle_token"), QStringLiteral("halvane_hotkeys")}};
   this->call(call);
@@ -187,13 +201,15 @@ void PortalHotKeyService::bind() {
   QList<PortalShortcut> shortcuts;
   for (const auto& [reference, shortcut] : shortcuts_)
     shortcuts.append({QString::fromLatin1(kShortcutPrefix) + QString::number(reference),
-                      {{QStringLiteral("description"), QStringLiteral("Halvane hot key %1").arg(shortcut.trigger)},
+                      {{QStringLiteral("description"),
+                        QStringLiteral("Halvane hot key %1").arg(shortcut.trigger)},
                        {QStringLiteral("preferred_trigger"), shortcut.trigger}}});
   const QString token = QStringLiteral("halvane%1").arg(++nextToken_);
   bindRequest_ = expectResponse(token);
-  QDBusMessage call = QDBusMessage::createMethodCall(service(), path(), interface(), QStringLiteral("BindShortcuts"));
-  call << QVariant::fromValue(QDBusObjectPath(session_)) << QVariant::fromValue(shortcuts) << QString()
-       << QVariantMap{{QStringLiteral("handle_token"), token}};
+  QDBusMessage call = QDBusMessage::createMethodCall(service(), path(), interface(),
+                                                     QStringLiteral("BindShortcuts"));
+  call << QVariant::fromValue(QDBusObjectPath(session_)) << QVariant::fromValue(shortcuts)
+       << QString() << QVariantMap{{QStringLiteral("handle_token"), token}};
   this->call(call);
 }
 
@@ -202,20 +218,23 @@ void PortalHotKeyService::responded(const QDBusMessage& message) {
   const uint response = args.value(0).toUInt();
   QVariantMap results;
   if (args.size() > 1) args[1].value<QDBusArgument>() >> results;
-  bus_.disconnect(service(), message.path(), QString::fromLatin1(kRequestInterface), QStringLiteral("Response"), this,
-                  SLOT(responded(QDBusMessage)));
+  bus_.disconnect(service(), message.path(), QString::fromLatin1(kRequestInterface),
+                  QStringLiteral("Response"), this, SLOT(responded(QDBusMessage)));
   if (message.path() == sessionRequest_) {
     sessionRequest_.clear();
     session_ = results.value(QStringLiteral("session_handle")).toString();
     if (response != 0 || session_.isEmpty()) {
-      log_.log(QStringLiteral("Hot keys: the desktop portal refused a GlobalShortcuts session (response %1)").arg(response));
+      log_.log(QStringLiteral(
+                   "Hot keys: the desktop portal refused a GlobalShortcuts session (response %1)")
+                   .arg(response));
       session_.clear();
       return;
     }
   } else if (message.path() == bindRequest_) {
     bindRequest_.clear();
     if (response != 0)
-      log_.log(QStringLiteral("Hot keys: the desktop did not bind the hot keys (response %1)").arg(response));
+      log_.log(QStringLiteral("Hot keys: the desktop did not bind the hot keys (response %1)")
+                   .arg(response));
   } else {
     return;
   }
@@ -224,7 +243,8 @@ void PortalHotKeyService::responded(const QDBusMessage& message) {
 
 void PortalHotKeyService::deliver(const QDBusMessage& message, HotKeyEventKind kind) {
   const QList<QVariant> args = message.arguments();
-  if (session_.isEmpty() || args.size() < 2 || args[0].value<QDBusObjectPath>().path() != session_) return;
+  if (session_.isEmpty() || args.size() < 2 || args[0].value<QDBusObjectPath>().path() != session_)
+    return;
   const QString id = args[1].toString();
   if (!id.startsWith(QLatin1String(kShortcutPrefix))) return;
   bool ok = false;
@@ -237,7 +257,11 @@ void PortalHotKeyService::deliver(const QDBusMessage& message, HotKeyEventKind k
   handler_(event);
 }
 
-void PortalHotKeyService::activated(const QDBusMessage& message) { deliver(message, kHotKeyPressed); }
-void PortalHotKeyService::deactivated(const QDBusMessage& message) { deliver(message, kHotKeyReleased); }
+void PortalHotKeyService::activated(const QDBusMessage& message) {
+  deliver(message, kHotKeyPressed);
+}
+void PortalHotKeyService::deactivated(const QDBusMessage& message) {
+  deliver(message, kHotKeyReleased);
+}
 
 }  // namespace halvane

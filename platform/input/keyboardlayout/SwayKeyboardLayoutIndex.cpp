@@ -39,7 +39,8 @@ std::optional<unsigned> swayActiveLayoutIndex(const QString& socketPath, int tim
   request.append(reinterpret_cast<const char*>(header), sizeof header);
   socket.write(request);
   QByteArray head, payload;
-  if (!socket.waitForBytesWritten(timeoutMs) || !readExactly(socket, kHeaderSize, &head, timeoutMs) ||
+  if (!socket.waitForBytesWritten(timeoutMs) ||
+      !readExactly(socket, kHeaderSize, &head, timeoutMs) ||
       std::memcmp(head.constData(), kMagic, kMagicSize) != 0) {
     return std::nullopt;
   }

@@ -21,17 +21,17 @@ xkb_keymap* compileKeymap(xkb_context* context, int fd, unsigned size) {
   void* text = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
   if (text == MAP_FAILED) return nullptr;
   // The compositor's buffer ends in a NUL; the length given leaves it out.
-  xkb_keymap* keymap = xkb_keymap_new_from_buffer(context, static_cast<const char*>(text),
-                                                  size > 0 ? size - 1 : 0, XKB_KEYMAP_FORMAT_TEXT_V1,
-                                                  XKB_KEYMAP_COMPILE_NO_FLAGS);
+  xkb_keymap* keymap =
+      xkb_keymap_new_from_buffer(context, static_cast<const char*>(text), size > 0 ? size - 1 : 0,
+                                 XKB_KEYMAP_FORMAT_TEXT_V1, XKB_KEYMAP_COMPILE_NO_FLAGS);
   munmap(text, size);
   return keymap;
 }
 
 }  // namespace
 
-std::unique_ptr<WaylandSeatKeymap> WaylandSeatKeymap::create(std::shared_ptr<WaylandConnection> connection,
-                                                             xkb_context* context, int timeoutMs) {
+std::unique_ptr<WaylandSeatKeymap> WaylandSeatKeymap::create(
+    std::shared_ptr<WaylandConnection> connection, xkb_context* context, int timeoutMs) {
   if (!connection || !context) return nullptr;
   // Version 5 lets the seat and its keyboard be released; nothing newer is needed.
   auto* seat = connection->bind<wl_seat>(&wl_seat_interface, 5);
@@ -43,10 +43,11 @@ std::unique_ptr<WaylandSeatKeymap> WaylandSeatKeymap::create(std::shared_ptr<Way
   return keymap;
 }
 
-WaylandSeatKeymap::WaylandSeatKeymap(std::shared_ptr<WaylandConnection> connection, xkb_context* context,
-                                     wl_seat* seat)
+WaylandSeatKeymap::WaylandSeatKeymap(std::shared_ptr<WaylandConnection> connection,
+                                     xkb_context* context, wl_seat* seat)
     : connection_(std::move(connection)), context_(xkb_context_ref(context)), seat_(seat) {
-  static const wl_seat_listener listener = {&WaylandSeatKeymap::onCapabilities, &WaylandSeatKeymap::onName};
+  static const wl_seat_listener listener = {&WaylandSeatKeymap::onCapabilities,
+                                            &WaylandSeatKeymap::onName};
   wl_seat_add_listener(seat_, &listener, this);
 }
 
@@ -54,22 +55,26 @@ WaylandSeatKeymap::~WaylandSeatKeymap() {
   setKeyboard(false);
   if (connection_->isConnected() && wl_seat_get_version(seat_) >= WL_SEAT_RELEASE_SINCE_VERSION)
     wl_seat_release(seat_);
-  else wl_seat_destroy(seat_);
+  else
+    wl_seat_destroy(seat_);
   xkb_context_unref(context_);
 }
 
 void WaylandSeatKeymap::setKeyboard(bool present) {
   if (present == (keyboard_ != nullptr)) return;
   if (present) {
-    static const wl_keyboard_listener listener = {&WaylandSeatKeymap::onKeymap, &ignoreEnter, &ignoreLeave,
-                                                  &ignoreKey, &WaylandSeatKeymap::onModifiers, &ignoreRepeat};
+    static const wl_keyboard_listener listener = {
+        &WaylandSeatKeymap::onKeymap,    &ignoreEnter, &ignoreLeave, &ignoreKey,
+        &WaylandSeatKeymap::onModifiers, &ignoreRepeat};
     keyboard_ = wl_seat_get_keyboard(seat_);
     wl_keyboard_add_listener(keyboard_, &listener, this);
     return;
   }
-  if (connection_->isConnected() && wl_keyboard_get_version(keyboard_) >= WL_KEYBOARD_RELEASE_SINCE_VERSION)
+  if (connection_->isConnected() &&
+      wl_keyboard_get_version(keyboard_) >= WL_KEYBOARD_RELEASE_SINCE_VERSION)
     wl_keyboard_release(keyboard_);
-  else wl_keyboard_destroy(keyboard_);
+  else
+    wl_keyboard_destroy(keyboard_);
   keyboard_ = nullptr;
   setKeymap(nullptr);
   group_ = 0;
@@ -89,15 +94,16 @@ void WaylandSeatKeymap::onName(void*, wl_seat*, const char*) {}
 void WaylandSeatKeymap::onKeymap(void* data, wl_keyboard*, unsigned format, int fd, unsigned size) {
   auto* self = static_cast<WaylandSeatKeymap*>(data);
   // A keyboard without a keymap (format no_keymap) types raw codes: no layout to name.
-  xkb_keymap* keymap =
-      format == WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1 ? compileKeymap(self->context_, fd, size) : nullptr;
+  xkb_keymap* keymap = format == WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1
+                           ? compileKeymap(self->context_, fd, size)
+                           : nullptr;
   close(fd);
   self->setKeymap(keymap);
   if (self->keymap_ && self->group_ >= xkb_keymap_num_layouts(self->keymap_)) self->group_ = 0;
 }
 
-void WaylandSeatKeymap::onModifiers(void* data, wl_keyboard*, unsigned, unsigned, unsigned, unsigned,
-                                    unsigned group) {
+void WaylandSeatKeymap::onModifiers(void* data, wl_keyboard*, unsigned, unsigned, unsigned,
+                                    unsigned, unsigned group) {
   auto* self = static_cast<WaylandSeatKeymap*>(data);
   if (self->keymap_ && group < xkb_keymap_num_layouts(self->keymap_)) self->group_ = group;
 }

@@ -31,7 +31,8 @@ class WaylandSeatKeymap {
   unsigned group() const { return group_; }
 
  private:
-  WaylandSeatKeymap(std::shared_ptr<WaylandConnection> connection, xkb_context* context, wl_seat* seat);
+  WaylandSeatKeymap(std::shared_ptr<WaylandConnection> connection, xkb_context* context,
+                    wl_seat* seat);
   void setKeyboard(bool present);
   void setKeymap(xkb_keymap* keymap);
 

@@ -1,10 +1,10 @@
 #include "platform/input/keyboardlayout/XkbKeyboardLayoutServices.h"
 
+#include "platform/desktop/wayland/WaylandConnection.h"
 #include "platform/input/keyboardlayout/SwayKeyboardLayoutIndex.h"
 #include "platform/input/keyboardlayout/WaylandSeatKeymap.h"
 #include "platform/input/keyboardlayout/XkbKeyboardLayout.h"
 #include "platform/system/log/SyslogSystemLog.h"
-#include "platform/desktop/wayland/WaylandConnection.h"
 
 #include <QCoreApplication>
 
@@ -150,7 +150,8 @@ std::unique_ptr<XkbKeyboardLayoutServices> XkbKeyboardLayoutServices::forSystem(
   std::unique_ptr<XkbKeyboardLayoutServices> services(
       new XkbKeyboardLayoutServices(xkb_context_new(XKB_CONTEXT_NO_FLAGS)));
   services->log_ = log;
-  if (!wayland && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) wayland = WaylandConnection::shared();
+  if (!wayland && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    wayland = WaylandConnection::shared();
   if (wayland) {
     services->seat_ = WaylandSeatKeymap::create(wayland, services->context_);
     if (!services->seat_) services->noSeat_ = QStringLiteral("the compositor offers no seat");
@@ -215,12 +216,14 @@ std::shared_ptr<const KeyboardLayout> XkbKeyboardLayoutServices::currentLayout()
       if (!keymap) return nullptr;
       return layoutOf(keymap, x11_->activeGroup(keymap));
     }
-    case Source::Environment: break;
+    case Source::Environment:
+      break;
   }
   return fixed_;
 }
 
-std::shared_ptr<const KeyboardLayout> XkbKeyboardLayoutServices::layoutOf(xkb_keymap* keymap, unsigned group) {
+std::shared_ptr<const KeyboardLayout> XkbKeyboardLayoutServices::layoutOf(xkb_keymap* keymap,
+                                                                          unsigned group) {
   if (!layout_ || layout_->keymap() != keymap || layout_->group() != group) {
     layout_ = std::make_shared<XkbKeyboardLayout>(keymap, group, compose_);
   }
@@ -232,8 +235,9 @@ void XkbKeyboardLayoutServices::logSource(Source source) {
   QString line;
   switch (source) {
     case Source::WaylandSeat:
-      line = QStringLiteral("Keyboard layout: the Wayland seat's keymap (%1)")
-                 .arg(QString::fromUtf8(xkb_keymap_layout_get_name(seat_->keymap(), seat_->group())));
+      line =
+          QStringLiteral("Keyboard layout: the Wayland seat's keymap (%1)")
+              .arg(QString::fromUtf8(xkb_keymap_layout_get_name(seat_->keymap(), seat_->group())));
       break;
     case Source::XServer:
       line = QStringLiteral("Keyboard layout: the X server's (%1)")

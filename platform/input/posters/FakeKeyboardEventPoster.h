@@ -12,9 +12,9 @@ class FakeKeyboardEventPoster : public KeyboardEventPoster {
   enum class Kind { SuppressionInterval, EventStateCombining, KeyEvent };
   struct Call {
     Kind kind;
-    double seconds = 0;     // SuppressionInterval
-    bool flag = false;      // EventStateCombining: enabled; KeyEvent: down
-    quint16 keyCode = 0;    // KeyEvent
+    double seconds = 0;   // SuppressionInterval
+    bool flag = false;    // EventStateCombining: enabled; KeyEvent: down
+    quint16 keyCode = 0;  // KeyEvent
   };
 
   void setLocalEventsSuppressionInterval(double seconds) override {

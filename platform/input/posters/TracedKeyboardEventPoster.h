@@ -18,7 +18,8 @@ class TracedKeyboardEventPoster : public KeyboardEventPoster {
     inner_.enableEventStateCombining(enabled);
   }
   void postKeyboardEvent(quint16 virtualKeyCode, bool keyDown) override {
-    trace_.write(TraceEvent("keyboardEvent").add("keyCode", int(virtualKeyCode)).add("down", keyDown));
+    trace_.write(
+        TraceEvent("keyboardEvent").add("keyCode", int(virtualKeyCode)).add("down", keyDown));
     inner_.postKeyboardEvent(virtualKeyCode, keyDown);
   }
 

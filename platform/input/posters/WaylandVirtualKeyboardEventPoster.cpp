@@ -1,19 +1,19 @@
 #include "platform/input/posters/WaylandVirtualKeyboardEventPoster.h"
 
+#include "platform/desktop/wayland/WaylandConnection.h"
 #include "platform/input/keyboardlayout/WaylandSeatKeymap.h"
 #include "platform/input/keycodes/MacKeyCodes.h"
-#include "platform/desktop/wayland/WaylandConnection.h"
 
 #include "virtual-keyboard-unstable-v1-client-protocol.h"
 
 #include <wayland-client.h>
 #include <xkbcommon/xkbcommon.h>
 
+#include <sys/mman.h>
+#include <unistd.h>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
-#include <sys/mman.h>
-#include <unistd.h>
 
 namespace halvane {
 namespace {
@@ -23,9 +23,9 @@ xkb_keymap* currentKeymap(const std::shared_ptr<WaylandConnection>& connection) 
   xkb_context* context = xkb_context_new(XKB_CONTEXT_NO_FLAGS);
   if (!context) return nullptr;
   std::unique_ptr<WaylandSeatKeymap> seat = WaylandSeatKeymap::create(connection, context);
-  xkb_keymap* keymap = seat && seat->keymap()
-                           ? xkb_keymap_ref(seat->keymap())
-                           : xkb_keymap_new_from_names(context, nullptr, XKB_KEYMAP_COMPILE_NO_FLAGS);
+  xkb_keymap* keymap = seat && seat->keymap() ? xkb_keymap_ref(seat->keymap())
+                                              : xkb_keymap_new_from_names(
+                                                    context, nullptr, XKB_KEYMAP_COMPILE_NO_FLAGS);
   seat.reset();
   xkb_context_unref(context);  // the keymap holds its own reference
   return keymap;
@@ -70,7 +70,8 @@ std::unique_ptr<WaylandVirtualKeyboardEventPoster> WaylandVirtualKeyboardEventPo
       return nullptr;
     }
   }
-  std::unique_ptr<WaylandVirtualKeyboardEventPoster> poster(new WaylandVirtualKeyboardEventPoster(connection));
+  std::unique_ptr<WaylandVirtualKeyboardEventPoster> poster(
+      new WaylandVirtualKeyboardEventPoster(connection));
   poster->keymap_ = currentKeymap(connection);
   poster->state_ = poster->keymap_ ? xkb_state_new(poster->keymap_) : nullptr;
   const QByteArray text = textOf(poster->keymap_);
@@ -80,9 +81,12 @@ std::unique_ptr<WaylandVirtualKeyboardEventPoster> WaylandVirtualKeyboardEventPo
     return nullptr;
   }
   poster->seat_ = connection->bind<wl_seat>(&wl_seat_interface, 1);
-  poster->manager_ = connection->bind<zwp_virtual_keyboard_manager_v1>(&zwp_virtual_keyboard_manager_v1_interface, 1);
-  poster->keyboard_ = zwp_virtual_keyboard_manager_v1_create_virtual_keyboard(poster->manager_, poster->seat_);
-  zwp_virtual_keyboard_v1_keymap(poster->keyboard_, WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1, fd, std::uint32_t(text.size() + 1));
+  poster->manager_ = connection->bind<zwp_virtual_keyboard_manager_v1>(
+      &zwp_virtual_keyboard_manager_v1_interface, 1);
+  poster->keyboard_ =
+      zwp_virtual_keyboard_manager_v1_create_virtual_keyboard(poster->manager_, poster->seat_);
+  zwp_virtual_keyboard_v1_keymap(poster->keyboard_, WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1, fd,
+                                 std::uint32_t(text.size() + 1));
   close(fd);
   // A compositor that refuses the keyboard ends the connection: find out now, not at the first key.
   if (!connection->roundtrip(std::chrono::milliseconds(1000)) || !connection->isConnected()) {
@@ -92,7 +96,8 @@ std::unique_ptr<WaylandVirtualKeyboardEventPoster> WaylandVirtualKeyboardEventPo
   return poster;
 }
 
-WaylandVirtualKeyboardEventPoster::WaylandVirtualKeyboardEventPoster(std::shared_ptr<WaylandConnection> connection)
+WaylandVirtualKeyboardEventPoster::WaylandVirtualKeyboardEventPoster(
+    std::shared_ptr<WaylandConnection> connection)
     : connection_(std::move(connection)) {}
 
 WaylandVirtualKeyboardEventPoster::~WaylandVirtualKeyboardEventPoster() {
@@ -114,16 +119,18 @@ void WaylandVirtualKeyboardEventPoster::postKeyboardEvent(quint16 virtualKeyCode
 
 void WaylandVirtualKeyboardEventPoster::emitKey(int evdevKey, bool down) {
   if (!connection_->isConnected()) return;
-  zwp_virtual_keyboard_v1_key(keyboard_, nowMs(), std::uint32_t(evdevKey),
-                              down ? WL_KEYBOARD_KEY_STATE_PRESSED : WL_KEYBOARD_KEY_STATE_RELEASED);
+  zwp_virtual_keyboard_v1_key(
+      keyboard_, nowMs(), std::uint32_t(evdevKey),
+      down ? WL_KEYBOARD_KEY_STATE_PRESSED : WL_KEYBOARD_KEY_STATE_RELEASED);
   const xkb_keycode_t xkbKey = xkb_keycode_t(evdevKey + kX11KeyCodeOffset);
   const int changed = xkb_state_update_key(state_, xkbKey, down ? XKB_KEY_DOWN : XKB_KEY_UP);
   if (changed & (XKB_STATE_MODS_DEPRESSED | XKB_STATE_MODS_LATCHED | XKB_STATE_MODS_LOCKED |
                  XKB_STATE_LAYOUT_EFFECTIVE)) {
-    zwp_virtual_keyboard_v1_modifiers(keyboard_, xkb_state_serialize_mods(state_, XKB_STATE_MODS_DEPRESSED),
-                                      xkb_state_serialize_mods(state_, XKB_STATE_MODS_LATCHED),
-                                      xkb_state_serialize_mods(state_, XKB_STATE_MODS_LOCKED),
-                                      xkb_state_serialize_layout(state_, XKB_STATE_LAYOUT_EFFECTIVE));
+    zwp_virtual_keyboard_v1_modifiers(
+        keyboard_, xkb_state_serialize_mods(state_, XKB_STATE_MODS_DEPRESSED),
+        xkb_state_serialize_mods(state_, XKB_STATE_MODS_LATCHED),
+        xkb_state_serialize_mods(state_, XKB_STATE_MODS_LOCKED),
+        xkb_state_serialize_layout(state_, XKB_STATE_LAYOUT_EFFECTIVE));
   }
   // Keys go out at once, in order, rather than when the loop next sleeps.
   connection_->flush();

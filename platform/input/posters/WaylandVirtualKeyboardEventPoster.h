@@ -26,8 +26,8 @@ class WaylandVirtualKeyboardEventPoster : public KeyboardEventPoster {
  public:
   // Nothing when the compositor lacks the protocol or the keymap cannot be handed over; *whyNot
   // then says why.
-  static std::unique_ptr<WaylandVirtualKeyboardEventPoster> create(std::shared_ptr<WaylandConnection> connection,
-                                                                   QString* whyNot);
+  static std::unique_ptr<WaylandVirtualKeyboardEventPoster> create(
+      std::shared_ptr<WaylandConnection> connection, QString* whyNot);
   // Releases the keys still held.
   ~WaylandVirtualKeyboardEventPoster() override;
   WaylandVirtualKeyboardEventPoster(const WaylandVirtualKeyboardEventPoster&) = delete;

@@ -19,14 +19,16 @@ std::unique_ptr<XTestKeyboardEventPoster> XTestKeyboardEventPoster::connect(QStr
   xcb_connection_t* connection = xcb_connect(name, nullptr);
   if (xcb_connection_has_error(connection)) {
     xcb_disconnect(connection);
-    if (whyNot) *whyNot = QStringLiteral("cannot connect to X display %1").arg(QString::fromLocal8Bit(name));
+    if (whyNot)
+      *whyNot = QStringLiteral("cannot connect to X display %1").arg(QString::fromLocal8Bit(name));
     return nullptr;
   }
   const xcb_query_extension_reply_t* xtest = xcb_get_extension_data(connection, &xcb_test_id);
   if (!xtest || !xtest->present) {
     xcb_disconnect(connection);
     if (whyNot)
-      *whyNot = QStringLiteral("X display %1 has no XTEST extension").arg(QString::fromLocal8Bit(name));
+      *whyNot =
+          QStringLiteral("X display %1 has no XTEST extension").arg(QString::fromLocal8Bit(name));
     return nullptr;
   }
   return std::unique_ptr<XTestKeyboardEventPoster>(

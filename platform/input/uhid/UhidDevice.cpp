@@ -20,8 +20,9 @@ QString UhidDevice::reasonForError(int error, const QString& path) {
     case EACCES:
     case EPERM:
     case EROFS:
-      return QStringLiteral("no permission to write %1: run as root, or give this user write "
-                            "access to it")
+      return QStringLiteral(
+                 "no permission to write %1: run as root, or give this user write "
+                 "access to it")
           .arg(path);
     default:
       return QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(error)));
@@ -37,8 +38,8 @@ UhidDevice::Result UhidDevice::create(const DeviceDescription& description, cons
     // The device was never made, so there is nothing to destroy.
     device->fd_ = -1;
     ::close(fd);
-    return {nullptr, QStringLiteral("creating the HID device failed: %1")
-                         .arg(reasonForError(error, path))};
+    return {nullptr,
+            QStringLiteral("creating the HID device failed: %1").arg(reasonForError(error, path))};
   }
   device->notifier_ = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
   QObject::connect(device->notifier_.get(), &QSocketNotifier::activated,

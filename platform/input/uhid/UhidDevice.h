@@ -26,8 +26,7 @@ class UhidDevice {
     std::unique_ptr<UhidDevice> device;  // nothing on failure
     QString error;
   };
-  static Result create(const DeviceDescription& description,
-                       const QString& path = defaultPath());
+  static Result create(const DeviceDescription& description, const QString& path = defaultPath());
 
   ~UhidDevice();
   UhidDevice(const UhidDevice&) = delete;

@@ -51,26 +51,30 @@ constexpr std::uint8_t kKeyboardDescriptor[] = {
 // Interface 1: consumer control, plus the vendor feature report that carries the driver
 // settings (two 32-bit little-endian integers).
 constexpr std::uint8_t kConsumerDescriptor[] = {
-    0x05, 0x0C,              // Usage Page (Consumer)
-    0x09, 0x01,              // Usage (Consumer Control)
-    0xA1, 0x01,              // Collection (Application)
-    0x85, kConsumerReportId, //   Report ID (1)
-    0x19, 0x00,              //   Usage Minimum (0)
-    0x2A, 0xFF, 0x02,        //   Usage Maximum (0x2FF)
-    0x15, 0x00,              //   Logical Minimum (0)
-    0x26, 0xFF, 0x02,        //   Logical Maximum (0x2FF)
-    0x75, 0x10,              //   Report Size (16)
-    0x95, 0x01,              //   Report Count (1)
-    0x81, 0x00,              //   Input (Data, Array): the media key
+    0x05, 0x0C,               // Usage Page (Consumer)
+    0x09, 0x01,               // Usage (Consumer Control)
+    0xA1, 0x01,               // Collection (Application)
+    0x85, kConsumerReportId,  //   Report ID (1)
+    0x19, 0x00,               //   Usage Minimum (0)
+    0x2A, 0xFF,
+    0x02,        //   Usage Maximum (0x2FF)
+    0x15, 0x00,  //   Logical Minimum (0)
+    0x26, 0xFF,
+    0x02,                                //   Logical Maximum (0x2FF)
+    0x75, 0x10,                          //   Report Size (16)
+    0x95, 0x01,                          //   Report Count (1)
+    0x81, 0x00,                          //   Input (Data, Array): the media key
     0x85, hid::kDriverSettingsReportId,  // Report ID (0x48)
-    0x06, 0x00, 0xFF,        //   Usage Page (Vendor Defined 0xFF00)
-    0x09, 0x48,              //   Usage (0x48)
-    0x15, 0x00,              //   Logical Minimum (0)
-    0x26, 0xFF, 0x00,        //   Logical Maximum (0xFF)
-    0x75, 0x08,              //   Report Size (8)
-    0x95, 0x08,              //   Report Count (8)
-    0xB1, 0x02,              //   Feature (Data, Variable, Absolute): SwapCmdAlt, MacroMask
-    0xC0,                    // End Collection
+    0x06, 0x00,
+    0xFF,        //   Usage Page (Vendor Defined 0xFF00)
+    0x09, 0x48,  //   Usage (0x48)
+    0x15, 0x00,  //   Logical Minimum (0)
+    0x26, 0xFF,
+    0x00,        //   Logical Maximum (0xFF)
+    0x75, 0x08,  //   Report Size (8)
+    0x95, 0x08,  //   Report Count (8)
+    0xB1, 0x02,  //   Feature (Data, Variable, Absolute): SwapCmdAlt, MacroMask
+    0xC0,        // End Collection
 };
 
 constexpr std::uint16_t kBusUsb = 0x03;

@@ -65,8 +65,9 @@ QString UinputDevice::reasonForError(int error, const QString& path) {
           .arg(path);
     case EACCES:
     case EPERM:
-      return QStringLiteral("no permission on %1: install Halvane's udev rules, which give the "
-                            "logged-in user access to it")
+      return QStringLiteral(
+                 "no permission on %1: install Halvane's udev rules, which give the "
+                 "logged-in user access to it")
           .arg(path);
     case ENODEV:
     case ENXIO:

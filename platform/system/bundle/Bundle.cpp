@@ -22,7 +22,9 @@ Bundle Bundle::containing(const QString& path) {
   return Bundle(dir.absolutePath());
 }
 
-Bundle Bundle::mainBundle() { return containing(QStringLiteral("/proc/self/exe")); }
+Bundle Bundle::mainBundle() {
+  return containing(QStringLiteral("/proc/self/exe"));
+}
 
 Bundle Bundle::holding(const void* address) {
   Dl_info info{};

@@ -13,12 +13,20 @@ DBusDiagnosticsAdaptor::DBusDiagnosticsAdaptor(QObject* exported, DiagnosticsSer
       [this](const QMap<QString, QString>& report) { emit FrontApplicationChanged(report); });
 }
 
-DBusDiagnosticsAdaptor::~DBusDiagnosticsAdaptor() { server_.setFrontApplicationChangedHandler({}); }
+DBusDiagnosticsAdaptor::~DBusDiagnosticsAdaptor() {
+  server_.setFrontApplicationChangedHandler({});
+}
 
-QMap<QString, QString> DBusDiagnosticsAdaptor::FrontApplication() { return server_.frontApplication(); }
+QMap<QString, QString> DBusDiagnosticsAdaptor::FrontApplication() {
+  return server_.frontApplication();
+}
 
-QMap<QString, QString> DBusDiagnosticsAdaptor::Backends() { return server_.backends(); }
+QMap<QString, QString> DBusDiagnosticsAdaptor::Backends() {
+  return server_.backends();
+}
 
-QMap<QString, QString> DBusDiagnosticsAdaptor::SettingsLoad() { return server_.settingsLoad(); }
+QMap<QString, QString> DBusDiagnosticsAdaptor::SettingsLoad() {
+  return server_.settingsLoad();
+}
 
 }  // namespace halvane

@@ -11,14 +11,20 @@
 namespace halvane {
 namespace {
 
-QString service() { return QString::fromLatin1(control::kServiceName); }
-QString path() { return QString::fromLatin1(control::kServerPath); }
-QString interface() { return QString::fromLatin1(control::kDiagnosticsInterface); }
+QString service() {
+  return QString::fromLatin1(control::kServiceName);
+}
+QString path() {
+  return QString::fromLatin1(control::kServerPath);
+}
+QString interface() {
+  return QString::fromLatin1(control::kDiagnosticsInterface);
+}
 
 }  // namespace
 
 std::unique_ptr<DBusDiagnosticsClient> DBusDiagnosticsClient::connect(const QDBusConnection& bus,
-                                                                       int timeoutMs) {
+                                                                      int timeoutMs) {
   if (!bus.isConnected() || !bus.interface()) return nullptr;
   const QDBusReply<bool> registered = bus.interface()->isServiceRegistered(service());
   if (!registered.isValid() || !registered.value()) return nullptr;
@@ -31,7 +37,8 @@ DBusDiagnosticsClient::DBusDiagnosticsClient(const QDBusConnection& bus, int tim
 }
 
 std::optional<DiagnosticsClient::Report> DBusDiagnosticsClient::call(const QString& method) {
-  const QDBusMessage message = QDBusMessage::createMethodCall(service(), path(), interface(), method);
+  const QDBusMessage message =
+      QDBusMessage::createMethodCall(service(), path(), interface(), method);
   const QDBusReply<QMap<QString, QString>> reply = bus_.call(message, QDBus::Block, timeoutMs_);
   if (!reply.isValid()) return std::nullopt;
   return reply.value();

@@ -8,7 +8,7 @@
 namespace halvane {
 
 std::unique_ptr<DBusRemoteProxy> DBusRemoteProxy::connect(const QDBusConnection& bus,
-                                                           int timeoutMs) {
+                                                          int timeoutMs) {
   if (!bus.isConnected() || !bus.interface()) return nullptr;
   const QDBusReply<bool> registered =
       bus.interface()->isServiceRegistered(QString::fromLatin1(control::kServiceName));

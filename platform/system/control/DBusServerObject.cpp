@@ -12,15 +12,21 @@ namespace halvane {
 
 namespace {
 
-QString serviceName() { return QString::fromLatin1(control::kServiceName); }
-QString serverPath() { return QString::fromLatin1(control::kServerPath); }
+QString serviceName() {
+  return QString::fromLatin1(control::kServiceName);
+}
+QString serverPath() {
+  return QString::fromLatin1(control::kServerPath);
+}
 
 }  // namespace
 
 DBusServerObject::DBusServerObject(SystemLog& log, const QDBusConnection& bus)
     : log_(log), bus_(bus) {}
 
-DBusServerObject::~DBusServerObject() { unregister(); }
+DBusServerObject::~DBusServerObject() {
+  unregister();
+}
 
 void DBusServerObject::unregister() {
   if (ownsName_) bus_.unregisterService(serviceName());
@@ -36,8 +42,8 @@ bool DBusServerObject::registerServer(KeyboardServer& server) {
     return false;
   }
   root_ = std::make_unique<KeyboardServerRoot>(server);
-  new HVKeyboardServerAdaptor(root_.get());  // owned by root_
-  for (const InterfaceMaker& make : interfaces_) make(root_.get(), bus_);  // owned by root_
+  new HVKeyboardServerAdaptor(root_.get());                                  // owned by root_
+  for (const InterfaceMaker& make : interfaces_) make(root_.get(), bus_);    // owned by root_
   if (diagnostics_) new DBusDiagnosticsAdaptor(root_.get(), *diagnostics_);  // owned by root_
   // The object answers before the name appears, so a client that sees the name can call at once.
   if (!bus_.registerObject(serverPath(), root_.get(), QDBusConnection::ExportAdaptors)) {
@@ -51,8 +57,8 @@ bool DBusServerObject::registerServer(KeyboardServer& server) {
                                         QDBusConnectionInterface::DontAllowReplacement);
   if (!reply.isValid() || reply.value() != QDBusConnectionInterface::ServiceRegistered) {
     log_.log(QStringLiteral("HVKeyboardServer: name %1 refused (%2), running without the server")
-                 .arg(serviceName(), reply.isValid() ? QStringLiteral("taken")
-                                                     : reply.error().message()));
+                 .arg(serviceName(),
+                      reply.isValid() ? QStringLiteral("taken") : reply.error().message()));
     unregister();
     return false;
   }

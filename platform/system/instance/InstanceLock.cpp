@@ -17,7 +17,9 @@ namespace halvane {
 
 namespace {
 
-QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
+QString systemError() {
+  return QString::fromLocal8Bit(std::strerror(errno));
+}
 
 }  // namespace
 
@@ -31,7 +33,8 @@ InstanceLock InstanceLock::acquire(const QString& path) {
   InstanceLock lock;
   const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
   if (::mkdir(folder.constData(), 0700) != 0 && errno != EEXIST) {
-    lock.reason_ = QStringLiteral("cannot create %1: %2").arg(QFile::decodeName(folder), systemError());
+    lock.reason_ =
+        QStringLiteral("cannot create %1: %2").arg(QFile::decodeName(folder), systemError());
     return lock;
   }
   // Never through a link, and only a file of our own: under /tmp another user could plant one.

@@ -13,7 +13,9 @@ SyslogSystemLog::SyslogSystemLog(const QString& programName) : ident_(programNam
   openlog(ident_.constData(), LOG_PID, LOG_USER);
 }
 
-SyslogSystemLog::~SyslogSystemLog() { closelog(); }
+SyslogSystemLog::~SyslogSystemLog() {
+  closelog();
+}
 
 void SyslogSystemLog::log(const QString& message) {
   const QByteArray text = message.toUtf8();

@@ -15,7 +15,9 @@ class FakeScriptRunner : public ScriptRunner {
            const QString& param) override {
     calls.push_back({scriptPath, handler, key, param});
   }
-  void setKeyCombinationHandler(KeyCombinationHandler handler) override { keyCombinationHandler = std::move(handler); }
+  void setKeyCombinationHandler(KeyCombinationHandler handler) override {
+    keyCombinationHandler = std::move(handler);
+  }
 
   std::vector<Call> calls;
   // A test plays the script asking for a combination through it.

@@ -46,8 +46,8 @@ void ScriptFrontApplication::addTo(QProcessEnvironment& environment) const {
   environment.insert(QStringLiteral("HALVANE_FRONT_EXECUTABLE"), executable);
 }
 
-void ProcessScriptRunner::run(const QString& scriptPath, const QString& handler,
-                              const QString& key, const QString& param) {
+void ProcessScriptRunner::run(const QString& scriptPath, const QString& handler, const QString& key,
+                              const QString& param) {
   if (scriptPath.isEmpty()) return;
   QProcess process;
   process.setProgram(scriptPath);

@@ -43,7 +43,9 @@ class ProcessScriptRunner : public ScriptRunner {
   // A script that is missing or cannot be started is ignored, like its exit status and output.
   void run(const QString& scriptPath, const QString& handler, const QString& key,
            const QString& param) override;
-  void setKeyCombinationHandler(KeyCombinationHandler handler) override { combinations_ = std::move(handler); }
+  void setKeyCombinationHandler(KeyCombinationHandler handler) override {
+    combinations_ = std::move(handler);
+  }
 
  private:
   void perform(const QByteArray& output);

@@ -17,10 +17,13 @@ int scriptTimeoutMs() {
 
 }  // namespace
 
-std::unique_ptr<ScriptRunner> createScriptRunner(std::function<std::optional<QString>()> frontPath) {
+std::unique_ptr<ScriptRunner> createScriptRunner(
+    std::function<std::optional<QString>()> frontPath) {
   ProcessScriptRunner::FrontApplicationSource front;
   if (frontPath)
-    front = [frontPath = std::move(frontPath)] { return ScriptFrontApplication::fromPath(frontPath()); };
+    front = [frontPath = std::move(frontPath)] {
+      return ScriptFrontApplication::fromPath(frontPath());
+    };
   return std::make_unique<ProcessScriptRunner>(scriptTimeoutMs(), std::move(front));
 }
 

@@ -13,7 +13,8 @@ class DesktopFacts {
  public:
   virtual ~DesktopFacts() = default;
   // A GSettings value; nothing when the schema or key is not installed.
-  virtual std::optional<QStringList> gsettingsStrings(const QString& schema, const QString& key) = 0;
+  virtual std::optional<QStringList> gsettingsStrings(const QString& schema,
+                                                      const QString& key) = 0;
   virtual std::optional<bool> gsettingsBool(const QString& schema, const QString& key) = 0;
   // The running GNOME Shell's version ("43.9"), else the installed one's; empty when neither.
   virtual QString gnomeShellVersion() = 0;

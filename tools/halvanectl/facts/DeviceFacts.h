@@ -14,9 +14,10 @@ namespace halvane {
 class DeviceFacts {
  public:
   struct Node {
-    QString devnode;    // /dev/hidraw3, /dev/input/event7, /dev/uinput
-    QString hidDevice;  // kernel name of the HID device above it, "0003:1209:4856.0001"; may be empty
-    QStringList tags;   // udev's current tags (CURRENT_TAGS, else TAGS)
+    QString devnode;  // /dev/hidraw3, /dev/input/event7, /dev/uinput
+    QString
+        hidDevice;  // kernel name of the HID device above it, "0003:1209:4856.0001"; may be empty
+    QStringList tags;                   // udev's current tags (CURRENT_TAGS, else TAGS)
     QMap<QString, QString> properties;  // udev properties, the hwdb's KEYBOARD_KEY_* among them
   };
   enum class Access { Missing, None, ReadOnly, WriteOnly, ReadWrite };

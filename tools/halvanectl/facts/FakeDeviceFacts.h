@@ -13,7 +13,9 @@ class FakeDeviceFacts : public DeviceFacts {
     if (!misc.contains(name)) return std::nullopt;
     return misc.value(name);
   }
-  Access access(const QString& devnode) override { return accessByNode.value(devnode, Access::Missing); }
+  Access access(const QString& devnode) override {
+    return accessByNode.value(devnode, Access::Missing);
+  }
   std::optional<int> keyCode(const QString& devnode, quint32 scanCode) override {
     if (!keyCodes.contains(devnode)) return std::nullopt;
     return keyCodes.value(devnode).value(scanCode);

@@ -70,16 +70,17 @@ std::optional<bool> SessionDesktopFacts::gsettingsBool(const QString& schema, co
 
 QString SessionDesktopFacts::gnomeShellVersion() {
   if (bus_.isConnected()) {
-    const QDBusReply<QDBusVariant> running = bus_.call(
-        call(QStringLiteral("org.gnome.Shell"), QStringLiteral("/org/gnome/Shell"),
-             QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"),
-             {QStringLiteral("org.gnome.Shell"), QStringLiteral("ShellVersion")}),
-        QDBus::Block, kTimeoutMs);
+    const QDBusReply<QDBusVariant> running =
+        bus_.call(call(QStringLiteral("org.gnome.Shell"), QStringLiteral("/org/gnome/Shell"),
+                       QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"),
+                       {QStringLiteral("org.gnome.Shell"), QStringLiteral("ShellVersion")}),
+                  QDBus::Block, kTimeoutMs);
     if (running.isValid() && !running.value().variant().toString().isEmpty())
       return running.value().variant().toString();
   }
   // "GNOME Shell 43.9"
-  const std::optional<QString> installed = output(QStringLiteral("gnome-shell"), {QStringLiteral("--version")});
+  const std::optional<QString> installed =
+      output(QStringLiteral("gnome-shell"), {QStringLiteral("--version")});
   if (!installed) return QString();
   static const QRegularExpression version(QStringLiteral("([0-9]+(\\.[0-9A-Za-z]+)*)\\s*$"));
   return version.match(*installed).captured(1);
@@ -87,10 +88,11 @@ QString SessionDesktopFacts::gnomeShellVersion() {
 
 std::optional<int> SessionDesktopFacts::gnomeExtensionState(const QString& uuid) {
   if (!bus_.isConnected()) return std::nullopt;
-  const QDBusReply<QVariantMap> info = bus_.call(
-      call(QStringLiteral("org.gnome.Shell"), QStringLiteral("/org/gnome/Shell"),
-           QStringLiteral("org.gnome.Shell.Extensions"), QStringLiteral("GetExtensionInfo"), {uuid}),
-      QDBus::Block, kTimeoutMs);
+  const QDBusReply<QVariantMap> info =
+      bus_.call(call(QStringLiteral("org.gnome.Shell"), QStringLiteral("/org/gnome/Shell"),
+                     QStringLiteral("org.gnome.Shell.Extensions"),
+                     QStringLiteral("GetExtensionInfo"), {uuid}),
+                QDBus::Block, kTimeoutMs);
   if (!info.isValid() || !info.value().contains(QStringLiteral("state"))) return std::nullopt;
   return int(info.value().value(QStringLiteral("state")).toDouble());
 }
