@@ -1,6 +1,7 @@
 // halvanectl's commands in-process, against a fake helper and fake notifications, and its
 // argument checking.
 #include "platform/desktop/notification/FakeDistributedNotificationCenter.h"
+#include "platform/system/control/FakeDiagnosticsClient.h"
 #include "platform/system/control/FakeKeyboardServer.h"
 #include "platform/system/control/FakeRemoteProxy.h"
 #include "shared/control/ControlChannel.h"
@@ -117,6 +118,11 @@ class HalvanectlTest : public ::testing::Test {
       return proxy;
     };
     env.notificationCenter = [this](QString*) { return &center; };
+    env.connectDiagnostics = [this](QString*) {
+      auto client = std::make_unique<FakeDiagnosticsClient>();
+      client->load = settingsLoad;
+      return client;
+    };
     ctl = std::make_unique<Halvanectl>(env, *outStream, *errStream);
     const ParsedArguments parsed = parseArguments(args);
     const int status = parsed.command ? ctl->run(*parsed.command) : ctl->refuse(parsed.error);
@@ -130,6 +136,7 @@ class HalvanectlTest : public ::testing::Test {
   FakeDistributedNotificationCenter center;
   bool helperRunning = true;
   bool helperAnswers = true;
+  std::optional<DiagnosticsClient::Report> settingsLoad;  // what the helper's reading said
   QString out, err;
   std::unique_ptr<QTextStream> outStream, errStream;
   std::unique_ptr<Halvanectl> ctl;
@@ -284,6 +291,37 @@ TEST_F(HalvanectlTest, BackupsAreListedNewestFirstAndRestoredWithAReload) {
   EXPECT_TRUE(err.startsWith("halvanectl: there is no backup 99 (1 to ")) << qPrintable(err);
   EXPECT_EQ(test::fileBytes(settingsPath()), before);
   EXPECT_TRUE(server.calls.isEmpty()) << "no reload when nothing was restored";
+}
+
+// After the file changed, what the helper's own reading had to say is the answer the user needs.
+TEST_F(HalvanectlTest, ChangesPassOnWhatTheHelperFoundWhenItReloaded) {
+  const QString file = dir.filePath(QStringLiteral("games.plist"));
+  ASSERT_EQ(run({"export", "4", file}), 0);
+  PlistValue tree = test::customisedSettings();
+  tree["Profiles"].at(3).set(QStringLiteral("Name"), QStringLiteral("newer"));
+  ASSERT_TRUE(settings::write(tree, settingsPath()));  // leaves a backup to restore
+
+  struct Case {
+    QStringList args;
+    QString what;
+  };
+  const std::vector<Case> cases = {
+      {{"reload"}, "the Halvane helper reloaded its settings"},
+      {{"import", "2", file}, "the profile was imported"},
+      {{"restore", "1"}, "the backup was restored"},
+  };
+  for (const Case& c : cases) {
+    const QString line = c.args.join(u' ');
+    settingsLoad = DiagnosticsClient::Report{{"loads", "2"}, {"path", settingsPath()}};
+    EXPECT_EQ(run(c.args), 0) << qPrintable(line);
+    EXPECT_EQ(err, "") << qPrintable(line);
+
+    settingsLoad->insert("problems", "the file was set aside as x.plist.bad\ndefaults used\x1b");
+    EXPECT_EQ(run(c.args), 1) << qPrintable(line);
+    EXPECT_EQ(err, "halvanectl: " + c.what +
+                       ", but:\n  the file was set aside as x.plist.bad\n  defaults used\\e\n")
+        << qPrintable(line);
+  }
 }
 
 TEST_F(HalvanectlTest, RefusedImportAndExportChangeNothing) {

@@ -359,27 +359,16 @@ int Halvanectl::importProfile(int number, const QString& file) {
 
   // The helper keeps its own copy of the settings and writes it back when it quits: unless it
   // reloads now, it would put the old profile back.
-  QString why;
-  std::unique_ptr<RemoteProxy> proxy = env_.connectHelper(&why);
-  if (!proxy) {
-    out_ << "The Halvane helper is not running; it reads the new profile when it starts.\n";
-    return kSuccess;
-  }
-  if (!proxy->reloadPrefs())
-    return fail(
-        QStringLiteral("the profile was imported, but the Halvane helper did not answer the "
-                       "reload request; restart the helper, or it writes its older "
-                       "settings back when it quits"));
-  out_ << "The Halvane helper has reloaded its settings.\n";
-  return kSuccess;
+  return reloadAfterChange(QStringLiteral("the profile was imported"), QStringLiteral("profile"));
 }
 
-int Halvanectl::reloadAfterChange(const QString& what) {
-  // As after an import: unless the helper reloads, it writes its older tree back when it quits.
+int Halvanectl::reloadAfterChange(const QString& what, const QString& changed) {
+  // Unless the helper reloads, it writes its older tree back when it quits.
   QString why;
   std::unique_ptr<RemoteProxy> proxy = env_.connectHelper(&why);
   if (!proxy) {
-    out_ << "The Halvane helper is not running; it reads the new settings when it starts.\n";
+    out_ << "The Halvane helper is not running; it reads the new " << changed
+         << " when it starts.\n";
     return kSuccess;
   }
   if (!proxy->reloadPrefs())
