@@ -1,10 +1,14 @@
 #pragma once
 
 #include "shared/control/ControlChannel.h"
+#include "shared/control/DiagnosticsServer.h"
+#include "tests/support/PrivateBus.h"
 
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusPendingCall>
 #include <QObject>
 #include <QStringList>
 
@@ -52,5 +56,17 @@ class BusRecorder : public QObject {
  private:
   QDBusConnection bus_;
 };
+
+// The front application as the helper's diagnostics report it ("window" is "none" without one),
+// asked without blocking the loop; empty when the helper does not answer. A switch the helper
+// made before answering has been announced by then, and its notification handled here.
+inline QMap<QString, QString> helperFrontApplication(const QDBusConnection& bus) {
+  QDBusPendingCall call = bus.asyncCall(QDBusMessage::createMethodCall(
+      QString::fromLatin1(control::kServiceName), QString::fromLatin1(control::kServerPath),
+      QString::fromLatin1(control::kDiagnosticsInterface), QStringLiteral("FrontApplication")));
+  if (!waitUntil([&] { return call.isFinished(); }) || call.isError()) return {};
+  QCoreApplication::processEvents();  // signals that came before the answer
+  return qdbus_cast<QMap<QString, QString>>(call.reply().arguments().value(0));
+}
 
 }  // namespace halvane::test

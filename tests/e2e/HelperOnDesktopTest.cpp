@@ -112,7 +112,12 @@ TEST_F(HelperOnDesktop, ProfilesFollowTheApplicationInFront) {
                         QString::fromLatin1(control::kServerInterface), bus_.connection());
   server.call(QStringLiteral("setCurrentProfile"), 2);
   bringToFront(unbound);
-  waitUntil([] { return false; }, std::chrono::milliseconds(500));
+  // Once the helper sees the window without a process in front, it has decided about it.
+  EXPECT_TRUE(waitUntil([&] {
+    const QMap<QString, QString> front = helperFrontApplication(bus_.connection());
+    return front.value(QStringLiteral("window")) == QLatin1String("active") &&
+           !front.contains(QStringLiteral("pid"));
+  }));
   EXPECT_EQ(recorder_.count("notification"), 4);
   EXPECT_EQ(server.call(QStringLiteral("getCurrentProfile")).arguments().value(0).toInt(), 2);
 }

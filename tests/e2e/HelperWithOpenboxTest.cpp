@@ -87,12 +87,23 @@ class HelperWithOpenbox : public ::testing::Test {
     return p->processId();
   }
 
-  // Asks openbox to activate the window, as a task bar would, and lets the trace settle
-  // (longer than the helper's settle time for a moment without a window).
-  void activate(std::uint32_t window) {
+  // Asks openbox to activate the window, as a task bar would, and waits until the helper has the
+  // application of class cls in front (a moment without a window passes its settle time first).
+  // Another window of the same application changes nothing the helper reports: a switch it
+  // wrongly made for one shows in the notifications before the next application's.
+  void activate(std::uint32_t window, const QString& cls) {
     QProcess::execute(QStringLiteral("xdotool"),
                       {QStringLiteral("windowactivate"), QString::number(window)});
-    waitUntil([] { return false; }, std::chrono::milliseconds(400));
+    EXPECT_TRUE(waitForFront(cls)) << cls.toStdString();
+  }
+  // Until the helper's front application has class cls ("none": no window).
+  bool waitForFront(const QString& cls) {
+    return waitUntil([&] {
+      const QMap<QString, QString> front = helperFrontApplication(bus_.connection());
+      return cls == QLatin1String("none")
+                 ? front.value(QStringLiteral("window")) == QLatin1String("none")
+                 : front.value(QStringLiteral("wmClass")) == cls;
+    });
   }
 
   QString writeEntry(const QString& fileName, const QByteArray& lines) {
@@ -154,24 +165,29 @@ TEST_F(HelperWithOpenbox, OneProfileChangedPerApplicationSwitch) {
   const std::uint32_t two = windowOf(startProgram(QStringLiteral("/bin/cat"), {}), "cat", "Cat");
   const std::uint32_t three = windowOf(
       startProgram(QStringLiteral("/bin/sleep"), {QStringLiteral("61")}), "three", "Three");
-  waitUntil([] { return false; }, std::chrono::milliseconds(400));
-  recorder_.events.clear();  // openbox focusing new windows as they map is not the test
+  // openbox focuses new windows as they map, which is not the test: the last one is in front.
+  ASSERT_TRUE(waitForFront(QStringLiteral("Three")));
+  recorder_.events.clear();
 
   const struct {
     const char* step;
     std::uint32_t window;
+    const char* cls;
     QStringList expected;  // every notification so far
   } steps[] = {
-      {"three, unbound, from nothing bound", three, {}},
-      {"one by its desktop entry", oneA, {changed(3)}},
-      {"another window of one", oneB, {changed(3)}},
-      {"back to the first window of one", oneA, {changed(3)}},
-      {"two by its executable", two, {changed(3), changed(5)}},
-      {"three returns to the profile from before", three, {changed(3), changed(5), changed(0)}},
-      {"one again", oneB, {changed(3), changed(5), changed(0), changed(3)}},
+      {"three, unbound, from nothing bound", three, "Three", {}},
+      {"one by its desktop entry", oneA, "AppOne", {changed(3)}},
+      {"another window of one", oneB, "AppOne", {changed(3)}},
+      {"back to the first window of one", oneA, "AppOne", {changed(3)}},
+      {"two by its executable", two, "Cat", {changed(3), changed(5)}},
+      {"three returns to the profile from before",
+       three,
+       "Three",
+       {changed(3), changed(5), changed(0)}},
+      {"one again", oneB, "AppOne", {changed(3), changed(5), changed(0), changed(3)}},
   };
   for (const auto& s : steps) {
-    activate(s.window);
+    activate(s.window, QString::fromLatin1(s.cls));
     EXPECT_EQ(notifications(), s.expected) << s.step;
   }
 
@@ -188,12 +204,12 @@ TEST_F(HelperWithOpenbox, TheDesktopReturnsFromAutomaticSwitchingAfterTheSettleT
   settings_["Profiles"].at(5).set("ApplicationPath", catPath);
   start();
   const std::uint32_t two = windowOf(startProgram(QStringLiteral("/bin/cat"), {}), "cat", "Cat");
-  activate(two);
+  activate(two, QStringLiteral("Cat"));
   ASSERT_EQ(notifications(), QStringList{changed(5)});
   // Minimising the only window leaves openbox with no active window: the desktop.
   QProcess::execute(QStringLiteral("xdotool"),
                     {QStringLiteral("windowminimize"), QString::number(two)});
-  waitUntil([] { return false; }, std::chrono::milliseconds(400));
+  EXPECT_TRUE(waitForFront(QStringLiteral("none")));
   EXPECT_EQ(notifications(), QStringList({changed(5), changed(0)}));
   EXPECT_TRUE(halvanectlFront().contains(QStringLiteral("Window:         none")));
 }

@@ -9,8 +9,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QThread>
+#include <QCoreApplication>
 
+#include <functional>
 #include <vector>
 
 namespace halvane {
@@ -42,13 +43,21 @@ class SwayTest : public ::testing::Test {
     return connection;
   }
 
-  // Waits for the next report after `before` ones, then a while longer so a second report
-  // for the same change would show; the number of reports that came.
-  static std::size_t settle(const Reports& reports, std::size_t before) {
-    waitUntil([&] { return reports.size() > before; }, 5000ms);
-    QThread::msleep(150);
-    waitUntil([] { return false; }, 150ms);
+  // Waits for the report that completes a change (the last one it brings: with the pid where
+  // sway's socket gives one), then for a round trip to the compositor, after which every event it
+  // sent for the change has been handled; the number of reports that came after `before` ones.
+  static std::size_t settle(const Reports& reports, std::size_t before,
+                            WaylandConnection& connection,
+                            const std::function<bool(const std::optional<WindowFacts>&)>& last) {
+    waitUntil([&] { return reports.size() > before && last(reports.back()); }, 5000ms);
+    EXPECT_TRUE(connection.roundtrip(2000ms));
+    QCoreApplication::processEvents();
     return reports.size() - before;
+  }
+  static auto window(const QString& appId, qint64 pid) {
+    return [appId, pid](const std::optional<WindowFacts>& f) {
+      return f && f->appId == appId && f->pid == pid;
+    };
   }
 
   static QString appIdOf(const std::optional<WindowFacts>& facts) {
@@ -109,8 +118,8 @@ TEST_F(SwayTest, FocusChangesReportedOnceWithPidOnSway) {
     const qint64 pidA = clients_->start(a);
     ASSERT_TRUE(waitUntil([&] { return appIdOf(source->activeWindow()) == a; }));
     const qint64 pidB = clients_->start(b);
-    ASSERT_TRUE(waitUntil([&] { return appIdOf(source->activeWindow()) == b; }));
-    waitUntil([] { return false; }, 200ms);
+    settle(reports, 0, *connection, window(b, withIpc ? pidB : 0));
+    ASSERT_EQ(appIdOf(source->activeWindow()), b);
 
     struct Step {
       QString focus;
@@ -119,7 +128,9 @@ TEST_F(SwayTest, FocusChangesReportedOnceWithPidOnSway) {
     for (const Step& step : {Step{a, pidA}, Step{b, pidB}, Step{a, pidA}}) {
       const std::size_t before = reports.size();
       ASSERT_TRUE(sway_->focus(step.focus));
-      EXPECT_EQ(settle(reports, before), 1u) << "focus " << step.focus.toStdString();
+      EXPECT_EQ(settle(reports, before, *connection, window(step.focus, withIpc ? step.pid : 0)),
+                1u)
+          << "focus " << step.focus.toStdString();
       ASSERT_FALSE(reports.empty());
       EXPECT_EQ(appIdOf(reports.back()), step.focus);
       if (reports.back()) {
@@ -130,7 +141,7 @@ TEST_F(SwayTest, FocusChangesReportedOnceWithPidOnSway) {
     // Closing the focused window gives the focus back to the other one.
     std::size_t before = reports.size();
     clients_->stop(pidA);
-    EXPECT_EQ(settle(reports, before), 1u);
+    EXPECT_EQ(settle(reports, before, *connection, window(b, withIpc ? pidB : 0)), 1u);
     EXPECT_EQ(appIdOf(reports.back()), b);
     if (reports.back()) {
       EXPECT_EQ(reports.back()->pid, withIpc ? pidB : 0);
@@ -139,7 +150,9 @@ TEST_F(SwayTest, FocusChangesReportedOnceWithPidOnSway) {
     // The last window gone: no window.
     before = reports.size();
     clients_->stop(pidB);
-    EXPECT_EQ(settle(reports, before), 1u);
+    EXPECT_EQ(settle(reports, before, *connection,
+                     [](const std::optional<WindowFacts>& f) { return !f.has_value(); }),
+              1u);
     EXPECT_FALSE(reports.back().has_value());
   }
 }

@@ -231,7 +231,8 @@ TEST_F(VirtualKeyboardRegistryTest, SocketThatListensLateIsRetried) {
       QFile::encodeName(path(vkbd::interfaceName(kKeyboardInterface, QStringLiteral("late"))));
   std::memcpy(address.sun_path, name.constData(), std::size_t(name.size()));
   ASSERT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
-  QTest::qWait(30);
+  // It listens once the registry has been refused and means to try again.
+  ASSERT_TRUE(waitFor([&] { return registry->retrying(); }));
   ASSERT_EQ(::listen(fd, 4), 0);
   EXPECT_TRUE(waitFor([&] { return a.matched.size() == 1; }, 3000));
   ::close(fd);

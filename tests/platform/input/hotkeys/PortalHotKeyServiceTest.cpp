@@ -66,6 +66,7 @@ class FakePortal {
     connection_.send(signal);
   }
 
+  size_t callCount() const { return object_.calls.size(); }
   bool answerBinds = true;
 
  private:
@@ -109,9 +110,16 @@ class PortalHotKeys : public ::testing::Test {
     });
     ASSERT_TRUE(waitUntil([&] { return !service->sessionHandle().isEmpty(); }));
   }
-  // Lets the service's bind and the portal's answers go through.
+  // Lets the service's bind and the portal's answers go through: round trips to the portal on
+  // the service's connection until two in a row find nothing new on either side.
   void settle() {
-    waitUntil([] { return false; }, 150ms);
+    for (int quiet = 0; quiet < 2;) {
+      const std::pair<size_t, qsizetype> before{portal.callCount(), events.size()};
+      ASSERT_TRUE(roundTrip(bus.connection(), QStringLiteral("org.freedesktop.portal.Desktop"),
+                            kPortalPath));
+      quiet =
+          std::pair<size_t, qsizetype>{portal.callCount(), events.size()} == before ? quiet + 1 : 0;
+    }
   }
 
   PrivateBus bus;
