@@ -5,6 +5,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
 namespace halvane {
 namespace {
 
@@ -26,68 +31,6 @@ TEST_F(OverlayTest, StartsTransparentIdleAndWithoutName) {
   EXPECT_TRUE(window->customView()->profileName().isNull());
 }
 
-TEST_F(OverlayTest, DisplayFadesInByFifthsAndStopsOnTheSixthTick) {
-  window->displayProfileName(QStringLiteral("Profile 4"));
-  EXPECT_EQ(window->customView()->profileName(), "Profile 4");
-  EXPECT_TRUE(window->isFading());
-  EXPECT_TRUE(window->fadeTimer().isActive());
-  EXPECT_EQ(window->fadeTimer().interval(), 50);
-  EXPECT_EQ(newTraceLines(), QStringList{"{\"op\":\"overlayName\",\"name\":\"Profile 4\"}"});
-
-  const float expected[] = {0.2f, 0.4f, 0.6f, 0.8f, 1.0f};
-  for (float alpha : expected) {
-    EXPECT_FALSE(window->profileNameVisible()) << "before reaching " << alpha;
-    tick();
-    EXPECT_EQ(window->alphaValue(), alpha);
-    EXPECT_TRUE(window->isFading());
-  }
-  EXPECT_TRUE(window->profileNameVisible());
-  tick();
-  EXPECT_EQ(window->alphaValue(), 1.0f);
-  EXPECT_FALSE(window->isFading());
-  EXPECT_FALSE(window->fadeTimer().isActive());
-  EXPECT_EQ(newTraceLines(), alphaLines({"0.2", "0.4", "0.6", "0.8", "1"}));
-
-  tick();  // no timer, no step
-  EXPECT_TRUE(newTraceLines().isEmpty());
-}
-
-TEST_F(OverlayTest, HideFadesOutByTenthsInTenTicksAndStopsOnTheEleventh) {
-  window->setAlphaValue(1.0);
-  window->hideProfileName();
-  EXPECT_EQ(newTraceLines(), QStringList{"{\"op\":\"overlayHide\"}"});
-  for (int step = 1; step <= 10; ++step) {
-    tick();
-    EXPECT_NEAR(window->alphaValue(), 1.0 - 0.1 * step, 1e-6) << "tick " << step;
-    EXPECT_TRUE(window->isFading());
-  }
-  // The last step lands a hair below zero in double precision and is clamped to exactly 0.
-  EXPECT_EQ(window->alphaValue(), 0.0f);
-  tick();
-  EXPECT_FALSE(window->isFading());
-  EXPECT_FALSE(window->fadeTimer().isActive());
-  // Every value is the 32-bit float of a step taken in double precision.
-  EXPECT_EQ(newTraceLines(),
-            alphaLines({"0.9", "0.79999995", "0.6999999", "0.5999999", "0.4999999", "0.39999992",
-                        "0.29999992", "0.19999993", "0.09999993", "0"}));
-}
-
-TEST_F(OverlayTest, DisplayDuringFadeOutContinuesUpwardFromTheCurrentAlpha) {
-  window->setAlphaValue(1.0);
-  window->hideProfileName();
-  tick(3);
-  newTraceLines();
-  window->displayProfileName(QStringLiteral("Games"));
-  EXPECT_EQ(window->customView()->profileName(), "Games");
-  tick(2);
-  EXPECT_EQ(window->alphaValue(), 1.0f);
-  EXPECT_TRUE(window->isFading());
-  tick();
-  EXPECT_FALSE(window->isFading());
-  EXPECT_EQ(newTraceLines(), QStringList{"{\"op\":\"overlayName\",\"name\":\"Games\"}"} +
-                                 alphaLines({"0.8999999", "1"}));
-}
-
 // A name imported from a file can be of any length: the view keeps the right end that it shows.
 TEST_F(OverlayTest, AVeryLongNameKeepsOnlyTheEndThatIsInView) {
   const QString name = QString(100000, u'x') + QStringLiteral("<b>end");
@@ -97,52 +40,157 @@ TEST_F(OverlayTest, AVeryLongNameKeepsOnlyTheEndThatIsInView) {
   EXPECT_TRUE(shown.endsWith(QStringLiteral("x<b>end")));
 }
 
-TEST_F(OverlayTest, HideDuringFadeInTurnsDownFromTheCurrentAlphaAndKeepsTheName) {
-  window->displayProfileName(QStringLiteral("Work"));
-  tick(2);
-  window->hideProfileName();
-  tick();
-  EXPECT_NEAR(window->alphaValue(), 0.3, 1e-6);
-  EXPECT_EQ(window->customView()->profileName(), "Work");
-  EXPECT_EQ(window->findChildren<QTimer*>().size(), 1) << "one fade timer at a time";
+// One fade as a row gives it: what leads up to it (its trace is not checked), what starts it,
+// the name the view then shows (null: none), the alpha after each tick while it fades, the alpha
+// the next tick stops it at, and the trace from its start on.
+struct Fade {
+  const char* name;
+  std::function<void(CustomWindow&)> before;
+  std::function<void(CustomWindow&)> start;
+  QString shown;
+  std::vector<float> alphas;
+  double tolerance;  // 0: each alpha exactly
+  std::optional<float> stopsAt;
+  std::optional<QStringList> trace;
+};
+
+void show(CustomWindow& w, const QString& name) {
+  w.displayProfileName(name);
+}
+void ticks(CustomWindow& w, int n) {
+  for (int i = 0; i < n; ++i) w.fadeMethod();
 }
 
-TEST_F(OverlayTest, HideWhileTransparentStopsOnTheFirstTick) {
-  window->hideProfileName();
-  EXPECT_TRUE(window->isFading());
-  tick();
-  EXPECT_FALSE(window->isFading());
-  EXPECT_EQ(window->alphaValue(), 0.0f);
-  EXPECT_EQ(newTraceLines(), QStringList{"{\"op\":\"overlayHide\"}"});
-}
+const Fade kFades[] = {
+    {"DisplayFadesInByFifthsAndStopsOnTheSixthTick",
+     [](CustomWindow&) {},
+     [](CustomWindow& w) { show(w, QStringLiteral("Profile 4")); },
+     QStringLiteral("Profile 4"),
+     {0.2f, 0.4f, 0.6f, 0.8f, 1.0f},
+     0,
+     1.0f,
+     QStringList{"{\"op\":\"overlayName\",\"name\":\"Profile 4\"}"} +
+         alphaLines({"0.2", "0.4", "0.6", "0.8", "1"})},
+    // The last step lands a hair below zero in double precision and is clamped to exactly 0;
+    // every value is the 32-bit float of a step taken in double precision.
+    {"HideFadesOutByTenthsInTenTicksAndStopsOnTheEleventh",
+     [](CustomWindow& w) { w.setAlphaValue(1.0); },
+     [](CustomWindow& w) { w.hideProfileName(); },
+     QString(),
+     {0.9f, 0.8f, 0.7f, 0.6f, 0.5f, 0.4f, 0.3f, 0.2f, 0.1f, 0.0f},
+     1e-6,
+     0.0f,
+     QStringList{"{\"op\":\"overlayHide\"}"} +
+         alphaLines({"0.9", "0.79999995", "0.6999999", "0.5999999", "0.4999999", "0.39999992",
+                     "0.29999992", "0.19999993", "0.09999993", "0"})},
+    {"DisplayDuringFadeOutContinuesUpwardFromTheCurrentAlpha",
+     [](CustomWindow& w) {
+       w.setAlphaValue(1.0);
+       w.hideProfileName();
+       ticks(w, 3);
+     },
+     [](CustomWindow& w) { show(w, QStringLiteral("Games")); },
+     QStringLiteral("Games"),
+     {0.8999999f, 1.0f},
+     0,
+     1.0f,
+     QStringList{"{\"op\":\"overlayName\",\"name\":\"Games\"}"} + alphaLines({"0.8999999", "1"})},
+    {"HideDuringFadeInTurnsDownFromTheCurrentAlphaAndKeepsTheName",
+     [](CustomWindow& w) {
+       show(w, QStringLiteral("Work"));
+       ticks(w, 2);
+     },
+     [](CustomWindow& w) { w.hideProfileName(); },
+     QStringLiteral("Work"),
+     {0.3f},
+     1e-6,
+     std::nullopt,
+     std::nullopt},
+    {"HideWhileTransparentStopsOnTheFirstTick",
+     [](CustomWindow&) {},
+     [](CustomWindow& w) { w.hideProfileName(); },
+     QString(),
+     {},
+     0,
+     0.0f,
+     QStringList{"{\"op\":\"overlayHide\"}"}},
+    {"DisplayWhileFullyVisibleShowsTheNameAtOnceAndStopsOnTheFirstTick",
+     [](CustomWindow& w) {
+       show(w, QStringLiteral("One"));
+       ticks(w, 6);
+     },
+     [](CustomWindow& w) { show(w, QStringLiteral("Two")); },
+     QStringLiteral("Two"),
+     {},
+     0,
+     1.0f,
+     std::nullopt},
+    {"DisplayWithNoNameClearsTheViewAndFadesOut",
+     [](CustomWindow& w) {
+       show(w, QStringLiteral("One"));
+       ticks(w, 6);
+     },
+     [](CustomWindow& w) { show(w, QString()); },
+     QString(),
+     {0.9f},
+     1e-6,
+     std::nullopt,
+     QStringList({"{\"op\":\"overlayName\",\"name\":\"\"}", "{\"op\":\"alpha\",\"value\":0.9}"})},
+    {"AnEmptyNameIsStillANameAndFadesIn",
+     [](CustomWindow&) {},
+     [](CustomWindow& w) { show(w, QStringLiteral("")); },
+     QStringLiteral(""),
+     {0.2f},
+     0,
+     std::nullopt,
+     std::nullopt},
+};
 
-TEST_F(OverlayTest, DisplayWhileFullyVisibleShowsTheNameAtOnceAndStopsOnTheFirstTick) {
-  window->displayProfileName(QStringLiteral("One"));
-  tick(6);
-  window->displayProfileName(QStringLiteral("Two"));
-  EXPECT_EQ(window->customView()->profileName(), "Two");
-  tick();
-  EXPECT_FALSE(window->isFading());
-  EXPECT_EQ(window->alphaValue(), 1.0f);
-}
+class FadeSteps : public OverlayTest, public ::testing::WithParamInterface<Fade> {};
 
-TEST_F(OverlayTest, DisplayWithNoNameClearsTheViewAndFadesOut) {
-  window->displayProfileName(QStringLiteral("One"));
-  tick(6);
+TEST_P(FadeSteps, AlphaPerTickWhereItStopsAndTheTrace) {
+  const Fade& fade = GetParam();
+  fade.before(*window);
   newTraceLines();
-  window->displayProfileName(QString());
-  EXPECT_TRUE(window->customView()->profileName().isNull());
-  tick();
-  EXPECT_NEAR(window->alphaValue(), 0.9, 1e-6);
-  EXPECT_EQ(newTraceLines(), QStringList({"{\"op\":\"overlayName\",\"name\":\"\"}",
-                                          "{\"op\":\"alpha\",\"value\":0.9}"}));
+  fade.start(*window);
+  EXPECT_EQ(window->customView()->profileName(), fade.shown);
+  if (fade.shown.isNull()) EXPECT_TRUE(window->customView()->profileName().isNull());
+  EXPECT_TRUE(window->isFading());
+  EXPECT_TRUE(window->fadeTimer().isActive());
+  EXPECT_EQ(window->fadeTimer().interval(), 50);
+  EXPECT_EQ(window->findChildren<QTimer*>().size(), 1) << "one fade timer at a time";
+
+  int n = 0;
+  for (float alpha : fade.alphas) {
+    ++n;
+    EXPECT_EQ(window->profileNameVisible(), window->alphaValue() >= 1.0f) << "before tick " << n;
+    tick();
+    // Full strength and nothing are exact: the fade clamps to them.
+    if (fade.tolerance == 0 || alpha == 0.0f || alpha == 1.0f)
+      EXPECT_EQ(window->alphaValue(), alpha) << "tick " << n;
+    else
+      EXPECT_NEAR(window->alphaValue(), alpha, fade.tolerance) << "tick " << n;
+    EXPECT_TRUE(window->isFading()) << "tick " << n;
+  }
+  EXPECT_EQ(window->customView()->profileName(), fade.shown) << "the fade keeps the name";
+  if (fade.stopsAt) {
+    EXPECT_EQ(window->profileNameVisible(), *fade.stopsAt >= 1.0f);
+    tick();
+    EXPECT_EQ(window->alphaValue(), *fade.stopsAt);
+    EXPECT_FALSE(window->isFading());
+    EXPECT_FALSE(window->fadeTimer().isActive());
+  }
+  if (fade.trace) EXPECT_EQ(newTraceLines(), *fade.trace);
+  if (fade.stopsAt) {
+    tick();  // no timer, no step
+    EXPECT_TRUE(newTraceLines().isEmpty());
+  }
 }
 
-TEST_F(OverlayTest, AnEmptyNameIsStillANameAndFadesIn) {
-  window->displayProfileName(QStringLiteral(""));
-  tick();
-  EXPECT_EQ(window->alphaValue(), 0.2f);
-}
+INSTANTIATE_TEST_SUITE_P(OverlayTest, FadeSteps, ::testing::ValuesIn(kFades),
+                         [](const ::testing::TestParamInfo<Fade>& info) {
+                           return std::string(info.param.name);
+                         });
 
 TEST_F(OverlayTest, ProfileNameVisibleOnlyAtFullStrength) {
   const struct {

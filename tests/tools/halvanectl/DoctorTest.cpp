@@ -18,6 +18,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <string>
+#include <vector>
+
 namespace halvane::ctl {
 namespace {
 
@@ -190,9 +194,9 @@ struct Fault {
   int status;
 };
 
-TEST(Doctor, EachFaultGivesItsFixAndStatus) {
-  const QString hidraw = QStringLiteral("hidraw"), input = QStringLiteral("input");
-  const std::vector<Fault> faults = {
+// Each fault in turn on a healthy machine.
+std::vector<Fault> faults() {
+  return {
       {"no keyboard",
        [&](Machine& m) { m.devices.nodes.clear(); },
        {{"Keyboard: none found (no hidraw node of a HID device 1209:4856 or 1209:4857)",
@@ -254,7 +258,7 @@ TEST(Doctor, EachFaultGivesItsFixAndStatus) {
        0},
       {"rule not applied, node denied",
        [&](Machine& m) {
-         m.devices.nodes[hidraw][0].tags = {QStringLiteral("seat")};
+         m.devices.nodes[QStringLiteral("hidraw")][0].tags = {QStringLiteral("seat")};
          m.devices.accessByNode[QStringLiteral("/dev/hidraw3")] = Access::None;
        },
        {{"Keyboard access: /dev/hidraw3 is neither", "fix: sudo udevadm control --reload"},
@@ -466,26 +470,45 @@ TEST(Doctor, EachFaultGivesItsFixAndStatus) {
        {{"Settings: ~/.config/halvane/com.halvane.keyboard.plist has 1 error", "halvanectl check"}},
        0},
   };
-  for (const Fault& fault : faults) {
-    SCOPED_TRACE(fault.name);
-    Machine machine;
-    fault.make(machine);
-    const Outcome outcome = machine.run();
-    EXPECT_EQ(outcome.status, fault.status) << qPrintable(outcome.text);
-    EXPECT_EQ(outcome.failed.size(), qsizetype(fault.failures.size())) << qPrintable(outcome.text);
-    if (outcome.failed.size() != qsizetype(fault.failures.size())) continue;
-    for (size_t i = 0; i < fault.failures.size(); ++i) {
-      const QString& failed = outcome.failed.at(qsizetype(i));
-      EXPECT_TRUE(failed.section(u'\n', 0, 0).contains(QString::fromUtf8(fault.failures[i].first)))
-          << qPrintable(failed);
-      EXPECT_TRUE(failed.section(u'\n', 1).contains(QString::fromUtf8(fault.failures[i].second)))
-          << qPrintable(failed);
+}
+
+// The test's name is the fault's, in words run together: "no keyboard" is NoKeyboard.
+std::string caseName(const ::testing::TestParamInfo<Fault>& info) {
+  std::string name;
+  bool upper = true;
+  for (const char* c = info.param.name; *c; ++c) {
+    if (!std::isalnum(static_cast<unsigned char>(*c))) {
+      upper = true;
+      continue;
     }
-    if (fault.status) {
-      EXPECT_TRUE(outcome.text.contains(QStringLiteral(" the keyboard from working.")));
-    }
+    name += upper ? char(std::toupper(static_cast<unsigned char>(*c))) : *c;
+    upper = false;
+  }
+  return name;
+}
+
+class DoctorFault : public ::testing::TestWithParam<Fault> {};
+
+TEST_P(DoctorFault, GivesItsFixAndStatus) {
+  const Fault& fault = GetParam();
+  Machine machine;
+  fault.make(machine);
+  const Outcome outcome = machine.run();
+  EXPECT_EQ(outcome.status, fault.status) << qPrintable(outcome.text);
+  ASSERT_EQ(outcome.failed.size(), qsizetype(fault.failures.size())) << qPrintable(outcome.text);
+  for (size_t i = 0; i < fault.failures.size(); ++i) {
+    const QString& failed = outcome.failed.at(qsizetype(i));
+    EXPECT_TRUE(failed.section(u'\n', 0, 0).contains(QString::fromUtf8(fault.failures[i].first)))
+        << qPrintable(failed);
+    EXPECT_TRUE(failed.section(u'\n', 1).contains(QString::fromUtf8(fault.failures[i].second)))
+        << qPrintable(failed);
+  }
+  if (fault.status) {
+    EXPECT_TRUE(outcome.text.contains(QStringLiteral(" the keyboard from working.")));
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(Doctor, DoctorFault, ::testing::ValuesIn(faults()), caseName);
 
 TEST(Doctor, DesktopHintNamesOnlyTheDesktopsStep) {
   Machine machine;

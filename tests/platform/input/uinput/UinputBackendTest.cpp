@@ -1,19 +1,16 @@
-// The uinput backends against a recording sink, and against the real device where the machine
-// lets this process make one.
+// The uinput HID event service against a recording sink, and the uinput device itself, real
+// where the machine lets this process make one. The uinput key poster is tested with the other
+// key posters (tests/platform/input/posters).
 #include "platform/input/hidevent/HIDEventTranslation.h"
 #include "platform/input/hidevent/UinputHIDEventSystem.h"
-#include "platform/input/keycodes/MacKeyCodes.h"
-#include "platform/input/posters/UinputKeyboardEventPoster.h"
 #include "platform/input/uinput/UinputDevice.h"
+#include "tests/platform/input/uinput/EventNodeReader.h"
 #include "tests/platform/input/uinput/RecordingSink.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <fcntl.h>
 #include <linux/input.h>
-#include <poll.h>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -24,50 +21,6 @@ namespace {
 
 InputEvent keyEv(int code, int value) {
   return {EV_KEY, std::uint16_t(code), value};
-}
-
-std::unique_ptr<UinputKeyboardEventPoster> recordingPoster(Frames* frames) {
-  return std::make_unique<UinputKeyboardEventPoster>(std::make_unique<RecordingSink>(frames));
-}
-
-TEST(UinputKeyboardEventPoster, PostsAMacroInOrderWithEachEventInAFrameOfItsOwn) {
-  Frames frames;
-  auto poster = recordingPoster(&frames);
-  // Shift, Control, Option, Command down; the key; then the modifiers up in reverse.
-  const std::pair<int, bool> macro[] = {{56, true},   {59, true},    {58, true},  {55, true},
-                                        {0x0B, true}, {0x0B, false}, {55, false}, {58, false},
-                                        {59, false},  {56, false}};
-  for (auto [key, down] : macro) poster->postKeyboardEvent(quint16(key), down);
-  const Frames expected = {{keyEv(KEY_LEFTSHIFT, 1)}, {keyEv(KEY_LEFTCTRL, 1)},
-                           {keyEv(KEY_LEFTALT, 1)},   {keyEv(KEY_LEFTMETA, 1)},
-                           {keyEv(KEY_B, 1)},         {keyEv(KEY_B, 0)},
-                           {keyEv(KEY_LEFTMETA, 0)},  {keyEv(KEY_LEFTALT, 0)},
-                           {keyEv(KEY_LEFTCTRL, 0)},  {keyEv(KEY_LEFTSHIFT, 0)}};
-  EXPECT_EQ(frames, expected);
-}
-
-TEST(UinputKeyboardEventPoster, SkipsKeyCodesWithoutAnEvdevKey) {
-  Frames frames;
-  auto poster = recordingPoster(&frames);
-  poster->postKeyboardEvent(0x34, true);
-  poster->postKeyboardEvent(0xFFFF, true);
-  poster->postKeyboardEvent(kVK_Return, true);
-  EXPECT_EQ(frames, Frames({{keyEv(KEY_ENTER, 1)}}));
-}
-
-TEST(UinputKeyboardEventPoster, ReleasesTheKeysStillHeldWhenDestroyed) {
-  Frames frames;
-  auto poster = recordingPoster(&frames);
-  poster->postKeyboardEvent(kVK_Shift, true);
-  poster->postKeyboardEvent(kVK_ANSI_S, true);
-  poster->postKeyboardEvent(kVK_ANSI_D, true);
-  poster->postKeyboardEvent(kVK_ANSI_D, false);
-  frames.clear();
-  poster.reset();
-  ASSERT_EQ(frames.size(), 2u);
-  EXPECT_NE(std::find(frames.begin(), frames.end(), std::vector{keyEv(KEY_LEFTSHIFT, 0)}),
-            frames.end());
-  EXPECT_NE(std::find(frames.begin(), frames.end(), std::vector{keyEv(KEY_S, 0)}), frames.end());
 }
 
 // --- The HID event service ---------------------------------------------------------------------
@@ -164,33 +117,6 @@ TEST(UinputDevice, ANodeThatIsNotUinputMakesNoDevice) {
   EXPECT_TRUE(UinputDevice::unusableReason(plain).isEmpty());  // it opens; the ioctls fail later
 }
 
-// Reads the key events the kernel hands to readers of the device's event node.
-class EventNodeReader {
- public:
-  explicit EventNodeReader(const QString& node)
-      : fd_(::open(QFile::encodeName(node).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)) {}
-  ~EventNodeReader() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  bool isOpen() const { return fd_ >= 0; }
-  // The next key or relative event, skipping synchronisation; nothing after a bounded wait.
-  std::optional<InputEvent> next() {
-    for (int tries = 0; tries < 50; ++tries) {
-      input_event ev{};
-      if (::read(fd_, &ev, sizeof(ev)) == ssize_t(sizeof(ev))) {
-        if (ev.type == EV_SYN || ev.type == EV_MSC) continue;
-        return InputEvent{ev.type, ev.code, ev.value};
-      }
-      pollfd p{fd_, POLLIN, 0};
-      ::poll(&p, 1, 100);
-    }
-    return std::nullopt;
-  }
-
- private:
-  int fd_;
-};
-
 std::unique_ptr<UinputDevice> realDevice(const UinputDevice::Capabilities& caps, QString* node) {
   UinputDevice::Result made = UinputDevice::create(QStringLiteral("Halvane test device"), caps);
   if (made.device) *node = made.device->eventNodePath();
@@ -200,26 +126,7 @@ std::unique_ptr<UinputDevice> realDevice(const UinputDevice::Capabilities& caps,
 #define SKIP_WITHOUT_UINPUT()                                                    \
   if (const QString why = UinputDevice::unusableReason(); !why.isEmpty())        \
   GTEST_SKIP() << "uinput cannot be used on this machine (" << why.toStdString() \
-               << "); the uinput backends are tested through the recording sink only"
-
-TEST(UinputDeviceOnThisMachine, KeyboardPosterKeysReachTheEventNode) {
-  SKIP_WITHOUT_UINPUT();
-  QString node;
-  std::unique_ptr<UinputDevice> device =
-      realDevice(UinputKeyboardEventPoster::capabilities(), &node);
-  ASSERT_TRUE(device);
-  ASSERT_FALSE(node.isEmpty());
-  EventNodeReader reader(node);
-  ASSERT_TRUE(reader.isOpen()) << node.toStdString();
-  UinputKeyboardEventPoster poster(std::move(device));
-  poster.postKeyboardEvent(kVK_Command, true);
-  poster.postKeyboardEvent(kVK_ANSI_Q, true);
-  poster.postKeyboardEvent(kVK_ANSI_Q, false);
-  poster.postKeyboardEvent(kVK_Command, false);
-  for (const InputEvent& want :
-       {keyEv(KEY_LEFTMETA, 1), keyEv(KEY_Q, 1), keyEv(KEY_Q, 0), keyEv(KEY_LEFTMETA, 0)})
-    EXPECT_EQ(reader.next(), want);
-}
+               << "); the uinput HID event service is tested through the recording sink only"
 
 TEST(UinputDeviceOnThisMachine, HIDEventsReachTheEventNode) {
   SKIP_WITHOUT_UINPUT();
