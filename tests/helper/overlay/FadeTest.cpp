@@ -154,7 +154,9 @@ TEST_P(FadeSteps, AlphaPerTickWhereItStopsAndTheTrace) {
   newTraceLines();
   fade.start(*window);
   EXPECT_EQ(window->customView()->profileName(), fade.shown);
-  if (fade.shown.isNull()) EXPECT_TRUE(window->customView()->profileName().isNull());
+  if (fade.shown.isNull()) {
+    EXPECT_TRUE(window->customView()->profileName().isNull());
+  }
   EXPECT_TRUE(window->isFading());
   EXPECT_TRUE(window->fadeTimer().isActive());
   EXPECT_EQ(window->fadeTimer().interval(), 50);
@@ -166,10 +168,11 @@ TEST_P(FadeSteps, AlphaPerTickWhereItStopsAndTheTrace) {
     EXPECT_EQ(window->profileNameVisible(), window->alphaValue() >= 1.0f) << "before tick " << n;
     tick();
     // Full strength and nothing are exact: the fade clamps to them.
-    if (fade.tolerance == 0 || alpha == 0.0f || alpha == 1.0f)
+    if (fade.tolerance == 0 || alpha == 0.0f || alpha == 1.0f) {
       EXPECT_EQ(window->alphaValue(), alpha) << "tick " << n;
-    else
+    } else {
       EXPECT_NEAR(window->alphaValue(), alpha, fade.tolerance) << "tick " << n;
+    }
     EXPECT_TRUE(window->isFading()) << "tick " << n;
   }
   EXPECT_EQ(window->customView()->profileName(), fade.shown) << "the fade keeps the name";
@@ -180,7 +183,9 @@ TEST_P(FadeSteps, AlphaPerTickWhereItStopsAndTheTrace) {
     EXPECT_FALSE(window->isFading());
     EXPECT_FALSE(window->fadeTimer().isActive());
   }
-  if (fade.trace) EXPECT_EQ(newTraceLines(), *fade.trace);
+  if (fade.trace) {
+    EXPECT_EQ(newTraceLines(), *fade.trace);
+  }
   if (fade.stopsAt) {
     tick();  // no timer, no step
     EXPECT_TRUE(newTraceLines().isEmpty());

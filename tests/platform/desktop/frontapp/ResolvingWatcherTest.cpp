@@ -82,7 +82,9 @@ TEST(ResolvingWatcher, ReportsOneSwitchPerApplicationSwitch) {
       ++n;
       fake.activate(step.window);
       // The settle timer fired or was stopped: no switch is still to come from this step.
-      if (step.settles) EXPECT_TRUE(QTest::qWaitFor([&] { return !watcher.settling(); }, 5000));
+      if (step.settles) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !watcher.settling(); }, 5000));
+      }
       EXPECT_EQ(switches, step.switches) << c.name << ", step " << n;
       EXPECT_EQ(watcher.frontApplication().application.desktopId, QString::fromUtf8(step.front))
           << c.name << ", step " << n;
