@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -146,6 +147,11 @@ const Fade kFades[] = {
      std::nullopt},
 };
 
+// Cases are named by the fade they run.
+void PrintTo(const Fade& fade, std::ostream* os) {
+  *os << fade.name;
+}
+
 class FadeSteps : public OverlayTest, public ::testing::WithParamInterface<Fade> {};
 
 TEST_P(FadeSteps, AlphaPerTickWhereItStopsAndTheTrace) {
@@ -183,8 +189,9 @@ TEST_P(FadeSteps, AlphaPerTickWhereItStopsAndTheTrace) {
     EXPECT_FALSE(window->isFading());
     EXPECT_FALSE(window->fadeTimer().isActive());
   }
+  const QStringList traced = newTraceLines();
   if (fade.trace) {
-    EXPECT_EQ(newTraceLines(), *fade.trace);
+    EXPECT_EQ(traced, *fade.trace);
   }
   if (fade.stopsAt) {
     tick();  // no timer, no step

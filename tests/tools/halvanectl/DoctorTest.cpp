@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -485,6 +486,10 @@ std::string caseName(const ::testing::TestParamInfo<Fault>& info) {
     upper = false;
   }
   return name;
+}
+
+void PrintTo(const Fault& fault, std::ostream* os) {
+  *os << fault.name;
 }
 
 class DoctorFault : public ::testing::TestWithParam<Fault> {};

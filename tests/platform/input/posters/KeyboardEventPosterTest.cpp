@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -166,6 +167,10 @@ const Backend kBackends[] = {
     {"UinputDevice", [] { return std::make_unique<UinputDeviceRig>(); }},
     {"UinputRecordingSink", [] { return std::make_unique<RecordingRig>(); }},
 };
+
+void PrintTo(const Backend& backend, std::ostream* os) {
+  *os << backend.name;
+}
 
 class KeyboardEventPosterTest : public ::testing::TestWithParam<Backend> {
  protected:
