@@ -14,10 +14,10 @@
 #include "bench/support/Percentile.h"
 #include "shared/control/ControlChannel.h"
 #include "shared/settings/SettingsStore.h"
-#include "tests/desktop/XClient.h"
 #include "tests/support/HeadlessKWin.h"
 #include "tests/support/HeadlessSway.h"
 #include "tests/support/HelperHarness.h"
+#include "tests/support/XClient.h"
 
 #include <QCoreApplication>
 #include <QDBusArgument>

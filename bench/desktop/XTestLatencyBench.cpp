@@ -3,7 +3,7 @@
 #include "bench/support/Percentile.h"
 #include "platform/input/keycodes/MacKeyCodes.h"
 #include "platform/input/posters/XTestKeyboardEventPoster.h"
-#include "tests/desktop/XClient.h"
+#include "tests/support/XClient.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,7 +4,7 @@
 #include "helper/controller/Controller.h"
 #include "platform/input/posters/TraceOnlyKeyboardEventPoster.h"
 #include "shared/settings/SettingsStore.h"
-#include "tests/helper_core/FakeServices.h"
+#include "tests/helper/controller/FakeServices.h"
 
 #include <QTemporaryDir>
 

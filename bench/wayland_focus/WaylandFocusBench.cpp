@@ -4,7 +4,8 @@
 //         sends); the facts arrive through foreign-toplevel plus sway's IPC for the pid.
 //   KWin: the focus moves by a KWin script run over D-Bus; the facts arrive from our KWin
 //         script through the FrontApplicationSink.
-// The compositors start as in tests/wayland (HeadlessSway.h, HeadlessKWin.h).
+// The compositors start as in tests/platform/desktop/frontapp (tests/support/HeadlessSway.h,
+// HeadlessKWin.h).
 #include "bench/support/Percentile.h"
 #include "platform/desktop/frontapp/ForeignToplevelActiveWindowSource.h"
 #include "platform/desktop/frontapp/FrontApplicationSinkAdaptor.h"

@@ -1,7 +1,7 @@
 // kernel_fake_player <id>: a media player on the session bus (org.mpris.MediaPlayer2.<id>),
 // playing, that prints "serving" once it owns its name and then one line per call it gets, so
 // the kernel tier's guest sees what the helper's media keys made of the keyboard's reports.
-#include "tests/desktop/FakeMprisPlayer.h"
+#include "tests/support/FakeMprisPlayer.h"
 
 #include <QCoreApplication>
 #include <QTimer>

@@ -3,8 +3,8 @@
 #include "Robustness.h"
 #include "shared/control/ControlChannel.h"
 #include "shared/settings/SettingsStore.h"
-#include "tests/desktop/XClient.h"
 #include "tests/support/HelperHarness.h"
+#include "tests/support/XClient.h"
 
 #include <QDBusConnectionInterface>
 #include <QJsonObject>

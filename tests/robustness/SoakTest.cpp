@@ -194,6 +194,9 @@ class RobustnessSoak : public ::testing::Test {
     if (!read) return ::testing::AssertionFailure() << "the helper stopped reading reports";
     if (!currentProfile())
       return ::testing::AssertionFailure() << "the helper did not answer on the bus";
+    // The overlay fades in, waits for the helper's idle and fades out on the helper's own timers,
+    // and with the trace off (a soak run writes none) nothing outside marks the end: this wait
+    // is the one the suite keeps.
     waitUntil([] { return false; }, 1500ms);
     drainSettings();
     if (!currentProfile())

@@ -31,6 +31,8 @@ class ResolvingFrontApplicationWatcher : public FrontApplicationWatcher {
   void setFrontSwitchedHandler(std::function<void()> handler) override;
   void setFrontSwitchObserver(std::function<void()> observer) override;
   FrontApplication frontApplication() override;
+  // Whether a moment without a window is being waited out (the settle time has not passed).
+  bool settling() const { return settleTimer_.isActive(); }
 
  private:
   void activeWindowChanged(const std::optional<WindowFacts>& window);

@@ -17,6 +17,8 @@ class VirtualKeyboardRegistry : public ChannelRegistry {
   explicit VirtualKeyboardRegistry(const QString& folder = vkbd::folderPath(),
                                    std::shared_ptr<ServiceIdAllocator> ids = {});
   const QString& folder() const { return folder_; }
+  // Whether an interface that refused a connection is to be tried again.
+  bool retrying() const { return retry_.isActive(); }
 
  protected:
   void discover() override { scan(); }

@@ -1,0 +1,125 @@
+// The helper's reports: what is in front and which profile that selects, or why none; and the
+// backends the services' factories chose, taken from their log lines.
+#include "helper/diagnostics/BackendRegistry.h"
+#include "helper/diagnostics/HelperDiagnostics.h"
+#include "platform/system/log/FakeSystemLog.h"
+#include "tests/helper/controller/ControllerRig.h"
+
+#include <gtest/gtest.h>
+
+namespace halvane::test {
+namespace {
+
+FrontApplication editorInFront() {
+  FrontApplication app;
+  app.backend = QStringLiteral("x11");
+  app.window = WindowFacts{};
+  app.window->wmClass = QStringLiteral("Gedit");
+  app.window->pid = 42;
+  app.application.source = ResolvedApplication::Source::StartupWMClass;
+  app.application.desktopId = QStringLiteral("org.gnome.gedit.desktop");
+  app.application.desktopFile = QStringLiteral("/usr/share/applications/org.gnome.gedit.desktop");
+  app.application.desktopFiles = {app.application.desktopFile};
+  app.application.name = QStringLiteral("Text Editor");
+  app.application.executable = QStringLiteral("/usr/bin/gedit");
+  return app;
+}
+
+TEST(Diagnostics, TheFrontApplicationReportSaysWhatSwitchingDoesWithIt) {
+  const struct {
+    const char* name;
+    int boundProfile;  // -1: none
+    bool autoSwitching, overrideOn, window;
+    const char* profile;
+    const char* verdict;
+  } cases[] = {
+      {"bound and on", 3, true, false, true, "4", "selects profile 4"},
+      {"bound, AutoSwitching off", 3, false, false, true, "4",
+       "profile 4 names it, but its AutoSwitching is off"},
+      {"not bound", -1, true, false, true, "",
+       "no profile's ApplicationPath names this application"},
+      {"overridden", 3, true, true, true, "4",
+       "automatic switching is overridden (AutoSwitchingOverride)"},
+      {"no window", 3, true, false, false, "", "no window is active"},
+  };
+  for (const auto& c : cases) {
+    ControllerRig rig;
+    PlistValue tree = ControllerRig::defaultSettings();
+    if (c.boundProfile >= 0) {
+      PlistValue record = ControllerRig::profile(tree, c.boundProfile);
+      record.set(QStringLiteral("ApplicationPath"), QStringLiteral("/usr/bin/gedit"));
+      record.set(QStringLiteral("AutoSwitching"), c.autoSwitching);
+    }
+    tree.set(QStringLiteral("AutoSwitchingOverride"), c.overrideOn);
+    rig.load(tree);
+    rig.controller->installApplicationSwitchHandler();
+    BackendRegistry backends;
+    HelperDiagnostics diagnostics(*rig.controller, rig.front, backends);
+    QList<DiagnosticsServer::Report> sent;
+    int profileWhenSent = -1;
+    diagnostics.setFrontApplicationChangedHandler([&](const DiagnosticsServer::Report& r) {
+      sent.append(r);
+      profileWhenSent = rig.controller->getCurrentProfile();
+    });
+    FrontApplication front =
+        c.window ? editorInFront() : FrontApplication{QStringLiteral("x11"), {}, {}};
+    rig.front.bringToFront(front);
+
+    ASSERT_EQ(sent.size(), 1) << c.name;
+    const DiagnosticsServer::Report r = diagnostics.frontApplication();
+    EXPECT_EQ(sent.first(), r) << c.name;
+    EXPECT_EQ(r.value("profile"), QString::fromUtf8(c.profile)) << c.name;
+    EXPECT_EQ(r.value("verdict"), QString::fromUtf8(c.verdict)) << c.name;
+    EXPECT_EQ(r.value("backend"), QStringLiteral("x11")) << c.name;
+    if (c.window) {
+      EXPECT_EQ(r.value("wmClass"), QStringLiteral("Gedit")) << c.name;
+      EXPECT_EQ(r.value("pid"), QStringLiteral("42")) << c.name;
+      EXPECT_EQ(r.value("source"), QStringLiteral("StartupWMClass")) << c.name;
+      EXPECT_EQ(r.value("desktopId"), QStringLiteral("org.gnome.gedit.desktop")) << c.name;
+      EXPECT_EQ(r.value("executable"), QStringLiteral("/usr/bin/gedit")) << c.name;
+    } else {
+      EXPECT_EQ(r.value("window"), QStringLiteral("none")) << c.name;
+      EXPECT_FALSE(r.contains("desktopId")) << c.name;
+    }
+    // The report is made after the Controller has switched.
+    if (QString::fromUtf8(c.verdict).startsWith(QLatin1String("selects"))) {
+      EXPECT_EQ(profileWhenSent, c.boundProfile) << c.name;
+    }
+  }
+}
+
+TEST(Diagnostics, BackendChoicesAreTakenFromTheFactoriesLogLines) {
+  FakeSystemLog log;
+  BackendRegistry registry;
+  BackendRecordingLog recording(log, registry);
+  recording.log(QStringLiteral("Synthetic keys: XTest on X display :1"));
+  recording.log(QStringLiteral("HID events (eject, media keys, mouse): traced only, no uinput"));
+  recording.log(QStringLiteral("Front application: _NET_ACTIVE_WINDOW on X display :1"));
+  recording.log(QStringLiteral("No Prefs File!"));
+  registry.set(QStringLiteral("overlay"), QStringLiteral("layer shell"));
+  EXPECT_EQ(log.lines.size(), 4);  // every line still reaches the log
+  EXPECT_EQ(registry.entries(),
+            (QMap<QString, QString>{{"keyEvents", "XTest on X display :1"},
+                                    {"hidEvents", "traced only, no uinput"},
+                                    {"frontApplication", "_NET_ACTIVE_WINDOW on X display :1"},
+                                    {"overlay", "layer shell"}}));
+
+  // What the chosen backend says later joins its choice instead of replacing it.
+  BackendRegistry kde;
+  BackendRecordingLog kdeLog(log, kde);
+  kdeLog.log(
+      QStringLiteral("Front application: kwin, through our KWin script; not gnome-shell: "
+                     "XDG_CURRENT_DESKTOP is KDE"));
+  kdeLog.log(QStringLiteral("KWin script: KWin did not load it (no scripting)"));
+  kdeLog.log(
+      QStringLiteral("Front application: kwin could not be set up, automatic switching is off"));
+  EXPECT_EQ(
+      kde.entries().value(QStringLiteral("frontApplication")),
+      QStringLiteral(
+          "kwin, through our KWin script; not gnome-shell: XDG_CURRENT_DESKTOP is KDE; then: KWin "
+          "script: KWin did not load it (no scripting); then: kwin could not be set up, automatic "
+          "switching is off"));
+}
+
+}  // namespace
+}  // namespace halvane::test
