@@ -40,7 +40,7 @@ std::unique_ptr<ServerObject> makeServerObject(SystemLog& log, WindowActivationR
 // Logs a service's choice and records it.
 template <typename Choice, typename NameOf>
 Choice noted(const Choice& choice, BackendService service, NameOf nameOf, SystemLog& log,
-                    BackendRegistry& backends) {
+             BackendRegistry& backends) {
   log.log(choice.logLine());
   backends.record(choice.record(service, nameOf));
   return choice;
