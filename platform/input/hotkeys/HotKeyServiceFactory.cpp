@@ -36,12 +36,14 @@ HotKeySession hotKeySession(const SessionProbe& probe, const QDBusConnection& bu
 }
 
 std::unique_ptr<HotKeyService> createHotKeyService(const HotKeyBackendChoice& choice,
-                                                   SystemLog& log, const QDBusConnection& bus) {
+                                                   const SessionProbe& probe, SystemLog& log,
+                                                   const QDBusConnection& bus) {
   switch (choice.backend) {
     case HotKeyBackend::Portal:
       return std::make_unique<PortalHotKeyService>(bus, log);
     case HotKeyBackend::XGrab:
-      if (std::unique_ptr<XcbHotKeyService> x11 = XcbHotKeyService::connect()) return x11;
+      if (std::unique_ptr<XcbHotKeyService> x11 = XcbHotKeyService::connect(probe.x11Display))
+        return x11;
       break;
     case HotKeyBackend::None:
       break;

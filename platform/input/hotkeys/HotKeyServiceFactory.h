@@ -17,10 +17,10 @@ HotKeySession hotKeySession(const SessionProbe& probe, uint portalVersion, const
 HotKeySession hotKeySession(const SessionProbe& probe,
                             const QDBusConnection& bus = QDBusConnection::sessionBus());
 
-// The service `choice` names; one that refuses every registration when it is none, or when the
-// X server cannot be reached after all.
+// The service `choice` names for `probe`'s session; one that refuses every registration when it
+// is none, or when the X server cannot be reached after all.
 std::unique_ptr<HotKeyService> createHotKeyService(
-    const HotKeyBackendChoice& choice, SystemLog& log,
+    const HotKeyBackendChoice& choice, const SessionProbe& probe, SystemLog& log,
     const QDBusConnection& bus = QDBusConnection::sessionBus());
 
 }  // namespace halvane

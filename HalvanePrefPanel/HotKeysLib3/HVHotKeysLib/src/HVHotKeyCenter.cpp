@@ -19,7 +19,7 @@ HVHotKeyCenter& HVHotKeyCenter::sharedCenter() {
   static const std::unique_ptr<HotKeyService> service = [] {
     const HotKeyBackendChoice choice = chooseHotKeyBackend(hotKeySession(paneSession()));
     log.log(choice.logLine());
-    return createHotKeyService(choice, log);
+    return createHotKeyService(choice, paneSession(), log);
   }();
   static HVHotKeyCenter center(*service, log);
   return center;
