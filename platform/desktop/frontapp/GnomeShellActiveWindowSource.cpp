@@ -1,6 +1,7 @@
 #include "platform/desktop/frontapp/GnomeShellActiveWindowSource.h"
 
 #include "platform/desktop/frontapp/WindowActivationRelay.h"
+#include "platform/desktop/probe/SessionProbe.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -19,13 +20,14 @@ GnomeShellActiveWindowSource::GnomeShellActiveWindowSource(const FrontSourceServ
                                                            const QDBusConnection& bus)
     : services_(services), bus_(bus) {
   // Only the desktop's compositor may tell us what is in front.
-  services_.relay.setListener({QStringLiteral("org.gnome.Shell"), {QStringLiteral("gnome-shell")}},
-                              [this](const std::optional<WindowFacts>& facts) {
-                                active_ = facts;
-                                if (handler_) handler_(active_);
-                              });
+  services_.relay.setListener(
+      {QString::fromLatin1(kGnomeShellBusName), {QStringLiteral("gnome-shell")}},
+      [this](const std::optional<WindowFacts>& facts) {
+        active_ = facts;
+        if (handler_) handler_(active_);
+      });
   QDBusMessage call = QDBusMessage::createMethodCall(
-      QStringLiteral("org.gnome.Shell"), QStringLiteral("/org/gnome/Shell"),
+      QString::fromLatin1(kGnomeShellBusName), QStringLiteral("/org/gnome/Shell"),
       QStringLiteral("org.gnome.Shell.Extensions"), QStringLiteral("GetExtensionInfo"));
   call.setArguments({QString::fromLatin1(kExtensionUuid)});
   auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call, 5000), this);

@@ -1,6 +1,7 @@
 #include "platform/desktop/frontapp/KWinActiveWindowSource.h"
 
 #include "platform/desktop/frontapp/WindowActivationRelay.h"
+#include "platform/desktop/probe/SessionProbe.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -10,7 +11,7 @@ namespace halvane {
 
 namespace {
 
-const QString kKWin = QStringLiteral("org.kde.KWin");
+const QString kKWin = QString::fromLatin1(kKWinBusName);
 const QString kScriptingPath = QStringLiteral("/Scripting");
 const QString kScripting = QStringLiteral("org.kde.kwin.Scripting");
 const QString kScript = QStringLiteral("org.kde.kwin.Script");
