@@ -1,6 +1,7 @@
 // The plug-in's one entry point: the preferences host calls it to create the principal class,
 // HalvanePref, with the real platform services.
 #include "HalvanePrefPanel/controller/HalvanePref.h"
+#include "PaneSession.h"
 #include "platform/desktop/help/DesktopHelpViewer.h"
 #include "platform/desktop/installedapps/DesktopInstalledApplications.h"
 #include "platform/desktop/notification/DBusDistributedNotificationCenter.h"
@@ -12,6 +13,8 @@
 
 extern "C" Q_DECL_EXPORT halvane::PreferencePane* halvane_create_preference_pane() {
   using namespace halvane;
+  // The session is read once, before the hot keys and key texts ask for it.
+  paneSession();
   PaneServices services;
   services.log = std::make_unique<SyslogSystemLog>(QStringLiteral("HalvanePrefPanel"));
   services.connectToHelper = []() -> std::unique_ptr<RemoteProxy> {

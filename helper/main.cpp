@@ -3,8 +3,8 @@
 #include "helper/controller/Controller.h"
 #include "helper/overlay/CustomWindow.h"
 #include "helper/tray/HelperTray.h"
-#include "platform/desktop/overlay/OverlaySurfaceFactory.h"
 #include "platform/desktop/tray/SystemTrayIcon.h"
+#include "platform/input/probe/ReadSession.h"
 #include "platform/system/session/SessionMonitor.h"
 #include "platform/system/signals/BrokenPipes.h"
 #include "platform/system/signals/TerminationSignals.h"
@@ -23,19 +23,23 @@ int main(int argc, char* argv[]) {
   if (instance.outcome() == halvane::InstanceLock::Outcome::HeldByOther) return 0;
 
   // Without a display the helper still runs, with its overlay drawn off screen.
-  if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-      qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+  const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  if (environment.value(QStringLiteral("DISPLAY")).isEmpty() &&
+      environment.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty() &&
+      environment.value(QStringLiteral("QT_QPA_PLATFORM")).isEmpty())
     qputenv("QT_QPA_PLATFORM", "offscreen");
 
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("HalvaneHelper"));
   halvane::Trace& trace = halvane::Trace::instance();
-  halvane::HelperPlatform platform(trace);
+  // The session is read once; every backend is chosen from what it found.
+  const halvane::SessionProbe session = halvane::readSession(environment);
+  halvane::HelperPlatform platform(trace, session);
   const halvane::ControllerServices services = platform.services();
   halvane::Controller controller(services);
   halvane::CustomWindow window(platform.log(), trace);
   // Where Qt cannot float the window above the desktop (Wayland), a surface of its own shows it.
-  window.setSurface(halvane::createOverlaySurface(platform.log()));
+  window.setSurface(platform.createOverlaySurface());
   controller.setItsWindow(&window);
   controller.setServerObject(&platform.serverObject());
   platform.serveDiagnostics(controller);

@@ -126,13 +126,15 @@ void BM_KWinFocusToSource(benchmark::State& state) {
     return;
   }
   FakeSystemLog log;
+  NoBackendOutcomes outcomes;
+  WindowActivationRelay relay;
   FakeKeyboardServer keyboardServer;
   DBusServerObject server(log, bus.connection());
-  server.addInterface(frontApplicationSink());
+  server.addInterface(frontApplicationSink(relay));
   server.registerServer(keyboardServer);
   KWinActiveWindowSource source(
-      log, QStringLiteral(HALVANE_DESKTOP_DIR "/halvane/kwin/halvane-keyboard.js"),
-      bus.connection());
+      {log, outcomes, relay},
+      QStringLiteral(HALVANE_DESKTOP_DIR "/halvane/kwin/halvane-keyboard.js"), bus.connection());
   test::waitUntil([&] { return source.scriptRunning(); }, 5000ms);
   test::WindowClients clients(kwin.clientEnvironment());
   const QString a = QStringLiteral("org.example.BenchA"), b = QStringLiteral("org.example.BenchB");

@@ -24,30 +24,28 @@ const QString kKWinScript = QStringLiteral("halvane/kwin/halvane-keyboard.js");
 constexpr int kStateRunning = 1;          // ENABLED before GNOME 45, ACTIVE since
 constexpr int kFirstModulesVersion = 45;  // GNOME's first release with ES-module extensions
 
-QString env(const DoctorSystem& system, const char* name) {
-  return system.environment.value(QString::fromLatin1(name));
-}
-
 QString sessionType(const DoctorSystem& system) {
-  const QString type = env(system, "XDG_SESSION_TYPE").toLower();
+  const SessionProbe session = system.session();
+  const QString type = session.sessionType.toLower();
   if (type == QLatin1String("wayland") || type == QLatin1String("x11")) return type;
-  if (!env(system, "WAYLAND_DISPLAY").isEmpty()) return QStringLiteral("wayland");
-  if (!env(system, "DISPLAY").isEmpty()) return QStringLiteral("x11");
+  if (session.hasWaylandDisplay()) return QStringLiteral("wayland");
+  if (!session.x11Display.isEmpty()) return QStringLiteral("x11");
   return QString();
 }
 
 bool desktopIs(const DoctorSystem& system, const char* name) {
-  for (const QString& d : env(system, "XDG_CURRENT_DESKTOP").split(u':', Qt::SkipEmptyParts))
+  for (const QString& d : system.session().currentDesktop.split(u':', Qt::SkipEmptyParts))
     if (d.compare(QLatin1String(name), Qt::CaseInsensitive) == 0) return true;
   return false;
 }
 
 QString compositor(const DoctorSystem& system) {
-  if (!env(system, "HYPRLAND_INSTANCE_SIGNATURE").isEmpty()) return QStringLiteral("Hyprland");
-  if (!env(system, "NIRI_SOCKET").isEmpty()) return QStringLiteral("niri");
-  if (!env(system, "SWAYSOCK").isEmpty()) return QStringLiteral("sway");
-  const QString desktop = env(system, "XDG_CURRENT_DESKTOP");
-  return desktop.isEmpty() ? QStringLiteral("an unnamed desktop") : desktop;
+  const SessionProbe session = system.session();
+  if (!session.hyprlandSignature.isEmpty()) return QStringLiteral("Hyprland");
+  if (!session.niriSocket.isEmpty()) return QStringLiteral("niri");
+  if (!session.swaySocket.isEmpty()) return QStringLiteral("sway");
+  return session.currentDesktop.isEmpty() ? QStringLiteral("an unnamed desktop")
+                                          : session.currentDesktop;
 }
 
 int majorVersion(const QString& version) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/desktop/probe/SessionProbe.h"
+
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
@@ -20,6 +22,8 @@ namespace ctl {
 struct DoctorSystem {
   QString root = QStringLiteral("/");
   QProcessEnvironment environment;
+  // The session environment names (doctor asks the desktop itself through `desktop`).
+  SessionProbe session() const { return sessionFromEnvironment(environment); }
   QString programDir;  // halvanectl's own folder: <build>/bin, or <prefix>/bin once installed
   QString sourceDir;   // the sources halvanectl was built from; may be gone
   QString version;     // halvanectl's own version

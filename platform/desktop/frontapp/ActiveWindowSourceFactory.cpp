@@ -2,30 +2,39 @@
 
 #include "platform/desktop/frontapp/SessionActiveWindowSource.h"
 #include "platform/desktop/frontapp/XcbActiveWindowSource.h"
-#include "platform/system/log/SystemLog.h"
 
 namespace halvane {
 
-std::unique_ptr<ActiveWindowSource> createActiveWindowSource(SystemLog& log) {
-  const SessionProbe probe = probeSession();
-  const BackendChoice choice = chooseFrontBackend(probe.facts);
-  log.log(choice.logLine);
+namespace {
+
+// A later line about the choice: the log names the service, the outcome is the rest.
+void tellFront(const FrontSourceServices& services, const QString& text) {
+  services.log.log(QStringLiteral("Front application: ") + text);
+  services.outcomes.outcome(BackendService::FrontApplication, text);
+}
+
+}  // namespace
+
+std::unique_ptr<ActiveWindowSource> createActiveWindowSource(const FrontBackendChoice& choice,
+                                                             const SessionProbe& probe,
+                                                             const FrontSourceServices& services) {
   if (choice.backend == FrontBackend::X11) {
     QString whyNot;
-    if (std::unique_ptr<XcbActiveWindowSource> x11 = XcbActiveWindowSource::connect(&whyNot))
+    const QByteArray display = probe.x11Display.toLocal8Bit();
+    if (std::unique_ptr<XcbActiveWindowSource> x11 =
+            XcbActiveWindowSource::connect(&whyNot, display.constData()))
       return x11;
-    log.log(
-        QStringLiteral("Front application: X display %1 refused (%2), automatic switching is off")
-            .arg(probe.facts.x11Display, whyNot));
+    tellFront(services, QStringLiteral("X display %1 refused (%2), automatic switching is off")
+                            .arg(probe.x11Display, whyNot));
     return nullptr;
   }
   if (std::unique_ptr<ActiveWindowSource> source =
-          createWaylandActiveWindowSource(choice.backend, probe, log)) {
+          createWaylandActiveWindowSource(choice.backend, probe, services)) {
     return source;
   }
   if (choice.backend != FrontBackend::None) {
-    log.log(QStringLiteral("Front application: %1 could not be set up, automatic switching is off")
-                .arg(frontBackendName(choice.backend)));
+    tellFront(services, QStringLiteral("%1 could not be set up, automatic switching is off")
+                            .arg(frontBackendName(choice.backend)));
   }
   return nullptr;
 }

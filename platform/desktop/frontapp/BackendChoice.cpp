@@ -8,10 +8,8 @@ namespace halvane {
 namespace {
 
 constexpr char kForeignToplevel[] = "zwlr_foreign_toplevel_manager_v1";
-constexpr char kGnomeShellName[] = "org.gnome.Shell";
-constexpr char kKWinName[] = "org.kde.KWin";
 
-bool desktopIs(const SessionFacts& facts, const QString& name) {
+bool desktopIs(const SessionProbe& facts, const QString& name) {
   const QStringList desktops = facts.currentDesktop.split(u':', Qt::SkipEmptyParts);
   for (const QString& d : desktops) {
     if (d.compare(name, Qt::CaseInsensitive) == 0) return true;
@@ -19,7 +17,7 @@ bool desktopIs(const SessionFacts& facts, const QString& name) {
   return false;
 }
 
-bool isWayland(const SessionFacts& facts) {
+bool isWayland(const SessionProbe& facts) {
   if (!facts.sessionType.isEmpty()) {
     return facts.sessionType.compare(QLatin1String("wayland"), Qt::CaseInsensitive) == 0;
   }
@@ -29,7 +27,7 @@ bool isWayland(const SessionFacts& facts) {
 // Why a backend cannot serve this session; nothing when it can.
 using Verdict = std::optional<QString>;
 
-Verdict desktopBackend(const SessionFacts& facts, const QString& desktop, const char* busName) {
+Verdict desktopBackend(const SessionProbe& facts, const QString& desktop, const char* busName) {
   if (!facts.currentDesktop.isEmpty() && !desktopIs(facts, desktop)) {
     return QStringLiteral("XDG_CURRENT_DESKTOP is %1").arg(facts.currentDesktop);
   }
@@ -39,7 +37,7 @@ Verdict desktopBackend(const SessionFacts& facts, const QString& desktop, const 
   return std::nullopt;
 }
 
-Verdict foreignToplevel(const SessionFacts& facts) {
+Verdict foreignToplevel(const SessionProbe& facts) {
   if (!facts.waylandConnected) {
     return QStringLiteral("no Wayland connection");
   }
@@ -49,12 +47,12 @@ Verdict foreignToplevel(const SessionFacts& facts) {
   return std::nullopt;
 }
 
-Verdict verdictOnWayland(FrontBackend backend, const SessionFacts& facts) {
+Verdict verdictOnWayland(FrontBackend backend, const SessionProbe& facts) {
   switch (backend) {
     case FrontBackend::GnomeShell:
-      return desktopBackend(facts, QStringLiteral("GNOME"), kGnomeShellName);
+      return desktopBackend(facts, QStringLiteral("GNOME"), kGnomeShellBusName);
     case FrontBackend::KWin:
-      return desktopBackend(facts, QStringLiteral("KDE"), kKWinName);
+      return desktopBackend(facts, QStringLiteral("KDE"), kKWinBusName);
     case FrontBackend::Hyprland:
       if (facts.hyprlandSignature.isEmpty())
         return QStringLiteral("no HYPRLAND_INSTANCE_SIGNATURE");
@@ -100,15 +98,18 @@ QString frontBackendName(FrontBackend backend) {
   return QStringLiteral("none");
 }
 
-BackendChoice chooseFrontBackend(const SessionFacts& facts) {
+FrontBackendChoice chooseFrontBackend(const SessionProbe& facts) {
   const std::vector<FrontBackend> order = {
       FrontBackend::GnomeShell, FrontBackend::KWin,    FrontBackend::Hyprland, FrontBackend::Niri,
       FrontBackend::Sway,       FrontBackend::Wlroots, FrontBackend::X11};
   const bool wayland = isWayland(facts);
 
-  BackendChoice choice;
-  QString why;
+  FrontBackendChoice choice;
+  choice.backend = FrontBackend::None;
+  choice.subject = QStringLiteral("Front application");
+  QString& why = choice.why;
   QStringList others;
+  bool chosen = false;
   for (FrontBackend backend : order) {
     Verdict verdict;
     if (!wayland && backend != FrontBackend::X11) {
@@ -116,13 +117,14 @@ BackendChoice chooseFrontBackend(const SessionFacts& facts) {
     } else {
       verdict = verdictOnWayland(backend, facts);
     }
-    if (!verdict && choice.backend == FrontBackend::None) {
+    if (!verdict && !chosen) {
       choice.backend = backend;
+      chosen = true;
       continue;
     }
-    others << QStringLiteral("not %1: %2")
-                  .arg(frontBackendName(backend),
-                       verdict ? *verdict : QStringLiteral("ranks lower"));
+    const QString whyNot = verdict ? *verdict : QStringLiteral("ranks lower");
+    choice.notTaken.append({backend, whyNot});
+    others << QStringLiteral("not %1: %2").arg(frontBackendName(backend), whyNot);
   }
 
   switch (choice.backend) {
@@ -153,9 +155,8 @@ BackendChoice chooseFrontBackend(const SessionFacts& facts) {
       why = QStringLiteral("automatic switching is off");
       break;
   }
-  choice.logLine =
-      QStringLiteral("Front application: %1, %2; %3")
-          .arg(frontBackendName(choice.backend), why, others.join(QStringLiteral("; ")));
+  choice.text = QStringLiteral("%1, %2; %3")
+                    .arg(frontBackendName(choice.backend), why, others.join(QStringLiteral("; ")));
   return choice;
 }
 

@@ -1,5 +1,7 @@
 #include "platform/desktop/frontapp/FrontApplicationSinkAdaptor.h"
 
+#include "platform/desktop/probe/SessionProbe.h"
+
 #include <QDBusConnectionInterface>
 #include <QDBusMetaType>
 #include <QDBusReply>
@@ -9,8 +11,8 @@ namespace halvane {
 
 namespace {
 
-const QString kShell = QStringLiteral("org.gnome.Shell");
-const QString kKWin = QStringLiteral("org.kde.KWin");
+const QString kShell = QString::fromLatin1(kGnomeShellBusName);
+const QString kKWin = QString::fromLatin1(kKWinBusName);
 
 }  // namespace
 

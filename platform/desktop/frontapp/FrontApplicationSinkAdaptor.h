@@ -47,7 +47,6 @@ class FrontApplicationSinkAdaptor : public QDBusAbstractAdaptor {
 };
 
 // What the helper's server object adds to serve the sink, delivering to relay.
-DBusServerObject::InterfaceMaker frontApplicationSink(
-    WindowActivationRelay& relay = WindowActivationRelay::shared());
+DBusServerObject::InterfaceMaker frontApplicationSink(WindowActivationRelay& relay);
 
 }  // namespace halvane

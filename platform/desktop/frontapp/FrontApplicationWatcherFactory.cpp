@@ -5,7 +5,6 @@
 #include "platform/desktop/appidentity/DesktopEntryIndexRefresher.h"
 #include "platform/desktop/frontapp/ActiveWindowSourceFactory.h"
 #include "platform/desktop/frontapp/ResolvingFrontApplicationWatcher.h"
-#include "platform/system/log/SystemLog.h"
 
 namespace halvane {
 namespace {
@@ -44,10 +43,12 @@ class DesktopFrontApplicationWatcher : public FrontApplicationWatcher {
 
 }  // namespace
 
-std::unique_ptr<FrontApplicationWatcher> createFrontApplicationWatcher(SystemLog& log) {
-  std::unique_ptr<ActiveWindowSource> source = createActiveWindowSource(log);
+std::unique_ptr<FrontApplicationWatcher> createFrontApplicationWatcher(
+    const FrontBackendChoice& choice, const SessionProbe& probe,
+    const FrontSourceServices& services) {
+  std::unique_ptr<ActiveWindowSource> source = createActiveWindowSource(choice, probe, services);
   if (!source) source = std::make_unique<NoActiveWindowSource>();
-  SystemLog* debugLog = qEnvironmentVariableIsEmpty("HALVANE_DEBUG") ? nullptr : &log;
+  SystemLog* debugLog = qEnvironmentVariableIsEmpty("HALVANE_DEBUG") ? nullptr : &services.log;
   return std::make_unique<DesktopFrontApplicationWatcher>(std::move(source), debugLog);
 }
 

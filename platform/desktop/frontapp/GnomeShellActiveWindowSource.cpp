@@ -1,7 +1,7 @@
 #include "platform/desktop/frontapp/GnomeShellActiveWindowSource.h"
 
 #include "platform/desktop/frontapp/WindowActivationRelay.h"
-#include "platform/system/log/SystemLog.h"
+#include "platform/desktop/probe/SessionProbe.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -16,18 +16,18 @@ constexpr double kStateEnabled = 1;  // GNOME Shell's ExtensionState.ENABLED
 
 }  // namespace
 
-GnomeShellActiveWindowSource::GnomeShellActiveWindowSource(SystemLog& log,
+GnomeShellActiveWindowSource::GnomeShellActiveWindowSource(const FrontSourceServices& services,
                                                            const QDBusConnection& bus)
-    : log_(log), bus_(bus) {
+    : services_(services), bus_(bus) {
   // Only the desktop's compositor may tell us what is in front.
-  WindowActivationRelay::shared().setListener(
-      {QStringLiteral("org.gnome.Shell"), {QStringLiteral("gnome-shell")}},
+  services_.relay.setListener(
+      {QString::fromLatin1(kGnomeShellBusName), {QStringLiteral("gnome-shell")}},
       [this](const std::optional<WindowFacts>& facts) {
         active_ = facts;
         if (handler_) handler_(active_);
       });
   QDBusMessage call = QDBusMessage::createMethodCall(
-      QStringLiteral("org.gnome.Shell"), QStringLiteral("/org/gnome/Shell"),
+      QString::fromLatin1(kGnomeShellBusName), QStringLiteral("/org/gnome/Shell"),
       QStringLiteral("org.gnome.Shell.Extensions"), QStringLiteral("GetExtensionInfo"));
   call.setArguments({QString::fromLatin1(kExtensionUuid)});
   auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call, 5000), this);
@@ -36,7 +36,7 @@ GnomeShellActiveWindowSource::GnomeShellActiveWindowSource(SystemLog& log,
         w->deleteLater();
         const QDBusPendingReply<QVariantMap> info = *w;
         if (info.isError()) {
-          log_.log(
+          services_.tell(
               QStringLiteral("GNOME Shell extension %1: the Shell did not say whether it runs (%2)")
                   .arg(QLatin1String(kExtensionUuid), info.error().message()));
           return;
@@ -44,18 +44,18 @@ GnomeShellActiveWindowSource::GnomeShellActiveWindowSource(SystemLog& log,
         const QVariantMap map = info.value();
         enabled_ = map.value(QStringLiteral("state")).toDouble() == kStateEnabled;
         if (!*enabled_) {
-          log_.log(QStringLiteral("GNOME Shell extension %1 is %2: %3")
-                       .arg(QLatin1String(kExtensionUuid),
-                            map.isEmpty() ? QStringLiteral("not installed")
-                                          : QStringLiteral("not enabled"),
-                            enableHint()));
+          services_.tell(QStringLiteral("GNOME Shell extension %1 is %2: %3")
+                             .arg(QLatin1String(kExtensionUuid),
+                                  map.isEmpty() ? QStringLiteral("not installed")
+                                                : QStringLiteral("not enabled"),
+                                  enableHint()));
         }
         emit extensionStateKnown();
       });
 }
 
 GnomeShellActiveWindowSource::~GnomeShellActiveWindowSource() {
-  WindowActivationRelay::shared().clearListener();
+  services_.relay.clearListener();
 }
 
 QString GnomeShellActiveWindowSource::enableHint() {

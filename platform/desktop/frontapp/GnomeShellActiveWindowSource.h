@@ -1,13 +1,12 @@
 #pragma once
 
 #include "platform/desktop/frontapp/ActiveWindowSource.h"
+#include "platform/desktop/frontapp/FrontSourceServices.h"
 
 #include <QDBusConnection>
 #include <QObject>
 
 namespace halvane {
-
-class SystemLog;
 
 // GNOME on Wayland: our Shell extension calls the helper's FrontApplicationSink on each focus
 // change, and again when the helper's name appears. The helper cannot enable the extension
@@ -18,7 +17,7 @@ class GnomeShellActiveWindowSource : public QObject, public ActiveWindowSource {
  public:
   static constexpr char kExtensionUuid[] = "halvane-keyboard@halvane.com";
 
-  explicit GnomeShellActiveWindowSource(SystemLog& log,
+  explicit GnomeShellActiveWindowSource(const FrontSourceServices& services,
                                         const QDBusConnection& bus = QDBusConnection::sessionBus());
   ~GnomeShellActiveWindowSource() override;
 
@@ -34,7 +33,7 @@ class GnomeShellActiveWindowSource : public QObject, public ActiveWindowSource {
   void extensionStateKnown();
 
  private:
-  SystemLog& log_;
+  FrontSourceServices services_;
   QDBusConnection bus_;
   std::optional<bool> enabled_;
   std::optional<WindowFacts> active_;

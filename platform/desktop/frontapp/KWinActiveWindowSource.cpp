@@ -1,7 +1,7 @@
 #include "platform/desktop/frontapp/KWinActiveWindowSource.h"
 
 #include "platform/desktop/frontapp/WindowActivationRelay.h"
-#include "platform/system/log/SystemLog.h"
+#include "platform/desktop/probe/SessionProbe.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -11,7 +11,7 @@ namespace halvane {
 
 namespace {
 
-const QString kKWin = QStringLiteral("org.kde.KWin");
+const QString kKWin = QString::fromLatin1(kKWinBusName);
 const QString kScriptingPath = QStringLiteral("/Scripting");
 const QString kScripting = QStringLiteral("org.kde.kwin.Scripting");
 const QString kScript = QStringLiteral("org.kde.kwin.Script");
@@ -25,16 +25,16 @@ QDBusMessage scriptingCall(const QString& method, const QVariantList& arguments)
 
 }  // namespace
 
-KWinActiveWindowSource::KWinActiveWindowSource(SystemLog& log, const QString& scriptPath,
+KWinActiveWindowSource::KWinActiveWindowSource(const FrontSourceServices& services,
+                                               const QString& scriptPath,
                                                const QDBusConnection& bus)
-    : log_(log), scriptPath_(scriptPath), bus_(bus) {
+    : services_(services), scriptPath_(scriptPath), bus_(bus) {
   // Only the desktop's compositor may tell us what is in front.
-  WindowActivationRelay::shared().setListener(
-      {kKWin, {QStringLiteral("kwin_wayland"), QStringLiteral("kwin_x11")}},
-      [this](const std::optional<WindowFacts>& facts) {
-        active_ = facts;
-        if (handler_) handler_(active_);
-      });
+  services_.relay.setListener({kKWin, {QStringLiteral("kwin_wayland"), QStringLiteral("kwin_x11")}},
+                              [this](const std::optional<WindowFacts>& facts) {
+                                active_ = facts;
+                                if (handler_) handler_(active_);
+                              });
   kwin_.setConnection(bus_);
   kwin_.setWatchMode(QDBusServiceWatcher::WatchForRegistration);
   kwin_.addWatchedService(kKWin);
@@ -46,7 +46,7 @@ KWinActiveWindowSource::KWinActiveWindowSource(SystemLog& log, const QString& sc
 }
 
 KWinActiveWindowSource::~KWinActiveWindowSource() {
-  WindowActivationRelay::shared().clearListener();
+  services_.relay.clearListener();
   unload();
 }
 
@@ -62,8 +62,8 @@ void KWinActiveWindowSource::load() {
         w->deleteLater();
         const QDBusPendingReply<bool> loaded = *w;
         if (loaded.isError()) {
-          log_.log(QStringLiteral("KWin script: KWin's scripting does not answer (%1)")
-                       .arg(loaded.error().message()));
+          services_.tell(QStringLiteral("KWin script: KWin's scripting does not answer (%1)")
+                             .arg(loaded.error().message()));
           return;
         }
         if (!loaded.value()) {
@@ -78,7 +78,7 @@ void KWinActiveWindowSource::load() {
         QObject::connect(unloading, &QDBusPendingCallWatcher::finished, this,
                          [this](QDBusPendingCallWatcher* u) {
                            u->deleteLater();
-                           log_.log(QStringLiteral(
+                           services_.tell(QStringLiteral(
                                "KWin script: replaced the one a previous helper left loaded"));
                            loadScript();
                          });
@@ -96,9 +96,9 @@ void KWinActiveWindowSource::loadScript() {
         w->deleteLater();
         const QDBusPendingReply<int> id = *w;
         if (id.isError() || id.value() < 0) {
-          log_.log(QStringLiteral("KWin script: KWin did not load %1 (%2)")
-                       .arg(scriptPath_,
-                            id.isError() ? id.error().message() : QStringLiteral("refused")));
+          services_.tell(QStringLiteral("KWin script: KWin did not load %1 (%2)")
+                             .arg(scriptPath_,
+                                  id.isError() ? id.error().message() : QStringLiteral("refused")));
           return;
         }
         run(id.value(), true);
@@ -123,7 +123,7 @@ void KWinActiveWindowSource::run(int id, bool plasma6Path) {
           return;
         }
         if (reply.isError()) {
-          log_.log(
+          services_.tell(
               QStringLiteral("KWin script: loaded but not run (%1)").arg(reply.error().message()));
           return;
         }

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "platform/desktop/frontapp/ActiveWindowSource.h"
+#include "platform/desktop/frontapp/FrontSourceServices.h"
 
 #include <QDBusConnection>
 #include <QDBusServiceWatcher>
 #include <QObject>
 
 namespace halvane {
-
-class SystemLog;
 
 // KDE Plasma on Wayland: our KWin script, loaded into KWin through org.kde.KWin /Scripting,
 // calls the helper's FrontApplicationSink on each activation. Loading replaces a script of the
@@ -20,7 +19,7 @@ class KWinActiveWindowSource : public QObject, public ActiveWindowSource {
  public:
   static constexpr char kScriptName[] = "halvane-keyboard";
 
-  KWinActiveWindowSource(SystemLog& log, const QString& scriptPath,
+  KWinActiveWindowSource(const FrontSourceServices& services, const QString& scriptPath,
                          const QDBusConnection& bus = QDBusConnection::sessionBus());
   ~KWinActiveWindowSource() override;
 
@@ -39,7 +38,7 @@ class KWinActiveWindowSource : public QObject, public ActiveWindowSource {
   void run(int id, bool plasma6Path);
   void unload();
 
-  SystemLog& log_;
+  FrontSourceServices services_;
   QString scriptPath_;
   QDBusConnection bus_;
   QDBusServiceWatcher kwin_;

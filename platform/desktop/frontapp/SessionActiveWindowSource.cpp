@@ -6,67 +6,39 @@
 #include "platform/desktop/frontapp/KWinActiveWindowSource.h"
 #include "platform/desktop/frontapp/NiriActiveWindowSource.h"
 #include "platform/desktop/frontapp/SwayActiveWindowSource.h"
-#include "platform/desktop/wayland/WaylandConnection.h"
 #include "platform/system/bundle/Bundle.h"
-#include "platform/system/log/SystemLog.h"
 
-#include <QDBusConnectionInterface>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 namespace halvane {
 
-SessionProbe probeSession(const QDBusConnection& bus) {
-  SessionProbe probe;
-  SessionFacts& f = probe.facts;
-  f.sessionType = qEnvironmentVariable("XDG_SESSION_TYPE");
-  f.waylandDisplay = qEnvironmentVariable("WAYLAND_DISPLAY");
-  f.x11Display = qEnvironmentVariable("DISPLAY");
-  f.currentDesktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
-  f.swaySocket = qEnvironmentVariable("SWAYSOCK");
-  f.hyprlandSignature = qEnvironmentVariable("HYPRLAND_INSTANCE_SIGNATURE");
-  f.niriSocket = qEnvironmentVariable("NIRI_SOCKET");
-  if (!f.waylandDisplay.isEmpty()) {
-    probe.wayland = WaylandConnection::shared();
-    f.waylandConnected = probe.wayland && probe.wayland->isConnected();
-    if (f.waylandConnected) f.waylandGlobals = probe.wayland->globalInterfaces();
-  }
-  if (bus.isConnected()) {
-    for (const QString& name :
-         {QStringLiteral("org.gnome.Shell"), QStringLiteral("org.kde.KWin")}) {
-      const QDBusReply<bool> there = bus.interface()->isServiceRegistered(name);
-      if (there.isValid() && there.value()) f.busNames << name;
-    }
-  }
-  return probe;
-}
-
-std::unique_ptr<ActiveWindowSource> createWaylandActiveWindowSource(FrontBackend backend,
-                                                                    const SessionProbe& probe,
-                                                                    SystemLog& log,
-                                                                    const QDBusConnection& bus) {
+std::unique_ptr<ActiveWindowSource> createWaylandActiveWindowSource(
+    FrontBackend backend, const SessionProbe& probe, const FrontSourceServices& services,
+    const QDBusConnection& bus) {
   switch (backend) {
     case FrontBackend::GnomeShell:
-      return std::make_unique<GnomeShellActiveWindowSource>(log, bus);
+      return std::make_unique<GnomeShellActiveWindowSource>(services, bus);
     case FrontBackend::KWin: {
       const QString script = kwinScriptPath();
       if (script.isEmpty()) {
-        log.log(QStringLiteral("KWin script: halvane/kwin/halvane-keyboard.js is not installed"));
+        services.tell(
+            QStringLiteral("KWin script: halvane/kwin/halvane-keyboard.js is not installed"));
         return nullptr;
       }
-      return std::make_unique<KWinActiveWindowSource>(log, script, bus);
+      return std::make_unique<KWinActiveWindowSource>(services, script, bus);
     }
     case FrontBackend::Hyprland:
       return std::make_unique<HyprlandActiveWindowSource>(
-          HyprlandActiveWindowSource::socketDir(probe.facts.hyprlandSignature));
+          HyprlandActiveWindowSource::socketDir(probe.hyprlandSignature));
     case FrontBackend::Niri:
-      return std::make_unique<NiriActiveWindowSource>(probe.facts.niriSocket);
+      return std::make_unique<NiriActiveWindowSource>(probe.niriSocket);
     case FrontBackend::Sway:
     case FrontBackend::Wlroots: {
       auto toplevels = ForeignToplevelActiveWindowSource::create(probe.wayland);
       if (!toplevels || backend == FrontBackend::Wlroots) return toplevels;
-      return std::make_unique<SwayActiveWindowSource>(std::move(toplevels), probe.facts.swaySocket);
+      return std::make_unique<SwayActiveWindowSource>(std::move(toplevels), probe.swaySocket);
     }
     case FrontBackend::X11:
     case FrontBackend::None:

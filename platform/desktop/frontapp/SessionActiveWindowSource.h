@@ -2,6 +2,7 @@
 
 #include "platform/desktop/frontapp/ActiveWindowSource.h"
 #include "platform/desktop/frontapp/BackendChoice.h"
+#include "platform/desktop/frontapp/FrontSourceServices.h"
 
 #include <QDBusConnection>
 
@@ -9,21 +10,10 @@
 
 namespace halvane {
 
-class SystemLog;
-class WaylandConnection;
-
-// What start-up learns of the session: the environment, the compositor's globals over the
-// helper's Wayland connection (kept for the backend that needs it), the desktops on the bus.
-struct SessionProbe {
-  SessionFacts facts;
-  std::shared_ptr<WaylandConnection> wayland;
-};
-SessionProbe probeSession(const QDBusConnection& bus = QDBusConnection::sessionBus());
-
 // The source of a Wayland backend. Null for X11 and None (the X11 source is made where the X
 // connection is), and when the backend's connection cannot be had after all.
 std::unique_ptr<ActiveWindowSource> createWaylandActiveWindowSource(
-    FrontBackend backend, const SessionProbe& probe, SystemLog& log,
+    FrontBackend backend, const SessionProbe& probe, const FrontSourceServices& services,
     const QDBusConnection& bus = QDBusConnection::sessionBus());
 
 // Where our KWin script is: beside the helper's bundle in the build tree or the install

@@ -2,11 +2,6 @@
 
 namespace halvane {
 
-WindowActivationRelay& WindowActivationRelay::shared() {
-  static WindowActivationRelay relay;
-  return relay;
-}
-
 void WindowActivationRelay::setListener(TrustedDesktop desktop, Listener listener) {
   desktop_ = std::move(desktop);
   listener_ = std::move(listener);

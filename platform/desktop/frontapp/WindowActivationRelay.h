@@ -25,9 +25,6 @@ class WindowActivationRelay {
  public:
   using Listener = std::function<void(const std::optional<WindowFacts>&)>;
 
-  // The process's one relay, made on first use.
-  static WindowActivationRelay& shared();
-
   // Replaces the listener and whom it trusts.
   void setListener(TrustedDesktop desktop, Listener listener);
   // Stops delivery: no sender is trusted any more.

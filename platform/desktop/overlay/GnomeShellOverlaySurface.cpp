@@ -6,9 +6,15 @@
 namespace halvane {
 
 QString GnomeShellOverlaySurface::unavailableReason(const QDBusConnection& bus) {
-  if (!bus.isConnected()) return QStringLiteral("no session bus");
-  if (bus.interface()->isServiceRegistered(QString::fromLatin1(kService))) return {};
-  if (!bus.interface()->isServiceRegistered(QStringLiteral("org.gnome.Shell")))
+  SessionProbe probe;
+  probeBus(probe, bus);
+  return unavailableReason(probe);
+}
+
+QString GnomeShellOverlaySurface::unavailableReason(const SessionProbe& probe) {
+  if (!probe.busConnected) return QStringLiteral("no session bus");
+  if (probe.busNames.contains(QLatin1String(kService))) return {};
+  if (!probe.busNames.contains(QLatin1String(kGnomeShellBusName)))
     return QStringLiteral("GNOME Shell is not running");
   return QStringLiteral("the halvane-keyboard@halvane.com extension is not enabled");
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/desktop/overlay/OverlaySurface.h"
+#include "platform/desktop/probe/SessionProbe.h"
 
 #include <QDBusConnection>
 
@@ -16,7 +17,7 @@ class GnomeShellOverlaySurface : public OverlaySurface {
  public:
   // The extension owns this name on the Shell's own bus connection while it is enabled, so its
   // presence is a question for the bus daemon, never a wait on the Shell.
-  static constexpr const char* kService = "com.halvane.keyboard.Overlay";
+  static constexpr const char* kService = kHalvaneOverlayBusName;
   static constexpr const char* kPath = "/com/halvane/keyboard/Overlay";
   static constexpr const char* kInterface = "com.halvane.keyboard.Overlay";
 
@@ -24,6 +25,7 @@ class GnomeShellOverlaySurface : public OverlaySurface {
 
   // Empty when the extension's overlay object is there, else why not.
   static QString unavailableReason(const QDBusConnection& bus);
+  static QString unavailableReason(const SessionProbe& probe);
 
   void setShown(bool) override {}
   void setText(const QString& text) override;

@@ -28,25 +28,30 @@ constexpr qreal kShadowOpacity = 0.5;
 
 }  // namespace
 
-std::unique_ptr<LayerShellOverlaySurface> LayerShellOverlaySurface::create(
-    std::shared_ptr<WaylandConnection> connection, QString* whyNot) {
-  if (!connection || !connection->isConnected()) {
-    *whyNot = QStringLiteral("no Wayland connection");
-    return nullptr;
-  }
+QString LayerShellOverlaySurface::unavailableReason(const SessionProbe& probe) {
+  if (!probe.waylandConnected) return QStringLiteral("no Wayland connection");
   for (const char* needed : {"zwlr_layer_shell_v1", "wl_compositor", "wl_shm"}) {
-    if (!connection->global(QString::fromLatin1(needed))) {
-      *whyNot = QStringLiteral("the compositor has no %1").arg(QString::fromLatin1(needed));
-      return nullptr;
-    }
+    if (!probe.waylandGlobals.contains(QLatin1String(needed)))
+      return QStringLiteral("the compositor has no %1").arg(QString::fromLatin1(needed));
   }
-  return std::unique_ptr<LayerShellOverlaySurface>(
-      new LayerShellOverlaySurface(std::move(connection)));
+  return {};
 }
 
-LayerShellOverlaySurface::LayerShellOverlaySurface(std::shared_ptr<WaylandConnection> connection)
+std::unique_ptr<LayerShellOverlaySurface> LayerShellOverlaySurface::create(
+    std::shared_ptr<WaylandConnection> connection, QString* whyNot, bool onSway) {
+  SessionProbe probe;
+  probe.waylandConnected = connection && connection->isConnected();
+  if (probe.waylandConnected) probe.waylandGlobals = connection->globalInterfaces();
+  *whyNot = unavailableReason(probe);
+  if (!whyNot->isEmpty()) return nullptr;
+  return std::unique_ptr<LayerShellOverlaySurface>(
+      new LayerShellOverlaySurface(std::move(connection), onSway));
+}
+
+LayerShellOverlaySurface::LayerShellOverlaySurface(std::shared_ptr<WaylandConnection> connection,
+                                                   bool onSway)
     : connection_(std::move(connection)) {
-  grabKeepsPressOrigin_ = !qEnvironmentVariableIsEmpty("SWAYSOCK");
+  grabKeepsPressOrigin_ = onSway;
   compositor_ = connection_->bind<wl_compositor>(&wl_compositor_interface, 4);
   shm_ = connection_->bind<wl_shm>(&wl_shm_interface, 1);
   layerShell_ = connection_->bind<zwlr_layer_shell_v1>(&zwlr_layer_shell_v1_interface, 4);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/desktop/overlay/OverlaySurface.h"
+#include "platform/desktop/probe/SessionProbe.h"
 
 #include <QImage>
 #include <QPointF>
@@ -35,9 +36,12 @@ class WaylandConnection;
 // events, and its dragging moves the frame.
 class LayerShellOverlaySurface : public OverlaySurface {
  public:
-  // Nothing when the compositor lacks what the surface needs; *whyNot then says why.
+  // Why the session's compositor cannot have the surface; empty when it can.
+  static QString unavailableReason(const SessionProbe& probe);
+  // Nothing when the compositor lacks what the surface needs; *whyNot then says why. `onSway`:
+  // sway's pointer grab keeps the press's origin (known from SWAYSOCK).
   static std::unique_ptr<LayerShellOverlaySurface> create(
-      std::shared_ptr<WaylandConnection> connection, QString* whyNot);
+      std::shared_ptr<WaylandConnection> connection, QString* whyNot, bool onSway = false);
   ~LayerShellOverlaySurface() override;
   LayerShellOverlaySurface(const LayerShellOverlaySurface&) = delete;
   LayerShellOverlaySurface& operator=(const LayerShellOverlaySurface&) = delete;
@@ -64,7 +68,7 @@ class LayerShellOverlaySurface : public OverlaySurface {
     bool busy = false;
   };
 
-  explicit LayerShellOverlaySurface(std::shared_ptr<WaylandConnection> connection);
+  LayerShellOverlaySurface(std::shared_ptr<WaylandConnection> connection, bool onSway);
   void createSurface();
   void destroySurface();
   bool ensureBuffers();

@@ -1,6 +1,5 @@
 #include "platform/desktop/overlay/NotificationOverlaySurface.h"
 
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -12,17 +11,14 @@ NotificationOverlaySurface::NotificationOverlaySurface(const QDBusConnection& bu
     : QObject(parent), bus_(bus) {}
 
 QString NotificationOverlaySurface::unavailableReason(const QDBusConnection& bus) {
-  if (!bus.isConnected()) return QStringLiteral("no session bus");
-  QDBusConnectionInterface* daemon = bus.interface();
-  const QString service = QString::fromLatin1(kService);
-  if (daemon->isServiceRegistered(service)) return {};
-  // Servers are often started on the first call.
-  const QDBusMessage activatable = bus.call(QDBusMessage::createMethodCall(
-      QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
-      QStringLiteral("org.freedesktop.DBus"), QStringLiteral("ListActivatableNames")));
-  if (activatable.type() == QDBusMessage::ReplyMessage && !activatable.arguments().isEmpty() &&
-      activatable.arguments().first().toStringList().contains(service))
-    return {};
+  SessionProbe probe;
+  probeBus(probe, bus);
+  return unavailableReason(probe);
+}
+
+QString NotificationOverlaySurface::unavailableReason(const SessionProbe& probe) {
+  if (!probe.busConnected) return QStringLiteral("no session bus");
+  if (probe.busNames.contains(QLatin1String(kService))) return {};
   return QStringLiteral("no notification server on the session bus");
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/desktop/overlay/OverlaySurface.h"
+#include "platform/desktop/probe/SessionProbe.h"
 
 #include <QDBusConnection>
 #include <QObject>
@@ -19,7 +20,7 @@ class NotificationOverlaySurface : public QObject, public OverlaySurface {
 
  public:
   static constexpr int kExpireTimeoutMs = 1500;
-  static constexpr const char* kService = "org.freedesktop.Notifications";
+  static constexpr const char* kService = kNotificationsBusName;
   static constexpr const char* kPath = "/org/freedesktop/Notifications";
   static constexpr const char* kInterface = "org.freedesktop.Notifications";
 
@@ -27,6 +28,7 @@ class NotificationOverlaySurface : public QObject, public OverlaySurface {
 
   // Empty when bus has a notification server (running or activatable), else why not.
   static QString unavailableReason(const QDBusConnection& bus);
+  static QString unavailableReason(const SessionProbe& probe);
 
   void setShown(bool) override {}
   void setText(const QString& text) override;

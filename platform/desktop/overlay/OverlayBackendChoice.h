@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/system/backends/TypedChoice.h"
+
 #include <QString>
 
 namespace halvane {
@@ -11,7 +13,8 @@ enum class OverlayBackend {
   Notification,  // one desktop notification per profile change
 };
 
-// What the session offers the overlay. Each reason is empty when that way is open, else it says
+// What the session offers the overlay (made from the session's probe and the bus by
+// overlaySession). Each reason is empty when that way is open, else it says
 // why not (for the log line).
 struct OverlaySession {
   bool wayland = false;  // WAYLAND_DISPLAY names a compositor
@@ -21,11 +24,10 @@ struct OverlaySession {
   QString noNotifications;
 };
 
-struct OverlayBackendChoice {
-  OverlayBackend backend;
-  // The helper's one log line about the overlay: the way chosen, and why the better ones were not.
-  QString logLine;
-};
+QString overlayBackendName(OverlayBackend backend);
+
+// The way chosen, and why the better ones were not.
+using OverlayBackendChoice = TypedChoice<OverlayBackend>;
 
 // On Wayland, in order: layer-shell, the GNOME Shell extension, notifications, and last an
 // ordinary window wherever the compositor puts it. Elsewhere the Qt window.

@@ -3,37 +3,32 @@
 #include "platform/desktop/overlay/GnomeShellOverlaySurface.h"
 #include "platform/desktop/overlay/LayerShellOverlaySurface.h"
 #include "platform/desktop/overlay/NotificationOverlaySurface.h"
-#include "platform/desktop/overlay/OverlayBackendChoice.h"
-#include "platform/desktop/wayland/WaylandConnection.h"
-#include "platform/system/log/SystemLog.h"
-
-#include <QDBusConnection>
 
 namespace halvane {
 
-std::unique_ptr<OverlaySurface> createOverlaySurface(SystemLog& log) {
+OverlaySession overlaySession(const SessionProbe& probe) {
   OverlaySession session;
-  session.wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-  session.display = session.wayland || !qEnvironmentVariableIsEmpty("DISPLAY");
-  const QDBusConnection bus = QDBusConnection::sessionBus();
-  std::unique_ptr<LayerShellOverlaySurface> layerShell;
-  if (session.wayland) {
-    layerShell =
-        LayerShellOverlaySurface::create(WaylandConnection::shared(), &session.noLayerShell);
-    // The others are asked only when they could be chosen.
-    if (!layerShell) session.noGnomeShell = GnomeShellOverlaySurface::unavailableReason(bus);
-    if (!layerShell && !session.noGnomeShell.isEmpty())
-      session.noNotifications = NotificationOverlaySurface::unavailableReason(bus);
-  }
-  const OverlayBackendChoice choice = chooseOverlayBackend(session);
-  log.log(choice.logLine);
+  session.wayland = probe.hasWaylandDisplay();
+  session.display = session.wayland || !probe.x11Display.isEmpty();
+  if (!session.wayland) return session;
+  session.noLayerShell = LayerShellOverlaySurface::unavailableReason(probe);
+  session.noGnomeShell = GnomeShellOverlaySurface::unavailableReason(probe);
+  session.noNotifications = NotificationOverlaySurface::unavailableReason(probe);
+  return session;
+}
+
+std::unique_ptr<OverlaySurface> createOverlaySurface(const OverlayBackendChoice& choice,
+                                                     const SessionProbe& probe,
+                                                     const QDBusConnection& bus) {
   switch (choice.backend) {
     case OverlayBackend::GnomeShell:
       return std::make_unique<GnomeShellOverlaySurface>(bus);
     case OverlayBackend::Notification:
       return std::make_unique<NotificationOverlaySurface>(bus);
-    case OverlayBackend::LayerShell:
-      return layerShell;
+    case OverlayBackend::LayerShell: {
+      QString whyNot;
+      return LayerShellOverlaySurface::create(probe.wayland, &whyNot, !probe.swaySocket.isEmpty());
+    }
     case OverlayBackend::QtWindow:
       break;
   }

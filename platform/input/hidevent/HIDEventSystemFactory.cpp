@@ -1,8 +1,6 @@
 #include "platform/input/hidevent/HIDEventSystemFactory.h"
 
 #include "platform/input/hidevent/UinputHIDEventSystem.h"
-#include "platform/input/uinput/UinputDevice.h"
-#include "platform/system/log/SystemLog.h"
 
 namespace halvane {
 
@@ -20,13 +18,8 @@ class TraceOnlyHIDEventSystem : public HIDEventSystem {
 
 }  // namespace
 
-std::unique_ptr<HIDEventSystem> createHIDEventSystem(SystemLog& log) {
-  const QString reason = UinputDevice::unusableReason();
-  if (reason.isEmpty()) {
-    log.log(QStringLiteral("HID events (eject, media keys, mouse): uinput"));
-    return std::make_unique<UinputHIDEventSystem>();
-  }
-  log.log(QStringLiteral("HID events (eject, media keys, mouse): traced only, %1").arg(reason));
+std::unique_ptr<HIDEventSystem> createHIDEventSystem(const HIDEventBackendChoice& choice) {
+  if (choice.backend == HIDEventBackend::Uinput) return std::make_unique<UinputHIDEventSystem>();
   return std::make_unique<TraceOnlyHIDEventSystem>();
 }
 

@@ -1,15 +1,14 @@
 #pragma once
 
+#include "platform/input/hidevent/HIDEventBackendChoice.h"
 #include "platform/input/hidevent/HIDEventSystem.h"
 
 #include <memory>
 
 namespace halvane {
 
-class SystemLog;
-
-// The HID event service of this machine (a uinput device made when it is opened), with one log
-// line saying whether /dev/uinput can be used and, when not, why and what to do.
-std::unique_ptr<HIDEventSystem> createHIDEventSystem(SystemLog& log);
+// The HID event service `choice` names (a uinput device made when it is opened, or one that
+// only takes the events for the trace).
+std::unique_ptr<HIDEventSystem> createHIDEventSystem(const HIDEventBackendChoice& choice);
 
 }  // namespace halvane

@@ -1,11 +1,17 @@
 #pragma once
 
+#include "platform/desktop/probe/SessionProbe.h"
+#include "platform/system/backends/TypedChoice.h"
+
 #include <QString>
 
 namespace halvane {
 
 enum class HotKeyBackend { Portal, XGrab, None };
 
+QString hotKeyBackendName(HotKeyBackend backend);
+
+// What the session offers hot keys (made from the session's probe and the bus by hotKeySession).
 struct HotKeySession {
   bool wayland = false;    // WAYLAND_DISPLAY names a compositor
   bool xDisplay = false;   // an X server (XWayland on a Wayland session) can be reached
@@ -13,10 +19,7 @@ struct HotKeySession {
   QString noPortal;        // why there is none
 };
 
-struct HotKeyBackendChoice {
-  HotKeyBackend backend;
-  QString logLine;
-};
+using HotKeyBackendChoice = TypedChoice<HotKeyBackend>;
 
 // On Wayland the portal, else key grabs through XWayland, which only see keys while an X
 // application has the focus; on X11 key grabs.

@@ -57,11 +57,4 @@ class HotKeyService {
   virtual void setEventHandler(Handler handler) = 0;
 };
 
-class SystemLog;
-
-// The backend for this session, named in one log line: on Wayland the desktop portal's
-// GlobalShortcuts where it has them, else key grabs on the X server (XWayland's on Wayland);
-// without either every registration is refused.
-std::unique_ptr<HotKeyService> createSystemHotKeyService(SystemLog& log);
-
 }  // namespace halvane

@@ -1,8 +1,7 @@
-#include "platform/input/hotkeys/HotKeyBackendChoice.h"
-#include "platform/input/hotkeys/HotKeyService.h"
+#include "platform/input/hotkeys/HotKeyServiceFactory.h"
+
 #include "platform/input/hotkeys/PortalHotKeyService.h"
 #include "platform/input/hotkeys/XcbHotKeyService.h"
-#include "platform/system/log/SystemLog.h"
 
 namespace halvane {
 namespace {
@@ -17,22 +16,35 @@ class UnavailableHotKeyService : public HotKeyService {
 
 }  // namespace
 
-std::unique_ptr<HotKeyService> createSystemHotKeyService(SystemLog& log) {
+HotKeySession hotKeySession(const SessionProbe& probe, uint portalVersion,
+                            const QString& noPortal) {
   HotKeySession session;
-  session.wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-  const QDBusConnection bus = QDBusConnection::sessionBus();
-  if (session.wayland)
-    session.portalVersion = PortalHotKeyService::portalVersion(bus, &session.noPortal);
-  std::unique_ptr<XcbHotKeyService> x11;
-  if (!session.portalVersion) x11 = XcbHotKeyService::connect();
-  session.xDisplay = bool(x11);
-  const HotKeyBackendChoice choice = chooseHotKeyBackend(session);
-  log.log(choice.logLine);
+  session.wayland = probe.hasWaylandDisplay();
+  if (session.wayland) {
+    session.portalVersion = portalVersion;
+    session.noPortal = noPortal;
+  }
+  session.xDisplay = probe.hasXDisplay();
+  return session;
+}
+
+HotKeySession hotKeySession(const SessionProbe& probe, const QDBusConnection& bus) {
+  uint version = 0;
+  QString noPortal;
+  if (probe.hasWaylandDisplay()) version = PortalHotKeyService::portalVersion(bus, &noPortal);
+  return hotKeySession(probe, version, noPortal);
+}
+
+std::unique_ptr<HotKeyService> createHotKeyService(const HotKeyBackendChoice& choice,
+                                                   const SessionProbe& probe, SystemLog& log,
+                                                   const QDBusConnection& bus) {
   switch (choice.backend) {
     case HotKeyBackend::Portal:
       return std::make_unique<PortalHotKeyService>(bus, log);
     case HotKeyBackend::XGrab:
-      return x11;
+      if (std::unique_ptr<XcbHotKeyService> x11 = XcbHotKeyService::connect(probe.x11Display))
+        return x11;
+      break;
     case HotKeyBackend::None:
       break;
   }

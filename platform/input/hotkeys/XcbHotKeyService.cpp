@@ -25,9 +25,11 @@ constexpr uint16_t kCoreModifiers = XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL | 
 
 }  // namespace
 
-std::unique_ptr<XcbHotKeyService> XcbHotKeyService::connect() {
+std::unique_ptr<XcbHotKeyService> XcbHotKeyService::connect(const QString& display) {
   int screenNumber = 0;
-  xcb_connection_t* connection = xcb_connect(nullptr, &screenNumber);
+  const QByteArray name = display.toLocal8Bit();
+  xcb_connection_t* connection =
+      xcb_connect(display.isEmpty() ? nullptr : name.constData(), &screenNumber);
   if (xcb_connection_has_error(connection)) {
     xcb_disconnect(connection);
     return nullptr;

@@ -2,6 +2,8 @@
 
 #include "platform/input/hotkeys/HotKeyService.h"
 
+#include <QString>
+
 #include <cstdint>
 #include <map>
 
@@ -15,8 +17,8 @@ namespace halvane {
 // and events are routed back by key code and modifiers.
 class XcbHotKeyService : public HotKeyService {
  public:
-  // Nothing when no X display can be reached.
-  static std::unique_ptr<XcbHotKeyService> connect();
+  // Nothing when the X display `display` names (empty: DISPLAY's) cannot be reached.
+  static std::unique_ptr<XcbHotKeyService> connect(const QString& display = {});
   ~XcbHotKeyService() override;
   XcbHotKeyService(const XcbHotKeyService&) = delete;
   XcbHotKeyService& operator=(const XcbHotKeyService&) = delete;

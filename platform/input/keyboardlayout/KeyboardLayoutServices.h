@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/desktop/probe/SessionProbe.h"
+
 #include <QString>
 
 #include <memory>
@@ -35,8 +37,9 @@ class KeyboardLayoutServices {
   virtual std::shared_ptr<const KeyboardLayout> currentLayout() = 0;
 };
 
-// The backend for this machine: the X server's layout when a display is reachable, else the
-// XKB_DEFAULT_* environment, else "us".
-std::unique_ptr<KeyboardLayoutServices> createSystemKeyboardLayoutServices();
+// The backend for the session `session` describes: the Wayland seat's keymap, the X server's
+// layout when a display is reachable, else the XKB_DEFAULT_* environment, else "us".
+std::unique_ptr<KeyboardLayoutServices> createSystemKeyboardLayoutServices(
+    const SessionProbe& session);
 
 }  // namespace halvane

@@ -40,9 +40,9 @@ xkb_compose_table* composeTableForLocale(xkb_context* context) {
 // once without an event loop.
 class XkbKeyboardLayoutServices::X11Keyboard {
  public:
-  static std::unique_ptr<X11Keyboard> connect() {
+  static std::unique_ptr<X11Keyboard> connect(const QString& display) {
     int screenNumber = 0;
-    xcb_connection_t* connection = xcb_connect(nullptr, &screenNumber);
+    xcb_connection_t* connection = xcb_connect(display.toLocal8Bit().constData(), &screenNumber);
     auto keyboard = std::unique_ptr<X11Keyboard>(new X11Keyboard(connection));
     if (xcb_connection_has_error(connection) ||
         !xkb_x11_setup_xkb_extension(
@@ -146,22 +146,20 @@ XkbKeyboardLayoutServices::~XkbKeyboardLayoutServices() {
 }
 
 std::unique_ptr<XkbKeyboardLayoutServices> XkbKeyboardLayoutServices::forSystem(
-    SystemLog* log, std::shared_ptr<WaylandConnection> wayland) {
+    const SessionProbe& session, SystemLog* log) {
   std::unique_ptr<XkbKeyboardLayoutServices> services(
       new XkbKeyboardLayoutServices(xkb_context_new(XKB_CONTEXT_NO_FLAGS)));
   services->log_ = log;
-  if (!wayland && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-    wayland = WaylandConnection::shared();
-  if (wayland) {
-    services->seat_ = WaylandSeatKeymap::create(wayland, services->context_);
+  if (session.wayland) {
+    services->seat_ = WaylandSeatKeymap::create(session.wayland, services->context_);
     if (!services->seat_) services->noSeat_ = QStringLiteral("the compositor offers no seat");
-    services->swaySocket_ = qEnvironmentVariable("SWAYSOCK");
+    services->swaySocket_ = session.swaySocket;
   } else {
     services->noSeat_ = QStringLiteral("no Wayland compositor");
   }
   // XWayland knows the layout only as well as the compositor told it; it stands in while the
   // seat has no keyboard.
-  if (!qEnvironmentVariableIsEmpty("DISPLAY")) services->x11_ = X11Keyboard::connect();
+  if (session.hasXDisplay()) services->x11_ = X11Keyboard::connect(session.x11Display);
   services->useFixedLayout(nullptr);
   if (log) services->logSource(services->source());
   return services;
@@ -254,12 +252,13 @@ void XkbKeyboardLayoutServices::logSource(Source source) {
   log_->log(line);
 }
 
-std::unique_ptr<KeyboardLayoutServices> createSystemKeyboardLayoutServices() {
+std::unique_ptr<KeyboardLayoutServices> createSystemKeyboardLayoutServices(
+    const SessionProbe& session) {
   // The key texts belong to whichever program shows them; it is named in the line.
   static SyslogSystemLog log(QCoreApplication::applicationName().isEmpty()
                                  ? QStringLiteral("halvane")
                                  : QCoreApplication::applicationName());
-  return XkbKeyboardLayoutServices::forSystem(&log);
+  return XkbKeyboardLayoutServices::forSystem(session, &log);
 }
 
 }  // namespace halvane

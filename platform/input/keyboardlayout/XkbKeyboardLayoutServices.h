@@ -40,11 +40,10 @@ class XkbKeyboardLayoutServices : public KeyboardLayoutServices {
   // reachable: a new layout object whenever the keymap or its active group changed since the
   // last call. The seat's active group is sway's own (asked over SWAYSOCK) where sway runs,
   // else the last one the compositor sent. Without either, one fixed layout from the XKB_DEFAULT_*
-  // environment, else "us". `wayland` is the compositor connection to ask (null: the process's
-  // shared one, when WAYLAND_DISPLAY is set). `log`, when given, hears which source serves, and
-  // each change.
-  static std::unique_ptr<XkbKeyboardLayoutServices> forSystem(
-      SystemLog* log = nullptr, std::shared_ptr<WaylandConnection> wayland = nullptr);
+  // environment, else "us". `session` names the compositor connection to ask, sway's socket and
+  // the X display. `log`, when given, hears which source serves, and each change.
+  static std::unique_ptr<XkbKeyboardLayoutServices> forSystem(const SessionProbe& session,
+                                                              SystemLog* log = nullptr);
   // One fixed layout compiled from these names alone (the environment is not consulted).
   static std::unique_ptr<XkbKeyboardLayoutServices> forNames(const XkbLayoutNames& names);
 

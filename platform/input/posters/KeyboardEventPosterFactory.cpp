@@ -1,6 +1,5 @@
 #include "platform/input/posters/KeyboardEventPosterFactory.h"
 
-#include "platform/desktop/wayland/WaylandConnection.h"
 #include "platform/input/posters/TraceOnlyKeyboardEventPoster.h"
 #include "platform/input/posters/UinputKeyboardEventPoster.h"
 #include "platform/input/posters/WaylandVirtualKeyboardEventPoster.h"
@@ -22,44 +21,39 @@ std::unique_ptr<KeyboardEventPoster> createUinput(QString* whyNot) {
 
 }  // namespace
 
-std::unique_ptr<KeyboardEventPoster> createKeyboardEventPoster(SystemLog& log) {
-  QString noXTest;
-  QString noUinput;
-  QString noVirtualKeyboard;
-  const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-  if (wayland) {
-    if (std::unique_ptr<KeyboardEventPoster> uinput = createUinput(&noUinput)) {
-      log.log(QStringLiteral("Synthetic keys: uinput virtual keyboard (Wayland session)"));
-      return uinput;
+std::unique_ptr<KeyboardEventPoster> createKeyboardEventPoster(const KeyEventBackendChoice& choice,
+                                                               const SessionProbe& probe,
+                                                               QString* whyNot) {
+  switch (choice.backend) {
+    case KeyEventBackend::Uinput:
+      return createUinput(whyNot);
+    case KeyEventBackend::WaylandVirtualKeyboard:
+      return WaylandVirtualKeyboardEventPoster::create(probe.wayland, whyNot);
+    case KeyEventBackend::XTest: {
+      const QByteArray display = probe.x11Display.toLocal8Bit();
+      return XTestKeyboardEventPoster::connect(whyNot, display.constData());
     }
-    if (auto virtualKeyboard = WaylandVirtualKeyboardEventPoster::create(
-            WaylandConnection::shared(), &noVirtualKeyboard)) {
-      log.log(QStringLiteral(
-                  "Synthetic keys: the Wayland compositor's virtual keyboard (no uinput: %1)")
-                  .arg(noUinput));
-      return virtualKeyboard;
-    }
-    noUinput += QStringLiteral("; no Wayland virtual keyboard: ") + noVirtualKeyboard;
+    case KeyEventBackend::TraceOnly:
+      break;
   }
-  if (std::unique_ptr<XTestKeyboardEventPoster> xtest =
-          XTestKeyboardEventPoster::connect(&noXTest)) {
-    QString line =
-        QStringLiteral("Synthetic keys: XTest on X display %1").arg(xtest->displayName());
-    if (wayland) line += QStringLiteral(", reaching X clients only (no uinput: %1)").arg(noUinput);
-    log.log(line);
-    return xtest;
-  }
-  if (!wayland) {
-    if (std::unique_ptr<KeyboardEventPoster> uinput = createUinput(&noUinput)) {
-      log.log(
-          QStringLiteral("Synthetic keys: uinput virtual keyboard (no XTest: %1)").arg(noXTest));
-      return uinput;
-    }
-  }
-  log.log(
-      QStringLiteral("Synthetic keys: none, macros are only traced (no XTest: %1; no uinput: %2)")
-          .arg(noXTest, noUinput));
   return std::make_unique<TraceOnlyKeyboardEventPoster>();
+}
+
+std::unique_ptr<KeyboardEventPoster> createKeyboardEventPoster(const SessionProbe& probe,
+                                                               SystemLog& log,
+                                                               KeyEventBackendChoice* made) {
+  KeyEventFailures failed;
+  for (;;) {
+    const KeyEventBackendChoice choice = chooseKeyEventBackend(probe, failed);
+    QString whyNot;
+    if (std::unique_ptr<KeyboardEventPoster> poster =
+            createKeyboardEventPoster(choice, probe, &whyNot)) {
+      log.log(choice.logLine());
+      if (made) *made = choice;
+      return poster;
+    }
+    failed.insert(choice.backend, whyNot);
+  }
 }
 
 }  // namespace halvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/input/posters/KeyEventBackendChoice.h"
 #include "platform/input/posters/KeyboardEventPoster.h"
 
 #include <memory>
@@ -8,11 +9,16 @@ namespace halvane {
 
 class SystemLog;
 
-// The keyboard event backend for this session, with one log line saying which was chosen and,
-// for each one passed over, why: XTest when an X display can be reached, else a uinput virtual
-// keyboard, else one that posts nothing (the platform trace still shows every event). In a
-// Wayland session uinput comes first when it can be used, then the compositor's own virtual
-// keyboard where it offers one, since XTest reaches only X clients.
-std::unique_ptr<KeyboardEventPoster> createKeyboardEventPoster(SystemLog& log);
+// The poster `choice` names; nothing when it cannot be made after all, and *whyNot then says why.
+// The trace-only poster is always made.
+std::unique_ptr<KeyboardEventPoster> createKeyboardEventPoster(const KeyEventBackendChoice& choice,
+                                                               const SessionProbe& probe,
+                                                               QString* whyNot);
+
+// The keyboard event backend for this session (see chooseKeyEventBackend), with one log line
+// saying which was chosen and, for each one passed over, why. A backend that fails to be made is
+// ruled out and the choice made again. *made, when given, receives the choice that was made.
+std::unique_ptr<KeyboardEventPoster> createKeyboardEventPoster(
+    const SessionProbe& probe, SystemLog& log, KeyEventBackendChoice* made = nullptr);
 
 }  // namespace halvane

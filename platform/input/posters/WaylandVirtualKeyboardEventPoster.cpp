@@ -58,18 +58,22 @@ std::uint32_t nowMs() {
 
 }  // namespace
 
+QString WaylandVirtualKeyboardEventPoster::unavailableReason(const SessionProbe& probe) {
+  if (!probe.waylandConnected) return QStringLiteral("no Wayland connection");
+  for (const char* needed : {"zwp_virtual_keyboard_manager_v1", "wl_seat"}) {
+    if (!probe.waylandGlobals.contains(QLatin1String(needed)))
+      return QStringLiteral("the compositor has no %1").arg(QString::fromLatin1(needed));
+  }
+  return {};
+}
+
 std::unique_ptr<WaylandVirtualKeyboardEventPoster> WaylandVirtualKeyboardEventPoster::create(
     std::shared_ptr<WaylandConnection> connection, QString* whyNot) {
-  if (!connection || !connection->isConnected()) {
-    *whyNot = QStringLiteral("no Wayland connection");
-    return nullptr;
-  }
-  for (const char* needed : {"zwp_virtual_keyboard_manager_v1", "wl_seat"}) {
-    if (!connection->global(QString::fromLatin1(needed))) {
-      *whyNot = QStringLiteral("the compositor has no %1").arg(QString::fromLatin1(needed));
-      return nullptr;
-    }
-  }
+  SessionProbe probe;
+  probe.waylandConnected = connection && connection->isConnected();
+  if (probe.waylandConnected) probe.waylandGlobals = connection->globalInterfaces();
+  *whyNot = unavailableReason(probe);
+  if (!whyNot->isEmpty()) return nullptr;
   std::unique_ptr<WaylandVirtualKeyboardEventPoster> poster(
       new WaylandVirtualKeyboardEventPoster(connection));
   poster->keymap_ = currentKeymap(connection);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/desktop/probe/SessionProbe.h"
 #include "platform/input/posters/KeyboardEventPoster.h"
 
 #include <QString>
@@ -26,6 +27,8 @@ class WaylandVirtualKeyboardEventPoster : public KeyboardEventPoster {
  public:
   // Nothing when the compositor lacks the protocol or the keymap cannot be handed over; *whyNot
   // then says why.
+  // Why the session's compositor offers no virtual keyboard; empty when it does.
+  static QString unavailableReason(const SessionProbe& probe);
   static std::unique_ptr<WaylandVirtualKeyboardEventPoster> create(
       std::shared_ptr<WaylandConnection> connection, QString* whyNot);
   // Releases the keys still held.

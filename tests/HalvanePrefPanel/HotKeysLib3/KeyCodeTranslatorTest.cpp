@@ -100,7 +100,8 @@ TEST(KeyCodeTranslatorXkb, UnknownLayoutNamesNoLayout) {
   EXPECT_EQ(HVKeyCodeTranslator::withKeyboardLayout(nullptr), nullptr);
 }
 
-// Without an X server the layout comes from the environment, and "us" without that.
+// Without an X server (a session with no display) the layout comes from the environment, and
+// "us" without that.
 class KeyCodeTranslatorSystem : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -118,23 +119,20 @@ class KeyCodeTranslatorSystem : public ::testing::Test {
         unsetenv(name);
     }
   }
-  static constexpr const char* kVariables[] = {"DISPLAY",
-                                               "XKB_DEFAULT_RULES",
-                                               "XKB_DEFAULT_MODEL",
-                                               "XKB_DEFAULT_LAYOUT",
-                                               "XKB_DEFAULT_VARIANT",
+  static constexpr const char* kVariables[] = {"XKB_DEFAULT_RULES", "XKB_DEFAULT_MODEL",
+                                               "XKB_DEFAULT_LAYOUT", "XKB_DEFAULT_VARIANT",
                                                "XKB_DEFAULT_OPTIONS"};
   std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
 };
 
 TEST_F(KeyCodeTranslatorSystem, EnvironmentLayoutElseUs) {
-  auto plain = XkbKeyboardLayoutServices::forSystem();
+  auto plain = XkbKeyboardLayoutServices::forSystem(SessionProbe());
   EXPECT_FALSE(plain->followsXServer());
   ASSERT_TRUE(plain->currentLayout());
   EXPECT_EQ(plain->currentLayout()->localizedName(), "English (US)");
 
   setenv("XKB_DEFAULT_LAYOUT", "fr", 1);
-  auto french = XkbKeyboardLayoutServices::forSystem();
+  auto french = XkbKeyboardLayoutServices::forSystem(SessionProbe());
   ASSERT_TRUE(french->currentLayout());
   EXPECT_EQ(french->currentLayout()->localizedName(), "French");
   EXPECT_EQ(french->currentLayout(), french->currentLayout());

@@ -1,9 +1,20 @@
 // The helper's reports: what is in front and which profile that selects, or why none; and the
-// backends the services' factories chose, taken from their log lines.
+// backends the services' factories chose, from their typed records.
 #include "helper/diagnostics/BackendRegistry.h"
 #include "helper/diagnostics/HelperDiagnostics.h"
+#include "platform/desktop/frontapp/BackendChoice.h"
+#include "platform/input/hidevent/HIDEventBackendChoice.h"
+#include "platform/input/posters/KeyEventBackendChoice.h"
+#include "platform/system/control/DBusServerObject.h"
+#include "platform/system/control/FakeKeyboardServer.h"
 #include "platform/system/log/FakeSystemLog.h"
+#include "shared/control/ControlChannel.h"
+#include "shared/control/DiagnosticsServer.h"
 #include "tests/helper/controller/ControllerRig.h"
+#include "tests/support/PrivateBus.h"
+
+#include <QDBusMessage>
+#include <QDBusPendingReply>
 
 #include <gtest/gtest.h>
 
@@ -88,37 +99,100 @@ TEST(Diagnostics, TheFrontApplicationReportSaysWhatSwitchingDoesWithIt) {
   }
 }
 
-TEST(Diagnostics, BackendChoicesAreTakenFromTheFactoriesLogLines) {
-  FakeSystemLog log;
+TEST(Diagnostics, BackendChoicesAreTheFactoriesTypedRecords) {
+  SessionProbe x11;
+  x11.sessionType = QStringLiteral("x11");
+  x11.x11Display = QStringLiteral(":1");
+  x11.uinputUnusable = QStringLiteral("no uinput");
   BackendRegistry registry;
-  BackendRecordingLog recording(log, registry);
-  recording.log(QStringLiteral("Synthetic keys: XTest on X display :1"));
-  recording.log(QStringLiteral("HID events (eject, media keys, mouse): traced only, no uinput"));
-  recording.log(QStringLiteral("Front application: _NET_ACTIVE_WINDOW on X display :1"));
-  recording.log(QStringLiteral("No Prefs File!"));
-  registry.set(QStringLiteral("overlay"), QStringLiteral("layer shell"));
-  EXPECT_EQ(log.lines.size(), 4);  // every line still reaches the log
+  registry.record(
+      chooseKeyEventBackend(x11).record(BackendService::KeyEvents, keyEventBackendName));
+  registry.record(
+      chooseHIDEventBackend(x11).record(BackendService::HidEvents, hidEventBackendName));
+  registry.record({BackendService::FrontApplication,
+                   QStringLiteral("x11"),
+                   {},
+                   {},
+                   QStringLiteral("_NET_ACTIVE_WINDOW on X display :1")});
+  registry.record({BackendService::Overlay,
+                   QStringLiteral("layer-shell"),
+                   {},
+                   {},
+                   QStringLiteral("layer shell")});
   EXPECT_EQ(registry.entries(),
             (QMap<QString, QString>{{"keyEvents", "XTest on X display :1"},
                                     {"hidEvents", "traced only, no uinput"},
                                     {"frontApplication", "_NET_ACTIVE_WINDOW on X display :1"},
                                     {"overlay", "layer shell"}}));
+  ASSERT_TRUE(registry.recordOf(BackendService::HidEvents));
+  EXPECT_EQ(registry.recordOf(BackendService::HidEvents)->chosen, QStringLiteral("none"));
+  EXPECT_EQ(registry.recordOf(BackendService::HidEvents)->notTaken,
+            (QList<std::pair<QString, QString>>{{QStringLiteral("uinput"), x11.uinputUnusable}}));
 
   // What the chosen backend says later joins its choice instead of replacing it.
   BackendRegistry kde;
-  BackendRecordingLog kdeLog(log, kde);
-  kdeLog.log(
-      QStringLiteral("Front application: kwin, through our KWin script; not gnome-shell: "
-                     "XDG_CURRENT_DESKTOP is KDE"));
-  kdeLog.log(QStringLiteral("KWin script: KWin did not load it (no scripting)"));
-  kdeLog.log(
-      QStringLiteral("Front application: kwin could not be set up, automatic switching is off"));
+  kde.record({BackendService::FrontApplication,
+              QStringLiteral("kwin"),
+              {},
+              {},
+              QStringLiteral("kwin, through our KWin script; not gnome-shell: "
+                             "XDG_CURRENT_DESKTOP is KDE")});
+  kde.outcome(BackendService::FrontApplication,
+              QStringLiteral("KWin script: KWin did not load it (no scripting)"));
+  kde.outcome(BackendService::FrontApplication,
+              QStringLiteral("kwin could not be set up, automatic switching is off"));
   EXPECT_EQ(
       kde.entries().value(QStringLiteral("frontApplication")),
       QStringLiteral(
           "kwin, through our KWin script; not gnome-shell: XDG_CURRENT_DESKTOP is KDE; then: KWin "
           "script: KWin did not load it (no scripting); then: kwin could not be set up, automatic "
           "switching is off"));
+}
+
+// The Backends() answer on the bus is made from the records alone: a choice whose line starts
+// with no service's name, and a backend's outcome in any words, still reach it; nothing the
+// helper logs does.
+TEST(Diagnostics, BackendsAnswerOnTheBusIsMadeFromTheRecords) {
+  test::PrivateBus bus;
+  ASSERT_FALSE(bus.address().isEmpty());
+  ControllerRig rig;
+  BackendRegistry registry;
+  FakeSystemLog log;
+  SessionProbe gnome;
+  gnome.sessionType = QStringLiteral("wayland");
+  gnome.waylandDisplay = QStringLiteral("wayland-0");
+  gnome.currentDesktop = QStringLiteral("GNOME");
+  gnome.busNames = {QString::fromLatin1(kGnomeShellBusName)};
+  const FrontBackendChoice front = chooseFrontBackend(gnome);
+  registry.record(front.record(BackendService::FrontApplication, frontBackendName));
+  registry.outcome(BackendService::FrontApplication, QStringLiteral("the extension is off"));
+  registry.record({BackendService::HotKeys,
+                   QStringLiteral("portal"),
+                   {},
+                   {},
+                   QStringLiteral("GlobalShortcuts, version 2")});
+  log.log(QStringLiteral("Synthetic keys: XTest on X display :9"));  // a log line, no record
+
+  HelperDiagnostics diagnostics(*rig.controller, rig.front, registry);
+  FakeKeyboardServer keyboardServer;
+  DBusServerObject helper(log, bus.connect(QStringLiteral("helper")));
+  helper.setDiagnostics(&diagnostics);
+  ASSERT_TRUE(helper.registerServer(keyboardServer));
+  // Asked as halvanectl asks, without blocking the loop the helper's side answers on.
+  QDBusPendingReply<QMap<QString, QString>> answer =
+      bus.connection().asyncCall(QDBusMessage::createMethodCall(
+          QString::fromLatin1(control::kServiceName), QString::fromLatin1(control::kServerPath),
+          QString::fromLatin1(control::kDiagnosticsInterface), QStringLiteral("Backends")));
+  ASSERT_TRUE(waitUntil([&] { return answer.isFinished(); }));
+  ASSERT_FALSE(answer.isError()) << answer.error().message().toStdString();
+  EXPECT_EQ(answer.value(),
+            (QMap<QString, QString>{
+                {QStringLiteral("frontApplication"),
+                 front.text + QStringLiteral("; then: the extension is off")},
+                {QStringLiteral("hotKeys"), QStringLiteral("GlobalShortcuts, version 2")}}));
+  EXPECT_TRUE(
+      front.text.startsWith(QStringLiteral("gnome-shell, through our GNOME Shell extension")))
+      << front.text.toStdString();
 }
 
 }  // namespace

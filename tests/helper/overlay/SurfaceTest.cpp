@@ -39,10 +39,10 @@ TEST(OverlayBackendChoice, FollowsTheSessionInOrderAndSaysWhyTheOthersWereNot) {
   for (const auto& c : cases) {
     const OverlayBackendChoice choice = chooseOverlayBackend(c.session);
     EXPECT_EQ(choice.backend, c.backend) << c.lineStart;
-    EXPECT_TRUE(choice.logLine.startsWith(QLatin1String(c.lineStart)))
-        << choice.logLine.toStdString();
+    EXPECT_TRUE(choice.logLine().startsWith(QLatin1String(c.lineStart)))
+        << choice.logLine().toStdString();
     for (const QString& mention : c.mentions)
-      EXPECT_TRUE(choice.logLine.contains(mention)) << choice.logLine.toStdString();
+      EXPECT_TRUE(choice.logLine().contains(mention)) << choice.logLine().toStdString();
   }
 }
 

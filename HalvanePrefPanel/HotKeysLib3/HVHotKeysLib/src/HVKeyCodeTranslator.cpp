@@ -1,5 +1,6 @@
 #include "HVKeyCodeTranslator.h"
 
+#include "PaneSession.h"
 #include "platform/input/keycodes/MacKeyCodes.h"
 
 namespace halvane {
@@ -12,7 +13,7 @@ struct TranslatorCache {
 
   KeyboardLayoutServices& layoutServices() {
     if (services) return *services;
-    if (!systemServices) systemServices = createSystemKeyboardLayoutServices();
+    if (!systemServices) systemServices = createSystemKeyboardLayoutServices(paneSession());
     return *systemServices;
   }
 };

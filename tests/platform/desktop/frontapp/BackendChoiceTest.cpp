@@ -8,8 +8,8 @@ namespace {
 const QStringList kWlrGlobals = {QStringLiteral("wl_compositor"),
                                  QStringLiteral("zwlr_foreign_toplevel_manager_v1")};
 
-SessionFacts wayland(const QString& desktop, QStringList globals = {}, QStringList bus = {}) {
-  SessionFacts f;
+SessionProbe wayland(const QString& desktop, QStringList globals = {}, QStringList bus = {}) {
+  SessionProbe f;
   f.sessionType = QStringLiteral("wayland");
   f.waylandDisplay = QStringLiteral("wayland-0");
   f.x11Display = QStringLiteral(":0");
@@ -22,37 +22,37 @@ SessionFacts wayland(const QString& desktop, QStringList globals = {}, QStringLi
 
 struct Case {
   const char* name;
-  SessionFacts facts;
+  SessionProbe facts;
   FrontBackend expected;
   std::vector<const char*> lineHas;  // pieces the log line must carry
 };
 
 TEST(BackendChoice, SessionsChooseTheirBackendAndSayWhyNotTheOthers) {
-  SessionFacts x11;
+  SessionProbe x11;
   x11.sessionType = QStringLiteral("x11");
   x11.x11Display = QStringLiteral(":0");
   x11.currentDesktop = QStringLiteral("GNOME");
   x11.busNames = {QStringLiteral("org.gnome.Shell")};
 
-  SessionFacts noDisplay;
+  SessionProbe noDisplay;
   noDisplay.sessionType = QStringLiteral("tty");
 
-  SessionFacts untypedWayland = wayland({}, kWlrGlobals);
+  SessionProbe untypedWayland = wayland({}, kWlrGlobals);
   untypedWayland.sessionType.clear();
 
-  SessionFacts sway = wayland(QStringLiteral("sway"), kWlrGlobals);
+  SessionProbe sway = wayland(QStringLiteral("sway"), kWlrGlobals);
   sway.swaySocket = QStringLiteral("/run/user/1000/sway-ipc.sock");
 
-  SessionFacts swayWithoutManager = sway;
+  SessionProbe swayWithoutManager = sway;
   swayWithoutManager.waylandGlobals = {QStringLiteral("wl_compositor")};
 
-  SessionFacts hyprland = wayland(QStringLiteral("Hyprland"), kWlrGlobals);
+  SessionProbe hyprland = wayland(QStringLiteral("Hyprland"), kWlrGlobals);
   hyprland.hyprlandSignature = QStringLiteral("abc_123");
 
-  SessionFacts niri = wayland(QStringLiteral("niri"));
+  SessionProbe niri = wayland(QStringLiteral("niri"));
   niri.niriSocket = QStringLiteral("/run/user/1000/niri.sock");
 
-  SessionFacts kdeWithoutX = wayland(QStringLiteral("KDE"));
+  SessionProbe kdeWithoutX = wayland(QStringLiteral("KDE"));
   kdeWithoutX.x11Display.clear();
 
   const std::vector<Case> cases = {
@@ -104,24 +104,24 @@ TEST(BackendChoice, SessionsChooseTheirBackendAndSayWhyNotTheOthers) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const BackendChoice choice = chooseFrontBackend(c.facts);
+    const FrontBackendChoice choice = chooseFrontBackend(c.facts);
     EXPECT_EQ(choice.backend, c.expected) << frontBackendName(choice.backend).toStdString();
-    EXPECT_TRUE(choice.logLine.startsWith(QStringLiteral("Front application: ") +
-                                          frontBackendName(c.expected)))
-        << choice.logLine.toStdString();
+    EXPECT_TRUE(choice.logLine().startsWith(QStringLiteral("Front application: ") +
+                                            frontBackendName(c.expected)))
+        << choice.logLine().toStdString();
     for (const char* piece : c.lineHas) {
-      EXPECT_TRUE(choice.logLine.contains(QLatin1String(piece)))
-          << piece << " in " << choice.logLine.toStdString();
+      EXPECT_TRUE(choice.logLine().contains(QLatin1String(piece)))
+          << piece << " in " << choice.logLine().toStdString();
     }
     // Every other backend is accounted for, the chosen one never.
     for (FrontBackend other :
          {FrontBackend::GnomeShell, FrontBackend::KWin, FrontBackend::Hyprland, FrontBackend::Niri,
           FrontBackend::Sway, FrontBackend::Wlroots, FrontBackend::X11}) {
-      EXPECT_EQ(choice.logLine.contains(QStringLiteral("not %1:").arg(frontBackendName(other))),
+      EXPECT_EQ(choice.logLine().contains(QStringLiteral("not %1:").arg(frontBackendName(other))),
                 other != choice.backend)
           << frontBackendName(other).toStdString();
     }
-    EXPECT_FALSE(choice.logLine.contains(u'\n'));
+    EXPECT_FALSE(choice.logLine().contains(u'\n'));
   }
 }
 

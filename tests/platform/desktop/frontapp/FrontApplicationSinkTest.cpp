@@ -48,6 +48,7 @@ QString thisProgram() {
 struct SinkFixture {
   test::PrivateBus bus;
   FakeSystemLog log;
+  WindowActivationRelay relay;
   FakeKeyboardServer keyboardServer;
   DBusServerObject server{log, bus.connection()};
   std::vector<std::optional<WindowFacts>> delivered;
@@ -56,15 +57,14 @@ struct SinkFixture {
   QDBusConnection stranger = bus.connect(QStringLiteral("stranger"));
 
   SinkFixture() {
-    server.addInterface(frontApplicationSink());
+    server.addInterface(frontApplicationSink(relay));
     EXPECT_TRUE(server.registerServer(keyboardServer));
     EXPECT_TRUE(kwin.registerService(QStringLiteral("org.kde.KWin")));
     EXPECT_TRUE(shell.registerService(QStringLiteral("org.gnome.Shell")));
   }
-  ~SinkFixture() { WindowActivationRelay::shared().clearListener(); }
   void trust(const QString& name, const QStringList& programs) {
-    WindowActivationRelay::shared().setListener(
-        {name, programs}, [this](const std::optional<WindowFacts>& f) { delivered.push_back(f); });
+    relay.setListener({name, programs},
+                      [this](const std::optional<WindowFacts>& f) { delivered.push_back(f); });
   }
 };
 
@@ -129,7 +129,7 @@ TEST(FrontApplicationSink, RefusesAnImpostorOwnerAndEverySenderOutsideGnomeAndKd
   };
   for (const Case& c : cases) {
     if (c.trustedName.isEmpty())
-      WindowActivationRelay::shared().clearListener();
+      f.relay.clearListener();
     else
       f.trust(c.trustedName, c.programs);
     const QDBusConnection& owner =

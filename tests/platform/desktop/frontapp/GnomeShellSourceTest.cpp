@@ -32,8 +32,10 @@ TEST(GnomeShellSource, ExtensionReportsEachFocusChangeAndOnlyTheShellIsHeard) {
   if (!shell.failure().isEmpty()) GTEST_SKIP() << shell.failure().toStdString();
 
   FakeSystemLog log;
+  NoBackendOutcomes outcomes;
+  WindowActivationRelay relay;
   Reports reports;
-  GnomeShellActiveWindowSource source(log, bus.connection());
+  GnomeShellActiveWindowSource source({log, outcomes, relay}, bus.connection());
   source.setActiveWindowHandler([&](const std::optional<WindowFacts>& f) { reports.push_back(f); });
   ASSERT_TRUE(waitUntil([&] { return source.extensionEnabled().has_value(); }));
   EXPECT_TRUE(*source.extensionEnabled()) << log.lines.join('\n').toStdString();
@@ -49,7 +51,7 @@ TEST(GnomeShellSource, ExtensionReportsEachFocusChangeAndOnlyTheShellIsHeard) {
   EXPECT_TRUE(reports.empty());
   FakeKeyboardServer keyboardServer;
   DBusServerObject server(log, bus.connection());
-  server.addInterface(frontApplicationSink());
+  server.addInterface(frontApplicationSink(relay));
   ASSERT_TRUE(server.registerServer(keyboardServer));
   ASSERT_TRUE(waitUntil([&] { return !reports.empty(); }));
   EXPECT_EQ(classOf(reports.back()).toStdString(), a.toStdString());

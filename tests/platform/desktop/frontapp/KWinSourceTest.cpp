@@ -40,9 +40,11 @@ TEST(KWinSource, ScriptReportsEachActivationAndLeavesWithTheHelper) {
   if (!kwin.failure().isEmpty()) GTEST_SKIP() << kwin.failure().toStdString();
 
   FakeSystemLog log;
+  NoBackendOutcomes outcomes;
+  WindowActivationRelay relay;
   FakeKeyboardServer keyboardServer;
   DBusServerObject server(log, bus.connection());
-  server.addInterface(frontApplicationSink());
+  server.addInterface(frontApplicationSink(relay));
   ASSERT_TRUE(server.registerServer(keyboardServer));
 
   // A script of our name that a crashed helper left behind.
@@ -56,7 +58,8 @@ TEST(KWinSource, ScriptReportsEachActivationAndLeavesWithTheHelper) {
       0);
 
   Reports reports;
-  auto source = std::make_unique<KWinActiveWindowSource>(log, kScript, bus.connection());
+  auto source = std::make_unique<KWinActiveWindowSource>(FrontSourceServices{log, outcomes, relay},
+                                                         kScript, bus.connection());
   source->setActiveWindowHandler(
       [&](const std::optional<WindowFacts>& f) { reports.push_back(f); });
   ASSERT_TRUE(waitUntil([&] { return source->scriptRunning(); }))

@@ -3,7 +3,9 @@
 #include "platform/desktop/frontapp/ForeignToplevelActiveWindowSource.h"
 #include "platform/desktop/frontapp/SessionActiveWindowSource.h"
 #include "platform/desktop/frontapp/SwayActiveWindowSource.h"
+#include "platform/desktop/frontapp/WindowActivationRelay.h"
 #include "platform/desktop/wayland/WaylandConnection.h"
+#include "platform/input/probe/ReadSession.h"
 #include "platform/system/log/FakeSystemLog.h"
 #include "tests/support/HeadlessSway.h"
 
@@ -160,18 +162,21 @@ TEST_F(SwayTest, FocusChangesReportedOnceWithPidOnSway) {
 // Start-up on a sway session: the probe finds the compositor's globals and sway's socket, the
 // choice takes sway, and the source made for it follows the focus.
 TEST_F(SwayTest, SessionProbeChoosesAndMakesTheSwaySource) {
-  qputenv("XDG_SESSION_TYPE", "wayland");
-  qputenv("XDG_CURRENT_DESKTOP", "sway");
-  qputenv("WAYLAND_DISPLAY", sway_->waylandDisplay().toLocal8Bit());
-  qputenv("SWAYSOCK", sway_->swaySocket().toLocal8Bit());
-  const SessionProbe probe = probeSession(QDBusConnection(QStringLiteral("no-bus")));
-  EXPECT_TRUE(probe.facts.waylandConnected);
-  const BackendChoice choice = chooseFrontBackend(probe.facts);
-  EXPECT_EQ(choice.backend, FrontBackend::Sway) << choice.logLine.toStdString();
+  QProcessEnvironment environment;
+  environment.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
+  environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("sway"));
+  environment.insert(QStringLiteral("WAYLAND_DISPLAY"), sway_->waylandDisplay());
+  environment.insert(QStringLiteral("SWAYSOCK"), sway_->swaySocket());
+  const SessionProbe probe = readSession(environment, QDBusConnection(QStringLiteral("no-bus")));
+  EXPECT_TRUE(probe.waylandConnected);
+  const FrontBackendChoice choice = chooseFrontBackend(probe);
+  EXPECT_EQ(choice.backend, FrontBackend::Sway) << choice.logLine().toStdString();
 
   FakeSystemLog log;
+  NoBackendOutcomes outcomes;
+  WindowActivationRelay relay;
   std::unique_ptr<ActiveWindowSource> source =
-      createWaylandActiveWindowSource(choice.backend, probe, log);
+      createWaylandActiveWindowSource(choice.backend, probe, {log, outcomes, relay});
   ASSERT_TRUE(source);
   EXPECT_EQ(source->backendName(), "sway");
   const qint64 pid = clients_->start(QStringLiteral("org.example.Probed"));
@@ -179,10 +184,6 @@ TEST_F(SwayTest, SessionProbeChoosesAndMakesTheSwaySource) {
     return source->activeWindow() && source->activeWindow()->appId == "org.example.Probed" &&
            source->activeWindow()->pid == pid;
   }));
-  for (const char* name :
-       {"XDG_SESSION_TYPE", "XDG_CURRENT_DESKTOP", "WAYLAND_DISPLAY", "SWAYSOCK"}) {
-    qunsetenv(name);
-  }
 }
 
 }  // namespace

@@ -35,13 +35,12 @@ class OverlayUnderPointer : public test::OverlayTest {
     pointer_ = test::VirtualPointer::create(pointerConnection_, QSize(1024, 768));
     ASSERT_TRUE(pointer_) << "sway refused a virtual pointer";
 
-    // As in a sway session: the surface learns its compositor's pointer grab from SWAYSOCK.
-    qputenv("SWAYSOCK", sway_.swaySocket().toLocal8Bit());
+    // As in a sway session: the surface is told its compositor's pointer grab.
     std::shared_ptr<WaylandConnection> connection =
         WaylandConnection::connect(sway_.waylandDisplay(), 2000ms);
     ASSERT_TRUE(connection);
     QString whyNot;
-    auto made = LayerShellOverlaySurface::create(connection, &whyNot);
+    auto made = LayerShellOverlaySurface::create(connection, &whyNot, true);
     ASSERT_TRUE(made) << whyNot.toStdString();
     surface_ = made.get();
     window->setSurface(std::move(made));
@@ -49,10 +48,7 @@ class OverlayUnderPointer : public test::OverlayTest {
     ASSERT_TRUE(test::waitUntil([&] { return surface_->isConfigured(); }));
     pump(100);
   }
-  void TearDown() override {
-    qunsetenv("SWAYSOCK");
-    test::stopProcess(probe_);
-  }
+  void TearDown() override { test::stopProcess(probe_); }
 
   const QByteArray& output() {
     output_ += probe_.readAllStandardOutput();

@@ -3,6 +3,7 @@
 #include "platform/desktop/overlay/LayerShellOverlaySurface.h"
 #include "platform/desktop/overlay/OverlaySurfaceFactory.h"
 #include "platform/desktop/wayland/WaylandConnection.h"
+#include "platform/input/probe/ReadSession.h"
 #include "tests/helper/overlay/OverlayTestSupport.h"
 #include "tests/support/HeadlessSway.h"
 #include "tests/support/PrivateBus.h"
@@ -181,13 +182,12 @@ class HeadlessKWin {
 TEST_F(OverlayTest, OnKWinTheLayerShellSurfaceIsChosenConfiguredAndDrawn) {
   HeadlessKWin kwin;
   if (!kwin.problem.isEmpty()) GTEST_SKIP() << "no headless KWin: " << kwin.problem.toStdString();
-  const QByteArray previous = qgetenv("WAYLAND_DISPLAY");
-  qputenv("WAYLAND_DISPLAY", kwin.socket.toLocal8Bit());
-  std::unique_ptr<OverlaySurface> chosen = createOverlaySurface(log);
-  if (previous.isEmpty())
-    qunsetenv("WAYLAND_DISPLAY");
-  else
-    qputenv("WAYLAND_DISPLAY", previous);
+  QProcessEnvironment environment;
+  environment.insert(QStringLiteral("WAYLAND_DISPLAY"), kwin.socket);
+  const SessionProbe probe = readSession(environment);
+  const OverlayBackendChoice choice = chooseOverlayBackend(overlaySession(probe));
+  log.log(choice.logLine());
+  std::unique_ptr<OverlaySurface> chosen = createOverlaySurface(choice, probe);
   ASSERT_FALSE(log.lines.isEmpty());
   EXPECT_TRUE(log.lines.last().startsWith(QLatin1String("Overlay: layer-shell surface")))
       << log.lines.last().toStdString();

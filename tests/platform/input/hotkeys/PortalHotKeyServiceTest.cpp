@@ -228,7 +228,8 @@ TEST(HotKeyBackendChoice, PortalOnWaylandElseXGrabsSayingWhatTheyMiss) {
   for (const auto& c : cases) {
     const HotKeyBackendChoice choice = chooseHotKeyBackend(c.session);
     EXPECT_EQ(choice.backend, c.backend) << c.mentions;
-    EXPECT_TRUE(choice.logLine.contains(QLatin1String(c.mentions))) << choice.logLine.toStdString();
+    EXPECT_TRUE(choice.logLine().contains(QLatin1String(c.mentions)))
+        << choice.logLine().toStdString();
   }
 }
 

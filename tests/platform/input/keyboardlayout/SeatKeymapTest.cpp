@@ -30,8 +30,6 @@ class SeatKeymapTest : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!sway_.failure().isEmpty()) GTEST_SKIP() << sway_.failure().toStdString();
-    // Only the seat may name the layout: no X server to fall back on.
-    unsetenv("DISPLAY");
     typist_ = connect();
     helper_ = connect();
     ASSERT_TRUE(typist_ && helper_);
@@ -41,9 +39,18 @@ class SeatKeymapTest : public ::testing::Test {
     });
   }
   void TearDown() override {
-    qunsetenv("SWAYSOCK");
     HVKeyCodeTranslator::setKeyboardLayoutServices(nullptr);
     HVKeyCombo::setKeyCodesDictionaryLoader({});
+  }
+
+  // The helper's session: sway's seat on its own connection and, where asked, sway's socket. Only
+  // the seat may name the layout: no X server to fall back on.
+  SessionProbe session(bool withSwaySocket = false) {
+    SessionProbe probe;
+    probe.waylandDisplay = sway_.waylandDisplay();
+    probe.wayland = helper_;
+    if (withSwaySocket) probe.swaySocket = sway_.swaySocket();
+    return probe;
   }
 
   std::shared_ptr<WaylandConnection> connect() {
@@ -73,7 +80,7 @@ TEST_F(SeatKeymapTest, KeyTextsFollowTheSeatsLayout) {
   ASSERT_TRUE(keyboard) << "sway refused a virtual keyboard";
   ASSERT_TRUE(setLayout("de"));
 
-  auto services = XkbKeyboardLayoutServices::forSystem(&log_, helper_);
+  auto services = XkbKeyboardLayoutServices::forSystem(session(), &log_);
   EXPECT_EQ(services->source(), Source::WaylandSeat);
   ASSERT_TRUE(services->currentLayout());
   EXPECT_EQ(services->currentLayout()->localizedName(), "German");
@@ -106,11 +113,10 @@ TEST_F(SeatKeymapTest, KeyTextsFollowTheSeatsLayout) {
 // With two layouts, a switch shows although the helper's connection has no focus (so the
 // compositor sends it no group): sway tells its active layout over its IPC socket.
 TEST_F(SeatKeymapTest, LayoutSwitchesFollowSway) {
-  qputenv("SWAYSOCK", sway_.swaySocket().toLocal8Bit());
   auto keyboard = test::VirtualKeyboard::create(typist_);
   ASSERT_TRUE(keyboard);
   ASSERT_TRUE(setLayout("\"us,de\""));  // quoted: sway separates commands by commas
-  auto services = XkbKeyboardLayoutServices::forSystem(&log_, helper_);
+  auto services = XkbKeyboardLayoutServices::forSystem(session(true), &log_);
   struct Case {
     const char* switchTo;
     const char* name;
@@ -130,7 +136,7 @@ TEST_F(SeatKeymapTest, LayoutSwitchesFollowSway) {
 // Without a keyboard on the seat, the environment names the layout, and the log says why.
 TEST_F(SeatKeymapTest, WithoutASeatKeyboardTheEnvironment) {
   setenv("XKB_DEFAULT_LAYOUT", "de", 1);
-  auto services = XkbKeyboardLayoutServices::forSystem(&log_, helper_);
+  auto services = XkbKeyboardLayoutServices::forSystem(session(), &log_);
   unsetenv("XKB_DEFAULT_LAYOUT");
   EXPECT_EQ(services->source(), Source::Environment);
   EXPECT_EQ(keyText(*services, kKeyY), "Z");

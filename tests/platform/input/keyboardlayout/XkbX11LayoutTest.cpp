@@ -12,13 +12,19 @@ namespace {
 
 class XkbX11Layout : public test::X11Test {
  protected:
+  // The session of this test's X display (scripts/with-session's).
+  static SessionProbe xSession() {
+    SessionProbe probe;
+    probe.x11Display = qEnvironmentVariable("DISPLAY");
+    return probe;
+  }
   static QString translate(const std::shared_ptr<const KeyboardLayout>& layout, int evdev) {
     return layout->newTranslation()->translate(evdev);
   }
 };
 
 TEST_F(XkbX11Layout, FollowsTheServersKeymap) {
-  auto services = XkbKeyboardLayoutServices::forSystem();
+  auto services = XkbKeyboardLayoutServices::forSystem(xSession());
   ASSERT_TRUE(services->followsXServer());
   const auto us = services->currentLayout();
   ASSERT_TRUE(us);
@@ -37,7 +43,7 @@ TEST_F(XkbX11Layout, FollowsTheServersKeymap) {
 
 TEST_F(XkbX11Layout, ActiveGroupIsTheCurrentLayout) {
   ASSERT_TRUE(test::setLayout(QStringLiteral("us,de"), QStringLiteral("grp:caps_toggle")));
-  auto services = XkbKeyboardLayoutServices::forSystem();
+  auto services = XkbKeyboardLayoutServices::forSystem(xSession());
   const auto first = services->currentLayout();
   ASSERT_TRUE(first);
   EXPECT_EQ(first->localizedName(), "English (US)");

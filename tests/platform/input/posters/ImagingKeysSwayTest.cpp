@@ -6,6 +6,7 @@
 #include "platform/input/keycodes/MacKeyCodes.h"
 #include "platform/input/posters/KeyboardEventPosterFactory.h"
 #include "platform/input/posters/WaylandVirtualKeyboardEventPoster.h"
+#include "platform/input/probe/ReadSession.h"
 #include "platform/input/uinput/UinputDevice.h"
 #include "platform/system/log/FakeSystemLog.h"
 #include "platform/system/script/ProcessScriptRunner.h"
@@ -85,12 +86,12 @@ TEST_F(ImagingKeysOnSway, TheScriptsShortcutReachesTheWaylandApplication) {
 
 // Where uinput cannot be used, the helper picks the compositor's virtual keyboard and says so.
 TEST_F(ImagingKeysOnSway, ChosenWhereUinputCannotBeUsed) {
-  if (UinputDevice::unusableReason().isEmpty())
-    GTEST_SKIP() << "uinput can be used here, and comes first";
-  qputenv("WAYLAND_DISPLAY", sway_.waylandDisplay().toLocal8Bit());
+  QProcessEnvironment environment;
+  environment.insert(QStringLiteral("WAYLAND_DISPLAY"), sway_.waylandDisplay());
+  SessionProbe probe = readSession(environment);
+  probe.uinputUnusable = QStringLiteral("no permission on /dev/uinput");
   FakeSystemLog log;
-  std::unique_ptr<KeyboardEventPoster> chosen = createKeyboardEventPoster(log);
-  qunsetenv("WAYLAND_DISPLAY");
+  std::unique_ptr<KeyboardEventPoster> chosen = createKeyboardEventPoster(probe, log);
   EXPECT_NE(dynamic_cast<WaylandVirtualKeyboardEventPoster*>(chosen.get()), nullptr);
   ASSERT_FALSE(log.lines.isEmpty());
   EXPECT_TRUE(log.lines.last().startsWith(
