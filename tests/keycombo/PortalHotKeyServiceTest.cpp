@@ -3,8 +3,8 @@
 #include "platform/input/hotkeys/HotKeyBackendChoice.h"
 #include "platform/input/hotkeys/PortalHotKeyService.h"
 #include "platform/input/keycodes/MacKeyCodes.h"
-#include "platform/input/keycodes/MacModifiers.h"
 #include "platform/system/log/FakeSystemLog.h"
+#include "shared/settings/MacModifiers.h"
 #include "tests/support/FakeBusObject.h"
 #include "tests/support/PrivateBus.h"
 

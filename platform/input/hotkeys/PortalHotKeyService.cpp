@@ -1,8 +1,8 @@
 #include "platform/input/hotkeys/PortalHotKeyService.h"
 
 #include "platform/input/keycodes/MacKeyCodes.h"
-#include "platform/input/keycodes/MacModifiers.h"
 #include "platform/system/log/SystemLog.h"
+#include "shared/settings/MacModifiers.h"
 
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
