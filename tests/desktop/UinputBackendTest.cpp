@@ -5,6 +5,7 @@
 #include "platform/input/keycodes/MacKeyCodes.h"
 #include "platform/input/posters/UinputKeyboardEventPoster.h"
 #include "platform/input/uinput/UinputDevice.h"
+#include "platform/system/log/FakeSystemLog.h"
 #include "tests/desktop/RecordingSink.h"
 
 #include <QFile>
@@ -27,7 +28,8 @@ InputEvent keyEv(int code, int value) {
 }
 
 std::unique_ptr<UinputKeyboardEventPoster> recordingPoster(Frames* frames) {
-  return std::make_unique<UinputKeyboardEventPoster>(std::make_unique<RecordingSink>(frames));
+  static FakeSystemLog log;
+  return std::make_unique<UinputKeyboardEventPoster>(std::make_unique<RecordingSink>(frames), log);
 }
 
 TEST(UinputKeyboardEventPoster, PostsAMacroInOrderWithEachEventInAFrameOfItsOwn) {
@@ -68,6 +70,42 @@ TEST(UinputKeyboardEventPoster, ReleasesTheKeysStillHeldWhenDestroyed) {
   EXPECT_NE(std::find(frames.begin(), frames.end(), std::vector{keyEv(KEY_LEFTSHIFT, 0)}),
             frames.end());
   EXPECT_NE(std::find(frames.begin(), frames.end(), std::vector{keyEv(KEY_S, 0)}), frames.end());
+}
+
+TEST(UinputKeyboardEventPoster, AKeyTheDeviceRefusesIsNotHeldAndIsLoggedOncePerChange) {
+  Frames frames;
+  FakeSystemLog log;
+  auto sink = std::make_unique<RecordingSink>(&frames);
+  RecordingSink* device = sink.get();
+  auto poster = std::make_unique<UinputKeyboardEventPoster>(std::move(sink), log);
+  ASSERT_TRUE(poster->postKeyboardEvent(kVK_Shift, true));
+  ASSERT_TRUE(poster->postKeyboardEvent(kVK_Control, true));
+  EXPECT_TRUE(log.lines.isEmpty());
+
+  device->failWrites = true;
+  EXPECT_FALSE(poster->postKeyboardEvent(kVK_ANSI_A, true));
+  EXPECT_FALSE(poster->postKeyboardEvent(kVK_ANSI_B, true));
+  EXPECT_FALSE(poster->postKeyboardEvent(kVK_Shift, false));
+  ASSERT_EQ(log.lines.size(), 1) << qPrintable(log.lines.join('\n'));
+  EXPECT_TRUE(log.lines[0].contains(QLatin1String("could not be written")));
+
+  device->failWrites = false;
+  EXPECT_TRUE(poster->postKeyboardEvent(kVK_Control, false));
+  EXPECT_TRUE(poster->postKeyboardEvent(kVK_ANSI_C, true));
+  ASSERT_EQ(log.lines.size(), 2) << qPrintable(log.lines.join('\n'));
+  EXPECT_TRUE(log.lines[1].contains(QLatin1String("again")));
+  device->failWrites = true;
+  EXPECT_FALSE(poster->postKeyboardEvent(kVK_ANSI_C, false));
+  EXPECT_EQ(log.lines.size(), 3) << "a new failure after the recovery is a new change";
+
+  // Held now: Shift (its release was refused) and C (likewise); A and B never went down.
+  device->failWrites = false;
+  frames.clear();
+  poster.reset();
+  std::sort(frames.begin(), frames.end(),
+            [](const auto& a, const auto& b) { return a.front().code < b.front().code; });
+  const Frames released = {{keyEv(KEY_LEFTSHIFT, 0)}, {keyEv(KEY_C, 0)}};
+  EXPECT_EQ(frames, released);
 }
 
 // --- The HID event service ---------------------------------------------------------------------
@@ -211,7 +249,8 @@ TEST(UinputDeviceOnThisMachine, KeyboardPosterKeysReachTheEventNode) {
   ASSERT_FALSE(node.isEmpty());
   EventNodeReader reader(node);
   ASSERT_TRUE(reader.isOpen()) << node.toStdString();
-  UinputKeyboardEventPoster poster(std::move(device));
+  FakeSystemLog log;
+  UinputKeyboardEventPoster poster(std::move(device), log);
   poster.postKeyboardEvent(kVK_Command, true);
   poster.postKeyboardEvent(kVK_ANSI_Q, true);
   poster.postKeyboardEvent(kVK_ANSI_Q, false);

@@ -10,14 +10,14 @@
 namespace halvane {
 namespace {
 
-std::unique_ptr<KeyboardEventPoster> createUinput(QString* whyNot) {
+std::unique_ptr<KeyboardEventPoster> createUinput(SystemLog& log, QString* whyNot) {
   UinputDevice::Result made = UinputDevice::create(QStringLiteral("Halvane virtual keyboard"),
                                                    UinputKeyboardEventPoster::capabilities());
   if (!made.device) {
     *whyNot = UinputDevice::reasonForError(made.error, UinputDevice::defaultPath());
     return nullptr;
   }
-  return std::make_unique<UinputKeyboardEventPoster>(std::move(made.device));
+  return std::make_unique<UinputKeyboardEventPoster>(std::move(made.device), log);
 }
 
 }  // namespace
@@ -28,7 +28,7 @@ std::unique_ptr<KeyboardEventPoster> createKeyboardEventPoster(SystemLog& log) {
   QString noVirtualKeyboard;
   const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
   if (wayland) {
-    if (std::unique_ptr<KeyboardEventPoster> uinput = createUinput(&noUinput)) {
+    if (std::unique_ptr<KeyboardEventPoster> uinput = createUinput(log, &noUinput)) {
       log.log(QStringLiteral("Synthetic keys: uinput virtual keyboard (Wayland session)"));
       return uinput;
     }
@@ -50,7 +50,7 @@ std::unique_ptr<KeyboardEventPoster> createKeyboardEventPoster(SystemLog& log) {
     return xtest;
   }
   if (!wayland) {
-    if (std::unique_ptr<KeyboardEventPoster> uinput = createUinput(&noUinput)) {
+    if (std::unique_ptr<KeyboardEventPoster> uinput = createUinput(log, &noUinput)) {
       log.log(
           QStringLiteral("Synthetic keys: uinput virtual keyboard (no XTest: %1)").arg(noXTest));
       return uinput;
