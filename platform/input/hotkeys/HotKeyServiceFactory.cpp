@@ -1,3 +1,4 @@
+#include "platform/input/hotkeys/DeferredHotKeyService.h"
 #include "platform/input/hotkeys/HotKeyBackendChoice.h"
 #include "platform/input/hotkeys/HotKeyService.h"
 #include "platform/input/hotkeys/PortalHotKeyService.h"
@@ -15,14 +16,9 @@ class UnavailableHotKeyService : public HotKeyService {
   void setEventHandler(Handler) override {}
 };
 
-}  // namespace
-
-std::unique_ptr<HotKeyService> createSystemHotKeyService(SystemLog& log) {
-  HotKeySession session;
-  session.wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-  const QDBusConnection bus = QDBusConnection::sessionBus();
-  if (session.wayland)
-    session.portalVersion = PortalHotKeyService::portalVersion(bus, &session.noPortal);
+// The backend once the portal's answer (if asked) is in session.
+std::unique_ptr<HotKeyService> create(HotKeySession session, const QDBusConnection& bus,
+                                      SystemLog& log) {
   std::unique_ptr<XcbHotKeyService> x11;
   if (!session.portalVersion) x11 = XcbHotKeyService::connect();
   session.xDisplay = bool(x11);
@@ -37,6 +33,31 @@ std::unique_ptr<HotKeyService> createSystemHotKeyService(SystemLog& log) {
       break;
   }
   return std::make_unique<UnavailableHotKeyService>();
+}
+
+}  // namespace
+
+std::unique_ptr<HotKeyService> createSystemHotKeyService(SystemLog& log) {
+  HotKeySession session;
+  session.wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+  const QDBusConnection bus = QDBusConnection::sessionBus();
+  if (!session.wayland) return create(session, bus, log);
+  // The portal may first have to be started: the choice is made when it has answered, and the
+  // registrations made until then wait for it. The portal is the likely choice, so its triggers
+  // say which keys can be hot keys meanwhile.
+  auto deferred = std::make_unique<DeferredHotKeyService>(
+      [](int keyCode, int modifiers) {
+        return !PortalHotKeyService::trigger(keyCode, modifiers).isEmpty();
+      },
+      log);
+  PortalHotKeyService::askPortalVersion(
+      bus, deferred.get(),
+      [session, bus, &log, target = deferred.get()](uint version, const QString& whyNot) mutable {
+        session.portalVersion = version;
+        session.noPortal = whyNot;
+        target->setBackend(create(session, bus, log));
+      });
+  return deferred;
 }
 
 }  // namespace halvane
