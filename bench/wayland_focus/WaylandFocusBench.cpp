@@ -7,7 +7,7 @@
 // The compositors start as in tests/wayland (HeadlessSway.h, HeadlessKWin.h).
 #include "bench/support/Percentile.h"
 #include "platform/desktop/frontapp/ForeignToplevelActiveWindowSource.h"
-#include "platform/desktop/frontapp/FrontApplicationSinkAdaptor.h"
+#include "platform/desktop/frontapp/FrontApplicationSinkGate.h"
 #include "platform/desktop/frontapp/KWinActiveWindowSource.h"
 #include "platform/desktop/frontapp/SwayActiveWindowSource.h"
 #include "platform/desktop/wayland/WaylandConnection.h"
