@@ -6,7 +6,7 @@ namespace halvane::settings {
 inline constexpr int kProfileCount = 10;
 inline constexpr int kMacroKeyCount = 10;
 inline constexpr int kMacroStepCount = 8;   // key combinations of one macro
-inline constexpr int kMaxDelay = 6350;      // milliseconds after a step; the pane's slider's end
+inline constexpr int kMaxDelay = 6350;      // milliseconds after a step; the most the pane writes
 inline constexpr int kMaxNameLength = 255;  // characters of a profile or application name
 
 }  // namespace halvane::settings
