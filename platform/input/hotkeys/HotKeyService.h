@@ -61,7 +61,8 @@ class SystemLog;
 
 // The backend for this session, named in one log line: on Wayland the desktop portal's
 // GlobalShortcuts where it has them, else key grabs on the X server (XWayland's on Wayland);
-// without either every registration is refused.
+// without either every registration is refused. On Wayland the choice waits for the portal's
+// answer on the event loop; registrations made meanwhile are handed to the backend chosen.
 std::unique_ptr<HotKeyService> createSystemHotKeyService(SystemLog& log);
 
 }  // namespace halvane
