@@ -2,6 +2,8 @@
 
 #include "platform/desktop/frontapp/WindowActivationRelay.h"
 #include "platform/desktop/probe/SessionProbe.h"
+#include "platform/system/log/SystemLog.h"
+#include "shared/control/DBusTimeouts.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -30,7 +32,8 @@ GnomeShellActiveWindowSource::GnomeShellActiveWindowSource(const FrontSourceServ
       QString::fromLatin1(kGnomeShellBusName), QStringLiteral("/org/gnome/Shell"),
       QStringLiteral("org.gnome.Shell.Extensions"), QStringLiteral("GetExtensionInfo"));
   call.setArguments({QString::fromLatin1(kExtensionUuid)});
-  auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call, 5000), this);
+  auto* watcher =
+      new QDBusPendingCallWatcher(bus_.asyncCall(call, dbus::kServiceStartTimeoutMs), this);
   QObject::connect(
       watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
         w->deleteLater();
