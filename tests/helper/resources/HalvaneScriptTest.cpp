@@ -153,8 +153,14 @@ TEST_F(HalvaneScript, MediaKeysWithoutAnyPlayerDoNothingAndSucceed) {
 
 TEST_F(HalvaneScript, MediaKeysDriveTheActivePlayer) {
   auto fake = player(QStringLiteral("test"));
-  for (const char* key : {"Play", "Next", "Previous", "Stop", "Shuffle", "Shuffle", "MediaPlayer"})
+  for (const char* key :
+       {"Play", "Next", "Previous", "Stop", "Shuffle", "Shuffle", "MediaPlayer"}) {
+    const qsizetype before = fake->calls.size();
     ASSERT_EQ(run(QString::fromUtf8(key)), 0) << key;
+    // The script sends without waiting for a reply: the call may still be on its way, and the
+    // second Shuffle reads what the first one set.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fake->calls.size() > before; }, 5000)) << key;
+  }
   EXPECT_EQ(fake->calls, QStringList({"PlayPause", "Next", "Previous", "Stop", "Shuffle=true",
                                       "Shuffle=false", "Raise"}));
 }
@@ -168,6 +174,11 @@ TEST_F(HalvaneScript, TheChosenPlayerComesFirstThenThePlayingOne) {
   ASSERT_EQ(run(QStringLiteral("Stop"), QStringLiteral("QuickTime Player")),
             0);  // totem is not running
   ASSERT_EQ(run(QStringLiteral("MediaPlayer"), QStringLiteral("VLC")), 0);
+  (void)QTest::qWaitFor(
+      [&] {
+        return vlc->calls.size() >= 2 && !rhythmbox->calls.isEmpty() && !playing->calls.isEmpty();
+      },
+      5000);
   EXPECT_EQ(vlc->calls, QStringList({"PlayPause", "Raise"}));
   EXPECT_EQ(rhythmbox->calls, QStringList{"Next"});
   EXPECT_EQ(playing->calls, QStringList{"Stop"});
@@ -217,6 +228,7 @@ TEST_F(HalvaneScript, DrivesTheApplicationsOfTheTable) {
   ASSERT_EQ(players.size(), 4u);
   for (const auto& [row, fake] : players) {
     ASSERT_EQ(run(QStringLiteral("Next"), row->storedValue), 0);
+    (void)QTest::qWaitFor([&fake = fake] { return !fake->calls.isEmpty(); }, 5000);
     EXPECT_EQ(fake->calls, QStringList{"Next"}) << row->storedValue.toStdString();
   }
   EXPECT_EQ(playing->calls, QStringList{});
