@@ -12,15 +12,32 @@ namespace halvane {
 
 namespace {
 
-constexpr double kStateEnabled = 1;  // GNOME Shell's ExtensionState.ENABLED
+// GNOME Shell's ExtensionState: ACTIVE and INACTIVE (ENABLED and DISABLED before GNOME 46),
+// DEACTIVATING and ACTIVATING (from GNOME 45).
+constexpr double kStateActive = 1;
+constexpr double kStateInactive = 2;
+constexpr double kStateDeactivating = 7;
+constexpr double kStateActivating = 8;
+
+// Whether the Shell is still on its way to running our extension or to stopping it. From GNOME 45
+// it loads extensions after it answers on the bus, and from GNOME 46 it says which ones the user
+// enabled: one enabled but not running yet is inactive once initialised, and failed before.
+bool inTransition(const QVariantMap& info, bool firstAnswer) {
+  const double state = info.value(QStringLiteral("state")).toDouble();
+  if (state == kStateActivating || state == kStateDeactivating) return true;
+  if (!info.value(QStringLiteral("enabled")).toBool() || state == kStateActive) return false;
+  return firstAnswer || state == kStateInactive;
+}
 
 }  // namespace
 
-GnomeShellActiveWindowSource::GnomeShellActiveWindowSource(SystemLog& log, const QDBusConnection& bus)
+GnomeShellActiveWindowSource::GnomeShellActiveWindowSource(SystemLog& log,
+                                                           const QDBusConnection& bus)
     : log_(log), bus_(bus) {
   // Only the desktop's compositor may tell us what is in front.
   WindowActivationRelay::shared().setListener(
-      {QStringLiteral("org.gnome.Shell"), {QStringLiteral("gnome-shell")}}, [this](const std::optional<WindowFacts>& facts) {
+      {QStringLiteral("org.gnome.Shell"), {QStringLiteral("gnome-shell")}},
+      [this](const std::optional<WindowFacts>& facts) {
         active_ = facts;
         if (handler_) handler_(active_);
       });
@@ -28,25 +45,42 @@ GnomeShellActiveWindowSource::GnomeShellActiveWindowSource(SystemLog& log, const
       QStringLiteral("org.gnome.Shell"), QStringLiteral("/org/gnome/Shell"),
       QStringLiteral("org.gnome.Shell.Extensions"), QStringLiteral("GetExtensionInfo"));
   call.setArguments({QString::fromLatin1(kExtensionUuid)});
+  // Later changes, among them the end of a start-up still loading the extension when we asked.
+  bus_.connect(QStringLiteral("org.gnome.Shell"), QStringLiteral("/org/gnome/Shell"),
+               QStringLiteral("org.gnome.Shell.Extensions"),
+               QStringLiteral("ExtensionStateChanged"), this,
+               SLOT(onExtensionStateChanged(QString, QVariantMap)));
   auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call, 5000), this);
-  QObject::connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
-    w->deleteLater();
-    const QDBusPendingReply<QVariantMap> info = *w;
-    if (info.isError()) {
-      log_.log(QStringLiteral("GNOME Shell extension %1: the Shell did not say whether it runs (%2)")
-                   .arg(QLatin1String(kExtensionUuid), info.error().message()));
-      return;
-    }
-    const QVariantMap map = info.value();
-    enabled_ = map.value(QStringLiteral("state")).toDouble() == kStateEnabled;
-    if (!*enabled_) {
-      log_.log(QStringLiteral("GNOME Shell extension %1 is %2: %3")
-                   .arg(QLatin1String(kExtensionUuid),
-                        map.isEmpty() ? QStringLiteral("not installed") : QStringLiteral("not enabled"),
-                        enableHint()));
-    }
-    emit extensionStateKnown();
-  });
+  QObject::connect(
+      watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
+        w->deleteLater();
+        const QDBusPendingReply<QVariantMap> info = *w;
+        if (info.isError()) {
+          log_.log(
+              QStringLiteral("GNOME Shell extension %1: the Shell did not say whether it runs (%2)")
+                  .arg(QLatin1String(kExtensionUuid), info.error().message()));
+          return;
+        }
+        if (!enabled_ && !inTransition(info.value(), true)) takeState(info.value());
+      });
+}
+
+void GnomeShellActiveWindowSource::onExtensionStateChanged(const QString& uuid,
+                                                           const QVariantMap& state) {
+  if (uuid == QLatin1String(kExtensionUuid) && !inTransition(state, false)) takeState(state);
+}
+
+void GnomeShellActiveWindowSource::takeState(const QVariantMap& info) {
+  const bool enabled = info.value(QStringLiteral("state")).toDouble() == kStateActive;
+  if (!enabled && enabled_ != false) {
+    log_.log(
+        QStringLiteral("GNOME Shell extension %1 is %2: %3")
+            .arg(QLatin1String(kExtensionUuid),
+                 info.isEmpty() ? QStringLiteral("not installed") : QStringLiteral("not enabled"),
+                 enableHint()));
+  }
+  enabled_ = enabled;
+  emit extensionStateKnown();
 }
 
 GnomeShellActiveWindowSource::~GnomeShellActiveWindowSource() {

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
 
@@ -66,7 +67,8 @@ TEST(GnomeShellSource, ExtensionReportsEachFocusChangeAndOnlyTheShellIsHeard) {
     ASSERT_TRUE(reports.back().has_value());
     const WindowFacts& facts = *reports.back();
     EXPECT_EQ(facts.wmClass.toStdString(), step.focus.toStdString());
-    EXPECT_EQ(facts.appId.toStdString(), step.focus.toStdString() + ".desktop");  // the Shell's own app ID
+    EXPECT_EQ(facts.appId.toStdString(),
+              step.focus.toStdString() + ".desktop");  // the Shell's own app ID
     EXPECT_EQ(facts.pid, step.pid);
   }
 
@@ -74,7 +76,8 @@ TEST(GnomeShellSource, ExtensionReportsEachFocusChangeAndOnlyTheShellIsHeard) {
   QDBusConnection other = bus.connect(QStringLiteral("impostor"));
   QDBusMessage call = QDBusMessage::createMethodCall(
       QStringLiteral("com.halvane.keyboard.HVKeyboardServer"), QStringLiteral("/HVKeyboardServer"),
-      QStringLiteral("com.halvane.keyboard.FrontApplicationSink"), QStringLiteral("WindowActivated"));
+      QStringLiteral("com.halvane.keyboard.FrontApplicationSink"),
+      QStringLiteral("WindowActivated"));
   call.setArguments({QVariant::fromValue(QMap<QString, QString>{{QStringLiteral("appId"), a}})});
   const std::size_t before = reports.size();
   // Asynchronously: the server answers on this same thread.
@@ -89,6 +92,19 @@ TEST(GnomeShellSource, ExtensionReportsEachFocusChangeAndOnlyTheShellIsHeard) {
   // The focused window closes: the focus leaves it.
   clients.stop(pidB);
   EXPECT_TRUE(waitUntil([&] { return reports.size() > before && classOf(reports.back()) != b; }));
+
+  // Disabled through the Shell as gnome-extensions does, then enabled again: the source follows
+  // each change, and the extension's disable() leaves it disabled rather than failed, its overlay
+  // name given up.
+  const QString overlay = QStringLiteral("com.halvane.keyboard.Overlay");
+  for (const bool enabled : {false, true}) {
+    ASSERT_TRUE(shell.setExtensionEnabled(enabled)) << enabled;
+    EXPECT_TRUE(waitUntil([&] { return source.extensionEnabled() == enabled; })) << enabled;
+    EXPECT_EQ(shell.extensionState(), enabled ? 1 : 2);
+    EXPECT_TRUE(waitUntil([&] {
+      return bus.connection().interface()->isServiceRegistered(overlay).value() == enabled;
+    })) << enabled;
+  }
 }
 
 }  // namespace
