@@ -161,6 +161,15 @@ QDBusMessage extensionsCall(const QString& method) {
 
 }  // namespace
 
+void HeadlessGnomeShell::hideOverview() {
+  QDBusMessage set = QDBusMessage::createMethodCall(
+      QStringLiteral("org.gnome.Shell"), QStringLiteral("/org/gnome/Shell"),
+      QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Set"));
+  set.setArguments({QStringLiteral("org.gnome.Shell"), QStringLiteral("OverviewActive"),
+                    QVariant::fromValue(QDBusVariant(false))});
+  bus_.call(set);
+}
+
 bool HeadlessGnomeShell::setExtensionEnabled(bool enabled) {
   const QDBusReply<bool> done = bus_.call(extensionsCall(
       enabled ? QStringLiteral("EnableExtension") : QStringLiteral("DisableExtension")));

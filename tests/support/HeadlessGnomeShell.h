@@ -29,6 +29,8 @@ class HeadlessGnomeShell {
   bool activate(const QString& wmClass);
   // The WM_CLASS (a Wayland client's app_id) of the window that has the focus; empty for none.
   QString focused();
+  // Leaves the overview (GNOME 51 opens it after start-up), which holds every click while open.
+  void hideOverview();
   // Enables or disables our extension through the Shell, as gnome-extensions does.
   bool setExtensionEnabled(bool enabled);
   // Our extension's state as the Shell tells it (1 running, 2 disabled, 3 failed...); -1 unknown.
