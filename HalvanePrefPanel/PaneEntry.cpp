@@ -1,17 +1,20 @@
 // The plug-in's one entry point: the preferences host calls it to create the principal class,
 // HalvanePref, with the real platform services.
 #include "HalvanePrefPanel/controller/HalvanePref.h"
-#include "platform/control/DBusRemoteProxy.h"
-#include "platform/help/DesktopHelpViewer.h"
-#include "platform/installedapps/DesktopInstalledApplications.h"
-#include "platform/log/SyslogSystemLog.h"
-#include "platform/notification/DBusDistributedNotificationCenter.h"
-#include "platform/openpanel/FileDialogOpenPanel.h"
-#include "platform/workspace/WorkspaceFactory.h"
+#include "PaneSession.h"
+#include "platform/desktop/help/DesktopHelpViewer.h"
+#include "platform/desktop/installedapps/DesktopInstalledApplications.h"
+#include "platform/desktop/notification/DBusDistributedNotificationCenter.h"
+#include "platform/desktop/openpanel/FileDialogOpenPanel.h"
+#include "platform/desktop/workspace/WorkspaceFactory.h"
+#include "platform/system/control/DBusRemoteProxy.h"
+#include "platform/system/log/SyslogSystemLog.h"
 #include "shared/settings/SettingsMigration.h"
 
 extern "C" Q_DECL_EXPORT halvane::PreferencePane* halvane_create_preference_pane() {
   using namespace halvane;
+  // The session is read once, before the hot keys and key texts ask for it.
+  paneSession();
   PaneServices services;
   services.log = std::make_unique<SyslogSystemLog>(QStringLiteral("HalvanePrefPanel"));
   services.connectToHelper = []() -> std::unique_ptr<RemoteProxy> {

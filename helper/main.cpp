@@ -3,12 +3,12 @@
 #include "helper/controller/Controller.h"
 #include "helper/overlay/CustomWindow.h"
 #include "helper/tray/HelperTray.h"
-#include "platform/overlay/OverlaySurfaceFactory.h"
-#include "platform/session/SessionMonitor.h"
-#include "platform/signals/BrokenPipes.h"
-#include "platform/signals/TerminationSignals.h"
-#include "platform/trace/Trace.h"
-#include "platform/tray/SystemTrayIcon.h"
+#include "platform/desktop/tray/SystemTrayIcon.h"
+#include "platform/input/probe/ReadSession.h"
+#include "platform/system/session/SessionMonitor.h"
+#include "platform/system/signals/BrokenPipes.h"
+#include "platform/system/signals/TerminationSignals.h"
+#include "platform/system/trace/Trace.h"
 #include "shared/Version.h"
 
 #include <QApplication>
@@ -23,19 +23,23 @@ int main(int argc, char* argv[]) {
   if (instance.outcome() == halvane::InstanceLock::Outcome::HeldByOther) return 0;
 
   // Without a display the helper still runs, with its overlay drawn off screen.
-  if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-      qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+  const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  if (environment.value(QStringLiteral("DISPLAY")).isEmpty() &&
+      environment.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty() &&
+      environment.value(QStringLiteral("QT_QPA_PLATFORM")).isEmpty())
     qputenv("QT_QPA_PLATFORM", "offscreen");
 
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("HalvaneHelper"));
   halvane::Trace& trace = halvane::Trace::instance();
-  halvane::HelperPlatform platform(trace);
+  // The session is read once; every backend is chosen from what it found.
+  const halvane::SessionProbe session = halvane::readSession(environment);
+  halvane::HelperPlatform platform(trace, session);
   const halvane::ControllerServices services = platform.services();
   halvane::Controller controller(services);
   halvane::CustomWindow window(platform.log(), trace);
   // Where Qt cannot float the window above the desktop (Wayland), a surface of its own shows it.
-  window.setSurface(halvane::createOverlaySurface(platform.log()));
+  window.setSurface(platform.createOverlaySurface());
   controller.setItsWindow(&window);
   controller.setServerObject(&platform.serverObject());
   platform.serveDiagnostics(controller);
@@ -43,7 +47,8 @@ int main(int argc, char* argv[]) {
   halvane::HelperTray tray(controller, trayIcon, services.settingsPath,
                            [] { QCoreApplication::quit(); });
   // The overlay is the only window and is never closed, so this only matters if it were.
-  QApplication::setQuitOnLastWindowClosed(controller.applicationShouldTerminateAfterLastWindowClosed());
+  QApplication::setQuitOnLastWindowClosed(
+      controller.applicationShouldTerminateAfterLastWindowClosed());
 
   // A termination signal quits through the same path as a quit request; quitting stops a macro.
   halvane::TerminationSignals terminationSignals([](int) { QCoreApplication::quit(); });

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "HalvanePrefPanel/controller/PaneServices.h"
-#include "platform/prefpane/PreferencePane.h"
+#include "platform/desktop/prefpane/PreferencePane.h"
 #include "shared/plist/PlistValue.h"
 
 #include <QPointer>

@@ -90,7 +90,8 @@ void HalvanePref::setKeyLabel(int key, const PlistValue& record, const PlistValu
   // Names come from files: markup in them is shown as typed, never rendered.
   label->setTextFormat(Qt::PlainText);
   label->setText(text);
-  label->setToolTip(text.isEmpty() ? QString() : QStringLiteral("<p>%1</p>").arg(text.toHtmlEscaped()));
+  label->setToolTip(text.isEmpty() ? QString()
+                                   : QStringLiteral("<p>%1</p>").arg(text.toHtmlEscaped()));
   label->setStyleSheet(missing ? QStringLiteral("color: grey;") : QString());
 }
 

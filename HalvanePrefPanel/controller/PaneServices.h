@@ -1,12 +1,12 @@
 #pragma once
 
-#include "platform/control/RemoteProxy.h"
-#include "platform/help/HelpViewer.h"
-#include "platform/installedapps/InstalledApplications.h"
-#include "platform/log/SystemLog.h"
-#include "platform/notification/DistributedNotificationCenter.h"
-#include "platform/openpanel/OpenPanel.h"
-#include "platform/workspace/Workspace.h"
+#include "platform/desktop/help/HelpViewer.h"
+#include "platform/desktop/installedapps/InstalledApplications.h"
+#include "platform/desktop/notification/DistributedNotificationCenter.h"
+#include "platform/desktop/openpanel/OpenPanel.h"
+#include "platform/desktop/workspace/Workspace.h"
+#include "platform/system/control/RemoteProxy.h"
+#include "platform/system/log/SystemLog.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #include "HalvanePrefPanel/editor/HVKeyComboPanel.h"
 
 #include "HalvanePrefPanel/controller/PaneGlobals.h"
-#include "platform/openpanel/OpenPanel.h"
-#include "platform/workspace/Workspace.h"
+#include "platform/desktop/openpanel/OpenPanel.h"
+#include "platform/desktop/workspace/Workspace.h"
 #include "ui_HVKeyComboPanel.h"
 
 #include <QDialog>

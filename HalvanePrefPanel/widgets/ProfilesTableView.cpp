@@ -2,9 +2,9 @@
 
 #include "HalvanePrefPanel/controller/HalvanePref.h"
 #include "HalvanePrefPanel/controller/PaneGlobals.h"
-#include "platform/control/RemoteProxy.h"
-#include "platform/openpanel/ApplicationFile.h"
-#include "platform/openpanel/OpenPanel.h"
+#include "platform/desktop/openpanel/ApplicationFile.h"
+#include "platform/desktop/openpanel/OpenPanel.h"
+#include "platform/system/control/RemoteProxy.h"
 
 #include <QFileInfo>
 #include <QHeaderView>

@@ -14,10 +14,10 @@
 #include "bench/support/Percentile.h"
 #include "shared/control/ControlChannel.h"
 #include "shared/settings/SettingsStore.h"
-#include "tests/desktop/XClient.h"
 #include "tests/support/HeadlessKWin.h"
 #include "tests/support/HeadlessSway.h"
 #include "tests/support/HelperHarness.h"
+#include "tests/support/XClient.h"
 
 #include <QCoreApplication>
 #include <QDBusArgument>
@@ -59,7 +59,8 @@ class ProfileChanges : public QObject {
   explicit ProfileChanges(QDBusConnection bus) {
     bus.connect(QString(), QString::fromLatin1(control::kNotificationPath),
                 QString::fromLatin1(control::kNotificationInterface),
-                QString::fromLatin1(control::kNotificationSignal), this, SLOT(notification(QDBusMessage)));
+                QString::fromLatin1(control::kNotificationSignal), this,
+                SLOT(notification(QDBusMessage)));
   }
   int count = 0;
   int last = -1;
@@ -89,8 +90,10 @@ struct Helper {
   // when it did not come up.
   bool start(const QByteArray& linesA, const QByteArray& linesB) {
     PlistValue settings = settings::read(test::defaultsPath());
-    const QString entryA = write(QStringLiteral("org.example.BenchA.desktop"), "Name=Bench A\n" + linesA);
-    const QString entryB = write(QStringLiteral("org.example.BenchB.desktop"), "Name=Bench B\n" + linesB);
+    const QString entryA =
+        write(QStringLiteral("org.example.BenchA.desktop"), "Name=Bench A\n" + linesA);
+    const QString entryB =
+        write(QStringLiteral("org.example.BenchB.desktop"), "Name=Bench B\n" + linesB);
     settings["Profiles"].at(kProfileA).set("ApplicationPath", entryA);
     settings["Profiles"].at(kProfileB).set("ApplicationPath", entryB);
     return settings::write(settings, process.settingsPath()) && process.start();
@@ -109,7 +112,8 @@ struct Helper {
 
 // Switches between A and B with focus(true for A) until each has given its profile once, then
 // times kSwitches switches.
-void measure(benchmark::State& state, ProfileChanges& changes, const std::function<void(bool)>& focus) {
+void measure(benchmark::State& state, ProfileChanges& changes,
+             const std::function<void(bool)>& focus) {
   QEventLoop loop;
   QTimer timeout;
   timeout.setSingleShot(true);
@@ -154,7 +158,8 @@ void measure(benchmark::State& state, ProfileChanges& changes, const std::functi
   test::waitUntil([] { return false; }, 500ms);  // a late second switch would show here
   state.counters["median_us"] = percentile(micros, 0.5);
   state.counters["p99_us"] = percentile(micros, 0.99);
-  state.counters["notifications_per_switch"] = double(changes.count - first) / double(micros.size());
+  state.counters["notifications_per_switch"] =
+      double(changes.count - first) / double(micros.size());
 }
 
 QByteArray xprop(const QString& property) {
@@ -165,16 +170,19 @@ QByteArray xprop(const QString& property) {
 }
 
 void BM_X11FocusToProfileChanged(benchmark::State& state) {
-  if (qEnvironmentVariableIsEmpty("DISPLAY")) return state.SkipWithError("no X display: run through scripts/with-session");
+  if (qEnvironmentVariableIsEmpty("DISPLAY"))
+    return state.SkipWithError("no X display: run through scripts/with-session");
   const QString openboxPath = QStandardPaths::findExecutable(QStringLiteral("openbox"));
-  if (openboxPath.isEmpty()) return state.SkipWithError("openbox is not installed (scripts/setup --tests)");
+  if (openboxPath.isEmpty())
+    return state.SkipWithError("openbox is not installed (scripts/setup --tests)");
   std::unique_ptr<test::XClient> x = test::XClient::connect();
   if (!x) return state.SkipWithError("the X display does not answer");
   x->setCardinal(x->root(), "_NET_ACTIVE_WINDOW", XCB_ATOM_WINDOW, XCB_WINDOW_NONE);
   QProcess openbox;
   openbox.start(openboxPath, {QStringLiteral("--sm-disable")});
-  if (!openbox.waitForStarted(5000) ||
-      !test::waitUntil([] { return xprop(QStringLiteral("_NET_SUPPORTING_WM_CHECK")).contains("window id"); }))
+  if (!openbox.waitForStarted(5000) || !test::waitUntil([] {
+        return xprop(QStringLiteral("_NET_SUPPORTING_WM_CHECK")).contains("window id");
+      }))
     return state.SkipWithError("openbox did not take the display");
 
   test::PrivateBus bus;
@@ -186,8 +194,11 @@ void BM_X11FocusToProfileChanged(benchmark::State& state) {
   std::uint32_t windows[2];
   for (int i = 0; i < 2; ++i) {
     windows[i] = x->createWindow();
-    x->setCardinal(windows[i], "_NET_WM_PID", XCB_ATOM_CARDINAL, std::uint32_t(standIn.processId()));
-    x->setString(windows[i], "WM_CLASS", i == 0 ? QByteArray("bench-a\0BenchA\0", 15) : QByteArray("bench-b\0BenchB\0", 15));
+    x->setCardinal(windows[i], "_NET_WM_PID", XCB_ATOM_CARDINAL,
+                   std::uint32_t(standIn.processId()));
+    x->setString(
+        windows[i], "WM_CLASS",
+        i == 0 ? QByteArray("bench-a\0BenchA\0", 15) : QByteArray("bench-b\0BenchB\0", 15));
   }
   x->sync();
   if (!helper.start("StartupWMClass=BenchA\n", "StartupWMClass=BenchB\n"))
@@ -199,21 +210,30 @@ void BM_X11FocusToProfileChanged(benchmark::State& state) {
   openbox.kill();  // our own child, by its pid
   openbox.waitForFinished(2000);
 }
-BENCHMARK(BM_X11FocusToProfileChanged)->Iterations(kSwitches)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_X11FocusToProfileChanged)
+    ->Iterations(kSwitches)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 void BM_SwayFocusToProfileChanged(benchmark::State& state) {
   test::HeadlessSway sway;
   if (!sway.failure().isEmpty()) return state.SkipWithError(sway.failure().toStdString().c_str());
   test::PrivateBus bus;
   Helper helper(bus);
-  for (const auto& [name, value] :
-       {std::pair{"WAYLAND_DISPLAY", sway.waylandDisplay()}, std::pair{"SWAYSOCK", sway.swaySocket()},
-        std::pair{"XDG_SESSION_TYPE", QStringLiteral("wayland")}, std::pair{"XDG_CURRENT_DESKTOP", QStringLiteral("sway")}})
+  for (const auto& [name, value] : {std::pair{"WAYLAND_DISPLAY", sway.waylandDisplay()},
+                                    std::pair{"SWAYSOCK", sway.swaySocket()},
+                                    std::pair{"XDG_SESSION_TYPE", QStringLiteral("wayland")},
+                                    std::pair{"XDG_CURRENT_DESKTOP", QStringLiteral("sway")}})
     helper.process.setEnvironment(QLatin1String(name), value);
   test::WindowClients clients(sway.clientEnvironment());
   clients.start(QStringLiteral("org.example.BenchA"));
   clients.start(QStringLiteral("org.example.BenchB"));
-  if (!test::waitUntil([&] { return sway.focus(QStringLiteral("org.example.BenchA")) && sway.focus(QStringLiteral("org.example.BenchB")); }, 10000ms))
+  if (!test::waitUntil(
+          [&] {
+            return sway.focus(QStringLiteral("org.example.BenchA")) &&
+                   sway.focus(QStringLiteral("org.example.BenchB"));
+          },
+          10000ms))
     return state.SkipWithError("the windows did not appear");
   if (!helper.start({}, {})) return state.SkipWithError("the helper did not start");
 
@@ -221,7 +241,8 @@ void BM_SwayFocusToProfileChanged(benchmark::State& state) {
   ipc.connectToServer(sway.swaySocket());
   if (!ipc.waitForConnected(2000)) return state.SkipWithError("sway's IPC socket does not answer");
   measure(state, helper.changes, [&](bool toA) {
-    const QByteArray command = toA ? "[app_id=\"org.example.BenchA\"] focus" : "[app_id=\"org.example.BenchB\"] focus";
+    const QByteArray command =
+        toA ? "[app_id=\"org.example.BenchA\"] focus" : "[app_id=\"org.example.BenchB\"] focus";
     QByteArray message("i3-ipc");
     const std::uint32_t length = std::uint32_t(command.size()), type = 0;  // RUN_COMMAND
     message.append(reinterpret_cast<const char*>(&length), 4);
@@ -233,16 +254,19 @@ void BM_SwayFocusToProfileChanged(benchmark::State& state) {
   });
   helper.process.terminate();
 }
-BENCHMARK(BM_SwayFocusToProfileChanged)->Iterations(kSwitches)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SwayFocusToProfileChanged)
+    ->Iterations(kSwitches)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 void BM_KWinFocusToProfileChanged(benchmark::State& state) {
   test::PrivateBus bus;
   test::HeadlessKWin kwin(bus);
   if (!kwin.failure().isEmpty()) return state.SkipWithError(kwin.failure().toStdString().c_str());
   Helper helper(bus);
-  for (const auto& [name, value] :
-       {std::pair{"WAYLAND_DISPLAY", kwin.waylandDisplay()}, std::pair{"XDG_SESSION_TYPE", QStringLiteral("wayland")},
-        std::pair{"XDG_CURRENT_DESKTOP", QStringLiteral("KDE")}})
+  for (const auto& [name, value] : {std::pair{"WAYLAND_DISPLAY", kwin.waylandDisplay()},
+                                    std::pair{"XDG_SESSION_TYPE", QStringLiteral("wayland")},
+                                    std::pair{"XDG_CURRENT_DESKTOP", QStringLiteral("KDE")}})
     helper.process.setEnvironment(QLatin1String(name), value);
   test::WindowClients clients(kwin.clientEnvironment());
   clients.start(QStringLiteral("org.example.BenchA"));
@@ -250,11 +274,15 @@ void BM_KWinFocusToProfileChanged(benchmark::State& state) {
   test::waitUntil([] { return false; }, 1000ms);  // both mapped
   if (!helper.start({}, {})) return state.SkipWithError("the helper did not start");
   measure(state, helper.changes, [&](bool toA) {
-    kwin.activate(toA ? QStringLiteral("org.example.BenchA") : QStringLiteral("org.example.BenchB"));
+    kwin.activate(toA ? QStringLiteral("org.example.BenchA")
+                      : QStringLiteral("org.example.BenchB"));
   });
   helper.process.terminate();
 }
-BENCHMARK(BM_KWinFocusToProfileChanged)->Iterations(kSwitches)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_KWinFocusToProfileChanged)
+    ->Iterations(kSwitches)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

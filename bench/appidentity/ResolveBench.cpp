@@ -7,8 +7,8 @@
 //     through the real /proc), and a window that matches nothing (every source tried).
 // Median and 99th percentile per call (wall time) and the median CPU time are counters.
 #include "bench/support/Percentile.h"
-#include "platform/appidentity/ApplicationResolver.h"
-#include "platform/appidentity/DesktopEntryIndex.h"
+#include "platform/desktop/appidentity/ApplicationResolver.h"
+#include "platform/desktop/appidentity/DesktopEntryIndex.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,10 +18,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <algorithm>
 #include <chrono>
 #include <ctime>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -42,11 +42,12 @@ using halvane::bench::percentile;
 
 QByteArray translations(const QByteArray& key, const QByteArray& text) {
   static const char* const kLanguages[] = {
-      "af", "ar", "ast", "be", "bg", "bn", "bs", "ca", "cs", "cy", "da", "de", "el", "en_GB",
-      "eo", "es", "et", "eu", "fa", "fi", "fr", "ga", "gl", "he", "hi", "hr", "hu", "id",
-      "it", "ja", "ko", "lt", "nb", "nl", "pl", "pt", "pt_BR", "ru", "sv", "zh_CN"};
+      "af", "ar", "ast", "be", "bg", "bn", "bs", "ca", "cs",    "cy", "da", "de",   "el", "en_GB",
+      "eo", "es", "et",  "eu", "fa", "fi", "fr", "ga", "gl",    "he", "hi", "hr",   "hu", "id",
+      "it", "ja", "ko",  "lt", "nb", "nl", "pl", "pt", "pt_BR", "ru", "sv", "zh_CN"};
   QByteArray lines;
-  for (const char* language : kLanguages) lines += key + '[' + language + "]=" + text + " (" + language + ")\n";
+  for (const char* language : kLanguages)
+    lines += key + '[' + language + "]=" + text + " (" + language + ")\n";
   return lines;
 }
 
@@ -64,15 +65,16 @@ class Installation {
       // Every tenth runs a program that exists, so TryExec and PATH lookups are part of the build.
       QByteArray exec = i % 10 == 0 ? QFile::encodeName(program(i)) : "app" + n;
       if (i == kEntries - 1) exec = QFile::encodeName(self_);
-      QByteArray text = "[Desktop Entry]\nType=Application\nVersion=1.0\nName=Application " + n + '\n' +
-                        translations("Name", "Application " + n) + "GenericName=Tool " + n + '\n' +
-                        translations("GenericName", "Tool " + n) + "Comment=Does thing " + n + '\n' +
-                        translations("Comment", "Does thing " + n) + "Keywords=thing;tool;" + n + ";\n" +
-                        "Exec=" + exec + " %U\nIcon=app" + n + "\nTerminal=false\n" +
+      QByteArray text = "[Desktop Entry]\nType=Application\nVersion=1.0\nName=Application " + n +
+                        '\n' + translations("Name", "Application " + n) + "GenericName=Tool " + n +
+                        '\n' + translations("GenericName", "Tool " + n) + "Comment=Does thing " +
+                        n + '\n' + translations("Comment", "Does thing " + n) +
+                        "Keywords=thing;tool;" + n + ";\n" + "Exec=" + exec + " %U\nIcon=app" + n +
+                        "\nTerminal=false\n" +
                         "Categories=Utility;\nMimeType=text/plain;x-scheme-handler/app" + n + ";\n";
       if (i % 3 == 0) text += "StartupWMClass=AppClass" + n + '\n';
-      text += "\n[Desktop Action new-window]\nName=New Window\n" + translations("Name", "New Window") +
-              "Exec=" + exec + " --new-window\n";
+      text += "\n[Desktop Action new-window]\nName=New Window\n" +
+              translations("Name", "New Window") + "Exec=" + exec + " --new-window\n";
       const QString id = QStringLiteral("org.example.App%1.desktop").arg(i);
       write((i % 20 == 0 ? system + QStringLiteral("/vendor/") : system + u'/') + id, text);
       if (i % 100 == 0) write(user + QStringLiteral("/vendor/") + id, text);  // the user's own copy
@@ -80,7 +82,8 @@ class Installation {
   }
 
   XdgRoots roots() const {
-    return {dir_.filePath(QStringLiteral("home/.local/share")), {dir_.filePath(QStringLiteral("usr/share"))},
+    return {dir_.filePath(QStringLiteral("home/.local/share")),
+            {dir_.filePath(QStringLiteral("usr/share"))},
             {dir_.filePath(QStringLiteral("bin")), QStringLiteral("/usr/bin")}};
   }
 
@@ -136,12 +139,16 @@ void BM_ResolveWindow(benchmark::State& state) {
     ResolvedApplication::Source expected;
   };
   const Case cases[] = {
-      {{QStringLiteral("org.example.App1234"), {}, {}, {}, {}, self}, ResolvedApplication::Source::Window},
+      {{QStringLiteral("org.example.App1234"), {}, {}, {}, {}, self},
+       ResolvedApplication::Source::Window},
       {{{}, QStringLiteral("appclass1500"), QStringLiteral("x"), {}, {}, self},
        ResolvedApplication::Source::StartupWMClass},
-      {{{}, QStringLiteral("App1001"), QStringLiteral("app1001"), {}, {}, self}, ResolvedApplication::Source::WindowClass},
-      {{{}, QStringLiteral("Unknown"), QStringLiteral("unknown"), {}, {}, self}, ResolvedApplication::Source::Executable},
-      {{{}, QStringLiteral("Unknown"), QStringLiteral("unknown"), {}, {}, 0}, ResolvedApplication::Source::None},
+      {{{}, QStringLiteral("App1001"), QStringLiteral("app1001"), {}, {}, self},
+       ResolvedApplication::Source::WindowClass},
+      {{{}, QStringLiteral("Unknown"), QStringLiteral("unknown"), {}, {}, self},
+       ResolvedApplication::Source::Executable},
+      {{{}, QStringLiteral("Unknown"), QStringLiteral("unknown"), {}, {}, 0},
+       ResolvedApplication::Source::None},
   };
   const Case& c = cases[state.range(0)];
   state.SetLabel(sourceName(c.expected).toStdString());

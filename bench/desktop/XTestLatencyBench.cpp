@@ -1,9 +1,9 @@
 // From KeyboardEventPoster::postKeyboardEvent (XTest) to the KeyPress that the focused X client
 // reads, over 10,000 presses; the median and the 99th percentile are reported as counters.
 #include "bench/support/Percentile.h"
-#include "platform/input/XTestKeyboardEventPoster.h"
-#include "platform/keycodes/MacKeyCodes.h"
-#include "tests/desktop/XClient.h"
+#include "platform/input/keycodes/MacKeyCodes.h"
+#include "platform/input/posters/XTestKeyboardEventPoster.h"
+#include "tests/support/XClient.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,9 +2,9 @@
 // macro with no pauses through a poster that does nothing.
 
 #include "helper/controller/Controller.h"
-#include "platform/input/TraceOnlyKeyboardEventPoster.h"
+#include "platform/input/posters/TraceOnlyKeyboardEventPoster.h"
 #include "shared/settings/SettingsStore.h"
-#include "tests/helper_core/FakeServices.h"
+#include "tests/helper/controller/FakeServices.h"
 
 #include <QTemporaryDir>
 

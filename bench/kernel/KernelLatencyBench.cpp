@@ -7,8 +7,8 @@
 // No machine here has /dev/uhid, so run on the host this program boots the kernel tier's guest
 // (tests/kernel/run_guest.py --mode bench), which starts the helper and runs this program inside
 // (HALVANE_IN_GUEST=1); the host then reports the guest's figures.
-#include "platform/uhid/UhidReports.h"
-#include "platform/uinput/UinputDevice.h"
+#include "platform/input/uhid/UhidReports.h"
+#include "platform/input/uinput/UinputDevice.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,8 +30,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
-#include <functional>
 #include <ctime>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -58,7 +58,8 @@ QString waitForNode(const QString& klass, const std::function<bool(const QString
     for (const QString& entry : QDir(QStringLiteral("/sys/class/") + klass).entryList(QDir::Dirs))
       if (entry.startsWith(klass == QStringLiteral("input") ? QStringLiteral("event") : klass) &&
           match(QStringLiteral("/sys/class/%1/%2").arg(klass, entry)))
-        return (klass == QStringLiteral("input") ? QStringLiteral("/dev/input/") : QStringLiteral("/dev/")) +
+        return (klass == QStringLiteral("input") ? QStringLiteral("/dev/input/")
+                                                 : QStringLiteral("/dev/")) +
                entry;
     usleep(100000);
   }
@@ -76,13 +77,15 @@ class Keyboard {
  public:
   Keyboard() {
     fd_ = ::open("/dev/uhid", O_RDWR | O_CLOEXEC);
-    const uhid_event create = halvane::uhid::createEvent(
-        {halvane::uhid::Interface::Keyboard, 0x1209, 0x4856, QStringLiteral("Halvane Keyboard"), kPhys});
+    const uhid_event create =
+        halvane::uhid::createEvent({halvane::uhid::Interface::Keyboard, 0x1209, 0x4856,
+                                    QStringLiteral("Halvane Keyboard"), kPhys});
     ok_ = fd_ >= 0 && ::write(fd_, &create, sizeof create) == sizeof create;
   }
   ~Keyboard() {
     const uhid_event destroy = halvane::uhid::destroyEvent();
-    if (fd_ >= 0 && ::write(fd_, &destroy, sizeof destroy) < 0) {}
+    if (fd_ >= 0 && ::write(fd_, &destroy, sizeof destroy) < 0) {
+    }
     if (fd_ >= 0) ::close(fd_);
   }
   bool ok() const { return ok_; }
@@ -96,7 +99,8 @@ class Keyboard {
     for (int tries = 0; tries < 600; ++tries) {
       uhid_event event{};
       pollfd p{fd_, POLLIN, 0};
-      if (::poll(&p, 1, 100) > 0 && ::read(fd_, &event, sizeof event) > 0 && event.type == UHID_OPEN)
+      if (::poll(&p, 1, 100) > 0 && ::read(fd_, &event, sizeof event) > 0 &&
+          event.type == UHID_OPEN)
         return true;
     }
     return false;
@@ -104,8 +108,7 @@ class Keyboard {
 
  private:
   bool send(const std::uint8_t* report) {
-    const uhid_event input =
-        halvane::uhid::inputEvent({reinterpret_cast<const char*>(report), 8});
+    const uhid_event input = halvane::uhid::inputEvent({reinterpret_cast<const char*>(report), 8});
     return ::write(fd_, &input, sizeof input) == sizeof input;
   }
   int fd_ = -1;
@@ -165,7 +168,8 @@ struct Figures {
 Figures figures(std::vector<double> samples) {
   std::sort(samples.begin(), samples.end());
   if (samples.empty()) return {};
-  return {samples[samples.size() / 2], samples[std::min(samples.size() - 1, samples.size() * 99 / 100)]};
+  return {samples[samples.size() / 2],
+          samples[std::min(samples.size() - 1, samples.size() * 99 / 100)]};
 }
 
 double helperMedian = 0;
@@ -218,14 +222,17 @@ void BM_MinimalRelayUhidToUinput(benchmark::State& state) {
   Keyboard* keyboard = sharedKeyboard();
   if (!keyboard) return state.SkipWithError("no uhid keyboard");
   const QString hidraw = waitForNode(QStringLiteral("hidraw"), [](const QString& path) {
-    return sysText(path + QStringLiteral("/device/uevent")).contains(QStringLiteral("HID_PHYS=") + kPhys);
+    return sysText(path + QStringLiteral("/device/uevent"))
+        .contains(QStringLiteral("HID_PHYS=") + kPhys);
   });
   const pid_t child = fork();
   if (child == 0) relay(hidraw);
   {
     KeyNode node(eventNodeNamed(QStringLiteral("kernel bench relay")));
-    if (!node.ok()) state.SkipWithError("the relay's uinput node is missing");
-    else measure(state, *keyboard, node, kRelayKey, nullptr);
+    if (!node.ok())
+      state.SkipWithError("the relay's uinput node is missing");
+    else
+      measure(state, *keyboard, node, kRelayKey, nullptr);
   }
   ::kill(child, SIGTERM);
   ::waitpid(child, nullptr, 0);
@@ -243,7 +250,8 @@ const GuestRun& guestRun() {
     GuestRun r;
     const QString results = QStringLiteral(HALVANE_BINARY_DIR "/bench/kernel/results");
     const QString command =
-        QStringLiteral(HALVANE_SOURCE_DIR "/tests/kernel/run_guest.py --mode bench --source " HALVANE_SOURCE_DIR
+        QStringLiteral(HALVANE_SOURCE_DIR
+                       "/tests/kernel/run_guest.py --mode bench --source " HALVANE_SOURCE_DIR
                        " --build " HALVANE_BINARY_DIR " --results ") +
         results + QStringLiteral(" >&2");
     const int status = std::system(command.toLocal8Bit().constData());
@@ -254,7 +262,8 @@ const GuestRun& guestRun() {
     else if (status != 0 || !out.open(QIODevice::ReadOnly))
       r.skipped = QStringLiteral("the guest gave no figures (see %1)").arg(results);
     else
-      r.benchmarks = QJsonDocument::fromJson(out.readAll()).object()[QStringLiteral("benchmarks")].toArray();
+      r.benchmarks =
+          QJsonDocument::fromJson(out.readAll()).object()[QStringLiteral("benchmarks")].toArray();
     return r;
   }();
   return run;
@@ -267,11 +276,15 @@ void reportGuest(benchmark::State& state, const char* name) {
     if (b[QStringLiteral("name")].toString().startsWith(QLatin1String(name))) found = b.toObject();
   if (!run.skipped.isEmpty()) return state.SkipWithError(run.skipped.toStdString().c_str());
   if (found.isEmpty() || found.contains(QStringLiteral("error_message")))
-    return state.SkipWithError(
-        found[QStringLiteral("error_message")].toString(QStringLiteral("not run in the guest")).toStdString().c_str());
+    return state.SkipWithError(found[QStringLiteral("error_message")]
+                                   .toString(QStringLiteral("not run in the guest"))
+                                   .toStdString()
+                                   .c_str());
   const QString unit = found[QStringLiteral("time_unit")].toString();
-  const double toSeconds = unit == QStringLiteral("ms") ? 1e-3 : unit == QStringLiteral("us") ? 1e-6
-                                                         : unit == QStringLiteral("s") ? 1.0 : 1e-9;
+  const double toSeconds = unit == QStringLiteral("ms")   ? 1e-3
+                           : unit == QStringLiteral("us") ? 1e-6
+                           : unit == QStringLiteral("s")  ? 1.0
+                                                          : 1e-9;
   const double perPress = found[QStringLiteral("real_time")].toDouble() * toSeconds;
   for (auto _ : state) state.SetIterationTime(perPress);
   for (const char* counter : {"median_us", "p99_us", "helper_over_relay"})
@@ -279,20 +292,28 @@ void reportGuest(benchmark::State& state, const char* name) {
       state.counters[counter] = found[QLatin1String(counter)].toDouble();
 }
 
-bool inGuest() { return qEnvironmentVariableIsSet("HALVANE_IN_GUEST"); }
+bool inGuest() {
+  return qEnvironmentVariableIsSet("HALVANE_IN_GUEST");
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
   if (inGuest()) {
     benchmark::RegisterBenchmark("BM_HelperUhidToUinput", BM_HelperUhidToUinput)
-        ->Iterations(kPresses)->UseManualTime()->Unit(benchmark::kMicrosecond);
+        ->Iterations(kPresses)
+        ->UseManualTime()
+        ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("BM_MinimalRelayUhidToUinput", BM_MinimalRelayUhidToUinput)
-        ->Iterations(kPresses)->UseManualTime()->Unit(benchmark::kMicrosecond);
+        ->Iterations(kPresses)
+        ->UseManualTime()
+        ->Unit(benchmark::kMicrosecond);
   } else {
     for (const char* name : {"BM_HelperUhidToUinput", "BM_MinimalRelayUhidToUinput"})
       benchmark::RegisterBenchmark(name, [name](benchmark::State& s) { reportGuest(s, name); })
-          ->Iterations(1)->UseManualTime()->Unit(benchmark::kMicrosecond);
+          ->Iterations(1)
+          ->UseManualTime()
+          ->Unit(benchmark::kMicrosecond);
   }
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

@@ -3,9 +3,9 @@
 
 #include "bench/support/Percentile.h"
 #include "helper/controller/MacroPlayer.h"
-#include "platform/input/FakeKeyboardEventPoster.h"
-#include "platform/input/HeldKeyRecord.h"
-#include "platform/sleeper/RealSleeper.h"
+#include "platform/input/posters/FakeKeyboardEventPoster.h"
+#include "platform/input/posters/HeldKeyRecord.h"
+#include "platform/system/sleeper/RealSleeper.h"
 #include "shared/control/ControlChannel.h"
 #include "shared/settings/SettingsStore.h"
 #include "tests/support/HelperHarness.h"

@@ -18,7 +18,8 @@ inline double processCpuSeconds() {
   return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
 }
 
-// The process's CPU time over whole fades of the window (in, then out), whatever surface it draws on.
+// The process's CPU time over whole fades of the window (in, then out), whatever surface it draws
+// on.
 inline void measureCpuDuringFades(benchmark::State& state, CustomWindow& window) {
   double cpu = 0, wall = 0;
   for (auto _ : state) {

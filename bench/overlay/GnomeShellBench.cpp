@@ -10,9 +10,9 @@
 #include "bench/overlay/FadeCpu.h"
 #include "bench/support/Percentile.h"
 #include "helper/overlay/CustomWindow.h"
-#include "platform/log/FakeSystemLog.h"
-#include "platform/overlay/GnomeShellOverlaySurface.h"
-#include "platform/trace/Trace.h"
+#include "platform/desktop/overlay/GnomeShellOverlaySurface.h"
+#include "platform/system/log/FakeSystemLog.h"
+#include "platform/system/trace/Trace.h"
 #include "tests/support/HeadlessGnomeShell.h"
 
 #include <QApplication>
@@ -64,9 +64,9 @@ struct Rig {
   // The actor's text and opacity, after every call sent so far.
   std::pair<QString, double> shown() {
     const QDBusMessage reply = bus.connection().call(
-        QDBusMessage::createMethodCall(QStringLiteral("org.gnome.Shell"),
-                                       QStringLiteral("/com/halvane/keyboard/OverlayTest"),
-                                       QStringLiteral("com.halvane.keyboard.OverlayTest"), QStringLiteral("State")),
+        QDBusMessage::createMethodCall(
+            QStringLiteral("org.gnome.Shell"), QStringLiteral("/com/halvane/keyboard/OverlayTest"),
+            QStringLiteral("com.halvane.keyboard.OverlayTest"), QStringLiteral("State")),
         QDBus::Block, 2000);
     if (reply.arguments().size() < 2) return {};
     return {reply.arguments()[0].toString(), reply.arguments()[1].toDouble()};
@@ -92,7 +92,8 @@ void BM_SwitchToShellOverlayShown(benchmark::State& state) {
     const QString name = QStringLiteral("Profile %1").arg(++n);
     const Clock::time_point start = Clock::now();
     rig.window->displayProfileName(name);
-    while (rig.window->alphaValue() <= 0.0f) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    while (rig.window->alphaValue() <= 0.0f)
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     std::pair<QString, double> seen = rig.shown();
     while (seen.first != name || seen.second <= 0.0) {
       QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
@@ -106,7 +107,10 @@ void BM_SwitchToShellOverlayShown(benchmark::State& state) {
   state.counters["median_ms"] = percentile(millis, 0.5);
   state.counters["p99_ms"] = percentile(millis, 0.99);
 }
-BENCHMARK(BM_SwitchToShellOverlayShown)->Iterations(100)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SwitchToShellOverlayShown)
+    ->Iterations(100)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 void BM_CpuDuringAShellFade(benchmark::State& state) {
   Rig rig;

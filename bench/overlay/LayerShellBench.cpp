@@ -8,10 +8,10 @@
 #include "bench/overlay/FadeCpu.h"
 #include "bench/support/Percentile.h"
 #include "helper/overlay/CustomWindow.h"
-#include "platform/log/FakeSystemLog.h"
-#include "platform/overlay/LayerShellOverlaySurface.h"
-#include "platform/trace/Trace.h"
-#include "platform/wayland/WaylandConnection.h"
+#include "platform/desktop/overlay/LayerShellOverlaySurface.h"
+#include "platform/desktop/wayland/WaylandConnection.h"
+#include "platform/system/log/FakeSystemLog.h"
+#include "platform/system/trace/Trace.h"
 #include "tests/support/HeadlessSway.h"
 
 #include <QApplication>
@@ -47,7 +47,8 @@ struct Rig {
       problem = QStringLiteral("no headless sway: ") + sway.failure();
       return;
     }
-    connection = WaylandConnection::connect(sway.waylandDisplay(), std::chrono::milliseconds(2000), &problem);
+    connection = WaylandConnection::connect(sway.waylandDisplay(), std::chrono::milliseconds(2000),
+                                            &problem);
     if (!connection) return;
     auto made = LayerShellOverlaySurface::create(connection, &problem);
     if (!made) return;
@@ -58,8 +59,10 @@ struct Rig {
     window->placeOnMainScreen();
     QElapsedTimer clock;
     clock.start();
-    while (!surface->isConfigured() && clock.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    if (!surface->isConfigured()) problem = QStringLiteral("the layer surface was never configured");
+    while (!surface->isConfigured() && clock.elapsed() < 5000)
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    if (!surface->isConfigured())
+      problem = QStringLiteral("the layer surface was never configured");
   }
   void hideAtOnce() {
     window->hideProfileName();
@@ -80,7 +83,8 @@ void BM_SwitchToFirstOverlayFrame(benchmark::State& state) {
     const int before = rig.surface->committedFrames();
     const Clock::time_point start = Clock::now();
     rig.window->displayProfileName(QStringLiteral("Games"));
-    while (rig.surface->committedFrames() == before) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    while (rig.surface->committedFrames() == before)
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     rig.connection->roundtrip(std::chrono::milliseconds(1000));
     const std::chrono::duration<double> elapsed = Clock::now() - start;
     state.SetIterationTime(elapsed.count());
@@ -90,7 +94,10 @@ void BM_SwitchToFirstOverlayFrame(benchmark::State& state) {
   state.counters["median_ms"] = percentile(millis, 0.5);
   state.counters["p99_ms"] = percentile(millis, 0.99);
 }
-BENCHMARK(BM_SwitchToFirstOverlayFrame)->Iterations(200)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SwitchToFirstOverlayFrame)
+    ->Iterations(200)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 void BM_CpuDuringAFade(benchmark::State& state) {
   Rig rig;
@@ -105,7 +112,8 @@ BENCHMARK(BM_CpuDuringAFade)->Iterations(20)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");  // the overlay's own surface draws; Qt's window never shows
+  qputenv("QT_QPA_PLATFORM",
+          "offscreen");  // the overlay's own surface draws; Qt's window never shows
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

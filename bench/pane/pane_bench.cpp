@@ -1,7 +1,7 @@
 // The preferences window: from the host's start to the first painted frame of the pane, with
 // and without a running helper, and a repaint of the profiles table while the helper answers.
 // The helper runs on a private bus that this program makes its session bus.
-#include "platform/prefpane/PreferencesHost.h"
+#include "platform/desktop/prefpane/PreferencesHost.h"
 #include "shared/settings/SettingsStore.h"
 #include "tests/support/HelperHarness.h"
 

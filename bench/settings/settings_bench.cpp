@@ -38,7 +38,9 @@ void writeInto(benchmark::State& state, const QString& folder) {
 }
 
 // The atomic write with both flushes, on the disk that holds the temporary folder.
-void BM_WriteDefaultSettings(benchmark::State& state) { writeInto(state, QDir::tempPath()); }
+void BM_WriteDefaultSettings(benchmark::State& state) {
+  writeInto(state, QDir::tempPath());
+}
 BENCHMARK(BM_WriteDefaultSettings)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 // The same write where flushing costs nothing: the work before the flushes.

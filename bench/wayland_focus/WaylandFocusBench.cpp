@@ -4,15 +4,17 @@
 //         sends); the facts arrive through foreign-toplevel plus sway's IPC for the pid.
 //   KWin: the focus moves by a KWin script run over D-Bus; the facts arrive from our KWin
 //         script through the FrontApplicationSink.
-// The compositors start as in tests/wayland (HeadlessSway.h, HeadlessKWin.h).
+// The compositors start as in tests/platform/desktop/frontapp (tests/support/HeadlessSway.h,
+// HeadlessKWin.h).
 #include "bench/support/Percentile.h"
-#include "platform/control/DBusServerObject.h"
-#include "platform/control/FakeKeyboardServer.h"
-#include "platform/frontapp/ForeignToplevelActiveWindowSource.h"
-#include "platform/frontapp/KWinActiveWindowSource.h"
-#include "platform/frontapp/SwayActiveWindowSource.h"
-#include "platform/log/FakeSystemLog.h"
-#include "platform/wayland/WaylandConnection.h"
+#include "platform/desktop/frontapp/ForeignToplevelActiveWindowSource.h"
+#include "platform/desktop/frontapp/FrontApplicationSinkAdaptor.h"
+#include "platform/desktop/frontapp/KWinActiveWindowSource.h"
+#include "platform/desktop/frontapp/SwayActiveWindowSource.h"
+#include "platform/desktop/wayland/WaylandConnection.h"
+#include "platform/system/control/DBusServerObject.h"
+#include "platform/system/control/FakeKeyboardServer.h"
+#include "platform/system/log/FakeSystemLog.h"
 #include "tests/support/HeadlessKWin.h"
 #include "tests/support/HeadlessSway.h"
 
@@ -39,8 +41,8 @@ using halvane::bench::percentile;
 
 // Times `focus(appId)` until the source names that window, alternating between a and b.
 template <typename Focus>
-void measure(benchmark::State& state, ActiveWindowSource& source, const QString& a, const QString& b,
-             Focus focus) {
+void measure(benchmark::State& state, ActiveWindowSource& source, const QString& a,
+             const QString& b, Focus focus) {
   QString arrived, awaited;
   QEventLoop loop;  // woken by the report itself, so the timing has no polling step
   source.setActiveWindowHandler([&](const std::optional<WindowFacts>& f) {
@@ -81,7 +83,8 @@ void BM_SwayFocusToSource(benchmark::State& state) {
     state.SkipWithError(sway.failure().toStdString().c_str());
     return;
   }
-  auto connection = std::shared_ptr<WaylandConnection>(WaylandConnection::connect(sway.waylandDisplay()));
+  auto connection =
+      std::shared_ptr<WaylandConnection>(WaylandConnection::connect(sway.waylandDisplay()));
   auto toplevels = ForeignToplevelActiveWindowSource::create(connection);
   if (!toplevels) {
     state.SkipWithError("no foreign-toplevel manager");
@@ -92,7 +95,8 @@ void BM_SwayFocusToSource(benchmark::State& state) {
   const QString a = QStringLiteral("org.example.BenchA"), b = QStringLiteral("org.example.BenchB");
   clients.start(a);
   clients.start(b);
-  test::waitUntil([&] { return source.activeWindow() && source.activeWindow()->appId == b; }, 5000ms);
+  test::waitUntil([&] { return source.activeWindow() && source.activeWindow()->appId == b; },
+                  5000ms);
 
   QLocalSocket ipc;
   ipc.connectToServer(sway.swaySocket());
@@ -109,7 +113,10 @@ void BM_SwayFocusToSource(benchmark::State& state) {
     ipc.readAll();  // earlier answers; not waited for
   });
 }
-BENCHMARK(BM_SwayFocusToSource)->Iterations(kSwitches)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SwayFocusToSource)
+    ->Iterations(kSwitches)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_KWinFocusToSource(benchmark::State& state) {
   test::PrivateBus bus;
@@ -119,20 +126,28 @@ void BM_KWinFocusToSource(benchmark::State& state) {
     return;
   }
   FakeSystemLog log;
+  NoBackendOutcomes outcomes;
+  WindowActivationRelay relay;
   FakeKeyboardServer keyboardServer;
   DBusServerObject server(log, bus.connection());
+  server.addInterface(frontApplicationSink(relay));
   server.registerServer(keyboardServer);
   KWinActiveWindowSource source(
-      log, QStringLiteral(HALVANE_DESKTOP_DIR "/halvane/kwin/halvane-keyboard.js"), bus.connection());
+      {log, outcomes, relay},
+      QStringLiteral(HALVANE_DESKTOP_DIR "/halvane/kwin/halvane-keyboard.js"), bus.connection());
   test::waitUntil([&] { return source.scriptRunning(); }, 5000ms);
   test::WindowClients clients(kwin.clientEnvironment());
   const QString a = QStringLiteral("org.example.BenchA"), b = QStringLiteral("org.example.BenchB");
   clients.start(a);
   clients.start(b);
-  test::waitUntil([&] { return source.activeWindow() && source.activeWindow()->wmClass == b; }, 10000ms);
+  test::waitUntil([&] { return source.activeWindow() && source.activeWindow()->wmClass == b; },
+                  10000ms);
   measure(state, source, a, b, [&](const QString& wmClass) { kwin.activate(wmClass); });
 }
-BENCHMARK(BM_KWinFocusToSource)->Iterations(kSwitches)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_KWinFocusToSource)
+    ->Iterations(kSwitches)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

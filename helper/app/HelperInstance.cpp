@@ -1,6 +1,6 @@
 #include "helper/app/HelperInstance.h"
 
-#include "platform/log/SyslogSystemLog.h"
+#include "platform/system/log/SyslogSystemLog.h"
 
 namespace halvane {
 
@@ -9,8 +9,8 @@ InstanceLock claimHelperInstance() {
   if (lock.outcome() == InstanceLock::Outcome::Taken) return lock;
   SyslogSystemLog log(QStringLiteral("HalvaneHelper"));
   if (lock.outcome() == InstanceLock::Outcome::HeldByOther) {
-    const QString who = lock.holderPid() > 0 ? QStringLiteral(" (pid %1)").arg(lock.holderPid())
-                                             : QString();
+    const QString who =
+        lock.holderPid() > 0 ? QStringLiteral(" (pid %1)").arg(lock.holderPid()) : QString();
     log.log(QStringLiteral("Another Halvane helper%1 is already running in this session; this one "
                            "exits and leaves the keyboard to it")
                 .arg(who));

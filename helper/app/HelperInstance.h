@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/instance/InstanceLock.h"
+#include "platform/system/instance/InstanceLock.h"
 
 namespace halvane {
 

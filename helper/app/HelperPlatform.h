@@ -2,6 +2,10 @@
 
 #include "helper/controller/ControllerServices.h"
 #include "helper/diagnostics/BackendRegistry.h"
+#include "platform/desktop/frontapp/WindowActivationRelay.h"
+#include "platform/desktop/overlay/OverlaySurface.h"
+#include "platform/desktop/probe/SessionProbe.h"
+#include "platform/input/posters/KeyEventBackendChoice.h"
 
 #include <memory>
 
@@ -14,11 +18,12 @@ class ServerObject;
 class SessionMonitor;
 class Trace;
 
-// The helper's real platform services, each behind its trace decorator, chosen at run time:
-// what main() hands the Controller.
+// The helper's real platform services, each behind its trace decorator, chosen for the session
+// `probe` describes: what main() hands the Controller. Each choice is logged and recorded in
+// backends().
 class HelperPlatform {
  public:
-  explicit HelperPlatform(Trace& trace);
+  HelperPlatform(Trace& trace, const SessionProbe& probe);
   ~HelperPlatform();
   HelperPlatform(const HelperPlatform&) = delete;
   HelperPlatform& operator=(const HelperPlatform&) = delete;
@@ -29,14 +34,20 @@ class HelperPlatform {
   // Offers the read-only reports on the server object, about controller and these services.
   void serveDiagnostics(Controller& controller);
   BackendRegistry& backends() { return backends_; }
+  // The surface the overlay window shows itself on; nothing when the Qt window is the overlay.
+  std::unique_ptr<OverlaySurface> createOverlaySurface();
   // Suspend and the session going inactive, from logind.
   SessionMonitor& session() { return *session_; }
 
  private:
   // Each real backend, then the decorator the Controller talks to.
+  const SessionProbe& probe_;
   BackendRegistry backends_;
-  std::unique_ptr<SystemLog> syslog_, realLog_, log_;
+  // Where our desktop pieces' focus pushes meet the front application's source.
+  WindowActivationRelay relay_;
+  std::unique_ptr<SystemLog> syslog_, log_;
   std::unique_ptr<Sleeper> realSleeper_, sleeper_;
+  KeyEventBackendChoice keyEvents_;
   std::unique_ptr<KeyboardEventPoster> realKeyboard_, keyboard_;
   std::unique_ptr<HIDEventSystem> realHidEvents_, hidEvents_;
   std::unique_ptr<Workspace> realWorkspace_, workspace_;

@@ -2,7 +2,7 @@
 
 #include "helper/hidsystem/HIDSystem.h"
 #include "helper/overlay/ProfileOverlay.h"
-#include "platform/script/ScriptRunner.h"
+#include "platform/system/script/ScriptRunner.h"
 #include "shared/settings/PlayMode.h"
 
 namespace halvane {
@@ -20,7 +20,9 @@ Controller::Controller(const ControllerServices& services, QObject* parent)
       [this](int key, int modifiers) { pressKeyCombination(key, modifiers); });
 }
 
-Controller::~Controller() { mServices.scripts.setKeyCombinationHandler({}); }
+Controller::~Controller() {
+  mServices.scripts.setKeyCombinationHandler({});
+}
 
 void Controller::createHIDSystem() {
   mHIDSystem = std::make_unique<HIDSystem>(mServices.hidEvents, mServices.err);

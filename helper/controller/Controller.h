@@ -3,14 +3,14 @@
 #include "helper/controller/ControllerServices.h"
 #include "helper/controller/KeyboardRecord.h"
 #include "helper/controller/MacroPlayer.h"
-#include "platform/input/HeldKeyRecord.h"
+#include "platform/input/posters/HeldKeyRecord.h"
 #include "shared/control/KeyboardServer.h"
 #include "shared/plist/PlistValue.h"
 
 #include <QObject>
-#include <QTimer>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 #include <cstdint>
 #include <memory>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/bundle/Bundle.h"
+#include "platform/system/bundle/Bundle.h"
 
 #include <QString>
 

@@ -2,9 +2,9 @@
 
 #include "helper/controller/Controller.h"
 
-#include "platform/log/SystemLog.h"
-#include "platform/script/ScriptRunner.h"
-#include "platform/workspace/Workspace.h"
+#include "platform/desktop/workspace/Workspace.h"
+#include "platform/system/log/SystemLog.h"
+#include "platform/system/script/ScriptRunner.h"
 #include "shared/settings/PlayMode.h"
 
 #include <array>

@@ -2,8 +2,8 @@
 #include "helper/controller/Controller.h"
 
 #include "helper/overlay/ProfileOverlay.h"
-#include "platform/control/ServerObject.h"
-#include "platform/log/SystemLog.h"
+#include "platform/system/control/ServerObject.h"
+#include "platform/system/log/SystemLog.h"
 #include "shared/settings/SettingsStore.h"
 
 #include <QTimer>

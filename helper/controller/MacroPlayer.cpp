@@ -1,7 +1,7 @@
 #include "helper/controller/MacroPlayer.h"
 
-#include "platform/input/HeldKeyRecord.h"
-#include "platform/sleeper/Sleeper.h"
+#include "platform/input/posters/HeldKeyRecord.h"
+#include "platform/system/sleeper/Sleeper.h"
 
 #include <algorithm>
 #include <array>

@@ -4,9 +4,9 @@
 #include "helper/controller/Controller.h"
 
 #include "helper/overlay/ProfileOverlay.h"
-#include "platform/frontapp/FrontApplicationWatcher.h"
-#include "platform/log/SystemLog.h"
-#include "platform/notification/DistributedNotificationCenter.h"
+#include "platform/desktop/frontapp/FrontApplicationWatcher.h"
+#include "platform/desktop/notification/DistributedNotificationCenter.h"
+#include "platform/system/log/SystemLog.h"
 #include "shared/control/ControlChannel.h"
 #include "shared/settings/SettingsStore.h"
 

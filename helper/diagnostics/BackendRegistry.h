@@ -1,68 +1,30 @@
 #pragma once
 
-#include "platform/log/SystemLog.h"
+#include "platform/system/backends/BackendRecord.h"
 
 #include <QMap>
 #include <QString>
 
-#include <utility>
-#include <vector>
-
 namespace halvane {
 
-// Which backend each platform service chose and why the others were not: the key ("keyEvents",
-// "hidEvents", "frontApplication", "overlay", ...) and one line of text. Services that log
-// their choice are entered by BackendRecordingLog; others call set.
-class BackendRegistry {
+// Which backend each platform service chose and why the others were not, as the services'
+// typed choices; then what each chosen backend reported on how it fares. entries() is the
+// Backends() answer: per service key one line, its later outcomes joined by "; then: ".
+class BackendRegistry : public BackendOutcomes {
  public:
-  void set(const QString& key, const QString& description) { entries_.insert(key, description); }
-  QMap<QString, QString> entries() const { return entries_; }
+  // A service's choice; the outcomes heard so far stay.
+  void record(const BackendRecord& record);
+  void outcome(BackendService service, const QString& text) override;
+
+  const BackendRecord* recordOf(BackendService service) const;
+  QMap<QString, QString> entries() const;
 
  private:
-  QMap<QString, QString> entries_;
-};
-
-// A log that also enters the backend choices that the services' factories log, known by the
-// start of their line, into a registry. What the chosen backend logs afterwards on how it fares
-// (its desktop's extension or script missing, its connection refused) is added to that choice,
-// so the entry names the backend, why the others were not used, and whether it works.
-class BackendRecordingLog : public SystemLog {
- public:
-  BackendRecordingLog(SystemLog& log, BackendRegistry& registry) : log_(log), registry_(registry) {}
-
-  void log(const QString& message) override {
-    static const std::vector<std::pair<QString, QString>> kChoiceLines = {
-        {QStringLiteral("Synthetic keys:"), QStringLiteral("keyEvents")},
-        {QStringLiteral("HID events"), QStringLiteral("hidEvents")},
-        {QStringLiteral("Front application:"), QStringLiteral("frontApplication")},
-        {QStringLiteral("Overlay:"), QStringLiteral("overlay")},
-    };
-    static const std::vector<std::pair<QString, QString>> kOutcomeLines = {
-        {QStringLiteral("GNOME Shell extension"), QStringLiteral("frontApplication")},
-        {QStringLiteral("KWin script:"), QStringLiteral("frontApplication")},
-    };
-    for (const auto& [start, key] : kChoiceLines) {
-      if (!message.startsWith(start)) continue;
-      const QString text = message.mid(message.indexOf(u':') + 1).trimmed();
-      // The first line of a service is its choice; a later one says how the choice fared.
-      if (chosen_.contains(key)) add(key, text);
-      else registry_.set(key, text);
-      chosen_.insert(key, true);
-    }
-    for (const auto& [start, key] : kOutcomeLines)
-      if (message.startsWith(start)) add(key, message);
-    log_.log(message);
-  }
-
- private:
-  void add(const QString& key, const QString& text) {
-    const QString before = registry_.entries().value(key);
-    registry_.set(key, before.isEmpty() ? text : before + QStringLiteral("; then: ") + text);
-  }
-
-  SystemLog& log_;
-  BackendRegistry& registry_;
-  QMap<QString, bool> chosen_;
+  struct Entry {
+    BackendRecord record;
+    QStringList outcomes;
+  };
+  QMap<BackendService, Entry> entries_;
 };
 
 }  // namespace halvane

@@ -2,7 +2,7 @@
 
 #include "helper/controller/Controller.h"
 #include "helper/diagnostics/BackendRegistry.h"
-#include "platform/frontapp/FrontApplicationWatcher.h"
+#include "platform/desktop/frontapp/FrontApplicationWatcher.h"
 
 namespace halvane {
 
@@ -15,14 +15,18 @@ HelperDiagnostics::HelperDiagnostics(Controller& controller, FrontApplicationWat
   });
 }
 
-HelperDiagnostics::~HelperDiagnostics() { watcher_.setFrontSwitchObserver({}); }
+HelperDiagnostics::~HelperDiagnostics() {
+  watcher_.setFrontSwitchObserver({});
+}
 
 void HelperDiagnostics::setFrontApplicationChangedHandler(
     std::function<void(const Report&)> handler) {
   changed_ = std::move(handler);
 }
 
-DiagnosticsServer::Report HelperDiagnostics::backends() { return backends_.entries(); }
+DiagnosticsServer::Report HelperDiagnostics::backends() {
+  return backends_.entries();
+}
 
 DiagnosticsServer::Report HelperDiagnostics::settingsLoad() {
   Report report{{QStringLiteral("loads"), QString::number(controller_.settingsLoads())},
@@ -61,7 +65,8 @@ DiagnosticsServer::Report HelperDiagnostics::frontApplication() {
   const int profile = controller_.profileForApplication(front.names());
   if (profile >= 0) {
     put("profile", QString::number(profile + 1));
-    put("profileName", prefs[QStringLiteral("Profiles")].at(profile)[QStringLiteral("Name")].toString());
+    put("profileName",
+        prefs[QStringLiteral("Profiles")].at(profile)[QStringLiteral("Name")].toString());
   }
   QString verdict;
   if (prefs.isNone()) {
@@ -69,11 +74,15 @@ DiagnosticsServer::Report HelperDiagnostics::frontApplication() {
   } else if (prefs[QStringLiteral("AutoSwitchingOverride")].toBool()) {
     verdict = QStringLiteral("automatic switching is overridden (AutoSwitchingOverride)");
   } else if (front.names().isEmpty()) {
-    verdict = front.window ? QStringLiteral("the window's application is unknown, so no profile is bound to it")
-                           : QStringLiteral("no window is active");
+    verdict =
+        front.window
+            ? QStringLiteral("the window's application is unknown, so no profile is bound to it")
+            : QStringLiteral("no window is active");
   } else if (profile < 0) {
     verdict = QStringLiteral("no profile's ApplicationPath names this application");
-  } else if (!prefs[QStringLiteral("Profiles")].at(profile)[QStringLiteral("AutoSwitching")].toBool()) {
+  } else if (!prefs[QStringLiteral("Profiles")]
+                  .at(profile)[QStringLiteral("AutoSwitching")]
+                  .toBool()) {
     verdict = QStringLiteral("profile %1 names it, but its AutoSwitching is off").arg(profile + 1);
   } else {
     verdict = QStringLiteral("selects profile %1").arg(profile + 1);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/hidevent/HIDEventSystem.h"
+#include "platform/input/hidevent/HIDEventSystem.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
 #include "helper/overlay/CustomWindow.h"
 
 #include "helper/overlay/CustomView.h"
-#include "platform/log/SystemLog.h"
-#include "platform/trace/Trace.h"
+#include "platform/system/log/SystemLog.h"
+#include "platform/system/trace/Trace.h"
 
 #include <QMouseEvent>
 #include <QTimer>
@@ -61,7 +61,9 @@ void CustomWindow::hideProfileName() {
   startFade(FadeDirection::Out);
 }
 
-bool CustomWindow::profileNameVisible() const { return alphaValue() >= 1.0f; }
+bool CustomWindow::profileNameVisible() const {
+  return alphaValue() >= 1.0f;
+}
 
 void CustomWindow::placeOnMainScreen() {
   const QRect visible = mainScreenVisibleFrame();

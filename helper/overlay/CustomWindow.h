@@ -2,7 +2,7 @@
 
 #include "helper/overlay/CustomView.h"
 #include "helper/overlay/ProfileOverlay.h"
-#include "platform/overlay/OverlayWindow.h"
+#include "platform/desktop/overlay/OverlayWindow.h"
 
 #include <QPointF>
 #include <QPointer>

@@ -1,7 +1,7 @@
 #include "helper/tray/HelperTray.h"
 
 #include "helper/controller/Controller.h"
-#include "platform/tray/TrayIcon.h"
+#include "platform/desktop/tray/TrayIcon.h"
 #include "shared/settings/SettingsStore.h"
 
 #include <QFont>

@@ -62,37 +62,53 @@ bool PlistValue::isNumber() const {
 
 bool PlistValue::toBool() const {
   switch (type()) {
-    case Type::Boolean: return std::get<bool>(v_);
-    case Type::Integer: return std::get<qint64>(v_) != 0;
-    case Type::Real: return std::get<double>(v_) != 0.0;
-    case Type::String: return leadingInteger(std::get<QString>(v_)) != 0;
-    default: return false;
+    case Type::Boolean:
+      return std::get<bool>(v_);
+    case Type::Integer:
+      return std::get<qint64>(v_) != 0;
+    case Type::Real:
+      return std::get<double>(v_) != 0.0;
+    case Type::String:
+      return leadingInteger(std::get<QString>(v_)) != 0;
+    default:
+      return false;
   }
 }
 
 qint64 PlistValue::toInteger() const {
   switch (type()) {
-    case Type::Boolean: return std::get<bool>(v_) ? 1 : 0;
-    case Type::Integer: return std::get<qint64>(v_);
-    case Type::Real: return doubleToInteger(std::get<double>(v_));
-    case Type::String: return leadingInteger(std::get<QString>(v_));
-    default: return 0;
+    case Type::Boolean:
+      return std::get<bool>(v_) ? 1 : 0;
+    case Type::Integer:
+      return std::get<qint64>(v_);
+    case Type::Real:
+      return doubleToInteger(std::get<double>(v_));
+    case Type::String:
+      return leadingInteger(std::get<QString>(v_));
+    default:
+      return 0;
   }
 }
 
-int PlistValue::intValue() const { return int(quint32(quint64(toInteger()))); }
+int PlistValue::intValue() const {
+  return int(quint32(quint64(toInteger())));
+}
 
 double PlistValue::doubleValue() const {
   switch (type()) {
-    case Type::Boolean: return std::get<bool>(v_) ? 1.0 : 0.0;
-    case Type::Integer: return double(std::get<qint64>(v_));
-    case Type::Real: return std::get<double>(v_);
+    case Type::Boolean:
+      return std::get<bool>(v_) ? 1.0 : 0.0;
+    case Type::Integer:
+      return double(std::get<qint64>(v_));
+    case Type::Real:
+      return std::get<double>(v_);
     case Type::String: {
       bool ok = false;
       const double d = std::get<QString>(v_).trimmed().toDouble(&ok);
       return ok ? d : double(leadingInteger(std::get<QString>(v_)));
     }
-    default: return 0.0;
+    default:
+      return 0.0;
   }
 }
 
@@ -174,8 +190,7 @@ qsizetype PlistValue::count() const {
 
 bool PlistValue::isSameObject(const PlistValue& other) const {
   if (isArray() && other.isArray()) return arrayItems() == other.arrayItems();
-  if (isDictionary() && other.isDictionary())
-    return dictionaryItems() == other.dictionaryItems();
+  if (isDictionary() && other.isDictionary()) return dictionaryItems() == other.dictionaryItems();
   return false;
 }
 

@@ -28,7 +28,8 @@ class Writer {
 
   void node(const PlistValue& v, int depth) {
     switch (v.type()) {
-      case PlistValue::Type::None: return;
+      case PlistValue::Type::None:
+        return;
       case PlistValue::Type::Boolean:
         indent(depth);
         out_.append(v.toBool() ? "<true/>\n" : "<false/>\n");
@@ -39,10 +40,18 @@ class Writer {
         leaf(depth, "integer", QByteArrayView(digits, end - digits));
         return;
       }
-      case PlistValue::Type::Real: leaf(depth, "real", real(v.doubleValue())); return;
-      case PlistValue::Type::String: text(depth, "string", v.toString()); return;
-      case PlistValue::Type::Data: data(depth, v.toData()); return;
-      case PlistValue::Type::Date: leaf(depth, "date", date(v.toDate())); return;
+      case PlistValue::Type::Real:
+        leaf(depth, "real", real(v.doubleValue()));
+        return;
+      case PlistValue::Type::String:
+        text(depth, "string", v.toString());
+        return;
+      case PlistValue::Type::Data:
+        data(depth, v.toData());
+        return;
+      case PlistValue::Type::Date:
+        leaf(depth, "date", date(v.toDate()));
+        return;
       case PlistValue::Type::Array: {
         const PlistArray& items = *v.arrayItems();
         if (!container(depth, "array", hasValue(items))) return;
@@ -76,9 +85,7 @@ class Writer {
     return false;
   }
 
-  void indent(int depth) {
-    out_.append(size_t(depth), '\t');
-  }
+  void indent(int depth) { out_.append(size_t(depth), '\t'); }
 
   void leaf(int depth, const char* tag, QByteArrayView content) {
     indent(depth);
@@ -127,10 +134,17 @@ class Writer {
 
   void escaped(char c) {
     switch (c) {
-      case '<': out_.append("&lt;"); break;
-      case '>': out_.append("&gt;"); break;
-      case '&': out_.append("&amp;"); break;
-      default: out_.push_back(c);
+      case '<':
+        out_.append("&lt;");
+        break;
+      case '>':
+        out_.append("&gt;");
+        break;
+      case '&':
+        out_.append("&amp;");
+        break;
+      default:
+        out_.push_back(c);
     }
   }
 
@@ -151,7 +165,8 @@ class Writer {
 
   static QByteArray real(double d) {
     if (std::isnan(d)) return QByteArrayLiteral("nan");
-    if (std::isinf(d)) return d > 0 ? QByteArrayLiteral("+infinity") : QByteArrayLiteral("-infinity");
+    if (std::isinf(d))
+      return d > 0 ? QByteArrayLiteral("+infinity") : QByteArrayLiteral("-infinity");
     if (d == 0.0) return QByteArrayLiteral("0.0");
     char digits[64];
     const int n = std::snprintf(digits, sizeof digits, "%.17g", d);

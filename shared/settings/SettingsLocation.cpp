@@ -7,7 +7,9 @@ namespace halvane::settings {
 
 namespace {
 
-QString fileName() { return QString::fromLatin1(kApplicationDomain) + QStringLiteral(".plist"); }
+QString fileName() {
+  return QString::fromLatin1(kApplicationDomain) + QStringLiteral(".plist");
+}
 
 QString home(const QProcessEnvironment& environment) {
   const QString value = environment.value(QStringLiteral("HOME"));
@@ -26,13 +28,17 @@ QString settingsPath(const QProcessEnvironment& environment) {
   return QDir::cleanPath(config) + QStringLiteral("/halvane/") + fileName();
 }
 
-QString settingsPath() { return settingsPath(QProcessEnvironment::systemEnvironment()); }
+QString settingsPath() {
+  return settingsPath(QProcessEnvironment::systemEnvironment());
+}
 
 QString formerSettingsPath(const QProcessEnvironment& environment) {
   return home(environment) + QStringLiteral("/Library/Preferences/") + fileName();
 }
 
-QString formerSettingsPath() { return formerSettingsPath(QProcessEnvironment::systemEnvironment()); }
+QString formerSettingsPath() {
+  return formerSettingsPath(QProcessEnvironment::systemEnvironment());
+}
 
 QString displayPath(const QString& path) {
   const QString homePath = QDir::homePath();
@@ -41,6 +47,8 @@ QString displayPath(const QString& path) {
   return path;
 }
 
-QString displayPath() { return displayPath(settingsPath()); }
+QString displayPath() {
+  return displayPath(settingsPath());
+}
 
 }  // namespace halvane::settings

@@ -84,9 +84,9 @@ PlistValue loadOrCreate(Reader reader, const QString& defaultsPath, const Report
   if (reader == Reader::Pane) report(QStringLiteral("Creating ") + displayPath(path));
   QString why;
   if (!defaults.ok()) {
-    why = defaultsPath.isEmpty()
-              ? QStringLiteral("the program's bundle holds no default settings")
-              : QStringLiteral("the defaults %1 cannot be read (%2)").arg(defaultsPath, defaults.error);
+    why = defaultsPath.isEmpty() ? QStringLiteral("the program's bundle holds no default settings")
+                                 : QStringLiteral("the defaults %1 cannot be read (%2)")
+                                       .arg(defaultsPath, defaults.error);
   } else {
     if (stored.fault != FileFault::Missing) moveUnreadableAside(path, stored.error, report);
     if (write(defaults.value, path, &why, report)) {

@@ -9,7 +9,7 @@
 #include "helper/overlay/FakeProfileOverlay.h"
 #include "shared/KeyboardIdentity.h"
 #include "shared/settings/SettingsStore.h"
-#include "tests/helper_core/FakeServices.h"
+#include "tests/helper/controller/FakeServices.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // kernel_fake_player <id>: a media player on the session bus (org.mpris.MediaPlayer2.<id>),
 // playing, that prints "serving" once it owns its name and then one line per call it gets, so
 // the kernel tier's guest sees what the helper's media keys made of the keyboard's reports.
-#include "tests/desktop/FakeMprisPlayer.h"
+#include "tests/support/FakeMprisPlayer.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -24,8 +24,7 @@ int main(int argc, char* argv[]) {
   qsizetype told = 0;
   QTimer poll;
   QObject::connect(&poll, &QTimer::timeout, [&] {
-    for (; told < player.calls.size(); ++told)
-      std::printf("%s\n", qPrintable(player.calls[told]));
+    for (; told < player.calls.size(); ++told) std::printf("%s\n", qPrintable(player.calls[told]));
     std::fflush(stdout);
   });
   poll.start(20);

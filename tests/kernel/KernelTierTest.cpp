@@ -20,7 +20,9 @@
 #include <vector>
 
 // Failures show text, not the bytes.
-void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
 
 namespace {
 
@@ -33,7 +35,9 @@ struct Key {
   }
 };
 
-QString resultsPath(const QString& name) { return QStringLiteral(KERNEL_RESULTS_DIR "/") + name; }
+QString resultsPath(const QString& name) {
+  return QStringLiteral(KERNEL_RESULTS_DIR "/") + name;
+}
 
 QByteArray readResult(const QString& name) {
   QFile file(resultsPath(name));
@@ -44,7 +48,8 @@ std::vector<Key> keys(const QJsonValue& events) {
   std::vector<Key> out;
   for (const QJsonValue& event : events.toArray()) {
     const QJsonArray e = event.toArray();
-    if (e.at(1).toInt() == EV_KEY) out.push_back({e.at(0).toDouble(), e.at(2).toInt(), e.at(3).toInt()});
+    if (e.at(1).toInt() == EV_KEY)
+      out.push_back({e.at(0).toDouble(), e.at(2).toInt(), e.at(3).toInt()});
   }
   return out;
 }
@@ -148,7 +153,8 @@ TEST_F(KernelTier, ProfileKeySendsFeatureReport) {
   for (int i = 0; i < 2; ++i) {
     const QJsonObject step = steps[i].toObject();
     SCOPED_TRACE(step[QStringLiteral("command")].toString().toStdString());
-    EXPECT_TRUE(hasLine(step[QStringLiteral("device_said")], QString::fromLatin1(expected[i].said)));
+    EXPECT_TRUE(
+        hasLine(step[QStringLiteral("device_said")], QString::fromLatin1(expected[i].said)));
     EXPECT_EQ(step[QStringLiteral("feature_read_back")].toString(),
               QString::fromLatin1(expected[i].report));
     EXPECT_EQ(step[QStringLiteral("current_profile")].toString(),
@@ -315,7 +321,8 @@ TEST_F(KernelTier, DoctorSeesTheKeyboardRoadAndTheMissingHwdbEntry) {
     if (withEntry) {
       EXPECT_TRUE(hwdb->passed) << hwdb->text.toStdString();
       EXPECT_EQ(nodeList(hwdb->text.mid(hwdbPassed.size())), input) << hwdb->text.toStdString();
-      EXPECT_EQ(report[QStringLiteral("exit_code")].toInt(), 0) << "a check failed besides the hwdb's";
+      EXPECT_EQ(report[QStringLiteral("exit_code")].toInt(), 0)
+          << "a check failed besides the hwdb's";
       continue;
     }
     // The kernel's own keyboard node maps 0xF8 to KEY_SLEEP, which doctor read from the node.
@@ -330,12 +337,14 @@ TEST_F(KernelTier, DoctorSeesTheKeyboardRoadAndTheMissingHwdbEntry) {
     EXPECT_EQ(install.mid(0, 4).join(u' '), QStringLiteral("sudo install -m 644"));
     EXPECT_TRUE(QFile::exists(install[4])) << install[4].toStdString();
     EXPECT_EQ(install[5], QStringLiteral("/etc/udev/hwdb.d/70-halvane.hwdb"));
-    EXPECT_TRUE(hwdb->fix[1].startsWith(QStringLiteral("sudo systemd-hwdb update && sudo udevadm trigger")))
+    EXPECT_TRUE(
+        hwdb->fix[1].startsWith(QStringLiteral("sudo systemd-hwdb update && sudo udevadm trigger")))
         << hwdb->fix[1].toStdString();
     EXPECT_NE(report[QStringLiteral("exit_code")].toInt(), 0);
     // Nothing else newly wrong: every other ✘ line was in the run with the entry too.
     std::set<QString> failedWithEntry;
-    for (const DoctorLine& line : doctorLines(r[QStringLiteral("with_entry")][QStringLiteral("output")]))
+    for (const DoctorLine& line :
+         doctorLines(r[QStringLiteral("with_entry")][QStringLiteral("output")]))
       if (!line.passed) failedWithEntry.insert(line.text);
     for (const DoctorLine& line : lines) {
       if (!line.passed && &line != hwdb) {
@@ -374,7 +383,8 @@ TEST_F(KernelTier, StopDuringMacroPause) {
   // halvanectl profile, asked in the pause, has its answer at once: the pause runs on.
   const QJsonObject idle = unplug[QStringLiteral("profile_idle")].toObject();
   const QJsonObject during = unplug[QStringLiteral("profile_during")].toObject();
-  EXPECT_EQ(during[QStringLiteral("exit_code")].toInt(), 0) << during[QStringLiteral("errors")][0].toString().toStdString();
+  EXPECT_EQ(during[QStringLiteral("exit_code")].toInt(), 0)
+      << during[QStringLiteral("errors")][0].toString().toStdString();
   EXPECT_TRUE(during[QStringLiteral("output")][0].toString().startsWith(QStringLiteral("1 - ")));
   EXPECT_EQ(during[QStringLiteral("output")], idle[QStringLiteral("output")]);
   int inPause = 0;
@@ -383,7 +393,8 @@ TEST_F(KernelTier, StopDuringMacroPause) {
     const double answered = trip[QStringLiteral("answered")].toDouble();
     if (called < pauseStart[QStringLiteral("unplug")]) continue;
     ++inPause;
-    EXPECT_LT(answered, pauseStart[QStringLiteral("unplug")] + kPause) << "answered after the pause";
+    EXPECT_LT(answered, pauseStart[QStringLiteral("unplug")] + kPause)
+        << "answered after the pause";
     EXPECT_LE(answered - called, 0.05);
   }
   EXPECT_EQ(inPause, 1) << "the bus saw no getCurrentProfile call in the pause";

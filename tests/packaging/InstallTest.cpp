@@ -28,7 +28,9 @@ class InstallTest : public ::testing::Test {
     delete prefix_;
     delete output_;
   }
-  static QString path(const char* relative) { return prefix_->filePath(QString::fromUtf8(relative)); }
+  static QString path(const char* relative) {
+    return prefix_->filePath(QString::fromUtf8(relative));
+  }
 
   static inline QTemporaryDir* prefix_ = nullptr;
   static inline QString* output_ = nullptr;

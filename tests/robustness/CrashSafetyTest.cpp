@@ -57,7 +57,9 @@ PlistValue largeSettings() {
   return tree;
 }
 
-void pause(std::chrono::microseconds duration) { std::this_thread::sleep_for(duration); }
+void pause(std::chrono::microseconds duration) {
+  std::this_thread::sleep_for(duration);
+}
 
 // What one kill found.
 struct Kill {
@@ -90,7 +92,8 @@ class FolderWatch {
  public:
   explicit FolderWatch(const QString& folder) : fd_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
     if (fd_ >= 0)
-      inotify_add_watch(fd_, QFile::encodeName(folder).constData(), IN_CREATE | IN_MODIFY | IN_MOVED_TO);
+      inotify_add_watch(fd_, QFile::encodeName(folder).constData(),
+                        IN_CREATE | IN_MODIFY | IN_MOVED_TO);
   }
   ~FolderWatch() {
     if (fd_ >= 0) ::close(fd_);
@@ -102,7 +105,8 @@ class FolderWatch {
   // Forgets what happened so far.
   void drain() {
     char buffer[4096];
-    while (fd_ >= 0 && ::read(fd_, buffer, sizeof buffer) > 0) {}
+    while (fd_ >= 0 && ::read(fd_, buffer, sizeof buffer) > 0) {
+    }
   }
   // Waits for the next change; false when none came in time.
   bool wait(std::chrono::milliseconds timeout) {
@@ -118,9 +122,9 @@ class FolderWatch {
 // the process is seen writing in the settings folder (polling its open files), then up to
 // maxExtra later; or the instant the folder changes (inotify), which also reaches the steps of an
 // atomic write that only touch the folder, linking the temporary file and renaming it.
-void waitForKillMoment(int round, qint64 pid, const QString& path, FolderWatch& watch, std::mt19937_64& rng,
-                       std::chrono::microseconds randomSpan, std::chrono::microseconds maxExtra,
-                       std::chrono::milliseconds timeout) {
+void waitForKillMoment(int round, qint64 pid, const QString& path, FolderWatch& watch,
+                       std::mt19937_64& rng, std::chrono::microseconds randomSpan,
+                       std::chrono::microseconds maxExtra, std::chrono::milliseconds timeout) {
   switch (round % 3) {
     case 0:
       pause(std::chrono::microseconds(uniform(rng, 0, int(randomSpan.count()))));
@@ -146,16 +150,18 @@ void waitForKillMoment(int round, qint64 pid, const QString& path, FolderWatch& 
 // Tallies of one series of kills, printed and recorded for the run's figures.
 struct Tally {
   // previous: the file as it was before the write (for a file being created: still none).
-  int kills = 0, midWrite = 0, temporary = 0, endedFirst = 0, previous = 0, written = 0, leftovers = 0;
+  int kills = 0, midWrite = 0, temporary = 0, endedFirst = 0, previous = 0, written = 0,
+      leftovers = 0;
   QStringList leftoverNames;
 
   void print(const char* what) const {
-    std::printf("%s: %d kills, %d of them while the settings were being written (%d with a "
-                "temporary file open); %d times the process ended before the kill; afterwards the "
-                "file was %d times as before the write, %d times the new contents; %d temporary "
-                "files left behind%s%s\n",
-                what, kills, midWrite, temporary, endedFirst, previous, written, leftovers,
-                leftovers ? ": " : "", qPrintable(leftoverNames.join(QStringLiteral(", "))));
+    std::printf(
+        "%s: %d kills, %d of them while the settings were being written (%d with a "
+        "temporary file open); %d times the process ended before the kill; afterwards the "
+        "file was %d times as before the write, %d times the new contents; %d temporary "
+        "files left behind%s%s\n",
+        what, kills, midWrite, temporary, endedFirst, previous, written, leftovers,
+        leftovers ? ": " : "", qPrintable(leftoverNames.join(QStringLiteral(", "))));
     std::fflush(stdout);
     ::testing::Test::RecordProperty("kills", kills);
     ::testing::Test::RecordProperty("kills_mid_write", midWrite);
@@ -181,10 +187,15 @@ struct Tally {
 
 class RobustnessCrashSafety : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_FALSE(bus_.address().isEmpty()) << "dbus-daemon could not be started"; }
+  void SetUp() override {
+    ASSERT_FALSE(bus_.address().isEmpty()) << "dbus-daemon could not be started";
+  }
 
   bool serverRegistered() {
-    return bus_.connection().interface()->isServiceRegistered(QString::fromLatin1(control::kServiceName)).value();
+    return bus_.connection()
+        .interface()
+        ->isServiceRegistered(QString::fromLatin1(control::kServiceName))
+        .value();
   }
 
   // Starts the helper and waits until it serves the bus (a large file takes a while to read).
@@ -214,7 +225,8 @@ TEST_F(RobustnessCrashSafety, HelperKilledWhileStoringTheCurrentProfile) {
   ASSERT_TRUE(settings::write(onDisk, path));
   RecordProperty("file_bytes", int(QFileInfo(path).size()));
 
-  QDBusInterface server(QString::fromLatin1(control::kServiceName), QString::fromLatin1(control::kServerPath),
+  QDBusInterface server(QString::fromLatin1(control::kServiceName),
+                        QString::fromLatin1(control::kServerPath),
                         QString::fromLatin1(control::kServerInterface), bus_.connection());
   FolderWatch watch(QFileInfo(path).absolutePath());
   ASSERT_TRUE(watch.valid());
@@ -225,8 +237,10 @@ TEST_F(RobustnessCrashSafety, HelperKilledWhileStoringTheCurrentProfile) {
   // Round 0 quits undisturbed: it checks the ordinary path and measures how long quitting takes.
   for (int round = 0; round <= rounds; ++round) {
     ASSERT_TRUE(startHelper(helper)) << "round " << round;
-    const int next = (onDisk[QStringLiteral("CurrentProfile")].intValue() + uniform(rng, 1, 9)) % 10;
-    ASSERT_NE(server.call(QStringLiteral("setCurrentProfile"), next).type(), QDBusMessage::ErrorMessage);
+    const int next =
+        (onDisk[QStringLiteral("CurrentProfile")].intValue() + uniform(rng, 1, 9)) % 10;
+    ASSERT_NE(server.call(QStringLiteral("setCurrentProfile"), next).type(),
+              QDBusMessage::ErrorMessage);
     PlistValue stored = onDisk.deepCopy();
     stored.set(QStringLiteral("CurrentProfile"), next);
 
@@ -246,7 +260,8 @@ TEST_F(RobustnessCrashSafety, HelperKilledWhileStoringTheCurrentProfile) {
     }
     waitForKillMoment(round, pid, path, watch, rng, std::chrono::microseconds(quitMs * 1100),
                       std::chrono::microseconds(3000), 60s);
-    const Kill kill = freezeAndKill(pid, [&](int s) { return helper.sendSignal(s); }, path);
+    const Kill kill = freezeAndKill(
+        pid, [&](int s) { return helper.sendSignal(s); }, path);
     ASSERT_TRUE(helper.waitForExit(30s));
     if (!kill.killed) {
       ++tally.endedFirst;
@@ -256,18 +271,22 @@ TEST_F(RobustnessCrashSafety, HelperKilledWhileStoringTheCurrentProfile) {
 
     ASSERT_TRUE(QFileInfo::exists(path)) << "round " << round << ": the settings file is missing";
     const PlistValue after = settings::read(path);
-    ASSERT_TRUE(after.isDictionary()) << "round " << round << ": the settings file does not read completely";
+    ASSERT_TRUE(after.isDictionary())
+        << "round " << round << ": the settings file does not read completely";
     const bool previous = after == onDisk;
     const bool written = after == stored;
-    ASSERT_TRUE(previous || written) << "round " << round << ": the file holds neither the old nor the new settings";
+    ASSERT_TRUE(previous || written)
+        << "round " << round << ": the file holds neither the old nor the new settings";
     tally.previous += previous;
     tally.written += written;
-    EXPECT_TRUE(written || kill.killed) << "round " << round << ": a finished quit stored the profile";
+    EXPECT_TRUE(written || kill.killed)
+        << "round " << round << ": a finished quit stored the profile";
     tally.collectLeftovers(path);
     onDisk = after;
   }
-  std::printf("crash-safety helper quit: %s bytes, an undisturbed quit takes %lld ms; %.1f s in all\n",
-              qPrintable(QString::number(QFileInfo(path).size())), quitMs, clock.elapsed() / 1000.0);
+  std::printf(
+      "crash-safety helper quit: %s bytes, an undisturbed quit takes %lld ms; %.1f s in all\n",
+      qPrintable(QString::number(QFileInfo(path).size())), quitMs, clock.elapsed() / 1000.0);
   tally.print("crash-safety helper quit");
   EXPECT_GT(tally.midWrite, 0) << "no kill landed while the file was being written";
 }
@@ -277,8 +296,8 @@ TEST_F(RobustnessCrashSafety, HelperKilledWhileStoringTheCurrentProfile) {
 TEST_F(RobustnessCrashSafety, HelperKilledWhileCreatingTheFile) {
   std::mt19937_64 rng = seededGenerator("crash-safety helper start", 4242);
   const int rounds = scaled(16);
-  const PlistValue defaults =
-      settings::read(QStringLiteral(HALVANE_BUNDLE_DIR "/HalvaneHelper.app/Contents/Resources/defaults.plist"));
+  const PlistValue defaults = settings::read(
+      QStringLiteral(HALVANE_BUNDLE_DIR "/HalvaneHelper.app/Contents/Resources/defaults.plist"));
   ASSERT_TRUE(defaults.isDictionary()) << "the helper bundle has no defaults resource";
   HelperProcess helper(bus_.address());
   helper.setTraceEnabled(false);
@@ -296,7 +315,8 @@ TEST_F(RobustnessCrashSafety, HelperKilledWhileCreatingTheFile) {
     if (round == 0) {
       ASSERT_TRUE(startHelper(helper));
       startMs = starting.elapsed();
-      EXPECT_TRUE(settings::read(path) == defaults) << "an undisturbed start creates the file from the defaults";
+      EXPECT_TRUE(settings::read(path) == defaults)
+          << "an undisturbed start creates the file from the defaults";
       EXPECT_EQ(helper.terminate(30s), std::optional<int>(0));
       continue;
     }
@@ -305,8 +325,10 @@ TEST_F(RobustnessCrashSafety, HelperKilledWhileCreatingTheFile) {
     ASSERT_TRUE(helper.start());
     const qint64 pid = helper.pid();
     waitForKillMoment(round, pid, path, watch, rng, std::chrono::microseconds(startMs * 1000),
-                      std::chrono::microseconds(300), std::chrono::milliseconds(startMs * 3 + 2000));
-    const Kill kill = freezeAndKill(pid, [&](int s) { return helper.sendSignal(s); }, path);
+                      std::chrono::microseconds(300),
+                      std::chrono::milliseconds(startMs * 3 + 2000));
+    const Kill kill = freezeAndKill(
+        pid, [&](int s) { return helper.sendSignal(s); }, path);
     ASSERT_TRUE(kill.killed) << "round " << round << ": the helper ended by itself while starting";
     ASSERT_TRUE(helper.waitForExit(30s));
     tally.count(kill);
@@ -331,7 +353,8 @@ TEST_F(RobustnessCrashSafety, PaneKilledWhileApplying) {
   const int rounds = scaled(32);
   QTemporaryDir home, runtime;
   ASSERT_TRUE(home.isValid() && runtime.isValid());
-  QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  QFile::setPermissions(runtime.path(),
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert(QStringLiteral("HOME"), home.path());
   environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
@@ -360,7 +383,6 @@ TEST_F(RobustnessCrashSafety, PaneKilledWhileApplying) {
     return State{words[1] == "1", words[2] == "1"};
   };
 
-
   FolderWatch watch(QFileInfo(path).absolutePath());
   ASSERT_TRUE(watch.valid());
   Tally tally;
@@ -376,16 +398,20 @@ TEST_F(RobustnessCrashSafety, PaneKilledWhileApplying) {
     // Round 0 applies a few times and quits by itself: the ordinary path, and how long an Apply
     // takes.
     const int calibrationApplies = 4;
-    pane.start(kPaneApplyLoop, round == 0 ? QStringList{kPaneBundle, QString::number(calibrationApplies)}
-                                          : QStringList{kPaneBundle});
+    pane.start(kPaneApplyLoop, round == 0
+                                   ? QStringList{kPaneBundle, QString::number(calibrationApplies)}
+                                   : QStringList{kPaneBundle});
     ASSERT_TRUE(pane.waitForStarted(10000));
     QByteArray output;
-    ASSERT_TRUE(waitUntil([&] {
-      output += pane.readAllStandardOutput();
-      return output.contains('\n') || pane.state() == QProcess::NotRunning;
-    }, 60s)) << "the pane did not load";
-    ASSERT_TRUE(output.startsWith("ready "))
-        << "round " << round << ": " << output.toStdString() << pane.readAllStandardError().toStdString();
+    ASSERT_TRUE(waitUntil(
+        [&] {
+          output += pane.readAllStandardOutput();
+          return output.contains('\n') || pane.state() == QProcess::NotRunning;
+        },
+        60s))
+        << "the pane did not load";
+    ASSERT_TRUE(output.startsWith("ready ")) << "round " << round << ": " << output.toStdString()
+                                             << pane.readAllStandardError().toStdString();
     const std::optional<State> ready = parseState(output.left(output.indexOf('\n')));
     ASSERT_TRUE(ready);
     EXPECT_TRUE(before == withSwitches(ready->first, ready->second))
@@ -401,7 +427,9 @@ TEST_F(RobustnessCrashSafety, PaneKilledWhileApplying) {
       EXPECT_EQ(pane.exitCode(), 0);
     } else {
       const qint64 pid = pane.processId();
-      auto signal = [&](int s) { return pane.state() != QProcess::NotRunning && ::kill(pid_t(pid), s) == 0; };
+      auto signal = [&](int s) {
+        return pane.state() != QProcess::NotRunning && ::kill(pid_t(pid), s) == 0;
+      };
       watch.drain();
       waitForKillMoment(round, pid, path, watch, rng, std::chrono::microseconds(applyMs * 3000),
                         std::chrono::microseconds(3000), 60s);
@@ -428,7 +456,8 @@ TEST_F(RobustnessCrashSafety, PaneKilledWhileApplying) {
     }
     ASSERT_TRUE(QFileInfo::exists(path)) << "round " << round << ": the settings file is missing";
     const PlistValue after = settings::read(path);
-    ASSERT_TRUE(after.isDictionary()) << "round " << round << ": the settings file does not read completely";
+    ASSERT_TRUE(after.isDictionary())
+        << "round " << round << ": the settings file does not read completely";
     const State newest = states.back();
     const bool written = after == withSwitches(newest.first, newest.second);
     bool previous = false;
@@ -447,7 +476,8 @@ TEST_F(RobustnessCrashSafety, PaneKilledWhileApplying) {
     tally.collectLeftovers(path);
   }
   std::printf("crash-safety pane: %s bytes, an Apply takes about %lld ms; %.1f s in all\n",
-              qPrintable(QString::number(QFileInfo(path).size())), applyMs, clock.elapsed() / 1000.0);
+              qPrintable(QString::number(QFileInfo(path).size())), applyMs,
+              clock.elapsed() / 1000.0);
   tally.print("crash-safety pane");
   EXPECT_GT(tally.midWrite, 0) << "no kill landed while the file was being written";
 }

@@ -3,8 +3,8 @@
 #include "Robustness.h"
 #include "shared/control/ControlChannel.h"
 #include "shared/settings/SettingsStore.h"
-#include "tests/desktop/XClient.h"
 #include "tests/support/HelperHarness.h"
+#include "tests/support/XClient.h"
 
 #include <QDBusConnectionInterface>
 #include <QJsonObject>
@@ -26,12 +26,15 @@ constexpr std::array<int, 12> kLetterKeys{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12};
 constexpr int kSteps = 8;
 constexpr std::uint8_t kXShift = 50;
 
-QString op(const QJsonObject& line) { return line[QStringLiteral("op")].toString(); }
+QString op(const QJsonObject& line) {
+  return line[QStringLiteral("op")].toString();
+}
 
 class RobustnessKill : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) GTEST_SKIP() << "no X display: run through scripts/with-session";
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+      GTEST_SKIP() << "no X display: run through scripts/with-session";
     // Also keeps the server from resetting, which would clear its state.
     x_ = XClient::connect();
     ASSERT_TRUE(x_);
@@ -61,7 +64,10 @@ TEST_F(RobustnessKill, SigtermAtRandomMomentsLeavesNoKeyDown) {
   PrivateBus bus;
   ASSERT_FALSE(bus.address().isEmpty()) << "dbus-daemon could not be started";
   auto serverRegistered = [&] {
-    return bus.connection().interface()->isServiceRegistered(QString::fromLatin1(control::kServiceName)).value();
+    return bus.connection()
+        .interface()
+        ->isServiceRegistered(QString::fromLatin1(control::kServiceName))
+        .value();
   };
   const QString keyboardName = QStringLiteral("1209-4856-0001-0006-kill.sock");
 
@@ -81,7 +87,8 @@ TEST_F(RobustnessKill, SigtermAtRandomMomentsLeavesNoKeyDown) {
           if (chance(rng, 0.4)) modifiers |= mask;
       const int delay = uniform(rng, 10, 40);
       macroMs += delay;
-      combo.set(QStringLiteral("keyCode%1").arg(step), kLetterKeys[size_t(uniform(rng, 0, int(kLetterKeys.size()) - 1))]);
+      combo.set(QStringLiteral("keyCode%1").arg(step),
+                kLetterKeys[size_t(uniform(rng, 0, int(kLetterKeys.size()) - 1))]);
       combo.set(QStringLiteral("modifiers%1").arg(step), modifiers);
       combo.set(QStringLiteral("delay%1").arg(step), delay);
     }
@@ -96,8 +103,8 @@ TEST_F(RobustnessKill, SigtermAtRandomMomentsLeavesNoKeyDown) {
     ASSERT_TRUE(waitUntil(serverRegistered, 30s)) << helper.standardOutput().toStdString();
     ASSERT_TRUE(keyboard.acceptConnection(10s));
     ASSERT_TRUE(helper.waitForTrace([](const QJsonObject& l) {
-      return op(l) == QLatin1String("log") &&
-             l[QStringLiteral("message")].toString().startsWith(QLatin1String("Synthetic keys: XTest"));
+      return op(l) == QLatin1String("log") && l[QStringLiteral("message")].toString().startsWith(
+                                                  QLatin1String("Synthetic keys: XTest"));
     })) << "the helper does not type through XTest";
 
     // The macro key pressed one to three times: the signal may come in any of the macros.
@@ -107,15 +114,17 @@ TEST_F(RobustnessKill, SigtermAtRandomMomentsLeavesNoKeyDown) {
       ASSERT_TRUE(keyboard.send(QByteArray::fromHex("0000f10000000000")));
       ASSERT_TRUE(keyboard.send(QByteArray::fromHex("0000000000000000")));
     }
-    ASSERT_TRUE(helper.waitForOp(QStringLiteral("keyboardEvent"), before, 10s)) << "the macro did not start";
+    ASSERT_TRUE(helper.waitForOp(QStringLiteral("keyboardEvent"), before, 10s))
+        << "the macro did not start";
     const int delayMs = uniform(rng, 0, macroMs * presses);
     std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
     const std::optional<int> exitCode = helper.terminate(30s);
     EXPECT_EQ(exitCode, std::optional<int>(0)) << "round " << round;
 
     const std::vector<int> down = keysDown();
-    EXPECT_TRUE(down.empty()) << "round " << round << ": SIGTERM " << delayMs << " ms into " << presses
-                              << " macro(s) of " << macroMs << " ms left " << down.size() << " key(s) down, the first X key code "
+    EXPECT_TRUE(down.empty()) << "round " << round << ": SIGTERM " << delayMs << " ms into "
+                              << presses << " macro(s) of " << macroMs << " ms left " << down.size()
+                              << " key(s) down, the first X key code "
                               << (down.empty() ? 0 : down.front());
     for (int key : down) x_->fakeKey(std::uint8_t(key), false);  // a clean start for the next round
 
@@ -124,13 +133,16 @@ TEST_F(RobustnessKill, SigtermAtRandomMomentsLeavesNoKeyDown) {
     int events = 0;
     for (const QJsonObject& line : helper.trace()) {
       if (op(line) != QLatin1String("keyboardEvent")) continue;
-      held[line[QStringLiteral("keyCode")].toInt()] += line[QStringLiteral("down")].toBool() ? 1 : -1;
+      held[line[QStringLiteral("keyCode")].toInt()] +=
+          line[QStringLiteral("down")].toBool() ? 1 : -1;
       ++events;
     }
-    for (const auto& [key, count] : held) EXPECT_EQ(count, 0) << "round " << round << ": virtual key " << key;
+    for (const auto& [key, count] : held)
+      EXPECT_EQ(count, 0) << "round " << round << ": virtual key " << key;
     moments << QStringLiteral("%1/%2ms(%3 events)").arg(delayMs).arg(macroMs * presses).arg(events);
   }
-  std::printf("kill: %d rounds, SIGTERM at %s\n", rounds, qPrintable(moments.join(QStringLiteral(", "))));
+  std::printf("kill: %d rounds, SIGTERM at %s\n", rounds,
+              qPrintable(moments.join(QStringLiteral(", "))));
   std::fflush(stdout);
   RecordProperty("rounds", rounds);
 }

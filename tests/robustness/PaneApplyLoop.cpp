@@ -4,7 +4,7 @@
 //   robustness_pane_apply <pane bundle> [number of applies]
 // Standard output: "ready <show changes> <override>" once the pane has loaded the file, then for
 // each round "apply <show changes> <override>" before the click and "done" after it.
-#include "platform/prefpane/PreferencesHost.h"
+#include "platform/desktop/prefpane/PreferencesHost.h"
 
 #include <QAbstractButton>
 #include <QApplication>

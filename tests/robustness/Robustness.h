@@ -42,18 +42,23 @@ inline constexpr int kScaleDivisor = 4;
 #else
 inline constexpr int kScaleDivisor = 1;
 #endif
-inline constexpr int scaled(int count) { return count / kScaleDivisor > 0 ? count / kScaleDivisor : 1; }
+inline constexpr int scaled(int count) {
+  return count / kScaleDivisor > 0 ? count / kScaleDivisor : 1;
+}
 
 inline int uniform(std::mt19937_64& rng, int low, int high) {
   return std::uniform_int_distribution<int>(low, high)(rng);
 }
-inline bool chance(std::mt19937_64& rng, double p) { return std::bernoulli_distribution(p)(rng); }
+inline bool chance(std::mt19937_64& rng, double p) {
+  return std::bernoulli_distribution(p)(rng);
+}
 
 // A process's open file descriptors: number (as in /proc/<pid>/fd) and target.
 inline std::vector<std::pair<QString, QString>> openDescriptors(qint64 pid) {
   std::vector<std::pair<QString, QString>> descriptors;
   const QString folder = QStringLiteral("/proc/%1/fd").arg(pid);
-  for (const QString& fd : QDir(folder).entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot)) {
+  for (const QString& fd :
+       QDir(folder).entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot)) {
     char target[4096];
     const QByteArray link = QFile::encodeName(folder + u'/' + fd);
     const ssize_t n = ::readlink(link.constData(), target, sizeof target);

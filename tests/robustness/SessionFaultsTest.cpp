@@ -112,7 +112,8 @@ TEST_F(SessionFaults, ASecondHelperInTheSessionLeavesTheKeyboardToTheFirst) {
   HelperProcess second(bus_.address());
   second.setEnvironment(QStringLiteral("HOME"), helper_.home());
   second.setEnvironment(QStringLiteral("XDG_RUNTIME_DIR"), helper_.runtimeDir());
-  second.setEnvironment(QStringLiteral("XDG_CONFIG_HOME"), helper_.home() + QStringLiteral("/.config"));
+  second.setEnvironment(QStringLiteral("XDG_CONFIG_HOME"),
+                        helper_.home() + QStringLiteral("/.config"));
   ASSERT_TRUE(second.start());
   ASSERT_TRUE(second.waitForExit(1000ms)) << "the second helper is still running";
   EXPECT_EQ(second.exitCode(), 0);
@@ -129,7 +130,8 @@ TEST_F(SessionFaults, ASecondHelperInTheSessionLeavesTheKeyboardToTheFirst) {
            !l["down"].toBool();
   }));
   EXPECT_EQ(keyEvents(helper_, 0) - before, 1u);
-  ASSERT_TRUE(server().call(QStringLiteral("setCurrentProfile"), 2).type() != QDBusMessage::ErrorMessage);
+  ASSERT_TRUE(server().call(QStringLiteral("setCurrentProfile"), 2).type() !=
+              QDBusMessage::ErrorMessage);
 
   QFile after(helper_.settingsPath());
   ASSERT_TRUE(after.open(QIODevice::ReadOnly));
@@ -166,7 +168,8 @@ TEST_F(SessionFaults, AHelperWhoseLogReaderHasGoneKeepsRunning) {
   ASSERT_TRUE(started);
 
   // Start-up alone logs several lines; a reload logs more.
-  ASSERT_TRUE(waitUntil([this] { return serverUp(); }, 10s)) << "the helper died at its first log line";
+  ASSERT_TRUE(waitUntil([this] { return serverUp(); }, 10s))
+      << "the helper died at its first log line";
   EXPECT_TRUE(server().call(QStringLiteral("reloadPrefs")).type() != QDBusMessage::ErrorMessage);
   EXPECT_EQ(process.state(), QProcess::Running);
   ::kill(pid_t(process.processId()), SIGTERM);
@@ -209,8 +212,8 @@ TEST_F(SessionFaults, HalvanectlSaysWhenTheHelperDidNotDoWhatItAsked) {
 TEST_F(SessionFaults, NamesFromTheFileCannotDriveTheTerminal) {
   PlistValue tree = settings::read(defaultsPath());
   ASSERT_TRUE(tree.isDictionary());
-  tree[QStringLiteral("Profiles")].at(0).set(QStringLiteral("Name"),
-                                               QStringLiteral("\x1b]0;pwned\x07Red\x1b[2J\u202Eevil"));
+  tree[QStringLiteral("Profiles")].at(0).set(
+      QStringLiteral("Name"), QStringLiteral("\x1b]0;pwned\x07Red\x1b[2J\u202Eevil"));
   tree.set(QStringLiteral("CurrentProfile"), 0);
   ASSERT_TRUE(settings::write(tree, helper_.settingsPath()));
   ASSERT_TRUE(startHelper());

@@ -7,7 +7,9 @@
 using halvane::PlistValue;
 
 // Readable parameter names in test output.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << s.toStdString(); }
+inline void PrintTo(const QString& s, std::ostream* os) {
+  *os << s.toStdString();
+}
 
 namespace {
 
@@ -56,11 +58,15 @@ TEST_P(Defaults, AreACompleteTreeWithTheResetValues) {
 
 INSTANTIATE_TEST_SUITE_P(
     BothBundles, Defaults,
-    ::testing::Values(QStringLiteral(HALVANE_SOURCE_DIR "/shared/defaults.plist"),
-                      QStringLiteral(HALVANE_BUNDLE_DIR "/HalvaneHelper.app/Contents/Resources/defaults.plist"),
-                      QStringLiteral(HALVANE_BUNDLE_DIR "/HalvanePrefPanel.prefPane/Contents/Resources/defaults.plist")),
+    ::testing::Values(
+        QStringLiteral(HALVANE_SOURCE_DIR "/shared/defaults.plist"),
+        QStringLiteral(HALVANE_BUNDLE_DIR "/HalvaneHelper.app/Contents/Resources/defaults.plist"),
+        QStringLiteral(HALVANE_BUNDLE_DIR
+                       "/HalvanePrefPanel.prefPane/Contents/Resources/defaults.plist")),
     [](const ::testing::TestParamInfo<QString>& info) {
-      return std::string(info.index == 0 ? "Source" : info.index == 1 ? "HelperBundle" : "PaneBundle");
+      return std::string(info.index == 0   ? "Source"
+                         : info.index == 1 ? "HelperBundle"
+                                           : "PaneBundle");
     });
 
 }  // namespace

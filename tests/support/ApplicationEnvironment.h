@@ -13,9 +13,7 @@ namespace halvane::test {
 template <typename Application>
 class ApplicationEnvironment : public ::testing::Environment {
  public:
-  explicit ApplicationEnvironment(const char* name) {
-    std::strncpy(name_, name, sizeof name_ - 1);
-  }
+  explicit ApplicationEnvironment(const char* name) { std::strncpy(name_, name, sizeof name_ - 1); }
   void SetUp() override { app_ = std::make_unique<Application>(argc_, argv_); }
   void TearDown() override { app_.reset(); }
 

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "tests/support/PrivateBus.h"
+
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusPendingCall>
 #include <QDBusVirtualObject>
 
 #include <functional>
@@ -41,5 +45,20 @@ class FakeBusObject : public QDBusVirtualObject {
   QString xml_;
   Reply reply_;
 };
+
+// Asks the object at path of service something it answers without keeping it, over connection,
+// and waits for the answer. Messages keep their order between two connections: everything sent
+// on connection before reached the object first, and everything the object's connection sent
+// before answering has arrived here and been handled once this returns.
+inline bool roundTrip(const QDBusConnection& connection, const QString& service,
+                      const QString& path) {
+  QDBusPendingCall call = connection.asyncCall(QDBusMessage::createMethodCall(
+      service, path, QStringLiteral("org.freedesktop.DBus.Introspectable"),
+      QStringLiteral("Introspect")));
+  if (!waitUntil([&] { return call.isFinished(); })) return false;
+  // What arrived with the answer is delivered on the loop's next turn.
+  QCoreApplication::processEvents();
+  return !call.isError();
+}
 
 }  // namespace halvane::test

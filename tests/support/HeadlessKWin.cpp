@@ -12,9 +12,9 @@ namespace halvane::test {
 namespace {
 
 QDBusMessage scripting(const QString& method, const QVariantList& arguments) {
-  QDBusMessage call = QDBusMessage::createMethodCall(
-      QStringLiteral("org.kde.KWin"), QStringLiteral("/Scripting"),
-      QStringLiteral("org.kde.kwin.Scripting"), method);
+  QDBusMessage call =
+      QDBusMessage::createMethodCall(QStringLiteral("org.kde.KWin"), QStringLiteral("/Scripting"),
+                                     QStringLiteral("org.kde.kwin.Scripting"), method);
   call.setArguments(arguments);
   return call;
 }
@@ -39,7 +39,8 @@ HeadlessKWin::HeadlessKWin(PrivateBus& bus) : bus_(bus.connect(QStringLiteral("k
   socket_ = QStringLiteral("halvane-kwin-%1").arg(QCoreApplication::applicationPid());
   QProcessEnvironment env;
   for (const char* keep : {"PATH", "HOME", "LANG"}) {
-    if (qEnvironmentVariableIsSet(keep)) env.insert(QLatin1String(keep), qEnvironmentVariable(keep));
+    if (qEnvironmentVariableIsSet(keep))
+      env.insert(QLatin1String(keep), qEnvironmentVariable(keep));
   }
   env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
   env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address());
@@ -53,12 +54,15 @@ HeadlessKWin::HeadlessKWin(PrivateBus& bus) : bus_(bus.connect(QStringLiteral("k
     failure_ = QStringLiteral("kwin_wayland did not start: %1").arg(kwin_.errorString());
     return;
   }
-  const bool ready = waitUntil([this] {
-    // The name comes before the scripting object; the latter is what the tests need.
-    return kwin_.state() != QProcess::Running ||
-           bus_.call(scripting(QStringLiteral("isScriptLoaded"), {QStringLiteral("none")}), QDBus::Block, 500)
-                   .type() == QDBusMessage::ReplyMessage;
-  }, 15000ms);
+  const bool ready = waitUntil(
+      [this] {
+        // The name comes before the scripting object; the latter is what the tests need.
+        return kwin_.state() != QProcess::Running ||
+               bus_.call(scripting(QStringLiteral("isScriptLoaded"), {QStringLiteral("none")}),
+                         QDBus::Block, 500)
+                       .type() == QDBusMessage::ReplyMessage;
+      },
+      15000ms);
   if (!ready || kwin_.state() != QProcess::Running) {
     QFile log(dir_.filePath(QStringLiteral("kwin.log")));
     log.open(QIODevice::ReadOnly);
@@ -68,7 +72,9 @@ HeadlessKWin::HeadlessKWin(PrivateBus& bus) : bus_(bus.connect(QStringLiteral("k
   }
 }
 
-HeadlessKWin::~HeadlessKWin() { stopProcess(kwin_); }
+HeadlessKWin::~HeadlessKWin() {
+  stopProcess(kwin_);
+}
 
 QProcessEnvironment HeadlessKWin::clientEnvironment() const {
   QProcessEnvironment env;
@@ -89,8 +95,8 @@ int HeadlessKWin::loadAndRun(const QString& path, const QString& name) {
   if (!id.isValid() || id.value() < 0) return -1;
   for (const QString& object : {QStringLiteral("/Scripting/Script%1"), QStringLiteral("/%1")}) {
     const QDBusMessage reply = bus_.call(QDBusMessage::createMethodCall(
-        QStringLiteral("org.kde.KWin"), object.arg(id.value()), QStringLiteral("org.kde.kwin.Script"),
-        QStringLiteral("run")));
+        QStringLiteral("org.kde.KWin"), object.arg(id.value()),
+        QStringLiteral("org.kde.kwin.Script"), QStringLiteral("run")));
     if (reply.type() == QDBusMessage::ReplyMessage) return id.value();
   }
   return -1;
@@ -101,16 +107,17 @@ bool HeadlessKWin::activate(const QString& resourceClass) {
   const QString path = dir_.filePath(name + QStringLiteral(".js"));
   QFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return false;
-  file.write(QStringLiteral(
-                 "var list = workspace.windowList ? workspace.windowList() : workspace.clientList();\n"
-                 "for (var i = 0; i < list.length; ++i) {\n"
-                 "  if (String(list[i].resourceClass) == '%1') {\n"
-                 "    if (workspace.windowList) workspace.activeWindow = list[i];\n"
-                 "    else workspace.activeClient = list[i];\n"
-                 "  }\n"
-                 "}\n")
-                 .arg(resourceClass)
-                 .toUtf8());
+  file.write(
+      QStringLiteral(
+          "var list = workspace.windowList ? workspace.windowList() : workspace.clientList();\n"
+          "for (var i = 0; i < list.length; ++i) {\n"
+          "  if (String(list[i].resourceClass) == '%1') {\n"
+          "    if (workspace.windowList) workspace.activeWindow = list[i];\n"
+          "    else workspace.activeClient = list[i];\n"
+          "  }\n"
+          "}\n")
+          .arg(resourceClass)
+          .toUtf8());
   file.close();
   const bool ran = loadAndRun(path, name) >= 0;
   bus_.call(scripting(QStringLiteral("unloadScript"), {name}));

@@ -13,7 +13,8 @@ HeadlessSway::HeadlessSway() {
     return;
   }
   // nobody must reach the config through the temporary directory.
-  QFile::setPermissions(dir_.path(), QFile::permissions(dir_.path()) | QFile::ExeOther | QFile::ReadOther);
+  QFile::setPermissions(dir_.path(),
+                        QFile::permissions(dir_.path()) | QFile::ExeOther | QFile::ReadOther);
   const QString config = dir_.filePath(QStringLiteral("config"));
   QFile file(config);
   if (!file.open(QIODevice::WriteOnly)) {
@@ -42,18 +43,21 @@ HeadlessSway::HeadlessSway() {
     failure_ = QStringLiteral("sway did not start: %1").arg(sway_.errorString());
     return;
   }
-  const bool ready = waitUntil([this] {
-    if (sway_.state() != QProcess::Running) return true;
-    const QDir rt(runtime_->path());
-    const QStringList ipc = rt.entryList({QStringLiteral("sway-ipc.*.sock")}, QDir::System);
-    const QStringList wl = rt.entryList({QStringLiteral("wayland-*")}, QDir::System);
-    if (ipc.isEmpty() || wl.isEmpty()) return false;
-    swaySocket_ = rt.filePath(ipc.first());
-    for (const QString& name : wl) {
-      if (!name.endsWith(QLatin1String(".lock"))) waylandDisplay_ = rt.filePath(name);
-    }
-    return !waylandDisplay_.isEmpty() && message({QStringLiteral("-t"), QStringLiteral("get_version")});
-  }, 10000ms);
+  const bool ready = waitUntil(
+      [this] {
+        if (sway_.state() != QProcess::Running) return true;
+        const QDir rt(runtime_->path());
+        const QStringList ipc = rt.entryList({QStringLiteral("sway-ipc.*.sock")}, QDir::System);
+        const QStringList wl = rt.entryList({QStringLiteral("wayland-*")}, QDir::System);
+        if (ipc.isEmpty() || wl.isEmpty()) return false;
+        swaySocket_ = rt.filePath(ipc.first());
+        for (const QString& name : wl) {
+          if (!name.endsWith(QLatin1String(".lock"))) waylandDisplay_ = rt.filePath(name);
+        }
+        return !waylandDisplay_.isEmpty() &&
+               message({QStringLiteral("-t"), QStringLiteral("get_version")});
+      },
+      10000ms);
   if (!ready || sway_.state() != QProcess::Running) {
     QFile log(dir_.filePath(QStringLiteral("sway.log")));
     log.open(QIODevice::ReadOnly);
@@ -63,7 +67,9 @@ HeadlessSway::HeadlessSway() {
   }
 }
 
-HeadlessSway::~HeadlessSway() { stopProcess(sway_); }
+HeadlessSway::~HeadlessSway() {
+  stopProcess(sway_);
+}
 
 QProcessEnvironment HeadlessSway::clientEnvironment() const {
   QProcessEnvironment env;
@@ -79,7 +85,8 @@ bool HeadlessSway::message(const QStringList& arguments) {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert(QStringLiteral("SWAYSOCK"), swaySocket_);
   swaymsg.setProcessEnvironment(env);
-  swaymsg.start(QStringLiteral("swaymsg"), QStringList{QStringLiteral("-s"), swaySocket_} + arguments);
+  swaymsg.start(QStringLiteral("swaymsg"),
+                QStringList{QStringLiteral("-s"), swaySocket_} + arguments);
   swaymsg.waitForFinished(5000);
   return swaymsg.exitStatus() == QProcess::NormalExit && swaymsg.exitCode() == 0;
 }
@@ -94,7 +101,9 @@ QImage HeadlessSway::screenshot() {
   QProcess grim;
   grim.setProcessEnvironment(clientEnvironment());
   grim.start(QStringLiteral("grim"), {file});
-  if (!grim.waitForFinished(10000) || grim.exitStatus() != QProcess::NormalExit || grim.exitCode() != 0) return {};
+  if (!grim.waitForFinished(10000) || grim.exitStatus() != QProcess::NormalExit ||
+      grim.exitCode() != 0)
+    return {};
   return QImage(file);
 }
 

@@ -1,6 +1,6 @@
 #include "tests/support/HelperHarness.h"
 
-#include "platform/devices/VirtualKeyboardProtocol.h"
+#include "platform/input/devices/VirtualKeyboardProtocol.h"
 #include "shared/settings/SettingsLocation.h"
 
 #include <QFile>
@@ -20,7 +20,9 @@ QString helperExecutable() {
   return QStringLiteral(HALVANE_BUNDLE_DIR "/HalvaneHelper.app/Contents/MacOS/HalvaneHelper");
 }
 
-QString defaultsPath() { return QStringLiteral(HALVANE_SOURCE_DIR "/shared/defaults.plist"); }
+QString defaultsPath() {
+  return QStringLiteral(HALVANE_SOURCE_DIR "/shared/defaults.plist");
+}
 
 VirtualInterface::VirtualInterface(const QString& folder, const QString& fileName)
     : path_(folder + u'/' + fileName) {
@@ -30,13 +32,16 @@ VirtualInterface::VirtualInterface(const QString& folder, const QString& fileNam
   inode_ = listening.inode;
 }
 
-VirtualInterface::~VirtualInterface() { unplug(); }
+VirtualInterface::~VirtualInterface() {
+  unplug();
+}
 
 bool VirtualInterface::acceptConnection(std::chrono::milliseconds timeout) {
   if (listenFd_ < 0) return false;
   return waitUntil(
       [&] {
-        if (peerFd_ < 0) peerFd_ = accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (peerFd_ < 0)
+          peerFd_ = accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
         return peerFd_ >= 0;
       },
       timeout);
@@ -52,8 +57,8 @@ bool VirtualInterface::sendWhenRoom(const QByteArray& report, std::chrono::milli
   bool sent = false;
   waitUntil(
       [&] {
-        const ssize_t n = ::send(peerFd_, report.constData(), size_t(report.size()),
-                                 MSG_NOSIGNAL | MSG_DONTWAIT);
+        const ssize_t n =
+            ::send(peerFd_, report.constData(), size_t(report.size()), MSG_NOSIGNAL | MSG_DONTWAIT);
         if (n == report.size()) {
           sent = true;
           return true;
@@ -96,8 +101,8 @@ void VirtualInterface::unplug() {
 
 HelperProcess::HelperProcess(const QString& busAddress)
     : environment_(QProcessEnvironment::systemEnvironment()) {
-  QFile::setPermissions(runtime_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                             QFileDevice::ExeOwner);
+  QFile::setPermissions(runtime_.path(),
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   environment_.insert(QStringLiteral("HOME"), home_.path());
   environment_.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
   environment_.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.filePath(QStringLiteral(".config")));
@@ -121,7 +126,9 @@ QString HelperProcess::keyboardFolder() const {
   return runtime_.path() + QStringLiteral("/halvane/keyboards");
 }
 
-QString HelperProcess::settingsPath() const { return settings::settingsPath(environment_); }
+QString HelperProcess::settingsPath() const {
+  return settings::settingsPath(environment_);
+}
 
 void HelperProcess::setEnvironment(const QString& name, const QString& value) {
   environment_.insert(name, value);
@@ -200,8 +207,9 @@ std::optional<size_t> HelperProcess::waitForTrace(
 
 std::optional<size_t> HelperProcess::waitForOp(const QString& op, size_t from,
                                                std::chrono::milliseconds timeout) {
-  return waitForTrace([&](const QJsonObject& o) { return o[QStringLiteral("op")].toString() == op; },
-                      from, timeout);
+  return waitForTrace(
+      [&](const QJsonObject& o) { return o[QStringLiteral("op")].toString() == op; }, from,
+      timeout);
 }
 
 }  // namespace halvane::test

@@ -39,7 +39,8 @@ PrivateBus::~PrivateBus() {
 
 QDBusConnection PrivateBus::connection() {
   if (defaultConnection_.isEmpty())
-    defaultConnection_ = QStringLiteral("test-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    defaultConnection_ =
+        QStringLiteral("test-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
   return connect(defaultConnection_);
 }
 

@@ -8,7 +8,9 @@ namespace {
 
 class Window : public QRasterWindow {
  protected:
-  void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(QRect(QPoint(), size()), Qt::darkCyan); }
+  void paintEvent(QPaintEvent*) override {
+    QPainter(this).fillRect(QRect(QPoint(), size()), Qt::darkCyan);
+  }
 };
 
 }  // namespace

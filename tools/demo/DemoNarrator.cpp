@@ -1,7 +1,7 @@
 #include "tools/demo/DemoNarrator.h"
 
-#include "platform/keycodes/MacKeyCodes.h"
-#include "platform/keycodes/MacModifiers.h"
+#include "platform/input/keycodes/MacKeyCodes.h"
+#include "platform/input/keycodes/MacModifiers.h"
 #include "shared/control/ControlChannel.h"
 
 #include <QStringList>
@@ -67,8 +67,9 @@ QString describeActions(const std::vector<QJsonObject>& lines, const KeyNamer& n
 
   const auto tellSystemEvents = [&] {
     if (systemEvents == 0) return;
-    phrases.add(systemEvents == 1 ? QStringLiteral("posted 1 system key event")
-                                  : QStringLiteral("posted %1 system key events").arg(systemEvents));
+    phrases.add(systemEvents == 1
+                    ? QStringLiteral("posted 1 system key event")
+                    : QStringLiteral("posted %1 system key events").arg(systemEvents));
     systemEvents = 0;
   };
 
@@ -105,8 +106,9 @@ QString describeActions(const std::vector<QJsonObject>& lines, const KeyNamer& n
                line[QStringLiteral("name")].toString() == QLatin1String(control::kProfileChanged)) {
       // The overlay already told the switch when it showed the name.
       if (!switchTold) {
-        const QString index =
-            line[QStringLiteral("userInfo")].toObject()[QLatin1String(control::kIndexKey)].toString();
+        const QString index = line[QStringLiteral("userInfo")]
+                                  .toObject()[QLatin1String(control::kIndexKey)]
+                                  .toString();
         phrases.add(QStringLiteral("switched to profile %1").arg(index.toInt() + 1));
       }
       switchTold = false;

@@ -1,13 +1,13 @@
 #include "tools/demo/DemoSession.h"
 
 #include "HVKeyCombo.h"
-#include "platform/devices/VirtualKeyboardProtocol.h"
-#include "tools/demo/DemoNarrator.h"
-#include "tools/vkbd/VirtualInterface.h"
-#include "tools/vkbd/VkbdCommand.h"
+#include "platform/input/devices/VirtualKeyboardProtocol.h"
 #include "shared/KeyboardIdentity.h"
 #include "shared/plist/PlistFile.h"
 #include "shared/settings/SettingsStore.h"
+#include "tools/demo/DemoNarrator.h"
+#include "tools/vkbd/VirtualInterface.h"
+#include "tools/vkbd/VkbdCommand.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -126,8 +126,8 @@ bool DemoSession::prepareHome() {
   const QString runtime = root_.filePath(QStringLiteral("runtime"));
   QDir().mkpath(home);
   QDir().mkpath(runtime);
-  QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                     QFileDevice::ExeOwner);
+  QFile::setPermissions(runtime,
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   qputenv("HOME", QFile::encodeName(home));
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(home + QStringLiteral("/.config")));
   qunsetenv("HALVANE_SETTINGS");  // a file of the user's own stays untouched too
@@ -187,7 +187,8 @@ bool DemoSession::startHelper() {
 bool DemoSession::perform(const Step& step) {
   if (!press(step.command)) return false;
   const QString did = describeActions(waitForQuiet(), keyComboText, applications_);
-  say(QStringLiteral("%1 \u2192 %2").arg(step.label, did.isEmpty() ? QStringLiteral("nothing") : did));
+  say(QStringLiteral("%1 \u2192 %2")
+          .arg(step.label, did.isEmpty() ? QStringLiteral("nothing") : did));
   if (helper_.state() == QProcess::NotRunning) {
     fail(QStringLiteral("the helper stopped unexpectedly"));
     return false;

@@ -24,8 +24,8 @@ class DemoSession {
  public:
   struct Options {
     QString helperPath;
-    QString defaultsPath;   // the defaults settings the demo profile is made from
-    QString keyCodesPath;   // the key-name table, for the text of key combinations
+    QString defaultsPath;          // the defaults settings the demo profile is made from
+    QString keyCodesPath;          // the key-name table, for the text of key combinations
     QString applicationNamesPath;  // what the stored player names stand for, as the pane shows
   };
   DemoSession(Options options, std::FILE* out);

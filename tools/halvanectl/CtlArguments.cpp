@@ -47,7 +47,8 @@ ParsedArguments parseArguments(const QStringList& arguments) {
   };
   if (command == QStringLiteral("front")) {
     if (rest.isEmpty()) return accept(CtlCommand::Kind::Front);
-    if (rest != QStringList{QStringLiteral("--watch")}) return wrongCount(QStringLiteral("front [--watch]"));
+    if (rest != QStringList{QStringLiteral("--watch")})
+      return wrongCount(QStringLiteral("front [--watch]"));
     ParsedArguments watching = accept(CtlCommand::Kind::Front);
     watching.command->keepWatching = true;
     return watching;

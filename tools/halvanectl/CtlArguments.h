@@ -10,11 +10,24 @@ namespace halvane::ctl {
 // One command line of halvanectl, checked. Profile numbers are 1-10, as the preferences show
 // them.
 struct CtlCommand {
-  enum class Kind { Help, ShowProfile, SetProfile, Reload, Watch, Check, Export, Import, Backups, Restore, Front, Doctor };
+  enum class Kind {
+    Help,
+    ShowProfile,
+    SetProfile,
+    Reload,
+    Watch,
+    Check,
+    Export,
+    Import,
+    Backups,
+    Restore,
+    Front,
+    Doctor
+  };
 
   Kind kind = Kind::Help;
-  int number = 0;  // SetProfile, Export, Import; Restore: the backup number
-  QString file;    // Check (empty: the user's settings file), Export, Import
+  int number = 0;             // SetProfile, Export, Import; Restore: the backup number
+  QString file;               // Check (empty: the user's settings file), Export, Import
   bool keepWatching = false;  // Front --watch
   bool desktopHint = false;   // Doctor --desktop-hint
 };

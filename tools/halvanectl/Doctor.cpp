@@ -13,9 +13,11 @@ QString counted(int n, const char* singular, const char* plural) {
 }  // namespace
 
 QString doctorText(const DoctorCheck& check) {
-  QString text = (check.status == Status::Pass ? QStringLiteral("✔ ") : QStringLiteral("✘ ")) + check.line + u'\n';
+  QString text = (check.status == Status::Pass ? QStringLiteral("✔ ") : QStringLiteral("✘ ")) +
+                 check.line + u'\n';
   for (qsizetype i = 0; i < check.fix.size(); ++i)
-    text += (i == 0 ? QStringLiteral("    fix: ") : QStringLiteral("         ")) + check.fix.at(i) + u'\n';
+    text += (i == 0 ? QStringLiteral("    fix: ") : QStringLiteral("         ")) + check.fix.at(i) +
+            u'\n';
   return text;
 }
 

@@ -3,9 +3,9 @@
 // GNOME the on-screen profile name) does not.
 #include "tools/halvanectl/DoctorChecks.h"
 
-#include "platform/frontapp/GnomeShellActiveWindowSource.h"
-#include "platform/frontapp/KWinActiveWindowSource.h"
-#include "platform/system/DesktopFacts.h"
+#include "platform/desktop/frontapp/GnomeShellActiveWindowSource.h"
+#include "platform/desktop/frontapp/KWinActiveWindowSource.h"
+#include "tools/halvanectl/facts/DesktopFacts.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -21,33 +21,31 @@ using Status = DoctorCheck::Status;
 const QString kUuid = QString::fromLatin1(GnomeShellActiveWindowSource::kExtensionUuid);
 const QString kShellSchema = QStringLiteral("org.gnome.shell");
 const QString kKWinScript = QStringLiteral("halvane/kwin/halvane-keyboard.js");
-constexpr int kStateRunning = 1;         // ENABLED before GNOME 45, ACTIVE since
+constexpr int kStateRunning = 1;          // ENABLED before GNOME 45, ACTIVE since
 constexpr int kFirstModulesVersion = 45;  // GNOME's first release with ES-module extensions
 
-QString env(const DoctorSystem& system, const char* name) {
-  return system.environment.value(QString::fromLatin1(name));
-}
-
 QString sessionType(const DoctorSystem& system) {
-  const QString type = env(system, "XDG_SESSION_TYPE").toLower();
+  const SessionProbe session = system.session();
+  const QString type = session.sessionType.toLower();
   if (type == QLatin1String("wayland") || type == QLatin1String("x11")) return type;
-  if (!env(system, "WAYLAND_DISPLAY").isEmpty()) return QStringLiteral("wayland");
-  if (!env(system, "DISPLAY").isEmpty()) return QStringLiteral("x11");
+  if (session.hasWaylandDisplay()) return QStringLiteral("wayland");
+  if (!session.x11Display.isEmpty()) return QStringLiteral("x11");
   return QString();
 }
 
 bool desktopIs(const DoctorSystem& system, const char* name) {
-  for (const QString& d : env(system, "XDG_CURRENT_DESKTOP").split(u':', Qt::SkipEmptyParts))
+  for (const QString& d : system.session().currentDesktop.split(u':', Qt::SkipEmptyParts))
     if (d.compare(QLatin1String(name), Qt::CaseInsensitive) == 0) return true;
   return false;
 }
 
 QString compositor(const DoctorSystem& system) {
-  if (!env(system, "HYPRLAND_INSTANCE_SIGNATURE").isEmpty()) return QStringLiteral("Hyprland");
-  if (!env(system, "NIRI_SOCKET").isEmpty()) return QStringLiteral("niri");
-  if (!env(system, "SWAYSOCK").isEmpty()) return QStringLiteral("sway");
-  const QString desktop = env(system, "XDG_CURRENT_DESKTOP");
-  return desktop.isEmpty() ? QStringLiteral("an unnamed desktop") : desktop;
+  const SessionProbe session = system.session();
+  if (!session.hyprlandSignature.isEmpty()) return QStringLiteral("Hyprland");
+  if (!session.niriSocket.isEmpty()) return QStringLiteral("niri");
+  if (!session.swaySocket.isEmpty()) return QStringLiteral("sway");
+  return session.currentDesktop.isEmpty() ? QStringLiteral("an unnamed desktop")
+                                          : session.currentDesktop;
 }
 
 int majorVersion(const QString& version) {
@@ -67,12 +65,14 @@ QString installedExtension(const DoctorSystem& system) {
 // The build of the extension for this Shell: the build tree keeps one folder per format; an
 // install beside halvanectl has the one its GNOME needed.
 QString extensionSource(const DoctorSystem& system, int shellMajor) {
-  const QString format =
-      shellMajor > 0 && shellMajor < kFirstModulesVersion ? QStringLiteral("legacy") : QStringLiteral("modules");
+  const QString format = shellMajor > 0 && shellMajor < kFirstModulesVersion
+                             ? QStringLiteral("legacy")
+                             : QStringLiteral("modules");
   for (const QString& folder :
-       {QDir::cleanPath(system.programDir + QStringLiteral("/../share/gnome-shell-extension-") + format +
-                        u'/' + kUuid),
-        QDir::cleanPath(system.programDir + QStringLiteral("/../share/gnome-shell/extensions/") + kUuid)})
+       {QDir::cleanPath(system.programDir + QStringLiteral("/../share/gnome-shell-extension-") +
+                        format + u'/' + kUuid),
+        QDir::cleanPath(system.programDir + QStringLiteral("/../share/gnome-shell/extensions/") +
+                        kUuid)})
     if (system.exists(folder + QStringLiteral("/extension.js"))) return folder;
   return QStringLiteral("<build>/share/gnome-shell-extension-%1/%2").arg(format, kUuid);
 }
@@ -97,15 +97,20 @@ DoctorCheck gnomeExtension(const DoctorSystem& system) {
   const QString enable = QStringLiteral("gnome-extensions enable ") + kUuid;
   const QString copy = QStringLiteral("mkdir -p %1 && cp -r %2 %1/")
                            .arg(system.shown(userFolder), extensionSource(system, major));
-  const QString warn = QStringLiteral(" (automatic switching and the on-screen profile name need it)");
+  const QString warn =
+      QStringLiteral(" (automatic switching and the on-screen profile name need it)");
 
   const QString installed = installedExtension(system);
   if (installed.isEmpty())
-    return {Status::Warn, QStringLiteral("GNOME Shell extension %1: not installed").arg(kUuid) + warn,
+    return {Status::Warn,
+            QStringLiteral("GNOME Shell extension %1: not installed").arg(kUuid) + warn,
             {copy, relogin, enable}};
   if (major > 0 && !supportsShell(system, installed, major)) {
     DoctorCheck check{Status::Warn,
-                      QStringLiteral("GNOME Shell extension: %1 is not made for GNOME %2").arg(system.shown(installed)).arg(major) + warn,
+                      QStringLiteral("GNOME Shell extension: %1 is not made for GNOME %2")
+                              .arg(system.shown(installed))
+                              .arg(major) +
+                          warn,
                       {}};
     if (installed.startsWith(userFolder + u'/'))
       check.fix << QStringLiteral("rm -r %1 && ").arg(system.shown(installed)) + copy;
@@ -116,48 +121,69 @@ DoctorCheck gnomeExtension(const DoctorSystem& system) {
   }
   // The running Shell has the last word; the settings only explain why it does not run it.
   if (system.desktop->gnomeExtensionState(kUuid) == kStateRunning)
-    return {Status::Pass, QStringLiteral("GNOME Shell extension: %1, running").arg(system.shown(installed)), {}};
-  if (system.desktop->gsettingsBool(kShellSchema, QStringLiteral("disable-user-extensions")).value_or(false))
-    return {Status::Warn, QStringLiteral("GNOME Shell extensions are turned off altogether") + warn,
+    return {Status::Pass,
+            QStringLiteral("GNOME Shell extension: %1, running").arg(system.shown(installed)),
+            {}};
+  if (system.desktop->gsettingsBool(kShellSchema, QStringLiteral("disable-user-extensions"))
+          .value_or(false))
+    return {Status::Warn,
+            QStringLiteral("GNOME Shell extensions are turned off altogether") + warn,
             {QStringLiteral("gsettings set org.gnome.shell disable-user-extensions false")}};
   const std::optional<QStringList> enabled =
       system.desktop->gsettingsStrings(kShellSchema, QStringLiteral("enabled-extensions"));
   const QStringList disabled =
-      system.desktop->gsettingsStrings(kShellSchema, QStringLiteral("disabled-extensions")).value_or(QStringList());
+      system.desktop->gsettingsStrings(kShellSchema, QStringLiteral("disabled-extensions"))
+          .value_or(QStringList());
   if ((enabled && !enabled->contains(kUuid)) || disabled.contains(kUuid))
-    return {Status::Warn, QStringLiteral("GNOME Shell extension %1: installed, not enabled").arg(kUuid) + warn,
+    return {Status::Warn,
+            QStringLiteral("GNOME Shell extension %1: installed, not enabled").arg(kUuid) + warn,
             {enable}};
   return {Status::Warn,
-          QStringLiteral("GNOME Shell extension %1: installed, but GNOME Shell has not started it").arg(kUuid) + warn,
+          QStringLiteral("GNOME Shell extension %1: installed, but GNOME Shell has not started it")
+                  .arg(kUuid) +
+              warn,
           {relogin, QStringLiteral("if it still does not run: ") + enable}};
 }
 
 DoctorCheck kwinScript(const DoctorSystem& system, bool helperRunning) {
-  QStringList candidates{QDir::cleanPath(system.programDir + QStringLiteral("/../share/") + kKWinScript),
-                         system.dataHome() + u'/' + kKWinScript};
+  QStringList candidates{
+      QDir::cleanPath(system.programDir + QStringLiteral("/../share/") + kKWinScript),
+      system.dataHome() + u'/' + kKWinScript};
   for (const QString& dir : system.dataDirs()) candidates << dir + u'/' + kKWinScript;
   const QString script = system.firstExisting(candidates);
   const QString warn = QStringLiteral(" (automatic switching needs it)");
   if (script.isEmpty()) {
-    const QString from = system.firstExisting(
-        {QDir::cleanPath(system.sourceDir + QStringLiteral("/platform/desktop/kwin-script/halvane-keyboard.js"))});
-    return {Status::Warn, QStringLiteral("KWin script %1: not installed").arg(kKWinScript) + warn,
-            {QStringLiteral("sudo install -D -m 644 %1 /usr/local/share/%2")
-                 .arg(from.isEmpty() ? QStringLiteral("<Halvane sources>/platform/desktop/kwin-script/halvane-keyboard.js")
-                                     : from,
-                      kKWinScript)}};
+    const QString from = system.firstExisting({QDir::cleanPath(
+        system.sourceDir + QStringLiteral("/platform/desktop/kwin-script/halvane-keyboard.js"))});
+    return {
+        Status::Warn,
+        QStringLiteral("KWin script %1: not installed").arg(kKWinScript) + warn,
+        {QStringLiteral("sudo install -D -m 644 %1 /usr/local/share/%2")
+             .arg(from.isEmpty()
+                      ? QStringLiteral(
+                            "<Halvane sources>/platform/desktop/kwin-script/halvane-keyboard.js")
+                      : from,
+                  kKWinScript)}};
   }
   if (!helperRunning)
-    return {Status::Pass, QStringLiteral("KWin script: %1 (the helper loads it when it starts)").arg(system.shown(script)), {}};
+    return {Status::Pass,
+            QStringLiteral("KWin script: %1 (the helper loads it when it starts)")
+                .arg(system.shown(script)),
+            {}};
   const std::optional<bool> loaded =
       system.desktop->kwinScriptLoaded(QString::fromLatin1(KWinActiveWindowSource::kScriptName));
   if (!loaded)
-    return {Status::Warn, QStringLiteral("KWin script: KWin does not answer on this session bus") + warn,
+    return {Status::Warn,
+            QStringLiteral("KWin script: KWin does not answer on this session bus") + warn,
             {QStringLiteral("run halvanectl doctor in a terminal of the Plasma session")}};
   if (!*loaded)
-    return {Status::Warn, QStringLiteral("KWin script: %1 is installed, but KWin has not loaded it").arg(system.shown(script)) + warn,
-            {QStringLiteral("restart the helper, which loads it at start (its log says why it could "
-                            "not: journalctl --user -t HalvaneHelper)")}};
+    return {
+        Status::Warn,
+        QStringLiteral("KWin script: %1 is installed, but KWin has not loaded it")
+                .arg(system.shown(script)) +
+            warn,
+        {QStringLiteral("restart the helper, which loads it at start (its log says why it could "
+                        "not: journalctl --user -t HalvaneHelper)")}};
   return {Status::Pass, QStringLiteral("KWin script: %1, loaded").arg(system.shown(script)), {}};
 }
 
@@ -174,14 +200,17 @@ DoctorChecks desktopChecks(const DoctorSystem& system, bool helperRunning) {
   DoctorChecks checks;
   const QString type = sessionType(system);
   if (type.isEmpty())
-    checks << DoctorCheck{Status::Warn,
-                          QStringLiteral("Desktop: no graphical session seen (DISPLAY and WAYLAND_DISPLAY are unset)"),
-                          {QStringLiteral("run halvanectl doctor in a terminal of your desktop session")}};
+    checks << DoctorCheck{
+        Status::Warn,
+        QStringLiteral(
+            "Desktop: no graphical session seen (DISPLAY and WAYLAND_DISPLAY are unset)"),
+        {QStringLiteral("run halvanectl doctor in a terminal of your desktop session")}};
   else
-    checks << DoctorCheck{Status::Pass,
-                          QStringLiteral("Desktop: %1, %2").arg(type == QLatin1String("wayland") ? "Wayland" : "X11",
-                                                               compositor(system)),
-                          {}};
+    checks << DoctorCheck{
+        Status::Pass,
+        QStringLiteral("Desktop: %1, %2")
+            .arg(type == QLatin1String("wayland") ? "Wayland" : "X11", compositor(system)),
+        {}};
   if (std::optional<DoctorCheck> piece = desktopPieceCheck(system, helperRunning)) checks << *piece;
   return checks;
 }

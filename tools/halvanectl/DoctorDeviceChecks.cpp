@@ -1,9 +1,9 @@
 // The keyboard's nodes, /dev/uinput, the udev rule and the hwdb entry.
 #include "tools/halvanectl/DoctorChecks.h"
 
-#include "platform/devices/VirtualKeyboardProtocol.h"
-#include "platform/system/DeviceFacts.h"
+#include "platform/input/devices/VirtualKeyboardProtocol.h"
 #include "shared/KeyboardIdentity.h"
+#include "tools/halvanectl/facts/DeviceFacts.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -22,11 +22,13 @@ const QString kUinput = QStringLiteral("/dev/uinput");
 constexpr quint32 kSleepUsage = 0x700f8;  // keyboard usage 0xF8, a macro key
 
 // Where udev reads rules, in the order in which a file of the same name overrides the next.
-const QStringList kRuleDirs = {QStringLiteral("/etc/udev/rules.d"), QStringLiteral("/run/udev/rules.d"),
-                               QStringLiteral("/usr/local/lib/udev/rules.d"),
-                               QStringLiteral("/usr/lib/udev/rules.d"), QStringLiteral("/lib/udev/rules.d")};
+const QStringList kRuleDirs = {
+    QStringLiteral("/etc/udev/rules.d"), QStringLiteral("/run/udev/rules.d"),
+    QStringLiteral("/usr/local/lib/udev/rules.d"), QStringLiteral("/usr/lib/udev/rules.d"),
+    QStringLiteral("/lib/udev/rules.d")};
 // Where systemd-hwdb reads its sources; unlike udev it does not look under /usr/local.
-const QStringList kHwdbDirs = {QStringLiteral("/etc/udev/hwdb.d"), QStringLiteral("/usr/lib/udev/hwdb.d"),
+const QStringList kHwdbDirs = {QStringLiteral("/etc/udev/hwdb.d"),
+                               QStringLiteral("/usr/lib/udev/hwdb.d"),
                                QStringLiteral("/lib/udev/hwdb.d")};
 
 const QString kApplyRule = QStringLiteral(
@@ -41,12 +43,11 @@ QString hex4(int id) {
 
 // The HID device's kernel name, "BBBB:VVVV:PPPP.NNNN", is the keyboard's.
 bool isKeyboard(const Node& node) {
-  static const QRegularExpression name(
-      QStringLiteral("^[0-9A-F]{4}:0*%1:0*(%2|%3)\\.")
-          .arg(keyboard::kVendorID, 0, 16)
-          .arg(keyboard::kFirstProductID, 0, 16)
-          .arg(keyboard::kSecondProductID, 0, 16),
-      QRegularExpression::CaseInsensitiveOption);
+  static const QRegularExpression name(QStringLiteral("^[0-9A-F]{4}:0*%1:0*(%2|%3)\\.")
+                                           .arg(keyboard::kVendorID, 0, 16)
+                                           .arg(keyboard::kFirstProductID, 0, 16)
+                                           .arg(keyboard::kSecondProductID, 0, 16),
+                                       QRegularExpression::CaseInsensitiveOption);
   return name.match(node.hidDevice).hasMatch();
 }
 
@@ -75,27 +76,33 @@ int virtualInterfaces(const DoctorSystem& system) {
 
 QString accessText(Access access) {
   switch (access) {
-    case Access::Missing: return QStringLiteral("is missing");
-    case Access::None: return QStringLiteral("is neither readable nor writable by you");
-    case Access::ReadOnly: return QStringLiteral("is not writable by you");
-    case Access::WriteOnly: return QStringLiteral("is not readable by you");
-    case Access::ReadWrite: break;
+    case Access::Missing:
+      return QStringLiteral("is missing");
+    case Access::None:
+      return QStringLiteral("is neither readable nor writable by you");
+    case Access::ReadOnly:
+      return QStringLiteral("is not writable by you");
+    case Access::WriteOnly:
+      return QStringLiteral("is not readable by you");
+    case Access::ReadWrite:
+      break;
   }
   return QStringLiteral("is readable and writable by you");
 }
 
 // The shipped file to install: beside an installed halvanectl, else in the sources.
-QString shippedFile(const DoctorSystem& system, const QString& installed, const QString& inSources) {
-  const QString found = system.firstExisting(
-      {QDir::cleanPath(system.programDir + QStringLiteral("/../") + installed),
-       QDir::cleanPath(system.sourceDir + u'/' + inSources)});
+QString shippedFile(const DoctorSystem& system, const QString& installed,
+                    const QString& inSources) {
+  const QString found =
+      system.firstExisting({QDir::cleanPath(system.programDir + QStringLiteral("/../") + installed),
+                            QDir::cleanPath(system.sourceDir + u'/' + inSources)});
   return found.isEmpty() ? QStringLiteral("<Halvane sources>/") + inSources : found;
 }
 
 struct RuleState {
-  QString effective;   // the file udev uses, empty when none
-  bool ours = false;   // it holds our rule (not emptied or masked)
-  QString elsewhere;   // installed where udev does not look
+  QString effective;  // the file udev uses, empty when none
+  bool ours = false;  // it holds our rule (not emptied or masked)
+  QString elsewhere;  // installed where udev does not look
 };
 
 RuleState ruleState(const DoctorSystem& system) {
@@ -125,9 +132,11 @@ DoctorCheck ruleInstalled(const DoctorSystem& system, const RuleState& state, bo
   if (state.ours) return {Status::Pass, QStringLiteral("udev rule: %1").arg(state.effective), {}};
   DoctorCheck check{blocks ? Status::Fail : Status::Warn, QString(), {}};
   if (!state.effective.isEmpty())
-    check.line = QStringLiteral("udev rule: %1 holds no Halvane rule (emptied or masked)").arg(state.effective);
+    check.line = QStringLiteral("udev rule: %1 holds no Halvane rule (emptied or masked)")
+                     .arg(state.effective);
   else if (!state.elsewhere.isEmpty())
-    check.line = QStringLiteral("udev rule: installed at %1, where udev does not look").arg(state.elsewhere);
+    check.line =
+        QStringLiteral("udev rule: installed at %1, where udev does not look").arg(state.elsewhere);
   else
     check.line = QStringLiteral("udev rule: %1 is not installed (looked in %2)")
                      .arg(kRule, kRuleDirs.join(QStringLiteral(", ")));
@@ -141,7 +150,8 @@ DoctorCheck ruleApplied(const std::vector<Node>& nodes, const RuleState& state, 
   for (const Node& node : nodes)
     if (!node.tags.contains(QStringLiteral("uaccess"))) untagged << node.devnode;
   if (untagged.isEmpty())
-    return {Status::Pass, QStringLiteral("udev rule applied: uaccess on %1").arg(devnodes(nodes)), {}};
+    return {
+        Status::Pass, QStringLiteral("udev rule applied: uaccess on %1").arg(devnodes(nodes)), {}};
   DoctorCheck check{blocks ? Status::Fail : Status::Warn,
                     QStringLiteral("udev rule not applied: no uaccess tag on %1")
                         .arg(untagged.join(QStringLiteral(", "))),
@@ -164,13 +174,20 @@ DoctorCheck nodeAccess(const DoctorSystem& system, const std::vector<Node>& node
   }
   *denied = !problems.isEmpty();
   if (problems.isEmpty())
-    return {Status::Pass, QStringLiteral("Keyboard access: you can read and write %1").arg(devnodes(nodes)), {}};
-  DoctorCheck check{Status::Fail, QStringLiteral("Keyboard access: %1").arg(problems.join(QStringLiteral("; "))), {}};
-  if (!state.ours) check.fix << installRule(system, state) << kApplyRule;
-  else check.fix << kApplyRule;
+    return {Status::Pass,
+            QStringLiteral("Keyboard access: you can read and write %1").arg(devnodes(nodes)),
+            {}};
+  DoctorCheck check{Status::Fail,
+                    QStringLiteral("Keyboard access: %1").arg(problems.join(QStringLiteral("; "))),
+                    {}};
+  if (!state.ours)
+    check.fix << installRule(system, state) << kApplyRule;
+  else
+    check.fix << kApplyRule;
   // uaccess gives nodes to the session in front at the machine's own seat only.
-  check.fix << QStringLiteral("then log in at the machine itself (not over ssh), or for now: "
-                              "sudo setfacl -m u:%1:rw %2")
+  check.fix << QStringLiteral(
+                   "then log in at the machine itself (not over ssh), or for now: "
+                   "sudo setfacl -m u:%1:rw %2")
                    .arg(system.environment.value(QStringLiteral("USER"), QStringLiteral("$USER")),
                         denials.join(u' '));
   return check;
@@ -181,12 +198,15 @@ DoctorCheck uinputAccess(const DoctorSystem& system, const RuleState& state, boo
   *denied = access != Access::ReadWrite;
   if (!*denied) return {Status::Pass, QStringLiteral("%1: writable").arg(kUinput), {}};
   // Without it there are no media or eject events, and on Wayland no macros.
-  DoctorCheck check{Status::Fail, QStringLiteral("%1 %2 (media and eject keys need it, and on Wayland every macro)")
-                                      .arg(kUinput, accessText(access)),
-                    {}};
+  DoctorCheck check{
+      Status::Fail,
+      QStringLiteral("%1 %2 (media and eject keys need it, and on Wayland every macro)")
+          .arg(kUinput, accessText(access)),
+      {}};
   if (access == Access::Missing) {
     check.fix << QStringLiteral("sudo modprobe uinput")
-              << QStringLiteral("echo uinput | sudo tee /etc/modules-load.d/uinput.conf   (at every boot)");
+              << QStringLiteral(
+                     "echo uinput | sudo tee /etc/modules-load.d/uinput.conf   (at every boot)");
   } else if (!state.ours) {
     check.fix << installRule(system, state) << kApplyRule;
   } else {
@@ -200,8 +220,11 @@ DoctorCheck uinputAccess(const DoctorSystem& system, const RuleState& state, boo
 // properties it applied. Empty when nothing is wrong.
 QString sleepProblem(const DoctorSystem& system, const Node& node) {
   if (const std::optional<int> code = system.devices->keyCode(node.devnode, kSleepUsage))
-    return *code == DeviceFacts::kKeySleep ? QStringLiteral("%1 maps it to KEY_SLEEP").arg(node.devnode) : QString();
-  if (node.properties.value(QStringLiteral("KEYBOARD_KEY_700f8")) == QLatin1String("reserved")) return QString();
+    return *code == DeviceFacts::kKeySleep
+               ? QStringLiteral("%1 maps it to KEY_SLEEP").arg(node.devnode)
+               : QString();
+  if (node.properties.value(QStringLiteral("KEYBOARD_KEY_700f8")) == QLatin1String("reserved"))
+    return QString();
   return QStringLiteral("udev gave %1 no Halvane hwdb entry").arg(node.devnode);
 }
 
@@ -211,20 +234,24 @@ DoctorCheck hwdbActive(const DoctorSystem& system, const std::vector<Node>& even
     if (const QString problem = sleepProblem(system, node); !problem.isEmpty()) problems << problem;
   if (eventNodes.empty()) {
     // No keyboard: ask the compiled hwdb what it would give one.
-    const QString modalias = QStringLiteral("evdev:input:b0003v%1p%2e0000-")
-                                 .arg(hex4(keyboard::kVendorID).toUpper(),
-                                      hex4(keyboard::kFirstProductID).toUpper());
+    const QString modalias =
+        QStringLiteral("evdev:input:b0003v%1p%2e0000-")
+            .arg(hex4(keyboard::kVendorID).toUpper(), hex4(keyboard::kFirstProductID).toUpper());
     if (system.devices->hwdbProperties(modalias).value(QStringLiteral("KEYBOARD_KEY_700f8")) ==
         QLatin1String("reserved"))
       return {Status::Pass, QStringLiteral("hwdb entry: in the compiled hwdb"), {}};
     problems << QStringLiteral("the compiled hwdb has no Halvane entry");
   } else if (problems.isEmpty()) {
-    return {Status::Pass, QStringLiteral("hwdb entry: macro keys are no system keys on %1").arg(devnodes(eventNodes)), {}};
+    return {
+        Status::Pass,
+        QStringLiteral("hwdb entry: macro keys are no system keys on %1").arg(devnodes(eventNodes)),
+        {}};
   }
-  DoctorCheck check{Status::Fail,
-                    QStringLiteral("hwdb entry not active: %1 (macro key 0xF8 would suspend the machine)")
-                        .arg(problems.join(QStringLiteral("; "))),
-                    {}};
+  DoctorCheck check{
+      Status::Fail,
+      QStringLiteral("hwdb entry not active: %1 (macro key 0xF8 would suspend the machine)")
+          .arg(problems.join(QStringLiteral("; "))),
+      {}};
   QString installed;
   for (const QString& dir : kHwdbDirs)
     if (system.exists(dir + u'/' + kHwdb)) installed = dir;
@@ -266,12 +293,13 @@ DoctorChecks deviceChecks(const DoctorSystem& system) {
                               .arg(system.shown(system.virtualKeyboardFolder)),
                           {}};
   } else {
-    checks << DoctorCheck{Status::Fail,
-                          QStringLiteral("Keyboard: none found (no hidraw node of a HID device "
-                                         "%1:%2 or %1:%3)")
-                              .arg(hex4(keyboard::kVendorID), hex4(keyboard::kFirstProductID),
-                                   hex4(keyboard::kSecondProductID)),
-                          {QStringLiteral("plug the keyboard in (to try without it: halvane-vkbd)")}};
+    checks << DoctorCheck{
+        Status::Fail,
+        QStringLiteral("Keyboard: none found (no hidraw node of a HID device "
+                       "%1:%2 or %1:%3)")
+            .arg(hex4(keyboard::kVendorID), hex4(keyboard::kFirstProductID),
+                 hex4(keyboard::kSecondProductID)),
+        {QStringLiteral("plug the keyboard in (to try without it: halvane-vkbd)")}};
   }
   bool uinputDenied = false;
   checks << uinputAccess(system, rule, &uinputDenied);

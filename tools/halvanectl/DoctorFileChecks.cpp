@@ -23,7 +23,8 @@ QString enabledUnit(const DoctorSystem& system) {
   for (const QString& dir : system.userUnitDirs()) {
     const QDir units(system.file(dir));
     for (const QString& wants : units.entryList({QStringLiteral("*.wants")}, QDir::Dirs))
-      if (system.exists(dir + u'/' + wants + u'/' + kUnit)) return dir + u'/' + wants + u'/' + kUnit;
+      if (system.exists(dir + u'/' + wants + u'/' + kUnit))
+        return dir + u'/' + wants + u'/' + kUnit;
   }
   return QString();
 }
@@ -46,10 +47,14 @@ QString execProgram(const QString& exec) {
   bool quoted = false;
   for (qsizetype i = 0; i < exec.size(); ++i) {
     const QChar c = exec.at(i);
-    if (c == u'"') quoted = !quoted;
-    else if (c == u'\\' && i + 1 < exec.size()) word += exec.at(++i);
-    else if (c.isSpace() && !quoted) break;
-    else word += c;
+    if (c == u'"')
+      quoted = !quoted;
+    else if (c == u'\\' && i + 1 < exec.size())
+      word += exec.at(++i);
+    else if (c.isSpace() && !quoted)
+      break;
+    else
+      word += c;
   }
   return word;
 }
@@ -84,18 +89,25 @@ DoctorCheck autostart(const DoctorSystem& system) {
   // helper write one that steps aside for the unit.
   if (!unit.isEmpty() && entryWorks && !guarded)
     return {Status::Warn,
-            QStringLiteral("Autostart: both %1 and %2 start the helper at login").arg(kUnit, system.shown(entryPath)),
-            {QStringLiteral("rm %1 (the helper writes one that leaves the start to the unit)").arg(system.shown(entryPath))}};
-  if (!unit.isEmpty()) return {Status::Pass, QStringLiteral("Autostart: %1 is enabled").arg(kUnit), {}};
-  if (entryWorks) return {Status::Pass, QStringLiteral("Autostart: %1").arg(system.shown(entryPath)), {}};
+            QStringLiteral("Autostart: both %1 and %2 start the helper at login")
+                .arg(kUnit, system.shown(entryPath)),
+            {QStringLiteral("rm %1 (the helper writes one that leaves the start to the unit)")
+                 .arg(system.shown(entryPath))}};
+  if (!unit.isEmpty())
+    return {Status::Pass, QStringLiteral("Autostart: %1 is enabled").arg(kUnit), {}};
+  if (entryWorks)
+    return {Status::Pass, QStringLiteral("Autostart: %1").arg(system.shown(entryPath)), {}};
 
   // The helper writes its entry each time it starts, unless one is there already.
   DoctorCheck check{Status::Warn, QString(), {}};
   if (entryPath.isEmpty()) {
     check.line = QStringLiteral("Autostart: the helper does not start at login");
-    if (unitInstalled(system)) check.fix << QStringLiteral("systemctl --user enable ") + kUnit;
-    else check.fix << QStringLiteral("start the helper once; it adds ") + system.shown(candidates.first()) +
-                          QStringLiteral(": ") + system.helperStartCommand();
+    if (unitInstalled(system))
+      check.fix << QStringLiteral("systemctl --user enable ") + kUnit;
+    else
+      check.fix << QStringLiteral("start the helper once; it adds ") +
+                       system.shown(candidates.first()) + QStringLiteral(": ") +
+                       system.helperStartCommand();
   } else {
     check.line = QStringLiteral("Autostart: %1 %2").arg(system.shown(entryPath), problem);
     check.fix << QStringLiteral("rm %1, then start the helper once; it writes a new one: %2")
@@ -111,33 +123,48 @@ DoctorCheck settingsFile(const DoctorSystem& system) {
   const QString fromDefaults =
       QStringLiteral("start halvane-preferences once; it writes the default settings");
   if (!system.exists(path))
-    return {Status::Fail, QStringLiteral("Settings: %1 does not exist (the keys do nothing without it)").arg(shown),
-            {backups.isEmpty() ? fromDefaults : QStringLiteral("halvanectl restore 1   (the newest backup)")}};
+    return {
+        Status::Fail,
+        QStringLiteral("Settings: %1 does not exist (the keys do nothing without it)").arg(shown),
+        {backups.isEmpty() ? fromDefaults
+                           : QStringLiteral("halvanectl restore 1   (the newest backup)")}};
   QString why;
   const PlistValue root = settings::readPropertyList(system.file(path), &why);
   if (root.isNone() || !root.isDictionary()) {
-    DoctorCheck check{Status::Fail,
-                      QStringLiteral("Settings: %1 cannot be read (%2)")
-                          .arg(shown, root.isNone() ? why : QStringLiteral("its root is not a dictionary")),
-                      {}};
-    if (!backups.isEmpty()) check.fix << QStringLiteral("halvanectl restore 1   (the newest backup)");
-    else check.fix << QStringLiteral("mv %1 %1.broken, then %2").arg(shown, fromDefaults);
+    DoctorCheck check{
+        Status::Fail,
+        QStringLiteral("Settings: %1 cannot be read (%2)")
+            .arg(shown, root.isNone() ? why : QStringLiteral("its root is not a dictionary")),
+        {}};
+    if (!backups.isEmpty())
+      check.fix << QStringLiteral("halvanectl restore 1   (the newest backup)");
+    else
+      check.fix << QStringLiteral("mv %1 %1.broken, then %2").arg(shown, fromDefaults);
     return check;
   }
   const settings::SettingsProblems problems = settings::SettingsValidator::validateSettings(root);
   const int errors = settings::SettingsValidator::errorCount(problems);
   if (errors > 0) {
     // The keys still work; some act differently from what the file says.
-    DoctorCheck check{Status::Warn,
-                      QStringLiteral("Settings: %1 has %2 error%3").arg(shown).arg(errors).arg(errors == 1 ? "" : "s"),
-                      {QStringLiteral("halvanectl check   (lists each), then correct them in halvane-preferences")}};
-    if (!backups.isEmpty()) check.fix << QStringLiteral("or go back to an earlier version: halvanectl backups, halvanectl restore N");
+    DoctorCheck check{
+        Status::Warn,
+        QStringLiteral("Settings: %1 has %2 error%3")
+            .arg(shown)
+            .arg(errors)
+            .arg(errors == 1 ? "" : "s"),
+        {QStringLiteral(
+            "halvanectl check   (lists each), then correct them in halvane-preferences")}};
+    if (!backups.isEmpty())
+      check.fix << QStringLiteral(
+          "or go back to an earlier version: halvanectl backups, halvanectl restore N");
     return check;
   }
   const int warnings = int(problems.size());
   return {Status::Pass,
           warnings ? QStringLiteral("Settings: %1 is valid (%2 warning%3: halvanectl check)")
-                         .arg(shown).arg(warnings).arg(warnings == 1 ? "" : "s")
+                         .arg(shown)
+                         .arg(warnings)
+                         .arg(warnings == 1 ? "" : "s")
                    : QStringLiteral("Settings: %1 is valid").arg(shown),
           {}};
 }

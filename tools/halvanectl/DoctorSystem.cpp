@@ -42,7 +42,8 @@ QString DoctorSystem::configHome() const {
 
 QString DoctorSystem::dataHome() const {
   const QString xdg = environment.value(QStringLiteral("XDG_DATA_HOME"));
-  return QDir::isAbsolutePath(xdg) ? QDir::cleanPath(xdg) : home() + QStringLiteral("/.local/share");
+  return QDir::isAbsolutePath(xdg) ? QDir::cleanPath(xdg)
+                                   : home() + QStringLiteral("/.local/share");
 }
 
 QStringList DoctorSystem::dataDirs() const {
@@ -55,9 +56,10 @@ QStringList DoctorSystem::configDirs() const {
 }
 
 QStringList DoctorSystem::userUnitDirs() const {
-  return {configHome() + QStringLiteral("/systemd/user"), QStringLiteral("/etc/systemd/user"),
-          dataHome() + QStringLiteral("/systemd/user"), QStringLiteral("/usr/local/lib/systemd/user"),
-          QStringLiteral("/usr/lib/systemd/user"), QStringLiteral("/lib/systemd/user")};
+  return {
+      configHome() + QStringLiteral("/systemd/user"), QStringLiteral("/etc/systemd/user"),
+      dataHome() + QStringLiteral("/systemd/user"),   QStringLiteral("/usr/local/lib/systemd/user"),
+      QStringLiteral("/usr/lib/systemd/user"),        QStringLiteral("/lib/systemd/user")};
 }
 
 QString DoctorSystem::helperStartCommand() const {
@@ -66,7 +68,9 @@ QString DoctorSystem::helperStartCommand() const {
     if (exists(dir + u'/' + unit)) return QStringLiteral("systemctl --user start ") + unit;
   const QString program = firstExisting(
       {programDir + QStringLiteral("/halvane-helper"),
-       QDir::cleanPath(programDir + QStringLiteral("/../bundles/HalvaneHelper.app/Contents/MacOS/HalvaneHelper"))});
+       QDir::cleanPath(
+           programDir +
+           QStringLiteral("/../bundles/HalvaneHelper.app/Contents/MacOS/HalvaneHelper"))});
   return (program.isEmpty() ? QStringLiteral("halvane-helper") : program) + QStringLiteral(" &");
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/desktop/probe/SessionProbe.h"
+
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
@@ -20,6 +22,8 @@ namespace ctl {
 struct DoctorSystem {
   QString root = QStringLiteral("/");
   QProcessEnvironment environment;
+  // The session environment names (doctor asks the desktop itself through `desktop`).
+  SessionProbe session() const { return sessionFromEnvironment(environment); }
   QString programDir;  // halvanectl's own folder: <build>/bin, or <prefix>/bin once installed
   QString sourceDir;   // the sources halvanectl was built from; may be gone
   QString version;     // halvanectl's own version
@@ -34,8 +38,8 @@ struct DoctorSystem {
   bool exists(const QString& path) const;
   QString readText(const QString& path) const;  // empty when unreadable
   QString home() const;
-  QString configHome() const;  // $XDG_CONFIG_HOME, else ~/.config
-  QString dataHome() const;    // $XDG_DATA_HOME, else ~/.local/share
+  QString configHome() const;      // $XDG_CONFIG_HOME, else ~/.config
+  QString dataHome() const;        // $XDG_DATA_HOME, else ~/.local/share
   QStringList dataDirs() const;    // $XDG_DATA_DIRS, else /usr/local/share:/usr/share
   QStringList configDirs() const;  // $XDG_CONFIG_DIRS, else /etc/xdg
   // Where systemd looks for user units, most important first.

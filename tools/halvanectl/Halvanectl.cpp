@@ -1,15 +1,15 @@
 #include "tools/halvanectl/Halvanectl.h"
 
-#include "tools/halvanectl/Doctor.h"
-#include "tools/halvanectl/TerminalText.h"
-#include "platform/control/DiagnosticsClient.h"
-#include "platform/control/RemoteProxy.h"
-#include "platform/notification/DistributedNotificationCenter.h"
+#include "platform/desktop/notification/DistributedNotificationCenter.h"
+#include "platform/system/control/DiagnosticsClient.h"
+#include "platform/system/control/RemoteProxy.h"
 #include "shared/control/ControlChannel.h"
 #include "shared/plist/PlistFile.h"
 #include "shared/settings/ProfileTransfer.h"
 #include "shared/settings/SettingsBackups.h"
 #include "shared/settings/SettingsStore.h"
+#include "tools/halvanectl/Doctor.h"
+#include "tools/halvanectl/TerminalText.h"
 
 namespace halvane::ctl {
 
@@ -181,8 +181,9 @@ int Halvanectl::setProfile(int number) {
   const QString why =
       number > profiles
           ? QStringLiteral("the settings file holds only %1").arg(counted(int(profiles), "profile"))
-          : QStringLiteral("it did not switch within %1 seconds (a macro may be playing; the "
-                           "switch then comes when it ends)")
+          : QStringLiteral(
+                "it did not switch within %1 seconds (a macro may be playing; the "
+                "switch then comes when it ends)")
                 .arg(kSwitchWaitMs / 1000);
   err_ << "halvanectl: the Halvane helper stayed on profile " << profileLabel(*now)
        << " and did not switch to profile " << number << ": " << why << '\n';
@@ -202,7 +203,8 @@ int Halvanectl::reportSettingsLoad(const QString& what) {
   QString why;
   std::unique_ptr<DiagnosticsClient> client =
       env_.connectDiagnostics ? env_.connectDiagnostics(&why) : nullptr;
-  const std::optional<DiagnosticsClient::Report> load = client ? client->settingsLoad() : std::nullopt;
+  const std::optional<DiagnosticsClient::Report> load =
+      client ? client->settingsLoad() : std::nullopt;
   if (!load || !load->contains(QStringLiteral("problems"))) return kSuccess;
   err_ << "halvanectl: " << what << ", but:\n";
   for (const QString& line : load->value(QStringLiteral("problems")).split(u'\n'))
@@ -241,19 +243,25 @@ QString Halvanectl::frontApplicationText(const QMap<QString, QString>& r) {
     line("Window:", QStringLiteral("none"));
   } else {
     QStringList facts;
-    const std::pair<const char*, const char*> kFacts[] = {
-        {"appId", "app_id"}, {"wmClass", "class"}, {"wmInstance", "instance"},
-        {"gtkApplicationId", "GTK application"}, {"kdeDesktopFile", "KDE desktop file"}, {"pid", "pid"}};
+    const std::pair<const char*, const char*> kFacts[] = {{"appId", "app_id"},
+                                                          {"wmClass", "class"},
+                                                          {"wmInstance", "instance"},
+                                                          {"gtkApplicationId", "GTK application"},
+                                                          {"kdeDesktopFile", "KDE desktop file"},
+                                                          {"pid", "pid"}};
     for (const auto& [key, label] : kFacts)
       if (r.contains(QLatin1String(key)))
         facts << QStringLiteral("%1 \"%2\"").arg(QLatin1String(label), r.value(QLatin1String(key)));
-    line("Window:", facts.isEmpty() ? QStringLiteral("tells nothing about its application") : facts.join(QStringLiteral(", ")));
+    line("Window:", facts.isEmpty() ? QStringLiteral("tells nothing about its application")
+                                    : facts.join(QStringLiteral(", ")));
   }
   if (r.contains(QStringLiteral("desktopId"))) {
-    line("Application:", QStringLiteral("%1 (%2), found by %3")
-                             .arg(r.value(QStringLiteral("name")), r.value(QStringLiteral("desktopId")),
-                                  r.value(QStringLiteral("source"))));
-    const QStringList entries = r.value(QStringLiteral("desktopEntries")).split(u'\n', Qt::SkipEmptyParts);
+    line("Application:",
+         QStringLiteral("%1 (%2), found by %3")
+             .arg(r.value(QStringLiteral("name")), r.value(QStringLiteral("desktopId")),
+                  r.value(QStringLiteral("source"))));
+    const QStringList entries =
+        r.value(QStringLiteral("desktopEntries")).split(u'\n', Qt::SkipEmptyParts);
     line("Desktop entry:", r.value(QStringLiteral("desktopEntry")));
     for (const QString& other : entries.mid(1)) line("  also:", other);
   } else {
@@ -263,7 +271,8 @@ QString Halvanectl::frontApplicationText(const QMap<QString, QString>& r) {
   const QString verdict = r.value(QStringLiteral("verdict"));
   if (r.contains(QStringLiteral("profile")))
     line("Profile:", QStringLiteral("%1 - %2: %3")
-                         .arg(r.value(QStringLiteral("profile")), r.value(QStringLiteral("profileName")), verdict));
+                         .arg(r.value(QStringLiteral("profile")),
+                              r.value(QStringLiteral("profileName")), verdict));
   else
     line("Profile:", QStringLiteral("none: %1").arg(verdict));
   return text;
@@ -350,27 +359,16 @@ int Halvanectl::importProfile(int number, const QString& file) {
 
   // The helper keeps its own copy of the settings and writes it back when it quits: unless it
   // reloads now, it would put the old profile back.
-  QString why;
-  std::unique_ptr<RemoteProxy> proxy = env_.connectHelper(&why);
-  if (!proxy) {
-    out_ << "The Halvane helper is not running; it reads the new profile when it starts.\n";
-    return kSuccess;
-  }
-  if (!proxy->reloadPrefs())
-    return fail(
-        QStringLiteral("the profile was imported, but the Halvane helper did not answer the "
-                       "reload request; restart the helper, or it writes its older "
-                       "settings back when it quits"));
-  out_ << "The Halvane helper has reloaded its settings.\n";
-  return kSuccess;
+  return reloadAfterChange(QStringLiteral("the profile was imported"), QStringLiteral("profile"));
 }
 
-int Halvanectl::reloadAfterChange(const QString& what) {
-  // As after an import: unless the helper reloads, it writes its older tree back when it quits.
+int Halvanectl::reloadAfterChange(const QString& what, const QString& changed) {
+  // Unless the helper reloads, it writes its older tree back when it quits.
   QString why;
   std::unique_ptr<RemoteProxy> proxy = env_.connectHelper(&why);
   if (!proxy) {
-    out_ << "The Halvane helper is not running; it reads the new settings when it starts.\n";
+    out_ << "The Halvane helper is not running; it reads the new " << changed
+         << " when it starts.\n";
     return kSuccess;
   }
   if (!proxy->reloadPrefs())

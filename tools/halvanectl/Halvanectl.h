@@ -1,8 +1,8 @@
 #pragma once
 
+#include "shared/settings/SettingsValidator.h"
 #include "tools/halvanectl/CtlArguments.h"
 #include "tools/halvanectl/DoctorSystem.h"
-#include "shared/settings/SettingsValidator.h"
 
 #include <QString>
 #include <QTextStream>
@@ -74,8 +74,9 @@ class Halvanectl {
   int listBackups();
   int restoreBackup(int number);
   // After the settings file changed under a running helper: asks it to reload, or says that it
-  // will read the file when it starts. what: the change, for the message when it does not answer.
-  int reloadAfterChange(const QString& what);
+  // will read the file when it starts. what: the change, for the message when it does not answer;
+  // changed: what the helper reads when it starts ("settings", "profile").
+  int reloadAfterChange(const QString& what, const QString& changed = QStringLiteral("settings"));
   // After a reload: kSuccess when the helper read the settings cleanly, else its messages on
   // err and kProblems.
   int reportSettingsLoad(const QString& what);

@@ -1,13 +1,13 @@
 #include "tools/halvanectl/SessionEnvironment.h"
 
-#include "platform/control/DBusDiagnosticsClient.h"
-#include "platform/control/DBusRemoteProxy.h"
-#include "platform/devices/VirtualKeyboardProtocol.h"
-#include "platform/notification/DBusDistributedNotificationCenter.h"
-#include "platform/system/SessionDesktopFacts.h"
-#include "platform/system/UdevDeviceFacts.h"
+#include "platform/desktop/notification/DBusDistributedNotificationCenter.h"
+#include "platform/input/devices/VirtualKeyboardProtocol.h"
+#include "platform/system/control/DBusDiagnosticsClient.h"
+#include "platform/system/control/DBusRemoteProxy.h"
 #include "shared/Version.h"
 #include "shared/settings/SettingsMigration.h"
+#include "tools/halvanectl/facts/SessionDesktopFacts.h"
+#include "tools/halvanectl/facts/UdevDeviceFacts.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -36,9 +36,8 @@ QString SessionEnvironment::builtInDefaultsPath() {
 
 CtlEnvironment SessionEnvironment::environment() {
   CtlEnvironment env;
-  env.settingsPath = settings::prepareSettingsPath([](const QString& message) {
-    QTextStream(stderr) << "halvanectl: " << message << '\n';
-  });
+  env.settingsPath = settings::prepareSettingsPath(
+      [](const QString& message) { QTextStream(stderr) << "halvanectl: " << message << '\n'; });
   env.defaultsPath = builtInDefaultsPath();
   env.connectHelper = [](QString* why) -> std::unique_ptr<RemoteProxy> {
     if (!sessionBus(why)) return nullptr;
@@ -48,7 +47,8 @@ CtlEnvironment SessionEnvironment::environment() {
   };
   env.connectDiagnostics = [](QString* why) -> std::unique_ptr<DiagnosticsClient> {
     if (!sessionBus(why)) return nullptr;
-    std::unique_ptr<DiagnosticsClient> client = DBusDiagnosticsClient::connect(QDBusConnection::sessionBus());
+    std::unique_ptr<DiagnosticsClient> client =
+        DBusDiagnosticsClient::connect(QDBusConnection::sessionBus());
     if (!client) *why = QStringLiteral("the Halvane helper is not running");
     return client;
   };

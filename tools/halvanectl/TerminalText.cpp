@@ -16,11 +16,20 @@ QString terminalSafe(const QString& text) {
   safe.reserve(text.size());
   for (const char32_t c : text.toUcs4()) {
     switch (c) {
-      case U'\n': safe += QStringLiteral("\\n"); continue;
-      case U'\t': safe += QStringLiteral("\\t"); continue;
-      case U'\r': safe += QStringLiteral("\\r"); continue;
-      case 0x1B: safe += QStringLiteral("\\e"); continue;
-      default: break;
+      case U'\n':
+        safe += QStringLiteral("\\n");
+        continue;
+      case U'\t':
+        safe += QStringLiteral("\\t");
+        continue;
+      case U'\r':
+        safe += QStringLiteral("\\r");
+        continue;
+      case 0x1B:
+        safe += QStringLiteral("\\e");
+        continue;
+      default:
+        break;
     }
     if (c < 0x20 || (c >= 0x7F && c <= 0x9F))
       safe += QStringLiteral("\\x%1").arg(uint(c), 2, 16, QLatin1Char('0'));

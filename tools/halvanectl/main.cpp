@@ -1,5 +1,5 @@
 // halvanectl: the command-line client of the Halvane helper and its settings file.
-#include "platform/signals/TerminationSignals.h"
+#include "platform/system/signals/TerminationSignals.h"
 #include "shared/Version.h"
 #include "tools/halvanectl/Halvanectl.h"
 #include "tools/halvanectl/SessionEnvironment.h"

@@ -3,9 +3,9 @@
 // already is brought forward instead, and this start ends at once.
 //   halvane-preferences [--start-helper] [path/to/HalvanePrefPanel.prefPane]
 // --start-helper (the application menu's entry) also starts the helper when none runs.
-#include "platform/prefpane/HelperStarter.h"
-#include "platform/prefpane/PreferencesHost.h"
-#include "platform/prefpane/PreferencesInstance.h"
+#include "platform/desktop/prefpane/HelperStarter.h"
+#include "platform/desktop/prefpane/PreferencesHost.h"
+#include "platform/desktop/prefpane/PreferencesInstance.h"
 #include "shared/Version.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/devices/HIDDeviceRegistry.h"
+#include "platform/input/devices/HIDDeviceRegistry.h"
 
 #include <QByteArrayView>
 #include <QString>

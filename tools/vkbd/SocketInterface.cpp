@@ -1,6 +1,6 @@
 #include "tools/vkbd/SocketInterface.h"
 
-#include "platform/devices/VirtualKeyboardProtocol.h"
+#include "platform/input/devices/VirtualKeyboardProtocol.h"
 
 namespace halvane::vkbd {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/uhid/UhidDevice.h"
+#include "platform/input/uhid/UhidDevice.h"
 #include "tools/vkbd/KeyboardInterface.h"
 
 #include <memory>
@@ -11,7 +11,8 @@ namespace halvane::vkbd {
 // keyboard, so the helper finds it as a hidraw node.
 class UhidInterface : public KeyboardInterface {
  public:
-  UhidInterface(uhid::DeviceDescription description, QString path = uhid::UhidDevice::defaultPath());
+  UhidInterface(uhid::DeviceDescription description,
+                QString path = uhid::UhidDevice::defaultPath());
   bool plugIn(QString* error) override;
   void unplug() override;
   QString pluggedInText() const override;

@@ -1,6 +1,6 @@
 #include "tools/vkbd/VirtualInterface.h"
 
-#include "platform/devices/VirtualKeyboardProtocol.h"
+#include "platform/input/devices/VirtualKeyboardProtocol.h"
 #include "shared/KeyboardIdentity.h"
 
 #include <QFileInfo>

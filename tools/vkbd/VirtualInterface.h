@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/devices/HIDDeviceRegistry.h"
-#include "platform/devices/ReportChannel.h"
+#include "platform/input/devices/HIDDeviceRegistry.h"
+#include "platform/input/devices/ReportChannel.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

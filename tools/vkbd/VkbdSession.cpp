@@ -1,10 +1,10 @@
 #include "tools/vkbd/VkbdSession.h"
 
-#include "platform/devices/VirtualKeyboardProtocol.h"
+#include "platform/input/devices/VirtualKeyboardProtocol.h"
+#include "shared/KeyboardIdentity.h"
 #include "tools/vkbd/SocketInterface.h"
 #include "tools/vkbd/UhidInterface.h"
 #include "tools/vkbd/VirtualInterface.h"
-#include "shared/KeyboardIdentity.h"
 
 #include <QFile>
 #include <QSocketNotifier>
@@ -50,12 +50,12 @@ bool VkbdSession::start() {
     const QString name = QStringLiteral("Halvane Keyboard");
     const QString phys = QStringLiteral("halvane-vkbd/%1").arg(options_.name);
     keyboard_ = std::make_unique<UhidInterface>(
-        uhid::DeviceDescription{uhid::Interface::Keyboard, keyboard::kVendorID,
-                                options_.productID, name, phys},
+        uhid::DeviceDescription{uhid::Interface::Keyboard, keyboard::kVendorID, options_.productID,
+                                name, phys},
         path);
     consumer_ = std::make_unique<UhidInterface>(
-        uhid::DeviceDescription{uhid::Interface::Consumer, keyboard::kVendorID,
-                                options_.productID, name, phys},
+        uhid::DeviceDescription{uhid::Interface::Consumer, keyboard::kVendorID, options_.productID,
+                                name, phys},
         path);
   } else {
     const QString problem = ensureFolder(options_.folder);

@@ -1,8 +1,8 @@
 // halvane-vkbd: a virtual keyboard for the Halvane helper, driven by commands on standard input.
-#include "platform/devices/VirtualKeyboardProtocol.h"
-#include "tools/vkbd/VkbdSession.h"
+#include "platform/input/devices/VirtualKeyboardProtocol.h"
 #include "shared/KeyboardIdentity.h"
 #include "shared/Version.h"
+#include "tools/vkbd/VkbdSession.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -61,7 +61,8 @@ int main(int argc, char* argv[]) {
                                          QStringLiteral("USB product ID in hex: 4856 or 4857."),
                                          QStringLiteral("id"), QStringLiteral("4856"));
   const QCommandLineOption uhidOption(
-      QStringLiteral("uhid"), QStringLiteral("Make the keyboard through /dev/uhid (or the given node)."));
+      QStringLiteral("uhid"),
+      QStringLiteral("Make the keyboard through /dev/uhid (or the given node)."));
   const QCommandLineOption uhidDeviceOption(QStringLiteral("uhid-device"),
                                             QStringLiteral("The uhid node to use with --uhid."),
                                             QStringLiteral("path"));

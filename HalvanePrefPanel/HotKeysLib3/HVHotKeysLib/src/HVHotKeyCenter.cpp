@@ -1,6 +1,8 @@
 #include "HVHotKeyCenter.h"
 
-#include "platform/log/SyslogSystemLog.h"
+#include "PaneSession.h"
+#include "platform/input/hotkeys/HotKeyServiceFactory.h"
+#include "platform/system/log/SyslogSystemLog.h"
 
 namespace halvane {
 
@@ -14,7 +16,11 @@ HVHotKeyCenter::~HVHotKeyCenter() {
 
 HVHotKeyCenter& HVHotKeyCenter::sharedCenter() {
   static SyslogSystemLog log(QStringLiteral("HalvanePrefPanel"));
-  static const std::unique_ptr<HotKeyService> service = createSystemHotKeyService(log);
+  static const std::unique_ptr<HotKeyService> service = [] {
+    const HotKeyBackendChoice choice = chooseHotKeyBackend(hotKeySession(paneSession()));
+    log.log(choice.logLine());
+    return createHotKeyService(choice, paneSession(), log);
+  }();
   static HVHotKeyCenter center(*service, log);
   return center;
 }

@@ -2,7 +2,7 @@
 
 #include "HVHotKey.h"
 
-#include "platform/hotkeys/HotKeyService.h"
+#include "platform/input/hotkeys/HotKeyService.h"
 
 #include <map>
 #include <memory>

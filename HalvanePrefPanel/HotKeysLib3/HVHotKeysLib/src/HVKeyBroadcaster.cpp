@@ -3,8 +3,8 @@
 #include "HVKeyCombo.h"
 #include "KeyComboReceiver.h"
 
-#include "platform/keycodes/MacModifiers.h"
-#include "platform/keyevent/MacKeyEvent.h"
+#include "platform/input/keycodes/MacKeyEvent.h"
+#include "platform/input/keycodes/MacModifiers.h"
 
 #include <QKeyEvent>
 

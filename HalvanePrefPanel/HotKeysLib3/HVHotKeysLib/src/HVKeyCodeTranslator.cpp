@@ -1,6 +1,7 @@
 #include "HVKeyCodeTranslator.h"
 
-#include "platform/keycodes/MacKeyCodes.h"
+#include "PaneSession.h"
+#include "platform/input/keycodes/MacKeyCodes.h"
 
 namespace halvane {
 namespace {
@@ -12,7 +13,7 @@ struct TranslatorCache {
 
   KeyboardLayoutServices& layoutServices() {
     if (services) return *services;
-    if (!systemServices) systemServices = createSystemKeyboardLayoutServices();
+    if (!systemServices) systemServices = createSystemKeyboardLayoutServices(paneSession());
     return *systemServices;
   }
 };

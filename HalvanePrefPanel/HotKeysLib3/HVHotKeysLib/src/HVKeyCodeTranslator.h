@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/keyboardlayout/KeyboardLayoutServices.h"
+#include "platform/input/keyboardlayout/KeyboardLayoutServices.h"
 
 #include <QString>
 

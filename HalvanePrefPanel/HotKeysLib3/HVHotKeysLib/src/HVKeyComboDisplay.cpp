@@ -2,8 +2,8 @@
 #include "HVKeyCodeTranslator.h"
 #include "HVKeyCombo.h"
 
-#include "platform/bundle/Bundle.h"
-#include "platform/keycodes/MacModifiers.h"
+#include "platform/input/keycodes/MacModifiers.h"
+#include "platform/system/bundle/Bundle.h"
 #include "shared/plist/PlistFile.h"
 
 #include <QCoreApplication>

@@ -1,1 +1,0 @@
-target_link_libraries(${lib} PUBLIC halvane_platform_keycodes halvane_platform_uinput halvane_platform_wayland halvane_platform_keyboardlayout)

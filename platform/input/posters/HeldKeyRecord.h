@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/input/posters/KeyboardEventPoster.h"
+
+#include <vector>
+
+namespace halvane {
+
+// Stands between the Parts and the poster and remembers which synthetic keys (modifiers
+// included) are down, in the order pressed, so that whatever stops the input half-way (a
+// cancelled macro, quitting, suspend, the keyboard unplugged) can let go of every one of them.
+class HeldKeyRecord : public KeyboardEventPoster {
+ public:
+  explicit HeldKeyRecord(KeyboardEventPoster& inner) : inner_(inner) {}
+
+  void setLocalEventsSuppressionInterval(double seconds) override;
+  void enableEventStateCombining(bool enabled) override;
+  void postKeyboardEvent(quint16 virtualKeyCode, bool keyDown) override;
+
+  const std::vector<quint16>& heldKeys() const { return held_; }
+  // Key-up for each held key, the last pressed first (modifiers, pressed before their key, go
+  // last). Nothing when none is held.
+  void releaseAll();
+
+ private:
+  KeyboardEventPoster& inner_;
+  std::vector<quint16> held_;
+};
+
+}  // namespace halvane

@@ -1,0 +1,74 @@
+#include "platform/input/posters/XTestKeyboardEventPoster.h"
+
+#include "platform/input/keycodes/MacKeyCodes.h"
+
+#include <xcb/xcb.h>
+#include <xcb/xtest.h>
+
+#include <cstdlib>
+
+namespace halvane {
+
+std::unique_ptr<XTestKeyboardEventPoster> XTestKeyboardEventPoster::connect(QString* whyNot,
+                                                                            const char* display) {
+  const char* name = display ? display : std::getenv("DISPLAY");
+  if (!name || !*name) {
+    if (whyNot) *whyNot = QStringLiteral("no X display (DISPLAY is not set)");
+    return nullptr;
+  }
+  xcb_connection_t* connection = xcb_connect(name, nullptr);
+  if (xcb_connection_has_error(connection)) {
+    xcb_disconnect(connection);
+    if (whyNot)
+      *whyNot = QStringLiteral("cannot connect to X display %1").arg(QString::fromLocal8Bit(name));
+    return nullptr;
+  }
+  const xcb_query_extension_reply_t* xtest = xcb_get_extension_data(connection, &xcb_test_id);
+  if (!xtest || !xtest->present) {
+    xcb_disconnect(connection);
+    if (whyNot)
+      *whyNot =
+          QStringLiteral("X display %1 has no XTEST extension").arg(QString::fromLocal8Bit(name));
+    return nullptr;
+  }
+  return std::unique_ptr<XTestKeyboardEventPoster>(
+      new XTestKeyboardEventPoster(connection, QString::fromLocal8Bit(name)));
+}
+
+XTestKeyboardEventPoster::XTestKeyboardEventPoster(xcb_connection_t* connection,
+                                                   QString displayName)
+    : connection_(connection), displayName_(std::move(displayName)) {}
+
+XTestKeyboardEventPoster::~XTestKeyboardEventPoster() {
+  const std::set<quint8> held = held_;
+  for (quint8 key : held) fakeKey(key, false);
+  // Wait until the server has taken the releases before the connection goes.
+  if (!held.empty() && !xcb_connection_has_error(connection_))
+    std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
+  xcb_disconnect(connection_);
+}
+
+void XTestKeyboardEventPoster::postKeyboardEvent(quint16 virtualKeyCode, bool keyDown) {
+  const std::optional<int> evdev = evdevForMacKeyCode(virtualKeyCode);
+  if (!evdev) return;
+  const int x11 = *evdev + kX11KeyCodeOffset;
+  const xcb_setup_t* setup = xcb_get_setup(connection_);
+  if (x11 < setup->min_keycode || x11 > setup->max_keycode) return;  // the server has no such key
+  fakeKey(quint8(x11), keyDown);
+}
+
+void XTestKeyboardEventPoster::fakeKey(quint8 x11KeyCode, bool down) {
+  if (xcb_connection_has_error(connection_)) return;  // the server has gone; nothing to type into
+  xcb_test_fake_input(connection_, down ? XCB_KEY_PRESS : XCB_KEY_RELEASE, x11KeyCode,
+                      XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+  // Flushed one by one so no event waits in the buffer behind a macro pause.
+  xcb_flush(connection_);
+  // Nothing is asked of the server, but an error it sends back must not pile up unread.
+  while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) std::free(event);
+  if (down)
+    held_.insert(x11KeyCode);
+  else
+    held_.erase(x11KeyCode);
+}
+
+}  // namespace halvane

@@ -1,9 +1,0 @@
-#include "platform/workspace/WorkspaceFactory.h"
-
-#include "platform/workspace/DesktopWorkspace.h"
-
-namespace halvane {
-
-std::unique_ptr<Workspace> createWorkspace() { return std::make_unique<DesktopWorkspace>(); }
-
-}  // namespace halvane
