@@ -6,6 +6,7 @@
 #include "HalvanePrefPanel/editor/HVKeyComboPanel.h"
 #include "HalvanePrefPanel/widgets/HVKeyView.h"
 #include "shared/control/ControlChannel.h"
+#include "shared/settings/SettingsLimits.h"
 #include "shared/settings/SettingsStore.h"
 #include "ui_HalvanePref.h"
 
@@ -122,7 +123,7 @@ void HalvanePref::mainViewDidLoad() {
   // A helper that does not answer, or answers a profile that does not exist, shows profile 0.
   const std::optional<int> current =
       m_HVKeyboard ? m_HVKeyboard->getCurrentProfile() : std::nullopt;
-  const int profile = current && *current >= 0 && *current < kProfileCount ? *current : 0;
+  const int profile = current && *current >= 0 && *current < settings::kProfileCount ? *current : 0;
   displaySettingsForProfile(profile);
 
   connect(ui.m_TabView, &QTabWidget::currentChanged, this,

@@ -3,6 +3,7 @@
 #include "HalvanePrefPanel/controller/PaneServices.h"
 #include "platform/desktop/prefpane/PreferencePane.h"
 #include "shared/plist/PlistValue.h"
+#include "shared/settings/SettingsLimits.h"
 
 #include <QPointer>
 
@@ -31,8 +32,6 @@ class HalvanePref : public PreferencePane {
  public:
   static constexpr char kPaneBundleIdentifier[] = "com.halvane.keyboard.prefpane";
   static constexpr char kHelpBookName[] = "Halvane Keyboard Help";
-  static constexpr int kProfileCount = 10;
-  static constexpr int kMacroKeyCount = 10;
 
   explicit HalvanePref(PaneServices services);
   ~HalvanePref() override;
@@ -84,9 +83,9 @@ class HalvanePref : public PreferencePane {
   void hideControl(QWidget* view);
   void showControl();
 
-  std::array<QLabel*, kMacroKeyCount> m_KeyLabels{};
-  std::array<HVKeyView*, kMacroKeyCount> m_Key{};
-  std::array<HVKeyView*, kMacroKeyCount> m_KeyLabelBtn{};
+  std::array<QLabel*, settings::kMacroKeyCount> m_KeyLabels{};
+  std::array<HVKeyView*, settings::kMacroKeyCount> m_Key{};
+  std::array<HVKeyView*, settings::kMacroKeyCount> m_KeyLabelBtn{};
 
  protected:
   std::unique_ptr<QWidget> createMainView() override;

@@ -5,6 +5,7 @@
 #include "HalvanePrefPanel/controller/PaneGlobals.h"
 #include "HalvanePrefPanel/editor/HVKeyComboPanel.h"
 #include "HalvanePrefPanel/widgets/HVKeyView.h"
+#include "shared/settings/SettingsLimits.h"
 #include "ui_HalvanePref.h"
 
 #include <QFileInfo>
@@ -62,7 +63,7 @@ void HalvanePref::displaySettingsForProfile(int profile) {
                  QStringLiteral("RealPlayer"), QStringLiteral("VLC")},
                 record[QStringLiteral("MediaPlayer")].toString());
 
-  for (int key = 0; key < kMacroKeyCount; ++key) setKeyLabel(key, keys.at(key), profiles);
+  for (int key = 0; key < settings::kMacroKeyCount; ++key) setKeyLabel(key, keys.at(key), profiles);
 
   ui_->fSwapCmdAltCheckbox->setChecked(record[QStringLiteral("SwapCmdAlt")].intValue() != 0);
   UpdateUi();
@@ -97,7 +98,7 @@ void HalvanePref::setKeyLabel(int key, const PlistValue& record, const PlistValu
 
 void HalvanePref::handleMacroButton(HVKeyView* sender) {
   const int key = sender ? sender->tag() : -1;
-  if (!m_Prefs.isDictionary() || key < 0 || key >= kMacroKeyCount) return;
+  if (!m_Prefs.isDictionary() || key < 0 || key >= settings::kMacroKeyCount) return;
   gKeyDict =
       m_Prefs[QStringLiteral("Profiles")].at(editedProfile())[QStringLiteral("MacroKeys")].at(key);
 
@@ -114,7 +115,7 @@ void HalvanePref::handleMacroButton(HVKeyView* sender) {
     QList<HVKeyCombo> steps;
     if (action == kExecuteMacro) {
       const PlistValue combo = gKeyDict[kKeyCombo];
-      for (int step = 0; step < HVKeyComboPanel::kMaxKeys; ++step) {
+      for (int step = 0; step < settings::kMacroStepCount; ++step) {
         const int keyCode = combo[stepKey("keyCode", step)].intValue();
         const int modifiers = combo[stepKey("modifiers", step)].intValue();
         if (keyCode >= 0 && modifiers >= -1)
@@ -144,7 +145,7 @@ void HalvanePref::hotKeySheetDidEndWithReturnCode(int returnCode) {
     const QList<HVKeyCombo> steps = editor->keyArray();
     PlistValue combo = keyComboOf(record);
     QString description;
-    for (int step = 0; step < HVKeyComboPanel::kMaxKeys; ++step) {
+    for (int step = 0; step < settings::kMacroStepCount; ++step) {
       const bool used = step < steps.size();
       combo.set(stepKey("keyCode", step), used ? steps[step].keyCode() : -1);
       combo.set(stepKey("modifiers", step), used ? steps[step].modifiers() : -1);
@@ -158,7 +159,7 @@ void HalvanePref::hotKeySheetDidEndWithReturnCode(int returnCode) {
       record.set(settings::kPlayModeKey, settings::playModeName(editor->playMode()));
   } else if (action == kSelectProfile) {
     const int target = editor->getProfile();
-    const bool valid = target >= 0 && target < kProfileCount;
+    const bool valid = target >= 0 && target < settings::kProfileCount;
     record.set(kActionType, valid ? kSelectProfile : QString());
     if (valid) record.set(kSelectProfile, target);
   } else if (action == kLaunchApp) {
@@ -191,7 +192,7 @@ void HalvanePref::handleContextMenu(QObject* sender) {
       resetKey(record);
       break;
     default:
-      if (tag < 0 || tag >= kProfileCount) return;
+      if (tag < 0 || tag >= settings::kProfileCount) return;
       log(QStringLiteral("Selected Profile Index: %1").arg(tag));
       record.set(kActionType, kSelectProfile);
       record.set(kSelectProfile, tag);
@@ -241,20 +242,20 @@ void HalvanePref::resetKeysForProfile(int profile) {
 }
 
 void HalvanePref::mouseOverMacroKey(int key) {
-  if (key < 0 || key >= kMacroKeyCount || !m_Key[key]) return;
+  if (key < 0 || key >= settings::kMacroKeyCount || !m_Key[key]) return;
   m_Key[key]->setOpacity(0.3f);
   m_KeyLabelBtn[key]->setOpacity(0.5f);
 }
 
 void HalvanePref::mouseOutsideMacroKey(int key) {
-  if (key < 0 || key >= kMacroKeyCount || !m_Key[key]) return;
+  if (key < 0 || key >= settings::kMacroKeyCount || !m_Key[key]) return;
   m_Key[key]->setOpacity(0.0f);
   m_KeyLabelBtn[key]->setOpacity(0.0f);
 }
 
 void HalvanePref::popUpContextMenu(HVKeyView* view, const QPoint& globalPos) {
   const int key = view ? view->tag() : -1;
-  if (!m_Prefs.isDictionary() || key < 0 || key >= kMacroKeyCount) return;
+  if (!m_Prefs.isDictionary() || key < 0 || key >= settings::kMacroKeyCount) return;
   gCurrentMacroKeyIndex = key;
   ui_->m_PopUpContextMenu->popup(globalPos);
 }

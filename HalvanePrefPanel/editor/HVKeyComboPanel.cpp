@@ -3,6 +3,7 @@
 #include "HalvanePrefPanel/controller/PaneGlobals.h"
 #include "platform/desktop/openpanel/OpenPanel.h"
 #include "platform/desktop/workspace/Workspace.h"
+#include "shared/settings/SettingsLimits.h"
 #include "ui_HVKeyComboPanel.h"
 
 #include <QDialog>
@@ -45,8 +46,8 @@ HVKeyComboPanel* HVKeyComboPanel::sharedPanel() {
 }
 
 HVKeyComboPanel::HVKeyComboPanel() {
-  fKeysArray.reserve(kMaxKeys);
-  fOldKeysArray.reserve(kMaxKeys);
+  fKeysArray.reserve(settings::kMacroStepCount);
+  fOldKeysArray.reserve(settings::kMacroStepCount);
 }
 
 HVKeyComboPanel::~HVKeyComboPanel() {
@@ -161,7 +162,7 @@ void HVKeyComboPanel::setKeyCombo(const HVKeyCombo& combo) {
   if (fActionType != kExecuteMacro) return;
   if (combo.keyCode() == -1 || combo.modifiers() == -1)
     fKeysArray.clear();
-  else if (fKeysArray.size() < kMaxKeys)
+  else if (fKeysArray.size() < settings::kMacroStepCount)
     fKeysArray.append(combo);
   _refreshContents();
 }

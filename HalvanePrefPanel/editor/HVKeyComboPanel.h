@@ -32,8 +32,6 @@ class HVKeyComboPanel : public QObject, public KeyComboReceiver {
   Q_OBJECT
 
  public:
-  static constexpr int kMaxKeys = 8;
-
   // The one editor, created at first use and kept until the process ends.
   static HVKeyComboPanel* sharedPanel();
 

@@ -1,6 +1,7 @@
 // Checking a settings tree (10 profiles x 10 macro keys), and exporting and importing a profile.
 #include "shared/plist/PlistFile.h"
 #include "shared/settings/ProfileTransfer.h"
+#include "shared/settings/SettingsLimits.h"
 #include "shared/settings/SettingsValidator.h"
 
 #include <QTemporaryDir>

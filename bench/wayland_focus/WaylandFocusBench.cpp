@@ -8,7 +8,7 @@
 // HeadlessKWin.h).
 #include "bench/support/Percentile.h"
 #include "platform/desktop/frontapp/ForeignToplevelActiveWindowSource.h"
-#include "platform/desktop/frontapp/FrontApplicationSinkAdaptor.h"
+#include "platform/desktop/frontapp/FrontApplicationSinkGate.h"
 #include "platform/desktop/frontapp/KWinActiveWindowSource.h"
 #include "platform/desktop/frontapp/SwayActiveWindowSource.h"
 #include "platform/desktop/wayland/WaylandConnection.h"

@@ -1,7 +1,7 @@
 #include "helper/app/HelperPlatform.h"
 
 #include "helper/diagnostics/HelperDiagnostics.h"
-#include "platform/desktop/frontapp/FrontApplicationSinkAdaptor.h"
+#include "platform/desktop/frontapp/FrontApplicationSinkGate.h"
 #include "platform/desktop/frontapp/FrontApplicationWatcherFactory.h"
 #include "platform/desktop/notification/DBusDistributedNotificationCenter.h"
 #include "platform/desktop/notification/TracedDistributedNotificationCenter.h"

@@ -35,11 +35,6 @@ class Controller : public QObject, public KeyboardServer {
   Q_OBJECT
 
  public:
-  // Number of profiles and macro keys the settings format holds.
-  static constexpr int kProfileCount = 10;
-  static constexpr int kMacroKeyCount = 10;
-  static constexpr int kMacroStepCount = 8;
-
   explicit Controller(const ControllerServices& services, QObject* parent = nullptr);
   ~Controller() override;
 

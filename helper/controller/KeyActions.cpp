@@ -3,8 +3,10 @@
 #include "helper/controller/Controller.h"
 
 #include "platform/desktop/workspace/Workspace.h"
+#include "platform/input/keycodes/MacKeyCodes.h"
 #include "platform/system/log/SystemLog.h"
 #include "platform/system/script/ScriptRunner.h"
+#include "shared/settings/MacModifiers.h"
 #include "shared/settings/PlayMode.h"
 
 #include <array>
@@ -20,10 +22,10 @@ struct Modifier {
   quint16 keyCode;
 };
 constexpr std::array<Modifier, 4> kModifiers{{
-    {0x0200, 56},  // Shift
-    {0x1000, 59},  // Control
-    {0x0800, 58},  // Option
-    {0x0100, 55},  // Command
+    {kCarbonShift, kVK_Shift},
+    {kCarbonControl, kVK_Control},
+    {kCarbonOption, kVK_Option},
+    {kCarbonCommand, kVK_Command},
 }};
 
 constexpr double kSuppressionDuringCombination = 0.0;

@@ -2,6 +2,7 @@
 
 #include "platform/input/posters/HeldKeyRecord.h"
 #include "platform/system/sleeper/Sleeper.h"
+#include "shared/settings/SettingsLimits.h"
 
 #include <algorithm>
 #include <array>
@@ -16,9 +17,9 @@ struct StepKeys {
   QString keyCode, modifiers, delay;
 };
 const StepKeys& stepKeys(int step) {
-  static const std::array<StepKeys, MacroPlayer::kStepCount> keys = [] {
-    std::array<StepKeys, MacroPlayer::kStepCount> k;
-    for (int i = 0; i < MacroPlayer::kStepCount; ++i)
+  static const std::array<StepKeys, settings::kMacroStepCount> keys = [] {
+    std::array<StepKeys, settings::kMacroStepCount> k;
+    for (int i = 0; i < settings::kMacroStepCount; ++i)
       k[size_t(i)] = {QStringLiteral("keyCode%1").arg(i), QStringLiteral("modifiers%1").arg(i),
                       QStringLiteral("delay%1").arg(i)};
     return k;
@@ -74,7 +75,7 @@ void MacroPlayer::beginRun() {
 void MacroPlayer::advance() {
   // Every step is examined: an empty step does not end the macro. A missing key code reads as
   // 0, which is a real key. A step's pause follows its key, the last one's too.
-  while (step_ < kStepCount) {
+  while (step_ < settings::kMacroStepCount) {
     const StepKeys& keys = stepKeys(step_++);
     const int modifiers = macro_.keyCombo[keys.modifiers].intValue();
     const int keyCode = macro_.keyCombo[keys.keyCode].intValue();

@@ -30,7 +30,6 @@ class Sleeper;
 // play modes, the Escape key cancels, and stop() ends a macro half-way with every key let go.
 class MacroPlayer {
  public:
-  static constexpr int kStepCount = 8;
   // Between the runs of a repeating macro without pauses, so that it types at a key repeat's
   // pace rather than flood the desktop.
   static constexpr double kRepeatGap = 0.03;

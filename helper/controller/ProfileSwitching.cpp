@@ -8,6 +8,7 @@
 #include "platform/desktop/notification/DistributedNotificationCenter.h"
 #include "platform/system/log/SystemLog.h"
 #include "shared/control/ControlChannel.h"
+#include "shared/settings/SettingsLimits.h"
 #include "shared/settings/SettingsStore.h"
 
 #include <algorithm>
@@ -18,7 +19,7 @@ bool Controller::isProfileIndex(int profile) const {
   // Without settings the format's ten profiles stand, so the initial switch still selects its
   // index and sends zero driver settings.
   const qsizetype count =
-      m_Prefs.isNone() ? kProfileCount : m_Prefs[QStringLiteral("Profiles")].count();
+      m_Prefs.isNone() ? settings::kProfileCount : m_Prefs[QStringLiteral("Profiles")].count();
   return profile >= 0 && profile < count;
 }
 
@@ -64,7 +65,7 @@ void Controller::installApplicationSwitchHandler() {
 int Controller::profileForApplication(const QStringList& applicationNames) const {
   const PlistValue profiles = m_Prefs[QStringLiteral("Profiles")];
   // A file with fewer than ten profiles is searched as far as it goes.
-  const qsizetype count = std::min<qsizetype>(profiles.count(), kProfileCount);
+  const qsizetype count = std::min<qsizetype>(profiles.count(), settings::kProfileCount);
   for (int i = 0; i < count; ++i) {
     // Exact, case-sensitive: a desktop entry's path, or an executable's real path.
     const QString path = profiles.at(i)[QStringLiteral("ApplicationPath")].toString();

@@ -3,6 +3,7 @@
 #include "helper/controller/Controller.h"
 
 #include "helper/hidsystem/HIDSystem.h"
+#include "platform/input/hidevent/EventRecord.h"
 
 #include <algorithm>
 #include <array>
@@ -98,8 +99,8 @@ void Controller::processKeys(std::uint8_t* report, unsigned long reportSize,
       return;
     }
     if (d == kEjectKey && mHIDSystem) {
-      mHIDSystem->postSystemDefineEvent(HIDSystem::kEjectKeyType, 1);
-      mHIDSystem->postSystemDefineEvent(HIDSystem::kEjectKeyType, 0);
+      mHIDSystem->postSystemDefineEvent(hidevent::kAuxKeyEject, 1);
+      mHIDSystem->postSystemDefineEvent(hidevent::kAuxKeyEject, 0);
     }
   }
 }

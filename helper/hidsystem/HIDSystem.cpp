@@ -1,10 +1,12 @@
 #include "helper/hidsystem/HIDSystem.h"
 
-#include "helper/hidsystem/EventRecord.h"
+#include "platform/input/hidevent/EventRecord.h"
+#include "platform/input/keycodes/MacKeyCodes.h"
+#include "shared/settings/MacModifiers.h"
 
 namespace halvane {
 
-using namespace eventrecord;
+using namespace hidevent;
 
 HIDSystem::HIDSystem(HIDEventSystem& events, std::FILE* errors) : mEvents(events), mErrors(errors) {
   if (findHIDSystem(&hidsys) != 0) std::fputs("failed to find the HID system\n", mErrors);
@@ -62,13 +64,12 @@ int HIDSystem::postKeyCodeEvent(quint16 keyCode, quint8 down, quint8 repeat) {
 }
 
 int HIDSystem::postSystemDefineEvent(quint8 keyType, quint8 down) {
-  if (keyType == kEjectKeyType && down) {
+  if (keyType == kAuxKeyEject && down) {
     NXEventData pre{};
     put16(pre, kCompoundSubType, kSubtypeEjectKey);
     if (const int status = post(kSystemDefined, pre, 0, 0)) return status;
   }
-  // data1: key type in bits 16-23, key state (0x0A press, 0x0B release) in bits 8-15.
-  const quint32 state = down ? 0x0A : 0x0B;
+  const quint32 state = down ? kAuxKeyDown : kAuxKeyUp;
   NXEventData record{};
   put16(record, kCompoundSubType, kSubtypeAuxControlButtons);
   put32(record, kCompoundData1, (quint32(keyType) << 16) | (state << 8));
@@ -133,11 +134,11 @@ void HIDSystem::setModifierState(qint32* state, qint32 flag, quint16 keyCode, bo
 }
 
 void HIDSystem::setCmdState(bool down) {
-  setModifierState(&cmdState, kCommandMask, kCommandKeyCode, down);
+  setModifierState(&cmdState, kEventFlagCommand, kVK_Command, down);
 }
 
 void HIDSystem::setShiftState(bool down) {
-  setModifierState(&shiftState, kShiftMask, kShiftKeyCode, down);
+  setModifierState(&shiftState, kEventFlagShift, kVK_Shift, down);
 }
 
 }  // namespace halvane

@@ -15,30 +15,6 @@ namespace halvane {
 // the object works on with connection 0.
 class HIDSystem {
  public:
-  // Event types.
-  static constexpr quint32 kLeftMouseDown = 1;
-  static constexpr quint32 kLeftMouseUp = 2;
-  static constexpr quint32 kMouseMoved = 5;
-  static constexpr quint32 kLeftMouseDragged = 6;
-  static constexpr quint32 kKeyDown = 10;
-  static constexpr quint32 kKeyUp = 11;
-  static constexpr quint32 kFlagsChanged = 12;
-  static constexpr quint32 kSystemDefined = 14;
-  static constexpr quint32 kScrollWheelMoved = 22;
-  // System-defined subtypes.
-  static constexpr quint16 kSubtypeAuxMouseButtons = 7;
-  static constexpr quint16 kSubtypeAuxControlButtons = 8;
-  static constexpr quint16 kSubtypeEjectKey = 10;
-  // Post options.
-  static constexpr quint32 kSetGlobalEventFlags = 1;
-  static constexpr quint32 kSetRelativeCursorPosition = 4;
-  // Modifier flags and the virtual keys that carry them.
-  static constexpr qint32 kShiftMask = 0x00020000;
-  static constexpr qint32 kCommandMask = 0x00100000;
-  static constexpr quint16 kShiftKeyCode = 56;
-  static constexpr quint16 kCommandKeyCode = 55;
-  static constexpr quint8 kEjectKeyType = 14;
-  static constexpr quint32 kRecordVersion = 2;
   // Status of findHIDSystem when no connection could be had.
   static constexpr int kNotFound = 5;
 

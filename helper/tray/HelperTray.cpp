@@ -2,6 +2,7 @@
 
 #include "helper/controller/Controller.h"
 #include "platform/desktop/tray/TrayIcon.h"
+#include "shared/settings/SettingsLimits.h"
 #include "shared/settings/SettingsStore.h"
 
 #include <QFont>
@@ -71,7 +72,7 @@ void HelperTray::refresh() {
                        : QStringLiteral("Halvane keyboard: profile %1").arg(current + 1));
 
   std::vector<TrayMenuItem> items;
-  for (int index = 0; index < std::min<int>(int(profiles.count()), Controller::kProfileCount);
+  for (int index = 0; index < std::min<int>(int(profiles.count()), settings::kProfileCount);
        ++index)
     items.push_back({profileName(profiles, index), true, index == current, true,
                      [this, index] { chooseProfile(index); }});

@@ -14,6 +14,7 @@ inline constexpr char kServerName[] = "HVKeyboardServer";
 inline constexpr char kServiceName[] = "com.halvane.keyboard.HVKeyboardServer";
 inline constexpr char kServerPath[] = "/HVKeyboardServer";
 inline constexpr char kServerInterface[] = "com.halvane.keyboard.HVKeyboardServer";
+inline constexpr char kDiagnosticsInterface[] = "com.halvane.keyboard.Diagnostics";
 
 // The distributed notification signal: Notification(s name, s object, a{ss} userInfo), sent to
 // every connection of the session bus.

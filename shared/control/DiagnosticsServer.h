@@ -7,10 +7,6 @@
 
 namespace halvane {
 
-namespace control {
-inline constexpr char kDiagnosticsInterface[] = "com.halvane.keyboard.Diagnostics";
-}  // namespace control
-
 // What the helper reports about itself on its server object, read-only; the keys are listed in
 // com.halvane.keyboard.Diagnostics.xml.
 class DiagnosticsServer {

@@ -1,6 +1,7 @@
 #include "shared/settings/ProfileTransfer.h"
 
 #include "shared/plist/PlistFile.h"
+#include "shared/settings/SettingsLimits.h"
 
 #include <QDir>
 #include <QFile>

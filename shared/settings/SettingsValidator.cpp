@@ -1,5 +1,6 @@
 #include "shared/settings/SettingsValidator.h"
 
+#include "shared/settings/MacModifiers.h"
 #include "shared/settings/PlayMode.h"
 
 #include <QRegularExpression>
@@ -14,7 +15,8 @@ namespace {
 
 // The modifier bits a macro step may carry: Command, Shift, Option, Control, and the bit the
 // key capture adds. Playback ignores every other bit.
-constexpr qint64 kModifierBits = 0x0100 | 0x0200 | 0x0800 | 0x1000 | 0x8000;
+constexpr qint64 kModifierBits =
+    kCarbonCommand | kCarbonShift | kCarbonOption | kCarbonControl | kCarbonFunction;
 constexpr qint64 kMaxKeyCode = 0xFFFF;
 
 const QStringList& actionTypes() {

@@ -1,19 +1,13 @@
 #pragma once
 
 #include "shared/plist/PlistValue.h"
+#include "shared/settings/SettingsLimits.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 namespace halvane::settings {
-
-// The shape of the settings tree.
-inline constexpr int kProfileCount = 10;
-inline constexpr int kMacroKeyCount = 10;
-inline constexpr int kMacroStepCount = 8;
-inline constexpr int kMaxDelay = 6350;      // milliseconds; the most the pane ever writes
-inline constexpr int kMaxNameLength = 255;  // characters of a profile or application name
 
 // One finding of the validator: where in the tree, and what is wrong there.
 //

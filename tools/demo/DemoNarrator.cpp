@@ -1,8 +1,8 @@
 #include "tools/demo/DemoNarrator.h"
 
 #include "platform/input/keycodes/MacKeyCodes.h"
-#include "platform/input/keycodes/MacModifiers.h"
 #include "shared/control/ControlChannel.h"
+#include "shared/settings/MacModifiers.h"
 
 #include <QStringList>
 

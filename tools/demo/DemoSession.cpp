@@ -2,8 +2,10 @@
 
 #include "HVKeyCombo.h"
 #include "platform/input/devices/VirtualKeyboardProtocol.h"
+#include "platform/input/keycodes/MacKeyCodes.h"
 #include "shared/KeyboardIdentity.h"
 #include "shared/plist/PlistFile.h"
+#include "shared/settings/MacModifiers.h"
 #include "shared/settings/SettingsStore.h"
 #include "tools/demo/DemoNarrator.h"
 #include "tools/vkbd/VirtualInterface.h"
@@ -26,8 +28,6 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr int kDemoProfile = 0;
-constexpr int kShift = 0x0200, kCommand = 0x0100;
-constexpr int kKeyA = 0x00, kKeyH = 0x04, kKeyI = 0x22, kReturn = 0x24;
 
 // One macro step of a macro key's KeyCombo.
 void setMacroStep(PlistValue combo, int step, int keyCode, int modifiers, int delay) {
@@ -47,12 +47,13 @@ bool makeDemoProfile(PlistValue& tree) {
   profile.set(QStringLiteral("Name"), QStringLiteral("Demo"));
 
   keys.at(0).set(QStringLiteral("ActionType"), QStringLiteral("ExecuteMacro"));
-  setMacroStep(keys.at(0)[QStringLiteral("KeyCombo")], 0, kKeyA, kCommand | kShift, 250);
+  setMacroStep(keys.at(0)[QStringLiteral("KeyCombo")], 0, kVK_ANSI_A, kCarbonCommand | kCarbonShift,
+               250);
   keys.at(1).set(QStringLiteral("ActionType"), QStringLiteral("ExecuteMacro"));
   const PlistValue typing = keys.at(1)[QStringLiteral("KeyCombo")];
-  setMacroStep(typing, 0, kKeyH, 0, 0);
-  setMacroStep(typing, 1, kKeyI, 0, 0);
-  setMacroStep(typing, 2, kReturn, 0, 0);
+  setMacroStep(typing, 0, kVK_ANSI_H, 0, 0);
+  setMacroStep(typing, 1, kVK_ANSI_I, 0, 0);
+  setMacroStep(typing, 2, kVK_Return, 0, 0);
   keys.at(2).set(QStringLiteral("ActionType"), QStringLiteral("SelectProfile"));
   keys.at(2).set(QStringLiteral("SelectProfile"), 2);
   return true;

@@ -1,6 +1,7 @@
 #include "tools/halvanectl/CtlArguments.h"
 
 #include "shared/settings/ProfileTransfer.h"
+#include "shared/settings/SettingsLimits.h"
 
 #include <QRegularExpression>
 

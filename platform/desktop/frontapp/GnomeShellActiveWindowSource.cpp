@@ -2,6 +2,8 @@
 
 #include "platform/desktop/frontapp/WindowActivationRelay.h"
 #include "platform/desktop/probe/SessionProbe.h"
+#include "platform/system/log/SystemLog.h"
+#include "shared/control/DBusTimeouts.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -50,7 +52,8 @@ GnomeShellActiveWindowSource::GnomeShellActiveWindowSource(const FrontSourceServ
                QStringLiteral("org.gnome.Shell.Extensions"),
                QStringLiteral("ExtensionStateChanged"), this,
                SLOT(onExtensionStateChanged(QString, QVariantMap)));
-  auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call, 5000), this);
+  auto* watcher =
+      new QDBusPendingCallWatcher(bus_.asyncCall(call, dbus::kServiceStartTimeoutMs), this);
   QObject::connect(
       watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
         w->deleteLater();

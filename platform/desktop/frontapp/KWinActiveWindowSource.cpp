@@ -2,6 +2,8 @@
 
 #include "platform/desktop/frontapp/WindowActivationRelay.h"
 #include "platform/desktop/probe/SessionProbe.h"
+#include "platform/system/log/SystemLog.h"
+#include "shared/control/DBusTimeouts.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -15,7 +17,6 @@ const QString kKWin = QString::fromLatin1(kKWinBusName);
 const QString kScriptingPath = QStringLiteral("/Scripting");
 const QString kScripting = QStringLiteral("org.kde.kwin.Scripting");
 const QString kScript = QStringLiteral("org.kde.kwin.Script");
-constexpr int kCallTimeoutMs = 2000;
 
 QDBusMessage scriptingCall(const QString& method, const QVariantList& arguments) {
   QDBusMessage call = QDBusMessage::createMethodCall(kKWin, kScriptingPath, kScripting, method);
@@ -55,7 +56,7 @@ void KWinActiveWindowSource::load() {
   auto* watcher = new QDBusPendingCallWatcher(
       bus_.asyncCall(
           scriptingCall(QStringLiteral("isScriptLoaded"), {QString::fromLatin1(kScriptName)}),
-          kCallTimeoutMs),
+          dbus::kDesktopCallTimeoutMs),
       this);
   QObject::connect(
       watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
@@ -73,7 +74,7 @@ void KWinActiveWindowSource::load() {
         auto* unloading = new QDBusPendingCallWatcher(
             bus_.asyncCall(
                 scriptingCall(QStringLiteral("unloadScript"), {QString::fromLatin1(kScriptName)}),
-                kCallTimeoutMs),
+                dbus::kDesktopCallTimeoutMs),
             this);
         QObject::connect(unloading, &QDBusPendingCallWatcher::finished, this,
                          [this](QDBusPendingCallWatcher* u) {
@@ -89,7 +90,7 @@ void KWinActiveWindowSource::loadScript() {
   auto* watcher = new QDBusPendingCallWatcher(
       bus_.asyncCall(scriptingCall(QStringLiteral("loadScript"),
                                    {scriptPath_, QString::fromLatin1(kScriptName)}),
-                     kCallTimeoutMs),
+                     dbus::kDesktopCallTimeoutMs),
       this);
   QObject::connect(
       watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
@@ -111,7 +112,7 @@ void KWinActiveWindowSource::run(int id, bool plasma6Path) {
       plasma6Path ? QStringLiteral("/Scripting/Script%1").arg(id) : QStringLiteral("/%1").arg(id);
   auto* watcher = new QDBusPendingCallWatcher(
       bus_.asyncCall(QDBusMessage::createMethodCall(kKWin, path, kScript, QStringLiteral("run")),
-                     kCallTimeoutMs),
+                     dbus::kDesktopCallTimeoutMs),
       this);
   QObject::connect(
       watcher, &QDBusPendingCallWatcher::finished, this,
@@ -135,7 +136,7 @@ void KWinActiveWindowSource::run(int id, bool plasma6Path) {
 void KWinActiveWindowSource::unload() {
   // At quit nothing else waits on the loop, and an answer tells the script is gone for good.
   bus_.call(scriptingCall(QStringLiteral("unloadScript"), {QString::fromLatin1(kScriptName)}),
-            QDBus::Block, kCallTimeoutMs);
+            QDBus::Block, dbus::kDesktopCallTimeoutMs);
   running_ = false;
 }
 

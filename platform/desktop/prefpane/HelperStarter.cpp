@@ -1,18 +1,13 @@
 #include "platform/desktop/prefpane/HelperStarter.h"
 
 #include "shared/control/ControlChannel.h"
+#include "shared/control/DBusTimeouts.h"
 
 #include <QDBusConnectionInterface>
 #include <QFileInfo>
 #include <QProcess>
 
 namespace halvane {
-
-namespace {
-
-constexpr int kSystemctlTimeoutMs = 5000;
-
-}  // namespace
 
 HelperStarter::HelperStarter(QDBusConnection bus, QStringList helperCandidates, QString systemctl)
     : bus_(std::move(bus)),
@@ -46,7 +41,7 @@ bool HelperStarter::systemctl(const QStringList& arguments) const {
   process.setStandardOutputFile(QProcess::nullDevice());
   process.setStandardErrorFile(QProcess::nullDevice());
   process.start(systemctl_, arguments);
-  if (!process.waitForFinished(kSystemctlTimeoutMs)) {
+  if (!process.waitForFinished(dbus::kServiceStartTimeoutMs)) {
     process.kill();
     process.waitForFinished();
     return false;

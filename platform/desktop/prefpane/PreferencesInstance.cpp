@@ -1,5 +1,7 @@
 #include "platform/desktop/prefpane/PreferencesInstance.h"
 
+#include "shared/control/DBusTimeouts.h"
+
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QGuiApplication>
@@ -31,7 +33,8 @@ bool PreferencesInstance::handOver(const QString& activationToken) {
       QString::fromLatin1(kServiceName), QString::fromLatin1(kObjectPath),
       QString::fromLatin1(kInterface), QStringLiteral("Activate"));
   call << activationToken;
-  if (bus_.call(call, QDBus::Block, kCallTimeoutMs).type() == QDBusMessage::ReplyMessage)
+  if (bus_.call(call, QDBus::Block, dbus::kDesktopCallTimeoutMs).type() ==
+      QDBusMessage::ReplyMessage)
     return true;
   // The running one may have just ended; then this start takes its place.
   owner_ = bus_.registerService(QString::fromLatin1(kServiceName));

@@ -20,8 +20,6 @@ class PreferencesInstance : public QObject {
   static constexpr char kServiceName[] = "com.halvane.keyboard.Preferences";
   static constexpr char kObjectPath[] = "/com/halvane/keyboard/Preferences";
   static constexpr char kInterface[] = "com.halvane.keyboard.Preferences";
-  // How long a later start waits for the running one to answer.
-  static constexpr int kCallTimeoutMs = 2000;
 
   explicit PreferencesInstance(QDBusConnection bus = QDBusConnection::sessionBus());
   ~PreferencesInstance() override;

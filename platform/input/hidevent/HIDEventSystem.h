@@ -1,14 +1,10 @@
 #pragma once
 
+#include "platform/input/hidevent/EventRecord.h"
+
 #include <QtGlobal>
 
-#include <array>
-#include <cstdint>
-
 namespace halvane {
-
-// The 48-byte event record (little-endian layout) that accompanies every posted HID event.
-using NXEventData = std::array<std::uint8_t, 48>;
 
 // A screen point of two signed 16-bit coordinates.
 struct IOGPoint {

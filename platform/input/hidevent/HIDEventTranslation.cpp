@@ -1,7 +1,7 @@
 #include "platform/input/hidevent/HIDEventTranslation.h"
 
 #include "platform/input/keycodes/MacKeyCodes.h"
-#include "platform/input/keycodes/MacModifiers.h"
+#include "shared/settings/MacModifiers.h"
 
 #include <linux/input-event-codes.h>
 
@@ -13,18 +13,6 @@ namespace {
 
 using namespace hidevent;
 using Frames = std::vector<std::vector<InputEvent>>;
-
-std::uint16_t read16(const NXEventData& r, std::size_t at) {
-  return std::uint16_t(r[at] | (r[at + 1] << 8));
-}
-std::uint32_t read32(const NXEventData& r, std::size_t at) {
-  return std::uint32_t(r[at]) | std::uint32_t(r[at + 1]) << 8 | std::uint32_t(r[at + 2]) << 16 |
-         std::uint32_t(r[at + 3]) << 24;
-}
-
-// Record offsets of the fields read here.
-constexpr std::size_t kKeyRepeat = 2, kKeyCode = 8, kSubType = 2, kData1 = 4, kMoveDx = 0,
-                      kMoveDy = 4, kScrollAxis1 = 0, kScrollAxis2 = 2;
 
 // The auxiliary key types of system-defined events (index) and their evdev keys; 0 where
 // Linux has no such key (the display contrast keys).
@@ -84,7 +72,7 @@ InputEvent key(int code, int value) {
 }
 
 Frames flagsChanged(const NXEventData& record, quint32 flags) {
-  const int macKey = read16(record, kKeyCode);
+  const int macKey = get16(record, kKeyCode);
   const std::optional<quint32> flag = flagOfModifierKey(macKey);
   const std::optional<int> evdev = evdevForMacKeyCode(macKey);
   if (!flag || !evdev) return {};
@@ -94,30 +82,30 @@ Frames flagsChanged(const NXEventData& record, quint32 flags) {
 }
 
 Frames keyEvent(quint32 type, const NXEventData& record) {
-  const std::optional<int> evdev = evdevForMacKeyCode(read16(record, kKeyCode));
+  const std::optional<int> evdev = evdevForMacKeyCode(get16(record, kKeyCode));
   if (!evdev) return {};
   if (type == kKeyUp) return {{key(*evdev, 0)}};
-  return {{key(*evdev, read16(record, kKeyRepeat) ? 2 : 1)}};
+  return {{key(*evdev, get16(record, kKeyRepeat) ? 2 : 1)}};
 }
 
 Frames systemDefined(const NXEventData& record) {
   // The eject pre-event and the button-state pre-event announce what the main event does.
-  if (read16(record, kSubType) != kSubtypeAuxControlButtons) return {};
-  const std::uint32_t data1 = read32(record, kData1);
+  if (get16(record, kCompoundSubType) != kSubtypeAuxControlButtons) return {};
+  const std::uint32_t data1 = get32(record, kCompoundData1);
   const std::uint32_t keyType = (data1 >> 16) & 0xFF;
   const std::uint32_t state = (data1 >> 8) & 0xFF;
   const bool repeat = data1 & 1;
   if (keyType >= std::size(kAuxKeys) || kAuxKeys[keyType] == 0) return {};
-  if (state == 0x0A) return {{key(kAuxKeys[keyType], repeat ? 2 : 1)}};
-  if (state == 0x0B) return {{key(kAuxKeys[keyType], 0)}};
+  if (state == kAuxKeyDown) return {{key(kAuxKeys[keyType], repeat ? 2 : 1)}};
+  if (state == kAuxKeyUp) return {{key(kAuxKeys[keyType], 0)}};
   return {};
 }
 
 Frames mouseMoved(const NXEventData& record, quint32 options) {
   // Absolute positions would need the screen layout; the helper only ever moves relatively.
   if (!(options & kSetRelativeCursorPosition)) return {};
-  const auto dx = std::int32_t(read32(record, kMoveDx));
-  const auto dy = std::int32_t(read32(record, kMoveDy));
+  const auto dx = std::int32_t(get32(record, kMouseMoveDx));
+  const auto dy = std::int32_t(get32(record, kMouseMoveDy));
   std::vector<InputEvent> frame;
   if (dx) frame.push_back({EV_REL, REL_X, dx});
   if (dy) frame.push_back({EV_REL, REL_Y, dy});  // both grow downwards
@@ -126,8 +114,8 @@ Frames mouseMoved(const NXEventData& record, quint32 options) {
 }
 
 Frames scrollWheel(const NXEventData& record) {
-  const auto vertical = std::int16_t(read16(record, kScrollAxis1));
-  const auto horizontal = std::int16_t(read16(record, kScrollAxis2));
+  const auto vertical = std::int16_t(get16(record, kScrollDeltaAxis1));
+  const auto horizontal = std::int16_t(get16(record, kScrollDeltaAxis2));
   std::vector<InputEvent> frame;
   if (vertical) frame.push_back({EV_REL, REL_WHEEL, vertical});  // positive: up, on both
   // On the Mac a positive second axis scrolls left; Linux counts right as positive.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/input/hidevent/EventRecord.h"
 #include "platform/input/hidevent/HIDEventSystem.h"
 #include "platform/input/uinput/InputEventSink.h"
 #include "platform/input/uinput/UinputDevice.h"
@@ -7,18 +8,6 @@
 #include <vector>
 
 namespace halvane {
-
-// Event types, subtypes and options of the HID event records, as the Mac numbers them.
-namespace hidevent {
-inline constexpr quint32 kLeftMouseDown = 1, kLeftMouseUp = 2, kRightMouseDown = 3,
-                         kRightMouseUp = 4, kMouseMoved = 5, kLeftMouseDragged = 6,
-                         kRightMouseDragged = 7, kKeyDown = 10, kKeyUp = 11, kFlagsChanged = 12,
-                         kSystemDefined = 14, kScrollWheelMoved = 22, kOtherMouseDown = 25,
-                         kOtherMouseUp = 26, kOtherMouseDragged = 27;
-inline constexpr quint16 kSubtypeAuxMouseButtons = 7, kSubtypeAuxControlButtons = 8,
-                         kSubtypeEjectKey = 10;
-inline constexpr quint32 kSetRelativeCursorPosition = 4;
-}  // namespace hidevent
 
 // One posted record as the frames of Linux input events that do the same; nothing for records
 // without a Linux counterpart. A frame ends with a SYN_REPORT when emitted.

@@ -1,11 +1,11 @@
 #include "platform/input/hotkeys/PortalHotKeyService.h"
 
 #include "platform/input/keycodes/MacKeyCodes.h"
-#include "platform/input/keycodes/MacModifiers.h"
 #include "platform/system/log/SystemLog.h"
+#include "shared/control/DBusTimeouts.h"
+#include "shared/settings/MacModifiers.h"
 
 #include <QDBusArgument>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
@@ -73,25 +73,32 @@ xkb_keymap* usKeymap() {
 
 }  // namespace
 
-uint PortalHotKeyService::portalVersion(const QDBusConnection& bus, QString* whyNot) {
+void PortalHotKeyService::askPortalVersion(const QDBusConnection& bus, QObject* context,
+                                           VersionHandler done) {
   if (!bus.isConnected()) {
-    *whyNot = QStringLiteral("no session bus");
-    return 0;
-  }
-  if (!bus.interface()->isServiceRegistered(service()) &&
-      !bus.interface()->activatableServiceNames().value().contains(service())) {
-    *whyNot = QStringLiteral("no desktop portal");
-    return 0;
+    QTimer::singleShot(0, context, [done] { done(0, QStringLiteral("no session bus")); });
+    return;
   }
   QDBusMessage get = QDBusMessage::createMethodCall(
       service(), path(), QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
   get << interface() << QStringLiteral("version");
-  const QDBusMessage reply = bus.call(get, QDBus::Block, 5000);
-  const uint version = reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()
-                           ? reply.arguments().first().value<QDBusVariant>().variant().toUInt()
-                           : 0;
-  if (!version) *whyNot = QStringLiteral("the desktop portal has no GlobalShortcuts");
-  return version;
+  auto* watcher =
+      new QDBusPendingCallWatcher(bus.asyncCall(get, dbus::kServiceStartTimeoutMs), context);
+  QObject::connect(
+      watcher, &QDBusPendingCallWatcher::finished, context,
+      [done](QDBusPendingCallWatcher* answered) {
+        answered->deleteLater();
+        const QDBusMessage reply = answered->reply();
+        // A name that is neither taken nor can be started by the bus.
+        if (reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown"))
+          return done(0, QStringLiteral("no desktop portal"));
+        const uint version =
+            reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()
+                ? reply.arguments().first().value<QDBusVariant>().variant().toUInt()
+                : 0;
+        done(version,
+             version ? QString() : QStringLiteral("the desktop portal has no GlobalShortcuts"));
+      });
 }
 
 PortalHotKeyService::PortalHotKeyService(const QDBusConnection& bus, SystemLog& log,

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <map>
 
 class QDBusMessage;
@@ -30,9 +31,11 @@ class PortalHotKeyService : public QObject, public HotKeyService {
   static constexpr const char* kPath = "/org/freedesktop/portal/desktop";
   static constexpr const char* kInterface = "org.freedesktop.portal.GlobalShortcuts";
 
-  // The portal's GlobalShortcuts version on bus, 0 when it has none (*whyNot then says why).
-  // Blocks for the portal's answer.
-  static uint portalVersion(const QDBusConnection& bus, QString* whyNot);
+  // Asks bus for the portal's GlobalShortcuts version without waiting for the answer (the portal
+  // may first have to be started). done runs later on context's thread with the version, or
+  // with 0 and why there is none; never once context is gone.
+  using VersionHandler = std::function<void(uint version, const QString& whyNot)>;
+  static void askPortalVersion(const QDBusConnection& bus, QObject* context, VersionHandler done);
 
   PortalHotKeyService(const QDBusConnection& bus, SystemLog& log, QObject* parent = nullptr);
   ~PortalHotKeyService() override;

@@ -1,7 +1,7 @@
 #include "platform/input/keycodes/MacKeyEvent.h"
 
 #include "platform/input/keycodes/MacKeyCodes.h"
-#include "platform/input/keycodes/MacModifiers.h"
+#include "shared/settings/MacModifiers.h"
 
 #include <QKeyEvent>
 

@@ -6,7 +6,7 @@
 
 namespace halvane {
 
-// Records every call in order.
+// Records every call in order; key events fail (and are recorded all the same) while failing.
 class FakeKeyboardEventPoster : public KeyboardEventPoster {
  public:
   enum class Kind { SuppressionInterval, EventStateCombining, KeyEvent };
@@ -23,11 +23,13 @@ class FakeKeyboardEventPoster : public KeyboardEventPoster {
   void enableEventStateCombining(bool enabled) override {
     calls.push_back({Kind::EventStateCombining, 0, enabled});
   }
-  void postKeyboardEvent(quint16 virtualKeyCode, bool keyDown) override {
+  bool postKeyboardEvent(quint16 virtualKeyCode, bool keyDown) override {
     calls.push_back({Kind::KeyEvent, 0, keyDown, virtualKeyCode});
+    return !failing;
   }
 
   std::vector<Call> calls;
+  bool failing = false;
 };
 
 }  // namespace halvane

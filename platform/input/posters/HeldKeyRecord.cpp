@@ -12,20 +12,20 @@ void HeldKeyRecord::enableEventStateCombining(bool enabled) {
   inner_.enableEventStateCombining(enabled);
 }
 
-void HeldKeyRecord::postKeyboardEvent(quint16 virtualKeyCode, bool keyDown) {
+bool HeldKeyRecord::postKeyboardEvent(quint16 virtualKeyCode, bool keyDown) {
+  if (!inner_.postKeyboardEvent(virtualKeyCode, keyDown)) return false;
   // A repeated key-down is one held key; a key-up of a key not held is passed on all the same.
   const auto it = std::find(held_.begin(), held_.end(), virtualKeyCode);
   if (keyDown && it == held_.end()) held_.push_back(virtualKeyCode);
   if (!keyDown && it != held_.end()) held_.erase(it);
-  inner_.postKeyboardEvent(virtualKeyCode, keyDown);
+  return true;
 }
 
 void HeldKeyRecord::releaseAll() {
-  while (!held_.empty()) {
-    const quint16 key = held_.back();
-    held_.pop_back();
-    inner_.postKeyboardEvent(key, false);
-  }
+  std::vector<quint16> stillHeld;
+  for (auto key = held_.rbegin(); key != held_.rend(); ++key)
+    if (!inner_.postKeyboardEvent(*key, false)) stillHeld.insert(stillHeld.begin(), *key);
+  held_ = std::move(stillHeld);
 }
 
 }  // namespace halvane

@@ -13,7 +13,9 @@ class KeyboardEventPoster {
   virtual void setLocalEventsSuppressionInterval(double seconds) = 0;
   // Whether synthetic events combine with the physical keyboard's modifier state.
   virtual void enableEventStateCombining(bool enabled) = 0;
-  virtual void postKeyboardEvent(quint16 virtualKeyCode, bool keyDown) = 0;
+  // False when the backend could not deliver the event (it then had no effect). A key code the
+  // backend has no key for is skipped, which is no failure.
+  virtual bool postKeyboardEvent(quint16 virtualKeyCode, bool keyDown) = 0;
 };
 
 }  // namespace halvane

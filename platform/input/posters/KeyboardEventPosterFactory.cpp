@@ -9,24 +9,24 @@
 namespace halvane {
 namespace {
 
-std::unique_ptr<KeyboardEventPoster> createUinput(QString* whyNot) {
+std::unique_ptr<KeyboardEventPoster> createUinput(SystemLog& log, QString* whyNot) {
   UinputDevice::Result made = UinputDevice::create(QStringLiteral("Halvane virtual keyboard"),
                                                    UinputKeyboardEventPoster::capabilities());
   if (!made.device) {
     *whyNot = UinputDevice::reasonForError(made.error, UinputDevice::defaultPath());
     return nullptr;
   }
-  return std::make_unique<UinputKeyboardEventPoster>(std::move(made.device));
+  return std::make_unique<UinputKeyboardEventPoster>(std::move(made.device), log);
 }
 
 }  // namespace
 
 std::unique_ptr<KeyboardEventPoster> createKeyboardEventPoster(const KeyEventBackendChoice& choice,
                                                                const SessionProbe& probe,
-                                                               QString* whyNot) {
+                                                               SystemLog& log, QString* whyNot) {
   switch (choice.backend) {
     case KeyEventBackend::Uinput:
-      return createUinput(whyNot);
+      return createUinput(log, whyNot);
     case KeyEventBackend::WaylandVirtualKeyboard:
       return WaylandVirtualKeyboardEventPoster::create(probe.wayland, whyNot);
     case KeyEventBackend::XTest: {
@@ -47,7 +47,7 @@ std::unique_ptr<KeyboardEventPoster> createKeyboardEventPoster(const SessionProb
     const KeyEventBackendChoice choice = chooseKeyEventBackend(probe, failed);
     QString whyNot;
     if (std::unique_ptr<KeyboardEventPoster> poster =
-            createKeyboardEventPoster(choice, probe, &whyNot)) {
+            createKeyboardEventPoster(choice, probe, log, &whyNot)) {
       log.log(choice.logLine());
       if (made) *made = choice;
       return poster;

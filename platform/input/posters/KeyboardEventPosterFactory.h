@@ -9,11 +9,12 @@ namespace halvane {
 
 class SystemLog;
 
-// The poster `choice` names; nothing when it cannot be made after all, and *whyNot then says why.
+// The poster `choice` names (log: where a uinput poster says a key could not be written);
+// nothing when it cannot be made after all, and *whyNot then says why.
 // The trace-only poster is always made.
 std::unique_ptr<KeyboardEventPoster> createKeyboardEventPoster(const KeyEventBackendChoice& choice,
                                                                const SessionProbe& probe,
-                                                               QString* whyNot);
+                                                               SystemLog& log, QString* whyNot);
 
 // The keyboard event backend for this session (see chooseKeyEventBackend), with one log line
 // saying which was chosen and, for each one passed over, why. A backend that fails to be made is

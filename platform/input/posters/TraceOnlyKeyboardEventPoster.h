@@ -10,7 +10,7 @@ class TraceOnlyKeyboardEventPoster : public KeyboardEventPoster {
  public:
   void setLocalEventsSuppressionInterval(double) override {}
   void enableEventStateCombining(bool) override {}
-  void postKeyboardEvent(quint16, bool) override {}
+  bool postKeyboardEvent(quint16, bool) override { return true; }
 };
 
 }  // namespace halvane

@@ -17,10 +17,10 @@ class TracedKeyboardEventPoster : public KeyboardEventPoster {
     trace_.write(TraceEvent("eventStateCombining").add("enabled", enabled));
     inner_.enableEventStateCombining(enabled);
   }
-  void postKeyboardEvent(quint16 virtualKeyCode, bool keyDown) override {
+  bool postKeyboardEvent(quint16 virtualKeyCode, bool keyDown) override {
     trace_.write(
         TraceEvent("keyboardEvent").add("keyCode", int(virtualKeyCode)).add("down", keyDown));
-    inner_.postKeyboardEvent(virtualKeyCode, keyDown);
+    return inner_.postKeyboardEvent(virtualKeyCode, keyDown);
   }
 
  private:

@@ -9,12 +9,15 @@
 
 namespace halvane {
 
+class SystemLog;
+
 // Posts key events as a virtual keyboard made through uinput: they reach every application,
-// X11 or Wayland, like the keys of a real keyboard.
+// X11 or Wayland, like the keys of a real keyboard. A key the device refuses is not held; the
+// log hears when the device starts refusing keys and when it takes them again, not of each key.
 class UinputKeyboardEventPoster : public KeyboardEventPoster {
  public:
   // The events go to sink, which the poster keeps for its whole life (the device is made once).
-  explicit UinputKeyboardEventPoster(std::unique_ptr<InputEventSink> sink);
+  UinputKeyboardEventPoster(std::unique_ptr<InputEventSink> sink, SystemLog& log);
   // Releases the keys still held.
   ~UinputKeyboardEventPoster() override;
 
@@ -26,13 +29,16 @@ class UinputKeyboardEventPoster : public KeyboardEventPoster {
   void setLocalEventsSuppressionInterval(double) override {}
   void enableEventStateCombining(bool) override {}
   // A key code without an evdev key is skipped.
-  void postKeyboardEvent(quint16 virtualKeyCode, bool keyDown) override;
+  bool postKeyboardEvent(quint16 virtualKeyCode, bool keyDown) override;
 
  private:
-  void emitKey(int evdevKey, bool down);
+  bool emitKey(int evdevKey, bool down);
+  void noteWrite(bool written);
 
   std::unique_ptr<InputEventSink> sink_;
+  SystemLog& log_;
   std::set<int> held_;
+  bool writing_ = true;  // whether the last write went through
 };
 
 }  // namespace halvane

@@ -117,12 +117,13 @@ WaylandVirtualKeyboardEventPoster::~WaylandVirtualKeyboardEventPoster() {
   xkb_keymap_unref(keymap_);
 }
 
-void WaylandVirtualKeyboardEventPoster::postKeyboardEvent(quint16 virtualKeyCode, bool keyDown) {
-  if (const std::optional<int> evdev = evdevForMacKeyCode(virtualKeyCode)) emitKey(*evdev, keyDown);
+bool WaylandVirtualKeyboardEventPoster::postKeyboardEvent(quint16 virtualKeyCode, bool keyDown) {
+  const std::optional<int> evdev = evdevForMacKeyCode(virtualKeyCode);
+  return !evdev || emitKey(*evdev, keyDown);
 }
 
-void WaylandVirtualKeyboardEventPoster::emitKey(int evdevKey, bool down) {
-  if (!connection_->isConnected()) return;
+bool WaylandVirtualKeyboardEventPoster::emitKey(int evdevKey, bool down) {
+  if (!connection_->isConnected()) return false;
   zwp_virtual_keyboard_v1_key(
       keyboard_, nowMs(), std::uint32_t(evdevKey),
       down ? WL_KEYBOARD_KEY_STATE_PRESSED : WL_KEYBOARD_KEY_STATE_RELEASED);
@@ -142,6 +143,7 @@ void WaylandVirtualKeyboardEventPoster::emitKey(int evdevKey, bool down) {
     held_.insert(evdevKey);
   else
     held_.erase(evdevKey);
+  return true;
 }
 
 }  // namespace halvane

@@ -41,11 +41,11 @@ class WaylandVirtualKeyboardEventPoster : public KeyboardEventPoster {
   void setLocalEventsSuppressionInterval(double) override {}
   void enableEventStateCombining(bool) override {}
   // A key code without an evdev key is skipped.
-  void postKeyboardEvent(quint16 virtualKeyCode, bool keyDown) override;
+  bool postKeyboardEvent(quint16 virtualKeyCode, bool keyDown) override;
 
  private:
   explicit WaylandVirtualKeyboardEventPoster(std::shared_ptr<WaylandConnection> connection);
-  void emitKey(int evdevKey, bool down);
+  bool emitKey(int evdevKey, bool down);
 
   std::shared_ptr<WaylandConnection> connection_;
   wl_seat* seat_ = nullptr;

@@ -48,17 +48,18 @@ XTestKeyboardEventPoster::~XTestKeyboardEventPoster() {
   xcb_disconnect(connection_);
 }
 
-void XTestKeyboardEventPoster::postKeyboardEvent(quint16 virtualKeyCode, bool keyDown) {
+bool XTestKeyboardEventPoster::postKeyboardEvent(quint16 virtualKeyCode, bool keyDown) {
   const std::optional<int> evdev = evdevForMacKeyCode(virtualKeyCode);
-  if (!evdev) return;
+  if (!evdev) return true;
   const int x11 = *evdev + kX11KeyCodeOffset;
   const xcb_setup_t* setup = xcb_get_setup(connection_);
-  if (x11 < setup->min_keycode || x11 > setup->max_keycode) return;  // the server has no such key
-  fakeKey(quint8(x11), keyDown);
+  if (x11 < setup->min_keycode || x11 > setup->max_keycode)
+    return true;  // the server has no such key
+  return fakeKey(quint8(x11), keyDown);
 }
 
-void XTestKeyboardEventPoster::fakeKey(quint8 x11KeyCode, bool down) {
-  if (xcb_connection_has_error(connection_)) return;  // the server has gone; nothing to type into
+bool XTestKeyboardEventPoster::fakeKey(quint8 x11KeyCode, bool down) {
+  if (xcb_connection_has_error(connection_)) return false;  // the server has gone
   xcb_test_fake_input(connection_, down ? XCB_KEY_PRESS : XCB_KEY_RELEASE, x11KeyCode,
                       XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
   // Flushed one by one so no event waits in the buffer behind a macro pause.
@@ -69,6 +70,7 @@ void XTestKeyboardEventPoster::fakeKey(quint8 x11KeyCode, bool down) {
     held_.insert(x11KeyCode);
   else
     held_.erase(x11KeyCode);
+  return true;
 }
 
 }  // namespace halvane

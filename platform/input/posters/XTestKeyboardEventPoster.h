@@ -31,13 +31,13 @@ class XTestKeyboardEventPoster : public KeyboardEventPoster {
   void setLocalEventsSuppressionInterval(double) override {}
   void enableEventStateCombining(bool) override {}
   // A key code without an X key is skipped.
-  void postKeyboardEvent(quint16 virtualKeyCode, bool keyDown) override;
+  bool postKeyboardEvent(quint16 virtualKeyCode, bool keyDown) override;
 
   QString displayName() const { return displayName_; }
 
  private:
   XTestKeyboardEventPoster(xcb_connection_t* connection, QString displayName);
-  void fakeKey(quint8 x11KeyCode, bool down);
+  bool fakeKey(quint8 x11KeyCode, bool down);
 
   xcb_connection_t* connection_;
   QString displayName_;

@@ -1,24 +1,20 @@
 #include "platform/system/control/DBusDiagnosticsClient.h"
 
+#include "DiagnosticsProxy.h"
 #include "shared/control/ControlChannel.h"
-#include "shared/control/DiagnosticsServer.h"
 
 #include <QDBusConnectionInterface>
-#include <QDBusMessage>
 #include <QDBusMetaType>
-#include <QDBusReply>
 
 namespace halvane {
 namespace {
 
-QString service() {
-  return QString::fromLatin1(control::kServiceName);
-}
-QString path() {
-  return QString::fromLatin1(control::kServerPath);
-}
-QString interface() {
-  return QString::fromLatin1(control::kDiagnosticsInterface);
+// Blocks without running the event loop: halvanectl asks, prints and ends.
+std::optional<DiagnosticsClient::Report> finish(
+    QDBusPendingReply<DiagnosticsClient::Report> reply) {
+  reply.waitForFinished();
+  if (reply.isError()) return std::nullopt;
+  return reply.value();
 }
 
 }  // namespace
@@ -26,44 +22,38 @@ QString interface() {
 std::unique_ptr<DBusDiagnosticsClient> DBusDiagnosticsClient::connect(const QDBusConnection& bus,
                                                                       int timeoutMs) {
   if (!bus.isConnected() || !bus.interface()) return nullptr;
-  const QDBusReply<bool> registered = bus.interface()->isServiceRegistered(service());
+  const QDBusReply<bool> registered =
+      bus.interface()->isServiceRegistered(QString::fromLatin1(control::kServiceName));
   if (!registered.isValid() || !registered.value()) return nullptr;
   return std::unique_ptr<DBusDiagnosticsClient>(new DBusDiagnosticsClient(bus, timeoutMs));
 }
 
-DBusDiagnosticsClient::DBusDiagnosticsClient(const QDBusConnection& bus, int timeoutMs)
-    : bus_(bus), timeoutMs_(timeoutMs) {
+DBusDiagnosticsClient::DBusDiagnosticsClient(const QDBusConnection& bus, int timeoutMs) {
   qDBusRegisterMetaType<QMap<QString, QString>>();
+  proxy_ = std::make_unique<DiagnosticsProxy>(QString::fromLatin1(control::kServiceName),
+                                              QString::fromLatin1(control::kServerPath), bus);
+  proxy_->setTimeout(timeoutMs);
 }
 
-std::optional<DiagnosticsClient::Report> DBusDiagnosticsClient::call(const QString& method) {
-  const QDBusMessage message =
-      QDBusMessage::createMethodCall(service(), path(), interface(), method);
-  const QDBusReply<QMap<QString, QString>> reply = bus_.call(message, QDBus::Block, timeoutMs_);
-  if (!reply.isValid()) return std::nullopt;
-  return reply.value();
-}
+DBusDiagnosticsClient::~DBusDiagnosticsClient() = default;
 
 std::optional<DiagnosticsClient::Report> DBusDiagnosticsClient::frontApplication() {
-  return call(QStringLiteral("FrontApplication"));
+  return finish(proxy_->FrontApplication());
 }
 
 std::optional<DiagnosticsClient::Report> DBusDiagnosticsClient::backends() {
-  return call(QStringLiteral("Backends"));
+  return finish(proxy_->Backends());
 }
 
 std::optional<DiagnosticsClient::Report> DBusDiagnosticsClient::settingsLoad() {
-  return call(QStringLiteral("SettingsLoad"));
+  return finish(proxy_->SettingsLoad());
 }
 
 bool DBusDiagnosticsClient::watchFrontApplication(std::function<void(const Report&)> handler) {
-  handler_ = std::move(handler);
-  return bus_.connect(service(), path(), interface(), QStringLiteral("FrontApplicationChanged"),
-                      this, SLOT(frontApplicationChanged(QMap<QString, QString>)));
-}
-
-void DBusDiagnosticsClient::frontApplicationChanged(const QMap<QString, QString>& report) {
-  if (handler_) handler_(report);
+  if (!proxy_->connection().isConnected()) return false;
+  // Connecting to the proxy's signal subscribes to it on the bus.
+  return bool(QObject::connect(proxy_.get(), &DiagnosticsProxy::FrontApplicationChanged,
+                               proxy_.get(), std::move(handler)));
 }
 
 }  // namespace halvane

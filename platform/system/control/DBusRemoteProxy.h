@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/system/control/RemoteProxy.h"
+#include "shared/control/DBusTimeouts.h"
 
 #include <QDBusConnection>
 #include <QString>
@@ -16,11 +17,10 @@ namespace halvane {
 // every call at once with an error.
 class DBusRemoteProxy : public RemoteProxy {
  public:
-  static constexpr int kCallTimeoutMs = 500;
-
   // The proxy, or nullptr when no process holds the server name (the helper is not running).
   static std::unique_ptr<DBusRemoteProxy> connect(
-      const QDBusConnection& bus = QDBusConnection::sessionBus(), int timeoutMs = kCallTimeoutMs);
+      const QDBusConnection& bus = QDBusConnection::sessionBus(),
+      int timeoutMs = dbus::kHelperCallTimeoutMs);
   ~DBusRemoteProxy() override;
 
   std::optional<int> getCurrentProfile() override;

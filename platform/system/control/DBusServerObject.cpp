@@ -1,7 +1,5 @@
 #include "platform/system/control/DBusServerObject.h"
 
-#include "HVKeyboardServerAdaptor.h"
-#include "platform/system/control/DBusDiagnosticsAdaptor.h"
 #include "platform/system/log/SystemLog.h"
 #include "shared/control/ControlChannel.h"
 #include "shared/control/KeyboardServerRoot.h"
@@ -42,9 +40,8 @@ bool DBusServerObject::registerServer(KeyboardServer& server) {
     return false;
   }
   root_ = std::make_unique<KeyboardServerRoot>(server);
-  new HVKeyboardServerAdaptor(root_.get());                                  // owned by root_
-  for (const InterfaceMaker& make : interfaces_) make(root_.get(), bus_);    // owned by root_
-  if (diagnostics_) new DBusDiagnosticsAdaptor(root_.get(), *diagnostics_);  // owned by root_
+  for (const InterfaceMaker& make : interfaces_) make(*root_, bus_);
+  if (diagnostics_) root_->serveDiagnostics(*diagnostics_);
   // The object answers before the name appears, so a client that sees the name can call at once.
   if (!bus_.registerObject(serverPath(), root_.get(), QDBusConnection::ExportAdaptors)) {
     log_.log(QStringLiteral("HVKeyboardServer: path %1 already served, running without the server")

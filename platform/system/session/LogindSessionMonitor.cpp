@@ -1,5 +1,7 @@
 #include "platform/system/session/LogindSessionMonitor.h"
 
+#include "shared/control/DBusTimeouts.h"
+
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusReply>
@@ -15,8 +17,6 @@ const QString kManager = QStringLiteral("org.freedesktop.login1.Manager");
 const QString kSession = QStringLiteral("org.freedesktop.login1.Session");
 const QString kProperties = QStringLiteral("org.freedesktop.DBus.Properties");
 const QString kActive = QStringLiteral("Active");
-// Start-up asks logind at most this long; it answers in microseconds when it runs.
-constexpr int kCallTimeoutMs = 1000;
 
 }  // namespace
 
@@ -39,14 +39,16 @@ QString LogindSessionMonitor::findSession() const {
         kService, QStringLiteral("/org/freedesktop/login1/session/auto"), kProperties,
         QStringLiteral("Get"));
     get << kSession << QStringLiteral("Id");
-    const QDBusReply<QDBusVariant> reply = bus_.call(get, QDBus::Block, kCallTimeoutMs);
+    const QDBusReply<QDBusVariant> reply =
+        bus_.call(get, QDBus::Block, dbus::kServiceCallTimeoutMs);
     if (!reply.isValid()) return QString();
     id = reply.value().variant().toString();
   }
   QDBusMessage call = QDBusMessage::createMethodCall(kService, kManagerPath, kManager,
                                                      QStringLiteral("GetSession"));
   call << id;
-  const QDBusReply<QDBusObjectPath> path = bus_.call(call, QDBus::Block, kCallTimeoutMs);
+  const QDBusReply<QDBusObjectPath> path =
+      bus_.call(call, QDBus::Block, dbus::kServiceCallTimeoutMs);
   return path.isValid() ? path.value().path() : QString();
 }
 

@@ -4,7 +4,7 @@
 
 #include "platform/input/keycodes/MacKeyCodes.h"
 #include "platform/input/keycodes/MacKeyEvent.h"
-#include "platform/input/keycodes/MacModifiers.h"
+#include "shared/settings/MacModifiers.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -3,6 +3,7 @@
 #include "HalvanePrefPanel/widgets/ClickableTextField.h"
 #include "platform/desktop/openpanel/FakeOpenPanel.h"
 #include "platform/desktop/workspace/FakeWorkspace.h"
+#include "shared/settings/SettingsLimits.h"
 #include "ui_HVKeyComboPanel.h"
 
 #include <QDialog>
@@ -93,7 +94,7 @@ TEST_F(MacroEditor, DelaysAddUpOnTheLastKeyAndStopAtTheLimit) {
   ui().f150msButton->click();
   EXPECT_EQ(editor->keyArray()[1].delay(), 700);
   for (int n = 0; n < 32; ++n) ui().f200msButton->click();
-  EXPECT_EQ(editor->keyArray()[1].delay(), HVKeyCombo::kMaxDelay);
+  EXPECT_EQ(editor->keyArray()[1].delay(), settings::kMaxDelay);
 }
 
 TEST_F(MacroEditor, OldMacroIsShownButNeverHandedBack) {

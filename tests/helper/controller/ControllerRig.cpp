@@ -1,6 +1,7 @@
 #include "tests/helper/controller/ControllerRig.h"
 
-#include "helper/hidsystem/EventRecord.h"
+#include "platform/input/hidevent/EventRecord.h"
+#include "shared/settings/SettingsLimits.h"
 #include "shared/settings/SettingsStore.h"
 
 #include <QDir>
@@ -78,9 +79,9 @@ QString shortLine(const QJsonObject& o) {
     std::copy_n(bytes.begin(), std::min<qsizetype>(bytes.size(), 48), record.begin());
     return QStringLiteral("hid %1 sub %2 %3 %4")
         .arg(o[QStringLiteral("type")].toInt())
-        .arg(eventrecord::get16(record, eventrecord::kCompoundSubType))
-        .arg(eventrecord::get32(record, eventrecord::kCompoundData1), 8, 16, QChar(u'0'))
-        .arg(eventrecord::get32(record, eventrecord::kCompoundData2), 8, 16, QChar(u'0'));
+        .arg(hidevent::get16(record, hidevent::kCompoundSubType))
+        .arg(hidevent::get32(record, hidevent::kCompoundData1), 8, 16, QChar(u'0'))
+        .arg(hidevent::get32(record, hidevent::kCompoundData2), 8, 16, QChar(u'0'));
   }
   if (op == u"notification") {
     const QString index =
@@ -147,7 +148,7 @@ void ControllerRig::setMacro(const PlistValue& tree, int profileIndex, int key,
                              const std::vector<Step>& steps) {
   PlistValue entry = macroKey(tree, profileIndex, key);
   PlistValue combo = PlistValue::dictionary();
-  for (int i = 0; i < Controller::kMacroStepCount; ++i) {
+  for (int i = 0; i < settings::kMacroStepCount; ++i) {
     const bool used = size_t(i) < steps.size();
     combo.set(QStringLiteral("keyCode%1").arg(i), used ? steps[size_t(i)].keyCode : -1);
     combo.set(QStringLiteral("modifiers%1").arg(i), used ? steps[size_t(i)].modifiers : -1);

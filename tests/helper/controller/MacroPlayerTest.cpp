@@ -287,5 +287,25 @@ TEST(HeldKeyRecord, ReleasesWhatIsDownLastPressedFirst) {
   }
 }
 
+TEST(HeldKeyRecord, HoldsOnlyWhatThePosterDeliveredAndKeepsWhatItCouldNotRelease) {
+  constexpr quint16 kShift = 56, kA = 0;
+  FakeKeyboardEventPoster poster;
+  HeldKeyRecord record(poster);
+  ASSERT_TRUE(record.postKeyboardEvent(kShift, true));
+  poster.failing = true;
+  EXPECT_FALSE(record.postKeyboardEvent(kA, true));
+  EXPECT_FALSE(record.postKeyboardEvent(kShift, false));
+  EXPECT_EQ(record.heldKeys(), std::vector<quint16>{kShift});
+  record.releaseAll();
+  EXPECT_EQ(record.heldKeys(), std::vector<quint16>{kShift}) << "a refused release is forgotten";
+
+  poster.failing = false;
+  record.releaseAll();
+  EXPECT_TRUE(record.heldKeys().empty());
+  ASSERT_FALSE(poster.calls.empty());
+  EXPECT_EQ(poster.calls.back().keyCode, kShift);
+  EXPECT_FALSE(poster.calls.back().flag);
+}
+
 }  // namespace
 }  // namespace halvane::test

@@ -4,6 +4,8 @@
 
 #include "tests/helper/controller/ControllerRig.h"
 
+#include "shared/settings/SettingsLimits.h"
+
 #include <gtest/gtest.h>
 
 namespace halvane::test {
@@ -111,8 +113,8 @@ TEST_P(ReportDecoding, ReportsToActions) {
   const DecodeCase& c = GetParam();
   ControllerRig rig;
   PlistValue tree = ControllerRig::defaultSettings();
-  for (int p = 0; p < Controller::kProfileCount; ++p)
-    for (int key = 0; key < Controller::kMacroKeyCount; ++key) {
+  for (int p = 0; p < settings::kProfileCount; ++p)
+    for (int key = 0; key < settings::kMacroKeyCount; ++key) {
       PlistValue entry = ControllerRig::macroKey(tree, p, key);
       entry.set(QStringLiteral("ActionType"), QStringLiteral("LaunchApp"));
       entry.set(QStringLiteral("LaunchAppURL"), QStringLiteral("/apps/p%1k%2").arg(p).arg(key));

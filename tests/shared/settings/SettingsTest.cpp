@@ -1,6 +1,7 @@
 // The play mode entry and the cancel setting: how they read and what the validator says.
 
 #include "shared/settings/PlayMode.h"
+#include "shared/settings/SettingsLimits.h"
 #include "shared/settings/SettingsValidator.h"
 
 #include <gtest/gtest.h>

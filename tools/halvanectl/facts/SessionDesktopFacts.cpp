@@ -1,5 +1,7 @@
 #include "tools/halvanectl/facts/SessionDesktopFacts.h"
 
+#include "shared/control/DBusTimeouts.h"
+
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusReply>
@@ -16,7 +18,7 @@ namespace {
 std::optional<QString> output(const QString& program, const QStringList& arguments) {
   QProcess process;
   process.start(program, arguments);
-  if (!process.waitForFinished(SessionDesktopFacts::kTimeoutMs)) {
+  if (!process.waitForFinished(dbus::kDesktopCallTimeoutMs)) {
     process.kill();
     process.waitForFinished();
     return std::nullopt;
@@ -74,7 +76,7 @@ QString SessionDesktopFacts::gnomeShellVersion() {
         bus_.call(call(QStringLiteral("org.gnome.Shell"), QStringLiteral("/org/gnome/Shell"),
                        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"),
                        {QStringLiteral("org.gnome.Shell"), QStringLiteral("ShellVersion")}),
-                  QDBus::Block, kTimeoutMs);
+                  QDBus::Block, dbus::kDesktopCallTimeoutMs);
     if (running.isValid() && !running.value().variant().toString().isEmpty())
       return running.value().variant().toString();
   }
@@ -92,7 +94,7 @@ std::optional<int> SessionDesktopFacts::gnomeExtensionState(const QString& uuid)
       bus_.call(call(QStringLiteral("org.gnome.Shell"), QStringLiteral("/org/gnome/Shell"),
                      QStringLiteral("org.gnome.Shell.Extensions"),
                      QStringLiteral("GetExtensionInfo"), {uuid}),
-                QDBus::Block, kTimeoutMs);
+                QDBus::Block, dbus::kDesktopCallTimeoutMs);
   if (!info.isValid() || !info.value().contains(QStringLiteral("state"))) return std::nullopt;
   return int(info.value().value(QStringLiteral("state")).toDouble());
 }
@@ -102,7 +104,7 @@ std::optional<bool> SessionDesktopFacts::kwinScriptLoaded(const QString& name) {
   const QDBusReply<bool> loaded = bus_.call(
       call(QStringLiteral("org.kde.KWin"), QStringLiteral("/Scripting"),
            QStringLiteral("org.kde.kwin.Scripting"), QStringLiteral("isScriptLoaded"), {name}),
-      QDBus::Block, kTimeoutMs);
+      QDBus::Block, dbus::kDesktopCallTimeoutMs);
   if (!loaded.isValid()) return std::nullopt;
   return loaded.value();
 }

@@ -10,8 +10,6 @@ namespace halvane {
 // session bus itself.
 class SessionDesktopFacts : public DesktopFacts {
  public:
-  static constexpr int kTimeoutMs = 2000;
-
   explicit SessionDesktopFacts(const QDBusConnection& bus = QDBusConnection::sessionBus());
 
   std::optional<QStringList> gsettingsStrings(const QString& schema, const QString& key) override;

@@ -16,11 +16,8 @@ HVHotKeyCenter::~HVHotKeyCenter() {
 
 HVHotKeyCenter& HVHotKeyCenter::sharedCenter() {
   static SyslogSystemLog log(QStringLiteral("HalvanePrefPanel"));
-  static const std::unique_ptr<HotKeyService> service = [] {
-    const HotKeyBackendChoice choice = chooseHotKeyBackend(hotKeySession(paneSession()));
-    log.log(choice.logLine());
-    return createHotKeyService(choice, paneSession(), log);
-  }();
+  static const std::unique_ptr<HotKeyService> service =
+      createSessionHotKeyService(paneSession(), log);
   static HVHotKeyCenter center(*service, log);
   return center;
 }

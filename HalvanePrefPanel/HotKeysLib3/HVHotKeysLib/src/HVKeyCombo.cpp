@@ -1,5 +1,7 @@
 #include "HVKeyCombo.h"
 
+#include "shared/settings/SettingsLimits.h"
+
 #include <algorithm>
 #include <climits>
 
@@ -8,7 +10,7 @@ namespace {
 
 // There is no lower clamp: a delay of 0 or below simply means no pause.
 int clampedDelay(qint64 delay) {
-  return int(std::clamp<qint64>(delay, INT_MIN, HVKeyCombo::kMaxDelay));
+  return int(std::clamp<qint64>(delay, INT_MIN, settings::kMaxDelay));
 }
 
 }  // namespace

@@ -16,11 +16,9 @@ namespace halvane {
 // delay added through one holder is seen by every other.
 class HVKeyCombo {
  public:
-  static constexpr int kMaxDelay = 6350;
-
   // A new clear combination.
   HVKeyCombo();
-  // Key code and mask as given; the delay clamped to kMaxDelay.
+  // Key code and mask as given; the delay clamped to settings::kMaxDelay.
   HVKeyCombo(int keyCode, int modifiers, int delay);
 
   static HVKeyCombo clearKeyCombo() { return HVKeyCombo(); }
@@ -35,7 +33,7 @@ class HVKeyCombo {
   bool isValidHotKeyCombo() const { return keyCode() >= 0 && modifiers() >= 0; }
   bool isClearCombo() const { return keyCode() == -1 && modifiers() == -1; }
 
-  // Adds to the delay, clamped to kMaxDelay; every holder sees the new delay.
+  // Adds to the delay, clamped to settings::kMaxDelay; every holder sees the new delay.
   void addDelay(int milliseconds);
 
   bool isSameObject(const HVKeyCombo& other) const { return d_ == other.d_; }

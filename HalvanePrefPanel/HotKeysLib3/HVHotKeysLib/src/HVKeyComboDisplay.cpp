@@ -2,9 +2,9 @@
 #include "HVKeyCodeTranslator.h"
 #include "HVKeyCombo.h"
 
-#include "platform/input/keycodes/MacModifiers.h"
 #include "platform/system/bundle/Bundle.h"
 #include "shared/plist/PlistFile.h"
+#include "shared/settings/MacModifiers.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 // FrontApplicationSink on a private bus, with test connections standing in for the Shell and
 // KWin: only the current owner of the trusted desktop's name, run by its compositor's program, is
 // heard, in both forms of the call.
-#include "platform/desktop/frontapp/FrontApplicationSinkAdaptor.h"
+#include "platform/desktop/frontapp/FrontApplicationSinkGate.h"
 #include "platform/desktop/frontapp/WindowActivationRelay.h"
 #include "platform/system/control/DBusServerObject.h"
 #include "platform/system/control/FakeKeyboardServer.h"

@@ -1,6 +1,6 @@
 // The GNOME source and our Shell extension against a real headless GNOME Shell (see
 // HeadlessGnomeShell.h for the exact command lines).
-#include "platform/desktop/frontapp/FrontApplicationSinkAdaptor.h"
+#include "platform/desktop/frontapp/FrontApplicationSinkGate.h"
 #include "platform/desktop/frontapp/GnomeShellActiveWindowSource.h"
 #include "platform/desktop/probe/SessionProbe.h"
 #include "platform/system/control/DBusServerObject.h"

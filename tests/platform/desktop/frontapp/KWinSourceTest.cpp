@@ -1,6 +1,6 @@
 // The KWin source against a real headless KWin (see HeadlessKWin.h for the exact command line):
 // the helper's server object on a private bus receives what our KWin script sends.
-#include "platform/desktop/frontapp/FrontApplicationSinkAdaptor.h"
+#include "platform/desktop/frontapp/FrontApplicationSinkGate.h"
 #include "platform/desktop/frontapp/KWinActiveWindowSource.h"
 #include "platform/system/control/DBusServerObject.h"
 #include "platform/system/control/FakeKeyboardServer.h"

@@ -3,14 +3,17 @@
 #include "platform/input/hotkeys/HotKeyBackendChoice.h"
 #include "platform/input/hotkeys/PortalHotKeyService.h"
 #include "platform/input/keycodes/MacKeyCodes.h"
-#include "platform/input/keycodes/MacModifiers.h"
 #include "platform/system/log/FakeSystemLog.h"
+#include "shared/settings/MacModifiers.h"
 #include "tests/support/FakeBusObject.h"
 #include "tests/support/PrivateBus.h"
 
 #include <QDBusArgument>
 #include <QDBusObjectPath>
 #include <QTimer>
+
+#include <optional>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -68,9 +71,14 @@ class FakePortal {
 
   size_t callCount() const { return object_.calls.size(); }
   bool answerBinds = true;
+  uint version = 1;  // 0: the portal has no GlobalShortcuts
 
  private:
   QList<QVariant> answer(const QDBusMessage& call) {
+    if (call.member() == QLatin1String("Get")) {
+      if (!version) return {};
+      return {QVariant::fromValue(QDBusVariant(version))};
+    }
     const bool create = call.member() == QLatin1String("CreateSession");
     QVariantMap options;
     call.arguments().value(create ? 0 : 3).value<QDBusArgument>() >> options;
@@ -188,6 +196,33 @@ TEST_F(PortalHotKeys, ChangesWhileABindIsUnansweredAreBoundOnceItIsAnswered) {
   ASSERT_EQ(binds.size(), 2u);
   EXPECT_EQ(boundShortcuts(binds[0]), QStringList{QStringLiteral("hotkey-%1=ALT+1").arg(first)});
   EXPECT_EQ(boundShortcuts(binds[1]), QStringList{QStringLiteral("hotkey-%1=space").arg(second)});
+}
+
+TEST(PortalVersion, IsAnsweredOnTheLoopWithTheVersionOrWhyThereIsNone) {
+  PrivateBus bus;
+  ASSERT_FALSE(bus.address().isEmpty()) << "dbus-daemon could not be started";
+  FakePortal portal{bus.connect(QStringLiteral("portal"))};
+  QObject context;
+  const auto ask = [&] {
+    std::optional<std::pair<uint, QString>> answer;
+    PortalHotKeyService::askPortalVersion(
+        bus.connection(), &context,
+        [&answer](uint version, const QString& whyNot) { answer.emplace(version, whyNot); });
+    EXPECT_FALSE(answer) << "answered before the event loop ran: the call blocked";
+    EXPECT_TRUE(waitUntil([&] { return answer.has_value(); }));
+    return answer.value_or(std::pair<uint, QString>{99, QStringLiteral("no answer")});
+  };
+
+  EXPECT_EQ(ask(), std::make_pair(0u, QStringLiteral("no desktop portal")));
+  ASSERT_TRUE(portal.serve());
+  portal.version = 2;
+  EXPECT_EQ(ask(), std::make_pair(2u, QString()));
+  portal.version = 0;
+  EXPECT_EQ(ask(), std::make_pair(0u, QStringLiteral("the desktop portal has no GlobalShortcuts")));
+  ASSERT_EQ(portal.calls(QStringLiteral("Get")).size(), 2u);
+  EXPECT_EQ(portal.calls(QStringLiteral("Get"))[0].arguments(),
+            QVariantList({QStringLiteral("org.freedesktop.portal.GlobalShortcuts"),
+                          QStringLiteral("version")}));
 }
 
 TEST(PortalTrigger, NamesModifiersAndTheUSKeyAndRefusesKeysNoKeyboardHas) {

@@ -6,6 +6,7 @@
 #include "platform/input/posters/UinputKeyboardEventPoster.h"
 #include "platform/input/posters/XTestKeyboardEventPoster.h"
 #include "platform/input/uinput/UinputDevice.h"
+#include "platform/system/log/FakeSystemLog.h"
 #include "tests/platform/input/uinput/EventNodeReader.h"
 #include "tests/platform/input/uinput/RecordingSink.h"
 #include "tests/support/XClient.h"
@@ -46,6 +47,9 @@ class PosterRig {
   virtual void expectNothingMore() {}
   // The X modifier mask an evdev modifier sets; nothing where the reader has no such state.
   virtual std::optional<std::uint16_t> modifierMask(int) { return std::nullopt; }
+
+ protected:
+  FakeSystemLog log_;  // what the uinput poster says of failed writes
 };
 
 class XTestRig : public PosterRig {
@@ -115,7 +119,8 @@ class UinputDeviceRig : public PosterRig {
       reader_ = std::make_unique<EventNodeReader>(device_->eventNodePath());
       EXPECT_TRUE(reader_->isOpen()) << device_->eventNodePath().toStdString();
     }
-    return std::make_unique<UinputKeyboardEventPoster>(std::make_unique<ForwardingSink>(*device_));
+    return std::make_unique<UinputKeyboardEventPoster>(std::make_unique<ForwardingSink>(*device_),
+                                                       log_);
   }
   std::vector<SeenKey> read(size_t n) override {
     std::vector<SeenKey> seen;
@@ -136,7 +141,8 @@ class UinputDeviceRig : public PosterRig {
 class RecordingRig : public PosterRig {
  public:
   std::unique_ptr<KeyboardEventPoster> makePoster() override {
-    return std::make_unique<UinputKeyboardEventPoster>(std::make_unique<RecordingSink>(&frames_));
+    return std::make_unique<UinputKeyboardEventPoster>(std::make_unique<RecordingSink>(&frames_),
+                                                       log_);
   }
   // Each event comes in a frame of its own.
   std::vector<SeenKey> read(size_t n) override {
@@ -319,6 +325,46 @@ TEST(XTestPosterConnect, AnUnreachableDisplayGivesNoPosterAndSaysWhy) {
   QString why;
   EXPECT_FALSE(XTestKeyboardEventPoster::connect(&why, ":987"));
   EXPECT_TRUE(why.contains(QStringLiteral(":987"))) << why.toStdString();
+}
+
+// A key the device refuses is not held, and the failure is logged once per change of state.
+TEST(UinputKeyboardEventPoster, AKeyTheDeviceRefusesIsNotHeldAndIsLoggedOncePerChange) {
+  const auto key = [](std::uint16_t code, std::int32_t value) {
+    return InputEvent{EV_KEY, code, value};
+  };
+  Frames frames;
+  FakeSystemLog log;
+  auto sink = std::make_unique<RecordingSink>(&frames);
+  RecordingSink* device = sink.get();
+  auto poster = std::make_unique<UinputKeyboardEventPoster>(std::move(sink), log);
+  ASSERT_TRUE(poster->postKeyboardEvent(kVK_Shift, true));
+  ASSERT_TRUE(poster->postKeyboardEvent(kVK_Control, true));
+  EXPECT_TRUE(log.lines.isEmpty());
+
+  device->failWrites = true;
+  EXPECT_FALSE(poster->postKeyboardEvent(kVK_ANSI_A, true));
+  EXPECT_FALSE(poster->postKeyboardEvent(kVK_ANSI_B, true));
+  EXPECT_FALSE(poster->postKeyboardEvent(kVK_Shift, false));
+  ASSERT_EQ(log.lines.size(), 1) << qPrintable(log.lines.join('\n'));
+  EXPECT_TRUE(log.lines[0].contains(QLatin1String("could not be written")));
+
+  device->failWrites = false;
+  EXPECT_TRUE(poster->postKeyboardEvent(kVK_Control, false));
+  EXPECT_TRUE(poster->postKeyboardEvent(kVK_ANSI_C, true));
+  ASSERT_EQ(log.lines.size(), 2) << qPrintable(log.lines.join('\n'));
+  EXPECT_TRUE(log.lines[1].contains(QLatin1String("again")));
+  device->failWrites = true;
+  EXPECT_FALSE(poster->postKeyboardEvent(kVK_ANSI_C, false));
+  EXPECT_EQ(log.lines.size(), 3) << "a new failure after the recovery is a new change";
+
+  // Held now: Shift (its release was refused) and C (likewise); A and B never went down.
+  device->failWrites = false;
+  frames.clear();
+  poster.reset();
+  std::sort(frames.begin(), frames.end(),
+            [](const auto& a, const auto& b) { return a.front().code < b.front().code; });
+  const Frames released = {{key(KEY_LEFTSHIFT, 0)}, {key(KEY_C, 0)}};
+  EXPECT_EQ(frames, released);
 }
 
 }  // namespace

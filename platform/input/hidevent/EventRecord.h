@@ -1,13 +1,38 @@
 #pragma once
 
-#include "platform/input/hidevent/HIDEventSystem.h"
+#include <QtGlobal>
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
-namespace halvane::eventrecord {
+namespace halvane {
 
-// Field offsets inside the 48-byte event record (little-endian layout).
+// The 48-byte event record (little-endian layout) that accompanies every posted HID event.
+using NXEventData = std::array<std::uint8_t, 48>;
+
+// Event types, subtypes, post options and record fields of the HID event records, as the Mac
+// numbers them; the helper writes records with them and the backends read them back.
+namespace hidevent {
+
+inline constexpr quint32 kLeftMouseDown = 1, kLeftMouseUp = 2, kRightMouseDown = 3,
+                         kRightMouseUp = 4, kMouseMoved = 5, kLeftMouseDragged = 6,
+                         kRightMouseDragged = 7, kKeyDown = 10, kKeyUp = 11, kFlagsChanged = 12,
+                         kSystemDefined = 14, kScrollWheelMoved = 22, kOtherMouseDown = 25,
+                         kOtherMouseUp = 26, kOtherMouseDragged = 27;
+// Subtypes of system-defined events.
+inline constexpr quint16 kSubtypeAuxMouseButtons = 7, kSubtypeAuxControlButtons = 8,
+                         kSubtypeEjectKey = 10;
+// An auxiliary control key's data1: its key type in bits 16-23 (eject is 14), its state in bits
+// 8-15, the repeat flag in bit 0.
+inline constexpr quint8 kAuxKeyEject = 14;
+inline constexpr quint32 kAuxKeyDown = 0x0A, kAuxKeyUp = 0x0B;
+// Post options.
+inline constexpr quint32 kSetGlobalEventFlags = 1, kSetRelativeCursorPosition = 4;
+// The record version every post carries.
+inline constexpr quint32 kRecordVersion = 2;
+
+// Field offsets inside the record.
 inline constexpr std::size_t kKeyRepeat = 2;         // 16-bit
 inline constexpr std::size_t kKeyCode = 8;           // 16-bit
 inline constexpr std::size_t kCompoundSubType = 2;   // 16-bit
@@ -45,4 +70,5 @@ inline std::uint32_t get32(const NXEventData& record, std::size_t offset) {
   return value;
 }
 
-}  // namespace halvane::eventrecord
+}  // namespace hidevent
+}  // namespace halvane

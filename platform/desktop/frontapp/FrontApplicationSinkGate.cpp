@@ -1,9 +1,10 @@
-#include "platform/desktop/frontapp/FrontApplicationSinkAdaptor.h"
+#include "platform/desktop/frontapp/FrontApplicationSinkGate.h"
+
+#include "shared/control/KeyboardServerRoot.h"
 
 #include "platform/desktop/probe/SessionProbe.h"
 
 #include <QDBusConnectionInterface>
-#include <QDBusMetaType>
 #include <QDBusReply>
 #include <QFileInfo>
 
@@ -16,22 +17,20 @@ const QString kKWin = QString::fromLatin1(kKWinBusName);
 
 }  // namespace
 
-FrontApplicationSinkAdaptor::FrontApplicationSinkAdaptor(QObject* root, const QDBusConnection& bus,
-                                                         WindowActivationRelay& relay)
-    : QDBusAbstractAdaptor(root), bus_(bus), relay_(relay) {
-  qDBusRegisterMetaType<QMap<QString, QString>>();
-  setAutoRelaySignals(false);
+FrontApplicationSinkGate::FrontApplicationSinkGate(const QDBusConnection& bus,
+                                                   WindowActivationRelay& relay)
+    : bus_(bus), relay_(relay) {
   // The owners are followed from NameOwnerChanged, so a call costs no round trip to the bus.
   watcher_.setConnection(bus_);
   watcher_.setWatchMode(QDBusServiceWatcher::WatchForOwnerChange);
   watcher_.setWatchedServices({kShell, kKWin});
-  QObject::connect(&watcher_, &QDBusServiceWatcher::serviceOwnerChanged, this,
+  QObject::connect(&watcher_, &QDBusServiceWatcher::serviceOwnerChanged, &watcher_,
                    [this](const QString& name, const QString&, const QString& newOwner) {
                      owners_.insert(name, newOwner);
                    });
 }
 
-QString FrontApplicationSinkAdaptor::ownerOf(const QString& name) {
+QString FrontApplicationSinkGate::ownerOf(const QString& name) {
   auto it = owners_.find(name);
   if (it == owners_.end()) {
     // Not seen change hands since start: ask the bus once.
@@ -42,7 +41,7 @@ QString FrontApplicationSinkAdaptor::ownerOf(const QString& name) {
 }
 
 // The file name of the program behind a connection, from the pid the bus daemon itself saw.
-QString FrontApplicationSinkAdaptor::programOf(const QString& sender) {
+QString FrontApplicationSinkGate::programOf(const QString& sender) {
   auto it = programs_.find(sender);
   if (it != programs_.end()) return it.value();
   const QDBusReply<uint> pid = bus_.interface()->servicePid(sender);
@@ -56,8 +55,7 @@ QString FrontApplicationSinkAdaptor::programOf(const QString& sender) {
   return program;
 }
 
-// Why a call from sender is not heard; empty when it is.
-QString FrontApplicationSinkAdaptor::refusal(const QString& sender) {
+QString FrontApplicationSinkGate::refusal(const QString& sender) {
   const std::optional<TrustedDesktop> desktop = relay_.trusted();
   if (!desktop) return QStringLiteral("WindowActivated is accepted only on a GNOME or KDE session");
   if (sender.isEmpty() || ownerOf(desktop->busName) != sender)
@@ -69,31 +67,13 @@ QString FrontApplicationSinkAdaptor::refusal(const QString& sender) {
   return {};
 }
 
-bool FrontApplicationSinkAdaptor::accepts(const QDBusMessage& message) {
-  const QString why = refusal(message.service());
-  if (why.isEmpty()) return true;
-  message.setDelayedReply(true);
-  bus_.send(message.createErrorReply(QDBusError::AccessDenied, why));
-  return false;
-}
-
-void FrontApplicationSinkAdaptor::WindowActivated(const QMap<QString, QString>& facts,
-                                                  const QDBusMessage& message) {
-  if (accepts(message)) relay_.deliver(windowFactsFromMap(facts));
-}
-
-void FrontApplicationSinkAdaptor::WindowActivated(const QVariantMap& facts,
-                                                  const QDBusMessage& message) {
-  QMap<QString, QString> text;
-  for (auto it = facts.begin(); it != facts.end(); ++it) {
-    text.insert(it.key(), it.value().toString());
-  }
-  WindowActivated(text, message);
+void FrontApplicationSinkGate::windowActivated(const QMap<QString, QString>& facts) {
+  relay_.deliver(windowFactsFromMap(facts));
 }
 
 DBusServerObject::InterfaceMaker frontApplicationSink(WindowActivationRelay& relay) {
-  return [&relay](QObject* root, const QDBusConnection& bus) {
-    new FrontApplicationSinkAdaptor(root, bus, relay);  // owned by root
+  return [&relay](KeyboardServerRoot& root, const QDBusConnection& bus) {
+    root.serveFrontApplicationSink(std::make_unique<FrontApplicationSinkGate>(bus, relay));
   };
 }
 
