@@ -149,4 +149,38 @@ QString HeadlessGnomeShell::focused() {
   return reply.isValid() ? reply.value() : QString();
 }
 
+namespace {
+
+QDBusMessage extensionsCall(const QString& method) {
+  QDBusMessage call = QDBusMessage::createMethodCall(
+      QStringLiteral("org.gnome.Shell"), QStringLiteral("/org/gnome/Shell"),
+      QStringLiteral("org.gnome.Shell.Extensions"), method);
+  call.setArguments({QStringLiteral("halvane-keyboard@halvane.com")});
+  return call;
+}
+
+}  // namespace
+
+void HeadlessGnomeShell::hideOverview() {
+  QDBusMessage set = QDBusMessage::createMethodCall(
+      QStringLiteral("org.gnome.Shell"), QStringLiteral("/org/gnome/Shell"),
+      QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Set"));
+  set.setArguments({QStringLiteral("org.gnome.Shell"), QStringLiteral("OverviewActive"),
+                    QVariant::fromValue(QDBusVariant(false))});
+  bus_.call(set);
+}
+
+bool HeadlessGnomeShell::setExtensionEnabled(bool enabled) {
+  const QDBusReply<bool> done = bus_.call(extensionsCall(
+      enabled ? QStringLiteral("EnableExtension") : QStringLiteral("DisableExtension")));
+  return done.isValid() && done.value();
+}
+
+int HeadlessGnomeShell::extensionState() {
+  const QDBusReply<QVariantMap> info =
+      bus_.call(extensionsCall(QStringLiteral("GetExtensionInfo")));
+  const QVariant state = info.isValid() ? info.value().value(QStringLiteral("state")) : QVariant();
+  return state.isValid() ? int(state.toDouble()) : -1;
+}
+
 }  // namespace halvane::test

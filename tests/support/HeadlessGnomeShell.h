@@ -8,8 +8,8 @@
 
 namespace halvane::test {
 
-// A headless GNOME Shell (43 here) on the test's private session bus, with our extension from
-// the build tree enabled before start:
+// A headless GNOME Shell (43 here, 48 in the Debian 13 tier of scripts/package-release) on the
+// test's private session bus, with our extension from the build tree enabled before start:
 //   dbus-daemon --config-file=<allow-all system bus config> --nofork      (logind is looked up)
 //   DBUS_SYSTEM_BUS_ADDRESS=unix:path=<its socket> DBUS_SESSION_BUS_ADDRESS=<private bus>
 //   XDG_DATA_HOME=<dir with gnome-shell/extensions/halvane-keyboard@halvane.com>
@@ -29,6 +29,12 @@ class HeadlessGnomeShell {
   bool activate(const QString& wmClass);
   // The WM_CLASS (a Wayland client's app_id) of the window that has the focus; empty for none.
   QString focused();
+  // Leaves the overview (GNOME 51 opens it after start-up), which holds every click while open.
+  void hideOverview();
+  // Enables or disables our extension through the Shell, as gnome-extensions does.
+  bool setExtensionEnabled(bool enabled);
+  // Our extension's state as the Shell tells it (1 running, 2 disabled, 3 failed...); -1 unknown.
+  int extensionState();
 
  private:
   QTemporaryDir dir_;

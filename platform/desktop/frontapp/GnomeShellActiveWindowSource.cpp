@@ -14,7 +14,22 @@ namespace halvane {
 
 namespace {
 
-constexpr double kStateEnabled = 1;  // GNOME Shell's ExtensionState.ENABLED
+// GNOME Shell's ExtensionState: ACTIVE and INACTIVE (ENABLED and DISABLED before GNOME 46),
+// DEACTIVATING and ACTIVATING (from GNOME 45).
+constexpr double kStateActive = 1;
+constexpr double kStateInactive = 2;
+constexpr double kStateDeactivating = 7;
+constexpr double kStateActivating = 8;
+
+// Whether the Shell is still on its way to running our extension or to stopping it. From GNOME 45
+// it loads extensions after it answers on the bus, and from GNOME 46 it says which ones the user
+// enabled: one enabled but not running yet is inactive once initialised, and failed before.
+bool inTransition(const QVariantMap& info, bool firstAnswer) {
+  const double state = info.value(QStringLiteral("state")).toDouble();
+  if (state == kStateActivating || state == kStateDeactivating) return true;
+  if (!info.value(QStringLiteral("enabled")).toBool() || state == kStateActive) return false;
+  return firstAnswer || state == kStateInactive;
+}
 
 }  // namespace
 
@@ -32,6 +47,11 @@ GnomeShellActiveWindowSource::GnomeShellActiveWindowSource(const FrontSourceServ
       QString::fromLatin1(kGnomeShellBusName), QStringLiteral("/org/gnome/Shell"),
       QStringLiteral("org.gnome.Shell.Extensions"), QStringLiteral("GetExtensionInfo"));
   call.setArguments({QString::fromLatin1(kExtensionUuid)});
+  // Later changes, among them the end of a start-up still loading the extension when we asked.
+  bus_.connect(QString::fromLatin1(kGnomeShellBusName), QStringLiteral("/org/gnome/Shell"),
+               QStringLiteral("org.gnome.Shell.Extensions"),
+               QStringLiteral("ExtensionStateChanged"), this,
+               SLOT(onExtensionStateChanged(QString, QVariantMap)));
   auto* watcher =
       new QDBusPendingCallWatcher(bus_.asyncCall(call, dbus::kServiceStartTimeoutMs), this);
   QObject::connect(
@@ -44,17 +64,26 @@ GnomeShellActiveWindowSource::GnomeShellActiveWindowSource(const FrontSourceServ
                   .arg(QLatin1String(kExtensionUuid), info.error().message()));
           return;
         }
-        const QVariantMap map = info.value();
-        enabled_ = map.value(QStringLiteral("state")).toDouble() == kStateEnabled;
-        if (!*enabled_) {
-          services_.tell(QStringLiteral("GNOME Shell extension %1 is %2: %3")
-                             .arg(QLatin1String(kExtensionUuid),
-                                  map.isEmpty() ? QStringLiteral("not installed")
-                                                : QStringLiteral("not enabled"),
-                                  enableHint()));
-        }
-        emit extensionStateKnown();
+        if (!enabled_ && !inTransition(info.value(), true)) takeState(info.value());
       });
+}
+
+void GnomeShellActiveWindowSource::onExtensionStateChanged(const QString& uuid,
+                                                           const QVariantMap& state) {
+  if (uuid == QLatin1String(kExtensionUuid) && !inTransition(state, false)) takeState(state);
+}
+
+void GnomeShellActiveWindowSource::takeState(const QVariantMap& info) {
+  const bool enabled = info.value(QStringLiteral("state")).toDouble() == kStateActive;
+  if (!enabled && enabled_ != false) {
+    services_.tell(
+        QStringLiteral("GNOME Shell extension %1 is %2: %3")
+            .arg(QLatin1String(kExtensionUuid),
+                 info.isEmpty() ? QStringLiteral("not installed") : QStringLiteral("not enabled"),
+                 enableHint()));
+  }
+  enabled_ = enabled;
+  emit extensionStateKnown();
 }
 
 GnomeShellActiveWindowSource::~GnomeShellActiveWindowSource() {

@@ -5,6 +5,7 @@
 
 #include <QDBusConnection>
 #include <QObject>
+#include <QVariantMap>
 
 namespace halvane {
 
@@ -25,14 +26,19 @@ class GnomeShellActiveWindowSource : public QObject, public ActiveWindowSource {
   std::optional<WindowFacts> activeWindow() const override { return active_; }
   QString backendName() const override { return QStringLiteral("gnome-shell"); }
 
-  // What the Shell said of our extension: nothing until it answered.
+  // What the Shell said of our extension: nothing until it answered, and while it loads it.
   std::optional<bool> extensionEnabled() const { return enabled_; }
   static QString enableHint();
 
  signals:
   void extensionStateKnown();
 
+ private slots:
+  void onExtensionStateChanged(const QString& uuid, const QVariantMap& state);
+
  private:
+  void takeState(const QVariantMap& info);
+
   FrontSourceServices services_;
   QDBusConnection bus_;
   std::optional<bool> enabled_;

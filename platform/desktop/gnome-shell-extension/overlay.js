@@ -23,7 +23,7 @@ const INTERFACE = `<node>
 </node>`;
 
 // Only for the project's tests (HALVANE_SHELL_TEST=1 in the Shell's environment): what the
-// actor shows, where, and whether a click at its place would reach it.
+// actor shows, where, and whether a click at its place would reach it (and what it reaches).
 const TEST_PATH = '/com/halvane/keyboard/OverlayTest';
 const TEST_INTERFACE = `<node>
   <interface name="com.halvane.keyboard.OverlayTest">
@@ -35,6 +35,7 @@ const TEST_INTERFACE = `<node>
       <arg name="hit" type="b" direction="out"/>
       <arg name="geometry" type="(iiii)" direction="out"/>
       <arg name="workArea" type="(iiii)" direction="out"/>
+      <arg name="reached" type="s" direction="out"/>
     </method>
   </interface>
 </node>`;
@@ -87,9 +88,12 @@ export class ProfileOverlay {
         // A name too long for the box runs off its left edge, never into an ellipsis.
         this._label.clutter_text.ellipsize = 0;
         this._box.add_child(this._label);
-        // Top chrome not tracking fullscreen windows: shown over them too. Its input region
-        // follows the actor's visibility, so a hidden overlay lets every click through.
-        Main.layoutManager.addTopChrome(this._box, {affectsInputRegion: true, trackFullscreen: false});
+        // Top chrome, which by default does not track fullscreen windows: shown over them too.
+        // Where the Shell keeps an input region (42 to 48 at least) it follows the actor's
+        // visibility, and GNOME 51 has none and picks only shown actors, so a hidden overlay lets
+        // every click through either way. No parameters: GNOME 51 refuses affectsInputRegion,
+        // which the earlier ones default to true.
+        Main.layoutManager.addTopChrome(this._box);
         this._box.connect('button-press-event', (actor, event) => this._dragStart(event));
         this._box.connect('motion-event', (actor, event) => this._dragMove(event));
         this._box.connect('button-release-event', () => this._dragEnd());
@@ -176,11 +180,16 @@ export class ProfileOverlay {
                 const area = Main.layoutManager.getWorkAreaForMonitor(Main.layoutManager.primaryIndex);
                 // What a click at the overlay's centre would reach, with nothing grabbing the
                 // pointer: the overlay itself, or (hidden) whatever lies below.
-                const hit = !global.stage.get_grab_actor() && global.stage.get_actor_at_pos(
-                    Clutter.PickMode.REACTIVE, box.x + box.width / 2, box.y + box.height / 2) === box;
+                const grab = global.stage.get_grab_actor();
+                const picked = global.stage.get_actor_at_pos(
+                    Clutter.PickMode.REACTIVE, box.x + box.width / 2, box.y + box.height / 2);
+                const hit = !grab && picked === box;
+                const name = actor => actor
+                    ? `${actor.constructor.name} ${actor.name ?? ''} ${actor.style_class ?? ''}`.trim() : 'nothing';
                 return [overlay._label.text, box.opacity / 255, box.reactive, box.mapped, hit,
                     [Math.round(box.x), Math.round(box.y), Math.round(box.width), Math.round(box.height)],
-                    [area.x, area.y, area.width, area.height]];
+                    [area.x, area.y, area.width, area.height],
+                    grab ? `the grab of ${name(grab)}` : name(picked)];
             },
         });
         this._test.export(Gio.DBus.session, TEST_PATH);

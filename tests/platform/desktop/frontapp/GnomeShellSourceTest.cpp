@@ -2,6 +2,7 @@
 // HeadlessGnomeShell.h for the exact command lines).
 #include "platform/desktop/frontapp/FrontApplicationSinkGate.h"
 #include "platform/desktop/frontapp/GnomeShellActiveWindowSource.h"
+#include "platform/desktop/probe/SessionProbe.h"
 #include "platform/system/control/DBusServerObject.h"
 #include "platform/system/control/FakeKeyboardServer.h"
 #include "platform/system/log/FakeSystemLog.h"
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
 
@@ -98,6 +100,19 @@ TEST(GnomeShellSource, ExtensionReportsEachFocusChangeAndOnlyTheShellIsHeard) {
   clients.stop(pidB);
   EXPECT_TRUE(waitUntil([&] { return reports.size() > before && classOf(reports.back()) != b; }));
   EXPECT_TRUE(reports.size() > before && classOf(reports[before]) != b);
+
+  // Disabled through the Shell as gnome-extensions does, then enabled again: the source follows
+  // each change, and the extension's disable() leaves it disabled rather than failed, its overlay
+  // name given up.
+  const QString overlay = QString::fromLatin1(kHalvaneOverlayBusName);
+  for (const bool enabled : {false, true}) {
+    ASSERT_TRUE(shell.setExtensionEnabled(enabled)) << enabled;
+    EXPECT_TRUE(waitUntil([&] { return source.extensionEnabled() == enabled; })) << enabled;
+    EXPECT_EQ(shell.extensionState(), enabled ? 1 : 2);
+    EXPECT_TRUE(waitUntil([&] {
+      return bus.connection().interface()->isServiceRegistered(overlay).value() == enabled;
+    })) << enabled;
+  }
 }
 
 }  // namespace
