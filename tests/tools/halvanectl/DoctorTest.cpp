@@ -2,7 +2,7 @@
 // helper's Diagnostics answer. A healthy system passes; each fault in turn gives its ✘ line,
 // its fix and the exit status that says whether it keeps the keyboard from working.
 #include "platform/desktop/frontapp/GnomeShellActiveWindowSource.h"
-#include "platform/system/control/DiagnosticsClient.h"
+#include "platform/system/control/FakeDiagnosticsClient.h"
 #include "shared/settings/SettingsStore.h"
 #include "tests/shared/settings/TransferTestSupport.h"
 #include "tools/halvanectl/CtlArguments.h"
@@ -36,18 +36,6 @@ const QString kUserExtension =
 const QString kAutostart = QStringLiteral("/home/u/.config/autostart/halvane-helper.desktop");
 const QString kSettings = QStringLiteral("/home/u/.config/halvane/com.halvane.keyboard.plist");
 
-class FakeDiagnostics : public DiagnosticsClient {
- public:
-  explicit FakeDiagnostics(std::optional<Report> backends) : backends_(std::move(backends)) {}
-  std::optional<Report> frontApplication() override { return std::nullopt; }
-  std::optional<Report> backends() override { return backends_; }
-  std::optional<Report> settingsLoad() override { return std::nullopt; }
-  bool watchFrontApplication(std::function<void(const Report&)>) override { return false; }
-
- private:
-  std::optional<Report> backends_;
-};
-
 struct Outcome {
   int status = -1;
   QString text;
@@ -75,7 +63,9 @@ class Machine {
         *why = QStringLiteral("the Halvane helper is not running");
         return nullptr;
       }
-      return std::make_unique<FakeDiagnostics>(backends);
+      auto client = std::make_unique<FakeDiagnosticsClient>();
+      client->backendReport = backends;
+      return client;
     };
 
     const QString hidraw = QStringLiteral("hidraw"), input = QStringLiteral("input");
