@@ -7,14 +7,20 @@
 #include "platform/desktop/notification/DBusDistributedNotificationCenter.h"
 #include "platform/desktop/openpanel/FileDialogOpenPanel.h"
 #include "platform/desktop/workspace/WorkspaceFactory.h"
+#include "platform/system/bundle/Bundle.h"
 #include "platform/system/control/DBusRemoteProxy.h"
 #include "platform/system/log/SyslogSystemLog.h"
+#include "shared/i18n/Translations.h"
 #include "shared/settings/SettingsMigration.h"
 
 extern "C" Q_DECL_EXPORT halvane::PreferencePane* halvane_create_preference_pane() {
   using namespace halvane;
   // The session is read once, before the hot keys and key texts ask for it.
   paneSession();
+  // The pane speaks the desktop's language from its own bundle when its host has not chosen one.
+  const Bundle bundle =
+      Bundle::holding(reinterpret_cast<const void*>(&halvane_create_preference_pane));
+  i18n::installTranslations({bundle.resourcesPath() + QStringLiteral("/translations")});
   PaneServices services;
   services.log = std::make_unique<SyslogSystemLog>(QStringLiteral("HalvanePrefPanel"));
   services.connectToHelper = []() -> std::unique_ptr<RemoteProxy> {

@@ -5,11 +5,13 @@
 #include "helper/tray/HelperTray.h"
 #include "platform/desktop/tray/SystemTrayIcon.h"
 #include "platform/input/probe/ReadSession.h"
+#include "platform/system/bundle/Bundle.h"
 #include "platform/system/session/SessionMonitor.h"
 #include "platform/system/signals/BrokenPipes.h"
 #include "platform/system/signals/TerminationSignals.h"
 #include "platform/system/trace/Trace.h"
 #include "shared/Version.h"
+#include "shared/i18n/Translations.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -31,6 +33,8 @@ int main(int argc, char* argv[]) {
 
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("HalvaneHelper"));
+  halvane::i18n::installTranslations(
+      {halvane::Bundle::mainBundle().resourcesPath() + QStringLiteral("/translations")});
   halvane::Trace& trace = halvane::Trace::instance();
   // The session is read once; every backend is chosen from what it found.
   const halvane::SessionProbe session = halvane::readSession(environment);

@@ -2,6 +2,7 @@
 // with a demo profile, presses a few keys on a virtual keyboard and tells what the helper did.
 //   halvane-demo [path/to/HalvaneHelper]
 #include "shared/Version.h"
+#include "shared/i18n/Translations.h"
 #include "tools/demo/DemoSession.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,7 @@ int main(int argc, char* argv[]) {
   if (halvane::printVersionIfAsked(argc, argv, "halvane-demo")) return 0;
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("halvane-demo"));
+  halvane::i18n::installTranslations(halvane::i18n::shareTranslationFolders());
 
   // In the build tree the bundles sit beside bin/.
   const QString bundles = QCoreApplication::applicationDirPath() + QStringLiteral("/../bundles");

@@ -1,6 +1,7 @@
 // halvanectl: the command-line client of the Halvane helper and its settings file.
 #include "platform/system/signals/TerminationSignals.h"
 #include "shared/Version.h"
+#include "shared/i18n/Translations.h"
 #include "tools/halvanectl/Halvanectl.h"
 #include "tools/halvanectl/SessionEnvironment.h"
 
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
   if (halvane::printVersionIfAsked(argc, argv, "halvanectl")) return 0;
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("halvanectl"));
+  halvane::i18n::installTranslations(halvane::i18n::shareTranslationFolders());
   QTextStream out(stdout);
   QTextStream err(stderr);
 

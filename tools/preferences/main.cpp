@@ -7,6 +7,7 @@
 #include "platform/desktop/prefpane/PreferencesHost.h"
 #include "platform/desktop/prefpane/PreferencesInstance.h"
 #include "shared/Version.h"
+#include "shared/i18n/Translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("halvane-preferences"));
   QApplication::setDesktopFileName(QStringLiteral("com.halvane.keyboard"));
+  halvane::i18n::installTranslations(halvane::i18n::shareTranslationFolders());
 
   halvane::PreferencesInstance instance;
   if (instance.handOver(halvane::PreferencesInstance::activationTokenFromEnvironment())) return 0;

@@ -205,7 +205,7 @@ QString pickApplicationFile(QWidget* parent) {
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setProxyModel(new ApplicationFileFilter(&dialog));
   dialog.setDirectory(applicationsFolder());
-  dialog.setWindowTitle(QObject::tr("Choose an Application"));
+  dialog.setWindowTitle(ApplicationChooser::tr("Choose an Application"));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().first();
 }

@@ -18,6 +18,8 @@ class DesktopEntryIndex;
 // .desktop file or executable. The entries are the index's, so what can be chosen here is what
 // the front-application watcher recognises; entries with NoDisplay=true are left out.
 class ApplicationChooser : public QDialog {
+  Q_OBJECT
+
  public:
   // Asks for any application file; an empty answer is a cancel and leaves the chooser open.
   using FilePicker = std::function<QString(QWidget* parent)>;
