@@ -13,6 +13,11 @@
 #include "shared/i18n/Translations.h"
 #include "shared/settings/SettingsMigration.h"
 
+namespace {
+// The pane's name in its Info.plist, which the host shows as the window's title.
+[[maybe_unused]] const char* const kPaneName = QT_TRANSLATE_NOOP("InfoPlist", "Halvane Keyboard");
+}  // namespace
+
 extern "C" Q_DECL_EXPORT halvane::PreferencePane* halvane_create_preference_pane() {
   using namespace halvane;
   // The session is read once, before the hot keys and key texts ask for it.

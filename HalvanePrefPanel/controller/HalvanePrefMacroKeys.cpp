@@ -39,7 +39,10 @@ void selectByValue(QComboBox* popUp, const QStringList& values, const QString& v
 }  // namespace
 
 QString HalvanePref::macroKeyName(int key) {
-  return key < 5 ? QStringLiteral("L%1").arg(key + 1) : QStringLiteral("R%1").arg(key - 4);
+  //: The name of a macro key on the left of the keyboard, L1 to L5, as printed on the key.
+  return key < 5 ? tr("L%1").arg(key + 1)
+                 //: The name of a macro key on the right of the keyboard, R1 to R5.
+                 : tr("R%1").arg(key - 4);
 }
 
 int HalvanePref::editedProfile() const {
@@ -80,8 +83,8 @@ void HalvanePref::setKeyLabel(int key, const PlistValue& record, const PlistValu
     text = record[kKeyCombo][kDescription].toString();
   } else if (action == kSelectProfile) {
     const int target = record[kSelectProfile].intValue();
-    text =
-        QStringLiteral("Profile: %1").arg(profiles.at(target)[QStringLiteral("Name")].toString());
+    //: What a macro key does that switches to the profile named %1.
+    text = tr("Profile: %1").arg(profiles.at(target)[QStringLiteral("Name")].toString());
   } else if (action == kLaunchApp) {
     const QString path = record[kLaunchAppURL].toString();
     text = services_.workspace->displayName(path);

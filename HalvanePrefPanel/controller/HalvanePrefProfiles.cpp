@@ -4,6 +4,7 @@
 
 #include "HalvanePrefPanel/controller/PaneGlobals.h"
 #include "shared/ApplicationNames.h"
+#include "shared/settings/SettingsStore.h"
 #include "ui_HalvanePref.h"
 
 #include <QBoxLayout>
@@ -114,7 +115,8 @@ void HalvanePref::showApplicationTitles() {
         popUp->setItemText(n, entry->title);
         popUp->setItemIcon(n, installed->icon);
       } else {
-        popUp->setItemText(n, entry->title + QStringLiteral(" (not installed)"));
+        //: %1 is an application's name.
+        popUp->setItemText(n, tr("%1 (not installed)").arg(entry->title));
         popUp->setItemData(n, missing, Qt::ForegroundRole);
       }
     }
@@ -130,7 +132,7 @@ void HalvanePref::resetProfile() {
   for (int key = 0; key < keys.count(); ++key) resetKey(keys.at(key));
   record.set(QStringLiteral("AssignedApplication"), QString());
   record.set(QStringLiteral("ApplicationPath"), QString());
-  record.set(QStringLiteral("Name"), QStringLiteral("Profile %1").arg(row + 1));
+  record.set(QStringLiteral("Name"), settings::defaultProfileName(row));
   record.set(QStringLiteral("AutoSwitching"), true);
   ui_->m_ProfilesTable->reloadData();
   record.set(QStringLiteral("SwapCmdAlt"), true);

@@ -145,8 +145,7 @@ void HVKeyComboPanel::_refreshContents() {
 
   const bool profile = fActionType == kSelectProfile;
   setFieldBackground(ui.fProfileField, profile ? kActiveField : kInactiveField);
-  ui.fProfileField->setText(profile ? QStringLiteral("Profile %1").arg(fProfileIndex + 1)
-                                    : QString());
+  ui.fProfileField->setText(profile ? tr("Profile %1").arg(fProfileIndex + 1) : QString());
 
   ui.mTitleField->setText(mKeyName);
   updateKeyboardGrab();

@@ -3,6 +3,7 @@
 #include "shared/plist/PlistFile.h"
 #include "shared/settings/SettingsBackups.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -66,11 +67,31 @@ bool write(const PlistValue& tree, const QString& path, QString* error, const Re
   return replaceSettingsFile(path, xml, error, report);
 }
 
+QString defaultProfileName(int index) {
+  return QCoreApplication::translate("Settings", "Profile %1").arg(index + 1);
+}
+
+namespace {
+
+// The defaults name their profiles in English; a new file names them in the desktop's language.
+// A defaults file with names of its own keeps them.
+void nameProfilesInDesktopLanguage(PlistValue& tree) {
+  const PlistValue profiles = tree[QStringLiteral("Profiles")];
+  for (int index = 0; index < profiles.count(); ++index) {
+    PlistValue profile = profiles.at(index);
+    if (profile[QStringLiteral("Name")].toString() == QStringLiteral("Profile %1").arg(index + 1))
+      profile.set(QStringLiteral("Name"), defaultProfileName(index));
+  }
+}
+
+}  // namespace
+
 PlistValue loadOrCreate(Reader reader, const QString& defaultsPath, const Report& report,
                         const QString& path) {
   const ReadResult<PlistValue> stored = readSettings(path);
   if (stored.ok()) return stored.value;
-  const ReadResult<PlistValue> defaults = readSettings(defaultsPath);
+  ReadResult<PlistValue> defaults = readSettings(defaultsPath);
+  if (defaults.ok()) nameProfilesInDesktopLanguage(defaults.value);
 
   // A FIFO, device or folder is the user's doing: moving it aside or writing through it could
   // hang or destroy something, so the defaults serve from memory and the path stays as it is.

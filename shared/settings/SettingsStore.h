@@ -23,6 +23,11 @@ enum class Reader { Pane, Helper };
 PlistValue loadOrCreate(Reader reader, const QString& defaultsPath, const Report& report,
                         const QString& path = settingsPath());
 
+// The name a profile gets when it is created or reset: "Profile <index + 1>" in the desktop's
+// language at that moment. From then on it is the user's text and never changes with the
+// language; a file created earlier keeps its names as stored.
+QString defaultProfileName(int index);
+
 // Reads the settings file: its root dictionary, or None with the fault and reason (a root that
 // is not a dictionary is Malformed).
 ReadResult<PlistValue> readSettings(const QString& path = settingsPath());

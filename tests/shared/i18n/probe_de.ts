@@ -8,4 +8,11 @@
         <translation>Tastatur</translation>
     </message>
 </context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Profile %1</source>
+        <translation>Profil %1</translation>
+    </message>
+</context>
 </TS>
