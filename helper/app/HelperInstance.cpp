@@ -8,6 +8,7 @@ InstanceLock claimHelperInstance() {
   InstanceLock lock = InstanceLock::acquire(InstanceLock::helperLockPath());
   if (lock.outcome() == InstanceLock::Outcome::Taken) return lock;
   SyslogSystemLog log(QStringLiteral("HalvaneHelper"));
+  // Logged before the application and its translations exist: these lines stay English.
   if (lock.outcome() == InstanceLock::Outcome::HeldByOther) {
     const QString who =
         lock.holderPid() > 0 ? QStringLiteral(" (pid %1)").arg(lock.holderPid()) : QString();

@@ -57,15 +57,15 @@ constexpr int kFirstMacroKeyCode = 0xF1;
 QString stopReasonText(MacroPlayer::StopReason why) {
   switch (why) {
     case MacroPlayer::StopReason::Cancel:
-      return QStringLiteral("cancelled with Escape");
+      return Controller::tr("cancelled with Escape");
     case MacroPlayer::StopReason::Quit:
-      return QStringLiteral("the helper quits");
+      return Controller::tr("the helper quits");
     case MacroPlayer::StopReason::Sleep:
-      return QStringLiteral("the system goes to sleep");
+      return Controller::tr("the system goes to sleep");
     case MacroPlayer::StopReason::SessionInactive:
-      return QStringLiteral("the session is no longer active");
+      return Controller::tr("the session is no longer active");
     case MacroPlayer::StopReason::Unplug:
-      return QStringLiteral("the keyboard was unplugged");
+      return Controller::tr("the keyboard was unplugged");
   }
   return QString();
 }
@@ -96,7 +96,8 @@ void Controller::stopMacro(MacroPlayer::StopReason why) {
 }
 
 void Controller::macroStopped(MacroPlayer::StopReason why) {
-  mServices.log.log(QStringLiteral("Macro stopped: %1").arg(stopReasonText(why)));
+  //: A log line; %1 says why, e.g. "cancelled with Escape".
+  mServices.log.log(tr("Macro stopped: %1").arg(stopReasonText(why)));
 }
 
 void Controller::pressKeyCombination(int key, int modifiers) {

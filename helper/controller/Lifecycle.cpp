@@ -67,8 +67,8 @@ void Controller::applicationWillTerminate() {
   tree.set(key, m_CurrentProfile);
   QString why;
   if (!settings::write(tree, mServices.settingsPath, &why))
-    mServices.log.log(QStringLiteral("Could not store the current profile in %1: %2")
-                          .arg(mServices.settingsPath, why));
+    mServices.log.log(
+        tr("Could not store the current profile in %1: %2").arg(mServices.settingsPath, why));
 }
 
 }  // namespace halvane

@@ -17,7 +17,7 @@ namespace {
 QString profileName(const PlistValue& profiles, int index) {
   const QString name = profiles.at(index)[QStringLiteral("Name")].toString();
   // An item needs a text; an unnamed profile goes by its number as its default name does.
-  return name.isEmpty() ? QStringLiteral("Profile %1").arg(index + 1) : name;
+  return name.isEmpty() ? settings::defaultProfileName(index) : name;
 }
 
 }  // namespace
@@ -68,8 +68,9 @@ void HelperTray::refresh() {
   const PlistValue profiles = prefs[QStringLiteral("Profiles")];
   icon_.setIcon(profileIcon(current + 1));
   icon_.setToolTip(profiles.count() > current
-                       ? QStringLiteral("Halvane keyboard: %1").arg(profileName(profiles, current))
-                       : QStringLiteral("Halvane keyboard: profile %1").arg(current + 1));
+                       //: The tray icon's tool tip; %1 is the current profile's name.
+                       ? tr("Halvane keyboard: %1").arg(profileName(profiles, current))
+                       : tr("Halvane keyboard: profile %1").arg(current + 1));
 
   std::vector<TrayMenuItem> items;
   for (int index = 0; index < std::min<int>(int(profiles.count()), settings::kProfileCount);
@@ -79,14 +80,14 @@ void HelperTray::refresh() {
   items.emplace_back();
   const bool automatic = !prefs[QStringLiteral("AutoSwitchingOverride")].toBool();
   // Without settings there is no file to keep the choice in.
-  items.push_back({QString::fromUtf8(kAutomaticSwitching), true, automatic && prefs.isDictionary(),
+  items.push_back({tr(kAutomaticSwitching), true, automatic && prefs.isDictionary(),
                    prefs.isDictionary(), [this, automatic] { setAutomaticSwitching(!automatic); }});
   items.emplace_back();
-  items.push_back({QString::fromUtf8(kPreferences), false, false, true, [this] {
+  items.push_back({tr(kPreferences), false, false, true, [this] {
                      // What the profile key does: the script opens (or brings forward) the window.
                      controller_.runKeyScript(QStringLiteral("ProfileKey"), QString());
                    }});
-  items.push_back({QString::fromUtf8(kQuit), false, false, true, [this] {
+  items.push_back({tr(kQuit), false, false, true, [this] {
                      if (quit_) quit_();
                    }});
   icon_.setMenu(items);

@@ -19,9 +19,10 @@ class HelperTray : public QObject {
 
  public:
   static constexpr char kShowTrayIcon[] = "ShowTrayIcon";
-  static constexpr char kAutomaticSwitching[] = "Automatic switching";
-  static constexpr char kPreferences[] = "Preferences\u2026";
-  static constexpr char kQuit[] = "Quit Halvane helper";
+  // The menu's own items, in English; the menu shows them translated.
+  static constexpr char kAutomaticSwitching[] = QT_TR_NOOP("Automatic switching");
+  static constexpr char kPreferences[] = QT_TR_NOOP("Preferences…");
+  static constexpr char kQuit[] = QT_TR_NOOP("Quit Halvane helper");
 
   // settingsPath: the file automatic switching is written to. quit ends the helper.
   HelperTray(Controller& controller, TrayIcon& icon, QString settingsPath,

@@ -4,6 +4,7 @@
 #include "shared/control/ControlChannel.h"
 #include "shared/settings/MacModifiers.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace halvane::demo {
@@ -30,7 +31,8 @@ int modifierOf(int keyCode) {
 }
 
 QString seconds(double value) {
-  return QString::number(value, 'g', 3) + QStringLiteral(" s");
+  //: A duration in seconds.
+  return QCoreApplication::translate("DemoNarrator", "%1 s").arg(QString::number(value, 'g', 3));
 }
 
 // Collects phrases, joining runs of typed keys into one ("typed H, I, ↩").
@@ -40,7 +42,8 @@ class Phrases {
     if (typing_)
       phrases_.last() += QStringLiteral(", ") + key;
     else
-      phrases_ << QStringLiteral("typed ") + key;
+      //: %1 is a key combination; more may follow, separated by commas.
+      phrases_ << QCoreApplication::translate("DemoNarrator", "typed %1").arg(key);
     typing_ = true;
   }
   void add(const QString& phrase) {
@@ -67,9 +70,11 @@ QString describeActions(const std::vector<QJsonObject>& lines, const KeyNamer& n
 
   const auto tellSystemEvents = [&] {
     if (systemEvents == 0) return;
+    // English has no plural forms without a catalogue: the one event is a text of its own.
     phrases.add(systemEvents == 1
-                    ? QStringLiteral("posted 1 system key event")
-                    : QStringLiteral("posted %1 system key events").arg(systemEvents));
+                    ? QCoreApplication::translate("DemoNarrator", "posted 1 system key event")
+                    : QCoreApplication::translate("DemoNarrator", "posted %n system key events",
+                                                  nullptr, systemEvents));
     systemEvents = 0;
   };
 
@@ -87,7 +92,9 @@ QString describeActions(const std::vector<QJsonObject>& lines, const KeyNamer& n
         } else {
           // Modifiers pressed and let go with no key in between were a combination of their own.
           if (!modifierUsed && heldModifiers != 0) {
-            phrases.add(QStringLiteral("pressed ") + nameOf(-1, heldModifiers));
+            //: %1 is a combination of modifier keys only, e.g. ⌘⇧.
+            phrases.add(QCoreApplication::translate("DemoNarrator", "pressed %1")
+                            .arg(nameOf(-1, heldModifiers)));
             modifierUsed = true;
           }
           heldModifiers &= ~modifier;
@@ -97,10 +104,13 @@ QString describeActions(const std::vector<QJsonObject>& lines, const KeyNamer& n
         modifierUsed = true;
       }
     } else if (op == QLatin1String("sleep")) {
-      phrases.add(QStringLiteral("waited ") + seconds(line[QStringLiteral("seconds")].toDouble()));
+      //: %1 is a duration such as "0.25 s".
+      phrases.add(QCoreApplication::translate("DemoNarrator", "waited %1")
+                      .arg(seconds(line[QStringLiteral("seconds")].toDouble())));
     } else if (op == QLatin1String("overlayName")) {
       shownName = line[QStringLiteral("name")].toString();
-      phrases.add(QStringLiteral("switched to %1 (shown on screen)").arg(shownName));
+      phrases.add(QCoreApplication::translate("DemoNarrator", "switched to %1 (shown on screen)")
+                      .arg(shownName));
       switchTold = true;
     } else if (op == QLatin1String("notification") &&
                line[QStringLiteral("name")].toString() == QLatin1String(control::kProfileChanged)) {
@@ -109,24 +119,28 @@ QString describeActions(const std::vector<QJsonObject>& lines, const KeyNamer& n
         const QString index = line[QStringLiteral("userInfo")]
                                   .toObject()[QLatin1String(control::kIndexKey)]
                                   .toString();
-        phrases.add(QStringLiteral("switched to profile %1").arg(index.toInt() + 1));
+        phrases.add(QCoreApplication::translate("DemoNarrator", "switched to profile %1")
+                        .arg(index.toInt() + 1));
       }
       switchTold = false;
     } else if (op == QLatin1String("script")) {
       const QString key = line[QStringLiteral("key")].toString();
       const QString param = line[QStringLiteral("param")].toString();
       if (key == QLatin1String("MakeLoginItem"))
-        phrases.add(QStringLiteral("made sure it starts at login"));
+        phrases.add(QCoreApplication::translate("DemoNarrator", "made sure it starts at login"));
       else if (param.isEmpty())
-        phrases.add(QStringLiteral("ran its script for %1").arg(key));
+        phrases.add(QCoreApplication::translate("DemoNarrator", "ran its script for %1").arg(key));
       else
-        phrases.add(QStringLiteral("asked %1 to %2").arg(applications.titleFor(param), key));
+        phrases.add(QCoreApplication::translate("DemoNarrator", "asked %1 to %2")
+                        .arg(applications.titleFor(param), key));
     } else if (op == QLatin1String("hidPostEvent")) {
       ++systemEvents;
     } else if (op == QLatin1String("open")) {
-      phrases.add(QStringLiteral("opened ") + line[QStringLiteral("path")].toString());
+      phrases.add(QCoreApplication::translate("DemoNarrator", "opened %1")
+                      .arg(line[QStringLiteral("path")].toString()));
     } else if (op == QLatin1String("openURL")) {
-      phrases.add(QStringLiteral("opened ") + line[QStringLiteral("url")].toString());
+      phrases.add(QCoreApplication::translate("DemoNarrator", "opened %1")
+                      .arg(line[QStringLiteral("url")].toString()));
     }
   }
   tellSystemEvents();

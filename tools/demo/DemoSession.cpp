@@ -101,7 +101,7 @@ DemoSession::~DemoSession() {
 
 int DemoSession::run() {
   if (!root_.isValid()) {
-    fail(QStringLiteral("cannot create a temporary folder"));
+    fail(tr("cannot create a temporary folder"));
     return 1;
   }
   if (!prepareHome() || !startHelper()) return 1;
@@ -109,11 +109,11 @@ int DemoSession::run() {
   const std::vector<Step> steps = {
       {QStringLiteral("L1"), QStringLiteral("press L1")},
       {QStringLiteral("L2"), QStringLiteral("press L2")},
-      {QStringLiteral("Play key"), QStringLiteral("media f1")},
-      {QStringLiteral("Eject key"), QStringLiteral("press eject")},
+      {tr("Play key"), QStringLiteral("media f1")},
+      {tr("Eject key"), QStringLiteral("press eject")},
       {QStringLiteral("L3"), QStringLiteral("press L3")},
-      {QStringLiteral("profile key + F4"), QStringLiteral("press profile F4")},
-      {QStringLiteral("profile key + F1"), QStringLiteral("press profile F1")},
+      {tr("profile key + F4"), QStringLiteral("press profile F4")},
+      {tr("profile key + F1"), QStringLiteral("press profile F1")},
   };
   bool good = true;
   for (const Step& step : steps) good = perform(step) && good;
@@ -141,7 +141,7 @@ bool DemoSession::prepareHome() {
 
   PlistValue tree = settings::read(options_.defaultsPath);
   if (!makeDemoProfile(tree) || !settings::write(tree)) {
-    fail(QStringLiteral("cannot make the demo settings from %1").arg(options_.defaultsPath));
+    fail(tr("cannot make the demo settings from %1").arg(options_.defaultsPath));
     return false;
   }
 
@@ -166,32 +166,33 @@ bool DemoSession::prepareHome() {
 }
 
 bool DemoSession::startHelper() {
-  say(QStringLiteral("Starting the helper with a demo profile and a virtual keyboard..."));
+  say(tr("Starting the helper with a demo profile and a virtual keyboard..."));
   helper_.setProcessChannelMode(QProcess::MergedChannels);
   helper_.start(options_.helperPath, {});
   if (!helper_.waitForStarted(5000)) {
-    fail(QStringLiteral("cannot start %1: %2").arg(options_.helperPath, helper_.errorString()));
+    fail(tr("cannot start %1: %2").arg(options_.helperPath, helper_.errorString()));
     return false;
   }
   const bool connected = waitUntil(
       [this] { return keyboard_->connectionCount() > 0 && consumer_->connectionCount() > 0; }, 10s);
   if (!connected) {
-    fail(QStringLiteral("the helper did not find the virtual keyboard"));
+    fail(tr("the helper did not find the virtual keyboard"));
     return false;
   }
   const QString started = describeActions(waitForQuiet(), keyComboText, applications_);
-  say(QStringLiteral("The helper found the keyboard and %1.")
-          .arg(started.isEmpty() ? QStringLiteral("is ready") : started));
+  //: %1 is what the helper did at its start, or "is ready".
+  say(tr("The helper found the keyboard and %1.")
+          .arg(started.isEmpty() ? tr("is ready") : started));
   return true;
 }
 
 bool DemoSession::perform(const Step& step) {
   if (!press(step.command)) return false;
   const QString did = describeActions(waitForQuiet(), keyComboText, applications_);
-  say(QStringLiteral("%1 \u2192 %2")
-          .arg(step.label, did.isEmpty() ? QStringLiteral("nothing") : did));
+  //: %1 is the key pressed, %2 what the helper did.
+  say(tr("%1 → %2").arg(step.label, did.isEmpty() ? tr("nothing") : did));
   if (helper_.state() == QProcess::NotRunning) {
-    fail(QStringLiteral("the helper stopped unexpectedly"));
+    fail(tr("the helper stopped unexpectedly"));
     return false;
   }
   return true;
@@ -210,7 +211,7 @@ bool DemoSession::press(const QString& command) {
                                 : vkbd::keyboardReport(parsed.command.bytes);
   const QByteArray up = media ? vkbd::consumerReport(0) : vkbd::keyboardReport({});
   const bool sent = interface.send(down) > 0 && interface.send(up) > 0;
-  if (!sent) fail(QStringLiteral("the helper is not connected to the virtual keyboard"));
+  if (!sent) fail(tr("the helper is not connected to the virtual keyboard"));
   return sent;
 }
 
@@ -250,21 +251,21 @@ std::vector<QJsonObject> DemoSession::waitForQuiet() {
 bool DemoSession::stopHelper() {
   ::kill(pid_t(helper_.processId()), SIGTERM);
   if (!helper_.waitForFinished(5000)) {
-    fail(QStringLiteral("the helper did not stop within 5 s"));
+    fail(tr("the helper did not stop within 5 s"));
     return false;
   }
   if (helper_.exitStatus() != QProcess::NormalExit || helper_.exitCode() != 0) {
-    fail(QStringLiteral("the helper ended with status %1").arg(helper_.exitCode()));
+    fail(tr("the helper ended with status %1").arg(helper_.exitCode()));
     return false;
   }
-  say(QStringLiteral("The helper stopped cleanly."));
+  say(tr("The helper stopped cleanly."));
   return true;
 }
 
 void DemoSession::fail(const QString& message) {
   say(QStringLiteral("demo: ") + message);
   const QByteArray output = helper_.readAll();
-  if (!output.isEmpty()) say(QStringLiteral("The helper said:\n") + QString::fromLocal8Bit(output));
+  if (!output.isEmpty()) say(tr("The helper said:") + u'\n' + QString::fromLocal8Bit(output));
 }
 
 void DemoSession::say(const QString& text) {

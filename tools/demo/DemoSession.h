@@ -2,6 +2,7 @@
 
 #include "shared/ApplicationNames.h"
 
+#include <QCoreApplication>
 #include <QJsonObject>
 #include <QProcess>
 #include <QString>
@@ -21,6 +22,8 @@ namespace halvane::demo {
 // home, presses keys on a virtual keyboard one after another, and tells for each what the helper
 // did, read from its platform trace. Then it stops the helper.
 class DemoSession {
+  Q_DECLARE_TR_FUNCTIONS(DemoSession)
+
  public:
   struct Options {
     QString helperPath;

@@ -44,8 +44,9 @@ int main(int argc, char** argv) {
   QString bundle = !arguments.isEmpty() ? arguments.first()
                                         : halvane::PreferencesHost::findPaneBundle(bundleDirs);
   if (bundle.isEmpty()) {
-    std::fprintf(stderr, "halvane-preferences: cannot find %s\n",
-                 halvane::PreferencesHost::kPaneBundleName);
+    std::fprintf(stderr, "halvane-preferences: %s\n",
+                 qPrintable(halvane::PreferencesHost::tr("cannot find %1")
+                                .arg(QLatin1String(halvane::PreferencesHost::kPaneBundleName))));
     return 1;
   }
   halvane::PreferencesHost host;

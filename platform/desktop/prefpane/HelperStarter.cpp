@@ -52,15 +52,16 @@ bool HelperStarter::systemctl(const QStringList& arguments) const {
 QString HelperStarter::describe(Outcome outcome) {
   switch (outcome) {
     case Outcome::AlreadyRunning:
-      return QStringLiteral("the helper is running");
+      return tr("the helper is running");
     case Outcome::StartedUnit:
-      return QStringLiteral("started the helper through %1").arg(QLatin1String(kUnit));
+      //: %1 is the systemd user unit's name.
+      return tr("started the helper through %1").arg(QLatin1String(kUnit));
     case Outcome::StartedProgram:
-      return QStringLiteral("started the helper");
+      return tr("started the helper");
     case Outcome::NoBus:
-      return QStringLiteral("no session bus: the helper was not started");
+      return tr("no session bus: the helper was not started");
     case Outcome::NoHelperFound:
-      return QStringLiteral("cannot find the helper to start it");
+      return tr("cannot find the helper to start it");
   }
   return {};
 }

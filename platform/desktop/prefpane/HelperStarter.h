@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QString>
 #include <QStringList>
@@ -11,6 +12,8 @@ namespace halvane {
 // the user has it enabled (the unit then owns it, as after a login), else as a program of its
 // own that outlives the window.
 class HelperStarter {
+  Q_DECLARE_TR_FUNCTIONS(HelperStarter)
+
  public:
   static constexpr char kUnit[] = "halvane-helper.service";
   enum class Outcome { AlreadyRunning, StartedUnit, StartedProgram, NoBus, NoHelperFound };

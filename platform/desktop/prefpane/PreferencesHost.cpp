@@ -56,7 +56,7 @@ bool PreferencesHost::open(const QString& bundlePath, QString* error) {
   const Bundle bundle(bundlePath);
   const QString executable = infoString(bundle, "CFBundleExecutable");
   if (!bundle.isValid() || executable.isEmpty())
-    return fail(error, QStringLiteral("%1 is not a preference pane bundle").arg(bundlePath));
+    return fail(error, tr("%1 is not a preference pane bundle").arg(bundlePath));
 
   library_.setFileName(bundle.bundlePath() + QStringLiteral("/Contents/MacOS/") + executable);
   if (!library_.load()) return fail(error, library_.errorString());
@@ -66,14 +66,15 @@ bool PreferencesHost::open(const QString& bundlePath, QString* error) {
 
   pane_.reset(create());
   if (!pane_ || !pane_->initWithBundle(bundle))
-    return fail(error, QStringLiteral("the pane of %1 did not initialise").arg(bundlePath));
+    return fail(error, tr("the pane of %1 did not initialise").arg(bundlePath));
 
   std::unique_ptr<QWidget> view = pane_->loadMainView();
-  if (!view) return fail(error, QStringLiteral("the pane of %1 has no view").arg(bundlePath));
+  if (!view) return fail(error, tr("the pane of %1 has no view").arg(bundlePath));
   window_ = std::make_unique<HostWindow>(closed_);
   QString title = infoString(bundle, "NSPrefPaneIconLabel");
   if (title.isEmpty()) title = infoString(bundle, "CFBundleName");
-  window_->setWindowTitle(title);
+  // Translated as a macOS pane's InfoPlist.strings would: the pane's catalogue holds its name.
+  window_->setWindowTitle(QCoreApplication::translate(kInfoPlistContext, title.toUtf8()));
   const QString icon = bundle.resourcePath(infoString(bundle, "NSPrefPaneIconFile"), QString());
   if (!icon.isEmpty()) window_->setWindowIcon(QIcon(icon));
   auto* layout = new QVBoxLayout(window_.get());

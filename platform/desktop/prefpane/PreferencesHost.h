@@ -2,6 +2,7 @@
 
 #include "platform/desktop/prefpane/PreferencePane.h"
 
+#include <QCoreApplication>
 #include <QLibrary>
 #include <QStringList>
 
@@ -14,8 +15,12 @@ namespace halvane {
 // a normal window titled with the pane's name and showing its icon. Closing the window ends
 // the program, and the pane with it: edits it never applied are not kept anywhere.
 class PreferencesHost {
+  Q_DECLARE_TR_FUNCTIONS(PreferencesHost)
+
  public:
   static constexpr char kPaneBundleName[] = "HalvanePrefPanel.prefPane";
+  // The catalogue context of the texts of a pane's Info.plist (its name, the window's title).
+  static constexpr char kInfoPlistContext[] = "InfoPlist";
 
   PreferencesHost();
   ~PreferencesHost();
