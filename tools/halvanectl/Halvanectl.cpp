@@ -251,6 +251,7 @@ int Halvanectl::reportSettingsLoad(const QString& what) {
   const std::optional<DiagnosticsClient::Report> load =
       client ? client->settingsLoad() : std::nullopt;
   if (!load || !load->contains(QStringLiteral("problems"))) return kSuccess;
+  //: %1 is what was done, e.g. "the profile was imported"; its problems follow
   err_ << "halvanectl: " << tr("%1, but:").arg(what) << '\n';
   for (const QString& line : load->value(QStringLiteral("problems")).split(u'\n'))
     err_ << "  " << terminalSafe(line) << '\n';
@@ -300,12 +301,14 @@ QString Halvanectl::frontApplicationText(const QMap<QString, QString>& r) {
                   {"pid", QStringLiteral("pid")}};
     for (const auto& [key, label] : kFacts)
       if (r.contains(QLatin1String(key)))
+        //: a fact a window tells about itself and its value, e.g. class "gedit"
         facts << tr("%1 \"%2\"").arg(label, r.value(QLatin1String(key)));
     line(tr("Window:"), facts.isEmpty() ? tr("tells nothing about its application")
                                         : facts.join(QStringLiteral(", ")));
   }
   if (r.contains(QStringLiteral("desktopId"))) {
     line(tr("Application:"),
+         //: application name (desktop entry id), found by how it was found (a fixed word)
          tr("%1 (%2), found by %3")
              .arg(r.value(QStringLiteral("name")), r.value(QStringLiteral("desktopId")),
                   r.value(QStringLiteral("source"))));
@@ -323,6 +326,7 @@ QString Halvanectl::frontApplicationText(const QMap<QString, QString>& r) {
                              .arg(r.value(QStringLiteral("profile")),
                                   r.value(QStringLiteral("profileName")), verdict));
   else
+    //: no profile; %1 says why, in the helper's words
     line(tr("Profile:"), tr("none: %1").arg(verdict));
 
   // The values start in one column, after the widest label in this language.
@@ -377,6 +381,7 @@ int Halvanectl::check(const QString& file) {
   if (problems.isEmpty())
     out_ << tr("%1: no problems").arg(file) << '\n';
   else
+    //: file: the count of errors, the count of warnings
     out_ << tr("%1: %2, %3")
                 .arg(file,
                      errors == 1 ? tr("%n error", nullptr, errors)
