@@ -4,6 +4,8 @@
 #include "helper/diagnostics/BackendRegistry.h"
 #include "platform/desktop/frontapp/FrontApplicationWatcher.h"
 
+#include <QCoreApplication>
+
 namespace halvane {
 
 HelperDiagnostics::HelperDiagnostics(Controller& controller, FrontApplicationWatcher& watcher,
@@ -68,24 +70,33 @@ DiagnosticsServer::Report HelperDiagnostics::frontApplication() {
     put("profileName",
         prefs[QStringLiteral("Profiles")].at(profile)[QStringLiteral("Name")].toString());
   }
+  // In the helper's language, which halvanectl front shows as it is; settings keys stay as named.
   QString verdict;
   if (prefs.isNone()) {
-    verdict = QStringLiteral("no settings are loaded");
+    verdict = QCoreApplication::translate("HelperDiagnostics", "no settings are loaded");
   } else if (prefs[QStringLiteral("AutoSwitchingOverride")].toBool()) {
-    verdict = QStringLiteral("automatic switching is overridden (AutoSwitchingOverride)");
-  } else if (front.names().isEmpty()) {
     verdict =
-        front.window
-            ? QStringLiteral("the window's application is unknown, so no profile is bound to it")
-            : QStringLiteral("no window is active");
+        QCoreApplication::translate("HelperDiagnostics", "automatic switching is overridden (%1)")
+            .arg(QStringLiteral("AutoSwitchingOverride"));
+  } else if (front.names().isEmpty()) {
+    verdict = front.window
+                  ? QCoreApplication::translate(
+                        "HelperDiagnostics",
+                        "the window's application is unknown, so no profile is bound to it")
+                  : QCoreApplication::translate("HelperDiagnostics", "no window is active");
   } else if (profile < 0) {
-    verdict = QStringLiteral("no profile's ApplicationPath names this application");
+    verdict =
+        QCoreApplication::translate("HelperDiagnostics", "no profile's %1 names this application")
+            .arg(QStringLiteral("ApplicationPath"));
   } else if (!prefs[QStringLiteral("Profiles")]
                   .at(profile)[QStringLiteral("AutoSwitching")]
                   .toBool()) {
-    verdict = QStringLiteral("profile %1 names it, but its AutoSwitching is off").arg(profile + 1);
+    verdict =
+        QCoreApplication::translate("HelperDiagnostics", "profile %1 names it, but its %2 is off")
+            .arg(QString::number(profile + 1), QStringLiteral("AutoSwitching"));
   } else {
-    verdict = QStringLiteral("selects profile %1").arg(profile + 1);
+    verdict =
+        QCoreApplication::translate("HelperDiagnostics", "selects profile %1").arg(profile + 1);
   }
   put("verdict", verdict);
   return report;

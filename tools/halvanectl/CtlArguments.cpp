@@ -3,11 +3,16 @@
 #include "shared/settings/ProfileTransfer.h"
 #include "shared/settings/SettingsLimits.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace halvane::ctl {
 
 namespace {
+
+struct CtlArguments {
+  Q_DECLARE_TR_FUNCTIONS(CtlArguments)
+};
 
 ParsedArguments refuse(const QString& error) {
   return {std::nullopt, error};
@@ -27,9 +32,8 @@ std::optional<int> profileNumber(const QString& text) {
 }
 
 QString notANumber(const QString& text) {
-  return QStringLiteral("\"%1\" is not a profile number (1 to %2)")
-      .arg(text)
-      .arg(settings::kProfileCount);
+  return CtlArguments::tr("\"%1\" is not a profile number (1 to %2)")
+      .arg(text, QString::number(settings::kProfileCount));
 }
 
 }  // namespace
@@ -38,13 +42,13 @@ ParsedArguments parseArguments(const QStringList& arguments) {
   for (const QString& a : arguments)
     if (a == QStringLiteral("--help") || a == QStringLiteral("-h"))
       return accept(CtlCommand::Kind::Help);
-  if (arguments.isEmpty()) return refuse(QStringLiteral("no command given"));
+  if (arguments.isEmpty()) return refuse(CtlArguments::tr("no command given"));
 
   const QString command = arguments.first();
   const QStringList rest = arguments.mid(1);
   auto wrongCount = [&command](const QString& usage) {
-    return refuse(QStringLiteral("wrong number of arguments for %1 (usage: halvanectl %2)")
-                      .arg(command, usage));
+    return refuse(CtlArguments::tr("wrong number of arguments for %1 (usage: %2)")
+                      .arg(command, QStringLiteral("halvanectl ") + usage));
   };
   if (command == QStringLiteral("front")) {
     if (rest.isEmpty()) return accept(CtlCommand::Kind::Front);
@@ -64,7 +68,7 @@ ParsedArguments parseArguments(const QStringList& arguments) {
   }
   for (const QString& a : rest)
     if (a.startsWith(u'-') && a.size() > 1)
-      return refuse(QStringLiteral("unknown option \"%1\"").arg(a));
+      return refuse(CtlArguments::tr("unknown option \"%1\"").arg(a));
 
   if (command == QStringLiteral("help")) return accept(CtlCommand::Kind::Help);
   if (command == QStringLiteral("profile")) {
@@ -87,7 +91,7 @@ ParsedArguments parseArguments(const QStringList& arguments) {
     if (rest.size() != 2) return wrongCount(command + QStringLiteral(" N FILE"));
     const auto n = profileNumber(rest.at(0));
     if (!n) return refuse(notANumber(rest.at(0)));
-    if (rest.at(1).isEmpty()) return refuse(QStringLiteral("the file name is empty"));
+    if (rest.at(1).isEmpty()) return refuse(CtlArguments::tr("the file name is empty"));
     return accept(
         command == QStringLiteral("export") ? CtlCommand::Kind::Export : CtlCommand::Kind::Import,
         *n, rest.at(1));
@@ -100,12 +104,11 @@ ParsedArguments parseArguments(const QStringList& arguments) {
     if (rest.size() != 1) return wrongCount(QStringLiteral("restore N"));
     static const QRegularExpression number(QStringLiteral("^[1-9][0-9]{0,2}$"));
     if (!number.match(rest.first()).hasMatch())
-      return refuse(QStringLiteral("\"%1\" is not a backup number (as \"halvanectl backups\" "
-                                   "lists them)")
-                        .arg(rest.first()));
+      return refuse(CtlArguments::tr("\"%1\" is not a backup number (as \"%2\" lists them)")
+                        .arg(rest.first(), QStringLiteral("halvanectl backups")));
     return accept(CtlCommand::Kind::Restore, rest.first().toInt());
   }
-  return refuse(QStringLiteral("unknown command \"%1\"").arg(command));
+  return refuse(CtlArguments::tr("unknown command \"%1\"").arg(command));
 }
 
 }  // namespace halvane::ctl

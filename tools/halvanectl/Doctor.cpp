@@ -1,13 +1,29 @@
 #include "tools/halvanectl/Doctor.h"
 
+#include "tools/halvanectl/TerminalText.h"
+
+#include <QCoreApplication>
+
 namespace halvane::ctl {
 
 namespace {
 
 using Status = DoctorCheck::Status;
 
-QString counted(int n, const char* singular, const char* plural) {
-  return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? singular : plural));
+struct Doctor {
+  Q_DECLARE_TR_FUNCTIONS(Doctor)
+};
+
+QString summary(int failures, int warnings) {
+  QString text = failures == 0 ? Doctor::tr("Nothing keeps the keyboard from working")
+                 : failures == 1
+                     ? Doctor::tr("%n problem keeps the keyboard from working", nullptr, failures)
+                     : Doctor::tr("%n problems keep the keyboard from working", nullptr, failures);
+  if (warnings)
+    text += QStringLiteral("; ") +
+            (warnings == 1 ? Doctor::tr("%n more is worth fixing", nullptr, warnings)
+                           : Doctor::tr("%n more are worth fixing", nullptr, warnings));
+  return text + u'.';
 }
 
 }  // namespace
@@ -15,9 +31,11 @@ QString counted(int n, const char* singular, const char* plural) {
 QString doctorText(const DoctorCheck& check) {
   QString text = (check.status == Status::Pass ? QStringLiteral("✔ ") : QStringLiteral("✘ ")) +
                  check.line + u'\n';
+  // The fix's further steps line up under its first, however wide "fix:" is translated.
+  const QString first = QStringLiteral("    ") + Doctor::tr("fix:") + u' ';
+  const QString more(displayWidth(first), u' ');
   for (qsizetype i = 0; i < check.fix.size(); ++i)
-    text += (i == 0 ? QStringLiteral("    fix: ") : QStringLiteral("         ")) + check.fix.at(i) +
-            u'\n';
+    text += (i == 0 ? first : more) + check.fix.at(i) + u'\n';
   return text;
 }
 
@@ -35,12 +53,7 @@ int runDoctor(const DoctorSystem& system, QTextStream& out) {
     failures += check.status == Status::Fail;
     warnings += check.status == Status::Warn;
   }
-  if (failures)
-    out << counted(failures, "problem keeps", "problems keep") << " the keyboard from working";
-  else
-    out << "Nothing keeps the keyboard from working";
-  if (warnings) out << "; " << counted(warnings, "more is", "more are") << " worth fixing";
-  out << ".\n";
+  out << summary(failures, warnings) << '\n';
   out.flush();
   return failures ? 1 : 0;
 }
@@ -48,7 +61,8 @@ int runDoctor(const DoctorSystem& system, QTextStream& out) {
 int printDesktopHint(const DoctorSystem& system, QTextStream& out) {
   const std::optional<DoctorCheck> piece = desktopPieceCheck(system, false);
   if (piece && piece->status != Status::Pass) {
-    out << "Automatic switching on this desktop needs one step first:\n" << doctorText(*piece);
+    out << Doctor::tr("Automatic switching on this desktop needs one step first:") << '\n'
+        << doctorText(*piece);
     out.flush();
   }
   return 0;

@@ -7,6 +7,7 @@
 #include "platform/desktop/frontapp/KWinActiveWindowSource.h"
 #include "tools/halvanectl/facts/DesktopFacts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -15,6 +16,10 @@
 namespace halvane::ctl {
 
 namespace {
+
+struct DoctorDesktopChecks {
+  Q_DECLARE_TR_FUNCTIONS(DoctorDesktopChecks)
+};
 
 using Status = DoctorCheck::Status;
 
@@ -44,7 +49,7 @@ QString compositor(const DoctorSystem& system) {
   if (!session.hyprlandSignature.isEmpty()) return QStringLiteral("Hyprland");
   if (!session.niriSocket.isEmpty()) return QStringLiteral("niri");
   if (!session.swaySocket.isEmpty()) return QStringLiteral("sway");
-  return session.currentDesktop.isEmpty() ? QStringLiteral("an unnamed desktop")
+  return session.currentDesktop.isEmpty() ? DoctorDesktopChecks::tr("an unnamed desktop")
                                           : session.currentDesktop;
 }
 
@@ -92,26 +97,29 @@ DoctorCheck gnomeExtension(const DoctorSystem& system) {
   const QString version = system.desktop->gnomeShellVersion();
   const int major = majorVersion(version);
   const QString userFolder = system.dataHome() + QStringLiteral("/gnome-shell/extensions");
-  const QString relogin =
-      QStringLiteral("log out and in again (GNOME on Wayland finds new extensions only at login)");
+  const QString relogin = DoctorDesktopChecks::tr(
+      "log out and in again (GNOME on Wayland finds new extensions only at login)");
   const QString enable = QStringLiteral("gnome-extensions enable ") + kUuid;
   const QString copy = QStringLiteral("mkdir -p %1 && cp -r %2 %1/")
                            .arg(system.shown(userFolder), extensionSource(system, major));
-  const QString warn =
-      QStringLiteral(" (automatic switching and the on-screen profile name need it)");
+  // What is missing, and what for.
+  auto warn = [](const QString& what) {
+    return DoctorDesktopChecks::tr(
+               "%1 (automatic switching and the on-screen profile name need it)")
+        .arg(what);
+  };
 
   const QString installed = installedExtension(system);
   if (installed.isEmpty())
     return {Status::Warn,
-            QStringLiteral("GNOME Shell extension %1: not installed").arg(kUuid) + warn,
+            warn(DoctorDesktopChecks::tr("GNOME Shell extension %1: not installed").arg(kUuid)),
             {copy, relogin, enable}};
   if (major > 0 && !supportsShell(system, installed, major)) {
-    DoctorCheck check{Status::Warn,
-                      QStringLiteral("GNOME Shell extension: %1 is not made for GNOME %2")
-                              .arg(system.shown(installed))
-                              .arg(major) +
-                          warn,
-                      {}};
+    DoctorCheck check{
+        Status::Warn,
+        warn(DoctorDesktopChecks::tr("GNOME Shell extension: %1 is not made for GNOME %2")
+                 .arg(system.shown(installed), QString::number(major))),
+        {}};
     if (installed.startsWith(userFolder + u'/'))
       check.fix << QStringLiteral("rm -r %1 && ").arg(system.shown(installed)) + copy;
     else
@@ -121,13 +129,14 @@ DoctorCheck gnomeExtension(const DoctorSystem& system) {
   }
   // The running Shell has the last word; the settings only explain why it does not run it.
   if (system.desktop->gnomeExtensionState(kUuid) == kStateRunning)
-    return {Status::Pass,
-            QStringLiteral("GNOME Shell extension: %1, running").arg(system.shown(installed)),
-            {}};
+    return {
+        Status::Pass,
+        DoctorDesktopChecks::tr("GNOME Shell extension: %1, running").arg(system.shown(installed)),
+        {}};
   if (system.desktop->gsettingsBool(kShellSchema, QStringLiteral("disable-user-extensions"))
           .value_or(false))
     return {Status::Warn,
-            QStringLiteral("GNOME Shell extensions are turned off altogether") + warn,
+            warn(DoctorDesktopChecks::tr("GNOME Shell extensions are turned off altogether")),
             {QStringLiteral("gsettings set org.gnome.shell disable-user-extensions false")}};
   const std::optional<QStringList> enabled =
       system.desktop->gsettingsStrings(kShellSchema, QStringLiteral("enabled-extensions"));
@@ -135,14 +144,16 @@ DoctorCheck gnomeExtension(const DoctorSystem& system) {
       system.desktop->gsettingsStrings(kShellSchema, QStringLiteral("disabled-extensions"))
           .value_or(QStringList());
   if ((enabled && !enabled->contains(kUuid)) || disabled.contains(kUuid))
-    return {Status::Warn,
-            QStringLiteral("GNOME Shell extension %1: installed, not enabled").arg(kUuid) + warn,
-            {enable}};
+    return {
+        Status::Warn,
+        warn(
+            DoctorDesktopChecks::tr("GNOME Shell extension %1: installed, not enabled").arg(kUuid)),
+        {enable}};
   return {Status::Warn,
-          QStringLiteral("GNOME Shell extension %1: installed, but GNOME Shell has not started it")
-                  .arg(kUuid) +
-              warn,
-          {relogin, QStringLiteral("if it still does not run: ") + enable}};
+          warn(DoctorDesktopChecks::tr(
+                   "GNOME Shell extension %1: installed, but GNOME Shell has not started it")
+                   .arg(kUuid)),
+          {relogin, DoctorDesktopChecks::tr("if it still does not run: %1").arg(enable)}};
 }
 
 DoctorCheck kwinScript(const DoctorSystem& system, bool helperRunning) {
@@ -151,13 +162,16 @@ DoctorCheck kwinScript(const DoctorSystem& system, bool helperRunning) {
       system.dataHome() + u'/' + kKWinScript};
   for (const QString& dir : system.dataDirs()) candidates << dir + u'/' + kKWinScript;
   const QString script = system.firstExisting(candidates);
-  const QString warn = QStringLiteral(" (automatic switching needs it)");
+  // What is missing, and what for.
+  auto warn = [](const QString& what) {
+    return DoctorDesktopChecks::tr("%1 (automatic switching needs it)").arg(what);
+  };
   if (script.isEmpty()) {
     const QString from = system.firstExisting({QDir::cleanPath(
         system.sourceDir + QStringLiteral("/platform/desktop/kwin-script/halvane-keyboard.js"))});
     return {
         Status::Warn,
-        QStringLiteral("KWin script %1: not installed").arg(kKWinScript) + warn,
+        warn(DoctorDesktopChecks::tr("KWin script %1: not installed").arg(kKWinScript)),
         {QStringLiteral("sudo install -D -m 644 %1 /usr/local/share/%2")
              .arg(from.isEmpty()
                       ? QStringLiteral(
@@ -167,24 +181,26 @@ DoctorCheck kwinScript(const DoctorSystem& system, bool helperRunning) {
   }
   if (!helperRunning)
     return {Status::Pass,
-            QStringLiteral("KWin script: %1 (the helper loads it when it starts)")
+            DoctorDesktopChecks::tr("KWin script: %1 (the helper loads it when it starts)")
                 .arg(system.shown(script)),
             {}};
   const std::optional<bool> loaded =
       system.desktop->kwinScriptLoaded(QString::fromLatin1(KWinActiveWindowSource::kScriptName));
   if (!loaded)
     return {Status::Warn,
-            QStringLiteral("KWin script: KWin does not answer on this session bus") + warn,
-            {QStringLiteral("run halvanectl doctor in a terminal of the Plasma session")}};
+            warn(DoctorDesktopChecks::tr("KWin script: KWin does not answer on this session bus")),
+            {DoctorDesktopChecks::tr("run %1 in a terminal of the Plasma session")
+                 .arg(QStringLiteral("halvanectl doctor"))}};
   if (!*loaded)
-    return {
-        Status::Warn,
-        QStringLiteral("KWin script: %1 is installed, but KWin has not loaded it")
-                .arg(system.shown(script)) +
-            warn,
-        {QStringLiteral("restart the helper, which loads it at start (its log says why it could "
-                        "not: journalctl --user -t HalvaneHelper)")}};
-  return {Status::Pass, QStringLiteral("KWin script: %1, loaded").arg(system.shown(script)), {}};
+    return {Status::Warn,
+            warn(DoctorDesktopChecks::tr("KWin script: %1 is installed, but KWin has not loaded it")
+                     .arg(system.shown(script))),
+            {DoctorDesktopChecks::tr(
+                 "restart the helper, which loads it at start (its log says why it could not: %1)")
+                 .arg(QStringLiteral("journalctl --user -t HalvaneHelper"))}};
+  return {Status::Pass,
+          DoctorDesktopChecks::tr("KWin script: %1, loaded").arg(system.shown(script)),
+          {}};
 }
 
 }  // namespace
@@ -202,15 +218,17 @@ DoctorChecks desktopChecks(const DoctorSystem& system, bool helperRunning) {
   if (type.isEmpty())
     checks << DoctorCheck{
         Status::Warn,
-        QStringLiteral(
+        DoctorDesktopChecks::tr(
             "Desktop: no graphical session seen (DISPLAY and WAYLAND_DISPLAY are unset)"),
-        {QStringLiteral("run halvanectl doctor in a terminal of your desktop session")}};
+        {DoctorDesktopChecks::tr("run %1 in a terminal of your desktop session")
+             .arg(QStringLiteral("halvanectl doctor"))}};
   else
-    checks << DoctorCheck{
-        Status::Pass,
-        QStringLiteral("Desktop: %1, %2")
-            .arg(type == QLatin1String("wayland") ? "Wayland" : "X11", compositor(system)),
-        {}};
+    checks << DoctorCheck{Status::Pass,
+                          DoctorDesktopChecks::tr("Desktop: %1, %2")
+                              .arg(type == QLatin1String("wayland") ? QStringLiteral("Wayland")
+                                                                    : QStringLiteral("X11"),
+                                   compositor(system)),
+                          {}};
   if (std::optional<DoctorCheck> piece = desktopPieceCheck(system, helperRunning)) checks << *piece;
   return checks;
 }

@@ -5,12 +5,17 @@
 #include "shared/KeyboardIdentity.h"
 #include "tools/halvanectl/facts/DeviceFacts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
 
 namespace halvane::ctl {
 
 namespace {
+
+struct DoctorDeviceChecks {
+  Q_DECLARE_TR_FUNCTIONS(DoctorDeviceChecks)
+};
 
 using Status = DoctorCheck::Status;
 using Node = DeviceFacts::Node;
@@ -74,20 +79,21 @@ int virtualInterfaces(const DoctorSystem& system) {
   return count;
 }
 
+// What the user may do with a node, %1 the node.
 QString accessText(Access access) {
   switch (access) {
     case Access::Missing:
-      return QStringLiteral("is missing");
+      return DoctorDeviceChecks::tr("%1 is missing");
     case Access::None:
-      return QStringLiteral("is neither readable nor writable by you");
+      return DoctorDeviceChecks::tr("%1 is neither readable nor writable by you");
     case Access::ReadOnly:
-      return QStringLiteral("is not writable by you");
+      return DoctorDeviceChecks::tr("%1 is not writable by you");
     case Access::WriteOnly:
-      return QStringLiteral("is not readable by you");
+      return DoctorDeviceChecks::tr("%1 is not readable by you");
     case Access::ReadWrite:
       break;
   }
-  return QStringLiteral("is readable and writable by you");
+  return DoctorDeviceChecks::tr("%1 is readable and writable by you");
 }
 
 // The shipped file to install: beside an installed halvanectl, else in the sources.
@@ -129,16 +135,17 @@ QString installRule(const DoctorSystem& system, const RuleState& state) {
 }
 
 DoctorCheck ruleInstalled(const DoctorSystem& system, const RuleState& state, bool blocks) {
-  if (state.ours) return {Status::Pass, QStringLiteral("udev rule: %1").arg(state.effective), {}};
+  if (state.ours)
+    return {Status::Pass, DoctorDeviceChecks::tr("udev rule: %1").arg(state.effective), {}};
   DoctorCheck check{blocks ? Status::Fail : Status::Warn, QString(), {}};
   if (!state.effective.isEmpty())
-    check.line = QStringLiteral("udev rule: %1 holds no Halvane rule (emptied or masked)")
+    check.line = DoctorDeviceChecks::tr("udev rule: %1 holds no Halvane rule (emptied or masked)")
                      .arg(state.effective);
   else if (!state.elsewhere.isEmpty())
-    check.line =
-        QStringLiteral("udev rule: installed at %1, where udev does not look").arg(state.elsewhere);
+    check.line = DoctorDeviceChecks::tr("udev rule: installed at %1, where udev does not look")
+                     .arg(state.elsewhere);
   else
-    check.line = QStringLiteral("udev rule: %1 is not installed (looked in %2)")
+    check.line = DoctorDeviceChecks::tr("udev rule: %1 is not installed (looked in %2)")
                      .arg(kRule, kRuleDirs.join(QStringLiteral(", ")));
   check.fix << installRule(system, state) << kApplyRule;
   return check;
@@ -150,15 +157,18 @@ DoctorCheck ruleApplied(const std::vector<Node>& nodes, const RuleState& state, 
   for (const Node& node : nodes)
     if (!node.tags.contains(QStringLiteral("uaccess"))) untagged << node.devnode;
   if (untagged.isEmpty())
-    return {
-        Status::Pass, QStringLiteral("udev rule applied: uaccess on %1").arg(devnodes(nodes)), {}};
+    return {Status::Pass,
+            DoctorDeviceChecks::tr("udev rule applied: uaccess on %1").arg(devnodes(nodes)),
+            {}};
   DoctorCheck check{blocks ? Status::Fail : Status::Warn,
-                    QStringLiteral("udev rule not applied: no uaccess tag on %1")
+                    DoctorDeviceChecks::tr("udev rule not applied: no uaccess tag on %1")
                         .arg(untagged.join(QStringLiteral(", "))),
                     {}};
-  check.fix << (state.ours ? kApplyRule
-                           : QStringLiteral("install the udev rule (above), then: ") + kApplyRule)
-            << QStringLiteral("or plug the keyboard in again");
+  check.fix
+      << (state.ours
+              ? kApplyRule
+              : DoctorDeviceChecks::tr("install the udev rule (above), then: %1").arg(kApplyRule))
+      << DoctorDeviceChecks::tr("or plug the keyboard in again");
   return check;
 }
 
@@ -169,44 +179,47 @@ DoctorCheck nodeAccess(const DoctorSystem& system, const std::vector<Node>& node
   for (const Node& node : nodes) {
     const Access access = system.devices->access(node.devnode);
     if (access == Access::ReadWrite) continue;
-    problems << node.devnode + u' ' + accessText(access);
+    problems << accessText(access).arg(node.devnode);
     denials << node.devnode;
   }
   *denied = !problems.isEmpty();
   if (problems.isEmpty())
-    return {Status::Pass,
-            QStringLiteral("Keyboard access: you can read and write %1").arg(devnodes(nodes)),
-            {}};
-  DoctorCheck check{Status::Fail,
-                    QStringLiteral("Keyboard access: %1").arg(problems.join(QStringLiteral("; "))),
-                    {}};
+    return {
+        Status::Pass,
+        DoctorDeviceChecks::tr("Keyboard access: you can read and write %1").arg(devnodes(nodes)),
+        {}};
+  DoctorCheck check{
+      Status::Fail,
+      DoctorDeviceChecks::tr("Keyboard access: %1").arg(problems.join(QStringLiteral("; "))),
+      {}};
   if (!state.ours)
     check.fix << installRule(system, state) << kApplyRule;
   else
     check.fix << kApplyRule;
   // uaccess gives nodes to the session in front at the machine's own seat only.
-  check.fix << QStringLiteral(
-                   "then log in at the machine itself (not over ssh), or for now: "
-                   "sudo setfacl -m u:%1:rw %2")
-                   .arg(system.environment.value(QStringLiteral("USER"), QStringLiteral("$USER")),
-                        denials.join(u' '));
+  check.fix << DoctorDeviceChecks::tr(
+                   "then log in at the machine itself (not over ssh), or for now: %1")
+                   .arg(QStringLiteral("sudo setfacl -m u:%1:rw %2")
+                            .arg(system.environment.value(QStringLiteral("USER"),
+                                                          QStringLiteral("$USER")),
+                                 denials.join(u' ')));
   return check;
 }
 
 DoctorCheck uinputAccess(const DoctorSystem& system, const RuleState& state, bool* denied) {
   const Access access = system.devices->access(kUinput);
   *denied = access != Access::ReadWrite;
-  if (!*denied) return {Status::Pass, QStringLiteral("%1: writable").arg(kUinput), {}};
+  if (!*denied) return {Status::Pass, DoctorDeviceChecks::tr("%1: writable").arg(kUinput), {}};
   // Without it there are no media or eject events, and on Wayland no macros.
   DoctorCheck check{
       Status::Fail,
-      QStringLiteral("%1 %2 (media and eject keys need it, and on Wayland every macro)")
-          .arg(kUinput, accessText(access)),
+      DoctorDeviceChecks::tr("%1 (media and eject keys need it, and on Wayland every macro)")
+          .arg(accessText(access).arg(kUinput)),
       {}};
   if (access == Access::Missing) {
     check.fix << QStringLiteral("sudo modprobe uinput")
-              << QStringLiteral(
-                     "echo uinput | sudo tee /etc/modules-load.d/uinput.conf   (at every boot)");
+              << DoctorDeviceChecks::tr("%1   (at every boot)")
+                     .arg(QStringLiteral("echo uinput | sudo tee /etc/modules-load.d/uinput.conf"));
   } else if (!state.ours) {
     check.fix << installRule(system, state) << kApplyRule;
   } else {
@@ -221,11 +234,11 @@ DoctorCheck uinputAccess(const DoctorSystem& system, const RuleState& state, boo
 QString sleepProblem(const DoctorSystem& system, const Node& node) {
   if (const std::optional<int> code = system.devices->keyCode(node.devnode, kSleepUsage))
     return *code == DeviceFacts::kKeySleep
-               ? QStringLiteral("%1 maps it to KEY_SLEEP").arg(node.devnode)
+               ? DoctorDeviceChecks::tr("%1 maps it to KEY_SLEEP").arg(node.devnode)
                : QString();
   if (node.properties.value(QStringLiteral("KEYBOARD_KEY_700f8")) == QLatin1String("reserved"))
     return QString();
-  return QStringLiteral("udev gave %1 no Halvane hwdb entry").arg(node.devnode);
+  return DoctorDeviceChecks::tr("udev gave %1 no Halvane hwdb entry").arg(node.devnode);
 }
 
 DoctorCheck hwdbActive(const DoctorSystem& system, const std::vector<Node>& eventNodes) {
@@ -239,17 +252,17 @@ DoctorCheck hwdbActive(const DoctorSystem& system, const std::vector<Node>& even
             .arg(hex4(keyboard::kVendorID).toUpper(), hex4(keyboard::kFirstProductID).toUpper());
     if (system.devices->hwdbProperties(modalias).value(QStringLiteral("KEYBOARD_KEY_700f8")) ==
         QLatin1String("reserved"))
-      return {Status::Pass, QStringLiteral("hwdb entry: in the compiled hwdb"), {}};
-    problems << QStringLiteral("the compiled hwdb has no Halvane entry");
+      return {Status::Pass, DoctorDeviceChecks::tr("hwdb entry: in the compiled hwdb"), {}};
+    problems << DoctorDeviceChecks::tr("the compiled hwdb has no Halvane entry");
   } else if (problems.isEmpty()) {
-    return {
-        Status::Pass,
-        QStringLiteral("hwdb entry: macro keys are no system keys on %1").arg(devnodes(eventNodes)),
-        {}};
+    return {Status::Pass,
+            DoctorDeviceChecks::tr("hwdb entry: macro keys are no system keys on %1")
+                .arg(devnodes(eventNodes)),
+            {}};
   }
   DoctorCheck check{
       Status::Fail,
-      QStringLiteral("hwdb entry not active: %1 (macro key 0xF8 would suspend the machine)")
+      DoctorDeviceChecks::tr("hwdb entry not active: %1 (macro key 0xF8 would suspend the machine)")
           .arg(problems.join(QStringLiteral("; "))),
       {}};
   QString installed;
@@ -277,29 +290,35 @@ DoctorChecks deviceChecks(const DoctorSystem& system) {
 
   bool keyboardDenied = false;
   if (!hidraw.empty()) {
-    checks << DoctorCheck{Status::Pass,
-                          QStringLiteral("Keyboard: %1 interface%2 (%3)")
-                              .arg(hidraw.size())
-                              .arg(hidraw.size() == 1 ? "" : "s")
-                              .arg(devnodes(hidraw)),
-                          {}};
+    const int interfaces = int(hidraw.size());
+    checks << DoctorCheck{
+        Status::Pass,
+        (interfaces == 1
+             ? DoctorDeviceChecks::tr("Keyboard: %n interface (%1)", nullptr, interfaces)
+             : DoctorDeviceChecks::tr("Keyboard: %n interfaces (%1)", nullptr, interfaces))
+            .arg(devnodes(hidraw)),
+        {}};
     checks << nodeAccess(system, hidraw, rule, &keyboardDenied);
   } else if (const int virtuals = virtualInterfaces(system)) {
-    checks << DoctorCheck{Status::Pass,
-                          QStringLiteral("Keyboard: none plugged in; %1 virtual interface%2 of "
-                                         "halvane-vkbd in %3")
-                              .arg(virtuals)
-                              .arg(virtuals == 1 ? "" : "s")
-                              .arg(system.shown(system.virtualKeyboardFolder)),
-                          {}};
+    checks << DoctorCheck{
+        Status::Pass,
+        (virtuals == 1
+             ? DoctorDeviceChecks::tr("Keyboard: none plugged in; %n virtual interface of %1 in %2",
+                                      nullptr, virtuals)
+             : DoctorDeviceChecks::tr(
+                   "Keyboard: none plugged in; %n virtual interfaces of %1 in %2", nullptr,
+                   virtuals))
+            .arg(QStringLiteral("halvane-vkbd"), system.shown(system.virtualKeyboardFolder)),
+        {}};
   } else {
     checks << DoctorCheck{
         Status::Fail,
-        QStringLiteral("Keyboard: none found (no hidraw node of a HID device "
-                       "%1:%2 or %1:%3)")
+        DoctorDeviceChecks::tr(
+            "Keyboard: none found (no hidraw node of a HID device %1:%2 or %1:%3)")
             .arg(hex4(keyboard::kVendorID), hex4(keyboard::kFirstProductID),
                  hex4(keyboard::kSecondProductID)),
-        {QStringLiteral("plug the keyboard in (to try without it: halvane-vkbd)")}};
+        {DoctorDeviceChecks::tr("plug the keyboard in (to try without it: %1)")
+             .arg(QStringLiteral("halvane-vkbd"))}};
   }
   bool uinputDenied = false;
   checks << uinputAccess(system, rule, &uinputDenied);

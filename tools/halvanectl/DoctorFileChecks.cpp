@@ -6,12 +6,17 @@
 #include "shared/settings/SettingsLocation.h"
 #include "shared/settings/SettingsValidator.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
 
 namespace halvane::ctl {
 
 namespace {
+
+struct DoctorFileChecks {
+  Q_DECLARE_TR_FUNCTIONS(DoctorFileChecks)
+};
 
 using Status = DoctorCheck::Status;
 
@@ -77,11 +82,12 @@ DoctorCheck autostart(const DoctorSystem& system) {
     const QString program = tryExec.isEmpty() ? execProgram(exec) : tryExec;
     if (entryValue(entry, QStringLiteral("Hidden")) == QLatin1String("true") ||
         entryValue(entry, QStringLiteral("X-GNOME-Autostart-enabled")) == QLatin1String("false"))
-      problem = QStringLiteral("is turned off");
+      problem = DoctorFileChecks::tr("Autostart: %1 is turned off").arg(system.shown(entryPath));
     else if (program.isEmpty())
-      problem = QStringLiteral("starts nothing");
+      problem = DoctorFileChecks::tr("Autostart: %1 starts nothing").arg(system.shown(entryPath));
     else if (QDir::isAbsolutePath(program) && !system.exists(program))
-      problem = QStringLiteral("starts %1, which is not there").arg(program);
+      problem = DoctorFileChecks::tr("Autostart: %1 starts %2, which is not there")
+                    .arg(system.shown(entryPath), program);
   }
   const bool entryWorks = !entryPath.isEmpty() && problem.isEmpty();
 
@@ -89,29 +95,29 @@ DoctorCheck autostart(const DoctorSystem& system) {
   // helper write one that steps aside for the unit.
   if (!unit.isEmpty() && entryWorks && !guarded)
     return {Status::Warn,
-            QStringLiteral("Autostart: both %1 and %2 start the helper at login")
+            DoctorFileChecks::tr("Autostart: both %1 and %2 start the helper at login")
                 .arg(kUnit, system.shown(entryPath)),
-            {QStringLiteral("rm %1 (the helper writes one that leaves the start to the unit)")
-                 .arg(system.shown(entryPath))}};
+            {DoctorFileChecks::tr("%1 (the helper writes one that leaves the start to the unit)")
+                 .arg(QStringLiteral("rm ") + system.shown(entryPath))}};
   if (!unit.isEmpty())
-    return {Status::Pass, QStringLiteral("Autostart: %1 is enabled").arg(kUnit), {}};
+    return {Status::Pass, DoctorFileChecks::tr("Autostart: %1 is enabled").arg(kUnit), {}};
   if (entryWorks)
-    return {Status::Pass, QStringLiteral("Autostart: %1").arg(system.shown(entryPath)), {}};
+    return {Status::Pass, DoctorFileChecks::tr("Autostart: %1").arg(system.shown(entryPath)), {}};
 
   // The helper writes its entry each time it starts, unless one is there already.
   DoctorCheck check{Status::Warn, QString(), {}};
   if (entryPath.isEmpty()) {
-    check.line = QStringLiteral("Autostart: the helper does not start at login");
+    check.line = DoctorFileChecks::tr("Autostart: the helper does not start at login");
     if (unitInstalled(system))
       check.fix << QStringLiteral("systemctl --user enable ") + kUnit;
     else
-      check.fix << QStringLiteral("start the helper once; it adds ") +
-                       system.shown(candidates.first()) + QStringLiteral(": ") +
-                       system.helperStartCommand();
+      check.fix << DoctorFileChecks::tr("start the helper once; it adds %1: %2")
+                       .arg(system.shown(candidates.first()), system.helperStartCommand());
   } else {
-    check.line = QStringLiteral("Autostart: %1 %2").arg(system.shown(entryPath), problem);
-    check.fix << QStringLiteral("rm %1, then start the helper once; it writes a new one: %2")
-                     .arg(system.shown(entryPath), system.helperStartCommand());
+    check.line = problem;
+    check.fix << DoctorFileChecks::tr("%1, then start the helper once; it writes a new one: %2")
+                     .arg(QStringLiteral("rm ") + system.shown(entryPath),
+                          system.helperStartCommand());
   }
   return check;
 }
@@ -120,26 +126,28 @@ DoctorCheck settingsFile(const DoctorSystem& system) {
   const QString path = settings::settingsPath(system.environment);
   const QString shown = system.shown(path);
   const QList<settings::Backup> backups = settings::listBackups(system.file(path));
-  const QString fromDefaults =
-      QStringLiteral("start halvane-preferences once; it writes the default settings");
+  const QString fromDefaults = DoctorFileChecks::tr("start %1 once; it writes the default settings")
+                                   .arg(QStringLiteral("halvane-preferences"));
+  const QString restoreNewest =
+      DoctorFileChecks::tr("%1   (the newest backup)").arg(QStringLiteral("halvanectl restore 1"));
   if (!system.exists(path))
-    return {
-        Status::Fail,
-        QStringLiteral("Settings: %1 does not exist (the keys do nothing without it)").arg(shown),
-        {backups.isEmpty() ? fromDefaults
-                           : QStringLiteral("halvanectl restore 1   (the newest backup)")}};
+    return {Status::Fail,
+            DoctorFileChecks::tr("Settings: %1 does not exist (the keys do nothing without it)")
+                .arg(shown),
+            {backups.isEmpty() ? fromDefaults : restoreNewest}};
   QString why;
   const PlistValue root = settings::readPropertyList(system.file(path), &why);
   if (root.isNone() || !root.isDictionary()) {
     DoctorCheck check{
         Status::Fail,
-        QStringLiteral("Settings: %1 cannot be read (%2)")
-            .arg(shown, root.isNone() ? why : QStringLiteral("its root is not a dictionary")),
+        DoctorFileChecks::tr("Settings: %1 cannot be read (%2)")
+            .arg(shown, root.isNone() ? why : DoctorFileChecks::tr("its root is not a dictionary")),
         {}};
     if (!backups.isEmpty())
-      check.fix << QStringLiteral("halvanectl restore 1   (the newest backup)");
+      check.fix << restoreNewest;
     else
-      check.fix << QStringLiteral("mv %1 %1.broken, then %2").arg(shown, fromDefaults);
+      check.fix << DoctorFileChecks::tr("%1, then %2")
+                       .arg(QStringLiteral("mv %1 %1.broken").arg(shown), fromDefaults);
     return check;
   }
   const settings::SettingsProblems problems = settings::SettingsValidator::validateSettings(root);
@@ -148,24 +156,24 @@ DoctorCheck settingsFile(const DoctorSystem& system) {
     // The keys still work; some act differently from what the file says.
     DoctorCheck check{
         Status::Warn,
-        QStringLiteral("Settings: %1 has %2 error%3")
-            .arg(shown)
-            .arg(errors)
-            .arg(errors == 1 ? "" : "s"),
-        {QStringLiteral(
-            "halvanectl check   (lists each), then correct them in halvane-preferences")}};
+        (errors == 1 ? DoctorFileChecks::tr("Settings: %1 has %n error", nullptr, errors)
+                     : DoctorFileChecks::tr("Settings: %1 has %n errors", nullptr, errors))
+            .arg(shown),
+        {DoctorFileChecks::tr("%1   (lists each), then correct them in %2")
+             .arg(QStringLiteral("halvanectl check"), QStringLiteral("halvane-preferences"))}};
     if (!backups.isEmpty())
-      check.fix << QStringLiteral(
-          "or go back to an earlier version: halvanectl backups, halvanectl restore N");
+      check.fix << DoctorFileChecks::tr("or go back to an earlier version: %1")
+                       .arg(QStringLiteral("halvanectl backups, halvanectl restore N"));
     return check;
   }
   const int warnings = int(problems.size());
   return {Status::Pass,
-          warnings ? QStringLiteral("Settings: %1 is valid (%2 warning%3: halvanectl check)")
-                         .arg(shown)
-                         .arg(warnings)
-                         .arg(warnings == 1 ? "" : "s")
-                   : QStringLiteral("Settings: %1 is valid").arg(shown),
+          warnings == 0 ? DoctorFileChecks::tr("Settings: %1 is valid").arg(shown)
+          : warnings == 1
+              ? DoctorFileChecks::tr("Settings: %1 is valid (%n warning: %2)", nullptr, warnings)
+                    .arg(shown, QStringLiteral("halvanectl check"))
+              : DoctorFileChecks::tr("Settings: %1 is valid (%n warnings: %2)", nullptr, warnings)
+                    .arg(shown, QStringLiteral("halvanectl check")),
           {}};
 }
 

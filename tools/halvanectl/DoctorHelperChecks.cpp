@@ -1,22 +1,40 @@
 // The helper: running, its version, and the backends it chose.
 #include "tools/halvanectl/DoctorChecks.h"
 
+#include "platform/desktop/frontapp/BackendChoice.h"
 #include "platform/system/control/DiagnosticsClient.h"
 #include "shared/control/ControlChannel.h"
 #include "shared/plist/PlistFile.h"
 #include "tools/halvanectl/facts/DesktopFacts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace halvane::ctl {
 
 namespace {
 
+struct DoctorHelperChecks {
+  Q_DECLARE_TR_FUNCTIONS(DoctorHelperChecks)
+};
+
 using Status = DoctorCheck::Status;
 
 QString restartCommand(const DoctorSystem& system) {
-  return QStringLiteral("quit the helper (end its HalvaneHelper process), then: ") +
-         system.helperStartCommand();
+  return DoctorHelperChecks::tr("quit the helper (end its HalvaneHelper process), then: %1")
+      .arg(system.helperStartCommand());
+}
+
+// The helper writes its lines in its own language, which is ours unless it was started with
+// another: words are looked for as written in the sources and as translated here.
+bool mentions(const QString& line, const char* context, const char* words) {
+  return line.contains(QLatin1String(words)) ||
+         line.contains(QCoreApplication::translate(context, words));
+}
+
+// A line that starts with the backend's own name, which is never translated.
+bool startsWithName(const QString& line, const char* name) {
+  return line == QLatin1String(name) || line.startsWith(QLatin1String(name) + u',');
 }
 
 // The version a helper reports, else the one in its bundle's Info.plist.
@@ -34,42 +52,48 @@ QString helperVersion(const DoctorSystem& system, const DiagnosticsClient::Repor
 struct Backend {
   const char* key;
   const char* label;
-  // The start of a description that means the service does nothing real.
-  const char* inert;
+  // Whether the helper's line says the service does nothing real, or only part of it.
+  bool (*inert)(const QString& line);
   Status whenInert;
 };
 
 const Backend kBackends[] = {
-    {"keyEvents", "Synthetic keys", "none", Status::Fail},
-    {"hidEvents", "HID events", "traced only", Status::Fail},
-    {"frontApplication", "Front application", "none", Status::Warn},
-    {"overlay", "Overlay", nullptr, Status::Pass},
+    {"keyEvents", QT_TRANSLATE_NOOP("DoctorHelperChecks", "Synthetic keys"),
+     [](const QString& line) { return startsWithName(line, "none"); }, Status::Fail},
+    {"hidEvents", QT_TRANSLATE_NOOP("DoctorHelperChecks", "HID events"),
+     [](const QString& line) { return !startsWithName(line, "uinput"); }, Status::Fail},
+    // On Wayland, XWayland's active window is that of X applications only.
+    {"frontApplication", QT_TRANSLATE_NOOP("DoctorHelperChecks", "Front application"),
+     [](const QString& line) {
+       return startsWithName(line, "none") ||
+              mentions(line, kFrontBackendContext, kXApplicationsOnly) ||
+              mentions(line, kFrontBackendContext, kSwitchingOff);
+     },
+     Status::Warn},
+    {"overlay", QT_TRANSLATE_NOOP("DoctorHelperChecks", "Overlay"), nullptr, Status::Pass},
 };
 
 DoctorCheck backendCheck(const DoctorSystem& system, const Backend& backend,
                          const DiagnosticsClient::Report& backends) {
   const QString key = QLatin1String(backend.key);
-  const QString label = QLatin1String(backend.label);
+  const QString label = DoctorHelperChecks::tr(backend.label);
   if (!backends.contains(key))
     return {Status::Warn,
-            QStringLiteral("%1: the helper does not say which backend it chose").arg(label),
-            {QStringLiteral("update and restart the helper: ") + system.helperStartCommand()}};
+            DoctorHelperChecks::tr("%1: the helper does not say which backend it chose").arg(label),
+            {DoctorHelperChecks::tr("update and restart the helper: %1")
+                 .arg(system.helperStartCommand())}};
   const QString chosen = backends.value(key);
-  // On Wayland, XWayland's active window is that of X applications only.
-  const bool partial = key == QLatin1String("frontApplication") &&
-                       (chosen.contains(QLatin1String("X applications only")) ||
-                        chosen.contains(QLatin1String("automatic switching is off")));
-  if (!partial && (!backend.inert || !chosen.startsWith(QLatin1String(backend.inert))))
-    return {Status::Pass, QStringLiteral("%1: %2").arg(label, chosen), {}};
-  DoctorCheck check{backend.whenInert, QStringLiteral("%1: %2").arg(label, chosen), {}};
+  const QString line = QStringLiteral("%1: %2").arg(label, chosen);
+  if (!backend.inert || !backend.inert(chosen)) return {Status::Pass, line, {}};
+  DoctorCheck check{backend.whenInert, line, {}};
   if (key == QLatin1String("frontApplication"))
-    check.fix << QStringLiteral(
-                     "automatic switching is off; start the helper from your desktop "
-                     "session, where it finds the desktop's windows: ") +
-                     restartCommand(system);
+    check.fix << DoctorHelperChecks::tr(
+                     "automatic switching is off; start the helper from your desktop session, "
+                     "where it finds the desktop's windows: %1")
+                     .arg(restartCommand(system));
   else
-    check.fix << QStringLiteral("make /dev/uinput writable (see above), then ") +
-                     restartCommand(system);
+    check.fix << DoctorHelperChecks::tr("make /dev/uinput writable (see above), then %1")
+                     .arg(restartCommand(system));
   return check;
 }
 
@@ -77,17 +101,17 @@ DoctorCheck backendCheck(const DoctorSystem& system, const Backend& backend,
 
 DoctorChecks helperChecks(const DoctorSystem& system, bool* running) {
   *running = false;
-  QString why = QStringLiteral("the Halvane helper is not running");
+  QString why = DoctorHelperChecks::tr("the Halvane helper is not running");
   std::unique_ptr<DiagnosticsClient> client =
       system.connectDiagnostics ? system.connectDiagnostics(&why) : nullptr;
   if (!client)
     return {{Status::Fail,
-             QStringLiteral("Helper: %1").arg(why),
-             {QStringLiteral("start it: ") + system.helperStartCommand()}}};
+             DoctorHelperChecks::tr("Helper: %1").arg(why),
+             {DoctorHelperChecks::tr("start it: %1").arg(system.helperStartCommand())}}};
   const std::optional<DiagnosticsClient::Report> backends = client->backends();
   if (!backends)
     return {{Status::Fail,
-             QStringLiteral("Helper: holds %1 but does not answer")
+             DoctorHelperChecks::tr("Helper: holds %1 but does not answer")
                  .arg(QLatin1String(control::kServiceName)),
              {restartCommand(system)}}};
   *running = true;
@@ -97,13 +121,13 @@ DoctorChecks helperChecks(const DoctorSystem& system, bool* running) {
   if (!version.isEmpty() && !system.version.isEmpty() && version != system.version)
     checks << DoctorCheck{
         Status::Warn,
-        QStringLiteral("Helper: running version %1, but this halvanectl is %2")
+        DoctorHelperChecks::tr("Helper: running version %1, but this halvanectl is %2")
             .arg(version, system.version),
-        {QStringLiteral("to run the installed version, ") + restartCommand(system)}};
+        {DoctorHelperChecks::tr("to run the installed version, %1").arg(restartCommand(system))}};
   else
     checks << DoctorCheck{Status::Pass,
-                          QStringLiteral("Helper: running, version %1")
-                              .arg(version.isEmpty() ? QStringLiteral("unknown") : version),
+                          DoctorHelperChecks::tr("Helper: running, version %1")
+                              .arg(version.isEmpty() ? DoctorHelperChecks::tr("unknown") : version),
                           {}};
   for (const Backend& backend : kBackends) checks << backendCheck(system, backend, *backends);
   return checks;

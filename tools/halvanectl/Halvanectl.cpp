@@ -22,8 +22,34 @@ QString macroKeyName(int index) {
   return index < 5 ? QStringLiteral("L%1").arg(index + 1) : QStringLiteral("R%1").arg(index - 4);
 }
 
-QString counted(int n, const char* singular) {
-  return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(singular)).arg(n == 1 ? "" : "s");
+QString backupTime(const settings::Backup& backup) {
+  return backup.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+// One line of the help's command list: the command as typed, then its description, whose
+// translated lines all start in the description column.
+struct HelpEntry {
+  const char* usage;  // never translated
+  const char* description;
+};
+
+constexpr int kUsageIndent = 2;
+// Where front's values start, unless a translated label needs more room.
+constexpr int kFrontValueColumn = 16;
+constexpr int kDescriptionColumn = 19;
+
+QString helpEntries(std::initializer_list<HelpEntry> entries) {
+  const QString indent(kDescriptionColumn, u' ');
+  QString text;
+  for (const HelpEntry& e : entries) {
+    const QString usage = QString(kUsageIndent, u' ') + QLatin1String(e.usage);
+    // A command too long for its column has its description on the lines below.
+    text += displayWidth(usage) + 2 <= kDescriptionColumn ? padded(usage, kDescriptionColumn)
+                                                          : usage + u'\n' + indent;
+    const QStringList lines = Halvanectl::tr(e.description).split(u'\n');
+    text += lines.join(u'\n' + indent) + u'\n';
+  }
+  return text;
 }
 
 }  // namespace
@@ -34,62 +60,78 @@ Halvanectl::Halvanectl(CtlEnvironment environment, QTextStream& out, QTextStream
 Halvanectl::~Halvanectl() = default;
 
 QString Halvanectl::helpText() {
-  return QStringLiteral(
-      "Usage: halvanectl COMMAND [ARGUMENTS]\n"
-      "\n"
-      "The command-line client of the Halvane keyboard software. Profiles are numbered 1 to 10,\n"
-      "as the preferences show them: \"4 - Games\" is the fourth profile, named Games.\n"
-      "\n"
-      "Commands that talk to the running Halvane helper:\n"
-      "  profile          print the current profile, e.g. \"4 - Games\"\n"
-      "  profile N        switch to profile N (as the preferences do: the helper shows the\n"
-      "                   profile on screen when asked to, and announces no change)\n"
-      "  reload           make the helper read the settings file again\n"
-      "  watch            print each profile change the helper announces, one line each\n"
-      "                   (\"4 - Games\"), until interrupted; the helper may start later\n"
-      "  front [--watch]  what the helper sees in front: the window system, the window's\n"
-      "                   app_id, class, instance and process, the application (desktop entry\n"
-      "                   and executable) and how it was found, and which profile that selects\n"
-      "                   or why none; --watch prints it again after each application switch\n"
-      "  doctor           check everything the keyboard needs, one line each, with the fix for\n"
-      "                   each problem: the keyboard's device nodes and /dev/uinput, the udev\n"
-      "                   rule and hwdb entry, the helper and the backends it chose, the desktop\n"
-      "                   and its Shell extension or KWin script, autostart, the settings file\n"
-      "  doctor --desktop-hint\n"
-      "                   only the step this desktop needs for automatic switching, if any\n"
-      "\n"
-      "Commands on the settings file (the helper need not be running):\n"
-      "  check [FILE]     check a settings file, by default the user's\n"
-      "                   (~/.config/halvane/com.halvane.keyboard.plist, or $HALVANE_SETTINGS);\n"
-      "                   prints every problem with its place in the file, e.g.\n"
-      "                   \"error: Profiles[3].MacroKeys[7].KeyCombo.delay2: 9000 is above 6350\"\n"
-      "  export N FILE    write profile N to FILE, a property list holding \"Format\" (1) and\n"
-      "                   the profile record under \"Profile\"; a profile with errors is not\n"
-      "                   exported\n"
-      "  import N FILE    replace profile N with the profile in FILE; the profile is checked\n"
-      "                   first and nothing changes when it has errors; then a running helper\n"
-      "                   is asked to reload\n"
-      "  backups          list the kept earlier versions of the settings file (the 10 newest,\n"
-      "                   in ~/.config/halvane/backups), numbered from the newest, with the\n"
-      "                   time each was replaced and its size\n"
-      "  restore N        put backup N back as the settings file (the current contents become\n"
-      "                   a backup themselves); then a running helper is asked to reload\n"
-      "\n"
-      "  --help           this text\n"
-      "  --version        the version of the Halvane software\n"
-      "\n"
-      "Errors are things the software would act on differently from what the file says, or\n"
-      "values the preferences never write; warnings are harmless departures from what the\n"
-      "preferences write (a missing entry that reads as a sensible value, an unknown key).\n"
-      "\n"
-      "Exit status: 0 done (warnings alone leave it 0); 1 check found errors, export or import\n"
-      "refused a profile with errors, or doctor found something that keeps the keyboard from\n"
-      "working; 2 the command could not be carried out (bad arguments, a file that cannot be\n"
-      "read or written, the helper not running or not answering).\n");
+  // Read when asked, so that it comes in the language of the translator installed by then.
+  return tr("Usage: %1").arg(QStringLiteral("halvanectl COMMAND [ARGUMENTS]")) + u'\n' + u'\n' +
+         tr("The command-line client of the Halvane keyboard software. Profiles are numbered 1 "
+            "to 10,\nas the preferences show them: \"4 - Games\" is the fourth profile, named "
+            "Games.") +
+         u'\n' + u'\n' + tr("Commands that talk to the running Halvane helper:") + u'\n' +
+         helpEntries({
+             {"profile", QT_TR_NOOP("print the current profile, e.g. \"4 - Games\"")},
+             {"profile N", QT_TR_NOOP("switch to profile N (as the preferences do: the helper "
+                                      "shows the\nprofile on screen when asked to, and announces "
+                                      "no change)")},
+             {"reload", QT_TR_NOOP("make the helper read the settings file again")},
+             {"watch", QT_TR_NOOP("print each profile change the helper announces, one line "
+                                  "each\n(\"4 - Games\"), until interrupted; the helper may "
+                                  "start later")},
+             {"front [--watch]",
+              QT_TR_NOOP("what the helper sees in front: the window system, the window's\napp_id, "
+                         "class, instance and process, the application (desktop entry\nand "
+                         "executable) and how it was found, and which profile that selects\nor "
+                         "why none; --watch prints it again after each application switch")},
+             {"doctor",
+              QT_TR_NOOP("check everything the keyboard needs, one line each, with the fix "
+                         "for\neach problem: the keyboard's device nodes and /dev/uinput, the "
+                         "udev\nrule and hwdb entry, the helper and the backends it chose, the "
+                         "desktop\nand its Shell extension or KWin script, autostart, the "
+                         "settings file")},
+             {"doctor --desktop-hint",
+              QT_TR_NOOP("only the step this desktop needs for automatic switching, if any")},
+         }) +
+         u'\n' + tr("Commands on the settings file (the helper need not be running):") + u'\n' +
+         helpEntries({
+             {"check [FILE]",
+              QT_TR_NOOP("check a settings file, by default the user's\n"
+                         "(~/.config/halvane/com.halvane.keyboard.plist, or "
+                         "$HALVANE_SETTINGS);\nprints every problem with its place in the file, "
+                         "e.g.\n\"error: Profiles[3].MacroKeys[7].KeyCombo.delay2: 9000 is above "
+                         "6350\"")},
+             {"export N FILE",
+              QT_TR_NOOP("write profile N to FILE, a property list holding \"Format\" (1) and\nthe "
+                         "profile record under \"Profile\"; a profile with errors is not\n"
+                         "exported")},
+             {"import N FILE",
+              QT_TR_NOOP("replace profile N with the profile in FILE; the profile is checked\n"
+                         "first and nothing changes when it has errors; then a running helper\nis "
+                         "asked to reload")},
+             {"backups",
+              QT_TR_NOOP("list the kept earlier versions of the settings file (the 10 newest,\nin "
+                         "~/.config/halvane/backups), numbered from the newest, with the\ntime "
+                         "each was replaced and its size")},
+             {"restore N",
+              QT_TR_NOOP("put backup N back as the settings file (the current contents become\na "
+                         "backup themselves); then a running helper is asked to reload")},
+         }) +
+         u'\n' +
+         helpEntries({{"--help", QT_TR_NOOP("this text")},
+                      {"--version", QT_TR_NOOP("the version of the Halvane software")}}) +
+         u'\n' +
+         tr("Errors are things the software would act on differently from what the file says, "
+            "or\nvalues the preferences never write; warnings are harmless departures from what "
+            "the\npreferences write (a missing entry that reads as a sensible value, an unknown "
+            "key).") +
+         u'\n' + u'\n' +
+         tr("Exit status: 0 done (warnings alone leave it 0); 1 check found errors, export or "
+            "import\nrefused a profile with errors, or doctor found something that keeps the "
+            "keyboard from\nworking; 2 the command could not be carried out (bad arguments, a "
+            "file that cannot be\nread or written, the helper not running or not answering).") +
+         u'\n';
 }
 
 int Halvanectl::refuse(const QString& error) {
-  err_ << "halvanectl: " << error << "\nTry \"halvanectl --help\".\n";
+  err_ << "halvanectl: " << error << '\n'
+       << tr("Try \"%1\".").arg(QStringLiteral("halvanectl --help")) << '\n';
   err_.flush();
   return kFailure;
 }
@@ -142,7 +184,7 @@ std::unique_ptr<RemoteProxy> Halvanectl::helper() {
 }
 
 int Halvanectl::helperNotAnswering() {
-  return fail(QStringLiteral("the Halvane helper did not answer"));
+  return fail(tr("the Halvane helper did not answer"));
 }
 
 int Halvanectl::fail(const QString& message) {
@@ -178,15 +220,18 @@ int Halvanectl::setProfile(int number) {
     if (number > profiles || waited >= kSwitchWaitMs) break;
     env_.pause(kSwitchPollMs);
   }
+  const int held = int(profiles);
   const QString why =
       number > profiles
-          ? QStringLiteral("the settings file holds only %1").arg(counted(int(profiles), "profile"))
-          : QStringLiteral(
-                "it did not switch within %1 seconds (a macro may be playing; the "
-                "switch then comes when it ends)")
-                .arg(kSwitchWaitMs / 1000);
-  err_ << "halvanectl: the Halvane helper stayed on profile " << profileLabel(*now)
-       << " and did not switch to profile " << number << ": " << why << '\n';
+          ? (held == 1 ? tr("the settings file holds only %n profile", nullptr, held)
+                       : tr("the settings file holds only %n profiles", nullptr, held))
+          : tr("it did not switch within %n seconds (a macro may be playing; the switch then "
+               "comes when it ends)",
+               nullptr, kSwitchWaitMs / 1000);
+  err_ << "halvanectl: "
+       << tr("the Halvane helper stayed on profile %1 and did not switch to profile %2: %3")
+              .arg(profileLabel(*now), QString::number(number), why)
+       << '\n';
   err_.flush();
   return kProblems;
 }
@@ -195,7 +240,7 @@ int Halvanectl::reload() {
   auto proxy = helper();
   if (!proxy) return kFailure;
   if (!proxy->reloadPrefs()) return helperNotAnswering();
-  return reportSettingsLoad(QStringLiteral("the Halvane helper reloaded its settings"));
+  return reportSettingsLoad(tr("the Halvane helper reloaded its settings"));
 }
 
 int Halvanectl::reportSettingsLoad(const QString& what) {
@@ -206,7 +251,8 @@ int Halvanectl::reportSettingsLoad(const QString& what) {
   const std::optional<DiagnosticsClient::Report> load =
       client ? client->settingsLoad() : std::nullopt;
   if (!load || !load->contains(QStringLiteral("problems"))) return kSuccess;
-  err_ << "halvanectl: " << what << ", but:\n";
+  //: %1 is what was done, e.g. "the profile was imported"; its problems follow
+  err_ << "halvanectl: " << tr("%1, but:").arg(what) << '\n';
   for (const QString& line : load->value(QStringLiteral("problems")).split(u'\n'))
     err_ << "  " << terminalSafe(line) << '\n';
   err_.flush();
@@ -216,7 +262,7 @@ int Halvanectl::reportSettingsLoad(const QString& what) {
 int Halvanectl::watch() {
   QString why;
   DistributedNotificationCenter* center = env_.notificationCenter(&why);
-  if (!center) return fail(QStringLiteral("cannot watch: %1").arg(why));
+  if (!center) return fail(tr("cannot watch: %1").arg(why));
   center->addObserver(
       QString::fromLatin1(control::kPaneNotificationIdentifier),
       [this](const QString& name, const QString&, const NotificationUserInfo& userInfo) {
@@ -226,55 +272,68 @@ int Halvanectl::watch() {
           return;
         out_ << profileLabel(control::profileIndexFromUserInfo(userInfo)) << Qt::endl;
       });
-  err_ << "Watching for profile changes; press Ctrl-C to stop." << Qt::endl;
+  err_ << tr("Watching for profile changes; press Ctrl-C to stop.") << Qt::endl;
   return kKeepRunning;
 }
 
 QString Halvanectl::frontApplicationText(const QMap<QString, QString>& r) {
-  QString text;
-  QTextStream t(&text);
-  auto line = [&t](const char* label, const QString& value) {
+  QList<std::pair<QString, QString>> lines;
+  auto line = [&lines](const QString& label, const QString& value) {
     // Every value comes from other programs' windows or from files.
-    t << QLatin1String(label) << QString(16 - int(qstrlen(label)), u' ') << terminalSafe(value)
-      << '\n';
+    lines.append({label, terminalSafe(value)});
   };
-  line("Backend:", r.value(QStringLiteral("backend"), QStringLiteral("unknown")));
+  line(tr("Backend:"), r.value(QStringLiteral("backend"), tr("unknown")));
   if (r.value(QStringLiteral("window")) != QLatin1String("active")) {
-    line("Window:", QStringLiteral("none"));
+    line(tr("Window:"), tr("none"));
   } else {
     QStringList facts;
-    const std::pair<const char*, const char*> kFacts[] = {{"appId", "app_id"},
-                                                          {"wmClass", "class"},
-                                                          {"wmInstance", "instance"},
-                                                          {"gtkApplicationId", "GTK application"},
-                                                          {"kdeDesktopFile", "KDE desktop file"},
-                                                          {"pid", "pid"}};
+    // app_id and pid are the protocols' own words.
+    const struct {
+      const char* key;
+      QString label;
+    } kFacts[] = {{"appId", QStringLiteral("app_id")},
+                  //: the X11 window's WM_CLASS class
+                  {"wmClass", tr("class")},
+                  //: the X11 window's WM_CLASS instance
+                  {"wmInstance", tr("instance")},
+                  {"gtkApplicationId", tr("GTK application")},
+                  {"kdeDesktopFile", tr("KDE desktop file")},
+                  {"pid", QStringLiteral("pid")}};
     for (const auto& [key, label] : kFacts)
       if (r.contains(QLatin1String(key)))
-        facts << QStringLiteral("%1 \"%2\"").arg(QLatin1String(label), r.value(QLatin1String(key)));
-    line("Window:", facts.isEmpty() ? QStringLiteral("tells nothing about its application")
-                                    : facts.join(QStringLiteral(", ")));
+        //: a fact a window tells about itself and its value, e.g. class "gedit"
+        facts << tr("%1 \"%2\"").arg(label, r.value(QLatin1String(key)));
+    line(tr("Window:"), facts.isEmpty() ? tr("tells nothing about its application")
+                                        : facts.join(QStringLiteral(", ")));
   }
   if (r.contains(QStringLiteral("desktopId"))) {
-    line("Application:",
-         QStringLiteral("%1 (%2), found by %3")
+    line(tr("Application:"),
+         //: application name (desktop entry id), found by how it was found (a fixed word)
+         tr("%1 (%2), found by %3")
              .arg(r.value(QStringLiteral("name")), r.value(QStringLiteral("desktopId")),
                   r.value(QStringLiteral("source"))));
     const QStringList entries =
         r.value(QStringLiteral("desktopEntries")).split(u'\n', Qt::SkipEmptyParts);
-    line("Desktop entry:", r.value(QStringLiteral("desktopEntry")));
-    for (const QString& other : entries.mid(1)) line("  also:", other);
+    line(tr("Desktop entry:"), r.value(QStringLiteral("desktopEntry")));
+    for (const QString& other : entries.mid(1)) line(QStringLiteral("  ") + tr("also:"), other);
   } else {
-    line("Application:", QStringLiteral("no desktop entry found"));
+    line(tr("Application:"), tr("no desktop entry found"));
   }
-  line("Executable:", r.value(QStringLiteral("executable"), QStringLiteral("unknown")));
+  line(tr("Executable:"), r.value(QStringLiteral("executable"), tr("unknown")));
   const QString verdict = r.value(QStringLiteral("verdict"));
   if (r.contains(QStringLiteral("profile")))
-    line("Profile:", QStringLiteral("%1 - %2: %3")
-                         .arg(r.value(QStringLiteral("profile")),
-                              r.value(QStringLiteral("profileName")), verdict));
+    line(tr("Profile:"), QStringLiteral("%1 - %2: %3")
+                             .arg(r.value(QStringLiteral("profile")),
+                                  r.value(QStringLiteral("profileName")), verdict));
   else
-    line("Profile:", QStringLiteral("none: %1").arg(verdict));
+    //: no profile; %1 says why, in the helper's words
+    line(tr("Profile:"), tr("none: %1").arg(verdict));
+
+  // The values start in one column, after the widest label in this language.
+  int column = kFrontValueColumn;
+  for (const auto& [label, value] : lines) column = std::max(column, displayWidth(label) + 2);
+  QString text;
+  for (const auto& [label, value] : lines) text += padded(label, column) + value + u'\n';
   return text;
 }
 
@@ -288,7 +347,8 @@ int Halvanectl::front(bool keepWatching) {
   // Why the helper watches windows this way: the backend it chose and why not the others.
   const std::optional<QMap<QString, QString>> backends = client->backends();
   if (backends && backends->contains(QStringLiteral("frontApplication")))
-    out_ << "Backend choice: " << terminalSafe(backends->value(QStringLiteral("frontApplication")))
+    out_ << tr("Backend choice: %1")
+                .arg(terminalSafe(backends->value(QStringLiteral("frontApplication"))))
          << '\n';
   out_.flush();
   if (!keepWatching) return kSuccess;
@@ -296,9 +356,9 @@ int Halvanectl::front(bool keepWatching) {
     out_ << '\n' << frontApplicationText(next);
     out_.flush();
   });
-  if (!subscribed) return fail(QStringLiteral("cannot watch the helper's front application"));
+  if (!subscribed) return fail(tr("cannot watch the helper's front application"));
   frontWatch_ = std::move(client);
-  err_ << "Watching for application switches; press Ctrl-C to stop." << Qt::endl;
+  err_ << tr("Watching for application switches; press Ctrl-C to stop.") << Qt::endl;
   return kKeepRunning;
 }
 
@@ -310,19 +370,24 @@ int Halvanectl::doctor(bool desktopHint) {
 int Halvanectl::check(const QString& file) {
   QString why;
   const PlistValue root = settings::readPropertyList(file, &why);
-  if (root.isNone()) return fail(QStringLiteral("cannot read %1: %2").arg(file, why));
+  if (root.isNone()) return fail(tr("cannot read %1: %2").arg(file, why));
   if (!root.isDictionary())
-    return fail(
-        QStringLiteral("%1 is not a settings file (its root is not a dictionary)").arg(file));
+    return fail(tr("%1 is not a settings file (its root is not a dictionary)").arg(file));
 
   const settings::SettingsProblems problems = SettingsValidator::validateSettings(root);
   printProblems(problems);
   const int errors = SettingsValidator::errorCount(problems);
   const int warnings = int(problems.size()) - errors;
   if (problems.isEmpty())
-    out_ << file << ": no problems\n";
+    out_ << tr("%1: no problems").arg(file) << '\n';
   else
-    out_ << file << ": " << counted(errors, "error") << ", " << counted(warnings, "warning")
+    //: file: the count of errors, the count of warnings
+    out_ << tr("%1: %2, %3")
+                .arg(file,
+                     errors == 1 ? tr("%n error", nullptr, errors)
+                                 : tr("%n errors", nullptr, errors),
+                     warnings == 1 ? tr("%n warning", nullptr, warnings)
+                                   : tr("%n warnings", nullptr, warnings))
          << '\n';
   return errors > 0 ? kProblems : kSuccess;
 }
@@ -332,10 +397,11 @@ int Halvanectl::exportProfile(int number, const QString& file) {
   printProblems(result.problems);
   switch (result.status) {
     case TransferResult::Status::Done:
-      out_ << "Exported profile " << profileLabel(number - 1) << " to " << file << '\n';
+      out_ << tr("Exported profile %1 to %2").arg(profileLabel(number - 1), file) << '\n';
       return kSuccess;
     case TransferResult::Status::Invalid:
-      err_ << "halvanectl: profile " << number << " has errors; nothing was exported\n";
+      err_ << "halvanectl: " << tr("profile %1 has errors; nothing was exported").arg(number)
+           << '\n';
       return kProblems;
     case TransferResult::Status::Failed:
       break;
@@ -348,49 +414,52 @@ int Halvanectl::importProfile(int number, const QString& file) {
       settings::importProfile(number, file, env_.defaultsPath, env_.settingsPath);
   printProblems(result.problems);
   if (result.status == TransferResult::Status::Invalid) {
-    err_ << "halvanectl: " << file << " has errors; nothing was changed\n";
+    err_ << "halvanectl: " << tr("%1 has errors; nothing was changed").arg(file) << '\n';
     return kProblems;
   }
   if (result.status == TransferResult::Status::Failed)
-    return fail(result.message + QStringLiteral("; nothing was changed"));
+    return fail(tr("%1; nothing was changed").arg(result.message));
 
-  out_ << "Imported " << file << " as profile " << profileLabel(number - 1) << '\n';
+  out_ << tr("Imported %1 as profile %2").arg(file, profileLabel(number - 1)) << '\n';
   printLaunches(settings::read(env_.settingsPath)[QStringLiteral("Profiles")].at(number - 1));
 
   // The helper keeps its own copy of the settings and writes it back when it quits: unless it
   // reloads now, it would put the old profile back.
-  return reloadAfterChange(QStringLiteral("the profile was imported"), QStringLiteral("profile"));
+  return reloadAfterChange(
+      tr("the profile was imported"),
+      tr("The Halvane helper is not running; it reads the new profile when it starts."));
 }
 
-int Halvanectl::reloadAfterChange(const QString& what, const QString& changed) {
+int Halvanectl::reloadAfterChange(const QString& what, const QString& notRunning) {
   // Unless the helper reloads, it writes its older tree back when it quits.
   QString why;
   std::unique_ptr<RemoteProxy> proxy = env_.connectHelper(&why);
   if (!proxy) {
-    out_ << "The Halvane helper is not running; it reads the new " << changed
-         << " when it starts.\n";
+    out_ << notRunning << '\n';
     return kSuccess;
   }
   if (!proxy->reloadPrefs())
-    return fail(what + QStringLiteral(", but the Halvane helper did not answer the "
-                                      "reload request; restart the helper, or it writes its "
-                                      "older settings back when it quits"));
-  out_ << "The Halvane helper has reloaded its settings.\n";
+    return fail(tr("%1, but the Halvane helper did not answer the reload request; restart the "
+                   "helper, or it writes its older settings back when it quits")
+                    .arg(what));
+  out_ << tr("The Halvane helper has reloaded its settings.") << '\n';
   return reportSettingsLoad(what);
 }
 
 int Halvanectl::listBackups() {
   const QList<settings::Backup> backups = settings::listBackups(env_.settingsPath);
   if (backups.isEmpty()) {
-    out_ << "No backups of " << env_.settingsPath << " yet.\n";
+    out_ << tr("No backups of %1 yet.").arg(env_.settingsPath) << '\n';
     return kSuccess;
   }
-  out_ << "Backups of " << env_.settingsPath << ", newest first:\n";
-  for (qsizetype i = 0; i < backups.size(); ++i)
-    out_ << QStringLiteral("%1  %2  %3 bytes\n")
+  out_ << tr("Backups of %1, newest first:").arg(env_.settingsPath) << '\n';
+  for (qsizetype i = 0; i < backups.size(); ++i) {
+    const int bytes = int(backups[i].size);
+    out_ << QStringLiteral("%1  %2  %3\n")
                 .arg(i + 1, 2)
-                .arg(backups[i].time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")))
-                .arg(backups[i].size);
+                .arg(backupTime(backups[i]),
+                     bytes == 1 ? tr("%n byte", nullptr, bytes) : tr("%n bytes", nullptr, bytes));
+  }
   return kSuccess;
 }
 
@@ -399,16 +468,18 @@ int Halvanectl::restoreBackup(int number) {
   QString why;
   if (!settings::restoreBackup(env_.settingsPath, number, &why,
                                [this](const QString& message) { err_ << message << '\n'; }))
-    return fail(why + QStringLiteral("; nothing was changed"));
-  out_ << "Restored the settings as they were until "
-       << backups[number - 1].time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
-       << " (backup " << number << ").\n";
-  return reloadAfterChange(QStringLiteral("the backup was restored"));
+    return fail(tr("%1; nothing was changed").arg(why));
+  out_ << tr("Restored the settings as they were until %1 (backup %2).")
+              .arg(backupTime(backups[number - 1]), QString::number(number))
+       << '\n';
+  return reloadAfterChange(
+      tr("the backup was restored"),
+      tr("The Halvane helper is not running; it reads the new settings when it starts."));
 }
 
 void Halvanectl::printProblems(const settings::SettingsProblems& problems) {
   for (const settings::SettingsProblem& p : problems)
-    out_ << (p.isError() ? "error: " : "warning: ") << terminalSafe(p.text()) << '\n';
+    out_ << (p.isError() ? tr("error: %1") : tr("warning: %1")).arg(terminalSafe(p.text())) << '\n';
 }
 
 void Halvanectl::printLaunches(const PlistValue& profile) {
@@ -416,13 +487,16 @@ void Halvanectl::printLaunches(const PlistValue& profile) {
   for (qsizetype k = 0; k < keys.count(); ++k) {
     const PlistValue key = keys.at(k);
     if (key[QStringLiteral("ActionType")].toString() == QStringLiteral("LaunchApp"))
-      out_ << "Note: " << macroKeyName(int(k)) << " launches "
-           << terminalSafe(key[QStringLiteral("LaunchAppURL")].toString()) << '\n';
+      out_ << tr("Note: %1 launches %2")
+                  .arg(macroKeyName(int(k)),
+                       terminalSafe(key[QStringLiteral("LaunchAppURL")].toString()))
+           << '\n';
   }
   const QString app = profile[QStringLiteral("ApplicationPath")].toString();
   if (!app.isEmpty() && profile[QStringLiteral("AutoSwitching")].toBool())
-    out_ << "Note: the profile becomes current whenever " << terminalSafe(app)
-         << " comes to the front\n";
+    out_ << tr("Note: the profile becomes current whenever %1 comes to the front")
+                .arg(terminalSafe(app))
+         << '\n';
 }
 
 }  // namespace halvane::ctl

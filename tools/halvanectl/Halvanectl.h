@@ -4,6 +4,7 @@
 #include "tools/halvanectl/CtlArguments.h"
 #include "tools/halvanectl/DoctorSystem.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QTextStream>
 #include <QThread>
@@ -37,6 +38,8 @@ struct CtlEnvironment {
 
 // Carries out one command line of halvanectl, writing results to out and complaints to err.
 class Halvanectl {
+  Q_DECLARE_TR_FUNCTIONS(Halvanectl)
+
  public:
   enum ExitStatus {
     kSuccess = 0,
@@ -75,8 +78,8 @@ class Halvanectl {
   int restoreBackup(int number);
   // After the settings file changed under a running helper: asks it to reload, or says that it
   // will read the file when it starts. what: the change, for the message when it does not answer;
-  // changed: what the helper reads when it starts ("settings", "profile").
-  int reloadAfterChange(const QString& what, const QString& changed = QStringLiteral("settings"));
+  // notRunning: what to say when no helper runs.
+  int reloadAfterChange(const QString& what, const QString& notRunning);
   // After a reload: kSuccess when the helper read the settings cleanly, else its messages on
   // err and kProblems.
   int reportSettingsLoad(const QString& what);

@@ -20,7 +20,7 @@ namespace {
 
 bool sessionBus(QString* why) {
   if (QDBusConnection::sessionBus().isConnected()) return true;
-  *why = QStringLiteral("there is no D-Bus session bus (%1)")
+  *why = SessionEnvironment::tr("there is no D-Bus session bus (%1)")
              .arg(QDBusConnection::sessionBus().lastError().message());
   return false;
 }
@@ -42,14 +42,14 @@ CtlEnvironment SessionEnvironment::environment() {
   env.connectHelper = [](QString* why) -> std::unique_ptr<RemoteProxy> {
     if (!sessionBus(why)) return nullptr;
     std::unique_ptr<RemoteProxy> proxy = DBusRemoteProxy::connect(QDBusConnection::sessionBus());
-    if (!proxy) *why = QStringLiteral("the Halvane helper is not running");
+    if (!proxy) *why = SessionEnvironment::tr("the Halvane helper is not running");
     return proxy;
   };
   env.connectDiagnostics = [](QString* why) -> std::unique_ptr<DiagnosticsClient> {
     if (!sessionBus(why)) return nullptr;
     std::unique_ptr<DiagnosticsClient> client =
         DBusDiagnosticsClient::connect(QDBusConnection::sessionBus());
-    if (!client) *why = QStringLiteral("the Halvane helper is not running");
+    if (!client) *why = SessionEnvironment::tr("the Halvane helper is not running");
     return client;
   };
   env.notificationCenter = [this](QString* why) -> DistributedNotificationCenter* {

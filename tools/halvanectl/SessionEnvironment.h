@@ -2,6 +2,8 @@
 
 #include "tools/halvanectl/Halvanectl.h"
 
+#include <QCoreApplication>
+
 #include <memory>
 
 namespace halvane {
@@ -15,6 +17,8 @@ namespace ctl {
 // What the installed program works on: the user's settings file, the defaults built into the
 // program, and the helper on the session bus. Owns the bus objects for as long as it lives.
 class SessionEnvironment {
+  Q_DECLARE_TR_FUNCTIONS(SessionEnvironment)
+
  public:
   SessionEnvironment();
   ~SessionEnvironment();

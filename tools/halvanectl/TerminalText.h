@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 namespace halvane::ctl {
 
@@ -9,5 +10,13 @@ namespace halvane::ctl {
 // direction overrides that reorder what is shown as \u{HHHH}. Names from a file (profile names,
 // application names, paths) pass through this before halvanectl prints them.
 QString terminalSafe(const QString& text);
+
+// How many terminal columns text takes: East Asian wide and fullwidth characters two, combining
+// marks and invisible formatting none, everything else one. Translated labels are lined up by
+// this, not by their length in UTF-16 units.
+int displayWidth(QStringView text);
+
+// text followed by spaces up to columns; text as it is when it is that wide already.
+QString padded(const QString& text, int columns);
 
 }  // namespace halvane::ctl

@@ -14,6 +14,7 @@ int main(int argc, char* argv[]) {
   if (halvane::printVersionIfAsked(argc, argv, "halvanectl")) return 0;
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("halvanectl"));
+  // Every text is made after this point, so translations installed here reach all of them.
   halvane::i18n::installTranslations(halvane::i18n::shareTranslationFolders());
   QTextStream out(stdout);
   QTextStream err(stderr);

@@ -1,5 +1,7 @@
 #include "platform/desktop/frontapp/BackendChoice.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 #include <vector>
 
@@ -29,20 +31,23 @@ using Verdict = std::optional<QString>;
 
 Verdict desktopBackend(const SessionProbe& facts, const QString& desktop, const char* busName) {
   if (!facts.currentDesktop.isEmpty() && !desktopIs(facts, desktop)) {
-    return QStringLiteral("XDG_CURRENT_DESKTOP is %1").arg(facts.currentDesktop);
+    return QCoreApplication::translate("FrontBackendChoice", "XDG_CURRENT_DESKTOP is %1")
+        .arg(facts.currentDesktop);
   }
   if (!facts.busNames.contains(QLatin1String(busName))) {
-    return QStringLiteral("%1 is not on the session bus").arg(QLatin1String(busName));
+    return QCoreApplication::translate("FrontBackendChoice", "%1 is not on the session bus")
+        .arg(QLatin1String(busName));
   }
   return std::nullopt;
 }
 
 Verdict foreignToplevel(const SessionProbe& facts) {
   if (!facts.waylandConnected) {
-    return QStringLiteral("no Wayland connection");
+    return QCoreApplication::translate("FrontBackendChoice", "no Wayland connection");
   }
   if (!facts.waylandGlobals.contains(QLatin1String(kForeignToplevel))) {
-    return QStringLiteral("the compositor has no %1").arg(QLatin1String(kForeignToplevel));
+    return QCoreApplication::translate("FrontBackendChoice", "the compositor has no %1")
+        .arg(QLatin1String(kForeignToplevel));
   }
   return std::nullopt;
 }
@@ -55,18 +60,21 @@ Verdict verdictOnWayland(FrontBackend backend, const SessionProbe& facts) {
       return desktopBackend(facts, QStringLiteral("KDE"), kKWinBusName);
     case FrontBackend::Hyprland:
       if (facts.hyprlandSignature.isEmpty())
-        return QStringLiteral("no HYPRLAND_INSTANCE_SIGNATURE");
+        return QCoreApplication::translate("FrontBackendChoice", "no HYPRLAND_INSTANCE_SIGNATURE");
       return std::nullopt;
     case FrontBackend::Niri:
-      if (facts.niriSocket.isEmpty()) return QStringLiteral("no NIRI_SOCKET");
+      if (facts.niriSocket.isEmpty())
+        return QCoreApplication::translate("FrontBackendChoice", "no NIRI_SOCKET");
       return std::nullopt;
     case FrontBackend::Sway:
-      if (facts.swaySocket.isEmpty()) return QStringLiteral("no SWAYSOCK");
+      if (facts.swaySocket.isEmpty())
+        return QCoreApplication::translate("FrontBackendChoice", "no SWAYSOCK");
       return foreignToplevel(facts);
     case FrontBackend::Wlroots:
       return foreignToplevel(facts);
     case FrontBackend::X11:
-      if (facts.x11Display.isEmpty()) return QStringLiteral("DISPLAY is not set");
+      if (facts.x11Display.isEmpty())
+        return QCoreApplication::translate("FrontBackendChoice", "DISPLAY is not set");
       return std::nullopt;
     case FrontBackend::None:
       break;
@@ -106,14 +114,14 @@ FrontBackendChoice chooseFrontBackend(const SessionProbe& facts) {
 
   FrontBackendChoice choice;
   choice.backend = FrontBackend::None;
-  choice.subject = QStringLiteral("Front application");
+  choice.subject = QCoreApplication::translate("FrontBackendChoice", "Front application");
   QString& why = choice.why;
   QStringList others;
   bool chosen = false;
   for (FrontBackend backend : order) {
     Verdict verdict;
     if (!wayland && backend != FrontBackend::X11) {
-      verdict = QStringLiteral("not a Wayland session");
+      verdict = QCoreApplication::translate("FrontBackendChoice", "not a Wayland session");
     } else {
       verdict = verdictOnWayland(backend, facts);
     }
@@ -122,37 +130,39 @@ FrontBackendChoice chooseFrontBackend(const SessionProbe& facts) {
       chosen = true;
       continue;
     }
-    const QString whyNot = verdict ? *verdict : QStringLiteral("ranks lower");
+    const QString whyNot =
+        verdict ? *verdict : QCoreApplication::translate("FrontBackendChoice", "ranks lower");
     choice.notTaken.append({backend, whyNot});
-    others << QStringLiteral("not %1: %2").arg(frontBackendName(backend), whyNot);
+    others << QCoreApplication::translate("FrontBackendChoice", "not %1: %2")
+                  .arg(frontBackendName(backend), whyNot);
   }
 
   switch (choice.backend) {
     case FrontBackend::GnomeShell:
-      why = QStringLiteral("through our GNOME Shell extension");
+      why = QCoreApplication::translate("FrontBackendChoice", "through our GNOME Shell extension");
       break;
     case FrontBackend::KWin:
-      why = QStringLiteral("through our KWin script");
+      why = QCoreApplication::translate("FrontBackendChoice", "through our KWin script");
       break;
     case FrontBackend::Hyprland:
-      why = QStringLiteral("Hyprland's event socket");
+      why = QCoreApplication::translate("FrontBackendChoice", "Hyprland's event socket");
       break;
     case FrontBackend::Niri:
-      why = QStringLiteral("niri's event stream");
+      why = QCoreApplication::translate("FrontBackendChoice", "niri's event stream");
       break;
     case FrontBackend::Sway:
-      why = QStringLiteral("%1 with the pid from sway's IPC").arg(QLatin1String(kForeignToplevel));
+      why = QCoreApplication::translate("FrontBackendChoice", "%1 with the pid from sway's IPC")
+                .arg(QLatin1String(kForeignToplevel));
       break;
     case FrontBackend::Wlroots:
       why = QString::fromLatin1(kForeignToplevel);
       break;
     case FrontBackend::X11:
-      why = wayland
-                ? QStringLiteral("_NET_ACTIVE_WINDOW on XWayland, which sees X applications only")
-                : QStringLiteral("_NET_ACTIVE_WINDOW");
+      why = wayland ? QCoreApplication::translate(kFrontBackendContext, kXApplicationsOnly)
+                    : QStringLiteral("_NET_ACTIVE_WINDOW");
       break;
     case FrontBackend::None:
-      why = QStringLiteral("automatic switching is off");
+      why = QCoreApplication::translate(kFrontBackendContext, kSwitchingOff);
       break;
   }
   choice.text = QStringLiteral("%1, %2; %3")

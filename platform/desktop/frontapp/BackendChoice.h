@@ -3,6 +3,7 @@
 #include "platform/desktop/probe/SessionProbe.h"
 #include "platform/system/backends/TypedChoice.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace halvane {
@@ -14,6 +15,15 @@ enum class FrontBackend { GnomeShell, KWin, Hyprland, Niri, Sway, Wlroots, X11, 
 QString frontBackendName(FrontBackend backend);
 
 using FrontBackendChoice = TypedChoice<FrontBackend>;
+
+// The words that say automatic switching sees only X applications, or nothing: in the choice's
+// line or in a later outcome. The line is written in the helper's language; halvanectl doctor
+// looks for these as written here and as translated.
+inline constexpr char kFrontBackendContext[] = "FrontBackendChoice";
+inline constexpr char kXApplicationsOnly[] = QT_TRANSLATE_NOOP(
+    "FrontBackendChoice", "_NET_ACTIVE_WINDOW on XWayland, which sees X applications only");
+inline constexpr char kSwitchingOff[] =
+    QT_TRANSLATE_NOOP("FrontBackendChoice", "automatic switching is off");
 
 // The backend for a session. Pure: the same facts always give the same choice and line.
 FrontBackendChoice chooseFrontBackend(const SessionProbe& probe);

@@ -5,6 +5,7 @@
 #include "platform/system/log/SystemLog.h"
 #include "shared/control/DBusTimeouts.h"
 
+#include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -59,9 +60,10 @@ GnomeShellActiveWindowSource::GnomeShellActiveWindowSource(const FrontSourceServ
         w->deleteLater();
         const QDBusPendingReply<QVariantMap> info = *w;
         if (info.isError()) {
-          services_.tell(
-              QStringLiteral("GNOME Shell extension %1: the Shell did not say whether it runs (%2)")
-                  .arg(QLatin1String(kExtensionUuid), info.error().message()));
+          services_.tell(QCoreApplication::translate(
+                             "GnomeShellActiveWindowSource",
+                             "GNOME Shell extension %1: the Shell did not say whether it runs (%2)")
+                             .arg(QLatin1String(kExtensionUuid), info.error().message()));
           return;
         }
         if (!enabled_ && !inTransition(info.value(), true)) takeState(info.value());
@@ -77,10 +79,12 @@ void GnomeShellActiveWindowSource::takeState(const QVariantMap& info) {
   const bool enabled = info.value(QStringLiteral("state")).toDouble() == kStateActive;
   if (!enabled && enabled_ != false) {
     services_.tell(
-        QStringLiteral("GNOME Shell extension %1 is %2: %3")
-            .arg(QLatin1String(kExtensionUuid),
-                 info.isEmpty() ? QStringLiteral("not installed") : QStringLiteral("not enabled"),
-                 enableHint()));
+        (info.isEmpty()
+             ? QCoreApplication::translate("GnomeShellActiveWindowSource",
+                                           "GNOME Shell extension %1 is not installed: %2")
+             : QCoreApplication::translate("GnomeShellActiveWindowSource",
+                                           "GNOME Shell extension %1 is not enabled: %2"))
+            .arg(QLatin1String(kExtensionUuid), enableHint()));
   }
   enabled_ = enabled;
   emit extensionStateKnown();
@@ -91,10 +95,11 @@ GnomeShellActiveWindowSource::~GnomeShellActiveWindowSource() {
 }
 
 QString GnomeShellActiveWindowSource::enableHint() {
-  return QStringLiteral(
-             "automatic switching needs it; run `gnome-extensions enable %1` (on Wayland a newly "
-             "installed extension is found only after logging in again)")
-      .arg(QLatin1String(kExtensionUuid));
+  return QCoreApplication::translate(
+             "GnomeShellActiveWindowSource",
+             "automatic switching needs it; run `%1` (on Wayland a newly installed extension is "
+             "found only after logging in again)")
+      .arg(QStringLiteral("gnome-extensions enable ") + QLatin1String(kExtensionUuid));
 }
 
 }  // namespace halvane

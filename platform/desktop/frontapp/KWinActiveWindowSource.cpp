@@ -5,6 +5,7 @@
 #include "platform/system/log/SystemLog.h"
 #include "shared/control/DBusTimeouts.h"
 
+#include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -63,8 +64,10 @@ void KWinActiveWindowSource::load() {
         w->deleteLater();
         const QDBusPendingReply<bool> loaded = *w;
         if (loaded.isError()) {
-          services_.tell(QStringLiteral("KWin script: KWin's scripting does not answer (%1)")
-                             .arg(loaded.error().message()));
+          services_.tell(
+              QCoreApplication::translate("KWinActiveWindowSource",
+                                          "KWin script: KWin's scripting does not answer (%1)")
+                  .arg(loaded.error().message()));
           return;
         }
         if (!loaded.value()) {
@@ -79,7 +82,8 @@ void KWinActiveWindowSource::load() {
         QObject::connect(unloading, &QDBusPendingCallWatcher::finished, this,
                          [this](QDBusPendingCallWatcher* u) {
                            u->deleteLater();
-                           services_.tell(QStringLiteral(
+                           services_.tell(QCoreApplication::translate(
+                               "KWinActiveWindowSource",
                                "KWin script: replaced the one a previous helper left loaded"));
                            loadScript();
                          });
@@ -97,9 +101,12 @@ void KWinActiveWindowSource::loadScript() {
         w->deleteLater();
         const QDBusPendingReply<int> id = *w;
         if (id.isError() || id.value() < 0) {
-          services_.tell(QStringLiteral("KWin script: KWin did not load %1 (%2)")
-                             .arg(scriptPath_,
-                                  id.isError() ? id.error().message() : QStringLiteral("refused")));
+          services_.tell(QCoreApplication::translate("KWinActiveWindowSource",
+                                                     "KWin script: KWin did not load %1 (%2)")
+                             .arg(scriptPath_, id.isError()
+                                                   ? id.error().message()
+                                                   : QCoreApplication::translate(
+                                                         "KWinActiveWindowSource", "refused")));
           return;
         }
         run(id.value(), true);
@@ -124,8 +131,9 @@ void KWinActiveWindowSource::run(int id, bool plasma6Path) {
           return;
         }
         if (reply.isError()) {
-          services_.tell(
-              QStringLiteral("KWin script: loaded but not run (%1)").arg(reply.error().message()));
+          services_.tell(QCoreApplication::translate("KWinActiveWindowSource",
+                                                     "KWin script: loaded but not run (%1)")
+                             .arg(reply.error().message()));
           return;
         }
         running_ = true;

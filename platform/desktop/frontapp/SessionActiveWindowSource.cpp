@@ -8,6 +8,7 @@
 #include "platform/desktop/frontapp/SwayActiveWindowSource.h"
 #include "platform/system/bundle/Bundle.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -23,8 +24,9 @@ std::unique_ptr<ActiveWindowSource> createWaylandActiveWindowSource(
     case FrontBackend::KWin: {
       const QString script = kwinScriptPath();
       if (script.isEmpty()) {
-        services.tell(
-            QStringLiteral("KWin script: halvane/kwin/halvane-keyboard.js is not installed"));
+        services.tell(QCoreApplication::translate("KWinActiveWindowSource",
+                                                  "KWin script: %1 is not installed")
+                          .arg(QStringLiteral("halvane/kwin/halvane-keyboard.js")));
         return nullptr;
       }
       return std::make_unique<KWinActiveWindowSource>(services, script, bus);

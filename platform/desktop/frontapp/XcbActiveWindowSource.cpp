@@ -28,7 +28,9 @@ std::unique_ptr<XcbActiveWindowSource> XcbActiveWindowSource::connect(QString* w
                                                                       const char* display) {
   const char* name = display ? display : std::getenv("DISPLAY");
   if (!name || !*name) {
-    if (whyNot) *whyNot = QStringLiteral("no X display (DISPLAY is not set)");
+    if (whyNot)
+      *whyNot =
+          QCoreApplication::translate("XcbActiveWindowSource", "no X display (DISPLAY is not set)");
     return nullptr;
   }
   int screenNumber = 0;
@@ -36,7 +38,9 @@ std::unique_ptr<XcbActiveWindowSource> XcbActiveWindowSource::connect(QString* w
   if (xcb_connection_has_error(connection)) {
     xcb_disconnect(connection);
     if (whyNot)
-      *whyNot = QStringLiteral("cannot connect to X display %1").arg(QString::fromLocal8Bit(name));
+      *whyNot =
+          QCoreApplication::translate("XcbActiveWindowSource", "cannot connect to X display %1")
+              .arg(QString::fromLocal8Bit(name));
     return nullptr;
   }
   xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(connection));
@@ -44,7 +48,9 @@ std::unique_ptr<XcbActiveWindowSource> XcbActiveWindowSource::connect(QString* w
   if (!it.rem) {
     xcb_disconnect(connection);
     if (whyNot)
-      *whyNot = QStringLiteral("X display %1 has no such screen").arg(QString::fromLocal8Bit(name));
+      *whyNot =
+          QCoreApplication::translate("XcbActiveWindowSource", "X display %1 has no such screen")
+              .arg(QString::fromLocal8Bit(name));
     return nullptr;
   }
   return std::unique_ptr<XcbActiveWindowSource>(

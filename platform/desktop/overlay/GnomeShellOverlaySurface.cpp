@@ -1,5 +1,6 @@
 #include "platform/desktop/overlay/GnomeShellOverlaySurface.h"
 
+#include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 
@@ -12,11 +13,13 @@ QString GnomeShellOverlaySurface::unavailableReason(const QDBusConnection& bus) 
 }
 
 QString GnomeShellOverlaySurface::unavailableReason(const SessionProbe& probe) {
-  if (!probe.busConnected) return QStringLiteral("no session bus");
+  if (!probe.busConnected)
+    return QCoreApplication::translate("GnomeShellOverlaySurface", "no session bus");
   if (probe.busNames.contains(QLatin1String(kService))) return {};
   if (!probe.busNames.contains(QLatin1String(kGnomeShellBusName)))
-    return QStringLiteral("GNOME Shell is not running");
-  return QStringLiteral("the halvane-keyboard@halvane.com extension is not enabled");
+    return QCoreApplication::translate("GnomeShellOverlaySurface", "GNOME Shell is not running");
+  return QCoreApplication::translate("GnomeShellOverlaySurface",
+                                     "the halvane-keyboard@halvane.com extension is not enabled");
 }
 
 void GnomeShellOverlaySurface::setText(const QString& text) {

@@ -29,10 +29,12 @@ constexpr qreal kShadowOpacity = 0.5;
 }  // namespace
 
 QString LayerShellOverlaySurface::unavailableReason(const SessionProbe& probe) {
-  if (!probe.waylandConnected) return QStringLiteral("no Wayland connection");
+  if (!probe.waylandConnected)
+    return QCoreApplication::translate("LayerShellOverlaySurface", "no Wayland connection");
   for (const char* needed : {"zwlr_layer_shell_v1", "wl_compositor", "wl_shm"}) {
     if (!probe.waylandGlobals.contains(QLatin1String(needed)))
-      return QStringLiteral("the compositor has no %1").arg(QString::fromLatin1(needed));
+      return QCoreApplication::translate("LayerShellOverlaySurface", "the compositor has no %1")
+          .arg(QString::fromLatin1(needed));
   }
   return {};
 }

@@ -1,5 +1,6 @@
 #include "platform/desktop/overlay/NotificationOverlaySurface.h"
 
+#include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -17,9 +18,11 @@ QString NotificationOverlaySurface::unavailableReason(const QDBusConnection& bus
 }
 
 QString NotificationOverlaySurface::unavailableReason(const SessionProbe& probe) {
-  if (!probe.busConnected) return QStringLiteral("no session bus");
+  if (!probe.busConnected)
+    return QCoreApplication::translate("NotificationOverlaySurface", "no session bus");
   if (probe.busNames.contains(QLatin1String(kService))) return {};
-  return QStringLiteral("no notification server on the session bus");
+  return QCoreApplication::translate("NotificationOverlaySurface",
+                                     "no notification server on the session bus");
 }
 
 void NotificationOverlaySurface::setText(const QString& text) {

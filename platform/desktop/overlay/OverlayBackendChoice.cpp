@@ -1,5 +1,7 @@
 #include "platform/desktop/overlay/OverlayBackendChoice.h"
 
+#include <QCoreApplication>
+
 namespace halvane {
 
 namespace {
@@ -8,20 +10,23 @@ OverlayBackendChoice chosen(OverlayBackend backend, const QString& why,
                             const QList<std::pair<OverlayBackend, QString>>& notTaken = {}) {
   OverlayBackendChoice choice;
   choice.backend = backend;
-  choice.subject = QStringLiteral("Overlay");
+  choice.subject = QCoreApplication::translate("OverlayBackendChoice", "Overlay");
   choice.why = why;
   choice.notTaken = notTaken;
   QStringList others;
   for (const auto& [other, whyNot] : notTaken) {
     switch (other) {
       case OverlayBackend::LayerShell:
-        others << QStringLiteral("no layer-shell: ") + whyNot;
+        others << QCoreApplication::translate("OverlayBackendChoice", "no layer-shell: %1")
+                      .arg(whyNot);
         break;
       case OverlayBackend::GnomeShell:
-        others << QStringLiteral("no GNOME Shell overlay: ") + whyNot;
+        others << QCoreApplication::translate("OverlayBackendChoice", "no GNOME Shell overlay: %1")
+                      .arg(whyNot);
         break;
       case OverlayBackend::Notification:
-        others << QStringLiteral("no notifications: ") + whyNot;
+        others << QCoreApplication::translate("OverlayBackendChoice", "no notifications: %1")
+                      .arg(whyNot);
         break;
       case OverlayBackend::QtWindow:
         break;
@@ -52,22 +57,32 @@ QString overlayBackendName(OverlayBackend backend) {
 OverlayBackendChoice chooseOverlayBackend(const OverlaySession& session) {
   if (!session.wayland) {
     if (!session.display)
-      return chosen(OverlayBackend::QtWindow, QStringLiteral("off-screen window (no display)"));
-    return chosen(OverlayBackend::QtWindow, QStringLiteral("always-on-top X11 window"));
+      return chosen(
+          OverlayBackend::QtWindow,
+          QCoreApplication::translate("OverlayBackendChoice", "off-screen window (no display)"));
+    return chosen(OverlayBackend::QtWindow,
+                  QCoreApplication::translate("OverlayBackendChoice", "always-on-top X11 window"));
   }
   QList<std::pair<OverlayBackend, QString>> notTaken;
   if (session.noLayerShell.isEmpty())
     return chosen(OverlayBackend::LayerShell,
-                  QStringLiteral("layer-shell surface on the overlay layer"));
+                  QCoreApplication::translate("OverlayBackendChoice",
+                                              "layer-shell surface on the overlay layer"));
   notTaken.append({OverlayBackend::LayerShell, session.noLayerShell});
   if (session.noGnomeShell.isEmpty())
-    return chosen(OverlayBackend::GnomeShell, QStringLiteral("GNOME Shell extension"), notTaken);
+    return chosen(OverlayBackend::GnomeShell,
+                  QCoreApplication::translate("OverlayBackendChoice", "GNOME Shell extension"),
+                  notTaken);
   notTaken.append({OverlayBackend::GnomeShell, session.noGnomeShell});
   if (session.noNotifications.isEmpty())
-    return chosen(OverlayBackend::Notification, QStringLiteral("desktop notifications"), notTaken);
+    return chosen(OverlayBackend::Notification,
+                  QCoreApplication::translate("OverlayBackendChoice", "desktop notifications"),
+                  notTaken);
   notTaken.append({OverlayBackend::Notification, session.noNotifications});
   return chosen(OverlayBackend::QtWindow,
-                QStringLiteral("ordinary Wayland window placed by the compositor"), notTaken);
+                QCoreApplication::translate("OverlayBackendChoice",
+                                            "ordinary Wayland window placed by the compositor"),
+                notTaken);
 }
 
 }  // namespace halvane

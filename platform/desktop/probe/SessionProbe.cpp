@@ -2,6 +2,7 @@
 
 #include "platform/desktop/wayland/WaylandConnection.h"
 
+#include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 
@@ -42,7 +43,8 @@ SessionProbe sessionFromEnvironment(const QProcessEnvironment& environment) {
 }
 
 QString SessionProbe::noXDisplay() const {
-  if (x11Display.isEmpty()) return QStringLiteral("no X display (DISPLAY is not set)");
+  if (x11Display.isEmpty())
+    return QCoreApplication::translate("SessionProbe", "no X display (DISPLAY is not set)");
   return xRefused;
 }
 

@@ -1,5 +1,7 @@
 #include "platform/input/hotkeys/HotKeyBackendChoice.h"
 
+#include <QCoreApplication>
+
 namespace halvane {
 
 namespace {
@@ -8,7 +10,7 @@ HotKeyBackendChoice chosen(HotKeyBackend backend, const QString& text,
                            const QList<std::pair<HotKeyBackend, QString>>& notTaken) {
   HotKeyBackendChoice choice;
   choice.backend = backend;
-  choice.subject = QStringLiteral("Hot keys");
+  choice.subject = QCoreApplication::translate("HotKeyBackendChoice", "Hot keys");
   choice.why = text;
   choice.notTaken = notTaken;
   choice.text = text;
@@ -31,25 +33,36 @@ QString hotKeyBackendName(HotKeyBackend backend) {
 
 HotKeyBackendChoice chooseHotKeyBackend(const HotKeySession& session) {
   const QString noPortal =
-      session.wayland ? session.noPortal : QStringLiteral("not a Wayland session");
-  const QString noX = QStringLiteral("no X display");
+      session.wayland ? session.noPortal
+                      : QCoreApplication::translate("HotKeyBackendChoice", "not a Wayland session");
+  const QString noX = QCoreApplication::translate("HotKeyBackendChoice", "no X display");
   if (session.wayland && session.portalVersion > 0)
-    return chosen(
-        HotKeyBackend::Portal,
-        QStringLiteral("desktop portal GlobalShortcuts (version %1)").arg(session.portalVersion),
-        {{HotKeyBackend::XGrab, QStringLiteral("ranks lower")}});
+    return chosen(HotKeyBackend::Portal,
+                  QCoreApplication::translate("HotKeyBackendChoice",
+                                              "desktop portal GlobalShortcuts (version %1)")
+                      .arg(session.portalVersion),
+                  {{HotKeyBackend::XGrab,
+                    QCoreApplication::translate("HotKeyBackendChoice", "ranks lower")}});
   if (session.wayland && session.xDisplay)
     return chosen(HotKeyBackend::XGrab,
-                  QStringLiteral("key grabs through XWayland, seen only while an X application "
-                                 "has the focus (%1)")
+                  QCoreApplication::translate("HotKeyBackendChoice",
+                                              "key grabs through XWayland, seen only while an X "
+                                              "application has the focus (%1)")
                       .arg(session.noPortal),
                   {{HotKeyBackend::Portal, noPortal}});
   if (session.xDisplay)
-    return chosen(HotKeyBackend::XGrab, QStringLiteral("key grabs on the X server"),
+    return chosen(HotKeyBackend::XGrab,
+                  QCoreApplication::translate("HotKeyBackendChoice", "key grabs on the X server"),
                   {{HotKeyBackend::Portal, noPortal}});
-  QString text = QStringLiteral("none, every registration is refused (no X display");
-  if (session.wayland) text += QStringLiteral("; ") + session.noPortal;
-  return chosen(HotKeyBackend::None, text + u')',
+  const QString why = session.wayland
+                          ? QCoreApplication::translate("HotKeyBackendChoice", "no X display; %1")
+                                .arg(session.noPortal)
+                          : QCoreApplication::translate("HotKeyBackendChoice", "no X display");
+  const QString text = QStringLiteral("%1, %2").arg(
+      hotKeyBackendName(HotKeyBackend::None),
+      QCoreApplication::translate("HotKeyBackendChoice", "every registration is refused (%1)")
+          .arg(why));
+  return chosen(HotKeyBackend::None, text,
                 {{HotKeyBackend::Portal, noPortal}, {HotKeyBackend::XGrab, noX}});
 }
 

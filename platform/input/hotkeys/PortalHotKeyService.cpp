@@ -5,6 +5,7 @@
 #include "shared/control/DBusTimeouts.h"
 #include "shared/settings/MacModifiers.h"
 
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusMetaType>
@@ -76,7 +77,9 @@ xkb_keymap* usKeymap() {
 void PortalHotKeyService::askPortalVersion(const QDBusConnection& bus, QObject* context,
                                            VersionHandler done) {
   if (!bus.isConnected()) {
-    QTimer::singleShot(0, context, [done] { done(0, QStringLiteral("no session bus")); });
+    QTimer::singleShot(0, context, [done] {
+      done(0, QCoreApplication::translate("PortalHotKeyService", "no session bus"));
+    });
     return;
   }
   QDBusMessage get = QDBusMessage::createMethodCall(
@@ -91,13 +94,15 @@ void PortalHotKeyService::askPortalVersion(const QDBusConnection& bus, QObject* 
         const QDBusMessage reply = answered->reply();
         // A name that is neither taken nor can be started by the bus.
         if (reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown"))
-          return done(0, QStringLiteral("no desktop portal"));
+          return done(0, QCoreApplication::translate("PortalHotKeyService", "no desktop portal"));
         const uint version =
             reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()
                 ? reply.arguments().first().value<QDBusVariant>().variant().toUInt()
                 : 0;
         done(version,
-             version ? QString() : QStringLiteral("the desktop portal has no GlobalShortcuts"));
+             version ? QString()
+                     : QCoreApplication::translate("PortalHotKeyService",
+                                                   "the desktop portal has no GlobalShortcuts"));
       });
 }
 

@@ -2,6 +2,8 @@
 
 #include "platform/input/posters/WaylandVirtualKeyboardEventPoster.h"
 
+#include <QCoreApplication>
+
 namespace halvane {
 
 namespace {
@@ -9,7 +11,7 @@ namespace {
 KeyEventBackendChoice chosen(KeyEventBackend backend, const QString& why, const QString& text) {
   KeyEventBackendChoice choice;
   choice.backend = backend;
-  choice.subject = QStringLiteral("Synthetic keys");
+  choice.subject = QCoreApplication::translate("KeyEventBackendChoice", "Synthetic keys");
   choice.why = why;
   choice.text = text;
   return choice;
@@ -45,42 +47,63 @@ KeyEventBackendChoice chooseKeyEventBackend(const SessionProbe& probe,
   QString uinputReason = noUinput;
   if (wayland) {
     if (noUinput.isEmpty())
-      return chosen(KeyEventBackend::Uinput, QStringLiteral("Wayland session"),
-                    QStringLiteral("uinput virtual keyboard (Wayland session)"));
+      return chosen(KeyEventBackend::Uinput,
+                    QCoreApplication::translate("KeyEventBackendChoice", "Wayland session"),
+                    QCoreApplication::translate("KeyEventBackendChoice",
+                                                "uinput virtual keyboard (Wayland session)"));
     notTaken.append({KeyEventBackend::Uinput, noUinput});
     if (noVirtualKeyboard.isEmpty()) {
-      choice = chosen(KeyEventBackend::WaylandVirtualKeyboard, QStringLiteral("no uinput"),
-                      QStringLiteral("the Wayland compositor's virtual keyboard (no uinput: %1)")
-                          .arg(noUinput));
+      choice = chosen(
+          KeyEventBackend::WaylandVirtualKeyboard,
+          QCoreApplication::translate("KeyEventBackendChoice", "no uinput"),
+          QCoreApplication::translate("KeyEventBackendChoice",
+                                      "the Wayland compositor's virtual keyboard (no uinput: %1)")
+              .arg(noUinput));
       choice.notTaken = notTaken;
       return choice;
     }
     notTaken.append({KeyEventBackend::WaylandVirtualKeyboard, noVirtualKeyboard});
-    uinputReason += QStringLiteral("; no Wayland virtual keyboard: ") + noVirtualKeyboard;
+    uinputReason =
+        QCoreApplication::translate("KeyEventBackendChoice", "%1; no Wayland virtual keyboard: %2")
+            .arg(uinputReason, noVirtualKeyboard);
   }
   if (noXTest.isEmpty()) {
-    QString text = QStringLiteral("XTest on X display %1").arg(probe.x11Display);
-    if (wayland)
-      text += QStringLiteral(", reaching X clients only (no uinput: %1)").arg(uinputReason);
-    choice =
-        chosen(KeyEventBackend::XTest,
-               wayland ? QStringLiteral("X clients only") : QStringLiteral("X11 session"), text);
+    const QString text =
+        wayland ? QCoreApplication::translate(
+                      "KeyEventBackendChoice",
+                      "XTest on X display %1, reaching X clients only (no uinput: %2)")
+                      .arg(probe.x11Display, uinputReason)
+                : QCoreApplication::translate("KeyEventBackendChoice", "XTest on X display %1")
+                      .arg(probe.x11Display);
+    choice = chosen(KeyEventBackend::XTest,
+                    wayland ? QCoreApplication::translate("KeyEventBackendChoice", "X clients only")
+                            : QCoreApplication::translate("KeyEventBackendChoice", "X11 session"),
+                    text);
     choice.notTaken = notTaken;
     return choice;
   }
   notTaken.append({KeyEventBackend::XTest, noXTest});
   if (!wayland) {
     if (noUinput.isEmpty()) {
-      choice = chosen(KeyEventBackend::Uinput, QStringLiteral("no XTest"),
-                      QStringLiteral("uinput virtual keyboard (no XTest: %1)").arg(noXTest));
+      choice = chosen(KeyEventBackend::Uinput,
+                      QCoreApplication::translate("KeyEventBackendChoice", "no XTest"),
+                      QCoreApplication::translate("KeyEventBackendChoice",
+                                                  "uinput virtual keyboard (no XTest: %1)")
+                          .arg(noXTest));
       choice.notTaken = notTaken;
       return choice;
     }
     notTaken.append({KeyEventBackend::Uinput, noUinput});
   }
-  choice = chosen(KeyEventBackend::TraceOnly, QStringLiteral("no backend can post"),
-                  QStringLiteral("none, macros are only traced (no XTest: %1; no uinput: %2)")
-                      .arg(noXTest, uinputReason));
+  // The line starts with the backend's name, untranslated: doctor knows it by that.
+  choice =
+      chosen(KeyEventBackend::TraceOnly,
+             QCoreApplication::translate("KeyEventBackendChoice", "no backend can post"),
+             QStringLiteral("%1, %2").arg(
+                 keyEventBackendName(KeyEventBackend::TraceOnly),
+                 QCoreApplication::translate("KeyEventBackendChoice",
+                                             "macros are only traced (no XTest: %1; no uinput: %2)")
+                     .arg(noXTest, uinputReason)));
   choice.notTaken = notTaken;
   return choice;
 }

@@ -6,6 +6,8 @@
 
 #include "virtual-keyboard-unstable-v1-client-protocol.h"
 
+#include <QCoreApplication>
+
 #include <wayland-client.h>
 #include <xkbcommon/xkbcommon.h>
 
@@ -59,10 +61,14 @@ std::uint32_t nowMs() {
 }  // namespace
 
 QString WaylandVirtualKeyboardEventPoster::unavailableReason(const SessionProbe& probe) {
-  if (!probe.waylandConnected) return QStringLiteral("no Wayland connection");
+  if (!probe.waylandConnected)
+    return QCoreApplication::translate("WaylandVirtualKeyboardEventPoster",
+                                       "no Wayland connection");
   for (const char* needed : {"zwp_virtual_keyboard_manager_v1", "wl_seat"}) {
     if (!probe.waylandGlobals.contains(QLatin1String(needed)))
-      return QStringLiteral("the compositor has no %1").arg(QString::fromLatin1(needed));
+      return QCoreApplication::translate("WaylandVirtualKeyboardEventPoster",
+                                         "the compositor has no %1")
+          .arg(QString::fromLatin1(needed));
   }
   return {};
 }
@@ -81,7 +87,8 @@ std::unique_ptr<WaylandVirtualKeyboardEventPoster> WaylandVirtualKeyboardEventPo
   const QByteArray text = textOf(poster->keymap_);
   const int fd = text.isEmpty() || !poster->state_ ? -1 : keymapFile(text);
   if (fd < 0) {
-    *whyNot = QStringLiteral("no keymap to give the virtual keyboard");
+    *whyNot = QCoreApplication::translate("WaylandVirtualKeyboardEventPoster",
+                                          "no keymap to give the virtual keyboard");
     return nullptr;
   }
   poster->seat_ = connection->bind<wl_seat>(&wl_seat_interface, 1);
@@ -94,7 +101,8 @@ std::unique_ptr<WaylandVirtualKeyboardEventPoster> WaylandVirtualKeyboardEventPo
   close(fd);
   // A compositor that refuses the keyboard ends the connection: find out now, not at the first key.
   if (!connection->roundtrip(std::chrono::milliseconds(1000)) || !connection->isConnected()) {
-    *whyNot = QStringLiteral("the compositor refused a virtual keyboard");
+    *whyNot = QCoreApplication::translate("WaylandVirtualKeyboardEventPoster",
+                                          "the compositor refused a virtual keyboard");
     return nullptr;
   }
   return poster;

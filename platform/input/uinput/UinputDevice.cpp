@@ -1,5 +1,6 @@
 #include "platform/input/uinput/UinputDevice.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -61,20 +62,23 @@ QString UinputDevice::unusableReason(const QString& path) {
 QString UinputDevice::reasonForError(int error, const QString& path) {
   switch (error) {
     case ENOENT:
-      return QStringLiteral("%1 does not exist: load the uinput kernel module (modprobe uinput)")
-          .arg(path);
+      return QCoreApplication::translate("UinputDevice",
+                                         "%1 does not exist: load the uinput kernel module (%2)")
+          .arg(path, QStringLiteral("modprobe uinput"));
     case EACCES:
     case EPERM:
-      return QStringLiteral(
-                 "no permission on %1: install Halvane's udev rules, which give the "
-                 "logged-in user access to it")
+      return QCoreApplication::translate("UinputDevice",
+                                         "no permission on %1: install Halvane's udev rules, which "
+                                         "give the logged-in user access to it")
           .arg(path);
     case ENODEV:
     case ENXIO:
-      return QStringLiteral("%1 has no uinput driver behind it: load the uinput kernel module")
+      return QCoreApplication::translate(
+                 "UinputDevice", "%1 has no uinput driver behind it: load the uinput kernel module")
           .arg(path);
     default:
-      return QStringLiteral("cannot use %1: %2").arg(path, QString::fromLocal8Bit(strerror(error)));
+      return QCoreApplication::translate("UinputDevice", "cannot use %1: %2")
+          .arg(path, QString::fromLocal8Bit(strerror(error)));
   }
 }
 

@@ -1,10 +1,14 @@
 // halvanectl doctor against a system laid out in a folder: fake udev and session facts, a fake
 // helper's Diagnostics answer. A healthy system passes; each fault in turn gives its ✘ line,
 // its fix and the exit status that says whether it keeps the keyboard from working.
+#include "platform/desktop/frontapp/BackendChoice.h"
 #include "platform/desktop/frontapp/GnomeShellActiveWindowSource.h"
+#include "platform/input/hidevent/HIDEventBackendChoice.h"
+#include "platform/input/posters/KeyEventBackendChoice.h"
 #include "platform/system/control/FakeDiagnosticsClient.h"
 #include "shared/settings/SettingsStore.h"
 #include "tests/shared/settings/TransferTestSupport.h"
+#include "tests/tools/halvanectl/TestCatalogue.h"
 #include "tools/halvanectl/CtlArguments.h"
 #include "tools/halvanectl/Doctor.h"
 #include "tools/halvanectl/facts/FakeDesktopFacts.h"
@@ -527,6 +531,68 @@ TEST(Doctor, DesktopHintNamesOnlyTheDesktopsStep) {
   machine.setEnv("XDG_CURRENT_DESKTOP", "sway");
   EXPECT_EQ(printDesktopHint(machine.system, out), 0);
   EXPECT_TRUE(text.isEmpty()) << qPrintable(text);
+}
+
+// The helper writes its backend lines in its own language: doctor still tells a backend that
+// does nothing, or sees X applications only, from one that works. The lines are the helper's
+// own, made under the same catalogue.
+TEST(Doctor, KnowsTheHelpersTranslatedBackendLines) {
+  TestCatalogue zh(
+      QStringLiteral("zh_CN"),
+      {{"KeyEventBackendChoice", "macros are only traced (no XTest: %1; no uinput: %2)",
+        QStringLiteral("宏只被记录（无 XTest：%1；无 uinput：%2）")},
+       {"KeyEventBackendChoice", "uinput virtual keyboard (Wayland session)",
+        QStringLiteral("uinput 虚拟键盘（Wayland 会话）")},
+       {"HIDEventBackendChoice", "traced only, %1", QStringLiteral("仅记录，%1")},
+       {"FrontBackendChoice", kXApplicationsOnly,
+        QStringLiteral("XWayland 上的 _NET_ACTIVE_WINDOW，只能看到 X 应用程序")},
+       {"FrontBackendChoice", "through our GNOME Shell extension",
+        QStringLiteral("通过我们的 GNOME Shell 扩展")},
+       {"FrontBackendChoice", kSwitchingOff, QStringLiteral("自动切换已关闭")},
+       {"DoctorHelperChecks", "Synthetic keys", QStringLiteral("合成按键")},
+       {"DoctorHelperChecks", "HID events", QStringLiteral("HID 事件")},
+       {"DoctorHelperChecks", "Front application", QStringLiteral("前台应用")}});
+  if (!zh.installed()) GTEST_SKIP() << qPrintable(zh.why());
+
+  SessionProbe x11;
+  x11.sessionType = QStringLiteral("x11");
+  x11.x11Display = QStringLiteral(":0");
+  x11.xRefused = QStringLiteral("refused");
+  x11.uinputUnusable = QStringLiteral("/dev/uinput 不存在");
+  SessionProbe gnome;
+  gnome.sessionType = QStringLiteral("wayland");
+  gnome.waylandDisplay = QStringLiteral("wayland-0");
+  gnome.currentDesktop = QStringLiteral("GNOME");
+  gnome.busNames = {QLatin1String(kGnomeShellBusName)};
+  SessionProbe xwayland = gnome;
+  xwayland.currentDesktop = QStringLiteral("unknown");
+  xwayland.x11Display = QStringLiteral(":0");
+  const FrontBackendChoice switchingOff = chooseFrontBackend(SessionProbe{});
+
+  const struct {
+    const char* key;
+    QString line;
+    const char* label;
+    bool passes;
+  } cases[] = {
+      {"keyEvents", chooseKeyEventBackend(x11).text, "合成按键", false},
+      {"keyEvents", chooseKeyEventBackend(gnome).text, "合成按键", true},
+      {"hidEvents", chooseHIDEventBackend(x11).text, "HID 事件", false},
+      {"hidEvents", chooseHIDEventBackend(gnome).text, "HID 事件", true},
+      {"frontApplication", chooseFrontBackend(xwayland).text, "前台应用", false},
+      {"frontApplication", chooseFrontBackend(gnome).text, "前台应用", true},
+      {"frontApplication", switchingOff.text, "前台应用", false},
+  };
+  for (const auto& c : cases) {
+    Machine machine;
+    machine.backends->insert(QLatin1String(c.key), c.line);
+    const QString shown = (c.passes ? QStringLiteral("✔ ") : QStringLiteral("✘ ")) +
+                          QString::fromUtf8(c.label) + QStringLiteral(": ") + c.line + u'\n';
+    const Outcome outcome = machine.run();
+    EXPECT_TRUE(outcome.text.contains(shown)) << qPrintable(shown) << qPrintable(outcome.text);
+  }
+  // Doctor knows an inert backend by its name, which leads the line untranslated.
+  EXPECT_TRUE(chooseKeyEventBackend(x11).text.startsWith(QStringLiteral("none, 宏只被记录")));
 }
 
 TEST(Doctor, ArgumentsAndTheExtensionTheBuildMakes) {
