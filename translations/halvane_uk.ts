@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk" sourcelanguage="en">
 <context>
+    <name>CtlArguments</name>
+    <message>
+        <source>&quot;%1&quot; is not a profile number (1 to %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wrong number of arguments for %1 (usage: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file name is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a backup number (as &quot;%2&quot; lists them)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DemoNarrator</name>
     <message>
         <source>%1 s</source>
@@ -138,6 +169,608 @@
     </message>
     <message>
         <source>The helper said:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Doctor</name>
+    <message>
+        <source>Nothing keeps the keyboard from working</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem keeps the keyboard from working</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems keep the keyboard from working</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more is worth fixing</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more are worth fixing</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>fix:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic switching on this desktop needs one step first:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DoctorDesktopChecks</name>
+    <message>
+        <source>an unnamed desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>log out and in again (GNOME on Wayland finds new extensions only at login)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (automatic switching and the on-screen profile name need it)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GNOME Shell extension %1: not installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GNOME Shell extension: %1 is not made for GNOME %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GNOME Shell extension: %1, running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GNOME Shell extensions are turned off altogether</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GNOME Shell extension %1: installed, not enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GNOME Shell extension %1: installed, but GNOME Shell has not started it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>if it still does not run: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (automatic switching needs it)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KWin script %1: not installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KWin script: %1 (the helper loads it when it starts)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KWin script: KWin does not answer on this session bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>run %1 in a terminal of the Plasma session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KWin script: %1 is installed, but KWin has not loaded it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>restart the helper, which loads it at start (its log says why it could not: %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KWin script: %1, loaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desktop: no graphical session seen (DISPLAY and WAYLAND_DISPLAY are unset)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>run %1 in a terminal of your desktop session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desktop: %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DoctorDeviceChecks</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is neither readable nor writable by you</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not writable by you</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not readable by you</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is readable and writable by you</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>udev rule: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>udev rule: %1 holds no Halvane rule (emptied or masked)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>udev rule: installed at %1, where udev does not look</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>udev rule: %1 is not installed (looked in %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>udev rule applied: uaccess on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>udev rule not applied: no uaccess tag on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>install the udev rule (above), then: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>or plug the keyboard in again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard access: you can read and write %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard access: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>then log in at the machine itself (not over ssh), or for now: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: writable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (media and eject keys need it, and on Wayland every macro)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1   (at every boot)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 maps it to KEY_SLEEP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>udev gave %1 no Halvane hwdb entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hwdb entry: in the compiled hwdb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the compiled hwdb has no Halvane entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hwdb entry: macro keys are no system keys on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hwdb entry not active: %1 (macro key 0xF8 would suspend the machine)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Keyboard: %n interface (%1)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Keyboard: %n interfaces (%1)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Keyboard: none plugged in; %n virtual interface of %1 in %2</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Keyboard: none plugged in; %n virtual interfaces of %1 in %2</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Keyboard: none found (no hidraw node of a HID device %1:%2 or %1:%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plug the keyboard in (to try without it: %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DoctorFileChecks</name>
+    <message>
+        <source>Autostart: %1 is turned off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Autostart: %1 starts nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Autostart: %1 starts %2, which is not there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Autostart: both %1 and %2 start the helper at login</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (the helper writes one that leaves the start to the unit)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Autostart: %1 is enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Autostart: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Autostart: the helper does not start at login</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>start the helper once; it adds %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, then start the helper once; it writes a new one: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>start %1 once; it writes the default settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1   (the newest backup)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings: %1 does not exist (the keys do nothing without it)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings: %1 cannot be read (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its root is not a dictionary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, then %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Settings: %1 has %n error</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Settings: %1 has %n errors</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1   (lists each), then correct them in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>or go back to an earlier version: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings: %1 is valid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Settings: %1 is valid (%n warning: %2)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Settings: %1 is valid (%n warnings: %2)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DoctorHelperChecks</name>
+    <message>
+        <source>quit the helper (end its HalvaneHelper process), then: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synthetic keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HID events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Front application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overlay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the helper does not say which backend it chose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>update and restart the helper: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>automatic switching is off; start the helper from your desktop session, where it finds the desktop&apos;s windows: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>make /dev/uinput writable (see above), then %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the Halvane helper is not running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Helper: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>start it: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Helper: holds %1 but does not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Helper: running version %1, but this halvanectl is %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to run the installed version, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Helper: running, version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FrontBackendChoice</name>
+    <message>
+        <source>Front application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X display %1 refused (%2), %3</source>
+        <extracomment>%1 the X display, %2 why, %3 says that automatic switching is off</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be set up, %2</source>
+        <extracomment>%2 says that automatic switching is off</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>XDG_CURRENT_DESKTOP is %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not on the session bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no Wayland connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the compositor has no %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no HYPRLAND_INSTANCE_SIGNATURE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no NIRI_SOCKET</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no SWAYSOCK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DISPLAY is not set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a Wayland session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ranks lower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>through our GNOME Shell extension</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>through our KWin script</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hyprland&apos;s event socket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>niri&apos;s event stream</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 with the pid from sway&apos;s IPC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>_NET_ACTIVE_WINDOW on XWayland, which sees X applications only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>automatic switching is off</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GnomeShellActiveWindowSource</name>
+    <message>
+        <source>GNOME Shell extension %1: the Shell did not say whether it runs (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GNOME Shell extension %1 is not installed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GNOME Shell extension %1 is not enabled: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>automatic switching needs it; run `%1` (on Wayland a newly installed extension is found only after logging in again)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GnomeShellOverlaySurface</name>
+    <message>
+        <source>no session bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GNOME Shell is not running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the halvane-keyboard@halvane.com extension is not enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HIDEventBackendChoice</name>
+    <message>
+        <source>HID events (eject, media keys, mouse)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>/dev/uinput can be used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no uinput</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>traced only, %1</source>
+        <extracomment>HID events are only written to the trace; %1 says why /dev/uinput cannot be used</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -479,6 +1112,423 @@
     </message>
 </context>
 <context>
+    <name>Halvanectl</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The command-line client of the Halvane keyboard software. Profiles are numbered 1 to 10,
+as the preferences show them: &quot;4 - Games&quot; is the fourth profile, named Games.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commands that talk to the running Halvane helper:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print the current profile, e.g. &quot;4 - Games&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>switch to profile N (as the preferences do: the helper shows the
+profile on screen when asked to, and announces no change)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>make the helper read the settings file again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print each profile change the helper announces, one line each
+(&quot;4 - Games&quot;), until interrupted; the helper may start later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>what the helper sees in front: the window system, the window&apos;s
+app_id, class, instance and process, the application (desktop entry
+and executable) and how it was found, and which profile that selects
+or why none; --watch prints it again after each application switch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>check everything the keyboard needs, one line each, with the fix for
+each problem: the keyboard&apos;s device nodes and /dev/uinput, the udev
+rule and hwdb entry, the helper and the backends it chose, the desktop
+and its Shell extension or KWin script, autostart, the settings file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only the step this desktop needs for automatic switching, if any</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commands on the settings file (the helper need not be running):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>check a settings file, by default the user&apos;s
+(~/.config/halvane/com.halvane.keyboard.plist, or $HALVANE_SETTINGS);
+prints every problem with its place in the file, e.g.
+&quot;error: Profiles[3].MacroKeys[7].KeyCombo.delay2: 9000 is above 6350&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write profile N to FILE, a property list holding &quot;Format&quot; (1) and
+the profile record under &quot;Profile&quot;; a profile with errors is not
+exported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>replace profile N with the profile in FILE; the profile is checked
+first and nothing changes when it has errors; then a running helper
+is asked to reload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>list the kept earlier versions of the settings file (the 10 newest,
+in ~/.config/halvane/backups), numbered from the newest, with the
+time each was replaced and its size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>put backup N back as the settings file (the current contents become
+a backup themselves); then a running helper is asked to reload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the version of the Halvane software</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Errors are things the software would act on differently from what the file says, or
+values the preferences never write; warnings are harmless departures from what the
+preferences write (a missing entry that reads as a sensible value, an unknown key).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done (warnings alone leave it 0); 1 check found errors, export or import
+refused a profile with errors, or doctor found something that keeps the keyboard from
+working; 2 the command could not be carried out (bad arguments, a file that cannot be
+read or written, the helper not running or not answering).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the Halvane helper did not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>the settings file holds only %n profile</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the settings file holds only %n profiles</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>it did not switch within %n seconds (a macro may be playing; the switch then comes when it ends)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the Halvane helper stayed on profile %1 and did not switch to profile %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the Halvane helper reloaded its settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, but:</source>
+        <extracomment>%1 is what was done, e.g. &quot;the profile was imported&quot;; its problems follow</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot watch: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watching for profile changes; press Ctrl-C to stop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backend:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Window:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>class</source>
+        <extracomment>the X11 window&apos;s WM_CLASS class</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>instance</source>
+        <extracomment>the X11 window&apos;s WM_CLASS instance</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GTK application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KDE desktop file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;</source>
+        <extracomment>a fact a window tells about itself and its value, e.g. class &quot;gedit&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tells nothing about its application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2), found by %3</source>
+        <extracomment>application name (desktop entry id), found by how it was found (a fixed word)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desktop entry:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>also:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no desktop entry found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Executable:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <extracomment>no profile; %1 says why, in the helper&apos;s words</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backend choice: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot watch the helper&apos;s front application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watching for application switches; press Ctrl-C to stop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a settings file (its root is not a dictionary)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no problems</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <extracomment>file: the count of errors, the count of warnings</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n error</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n errors</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warning</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warnings</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Exported profile %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>profile %1 has errors; nothing was exported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has errors; nothing was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; nothing was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imported %1 as profile %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the profile was imported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Halvane helper is not running; it reads the new profile when it starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, but the Halvane helper did not answer the reload request; restart the helper, or it writes its older settings back when it quits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Halvane helper has reloaded its settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No backups of %1 yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backups of %1, newest first:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n byte</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restored the settings as they were until %1 (backup %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the backup was restored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Halvane helper is not running; it reads the new settings when it starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>error: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note: %1 launches %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note: the profile becomes current whenever %1 comes to the front</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelperDiagnostics</name>
+    <message>
+        <source>no settings are loaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>automatic switching is overridden (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the window&apos;s application is unknown, so no profile is bound to it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no window is active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no profile&apos;s %1 names this application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>profile %1 names it, but its %2 is off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>selects profile %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>HelperStarter</name>
     <message>
         <source>the helper is running</source>
@@ -503,9 +1553,214 @@
     </message>
 </context>
 <context>
+    <name>HotKeyBackendChoice</name>
+    <message>
+        <source>Hot keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a Wayland session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no X display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>desktop portal GlobalShortcuts (version %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ranks lower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>key grabs through XWayland, seen only while an X application has the focus (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>key grabs on the X server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no X display; %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every registration is refused (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>InfoPlist</name>
     <message>
         <source>Halvane Keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KWinActiveWindowSource</name>
+    <message>
+        <source>KWin script: KWin&apos;s scripting does not answer (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KWin script: replaced the one a previous helper left loaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KWin script: KWin did not load %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KWin script: loaded but not run (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KWin script: %1 is not installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeyEventBackendChoice</name>
+    <message>
+        <source>Synthetic keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wayland session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>uinput virtual keyboard (Wayland session)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no uinput</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the Wayland compositor&apos;s virtual keyboard (no uinput: %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; no Wayland virtual keyboard: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>XTest on X display %1, reaching X clients only (no uinput: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>XTest on X display %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X clients only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X11 session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no XTest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>uinput virtual keyboard (no XTest: %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no backend can post</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>macros are only traced (no XTest: %1; no uinput: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LayerShellOverlaySurface</name>
+    <message>
+        <source>no Wayland connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the compositor has no %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NotificationOverlaySurface</name>
+    <message>
+        <source>no session bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no notification server on the session bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OverlayBackendChoice</name>
+    <message>
+        <source>Overlay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no layer-shell: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no GNOME Shell overlay: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no notifications: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>off-screen window (no display)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>always-on-top X11 window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>layer-shell surface on the overlay layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GNOME Shell extension</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>desktop notifications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ordinary Wayland window placed by the compositor</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PortalHotKeyService</name>
+    <message>
+        <source>no session bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no desktop portal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the desktop portal has no GlobalShortcuts</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -537,9 +1792,80 @@
     </message>
 </context>
 <context>
+    <name>SessionEnvironment</name>
+    <message>
+        <source>there is no D-Bus session bus (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the Halvane helper is not running</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SessionProbe</name>
+    <message>
+        <source>no X display (DISPLAY is not set)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <source>Profile %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UinputDevice</name>
+    <message>
+        <source>%1 does not exist: load the uinput kernel module (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no permission on %1: install Halvane&apos;s udev rules, which give the logged-in user access to it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no uinput driver behind it: load the uinput kernel module</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot use %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WaylandVirtualKeyboardEventPoster</name>
+    <message>
+        <source>no Wayland connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the compositor has no %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no keymap to give the virtual keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the compositor refused a virtual keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>XcbActiveWindowSource</name>
+    <message>
+        <source>no X display (DISPLAY is not set)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot connect to X display %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X display %1 has no such screen</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
