@@ -5,31 +5,31 @@
     <name>CtlArguments</name>
     <message>
         <source>&quot;%1&quot; is not a profile number (1 to %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Profilnummer (1 bis %2)</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Befehl angegeben</translation>
     </message>
     <message>
         <source>wrong number of arguments for %1 (usage: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>falsche Anzahl von Argumenten für %1 (Aufruf: %2)</translation>
     </message>
     <message>
         <source>unknown option &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option „%1“</translation>
     </message>
     <message>
         <source>the file name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>der Dateiname ist leer</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a backup number (as &quot;%2&quot; lists them)</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Sicherungsnummer (wie „%2“ sie auflistet)</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Befehl „%1“</translation>
     </message>
 </context>
 <context>
@@ -37,513 +37,513 @@
     <message>
         <source>%1 s</source>
         <extracomment>A duration in seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>typed %1</source>
         <extracomment>%1 is a key combination; more may follow, separated by commas.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 getippt</translation>
     </message>
     <message>
         <source>posted 1 system key event</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Systemtastenereignis gesendet</translation>
     </message>
     <message numerus="yes">
         <source>posted %n system key events</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Systemtastenereignis gesendet</numerusform>
+            <numerusform>%n Systemtastenereignisse gesendet</numerusform>
         </translation>
     </message>
     <message>
         <source>pressed %1</source>
         <extracomment>%1 is a combination of modifier keys only, e.g. ⌘⇧.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 gedrückt</translation>
     </message>
     <message>
         <source>waited %1</source>
         <extracomment>%1 is a duration such as &quot;0.25 s&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 gewartet</translation>
     </message>
     <message>
         <source>switched to %1 (shown on screen)</source>
-        <translation type="unfinished"></translation>
+        <translation>zu %1 gewechselt (auf dem Bildschirm angezeigt)</translation>
     </message>
     <message>
         <source>switched to profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>zu Profil %1 gewechselt</translation>
     </message>
     <message>
         <source>made sure it starts at login</source>
-        <translation type="unfinished"></translation>
+        <translation>den Start bei der Anmeldung sichergestellt</translation>
     </message>
     <message>
         <source>ran its script for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Skript für %1 ausgeführt</translation>
     </message>
     <message>
         <source>asked %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 um „%2“ gebeten</translation>
     </message>
     <message>
         <source>opened %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geöffnet</translation>
     </message>
 </context>
 <context>
     <name>DemoSession</name>
     <message>
         <source>cannot create a temporary folder</source>
-        <translation type="unfinished"></translation>
+        <translation>kann keinen temporären Ordner anlegen</translation>
     </message>
     <message>
         <source>Play key</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabetaste</translation>
     </message>
     <message>
         <source>Eject key</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswurftaste</translation>
     </message>
     <message>
         <source>profile key + F4</source>
-        <translation type="unfinished"></translation>
+        <translation>Profiltaste + F4</translation>
     </message>
     <message>
         <source>profile key + F1</source>
-        <translation type="unfinished"></translation>
+        <translation>Profiltaste + F1</translation>
     </message>
     <message>
         <source>cannot make the demo settings from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kann die Demo-Einstellungen nicht aus %1 erstellen</translation>
     </message>
     <message>
         <source>Starting the helper with a demo profile and a virtual keyboard...</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfsprogramm wird mit Demo-Profil und virtueller Tastatur gestartet …</translation>
     </message>
     <message>
         <source>cannot start %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kann %1 nicht starten: %2</translation>
     </message>
     <message>
         <source>the helper did not find the virtual keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>das Hilfsprogramm hat die virtuelle Tastatur nicht gefunden</translation>
     </message>
     <message>
         <source>The helper found the keyboard and %1.</source>
         <extracomment>%1 is what the helper did at its start, or &quot;is ready&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Hilfsprogramm hat die Tastatur gefunden und %1.</translation>
     </message>
     <message>
         <source>is ready</source>
-        <translation type="unfinished"></translation>
+        <translation>ist bereit</translation>
     </message>
     <message>
         <source>%1 → %2</source>
         <extracomment>%1 is the key pressed, %2 what the helper did.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 → %2</translation>
     </message>
     <message>
         <source>nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>nichts</translation>
     </message>
     <message>
         <source>the helper stopped unexpectedly</source>
-        <translation type="unfinished"></translation>
+        <translation>das Hilfsprogramm wurde unerwartet beendet</translation>
     </message>
     <message>
         <source>the helper is not connected to the virtual keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>das Hilfsprogramm ist nicht mit der virtuellen Tastatur verbunden</translation>
     </message>
     <message>
         <source>the helper did not stop within 5 s</source>
-        <translation type="unfinished"></translation>
+        <translation>das Hilfsprogramm wurde nicht innerhalb von 5 s beendet</translation>
     </message>
     <message>
         <source>the helper ended with status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das Hilfsprogramm wurde mit Status %1 beendet</translation>
     </message>
     <message>
         <source>The helper stopped cleanly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Hilfsprogramm wurde ordnungsgemäß beendet.</translation>
     </message>
     <message>
         <source>The helper said:</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Hilfsprogramm meldete:</translation>
     </message>
 </context>
 <context>
     <name>Doctor</name>
     <message>
         <source>Nothing keeps the keyboard from working</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts hindert die Tastatur am Funktionieren</translation>
     </message>
     <message numerus="yes">
         <source>%n problem keeps the keyboard from working</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Problem hindert die Tastatur am Funktionieren</numerusform>
+            <numerusform>%n Probleme hindern die Tastatur am Funktionieren</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n problems keep the keyboard from working</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Problem hindert die Tastatur am Funktionieren</numerusform>
+            <numerusform>%n Probleme hindern die Tastatur am Funktionieren</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n more is worth fixing</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n weiteres sollte behoben werden</numerusform>
+            <numerusform>%n weitere sollten behoben werden</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n more are worth fixing</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n weiteres sollte behoben werden</numerusform>
+            <numerusform>%n weitere sollten behoben werden</numerusform>
         </translation>
     </message>
     <message>
         <source>fix:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abhilfe:</translation>
     </message>
     <message>
         <source>Automatic switching on this desktop needs one step first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisches Umschalten braucht in dieser Arbeitsumgebung zuerst einen Schritt:</translation>
     </message>
 </context>
 <context>
     <name>DoctorDesktopChecks</name>
     <message>
         <source>an unnamed desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>eine unbenannte Arbeitsumgebung</translation>
     </message>
     <message>
         <source>log out and in again (GNOME on Wayland finds new extensions only at login)</source>
-        <translation type="unfinished"></translation>
+        <translation>melden Sie sich ab und wieder an (GNOME unter Wayland findet neue Erweiterungen nur bei der Anmeldung)</translation>
     </message>
     <message>
         <source>%1 (automatic switching and the on-screen profile name need it)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nötig für automatisches Umschalten und die Anzeige des Profilnamens)</translation>
     </message>
     <message>
         <source>GNOME Shell extension %1: not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME-Shell-Erweiterung %1: nicht installiert</translation>
     </message>
     <message>
         <source>GNOME Shell extension: %1 is not made for GNOME %2</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME-Shell-Erweiterung: %1 ist nicht für GNOME %2 vorgesehen</translation>
     </message>
     <message>
         <source>GNOME Shell extension: %1, running</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME-Shell-Erweiterung: %1, läuft</translation>
     </message>
     <message>
         <source>GNOME Shell extensions are turned off altogether</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME-Shell-Erweiterungen sind insgesamt ausgeschaltet</translation>
     </message>
     <message>
         <source>GNOME Shell extension %1: installed, not enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME-Shell-Erweiterung %1: installiert, nicht aktiviert</translation>
     </message>
     <message>
         <source>GNOME Shell extension %1: installed, but GNOME Shell has not started it</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME-Shell-Erweiterung %1: installiert, aber GNOME Shell hat sie nicht gestartet</translation>
     </message>
     <message>
         <source>if it still does not run: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>falls sie dann noch nicht läuft: %1</translation>
     </message>
     <message>
         <source>%1 (automatic switching needs it)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nötig für automatisches Umschalten)</translation>
     </message>
     <message>
         <source>KWin script %1: not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>KWin-Skript %1: nicht installiert</translation>
     </message>
     <message>
         <source>KWin script: %1 (the helper loads it when it starts)</source>
-        <translation type="unfinished"></translation>
+        <translation>KWin-Skript: %1 (das Hilfsprogramm lädt es beim Start)</translation>
     </message>
     <message>
         <source>KWin script: KWin does not answer on this session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>KWin-Skript: KWin antwortet nicht auf diesem Sitzungsbus</translation>
     </message>
     <message>
         <source>run %1 in a terminal of the Plasma session</source>
-        <translation type="unfinished"></translation>
+        <translation>führen Sie %1 in einem Terminal der Plasma-Sitzung aus</translation>
     </message>
     <message>
         <source>KWin script: %1 is installed, but KWin has not loaded it</source>
-        <translation type="unfinished"></translation>
+        <translation>KWin-Skript: %1 ist installiert, aber KWin hat es nicht geladen</translation>
     </message>
     <message>
         <source>restart the helper, which loads it at start (its log says why it could not: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>starten Sie das Hilfsprogramm neu, es lädt das Skript beim Start (warum es das nicht konnte, steht in seinem Protokoll: %1)</translation>
     </message>
     <message>
         <source>KWin script: %1, loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>KWin-Skript: %1, geladen</translation>
     </message>
     <message>
         <source>Desktop: no graphical session seen (DISPLAY and WAYLAND_DISPLAY are unset)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsumgebung: keine grafische Sitzung gefunden (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt)</translation>
     </message>
     <message>
         <source>run %1 in a terminal of your desktop session</source>
-        <translation type="unfinished"></translation>
+        <translation>führen Sie %1 in einem Terminal Ihrer Desktop-Sitzung aus</translation>
     </message>
     <message>
         <source>Desktop: %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsumgebung: %1, %2</translation>
     </message>
 </context>
 <context>
     <name>DoctorDeviceChecks</name>
     <message>
         <source>%1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fehlt</translation>
     </message>
     <message>
         <source>%1 is neither readable nor writable by you</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist für Sie weder lesbar noch beschreibbar</translation>
     </message>
     <message>
         <source>%1 is not writable by you</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist für Sie nicht beschreibbar</translation>
     </message>
     <message>
         <source>%1 is not readable by you</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist für Sie nicht lesbar</translation>
     </message>
     <message>
         <source>%1 is readable and writable by you</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist für Sie lesbar und beschreibbar</translation>
     </message>
     <message>
         <source>udev rule: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>udev-Regel: %1</translation>
     </message>
     <message>
         <source>udev rule: %1 holds no Halvane rule (emptied or masked)</source>
-        <translation type="unfinished"></translation>
+        <translation>udev-Regel: %1 enthält keine Halvane-Regel (geleert oder maskiert)</translation>
     </message>
     <message>
         <source>udev rule: installed at %1, where udev does not look</source>
-        <translation type="unfinished"></translation>
+        <translation>udev-Regel: unter %1 installiert, wo udev nicht sucht</translation>
     </message>
     <message>
         <source>udev rule: %1 is not installed (looked in %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>udev-Regel: %1 ist nicht installiert (gesucht in %2)</translation>
     </message>
     <message>
         <source>udev rule applied: uaccess on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>udev-Regel angewendet: uaccess auf %1</translation>
     </message>
     <message>
         <source>udev rule not applied: no uaccess tag on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>udev-Regel nicht angewendet: kein uaccess-Tag auf %1</translation>
     </message>
     <message>
         <source>install the udev rule (above), then: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>installieren Sie die udev-Regel (siehe oben), dann: %1</translation>
     </message>
     <message>
         <source>or plug the keyboard in again</source>
-        <translation type="unfinished"></translation>
+        <translation>oder schließen Sie die Tastatur erneut an</translation>
     </message>
     <message>
         <source>Keyboard access: you can read and write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastaturzugriff: Sie können %1 lesen und schreiben</translation>
     </message>
     <message>
         <source>Keyboard access: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastaturzugriff: %1</translation>
     </message>
     <message>
         <source>then log in at the machine itself (not over ssh), or for now: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>melden Sie sich dann direkt am Rechner an (nicht über ssh), oder vorerst: %1</translation>
     </message>
     <message>
         <source>%1: writable</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: beschreibbar</translation>
     </message>
     <message>
         <source>%1 (media and eject keys need it, and on Wayland every macro)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nötig für Medien- und Auswurftaste, unter Wayland für jedes Makro)</translation>
     </message>
     <message>
         <source>%1   (at every boot)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1   (bei jedem Systemstart)</translation>
     </message>
     <message>
         <source>%1 maps it to KEY_SLEEP</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ordnet sie KEY_SLEEP zu</translation>
     </message>
     <message>
         <source>udev gave %1 no Halvane hwdb entry</source>
-        <translation type="unfinished"></translation>
+        <translation>udev hat %1 keinen Halvane-hwdb-Eintrag zugewiesen</translation>
     </message>
     <message>
         <source>hwdb entry: in the compiled hwdb</source>
-        <translation type="unfinished"></translation>
+        <translation>hwdb-Eintrag: in der kompilierten hwdb</translation>
     </message>
     <message>
         <source>the compiled hwdb has no Halvane entry</source>
-        <translation type="unfinished"></translation>
+        <translation>die kompilierte hwdb hat keinen Halvane-Eintrag</translation>
     </message>
     <message>
         <source>hwdb entry: macro keys are no system keys on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>hwdb-Eintrag: Makrotasten sind auf %1 keine Systemtasten</translation>
     </message>
     <message>
         <source>hwdb entry not active: %1 (macro key 0xF8 would suspend the machine)</source>
-        <translation type="unfinished"></translation>
+        <translation>hwdb-Eintrag nicht aktiv: %1 (Makrotaste 0xF8 würde den Rechner in Bereitschaft versetzen)</translation>
     </message>
     <message numerus="yes">
         <source>Keyboard: %n interface (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tastatur: %n Schnittstelle (%1)</numerusform>
+            <numerusform>Tastatur: %n Schnittstellen (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Keyboard: %n interfaces (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tastatur: %n Schnittstelle (%1)</numerusform>
+            <numerusform>Tastatur: %n Schnittstellen (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Keyboard: none plugged in; %n virtual interface of %1 in %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tastatur: keine angeschlossen; %n virtuelle Schnittstelle von %1 in %2</numerusform>
+            <numerusform>Tastatur: keine angeschlossen; %n virtuelle Schnittstellen von %1 in %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Keyboard: none plugged in; %n virtual interfaces of %1 in %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tastatur: keine angeschlossen; %n virtuelle Schnittstelle von %1 in %2</numerusform>
+            <numerusform>Tastatur: keine angeschlossen; %n virtuelle Schnittstellen von %1 in %2</numerusform>
         </translation>
     </message>
     <message>
         <source>Keyboard: none found (no hidraw node of a HID device %1:%2 or %1:%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastatur: keine gefunden (kein hidraw-Knoten eines HID-Geräts %1:%2 oder %1:%3)</translation>
     </message>
     <message>
         <source>plug the keyboard in (to try without it: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>schließen Sie die Tastatur an (zum Ausprobieren ohne sie: %1)</translation>
     </message>
 </context>
 <context>
     <name>DoctorFileChecks</name>
     <message>
         <source>Autostart: %1 is turned off</source>
-        <translation type="unfinished"></translation>
+        <translation>Autostart: %1 ist ausgeschaltet</translation>
     </message>
     <message>
         <source>Autostart: %1 starts nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Autostart: %1 startet nichts</translation>
     </message>
     <message>
         <source>Autostart: %1 starts %2, which is not there</source>
-        <translation type="unfinished"></translation>
+        <translation>Autostart: %1 startet %2, das nicht vorhanden ist</translation>
     </message>
     <message>
         <source>Autostart: both %1 and %2 start the helper at login</source>
-        <translation type="unfinished"></translation>
+        <translation>Autostart: sowohl %1 als auch %2 starten das Hilfsprogramm bei der Anmeldung</translation>
     </message>
     <message>
         <source>%1 (the helper writes one that leaves the start to the unit)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (das Hilfsprogramm schreibt eine, die den Start der Unit überlässt)</translation>
     </message>
     <message>
         <source>Autostart: %1 is enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Autostart: %1 ist aktiviert</translation>
     </message>
     <message>
         <source>Autostart: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Autostart: %1</translation>
     </message>
     <message>
         <source>Autostart: the helper does not start at login</source>
-        <translation type="unfinished"></translation>
+        <translation>Autostart: das Hilfsprogramm startet nicht bei der Anmeldung</translation>
     </message>
     <message>
         <source>start the helper once; it adds %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>starten Sie das Hilfsprogramm einmal; es fügt %1 hinzu: %2</translation>
     </message>
     <message>
         <source>%1, then start the helper once; it writes a new one: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, dann starten Sie das Hilfsprogramm einmal; es schreibt eine neue: %2</translation>
     </message>
     <message>
         <source>start %1 once; it writes the default settings</source>
-        <translation type="unfinished"></translation>
+        <translation>starten Sie %1 einmal; es schreibt die Standardeinstellungen</translation>
     </message>
     <message>
         <source>%1   (the newest backup)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1   (die neueste Sicherung)</translation>
     </message>
     <message>
         <source>Settings: %1 does not exist (the keys do nothing without it)</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen: %1 existiert nicht (ohne sie tun die Tasten nichts)</translation>
     </message>
     <message>
         <source>Settings: %1 cannot be read (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen: %1 kann nicht gelesen werden (%2)</translation>
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>ihr Wurzelelement ist kein Dictionary</translation>
     </message>
     <message>
         <source>%1, then %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, dann %2</translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 has %n error</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Einstellungen: %1 hat %n Fehler</numerusform>
+            <numerusform>Einstellungen: %1 hat %n Fehler</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 has %n errors</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Einstellungen: %1 hat %n Fehler</numerusform>
+            <numerusform>Einstellungen: %1 hat %n Fehler</numerusform>
         </translation>
     </message>
     <message>
         <source>%1   (lists each), then correct them in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1   (listet jeden auf), dann beheben Sie sie in %2</translation>
     </message>
     <message>
         <source>or go back to an earlier version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>oder kehren Sie zu einer früheren Version zurück: %1</translation>
     </message>
     <message>
         <source>Settings: %1 is valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen: %1 ist gültig</translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 is valid (%n warning: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Einstellungen: %1 ist gültig (%n Warnung: %2)</numerusform>
+            <numerusform>Einstellungen: %1 ist gültig (%n Warnungen: %2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 is valid (%n warnings: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Einstellungen: %1 ist gültig (%n Warnung: %2)</numerusform>
+            <numerusform>Einstellungen: %1 ist gültig (%n Warnungen: %2)</numerusform>
         </translation>
     </message>
 </context>
@@ -551,1214 +551,1248 @@
     <name>DoctorHelperChecks</name>
     <message>
         <source>quit the helper (end its HalvaneHelper process), then: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>beenden Sie das Hilfsprogramm (seinen Prozess HalvaneHelper), dann: %1</translation>
     </message>
     <message>
         <source>Synthetic keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulierte Tasten</translation>
     </message>
     <message>
         <source>HID events</source>
-        <translation type="unfinished"></translation>
+        <translation>HID-Ereignisse</translation>
     </message>
     <message>
         <source>Front application</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktive Anwendung</translation>
     </message>
     <message>
         <source>Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Einblendung</translation>
     </message>
     <message>
         <source>%1: the helper does not say which backend it chose</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: das Hilfsprogramm sagt nicht, welches Backend es gewählt hat</translation>
     </message>
     <message>
         <source>update and restart the helper: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aktualisieren Sie das Hilfsprogramm und starten Sie es neu: %1</translation>
     </message>
     <message>
         <source>automatic switching is off; start the helper from your desktop session, where it finds the desktop&apos;s windows: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>automatisches Umschalten ist aus; starten Sie das Hilfsprogramm aus Ihrer Desktop-Sitzung, wo es die Fenster der Arbeitsumgebung findet: %1</translation>
     </message>
     <message>
         <source>make /dev/uinput writable (see above), then %1</source>
-        <translation type="unfinished"></translation>
+        <translation>machen Sie /dev/uinput beschreibbar (siehe oben), dann %1</translation>
     </message>
     <message>
         <source>the Halvane helper is not running</source>
-        <translation type="unfinished"></translation>
+        <translation>das Halvane-Hilfsprogramm läuft nicht</translation>
     </message>
     <message>
         <source>Helper: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfsprogramm: %1</translation>
     </message>
     <message>
         <source>start it: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>starten Sie es: %1</translation>
     </message>
     <message>
         <source>Helper: holds %1 but does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfsprogramm: belegt %1, antwortet aber nicht</translation>
     </message>
     <message>
         <source>Helper: running version %1, but this halvanectl is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfsprogramm: läuft in Version %1, aber dieses halvanectl ist %2</translation>
     </message>
     <message>
         <source>to run the installed version, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>um die installierte Version auszuführen: %1</translation>
     </message>
     <message>
         <source>Helper: running, version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfsprogramm: läuft, Version %1</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannt</translation>
     </message>
 </context>
 <context>
     <name>FrontBackendChoice</name>
     <message>
         <source>Front application</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktive Anwendung</translation>
     </message>
     <message>
         <source>X display %1 refused (%2), %3</source>
         <extracomment>%1 the X display, %2 why, %3 says that automatic switching is off</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>X-Display %1 hat abgelehnt (%2), %3</translation>
     </message>
     <message>
         <source>%1 could not be set up, %2</source>
         <extracomment>%2 says that automatic switching is off</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht eingerichtet werden, %2</translation>
     </message>
     <message>
         <source>XDG_CURRENT_DESKTOP is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>XDG_CURRENT_DESKTOP ist %1</translation>
     </message>
     <message>
         <source>%1 is not on the session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht auf dem Sitzungsbus</translation>
     </message>
     <message>
         <source>no Wayland connection</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Wayland-Verbindung</translation>
     </message>
     <message>
         <source>the compositor has no %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Compositor hat kein %1</translation>
     </message>
     <message>
         <source>no HYPRLAND_INSTANCE_SIGNATURE</source>
-        <translation type="unfinished"></translation>
+        <translation>kein HYPRLAND_INSTANCE_SIGNATURE</translation>
     </message>
     <message>
         <source>no NIRI_SOCKET</source>
-        <translation type="unfinished"></translation>
+        <translation>kein NIRI_SOCKET</translation>
     </message>
     <message>
         <source>no SWAYSOCK</source>
-        <translation type="unfinished"></translation>
+        <translation>kein SWAYSOCK</translation>
     </message>
     <message>
         <source>DISPLAY is not set</source>
-        <translation type="unfinished"></translation>
+        <translation>DISPLAY ist nicht gesetzt</translation>
     </message>
     <message>
         <source>not a Wayland session</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Wayland-Sitzung</translation>
     </message>
     <message>
         <source>ranks lower</source>
-        <translation type="unfinished"></translation>
+        <translation>niedriger eingestuft</translation>
     </message>
     <message>
         <source>not %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht %1: %2</translation>
     </message>
     <message>
         <source>through our GNOME Shell extension</source>
-        <translation type="unfinished"></translation>
+        <translation>über unsere GNOME-Shell-Erweiterung</translation>
     </message>
     <message>
         <source>through our KWin script</source>
-        <translation type="unfinished"></translation>
+        <translation>über unser KWin-Skript</translation>
     </message>
     <message>
         <source>Hyprland&apos;s event socket</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignis-Socket von Hyprland</translation>
     </message>
     <message>
         <source>niri&apos;s event stream</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignisstrom von niri</translation>
     </message>
     <message>
         <source>%1 with the pid from sway&apos;s IPC</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mit der PID aus der IPC von sway</translation>
     </message>
     <message>
         <source>_NET_ACTIVE_WINDOW on XWayland, which sees X applications only</source>
-        <translation type="unfinished"></translation>
+        <translation>_NET_ACTIVE_WINDOW unter XWayland, sieht nur X-Anwendungen</translation>
     </message>
     <message>
         <source>automatic switching is off</source>
-        <translation type="unfinished"></translation>
+        <translation>automatisches Umschalten ist aus</translation>
     </message>
 </context>
 <context>
     <name>GnomeShellActiveWindowSource</name>
     <message>
         <source>GNOME Shell extension %1: the Shell did not say whether it runs (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME-Shell-Erweiterung %1: die Shell hat nicht gemeldet, ob sie läuft (%2)</translation>
     </message>
     <message>
         <source>GNOME Shell extension %1 is not installed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME-Shell-Erweiterung %1 ist nicht installiert: %2</translation>
     </message>
     <message>
         <source>GNOME Shell extension %1 is not enabled: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME-Shell-Erweiterung %1 ist nicht aktiviert: %2</translation>
     </message>
     <message>
         <source>automatic switching needs it; run `%1` (on Wayland a newly installed extension is found only after logging in again)</source>
-        <translation type="unfinished"></translation>
+        <translation>automatisches Umschalten braucht sie; führen Sie `%1` aus (unter Wayland wird eine neu installierte Erweiterung erst nach erneuter Anmeldung gefunden)</translation>
     </message>
 </context>
 <context>
     <name>GnomeShellOverlaySurface</name>
     <message>
         <source>no session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Sitzungsbus</translation>
     </message>
     <message>
         <source>GNOME Shell is not running</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME Shell läuft nicht</translation>
     </message>
     <message>
         <source>the halvane-keyboard@halvane.com extension is not enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>die Erweiterung halvane-keyboard@halvane.com ist nicht aktiviert</translation>
     </message>
 </context>
 <context>
     <name>HIDEventBackendChoice</name>
     <message>
         <source>HID events (eject, media keys, mouse)</source>
-        <translation type="unfinished"></translation>
+        <translation>HID-Ereignisse (Auswurf, Medientasten, Maus)</translation>
     </message>
     <message>
         <source>/dev/uinput can be used</source>
-        <translation type="unfinished"></translation>
+        <translation>/dev/uinput ist nutzbar</translation>
     </message>
     <message>
         <source>no uinput</source>
-        <translation type="unfinished"></translation>
+        <translation>kein uinput</translation>
     </message>
     <message>
         <source>traced only, %1</source>
         <extracomment>HID events are only written to the trace; %1 says why /dev/uinput cannot be used</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nur protokolliert, %1</translation>
     </message>
 </context>
 <context>
     <name>HVKeyCombo</name>
     <message>
         <source>(None)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Keine)</translation>
     </message>
 </context>
 <context>
     <name>HVKeyComboPanel</name>
     <message>
         <source>Macro Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Makrotaste</translation>
     </message>
     <message>
         <source>Execute a macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Makro ausführen</translation>
     </message>
     <message>
         <source>New macro:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Makro:</translation>
     </message>
     <message>
         <source>The keys typed since the editor opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Die seit dem Öffnen des Editors getippten Tasten</translation>
     </message>
     <message>
         <source>How the macro plays when its key is pressed</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie das Makro beim Drücken seiner Taste abgespielt wird</translation>
     </message>
     <message>
         <source>Play once</source>
-        <translation type="unfinished"></translation>
+        <translation>Einmal abspielen</translation>
     </message>
     <message>
         <source>Repeat while held</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen, solange gedrückt</translation>
     </message>
     <message>
         <source>Press to start, press to stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken startet, Drücken stoppt</translation>
     </message>
     <message>
         <source>Current macro:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelles Makro:</translation>
     </message>
     <message>
         <source>The macro the key has now</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aktuelle Makro der Taste</translation>
     </message>
     <message>
         <source>Click here, then type up to eight keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier klicken, dann bis zu acht Tasten tippen</translation>
     </message>
     <message>
         <source>While this button has the focus, every key you type, shortcuts included, is recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solange diese Schaltfläche den Fokus hat, wird jede getippte Taste aufgenommen, auch Tastenkürzel.</translation>
     </message>
     <message>
         <source>Pause after the last key:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause nach der letzten Taste:</translation>
     </message>
     <message>
         <source>50 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>50 ms</translation>
     </message>
     <message>
         <source>100 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>100 ms</translation>
     </message>
     <message>
         <source>150 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>150 ms</translation>
     </message>
     <message>
         <source>200 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>200 ms</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Leeren</translation>
     </message>
     <message>
         <source>Launch an application</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung starten</translation>
     </message>
     <message>
         <source>Application:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung:</translation>
     </message>
     <message>
         <source>The application the key opens</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anwendung, die die Taste öffnet</translation>
     </message>
     <message>
         <source>Choose…</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen …</translation>
     </message>
     <message>
         <source>Select a profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil wählen</translation>
     </message>
     <message>
         <source>Profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil:</translation>
     </message>
     <message>
         <source>The profile the key switches to</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Profil, zu dem die Taste wechselt</translation>
     </message>
     <message>
         <source>Select...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen …</translation>
     </message>
     <message>
         <source>Profile 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil 1</translation>
     </message>
     <message>
         <source>Profile 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil 2</translation>
     </message>
     <message>
         <source>Profile 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil 3</translation>
     </message>
     <message>
         <source>Profile 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil 4</translation>
     </message>
     <message>
         <source>Profile 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil 5</translation>
     </message>
     <message>
         <source>Profile 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil 6</translation>
     </message>
     <message>
         <source>Profile 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil 7</translation>
     </message>
     <message>
         <source>Profile 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil 8</translation>
     </message>
     <message>
         <source>Profile 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil 9</translation>
     </message>
     <message>
         <source>Profile 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil 10</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwenden</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>HalvanePref</name>
     <message>
         <source>Halvane Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvane-Tastatur</translation>
     </message>
     <message>
         <source>Macro Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Makrotasten</translation>
     </message>
     <message>
         <source>Profile to edit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil bearbeiten:</translation>
     </message>
     <message>
         <source>Swap Command (Super) and Alt keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Command- (Super-) und Alt-Taste tauschen</translation>
     </message>
     <message>
         <source>L1: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>L1: klicken, um ein Makro aufzunehmen; Rechtsklick für mehr</translation>
     </message>
     <message>
         <source>L2: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>L2: klicken, um ein Makro aufzunehmen; Rechtsklick für mehr</translation>
     </message>
     <message>
         <source>L3: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>L3: klicken, um ein Makro aufzunehmen; Rechtsklick für mehr</translation>
     </message>
     <message>
         <source>L4: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>L4: klicken, um ein Makro aufzunehmen; Rechtsklick für mehr</translation>
     </message>
     <message>
         <source>L5: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>L5: klicken, um ein Makro aufzunehmen; Rechtsklick für mehr</translation>
     </message>
     <message>
         <source>R1: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>R1: klicken, um ein Makro aufzunehmen; Rechtsklick für mehr</translation>
     </message>
     <message>
         <source>R2: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>R2: klicken, um ein Makro aufzunehmen; Rechtsklick für mehr</translation>
     </message>
     <message>
         <source>R3: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>R3: klicken, um ein Makro aufzunehmen; Rechtsklick für mehr</translation>
     </message>
     <message>
         <source>R4: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>R4: klicken, um ein Makro aufzunehmen; Rechtsklick für mehr</translation>
     </message>
     <message>
         <source>R5: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>R5: klicken, um ein Makro aufzunehmen; Rechtsklick für mehr</translation>
     </message>
     <message>
         <source>Media keys control:</source>
-        <translation type="unfinished"></translation>
+        <translation>Medientasten für:</translation>
     </message>
     <message>
         <source>The media player that the keyboard&apos;s media keys drive in this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Medienspieler, den die Medientasten der Tastatur in diesem Profil steuern</translation>
     </message>
     <message>
         <source>Imaging keys control:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildtasten für:</translation>
     </message>
     <message>
         <source>The image application that the imaging keys drive in this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bildanwendung, die die Bildtasten in diesem Profil steuern</translation>
     </message>
     <message>
         <source>Reset Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten zurücksetzen</translation>
     </message>
     <message>
         <source>Removes what every macro key of this profile does</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernt die Belegung aller Makrotasten dieses Profils</translation>
     </message>
     <message>
         <source>Click a macro key to record a macro, launch an application or select a profile. Right-click it for more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf eine Makrotaste, um ein Makro aufzunehmen, eine Anwendung zu starten oder ein Profil zu wählen. Rechtsklick für mehr.</translation>
     </message>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung</translation>
     </message>
     <message>
         <source>Switch automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch umschalten</translation>
     </message>
     <message>
         <source>Double-click a profile&apos;s name to rename it, or its application to choose the application that switches to it automatically.</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelklicken Sie auf den Namen eines Profils, um es umzubenennen, oder auf seine Anwendung, um die Anwendung zu wählen, die automatisch zu ihm umschaltet.</translation>
     </message>
     <message>
         <source>Reset Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil zurücksetzen</translation>
     </message>
     <message>
         <source>Gives the selected profile its original settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Setzt das gewählte Profil auf seine ursprünglichen Einstellungen zurück</translation>
     </message>
     <message>
         <source>Show profile changes on screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilwechsel auf dem Bildschirm anzeigen</translation>
     </message>
     <message>
         <source>Override automatic profile switching</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisches Umschalten aussetzen</translation>
     </message>
     <message>
         <source>Show the helper in the tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfsprogramm in der Systemleiste anzeigen</translation>
     </message>
     <message>
         <source>An icon with the current profile&apos;s number, and a menu to switch profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Symbol mit der Nummer des aktuellen Profils und ein Menü zum Profilwechsel</translation>
     </message>
     <message>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <source>Halvane Keyboard Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zur Halvane-Tastatur</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwenden</translation>
     </message>
     <message>
         <source>Saves the settings and hands them to the keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert die Einstellungen und überträgt sie an die Tastatur</translation>
     </message>
     <message>
         <source>Macro Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Makrotaste</translation>
     </message>
     <message>
         <source>Select Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil wählen</translation>
     </message>
     <message>
         <source>Launch Application…</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung starten …</translation>
     </message>
     <message>
         <source>Hot Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
     <message>
         <source>Reset Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste zurücksetzen</translation>
     </message>
 </context>
 <context>
     <name>Halvanectl</name>
     <message>
         <source>Usage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1</translation>
     </message>
     <message>
         <source>The command-line client of the Halvane keyboard software. Profiles are numbered 1 to 10,
 as the preferences show them: &quot;4 - Games&quot; is the fourth profile, named Games.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kommandozeilen-Client der Halvane-Tastatursoftware. Profile sind wie in den
+Einstellungen von 1 bis 10 nummeriert: „4 - Spiele“ ist das vierte Profil namens Spiele.</translation>
     </message>
     <message>
         <source>Commands that talk to the running Halvane helper:</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehle an das laufende Halvane-Hilfsprogramm:</translation>
     </message>
     <message>
         <source>print the current profile, e.g. &quot;4 - Games&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>das aktuelle Profil ausgeben, z. B. „4 - Spiele“</translation>
     </message>
     <message>
         <source>switch to profile N (as the preferences do: the helper shows the
 profile on screen when asked to, and announces no change)</source>
-        <translation type="unfinished"></translation>
+        <translation>zu Profil N wechseln (wie die Einstellungen: das Hilfsprogramm
+zeigt das Profil auf dem Bildschirm, falls gewünscht, und
+meldet keinen Wechsel)</translation>
     </message>
     <message>
         <source>make the helper read the settings file again</source>
-        <translation type="unfinished"></translation>
+        <translation>das Hilfsprogramm die Einstellungsdatei neu lesen lassen</translation>
     </message>
     <message>
         <source>print each profile change the helper announces, one line each
 (&quot;4 - Games&quot;), until interrupted; the helper may start later</source>
-        <translation type="unfinished"></translation>
+        <translation>jeden Profilwechsel ausgeben, den das Hilfsprogramm meldet, je
+eine Zeile („4 - Spiele“), bis zur Unterbrechung; das
+Hilfsprogramm darf auch später starten</translation>
     </message>
     <message>
         <source>what the helper sees in front: the window system, the window&apos;s
 app_id, class, instance and process, the application (desktop entry
 and executable) and how it was found, and which profile that selects
 or why none; --watch prints it again after each application switch</source>
-        <translation type="unfinished"></translation>
+        <translation>was das Hilfsprogramm im Vordergrund sieht: das Fenstersystem,
+app_id, Klasse, Instanz und Prozess des Fensters, die Anwendung
+(Desktop-Eintrag und Programmdatei) und wie sie gefunden wurde,
+und welches Profil das wählt oder warum keines; --watch gibt es
+nach jedem Anwendungswechsel erneut aus</translation>
     </message>
     <message>
         <source>check everything the keyboard needs, one line each, with the fix for
 each problem: the keyboard&apos;s device nodes and /dev/uinput, the udev
 rule and hwdb entry, the helper and the backends it chose, the desktop
 and its Shell extension or KWin script, autostart, the settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>alles prüfen, was die Tastatur braucht, je eine Zeile, mit der
+Abhilfe für jedes Problem: die Gerätedateien der Tastatur und
+/dev/uinput, die udev-Regel und der hwdb-Eintrag, das
+Hilfsprogramm und die gewählten Backends, die Arbeitsumgebung
+und ihre Shell-Erweiterung oder ihr KWin-Skript, Autostart,
+die Einstellungsdatei</translation>
     </message>
     <message>
         <source>only the step this desktop needs for automatic switching, if any</source>
-        <translation type="unfinished"></translation>
+        <translation>nur den Schritt, den diese Arbeitsumgebung für automatisches
+Umschalten braucht, falls nötig</translation>
     </message>
     <message>
         <source>Commands on the settings file (the helper need not be running):</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehle für die Einstellungsdatei (das Hilfsprogramm muss nicht laufen):</translation>
     </message>
     <message>
         <source>check a settings file, by default the user&apos;s
 (~/.config/halvane/com.halvane.keyboard.plist, or $HALVANE_SETTINGS);
 prints every problem with its place in the file, e.g.
 &quot;error: Profiles[3].MacroKeys[7].KeyCombo.delay2: 9000 is above 6350&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Einstellungsdatei prüfen, standardmäßig die des Benutzers
+(~/.config/halvane/com.halvane.keyboard.plist oder
+$HALVANE_SETTINGS); gibt jedes Problem mit seiner Stelle in
+der Datei aus, z. B.
+„Fehler: Profiles[3].MacroKeys[7].KeyCombo.delay2: 9000 is above 6350“</translation>
     </message>
     <message>
         <source>write profile N to FILE, a property list holding &quot;Format&quot; (1) and
 the profile record under &quot;Profile&quot;; a profile with errors is not
 exported</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil N in FILE schreiben, eine Property-Liste mit „Format“ (1)
+und dem Profil unter „Profile“; ein Profil mit Fehlern wird
+nicht exportiert</translation>
     </message>
     <message>
         <source>replace profile N with the profile in FILE; the profile is checked
 first and nothing changes when it has errors; then a running helper
 is asked to reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil N durch das Profil in FILE ersetzen; das Profil wird
+zuerst geprüft, und bei Fehlern ändert sich nichts; danach
+wird ein laufendes Hilfsprogramm gebeten, neu zu laden</translation>
     </message>
     <message>
         <source>list the kept earlier versions of the settings file (the 10 newest,
 in ~/.config/halvane/backups), numbered from the newest, with the
 time each was replaced and its size</source>
-        <translation type="unfinished"></translation>
+        <translation>die aufbewahrten früheren Versionen der Einstellungsdatei
+auflisten (die 10 neuesten, in ~/.config/halvane/backups), ab
+der neuesten nummeriert, mit Zeitpunkt der Ersetzung und Größe</translation>
     </message>
     <message>
         <source>put backup N back as the settings file (the current contents become
 a backup themselves); then a running helper is asked to reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung N als Einstellungsdatei zurückholen (der aktuelle
+Inhalt wird selbst zur Sicherung); danach wird ein laufendes
+Hilfsprogramm gebeten, neu zu laden</translation>
     </message>
     <message>
         <source>this text</source>
-        <translation type="unfinished"></translation>
+        <translation>dieser Text</translation>
     </message>
     <message>
         <source>the version of the Halvane software</source>
-        <translation type="unfinished"></translation>
+        <translation>die Version der Halvane-Software</translation>
     </message>
     <message>
         <source>Errors are things the software would act on differently from what the file says, or
 values the preferences never write; warnings are harmless departures from what the
 preferences write (a missing entry that reads as a sensible value, an unknown key).</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler sind Stellen, an denen die Software anders handeln würde, als die Datei sagt,
+oder Werte, die die Einstellungen nie schreiben; Warnungen sind harmlose Abweichungen
+von dem, was die Einstellungen schreiben (ein fehlender Eintrag, der als sinnvoller
+Wert gelesen wird, ein unbekannter Schlüssel).</translation>
     </message>
     <message>
         <source>Exit status: 0 done (warnings alone leave it 0); 1 check found errors, export or import
 refused a profile with errors, or doctor found something that keeps the keyboard from
 working; 2 the command could not be carried out (bad arguments, a file that cannot be
 read or written, the helper not running or not answering).</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgabewert: 0 erledigt (Warnungen allein lassen ihn bei 0); 1 check fand Fehler,
+export oder import lehnte ein Profil mit Fehlern ab, oder doctor fand etwas, das die
+Tastatur am Funktionieren hindert; 2 der Befehl konnte nicht ausgeführt werden
+(falsche Argumente, eine Datei nicht lesbar oder schreibbar, das Hilfsprogramm
+läuft nicht oder antwortet nicht).</translation>
     </message>
     <message>
         <source>Try &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Versuchen Sie „%1“.</translation>
     </message>
     <message>
         <source>the Halvane helper did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>das Halvane-Hilfsprogramm hat nicht geantwortet</translation>
     </message>
     <message numerus="yes">
         <source>the settings file holds only %n profile</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>die Einstellungsdatei enthält nur %n Profil</numerusform>
+            <numerusform>die Einstellungsdatei enthält nur %n Profile</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the settings file holds only %n profiles</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>die Einstellungsdatei enthält nur %n Profil</numerusform>
+            <numerusform>die Einstellungsdatei enthält nur %n Profile</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>it did not switch within %n seconds (a macro may be playing; the switch then comes when it ends)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>es hat nicht innerhalb von %n Sekunde gewechselt (vielleicht läuft gerade ein Makro; der Wechsel folgt dann an dessen Ende)</numerusform>
+            <numerusform>es hat nicht innerhalb von %n Sekunden gewechselt (vielleicht läuft gerade ein Makro; der Wechsel folgt dann an dessen Ende)</numerusform>
         </translation>
     </message>
     <message>
         <source>the Halvane helper stayed on profile %1 and did not switch to profile %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>das Halvane-Hilfsprogramm blieb auf Profil %1 und wechselte nicht zu Profil %2: %3</translation>
     </message>
     <message>
         <source>the Halvane helper reloaded its settings</source>
-        <translation type="unfinished"></translation>
+        <translation>das Halvane-Hilfsprogramm hat seine Einstellungen neu geladen</translation>
     </message>
     <message>
         <source>%1, but:</source>
         <extracomment>%1 is what was done, e.g. &quot;the profile was imported&quot;; its problems follow</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, aber:</translation>
     </message>
     <message>
         <source>cannot watch: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kann nicht beobachten: %1</translation>
     </message>
     <message>
         <source>Watching for profile changes; press Ctrl-C to stop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilwechsel werden beobachtet; Ctrl-C zum Beenden.</translation>
     </message>
     <message>
         <source>Backend:</source>
-        <translation type="unfinished"></translation>
+        <translation>Backend:</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannt</translation>
     </message>
     <message>
         <source>Window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster:</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keines</translation>
     </message>
     <message>
         <source>class</source>
         <extracomment>the X11 window&apos;s WM_CLASS class</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klasse</translation>
     </message>
     <message>
         <source>instance</source>
         <extracomment>the X11 window&apos;s WM_CLASS instance</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Instanz</translation>
     </message>
     <message>
         <source>GTK application</source>
-        <translation type="unfinished"></translation>
+        <translation>GTK-Anwendung</translation>
     </message>
     <message>
         <source>KDE desktop file</source>
-        <translation type="unfinished"></translation>
+        <translation>KDE-Desktop-Datei</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot;</source>
         <extracomment>a fact a window tells about itself and its value, e.g. class &quot;gedit&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 „%2“</translation>
     </message>
     <message>
         <source>tells nothing about its application</source>
-        <translation type="unfinished"></translation>
+        <translation>sagt nichts über seine Anwendung</translation>
     </message>
     <message>
         <source>Application:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung:</translation>
     </message>
     <message>
         <source>%1 (%2), found by %3</source>
         <extracomment>application name (desktop entry id), found by how it was found (a fixed word)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2), gefunden über %3</translation>
     </message>
     <message>
         <source>Desktop entry:</source>
-        <translation type="unfinished"></translation>
+        <translation>Desktop-Eintrag:</translation>
     </message>
     <message>
         <source>also:</source>
-        <translation type="unfinished"></translation>
+        <translation>auch:</translation>
     </message>
     <message>
         <source>no desktop entry found</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Desktop-Eintrag gefunden</translation>
     </message>
     <message>
         <source>Executable:</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmdatei:</translation>
     </message>
     <message>
         <source>Profile:</source>
         <extracomment>no profile; %1 says why, in the helper&apos;s words</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Profil:</translation>
     </message>
     <message>
         <source>none: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>keines: %1</translation>
     </message>
     <message>
         <source>Backend choice: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Backend-Wahl: %1</translation>
     </message>
     <message>
         <source>cannot watch the helper&apos;s front application</source>
-        <translation type="unfinished"></translation>
+        <translation>kann die aktive Anwendung des Hilfsprogramms nicht beobachten</translation>
     </message>
     <message>
         <source>Watching for application switches; press Ctrl-C to stop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungswechsel werden beobachtet; Ctrl-C zum Beenden.</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kann %1 nicht lesen: %2</translation>
     </message>
     <message>
         <source>%1 is not a settings file (its root is not a dictionary)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Einstellungsdatei (ihr Wurzelelement ist kein Dictionary)</translation>
     </message>
     <message>
         <source>%1: no problems</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: keine Probleme</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
         <extracomment>file: the count of errors, the count of warnings</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>%n error</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Fehler</numerusform>
+            <numerusform>%n Fehler</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n errors</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Fehler</numerusform>
+            <numerusform>%n Fehler</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n warning</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Warnung</numerusform>
+            <numerusform>%n Warnungen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n warnings</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Warnung</numerusform>
+            <numerusform>%n Warnungen</numerusform>
         </translation>
     </message>
     <message>
         <source>Exported profile %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil %1 nach %2 exportiert</translation>
     </message>
     <message>
         <source>profile %1 has errors; nothing was exported</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil %1 hat Fehler; nichts wurde exportiert</translation>
     </message>
     <message>
         <source>%1 has errors; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat Fehler; nichts wurde geändert</translation>
     </message>
     <message>
         <source>%1; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; nichts wurde geändert</translation>
     </message>
     <message>
         <source>Imported %1 as profile %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 als Profil %2 importiert</translation>
     </message>
     <message>
         <source>the profile was imported</source>
-        <translation type="unfinished"></translation>
+        <translation>das Profil wurde importiert</translation>
     </message>
     <message>
         <source>The Halvane helper is not running; it reads the new profile when it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Halvane-Hilfsprogramm läuft nicht; es liest das neue Profil beim Start.</translation>
     </message>
     <message>
         <source>%1, but the Halvane helper did not answer the reload request; restart the helper, or it writes its older settings back when it quits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, aber das Halvane-Hilfsprogramm hat die Anfrage zum Neuladen nicht beantwortet; starten Sie das Hilfsprogramm neu, sonst schreibt es beim Beenden seine älteren Einstellungen zurück</translation>
     </message>
     <message>
         <source>The Halvane helper has reloaded its settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Halvane-Hilfsprogramm hat seine Einstellungen neu geladen.</translation>
     </message>
     <message>
         <source>No backups of %1 yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Sicherungen von %1.</translation>
     </message>
     <message>
         <source>Backups of %1, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherungen von %1, neueste zuerst:</translation>
     </message>
     <message numerus="yes">
         <source>%n byte</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Byte</numerusform>
+            <numerusform>%n Byte</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Byte</numerusform>
+            <numerusform>%n Byte</numerusform>
         </translation>
     </message>
     <message>
         <source>Restored the settings as they were until %1 (backup %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen wiederhergestellt, wie sie bis %1 waren (Sicherung %2).</translation>
     </message>
     <message>
         <source>the backup was restored</source>
-        <translation type="unfinished"></translation>
+        <translation>die Sicherung wurde wiederhergestellt</translation>
     </message>
     <message>
         <source>The Halvane helper is not running; it reads the new settings when it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Halvane-Hilfsprogramm läuft nicht; es liest die neuen Einstellungen beim Start.</translation>
     </message>
     <message>
         <source>error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: %1</translation>
     </message>
     <message>
         <source>warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: %1</translation>
     </message>
     <message>
         <source>Note: %1 launches %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: %1 startet %2</translation>
     </message>
     <message>
         <source>Note: the profile becomes current whenever %1 comes to the front</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: Das Profil wird aktiv, sobald %1 in den Vordergrund kommt</translation>
     </message>
 </context>
 <context>
     <name>HelperDiagnostics</name>
     <message>
         <source>no settings are loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Einstellungen geladen</translation>
     </message>
     <message>
         <source>automatic switching is overridden (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>automatisches Umschalten ist ausgesetzt (%1)</translation>
     </message>
     <message>
         <source>the window&apos;s application is unknown, so no profile is bound to it</source>
-        <translation type="unfinished"></translation>
+        <translation>die Anwendung des Fensters ist unbekannt, daher ist ihr kein Profil zugeordnet</translation>
     </message>
     <message>
         <source>no window is active</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Fenster ist aktiv</translation>
     </message>
     <message>
         <source>no profile&apos;s %1 names this application</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Profil nennt diese Anwendung in %1</translation>
     </message>
     <message>
         <source>profile %1 names it, but its %2 is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil %1 nennt sie, aber sein %2 ist aus</translation>
     </message>
     <message>
         <source>selects profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>wählt Profil %1</translation>
     </message>
 </context>
 <context>
     <name>HelperStarter</name>
     <message>
         <source>the helper is running</source>
-        <translation type="unfinished"></translation>
+        <translation>das Hilfsprogramm läuft</translation>
     </message>
     <message>
         <source>started the helper through %1</source>
         <extracomment>%1 is the systemd user unit&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hilfsprogramm über %1 gestartet</translation>
     </message>
     <message>
         <source>started the helper</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfsprogramm gestartet</translation>
     </message>
     <message>
         <source>no session bus: the helper was not started</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Sitzungsbus: das Hilfsprogramm wurde nicht gestartet</translation>
     </message>
     <message>
         <source>cannot find the helper to start it</source>
-        <translation type="unfinished"></translation>
+        <translation>kann das Hilfsprogramm zum Starten nicht finden</translation>
     </message>
 </context>
 <context>
     <name>HotKeyBackendChoice</name>
     <message>
         <source>Hot keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
     <message>
         <source>not a Wayland session</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Wayland-Sitzung</translation>
     </message>
     <message>
         <source>no X display</source>
-        <translation type="unfinished"></translation>
+        <translation>kein X-Display</translation>
     </message>
     <message>
         <source>desktop portal GlobalShortcuts (version %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Desktop-Portal GlobalShortcuts (Version %1)</translation>
     </message>
     <message>
         <source>ranks lower</source>
-        <translation type="unfinished"></translation>
+        <translation>niedriger eingestuft</translation>
     </message>
     <message>
         <source>key grabs through XWayland, seen only while an X application has the focus (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenabfang über XWayland, nur wirksam, solange eine X-Anwendung den Fokus hat (%1)</translation>
     </message>
     <message>
         <source>key grabs on the X server</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenabfang auf dem X-Server</translation>
     </message>
     <message>
         <source>no X display; %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein X-Display; %1</translation>
     </message>
     <message>
         <source>every registration is refused (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>jede Registrierung wird abgelehnt (%1)</translation>
     </message>
 </context>
 <context>
     <name>InfoPlist</name>
     <message>
         <source>Halvane Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvane-Tastatur</translation>
     </message>
 </context>
 <context>
     <name>KWinActiveWindowSource</name>
     <message>
         <source>KWin script: KWin&apos;s scripting does not answer (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>KWin-Skript: die Skriptschnittstelle von KWin antwortet nicht (%1)</translation>
     </message>
     <message>
         <source>KWin script: replaced the one a previous helper left loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>KWin-Skript: das von einem früheren Hilfsprogramm geladene Skript ersetzt</translation>
     </message>
     <message>
         <source>KWin script: KWin did not load %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>KWin-Skript: KWin hat %1 nicht geladen (%2)</translation>
     </message>
     <message>
         <source>refused</source>
-        <translation type="unfinished"></translation>
+        <translation>abgelehnt</translation>
     </message>
     <message>
         <source>KWin script: loaded but not run (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>KWin-Skript: geladen, aber nicht ausgeführt (%1)</translation>
     </message>
     <message>
         <source>KWin script: %1 is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>KWin-Skript: %1 ist nicht installiert</translation>
     </message>
 </context>
 <context>
     <name>KeyEventBackendChoice</name>
     <message>
         <source>Synthetic keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulierte Tasten</translation>
     </message>
     <message>
         <source>Wayland session</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland-Sitzung</translation>
     </message>
     <message>
         <source>uinput virtual keyboard (Wayland session)</source>
-        <translation type="unfinished"></translation>
+        <translation>virtuelle uinput-Tastatur (Wayland-Sitzung)</translation>
     </message>
     <message>
         <source>no uinput</source>
-        <translation type="unfinished"></translation>
+        <translation>kein uinput</translation>
     </message>
     <message>
         <source>the Wayland compositor&apos;s virtual keyboard (no uinput: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>die virtuelle Tastatur des Wayland-Compositors (kein uinput: %1)</translation>
     </message>
     <message>
         <source>%1; no Wayland virtual keyboard: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; keine virtuelle Wayland-Tastatur: %2</translation>
     </message>
     <message>
         <source>XTest on X display %1, reaching X clients only (no uinput: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>XTest auf X-Display %1, erreicht nur X-Clients (kein uinput: %2)</translation>
     </message>
     <message>
         <source>XTest on X display %1</source>
-        <translation type="unfinished"></translation>
+        <translation>XTest auf X-Display %1</translation>
     </message>
     <message>
         <source>X clients only</source>
-        <translation type="unfinished"></translation>
+        <translation>nur X-Clients</translation>
     </message>
     <message>
         <source>X11 session</source>
-        <translation type="unfinished"></translation>
+        <translation>X11-Sitzung</translation>
     </message>
     <message>
         <source>no XTest</source>
-        <translation type="unfinished"></translation>
+        <translation>kein XTest</translation>
     </message>
     <message>
         <source>uinput virtual keyboard (no XTest: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>virtuelle uinput-Tastatur (kein XTest: %1)</translation>
     </message>
     <message>
         <source>no backend can post</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Backend kann Tasten senden</translation>
     </message>
     <message>
         <source>macros are only traced (no XTest: %1; no uinput: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Makros werden nur protokolliert (kein XTest: %1; kein uinput: %2)</translation>
     </message>
 </context>
 <context>
     <name>LayerShellOverlaySurface</name>
     <message>
         <source>no Wayland connection</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Wayland-Verbindung</translation>
     </message>
     <message>
         <source>the compositor has no %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Compositor hat kein %1</translation>
     </message>
 </context>
 <context>
     <name>NotificationOverlaySurface</name>
     <message>
         <source>no session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Sitzungsbus</translation>
     </message>
     <message>
         <source>no notification server on the session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Benachrichtigungsdienst auf dem Sitzungsbus</translation>
     </message>
 </context>
 <context>
     <name>OverlayBackendChoice</name>
     <message>
         <source>Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Einblendung</translation>
     </message>
     <message>
         <source>no layer-shell: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein layer-shell: %1</translation>
     </message>
     <message>
         <source>no GNOME Shell overlay: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>keine GNOME-Shell-Einblendung: %1</translation>
     </message>
     <message>
         <source>no notifications: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Benachrichtigungen: %1</translation>
     </message>
     <message>
         <source>off-screen window (no display)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster außerhalb des Bildschirms (keine Anzeige)</translation>
     </message>
     <message>
         <source>always-on-top X11 window</source>
-        <translation type="unfinished"></translation>
+        <translation>X11-Fenster, immer im Vordergrund</translation>
     </message>
     <message>
         <source>layer-shell surface on the overlay layer</source>
-        <translation type="unfinished"></translation>
+        <translation>layer-shell-Oberfläche auf der Overlay-Ebene</translation>
     </message>
     <message>
         <source>GNOME Shell extension</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME-Shell-Erweiterung</translation>
     </message>
     <message>
         <source>desktop notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Desktop-Benachrichtigungen</translation>
     </message>
     <message>
         <source>ordinary Wayland window placed by the compositor</source>
-        <translation type="unfinished"></translation>
+        <translation>gewöhnliches Wayland-Fenster, vom Compositor platziert</translation>
     </message>
 </context>
 <context>
     <name>PortalHotKeyService</name>
     <message>
         <source>no session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Sitzungsbus</translation>
     </message>
     <message>
         <source>no desktop portal</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Desktop-Portal</translation>
     </message>
     <message>
         <source>the desktop portal has no GlobalShortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>das Desktop-Portal hat kein GlobalShortcuts</translation>
     </message>
 </context>
 <context>
     <name>PreferencesHost</name>
     <message>
         <source>%1 is not a preference pane bundle</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Bundle eines Einstellungsmoduls</translation>
     </message>
     <message>
         <source>the pane of %1 did not initialise</source>
-        <translation type="unfinished"></translation>
+        <translation>das Modul von %1 wurde nicht initialisiert</translation>
     </message>
     <message>
         <source>the pane of %1 has no view</source>
-        <translation type="unfinished"></translation>
+        <translation>das Modul von %1 hat keine Ansicht</translation>
     </message>
     <message>
         <source>cannot find %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kann %1 nicht finden</translation>
     </message>
 </context>
 <context>
@@ -1773,198 +1807,198 @@ read or written, the helper not running or not answering).</source>
     <name>SessionEnvironment</name>
     <message>
         <source>there is no D-Bus session bus (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>es gibt keinen D-Bus-Sitzungsbus (%1)</translation>
     </message>
     <message>
         <source>the Halvane helper is not running</source>
-        <translation type="unfinished"></translation>
+        <translation>das Halvane-Hilfsprogramm läuft nicht</translation>
     </message>
 </context>
 <context>
     <name>SessionProbe</name>
     <message>
         <source>no X display (DISPLAY is not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein X-Display (DISPLAY ist nicht gesetzt)</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil %1</translation>
     </message>
 </context>
 <context>
     <name>UinputDevice</name>
     <message>
         <source>%1 does not exist: load the uinput kernel module (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert nicht: laden Sie das Kernelmodul uinput (%2)</translation>
     </message>
     <message>
         <source>no permission on %1: install Halvane&apos;s udev rules, which give the logged-in user access to it</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Berechtigung für %1: installieren Sie die udev-Regeln von Halvane, die dem angemeldeten Benutzer Zugriff darauf geben</translation>
     </message>
     <message>
         <source>%1 has no uinput driver behind it: load the uinput kernel module</source>
-        <translation type="unfinished"></translation>
+        <translation>hinter %1 steht kein uinput-Treiber: laden Sie das Kernelmodul uinput</translation>
     </message>
     <message>
         <source>cannot use %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kann %1 nicht verwenden: %2</translation>
     </message>
 </context>
 <context>
     <name>WaylandVirtualKeyboardEventPoster</name>
     <message>
         <source>no Wayland connection</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Wayland-Verbindung</translation>
     </message>
     <message>
         <source>the compositor has no %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Compositor hat kein %1</translation>
     </message>
     <message>
         <source>no keymap to give the virtual keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Tastaturbelegung für die virtuelle Tastatur</translation>
     </message>
     <message>
         <source>the compositor refused a virtual keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>der Compositor hat eine virtuelle Tastatur abgelehnt</translation>
     </message>
 </context>
 <context>
     <name>XcbActiveWindowSource</name>
     <message>
         <source>no X display (DISPLAY is not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein X-Display (DISPLAY ist nicht gesetzt)</translation>
     </message>
     <message>
         <source>cannot connect to X display %1</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Verbindung zu X-Display %1 möglich</translation>
     </message>
     <message>
         <source>X display %1 has no such screen</source>
-        <translation type="unfinished"></translation>
+        <translation>X-Display %1 hat keinen solchen Bildschirm</translation>
     </message>
 </context>
 <context>
     <name>halvane::ApplicationChooser</name>
     <message>
         <source>Choose an Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung auswählen</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Other…</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere …</translation>
     </message>
     <message>
         <source>Choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen</translation>
     </message>
 </context>
 <context>
     <name>halvane::Controller</name>
     <message>
         <source>cancelled with Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>mit Escape abgebrochen</translation>
     </message>
     <message>
         <source>the helper quits</source>
-        <translation type="unfinished"></translation>
+        <translation>das Hilfsprogramm wird beendet</translation>
     </message>
     <message>
         <source>the system goes to sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>das System geht in Bereitschaft</translation>
     </message>
     <message>
         <source>the session is no longer active</source>
-        <translation type="unfinished"></translation>
+        <translation>die Sitzung ist nicht mehr aktiv</translation>
     </message>
     <message>
         <source>the keyboard was unplugged</source>
-        <translation type="unfinished"></translation>
+        <translation>die Tastatur wurde abgezogen</translation>
     </message>
     <message>
         <source>Macro stopped: %1</source>
         <extracomment>A log line; %1 says why, e.g. &quot;cancelled with Escape&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Makro angehalten: %1</translation>
     </message>
     <message>
         <source>Could not store the current profile in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aktuelle Profil konnte nicht in %1 gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
     <name>halvane::HVKeyComboPanel</name>
     <message>
         <source>Profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil %1</translation>
     </message>
 </context>
 <context>
     <name>halvane::HalvanePref</name>
     <message>
         <source>The settings file could not be used as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei konnte nicht unverändert verwendet werden.</translation>
     </message>
     <message>
         <source>The settings could not be read or created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten weder gelesen noch angelegt werden.</translation>
     </message>
     <message>
         <source>Halvane Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvane-Tastatur</translation>
     </message>
     <message>
         <source>The settings could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>L%1</source>
         <extracomment>The name of a macro key on the left of the keyboard, L1 to L5, as printed on the key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L%1</translation>
     </message>
     <message>
         <source>R%1</source>
         <extracomment>The name of a macro key on the right of the keyboard, R1 to R5.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>R%1</translation>
     </message>
     <message>
         <source>Profile: %1</source>
         <extracomment>What a macro key does that switches to the profile named %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Profil: %1</translation>
     </message>
     <message>
         <source>%1 (not installed)</source>
         <extracomment>%1 is an application&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nicht installiert)</translation>
     </message>
 </context>
 <context>
     <name>halvane::HelperTray</name>
     <message>
         <source>Halvane keyboard: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvane-Tastatur: %1</translation>
     </message>
     <message>
         <source>Halvane keyboard: profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvane-Tastatur: Profil %1</translation>
     </message>
     <message>
         <source>Automatic switching</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisches Umschalten</translation>
     </message>
     <message>
         <source>Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen …</translation>
     </message>
     <message>
         <source>Quit Halvane helper</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvane-Hilfsprogramm beenden</translation>
     </message>
 </context>
 </TS>
