@@ -5,31 +5,31 @@
     <name>CtlArguments</name>
     <message>
         <source>&quot;%1&quot; is not a profile number (1 to %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un numéro de profil (1 à %2)</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune commande indiquée</translation>
     </message>
     <message>
         <source>wrong number of arguments for %1 (usage: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre d’arguments incorrect pour %1 (usage&#xa0;: %2)</translation>
     </message>
     <message>
         <source>unknown option &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>the file name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de fichier est vide</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a backup number (as &quot;%2&quot; lists them)</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un numéro de sauvegarde (tel que «&#xa0;%2&#xa0;» les affiche)</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>commande inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -37,513 +37,513 @@
     <message>
         <source>%1 s</source>
         <extracomment>A duration in seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>typed %1</source>
         <extracomment>%1 is a key combination; more may follow, separated by commas.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>a tapé %1</translation>
     </message>
     <message>
         <source>posted 1 system key event</source>
-        <translation type="unfinished"></translation>
+        <translation>a envoyé 1 événement de touche système</translation>
     </message>
     <message numerus="yes">
         <source>posted %n system key events</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>a envoyé %n événement de touche système</numerusform>
+            <numerusform>a envoyé %n événements de touche système</numerusform>
         </translation>
     </message>
     <message>
         <source>pressed %1</source>
         <extracomment>%1 is a combination of modifier keys only, e.g. ⌘⇧.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>a appuyé sur %1</translation>
     </message>
     <message>
         <source>waited %1</source>
         <extracomment>%1 is a duration such as &quot;0.25 s&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>a attendu %1</translation>
     </message>
     <message>
         <source>switched to %1 (shown on screen)</source>
-        <translation type="unfinished"></translation>
+        <translation>est passé à %1 (affiché à l’écran)</translation>
     </message>
     <message>
         <source>switched to profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>est passé au profil %1</translation>
     </message>
     <message>
         <source>made sure it starts at login</source>
-        <translation type="unfinished"></translation>
+        <translation>s’est assuré de démarrer à l’ouverture de session</translation>
     </message>
     <message>
         <source>ran its script for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>a lancé son script pour %1</translation>
     </message>
     <message>
         <source>asked %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>a demandé «&#xa0;%2&#xa0;» à %1</translation>
     </message>
     <message>
         <source>opened %1</source>
-        <translation type="unfinished"></translation>
+        <translation>a ouvert %1</translation>
     </message>
 </context>
 <context>
     <name>DemoSession</name>
     <message>
         <source>cannot create a temporary folder</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer un dossier temporaire</translation>
     </message>
     <message>
         <source>Play key</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche Lecture</translation>
     </message>
     <message>
         <source>Eject key</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche Éjecter</translation>
     </message>
     <message>
         <source>profile key + F4</source>
-        <translation type="unfinished"></translation>
+        <translation>touche de profil + F4</translation>
     </message>
     <message>
         <source>profile key + F1</source>
-        <translation type="unfinished"></translation>
+        <translation>touche de profil + F1</translation>
     </message>
     <message>
         <source>cannot make the demo settings from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer les paramètres de démonstration à partir de %1</translation>
     </message>
     <message>
         <source>Starting the helper with a demo profile and a virtual keyboard...</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage de l’agent avec un profil de démonstration et un clavier virtuel…</translation>
     </message>
     <message>
         <source>cannot start %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de démarrer %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the helper did not find the virtual keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>l’agent n’a pas trouvé le clavier virtuel</translation>
     </message>
     <message>
         <source>The helper found the keyboard and %1.</source>
         <extracomment>%1 is what the helper did at its start, or &quot;is ready&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L’agent a trouvé le clavier et %1.</translation>
     </message>
     <message>
         <source>is ready</source>
-        <translation type="unfinished"></translation>
+        <translation>est prêt</translation>
     </message>
     <message>
         <source>%1 → %2</source>
         <extracomment>%1 is the key pressed, %2 what the helper did.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 → %2</translation>
     </message>
     <message>
         <source>nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>rien</translation>
     </message>
     <message>
         <source>the helper stopped unexpectedly</source>
-        <translation type="unfinished"></translation>
+        <translation>l’agent s’est arrêté de façon inattendue</translation>
     </message>
     <message>
         <source>the helper is not connected to the virtual keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>l’agent n’est pas connecté au clavier virtuel</translation>
     </message>
     <message>
         <source>the helper did not stop within 5 s</source>
-        <translation type="unfinished"></translation>
+        <translation>l’agent ne s’est pas arrêté dans les 5 s</translation>
     </message>
     <message>
         <source>the helper ended with status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>l’agent s’est terminé avec le code %1</translation>
     </message>
     <message>
         <source>The helper stopped cleanly.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’agent s’est arrêté proprement.</translation>
     </message>
     <message>
         <source>The helper said:</source>
-        <translation type="unfinished"></translation>
+        <translation>L’agent a dit&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>Doctor</name>
     <message>
         <source>Nothing keeps the keyboard from working</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n’empêche le clavier de fonctionner</translation>
     </message>
     <message numerus="yes">
         <source>%n problem keeps the keyboard from working</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n problème empêche le clavier de fonctionner</numerusform>
+            <numerusform>%n problèmes empêchent le clavier de fonctionner</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n problems keep the keyboard from working</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n problème empêche le clavier de fonctionner</numerusform>
+            <numerusform>%n problèmes empêchent le clavier de fonctionner</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n more is worth fixing</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n autre mérite d’être corrigé</numerusform>
+            <numerusform>%n autres méritent d’être corrigés</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n more are worth fixing</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n autre mérite d’être corrigé</numerusform>
+            <numerusform>%n autres méritent d’être corrigés</numerusform>
         </translation>
     </message>
     <message>
         <source>fix:</source>
-        <translation type="unfinished"></translation>
+        <translation>solution&#xa0;:</translation>
     </message>
     <message>
         <source>Automatic switching on this desktop needs one step first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le changement automatique sur ce bureau demande d’abord une étape&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>DoctorDesktopChecks</name>
     <message>
         <source>an unnamed desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>un bureau sans nom</translation>
     </message>
     <message>
         <source>log out and in again (GNOME on Wayland finds new extensions only at login)</source>
-        <translation type="unfinished"></translation>
+        <translation>fermez la session puis rouvrez-la (GNOME sous Wayland ne trouve les nouvelles extensions qu’à l’ouverture de session)</translation>
     </message>
     <message>
         <source>%1 (automatic switching and the on-screen profile name need it)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nécessaire au changement automatique et à l’affichage du profil à l’écran)</translation>
     </message>
     <message>
         <source>GNOME Shell extension %1: not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Extension GNOME Shell %1&#xa0;: non installée</translation>
     </message>
     <message>
         <source>GNOME Shell extension: %1 is not made for GNOME %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Extension GNOME Shell&#xa0;: %1 n’est pas prévue pour GNOME %2</translation>
     </message>
     <message>
         <source>GNOME Shell extension: %1, running</source>
-        <translation type="unfinished"></translation>
+        <translation>Extension GNOME Shell&#xa0;: %1, active</translation>
     </message>
     <message>
         <source>GNOME Shell extensions are turned off altogether</source>
-        <translation type="unfinished"></translation>
+        <translation>Les extensions GNOME Shell sont entièrement désactivées</translation>
     </message>
     <message>
         <source>GNOME Shell extension %1: installed, not enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Extension GNOME Shell %1&#xa0;: installée, non activée</translation>
     </message>
     <message>
         <source>GNOME Shell extension %1: installed, but GNOME Shell has not started it</source>
-        <translation type="unfinished"></translation>
+        <translation>Extension GNOME Shell %1&#xa0;: installée, mais GNOME Shell ne l’a pas démarrée</translation>
     </message>
     <message>
         <source>if it still does not run: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>si elle ne fonctionne toujours pas&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 (automatic switching needs it)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nécessaire au changement automatique)</translation>
     </message>
     <message>
         <source>KWin script %1: not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Script KWin %1&#xa0;: non installé</translation>
     </message>
     <message>
         <source>KWin script: %1 (the helper loads it when it starts)</source>
-        <translation type="unfinished"></translation>
+        <translation>Script KWin&#xa0;: %1 (l’agent le charge à son démarrage)</translation>
     </message>
     <message>
         <source>KWin script: KWin does not answer on this session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Script KWin&#xa0;: KWin ne répond pas sur ce bus de session</translation>
     </message>
     <message>
         <source>run %1 in a terminal of the Plasma session</source>
-        <translation type="unfinished"></translation>
+        <translation>lancez %1 dans un terminal de la session Plasma</translation>
     </message>
     <message>
         <source>KWin script: %1 is installed, but KWin has not loaded it</source>
-        <translation type="unfinished"></translation>
+        <translation>Script KWin&#xa0;: %1 est installé, mais KWin ne l’a pas chargé</translation>
     </message>
     <message>
         <source>restart the helper, which loads it at start (its log says why it could not: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>redémarrez l’agent, qui le charge au démarrage (son journal indique pourquoi il n’a pas pu&#xa0;: %1)</translation>
     </message>
     <message>
         <source>KWin script: %1, loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Script KWin&#xa0;: %1, chargé</translation>
     </message>
     <message>
         <source>Desktop: no graphical session seen (DISPLAY and WAYLAND_DISPLAY are unset)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bureau&#xa0;: aucune session graphique détectée (DISPLAY et WAYLAND_DISPLAY ne sont pas définies)</translation>
     </message>
     <message>
         <source>run %1 in a terminal of your desktop session</source>
-        <translation type="unfinished"></translation>
+        <translation>lancez %1 dans un terminal de votre session de bureau</translation>
     </message>
     <message>
         <source>Desktop: %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bureau&#xa0;: %1, %2</translation>
     </message>
 </context>
 <context>
     <name>DoctorDeviceChecks</name>
     <message>
         <source>%1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est absent</translation>
     </message>
     <message>
         <source>%1 is neither readable nor writable by you</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est ni lisible ni modifiable par vous</translation>
     </message>
     <message>
         <source>%1 is not writable by you</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas modifiable par vous</translation>
     </message>
     <message>
         <source>%1 is not readable by you</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas lisible par vous</translation>
     </message>
     <message>
         <source>%1 is readable and writable by you</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est lisible et modifiable par vous</translation>
     </message>
     <message>
         <source>udev rule: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Règle udev&#xa0;: %1</translation>
     </message>
     <message>
         <source>udev rule: %1 holds no Halvane rule (emptied or masked)</source>
-        <translation type="unfinished"></translation>
+        <translation>Règle udev&#xa0;: %1 ne contient aucune règle Halvane (vidé ou masqué)</translation>
     </message>
     <message>
         <source>udev rule: installed at %1, where udev does not look</source>
-        <translation type="unfinished"></translation>
+        <translation>Règle udev&#xa0;: installée dans %1, où udev ne cherche pas</translation>
     </message>
     <message>
         <source>udev rule: %1 is not installed (looked in %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Règle udev&#xa0;: %1 n’est pas installé (cherché dans %2)</translation>
     </message>
     <message>
         <source>udev rule applied: uaccess on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Règle udev appliquée&#xa0;: uaccess sur %1</translation>
     </message>
     <message>
         <source>udev rule not applied: no uaccess tag on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Règle udev non appliquée&#xa0;: pas d’étiquette uaccess sur %1</translation>
     </message>
     <message>
         <source>install the udev rule (above), then: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>installez la règle udev (ci-dessus), puis&#xa0;: %1</translation>
     </message>
     <message>
         <source>or plug the keyboard in again</source>
-        <translation type="unfinished"></translation>
+        <translation>ou rebranchez le clavier</translation>
     </message>
     <message>
         <source>Keyboard access: you can read and write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Accès au clavier&#xa0;: vous pouvez lire et écrire %1</translation>
     </message>
     <message>
         <source>Keyboard access: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Accès au clavier&#xa0;: %1</translation>
     </message>
     <message>
         <source>then log in at the machine itself (not over ssh), or for now: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>puis ouvrez une session sur la machine elle-même (pas par ssh), ou pour l’instant&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1: writable</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: modifiable</translation>
     </message>
     <message>
         <source>%1 (media and eject keys need it, and on Wayland every macro)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nécessaire aux touches multimédia et Éjecter, et sous Wayland à chaque macro)</translation>
     </message>
     <message>
         <source>%1   (at every boot)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1   (à chaque démarrage)</translation>
     </message>
     <message>
         <source>%1 maps it to KEY_SLEEP</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 l’associe à KEY_SLEEP</translation>
     </message>
     <message>
         <source>udev gave %1 no Halvane hwdb entry</source>
-        <translation type="unfinished"></translation>
+        <translation>udev n’a donné à %1 aucune entrée hwdb Halvane</translation>
     </message>
     <message>
         <source>hwdb entry: in the compiled hwdb</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée hwdb&#xa0;: dans la hwdb compilée</translation>
     </message>
     <message>
         <source>the compiled hwdb has no Halvane entry</source>
-        <translation type="unfinished"></translation>
+        <translation>la hwdb compilée n’a aucune entrée Halvane</translation>
     </message>
     <message>
         <source>hwdb entry: macro keys are no system keys on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée hwdb&#xa0;: les touches macro ne sont pas des touches système sur %1</translation>
     </message>
     <message>
         <source>hwdb entry not active: %1 (macro key 0xF8 would suspend the machine)</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée hwdb inactive&#xa0;: %1 (la touche macro 0xF8 mettrait la machine en veille)</translation>
     </message>
     <message numerus="yes">
         <source>Keyboard: %n interface (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Clavier&#xa0;: %n interface (%1)</numerusform>
+            <numerusform>Clavier&#xa0;: %n interfaces (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Keyboard: %n interfaces (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Clavier&#xa0;: %n interface (%1)</numerusform>
+            <numerusform>Clavier&#xa0;: %n interfaces (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Keyboard: none plugged in; %n virtual interface of %1 in %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Clavier&#xa0;: aucun branché&#x202f;; %n interface virtuelle de %1 dans %2</numerusform>
+            <numerusform>Clavier&#xa0;: aucun branché&#x202f;; %n interfaces virtuelles de %1 dans %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Keyboard: none plugged in; %n virtual interfaces of %1 in %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Clavier&#xa0;: aucun branché&#x202f;; %n interface virtuelle de %1 dans %2</numerusform>
+            <numerusform>Clavier&#xa0;: aucun branché&#x202f;; %n interfaces virtuelles de %1 dans %2</numerusform>
         </translation>
     </message>
     <message>
         <source>Keyboard: none found (no hidraw node of a HID device %1:%2 or %1:%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Clavier&#xa0;: aucun trouvé (aucun nœud hidraw d’un périphérique HID %1:%2 ou %1:%3)</translation>
     </message>
     <message>
         <source>plug the keyboard in (to try without it: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>branchez le clavier (pour essayer sans lui&#xa0;: %1)</translation>
     </message>
 </context>
 <context>
     <name>DoctorFileChecks</name>
     <message>
         <source>Autostart: %1 is turned off</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage auto&#xa0;: %1 est désactivé</translation>
     </message>
     <message>
         <source>Autostart: %1 starts nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage auto&#xa0;: %1 ne démarre rien</translation>
     </message>
     <message>
         <source>Autostart: %1 starts %2, which is not there</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage auto&#xa0;: %1 démarre %2, qui n’existe pas</translation>
     </message>
     <message>
         <source>Autostart: both %1 and %2 start the helper at login</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage auto&#xa0;: %1 et %2 démarrent tous deux l’agent à l’ouverture de session</translation>
     </message>
     <message>
         <source>%1 (the helper writes one that leaves the start to the unit)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (l’agent en écrit un qui laisse le démarrage à l’unité)</translation>
     </message>
     <message>
         <source>Autostart: %1 is enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage auto&#xa0;: %1 est activé</translation>
     </message>
     <message>
         <source>Autostart: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage auto&#xa0;: %1</translation>
     </message>
     <message>
         <source>Autostart: the helper does not start at login</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage auto&#xa0;: l’agent ne démarre pas à l’ouverture de session</translation>
     </message>
     <message>
         <source>start the helper once; it adds %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>démarrez l’agent une fois&#x202f;; il ajoute %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1, then start the helper once; it writes a new one: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, puis démarrez l’agent une fois&#x202f;; il en écrit un nouveau&#xa0;: %2</translation>
     </message>
     <message>
         <source>start %1 once; it writes the default settings</source>
-        <translation type="unfinished"></translation>
+        <translation>démarrez %1 une fois&#x202f;; il écrit les paramètres par défaut</translation>
     </message>
     <message>
         <source>%1   (the newest backup)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1   (la sauvegarde la plus récente)</translation>
     </message>
     <message>
         <source>Settings: %1 does not exist (the keys do nothing without it)</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres&#xa0;: %1 n’existe pas (sans lui, les touches ne font rien)</translation>
     </message>
     <message>
         <source>Settings: %1 cannot be read (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres&#xa0;: %1 ne peut pas être lu (%2)</translation>
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>sa racine n’est pas un dictionnaire</translation>
     </message>
     <message>
         <source>%1, then %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, puis %2</translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 has %n error</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Paramètres&#xa0;: %1 contient %n erreur</numerusform>
+            <numerusform>Paramètres&#xa0;: %1 contient %n erreurs</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 has %n errors</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Paramètres&#xa0;: %1 contient %n erreur</numerusform>
+            <numerusform>Paramètres&#xa0;: %1 contient %n erreurs</numerusform>
         </translation>
     </message>
     <message>
         <source>%1   (lists each), then correct them in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1   (les liste toutes), puis corrigez-les dans %2</translation>
     </message>
     <message>
         <source>or go back to an earlier version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ou revenez à une version antérieure&#xa0;: %1</translation>
     </message>
     <message>
         <source>Settings: %1 is valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres&#xa0;: %1 est valide</translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 is valid (%n warning: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Paramètres&#xa0;: %1 est valide (%n avertissement&#xa0;: %2)</numerusform>
+            <numerusform>Paramètres&#xa0;: %1 est valide (%n avertissements&#xa0;: %2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 is valid (%n warnings: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Paramètres&#xa0;: %1 est valide (%n avertissement&#xa0;: %2)</numerusform>
+            <numerusform>Paramètres&#xa0;: %1 est valide (%n avertissements&#xa0;: %2)</numerusform>
         </translation>
     </message>
 </context>
@@ -551,1214 +551,1249 @@
     <name>DoctorHelperChecks</name>
     <message>
         <source>quit the helper (end its HalvaneHelper process), then: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>quittez l’agent (terminez son processus HalvaneHelper), puis&#xa0;: %1</translation>
     </message>
     <message>
         <source>Synthetic keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches simulées</translation>
     </message>
     <message>
         <source>HID events</source>
-        <translation type="unfinished"></translation>
+        <translation>Événements HID</translation>
     </message>
     <message>
         <source>Front application</source>
-        <translation type="unfinished"></translation>
+        <translation>Application au premier plan</translation>
     </message>
     <message>
         <source>Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage à l’écran</translation>
     </message>
     <message>
         <source>%1: the helper does not say which backend it chose</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: l’agent n’indique pas quel backend il a choisi</translation>
     </message>
     <message>
         <source>update and restart the helper: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mettez à jour et redémarrez l’agent&#xa0;: %1</translation>
     </message>
     <message>
         <source>automatic switching is off; start the helper from your desktop session, where it finds the desktop&apos;s windows: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le changement automatique est désactivé&#x202f;; démarrez l’agent depuis votre session de bureau, où il trouve les fenêtres du bureau&#xa0;: %1</translation>
     </message>
     <message>
         <source>make /dev/uinput writable (see above), then %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rendez /dev/uinput modifiable (voir ci-dessus), puis %1</translation>
     </message>
     <message>
         <source>the Halvane helper is not running</source>
-        <translation type="unfinished"></translation>
+        <translation>l’agent Halvane n’est pas lancé</translation>
     </message>
     <message>
         <source>Helper: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Agent&#xa0;: %1</translation>
     </message>
     <message>
         <source>start it: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>démarrez-le&#xa0;: %1</translation>
     </message>
     <message>
         <source>Helper: holds %1 but does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Agent&#xa0;: détient %1 mais ne répond pas</translation>
     </message>
     <message>
         <source>Helper: running version %1, but this halvanectl is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Agent&#xa0;: version %1 en cours, mais ce halvanectl est en version %2</translation>
     </message>
     <message>
         <source>to run the installed version, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pour lancer la version installée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Helper: running, version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Agent&#xa0;: lancé, version %1</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>inconnu</translation>
     </message>
 </context>
 <context>
     <name>FrontBackendChoice</name>
     <message>
         <source>Front application</source>
-        <translation type="unfinished"></translation>
+        <translation>Application au premier plan</translation>
     </message>
     <message>
         <source>X display %1 refused (%2), %3</source>
         <extracomment>%1 the X display, %2 why, %3 says that automatic switching is off</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l’affichage X %1 a refusé (%2), %3</translation>
     </message>
     <message>
         <source>%1 could not be set up, %2</source>
         <extracomment>%2 says that automatic switching is off</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’a pas pu être configuré, %2</translation>
     </message>
     <message>
         <source>XDG_CURRENT_DESKTOP is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>XDG_CURRENT_DESKTOP vaut %1</translation>
     </message>
     <message>
         <source>%1 is not on the session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas sur le bus de session</translation>
     </message>
     <message>
         <source>no Wayland connection</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de connexion Wayland</translation>
     </message>
     <message>
         <source>the compositor has no %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le compositeur n’a pas %1</translation>
     </message>
     <message>
         <source>no HYPRLAND_INSTANCE_SIGNATURE</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de HYPRLAND_INSTANCE_SIGNATURE</translation>
     </message>
     <message>
         <source>no NIRI_SOCKET</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de NIRI_SOCKET</translation>
     </message>
     <message>
         <source>no SWAYSOCK</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de SWAYSOCK</translation>
     </message>
     <message>
         <source>DISPLAY is not set</source>
-        <translation type="unfinished"></translation>
+        <translation>DISPLAY n’est pas définie</translation>
     </message>
     <message>
         <source>not a Wayland session</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une session Wayland</translation>
     </message>
     <message>
         <source>ranks lower</source>
-        <translation type="unfinished"></translation>
+        <translation>moins prioritaire</translation>
     </message>
     <message>
         <source>not %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>pas %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>through our GNOME Shell extension</source>
-        <translation type="unfinished"></translation>
+        <translation>par notre extension GNOME Shell</translation>
     </message>
     <message>
         <source>through our KWin script</source>
-        <translation type="unfinished"></translation>
+        <translation>par notre script KWin</translation>
     </message>
     <message>
         <source>Hyprland&apos;s event socket</source>
-        <translation type="unfinished"></translation>
+        <translation>socket d’événements de Hyprland</translation>
     </message>
     <message>
         <source>niri&apos;s event stream</source>
-        <translation type="unfinished"></translation>
+        <translation>flux d’événements de niri</translation>
     </message>
     <message>
         <source>%1 with the pid from sway&apos;s IPC</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 avec le PID issu de l’IPC de sway</translation>
     </message>
     <message>
         <source>_NET_ACTIVE_WINDOW on XWayland, which sees X applications only</source>
-        <translation type="unfinished"></translation>
+        <translation>_NET_ACTIVE_WINDOW sur XWayland, qui ne voit que les applications X</translation>
     </message>
     <message>
         <source>automatic switching is off</source>
-        <translation type="unfinished"></translation>
+        <translation>le changement automatique est désactivé</translation>
     </message>
 </context>
 <context>
     <name>GnomeShellActiveWindowSource</name>
     <message>
         <source>GNOME Shell extension %1: the Shell did not say whether it runs (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Extension GNOME Shell %1&#xa0;: le Shell n’a pas indiqué si elle fonctionne (%2)</translation>
     </message>
     <message>
         <source>GNOME Shell extension %1 is not installed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>L’extension GNOME Shell %1 n’est pas installée&#xa0;: %2</translation>
     </message>
     <message>
         <source>GNOME Shell extension %1 is not enabled: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>L’extension GNOME Shell %1 n’est pas activée&#xa0;: %2</translation>
     </message>
     <message>
         <source>automatic switching needs it; run `%1` (on Wayland a newly installed extension is found only after logging in again)</source>
-        <translation type="unfinished"></translation>
+        <translation>le changement automatique en a besoin&#x202f;; lancez `%1` (sous Wayland, une extension nouvellement installée n’est trouvée qu’après une nouvelle ouverture de session)</translation>
     </message>
 </context>
 <context>
     <name>GnomeShellOverlaySurface</name>
     <message>
         <source>no session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de bus de session</translation>
     </message>
     <message>
         <source>GNOME Shell is not running</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME Shell n’est pas lancé</translation>
     </message>
     <message>
         <source>the halvane-keyboard@halvane.com extension is not enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>l’extension halvane-keyboard@halvane.com n’est pas activée</translation>
     </message>
 </context>
 <context>
     <name>HIDEventBackendChoice</name>
     <message>
         <source>HID events (eject, media keys, mouse)</source>
-        <translation type="unfinished"></translation>
+        <translation>Événements HID (éjection, touches multimédia, souris)</translation>
     </message>
     <message>
         <source>/dev/uinput can be used</source>
-        <translation type="unfinished"></translation>
+        <translation>/dev/uinput est utilisable</translation>
     </message>
     <message>
         <source>no uinput</source>
-        <translation type="unfinished"></translation>
+        <translation>pas d’uinput</translation>
     </message>
     <message>
         <source>traced only, %1</source>
         <extracomment>HID events are only written to the trace; %1 says why /dev/uinput cannot be used</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>uniquement tracés, %1</translation>
     </message>
 </context>
 <context>
     <name>HVKeyCombo</name>
     <message>
         <source>(None)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Aucune)</translation>
     </message>
 </context>
 <context>
     <name>HVKeyComboPanel</name>
     <message>
         <source>Macro Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche macro</translation>
     </message>
     <message>
         <source>Execute a macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécuter une macro</translation>
     </message>
     <message>
         <source>New macro:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle macro&#xa0;:</translation>
     </message>
     <message>
         <source>The keys typed since the editor opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Les touches tapées depuis l’ouverture de l’éditeur</translation>
     </message>
     <message>
         <source>How the macro plays when its key is pressed</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment la macro est jouée quand on appuie sur sa touche</translation>
     </message>
     <message>
         <source>Play once</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer une fois</translation>
     </message>
     <message>
         <source>Repeat while held</source>
-        <translation type="unfinished"></translation>
+        <translation>Répéter tant que maintenue</translation>
     </message>
     <message>
         <source>Press to start, press to stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyer pour lancer, appuyer pour arrêter</translation>
     </message>
     <message>
         <source>Current macro:</source>
-        <translation type="unfinished"></translation>
+        <translation>Macro actuelle&#xa0;:</translation>
     </message>
     <message>
         <source>The macro the key has now</source>
-        <translation type="unfinished"></translation>
+        <translation>La macro actuelle de la touche</translation>
     </message>
     <message>
         <source>Click here, then type up to eight keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici, puis tapez jusqu’à huit touches</translation>
     </message>
     <message>
         <source>While this button has the focus, every key you type, shortcuts included, is recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tant que ce bouton a le focus, chaque touche tapée est enregistrée, raccourcis compris.</translation>
     </message>
     <message>
         <source>Pause after the last key:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause après la dernière touche&#xa0;:</translation>
     </message>
     <message>
         <source>50 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>50 ms</translation>
     </message>
     <message>
         <source>100 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>100 ms</translation>
     </message>
     <message>
         <source>150 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>150 ms</translation>
     </message>
     <message>
         <source>200 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>200 ms</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Launch an application</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer une application</translation>
     </message>
     <message>
         <source>Application:</source>
-        <translation type="unfinished"></translation>
+        <translation>Application&#xa0;:</translation>
     </message>
     <message>
         <source>The application the key opens</source>
-        <translation type="unfinished"></translation>
+        <translation>L’application que la touche ouvre</translation>
     </message>
     <message>
         <source>Choose…</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir…</translation>
     </message>
     <message>
         <source>Select a profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un profil</translation>
     </message>
     <message>
         <source>Profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil&#xa0;:</translation>
     </message>
     <message>
         <source>The profile the key switches to</source>
-        <translation type="unfinished"></translation>
+        <translation>Le profil auquel la touche passe</translation>
     </message>
     <message>
         <source>Select...</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir…</translation>
     </message>
     <message>
         <source>Profile 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil 1</translation>
     </message>
     <message>
         <source>Profile 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil 2</translation>
     </message>
     <message>
         <source>Profile 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil 3</translation>
     </message>
     <message>
         <source>Profile 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil 4</translation>
     </message>
     <message>
         <source>Profile 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil 5</translation>
     </message>
     <message>
         <source>Profile 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil 6</translation>
     </message>
     <message>
         <source>Profile 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil 7</translation>
     </message>
     <message>
         <source>Profile 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil 8</translation>
     </message>
     <message>
         <source>Profile 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil 9</translation>
     </message>
     <message>
         <source>Profile 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil 10</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>HalvanePref</name>
     <message>
         <source>Halvane Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Clavier Halvane</translation>
     </message>
     <message>
         <source>Macro Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches macro</translation>
     </message>
     <message>
         <source>Profile to edit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil à modifier&#xa0;:</translation>
     </message>
     <message>
         <source>Swap Command (Super) and Alt keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervertir les touches Command (Super) et Alt</translation>
     </message>
     <message>
         <source>L1: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>L1&#xa0;: cliquez pour enregistrer une macro&#x202f;; clic droit pour plus</translation>
     </message>
     <message>
         <source>L2: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>L2&#xa0;: cliquez pour enregistrer une macro&#x202f;; clic droit pour plus</translation>
     </message>
     <message>
         <source>L3: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>L3&#xa0;: cliquez pour enregistrer une macro&#x202f;; clic droit pour plus</translation>
     </message>
     <message>
         <source>L4: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>L4&#xa0;: cliquez pour enregistrer une macro&#x202f;; clic droit pour plus</translation>
     </message>
     <message>
         <source>L5: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>L5&#xa0;: cliquez pour enregistrer une macro&#x202f;; clic droit pour plus</translation>
     </message>
     <message>
         <source>R1: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>R1&#xa0;: cliquez pour enregistrer une macro&#x202f;; clic droit pour plus</translation>
     </message>
     <message>
         <source>R2: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>R2&#xa0;: cliquez pour enregistrer une macro&#x202f;; clic droit pour plus</translation>
     </message>
     <message>
         <source>R3: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>R3&#xa0;: cliquez pour enregistrer une macro&#x202f;; clic droit pour plus</translation>
     </message>
     <message>
         <source>R4: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>R4&#xa0;: cliquez pour enregistrer une macro&#x202f;; clic droit pour plus</translation>
     </message>
     <message>
         <source>R5: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>R5&#xa0;: cliquez pour enregistrer une macro&#x202f;; clic droit pour plus</translation>
     </message>
     <message>
         <source>Media keys control:</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches multimédia&#xa0;:</translation>
     </message>
     <message>
         <source>The media player that the keyboard&apos;s media keys drive in this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lecteur multimédia que pilotent les touches multimédia du clavier dans ce profil</translation>
     </message>
     <message>
         <source>Imaging keys control:</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches image&#xa0;:</translation>
     </message>
     <message>
         <source>The image application that the imaging keys drive in this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>L’application d’images que pilotent les touches image dans ce profil</translation>
     </message>
     <message>
         <source>Reset Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser les touches</translation>
     </message>
     <message>
         <source>Removes what every macro key of this profile does</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprime l’action de chaque touche macro de ce profil</translation>
     </message>
     <message>
         <source>Click a macro key to record a macro, launch an application or select a profile. Right-click it for more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur une touche macro pour enregistrer une macro, lancer une application ou choisir un profil. Clic droit pour plus d’options.</translation>
     </message>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profils</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Application</translation>
     </message>
     <message>
         <source>Switch automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Changement automatique</translation>
     </message>
     <message>
         <source>Double-click a profile&apos;s name to rename it, or its application to choose the application that switches to it automatically.</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-cliquez sur le nom d’un profil pour le renommer, ou sur son application pour choisir l’application qui l’active automatiquement.</translation>
     </message>
     <message>
         <source>Reset Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser le profil</translation>
     </message>
     <message>
         <source>Gives the selected profile its original settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Rend au profil sélectionné ses paramètres d’origine</translation>
     </message>
     <message>
         <source>Show profile changes on screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les changements de profil à l’écran</translation>
     </message>
     <message>
         <source>Override automatic profile switching</source>
-        <translation type="unfinished"></translation>
+        <translation>Suspendre le changement automatique de profil</translation>
     </message>
     <message>
         <source>Show the helper in the tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l’agent dans la zone de notification</translation>
     </message>
     <message>
         <source>An icon with the current profile&apos;s number, and a menu to switch profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Une icône avec le numéro du profil actuel et un menu pour changer de profil</translation>
     </message>
     <message>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <source>Halvane Keyboard Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide du clavier Halvane</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer</translation>
     </message>
     <message>
         <source>Saves the settings and hands them to the keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre les paramètres et les transmet au clavier</translation>
     </message>
     <message>
         <source>Macro Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche macro</translation>
     </message>
     <message>
         <source>Select Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un profil</translation>
     </message>
     <message>
         <source>Launch Application…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer une application…</translation>
     </message>
     <message>
         <source>Hot Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourci clavier</translation>
     </message>
     <message>
         <source>Reset Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser la touche</translation>
     </message>
 </context>
 <context>
     <name>Halvanectl</name>
     <message>
         <source>Usage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Usage&#xa0;: %1</translation>
     </message>
     <message>
         <source>The command-line client of the Halvane keyboard software. Profiles are numbered 1 to 10,
 as the preferences show them: &quot;4 - Games&quot; is the fourth profile, named Games.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le client en ligne de commande du logiciel du clavier Halvane. Les profils sont
+numérotés de 1 à 10, comme dans les préférences&#xa0;: «&#xa0;4 - Jeux&#xa0;» est le quatrième
+profil, nommé Jeux.</translation>
     </message>
     <message>
         <source>Commands that talk to the running Halvane helper:</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes qui s’adressent à l’agent Halvane en cours d’exécution&#xa0;:</translation>
     </message>
     <message>
         <source>print the current profile, e.g. &quot;4 - Games&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>affiche le profil actuel, p. ex. «&#xa0;4 - Jeux&#xa0;»</translation>
     </message>
     <message>
         <source>switch to profile N (as the preferences do: the helper shows the
 profile on screen when asked to, and announces no change)</source>
-        <translation type="unfinished"></translation>
+        <translation>passe au profil N (comme les préférences&#xa0;: l’agent affiche le
+profil à l’écran si demandé, et n’annonce aucun changement)</translation>
     </message>
     <message>
         <source>make the helper read the settings file again</source>
-        <translation type="unfinished"></translation>
+        <translation>fait relire le fichier de paramètres par l’agent</translation>
     </message>
     <message>
         <source>print each profile change the helper announces, one line each
 (&quot;4 - Games&quot;), until interrupted; the helper may start later</source>
-        <translation type="unfinished"></translation>
+        <translation>affiche chaque changement de profil annoncé par l’agent, un par
+ligne («&#xa0;4 - Jeux&#xa0;»), jusqu’à interruption&#x202f;; l’agent peut
+démarrer plus tard</translation>
     </message>
     <message>
         <source>what the helper sees in front: the window system, the window&apos;s
 app_id, class, instance and process, the application (desktop entry
 and executable) and how it was found, and which profile that selects
 or why none; --watch prints it again after each application switch</source>
-        <translation type="unfinished"></translation>
+        <translation>ce que l’agent voit au premier plan&#xa0;: le système de fenêtrage,
+l’app_id, la classe, l’instance et le processus de la fenêtre,
+l’application (entrée .desktop et exécutable) et comment elle a
+été trouvée, et quel profil elle sélectionne ou pourquoi aucun&#x202f;;
+--watch l’affiche à nouveau après chaque changement d’application</translation>
     </message>
     <message>
         <source>check everything the keyboard needs, one line each, with the fix for
 each problem: the keyboard&apos;s device nodes and /dev/uinput, the udev
 rule and hwdb entry, the helper and the backends it chose, the desktop
 and its Shell extension or KWin script, autostart, the settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>vérifie tout ce dont le clavier a besoin, une ligne par point,
+avec la solution à chaque problème&#xa0;: les nœuds de périphérique
+du clavier et /dev/uinput, la règle udev et l’entrée hwdb,
+l’agent et les backends qu’il a choisis, le bureau et son
+extension Shell ou script KWin, le démarrage auto, le fichier
+de paramètres</translation>
     </message>
     <message>
         <source>only the step this desktop needs for automatic switching, if any</source>
-        <translation type="unfinished"></translation>
+        <translation>seulement l’étape dont ce bureau a besoin pour le changement
+automatique, s’il y en a une</translation>
     </message>
     <message>
         <source>Commands on the settings file (the helper need not be running):</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes sur le fichier de paramètres (l’agent n’a pas besoin d’être lancé)&#xa0;:</translation>
     </message>
     <message>
         <source>check a settings file, by default the user&apos;s
 (~/.config/halvane/com.halvane.keyboard.plist, or $HALVANE_SETTINGS);
 prints every problem with its place in the file, e.g.
 &quot;error: Profiles[3].MacroKeys[7].KeyCombo.delay2: 9000 is above 6350&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>vérifie un fichier de paramètres, par défaut celui de
+l’utilisateur (~/.config/halvane/com.halvane.keyboard.plist,
+ou $HALVANE_SETTINGS)&#x202f;; affiche chaque problème avec sa place
+dans le fichier, p. ex.
+«&#xa0;erreur&#xa0;: Profiles[3].MacroKeys[7].KeyCombo.delay2: 9000 is above 6350&#xa0;»</translation>
     </message>
     <message>
         <source>write profile N to FILE, a property list holding &quot;Format&quot; (1) and
 the profile record under &quot;Profile&quot;; a profile with errors is not
 exported</source>
-        <translation type="unfinished"></translation>
+        <translation>écrit le profil N dans FILE, une liste de propriétés contenant
+«&#xa0;Format&#xa0;» (1) et le profil sous «&#xa0;Profile&#xa0;»&#x202f;; un profil
+contenant des erreurs n’est pas exporté</translation>
     </message>
     <message>
         <source>replace profile N with the profile in FILE; the profile is checked
 first and nothing changes when it has errors; then a running helper
 is asked to reload</source>
-        <translation type="unfinished"></translation>
+        <translation>remplace le profil N par le profil de FILE&#x202f;; le profil est
+d’abord vérifié et rien ne change s’il contient des erreurs&#x202f;;
+ensuite, l’agent en cours d’exécution est invité à recharger</translation>
     </message>
     <message>
         <source>list the kept earlier versions of the settings file (the 10 newest,
 in ~/.config/halvane/backups), numbered from the newest, with the
 time each was replaced and its size</source>
-        <translation type="unfinished"></translation>
+        <translation>liste les versions antérieures conservées du fichier de
+paramètres (les 10 plus récentes, dans
+~/.config/halvane/backups), numérotées à partir de la plus
+récente, avec la date de leur remplacement et leur taille</translation>
     </message>
     <message>
         <source>put backup N back as the settings file (the current contents become
 a backup themselves); then a running helper is asked to reload</source>
-        <translation type="unfinished"></translation>
+        <translation>remet la sauvegarde N comme fichier de paramètres (le contenu
+actuel devient lui-même une sauvegarde)&#x202f;; ensuite, l’agent en
+cours d’exécution est invité à recharger</translation>
     </message>
     <message>
         <source>this text</source>
-        <translation type="unfinished"></translation>
+        <translation>ce texte</translation>
     </message>
     <message>
         <source>the version of the Halvane software</source>
-        <translation type="unfinished"></translation>
+        <translation>la version du logiciel Halvane</translation>
     </message>
     <message>
         <source>Errors are things the software would act on differently from what the file says, or
 values the preferences never write; warnings are harmless departures from what the
 preferences write (a missing entry that reads as a sensible value, an unknown key).</source>
-        <translation type="unfinished"></translation>
+        <translation>Les erreurs sont des points sur lesquels le logiciel agirait autrement que ne le dit
+le fichier, ou des valeurs que les préférences n’écrivent jamais&#x202f;; les avertissements
+sont des écarts sans danger par rapport à ce qu’écrivent les préférences (une entrée
+manquante lue comme une valeur raisonnable, une clé inconnue).</translation>
     </message>
     <message>
         <source>Exit status: 0 done (warnings alone leave it 0); 1 check found errors, export or import
 refused a profile with errors, or doctor found something that keeps the keyboard from
 working; 2 the command could not be carried out (bad arguments, a file that cannot be
 read or written, the helper not running or not answering).</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de sortie&#xa0;: 0 terminé (des avertissements seuls le laissent à 0)&#x202f;; 1 check a
+trouvé des erreurs, export ou import a refusé un profil contenant des erreurs, ou
+doctor a trouvé quelque chose qui empêche le clavier de fonctionner&#x202f;; 2 la commande
+n’a pas pu être exécutée (arguments incorrects, fichier illisible ou impossible à
+écrire, agent non lancé ou ne répondant pas).</translation>
     </message>
     <message>
         <source>Try &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essayez «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>the Halvane helper did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>l’agent Halvane n’a pas répondu</translation>
     </message>
     <message numerus="yes">
         <source>the settings file holds only %n profile</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>le fichier de paramètres ne contient que %n profil</numerusform>
+            <numerusform>le fichier de paramètres ne contient que %n profils</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the settings file holds only %n profiles</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>le fichier de paramètres ne contient que %n profil</numerusform>
+            <numerusform>le fichier de paramètres ne contient que %n profils</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>it did not switch within %n seconds (a macro may be playing; the switch then comes when it ends)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>il n’a pas changé de profil en %n seconde (une macro est peut-être en cours&#x202f;; le changement se fera alors à sa fin)</numerusform>
+            <numerusform>il n’a pas changé de profil en %n secondes (une macro est peut-être en cours&#x202f;; le changement se fera alors à sa fin)</numerusform>
         </translation>
     </message>
     <message>
         <source>the Halvane helper stayed on profile %1 and did not switch to profile %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>l’agent Halvane est resté sur le profil %1 et n’est pas passé au profil %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>the Halvane helper reloaded its settings</source>
-        <translation type="unfinished"></translation>
+        <translation>l’agent Halvane a rechargé ses paramètres</translation>
     </message>
     <message>
         <source>%1, but:</source>
         <extracomment>%1 is what was done, e.g. &quot;the profile was imported&quot;; its problems follow</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, mais&#xa0;:</translation>
     </message>
     <message>
         <source>cannot watch: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>surveillance impossible&#xa0;: %1</translation>
     </message>
     <message>
         <source>Watching for profile changes; press Ctrl-C to stop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Surveillance des changements de profil&#x202f;; appuyez sur Ctrl-C pour arrêter.</translation>
     </message>
     <message>
         <source>Backend:</source>
-        <translation type="unfinished"></translation>
+        <translation>Backend&#xa0;:</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>inconnu</translation>
     </message>
     <message>
         <source>Window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenêtre&#xa0;:</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune</translation>
     </message>
     <message>
         <source>class</source>
         <extracomment>the X11 window&apos;s WM_CLASS class</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>classe</translation>
     </message>
     <message>
         <source>instance</source>
         <extracomment>the X11 window&apos;s WM_CLASS instance</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>instance</translation>
     </message>
     <message>
         <source>GTK application</source>
-        <translation type="unfinished"></translation>
+        <translation>application GTK</translation>
     </message>
     <message>
         <source>KDE desktop file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier desktop KDE</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot;</source>
         <extracomment>a fact a window tells about itself and its value, e.g. class &quot;gedit&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>tells nothing about its application</source>
-        <translation type="unfinished"></translation>
+        <translation>n’indique rien sur son application</translation>
     </message>
     <message>
         <source>Application:</source>
-        <translation type="unfinished"></translation>
+        <translation>Application&#xa0;:</translation>
     </message>
     <message>
         <source>%1 (%2), found by %3</source>
         <extracomment>application name (desktop entry id), found by how it was found (a fixed word)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2), trouvée par %3</translation>
     </message>
     <message>
         <source>Desktop entry:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée .desktop&#xa0;:</translation>
     </message>
     <message>
         <source>also:</source>
-        <translation type="unfinished"></translation>
+        <translation>aussi&#xa0;:</translation>
     </message>
     <message>
         <source>no desktop entry found</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune entrée .desktop trouvée</translation>
     </message>
     <message>
         <source>Executable:</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécutable&#xa0;:</translation>
     </message>
     <message>
         <source>Profile:</source>
         <extracomment>no profile; %1 says why, in the helper&apos;s words</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Profil&#xa0;:</translation>
     </message>
     <message>
         <source>none: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun&#xa0;: %1</translation>
     </message>
     <message>
         <source>Backend choice: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix du backend&#xa0;: %1</translation>
     </message>
     <message>
         <source>cannot watch the helper&apos;s front application</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de surveiller l’application au premier plan de l’agent</translation>
     </message>
     <message>
         <source>Watching for application switches; press Ctrl-C to stop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Surveillance des changements d’application&#x202f;; appuyez sur Ctrl-C pour arrêter.</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 is not a settings file (its root is not a dictionary)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un fichier de paramètres (sa racine n’est pas un dictionnaire)</translation>
     </message>
     <message>
         <source>%1: no problems</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: aucun problème</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
         <extracomment>file: the count of errors, the count of warnings</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>%n error</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n erreur</numerusform>
+            <numerusform>%n erreurs</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n errors</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n erreur</numerusform>
+            <numerusform>%n erreurs</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n warning</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n avertissement</numerusform>
+            <numerusform>%n avertissements</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n warnings</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n avertissement</numerusform>
+            <numerusform>%n avertissements</numerusform>
         </translation>
     </message>
     <message>
         <source>Exported profile %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil %1 exporté vers %2</translation>
     </message>
     <message>
         <source>profile %1 has errors; nothing was exported</source>
-        <translation type="unfinished"></translation>
+        <translation>le profil %1 contient des erreurs&#x202f;; rien n’a été exporté</translation>
     </message>
     <message>
         <source>%1 has errors; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient des erreurs&#x202f;; rien n’a été modifié</translation>
     </message>
     <message>
         <source>%1; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#x202f;; rien n’a été modifié</translation>
     </message>
     <message>
         <source>Imported %1 as profile %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 importé comme profil %2</translation>
     </message>
     <message>
         <source>the profile was imported</source>
-        <translation type="unfinished"></translation>
+        <translation>le profil a été importé</translation>
     </message>
     <message>
         <source>The Halvane helper is not running; it reads the new profile when it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’agent Halvane n’est pas lancé&#x202f;; il lira le nouveau profil à son démarrage.</translation>
     </message>
     <message>
         <source>%1, but the Halvane helper did not answer the reload request; restart the helper, or it writes its older settings back when it quits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, mais l’agent Halvane n’a pas répondu à la demande de rechargement&#x202f;; redémarrez l’agent, sinon il réécrira ses anciens paramètres en quittant</translation>
     </message>
     <message>
         <source>The Halvane helper has reloaded its settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’agent Halvane a rechargé ses paramètres.</translation>
     </message>
     <message>
         <source>No backups of %1 yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune sauvegarde de %1 pour l’instant.</translation>
     </message>
     <message>
         <source>Backups of %1, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegardes de %1, la plus récente en premier&#xa0;:</translation>
     </message>
     <message numerus="yes">
         <source>%n byte</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n octet</numerusform>
+            <numerusform>%n octets</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n octet</numerusform>
+            <numerusform>%n octets</numerusform>
         </translation>
     </message>
     <message>
         <source>Restored the settings as they were until %1 (backup %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres restaurés tels qu’ils étaient jusqu’au %1 (sauvegarde %2).</translation>
     </message>
     <message>
         <source>the backup was restored</source>
-        <translation type="unfinished"></translation>
+        <translation>la sauvegarde a été restaurée</translation>
     </message>
     <message>
         <source>The Halvane helper is not running; it reads the new settings when it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’agent Halvane n’est pas lancé&#x202f;; il lira les nouveaux paramètres à son démarrage.</translation>
     </message>
     <message>
         <source>error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur&#xa0;: %1</translation>
     </message>
     <message>
         <source>warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>avertissement&#xa0;: %1</translation>
     </message>
     <message>
         <source>Note: %1 launches %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque&#xa0;: %1 lance %2</translation>
     </message>
     <message>
         <source>Note: the profile becomes current whenever %1 comes to the front</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque&#xa0;: le profil devient actif chaque fois que %1 passe au premier plan</translation>
     </message>
 </context>
 <context>
     <name>HelperDiagnostics</name>
     <message>
         <source>no settings are loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun paramètre chargé</translation>
     </message>
     <message>
         <source>automatic switching is overridden (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>le changement automatique est suspendu (%1)</translation>
     </message>
     <message>
         <source>the window&apos;s application is unknown, so no profile is bound to it</source>
-        <translation type="unfinished"></translation>
+        <translation>l’application de la fenêtre est inconnue, aucun profil ne lui est donc associé</translation>
     </message>
     <message>
         <source>no window is active</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune fenêtre n’est active</translation>
     </message>
     <message>
         <source>no profile&apos;s %1 names this application</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun %1 de profil ne désigne cette application</translation>
     </message>
     <message>
         <source>profile %1 names it, but its %2 is off</source>
-        <translation type="unfinished"></translation>
+        <translation>le profil %1 la désigne, mais son %2 est désactivé</translation>
     </message>
     <message>
         <source>selects profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sélectionne le profil %1</translation>
     </message>
 </context>
 <context>
     <name>HelperStarter</name>
     <message>
         <source>the helper is running</source>
-        <translation type="unfinished"></translation>
+        <translation>l’agent est lancé</translation>
     </message>
     <message>
         <source>started the helper through %1</source>
         <extracomment>%1 is the systemd user unit&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>agent démarré via %1</translation>
     </message>
     <message>
         <source>started the helper</source>
-        <translation type="unfinished"></translation>
+        <translation>agent démarré</translation>
     </message>
     <message>
         <source>no session bus: the helper was not started</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de bus de session&#xa0;: l’agent n’a pas été démarré</translation>
     </message>
     <message>
         <source>cannot find the helper to start it</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de trouver l’agent pour le démarrer</translation>
     </message>
 </context>
 <context>
     <name>HotKeyBackendChoice</name>
     <message>
         <source>Hot keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourcis clavier</translation>
     </message>
     <message>
         <source>not a Wayland session</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une session Wayland</translation>
     </message>
     <message>
         <source>no X display</source>
-        <translation type="unfinished"></translation>
+        <translation>pas d’affichage X</translation>
     </message>
     <message>
         <source>desktop portal GlobalShortcuts (version %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>portail de bureau GlobalShortcuts (version %1)</translation>
     </message>
     <message>
         <source>ranks lower</source>
-        <translation type="unfinished"></translation>
+        <translation>moins prioritaire</translation>
     </message>
     <message>
         <source>key grabs through XWayland, seen only while an X application has the focus (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>captures de touches via XWayland, vues seulement quand une application X a le focus (%1)</translation>
     </message>
     <message>
         <source>key grabs on the X server</source>
-        <translation type="unfinished"></translation>
+        <translation>captures de touches sur le serveur X</translation>
     </message>
     <message>
         <source>no X display; %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pas d’affichage X&#x202f;; %1</translation>
     </message>
     <message>
         <source>every registration is refused (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>chaque enregistrement est refusé (%1)</translation>
     </message>
 </context>
 <context>
     <name>InfoPlist</name>
     <message>
         <source>Halvane Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Clavier Halvane</translation>
     </message>
 </context>
 <context>
     <name>KWinActiveWindowSource</name>
     <message>
         <source>KWin script: KWin&apos;s scripting does not answer (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Script KWin&#xa0;: le système de scripts de KWin ne répond pas (%1)</translation>
     </message>
     <message>
         <source>KWin script: replaced the one a previous helper left loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Script KWin&#xa0;: a remplacé celui qu’un agent précédent avait laissé chargé</translation>
     </message>
     <message>
         <source>KWin script: KWin did not load %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Script KWin&#xa0;: KWin n’a pas chargé %1 (%2)</translation>
     </message>
     <message>
         <source>refused</source>
-        <translation type="unfinished"></translation>
+        <translation>refusé</translation>
     </message>
     <message>
         <source>KWin script: loaded but not run (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Script KWin&#xa0;: chargé mais pas exécuté (%1)</translation>
     </message>
     <message>
         <source>KWin script: %1 is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Script KWin&#xa0;: %1 n’est pas installé</translation>
     </message>
 </context>
 <context>
     <name>KeyEventBackendChoice</name>
     <message>
         <source>Synthetic keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches simulées</translation>
     </message>
     <message>
         <source>Wayland session</source>
-        <translation type="unfinished"></translation>
+        <translation>session Wayland</translation>
     </message>
     <message>
         <source>uinput virtual keyboard (Wayland session)</source>
-        <translation type="unfinished"></translation>
+        <translation>clavier virtuel uinput (session Wayland)</translation>
     </message>
     <message>
         <source>no uinput</source>
-        <translation type="unfinished"></translation>
+        <translation>pas d’uinput</translation>
     </message>
     <message>
         <source>the Wayland compositor&apos;s virtual keyboard (no uinput: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>le clavier virtuel du compositeur Wayland (pas d’uinput&#xa0;: %1)</translation>
     </message>
     <message>
         <source>%1; no Wayland virtual keyboard: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#x202f;; pas de clavier virtuel Wayland&#xa0;: %2</translation>
     </message>
     <message>
         <source>XTest on X display %1, reaching X clients only (no uinput: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>XTest sur l’affichage X %1, n’atteignant que les clients X (pas d’uinput&#xa0;: %2)</translation>
     </message>
     <message>
         <source>XTest on X display %1</source>
-        <translation type="unfinished"></translation>
+        <translation>XTest sur l’affichage X %1</translation>
     </message>
     <message>
         <source>X clients only</source>
-        <translation type="unfinished"></translation>
+        <translation>clients X seulement</translation>
     </message>
     <message>
         <source>X11 session</source>
-        <translation type="unfinished"></translation>
+        <translation>session X11</translation>
     </message>
     <message>
         <source>no XTest</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de XTest</translation>
     </message>
     <message>
         <source>uinput virtual keyboard (no XTest: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>clavier virtuel uinput (pas de XTest&#xa0;: %1)</translation>
     </message>
     <message>
         <source>no backend can post</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun backend ne peut envoyer de touches</translation>
     </message>
     <message>
         <source>macros are only traced (no XTest: %1; no uinput: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>les macros sont seulement tracées (pas de XTest&#xa0;: %1&#x202f;; pas d’uinput&#xa0;: %2)</translation>
     </message>
 </context>
 <context>
     <name>LayerShellOverlaySurface</name>
     <message>
         <source>no Wayland connection</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de connexion Wayland</translation>
     </message>
     <message>
         <source>the compositor has no %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le compositeur n’a pas %1</translation>
     </message>
 </context>
 <context>
     <name>NotificationOverlaySurface</name>
     <message>
         <source>no session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de bus de session</translation>
     </message>
     <message>
         <source>no notification server on the session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun serveur de notifications sur le bus de session</translation>
     </message>
 </context>
 <context>
     <name>OverlayBackendChoice</name>
     <message>
         <source>Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage à l’écran</translation>
     </message>
     <message>
         <source>no layer-shell: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de layer-shell&#xa0;: %1</translation>
     </message>
     <message>
         <source>no GNOME Shell overlay: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pas d’affichage GNOME Shell&#xa0;: %1</translation>
     </message>
     <message>
         <source>no notifications: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de notifications&#xa0;: %1</translation>
     </message>
     <message>
         <source>off-screen window (no display)</source>
-        <translation type="unfinished"></translation>
+        <translation>fenêtre hors écran (pas d’affichage)</translation>
     </message>
     <message>
         <source>always-on-top X11 window</source>
-        <translation type="unfinished"></translation>
+        <translation>fenêtre X11 toujours au premier plan</translation>
     </message>
     <message>
         <source>layer-shell surface on the overlay layer</source>
-        <translation type="unfinished"></translation>
+        <translation>surface layer-shell sur la couche overlay</translation>
     </message>
     <message>
         <source>GNOME Shell extension</source>
-        <translation type="unfinished"></translation>
+        <translation>extension GNOME Shell</translation>
     </message>
     <message>
         <source>desktop notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>notifications du bureau</translation>
     </message>
     <message>
         <source>ordinary Wayland window placed by the compositor</source>
-        <translation type="unfinished"></translation>
+        <translation>fenêtre Wayland ordinaire placée par le compositeur</translation>
     </message>
 </context>
 <context>
     <name>PortalHotKeyService</name>
     <message>
         <source>no session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de bus de session</translation>
     </message>
     <message>
         <source>no desktop portal</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de portail de bureau</translation>
     </message>
     <message>
         <source>the desktop portal has no GlobalShortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>le portail de bureau n’a pas GlobalShortcuts</translation>
     </message>
 </context>
 <context>
     <name>PreferencesHost</name>
     <message>
         <source>%1 is not a preference pane bundle</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un paquet de panneau de préférences</translation>
     </message>
     <message>
         <source>the pane of %1 did not initialise</source>
-        <translation type="unfinished"></translation>
+        <translation>le panneau de %1 ne s’est pas initialisé</translation>
     </message>
     <message>
         <source>the pane of %1 has no view</source>
-        <translation type="unfinished"></translation>
+        <translation>le panneau de %1 n’a pas de vue</translation>
     </message>
     <message>
         <source>cannot find %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de trouver %1</translation>
     </message>
 </context>
 <context>
@@ -1773,198 +1808,198 @@ read or written, the helper not running or not answering).</source>
     <name>SessionEnvironment</name>
     <message>
         <source>there is no D-Bus session bus (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>il n’y a pas de bus de session D-Bus (%1)</translation>
     </message>
     <message>
         <source>the Halvane helper is not running</source>
-        <translation type="unfinished"></translation>
+        <translation>l’agent Halvane n’est pas lancé</translation>
     </message>
 </context>
 <context>
     <name>SessionProbe</name>
     <message>
         <source>no X display (DISPLAY is not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>pas d’affichage X (DISPLAY n’est pas définie)</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil %1</translation>
     </message>
 </context>
 <context>
     <name>UinputDevice</name>
     <message>
         <source>%1 does not exist: load the uinput kernel module (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’existe pas&#xa0;: chargez le module noyau uinput (%2)</translation>
     </message>
     <message>
         <source>no permission on %1: install Halvane&apos;s udev rules, which give the logged-in user access to it</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de permission sur %1&#xa0;: installez les règles udev de Halvane, qui en donnent l’accès à l’utilisateur connecté</translation>
     </message>
     <message>
         <source>%1 has no uinput driver behind it: load the uinput kernel module</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’a aucun pilote uinput derrière lui&#xa0;: chargez le module noyau uinput</translation>
     </message>
     <message>
         <source>cannot use %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’utiliser %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>WaylandVirtualKeyboardEventPoster</name>
     <message>
         <source>no Wayland connection</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de connexion Wayland</translation>
     </message>
     <message>
         <source>the compositor has no %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le compositeur n’a pas %1</translation>
     </message>
     <message>
         <source>no keymap to give the virtual keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de disposition de clavier à donner au clavier virtuel</translation>
     </message>
     <message>
         <source>the compositor refused a virtual keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>le compositeur a refusé un clavier virtuel</translation>
     </message>
 </context>
 <context>
     <name>XcbActiveWindowSource</name>
     <message>
         <source>no X display (DISPLAY is not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>pas d’affichage X (DISPLAY n’est pas définie)</translation>
     </message>
     <message>
         <source>cannot connect to X display %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de se connecter à l’affichage X %1</translation>
     </message>
     <message>
         <source>X display %1 has no such screen</source>
-        <translation type="unfinished"></translation>
+        <translation>l’affichage X %1 n’a pas cet écran</translation>
     </message>
 </context>
 <context>
     <name>halvane::ApplicationChooser</name>
     <message>
         <source>Choose an Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une application</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Other…</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre…</translation>
     </message>
     <message>
         <source>Choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir</translation>
     </message>
 </context>
 <context>
     <name>halvane::Controller</name>
     <message>
         <source>cancelled with Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>annulée avec Escape</translation>
     </message>
     <message>
         <source>the helper quits</source>
-        <translation type="unfinished"></translation>
+        <translation>l’agent se ferme</translation>
     </message>
     <message>
         <source>the system goes to sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>le système se met en veille</translation>
     </message>
     <message>
         <source>the session is no longer active</source>
-        <translation type="unfinished"></translation>
+        <translation>la session n’est plus active</translation>
     </message>
     <message>
         <source>the keyboard was unplugged</source>
-        <translation type="unfinished"></translation>
+        <translation>le clavier a été débranché</translation>
     </message>
     <message>
         <source>Macro stopped: %1</source>
         <extracomment>A log line; %1 says why, e.g. &quot;cancelled with Escape&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Macro arrêtée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Could not store the current profile in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer le profil actuel dans %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>halvane::HVKeyComboPanel</name>
     <message>
         <source>Profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil %1</translation>
     </message>
 </context>
 <context>
     <name>halvane::HalvanePref</name>
     <message>
         <source>The settings file could not be used as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de paramètres n’a pas pu être utilisé tel quel.</translation>
     </message>
     <message>
         <source>The settings could not be read or created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres n’ont pu être ni lus ni créés.</translation>
     </message>
     <message>
         <source>Halvane Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Clavier Halvane</translation>
     </message>
     <message>
         <source>The settings could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres n’ont pas pu être enregistrés.</translation>
     </message>
     <message>
         <source>L%1</source>
         <extracomment>The name of a macro key on the left of the keyboard, L1 to L5, as printed on the key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L%1</translation>
     </message>
     <message>
         <source>R%1</source>
         <extracomment>The name of a macro key on the right of the keyboard, R1 to R5.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>R%1</translation>
     </message>
     <message>
         <source>Profile: %1</source>
         <extracomment>What a macro key does that switches to the profile named %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Profil&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 (not installed)</source>
         <extracomment>%1 is an application&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (non installée)</translation>
     </message>
 </context>
 <context>
     <name>halvane::HelperTray</name>
     <message>
         <source>Halvane keyboard: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Clavier Halvane&#xa0;: %1</translation>
     </message>
     <message>
         <source>Halvane keyboard: profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Clavier Halvane&#xa0;: profil %1</translation>
     </message>
     <message>
         <source>Automatic switching</source>
-        <translation type="unfinished"></translation>
+        <translation>Changement automatique</translation>
     </message>
     <message>
         <source>Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences…</translation>
     </message>
     <message>
         <source>Quit Halvane helper</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter l’agent Halvane</translation>
     </message>
 </context>
 </TS>
