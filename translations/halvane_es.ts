@@ -5,31 +5,31 @@
     <name>CtlArguments</name>
     <message>
         <source>&quot;%1&quot; is not a profile number (1 to %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un número de perfil (1 a %2)</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>no se indicó ninguna orden</translation>
     </message>
     <message>
         <source>wrong number of arguments for %1 (usage: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>número de argumentos incorrecto para %1 (uso: %2)</translation>
     </message>
     <message>
         <source>unknown option &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida «%1»</translation>
     </message>
     <message>
         <source>the file name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre de archivo está vacío</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a backup number (as &quot;%2&quot; lists them)</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un número de copia de seguridad (tal como los muestra «%2»)</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>orden desconocida «%1»</translation>
     </message>
 </context>
 <context>
@@ -37,513 +37,513 @@
     <message>
         <source>%1 s</source>
         <extracomment>A duration in seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>typed %1</source>
         <extracomment>%1 is a key combination; more may follow, separated by commas.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tecleó %1</translation>
     </message>
     <message>
         <source>posted 1 system key event</source>
-        <translation type="unfinished"></translation>
+        <translation>envió 1 evento de tecla del sistema</translation>
     </message>
     <message numerus="yes">
         <source>posted %n system key events</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>envió %n evento de tecla del sistema</numerusform>
+            <numerusform>envió %n eventos de tecla del sistema</numerusform>
         </translation>
     </message>
     <message>
         <source>pressed %1</source>
         <extracomment>%1 is a combination of modifier keys only, e.g. ⌘⇧.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pulsó %1</translation>
     </message>
     <message>
         <source>waited %1</source>
         <extracomment>%1 is a duration such as &quot;0.25 s&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>esperó %1</translation>
     </message>
     <message>
         <source>switched to %1 (shown on screen)</source>
-        <translation type="unfinished"></translation>
+        <translation>cambió a %1 (mostrado en pantalla)</translation>
     </message>
     <message>
         <source>switched to profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cambió al perfil %1</translation>
     </message>
     <message>
         <source>made sure it starts at login</source>
-        <translation type="unfinished"></translation>
+        <translation>se aseguró de iniciarse al iniciar sesión</translation>
     </message>
     <message>
         <source>ran its script for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ejecutó su script para %1</translation>
     </message>
     <message>
         <source>asked %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>pidió «%2» a %1</translation>
     </message>
     <message>
         <source>opened %1</source>
-        <translation type="unfinished"></translation>
+        <translation>abrió %1</translation>
     </message>
 </context>
 <context>
     <name>DemoSession</name>
     <message>
         <source>cannot create a temporary folder</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear una carpeta temporal</translation>
     </message>
     <message>
         <source>Play key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla Reproducir</translation>
     </message>
     <message>
         <source>Eject key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla Expulsar</translation>
     </message>
     <message>
         <source>profile key + F4</source>
-        <translation type="unfinished"></translation>
+        <translation>tecla de perfil + F4</translation>
     </message>
     <message>
         <source>profile key + F1</source>
-        <translation type="unfinished"></translation>
+        <translation>tecla de perfil + F1</translation>
     </message>
     <message>
         <source>cannot make the demo settings from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear la configuración de demostración a partir de %1</translation>
     </message>
     <message>
         <source>Starting the helper with a demo profile and a virtual keyboard...</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciando el agente con un perfil de demostración y un teclado virtual…</translation>
     </message>
     <message>
         <source>cannot start %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede iniciar %1: %2</translation>
     </message>
     <message>
         <source>the helper did not find the virtual keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>el agente no encontró el teclado virtual</translation>
     </message>
     <message>
         <source>The helper found the keyboard and %1.</source>
         <extracomment>%1 is what the helper did at its start, or &quot;is ready&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El agente encontró el teclado y %1.</translation>
     </message>
     <message>
         <source>is ready</source>
-        <translation type="unfinished"></translation>
+        <translation>está listo</translation>
     </message>
     <message>
         <source>%1 → %2</source>
         <extracomment>%1 is the key pressed, %2 what the helper did.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 → %2</translation>
     </message>
     <message>
         <source>nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>nada</translation>
     </message>
     <message>
         <source>the helper stopped unexpectedly</source>
-        <translation type="unfinished"></translation>
+        <translation>el agente se detuvo inesperadamente</translation>
     </message>
     <message>
         <source>the helper is not connected to the virtual keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>el agente no está conectado al teclado virtual</translation>
     </message>
     <message>
         <source>the helper did not stop within 5 s</source>
-        <translation type="unfinished"></translation>
+        <translation>el agente no se detuvo en 5 s</translation>
     </message>
     <message>
         <source>the helper ended with status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el agente terminó con el estado %1</translation>
     </message>
     <message>
         <source>The helper stopped cleanly.</source>
-        <translation type="unfinished"></translation>
+        <translation>El agente se detuvo correctamente.</translation>
     </message>
     <message>
         <source>The helper said:</source>
-        <translation type="unfinished"></translation>
+        <translation>El agente dijo:</translation>
     </message>
 </context>
 <context>
     <name>Doctor</name>
     <message>
         <source>Nothing keeps the keyboard from working</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada impide que el teclado funcione</translation>
     </message>
     <message numerus="yes">
         <source>%n problem keeps the keyboard from working</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n problema impide que el teclado funcione</numerusform>
+            <numerusform>%n problemas impiden que el teclado funcione</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n problems keep the keyboard from working</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n problema impide que el teclado funcione</numerusform>
+            <numerusform>%n problemas impiden que el teclado funcione</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n more is worth fixing</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n más merece corregirse</numerusform>
+            <numerusform>%n más merecen corregirse</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n more are worth fixing</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n más merece corregirse</numerusform>
+            <numerusform>%n más merecen corregirse</numerusform>
         </translation>
     </message>
     <message>
         <source>fix:</source>
-        <translation type="unfinished"></translation>
+        <translation>solución:</translation>
     </message>
     <message>
         <source>Automatic switching on this desktop needs one step first:</source>
-        <translation type="unfinished"></translation>
+        <translation>El cambio automático en este escritorio necesita antes un paso:</translation>
     </message>
 </context>
 <context>
     <name>DoctorDesktopChecks</name>
     <message>
         <source>an unnamed desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>un escritorio sin nombre</translation>
     </message>
     <message>
         <source>log out and in again (GNOME on Wayland finds new extensions only at login)</source>
-        <translation type="unfinished"></translation>
+        <translation>cierre la sesión y vuelva a entrar (GNOME en Wayland solo encuentra extensiones nuevas al iniciar sesión)</translation>
     </message>
     <message>
         <source>%1 (automatic switching and the on-screen profile name need it)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (lo necesitan el cambio automático y el nombre del perfil en pantalla)</translation>
     </message>
     <message>
         <source>GNOME Shell extension %1: not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensión de GNOME Shell %1: no instalada</translation>
     </message>
     <message>
         <source>GNOME Shell extension: %1 is not made for GNOME %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensión de GNOME Shell: %1 no está hecha para GNOME %2</translation>
     </message>
     <message>
         <source>GNOME Shell extension: %1, running</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensión de GNOME Shell: %1, en ejecución</translation>
     </message>
     <message>
         <source>GNOME Shell extensions are turned off altogether</source>
-        <translation type="unfinished"></translation>
+        <translation>Las extensiones de GNOME Shell están desactivadas por completo</translation>
     </message>
     <message>
         <source>GNOME Shell extension %1: installed, not enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensión de GNOME Shell %1: instalada, no activada</translation>
     </message>
     <message>
         <source>GNOME Shell extension %1: installed, but GNOME Shell has not started it</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensión de GNOME Shell %1: instalada, pero GNOME Shell no la ha iniciado</translation>
     </message>
     <message>
         <source>if it still does not run: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>si sigue sin ejecutarse: %1</translation>
     </message>
     <message>
         <source>%1 (automatic switching needs it)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (lo necesita el cambio automático)</translation>
     </message>
     <message>
         <source>KWin script %1: not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Script de KWin %1: no instalado</translation>
     </message>
     <message>
         <source>KWin script: %1 (the helper loads it when it starts)</source>
-        <translation type="unfinished"></translation>
+        <translation>Script de KWin: %1 (el agente lo carga al iniciarse)</translation>
     </message>
     <message>
         <source>KWin script: KWin does not answer on this session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Script de KWin: KWin no responde en este bus de sesión</translation>
     </message>
     <message>
         <source>run %1 in a terminal of the Plasma session</source>
-        <translation type="unfinished"></translation>
+        <translation>ejecute %1 en una terminal de la sesión de Plasma</translation>
     </message>
     <message>
         <source>KWin script: %1 is installed, but KWin has not loaded it</source>
-        <translation type="unfinished"></translation>
+        <translation>Script de KWin: %1 está instalado, pero KWin no lo ha cargado</translation>
     </message>
     <message>
         <source>restart the helper, which loads it at start (its log says why it could not: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>reinicie el agente, que lo carga al iniciarse (su registro indica por qué no pudo: %1)</translation>
     </message>
     <message>
         <source>KWin script: %1, loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Script de KWin: %1, cargado</translation>
     </message>
     <message>
         <source>Desktop: no graphical session seen (DISPLAY and WAYLAND_DISPLAY are unset)</source>
-        <translation type="unfinished"></translation>
+        <translation>Escritorio: no se ve ninguna sesión gráfica (DISPLAY y WAYLAND_DISPLAY no están definidas)</translation>
     </message>
     <message>
         <source>run %1 in a terminal of your desktop session</source>
-        <translation type="unfinished"></translation>
+        <translation>ejecute %1 en una terminal de su sesión de escritorio</translation>
     </message>
     <message>
         <source>Desktop: %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Escritorio: %1, %2</translation>
     </message>
 </context>
 <context>
     <name>DoctorDeviceChecks</name>
     <message>
         <source>%1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta %1</translation>
     </message>
     <message>
         <source>%1 is neither readable nor writable by you</source>
-        <translation type="unfinished"></translation>
+        <translation>no puede leer ni escribir en %1</translation>
     </message>
     <message>
         <source>%1 is not writable by you</source>
-        <translation type="unfinished"></translation>
+        <translation>no puede escribir en %1</translation>
     </message>
     <message>
         <source>%1 is not readable by you</source>
-        <translation type="unfinished"></translation>
+        <translation>no puede leer %1</translation>
     </message>
     <message>
         <source>%1 is readable and writable by you</source>
-        <translation type="unfinished"></translation>
+        <translation>puede leer y escribir en %1</translation>
     </message>
     <message>
         <source>udev rule: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Regla de udev: %1</translation>
     </message>
     <message>
         <source>udev rule: %1 holds no Halvane rule (emptied or masked)</source>
-        <translation type="unfinished"></translation>
+        <translation>Regla de udev: %1 no contiene ninguna regla de Halvane (vaciado o enmascarado)</translation>
     </message>
     <message>
         <source>udev rule: installed at %1, where udev does not look</source>
-        <translation type="unfinished"></translation>
+        <translation>Regla de udev: instalada en %1, donde udev no busca</translation>
     </message>
     <message>
         <source>udev rule: %1 is not installed (looked in %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Regla de udev: %1 no está instalado (se buscó en %2)</translation>
     </message>
     <message>
         <source>udev rule applied: uaccess on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Regla de udev aplicada: uaccess en %1</translation>
     </message>
     <message>
         <source>udev rule not applied: no uaccess tag on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Regla de udev no aplicada: no hay etiqueta uaccess en %1</translation>
     </message>
     <message>
         <source>install the udev rule (above), then: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>instale la regla de udev (arriba) y después: %1</translation>
     </message>
     <message>
         <source>or plug the keyboard in again</source>
-        <translation type="unfinished"></translation>
+        <translation>o vuelva a conectar el teclado</translation>
     </message>
     <message>
         <source>Keyboard access: you can read and write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceso al teclado: puede leer y escribir %1</translation>
     </message>
     <message>
         <source>Keyboard access: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceso al teclado: %1</translation>
     </message>
     <message>
         <source>then log in at the machine itself (not over ssh), or for now: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>después inicie sesión en la propia máquina (no por ssh), o por ahora: %1</translation>
     </message>
     <message>
         <source>%1: writable</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: con permiso de escritura</translation>
     </message>
     <message>
         <source>%1 (media and eject keys need it, and on Wayland every macro)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (lo necesitan las teclas multimedia y Expulsar, y en Wayland todas las macros)</translation>
     </message>
     <message>
         <source>%1   (at every boot)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1   (en cada arranque)</translation>
     </message>
     <message>
         <source>%1 maps it to KEY_SLEEP</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 la asigna a KEY_SLEEP</translation>
     </message>
     <message>
         <source>udev gave %1 no Halvane hwdb entry</source>
-        <translation type="unfinished"></translation>
+        <translation>udev no dio a %1 ninguna entrada hwdb de Halvane</translation>
     </message>
     <message>
         <source>hwdb entry: in the compiled hwdb</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada hwdb: en la hwdb compilada</translation>
     </message>
     <message>
         <source>the compiled hwdb has no Halvane entry</source>
-        <translation type="unfinished"></translation>
+        <translation>la hwdb compilada no tiene ninguna entrada de Halvane</translation>
     </message>
     <message>
         <source>hwdb entry: macro keys are no system keys on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada hwdb: las teclas de macro no son teclas del sistema en %1</translation>
     </message>
     <message>
         <source>hwdb entry not active: %1 (macro key 0xF8 would suspend the machine)</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada hwdb no activa: %1 (la tecla de macro 0xF8 suspendería el equipo)</translation>
     </message>
     <message numerus="yes">
         <source>Keyboard: %n interface (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Teclado: %n interfaz (%1)</numerusform>
+            <numerusform>Teclado: %n interfaces (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Keyboard: %n interfaces (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Teclado: %n interfaz (%1)</numerusform>
+            <numerusform>Teclado: %n interfaces (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Keyboard: none plugged in; %n virtual interface of %1 in %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Teclado: ninguno conectado; %n interfaz virtual de %1 en %2</numerusform>
+            <numerusform>Teclado: ninguno conectado; %n interfaces virtuales de %1 en %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Keyboard: none plugged in; %n virtual interfaces of %1 in %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Teclado: ninguno conectado; %n interfaz virtual de %1 en %2</numerusform>
+            <numerusform>Teclado: ninguno conectado; %n interfaces virtuales de %1 en %2</numerusform>
         </translation>
     </message>
     <message>
         <source>Keyboard: none found (no hidraw node of a HID device %1:%2 or %1:%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclado: no se encontró ninguno (ningún nodo hidraw de un dispositivo HID %1:%2 o %1:%3)</translation>
     </message>
     <message>
         <source>plug the keyboard in (to try without it: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>conecte el teclado (para probar sin él: %1)</translation>
     </message>
 </context>
 <context>
     <name>DoctorFileChecks</name>
     <message>
         <source>Autostart: %1 is turned off</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio automático: %1 está desactivado</translation>
     </message>
     <message>
         <source>Autostart: %1 starts nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio automático: %1 no inicia nada</translation>
     </message>
     <message>
         <source>Autostart: %1 starts %2, which is not there</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio automático: %1 inicia %2, que no existe</translation>
     </message>
     <message>
         <source>Autostart: both %1 and %2 start the helper at login</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio automático: tanto %1 como %2 inician el agente al iniciar sesión</translation>
     </message>
     <message>
         <source>%1 (the helper writes one that leaves the start to the unit)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (el agente escribe uno que deja el inicio a la unidad)</translation>
     </message>
     <message>
         <source>Autostart: %1 is enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio automático: %1 está activado</translation>
     </message>
     <message>
         <source>Autostart: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio automático: %1</translation>
     </message>
     <message>
         <source>Autostart: the helper does not start at login</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio automático: el agente no se inicia al iniciar sesión</translation>
     </message>
     <message>
         <source>start the helper once; it adds %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>inicie el agente una vez; añade %1: %2</translation>
     </message>
     <message>
         <source>%1, then start the helper once; it writes a new one: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, después inicie el agente una vez; escribe uno nuevo: %2</translation>
     </message>
     <message>
         <source>start %1 once; it writes the default settings</source>
-        <translation type="unfinished"></translation>
+        <translation>inicie %1 una vez; escribe la configuración predeterminada</translation>
     </message>
     <message>
         <source>%1   (the newest backup)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1   (la copia de seguridad más reciente)</translation>
     </message>
     <message>
         <source>Settings: %1 does not exist (the keys do nothing without it)</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración: %1 no existe (sin él las teclas no hacen nada)</translation>
     </message>
     <message>
         <source>Settings: %1 cannot be read (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración: %1 no se puede leer (%2)</translation>
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>su raíz no es un diccionario</translation>
     </message>
     <message>
         <source>%1, then %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, después %2</translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 has %n error</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Configuración: %1 tiene %n error</numerusform>
+            <numerusform>Configuración: %1 tiene %n errores</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 has %n errors</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Configuración: %1 tiene %n error</numerusform>
+            <numerusform>Configuración: %1 tiene %n errores</numerusform>
         </translation>
     </message>
     <message>
         <source>%1   (lists each), then correct them in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1   (los muestra todos), después corríjalos en %2</translation>
     </message>
     <message>
         <source>or go back to an earlier version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>o vuelva a una versión anterior: %1</translation>
     </message>
     <message>
         <source>Settings: %1 is valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración: %1 es válido</translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 is valid (%n warning: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Configuración: %1 es válido (%n aviso: %2)</numerusform>
+            <numerusform>Configuración: %1 es válido (%n avisos: %2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 is valid (%n warnings: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Configuración: %1 es válido (%n aviso: %2)</numerusform>
+            <numerusform>Configuración: %1 es válido (%n avisos: %2)</numerusform>
         </translation>
     </message>
 </context>
@@ -551,1214 +551,1249 @@
     <name>DoctorHelperChecks</name>
     <message>
         <source>quit the helper (end its HalvaneHelper process), then: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cierre el agente (termine su proceso HalvaneHelper) y después: %1</translation>
     </message>
     <message>
         <source>Synthetic keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas simuladas</translation>
     </message>
     <message>
         <source>HID events</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventos HID</translation>
     </message>
     <message>
         <source>Front application</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicación en primer plano</translation>
     </message>
     <message>
         <source>Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicación en pantalla</translation>
     </message>
     <message>
         <source>%1: the helper does not say which backend it chose</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el agente no indica qué backend eligió</translation>
     </message>
     <message>
         <source>update and restart the helper: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>actualice y reinicie el agente: %1</translation>
     </message>
     <message>
         <source>automatic switching is off; start the helper from your desktop session, where it finds the desktop&apos;s windows: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el cambio automático está desactivado; inicie el agente desde su sesión de escritorio, donde encuentra las ventanas del escritorio: %1</translation>
     </message>
     <message>
         <source>make /dev/uinput writable (see above), then %1</source>
-        <translation type="unfinished"></translation>
+        <translation>haga que /dev/uinput se pueda escribir (véase arriba) y después %1</translation>
     </message>
     <message>
         <source>the Halvane helper is not running</source>
-        <translation type="unfinished"></translation>
+        <translation>el agente de Halvane no está en ejecución</translation>
     </message>
     <message>
         <source>Helper: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Agente: %1</translation>
     </message>
     <message>
         <source>start it: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>inícielo: %1</translation>
     </message>
     <message>
         <source>Helper: holds %1 but does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Agente: ocupa %1 pero no responde</translation>
     </message>
     <message>
         <source>Helper: running version %1, but this halvanectl is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Agente: en ejecución la versión %1, pero este halvanectl es la %2</translation>
     </message>
     <message>
         <source>to run the installed version, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>para ejecutar la versión instalada: %1</translation>
     </message>
     <message>
         <source>Helper: running, version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Agente: en ejecución, versión %1</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>desconocido</translation>
     </message>
 </context>
 <context>
     <name>FrontBackendChoice</name>
     <message>
         <source>Front application</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicación en primer plano</translation>
     </message>
     <message>
         <source>X display %1 refused (%2), %3</source>
         <extracomment>%1 the X display, %2 why, %3 says that automatic switching is off</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la pantalla X %1 rechazó la conexión (%2), %3</translation>
     </message>
     <message>
         <source>%1 could not be set up, %2</source>
         <extracomment>%2 says that automatic switching is off</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo configurar %1, %2</translation>
     </message>
     <message>
         <source>XDG_CURRENT_DESKTOP is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>XDG_CURRENT_DESKTOP es %1</translation>
     </message>
     <message>
         <source>%1 is not on the session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no está en el bus de sesión</translation>
     </message>
     <message>
         <source>no Wayland connection</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay conexión con Wayland</translation>
     </message>
     <message>
         <source>the compositor has no %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el compositor no tiene %1</translation>
     </message>
     <message>
         <source>no HYPRLAND_INSTANCE_SIGNATURE</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay HYPRLAND_INSTANCE_SIGNATURE</translation>
     </message>
     <message>
         <source>no NIRI_SOCKET</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay NIRI_SOCKET</translation>
     </message>
     <message>
         <source>no SWAYSOCK</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay SWAYSOCK</translation>
     </message>
     <message>
         <source>DISPLAY is not set</source>
-        <translation type="unfinished"></translation>
+        <translation>DISPLAY no está definida</translation>
     </message>
     <message>
         <source>not a Wayland session</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una sesión de Wayland</translation>
     </message>
     <message>
         <source>ranks lower</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene menor prioridad</translation>
     </message>
     <message>
         <source>not %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no %1: %2</translation>
     </message>
     <message>
         <source>through our GNOME Shell extension</source>
-        <translation type="unfinished"></translation>
+        <translation>mediante nuestra extensión de GNOME Shell</translation>
     </message>
     <message>
         <source>through our KWin script</source>
-        <translation type="unfinished"></translation>
+        <translation>mediante nuestro script de KWin</translation>
     </message>
     <message>
         <source>Hyprland&apos;s event socket</source>
-        <translation type="unfinished"></translation>
+        <translation>socket de eventos de Hyprland</translation>
     </message>
     <message>
         <source>niri&apos;s event stream</source>
-        <translation type="unfinished"></translation>
+        <translation>flujo de eventos de niri</translation>
     </message>
     <message>
         <source>%1 with the pid from sway&apos;s IPC</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con el PID de la IPC de sway</translation>
     </message>
     <message>
         <source>_NET_ACTIVE_WINDOW on XWayland, which sees X applications only</source>
-        <translation type="unfinished"></translation>
+        <translation>_NET_ACTIVE_WINDOW en XWayland, que solo ve aplicaciones X</translation>
     </message>
     <message>
         <source>automatic switching is off</source>
-        <translation type="unfinished"></translation>
+        <translation>el cambio automático está desactivado</translation>
     </message>
 </context>
 <context>
     <name>GnomeShellActiveWindowSource</name>
     <message>
         <source>GNOME Shell extension %1: the Shell did not say whether it runs (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensión de GNOME Shell %1: la Shell no indicó si está en ejecución (%2)</translation>
     </message>
     <message>
         <source>GNOME Shell extension %1 is not installed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La extensión de GNOME Shell %1 no está instalada: %2</translation>
     </message>
     <message>
         <source>GNOME Shell extension %1 is not enabled: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La extensión de GNOME Shell %1 no está activada: %2</translation>
     </message>
     <message>
         <source>automatic switching needs it; run `%1` (on Wayland a newly installed extension is found only after logging in again)</source>
-        <translation type="unfinished"></translation>
+        <translation>el cambio automático la necesita; ejecute `%1` (en Wayland, una extensión recién instalada solo se encuentra tras volver a iniciar sesión)</translation>
     </message>
 </context>
 <context>
     <name>GnomeShellOverlaySurface</name>
     <message>
         <source>no session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay bus de sesión</translation>
     </message>
     <message>
         <source>GNOME Shell is not running</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME Shell no está en ejecución</translation>
     </message>
     <message>
         <source>the halvane-keyboard@halvane.com extension is not enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>la extensión halvane-keyboard@halvane.com no está activada</translation>
     </message>
 </context>
 <context>
     <name>HIDEventBackendChoice</name>
     <message>
         <source>HID events (eject, media keys, mouse)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventos HID (expulsión, teclas multimedia, ratón)</translation>
     </message>
     <message>
         <source>/dev/uinput can be used</source>
-        <translation type="unfinished"></translation>
+        <translation>se puede usar /dev/uinput</translation>
     </message>
     <message>
         <source>no uinput</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay uinput</translation>
     </message>
     <message>
         <source>traced only, %1</source>
         <extracomment>HID events are only written to the trace; %1 says why /dev/uinput cannot be used</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>solo se registran, %1</translation>
     </message>
 </context>
 <context>
     <name>HVKeyCombo</name>
     <message>
         <source>(None)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Ninguna)</translation>
     </message>
 </context>
 <context>
     <name>HVKeyComboPanel</name>
     <message>
         <source>Macro Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla de macro</translation>
     </message>
     <message>
         <source>Execute a macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar una macro</translation>
     </message>
     <message>
         <source>New macro:</source>
-        <translation type="unfinished"></translation>
+        <translation>Macro nueva:</translation>
     </message>
     <message>
         <source>The keys typed since the editor opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Las teclas pulsadas desde que se abrió el editor</translation>
     </message>
     <message>
         <source>How the macro plays when its key is pressed</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se reproduce la macro al pulsar su tecla</translation>
     </message>
     <message>
         <source>Play once</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir una vez</translation>
     </message>
     <message>
         <source>Repeat while held</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir mientras se mantiene</translation>
     </message>
     <message>
         <source>Press to start, press to stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsar para iniciar, pulsar para detener</translation>
     </message>
     <message>
         <source>Current macro:</source>
-        <translation type="unfinished"></translation>
+        <translation>Macro actual:</translation>
     </message>
     <message>
         <source>The macro the key has now</source>
-        <translation type="unfinished"></translation>
+        <translation>La macro que tiene ahora la tecla</translation>
     </message>
     <message>
         <source>Click here, then type up to eight keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse aquí y teclee hasta ocho teclas</translation>
     </message>
     <message>
         <source>While this button has the focus, every key you type, shortcuts included, is recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mientras este botón tiene el foco, se graba cada tecla que pulse, atajos incluidos.</translation>
     </message>
     <message>
         <source>Pause after the last key:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa tras la última tecla:</translation>
     </message>
     <message>
         <source>50 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>50 ms</translation>
     </message>
     <message>
         <source>100 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>100 ms</translation>
     </message>
     <message>
         <source>150 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>150 ms</translation>
     </message>
     <message>
         <source>200 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>200 ms</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Launch an application</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir una aplicación</translation>
     </message>
     <message>
         <source>Application:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicación:</translation>
     </message>
     <message>
         <source>The application the key opens</source>
-        <translation type="unfinished"></translation>
+        <translation>La aplicación que abre la tecla</translation>
     </message>
     <message>
         <source>Choose…</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir…</translation>
     </message>
     <message>
         <source>Select a profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar un perfil</translation>
     </message>
     <message>
         <source>Profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil:</translation>
     </message>
     <message>
         <source>The profile the key switches to</source>
-        <translation type="unfinished"></translation>
+        <translation>El perfil al que cambia la tecla</translation>
     </message>
     <message>
         <source>Select...</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar…</translation>
     </message>
     <message>
         <source>Profile 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil 1</translation>
     </message>
     <message>
         <source>Profile 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil 2</translation>
     </message>
     <message>
         <source>Profile 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil 3</translation>
     </message>
     <message>
         <source>Profile 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil 4</translation>
     </message>
     <message>
         <source>Profile 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil 5</translation>
     </message>
     <message>
         <source>Profile 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil 6</translation>
     </message>
     <message>
         <source>Profile 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil 7</translation>
     </message>
     <message>
         <source>Profile 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil 8</translation>
     </message>
     <message>
         <source>Profile 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil 9</translation>
     </message>
     <message>
         <source>Profile 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil 10</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>HalvanePref</name>
     <message>
         <source>Halvane Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclado Halvane</translation>
     </message>
     <message>
         <source>Macro Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas de macro</translation>
     </message>
     <message>
         <source>Profile to edit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil que editar:</translation>
     </message>
     <message>
         <source>Swap Command (Super) and Alt keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Intercambiar las teclas Command (Super) y Alt</translation>
     </message>
     <message>
         <source>L1: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>L1: pulse para grabar una macro; clic derecho para más</translation>
     </message>
     <message>
         <source>L2: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>L2: pulse para grabar una macro; clic derecho para más</translation>
     </message>
     <message>
         <source>L3: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>L3: pulse para grabar una macro; clic derecho para más</translation>
     </message>
     <message>
         <source>L4: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>L4: pulse para grabar una macro; clic derecho para más</translation>
     </message>
     <message>
         <source>L5: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>L5: pulse para grabar una macro; clic derecho para más</translation>
     </message>
     <message>
         <source>R1: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>R1: pulse para grabar una macro; clic derecho para más</translation>
     </message>
     <message>
         <source>R2: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>R2: pulse para grabar una macro; clic derecho para más</translation>
     </message>
     <message>
         <source>R3: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>R3: pulse para grabar una macro; clic derecho para más</translation>
     </message>
     <message>
         <source>R4: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>R4: pulse para grabar una macro; clic derecho para más</translation>
     </message>
     <message>
         <source>R5: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>R5: pulse para grabar una macro; clic derecho para más</translation>
     </message>
     <message>
         <source>Media keys control:</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas multimedia:</translation>
     </message>
     <message>
         <source>The media player that the keyboard&apos;s media keys drive in this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>El reproductor multimedia que controlan las teclas multimedia del teclado en este perfil</translation>
     </message>
     <message>
         <source>Imaging keys control:</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas de imagen:</translation>
     </message>
     <message>
         <source>The image application that the imaging keys drive in this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>La aplicación de imágenes que controlan las teclas de imagen en este perfil</translation>
     </message>
     <message>
         <source>Reset Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer teclas</translation>
     </message>
     <message>
         <source>Removes what every macro key of this profile does</source>
-        <translation type="unfinished"></translation>
+        <translation>Quita lo que hace cada tecla de macro de este perfil</translation>
     </message>
     <message>
         <source>Click a macro key to record a macro, launch an application or select a profile. Right-click it for more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse en una tecla de macro para grabar una macro, abrir una aplicación o seleccionar un perfil. Pulse con el botón derecho para más opciones.</translation>
     </message>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfiles</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicación</translation>
     </message>
     <message>
         <source>Switch automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio automático</translation>
     </message>
     <message>
         <source>Double-click a profile&apos;s name to rename it, or its application to choose the application that switches to it automatically.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse dos veces en el nombre de un perfil para cambiarle el nombre, o en su aplicación para elegir la aplicación que cambia a él automáticamente.</translation>
     </message>
     <message>
         <source>Reset Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer perfil</translation>
     </message>
     <message>
         <source>Gives the selected profile its original settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Devuelve al perfil seleccionado su configuración original</translation>
     </message>
     <message>
         <source>Show profile changes on screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar los cambios de perfil en pantalla</translation>
     </message>
     <message>
         <source>Override automatic profile switching</source>
-        <translation type="unfinished"></translation>
+        <translation>Suspender el cambio automático de perfil</translation>
     </message>
     <message>
         <source>Show the helper in the tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el agente en la bandeja del sistema</translation>
     </message>
     <message>
         <source>An icon with the current profile&apos;s number, and a menu to switch profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Un icono con el número del perfil actual y un menú para cambiar de perfil</translation>
     </message>
     <message>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <source>Halvane Keyboard Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda del teclado Halvane</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>Saves the settings and hands them to the keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda la configuración y la transmite al teclado</translation>
     </message>
     <message>
         <source>Macro Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla de macro</translation>
     </message>
     <message>
         <source>Select Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar perfil</translation>
     </message>
     <message>
         <source>Launch Application…</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir aplicación…</translation>
     </message>
     <message>
         <source>Hot Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajo de teclado</translation>
     </message>
     <message>
         <source>Reset Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer tecla</translation>
     </message>
 </context>
 <context>
     <name>Halvanectl</name>
     <message>
         <source>Usage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1</translation>
     </message>
     <message>
         <source>The command-line client of the Halvane keyboard software. Profiles are numbered 1 to 10,
 as the preferences show them: &quot;4 - Games&quot; is the fourth profile, named Games.</source>
-        <translation type="unfinished"></translation>
+        <translation>El cliente de línea de órdenes del software del teclado Halvane. Los perfiles se
+numeran del 1 al 10, como en las preferencias: «4 - Juegos» es el cuarto perfil,
+llamado Juegos.</translation>
     </message>
     <message>
         <source>Commands that talk to the running Halvane helper:</source>
-        <translation type="unfinished"></translation>
+        <translation>Órdenes que se comunican con el agente de Halvane en ejecución:</translation>
     </message>
     <message>
         <source>print the current profile, e.g. &quot;4 - Games&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>muestra el perfil actual, p. ej. «4 - Juegos»</translation>
     </message>
     <message>
         <source>switch to profile N (as the preferences do: the helper shows the
 profile on screen when asked to, and announces no change)</source>
-        <translation type="unfinished"></translation>
+        <translation>cambia al perfil N (como las preferencias: el agente muestra el
+perfil en pantalla si así se pidió, y no anuncia ningún cambio)</translation>
     </message>
     <message>
         <source>make the helper read the settings file again</source>
-        <translation type="unfinished"></translation>
+        <translation>hace que el agente vuelva a leer el archivo de configuración</translation>
     </message>
     <message>
         <source>print each profile change the helper announces, one line each
 (&quot;4 - Games&quot;), until interrupted; the helper may start later</source>
-        <translation type="unfinished"></translation>
+        <translation>muestra cada cambio de perfil que anuncia el agente, uno por
+línea («4 - Juegos»), hasta que se interrumpa; el agente puede
+iniciarse más tarde</translation>
     </message>
     <message>
         <source>what the helper sees in front: the window system, the window&apos;s
 app_id, class, instance and process, the application (desktop entry
 and executable) and how it was found, and which profile that selects
 or why none; --watch prints it again after each application switch</source>
-        <translation type="unfinished"></translation>
+        <translation>lo que el agente ve en primer plano: el sistema de ventanas, el
+app_id, la clase, la instancia y el proceso de la ventana, la
+aplicación (entrada .desktop y ejecutable) y cómo se encontró,
+y qué perfil selecciona o por qué ninguno; --watch lo vuelve a
+mostrar tras cada cambio de aplicación</translation>
     </message>
     <message>
         <source>check everything the keyboard needs, one line each, with the fix for
 each problem: the keyboard&apos;s device nodes and /dev/uinput, the udev
 rule and hwdb entry, the helper and the backends it chose, the desktop
 and its Shell extension or KWin script, autostart, the settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>comprueba todo lo que necesita el teclado, una línea por punto,
+con la solución de cada problema: los nodos de dispositivo del
+teclado y /dev/uinput, la regla de udev y la entrada hwdb, el
+agente y los backends que eligió, el escritorio y su extensión
+de Shell o script de KWin, el inicio automático, el archivo de
+configuración</translation>
     </message>
     <message>
         <source>only the step this desktop needs for automatic switching, if any</source>
-        <translation type="unfinished"></translation>
+        <translation>solo el paso que este escritorio necesita para el cambio
+automático, si lo hay</translation>
     </message>
     <message>
         <source>Commands on the settings file (the helper need not be running):</source>
-        <translation type="unfinished"></translation>
+        <translation>Órdenes sobre el archivo de configuración (el agente no necesita estar en ejecución):</translation>
     </message>
     <message>
         <source>check a settings file, by default the user&apos;s
 (~/.config/halvane/com.halvane.keyboard.plist, or $HALVANE_SETTINGS);
 prints every problem with its place in the file, e.g.
 &quot;error: Profiles[3].MacroKeys[7].KeyCombo.delay2: 9000 is above 6350&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>comprueba un archivo de configuración, por omisión el del
+usuario (~/.config/halvane/com.halvane.keyboard.plist, o
+$HALVANE_SETTINGS); muestra cada problema con su lugar en el
+archivo, p. ej.
+«error: Profiles[3].MacroKeys[7].KeyCombo.delay2: 9000 is above 6350»</translation>
     </message>
     <message>
         <source>write profile N to FILE, a property list holding &quot;Format&quot; (1) and
 the profile record under &quot;Profile&quot;; a profile with errors is not
 exported</source>
-        <translation type="unfinished"></translation>
+        <translation>escribe el perfil N en FILE, una lista de propiedades que
+contiene «Format» (1) y el perfil bajo «Profile»; un perfil
+con errores no se exporta</translation>
     </message>
     <message>
         <source>replace profile N with the profile in FILE; the profile is checked
 first and nothing changes when it has errors; then a running helper
 is asked to reload</source>
-        <translation type="unfinished"></translation>
+        <translation>sustituye el perfil N por el perfil de FILE; el perfil se
+comprueba antes y nada cambia si tiene errores; después se pide
+al agente en ejecución que vuelva a cargar</translation>
     </message>
     <message>
         <source>list the kept earlier versions of the settings file (the 10 newest,
 in ~/.config/halvane/backups), numbered from the newest, with the
 time each was replaced and its size</source>
-        <translation type="unfinished"></translation>
+        <translation>lista las versiones anteriores guardadas del archivo de
+configuración (las 10 más recientes, en
+~/.config/halvane/backups), numeradas desde la más reciente,
+con la fecha en que se sustituyó cada una y su tamaño</translation>
     </message>
     <message>
         <source>put backup N back as the settings file (the current contents become
 a backup themselves); then a running helper is asked to reload</source>
-        <translation type="unfinished"></translation>
+        <translation>restaura la copia de seguridad N como archivo de configuración
+(el contenido actual pasa a ser a su vez una copia); después se
+pide al agente en ejecución que vuelva a cargar</translation>
     </message>
     <message>
         <source>this text</source>
-        <translation type="unfinished"></translation>
+        <translation>este texto</translation>
     </message>
     <message>
         <source>the version of the Halvane software</source>
-        <translation type="unfinished"></translation>
+        <translation>la versión del software de Halvane</translation>
     </message>
     <message>
         <source>Errors are things the software would act on differently from what the file says, or
 values the preferences never write; warnings are harmless departures from what the
 preferences write (a missing entry that reads as a sensible value, an unknown key).</source>
-        <translation type="unfinished"></translation>
+        <translation>Los errores son cosas en las que el software actuaría de forma distinta a lo que dice
+el archivo, o valores que las preferencias nunca escriben; los avisos son diferencias
+inofensivas respecto a lo que escriben las preferencias (una entrada que falta y se
+lee como un valor razonable, una clave desconocida).</translation>
     </message>
     <message>
         <source>Exit status: 0 done (warnings alone leave it 0); 1 check found errors, export or import
 refused a profile with errors, or doctor found something that keeps the keyboard from
 working; 2 the command could not be carried out (bad arguments, a file that cannot be
 read or written, the helper not running or not answering).</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado de salida: 0 hecho (los avisos por sí solos lo dejan en 0); 1 check encontró
+errores, export o import rechazó un perfil con errores, o doctor encontró algo que
+impide que el teclado funcione; 2 no se pudo llevar a cabo la orden (argumentos
+incorrectos, un archivo que no se puede leer o escribir, el agente no está en
+ejecución o no responde).</translation>
     </message>
     <message>
         <source>Try &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebe «%1».</translation>
     </message>
     <message>
         <source>the Halvane helper did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>el agente de Halvane no respondió</translation>
     </message>
     <message numerus="yes">
         <source>the settings file holds only %n profile</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>el archivo de configuración solo contiene %n perfil</numerusform>
+            <numerusform>el archivo de configuración solo contiene %n perfiles</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the settings file holds only %n profiles</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>el archivo de configuración solo contiene %n perfil</numerusform>
+            <numerusform>el archivo de configuración solo contiene %n perfiles</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>it did not switch within %n seconds (a macro may be playing; the switch then comes when it ends)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>no cambió en %n segundo (quizá se esté reproduciendo una macro; el cambio llegará cuando termine)</numerusform>
+            <numerusform>no cambió en %n segundos (quizá se esté reproduciendo una macro; el cambio llegará cuando termine)</numerusform>
         </translation>
     </message>
     <message>
         <source>the Halvane helper stayed on profile %1 and did not switch to profile %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>el agente de Halvane se quedó en el perfil %1 y no cambió al perfil %2: %3</translation>
     </message>
     <message>
         <source>the Halvane helper reloaded its settings</source>
-        <translation type="unfinished"></translation>
+        <translation>el agente de Halvane volvió a cargar su configuración</translation>
     </message>
     <message>
         <source>%1, but:</source>
         <extracomment>%1 is what was done, e.g. &quot;the profile was imported&quot;; its problems follow</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, pero:</translation>
     </message>
     <message>
         <source>cannot watch: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede vigilar: %1</translation>
     </message>
     <message>
         <source>Watching for profile changes; press Ctrl-C to stop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigilando los cambios de perfil; pulse Ctrl-C para detener.</translation>
     </message>
     <message>
         <source>Backend:</source>
-        <translation type="unfinished"></translation>
+        <translation>Backend:</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>desconocido</translation>
     </message>
     <message>
         <source>Window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventana:</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna</translation>
     </message>
     <message>
         <source>class</source>
         <extracomment>the X11 window&apos;s WM_CLASS class</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>clase</translation>
     </message>
     <message>
         <source>instance</source>
         <extracomment>the X11 window&apos;s WM_CLASS instance</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>instancia</translation>
     </message>
     <message>
         <source>GTK application</source>
-        <translation type="unfinished"></translation>
+        <translation>aplicación GTK</translation>
     </message>
     <message>
         <source>KDE desktop file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo desktop de KDE</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot;</source>
         <extracomment>a fact a window tells about itself and its value, e.g. class &quot;gedit&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 «%2»</translation>
     </message>
     <message>
         <source>tells nothing about its application</source>
-        <translation type="unfinished"></translation>
+        <translation>no dice nada sobre su aplicación</translation>
     </message>
     <message>
         <source>Application:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicación:</translation>
     </message>
     <message>
         <source>%1 (%2), found by %3</source>
         <extracomment>application name (desktop entry id), found by how it was found (a fixed word)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2), encontrada por %3</translation>
     </message>
     <message>
         <source>Desktop entry:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada .desktop:</translation>
     </message>
     <message>
         <source>also:</source>
-        <translation type="unfinished"></translation>
+        <translation>también:</translation>
     </message>
     <message>
         <source>no desktop entry found</source>
-        <translation type="unfinished"></translation>
+        <translation>no se encontró ninguna entrada .desktop</translation>
     </message>
     <message>
         <source>Executable:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutable:</translation>
     </message>
     <message>
         <source>Profile:</source>
         <extracomment>no profile; %1 says why, in the helper&apos;s words</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Perfil:</translation>
     </message>
     <message>
         <source>none: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno: %1</translation>
     </message>
     <message>
         <source>Backend choice: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Elección de backend: %1</translation>
     </message>
     <message>
         <source>cannot watch the helper&apos;s front application</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede vigilar la aplicación en primer plano del agente</translation>
     </message>
     <message>
         <source>Watching for application switches; press Ctrl-C to stop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigilando los cambios de aplicación; pulse Ctrl-C para detener.</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer %1: %2</translation>
     </message>
     <message>
         <source>%1 is not a settings file (its root is not a dictionary)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo de configuración (su raíz no es un diccionario)</translation>
     </message>
     <message>
         <source>%1: no problems</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ningún problema</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
         <extracomment>file: the count of errors, the count of warnings</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>%n error</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n error</numerusform>
+            <numerusform>%n errores</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n errors</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n error</numerusform>
+            <numerusform>%n errores</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n warning</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n aviso</numerusform>
+            <numerusform>%n avisos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n warnings</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n aviso</numerusform>
+            <numerusform>%n avisos</numerusform>
         </translation>
     </message>
     <message>
         <source>Exported profile %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil %1 exportado a %2</translation>
     </message>
     <message>
         <source>profile %1 has errors; nothing was exported</source>
-        <translation type="unfinished"></translation>
+        <translation>el perfil %1 tiene errores; no se exportó nada</translation>
     </message>
     <message>
         <source>%1 has errors; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene errores; no se cambió nada</translation>
     </message>
     <message>
         <source>%1; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; no se cambió nada</translation>
     </message>
     <message>
         <source>Imported %1 as profile %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 importado como perfil %2</translation>
     </message>
     <message>
         <source>the profile was imported</source>
-        <translation type="unfinished"></translation>
+        <translation>el perfil se importó</translation>
     </message>
     <message>
         <source>The Halvane helper is not running; it reads the new profile when it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>El agente de Halvane no está en ejecución; leerá el perfil nuevo al iniciarse.</translation>
     </message>
     <message>
         <source>%1, but the Halvane helper did not answer the reload request; restart the helper, or it writes its older settings back when it quits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, pero el agente de Halvane no respondió a la petición de volver a cargar; reinicie el agente, o al cerrarse volverá a escribir su configuración anterior</translation>
     </message>
     <message>
         <source>The Halvane helper has reloaded its settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>El agente de Halvane ha vuelto a cargar su configuración.</translation>
     </message>
     <message>
         <source>No backups of %1 yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay copias de seguridad de %1.</translation>
     </message>
     <message>
         <source>Backups of %1, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Copias de seguridad de %1, la más reciente primero:</translation>
     </message>
     <message numerus="yes">
         <source>%n byte</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
         </translation>
     </message>
     <message>
         <source>Restored the settings as they were until %1 (backup %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Se restauró la configuración tal como estaba hasta %1 (copia %2).</translation>
     </message>
     <message>
         <source>the backup was restored</source>
-        <translation type="unfinished"></translation>
+        <translation>la copia de seguridad se restauró</translation>
     </message>
     <message>
         <source>The Halvane helper is not running; it reads the new settings when it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>El agente de Halvane no está en ejecución; leerá la configuración nueva al iniciarse.</translation>
     </message>
     <message>
         <source>error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>error: %1</translation>
     </message>
     <message>
         <source>warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aviso: %1</translation>
     </message>
     <message>
         <source>Note: %1 launches %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota: %1 abre %2</translation>
     </message>
     <message>
         <source>Note: the profile becomes current whenever %1 comes to the front</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota: el perfil pasa a ser el actual cada vez que %1 pasa a primer plano</translation>
     </message>
 </context>
 <context>
     <name>HelperDiagnostics</name>
     <message>
         <source>no settings are loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay configuración cargada</translation>
     </message>
     <message>
         <source>automatic switching is overridden (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el cambio automático está suspendido (%1)</translation>
     </message>
     <message>
         <source>the window&apos;s application is unknown, so no profile is bound to it</source>
-        <translation type="unfinished"></translation>
+        <translation>la aplicación de la ventana es desconocida, así que no tiene ningún perfil asociado</translation>
     </message>
     <message>
         <source>no window is active</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ninguna ventana activa</translation>
     </message>
     <message>
         <source>no profile&apos;s %1 names this application</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún %1 de un perfil nombra esta aplicación</translation>
     </message>
     <message>
         <source>profile %1 names it, but its %2 is off</source>
-        <translation type="unfinished"></translation>
+        <translation>el perfil %1 la nombra, pero su %2 está desactivado</translation>
     </message>
     <message>
         <source>selects profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>selecciona el perfil %1</translation>
     </message>
 </context>
 <context>
     <name>HelperStarter</name>
     <message>
         <source>the helper is running</source>
-        <translation type="unfinished"></translation>
+        <translation>el agente está en ejecución</translation>
     </message>
     <message>
         <source>started the helper through %1</source>
         <extracomment>%1 is the systemd user unit&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>agente iniciado mediante %1</translation>
     </message>
     <message>
         <source>started the helper</source>
-        <translation type="unfinished"></translation>
+        <translation>agente iniciado</translation>
     </message>
     <message>
         <source>no session bus: the helper was not started</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay bus de sesión: el agente no se inició</translation>
     </message>
     <message>
         <source>cannot find the helper to start it</source>
-        <translation type="unfinished"></translation>
+        <translation>no se encuentra el agente para iniciarlo</translation>
     </message>
 </context>
 <context>
     <name>HotKeyBackendChoice</name>
     <message>
         <source>Hot keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos de teclado</translation>
     </message>
     <message>
         <source>not a Wayland session</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una sesión de Wayland</translation>
     </message>
     <message>
         <source>no X display</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay pantalla X</translation>
     </message>
     <message>
         <source>desktop portal GlobalShortcuts (version %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>portal de escritorio GlobalShortcuts (versión %1)</translation>
     </message>
     <message>
         <source>ranks lower</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene menor prioridad</translation>
     </message>
     <message>
         <source>key grabs through XWayland, seen only while an X application has the focus (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>capturas de teclas mediante XWayland, visibles solo mientras una aplicación X tiene el foco (%1)</translation>
     </message>
     <message>
         <source>key grabs on the X server</source>
-        <translation type="unfinished"></translation>
+        <translation>capturas de teclas en el servidor X</translation>
     </message>
     <message>
         <source>no X display; %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay pantalla X; %1</translation>
     </message>
     <message>
         <source>every registration is refused (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>se rechaza cada registro (%1)</translation>
     </message>
 </context>
 <context>
     <name>InfoPlist</name>
     <message>
         <source>Halvane Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclado Halvane</translation>
     </message>
 </context>
 <context>
     <name>KWinActiveWindowSource</name>
     <message>
         <source>KWin script: KWin&apos;s scripting does not answer (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Script de KWin: el sistema de scripts de KWin no responde (%1)</translation>
     </message>
     <message>
         <source>KWin script: replaced the one a previous helper left loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Script de KWin: se sustituyó el que dejó cargado un agente anterior</translation>
     </message>
     <message>
         <source>KWin script: KWin did not load %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Script de KWin: KWin no cargó %1 (%2)</translation>
     </message>
     <message>
         <source>refused</source>
-        <translation type="unfinished"></translation>
+        <translation>rechazado</translation>
     </message>
     <message>
         <source>KWin script: loaded but not run (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Script de KWin: cargado pero no ejecutado (%1)</translation>
     </message>
     <message>
         <source>KWin script: %1 is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Script de KWin: %1 no está instalado</translation>
     </message>
 </context>
 <context>
     <name>KeyEventBackendChoice</name>
     <message>
         <source>Synthetic keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas simuladas</translation>
     </message>
     <message>
         <source>Wayland session</source>
-        <translation type="unfinished"></translation>
+        <translation>sesión de Wayland</translation>
     </message>
     <message>
         <source>uinput virtual keyboard (Wayland session)</source>
-        <translation type="unfinished"></translation>
+        <translation>teclado virtual uinput (sesión de Wayland)</translation>
     </message>
     <message>
         <source>no uinput</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay uinput</translation>
     </message>
     <message>
         <source>the Wayland compositor&apos;s virtual keyboard (no uinput: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el teclado virtual del compositor de Wayland (no hay uinput: %1)</translation>
     </message>
     <message>
         <source>%1; no Wayland virtual keyboard: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; no hay teclado virtual de Wayland: %2</translation>
     </message>
     <message>
         <source>XTest on X display %1, reaching X clients only (no uinput: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>XTest en la pantalla X %1, solo llega a clientes X (no hay uinput: %2)</translation>
     </message>
     <message>
         <source>XTest on X display %1</source>
-        <translation type="unfinished"></translation>
+        <translation>XTest en la pantalla X %1</translation>
     </message>
     <message>
         <source>X clients only</source>
-        <translation type="unfinished"></translation>
+        <translation>solo clientes X</translation>
     </message>
     <message>
         <source>X11 session</source>
-        <translation type="unfinished"></translation>
+        <translation>sesión X11</translation>
     </message>
     <message>
         <source>no XTest</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay XTest</translation>
     </message>
     <message>
         <source>uinput virtual keyboard (no XTest: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>teclado virtual uinput (no hay XTest: %1)</translation>
     </message>
     <message>
         <source>no backend can post</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún backend puede enviar teclas</translation>
     </message>
     <message>
         <source>macros are only traced (no XTest: %1; no uinput: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>las macros solo se registran (no hay XTest: %1; no hay uinput: %2)</translation>
     </message>
 </context>
 <context>
     <name>LayerShellOverlaySurface</name>
     <message>
         <source>no Wayland connection</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay conexión con Wayland</translation>
     </message>
     <message>
         <source>the compositor has no %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el compositor no tiene %1</translation>
     </message>
 </context>
 <context>
     <name>NotificationOverlaySurface</name>
     <message>
         <source>no session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay bus de sesión</translation>
     </message>
     <message>
         <source>no notification server on the session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay servidor de notificaciones en el bus de sesión</translation>
     </message>
 </context>
 <context>
     <name>OverlayBackendChoice</name>
     <message>
         <source>Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicación en pantalla</translation>
     </message>
     <message>
         <source>no layer-shell: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay layer-shell: %1</translation>
     </message>
     <message>
         <source>no GNOME Shell overlay: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay indicación de GNOME Shell: %1</translation>
     </message>
     <message>
         <source>no notifications: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay notificaciones: %1</translation>
     </message>
     <message>
         <source>off-screen window (no display)</source>
-        <translation type="unfinished"></translation>
+        <translation>ventana fuera de la pantalla (sin pantalla)</translation>
     </message>
     <message>
         <source>always-on-top X11 window</source>
-        <translation type="unfinished"></translation>
+        <translation>ventana X11 siempre encima</translation>
     </message>
     <message>
         <source>layer-shell surface on the overlay layer</source>
-        <translation type="unfinished"></translation>
+        <translation>superficie layer-shell en la capa overlay</translation>
     </message>
     <message>
         <source>GNOME Shell extension</source>
-        <translation type="unfinished"></translation>
+        <translation>extensión de GNOME Shell</translation>
     </message>
     <message>
         <source>desktop notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>notificaciones del escritorio</translation>
     </message>
     <message>
         <source>ordinary Wayland window placed by the compositor</source>
-        <translation type="unfinished"></translation>
+        <translation>ventana de Wayland normal colocada por el compositor</translation>
     </message>
 </context>
 <context>
     <name>PortalHotKeyService</name>
     <message>
         <source>no session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay bus de sesión</translation>
     </message>
     <message>
         <source>no desktop portal</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay portal de escritorio</translation>
     </message>
     <message>
         <source>the desktop portal has no GlobalShortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>el portal de escritorio no tiene GlobalShortcuts</translation>
     </message>
 </context>
 <context>
     <name>PreferencesHost</name>
     <message>
         <source>%1 is not a preference pane bundle</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un paquete de panel de preferencias</translation>
     </message>
     <message>
         <source>the pane of %1 did not initialise</source>
-        <translation type="unfinished"></translation>
+        <translation>el panel de %1 no se inicializó</translation>
     </message>
     <message>
         <source>the pane of %1 has no view</source>
-        <translation type="unfinished"></translation>
+        <translation>el panel de %1 no tiene vista</translation>
     </message>
     <message>
         <source>cannot find %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se encuentra %1</translation>
     </message>
 </context>
 <context>
@@ -1773,198 +1808,198 @@ read or written, the helper not running or not answering).</source>
     <name>SessionEnvironment</name>
     <message>
         <source>there is no D-Bus session bus (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay bus de sesión de D-Bus (%1)</translation>
     </message>
     <message>
         <source>the Halvane helper is not running</source>
-        <translation type="unfinished"></translation>
+        <translation>el agente de Halvane no está en ejecución</translation>
     </message>
 </context>
 <context>
     <name>SessionProbe</name>
     <message>
         <source>no X display (DISPLAY is not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay pantalla X (DISPLAY no está definida)</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil %1</translation>
     </message>
 </context>
 <context>
     <name>UinputDevice</name>
     <message>
         <source>%1 does not exist: load the uinput kernel module (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no existe: cargue el módulo del núcleo uinput (%2)</translation>
     </message>
     <message>
         <source>no permission on %1: install Halvane&apos;s udev rules, which give the logged-in user access to it</source>
-        <translation type="unfinished"></translation>
+        <translation>sin permiso sobre %1: instale las reglas de udev de Halvane, que dan acceso al usuario que ha iniciado sesión</translation>
     </message>
     <message>
         <source>%1 has no uinput driver behind it: load the uinput kernel module</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene ningún controlador uinput detrás: cargue el módulo del núcleo uinput</translation>
     </message>
     <message>
         <source>cannot use %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede usar %1: %2</translation>
     </message>
 </context>
 <context>
     <name>WaylandVirtualKeyboardEventPoster</name>
     <message>
         <source>no Wayland connection</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay conexión con Wayland</translation>
     </message>
     <message>
         <source>the compositor has no %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el compositor no tiene %1</translation>
     </message>
     <message>
         <source>no keymap to give the virtual keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay distribución de teclado que dar al teclado virtual</translation>
     </message>
     <message>
         <source>the compositor refused a virtual keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>el compositor rechazó un teclado virtual</translation>
     </message>
 </context>
 <context>
     <name>XcbActiveWindowSource</name>
     <message>
         <source>no X display (DISPLAY is not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay pantalla X (DISPLAY no está definida)</translation>
     </message>
     <message>
         <source>cannot connect to X display %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede conectar con la pantalla X %1</translation>
     </message>
     <message>
         <source>X display %1 has no such screen</source>
-        <translation type="unfinished"></translation>
+        <translation>la pantalla X %1 no tiene ese número de pantalla</translation>
     </message>
 </context>
 <context>
     <name>halvane::ApplicationChooser</name>
     <message>
         <source>Choose an Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir una aplicación</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Other…</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra…</translation>
     </message>
     <message>
         <source>Choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir</translation>
     </message>
 </context>
 <context>
     <name>halvane::Controller</name>
     <message>
         <source>cancelled with Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>cancelada con Escape</translation>
     </message>
     <message>
         <source>the helper quits</source>
-        <translation type="unfinished"></translation>
+        <translation>el agente se cierra</translation>
     </message>
     <message>
         <source>the system goes to sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>el sistema entra en suspensión</translation>
     </message>
     <message>
         <source>the session is no longer active</source>
-        <translation type="unfinished"></translation>
+        <translation>la sesión ya no está activa</translation>
     </message>
     <message>
         <source>the keyboard was unplugged</source>
-        <translation type="unfinished"></translation>
+        <translation>se desconectó el teclado</translation>
     </message>
     <message>
         <source>Macro stopped: %1</source>
         <extracomment>A log line; %1 says why, e.g. &quot;cancelled with Escape&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Macro detenida: %1</translation>
     </message>
     <message>
         <source>Could not store the current profile in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el perfil actual en %1: %2</translation>
     </message>
 </context>
 <context>
     <name>halvane::HVKeyComboPanel</name>
     <message>
         <source>Profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil %1</translation>
     </message>
 </context>
 <context>
     <name>halvane::HalvanePref</name>
     <message>
         <source>The settings file could not be used as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo usar el archivo de configuración tal como estaba.</translation>
     </message>
     <message>
         <source>The settings could not be read or created.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer ni crear la configuración.</translation>
     </message>
     <message>
         <source>Halvane Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclado Halvane</translation>
     </message>
     <message>
         <source>The settings could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la configuración.</translation>
     </message>
     <message>
         <source>L%1</source>
         <extracomment>The name of a macro key on the left of the keyboard, L1 to L5, as printed on the key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L%1</translation>
     </message>
     <message>
         <source>R%1</source>
         <extracomment>The name of a macro key on the right of the keyboard, R1 to R5.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>R%1</translation>
     </message>
     <message>
         <source>Profile: %1</source>
         <extracomment>What a macro key does that switches to the profile named %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Perfil: %1</translation>
     </message>
     <message>
         <source>%1 (not installed)</source>
         <extracomment>%1 is an application&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (no instalada)</translation>
     </message>
 </context>
 <context>
     <name>halvane::HelperTray</name>
     <message>
         <source>Halvane keyboard: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclado Halvane: %1</translation>
     </message>
     <message>
         <source>Halvane keyboard: profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclado Halvane: perfil %1</translation>
     </message>
     <message>
         <source>Automatic switching</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio automático</translation>
     </message>
     <message>
         <source>Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias…</translation>
     </message>
     <message>
         <source>Quit Halvane helper</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir del agente de Halvane</translation>
     </message>
 </context>
 </TS>
