@@ -796,11 +796,11 @@
     </message>
     <message>
         <source>Repeat while held</source>
-        <translation>Wiederholen, solange gedrückt</translation>
+        <translation>Wiederholen beim Halten</translation>
     </message>
     <message>
         <source>Press to start, press to stop</source>
-        <translation>Drücken startet, Drücken stoppt</translation>
+        <translation>Start/Stopp per Tastendruck</translation>
     </message>
     <message>
         <source>Current macro:</source>
@@ -820,7 +820,7 @@
     </message>
     <message>
         <source>Pause after the last key:</source>
-        <translation>Pause nach der letzten Taste:</translation>
+        <translation>Pause am Ende:</translation>
     </message>
     <message>
         <source>50 ms</source>
@@ -1011,7 +1011,7 @@
     </message>
     <message>
         <source>Click a macro key to record a macro, launch an application or select a profile. Right-click it for more.</source>
-        <translation>Klicken Sie auf eine Makrotaste, um ein Makro aufzunehmen, eine Anwendung zu starten oder ein Profil zu wählen. Rechtsklick für mehr.</translation>
+        <translation>Makrotaste anklicken: Makro aufnehmen, Anwendung starten oder Profil wählen. Rechtsklick für mehr.</translation>
     </message>
     <message>
         <source>Profiles</source>
@@ -1043,7 +1043,7 @@
     </message>
     <message>
         <source>Show profile changes on screen</source>
-        <translation>Profilwechsel auf dem Bildschirm anzeigen</translation>
+        <translation>Profilwechsel einblenden</translation>
     </message>
     <message>
         <source>Override automatic profile switching</source>
@@ -1051,7 +1051,7 @@
     </message>
     <message>
         <source>Show the helper in the tray</source>
-        <translation>Hilfsprogramm in der Systemleiste anzeigen</translation>
+        <translation>In der Systemleiste anzeigen</translation>
     </message>
     <message>
         <source>An icon with the current profile&apos;s number, and a menu to switch profiles</source>

@@ -796,11 +796,11 @@
     </message>
     <message>
         <source>Repeat while held</source>
-        <translation>Repetir mientras se mantiene</translation>
+        <translation>Repetir al mantener</translation>
     </message>
     <message>
         <source>Press to start, press to stop</source>
-        <translation>Pulsar para iniciar, pulsar para detener</translation>
+        <translation>Pulsar para iniciar/detener</translation>
     </message>
     <message>
         <source>Current macro:</source>
@@ -1011,7 +1011,7 @@
     </message>
     <message>
         <source>Click a macro key to record a macro, launch an application or select a profile. Right-click it for more.</source>
-        <translation>Pulse en una tecla de macro para grabar una macro, abrir una aplicación o seleccionar un perfil. Pulse con el botón derecho para más opciones.</translation>
+        <translation>Pulse en una tecla de macro para grabar una macro, abrir una aplicación o elegir un perfil. Clic derecho: más.</translation>
     </message>
     <message>
         <source>Profiles</source>
@@ -1043,15 +1043,15 @@
     </message>
     <message>
         <source>Show profile changes on screen</source>
-        <translation>Mostrar los cambios de perfil en pantalla</translation>
+        <translation>Mostrar los cambios de perfil</translation>
     </message>
     <message>
         <source>Override automatic profile switching</source>
-        <translation>Suspender el cambio automático de perfil</translation>
+        <translation>Suspender el cambio automático</translation>
     </message>
     <message>
         <source>Show the helper in the tray</source>
-        <translation>Mostrar el agente en la bandeja del sistema</translation>
+        <translation>Icono en la bandeja del sistema</translation>
     </message>
     <message>
         <source>An icon with the current profile&apos;s number, and a menu to switch profiles</source>

@@ -800,7 +800,7 @@
     </message>
     <message>
         <source>Press to start, press to stop</source>
-        <translation>Appuyer pour lancer, appuyer pour arrêter</translation>
+        <translation>Appuyer pour lancer/arrêter</translation>
     </message>
     <message>
         <source>Current macro:</source>
@@ -820,7 +820,7 @@
     </message>
     <message>
         <source>Pause after the last key:</source>
-        <translation>Pause après la dernière touche&#xa0;:</translation>
+        <translation>Pause finale&#xa0;:</translation>
     </message>
     <message>
         <source>50 ms</source>
@@ -1011,7 +1011,7 @@
     </message>
     <message>
         <source>Click a macro key to record a macro, launch an application or select a profile. Right-click it for more.</source>
-        <translation>Cliquez sur une touche macro pour enregistrer une macro, lancer une application ou choisir un profil. Clic droit pour plus d’options.</translation>
+        <translation>Touche macro&#xa0;: clic pour enregistrer une macro, lancer une application ou choisir un profil&#x202f;; clic droit pour plus.</translation>
     </message>
     <message>
         <source>Profiles</source>
@@ -1043,15 +1043,15 @@
     </message>
     <message>
         <source>Show profile changes on screen</source>
-        <translation>Afficher les changements de profil à l’écran</translation>
+        <translation>Afficher les changements de profil</translation>
     </message>
     <message>
         <source>Override automatic profile switching</source>
-        <translation>Suspendre le changement automatique de profil</translation>
+        <translation>Suspendre le changement automatique</translation>
     </message>
     <message>
         <source>Show the helper in the tray</source>
-        <translation>Afficher l’agent dans la zone de notification</translation>
+        <translation>Afficher l’icône de l’agent</translation>
     </message>
     <message>
         <source>An icon with the current profile&apos;s number, and a menu to switch profiles</source>
