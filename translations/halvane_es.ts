@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>made sure it starts at login</source>
-        <translation>se aseguró de iniciarse al iniciar sesión</translation>
+        <translation>se aseguró de arrancar al iniciar sesión</translation>
     </message>
     <message>
         <source>ran its script for %1</source>
