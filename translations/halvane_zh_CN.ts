@@ -570,7 +570,7 @@
     </message>
     <message>
         <source>make /dev/uinput writable (see above), then %1</source>
-        <translation>使 /dev/uinput 可写（见上文），然后 %1</translation>
+        <translation>使 /dev/uinput 可写（见上文），然后%1</translation>
     </message>
     <message>
         <source>the Halvane helper is not running</source>
