@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>made sure it starts at login</source>
-        <translation>включила свой запуск при входе в систему</translation>
+        <translation>обеспечила свой автозапуск при входе в систему</translation>
     </message>
     <message>
         <source>ran its script for %1</source>
@@ -541,22 +541,22 @@
     </message>
     <message>
         <source>Settings: %1 is valid</source>
-        <translation>Настройки: %1 в порядке</translation>
+        <translation>Настройки: %1 без ошибок</translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 is valid (%n warning: %2)</source>
         <translation>
-            <numerusform>Настройки: %1 в порядке (%n предупреждение: %2)</numerusform>
-            <numerusform>Настройки: %1 в порядке (%n предупреждения: %2)</numerusform>
-            <numerusform>Настройки: %1 в порядке (%n предупреждений: %2)</numerusform>
+            <numerusform>Настройки: %1 без ошибок (%n предупреждение: %2)</numerusform>
+            <numerusform>Настройки: %1 без ошибок (%n предупреждения: %2)</numerusform>
+            <numerusform>Настройки: %1 без ошибок (%n предупреждений: %2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 is valid (%n warnings: %2)</source>
         <translation>
-            <numerusform>Настройки: %1 в порядке (%n предупреждение: %2)</numerusform>
-            <numerusform>Настройки: %1 в порядке (%n предупреждения: %2)</numerusform>
-            <numerusform>Настройки: %1 в порядке (%n предупреждений: %2)</numerusform>
+            <numerusform>Настройки: %1 без ошибок (%n предупреждение: %2)</numerusform>
+            <numerusform>Настройки: %1 без ошибок (%n предупреждения: %2)</numerusform>
+            <numerusform>Настройки: %1 без ошибок (%n предупреждений: %2)</numerusform>
         </translation>
     </message>
 </context>
@@ -612,7 +612,7 @@
     </message>
     <message>
         <source>Helper: holds %1 but does not answer</source>
-        <translation>Служба: занимает %1, но не отвечает</translation>
+        <translation>Служба: владеет %1, но не отвечает</translation>
     </message>
     <message>
         <source>Helper: running version %1, but this halvanectl is %2</source>
@@ -640,7 +640,7 @@
     <message>
         <source>X display %1 refused (%2), %3</source>
         <extracomment>%1 the X display, %2 why, %3 says that automatic switching is off</extracomment>
-        <translation>X-дисплей %1 отказал (%2), %3</translation>
+        <translation>X-дисплей %1 отказал в подключении (%2), %3</translation>
     </message>
     <message>
         <source>%1 could not be set up, %2</source>
@@ -825,7 +825,7 @@
     </message>
     <message>
         <source>Click here, then type up to eight keys</source>
-        <translation>Щёлкните здесь и нажмите до восьми клавиш</translation>
+        <translation>Щёлкните и нажмите до восьми клавиш</translation>
     </message>
     <message>
         <source>While this button has the focus, every key you type, shortcuts included, is recorded.</source>
@@ -956,51 +956,51 @@
     </message>
     <message>
         <source>Swap Command (Super) and Alt keys</source>
-        <translation>Поменять местами клавиши Command (Super) и Alt</translation>
+        <translation>Поменять местами Command (Super) и Alt</translation>
     </message>
     <message>
         <source>L1: click to record a macro; right-click for more</source>
-        <translation>L1: щелчок — запись макроса; правый щелчок — другие действия</translation>
+        <translation>L1: щелчок — запись макроса; правый щелчок — меню</translation>
     </message>
     <message>
         <source>L2: click to record a macro; right-click for more</source>
-        <translation>L2: щелчок — запись макроса; правый щелчок — другие действия</translation>
+        <translation>L2: щелчок — запись макроса; правый щелчок — меню</translation>
     </message>
     <message>
         <source>L3: click to record a macro; right-click for more</source>
-        <translation>L3: щелчок — запись макроса; правый щелчок — другие действия</translation>
+        <translation>L3: щелчок — запись макроса; правый щелчок — меню</translation>
     </message>
     <message>
         <source>L4: click to record a macro; right-click for more</source>
-        <translation>L4: щелчок — запись макроса; правый щелчок — другие действия</translation>
+        <translation>L4: щелчок — запись макроса; правый щелчок — меню</translation>
     </message>
     <message>
         <source>L5: click to record a macro; right-click for more</source>
-        <translation>L5: щелчок — запись макроса; правый щелчок — другие действия</translation>
+        <translation>L5: щелчок — запись макроса; правый щелчок — меню</translation>
     </message>
     <message>
         <source>R1: click to record a macro; right-click for more</source>
-        <translation>R1: щелчок — запись макроса; правый щелчок — другие действия</translation>
+        <translation>R1: щелчок — запись макроса; правый щелчок — меню</translation>
     </message>
     <message>
         <source>R2: click to record a macro; right-click for more</source>
-        <translation>R2: щелчок — запись макроса; правый щелчок — другие действия</translation>
+        <translation>R2: щелчок — запись макроса; правый щелчок — меню</translation>
     </message>
     <message>
         <source>R3: click to record a macro; right-click for more</source>
-        <translation>R3: щелчок — запись макроса; правый щелчок — другие действия</translation>
+        <translation>R3: щелчок — запись макроса; правый щелчок — меню</translation>
     </message>
     <message>
         <source>R4: click to record a macro; right-click for more</source>
-        <translation>R4: щелчок — запись макроса; правый щелчок — другие действия</translation>
+        <translation>R4: щелчок — запись макроса; правый щелчок — меню</translation>
     </message>
     <message>
         <source>R5: click to record a macro; right-click for more</source>
-        <translation>R5: щелчок — запись макроса; правый щелчок — другие действия</translation>
+        <translation>R5: щелчок — запись макроса; правый щелчок — меню</translation>
     </message>
     <message>
         <source>Media keys control:</source>
-        <translation>Медиаклавиши управляют:</translation>
+        <translation>Медиаклавиши:</translation>
     </message>
     <message>
         <source>The media player that the keyboard&apos;s media keys drive in this profile</source>
@@ -1024,7 +1024,7 @@
     </message>
     <message>
         <source>Click a macro key to record a macro, launch an application or select a profile. Right-click it for more.</source>
-        <translation>Щёлкните макроклавишу, чтобы записать макрос, запустить приложение или выбрать профиль. Правый щелчок — другие действия.</translation>
+        <translation>Щелчок по макроклавише: запись макроса, запуск приложения, выбор профиля. Правый щелчок — меню.</translation>
     </message>
     <message>
         <source>Profiles</source>
@@ -1056,15 +1056,15 @@
     </message>
     <message>
         <source>Show profile changes on screen</source>
-        <translation>Показывать смену профиля на экране</translation>
+        <translation>Показывать смену профиля</translation>
     </message>
     <message>
         <source>Override automatic profile switching</source>
-        <translation>Отключить автоматическое переключение профилей</translation>
+        <translation>Отключить автопереключение</translation>
     </message>
     <message>
         <source>Show the helper in the tray</source>
-        <translation>Показывать службу в системном лотке</translation>
+        <translation>Значок в системном лотке</translation>
     </message>
     <message>
         <source>An icon with the current profile&apos;s number, and a menu to switch profiles</source>
@@ -1270,9 +1270,9 @@ export или import отклонил профиль с ошибками или 
     <message numerus="yes">
         <source>it did not switch within %n seconds (a macro may be playing; the switch then comes when it ends)</source>
         <translation>
-            <numerusform>она не переключилась за %n секунду (возможно, воспроизводится макрос; тогда переключение произойдёт, когда он закончится)</numerusform>
-            <numerusform>она не переключилась за %n секунды (возможно, воспроизводится макрос; тогда переключение произойдёт, когда он закончится)</numerusform>
-            <numerusform>она не переключилась за %n секунд (возможно, воспроизводится макрос; тогда переключение произойдёт, когда он закончится)</numerusform>
+            <numerusform>переключение не произошло за %n секунду (возможно, воспроизводится макрос; тогда переключение произойдёт после его окончания)</numerusform>
+            <numerusform>переключение не произошло за %n секунды (возможно, воспроизводится макрос; тогда переключение произойдёт после его окончания)</numerusform>
+            <numerusform>переключение не произошло за %n секунд (возможно, воспроизводится макрос; тогда переключение произойдёт после его окончания)</numerusform>
         </translation>
     </message>
     <message>
