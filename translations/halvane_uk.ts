@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>made sure it starts at login</source>
-        <translation>увімкнула свій запуск під час входу</translation>
+        <translation>забезпечила свій автозапуск під час входу</translation>
     </message>
     <message>
         <source>ran its script for %1</source>
@@ -541,22 +541,22 @@
     </message>
     <message>
         <source>Settings: %1 is valid</source>
-        <translation>Налаштування: %1 гаразд</translation>
+        <translation>Налаштування: %1 без помилок</translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 is valid (%n warning: %2)</source>
         <translation>
-            <numerusform>Налаштування: %1 гаразд (%n попередження: %2)</numerusform>
-            <numerusform>Налаштування: %1 гаразд (%n попередження: %2)</numerusform>
-            <numerusform>Налаштування: %1 гаразд (%n попереджень: %2)</numerusform>
+            <numerusform>Налаштування: %1 без помилок (%n попередження: %2)</numerusform>
+            <numerusform>Налаштування: %1 без помилок (%n попередження: %2)</numerusform>
+            <numerusform>Налаштування: %1 без помилок (%n попереджень: %2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 is valid (%n warnings: %2)</source>
         <translation>
-            <numerusform>Налаштування: %1 гаразд (%n попередження: %2)</numerusform>
-            <numerusform>Налаштування: %1 гаразд (%n попередження: %2)</numerusform>
-            <numerusform>Налаштування: %1 гаразд (%n попереджень: %2)</numerusform>
+            <numerusform>Налаштування: %1 без помилок (%n попередження: %2)</numerusform>
+            <numerusform>Налаштування: %1 без помилок (%n попередження: %2)</numerusform>
+            <numerusform>Налаштування: %1 без помилок (%n попереджень: %2)</numerusform>
         </translation>
     </message>
 </context>
@@ -612,7 +612,7 @@
     </message>
     <message>
         <source>Helper: holds %1 but does not answer</source>
-        <translation>Служба: займає %1, але не відповідає</translation>
+        <translation>Служба: володіє %1, але не відповідає</translation>
     </message>
     <message>
         <source>Helper: running version %1, but this halvanectl is %2</source>
@@ -640,7 +640,7 @@
     <message>
         <source>X display %1 refused (%2), %3</source>
         <extracomment>%1 the X display, %2 why, %3 says that automatic switching is off</extracomment>
-        <translation>X-дисплей %1 відмовив (%2), %3</translation>
+        <translation>X-дисплей %1 відмовив у з’єднанні (%2), %3</translation>
     </message>
     <message>
         <source>%1 could not be set up, %2</source>
@@ -825,7 +825,7 @@
     </message>
     <message>
         <source>Click here, then type up to eight keys</source>
-        <translation>Клацніть тут і натисніть до восьми клавіш</translation>
+        <translation>Клацніть і натисніть до восьми клавіш</translation>
     </message>
     <message>
         <source>While this button has the focus, every key you type, shortcuts included, is recorded.</source>
@@ -952,55 +952,55 @@
     </message>
     <message>
         <source>Profile to edit:</source>
-        <translation>Профіль для редагування:</translation>
+        <translation>Редагувати профіль:</translation>
     </message>
     <message>
         <source>Swap Command (Super) and Alt keys</source>
-        <translation>Поміняти місцями клавіші Command (Super) і Alt</translation>
+        <translation>Поміняти місцями Command (Super) і Alt</translation>
     </message>
     <message>
         <source>L1: click to record a macro; right-click for more</source>
-        <translation>L1: клацання — запис макросу; правою кнопкою — інші дії</translation>
+        <translation>L1: клацання — запис макросу; правою кнопкою — меню</translation>
     </message>
     <message>
         <source>L2: click to record a macro; right-click for more</source>
-        <translation>L2: клацання — запис макросу; правою кнопкою — інші дії</translation>
+        <translation>L2: клацання — запис макросу; правою кнопкою — меню</translation>
     </message>
     <message>
         <source>L3: click to record a macro; right-click for more</source>
-        <translation>L3: клацання — запис макросу; правою кнопкою — інші дії</translation>
+        <translation>L3: клацання — запис макросу; правою кнопкою — меню</translation>
     </message>
     <message>
         <source>L4: click to record a macro; right-click for more</source>
-        <translation>L4: клацання — запис макросу; правою кнопкою — інші дії</translation>
+        <translation>L4: клацання — запис макросу; правою кнопкою — меню</translation>
     </message>
     <message>
         <source>L5: click to record a macro; right-click for more</source>
-        <translation>L5: клацання — запис макросу; правою кнопкою — інші дії</translation>
+        <translation>L5: клацання — запис макросу; правою кнопкою — меню</translation>
     </message>
     <message>
         <source>R1: click to record a macro; right-click for more</source>
-        <translation>R1: клацання — запис макросу; правою кнопкою — інші дії</translation>
+        <translation>R1: клацання — запис макросу; правою кнопкою — меню</translation>
     </message>
     <message>
         <source>R2: click to record a macro; right-click for more</source>
-        <translation>R2: клацання — запис макросу; правою кнопкою — інші дії</translation>
+        <translation>R2: клацання — запис макросу; правою кнопкою — меню</translation>
     </message>
     <message>
         <source>R3: click to record a macro; right-click for more</source>
-        <translation>R3: клацання — запис макросу; правою кнопкою — інші дії</translation>
+        <translation>R3: клацання — запис макросу; правою кнопкою — меню</translation>
     </message>
     <message>
         <source>R4: click to record a macro; right-click for more</source>
-        <translation>R4: клацання — запис макросу; правою кнопкою — інші дії</translation>
+        <translation>R4: клацання — запис макросу; правою кнопкою — меню</translation>
     </message>
     <message>
         <source>R5: click to record a macro; right-click for more</source>
-        <translation>R5: клацання — запис макросу; правою кнопкою — інші дії</translation>
+        <translation>R5: клацання — запис макросу; правою кнопкою — меню</translation>
     </message>
     <message>
         <source>Media keys control:</source>
-        <translation>Медіаклавіші керують:</translation>
+        <translation>Медіаклавіші:</translation>
     </message>
     <message>
         <source>The media player that the keyboard&apos;s media keys drive in this profile</source>
@@ -1024,7 +1024,7 @@
     </message>
     <message>
         <source>Click a macro key to record a macro, launch an application or select a profile. Right-click it for more.</source>
-        <translation>Клацніть макроклавішу, щоб записати макрос, запустити програму або вибрати профіль. Клацніть правою кнопкою, щоб побачити інші дії.</translation>
+        <translation>Клацання макроклавіші: запис макросу, запуск програми або вибір профілю. Правою кнопкою — меню.</translation>
     </message>
     <message>
         <source>Profiles</source>
@@ -1056,15 +1056,15 @@
     </message>
     <message>
         <source>Show profile changes on screen</source>
-        <translation>Показувати зміну профілю на екрані</translation>
+        <translation>Показувати зміну профілю</translation>
     </message>
     <message>
         <source>Override automatic profile switching</source>
-        <translation>Вимкнути автоматичне перемикання профілів</translation>
+        <translation>Вимкнути автоперемикання</translation>
     </message>
     <message>
         <source>Show the helper in the tray</source>
-        <translation>Показувати службу в системному лотку</translation>
+        <translation>Піктограма в системному лотку</translation>
     </message>
     <message>
         <source>An icon with the current profile&apos;s number, and a menu to switch profiles</source>
@@ -1270,9 +1270,9 @@ export або import відхилила профіль із помилками �
     <message numerus="yes">
         <source>it did not switch within %n seconds (a macro may be playing; the switch then comes when it ends)</source>
         <translation>
-            <numerusform>вона не перемкнулася за %n секунду (можливо, відтворюється макрос; тоді перемикання відбудеться, коли він закінчиться)</numerusform>
-            <numerusform>вона не перемкнулася за %n секунди (можливо, відтворюється макрос; тоді перемикання відбудеться, коли він закінчиться)</numerusform>
-            <numerusform>вона не перемкнулася за %n секунд (можливо, відтворюється макрос; тоді перемикання відбудеться, коли він закінчиться)</numerusform>
+            <numerusform>перемикання не відбулося за %n секунду (можливо, відтворюється макрос; тоді перемикання відбудеться після його завершення)</numerusform>
+            <numerusform>перемикання не відбулося за %n секунди (можливо, відтворюється макрос; тоді перемикання відбудеться після його завершення)</numerusform>
+            <numerusform>перемикання не відбулося за %n секунд (можливо, відтворюється макрос; тоді перемикання відбудеться після його завершення)</numerusform>
         </translation>
     </message>
     <message>
