@@ -991,11 +991,11 @@
     </message>
     <message>
         <source>Profile to edit:</source>
-        <translation>ملف التعريف المراد تحريره:</translation>
+        <translation>تحرير ملف التعريف:</translation>
     </message>
     <message>
         <source>Swap Command (Super) and Alt keys</source>
-        <translation>تبديل مفتاحَي Command ‏(Super) و Alt</translation>
+        <translation>تبديل مفتاحَي Command (Super)‎ و Alt</translation>
     </message>
     <message>
         <source>L1: click to record a macro; right-click for more</source>
@@ -1360,12 +1360,12 @@ read or written, the helper not running or not answering).</source>
     <message>
         <source>class</source>
         <extracomment>the X11 window&apos;s WM_CLASS class</extracomment>
-        <translation>الفئة</translation>
+        <translation>الصنف</translation>
     </message>
     <message>
         <source>instance</source>
         <extracomment>the X11 window&apos;s WM_CLASS instance</extracomment>
-        <translation>النسخة</translation>
+        <translation>المثيل</translation>
     </message>
     <message>
         <source>GTK application</source>
