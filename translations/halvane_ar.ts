@@ -5,31 +5,31 @@
     <name>CtlArguments</name>
     <message>
         <source>&quot;%1&quot; is not a profile number (1 to %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ليس رقم ملف تعريف (من 1 إلى %2)</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُحدَّد أمر</translation>
     </message>
     <message>
         <source>wrong number of arguments for %1 (usage: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد وسائط خاطئ للأمر %1 (الاستخدام: %2)</translation>
     </message>
     <message>
         <source>unknown option &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>خيار غير معروف «%1»</translation>
     </message>
     <message>
         <source>the file name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم الملف فارغ</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a backup number (as &quot;%2&quot; lists them)</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ليس رقم نسخة احتياطية (كما يسردها «%2»)</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>أمر غير معروف «%1»</translation>
     </message>
 </context>
 <context>
@@ -37,565 +37,565 @@
     <message>
         <source>%1 s</source>
         <extracomment>A duration in seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ث</translation>
     </message>
     <message>
         <source>typed %1</source>
         <extracomment>%1 is a key combination; more may follow, separated by commas.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>كتب %1</translation>
     </message>
     <message>
         <source>posted 1 system key event</source>
-        <translation type="unfinished"></translation>
+        <translation>أرسل حدثًا واحدًا لمفاتيح النظام</translation>
     </message>
     <message numerus="yes">
         <source>posted %n system key events</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>أرسل %n حدث لمفاتيح النظام</numerusform>
+            <numerusform>أرسل %n حدث لمفاتيح النظام</numerusform>
+            <numerusform>أرسل %n حدثين لمفاتيح النظام</numerusform>
+            <numerusform>أرسل %n أحداث لمفاتيح النظام</numerusform>
+            <numerusform>أرسل %n حدثًا لمفاتيح النظام</numerusform>
+            <numerusform>أرسل %n حدث لمفاتيح النظام</numerusform>
         </translation>
     </message>
     <message>
         <source>pressed %1</source>
         <extracomment>%1 is a combination of modifier keys only, e.g. ⌘⇧.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ضغط %1</translation>
     </message>
     <message>
         <source>waited %1</source>
         <extracomment>%1 is a duration such as &quot;0.25 s&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>انتظر %1</translation>
     </message>
     <message>
         <source>switched to %1 (shown on screen)</source>
-        <translation type="unfinished"></translation>
+        <translation>انتقل إلى %1 (معروضًا على الشاشة)</translation>
     </message>
     <message>
         <source>switched to profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>انتقل إلى ملف التعريف %1</translation>
     </message>
     <message>
         <source>made sure it starts at login</source>
-        <translation type="unfinished"></translation>
+        <translation>تأكد من أنه يبدأ عند تسجيل الدخول</translation>
     </message>
     <message>
         <source>ran its script for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>شغّل سكربته لـ %1</translation>
     </message>
     <message>
         <source>asked %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>طلب من %1 أن ينفّذ %2</translation>
     </message>
     <message>
         <source>opened %1</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح %1</translation>
     </message>
 </context>
 <context>
     <name>DemoSession</name>
     <message>
         <source>cannot create a temporary folder</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر إنشاء مجلد مؤقت</translation>
     </message>
     <message>
         <source>Play key</source>
-        <translation type="unfinished"></translation>
+        <translation>مفتاح Play</translation>
     </message>
     <message>
         <source>Eject key</source>
-        <translation type="unfinished"></translation>
+        <translation>مفتاح Eject</translation>
     </message>
     <message>
         <source>profile key + F4</source>
-        <translation type="unfinished"></translation>
+        <translation>مفتاح ملف التعريف + F4</translation>
     </message>
     <message>
         <source>profile key + F1</source>
-        <translation type="unfinished"></translation>
+        <translation>مفتاح ملف التعريف + F1</translation>
     </message>
     <message>
         <source>cannot make the demo settings from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر إنشاء إعدادات العرض التوضيحي من %1</translation>
     </message>
     <message>
         <source>Starting the helper with a demo profile and a virtual keyboard...</source>
-        <translation type="unfinished"></translation>
+        <translation>يجري تشغيل المساعد بملف تعريف توضيحي ولوحة مفاتيح افتراضية...</translation>
     </message>
     <message>
         <source>cannot start %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر تشغيل %1: %2</translation>
     </message>
     <message>
         <source>the helper did not find the virtual keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يعثر المساعد على لوحة المفاتيح الافتراضية</translation>
     </message>
     <message>
         <source>The helper found the keyboard and %1.</source>
         <extracomment>%1 is what the helper did at its start, or &quot;is ready&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>عثر المساعد على لوحة المفاتيح و%1.</translation>
     </message>
     <message>
         <source>is ready</source>
-        <translation type="unfinished"></translation>
+        <translation>أصبح جاهزًا</translation>
     </message>
     <message>
         <source>%1 → %2</source>
         <extracomment>%1 is the key pressed, %2 what the helper did.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ← %2</translation>
     </message>
     <message>
         <source>nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>لا شيء</translation>
     </message>
     <message>
         <source>the helper stopped unexpectedly</source>
-        <translation type="unfinished"></translation>
+        <translation>توقف المساعد على نحو غير متوقع</translation>
     </message>
     <message>
         <source>the helper is not connected to the virtual keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>المساعد غير متصل بلوحة المفاتيح الافتراضية</translation>
     </message>
     <message>
         <source>the helper did not stop within 5 s</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتوقف المساعد خلال 5 ث</translation>
     </message>
     <message>
         <source>the helper ended with status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>انتهى المساعد بالحالة %1</translation>
     </message>
     <message>
         <source>The helper stopped cleanly.</source>
-        <translation type="unfinished"></translation>
+        <translation>توقف المساعد توقفًا سليمًا.</translation>
     </message>
     <message>
         <source>The helper said:</source>
-        <translation type="unfinished"></translation>
+        <translation>قال المساعد:</translation>
     </message>
 </context>
 <context>
     <name>Doctor</name>
     <message>
         <source>Nothing keeps the keyboard from working</source>
-        <translation type="unfinished"></translation>
+        <translation>لا شيء يمنع لوحة المفاتيح من العمل</translation>
     </message>
     <message numerus="yes">
         <source>%n problem keeps the keyboard from working</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n مشكلة تمنع لوحة المفاتيح من العمل</numerusform>
+            <numerusform>%n مشكلة تمنع لوحة المفاتيح من العمل</numerusform>
+            <numerusform>%n مشكلتان تمنعان لوحة المفاتيح من العمل</numerusform>
+            <numerusform>%n مشكلات تمنع لوحة المفاتيح من العمل</numerusform>
+            <numerusform>%n مشكلةً تمنع لوحة المفاتيح من العمل</numerusform>
+            <numerusform>%n مشكلة تمنع لوحة المفاتيح من العمل</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n problems keep the keyboard from working</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n مشكلة تمنع لوحة المفاتيح من العمل</numerusform>
+            <numerusform>%n مشكلة تمنع لوحة المفاتيح من العمل</numerusform>
+            <numerusform>%n مشكلتان تمنعان لوحة المفاتيح من العمل</numerusform>
+            <numerusform>%n مشكلات تمنع لوحة المفاتيح من العمل</numerusform>
+            <numerusform>%n مشكلةً تمنع لوحة المفاتيح من العمل</numerusform>
+            <numerusform>%n مشكلة تمنع لوحة المفاتيح من العمل</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n more is worth fixing</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>و%n أمر آخر يستحق الإصلاح</numerusform>
+            <numerusform>و%n أمر آخر يستحق الإصلاح</numerusform>
+            <numerusform>و%n أمران آخران يستحقان الإصلاح</numerusform>
+            <numerusform>و%n أمور أخرى تستحق الإصلاح</numerusform>
+            <numerusform>و%n أمرًا آخر يستحق الإصلاح</numerusform>
+            <numerusform>و%n أمر آخر يستحق الإصلاح</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n more are worth fixing</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>و%n أمر آخر يستحق الإصلاح</numerusform>
+            <numerusform>و%n أمر آخر يستحق الإصلاح</numerusform>
+            <numerusform>و%n أمران آخران يستحقان الإصلاح</numerusform>
+            <numerusform>و%n أمور أخرى تستحق الإصلاح</numerusform>
+            <numerusform>و%n أمرًا آخر يستحق الإصلاح</numerusform>
+            <numerusform>و%n أمر آخر يستحق الإصلاح</numerusform>
         </translation>
     </message>
     <message>
         <source>fix:</source>
-        <translation type="unfinished"></translation>
+        <translation>الحل:</translation>
     </message>
     <message>
         <source>Automatic switching on this desktop needs one step first:</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتاج التبديل التلقائي على سطح المكتب هذا إلى خطوة واحدة أولًا:</translation>
     </message>
 </context>
 <context>
     <name>DoctorDesktopChecks</name>
     <message>
         <source>an unnamed desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>سطح مكتب بلا اسم</translation>
     </message>
     <message>
         <source>log out and in again (GNOME on Wayland finds new extensions only at login)</source>
-        <translation type="unfinished"></translation>
+        <translation>سجّل الخروج ثم الدخول مجددًا (لا يجد GNOME على Wayland الامتدادات الجديدة إلا عند تسجيل الدخول)</translation>
     </message>
     <message>
         <source>%1 (automatic switching and the on-screen profile name need it)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (يحتاجه التبديل التلقائي وعرض اسم ملف التعريف على الشاشة)</translation>
     </message>
     <message>
         <source>GNOME Shell extension %1: not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>امتداد GNOME Shell ‏%1: غير مثبّت</translation>
     </message>
     <message>
         <source>GNOME Shell extension: %1 is not made for GNOME %2</source>
-        <translation type="unfinished"></translation>
+        <translation>امتداد GNOME Shell: ‏%1 ليس مصممًا لـ GNOME %2</translation>
     </message>
     <message>
         <source>GNOME Shell extension: %1, running</source>
-        <translation type="unfinished"></translation>
+        <translation>امتداد GNOME Shell: ‏%1، قيد التشغيل</translation>
     </message>
     <message>
         <source>GNOME Shell extensions are turned off altogether</source>
-        <translation type="unfinished"></translation>
+        <translation>امتدادات GNOME Shell معطّلة كليًا</translation>
     </message>
     <message>
         <source>GNOME Shell extension %1: installed, not enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>امتداد GNOME Shell ‏%1: مثبّت، لكنه غير مفعّل</translation>
     </message>
     <message>
         <source>GNOME Shell extension %1: installed, but GNOME Shell has not started it</source>
-        <translation type="unfinished"></translation>
+        <translation>امتداد GNOME Shell ‏%1: مثبّت، لكن GNOME Shell لم يشغّله</translation>
     </message>
     <message>
         <source>if it still does not run: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>إن ظل لا يعمل: %1</translation>
     </message>
     <message>
         <source>%1 (automatic switching needs it)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (يحتاجه التبديل التلقائي)</translation>
     </message>
     <message>
         <source>KWin script %1: not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>سكربت KWin ‏%1: غير مثبّت</translation>
     </message>
     <message>
         <source>KWin script: %1 (the helper loads it when it starts)</source>
-        <translation type="unfinished"></translation>
+        <translation>سكربت KWin: ‏%1 (يحمّله المساعد عند بدئه)</translation>
     </message>
     <message>
         <source>KWin script: KWin does not answer on this session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>سكربت KWin: لا يستجيب KWin على ناقل الجلسة هذا</translation>
     </message>
     <message>
         <source>run %1 in a terminal of the Plasma session</source>
-        <translation type="unfinished"></translation>
+        <translation>شغّل %1 في طرفية ضمن جلسة Plasma</translation>
     </message>
     <message>
         <source>KWin script: %1 is installed, but KWin has not loaded it</source>
-        <translation type="unfinished"></translation>
+        <translation>سكربت KWin: ‏%1 مثبّت، لكن KWin لم يحمّله</translation>
     </message>
     <message>
         <source>restart the helper, which loads it at start (its log says why it could not: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>أعد تشغيل المساعد، فهو يحمّله عند بدئه (سجله يذكر سبب الإخفاق: %1)</translation>
     </message>
     <message>
         <source>KWin script: %1, loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>سكربت KWin: ‏%1، محمّل</translation>
     </message>
     <message>
         <source>Desktop: no graphical session seen (DISPLAY and WAYLAND_DISPLAY are unset)</source>
-        <translation type="unfinished"></translation>
+        <translation>سطح المكتب: لم تُرصد جلسة رسومية (DISPLAY و WAYLAND_DISPLAY غير مضبوطين)</translation>
     </message>
     <message>
         <source>run %1 in a terminal of your desktop session</source>
-        <translation type="unfinished"></translation>
+        <translation>شغّل %1 في طرفية ضمن جلسة سطح المكتب الخاصة بك</translation>
     </message>
     <message>
         <source>Desktop: %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>سطح المكتب: %1، %2</translation>
     </message>
 </context>
 <context>
     <name>DoctorDeviceChecks</name>
     <message>
         <source>%1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 غير موجود</translation>
     </message>
     <message>
         <source>%1 is neither readable nor writable by you</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكنك قراءة %1 ولا الكتابة فيه</translation>
     </message>
     <message>
         <source>%1 is not writable by you</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكنك الكتابة في %1</translation>
     </message>
     <message>
         <source>%1 is not readable by you</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكنك قراءة %1</translation>
     </message>
     <message>
         <source>%1 is readable and writable by you</source>
-        <translation type="unfinished"></translation>
+        <translation>يمكنك قراءة %1 والكتابة فيه</translation>
     </message>
     <message>
         <source>udev rule: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>قاعدة udev: ‏%1</translation>
     </message>
     <message>
         <source>udev rule: %1 holds no Halvane rule (emptied or masked)</source>
-        <translation type="unfinished"></translation>
+        <translation>قاعدة udev: ‏%1 لا يحوي قاعدة Halvane (مُفرَّغ أو مقنَّع)</translation>
     </message>
     <message>
         <source>udev rule: installed at %1, where udev does not look</source>
-        <translation type="unfinished"></translation>
+        <translation>قاعدة udev: مثبّتة في %1، حيث لا يبحث udev</translation>
     </message>
     <message>
         <source>udev rule: %1 is not installed (looked in %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>قاعدة udev: ‏%1 غير مثبّتة (جرى البحث في %2)</translation>
     </message>
     <message>
         <source>udev rule applied: uaccess on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>قاعدة udev مطبّقة: uaccess على %1</translation>
     </message>
     <message>
         <source>udev rule not applied: no uaccess tag on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>قاعدة udev غير مطبّقة: لا وسم uaccess على %1</translation>
     </message>
     <message>
         <source>install the udev rule (above), then: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ثبّت قاعدة udev (أعلاه)، ثم: %1</translation>
     </message>
     <message>
         <source>or plug the keyboard in again</source>
-        <translation type="unfinished"></translation>
+        <translation>أو أعد توصيل لوحة المفاتيح</translation>
     </message>
     <message>
         <source>Keyboard access: you can read and write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الوصول إلى لوحة المفاتيح: يمكنك قراءة %1 والكتابة فيه</translation>
     </message>
     <message>
         <source>Keyboard access: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الوصول إلى لوحة المفاتيح: %1</translation>
     </message>
     <message>
         <source>then log in at the machine itself (not over ssh), or for now: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ثم سجّل الدخول على الجهاز نفسه (لا عبر ssh)، أو مؤقتًا: %1</translation>
     </message>
     <message>
         <source>%1: writable</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: قابل للكتابة</translation>
     </message>
     <message>
         <source>%1 (media and eject keys need it, and on Wayland every macro)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (تحتاجه مفاتيح الوسائط ومفتاح Eject، وكل ماكرو على Wayland)</translation>
     </message>
     <message>
         <source>%1   (at every boot)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1   (عند كل إقلاع)</translation>
     </message>
     <message>
         <source>%1 maps it to KEY_SLEEP</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 يربط 0xF8 بـ KEY_SLEEP</translation>
     </message>
     <message>
         <source>udev gave %1 no Halvane hwdb entry</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يمنح udev ‏%1 أي مدخل hwdb خاص بـ Halvane</translation>
     </message>
     <message>
         <source>hwdb entry: in the compiled hwdb</source>
-        <translation type="unfinished"></translation>
+        <translation>مدخل hwdb: موجود في hwdb المُترجَمة</translation>
     </message>
     <message>
         <source>the compiled hwdb has no Halvane entry</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد مدخل Halvane في hwdb المُترجَمة</translation>
     </message>
     <message>
         <source>hwdb entry: macro keys are no system keys on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>مدخل hwdb: مفاتيح الماكرو ليست مفاتيح نظام على %1</translation>
     </message>
     <message>
         <source>hwdb entry not active: %1 (macro key 0xF8 would suspend the machine)</source>
-        <translation type="unfinished"></translation>
+        <translation>مدخل hwdb غير فعّال: %1 (مفتاح الماكرو 0xF8 كان سيُدخل الجهاز في السكون)</translation>
     </message>
     <message numerus="yes">
         <source>Keyboard: %n interface (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لوحة المفاتيح: %n واجهة (%1)</numerusform>
+            <numerusform>لوحة المفاتيح: %n واجهة (%1)</numerusform>
+            <numerusform>لوحة المفاتيح: %n واجهتان (%1)</numerusform>
+            <numerusform>لوحة المفاتيح: %n واجهات (%1)</numerusform>
+            <numerusform>لوحة المفاتيح: %n واجهةً (%1)</numerusform>
+            <numerusform>لوحة المفاتيح: %n واجهة (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Keyboard: %n interfaces (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لوحة المفاتيح: %n واجهة (%1)</numerusform>
+            <numerusform>لوحة المفاتيح: %n واجهة (%1)</numerusform>
+            <numerusform>لوحة المفاتيح: %n واجهتان (%1)</numerusform>
+            <numerusform>لوحة المفاتيح: %n واجهات (%1)</numerusform>
+            <numerusform>لوحة المفاتيح: %n واجهةً (%1)</numerusform>
+            <numerusform>لوحة المفاتيح: %n واجهة (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Keyboard: none plugged in; %n virtual interface of %1 in %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لوحة المفاتيح: لا شيء موصول؛ %n واجهة افتراضية لـ %1 في %2</numerusform>
+            <numerusform>لوحة المفاتيح: لا شيء موصول؛ %n واجهة افتراضية لـ %1 في %2</numerusform>
+            <numerusform>لوحة المفاتيح: لا شيء موصول؛ %n واجهتان افتراضيتان لـ %1 في %2</numerusform>
+            <numerusform>لوحة المفاتيح: لا شيء موصول؛ %n واجهات افتراضية لـ %1 في %2</numerusform>
+            <numerusform>لوحة المفاتيح: لا شيء موصول؛ %n واجهةً افتراضية لـ %1 في %2</numerusform>
+            <numerusform>لوحة المفاتيح: لا شيء موصول؛ %n واجهة افتراضية لـ %1 في %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Keyboard: none plugged in; %n virtual interfaces of %1 in %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لوحة المفاتيح: لا شيء موصول؛ %n واجهة افتراضية لـ %1 في %2</numerusform>
+            <numerusform>لوحة المفاتيح: لا شيء موصول؛ %n واجهة افتراضية لـ %1 في %2</numerusform>
+            <numerusform>لوحة المفاتيح: لا شيء موصول؛ %n واجهتان افتراضيتان لـ %1 في %2</numerusform>
+            <numerusform>لوحة المفاتيح: لا شيء موصول؛ %n واجهات افتراضية لـ %1 في %2</numerusform>
+            <numerusform>لوحة المفاتيح: لا شيء موصول؛ %n واجهةً افتراضية لـ %1 في %2</numerusform>
+            <numerusform>لوحة المفاتيح: لا شيء موصول؛ %n واجهة افتراضية لـ %1 في %2</numerusform>
         </translation>
     </message>
     <message>
         <source>Keyboard: none found (no hidraw node of a HID device %1:%2 or %1:%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>لوحة المفاتيح: لم يُعثر عليها (لا عقدة hidraw لجهاز HID ‏%1:%2 أو %1:%3)</translation>
     </message>
     <message>
         <source>plug the keyboard in (to try without it: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>صِل لوحة المفاتيح (للتجربة بدونها: %1)</translation>
     </message>
 </context>
 <context>
     <name>DoctorFileChecks</name>
     <message>
         <source>Autostart: %1 is turned off</source>
-        <translation type="unfinished"></translation>
+        <translation>التشغيل التلقائي: %1 معطّل</translation>
     </message>
     <message>
         <source>Autostart: %1 starts nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>التشغيل التلقائي: %1 لا يشغّل شيئًا</translation>
     </message>
     <message>
         <source>Autostart: %1 starts %2, which is not there</source>
-        <translation type="unfinished"></translation>
+        <translation>التشغيل التلقائي: %1 يشغّل %2، وهو غير موجود</translation>
     </message>
     <message>
         <source>Autostart: both %1 and %2 start the helper at login</source>
-        <translation type="unfinished"></translation>
+        <translation>التشغيل التلقائي: كلٌّ من %1 و%2 يشغّل المساعد عند تسجيل الدخول</translation>
     </message>
     <message>
         <source>%1 (the helper writes one that leaves the start to the unit)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (يكتب المساعد ملفًا يترك البدء للوحدة)</translation>
     </message>
     <message>
         <source>Autostart: %1 is enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>التشغيل التلقائي: %1 مفعّل</translation>
     </message>
     <message>
         <source>Autostart: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>التشغيل التلقائي: %1</translation>
     </message>
     <message>
         <source>Autostart: the helper does not start at login</source>
-        <translation type="unfinished"></translation>
+        <translation>التشغيل التلقائي: لا يبدأ المساعد عند تسجيل الدخول</translation>
     </message>
     <message>
         <source>start the helper once; it adds %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>شغّل المساعد مرة واحدة؛ سيضيف %1: %2</translation>
     </message>
     <message>
         <source>%1, then start the helper once; it writes a new one: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1، ثم شغّل المساعد مرة واحدة؛ سيكتب ملفًا جديدًا: %2</translation>
     </message>
     <message>
         <source>start %1 once; it writes the default settings</source>
-        <translation type="unfinished"></translation>
+        <translation>شغّل %1 مرة واحدة لكتابة الإعدادات الافتراضية</translation>
     </message>
     <message>
         <source>%1   (the newest backup)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1   (أحدث نسخة احتياطية)</translation>
     </message>
     <message>
         <source>Settings: %1 does not exist (the keys do nothing without it)</source>
-        <translation type="unfinished"></translation>
+        <translation>الإعدادات: %1 غير موجود (لا تفعل المفاتيح شيئًا من دونه)</translation>
     </message>
     <message>
         <source>Settings: %1 cannot be read (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>الإعدادات: تعذّرت قراءة %1 (%2)</translation>
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>جذره ليس قاموسًا</translation>
     </message>
     <message>
         <source>%1, then %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1، ثم %2</translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 has %n error</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>الإعدادات: في %1 %n خطأ</numerusform>
+            <numerusform>الإعدادات: في %1 %n خطأ</numerusform>
+            <numerusform>الإعدادات: في %1 %n خطآن</numerusform>
+            <numerusform>الإعدادات: في %1 %n أخطاء</numerusform>
+            <numerusform>الإعدادات: في %1 %n خطأً</numerusform>
+            <numerusform>الإعدادات: في %1 %n خطأ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 has %n errors</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>الإعدادات: في %1 %n خطأ</numerusform>
+            <numerusform>الإعدادات: في %1 %n خطأ</numerusform>
+            <numerusform>الإعدادات: في %1 %n خطآن</numerusform>
+            <numerusform>الإعدادات: في %1 %n أخطاء</numerusform>
+            <numerusform>الإعدادات: في %1 %n خطأً</numerusform>
+            <numerusform>الإعدادات: في %1 %n خطأ</numerusform>
         </translation>
     </message>
     <message>
         <source>%1   (lists each), then correct them in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1   (يسرد كل خطأ)، ثم صحّحها في %2</translation>
     </message>
     <message>
         <source>or go back to an earlier version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>أو ارجع إلى إصدار سابق: %1</translation>
     </message>
     <message>
         <source>Settings: %1 is valid</source>
-        <translation type="unfinished"></translation>
+        <translation>الإعدادات: %1 سليم</translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 is valid (%n warning: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>الإعدادات: %1 سليم (%n تحذير: %2)</numerusform>
+            <numerusform>الإعدادات: %1 سليم (%n تحذير: %2)</numerusform>
+            <numerusform>الإعدادات: %1 سليم (%n تحذيران: %2)</numerusform>
+            <numerusform>الإعدادات: %1 سليم (%n تحذيرات: %2)</numerusform>
+            <numerusform>الإعدادات: %1 سليم (%n تحذيرًا: %2)</numerusform>
+            <numerusform>الإعدادات: %1 سليم (%n تحذير: %2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 is valid (%n warnings: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>الإعدادات: %1 سليم (%n تحذير: %2)</numerusform>
+            <numerusform>الإعدادات: %1 سليم (%n تحذير: %2)</numerusform>
+            <numerusform>الإعدادات: %1 سليم (%n تحذيران: %2)</numerusform>
+            <numerusform>الإعدادات: %1 سليم (%n تحذيرات: %2)</numerusform>
+            <numerusform>الإعدادات: %1 سليم (%n تحذيرًا: %2)</numerusform>
+            <numerusform>الإعدادات: %1 سليم (%n تحذير: %2)</numerusform>
         </translation>
     </message>
 </context>
@@ -603,1250 +603,1273 @@
     <name>DoctorHelperChecks</name>
     <message>
         <source>quit the helper (end its HalvaneHelper process), then: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>أنهِ المساعد (أنهِ عملية HalvaneHelper الخاصة به)، ثم: %1</translation>
     </message>
     <message>
         <source>Synthetic keys</source>
-        <translation type="unfinished"></translation>
+        <translation>محاكاة المفاتيح</translation>
     </message>
     <message>
         <source>HID events</source>
-        <translation type="unfinished"></translation>
+        <translation>أحداث HID</translation>
     </message>
     <message>
         <source>Front application</source>
-        <translation type="unfinished"></translation>
+        <translation>التطبيق النشط</translation>
     </message>
     <message>
         <source>Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>العرض على الشاشة</translation>
     </message>
     <message>
         <source>%1: the helper does not say which backend it chose</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: لا يذكر المساعد أي واجهة خلفية اختار</translation>
     </message>
     <message>
         <source>update and restart the helper: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>حدّث المساعد وأعد تشغيله: %1</translation>
     </message>
     <message>
         <source>automatic switching is off; start the helper from your desktop session, where it finds the desktop&apos;s windows: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>التبديل التلقائي متوقف؛ شغّل المساعد من جلسة سطح المكتب، حيث يرى نوافذ سطح المكتب: %1</translation>
     </message>
     <message>
         <source>make /dev/uinput writable (see above), then %1</source>
-        <translation type="unfinished"></translation>
+        <translation>اجعل /dev/uinput قابلًا للكتابة (انظر أعلاه)، ثم %1</translation>
     </message>
     <message>
         <source>the Halvane helper is not running</source>
-        <translation type="unfinished"></translation>
+        <translation>مساعد Halvane لا يعمل</translation>
     </message>
     <message>
         <source>Helper: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>المساعد: %1</translation>
     </message>
     <message>
         <source>start it: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>شغّله: %1</translation>
     </message>
     <message>
         <source>Helper: holds %1 but does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>المساعد: يحجز %1 لكنه لا يستجيب</translation>
     </message>
     <message>
         <source>Helper: running version %1, but this halvanectl is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>المساعد: يعمل بالإصدار %1، لكن halvanectl هذا هو %2</translation>
     </message>
     <message>
         <source>to run the installed version, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لتشغيل الإصدار المثبّت، %1</translation>
     </message>
     <message>
         <source>Helper: running, version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>المساعد: يعمل، الإصدار %1</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>غير معروف</translation>
     </message>
 </context>
 <context>
     <name>FrontBackendChoice</name>
     <message>
         <source>Front application</source>
-        <translation type="unfinished"></translation>
+        <translation>التطبيق النشط</translation>
     </message>
     <message>
         <source>X display %1 refused (%2), %3</source>
         <extracomment>%1 the X display, %2 why, %3 says that automatic switching is off</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>رفض عرض X ‏%1 (%2)، %3</translation>
     </message>
     <message>
         <source>%1 could not be set up, %2</source>
         <extracomment>%2 says that automatic switching is off</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر إعداد %1، %2</translation>
     </message>
     <message>
         <source>XDG_CURRENT_DESKTOP is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>قيمة XDG_CURRENT_DESKTOP هي %1</translation>
     </message>
     <message>
         <source>%1 is not on the session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 غير موجود على ناقل الجلسة</translation>
     </message>
     <message>
         <source>no Wayland connection</source>
-        <translation type="unfinished"></translation>
+        <translation>لا اتصال بـ Wayland</translation>
     </message>
     <message>
         <source>the compositor has no %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوفّر المُركِّب %1</translation>
     </message>
     <message>
         <source>no HYPRLAND_INSTANCE_SIGNATURE</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد HYPRLAND_INSTANCE_SIGNATURE</translation>
     </message>
     <message>
         <source>no NIRI_SOCKET</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد NIRI_SOCKET</translation>
     </message>
     <message>
         <source>no SWAYSOCK</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد SWAYSOCK</translation>
     </message>
     <message>
         <source>DISPLAY is not set</source>
-        <translation type="unfinished"></translation>
+        <translation>DISPLAY غير مضبوط</translation>
     </message>
     <message>
         <source>not a Wayland session</source>
-        <translation type="unfinished"></translation>
+        <translation>ليست جلسة Wayland</translation>
     </message>
     <message>
         <source>ranks lower</source>
-        <translation type="unfinished"></translation>
+        <translation>أولويته أدنى</translation>
     </message>
     <message>
         <source>not %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس %1: %2</translation>
     </message>
     <message>
         <source>through our GNOME Shell extension</source>
-        <translation type="unfinished"></translation>
+        <translation>عبر امتداد GNOME Shell الخاص بنا</translation>
     </message>
     <message>
         <source>through our KWin script</source>
-        <translation type="unfinished"></translation>
+        <translation>عبر سكربت KWin الخاص بنا</translation>
     </message>
     <message>
         <source>Hyprland&apos;s event socket</source>
-        <translation type="unfinished"></translation>
+        <translation>مقبس أحداث Hyprland</translation>
     </message>
     <message>
         <source>niri&apos;s event stream</source>
-        <translation type="unfinished"></translation>
+        <translation>تدفق أحداث niri</translation>
     </message>
     <message>
         <source>%1 with the pid from sway&apos;s IPC</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 مع معرّف العملية من IPC الخاص بـ sway</translation>
     </message>
     <message>
         <source>_NET_ACTIVE_WINDOW on XWayland, which sees X applications only</source>
-        <translation type="unfinished"></translation>
+        <translation>_NET_ACTIVE_WINDOW على XWayland، لا يرى إلا تطبيقات X</translation>
     </message>
     <message>
         <source>automatic switching is off</source>
-        <translation type="unfinished"></translation>
+        <translation>التبديل التلقائي متوقف</translation>
     </message>
 </context>
 <context>
     <name>GnomeShellActiveWindowSource</name>
     <message>
         <source>GNOME Shell extension %1: the Shell did not say whether it runs (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>امتداد GNOME Shell ‏%1: لم تذكر الواجهة ما إذا كان يعمل (%2)</translation>
     </message>
     <message>
         <source>GNOME Shell extension %1 is not installed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>امتداد GNOME Shell ‏%1 غير مثبّت: %2</translation>
     </message>
     <message>
         <source>GNOME Shell extension %1 is not enabled: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>امتداد GNOME Shell ‏%1 غير مفعّل: %2</translation>
     </message>
     <message>
         <source>automatic switching needs it; run `%1` (on Wayland a newly installed extension is found only after logging in again)</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتاجه التبديل التلقائي؛ شغّل `%1` (على Wayland لا يُعثر على الامتداد المثبّت حديثًا إلا بعد تسجيل الدخول مجددًا)</translation>
     </message>
 </context>
 <context>
     <name>GnomeShellOverlaySurface</name>
     <message>
         <source>no session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد ناقل جلسة</translation>
     </message>
     <message>
         <source>GNOME Shell is not running</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME Shell لا يعمل</translation>
     </message>
     <message>
         <source>the halvane-keyboard@halvane.com extension is not enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>الامتداد halvane-keyboard@halvane.com غير مفعّل</translation>
     </message>
 </context>
 <context>
     <name>HIDEventBackendChoice</name>
     <message>
         <source>HID events (eject, media keys, mouse)</source>
-        <translation type="unfinished"></translation>
+        <translation>أحداث HID (الإخراج، مفاتيح الوسائط، الفأرة)</translation>
     </message>
     <message>
         <source>/dev/uinput can be used</source>
-        <translation type="unfinished"></translation>
+        <translation>يمكن استخدام /dev/uinput</translation>
     </message>
     <message>
         <source>no uinput</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد uinput</translation>
     </message>
     <message>
         <source>traced only, %1</source>
         <extracomment>HID events are only written to the trace; %1 says why /dev/uinput cannot be used</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تُسجَّل في التتبع فقط، %1</translation>
     </message>
 </context>
 <context>
     <name>HVKeyCombo</name>
     <message>
         <source>(None)</source>
-        <translation type="unfinished"></translation>
+        <translation>(لا شيء)</translation>
     </message>
 </context>
 <context>
     <name>HVKeyComboPanel</name>
     <message>
         <source>Macro Key</source>
-        <translation type="unfinished"></translation>
+        <translation>مفتاح ماكرو</translation>
     </message>
     <message>
         <source>Execute a macro</source>
-        <translation type="unfinished"></translation>
+        <translation>تنفيذ ماكرو</translation>
     </message>
     <message>
         <source>New macro:</source>
-        <translation type="unfinished"></translation>
+        <translation>ماكرو جديد:</translation>
     </message>
     <message>
         <source>The keys typed since the editor opened</source>
-        <translation type="unfinished"></translation>
+        <translation>المفاتيح المكتوبة منذ فتح المحرر</translation>
     </message>
     <message>
         <source>How the macro plays when its key is pressed</source>
-        <translation type="unfinished"></translation>
+        <translation>كيف يُشغَّل الماكرو عند ضغط مفتاحه</translation>
     </message>
     <message>
         <source>Play once</source>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل مرة واحدة</translation>
     </message>
     <message>
         <source>Repeat while held</source>
-        <translation type="unfinished"></translation>
+        <translation>تكرار أثناء الضغط</translation>
     </message>
     <message>
         <source>Press to start, press to stop</source>
-        <translation type="unfinished"></translation>
+        <translation>اضغط للبدء، واضغط للإيقاف</translation>
     </message>
     <message>
         <source>Current macro:</source>
-        <translation type="unfinished"></translation>
+        <translation>الماكرو الحالي:</translation>
     </message>
     <message>
         <source>The macro the key has now</source>
-        <translation type="unfinished"></translation>
+        <translation>الماكرو المعيَّن للمفتاح الآن</translation>
     </message>
     <message>
         <source>Click here, then type up to eight keys</source>
-        <translation type="unfinished"></translation>
+        <translation>انقر هنا، ثم اكتب حتى ثمانية مفاتيح</translation>
     </message>
     <message>
         <source>While this button has the focus, every key you type, shortcuts included, is recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>ما دام التركيز على هذا الزر، يُسجَّل كل مفتاح تكتبه، بما في ذلك الاختصارات.</translation>
     </message>
     <message>
         <source>Pause after the last key:</source>
-        <translation type="unfinished"></translation>
+        <translation>توقف مؤقت بعد آخر مفتاح:</translation>
     </message>
     <message>
         <source>50 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>50 مث</translation>
     </message>
     <message>
         <source>100 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>100 مث</translation>
     </message>
     <message>
         <source>150 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>150 مث</translation>
     </message>
     <message>
         <source>200 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>200 مث</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>مسح</translation>
     </message>
     <message>
         <source>Launch an application</source>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل تطبيق</translation>
     </message>
     <message>
         <source>Application:</source>
-        <translation type="unfinished"></translation>
+        <translation>التطبيق:</translation>
     </message>
     <message>
         <source>The application the key opens</source>
-        <translation type="unfinished"></translation>
+        <translation>التطبيق الذي يفتحه المفتاح</translation>
     </message>
     <message>
         <source>Choose…</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار…</translation>
     </message>
     <message>
         <source>Select a profile</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار ملف تعريف</translation>
     </message>
     <message>
         <source>Profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف التعريف:</translation>
     </message>
     <message>
         <source>The profile the key switches to</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف التعريف الذي ينتقل إليه المفتاح</translation>
     </message>
     <message>
         <source>Select...</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر...</translation>
     </message>
     <message>
         <source>Profile 1</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف التعريف 1</translation>
     </message>
     <message>
         <source>Profile 2</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف التعريف 2</translation>
     </message>
     <message>
         <source>Profile 3</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف التعريف 3</translation>
     </message>
     <message>
         <source>Profile 4</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف التعريف 4</translation>
     </message>
     <message>
         <source>Profile 5</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف التعريف 5</translation>
     </message>
     <message>
         <source>Profile 6</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف التعريف 6</translation>
     </message>
     <message>
         <source>Profile 7</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف التعريف 7</translation>
     </message>
     <message>
         <source>Profile 8</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف التعريف 8</translation>
     </message>
     <message>
         <source>Profile 9</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف التعريف 9</translation>
     </message>
     <message>
         <source>Profile 10</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف التعريف 10</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>تطبيق</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
 </context>
 <context>
     <name>HalvanePref</name>
     <message>
         <source>Halvane Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>لوحة مفاتيح Halvane</translation>
     </message>
     <message>
         <source>Macro Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>مفاتيح الماكرو</translation>
     </message>
     <message>
         <source>Profile to edit:</source>
-        <translation type="unfinished"></translation>
+        <translation>تحرير ملف التعريف:</translation>
     </message>
     <message>
         <source>Swap Command (Super) and Alt keys</source>
-        <translation type="unfinished"></translation>
+        <translation>تبديل مفتاحَي Command (Super)‎ و Alt</translation>
     </message>
     <message>
         <source>L1: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>L1: انقر لتسجيل ماكرو؛ انقر بالزر الأيمن للمزيد</translation>
     </message>
     <message>
         <source>L2: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>L2: انقر لتسجيل ماكرو؛ انقر بالزر الأيمن للمزيد</translation>
     </message>
     <message>
         <source>L3: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>L3: انقر لتسجيل ماكرو؛ انقر بالزر الأيمن للمزيد</translation>
     </message>
     <message>
         <source>L4: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>L4: انقر لتسجيل ماكرو؛ انقر بالزر الأيمن للمزيد</translation>
     </message>
     <message>
         <source>L5: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>L5: انقر لتسجيل ماكرو؛ انقر بالزر الأيمن للمزيد</translation>
     </message>
     <message>
         <source>R1: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>R1: انقر لتسجيل ماكرو؛ انقر بالزر الأيمن للمزيد</translation>
     </message>
     <message>
         <source>R2: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>R2: انقر لتسجيل ماكرو؛ انقر بالزر الأيمن للمزيد</translation>
     </message>
     <message>
         <source>R3: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>R3: انقر لتسجيل ماكرو؛ انقر بالزر الأيمن للمزيد</translation>
     </message>
     <message>
         <source>R4: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>R4: انقر لتسجيل ماكرو؛ انقر بالزر الأيمن للمزيد</translation>
     </message>
     <message>
         <source>R5: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>R5: انقر لتسجيل ماكرو؛ انقر بالزر الأيمن للمزيد</translation>
     </message>
     <message>
         <source>Media keys control:</source>
-        <translation type="unfinished"></translation>
+        <translation>مفاتيح الوسائط تتحكم في:</translation>
     </message>
     <message>
         <source>The media player that the keyboard&apos;s media keys drive in this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>مشغل الوسائط الذي تتحكم فيه مفاتيح الوسائط في ملف التعريف هذا</translation>
     </message>
     <message>
         <source>Imaging keys control:</source>
-        <translation type="unfinished"></translation>
+        <translation>مفاتيح الصور تتحكم في:</translation>
     </message>
     <message>
         <source>The image application that the imaging keys drive in this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>تطبيق الصور الذي تتحكم فيه مفاتيح الصور في ملف التعريف هذا</translation>
     </message>
     <message>
         <source>Reset Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة ضبط المفاتيح</translation>
     </message>
     <message>
         <source>Removes what every macro key of this profile does</source>
-        <translation type="unfinished"></translation>
+        <translation>يزيل ما يفعله كل مفتاح ماكرو في ملف التعريف هذا</translation>
     </message>
     <message>
         <source>Click a macro key to record a macro, launch an application or select a profile. Right-click it for more.</source>
-        <translation type="unfinished"></translation>
+        <translation>انقر مفتاح ماكرو لتسجيل ماكرو أو تشغيل تطبيق أو اختيار ملف تعريف. انقر بالزر الأيمن للمزيد.</translation>
     </message>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات التعريف</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف التعريف</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>التطبيق</translation>
     </message>
     <message>
         <source>Switch automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>التبديل تلقائيًا</translation>
     </message>
     <message>
         <source>Double-click a profile&apos;s name to rename it, or its application to choose the application that switches to it automatically.</source>
-        <translation type="unfinished"></translation>
+        <translation>انقر نقرًا مزدوجًا على اسم ملف التعريف لإعادة تسميته، أو على تطبيقه لاختيار التطبيق الذي ينتقل إليه تلقائيًا.</translation>
     </message>
     <message>
         <source>Reset Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة ضبط ملف التعريف</translation>
     </message>
     <message>
         <source>Gives the selected profile its original settings</source>
-        <translation type="unfinished"></translation>
+        <translation>يعيد ملف التعريف المحدد إلى إعداداته الأصلية</translation>
     </message>
     <message>
         <source>Show profile changes on screen</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار تغييرات ملف التعريف على الشاشة</translation>
     </message>
     <message>
         <source>Override automatic profile switching</source>
-        <translation type="unfinished"></translation>
+        <translation>تجاوز التبديل التلقائي لملفات التعريف</translation>
     </message>
     <message>
         <source>Show the helper in the tray</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار المساعد في صينية النظام</translation>
     </message>
     <message>
         <source>An icon with the current profile&apos;s number, and a menu to switch profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>أيقونة برقم ملف التعريف الحالي، وقائمة للتبديل بين ملفات التعريف</translation>
     </message>
     <message>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>؟</translation>
     </message>
     <message>
         <source>Halvane Keyboard Help</source>
-        <translation type="unfinished"></translation>
+        <translation>تعليمات لوحة مفاتيح Halvane</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>الإصدار</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>تطبيق</translation>
     </message>
     <message>
         <source>Saves the settings and hands them to the keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>يحفظ الإعدادات ويسلّمها إلى لوحة المفاتيح</translation>
     </message>
     <message>
         <source>Macro Key</source>
-        <translation type="unfinished"></translation>
+        <translation>مفتاح ماكرو</translation>
     </message>
     <message>
         <source>Select Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار ملف تعريف</translation>
     </message>
     <message>
         <source>Launch Application…</source>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل تطبيق…</translation>
     </message>
     <message>
         <source>Hot Key</source>
-        <translation type="unfinished"></translation>
+        <translation>مفتاح اختصار</translation>
     </message>
     <message>
         <source>Reset Key</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة ضبط المفتاح</translation>
     </message>
 </context>
 <context>
     <name>Halvanectl</name>
     <message>
         <source>Usage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الاستخدام: %1</translation>
     </message>
     <message>
         <source>The command-line client of the Halvane keyboard software. Profiles are numbered 1 to 10,
 as the preferences show them: &quot;4 - Games&quot; is the fourth profile, named Games.</source>
-        <translation type="unfinished"></translation>
+        <translation>عميل سطر الأوامر لبرمجيات لوحة مفاتيح Halvane. تُرقَّم ملفات التعريف من 1 إلى 10
+كما تعرضها التفضيلات: «4 - ألعاب» هو ملف التعريف الرابع، واسمه ألعاب.</translation>
     </message>
     <message>
         <source>Commands that talk to the running Halvane helper:</source>
-        <translation type="unfinished"></translation>
+        <translation>أوامر تخاطب مساعد Halvane العامل:</translation>
     </message>
     <message>
         <source>print the current profile, e.g. &quot;4 - Games&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>اطبع ملف التعريف الحالي، مثل «4 - ألعاب»</translation>
     </message>
     <message>
         <source>switch to profile N (as the preferences do: the helper shows the
 profile on screen when asked to, and announces no change)</source>
-        <translation type="unfinished"></translation>
+        <translation>انتقل إلى ملف التعريف N (كما تفعل التفضيلات: يعرض المساعد ملف التعريف
+على الشاشة إن طُلب منه ذلك، ولا يعلن أي تغيير)</translation>
     </message>
     <message>
         <source>make the helper read the settings file again</source>
-        <translation type="unfinished"></translation>
+        <translation>اجعل المساعد يقرأ ملف الإعدادات مجددًا</translation>
     </message>
     <message>
         <source>print each profile change the helper announces, one line each
 (&quot;4 - Games&quot;), until interrupted; the helper may start later</source>
-        <translation type="unfinished"></translation>
+        <translation>اطبع كل تغيير لملف التعريف يعلنه المساعد، سطرًا لكل تغيير
+(«4 - ألعاب»)، حتى المقاطعة؛ قد يبدأ المساعد لاحقًا</translation>
     </message>
     <message>
         <source>what the helper sees in front: the window system, the window&apos;s
 app_id, class, instance and process, the application (desktop entry
 and executable) and how it was found, and which profile that selects
 or why none; --watch prints it again after each application switch</source>
-        <translation type="unfinished"></translation>
+        <translation>ما يراه المساعد في المقدمة: نظام النوافذ، و app_id النافذة وclass وinstance
+والعملية، والتطبيق (ملف ‎.desktop والملف التنفيذي) وكيف عُثر عليه،
+وملف التعريف الذي يختاره ذلك أو سبب عدم اختيار أي منها؛ ‎--watch يطبعه
+مجددًا بعد كل تبديل للتطبيق</translation>
     </message>
     <message>
         <source>check everything the keyboard needs, one line each, with the fix for
 each problem: the keyboard&apos;s device nodes and /dev/uinput, the udev
 rule and hwdb entry, the helper and the backends it chose, the desktop
 and its Shell extension or KWin script, autostart, the settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>افحص كل ما تحتاجه لوحة المفاتيح، سطرًا لكل فحص، مع حل كل مشكلة:
+عُقد جهاز لوحة المفاتيح و /dev/uinput، وقاعدة udev ومدخل hwdb،
+والمساعد والواجهات الخلفية التي اختارها، وسطح المكتب وامتداد Shell
+أو سكربت KWin الخاص به، والتشغيل التلقائي، وملف الإعدادات</translation>
     </message>
     <message>
         <source>only the step this desktop needs for automatic switching, if any</source>
-        <translation type="unfinished"></translation>
+        <translation>الخطوة التي يحتاجها سطح المكتب هذا للتبديل التلقائي فقط، إن وُجدت</translation>
     </message>
     <message>
         <source>Commands on the settings file (the helper need not be running):</source>
-        <translation type="unfinished"></translation>
+        <translation>أوامر على ملف الإعدادات (لا يلزم أن يكون المساعد عاملًا):</translation>
     </message>
     <message>
         <source>check a settings file, by default the user&apos;s
 (~/.config/halvane/com.halvane.keyboard.plist, or $HALVANE_SETTINGS);
 prints every problem with its place in the file, e.g.
 &quot;error: Profiles[3].MacroKeys[7].KeyCombo.delay2: 9000 is above 6350&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>افحص ملف إعدادات، وافتراضيًا ملف المستخدم
+(~/.config/halvane/com.halvane.keyboard.plist، أو $HALVANE_SETTINGS)؛
+يطبع كل مشكلة مع موضعها في الملف، مثل
+«خطأ: Profiles[3].MacroKeys[7].KeyCombo.delay2: 9000 is above 6350»</translation>
     </message>
     <message>
         <source>write profile N to FILE, a property list holding &quot;Format&quot; (1) and
 the profile record under &quot;Profile&quot;; a profile with errors is not
 exported</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتب ملف التعريف N إلى FILE، وهو قائمة خصائص تحوي «Format» ‏(1)
+وسجل ملف التعريف تحت «Profile»؛ لا يُصدَّر ملف تعريف فيه أخطاء</translation>
     </message>
     <message>
         <source>replace profile N with the profile in FILE; the profile is checked
 first and nothing changes when it has errors; then a running helper
 is asked to reload</source>
-        <translation type="unfinished"></translation>
+        <translation>استبدل بملف التعريف N ملفَ التعريف الموجود في FILE؛ يُفحص ملف التعريف
+أولًا ولا يتغير شيء إن كانت فيه أخطاء؛ ثم يُطلب من المساعد العامل
+إعادة التحميل</translation>
     </message>
     <message>
         <source>list the kept earlier versions of the settings file (the 10 newest,
 in ~/.config/halvane/backups), numbered from the newest, with the
 time each was replaced and its size</source>
-        <translation type="unfinished"></translation>
+        <translation>اسرد الإصدارات السابقة المحفوظة من ملف الإعدادات (أحدث 10،
+في ~/.config/halvane/backups)، مرقّمة بدءًا من الأحدث، مع وقت
+استبدال كل منها وحجمه</translation>
     </message>
     <message>
         <source>put backup N back as the settings file (the current contents become
 a backup themselves); then a running helper is asked to reload</source>
-        <translation type="unfinished"></translation>
+        <translation>أعد النسخة الاحتياطية N لتكون ملف الإعدادات (يصبح المحتوى الحالي
+نسخة احتياطية بدوره)؛ ثم يُطلب من المساعد العامل إعادة التحميل</translation>
     </message>
     <message>
         <source>this text</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا النص</translation>
     </message>
     <message>
         <source>the version of the Halvane software</source>
-        <translation type="unfinished"></translation>
+        <translation>إصدار برمجيات Halvane</translation>
     </message>
     <message>
         <source>Errors are things the software would act on differently from what the file says, or
 values the preferences never write; warnings are harmless departures from what the
 preferences write (a missing entry that reads as a sensible value, an unknown key).</source>
-        <translation type="unfinished"></translation>
+        <translation>الأخطاء هي ما قد تتصرف فيه البرمجيات على نحو مختلف عمّا يقوله الملف، أو
+قيم لا تكتبها التفضيلات أبدًا؛ والتحذيرات اختلافات غير ضارة عمّا تكتبه
+التفضيلات (مدخل مفقود يُقرأ بقيمة معقولة، مفتاح غير معروف).</translation>
     </message>
     <message>
         <source>Exit status: 0 done (warnings alone leave it 0); 1 check found errors, export or import
 refused a profile with errors, or doctor found something that keeps the keyboard from
 working; 2 the command could not be carried out (bad arguments, a file that cannot be
 read or written, the helper not running or not answering).</source>
-        <translation type="unfinished"></translation>
+        <translation>حالة الخروج: 0 تم (التحذيرات وحدها تبقيها 0)؛ 1 وجد check أخطاء، أو رفض export
+أو import ملف تعريف فيه أخطاء، أو وجد doctor ما يمنع لوحة المفاتيح من العمل؛
+2 تعذّر تنفيذ الأمر (وسائط خاطئة، ملف تتعذر قراءته أو الكتابة فيه، المساعد
+لا يعمل أو لا يستجيب).</translation>
     </message>
     <message>
         <source>Try &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>جرّب «%1».</translation>
     </message>
     <message>
         <source>the Halvane helper did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يستجب مساعد Halvane</translation>
     </message>
     <message numerus="yes">
         <source>the settings file holds only %n profile</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لا يحوي ملف الإعدادات إلا %n ملف تعريف</numerusform>
+            <numerusform>لا يحوي ملف الإعدادات إلا %n ملف تعريف</numerusform>
+            <numerusform>لا يحوي ملف الإعدادات إلا %n ملفَي تعريف</numerusform>
+            <numerusform>لا يحوي ملف الإعدادات إلا %n ملفات تعريف</numerusform>
+            <numerusform>لا يحوي ملف الإعدادات إلا %n ملفَّ تعريف</numerusform>
+            <numerusform>لا يحوي ملف الإعدادات إلا %n ملف تعريف</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the settings file holds only %n profiles</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لا يحوي ملف الإعدادات إلا %n ملف تعريف</numerusform>
+            <numerusform>لا يحوي ملف الإعدادات إلا %n ملف تعريف</numerusform>
+            <numerusform>لا يحوي ملف الإعدادات إلا %n ملفَي تعريف</numerusform>
+            <numerusform>لا يحوي ملف الإعدادات إلا %n ملفات تعريف</numerusform>
+            <numerusform>لا يحوي ملف الإعدادات إلا %n ملفَّ تعريف</numerusform>
+            <numerusform>لا يحوي ملف الإعدادات إلا %n ملف تعريف</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>it did not switch within %n seconds (a macro may be playing; the switch then comes when it ends)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لم ينتقل خلال %n ثانية (ربما يجري تشغيل ماكرو؛ وعندها يحدث الانتقال حين ينتهي)</numerusform>
+            <numerusform>لم ينتقل خلال %n ثانية (ربما يجري تشغيل ماكرو؛ وعندها يحدث الانتقال حين ينتهي)</numerusform>
+            <numerusform>لم ينتقل خلال %n ثانيتين (ربما يجري تشغيل ماكرو؛ وعندها يحدث الانتقال حين ينتهي)</numerusform>
+            <numerusform>لم ينتقل خلال %n ثوانٍ (ربما يجري تشغيل ماكرو؛ وعندها يحدث الانتقال حين ينتهي)</numerusform>
+            <numerusform>لم ينتقل خلال %n ثانية (ربما يجري تشغيل ماكرو؛ وعندها يحدث الانتقال حين ينتهي)</numerusform>
+            <numerusform>لم ينتقل خلال %n ثانية (ربما يجري تشغيل ماكرو؛ وعندها يحدث الانتقال حين ينتهي)</numerusform>
         </translation>
     </message>
     <message>
         <source>the Halvane helper stayed on profile %1 and did not switch to profile %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>بقي مساعد Halvane على ملف التعريف %1 ولم ينتقل إلى ملف التعريف %2: %3</translation>
     </message>
     <message>
         <source>the Halvane helper reloaded its settings</source>
-        <translation type="unfinished"></translation>
+        <translation>أعاد مساعد Halvane تحميل إعداداته</translation>
     </message>
     <message>
         <source>%1, but:</source>
         <extracomment>%1 is what was done, e.g. &quot;the profile was imported&quot;; its problems follow</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1، لكن:</translation>
     </message>
     <message>
         <source>cannot watch: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذر المراقبة: %1</translation>
     </message>
     <message>
         <source>Watching for profile changes; press Ctrl-C to stop.</source>
-        <translation type="unfinished"></translation>
+        <translation>تجري مراقبة تغييرات ملف التعريف؛ اضغط Ctrl-C للإيقاف.</translation>
     </message>
     <message>
         <source>Backend:</source>
-        <translation type="unfinished"></translation>
+        <translation>الواجهة الخلفية:</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>غير معروف</translation>
     </message>
     <message>
         <source>Window:</source>
-        <translation type="unfinished"></translation>
+        <translation>النافذة:</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>لا شيء</translation>
     </message>
     <message>
         <source>class</source>
         <extracomment>the X11 window&apos;s WM_CLASS class</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الصنف</translation>
     </message>
     <message>
         <source>instance</source>
         <extracomment>the X11 window&apos;s WM_CLASS instance</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>المثيل</translation>
     </message>
     <message>
         <source>GTK application</source>
-        <translation type="unfinished"></translation>
+        <translation>تطبيق GTK</translation>
     </message>
     <message>
         <source>KDE desktop file</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف desktop من KDE</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot;</source>
         <extracomment>a fact a window tells about itself and its value, e.g. class &quot;gedit&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 «%2»</translation>
     </message>
     <message>
         <source>tells nothing about its application</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تذكر شيئًا عن تطبيقها</translation>
     </message>
     <message>
         <source>Application:</source>
-        <translation type="unfinished"></translation>
+        <translation>التطبيق:</translation>
     </message>
     <message>
         <source>%1 (%2), found by %3</source>
         <extracomment>application name (desktop entry id), found by how it was found (a fixed word)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)، عُثر عليه عبر %3</translation>
     </message>
     <message>
         <source>Desktop entry:</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف ‎.desktop:</translation>
     </message>
     <message>
         <source>also:</source>
-        <translation type="unfinished"></translation>
+        <translation>أيضًا:</translation>
     </message>
     <message>
         <source>no desktop entry found</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على ملف ‎.desktop</translation>
     </message>
     <message>
         <source>Executable:</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف التنفيذي:</translation>
     </message>
     <message>
         <source>Profile:</source>
         <extracomment>no profile; %1 says why, in the helper&apos;s words</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ملف التعريف:</translation>
     </message>
     <message>
         <source>none: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لا شيء: %1</translation>
     </message>
     <message>
         <source>Backend choice: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار الواجهة الخلفية: %1</translation>
     </message>
     <message>
         <source>cannot watch the helper&apos;s front application</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذر مراقبة التطبيق النشط لدى المساعد</translation>
     </message>
     <message>
         <source>Watching for application switches; press Ctrl-C to stop.</source>
-        <translation type="unfinished"></translation>
+        <translation>تجري مراقبة التبديل بين التطبيقات؛ اضغط Ctrl-C للإيقاف.</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذر قراءة %1: %2</translation>
     </message>
     <message>
         <source>%1 is not a settings file (its root is not a dictionary)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ليس ملف إعدادات (جذره ليس قاموسًا)</translation>
     </message>
     <message>
         <source>%1: no problems</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: لا مشاكل</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
         <extracomment>file: the count of errors, the count of warnings</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2، %3</translation>
     </message>
     <message numerus="yes">
         <source>%n error</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n خطأ</numerusform>
+            <numerusform>%n خطأ</numerusform>
+            <numerusform>%n خطآن</numerusform>
+            <numerusform>%n أخطاء</numerusform>
+            <numerusform>%n خطأً</numerusform>
+            <numerusform>%n خطأ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n errors</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n خطأ</numerusform>
+            <numerusform>%n خطأ</numerusform>
+            <numerusform>%n خطآن</numerusform>
+            <numerusform>%n أخطاء</numerusform>
+            <numerusform>%n خطأً</numerusform>
+            <numerusform>%n خطأ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n warning</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n تحذير</numerusform>
+            <numerusform>%n تحذير</numerusform>
+            <numerusform>%n تحذيران</numerusform>
+            <numerusform>%n تحذيرات</numerusform>
+            <numerusform>%n تحذيرًا</numerusform>
+            <numerusform>%n تحذير</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n warnings</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n تحذير</numerusform>
+            <numerusform>%n تحذير</numerusform>
+            <numerusform>%n تحذيران</numerusform>
+            <numerusform>%n تحذيرات</numerusform>
+            <numerusform>%n تحذيرًا</numerusform>
+            <numerusform>%n تحذير</numerusform>
         </translation>
     </message>
     <message>
         <source>Exported profile %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>صُدِّر ملف التعريف %1 إلى %2</translation>
     </message>
     <message>
         <source>profile %1 has errors; nothing was exported</source>
-        <translation type="unfinished"></translation>
+        <translation>في ملف التعريف %1 أخطاء؛ لم يُصدَّر شيء</translation>
     </message>
     <message>
         <source>%1 has errors; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>في %1 أخطاء؛ لم يتغير شيء</translation>
     </message>
     <message>
         <source>%1; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1؛ لم يتغير شيء</translation>
     </message>
     <message>
         <source>Imported %1 as profile %2</source>
-        <translation type="unfinished"></translation>
+        <translation>استُورد %1 بوصفه ملف التعريف %2</translation>
     </message>
     <message>
         <source>the profile was imported</source>
-        <translation type="unfinished"></translation>
+        <translation>استُورد ملف التعريف</translation>
     </message>
     <message>
         <source>The Halvane helper is not running; it reads the new profile when it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>مساعد Halvane لا يعمل؛ سيقرأ ملف التعريف الجديد عند بدئه.</translation>
     </message>
     <message>
         <source>%1, but the Halvane helper did not answer the reload request; restart the helper, or it writes its older settings back when it quits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1، لكن مساعد Halvane لم يستجب لطلب إعادة التحميل؛ أعد تشغيل المساعد، وإلا فسيكتب إعداداته القديمة فوقها عند إنهائه</translation>
     </message>
     <message>
         <source>The Halvane helper has reloaded its settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>أعاد مساعد Halvane تحميل إعداداته.</translation>
     </message>
     <message>
         <source>No backups of %1 yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد نسخ احتياطية من %1 بعد.</translation>
     </message>
     <message>
         <source>Backups of %1, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>النسخ الاحتياطية من %1، الأحدث أولًا:</translation>
     </message>
     <message numerus="yes">
         <source>%n byte</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n بايت</numerusform>
+            <numerusform>%n بايت</numerusform>
+            <numerusform>%n بايتان</numerusform>
+            <numerusform>%n بايتات</numerusform>
+            <numerusform>%n بايتًا</numerusform>
+            <numerusform>%n بايت</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n بايت</numerusform>
+            <numerusform>%n بايت</numerusform>
+            <numerusform>%n بايتان</numerusform>
+            <numerusform>%n بايتات</numerusform>
+            <numerusform>%n بايتًا</numerusform>
+            <numerusform>%n بايت</numerusform>
         </translation>
     </message>
     <message>
         <source>Restored the settings as they were until %1 (backup %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>استُعيدت الإعدادات كما كانت حتى %1 (النسخة الاحتياطية %2).</translation>
     </message>
     <message>
         <source>the backup was restored</source>
-        <translation type="unfinished"></translation>
+        <translation>استُعيدت النسخة الاحتياطية</translation>
     </message>
     <message>
         <source>The Halvane helper is not running; it reads the new settings when it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>مساعد Halvane لا يعمل؛ سيقرأ الإعدادات الجديدة عند بدئه.</translation>
     </message>
     <message>
         <source>error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ: %1</translation>
     </message>
     <message>
         <source>warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تحذير: %1</translation>
     </message>
     <message>
         <source>Note: %1 launches %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ملاحظة: %1 يشغّل %2</translation>
     </message>
     <message>
         <source>Note: the profile becomes current whenever %1 comes to the front</source>
-        <translation type="unfinished"></translation>
+        <translation>ملاحظة: يصبح ملف التعريف حاليًا كلما انتقل %1 إلى المقدمة</translation>
     </message>
 </context>
 <context>
     <name>HelperDiagnostics</name>
     <message>
         <source>no settings are loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>لم تُحمَّل أي إعدادات</translation>
     </message>
     <message>
         <source>automatic switching is overridden (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>التبديل التلقائي متجاوَز (%1)</translation>
     </message>
     <message>
         <source>the window&apos;s application is unknown, so no profile is bound to it</source>
-        <translation type="unfinished"></translation>
+        <translation>تطبيق النافذة غير معروف، لذا لا يرتبط به أي ملف تعريف</translation>
     </message>
     <message>
         <source>no window is active</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد نافذة نشطة</translation>
     </message>
     <message>
         <source>no profile&apos;s %1 names this application</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يسمّي %1 في أي ملف تعريف هذا التطبيق</translation>
     </message>
     <message>
         <source>profile %1 names it, but its %2 is off</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف التعريف %1 يسمّيه، لكن %2 فيه متوقف</translation>
     </message>
     <message>
         <source>selects profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>يختار ملف التعريف %1</translation>
     </message>
 </context>
 <context>
     <name>HelperStarter</name>
     <message>
         <source>the helper is running</source>
-        <translation type="unfinished"></translation>
+        <translation>المساعد يعمل</translation>
     </message>
     <message>
         <source>started the helper through %1</source>
         <extracomment>%1 is the systemd user unit&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>شُغّل المساعد عبر %1</translation>
     </message>
     <message>
         <source>started the helper</source>
-        <translation type="unfinished"></translation>
+        <translation>شُغّل المساعد</translation>
     </message>
     <message>
         <source>no session bus: the helper was not started</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد ناقل جلسة: لم يُشغَّل المساعد</translation>
     </message>
     <message>
         <source>cannot find the helper to start it</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر العثور على المساعد لتشغيله</translation>
     </message>
 </context>
 <context>
     <name>HotKeyBackendChoice</name>
     <message>
         <source>Hot keys</source>
-        <translation type="unfinished"></translation>
+        <translation>مفاتيح الاختصار</translation>
     </message>
     <message>
         <source>not a Wayland session</source>
-        <translation type="unfinished"></translation>
+        <translation>ليست جلسة Wayland</translation>
     </message>
     <message>
         <source>no X display</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد عرض X</translation>
     </message>
     <message>
         <source>desktop portal GlobalShortcuts (version %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>GlobalShortcuts من بوابة سطح المكتب (الإصدار %1)</translation>
     </message>
     <message>
         <source>ranks lower</source>
-        <translation type="unfinished"></translation>
+        <translation>أولويته أدنى</translation>
     </message>
     <message>
         <source>key grabs through XWayland, seen only while an X application has the focus (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>التقاط المفاتيح عبر XWayland، لا يُرى إلا حين يكون التركيز على تطبيق X ‏(%1)</translation>
     </message>
     <message>
         <source>key grabs on the X server</source>
-        <translation type="unfinished"></translation>
+        <translation>التقاط المفاتيح على خادم X</translation>
     </message>
     <message>
         <source>no X display; %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد عرض X؛ %1</translation>
     </message>
     <message>
         <source>every registration is refused (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>يُرفض كل تسجيل (%1)</translation>
     </message>
 </context>
 <context>
     <name>InfoPlist</name>
     <message>
         <source>Halvane Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>لوحة مفاتيح Halvane</translation>
     </message>
 </context>
 <context>
     <name>KWinActiveWindowSource</name>
     <message>
         <source>KWin script: KWin&apos;s scripting does not answer (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>سكربت KWin: نظام السكربتات في KWin لا يستجيب (%1)</translation>
     </message>
     <message>
         <source>KWin script: replaced the one a previous helper left loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>سكربت KWin: استُبدل السكربت الذي تركه مساعد سابق محمّلًا</translation>
     </message>
     <message>
         <source>KWin script: KWin did not load %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>سكربت KWin: لم يحمّل KWin ‏%1 (%2)</translation>
     </message>
     <message>
         <source>refused</source>
-        <translation type="unfinished"></translation>
+        <translation>مرفوض</translation>
     </message>
     <message>
         <source>KWin script: loaded but not run (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>سكربت KWin: محمّل لكنه لم يُشغَّل (%1)</translation>
     </message>
     <message>
         <source>KWin script: %1 is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>سكربت KWin: ‏%1 غير مثبّت</translation>
     </message>
 </context>
 <context>
     <name>KeyEventBackendChoice</name>
     <message>
         <source>Synthetic keys</source>
-        <translation type="unfinished"></translation>
+        <translation>محاكاة المفاتيح</translation>
     </message>
     <message>
         <source>Wayland session</source>
-        <translation type="unfinished"></translation>
+        <translation>جلسة Wayland</translation>
     </message>
     <message>
         <source>uinput virtual keyboard (Wayland session)</source>
-        <translation type="unfinished"></translation>
+        <translation>لوحة مفاتيح uinput افتراضية (جلسة Wayland)</translation>
     </message>
     <message>
         <source>no uinput</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد uinput</translation>
     </message>
     <message>
         <source>the Wayland compositor&apos;s virtual keyboard (no uinput: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>لوحة المفاتيح الافتراضية لمُركِّب Wayland (لا يوجد uinput: %1)</translation>
     </message>
     <message>
         <source>%1; no Wayland virtual keyboard: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1؛ لا لوحة مفاتيح Wayland افتراضية: %2</translation>
     </message>
     <message>
         <source>XTest on X display %1, reaching X clients only (no uinput: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>XTest على عرض X ‏%1، يصل إلى عملاء X فقط (لا يوجد uinput: %2)</translation>
     </message>
     <message>
         <source>XTest on X display %1</source>
-        <translation type="unfinished"></translation>
+        <translation>XTest على عرض X ‏%1</translation>
     </message>
     <message>
         <source>X clients only</source>
-        <translation type="unfinished"></translation>
+        <translation>عملاء X فقط</translation>
     </message>
     <message>
         <source>X11 session</source>
-        <translation type="unfinished"></translation>
+        <translation>جلسة X11</translation>
     </message>
     <message>
         <source>no XTest</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد XTest</translation>
     </message>
     <message>
         <source>uinput virtual keyboard (no XTest: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>لوحة مفاتيح uinput افتراضية (لا يوجد XTest: %1)</translation>
     </message>
     <message>
         <source>no backend can post</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تستطيع أي واجهة خلفية إرسال الأحداث</translation>
     </message>
     <message>
         <source>macros are only traced (no XTest: %1; no uinput: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>وحدات الماكرو تُسجَّل في التتبع فقط (لا يوجد XTest: %1؛ لا يوجد uinput: %2)</translation>
     </message>
 </context>
 <context>
     <name>LayerShellOverlaySurface</name>
     <message>
         <source>no Wayland connection</source>
-        <translation type="unfinished"></translation>
+        <translation>لا اتصال بـ Wayland</translation>
     </message>
     <message>
         <source>the compositor has no %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوفّر المُركِّب %1</translation>
     </message>
 </context>
 <context>
     <name>NotificationOverlaySurface</name>
     <message>
         <source>no session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد ناقل جلسة</translation>
     </message>
     <message>
         <source>no notification server on the session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد خادم إشعارات على ناقل الجلسة</translation>
     </message>
 </context>
 <context>
     <name>OverlayBackendChoice</name>
     <message>
         <source>Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>العرض على الشاشة</translation>
     </message>
     <message>
         <source>no layer-shell: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد layer-shell: ‏%1</translation>
     </message>
     <message>
         <source>no GNOME Shell overlay: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لا عرض عبر GNOME Shell: ‏%1</translation>
     </message>
     <message>
         <source>no notifications: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لا إشعارات: %1</translation>
     </message>
     <message>
         <source>off-screen window (no display)</source>
-        <translation type="unfinished"></translation>
+        <translation>نافذة خارج الشاشة (لا يوجد عرض)</translation>
     </message>
     <message>
         <source>always-on-top X11 window</source>
-        <translation type="unfinished"></translation>
+        <translation>نافذة X11 فوق كل النوافذ</translation>
     </message>
     <message>
         <source>layer-shell surface on the overlay layer</source>
-        <translation type="unfinished"></translation>
+        <translation>سطح layer-shell على طبقة overlay</translation>
     </message>
     <message>
         <source>GNOME Shell extension</source>
-        <translation type="unfinished"></translation>
+        <translation>امتداد GNOME Shell</translation>
     </message>
     <message>
         <source>desktop notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>إشعارات سطح المكتب</translation>
     </message>
     <message>
         <source>ordinary Wayland window placed by the compositor</source>
-        <translation type="unfinished"></translation>
+        <translation>نافذة Wayland عادية يضعها المُركِّب</translation>
     </message>
 </context>
 <context>
     <name>PortalHotKeyService</name>
     <message>
         <source>no session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد ناقل جلسة</translation>
     </message>
     <message>
         <source>no desktop portal</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد بوابة سطح مكتب</translation>
     </message>
     <message>
         <source>the desktop portal has no GlobalShortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توفّر بوابة سطح المكتب GlobalShortcuts</translation>
     </message>
 </context>
 <context>
     <name>PreferencesHost</name>
     <message>
         <source>%1 is not a preference pane bundle</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ليس حزمة لوحة تفضيلات</translation>
     </message>
     <message>
         <source>the pane of %1 did not initialise</source>
-        <translation type="unfinished"></translation>
+        <translation>لم تُهيَّأ لوحة %1</translation>
     </message>
     <message>
         <source>the pane of %1 has no view</source>
-        <translation type="unfinished"></translation>
+        <translation>لا عرض للوحة %1</translation>
     </message>
     <message>
         <source>cannot find %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر العثور على %1</translation>
     </message>
 </context>
 <context>
@@ -1861,198 +1884,198 @@ read or written, the helper not running or not answering).</source>
     <name>SessionEnvironment</name>
     <message>
         <source>there is no D-Bus session bus (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد ناقل جلسة D-Bus ‏(%1)</translation>
     </message>
     <message>
         <source>the Halvane helper is not running</source>
-        <translation type="unfinished"></translation>
+        <translation>مساعد Halvane لا يعمل</translation>
     </message>
 </context>
 <context>
     <name>SessionProbe</name>
     <message>
         <source>no X display (DISPLAY is not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد عرض X ‏(DISPLAY غير مضبوط)</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف التعريف %1</translation>
     </message>
 </context>
 <context>
     <name>UinputDevice</name>
     <message>
         <source>%1 does not exist: load the uinput kernel module (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 غير موجود: حمّل وحدة النواة uinput ‏(%2)</translation>
     </message>
     <message>
         <source>no permission on %1: install Halvane&apos;s udev rules, which give the logged-in user access to it</source>
-        <translation type="unfinished"></translation>
+        <translation>لا إذن على %1: ثبّت قواعد udev الخاصة بـ Halvane، التي تمنح المستخدم المسجِّل دخوله حق الوصول إليه</translation>
     </message>
     <message>
         <source>%1 has no uinput driver behind it: load the uinput kernel module</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يقف خلف %1 أي مشغّل uinput: حمّل وحدة النواة uinput</translation>
     </message>
     <message>
         <source>cannot use %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر استخدام %1: %2</translation>
     </message>
 </context>
 <context>
     <name>WaylandVirtualKeyboardEventPoster</name>
     <message>
         <source>no Wayland connection</source>
-        <translation type="unfinished"></translation>
+        <translation>لا اتصال بـ Wayland</translation>
     </message>
     <message>
         <source>the compositor has no %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوفّر المُركِّب %1</translation>
     </message>
     <message>
         <source>no keymap to give the virtual keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد خريطة مفاتيح لإعطائها للوحة المفاتيح الافتراضية</translation>
     </message>
     <message>
         <source>the compositor refused a virtual keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>رفض المُركِّب إنشاء لوحة مفاتيح افتراضية</translation>
     </message>
 </context>
 <context>
     <name>XcbActiveWindowSource</name>
     <message>
         <source>no X display (DISPLAY is not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد عرض X ‏(DISPLAY غير مضبوط)</translation>
     </message>
     <message>
         <source>cannot connect to X display %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر الاتصال بعرض X ‏%1</translation>
     </message>
     <message>
         <source>X display %1 has no such screen</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد هذه الشاشة في عرض X ‏%1</translation>
     </message>
 </context>
 <context>
     <name>halvane::ApplicationChooser</name>
     <message>
         <source>Choose an Application</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار تطبيق</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>بحث</translation>
     </message>
     <message>
         <source>Other…</source>
-        <translation type="unfinished"></translation>
+        <translation>آخر…</translation>
     </message>
     <message>
         <source>Choose</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار</translation>
     </message>
 </context>
 <context>
     <name>halvane::Controller</name>
     <message>
         <source>cancelled with Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>أُلغي بمفتاح Escape</translation>
     </message>
     <message>
         <source>the helper quits</source>
-        <translation type="unfinished"></translation>
+        <translation>المساعد ينتهي</translation>
     </message>
     <message>
         <source>the system goes to sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>النظام يدخل في السكون</translation>
     </message>
     <message>
         <source>the session is no longer active</source>
-        <translation type="unfinished"></translation>
+        <translation>لم تعد الجلسة نشطة</translation>
     </message>
     <message>
         <source>the keyboard was unplugged</source>
-        <translation type="unfinished"></translation>
+        <translation>فُصلت لوحة المفاتيح</translation>
     </message>
     <message>
         <source>Macro stopped: %1</source>
         <extracomment>A log line; %1 says why, e.g. &quot;cancelled with Escape&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>توقف الماكرو: %1</translation>
     </message>
     <message>
         <source>Could not store the current profile in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حفظ ملف التعريف الحالي في %1: %2</translation>
     </message>
 </context>
 <context>
     <name>halvane::HVKeyComboPanel</name>
     <message>
         <source>Profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف التعريف %1</translation>
     </message>
 </context>
 <context>
     <name>halvane::HalvanePref</name>
     <message>
         <source>The settings file could not be used as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر استخدام ملف الإعدادات كما هو.</translation>
     </message>
     <message>
         <source>The settings could not be read or created.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءة الإعدادات أو إنشاؤها.</translation>
     </message>
     <message>
         <source>Halvane Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>لوحة مفاتيح Halvane</translation>
     </message>
     <message>
         <source>The settings could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حفظ الإعدادات.</translation>
     </message>
     <message>
         <source>L%1</source>
         <extracomment>The name of a macro key on the left of the keyboard, L1 to L5, as printed on the key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L%1</translation>
     </message>
     <message>
         <source>R%1</source>
         <extracomment>The name of a macro key on the right of the keyboard, R1 to R5.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>R%1</translation>
     </message>
     <message>
         <source>Profile: %1</source>
         <extracomment>What a macro key does that switches to the profile named %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ملف التعريف: %1</translation>
     </message>
     <message>
         <source>%1 (not installed)</source>
         <extracomment>%1 is an application&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (غير مثبّت)</translation>
     </message>
 </context>
 <context>
     <name>halvane::HelperTray</name>
     <message>
         <source>Halvane keyboard: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لوحة مفاتيح Halvane: ‏%1</translation>
     </message>
     <message>
         <source>Halvane keyboard: profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لوحة مفاتيح Halvane: ملف التعريف %1</translation>
     </message>
     <message>
         <source>Automatic switching</source>
-        <translation type="unfinished"></translation>
+        <translation>التبديل التلقائي</translation>
     </message>
     <message>
         <source>Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>التفضيلات…</translation>
     </message>
     <message>
         <source>Quit Halvane helper</source>
-        <translation type="unfinished"></translation>
+        <translation>إنهاء مساعد Halvane</translation>
     </message>
 </context>
 </TS>
