@@ -752,7 +752,7 @@
     <name>HVKeyCombo</name>
     <message>
         <source>(None)</source>
-        <translation>(Hiçbiri)</translation>
+        <translation>(Yok)</translation>
     </message>
 </context>
 <context>
