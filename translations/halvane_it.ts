@@ -5,31 +5,31 @@
     <name>CtlArguments</name>
     <message>
         <source>&quot;%1&quot; is not a profile number (1 to %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” non è un numero di profilo (da 1 a %2)</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun comando indicato</translation>
     </message>
     <message>
         <source>wrong number of arguments for %1 (usage: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>numero di argomenti errato per %1 (uso: %2)</translation>
     </message>
     <message>
         <source>unknown option &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>opzione sconosciuta “%1”</translation>
     </message>
     <message>
         <source>the file name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome del file è vuoto</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a backup number (as &quot;%2&quot; lists them)</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” non è un numero di backup (come li elenca “%2”)</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>comando sconosciuto “%1”</translation>
     </message>
 </context>
 <context>
@@ -37,513 +37,513 @@
     <message>
         <source>%1 s</source>
         <extracomment>A duration in seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>typed %1</source>
         <extracomment>%1 is a key combination; more may follow, separated by commas.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ha digitato %1</translation>
     </message>
     <message>
         <source>posted 1 system key event</source>
-        <translation type="unfinished"></translation>
+        <translation>ha inviato 1 evento di tasto di sistema</translation>
     </message>
     <message numerus="yes">
         <source>posted %n system key events</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ha inviato %n evento di tasto di sistema</numerusform>
+            <numerusform>ha inviato %n eventi di tasto di sistema</numerusform>
         </translation>
     </message>
     <message>
         <source>pressed %1</source>
         <extracomment>%1 is a combination of modifier keys only, e.g. ⌘⇧.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ha premuto %1</translation>
     </message>
     <message>
         <source>waited %1</source>
         <extracomment>%1 is a duration such as &quot;0.25 s&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ha atteso %1</translation>
     </message>
     <message>
         <source>switched to %1 (shown on screen)</source>
-        <translation type="unfinished"></translation>
+        <translation>è passato a %1 (mostrato sullo schermo)</translation>
     </message>
     <message>
         <source>switched to profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>è passato al profilo %1</translation>
     </message>
     <message>
         <source>made sure it starts at login</source>
-        <translation type="unfinished"></translation>
+        <translation>ha garantito il proprio avvio all&apos;accesso</translation>
     </message>
     <message>
         <source>ran its script for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ha eseguito il suo script per %1</translation>
     </message>
     <message>
         <source>asked %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ha chiesto “%2” a %1</translation>
     </message>
     <message>
         <source>opened %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ha aperto %1</translation>
     </message>
 </context>
 <context>
     <name>DemoSession</name>
     <message>
         <source>cannot create a temporary folder</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile creare una cartella temporanea</translation>
     </message>
     <message>
         <source>Play key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto Play</translation>
     </message>
     <message>
         <source>Eject key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto Espelli</translation>
     </message>
     <message>
         <source>profile key + F4</source>
-        <translation type="unfinished"></translation>
+        <translation>tasto profilo + F4</translation>
     </message>
     <message>
         <source>profile key + F1</source>
-        <translation type="unfinished"></translation>
+        <translation>tasto profilo + F1</translation>
     </message>
     <message>
         <source>cannot make the demo settings from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile creare le impostazioni della demo da %1</translation>
     </message>
     <message>
         <source>Starting the helper with a demo profile and a virtual keyboard...</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio del servizio con un profilo demo e una tastiera virtuale…</translation>
     </message>
     <message>
         <source>cannot start %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile avviare %1: %2</translation>
     </message>
     <message>
         <source>the helper did not find the virtual keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>il servizio non ha trovato la tastiera virtuale</translation>
     </message>
     <message>
         <source>The helper found the keyboard and %1.</source>
         <extracomment>%1 is what the helper did at its start, or &quot;is ready&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il servizio ha trovato la tastiera e %1.</translation>
     </message>
     <message>
         <source>is ready</source>
-        <translation type="unfinished"></translation>
+        <translation>è pronto</translation>
     </message>
     <message>
         <source>%1 → %2</source>
         <extracomment>%1 is the key pressed, %2 what the helper did.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 → %2</translation>
     </message>
     <message>
         <source>nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>nulla</translation>
     </message>
     <message>
         <source>the helper stopped unexpectedly</source>
-        <translation type="unfinished"></translation>
+        <translation>il servizio si è arrestato inaspettatamente</translation>
     </message>
     <message>
         <source>the helper is not connected to the virtual keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>il servizio non è collegato alla tastiera virtuale</translation>
     </message>
     <message>
         <source>the helper did not stop within 5 s</source>
-        <translation type="unfinished"></translation>
+        <translation>il servizio non si è arrestato entro 5 s</translation>
     </message>
     <message>
         <source>the helper ended with status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il servizio è terminato con lo stato %1</translation>
     </message>
     <message>
         <source>The helper stopped cleanly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il servizio si è arrestato correttamente.</translation>
     </message>
     <message>
         <source>The helper said:</source>
-        <translation type="unfinished"></translation>
+        <translation>Il servizio ha scritto:</translation>
     </message>
 </context>
 <context>
     <name>Doctor</name>
     <message>
         <source>Nothing keeps the keyboard from working</source>
-        <translation type="unfinished"></translation>
+        <translation>Niente impedisce alla tastiera di funzionare</translation>
     </message>
     <message numerus="yes">
         <source>%n problem keeps the keyboard from working</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n problema impedisce alla tastiera di funzionare</numerusform>
+            <numerusform>%n problemi impediscono alla tastiera di funzionare</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n problems keep the keyboard from working</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n problema impedisce alla tastiera di funzionare</numerusform>
+            <numerusform>%n problemi impediscono alla tastiera di funzionare</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n more is worth fixing</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n altro andrebbe corretto</numerusform>
+            <numerusform>altri %n andrebbero corretti</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n more are worth fixing</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n altro andrebbe corretto</numerusform>
+            <numerusform>altri %n andrebbero corretti</numerusform>
         </translation>
     </message>
     <message>
         <source>fix:</source>
-        <translation type="unfinished"></translation>
+        <translation>soluzione:</translation>
     </message>
     <message>
         <source>Automatic switching on this desktop needs one step first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Il cambio automatico su questo desktop richiede prima un passaggio:</translation>
     </message>
 </context>
 <context>
     <name>DoctorDesktopChecks</name>
     <message>
         <source>an unnamed desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>un desktop senza nome</translation>
     </message>
     <message>
         <source>log out and in again (GNOME on Wayland finds new extensions only at login)</source>
-        <translation type="unfinished"></translation>
+        <translation>uscire e accedere di nuovo (GNOME su Wayland rileva le nuove estensioni solo all&apos;accesso)</translation>
     </message>
     <message>
         <source>%1 (automatic switching and the on-screen profile name need it)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (serve al cambio automatico e al nome del profilo sullo schermo)</translation>
     </message>
     <message>
         <source>GNOME Shell extension %1: not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Estensione di GNOME Shell %1: non installata</translation>
     </message>
     <message>
         <source>GNOME Shell extension: %1 is not made for GNOME %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Estensione di GNOME Shell: %1 non è fatta per GNOME %2</translation>
     </message>
     <message>
         <source>GNOME Shell extension: %1, running</source>
-        <translation type="unfinished"></translation>
+        <translation>Estensione di GNOME Shell: %1, in esecuzione</translation>
     </message>
     <message>
         <source>GNOME Shell extensions are turned off altogether</source>
-        <translation type="unfinished"></translation>
+        <translation>Le estensioni di GNOME Shell sono del tutto disattivate</translation>
     </message>
     <message>
         <source>GNOME Shell extension %1: installed, not enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Estensione di GNOME Shell %1: installata, non abilitata</translation>
     </message>
     <message>
         <source>GNOME Shell extension %1: installed, but GNOME Shell has not started it</source>
-        <translation type="unfinished"></translation>
+        <translation>Estensione di GNOME Shell %1: installata, ma GNOME Shell non l&apos;ha avviata</translation>
     </message>
     <message>
         <source>if it still does not run: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>se ancora non funziona: %1</translation>
     </message>
     <message>
         <source>%1 (automatic switching needs it)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (serve al cambio automatico)</translation>
     </message>
     <message>
         <source>KWin script %1: not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Script di KWin %1: non installato</translation>
     </message>
     <message>
         <source>KWin script: %1 (the helper loads it when it starts)</source>
-        <translation type="unfinished"></translation>
+        <translation>Script di KWin: %1 (il servizio lo carica all&apos;avvio)</translation>
     </message>
     <message>
         <source>KWin script: KWin does not answer on this session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Script di KWin: KWin non risponde su questo bus di sessione</translation>
     </message>
     <message>
         <source>run %1 in a terminal of the Plasma session</source>
-        <translation type="unfinished"></translation>
+        <translation>eseguire %1 in un terminale della sessione Plasma</translation>
     </message>
     <message>
         <source>KWin script: %1 is installed, but KWin has not loaded it</source>
-        <translation type="unfinished"></translation>
+        <translation>Script di KWin: %1 è installato, ma KWin non l&apos;ha caricato</translation>
     </message>
     <message>
         <source>restart the helper, which loads it at start (its log says why it could not: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>riavviare il servizio, che lo carica all&apos;avvio (il suo registro spiega perché non ci è riuscito: %1)</translation>
     </message>
     <message>
         <source>KWin script: %1, loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Script di KWin: %1, caricato</translation>
     </message>
     <message>
         <source>Desktop: no graphical session seen (DISPLAY and WAYLAND_DISPLAY are unset)</source>
-        <translation type="unfinished"></translation>
+        <translation>Desktop: nessuna sessione grafica rilevata (DISPLAY e WAYLAND_DISPLAY non sono impostate)</translation>
     </message>
     <message>
         <source>run %1 in a terminal of your desktop session</source>
-        <translation type="unfinished"></translation>
+        <translation>eseguire %1 in un terminale della propria sessione desktop</translation>
     </message>
     <message>
         <source>Desktop: %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Desktop: %1, %2</translation>
     </message>
 </context>
 <context>
     <name>DoctorDeviceChecks</name>
     <message>
         <source>%1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 manca</translation>
     </message>
     <message>
         <source>%1 is neither readable nor writable by you</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è né leggibile né scrivibile dall&apos;utente</translation>
     </message>
     <message>
         <source>%1 is not writable by you</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è scrivibile dall&apos;utente</translation>
     </message>
     <message>
         <source>%1 is not readable by you</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è leggibile dall&apos;utente</translation>
     </message>
     <message>
         <source>%1 is readable and writable by you</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è leggibile e scrivibile dall&apos;utente</translation>
     </message>
     <message>
         <source>udev rule: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola udev: %1</translation>
     </message>
     <message>
         <source>udev rule: %1 holds no Halvane rule (emptied or masked)</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola udev: %1 non contiene alcuna regola Halvane (svuotata o mascherata)</translation>
     </message>
     <message>
         <source>udev rule: installed at %1, where udev does not look</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola udev: installata in %1, dove udev non cerca</translation>
     </message>
     <message>
         <source>udev rule: %1 is not installed (looked in %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola udev: %1 non è installata (cercata in %2)</translation>
     </message>
     <message>
         <source>udev rule applied: uaccess on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola udev applicata: uaccess su %1</translation>
     </message>
     <message>
         <source>udev rule not applied: no uaccess tag on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola udev non applicata: nessun tag uaccess su %1</translation>
     </message>
     <message>
         <source>install the udev rule (above), then: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>installare la regola udev (sopra), poi: %1</translation>
     </message>
     <message>
         <source>or plug the keyboard in again</source>
-        <translation type="unfinished"></translation>
+        <translation>oppure ricollegare la tastiera</translation>
     </message>
     <message>
         <source>Keyboard access: you can read and write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Accesso alla tastiera: l&apos;utente può leggere e scrivere %1</translation>
     </message>
     <message>
         <source>Keyboard access: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Accesso alla tastiera: %1</translation>
     </message>
     <message>
         <source>then log in at the machine itself (not over ssh), or for now: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>poi accedere dal computer stesso (non via ssh), o per ora: %1</translation>
     </message>
     <message>
         <source>%1: writable</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: scrivibile</translation>
     </message>
     <message>
         <source>%1 (media and eject keys need it, and on Wayland every macro)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (serve ai tasti multimediali e di espulsione e, su Wayland, a ogni macro)</translation>
     </message>
     <message>
         <source>%1   (at every boot)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1   (a ogni avvio)</translation>
     </message>
     <message>
         <source>%1 maps it to KEY_SLEEP</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lo associa a KEY_SLEEP</translation>
     </message>
     <message>
         <source>udev gave %1 no Halvane hwdb entry</source>
-        <translation type="unfinished"></translation>
+        <translation>udev non ha dato a %1 alcuna voce hwdb di Halvane</translation>
     </message>
     <message>
         <source>hwdb entry: in the compiled hwdb</source>
-        <translation type="unfinished"></translation>
+        <translation>Voce hwdb: nell&apos;hwdb compilato</translation>
     </message>
     <message>
         <source>the compiled hwdb has no Halvane entry</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;hwdb compilato non ha alcuna voce Halvane</translation>
     </message>
     <message>
         <source>hwdb entry: macro keys are no system keys on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Voce hwdb: i tasti macro non sono tasti di sistema su %1</translation>
     </message>
     <message>
         <source>hwdb entry not active: %1 (macro key 0xF8 would suspend the machine)</source>
-        <translation type="unfinished"></translation>
+        <translation>Voce hwdb non attiva: %1 (il tasto macro 0xF8 sospenderebbe il computer)</translation>
     </message>
     <message numerus="yes">
         <source>Keyboard: %n interface (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tastiera: %n interfaccia (%1)</numerusform>
+            <numerusform>Tastiera: %n interfacce (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Keyboard: %n interfaces (%1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tastiera: %n interfaccia (%1)</numerusform>
+            <numerusform>Tastiera: %n interfacce (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Keyboard: none plugged in; %n virtual interface of %1 in %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tastiera: nessuna collegata; %n interfaccia virtuale di %1 in %2</numerusform>
+            <numerusform>Tastiera: nessuna collegata; %n interfacce virtuali di %1 in %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Keyboard: none plugged in; %n virtual interfaces of %1 in %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tastiera: nessuna collegata; %n interfaccia virtuale di %1 in %2</numerusform>
+            <numerusform>Tastiera: nessuna collegata; %n interfacce virtuali di %1 in %2</numerusform>
         </translation>
     </message>
     <message>
         <source>Keyboard: none found (no hidraw node of a HID device %1:%2 or %1:%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastiera: nessuna trovata (nessun nodo hidraw di un dispositivo HID %1:%2 o %1:%3)</translation>
     </message>
     <message>
         <source>plug the keyboard in (to try without it: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>collegare la tastiera (per provare senza: %1)</translation>
     </message>
 </context>
 <context>
     <name>DoctorFileChecks</name>
     <message>
         <source>Autostart: %1 is turned off</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio automatico: %1 è disattivato</translation>
     </message>
     <message>
         <source>Autostart: %1 starts nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio automatico: %1 non avvia nulla</translation>
     </message>
     <message>
         <source>Autostart: %1 starts %2, which is not there</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio automatico: %1 avvia %2, che non esiste</translation>
     </message>
     <message>
         <source>Autostart: both %1 and %2 start the helper at login</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio automatico: sia %1 sia %2 avviano il servizio all&apos;accesso</translation>
     </message>
     <message>
         <source>%1 (the helper writes one that leaves the start to the unit)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (il servizio ne scrive uno che lascia l&apos;avvio all&apos;unità)</translation>
     </message>
     <message>
         <source>Autostart: %1 is enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio automatico: %1 è abilitato</translation>
     </message>
     <message>
         <source>Autostart: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio automatico: %1</translation>
     </message>
     <message>
         <source>Autostart: the helper does not start at login</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio automatico: il servizio non si avvia all&apos;accesso</translation>
     </message>
     <message>
         <source>start the helper once; it adds %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>avviare il servizio una volta; aggiunge %1: %2</translation>
     </message>
     <message>
         <source>%1, then start the helper once; it writes a new one: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, poi avviare il servizio una volta; ne scrive uno nuovo: %2</translation>
     </message>
     <message>
         <source>start %1 once; it writes the default settings</source>
-        <translation type="unfinished"></translation>
+        <translation>avviare %1 una volta; scrive le impostazioni predefinite</translation>
     </message>
     <message>
         <source>%1   (the newest backup)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1   (il backup più recente)</translation>
     </message>
     <message>
         <source>Settings: %1 does not exist (the keys do nothing without it)</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni: %1 non esiste (senza di esso i tasti non fanno nulla)</translation>
     </message>
     <message>
         <source>Settings: %1 cannot be read (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni: impossibile leggere %1 (%2)</translation>
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>la radice non è un dizionario</translation>
     </message>
     <message>
         <source>%1, then %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, poi %2</translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 has %n error</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Impostazioni: %1 ha %n errore</numerusform>
+            <numerusform>Impostazioni: %1 ha %n errori</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 has %n errors</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Impostazioni: %1 ha %n errore</numerusform>
+            <numerusform>Impostazioni: %1 ha %n errori</numerusform>
         </translation>
     </message>
     <message>
         <source>%1   (lists each), then correct them in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1   (li elenca), poi correggerli in %2</translation>
     </message>
     <message>
         <source>or go back to an earlier version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>oppure tornare a una versione precedente: %1</translation>
     </message>
     <message>
         <source>Settings: %1 is valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni: %1 è valido</translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 is valid (%n warning: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Impostazioni: %1 è valido (%n avviso: %2)</numerusform>
+            <numerusform>Impostazioni: %1 è valido (%n avvisi: %2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 is valid (%n warnings: %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Impostazioni: %1 è valido (%n avviso: %2)</numerusform>
+            <numerusform>Impostazioni: %1 è valido (%n avvisi: %2)</numerusform>
         </translation>
     </message>
 </context>
@@ -551,1214 +551,1239 @@
     <name>DoctorHelperChecks</name>
     <message>
         <source>quit the helper (end its HalvaneHelper process), then: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>chiudere il servizio (terminare il suo processo HalvaneHelper), poi: %1</translation>
     </message>
     <message>
         <source>Synthetic keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasti sintetici</translation>
     </message>
     <message>
         <source>HID events</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventi HID</translation>
     </message>
     <message>
         <source>Front application</source>
-        <translation type="unfinished"></translation>
+        <translation>Applicazione in primo piano</translation>
     </message>
     <message>
         <source>Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicazione a schermo</translation>
     </message>
     <message>
         <source>%1: the helper does not say which backend it chose</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: il servizio non indica quale backend ha scelto</translation>
     </message>
     <message>
         <source>update and restart the helper: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aggiornare e riavviare il servizio: %1</translation>
     </message>
     <message>
         <source>automatic switching is off; start the helper from your desktop session, where it finds the desktop&apos;s windows: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il cambio automatico è disattivato; avviare il servizio dalla propria sessione desktop, dove trova le finestre del desktop: %1</translation>
     </message>
     <message>
         <source>make /dev/uinput writable (see above), then %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rendere scrivibile /dev/uinput (vedi sopra), poi %1</translation>
     </message>
     <message>
         <source>the Halvane helper is not running</source>
-        <translation type="unfinished"></translation>
+        <translation>il servizio Halvane non è in esecuzione</translation>
     </message>
     <message>
         <source>Helper: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Servizio: %1</translation>
     </message>
     <message>
         <source>start it: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>avviarlo: %1</translation>
     </message>
     <message>
         <source>Helper: holds %1 but does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Servizio: possiede %1 ma non risponde</translation>
     </message>
     <message>
         <source>Helper: running version %1, but this halvanectl is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Servizio: in esecuzione la versione %1, ma questo halvanectl è la %2</translation>
     </message>
     <message>
         <source>to run the installed version, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>per eseguire la versione installata, %1</translation>
     </message>
     <message>
         <source>Helper: running, version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Servizio: in esecuzione, versione %1</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>sconosciuta</translation>
     </message>
 </context>
 <context>
     <name>FrontBackendChoice</name>
     <message>
         <source>Front application</source>
-        <translation type="unfinished"></translation>
+        <translation>Applicazione in primo piano</translation>
     </message>
     <message>
         <source>X display %1 refused (%2), %3</source>
         <extracomment>%1 the X display, %2 why, %3 says that automatic switching is off</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Display X %1: connessione rifiutata (%2), %3</translation>
     </message>
     <message>
         <source>%1 could not be set up, %2</source>
         <extracomment>%2 says that automatic switching is off</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossibile configurare %1, %2</translation>
     </message>
     <message>
         <source>XDG_CURRENT_DESKTOP is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>XDG_CURRENT_DESKTOP è %1</translation>
     </message>
     <message>
         <source>%1 is not on the session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è sul bus di sessione</translation>
     </message>
     <message>
         <source>no Wayland connection</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna connessione Wayland</translation>
     </message>
     <message>
         <source>the compositor has no %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il compositor non ha %1</translation>
     </message>
     <message>
         <source>no HYPRLAND_INSTANCE_SIGNATURE</source>
-        <translation type="unfinished"></translation>
+        <translation>manca HYPRLAND_INSTANCE_SIGNATURE</translation>
     </message>
     <message>
         <source>no NIRI_SOCKET</source>
-        <translation type="unfinished"></translation>
+        <translation>manca NIRI_SOCKET</translation>
     </message>
     <message>
         <source>no SWAYSOCK</source>
-        <translation type="unfinished"></translation>
+        <translation>manca SWAYSOCK</translation>
     </message>
     <message>
         <source>DISPLAY is not set</source>
-        <translation type="unfinished"></translation>
+        <translation>DISPLAY non è impostata</translation>
     </message>
     <message>
         <source>not a Wayland session</source>
-        <translation type="unfinished"></translation>
+        <translation>non è una sessione Wayland</translation>
     </message>
     <message>
         <source>ranks lower</source>
-        <translation type="unfinished"></translation>
+        <translation>ha priorità inferiore</translation>
     </message>
     <message>
         <source>not %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>non %1: %2</translation>
     </message>
     <message>
         <source>through our GNOME Shell extension</source>
-        <translation type="unfinished"></translation>
+        <translation>tramite la nostra estensione di GNOME Shell</translation>
     </message>
     <message>
         <source>through our KWin script</source>
-        <translation type="unfinished"></translation>
+        <translation>tramite il nostro script di KWin</translation>
     </message>
     <message>
         <source>Hyprland&apos;s event socket</source>
-        <translation type="unfinished"></translation>
+        <translation>il socket degli eventi di Hyprland</translation>
     </message>
     <message>
         <source>niri&apos;s event stream</source>
-        <translation type="unfinished"></translation>
+        <translation>il flusso di eventi di niri</translation>
     </message>
     <message>
         <source>%1 with the pid from sway&apos;s IPC</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con il pid dall&apos;IPC di sway</translation>
     </message>
     <message>
         <source>_NET_ACTIVE_WINDOW on XWayland, which sees X applications only</source>
-        <translation type="unfinished"></translation>
+        <translation>_NET_ACTIVE_WINDOW su XWayland, che vede solo le applicazioni X</translation>
     </message>
     <message>
         <source>automatic switching is off</source>
-        <translation type="unfinished"></translation>
+        <translation>il cambio automatico è disattivato</translation>
     </message>
 </context>
 <context>
     <name>GnomeShellActiveWindowSource</name>
     <message>
         <source>GNOME Shell extension %1: the Shell did not say whether it runs (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Estensione di GNOME Shell %1: la Shell non ha detto se è in esecuzione (%2)</translation>
     </message>
     <message>
         <source>GNOME Shell extension %1 is not installed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;estensione di GNOME Shell %1 non è installata: %2</translation>
     </message>
     <message>
         <source>GNOME Shell extension %1 is not enabled: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;estensione di GNOME Shell %1 non è abilitata: %2</translation>
     </message>
     <message>
         <source>automatic switching needs it; run `%1` (on Wayland a newly installed extension is found only after logging in again)</source>
-        <translation type="unfinished"></translation>
+        <translation>serve al cambio automatico; eseguire `%1` (su Wayland un&apos;estensione appena installata viene rilevata solo dopo un nuovo accesso)</translation>
     </message>
 </context>
 <context>
     <name>GnomeShellOverlaySurface</name>
     <message>
         <source>no session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun bus di sessione</translation>
     </message>
     <message>
         <source>GNOME Shell is not running</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME Shell non è in esecuzione</translation>
     </message>
     <message>
         <source>the halvane-keyboard@halvane.com extension is not enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;estensione halvane-keyboard@halvane.com non è abilitata</translation>
     </message>
 </context>
 <context>
     <name>HIDEventBackendChoice</name>
     <message>
         <source>HID events (eject, media keys, mouse)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventi HID (espulsione, tasti multimediali, mouse)</translation>
     </message>
     <message>
         <source>/dev/uinput can be used</source>
-        <translation type="unfinished"></translation>
+        <translation>/dev/uinput è utilizzabile</translation>
     </message>
     <message>
         <source>no uinput</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun uinput</translation>
     </message>
     <message>
         <source>traced only, %1</source>
         <extracomment>HID events are only written to the trace; %1 says why /dev/uinput cannot be used</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>solo tracciati, %1</translation>
     </message>
 </context>
 <context>
     <name>HVKeyCombo</name>
     <message>
         <source>(None)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Nessuna)</translation>
     </message>
 </context>
 <context>
     <name>HVKeyComboPanel</name>
     <message>
         <source>Macro Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto macro</translation>
     </message>
     <message>
         <source>Execute a macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Esegui una macro</translation>
     </message>
     <message>
         <source>New macro:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova macro:</translation>
     </message>
     <message>
         <source>The keys typed since the editor opened</source>
-        <translation type="unfinished"></translation>
+        <translation>I tasti digitati dall&apos;apertura dell&apos;editor</translation>
     </message>
     <message>
         <source>How the macro plays when its key is pressed</source>
-        <translation type="unfinished"></translation>
+        <translation>Come viene riprodotta la macro quando si preme il suo tasto</translation>
     </message>
     <message>
         <source>Play once</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci una volta</translation>
     </message>
     <message>
         <source>Repeat while held</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti finché premuto</translation>
     </message>
     <message>
         <source>Press to start, press to stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi per avviare/fermare</translation>
     </message>
     <message>
         <source>Current macro:</source>
-        <translation type="unfinished"></translation>
+        <translation>Macro attuale:</translation>
     </message>
     <message>
         <source>The macro the key has now</source>
-        <translation type="unfinished"></translation>
+        <translation>La macro che il tasto ha ora</translation>
     </message>
     <message>
         <source>Click here, then type up to eight keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare clic qui, poi digitare fino a otto tasti</translation>
     </message>
     <message>
         <source>While this button has the focus, every key you type, shortcuts included, is recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mentre questo pulsante ha il focus, ogni tasto digitato, scorciatoie incluse, viene registrato.</translation>
     </message>
     <message>
         <source>Pause after the last key:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa finale:</translation>
     </message>
     <message>
         <source>50 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>50 ms</translation>
     </message>
     <message>
         <source>100 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>100 ms</translation>
     </message>
     <message>
         <source>150 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>150 ms</translation>
     </message>
     <message>
         <source>200 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>200 ms</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancella</translation>
     </message>
     <message>
         <source>Launch an application</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia un&apos;applicazione</translation>
     </message>
     <message>
         <source>Application:</source>
-        <translation type="unfinished"></translation>
+        <translation>Applicazione:</translation>
     </message>
     <message>
         <source>The application the key opens</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;applicazione che il tasto apre</translation>
     </message>
     <message>
         <source>Choose…</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli…</translation>
     </message>
     <message>
         <source>Select a profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona un profilo</translation>
     </message>
     <message>
         <source>Profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo:</translation>
     </message>
     <message>
         <source>The profile the key switches to</source>
-        <translation type="unfinished"></translation>
+        <translation>Il profilo a cui passa il tasto</translation>
     </message>
     <message>
         <source>Select...</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona…</translation>
     </message>
     <message>
         <source>Profile 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo 1</translation>
     </message>
     <message>
         <source>Profile 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo 2</translation>
     </message>
     <message>
         <source>Profile 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo 3</translation>
     </message>
     <message>
         <source>Profile 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo 4</translation>
     </message>
     <message>
         <source>Profile 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo 5</translation>
     </message>
     <message>
         <source>Profile 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo 6</translation>
     </message>
     <message>
         <source>Profile 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo 7</translation>
     </message>
     <message>
         <source>Profile 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo 8</translation>
     </message>
     <message>
         <source>Profile 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo 9</translation>
     </message>
     <message>
         <source>Profile 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo 10</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>HalvanePref</name>
     <message>
         <source>Halvane Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastiera Halvane</translation>
     </message>
     <message>
         <source>Macro Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasti macro</translation>
     </message>
     <message>
         <source>Profile to edit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo da modificare:</translation>
     </message>
     <message>
         <source>Swap Command (Super) and Alt keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Scambia i tasti Command (Super) e Alt</translation>
     </message>
     <message>
         <source>L1: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>L1: clic per registrare una macro; clic destro per altre opzioni</translation>
     </message>
     <message>
         <source>L2: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>L2: clic per registrare una macro; clic destro per altre opzioni</translation>
     </message>
     <message>
         <source>L3: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>L3: clic per registrare una macro; clic destro per altre opzioni</translation>
     </message>
     <message>
         <source>L4: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>L4: clic per registrare una macro; clic destro per altre opzioni</translation>
     </message>
     <message>
         <source>L5: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>L5: clic per registrare una macro; clic destro per altre opzioni</translation>
     </message>
     <message>
         <source>R1: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>R1: clic per registrare una macro; clic destro per altre opzioni</translation>
     </message>
     <message>
         <source>R2: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>R2: clic per registrare una macro; clic destro per altre opzioni</translation>
     </message>
     <message>
         <source>R3: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>R3: clic per registrare una macro; clic destro per altre opzioni</translation>
     </message>
     <message>
         <source>R4: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>R4: clic per registrare una macro; clic destro per altre opzioni</translation>
     </message>
     <message>
         <source>R5: click to record a macro; right-click for more</source>
-        <translation type="unfinished"></translation>
+        <translation>R5: clic per registrare una macro; clic destro per altre opzioni</translation>
     </message>
     <message>
         <source>Media keys control:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasti multimediali per:</translation>
     </message>
     <message>
         <source>The media player that the keyboard&apos;s media keys drive in this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Il lettore multimediale comandato dai tasti multimediali della tastiera in questo profilo</translation>
     </message>
     <message>
         <source>Imaging keys control:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasti immagine per:</translation>
     </message>
     <message>
         <source>The image application that the imaging keys drive in this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;applicazione di immagini comandata dai tasti immagine in questo profilo</translation>
     </message>
     <message>
         <source>Reset Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina tasti</translation>
     </message>
     <message>
         <source>Removes what every macro key of this profile does</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuove l&apos;azione di ogni tasto macro di questo profilo</translation>
     </message>
     <message>
         <source>Click a macro key to record a macro, launch an application or select a profile. Right-click it for more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic su un tasto macro per registrare una macro, avviare un&apos;applicazione o scegliere un profilo; clic destro: altro.</translation>
     </message>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profili</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Applicazione</translation>
     </message>
     <message>
         <source>Switch automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio automatico</translation>
     </message>
     <message>
         <source>Double-click a profile&apos;s name to rename it, or its application to choose the application that switches to it automatically.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare doppio clic sul nome di un profilo per rinominarlo, o sulla sua applicazione per scegliere l&apos;applicazione che lo attiva automaticamente.</translation>
     </message>
     <message>
         <source>Reset Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina profilo</translation>
     </message>
     <message>
         <source>Gives the selected profile its original settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Riporta il profilo selezionato alle impostazioni originali</translation>
     </message>
     <message>
         <source>Show profile changes on screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra i cambi di profilo sullo schermo</translation>
     </message>
     <message>
         <source>Override automatic profile switching</source>
-        <translation type="unfinished"></translation>
+        <translation>Sospendi il cambio automatico di profilo</translation>
     </message>
     <message>
         <source>Show the helper in the tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra il servizio nell&apos;area di notifica</translation>
     </message>
     <message>
         <source>An icon with the current profile&apos;s number, and a menu to switch profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Un&apos;icona con il numero del profilo attuale e un menu per cambiare profilo</translation>
     </message>
     <message>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <source>Halvane Keyboard Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida della tastiera Halvane</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica</translation>
     </message>
     <message>
         <source>Saves the settings and hands them to the keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva le impostazioni e le trasmette alla tastiera</translation>
     </message>
     <message>
         <source>Macro Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto macro</translation>
     </message>
     <message>
         <source>Select Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona profilo</translation>
     </message>
     <message>
         <source>Launch Application…</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia applicazione…</translation>
     </message>
     <message>
         <source>Hot Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorciatoia da tastiera</translation>
     </message>
     <message>
         <source>Reset Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina tasto</translation>
     </message>
 </context>
 <context>
     <name>Halvanectl</name>
     <message>
         <source>Usage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1</translation>
     </message>
     <message>
         <source>The command-line client of the Halvane keyboard software. Profiles are numbered 1 to 10,
 as the preferences show them: &quot;4 - Games&quot; is the fourth profile, named Games.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il client a riga di comando del software per la tastiera Halvane. I profili sono numerati
+da 1 a 10, come li mostrano le preferenze: “4 - Giochi” è il quarto profilo, chiamato Giochi.</translation>
     </message>
     <message>
         <source>Commands that talk to the running Halvane helper:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandi che comunicano con il servizio Halvane in esecuzione:</translation>
     </message>
     <message>
         <source>print the current profile, e.g. &quot;4 - Games&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>stampa il profilo attuale, ad es. “4 - Giochi”</translation>
     </message>
     <message>
         <source>switch to profile N (as the preferences do: the helper shows the
 profile on screen when asked to, and announces no change)</source>
-        <translation type="unfinished"></translation>
+        <translation>passa al profilo N (come fanno le preferenze: il servizio mostra il
+profilo sullo schermo se richiesto e non annuncia alcun cambio)</translation>
     </message>
     <message>
         <source>make the helper read the settings file again</source>
-        <translation type="unfinished"></translation>
+        <translation>fa rileggere al servizio il file delle impostazioni</translation>
     </message>
     <message>
         <source>print each profile change the helper announces, one line each
 (&quot;4 - Games&quot;), until interrupted; the helper may start later</source>
-        <translation type="unfinished"></translation>
+        <translation>stampa ogni cambio di profilo annunciato dal servizio, uno per riga
+(“4 - Giochi”), fino all&apos;interruzione; il servizio può avviarsi anche dopo</translation>
     </message>
     <message>
         <source>what the helper sees in front: the window system, the window&apos;s
 app_id, class, instance and process, the application (desktop entry
 and executable) and how it was found, and which profile that selects
 or why none; --watch prints it again after each application switch</source>
-        <translation type="unfinished"></translation>
+        <translation>cosa vede il servizio in primo piano: il sistema di finestre, app_id,
+classe, istanza e processo della finestra, l&apos;applicazione (voce desktop
+e eseguibile) e come è stata trovata, e quale profilo seleziona
+o perché nessuno; --watch lo ristampa dopo ogni cambio di applicazione</translation>
     </message>
     <message>
         <source>check everything the keyboard needs, one line each, with the fix for
 each problem: the keyboard&apos;s device nodes and /dev/uinput, the udev
 rule and hwdb entry, the helper and the backends it chose, the desktop
 and its Shell extension or KWin script, autostart, the settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>controlla tutto ciò che serve alla tastiera, una riga per voce, con la
+soluzione per ogni problema: i nodi di dispositivo della tastiera e
+/dev/uinput, la regola udev e la voce hwdb, il servizio e i backend scelti,
+il desktop e la sua estensione della Shell o lo script di KWin, l&apos;avvio
+automatico, il file delle impostazioni</translation>
     </message>
     <message>
         <source>only the step this desktop needs for automatic switching, if any</source>
-        <translation type="unfinished"></translation>
+        <translation>solo il passaggio che serve a questo desktop per il cambio automatico, se ce n&apos;è uno</translation>
     </message>
     <message>
         <source>Commands on the settings file (the helper need not be running):</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandi sul file delle impostazioni (il servizio non deve essere per forza in esecuzione):</translation>
     </message>
     <message>
         <source>check a settings file, by default the user&apos;s
 (~/.config/halvane/com.halvane.keyboard.plist, or $HALVANE_SETTINGS);
 prints every problem with its place in the file, e.g.
 &quot;error: Profiles[3].MacroKeys[7].KeyCombo.delay2: 9000 is above 6350&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>controlla un file delle impostazioni, di norma quello dell&apos;utente
+(~/.config/halvane/com.halvane.keyboard.plist, o $HALVANE_SETTINGS);
+stampa ogni problema con la sua posizione nel file, ad es.
+“errore: Profiles[3].MacroKeys[7].KeyCombo.delay2: 9000 is above 6350”</translation>
     </message>
     <message>
         <source>write profile N to FILE, a property list holding &quot;Format&quot; (1) and
 the profile record under &quot;Profile&quot;; a profile with errors is not
 exported</source>
-        <translation type="unfinished"></translation>
+        <translation>scrive il profilo N in FILE, un elenco di proprietà con “Format” (1) e
+il record del profilo sotto “Profile”; un profilo con errori non viene
+esportato</translation>
     </message>
     <message>
         <source>replace profile N with the profile in FILE; the profile is checked
 first and nothing changes when it has errors; then a running helper
 is asked to reload</source>
-        <translation type="unfinished"></translation>
+        <translation>sostituisce il profilo N con quello in FILE; il profilo viene prima
+controllato e non cambia nulla se contiene errori; poi si chiede a un
+servizio in esecuzione di ricaricare</translation>
     </message>
     <message>
         <source>list the kept earlier versions of the settings file (the 10 newest,
 in ~/.config/halvane/backups), numbered from the newest, with the
 time each was replaced and its size</source>
-        <translation type="unfinished"></translation>
+        <translation>elenca le versioni precedenti conservate del file delle impostazioni (le
+10 più recenti, in ~/.config/halvane/backups), numerate dalla più recente,
+con l&apos;ora in cui ciascuna è stata sostituita e la sua dimensione</translation>
     </message>
     <message>
         <source>put backup N back as the settings file (the current contents become
 a backup themselves); then a running helper is asked to reload</source>
-        <translation type="unfinished"></translation>
+        <translation>rimette il backup N come file delle impostazioni (il contenuto attuale
+diventa a sua volta un backup); poi si chiede a un servizio in esecuzione di ricaricare</translation>
     </message>
     <message>
         <source>this text</source>
-        <translation type="unfinished"></translation>
+        <translation>questo testo</translation>
     </message>
     <message>
         <source>the version of the Halvane software</source>
-        <translation type="unfinished"></translation>
+        <translation>la versione del software Halvane</translation>
     </message>
     <message>
         <source>Errors are things the software would act on differently from what the file says, or
 values the preferences never write; warnings are harmless departures from what the
 preferences write (a missing entry that reads as a sensible value, an unknown key).</source>
-        <translation type="unfinished"></translation>
+        <translation>Gli errori sono casi in cui il software agirebbe diversamente da quanto dice il file, o
+valori che le preferenze non scrivono mai; gli avvisi sono differenze innocue da ciò che
+scrivono le preferenze (una voce mancante che vale come un valore sensato, una chiave sconosciuta).</translation>
     </message>
     <message>
         <source>Exit status: 0 done (warnings alone leave it 0); 1 check found errors, export or import
 refused a profile with errors, or doctor found something that keeps the keyboard from
 working; 2 the command could not be carried out (bad arguments, a file that cannot be
 read or written, the helper not running or not answering).</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato di uscita: 0 fatto (i soli avvisi lo lasciano a 0); 1 check ha trovato errori, export o
+import ha rifiutato un profilo con errori, o doctor ha trovato qualcosa che impedisce alla
+tastiera di funzionare; 2 il comando non è stato eseguito (argomenti errati, un file che
+non si può leggere o scrivere, il servizio non in esecuzione o che non risponde).</translation>
     </message>
     <message>
         <source>Try &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Provare “%1”.</translation>
     </message>
     <message>
         <source>the Halvane helper did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>il servizio Halvane non ha risposto</translation>
     </message>
     <message numerus="yes">
         <source>the settings file holds only %n profile</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>il file delle impostazioni contiene solo %n profilo</numerusform>
+            <numerusform>il file delle impostazioni contiene solo %n profili</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the settings file holds only %n profiles</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>il file delle impostazioni contiene solo %n profilo</numerusform>
+            <numerusform>il file delle impostazioni contiene solo %n profili</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>it did not switch within %n seconds (a macro may be playing; the switch then comes when it ends)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>non ha cambiato profilo entro %n secondo (forse è in corso una macro; il cambio avviene quando finisce)</numerusform>
+            <numerusform>non ha cambiato profilo entro %n secondi (forse è in corso una macro; il cambio avviene quando finisce)</numerusform>
         </translation>
     </message>
     <message>
         <source>the Halvane helper stayed on profile %1 and did not switch to profile %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>il servizio Halvane è rimasto sul profilo %1 e non è passato al profilo %2: %3</translation>
     </message>
     <message>
         <source>the Halvane helper reloaded its settings</source>
-        <translation type="unfinished"></translation>
+        <translation>il servizio Halvane ha ricaricato le impostazioni</translation>
     </message>
     <message>
         <source>%1, but:</source>
         <extracomment>%1 is what was done, e.g. &quot;the profile was imported&quot;; its problems follow</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, ma:</translation>
     </message>
     <message>
         <source>cannot watch: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile osservare: %1</translation>
     </message>
     <message>
         <source>Watching for profile changes; press Ctrl-C to stop.</source>
-        <translation type="unfinished"></translation>
+        <translation>In attesa di cambi di profilo; premere Ctrl-C per interrompere.</translation>
     </message>
     <message>
         <source>Backend:</source>
-        <translation type="unfinished"></translation>
+        <translation>Backend:</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>sconosciuto</translation>
     </message>
     <message>
         <source>Window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Finestra:</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna</translation>
     </message>
     <message>
         <source>class</source>
         <extracomment>the X11 window&apos;s WM_CLASS class</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>classe</translation>
     </message>
     <message>
         <source>instance</source>
         <extracomment>the X11 window&apos;s WM_CLASS instance</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>istanza</translation>
     </message>
     <message>
         <source>GTK application</source>
-        <translation type="unfinished"></translation>
+        <translation>applicazione GTK</translation>
     </message>
     <message>
         <source>KDE desktop file</source>
-        <translation type="unfinished"></translation>
+        <translation>file desktop di KDE</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot;</source>
         <extracomment>a fact a window tells about itself and its value, e.g. class &quot;gedit&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 “%2”</translation>
     </message>
     <message>
         <source>tells nothing about its application</source>
-        <translation type="unfinished"></translation>
+        <translation>non dice nulla sulla sua applicazione</translation>
     </message>
     <message>
         <source>Application:</source>
-        <translation type="unfinished"></translation>
+        <translation>Applicazione:</translation>
     </message>
     <message>
         <source>%1 (%2), found by %3</source>
         <extracomment>application name (desktop entry id), found by how it was found (a fixed word)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2), trovata tramite %3</translation>
     </message>
     <message>
         <source>Desktop entry:</source>
-        <translation type="unfinished"></translation>
+        <translation>Voce desktop:</translation>
     </message>
     <message>
         <source>also:</source>
-        <translation type="unfinished"></translation>
+        <translation>anche:</translation>
     </message>
     <message>
         <source>no desktop entry found</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna voce desktop trovata</translation>
     </message>
     <message>
         <source>Executable:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eseguibile:</translation>
     </message>
     <message>
         <source>Profile:</source>
         <extracomment>no profile; %1 says why, in the helper&apos;s words</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Profilo:</translation>
     </message>
     <message>
         <source>none: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuno: %1</translation>
     </message>
     <message>
         <source>Backend choice: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Scelta del backend: %1</translation>
     </message>
     <message>
         <source>cannot watch the helper&apos;s front application</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile osservare l&apos;applicazione in primo piano del servizio</translation>
     </message>
     <message>
         <source>Watching for application switches; press Ctrl-C to stop.</source>
-        <translation type="unfinished"></translation>
+        <translation>In attesa di cambi di applicazione; premere Ctrl-C per interrompere.</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile leggere %1: %2</translation>
     </message>
     <message>
         <source>%1 is not a settings file (its root is not a dictionary)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un file delle impostazioni (la radice non è un dizionario)</translation>
     </message>
     <message>
         <source>%1: no problems</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nessun problema</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
         <extracomment>file: the count of errors, the count of warnings</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>%n error</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n errore</numerusform>
+            <numerusform>%n errori</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n errors</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n errore</numerusform>
+            <numerusform>%n errori</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n warning</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n avviso</numerusform>
+            <numerusform>%n avvisi</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n warnings</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n avviso</numerusform>
+            <numerusform>%n avvisi</numerusform>
         </translation>
     </message>
     <message>
         <source>Exported profile %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo %1 esportato in %2</translation>
     </message>
     <message>
         <source>profile %1 has errors; nothing was exported</source>
-        <translation type="unfinished"></translation>
+        <translation>il profilo %1 contiene errori; non è stato esportato nulla</translation>
     </message>
     <message>
         <source>%1 has errors; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene errori; non è stato cambiato nulla</translation>
     </message>
     <message>
         <source>%1; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; non è stato cambiato nulla</translation>
     </message>
     <message>
         <source>Imported %1 as profile %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 importato come profilo %2</translation>
     </message>
     <message>
         <source>the profile was imported</source>
-        <translation type="unfinished"></translation>
+        <translation>il profilo è stato importato</translation>
     </message>
     <message>
         <source>The Halvane helper is not running; it reads the new profile when it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il servizio Halvane non è in esecuzione; leggerà il nuovo profilo all&apos;avvio.</translation>
     </message>
     <message>
         <source>%1, but the Halvane helper did not answer the reload request; restart the helper, or it writes its older settings back when it quits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ma il servizio Halvane non ha risposto alla richiesta di ricaricare; riavviare il servizio, altrimenti alla chiusura riscriverà le sue impostazioni precedenti</translation>
     </message>
     <message>
         <source>The Halvane helper has reloaded its settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il servizio Halvane ha ricaricato le impostazioni.</translation>
     </message>
     <message>
         <source>No backups of %1 yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancora nessun backup di %1.</translation>
     </message>
     <message>
         <source>Backups of %1, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup di %1, dal più recente:</translation>
     </message>
     <message numerus="yes">
         <source>%n byte</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n byte</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n byte</numerusform>
         </translation>
     </message>
     <message>
         <source>Restored the settings as they were until %1 (backup %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni ripristinate com&apos;erano fino a %1 (backup %2).</translation>
     </message>
     <message>
         <source>the backup was restored</source>
-        <translation type="unfinished"></translation>
+        <translation>il backup è stato ripristinato</translation>
     </message>
     <message>
         <source>The Halvane helper is not running; it reads the new settings when it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il servizio Halvane non è in esecuzione; leggerà le nuove impostazioni all&apos;avvio.</translation>
     </message>
     <message>
         <source>error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>errore: %1</translation>
     </message>
     <message>
         <source>warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>avviso: %1</translation>
     </message>
     <message>
         <source>Note: %1 launches %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota: %1 avvia %2</translation>
     </message>
     <message>
         <source>Note: the profile becomes current whenever %1 comes to the front</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota: il profilo diventa attuale ogni volta che %1 passa in primo piano</translation>
     </message>
 </context>
 <context>
     <name>HelperDiagnostics</name>
     <message>
         <source>no settings are loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna impostazione caricata</translation>
     </message>
     <message>
         <source>automatic switching is overridden (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>il cambio automatico è sospeso (%1)</translation>
     </message>
     <message>
         <source>the window&apos;s application is unknown, so no profile is bound to it</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;applicazione della finestra è sconosciuta, quindi nessun profilo vi è associato</translation>
     </message>
     <message>
         <source>no window is active</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna finestra è attiva</translation>
     </message>
     <message>
         <source>no profile&apos;s %1 names this application</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun profilo indica questa applicazione in %1</translation>
     </message>
     <message>
         <source>profile %1 names it, but its %2 is off</source>
-        <translation type="unfinished"></translation>
+        <translation>il profilo %1 la indica, ma %2 è disattivato</translation>
     </message>
     <message>
         <source>selects profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>seleziona il profilo %1</translation>
     </message>
 </context>
 <context>
     <name>HelperStarter</name>
     <message>
         <source>the helper is running</source>
-        <translation type="unfinished"></translation>
+        <translation>il servizio è in esecuzione</translation>
     </message>
     <message>
         <source>started the helper through %1</source>
         <extracomment>%1 is the systemd user unit&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>servizio avviato tramite %1</translation>
     </message>
     <message>
         <source>started the helper</source>
-        <translation type="unfinished"></translation>
+        <translation>servizio avviato</translation>
     </message>
     <message>
         <source>no session bus: the helper was not started</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun bus di sessione: il servizio non è stato avviato</translation>
     </message>
     <message>
         <source>cannot find the helper to start it</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile trovare il servizio per avviarlo</translation>
     </message>
 </context>
 <context>
     <name>HotKeyBackendChoice</name>
     <message>
         <source>Hot keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorciatoie da tastiera</translation>
     </message>
     <message>
         <source>not a Wayland session</source>
-        <translation type="unfinished"></translation>
+        <translation>non è una sessione Wayland</translation>
     </message>
     <message>
         <source>no X display</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun display X</translation>
     </message>
     <message>
         <source>desktop portal GlobalShortcuts (version %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>portale desktop GlobalShortcuts (versione %1)</translation>
     </message>
     <message>
         <source>ranks lower</source>
-        <translation type="unfinished"></translation>
+        <translation>ha priorità inferiore</translation>
     </message>
     <message>
         <source>key grabs through XWayland, seen only while an X application has the focus (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>cattura dei tasti tramite XWayland, attiva solo mentre un&apos;applicazione X ha il focus (%1)</translation>
     </message>
     <message>
         <source>key grabs on the X server</source>
-        <translation type="unfinished"></translation>
+        <translation>cattura dei tasti sul server X</translation>
     </message>
     <message>
         <source>no X display; %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun display X; %1</translation>
     </message>
     <message>
         <source>every registration is refused (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ogni registrazione viene rifiutata (%1)</translation>
     </message>
 </context>
 <context>
     <name>InfoPlist</name>
     <message>
         <source>Halvane Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastiera Halvane</translation>
     </message>
 </context>
 <context>
     <name>KWinActiveWindowSource</name>
     <message>
         <source>KWin script: KWin&apos;s scripting does not answer (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Script di KWin: lo scripting di KWin non risponde (%1)</translation>
     </message>
     <message>
         <source>KWin script: replaced the one a previous helper left loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Script di KWin: sostituito quello lasciato caricato da un servizio precedente</translation>
     </message>
     <message>
         <source>KWin script: KWin did not load %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Script di KWin: KWin non ha caricato %1 (%2)</translation>
     </message>
     <message>
         <source>refused</source>
-        <translation type="unfinished"></translation>
+        <translation>rifiutato</translation>
     </message>
     <message>
         <source>KWin script: loaded but not run (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Script di KWin: caricato ma non eseguito (%1)</translation>
     </message>
     <message>
         <source>KWin script: %1 is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Script di KWin: %1 non è installato</translation>
     </message>
 </context>
 <context>
     <name>KeyEventBackendChoice</name>
     <message>
         <source>Synthetic keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasti sintetici</translation>
     </message>
     <message>
         <source>Wayland session</source>
-        <translation type="unfinished"></translation>
+        <translation>sessione Wayland</translation>
     </message>
     <message>
         <source>uinput virtual keyboard (Wayland session)</source>
-        <translation type="unfinished"></translation>
+        <translation>tastiera virtuale uinput (sessione Wayland)</translation>
     </message>
     <message>
         <source>no uinput</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun uinput</translation>
     </message>
     <message>
         <source>the Wayland compositor&apos;s virtual keyboard (no uinput: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>la tastiera virtuale del compositor Wayland (nessun uinput: %1)</translation>
     </message>
     <message>
         <source>%1; no Wayland virtual keyboard: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; nessuna tastiera virtuale Wayland: %2</translation>
     </message>
     <message>
         <source>XTest on X display %1, reaching X clients only (no uinput: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>XTest sul display X %1, raggiunge solo i client X (nessun uinput: %2)</translation>
     </message>
     <message>
         <source>XTest on X display %1</source>
-        <translation type="unfinished"></translation>
+        <translation>XTest sul display X %1</translation>
     </message>
     <message>
         <source>X clients only</source>
-        <translation type="unfinished"></translation>
+        <translation>solo client X</translation>
     </message>
     <message>
         <source>X11 session</source>
-        <translation type="unfinished"></translation>
+        <translation>sessione X11</translation>
     </message>
     <message>
         <source>no XTest</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun XTest</translation>
     </message>
     <message>
         <source>uinput virtual keyboard (no XTest: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>tastiera virtuale uinput (nessun XTest: %1)</translation>
     </message>
     <message>
         <source>no backend can post</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun backend può inviare eventi</translation>
     </message>
     <message>
         <source>macros are only traced (no XTest: %1; no uinput: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>le macro vengono solo tracciate (nessun XTest: %1; nessun uinput: %2)</translation>
     </message>
 </context>
 <context>
     <name>LayerShellOverlaySurface</name>
     <message>
         <source>no Wayland connection</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna connessione Wayland</translation>
     </message>
     <message>
         <source>the compositor has no %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il compositor non ha %1</translation>
     </message>
 </context>
 <context>
     <name>NotificationOverlaySurface</name>
     <message>
         <source>no session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun bus di sessione</translation>
     </message>
     <message>
         <source>no notification server on the session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun server di notifiche sul bus di sessione</translation>
     </message>
 </context>
 <context>
     <name>OverlayBackendChoice</name>
     <message>
         <source>Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicazione a schermo</translation>
     </message>
     <message>
         <source>no layer-shell: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun layer-shell: %1</translation>
     </message>
     <message>
         <source>no GNOME Shell overlay: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna indicazione di GNOME Shell: %1</translation>
     </message>
     <message>
         <source>no notifications: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna notifica: %1</translation>
     </message>
     <message>
         <source>off-screen window (no display)</source>
-        <translation type="unfinished"></translation>
+        <translation>finestra fuori schermo (nessun display)</translation>
     </message>
     <message>
         <source>always-on-top X11 window</source>
-        <translation type="unfinished"></translation>
+        <translation>finestra X11 sempre in primo piano</translation>
     </message>
     <message>
         <source>layer-shell surface on the overlay layer</source>
-        <translation type="unfinished"></translation>
+        <translation>superficie layer-shell sul livello overlay</translation>
     </message>
     <message>
         <source>GNOME Shell extension</source>
-        <translation type="unfinished"></translation>
+        <translation>estensione di GNOME Shell</translation>
     </message>
     <message>
         <source>desktop notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>notifiche del desktop</translation>
     </message>
     <message>
         <source>ordinary Wayland window placed by the compositor</source>
-        <translation type="unfinished"></translation>
+        <translation>normale finestra Wayland posizionata dal compositor</translation>
     </message>
 </context>
 <context>
     <name>PortalHotKeyService</name>
     <message>
         <source>no session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun bus di sessione</translation>
     </message>
     <message>
         <source>no desktop portal</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun portale desktop</translation>
     </message>
     <message>
         <source>the desktop portal has no GlobalShortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>il portale desktop non ha GlobalShortcuts</translation>
     </message>
 </context>
 <context>
     <name>PreferencesHost</name>
     <message>
         <source>%1 is not a preference pane bundle</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un bundle di pannello delle preferenze</translation>
     </message>
     <message>
         <source>the pane of %1 did not initialise</source>
-        <translation type="unfinished"></translation>
+        <translation>il pannello di %1 non si è inizializzato</translation>
     </message>
     <message>
         <source>the pane of %1 has no view</source>
-        <translation type="unfinished"></translation>
+        <translation>il pannello di %1 non ha una vista</translation>
     </message>
     <message>
         <source>cannot find %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile trovare %1</translation>
     </message>
 </context>
 <context>
@@ -1773,198 +1798,198 @@ read or written, the helper not running or not answering).</source>
     <name>SessionEnvironment</name>
     <message>
         <source>there is no D-Bus session bus (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>non c&apos;è un bus di sessione D-Bus (%1)</translation>
     </message>
     <message>
         <source>the Halvane helper is not running</source>
-        <translation type="unfinished"></translation>
+        <translation>il servizio Halvane non è in esecuzione</translation>
     </message>
 </context>
 <context>
     <name>SessionProbe</name>
     <message>
         <source>no X display (DISPLAY is not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun display X (DISPLAY non è impostata)</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo %1</translation>
     </message>
 </context>
 <context>
     <name>UinputDevice</name>
     <message>
         <source>%1 does not exist: load the uinput kernel module (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non esiste: caricare il modulo del kernel uinput (%2)</translation>
     </message>
     <message>
         <source>no permission on %1: install Halvane&apos;s udev rules, which give the logged-in user access to it</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun permesso su %1: installare le regole udev di Halvane, che danno accesso all&apos;utente connesso</translation>
     </message>
     <message>
         <source>%1 has no uinput driver behind it: load the uinput kernel module</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non ha un driver uinput dietro: caricare il modulo del kernel uinput</translation>
     </message>
     <message>
         <source>cannot use %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile usare %1: %2</translation>
     </message>
 </context>
 <context>
     <name>WaylandVirtualKeyboardEventPoster</name>
     <message>
         <source>no Wayland connection</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna connessione Wayland</translation>
     </message>
     <message>
         <source>the compositor has no %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il compositor non ha %1</translation>
     </message>
     <message>
         <source>no keymap to give the virtual keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna mappa dei tasti da dare alla tastiera virtuale</translation>
     </message>
     <message>
         <source>the compositor refused a virtual keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>il compositor ha rifiutato una tastiera virtuale</translation>
     </message>
 </context>
 <context>
     <name>XcbActiveWindowSource</name>
     <message>
         <source>no X display (DISPLAY is not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun display X (DISPLAY non è impostata)</translation>
     </message>
     <message>
         <source>cannot connect to X display %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile connettersi al display X %1</translation>
     </message>
     <message>
         <source>X display %1 has no such screen</source>
-        <translation type="unfinished"></translation>
+        <translation>il display X %1 non ha questo schermo</translation>
     </message>
 </context>
 <context>
     <name>halvane::ApplicationChooser</name>
     <message>
         <source>Choose an Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli un&apos;applicazione</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca</translation>
     </message>
     <message>
         <source>Other…</source>
-        <translation type="unfinished"></translation>
+        <translation>Altro…</translation>
     </message>
     <message>
         <source>Choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli</translation>
     </message>
 </context>
 <context>
     <name>halvane::Controller</name>
     <message>
         <source>cancelled with Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>annullata con Escape</translation>
     </message>
     <message>
         <source>the helper quits</source>
-        <translation type="unfinished"></translation>
+        <translation>il servizio si chiude</translation>
     </message>
     <message>
         <source>the system goes to sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>il sistema va in sospensione</translation>
     </message>
     <message>
         <source>the session is no longer active</source>
-        <translation type="unfinished"></translation>
+        <translation>la sessione non è più attiva</translation>
     </message>
     <message>
         <source>the keyboard was unplugged</source>
-        <translation type="unfinished"></translation>
+        <translation>la tastiera è stata scollegata</translation>
     </message>
     <message>
         <source>Macro stopped: %1</source>
         <extracomment>A log line; %1 says why, e.g. &quot;cancelled with Escape&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Macro interrotta: %1</translation>
     </message>
     <message>
         <source>Could not store the current profile in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il profilo attuale in %1: %2</translation>
     </message>
 </context>
 <context>
     <name>halvane::HVKeyComboPanel</name>
     <message>
         <source>Profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo %1</translation>
     </message>
 </context>
 <context>
     <name>halvane::HalvanePref</name>
     <message>
         <source>The settings file could not be used as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile usare il file delle impostazioni così com&apos;era.</translation>
     </message>
     <message>
         <source>The settings could not be read or created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile leggere o creare le impostazioni.</translation>
     </message>
     <message>
         <source>Halvane Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastiera Halvane</translation>
     </message>
     <message>
         <source>The settings could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile salvare le impostazioni.</translation>
     </message>
     <message>
         <source>L%1</source>
         <extracomment>The name of a macro key on the left of the keyboard, L1 to L5, as printed on the key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L%1</translation>
     </message>
     <message>
         <source>R%1</source>
         <extracomment>The name of a macro key on the right of the keyboard, R1 to R5.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>R%1</translation>
     </message>
     <message>
         <source>Profile: %1</source>
         <extracomment>What a macro key does that switches to the profile named %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Profilo: %1</translation>
     </message>
     <message>
         <source>%1 (not installed)</source>
         <extracomment>%1 is an application&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (non installata)</translation>
     </message>
 </context>
 <context>
     <name>halvane::HelperTray</name>
     <message>
         <source>Halvane keyboard: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastiera Halvane: %1</translation>
     </message>
     <message>
         <source>Halvane keyboard: profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastiera Halvane: profilo %1</translation>
     </message>
     <message>
         <source>Automatic switching</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio automatico</translation>
     </message>
     <message>
         <source>Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferenze…</translation>
     </message>
     <message>
         <source>Quit Halvane helper</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi il servizio Halvane</translation>
     </message>
 </context>
 </TS>
