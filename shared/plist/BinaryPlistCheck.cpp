@@ -1,5 +1,7 @@
 #include "shared/plist/BinaryPlistCheck.h"
 
+#include <QCoreApplication>
+
 #include <cstdint>
 #include <cstring>
 #include <optional>
@@ -9,6 +11,11 @@
 namespace halvane {
 
 namespace {
+
+// The context of every text the property-list files give: one set of texts for one subject.
+struct PropertyList {
+  Q_DECLARE_TR_FUNCTIONS(PropertyList)
+};
 
 constexpr qsizetype kHeaderSize = 8;
 constexpr qsizetype kTrailerSize = 32;
@@ -156,8 +163,10 @@ bool isSaneBinaryPlist(const QByteArray& bytes, int maxDepth, qint64 maxNodes, Q
   Checker checker(bytes, maxDepth, maxNodes);
   if (checker.run()) return true;
   if (why)
-    *why = checker.tooDeep() ? QStringLiteral("nested deeper than %1").arg(maxDepth)
-                             : QStringLiteral("a damaged binary property list");
+    *why = checker.tooDeep()
+               //: %1: how many levels a file may nest.
+               ? PropertyList::tr("nested deeper than %1").arg(maxDepth)
+               : PropertyList::tr("a damaged binary property list");
   return false;
 }
 

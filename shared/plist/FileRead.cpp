@@ -1,5 +1,6 @@
 #include "shared/plist/FileRead.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 // Qt's QFile opens FIFOs blocking and reads devices without end; POSIX calls do neither.
@@ -14,21 +15,23 @@ namespace halvane {
 
 namespace {
 
+struct FileRead {
+  Q_DECLARE_TR_FUNCTIONS(FileRead)
+};
+
 QString systemError(int error) {
   return QString::fromLocal8Bit(std::strerror(error));
 }
 
-QString kindOf(mode_t mode) {
-  if (S_ISDIR(mode)) return QStringLiteral("a folder");
-  if (S_ISFIFO(mode)) return QStringLiteral("a FIFO");
-  if (S_ISSOCK(mode)) return QStringLiteral("a socket");
-  if (S_ISCHR(mode)) return QStringLiteral("a character device");
-  if (S_ISBLK(mode)) return QStringLiteral("a block device");
-  return QStringLiteral("a special file");
-}
-
+// What a path is instead of a file; it follows "is" in messages such as "The settings file %1
+// is %2".
 QString notRegularText(mode_t mode) {
-  return kindOf(mode) + QStringLiteral(", not a regular file");
+  if (S_ISDIR(mode)) return FileRead::tr("a folder, not a regular file");
+  if (S_ISFIFO(mode)) return FileRead::tr("a FIFO, not a regular file");
+  if (S_ISSOCK(mode)) return FileRead::tr("a socket, not a regular file");
+  if (S_ISCHR(mode)) return FileRead::tr("a character device, not a regular file");
+  if (S_ISBLK(mode)) return FileRead::tr("a block device, not a regular file");
+  return FileRead::tr("a special file, not a regular file");
 }
 
 class Descriptor {
@@ -104,7 +107,8 @@ ReadResult<QByteArray> readRegularFile(const QString& path, qint64 maxSize) {
 }
 
 QString tooLargeText(qint64 maxSize) {
-  return QStringLiteral("larger than %1 MiB").arg(double(maxSize) / (1024 * 1024));
+  //: Why a file is not read: %1 is a size in mebibytes.
+  return FileRead::tr("larger than %1 MiB").arg(double(maxSize) / (1024 * 1024));
 }
 
 QString notRegularReason(const QString& path) {

@@ -6,6 +6,7 @@
 #include "shared/plist/PlistXmlReader.h"
 #include "shared/plist/PlistXmlWriter.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -19,6 +20,11 @@
 namespace halvane {
 
 namespace {
+
+// The context of every text the property-list files give: one set of texts for one subject.
+struct PropertyList {
+  Q_DECLARE_TR_FUNCTIONS(PropertyList)
+};
 
 // Deeper nesting than this is never a settings file, and would only exhaust the stack.
 constexpr int kMaxDepth = 64;
@@ -125,7 +131,7 @@ ReadResult<PlistValue> parsePlistExplained(QByteArray bytes) {
     result.error = why;
     return result;
   };
-  if (bytes.isEmpty()) return malformed(QStringLiteral("the file is empty"));
+  if (bytes.isEmpty()) return malformed(PropertyList::tr("the file is empty"));
   if (bytes.size() > kMaxPlistFileSize) return malformed(tooLargeText());
   QString why;
   if (!bytes.startsWith("bplist")) {
@@ -138,7 +144,7 @@ ReadResult<PlistValue> parsePlistExplained(QByteArray bytes) {
   plist_from_bin(bytes.constData(), uint32_t(bytes.size()), &root);
   PlistPtr owner(root);
   result.value = fromNode(root, 0);
-  return result.value.isNone() ? malformed(QStringLiteral("a damaged binary property list"))
+  return result.value.isNone() ? malformed(PropertyList::tr("a damaged binary property list"))
                                : result;
 }
 
@@ -200,7 +206,7 @@ bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString
 bool writePlistFileAtomically(const QString& path, const PlistValue& root, QString* error) {
   const QByteArray xml = toXmlPlist(root);
   if (xml.isEmpty()) {
-    if (error) *error = QStringLiteral("nothing to write");
+    if (error) *error = PropertyList::tr("nothing to write");
     return false;
   }
   return replaceFileAtomically(path, xml, error);

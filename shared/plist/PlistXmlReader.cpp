@@ -3,6 +3,7 @@
 #include <pugixml.hpp>
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 
 #include <cmath>
 #include <cstring>
@@ -13,6 +14,15 @@
 namespace halvane {
 
 namespace {
+
+// The context of every text the property-list files give: one set of texts for one subject.
+struct PropertyList {
+  Q_DECLARE_TR_FUNCTIONS(PropertyList)
+};
+
+QString elementName(const pugi::xml_node& node) {
+  return QString::fromUtf8(node.name());
+}
 
 // pugixml builds the element tree (it parses without recursion, so no nesting exhausts the
 // stack); this walks it into PlistValues. Blank text is kept only as an element's one child: a
@@ -43,7 +53,8 @@ QString place(const char* text, size_t offset) {
       ++column;
     }
   }
-  return QStringLiteral("line %1, column %2").arg(line).arg(column);
+  //: Where in a file a problem is: %1 and %2 are numbers.
+  return PropertyList::tr("line %1, column %2").arg(line).arg(column);
 }
 
 class Reader {
@@ -55,17 +66,17 @@ class Reader {
     for (pugi::xml_node child : doc.children()) {
       if (child.type() == pugi::node_element) {
         if (root) {
-          fail(child, "a second root element");
+          fail(child, PropertyList::tr("a second root element"));
           return {};
         }
         root = child;
       } else if (isText(child) && !isBlank(child.value())) {
-        fail(child, "text outside the elements");
+        fail(child, PropertyList::tr("text outside the elements"));
         return {};
       }
     }
     if (!root) {
-      fail(doc, "no element");
+      fail(doc, PropertyList::tr("no element"));
       return {};
     }
     PlistValue result;
@@ -74,14 +85,16 @@ class Reader {
     pugi::xml_node inner;
     for (pugi::xml_node child = firstElement(root, nullptr); child; child = nextElement(child)) {
       if (inner) {
-        fail(child, "a second value inside <plist>");
+        //: <plist> is the file's XML element, not translated.
+        fail(child, PropertyList::tr("a second value inside <plist>"));
         return {};
       }
       inner = child;
     }
     if (!ok_) return {};
     if (!inner) {
-      fail(root, "<plist> holds no value");
+      //: <plist> is the file's XML element, not translated.
+      fail(root, PropertyList::tr("<plist> holds no value"));
       return {};
     }
     return value(inner, 0, result) ? result : PlistValue();
@@ -95,10 +108,13 @@ class Reader {
     for (pugi::xml_node child = after ? after->next_sibling() : node.first_child(); child;
          child = child.next_sibling()) {
       if (child.type() == pugi::node_element) return child;
-      if (isText(child) && !isBlank(child.value()) && ok_)
-        ok_ = fail(child, "text between elements");
+      if (isText(child) && !isBlank(child.value()) && ok_) ok_ = failTextBetween(child);
     }
     return {};
+  }
+  // Apart from firstElement, whose qualified return type lupdate mistakes for its class.
+  bool failTextBetween(const pugi::xml_node& text) {
+    return fail(text, PropertyList::tr("text between elements"));
   }
   pugi::xml_node nextElement(const pugi::xml_node& node) {
     return firstElement(node.parent(), &node);
@@ -159,15 +175,19 @@ class Reader {
 
   bool value(const pugi::xml_node& node, int depth, PlistValue& out) {
     if (depth >= maxDepth_)
-      return fail(node, QStringLiteral("nested deeper than %1").arg(maxDepth_).toUtf8());
+      //: %1: how many levels a file may nest.
+      return fail(node, PropertyList::tr("nested deeper than %1").arg(maxDepth_));
     const Tag kind = tag(node.name());
     if (kind == Tag::Dict) return dictionary(node, depth, out);
     if (kind == Tag::Array) return array(node, depth, out);
     if (kind == Tag::Other)
-      return fail(node, "<" + QByteArray(node.name()) + "> is not a property-list element");
+      //: %1: an XML element's name as the file spells it.
+      return fail(node,
+                  PropertyList::tr("<%1> is not a property-list element").arg(elementName(node)));
     std::string_view content;
     if (!text(node, content))
-      return fail(node, "<" + QByteArray(node.name()) + "> holds an element");
+      //: %1: an XML element's name as the file spells it.
+      return fail(node, PropertyList::tr("<%1> holds an element").arg(elementName(node)));
     const QByteArrayView bytes(content.data(), qsizetype(content.size()));
     bool ok = false;
     switch (kind) {
@@ -195,9 +215,11 @@ class Reader {
         break;
     }
     return ok ||
-           fail(node, "<" + QByteArray(node.name()) + "> holds \"" +
-                          QByteArray(content.data(), qsizetype(qMin<size_t>(content.size(), 40))) +
-                          "\"");
+           //: %1: an XML element's name; %2: the start of the text it holds.
+           fail(node,
+                PropertyList::tr("<%1> holds \"%2\"")
+                    .arg(elementName(node),
+                         QString::fromUtf8(content.data(), qMin<qsizetype>(content.size(), 40))));
   }
 
   bool dictionary(const pugi::xml_node& node, int depth, PlistValue& out) {
@@ -205,10 +227,12 @@ class Reader {
     for (pugi::xml_node key = firstElement(node, nullptr); key && ok_;) {
       std::string_view name;
       if (std::strcmp(key.name(), "key") != 0 || !text(key, name))
-        return fail(key, "<" + QByteArray(key.name()) + "> where a <key> belongs");
+        //: %1: an XML element's name as the file spells it; <key> is an element, not translated.
+        return fail(key, PropertyList::tr("<%1> where a <key> belongs").arg(elementName(key)));
       const pugi::xml_node item = nextElement(key);
       if (!ok_) return false;
-      if (!item) return fail(key, "a <key> without a value");
+      //: <key> is the file's XML element, not translated.
+      if (!item) return fail(key, PropertyList::tr("a <key> without a value"));
       PlistValue v;
       if (!value(item, depth + 1, v)) return false;
       // Files come with their keys in order, so the hint makes each insertion constant time; a
@@ -318,14 +342,14 @@ class Reader {
   }
 
   // Notes the first problem with its place; always false.
-  bool fail(const pugi::xml_node& node, const QByteArray& what) {
+  bool fail(const pugi::xml_node& node, const QString& what) {
     if (error_.isEmpty()) {
       // An element's offset is its name's; the "<" is one before.
       const ptrdiff_t at = node.offset_debug();
       const size_t offset = at > 0 && node.type() == pugi::node_element
                                 ? size_t(at - 1)
                                 : size_t(qMax<ptrdiff_t>(at, 0));
-      error_ = place(text_, offset) + QStringLiteral(": ") + QString::fromUtf8(what);
+      error_ = place(text_, offset) + QStringLiteral(": ") + what;
     }
     return false;
   }
@@ -353,7 +377,8 @@ PlistValue readXmlPlist(QByteArray bytes, int maxDepth, QString* why) {
     if (why) {
       QString description = QString::fromUtf8(parsed.description());
       if (!description.isEmpty()) description[0] = description[0].toLower();
-      *why = QStringLiteral("XML error at %1: %2")
+      //: %1: where, e.g. "line 3, column 17"; %2: the XML parser's own English description.
+      *why = PropertyList::tr("XML error at %1: %2")
                  .arg(place(text,
                             size_t(qBound(ptrdiff_t(0), parsed.offset, ptrdiff_t(bytes.size())))),
                       description);

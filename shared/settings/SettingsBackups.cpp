@@ -3,6 +3,7 @@
 #include "shared/plist/PlistFile.h"
 #include "shared/settings/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +15,10 @@
 namespace halvane::settings {
 
 namespace {
+
+struct SettingsBackups {
+  Q_DECLARE_TR_FUNCTIONS(SettingsBackups)
+};
 
 // Backups are named <file name without .plist>-<UTC time to the millisecond>.plist, so that
 // several settings files in one folder keep their versions apart and names sort by age.
@@ -88,7 +93,8 @@ void keepBackup(const QString& settingsFile, const QByteArray& newContents, cons
 
   const QDir folder(backupFolder(settingsFile));
   if (!folder.mkpath(QStringLiteral("."))) {
-    report(QStringLiteral("Could not create the backup folder %1").arg(folder.path()));
+    //: %1: a folder's path.
+    report(SettingsBackups::tr("Could not create the backup folder %1").arg(folder.path()));
     return;
   }
   const QList<Backup> backups = listBackups(settingsFile);
@@ -99,11 +105,14 @@ void keepBackup(const QString& settingsFile, const QByteArray& newContents, cons
   QString why;
   if (same != backups.end()) {
     if (same != backups.begin() && !QFile::rename(same->path, path))
-      report(QStringLiteral("Could not rename the backup %1 to %2").arg(same->path, path));
+      //: %1: a backup's path; %2: its new path.
+      report(SettingsBackups::tr("Could not rename the backup %1 to %2").arg(same->path, path));
     return;  // kept already; and no new backup means nothing to prune
   }
   if (!replaceFileAtomically(path, current, &why)) {
-    report(QStringLiteral("Could not keep a backup of %1 in %2 (%3)").arg(settingsFile, path, why));
+    //: %1: the settings file's path; %2: the backup's path; %3: why it failed.
+    report(SettingsBackups::tr("Could not keep a backup of %1 in %2 (%3)")
+               .arg(settingsFile, path, why));
     return;
   }
   QFile::setPermissions(path, QFileInfo(settingsFile).permissions());
@@ -114,10 +123,13 @@ void keepBackup(const QString& settingsFile, const QByteArray& newContents, cons
 bool restoreBackup(const QString& settingsFile, int number, QString* error, const Report& report) {
   const QList<Backup> backups = listBackups(settingsFile);
   if (number < 1 || number > backups.size()) {
-    *error =
-        backups.isEmpty()
-            ? QStringLiteral("there are no backups of %1").arg(settingsFile)
-            : QStringLiteral("there is no backup %1 (1 to %2)").arg(number).arg(backups.size());
+    *error = backups.isEmpty()
+                 //: %1: the settings file's path.
+                 ? SettingsBackups::tr("there are no backups of %1").arg(settingsFile)
+                 //: %1: the backup number asked for; %2: the highest backup number.
+                 : SettingsBackups::tr("there is no backup %1 (1 to %2)")
+                       .arg(number)
+                       .arg(backups.size());
     return false;
   }
   const QString path = backups[number - 1].path;
@@ -126,15 +138,17 @@ bool restoreBackup(const QString& settingsFile, int number, QString* error, cons
       file.ok() ? parsePlistExplained(file.value)
                 : ReadResult<PlistValue>{PlistValue(), file.fault, file.error};
   if (!tree.ok() || !tree.value.isDictionary()) {
-    *error =
-        QStringLiteral("the backup %1 does not read as settings (%2)")
-            .arg(path, tree.ok() ? QStringLiteral("its root is not a dictionary") : tree.error);
+    //: %1: the backup's path; %2: why it does not read.
+    *error = SettingsBackups::tr("the backup %1 does not read as settings (%2)")
+                 .arg(path,
+                      tree.ok() ? SettingsBackups::tr("its root is not a dictionary") : tree.error);
     return false;
   }
   const QByteArray& bytes = file.value;
   QString why;
   if (!replaceSettingsFile(settingsFile, bytes, &why, report)) {
-    *error = QStringLiteral("cannot write %1: %2").arg(settingsFile, why);
+    //: %1: the settings file's path; %2: why it cannot be written.
+    *error = SettingsBackups::tr("cannot write %1: %2").arg(settingsFile, why);
     return false;
   }
   return true;

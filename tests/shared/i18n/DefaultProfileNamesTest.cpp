@@ -1,14 +1,14 @@
 #include "shared/settings/SettingsStore.h"
+#include "tests/shared/i18n/GermanDesktop.h"
 
-#include <QCoreApplication>
 #include <QTemporaryDir>
-#include <QTranslator>
 
 #include <gtest/gtest.h>
 
 namespace {
 
 using halvane::PlistValue;
+using halvane::test::GermanDesktop;
 namespace settings = halvane::settings;
 
 QStringList profileNames(const PlistValue& tree) {
@@ -24,19 +24,6 @@ QStringList numbered(const QString& word) {
   for (int n = 1; n <= 10; ++n) names << QStringLiteral("%1 %2").arg(word).arg(n);
   return names;
 }
-
-// A German desktop while it lives: the test catalogue names profiles "Profil N".
-class GermanDesktop {
- public:
-  GermanDesktop() {
-    EXPECT_TRUE(translator_.load(QStringLiteral(HALVANE_TEST_CATALOGUES "/halvane_de.qm")));
-    QCoreApplication::installTranslator(&translator_);
-  }
-  ~GermanDesktop() { QCoreApplication::removeTranslator(&translator_); }
-
- private:
-  QTranslator translator_;
-};
 
 const QString kDefaults = QStringLiteral(HALVANE_SOURCE_DIR "/shared/defaults.plist");
 
