@@ -1893,7 +1893,7 @@ läuft nicht oder antwortet nicht).</translation>
     <message>
         <source>cannot read %1: %2</source>
         <extracomment>%1: a path; %2: why it cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">kann %1 nicht lesen: %2</translation>
     </message>
     <message>
         <source>the settings file %1 is not a dictionary</source>
@@ -2059,7 +2059,7 @@ läuft nicht oder antwortet nicht).</translation>
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">ihr Wurzelelement ist kein Dictionary</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
@@ -2114,7 +2114,7 @@ läuft nicht oder antwortet nicht).</translation>
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">ihr Wurzelelement ist kein Dictionary</translation>
     </message>
     <message>
         <source>the settings are not a dictionary</source>

@@ -1894,7 +1894,7 @@ ejecución o no responde).</translation>
     <message>
         <source>cannot read %1: %2</source>
         <extracomment>%1: a path; %2: why it cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">no se puede leer %1: %2</translation>
     </message>
     <message>
         <source>the settings file %1 is not a dictionary</source>
@@ -2060,7 +2060,7 @@ ejecución o no responde).</translation>
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">su raíz no es un diccionario</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
@@ -2115,7 +2115,7 @@ ejecución o no responde).</translation>
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">su raíz no es un diccionario</translation>
     </message>
     <message>
         <source>the settings are not a dictionary</source>

@@ -1894,7 +1894,7 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
     <message>
         <source>cannot read %1: %2</source>
         <extracomment>%1: a path; %2: why it cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the settings file %1 is not a dictionary</source>
@@ -2060,7 +2060,7 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">sa racine n’est pas un dictionnaire</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
@@ -2115,7 +2115,7 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">sa racine n’est pas un dictionnaire</translation>
     </message>
     <message>
         <source>the settings are not a dictionary</source>

@@ -1884,7 +1884,7 @@ non si può leggere o scrivere, il servizio non in esecuzione o che non risponde
     <message>
         <source>cannot read %1: %2</source>
         <extracomment>%1: a path; %2: why it cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">impossibile leggere %1: %2</translation>
     </message>
     <message>
         <source>the settings file %1 is not a dictionary</source>
@@ -2050,7 +2050,7 @@ non si può leggere o scrivere, il servizio non in esecuzione o che non risponde
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">la radice non è un dizionario</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
@@ -2105,7 +2105,7 @@ non si può leggere o scrivere, il servizio non in esecuzione o che non risponde
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">la radice non è un dizionario</translation>
     </message>
     <message>
         <source>the settings are not a dictionary</source>

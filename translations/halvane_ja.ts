@@ -1865,7 +1865,7 @@ export または import がエラーのあるプロファイルを拒否、ま�
     <message>
         <source>cannot read %1: %2</source>
         <extracomment>%1: a path; %2: why it cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 を読み込めません: %2</translation>
     </message>
     <message>
         <source>the settings file %1 is not a dictionary</source>
@@ -2031,7 +2031,7 @@ export または import がエラーのあるプロファイルを拒否、ま�
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">ルートが辞書ではありません</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
@@ -2086,7 +2086,7 @@ export または import がエラーのあるプロファイルを拒否、ま�
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">ルートが辞書ではありません</translation>
     </message>
     <message>
         <source>the settings are not a dictionary</source>

@@ -1862,7 +1862,7 @@ export 또는 import가 오류 있는 프로필을 거부했거나 doctor가 키
     <message>
         <source>cannot read %1: %2</source>
         <extracomment>%1: a path; %2: why it cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1을(를) 읽을 수 없습니다: %2</translation>
     </message>
     <message>
         <source>the settings file %1 is not a dictionary</source>
@@ -2028,7 +2028,7 @@ export 또는 import가 오류 있는 프로필을 거부했거나 doctor가 키
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">루트가 사전이 아님</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
@@ -2083,7 +2083,7 @@ export 또는 import가 오류 있는 프로필을 거부했거나 doctor가 키
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">루트가 사전이 아님</translation>
     </message>
     <message>
         <source>the settings are not a dictionary</source>

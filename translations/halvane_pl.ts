@@ -1907,7 +1907,7 @@ odczytać ani zapisać, program pomocniczy nie działa lub nie odpowiada).</tran
     <message>
         <source>cannot read %1: %2</source>
         <extracomment>%1: a path; %2: why it cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">nie można odczytać %1: %2</translation>
     </message>
     <message>
         <source>the settings file %1 is not a dictionary</source>
@@ -2073,7 +2073,7 @@ odczytać ani zapisać, program pomocniczy nie działa lub nie odpowiada).</tran
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">element główny nie jest słownikiem</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
@@ -2128,7 +2128,7 @@ odczytać ani zapisać, program pomocniczy nie działa lub nie odpowiada).</tran
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">element główny nie jest słownikiem</translation>
     </message>
     <message>
         <source>the settings are not a dictionary</source>

@@ -1884,7 +1884,7 @@ pode ser lido ou gravado, o auxiliar parado ou sem responder).</translation>
     <message>
         <source>cannot read %1: %2</source>
         <extracomment>%1: a path; %2: why it cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">não foi possível ler %1: %2</translation>
     </message>
     <message>
         <source>the settings file %1 is not a dictionary</source>
@@ -2050,7 +2050,7 @@ pode ser lido ou gravado, o auxiliar parado ou sem responder).</translation>
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">a raiz não é um dicionário</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
@@ -2105,7 +2105,7 @@ pode ser lido ou gravado, o auxiliar parado ou sem responder).</translation>
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">a raiz não é um dicionário</translation>
     </message>
     <message>
         <source>the settings are not a dictionary</source>

@@ -1907,7 +1907,7 @@ export или import отклонил профиль с ошибками или 
     <message>
         <source>cannot read %1: %2</source>
         <extracomment>%1: a path; %2: why it cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">не удаётся прочитать %1: %2</translation>
     </message>
     <message>
         <source>the settings file %1 is not a dictionary</source>
@@ -2073,7 +2073,7 @@ export или import отклонил профиль с ошибками или 
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">его корень — не словарь</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
@@ -2128,7 +2128,7 @@ export или import отклонил профиль с ошибками или 
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">его корень — не словарь</translation>
     </message>
     <message>
         <source>the settings are not a dictionary</source>

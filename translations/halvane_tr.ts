@@ -1861,7 +1861,7 @@ bir dosya, yardımcı program çalışmıyor ya da yanıt vermiyor).</translatio
     <message>
         <source>cannot read %1: %2</source>
         <extracomment>%1: a path; %2: why it cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 okunamıyor: %2</translation>
     </message>
     <message>
         <source>the settings file %1 is not a dictionary</source>
@@ -2027,7 +2027,7 @@ bir dosya, yardımcı program çalışmıyor ya da yanıt vermiyor).</translatio
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">kökü bir sözlük değil</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
@@ -2082,7 +2082,7 @@ bir dosya, yardımcı program çalışmıyor ya da yanıt vermiyor).</translatio
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">kökü bir sözlük değil</translation>
     </message>
     <message>
         <source>the settings are not a dictionary</source>

@@ -1860,7 +1860,7 @@ read or written, the helper not running or not answering).</source>
     <message>
         <source>cannot read %1: %2</source>
         <extracomment>%1: a path; %2: why it cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">无法读取 %1：%2</translation>
     </message>
     <message>
         <source>the settings file %1 is not a dictionary</source>
@@ -2026,7 +2026,7 @@ read or written, the helper not running or not answering).</source>
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">其根不是字典</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
@@ -2081,7 +2081,7 @@ read or written, the helper not running or not answering).</source>
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">其根不是字典</translation>
     </message>
     <message>
         <source>the settings are not a dictionary</source>
