@@ -674,32 +674,32 @@
     <name>FileRead</name>
     <message>
         <source>a folder, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>مجلد، وليس ملفًا عاديًا</translation>
     </message>
     <message>
         <source>a FIFO, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>FIFO، وليس ملفًا عاديًا</translation>
     </message>
     <message>
         <source>a socket, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>مقبس، وليس ملفًا عاديًا</translation>
     </message>
     <message>
         <source>a character device, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>جهاز محارف، وليس ملفًا عاديًا</translation>
     </message>
     <message>
         <source>a block device, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>جهاز كتل، وليس ملفًا عاديًا</translation>
     </message>
     <message>
         <source>a special file, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف خاص، وليس ملفًا عاديًا</translation>
     </message>
     <message>
         <source>larger than %1 MiB</source>
         <extracomment>Why a file is not read: %1 is a size in mebibytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>أكبر من %1 ميبيبايت</translation>
     </message>
 </context>
 <context>
@@ -1909,83 +1909,83 @@ read or written, the helper not running or not answering).</source>
     <message>
         <source>profile numbers are 1 to %1</source>
         <extracomment>%1: the highest profile number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>أرقام ملفات التعريف من 1 إلى %1</translation>
     </message>
     <message>
         <source>the settings file has no profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد ملفات تعريف في ملف الإعدادات</translation>
     </message>
     <message>
         <source>the settings file has no profile %1 (it holds %2)</source>
         <extracomment>%1: a profile number; %2: how many profiles the file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد ملف التعريف %1 في ملف الإعدادات (فيه %2)</translation>
     </message>
     <message>
         <source>not a profile file (its root is not a dictionary)</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس ملفًا لملف تعريف (جذره ليس قاموسًا)</translation>
     </message>
     <message>
         <source>missing (not a profile file)</source>
         <extracomment>The entry named before the colon is not in the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>غير موجود (ليس ملفًا لملف تعريف)</translation>
     </message>
     <message>
         <source>is not an integer (not a profile file)</source>
         <extracomment>Follows a profile file entry&apos;s name and a colon.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ليس عددًا صحيحًا (ليس ملفًا لملف تعريف)</translation>
     </message>
     <message>
         <source>%1 is not a format this version reads (it reads %2)</source>
         <extracomment>%1: the format number the file holds; %2: the one this version reads.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الصيغة %1 لا يقرؤها هذا الإصدار (يقرأ الصيغة %2)</translation>
     </message>
     <message>
         <source>not a profile file key (ignored)</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس مفتاحًا في ملف ملف التعريف (تم تجاهله)</translation>
     </message>
     <message>
         <source>no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد ملف كهذا</translation>
     </message>
     <message>
         <source>not a property list (%1)</source>
         <extracomment>%1: what is wrong with the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ليس قائمة خصائص (%1)</translation>
     </message>
     <message>
         <source>%1 is the settings file itself</source>
         <extracomment>%1: a path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 هو ملف الإعدادات نفسه</translation>
     </message>
     <message>
         <source>cannot read the settings file %1: %2</source>
         <extracomment>%1: the settings file&apos;s path; %2: why it cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تتعذر قراءة ملف الإعدادات %1: %2</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
         <extracomment>%1: a path; %2: why it cannot be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تتعذر الكتابة في %1: %2</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
         <extracomment>%1: a path; %2: why it cannot be read.</extracomment>
-        <translation type="unfinished">تتعذر قراءة %1: %2</translation>
+        <translation>تتعذر قراءة %1: %2</translation>
     </message>
     <message>
         <source>the settings file %1 is not a dictionary</source>
         <extracomment>%1: the settings file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ملف الإعدادات %1 ليس قاموسًا</translation>
     </message>
     <message>
         <source>there is no settings file, and the defaults %1 cannot be read</source>
         <extracomment>%1: the path of the default settings file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد ملف إعدادات، وتتعذر قراءة الإعدادات الافتراضية %1</translation>
     </message>
     <message>
         <source>cannot write the settings file %1: %2</source>
         <extracomment>%1: the settings file&apos;s path; %2: why it cannot be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تتعذر الكتابة في ملف الإعدادات %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1993,80 +1993,80 @@ read or written, the helper not running or not answering).</source>
     <message>
         <source>nested deeper than %1</source>
         <extracomment>%1: how many levels a file may nest.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>متداخل بعمق يتجاوز %1</translation>
     </message>
     <message>
         <source>a damaged binary property list</source>
-        <translation type="unfinished"></translation>
+        <translation>قائمة خصائص ثنائية تالفة</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف فارغ</translation>
     </message>
     <message>
         <source>nothing to write</source>
-        <translation type="unfinished"></translation>
+        <translation>لا شيء للكتابة</translation>
     </message>
     <message>
         <source>line %1, column %2</source>
         <extracomment>Where in a file a problem is: %1 and %2 are numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>السطر %1، العمود %2</translation>
     </message>
     <message>
         <source>a second root element</source>
-        <translation type="unfinished"></translation>
+        <translation>عنصر جذر ثانٍ</translation>
     </message>
     <message>
         <source>text outside the elements</source>
-        <translation type="unfinished"></translation>
+        <translation>نص خارج العناصر</translation>
     </message>
     <message>
         <source>no element</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد عنصر</translation>
     </message>
     <message>
         <source>a second value inside &lt;plist&gt;</source>
         <extracomment>&lt;plist&gt; is the file&apos;s XML element, not translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>قيمة ثانية داخل &lt;plist&gt;</translation>
     </message>
     <message>
         <source>&lt;plist&gt; holds no value</source>
         <extracomment>&lt;plist&gt; is the file&apos;s XML element, not translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>العنصر &lt;plist&gt; لا يحوي قيمة</translation>
     </message>
     <message>
         <source>text between elements</source>
-        <translation type="unfinished"></translation>
+        <translation>نص بين العناصر</translation>
     </message>
     <message>
         <source>&lt;%1&gt; is not a property-list element</source>
         <extracomment>%1: an XML element&apos;s name as the file spells it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>العنصر &lt;%1&gt; ليس من عناصر قائمة الخصائص</translation>
     </message>
     <message>
         <source>&lt;%1&gt; holds an element</source>
         <extracomment>%1: an XML element&apos;s name as the file spells it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>العنصر &lt;%1&gt; يحوي عنصرًا</translation>
     </message>
     <message>
         <source>&lt;%1&gt; holds &quot;%2&quot;</source>
         <extracomment>%1: an XML element&apos;s name; %2: the start of the text it holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>العنصر &lt;%1&gt; يحوي «%2»</translation>
     </message>
     <message>
         <source>&lt;%1&gt; where a &lt;key&gt; belongs</source>
         <extracomment>%1: an XML element&apos;s name as the file spells it; &lt;key&gt; is an element, not translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>العنصر &lt;%1&gt; في موضع يجب أن يكون فيه &lt;key&gt;</translation>
     </message>
     <message>
         <source>a &lt;key&gt; without a value</source>
         <extracomment>&lt;key&gt; is the file&apos;s XML element, not translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>عنصر &lt;key&gt; بلا قيمة</translation>
     </message>
     <message>
         <source>XML error at %1: %2</source>
         <extracomment>%1: where, e.g. &quot;line 3, column 17&quot;; %2: the XML parser&apos;s own English description.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>خطأ XML في %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2107,41 +2107,41 @@ read or written, the helper not running or not answering).</source>
     <message>
         <source>Could not create the backup folder %1</source>
         <extracomment>%1: a folder&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر إنشاء مجلد النسخ الاحتياطية %1</translation>
     </message>
     <message>
         <source>Could not rename the backup %1 to %2</source>
         <extracomment>%1: a backup&apos;s path; %2: its new path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت إعادة تسمية النسخة الاحتياطية %1 إلى %2</translation>
     </message>
     <message>
         <source>Could not keep a backup of %1 in %2 (%3)</source>
         <extracomment>%1: the settings file&apos;s path; %2: the backup&apos;s path; %3: why it failed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر الاحتفاظ بنسخة احتياطية من %1 في %2 (%3)</translation>
     </message>
     <message>
         <source>there are no backups of %1</source>
         <extracomment>%1: the settings file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد نسخ احتياطية من %1</translation>
     </message>
     <message>
         <source>there is no backup %1 (1 to %2)</source>
         <extracomment>%1: the backup number asked for; %2: the highest backup number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد النسخة الاحتياطية %1 (من 1 إلى %2)</translation>
     </message>
     <message>
         <source>the backup %1 does not read as settings (%2)</source>
         <extracomment>%1: the backup&apos;s path; %2: why it does not read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>النسخة الاحتياطية %1 لا تُقرأ كإعدادات (%2)</translation>
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished">جذره ليس قاموسًا</translation>
+        <translation>جذرها ليس قاموسًا</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
         <extracomment>%1: the settings file&apos;s path; %2: why it cannot be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تتعذر الكتابة في %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2149,32 +2149,32 @@ read or written, the helper not running or not answering).</source>
     <message>
         <source>Could not read the settings file %1 (%2) to move it to %3; it stays where it is</source>
         <extracomment>%1: the file&apos;s old path; %2: why it could not be read; %3: its new path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءة ملف الإعدادات %1 (%2) لنقله إلى %3؛ يبقى في مكانه</translation>
     </message>
     <message>
         <source>Could not copy the settings file %1 to %2 (%3); it stays where it is</source>
         <extracomment>%1: the file&apos;s old path; %2: its new path; %3: why the copy failed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر نسخ ملف الإعدادات %1 إلى %2 (%3)؛ يبقى في مكانه</translation>
     </message>
     <message>
         <source>The copy of the settings file at %1 differs from %2; the original stays where it is</source>
         <extracomment>%1: the new path; %2: the old path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نسخة ملف الإعدادات في %1 تختلف عن %2؛ يبقى الأصل في مكانه</translation>
     </message>
     <message>
         <source>Copied the settings file %1 to %2 but could not remove the original</source>
         <extracomment>%1: the old path; %2: the new path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نُسخ ملف الإعدادات %1 إلى %2 لكن تعذّرت إزالة الأصل</translation>
     </message>
     <message>
         <source>Using the settings file %1; the older one at %2 is left untouched</source>
         <extracomment>%1: the path in use; %2: the path of an older settings file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>يُستخدم ملف الإعدادات %1؛ ويُترك الملف الأقدم في %2 دون تغيير</translation>
     </message>
     <message>
         <source>Moved the settings file from %1 to %2</source>
         <extracomment>%1: the old path; %2: the new path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نُقل ملف الإعدادات من %1 إلى %2</translation>
     </message>
 </context>
 <context>
@@ -2182,42 +2182,42 @@ read or written, the helper not running or not answering).</source>
     <message>
         <source>The settings file could not be read (%1); kept it as %2</source>
         <extracomment>%1: why it could not be read; %2: the path it was renamed to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءة ملف الإعدادات (%1)؛ احتُفظ به باسم %2</translation>
     </message>
     <message>
         <source>The settings file could not be read (%1), nor moved aside to %2 (%3)</source>
         <extracomment>%1: why it could not be read; %2: the path it should have been renamed to; %3: why not.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءة ملف الإعدادات (%1)، وتعذّر نقله جانبًا إلى %2 (%3)</translation>
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished">جذره ليس قاموسًا</translation>
+        <translation>جذره ليس قاموسًا</translation>
     </message>
     <message>
         <source>the settings are not a dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>الإعدادات ليست قاموسًا</translation>
     </message>
     <message>
         <source>nothing to write</source>
-        <translation type="unfinished"></translation>
+        <translation>لا شيء للكتابة</translation>
     </message>
     <message>
         <source>The settings file %1 is %2; using the default settings without saving them</source>
         <extracomment>%1: a path; %2: what it is instead of a file, e.g. &quot;a folder, not a regular file&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ملف الإعدادات %1 هو %2؛ تُستخدم الإعدادات الافتراضية دون حفظها</translation>
     </message>
     <message>
         <source>the program&apos;s bundle holds no default settings</source>
-        <translation type="unfinished"></translation>
+        <translation>حزمة البرنامج لا تحوي إعدادات افتراضية</translation>
     </message>
     <message>
         <source>the defaults %1 cannot be read (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذر قراءة الإعدادات الافتراضية %1 (%2)</translation>
     </message>
     <message>
         <source>Could not create %1: %2</source>
         <extracomment>%1: the settings file&apos;s path; %2: why it could not be created.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر إنشاء %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2225,295 +2225,295 @@ read or written, the helper not running or not answering).</source>
     <message>
         <source>nothing usable</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>قيمة غير صالحة للاستخدام</translation>
     </message>
     <message>
         <source>a boolean</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>قيمة منطقية</translation>
     </message>
     <message>
         <source>an integer</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>عدد صحيح</translation>
     </message>
     <message>
         <source>a real number</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>عدد حقيقي</translation>
     </message>
     <message>
         <source>a string</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>سلسلة نصية</translation>
     </message>
     <message>
         <source>data</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>بيانات</translation>
     </message>
     <message>
         <source>a date</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>تاريخ</translation>
     </message>
     <message>
         <source>an array</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>مصفوفة</translation>
     </message>
     <message>
         <source>a dictionary</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>قاموس</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 و%2</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <extracomment>%1: all values but the last, quoted and separated by commas; %2: the last value.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 أو %2</translation>
     </message>
     <message>
         <source>1 profile, expected %1</source>
         <extracomment>The settings file&apos;s list of profiles holds one; %1: how many it must hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ملف تعريف واحد، والمتوقع %1</translation>
     </message>
     <message numerus="yes">
         <source>%n profiles, expected %1</source>
         <extracomment>The settings file&apos;s list of profiles holds %n; %1: how many it must hold.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ملف تعريف، والمتوقع %1</numerusform>
+            <numerusform>%n ملف تعريف، والمتوقع %1</numerusform>
+            <numerusform>%n ملفا تعريف، والمتوقع %1</numerusform>
+            <numerusform>%n ملفات تعريف، والمتوقع %1</numerusform>
+            <numerusform>%n ملف تعريف، والمتوقع %1</numerusform>
+            <numerusform>%n ملف تعريف، والمتوقع %1</numerusform>
         </translation>
     </message>
     <message>
         <source>1 macro key, expected %1</source>
         <extracomment>A profile&apos;s list of macro keys holds one; %1: how many it must hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مفتاح ماكرو واحد، والمتوقع %1</translation>
     </message>
     <message numerus="yes">
         <source>%n macro keys, expected %1</source>
         <extracomment>A profile&apos;s list of macro keys holds %n; %1: how many it must hold.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n مفتاح ماكرو، والمتوقع %1</numerusform>
+            <numerusform>%n مفتاح ماكرو، والمتوقع %1</numerusform>
+            <numerusform>%n مفتاحا ماكرو، والمتوقع %1</numerusform>
+            <numerusform>%n مفاتيح ماكرو، والمتوقع %1</numerusform>
+            <numerusform>%n مفتاح ماكرو، والمتوقع %1</numerusform>
+            <numerusform>%n مفتاح ماكرو، والمتوقع %1</numerusform>
         </translation>
     </message>
     <message>
         <source>missing</source>
         <extracomment>The entry named before the colon is not in the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>غير موجود</translation>
     </message>
     <message>
         <source>missing (there are no profiles: no key does anything)</source>
-        <translation type="unfinished"></translation>
+        <translation>غير موجود (لا توجد ملفات تعريف: لا يفعل أي مفتاح شيئًا)</translation>
     </message>
     <message>
         <source>missing (reads as 0: the helper starts with profile 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>غير موجود (يُقرأ 0: يبدأ المساعد بملف التعريف 1)</translation>
     </message>
     <message>
         <source>missing (reads as false)</source>
-        <translation type="unfinished"></translation>
+        <translation>غير موجود (يُقرأ false)</translation>
     </message>
     <message>
         <source>missing (reads as an empty name)</source>
-        <translation type="unfinished"></translation>
+        <translation>غير موجود (يُقرأ اسمًا فارغًا)</translation>
     </message>
     <message>
         <source>missing (no macro key of this profile does anything)</source>
-        <translation type="unfinished"></translation>
+        <translation>غير موجود (لا يفعل أي مفتاح ماكرو في ملف التعريف هذا شيئًا)</translation>
     </message>
     <message>
         <source>missing (the imaging keys name no application)</source>
-        <translation type="unfinished"></translation>
+        <translation>غير موجود (لا تحدد مفاتيح الصور أي تطبيق)</translation>
     </message>
     <message>
         <source>missing (the media keys name no player)</source>
-        <translation type="unfinished"></translation>
+        <translation>غير موجود (لا تحدد مفاتيح الوسائط أي مشغل)</translation>
     </message>
     <message>
         <source>missing (reads as no application)</source>
-        <translation type="unfinished"></translation>
+        <translation>غير موجود (يُقرأ: لا تطبيق)</translation>
     </message>
     <message>
         <source>%1 is not an absolute path (automatic switching compares full paths, so it never matches)</source>
         <extracomment>%1: the path as the file holds it, in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ليس مسارًا مطلقًا (يقارن التبديل التلقائي المسارات الكاملة، فلن يتطابق أبدًا)</translation>
     </message>
     <message>
         <source>missing (reads as empty: the key does nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>غير موجود (يُقرأ فارغًا: لا يفعل المفتاح شيئًا)</translation>
     </message>
     <message>
         <source>%1 is not an action (the key does nothing; the actions are %2)</source>
         <extracomment>%1: the value the file holds, in quotes; %2: the action names the file may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ليس إجراءً (لا يفعل المفتاح شيئًا؛ الإجراءات هي %2)</translation>
     </message>
     <message>
         <source>missing (the macro plays nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>غير موجود (لا يشغّل الماكرو شيئًا)</translation>
     </message>
     <message>
         <source>no recorded step (the macro plays nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد خطوة مسجّلة (لا يشغّل الماكرو شيئًا)</translation>
     </message>
     <message>
         <source>missing (the key launches nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>غير موجود (لا يشغّل المفتاح شيئًا)</translation>
     </message>
     <message>
         <source>missing (reads as empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>غير موجود (يُقرأ فارغًا)</translation>
     </message>
     <message>
         <source>empty (the key launches nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>فارغ (لا يشغّل المفتاح شيئًا)</translation>
     </message>
     <message>
         <source>%1 is not an absolute path</source>
         <extracomment>%1: the path as the file holds it, in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ليس مسارًا مطلقًا</translation>
     </message>
     <message>
         <source>missing (reads as empty data)</source>
-        <translation type="unfinished"></translation>
+        <translation>غير موجود (يُقرأ بيانات فارغة)</translation>
     </message>
     <message>
         <source>missing (reads as 0: the key selects profile 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>غير موجود (يُقرأ 0: يختار المفتاح ملف التعريف 1)</translation>
     </message>
     <message>
         <source>missing (reads as 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>غير موجود (يُقرأ 0)</translation>
     </message>
     <message>
         <source>missing (the key&apos;s label reads empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>غير موجود (تُقرأ تسمية المفتاح فارغة)</translation>
     </message>
     <message>
         <source>missing (a missing step plays key 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>غير موجود (الخطوة المفقودة تشغّل المفتاح 0)</translation>
     </message>
     <message>
         <source>%1 is not a key code (0-%2, or -1 for an empty step)</source>
         <extracomment>%1: the number the file holds; %2: the highest key code.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ليس رمز مفتاح (من 0 إلى %2، أو ‎-1 للخطوة الفارغة)</translation>
     </message>
     <message>
         <source>missing (reads as 0: no modifiers)</source>
-        <translation type="unfinished"></translation>
+        <translation>غير موجود (يُقرأ 0: بلا مفاتيح تعديل)</translation>
     </message>
     <message>
         <source>-1 with a key (the helper holds down all four modifiers; the preferences show (None))</source>
         <extracomment>&quot;(None)&quot; is what the preferences show for the step&apos;s modifiers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>القيمة ‎-1 مع مفتاح (يضغط المساعد مفاتيح التعديل الأربعة كلها مع الاستمرار؛ وتعرض التفضيلات (لا شيء))</translation>
     </message>
     <message>
         <source>%1 is not a modifier mask</source>
         <extracomment>%1: the number the file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ليس قناع مفاتيح تعديل</translation>
     </message>
     <message>
         <source>bits 0x%1 are not modifiers (ignored)</source>
         <extracomment>%1: a hexadecimal bit mask.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>البتات 0x%1 ليست مفاتيح تعديل (تم تجاهلها)</translation>
     </message>
     <message>
         <source>missing (reads as 0: no pause)</source>
-        <translation type="unfinished"></translation>
+        <translation>غير موجود (يُقرأ 0: بلا توقف مؤقت)</translation>
     </message>
     <message>
         <source>%1 is not a number of milliseconds</source>
         <extracomment>%1: the delay the file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ليس عددًا من أجزاء الثانية</translation>
     </message>
     <message>
         <source>%1 is above %2</source>
         <extracomment>%1: the delay the file holds; %2: the longest delay, in milliseconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 أكبر من %2</translation>
     </message>
     <message>
         <source>%1 is below 0</source>
         <extracomment>%1: the delay the file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 أصغر من 0</translation>
     </message>
     <message>
         <source>%1 is not a whole number of milliseconds (the preferences keep whole milliseconds)</source>
         <extracomment>%1: the delay the file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ليس عددًا صحيحًا من أجزاء الثانية (تحتفظ التفضيلات بأجزاء الثانية الكاملة فقط)</translation>
     </message>
     <message>
         <source>%1 after an empty step is ignored (an empty step causes no pause)</source>
         <extracomment>%1: the delay the file holds, in milliseconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>يُتجاهل %1 بعد خطوة فارغة (الخطوة الفارغة لا تسبب توقفًا مؤقتًا)</translation>
     </message>
     <message>
         <source>a number</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>عدد</translation>
     </message>
     <message>
         <source>the root is %1, expected %2</source>
         <extracomment>%1, %2: kinds of value with their article, e.g. &quot;a string&quot;, &quot;an integer&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الجذر %1، والمتوقع %2</translation>
     </message>
     <message>
         <source>is %1, expected %2</source>
         <extracomment>Follows a settings entry&apos;s name and a colon. %1, %2: kinds of value with their article, e.g. &quot;a string&quot;, &quot;an integer&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>القيمة %1، والمتوقع %2</translation>
     </message>
     <message>
         <source>holds the control character U+%1 (character %2), which could drive a terminal that shows the name</source>
         <extracomment>%1: a character&apos;s code in hexadecimal; %2: its place in the name (1 for the first).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>يحوي محرف التحكم U+%1 (المحرف رقم %2)، الذي قد يتحكم في طرفية تعرض الاسم</translation>
     </message>
     <message numerus="yes">
         <source>is %n characters long; a name has at most %1</source>
         <extracomment>%n: the name&apos;s length in characters; %1: the longest a name may be.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>طوله %n حرف؛ والحد الأقصى للاسم %1</numerusform>
+            <numerusform>طوله %n حرف؛ والحد الأقصى للاسم %1</numerusform>
+            <numerusform>طوله %n حرفان؛ والحد الأقصى للاسم %1</numerusform>
+            <numerusform>طوله %n أحرف؛ والحد الأقصى للاسم %1</numerusform>
+            <numerusform>طوله %n حرفًا؛ والحد الأقصى للاسم %1</numerusform>
+            <numerusform>طوله %n حرف؛ والحد الأقصى للاسم %1</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 is outside 0-%2</source>
         <extracomment>%1: the number the file holds; %2: the highest profile index.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 خارج النطاق من 0 إلى %2</translation>
     </message>
     <message>
         <source>%1 is not a boolean (true, false, 0 or 1)</source>
         <extracomment>%1: the number the file holds; true and false are values of the file, not translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ليس قيمة منطقية (true أو false أو 0 أو 1)</translation>
     </message>
     <message>
         <source>%1 is not one of %2</source>
         <extracomment>%1: the value the file holds, in quotes; %2: the values the file may hold there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 غير مسموح به (المسموح: %2)</translation>
     </message>
     <message>
         <source>not a settings key (ignored: a macro has steps 0-%1)</source>
         <extracomment>%1: the number of the last step a macro has.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ليس مفتاح إعدادات (تم تجاهله: خطوات الماكرو من 0 إلى %1)</translation>
     </message>
     <message>
         <source>not a settings key (ignored)</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس مفتاح إعدادات (تم تجاهله)</translation>
     </message>
 </context>
 <context>
