@@ -622,32 +622,32 @@
     <name>FileRead</name>
     <message>
         <source>a folder, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Ordner, keine reguläre Datei</translation>
     </message>
     <message>
         <source>a FIFO, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ein FIFO, keine reguläre Datei</translation>
     </message>
     <message>
         <source>a socket, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Socket, keine reguläre Datei</translation>
     </message>
     <message>
         <source>a character device, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ein zeichenorientiertes Gerät, keine reguläre Datei</translation>
     </message>
     <message>
         <source>a block device, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ein blockorientiertes Gerät, keine reguläre Datei</translation>
     </message>
     <message>
         <source>a special file, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Spezialdatei, keine reguläre Datei</translation>
     </message>
     <message>
         <source>larger than %1 MiB</source>
         <extracomment>Why a file is not read: %1 is a size in mebibytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>größer als %1 MiB</translation>
     </message>
 </context>
 <context>
@@ -1832,83 +1832,83 @@ läuft nicht oder antwortet nicht).</translation>
     <message>
         <source>profile numbers are 1 to %1</source>
         <extracomment>%1: the highest profile number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Profilnummern reichen von 1 bis %1</translation>
     </message>
     <message>
         <source>the settings file has no profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>die Einstellungsdatei enthält keine Profile</translation>
     </message>
     <message>
         <source>the settings file has no profile %1 (it holds %2)</source>
         <extracomment>%1: a profile number; %2: how many profiles the file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Einstellungsdatei enthält kein Profil %1 (sie enthält %2)</translation>
     </message>
     <message>
         <source>not a profile file (its root is not a dictionary)</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Profildatei (ihr Wurzelelement ist kein Dictionary)</translation>
     </message>
     <message>
         <source>missing (not a profile file)</source>
         <extracomment>The entry named before the colon is not in the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fehlt (keine Profildatei)</translation>
     </message>
     <message>
         <source>is not an integer (not a profile file)</source>
         <extracomment>Follows a profile file entry&apos;s name and a colon.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ist keine Ganzzahl (keine Profildatei)</translation>
     </message>
     <message>
         <source>%1 is not a format this version reads (it reads %2)</source>
         <extracomment>%1: the format number the file holds; %2: the one this version reads.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Format %1 kann diese Version nicht lesen (sie liest %2)</translation>
     </message>
     <message>
         <source>not a profile file key (ignored)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Schlüssel einer Profildatei (ignoriert)</translation>
     </message>
     <message>
         <source>no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht vorhanden</translation>
     </message>
     <message>
         <source>not a property list (%1)</source>
         <extracomment>%1: what is wrong with the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>keine Eigenschaftsliste (%1)</translation>
     </message>
     <message>
         <source>%1 is the settings file itself</source>
         <extracomment>%1: a path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist die Einstellungsdatei selbst</translation>
     </message>
     <message>
         <source>cannot read the settings file %1: %2</source>
         <extracomment>%1: the settings file&apos;s path; %2: why it cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kann die Einstellungsdatei %1 nicht lesen: %2</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
         <extracomment>%1: a path; %2: why it cannot be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kann %1 nicht schreiben: %2</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
         <extracomment>%1: a path; %2: why it cannot be read.</extracomment>
-        <translation type="unfinished">kann %1 nicht lesen: %2</translation>
+        <translation>kann %1 nicht lesen: %2</translation>
     </message>
     <message>
         <source>the settings file %1 is not a dictionary</source>
         <extracomment>%1: the settings file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Einstellungsdatei %1 ist kein Dictionary</translation>
     </message>
     <message>
         <source>there is no settings file, and the defaults %1 cannot be read</source>
         <extracomment>%1: the path of the default settings file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>es gibt keine Einstellungsdatei, und die Standardeinstellungen %1 können nicht gelesen werden</translation>
     </message>
     <message>
         <source>cannot write the settings file %1: %2</source>
         <extracomment>%1: the settings file&apos;s path; %2: why it cannot be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kann die Einstellungsdatei %1 nicht schreiben: %2</translation>
     </message>
 </context>
 <context>
@@ -1916,80 +1916,80 @@ läuft nicht oder antwortet nicht).</translation>
     <message>
         <source>nested deeper than %1</source>
         <extracomment>%1: how many levels a file may nest.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tiefer als %1 Ebenen verschachtelt</translation>
     </message>
     <message>
         <source>a damaged binary property list</source>
-        <translation type="unfinished"></translation>
+        <translation>eine beschädigte binäre Eigenschaftsliste</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist leer</translation>
     </message>
     <message>
         <source>nothing to write</source>
-        <translation type="unfinished"></translation>
+        <translation>nichts zu schreiben</translation>
     </message>
     <message>
         <source>line %1, column %2</source>
         <extracomment>Where in a file a problem is: %1 and %2 are numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1, Spalte %2</translation>
     </message>
     <message>
         <source>a second root element</source>
-        <translation type="unfinished"></translation>
+        <translation>ein zweites Wurzelelement</translation>
     </message>
     <message>
         <source>text outside the elements</source>
-        <translation type="unfinished"></translation>
+        <translation>Text außerhalb der Elemente</translation>
     </message>
     <message>
         <source>no element</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Element</translation>
     </message>
     <message>
         <source>a second value inside &lt;plist&gt;</source>
         <extracomment>&lt;plist&gt; is the file&apos;s XML element, not translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ein zweiter Wert in &lt;plist&gt;</translation>
     </message>
     <message>
         <source>&lt;plist&gt; holds no value</source>
         <extracomment>&lt;plist&gt; is the file&apos;s XML element, not translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;plist&gt; enthält keinen Wert</translation>
     </message>
     <message>
         <source>text between elements</source>
-        <translation type="unfinished"></translation>
+        <translation>Text zwischen Elementen</translation>
     </message>
     <message>
         <source>&lt;%1&gt; is not a property-list element</source>
         <extracomment>%1: an XML element&apos;s name as the file spells it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;%1&gt; ist kein Element einer Eigenschaftsliste</translation>
     </message>
     <message>
         <source>&lt;%1&gt; holds an element</source>
         <extracomment>%1: an XML element&apos;s name as the file spells it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;%1&gt; enthält ein Element</translation>
     </message>
     <message>
         <source>&lt;%1&gt; holds &quot;%2&quot;</source>
         <extracomment>%1: an XML element&apos;s name; %2: the start of the text it holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;%1&gt; enthält „%2“</translation>
     </message>
     <message>
         <source>&lt;%1&gt; where a &lt;key&gt; belongs</source>
         <extracomment>%1: an XML element&apos;s name as the file spells it; &lt;key&gt; is an element, not translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;%1&gt;, wo ein &lt;key&gt; stehen muss</translation>
     </message>
     <message>
         <source>a &lt;key&gt; without a value</source>
         <extracomment>&lt;key&gt; is the file&apos;s XML element, not translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ein &lt;key&gt; ohne Wert</translation>
     </message>
     <message>
         <source>XML error at %1: %2</source>
         <extracomment>%1: where, e.g. &quot;line 3, column 17&quot;; %2: the XML parser&apos;s own English description.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>XML-Fehler in %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2030,41 +2030,41 @@ läuft nicht oder antwortet nicht).</translation>
     <message>
         <source>Could not create the backup folder %1</source>
         <extracomment>%1: a folder&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Sicherungsordner %1 konnte nicht angelegt werden</translation>
     </message>
     <message>
         <source>Could not rename the backup %1 to %2</source>
         <extracomment>%1: a backup&apos;s path; %2: its new path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherung %1 konnte nicht in %2 umbenannt werden</translation>
     </message>
     <message>
         <source>Could not keep a backup of %1 in %2 (%3)</source>
         <extracomment>%1: the settings file&apos;s path; %2: the backup&apos;s path; %3: why it failed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Von %1 konnte keine Sicherung in %2 angelegt werden (%3)</translation>
     </message>
     <message>
         <source>there are no backups of %1</source>
         <extracomment>%1: the settings file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>es gibt keine Sicherungen von %1</translation>
     </message>
     <message>
         <source>there is no backup %1 (1 to %2)</source>
         <extracomment>%1: the backup number asked for; %2: the highest backup number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>es gibt keine Sicherung %1 (1 bis %2)</translation>
     </message>
     <message>
         <source>the backup %1 does not read as settings (%2)</source>
         <extracomment>%1: the backup&apos;s path; %2: why it does not read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Sicherung %1 lässt sich nicht als Einstellungen lesen (%2)</translation>
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished">ihr Wurzelelement ist kein Dictionary</translation>
+        <translation>ihr Wurzelelement ist kein Dictionary</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
         <extracomment>%1: the settings file&apos;s path; %2: why it cannot be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kann %1 nicht schreiben: %2</translation>
     </message>
 </context>
 <context>
@@ -2072,32 +2072,32 @@ läuft nicht oder antwortet nicht).</translation>
     <message>
         <source>Could not read the settings file %1 (%2) to move it to %3; it stays where it is</source>
         <extracomment>%1: the file&apos;s old path; %2: why it could not be read; %3: its new path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei %1 konnte nicht gelesen werden (%2), um sie nach %3 zu verschieben; sie bleibt, wo sie ist</translation>
     </message>
     <message>
         <source>Could not copy the settings file %1 to %2 (%3); it stays where it is</source>
         <extracomment>%1: the file&apos;s old path; %2: its new path; %3: why the copy failed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei %1 konnte nicht nach %2 kopiert werden (%3); sie bleibt, wo sie ist</translation>
     </message>
     <message>
         <source>The copy of the settings file at %1 differs from %2; the original stays where it is</source>
         <extracomment>%1: the new path; %2: the old path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopie der Einstellungsdatei in %1 weicht von %2 ab; das Original bleibt, wo es ist</translation>
     </message>
     <message>
         <source>Copied the settings file %1 to %2 but could not remove the original</source>
         <extracomment>%1: the old path; %2: the new path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei %1 wurde nach %2 kopiert, aber das Original konnte nicht entfernt werden</translation>
     </message>
     <message>
         <source>Using the settings file %1; the older one at %2 is left untouched</source>
         <extracomment>%1: the path in use; %2: the path of an older settings file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei %1 wird verwendet; die ältere in %2 bleibt unverändert</translation>
     </message>
     <message>
         <source>Moved the settings file from %1 to %2</source>
         <extracomment>%1: the old path; %2: the new path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei wurde von %1 nach %2 verschoben</translation>
     </message>
 </context>
 <context>
@@ -2105,42 +2105,42 @@ läuft nicht oder antwortet nicht).</translation>
     <message>
         <source>The settings file could not be read (%1); kept it as %2</source>
         <extracomment>%1: why it could not be read; %2: the path it was renamed to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei konnte nicht gelesen werden (%1); sie wurde als %2 aufbewahrt</translation>
     </message>
     <message>
         <source>The settings file could not be read (%1), nor moved aside to %2 (%3)</source>
         <extracomment>%1: why it could not be read; %2: the path it should have been renamed to; %3: why not.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei konnte weder gelesen (%1) noch als %2 beiseitegelegt werden (%3)</translation>
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished">ihr Wurzelelement ist kein Dictionary</translation>
+        <translation>ihr Wurzelelement ist kein Dictionary</translation>
     </message>
     <message>
         <source>the settings are not a dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>die Einstellungen sind kein Dictionary</translation>
     </message>
     <message>
         <source>nothing to write</source>
-        <translation type="unfinished"></translation>
+        <translation>nichts zu schreiben</translation>
     </message>
     <message>
         <source>The settings file %1 is %2; using the default settings without saving them</source>
         <extracomment>%1: a path; %2: what it is instead of a file, e.g. &quot;a folder, not a regular file&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei %1 ist %2; die Standardeinstellungen werden verwendet, aber nicht gespeichert</translation>
     </message>
     <message>
         <source>the program&apos;s bundle holds no default settings</source>
-        <translation type="unfinished"></translation>
+        <translation>das Programmpaket enthält keine Standardeinstellungen</translation>
     </message>
     <message>
         <source>the defaults %1 cannot be read (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Standardeinstellungen %1 können nicht gelesen werden (%2)</translation>
     </message>
     <message>
         <source>Could not create %1: %2</source>
         <extracomment>%1: the settings file&apos;s path; %2: why it could not be created.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht angelegt werden: %2</translation>
     </message>
 </context>
 <context>
@@ -2148,283 +2148,283 @@ läuft nicht oder antwortet nicht).</translation>
     <message>
         <source>nothing usable</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>nichts Brauchbares</translation>
     </message>
     <message>
         <source>a boolean</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>ein Wahrheitswert</translation>
     </message>
     <message>
         <source>an integer</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>eine Ganzzahl</translation>
     </message>
     <message>
         <source>a real number</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>eine Gleitkommazahl</translation>
     </message>
     <message>
         <source>a string</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>eine Zeichenkette</translation>
     </message>
     <message>
         <source>data</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>Daten</translation>
     </message>
     <message>
         <source>a date</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>ein Datum</translation>
     </message>
     <message>
         <source>an array</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>ein Array</translation>
     </message>
     <message>
         <source>a dictionary</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>ein Dictionary</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <extracomment>%1: all values but the last, quoted and separated by commas; %2: the last value.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 oder %2</translation>
     </message>
     <message>
         <source>1 profile, expected %1</source>
         <extracomment>The settings file&apos;s list of profiles holds one; %1: how many it must hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 Profil, erwartet: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n profiles, expected %1</source>
         <extracomment>The settings file&apos;s list of profiles holds %n; %1: how many it must hold.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Profil, erwartet: %1</numerusform>
+            <numerusform>%n Profile, erwartet: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>1 macro key, expected %1</source>
         <extracomment>A profile&apos;s list of macro keys holds one; %1: how many it must hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 Makrotaste, erwartet: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n macro keys, expected %1</source>
         <extracomment>A profile&apos;s list of macro keys holds %n; %1: how many it must hold.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Makrotaste, erwartet: %1</numerusform>
+            <numerusform>%n Makrotasten, erwartet: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>missing</source>
         <extracomment>The entry named before the colon is not in the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fehlt</translation>
     </message>
     <message>
         <source>missing (there are no profiles: no key does anything)</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlt (es gibt keine Profile: keine Taste bewirkt etwas)</translation>
     </message>
     <message>
         <source>missing (reads as 0: the helper starts with profile 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlt (gilt als 0: das Hilfsprogramm startet mit Profil 1)</translation>
     </message>
     <message>
         <source>missing (reads as false)</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlt (gilt als false)</translation>
     </message>
     <message>
         <source>missing (reads as an empty name)</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlt (gilt als leerer Name)</translation>
     </message>
     <message>
         <source>missing (no macro key of this profile does anything)</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlt (keine Makrotaste dieses Profils bewirkt etwas)</translation>
     </message>
     <message>
         <source>missing (the imaging keys name no application)</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlt (die Bildtasten nennen keine Anwendung)</translation>
     </message>
     <message>
         <source>missing (the media keys name no player)</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlt (die Medientasten nennen keinen Medienspieler)</translation>
     </message>
     <message>
         <source>missing (reads as no application)</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlt (gilt als keine Anwendung)</translation>
     </message>
     <message>
         <source>%1 is not an absolute path (automatic switching compares full paths, so it never matches)</source>
         <extracomment>%1: the path as the file holds it, in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein absoluter Pfad (das automatische Umschalten vergleicht vollständige Pfade, er passt also nie)</translation>
     </message>
     <message>
         <source>missing (reads as empty: the key does nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlt (gilt als leer: die Taste bewirkt nichts)</translation>
     </message>
     <message>
         <source>%1 is not an action (the key does nothing; the actions are %2)</source>
         <extracomment>%1: the value the file holds, in quotes; %2: the action names the file may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Aktion (die Taste bewirkt nichts; Aktionen sind %2)</translation>
     </message>
     <message>
         <source>missing (the macro plays nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlt (das Makro spielt nichts ab)</translation>
     </message>
     <message>
         <source>no recorded step (the macro plays nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein aufgenommener Schritt (das Makro spielt nichts ab)</translation>
     </message>
     <message>
         <source>missing (the key launches nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlt (die Taste startet nichts)</translation>
     </message>
     <message>
         <source>missing (reads as empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlt (gilt als leer)</translation>
     </message>
     <message>
         <source>empty (the key launches nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>leer (die Taste startet nichts)</translation>
     </message>
     <message>
         <source>%1 is not an absolute path</source>
         <extracomment>%1: the path as the file holds it, in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein absoluter Pfad</translation>
     </message>
     <message>
         <source>missing (reads as empty data)</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlt (gilt als leere Daten)</translation>
     </message>
     <message>
         <source>missing (reads as 0: the key selects profile 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlt (gilt als 0: die Taste wählt Profil 1)</translation>
     </message>
     <message>
         <source>missing (reads as 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlt (gilt als 0)</translation>
     </message>
     <message>
         <source>missing (the key&apos;s label reads empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlt (die Beschriftung der Taste bleibt leer)</translation>
     </message>
     <message>
         <source>missing (a missing step plays key 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlt (ein fehlender Schritt spielt Taste 0)</translation>
     </message>
     <message>
         <source>%1 is not a key code (0-%2, or -1 for an empty step)</source>
         <extracomment>%1: the number the file holds; %2: the highest key code.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Tastencode (0-%2 oder -1 für einen leeren Schritt)</translation>
     </message>
     <message>
         <source>missing (reads as 0: no modifiers)</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlt (gilt als 0: keine Sondertasten)</translation>
     </message>
     <message>
         <source>-1 with a key (the helper holds down all four modifiers; the preferences show (None))</source>
         <extracomment>&quot;(None)&quot; is what the preferences show for the step&apos;s modifiers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>-1 mit einer Taste (das Hilfsprogramm hält alle vier Sondertasten gedrückt; die Einstellungen zeigen (Keine))</translation>
     </message>
     <message>
         <source>%1 is not a modifier mask</source>
         <extracomment>%1: the number the file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Sondertastenmaske</translation>
     </message>
     <message>
         <source>bits 0x%1 are not modifiers (ignored)</source>
         <extracomment>%1: a hexadecimal bit mask.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bits 0x%1 sind keine Sondertasten (ignoriert)</translation>
     </message>
     <message>
         <source>missing (reads as 0: no pause)</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlt (gilt als 0: keine Pause)</translation>
     </message>
     <message>
         <source>%1 is not a number of milliseconds</source>
         <extracomment>%1: the delay the file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Anzahl Millisekunden</translation>
     </message>
     <message>
         <source>%1 is above %2</source>
         <extracomment>%1: the delay the file holds; %2: the longest delay, in milliseconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt über %2</translation>
     </message>
     <message>
         <source>%1 is below 0</source>
         <extracomment>%1: the delay the file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt unter 0</translation>
     </message>
     <message>
         <source>%1 is not a whole number of milliseconds (the preferences keep whole milliseconds)</source>
         <extracomment>%1: the delay the file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine ganze Zahl von Millisekunden (die Einstellungen speichern ganze Millisekunden)</translation>
     </message>
     <message>
         <source>%1 after an empty step is ignored (an empty step causes no pause)</source>
         <extracomment>%1: the delay the file holds, in milliseconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 nach einem leeren Schritt wird ignoriert (ein leerer Schritt bewirkt keine Pause)</translation>
     </message>
     <message>
         <source>a number</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>eine Zahl</translation>
     </message>
     <message>
         <source>the root is %1, expected %2</source>
         <extracomment>%1, %2: kinds of value with their article, e.g. &quot;a string&quot;, &quot;an integer&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>das Wurzelelement ist %1, erwartet: %2</translation>
     </message>
     <message>
         <source>is %1, expected %2</source>
         <extracomment>Follows a settings entry&apos;s name and a colon. %1, %2: kinds of value with their article, e.g. &quot;a string&quot;, &quot;an integer&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ist %1, erwartet: %2</translation>
     </message>
     <message>
         <source>holds the control character U+%1 (character %2), which could drive a terminal that shows the name</source>
         <extracomment>%1: a character&apos;s code in hexadecimal; %2: its place in the name (1 for the first).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>enthält das Steuerzeichen U+%1 (Zeichen %2), das ein Terminal steuern könnte, das den Namen anzeigt</translation>
     </message>
     <message numerus="yes">
         <source>is %n characters long; a name has at most %1</source>
         <extracomment>%n: the name&apos;s length in characters; %1: the longest a name may be.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ist %n Zeichen lang; ein Name hat höchstens %1</numerusform>
+            <numerusform>ist %n Zeichen lang; ein Name hat höchstens %1</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 is outside 0-%2</source>
         <extracomment>%1: the number the file holds; %2: the highest profile index.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt außerhalb von 0-%2</translation>
     </message>
     <message>
         <source>%1 is not a boolean (true, false, 0 or 1)</source>
         <extracomment>%1: the number the file holds; true and false are values of the file, not translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Wahrheitswert (true, false, 0 oder 1)</translation>
     </message>
     <message>
         <source>%1 is not one of %2</source>
         <extracomment>%1: the value the file holds, in quotes; %2: the values the file may hold there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keiner der Werte %2</translation>
     </message>
     <message>
         <source>not a settings key (ignored: a macro has steps 0-%1)</source>
         <extracomment>%1: the number of the last step a macro has.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kein Einstellungsschlüssel (ignoriert: ein Makro hat die Schritte 0-%1)</translation>
     </message>
     <message>
         <source>not a settings key (ignored)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Einstellungsschlüssel (ignoriert)</translation>
     </message>
 </context>
 <context>

@@ -622,32 +622,32 @@
     <name>FileRead</name>
     <message>
         <source>a folder, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>una carpeta, no un archivo normal</translation>
     </message>
     <message>
         <source>a FIFO, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>un FIFO, no un archivo normal</translation>
     </message>
     <message>
         <source>a socket, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>un socket, no un archivo normal</translation>
     </message>
     <message>
         <source>a character device, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>un dispositivo de caracteres, no un archivo normal</translation>
     </message>
     <message>
         <source>a block device, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>un dispositivo de bloques, no un archivo normal</translation>
     </message>
     <message>
         <source>a special file, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>un archivo especial, no un archivo normal</translation>
     </message>
     <message>
         <source>larger than %1 MiB</source>
         <extracomment>Why a file is not read: %1 is a size in mebibytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mayor de %1 MiB</translation>
     </message>
 </context>
 <context>
@@ -1833,83 +1833,83 @@ ejecución o no responde).</translation>
     <message>
         <source>profile numbers are 1 to %1</source>
         <extracomment>%1: the highest profile number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>los números de perfil van del 1 al %1</translation>
     </message>
     <message>
         <source>the settings file has no profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de configuración no contiene perfiles</translation>
     </message>
     <message>
         <source>the settings file has no profile %1 (it holds %2)</source>
         <extracomment>%1: a profile number; %2: how many profiles the file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de configuración no contiene el perfil %1 (contiene %2)</translation>
     </message>
     <message>
         <source>not a profile file (its root is not a dictionary)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo de perfil (su raíz no es un diccionario)</translation>
     </message>
     <message>
         <source>missing (not a profile file)</source>
         <extracomment>The entry named before the colon is not in the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>falta (no es un archivo de perfil)</translation>
     </message>
     <message>
         <source>is not an integer (not a profile file)</source>
         <extracomment>Follows a profile file entry&apos;s name and a colon.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no es un entero (no es un archivo de perfil)</translation>
     </message>
     <message>
         <source>%1 is not a format this version reads (it reads %2)</source>
         <extracomment>%1: the format number the file holds; %2: the one this version reads.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>esta versión no lee el formato %1 (lee el %2)</translation>
     </message>
     <message>
         <source>not a profile file key (ignored)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una clave de archivo de perfil (se ignora)</translation>
     </message>
     <message>
         <source>no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe el archivo</translation>
     </message>
     <message>
         <source>not a property list (%1)</source>
         <extracomment>%1: what is wrong with the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no es una lista de propiedades (%1)</translation>
     </message>
     <message>
         <source>%1 is the settings file itself</source>
         <extracomment>%1: a path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 es el propio archivo de configuración</translation>
     </message>
     <message>
         <source>cannot read the settings file %1: %2</source>
         <extracomment>%1: the settings file&apos;s path; %2: why it cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer el archivo de configuración %1: %2</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
         <extracomment>%1: a path; %2: why it cannot be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir %1: %2</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
         <extracomment>%1: a path; %2: why it cannot be read.</extracomment>
-        <translation type="unfinished">no se puede leer %1: %2</translation>
+        <translation>no se puede leer %1: %2</translation>
     </message>
     <message>
         <source>the settings file %1 is not a dictionary</source>
         <extracomment>%1: the settings file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de configuración %1 no es un diccionario</translation>
     </message>
     <message>
         <source>there is no settings file, and the defaults %1 cannot be read</source>
         <extracomment>%1: the path of the default settings file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no hay archivo de configuración y no se puede leer la configuración predeterminada %1</translation>
     </message>
     <message>
         <source>cannot write the settings file %1: %2</source>
         <extracomment>%1: the settings file&apos;s path; %2: why it cannot be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir el archivo de configuración %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1917,80 +1917,80 @@ ejecución o no responde).</translation>
     <message>
         <source>nested deeper than %1</source>
         <extracomment>%1: how many levels a file may nest.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>anidado en más de %1 niveles</translation>
     </message>
     <message>
         <source>a damaged binary property list</source>
-        <translation type="unfinished"></translation>
+        <translation>una lista de propiedades binaria dañada</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está vacío</translation>
     </message>
     <message>
         <source>nothing to write</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay nada que escribir</translation>
     </message>
     <message>
         <source>line %1, column %2</source>
         <extracomment>Where in a file a problem is: %1 and %2 are numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>línea %1, columna %2</translation>
     </message>
     <message>
         <source>a second root element</source>
-        <translation type="unfinished"></translation>
+        <translation>un segundo elemento raíz</translation>
     </message>
     <message>
         <source>text outside the elements</source>
-        <translation type="unfinished"></translation>
+        <translation>texto fuera de los elementos</translation>
     </message>
     <message>
         <source>no element</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún elemento</translation>
     </message>
     <message>
         <source>a second value inside &lt;plist&gt;</source>
         <extracomment>&lt;plist&gt; is the file&apos;s XML element, not translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un segundo valor dentro de &lt;plist&gt;</translation>
     </message>
     <message>
         <source>&lt;plist&gt; holds no value</source>
         <extracomment>&lt;plist&gt; is the file&apos;s XML element, not translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;plist&gt; no contiene ningún valor</translation>
     </message>
     <message>
         <source>text between elements</source>
-        <translation type="unfinished"></translation>
+        <translation>texto entre elementos</translation>
     </message>
     <message>
         <source>&lt;%1&gt; is not a property-list element</source>
         <extracomment>%1: an XML element&apos;s name as the file spells it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;%1&gt; no es un elemento de lista de propiedades</translation>
     </message>
     <message>
         <source>&lt;%1&gt; holds an element</source>
         <extracomment>%1: an XML element&apos;s name as the file spells it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;%1&gt; contiene un elemento</translation>
     </message>
     <message>
         <source>&lt;%1&gt; holds &quot;%2&quot;</source>
         <extracomment>%1: an XML element&apos;s name; %2: the start of the text it holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;%1&gt; contiene «%2»</translation>
     </message>
     <message>
         <source>&lt;%1&gt; where a &lt;key&gt; belongs</source>
         <extracomment>%1: an XML element&apos;s name as the file spells it; &lt;key&gt; is an element, not translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;%1&gt; donde corresponde un &lt;key&gt;</translation>
     </message>
     <message>
         <source>a &lt;key&gt; without a value</source>
         <extracomment>&lt;key&gt; is the file&apos;s XML element, not translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un &lt;key&gt; sin valor</translation>
     </message>
     <message>
         <source>XML error at %1: %2</source>
         <extracomment>%1: where, e.g. &quot;line 3, column 17&quot;; %2: the XML parser&apos;s own English description.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>error de XML en la %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2031,41 +2031,41 @@ ejecución o no responde).</translation>
     <message>
         <source>Could not create the backup folder %1</source>
         <extracomment>%1: a folder&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear la carpeta de copias de seguridad %1</translation>
     </message>
     <message>
         <source>Could not rename the backup %1 to %2</source>
         <extracomment>%1: a backup&apos;s path; %2: its new path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cambiar el nombre de la copia de seguridad %1 a %2</translation>
     </message>
     <message>
         <source>Could not keep a backup of %1 in %2 (%3)</source>
         <extracomment>%1: the settings file&apos;s path; %2: the backup&apos;s path; %3: why it failed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar una copia de seguridad de %1 en %2 (%3)</translation>
     </message>
     <message>
         <source>there are no backups of %1</source>
         <extracomment>%1: the settings file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no hay copias de seguridad de %1</translation>
     </message>
     <message>
         <source>there is no backup %1 (1 to %2)</source>
         <extracomment>%1: the backup number asked for; %2: the highest backup number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no existe la copia de seguridad %1 (del 1 al %2)</translation>
     </message>
     <message>
         <source>the backup %1 does not read as settings (%2)</source>
         <extracomment>%1: the backup&apos;s path; %2: why it does not read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la copia de seguridad %1 no se puede leer como configuración (%2)</translation>
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished">su raíz no es un diccionario</translation>
+        <translation>su raíz no es un diccionario</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
         <extracomment>%1: the settings file&apos;s path; %2: why it cannot be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2073,32 +2073,32 @@ ejecución o no responde).</translation>
     <message>
         <source>Could not read the settings file %1 (%2) to move it to %3; it stays where it is</source>
         <extracomment>%1: the file&apos;s old path; %2: why it could not be read; %3: its new path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el archivo de configuración %1 (%2) para moverlo a %3; se queda donde está</translation>
     </message>
     <message>
         <source>Could not copy the settings file %1 to %2 (%3); it stays where it is</source>
         <extracomment>%1: the file&apos;s old path; %2: its new path; %3: why the copy failed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo copiar el archivo de configuración %1 a %2 (%3); se queda donde está</translation>
     </message>
     <message>
         <source>The copy of the settings file at %1 differs from %2; the original stays where it is</source>
         <extracomment>%1: the new path; %2: the old path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La copia del archivo de configuración en %1 es distinta de %2; el original se queda donde está</translation>
     </message>
     <message>
         <source>Copied the settings file %1 to %2 but could not remove the original</source>
         <extracomment>%1: the old path; %2: the new path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Se copió el archivo de configuración %1 a %2, pero no se pudo eliminar el original</translation>
     </message>
     <message>
         <source>Using the settings file %1; the older one at %2 is left untouched</source>
         <extracomment>%1: the path in use; %2: the path of an older settings file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Se usa el archivo de configuración %1; el más antiguo, en %2, no se modifica</translation>
     </message>
     <message>
         <source>Moved the settings file from %1 to %2</source>
         <extracomment>%1: the old path; %2: the new path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Se movió el archivo de configuración de %1 a %2</translation>
     </message>
 </context>
 <context>
@@ -2106,42 +2106,42 @@ ejecución o no responde).</translation>
     <message>
         <source>The settings file could not be read (%1); kept it as %2</source>
         <extracomment>%1: why it could not be read; %2: the path it was renamed to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el archivo de configuración (%1); se ha conservado como %2</translation>
     </message>
     <message>
         <source>The settings file could not be read (%1), nor moved aside to %2 (%3)</source>
         <extracomment>%1: why it could not be read; %2: the path it should have been renamed to; %3: why not.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el archivo de configuración (%1) ni apartarlo como %2 (%3)</translation>
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished">su raíz no es un diccionario</translation>
+        <translation>su raíz no es un diccionario</translation>
     </message>
     <message>
         <source>the settings are not a dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>la configuración no es un diccionario</translation>
     </message>
     <message>
         <source>nothing to write</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay nada que escribir</translation>
     </message>
     <message>
         <source>The settings file %1 is %2; using the default settings without saving them</source>
         <extracomment>%1: a path; %2: what it is instead of a file, e.g. &quot;a folder, not a regular file&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de configuración %1 es %2; se usa la configuración predeterminada sin guardarla</translation>
     </message>
     <message>
         <source>the program&apos;s bundle holds no default settings</source>
-        <translation type="unfinished"></translation>
+        <translation>el paquete del programa no contiene configuración predeterminada</translation>
     </message>
     <message>
         <source>the defaults %1 cannot be read (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer la configuración predeterminada %1 (%2)</translation>
     </message>
     <message>
         <source>Could not create %1: %2</source>
         <extracomment>%1: the settings file&apos;s path; %2: why it could not be created.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2149,283 +2149,283 @@ ejecución o no responde).</translation>
     <message>
         <source>nothing usable</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>nada utilizable</translation>
     </message>
     <message>
         <source>a boolean</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>un booleano</translation>
     </message>
     <message>
         <source>an integer</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>un entero</translation>
     </message>
     <message>
         <source>a real number</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>un número real</translation>
     </message>
     <message>
         <source>a string</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>una cadena</translation>
     </message>
     <message>
         <source>data</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>datos</translation>
     </message>
     <message>
         <source>a date</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>una fecha</translation>
     </message>
     <message>
         <source>an array</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>una matriz</translation>
     </message>
     <message>
         <source>a dictionary</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>un diccionario</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <extracomment>%1: all values but the last, quoted and separated by commas; %2: the last value.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 o %2</translation>
     </message>
     <message>
         <source>1 profile, expected %1</source>
         <extracomment>The settings file&apos;s list of profiles holds one; %1: how many it must hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 perfil; se esperaban %1</translation>
     </message>
     <message numerus="yes">
         <source>%n profiles, expected %1</source>
         <extracomment>The settings file&apos;s list of profiles holds %n; %1: how many it must hold.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n perfil; se esperaban %1</numerusform>
+            <numerusform>%n perfiles; se esperaban %1</numerusform>
         </translation>
     </message>
     <message>
         <source>1 macro key, expected %1</source>
         <extracomment>A profile&apos;s list of macro keys holds one; %1: how many it must hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 tecla de macro; se esperaban %1</translation>
     </message>
     <message numerus="yes">
         <source>%n macro keys, expected %1</source>
         <extracomment>A profile&apos;s list of macro keys holds %n; %1: how many it must hold.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n tecla de macro; se esperaban %1</numerusform>
+            <numerusform>%n teclas de macro; se esperaban %1</numerusform>
         </translation>
     </message>
     <message>
         <source>missing</source>
         <extracomment>The entry named before the colon is not in the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>falta</translation>
     </message>
     <message>
         <source>missing (there are no profiles: no key does anything)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta (no hay perfiles: ninguna tecla hace nada)</translation>
     </message>
     <message>
         <source>missing (reads as 0: the helper starts with profile 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta (se lee como 0: el agente empieza con el perfil 1)</translation>
     </message>
     <message>
         <source>missing (reads as false)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta (se lee como false)</translation>
     </message>
     <message>
         <source>missing (reads as an empty name)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta (se lee como un nombre vacío)</translation>
     </message>
     <message>
         <source>missing (no macro key of this profile does anything)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta (ninguna tecla de macro de este perfil hace nada)</translation>
     </message>
     <message>
         <source>missing (the imaging keys name no application)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta (las teclas de imagen no indican ninguna aplicación)</translation>
     </message>
     <message>
         <source>missing (the media keys name no player)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta (las teclas multimedia no indican ningún reproductor)</translation>
     </message>
     <message>
         <source>missing (reads as no application)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta (se lee como ninguna aplicación)</translation>
     </message>
     <message>
         <source>%1 is not an absolute path (automatic switching compares full paths, so it never matches)</source>
         <extracomment>%1: the path as the file holds it, in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una ruta absoluta (el cambio automático compara rutas completas, así que nunca coincide)</translation>
     </message>
     <message>
         <source>missing (reads as empty: the key does nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta (se lee como vacío: la tecla no hace nada)</translation>
     </message>
     <message>
         <source>%1 is not an action (the key does nothing; the actions are %2)</source>
         <extracomment>%1: the value the file holds, in quotes; %2: the action names the file may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una acción (la tecla no hace nada; las acciones son %2)</translation>
     </message>
     <message>
         <source>missing (the macro plays nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta (la macro no reproduce nada)</translation>
     </message>
     <message>
         <source>no recorded step (the macro plays nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún paso grabado (la macro no reproduce nada)</translation>
     </message>
     <message>
         <source>missing (the key launches nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta (la tecla no abre nada)</translation>
     </message>
     <message>
         <source>missing (reads as empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta (se lee como vacío)</translation>
     </message>
     <message>
         <source>empty (the key launches nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>vacío (la tecla no abre nada)</translation>
     </message>
     <message>
         <source>%1 is not an absolute path</source>
         <extracomment>%1: the path as the file holds it, in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una ruta absoluta</translation>
     </message>
     <message>
         <source>missing (reads as empty data)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta (se lee como datos vacíos)</translation>
     </message>
     <message>
         <source>missing (reads as 0: the key selects profile 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta (se lee como 0: la tecla elige el perfil 1)</translation>
     </message>
     <message>
         <source>missing (reads as 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta (se lee como 0)</translation>
     </message>
     <message>
         <source>missing (the key&apos;s label reads empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta (la etiqueta de la tecla queda vacía)</translation>
     </message>
     <message>
         <source>missing (a missing step plays key 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta (un paso que falta reproduce la tecla 0)</translation>
     </message>
     <message>
         <source>%1 is not a key code (0-%2, or -1 for an empty step)</source>
         <extracomment>%1: the number the file holds; %2: the highest key code.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un código de tecla (0-%2, o -1 para un paso vacío)</translation>
     </message>
     <message>
         <source>missing (reads as 0: no modifiers)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta (se lee como 0: sin modificadores)</translation>
     </message>
     <message>
         <source>-1 with a key (the helper holds down all four modifiers; the preferences show (None))</source>
         <extracomment>&quot;(None)&quot; is what the preferences show for the step&apos;s modifiers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>-1 con una tecla (el agente mantiene pulsados los cuatro modificadores; las Preferencias muestran (Ninguna))</translation>
     </message>
     <message>
         <source>%1 is not a modifier mask</source>
         <extracomment>%1: the number the file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una máscara de modificadores</translation>
     </message>
     <message>
         <source>bits 0x%1 are not modifiers (ignored)</source>
         <extracomment>%1: a hexadecimal bit mask.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>los bits 0x%1 no son modificadores (se ignoran)</translation>
     </message>
     <message>
         <source>missing (reads as 0: no pause)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta (se lee como 0: sin pausa)</translation>
     </message>
     <message>
         <source>%1 is not a number of milliseconds</source>
         <extracomment>%1: the delay the file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un número de milisegundos</translation>
     </message>
     <message>
         <source>%1 is above %2</source>
         <extracomment>%1: the delay the file holds; %2: the longest delay, in milliseconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 supera %2</translation>
     </message>
     <message>
         <source>%1 is below 0</source>
         <extracomment>%1: the delay the file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 es menor que 0</translation>
     </message>
     <message>
         <source>%1 is not a whole number of milliseconds (the preferences keep whole milliseconds)</source>
         <extracomment>%1: the delay the file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un número entero de milisegundos (las Preferencias guardan milisegundos enteros)</translation>
     </message>
     <message>
         <source>%1 after an empty step is ignored (an empty step causes no pause)</source>
         <extracomment>%1: the delay the file holds, in milliseconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 tras un paso vacío se ignora (un paso vacío no causa pausa)</translation>
     </message>
     <message>
         <source>a number</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>un número</translation>
     </message>
     <message>
         <source>the root is %1, expected %2</source>
         <extracomment>%1, %2: kinds of value with their article, e.g. &quot;a string&quot;, &quot;an integer&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la raíz es %1; se esperaba %2</translation>
     </message>
     <message>
         <source>is %1, expected %2</source>
         <extracomment>Follows a settings entry&apos;s name and a colon. %1, %2: kinds of value with their article, e.g. &quot;a string&quot;, &quot;an integer&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>es %1; se esperaba %2</translation>
     </message>
     <message>
         <source>holds the control character U+%1 (character %2), which could drive a terminal that shows the name</source>
         <extracomment>%1: a character&apos;s code in hexadecimal; %2: its place in the name (1 for the first).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>contiene el carácter de control U+%1 (carácter %2), que podría controlar un terminal que muestre el nombre</translation>
     </message>
     <message numerus="yes">
         <source>is %n characters long; a name has at most %1</source>
         <extracomment>%n: the name&apos;s length in characters; %1: the longest a name may be.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>tiene %n carácter; un nombre tiene como máximo %1</numerusform>
+            <numerusform>tiene %n caracteres; un nombre tiene como máximo %1</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 is outside 0-%2</source>
         <extracomment>%1: the number the file holds; %2: the highest profile index.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 está fuera de 0-%2</translation>
     </message>
     <message>
         <source>%1 is not a boolean (true, false, 0 or 1)</source>
         <extracomment>%1: the number the file holds; true and false are values of the file, not translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un booleano (true, false, 0 o 1)</translation>
     </message>
     <message>
         <source>%1 is not one of %2</source>
         <extracomment>%1: the value the file holds, in quotes; %2: the values the file may hold there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es ninguno de los valores %2</translation>
     </message>
     <message>
         <source>not a settings key (ignored: a macro has steps 0-%1)</source>
         <extracomment>%1: the number of the last step a macro has.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no es una clave de configuración (se ignora: una macro tiene los pasos 0-%1)</translation>
     </message>
     <message>
         <source>not a settings key (ignored)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una clave de configuración (se ignora)</translation>
     </message>
 </context>
 <context>

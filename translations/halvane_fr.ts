@@ -622,32 +622,32 @@
     <name>FileRead</name>
     <message>
         <source>a folder, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>un dossier, pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>a FIFO, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>une FIFO, pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>a socket, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>un socket, pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>a character device, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>un périphérique caractère, pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>a block device, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>un périphérique bloc, pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>a special file, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>un fichier spécial, pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>larger than %1 MiB</source>
         <extracomment>Why a file is not read: %1 is a size in mebibytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>plus de %1 Mio</translation>
     </message>
 </context>
 <context>
@@ -1833,83 +1833,83 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
     <message>
         <source>profile numbers are 1 to %1</source>
         <extracomment>%1: the highest profile number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>les numéros de profil vont de 1 à %1</translation>
     </message>
     <message>
         <source>the settings file has no profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de paramètres ne contient aucun profil</translation>
     </message>
     <message>
         <source>the settings file has no profile %1 (it holds %2)</source>
         <extracomment>%1: a profile number; %2: how many profiles the file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de paramètres ne contient pas de profil %1 (il en contient %2)</translation>
     </message>
     <message>
         <source>not a profile file (its root is not a dictionary)</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un fichier de profil (sa racine n’est pas un dictionnaire)</translation>
     </message>
     <message>
         <source>missing (not a profile file)</source>
         <extracomment>The entry named before the colon is not in the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>absent (pas un fichier de profil)</translation>
     </message>
     <message>
         <source>is not an integer (not a profile file)</source>
         <extracomment>Follows a profile file entry&apos;s name and a colon.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>n’est pas un entier (pas un fichier de profil)</translation>
     </message>
     <message>
         <source>%1 is not a format this version reads (it reads %2)</source>
         <extracomment>%1: the format number the file holds; %2: the one this version reads.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cette version ne lit pas le format %1 (elle lit le %2)</translation>
     </message>
     <message>
         <source>not a profile file key (ignored)</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une clé de fichier de profil (ignorée)</translation>
     </message>
     <message>
         <source>no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier introuvable</translation>
     </message>
     <message>
         <source>not a property list (%1)</source>
         <extracomment>%1: what is wrong with the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pas une liste de propriétés (%1)</translation>
     </message>
     <message>
         <source>%1 is the settings file itself</source>
         <extracomment>%1: a path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 est le fichier de paramètres lui-même</translation>
     </message>
     <message>
         <source>cannot read the settings file %1: %2</source>
         <extracomment>%1: the settings file&apos;s path; %2: why it cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire le fichier de paramètres %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
         <extracomment>%1: a path; %2: why it cannot be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
         <extracomment>%1: a path; %2: why it cannot be read.</extracomment>
-        <translation type="unfinished">impossible de lire %1&#xa0;: %2</translation>
+        <translation>impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the settings file %1 is not a dictionary</source>
         <extracomment>%1: the settings file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de paramètres %1 n’est pas un dictionnaire</translation>
     </message>
     <message>
         <source>there is no settings file, and the defaults %1 cannot be read</source>
         <extracomment>%1: the path of the default settings file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il n’y a pas de fichier de paramètres et les paramètres par défaut %1 sont illisibles</translation>
     </message>
     <message>
         <source>cannot write the settings file %1: %2</source>
         <extracomment>%1: the settings file&apos;s path; %2: why it cannot be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’écrire le fichier de paramètres %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1917,80 +1917,80 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
     <message>
         <source>nested deeper than %1</source>
         <extracomment>%1: how many levels a file may nest.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>imbriqué sur plus de %1 niveaux</translation>
     </message>
     <message>
         <source>a damaged binary property list</source>
-        <translation type="unfinished"></translation>
+        <translation>une liste de propriétés binaire endommagée</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est vide</translation>
     </message>
     <message>
         <source>nothing to write</source>
-        <translation type="unfinished"></translation>
+        <translation>rien à écrire</translation>
     </message>
     <message>
         <source>line %1, column %2</source>
         <extracomment>Where in a file a problem is: %1 and %2 are numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1, colonne %2</translation>
     </message>
     <message>
         <source>a second root element</source>
-        <translation type="unfinished"></translation>
+        <translation>un second élément racine</translation>
     </message>
     <message>
         <source>text outside the elements</source>
-        <translation type="unfinished"></translation>
+        <translation>du texte hors des éléments</translation>
     </message>
     <message>
         <source>no element</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun élément</translation>
     </message>
     <message>
         <source>a second value inside &lt;plist&gt;</source>
         <extracomment>&lt;plist&gt; is the file&apos;s XML element, not translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>une seconde valeur dans &lt;plist&gt;</translation>
     </message>
     <message>
         <source>&lt;plist&gt; holds no value</source>
         <extracomment>&lt;plist&gt; is the file&apos;s XML element, not translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;plist&gt; ne contient aucune valeur</translation>
     </message>
     <message>
         <source>text between elements</source>
-        <translation type="unfinished"></translation>
+        <translation>du texte entre les éléments</translation>
     </message>
     <message>
         <source>&lt;%1&gt; is not a property-list element</source>
         <extracomment>%1: an XML element&apos;s name as the file spells it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;%1&gt; n’est pas un élément de liste de propriétés</translation>
     </message>
     <message>
         <source>&lt;%1&gt; holds an element</source>
         <extracomment>%1: an XML element&apos;s name as the file spells it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;%1&gt; contient un élément</translation>
     </message>
     <message>
         <source>&lt;%1&gt; holds &quot;%2&quot;</source>
         <extracomment>%1: an XML element&apos;s name; %2: the start of the text it holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;%1&gt; contient «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>&lt;%1&gt; where a &lt;key&gt; belongs</source>
         <extracomment>%1: an XML element&apos;s name as the file spells it; &lt;key&gt; is an element, not translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;%1&gt; à la place d’un &lt;key&gt;</translation>
     </message>
     <message>
         <source>a &lt;key&gt; without a value</source>
         <extracomment>&lt;key&gt; is the file&apos;s XML element, not translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un &lt;key&gt; sans valeur</translation>
     </message>
     <message>
         <source>XML error at %1: %2</source>
         <extracomment>%1: where, e.g. &quot;line 3, column 17&quot;; %2: the XML parser&apos;s own English description.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>erreur XML à la %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -2031,41 +2031,41 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
     <message>
         <source>Could not create the backup folder %1</source>
         <extracomment>%1: a folder&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier de sauvegarde %1</translation>
     </message>
     <message>
         <source>Could not rename the backup %1 to %2</source>
         <extracomment>%1: a backup&apos;s path; %2: its new path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de renommer la sauvegarde %1 en %2</translation>
     </message>
     <message>
         <source>Could not keep a backup of %1 in %2 (%3)</source>
         <extracomment>%1: the settings file&apos;s path; %2: the backup&apos;s path; %3: why it failed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de conserver une sauvegarde de %1 dans %2 (%3)</translation>
     </message>
     <message>
         <source>there are no backups of %1</source>
         <extracomment>%1: the settings file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il n’y a aucune sauvegarde de %1</translation>
     </message>
     <message>
         <source>there is no backup %1 (1 to %2)</source>
         <extracomment>%1: the backup number asked for; %2: the highest backup number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il n’y a pas de sauvegarde %1 (de 1 à %2)</translation>
     </message>
     <message>
         <source>the backup %1 does not read as settings (%2)</source>
         <extracomment>%1: the backup&apos;s path; %2: why it does not read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la sauvegarde %1 ne se lit pas comme des paramètres (%2)</translation>
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished">sa racine n’est pas un dictionnaire</translation>
+        <translation>sa racine n’est pas un dictionnaire</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
         <extracomment>%1: the settings file&apos;s path; %2: why it cannot be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’écrire %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -2073,32 +2073,32 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
     <message>
         <source>Could not read the settings file %1 (%2) to move it to %3; it stays where it is</source>
         <extracomment>%1: the file&apos;s old path; %2: why it could not be read; %3: its new path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier de paramètres %1 (%2) pour le déplacer vers %3&#x202f;; il reste à sa place</translation>
     </message>
     <message>
         <source>Could not copy the settings file %1 to %2 (%3); it stays where it is</source>
         <extracomment>%1: the file&apos;s old path; %2: its new path; %3: why the copy failed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de copier le fichier de paramètres %1 vers %2 (%3)&#x202f;; il reste à sa place</translation>
     </message>
     <message>
         <source>The copy of the settings file at %1 differs from %2; the original stays where it is</source>
         <extracomment>%1: the new path; %2: the old path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La copie du fichier de paramètres dans %1 diffère de %2&#x202f;; l’original reste à sa place</translation>
     </message>
     <message>
         <source>Copied the settings file %1 to %2 but could not remove the original</source>
         <extracomment>%1: the old path; %2: the new path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de paramètres %1 copié vers %2, mais impossible de supprimer l’original</translation>
     </message>
     <message>
         <source>Using the settings file %1; the older one at %2 is left untouched</source>
         <extracomment>%1: the path in use; %2: the path of an older settings file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation du fichier de paramètres %1&#x202f;; l’ancien, dans %2, reste intact</translation>
     </message>
     <message>
         <source>Moved the settings file from %1 to %2</source>
         <extracomment>%1: the old path; %2: the new path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de paramètres déplacé de %1 vers %2</translation>
     </message>
 </context>
 <context>
@@ -2106,42 +2106,42 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
     <message>
         <source>The settings file could not be read (%1); kept it as %2</source>
         <extracomment>%1: why it could not be read; %2: the path it was renamed to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de paramètres n’a pas pu être lu (%1)&#x202f;; il a été conservé sous %2</translation>
     </message>
     <message>
         <source>The settings file could not be read (%1), nor moved aside to %2 (%3)</source>
         <extracomment>%1: why it could not be read; %2: the path it should have been renamed to; %3: why not.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de paramètres n’a pu être ni lu (%1) ni mis de côté sous %2 (%3)</translation>
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished">sa racine n’est pas un dictionnaire</translation>
+        <translation>sa racine n’est pas un dictionnaire</translation>
     </message>
     <message>
         <source>the settings are not a dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>les paramètres ne sont pas un dictionnaire</translation>
     </message>
     <message>
         <source>nothing to write</source>
-        <translation type="unfinished"></translation>
+        <translation>rien à écrire</translation>
     </message>
     <message>
         <source>The settings file %1 is %2; using the default settings without saving them</source>
         <extracomment>%1: a path; %2: what it is instead of a file, e.g. &quot;a folder, not a regular file&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de paramètres %1 est %2&#x202f;; utilisation des paramètres par défaut sans les enregistrer</translation>
     </message>
     <message>
         <source>the program&apos;s bundle holds no default settings</source>
-        <translation type="unfinished"></translation>
+        <translation>le paquet du programme ne contient pas de paramètres par défaut</translation>
     </message>
     <message>
         <source>the defaults %1 cannot be read (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>les paramètres par défaut %1 sont illisibles (%2)</translation>
     </message>
     <message>
         <source>Could not create %1: %2</source>
         <extracomment>%1: the settings file&apos;s path; %2: why it could not be created.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -2149,283 +2149,283 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
     <message>
         <source>nothing usable</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>rien d’utilisable</translation>
     </message>
     <message>
         <source>a boolean</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>un booléen</translation>
     </message>
     <message>
         <source>an integer</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>un entier</translation>
     </message>
     <message>
         <source>a real number</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>un nombre réel</translation>
     </message>
     <message>
         <source>a string</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>une chaîne</translation>
     </message>
     <message>
         <source>data</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>des données</translation>
     </message>
     <message>
         <source>a date</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>une date</translation>
     </message>
     <message>
         <source>an array</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>un tableau</translation>
     </message>
     <message>
         <source>a dictionary</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>un dictionnaire</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <extracomment>%1: all values but the last, quoted and separated by commas; %2: the last value.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ou %2</translation>
     </message>
     <message>
         <source>1 profile, expected %1</source>
         <extracomment>The settings file&apos;s list of profiles holds one; %1: how many it must hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 profil au lieu de %1</translation>
     </message>
     <message numerus="yes">
         <source>%n profiles, expected %1</source>
         <extracomment>The settings file&apos;s list of profiles holds %n; %1: how many it must hold.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n profil au lieu de %1</numerusform>
+            <numerusform>%n profils au lieu de %1</numerusform>
         </translation>
     </message>
     <message>
         <source>1 macro key, expected %1</source>
         <extracomment>A profile&apos;s list of macro keys holds one; %1: how many it must hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 touche macro au lieu de %1</translation>
     </message>
     <message numerus="yes">
         <source>%n macro keys, expected %1</source>
         <extracomment>A profile&apos;s list of macro keys holds %n; %1: how many it must hold.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n touche macro au lieu de %1</numerusform>
+            <numerusform>%n touches macro au lieu de %1</numerusform>
         </translation>
     </message>
     <message>
         <source>missing</source>
         <extracomment>The entry named before the colon is not in the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>absent</translation>
     </message>
     <message>
         <source>missing (there are no profiles: no key does anything)</source>
-        <translation type="unfinished"></translation>
+        <translation>absent (aucun profil&#xa0;: aucune touche n’a d’effet)</translation>
     </message>
     <message>
         <source>missing (reads as 0: the helper starts with profile 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>absent (lu comme 0&#xa0;: l’agent démarre avec le profil 1)</translation>
     </message>
     <message>
         <source>missing (reads as false)</source>
-        <translation type="unfinished"></translation>
+        <translation>absent (lu comme false)</translation>
     </message>
     <message>
         <source>missing (reads as an empty name)</source>
-        <translation type="unfinished"></translation>
+        <translation>absent (lu comme un nom vide)</translation>
     </message>
     <message>
         <source>missing (no macro key of this profile does anything)</source>
-        <translation type="unfinished"></translation>
+        <translation>absent (aucune touche macro de ce profil n’a d’effet)</translation>
     </message>
     <message>
         <source>missing (the imaging keys name no application)</source>
-        <translation type="unfinished"></translation>
+        <translation>absent (les touches image ne désignent aucune application)</translation>
     </message>
     <message>
         <source>missing (the media keys name no player)</source>
-        <translation type="unfinished"></translation>
+        <translation>absent (les touches multimédia ne désignent aucun lecteur)</translation>
     </message>
     <message>
         <source>missing (reads as no application)</source>
-        <translation type="unfinished"></translation>
+        <translation>absent (lu comme aucune application)</translation>
     </message>
     <message>
         <source>%1 is not an absolute path (automatic switching compares full paths, so it never matches)</source>
         <extracomment>%1: the path as the file holds it, in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un chemin absolu (le changement automatique compare des chemins complets et ne le reconnaîtra jamais)</translation>
     </message>
     <message>
         <source>missing (reads as empty: the key does nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>absent (lu comme vide&#xa0;: la touche n’a aucun effet)</translation>
     </message>
     <message>
         <source>%1 is not an action (the key does nothing; the actions are %2)</source>
         <extracomment>%1: the value the file holds, in quotes; %2: the action names the file may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas une action (la touche n’a aucun effet&#x202f;; les actions sont %2)</translation>
     </message>
     <message>
         <source>missing (the macro plays nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>absent (la macro ne joue rien)</translation>
     </message>
     <message>
         <source>no recorded step (the macro plays nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune étape enregistrée (la macro ne joue rien)</translation>
     </message>
     <message>
         <source>missing (the key launches nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>absent (la touche ne lance rien)</translation>
     </message>
     <message>
         <source>missing (reads as empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>absent (lu comme vide)</translation>
     </message>
     <message>
         <source>empty (the key launches nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>vide (la touche ne lance rien)</translation>
     </message>
     <message>
         <source>%1 is not an absolute path</source>
         <extracomment>%1: the path as the file holds it, in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un chemin absolu</translation>
     </message>
     <message>
         <source>missing (reads as empty data)</source>
-        <translation type="unfinished"></translation>
+        <translation>absent (lu comme des données vides)</translation>
     </message>
     <message>
         <source>missing (reads as 0: the key selects profile 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>absent (lu comme 0&#xa0;: la touche choisit le profil 1)</translation>
     </message>
     <message>
         <source>missing (reads as 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>absent (lu comme 0)</translation>
     </message>
     <message>
         <source>missing (the key&apos;s label reads empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>absent (l’étiquette de la touche reste vide)</translation>
     </message>
     <message>
         <source>missing (a missing step plays key 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>absent (une étape absente joue la touche 0)</translation>
     </message>
     <message>
         <source>%1 is not a key code (0-%2, or -1 for an empty step)</source>
         <extracomment>%1: the number the file holds; %2: the highest key code.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un code de touche (0-%2, ou -1 pour une étape vide)</translation>
     </message>
     <message>
         <source>missing (reads as 0: no modifiers)</source>
-        <translation type="unfinished"></translation>
+        <translation>absent (lu comme 0&#xa0;: aucun modificateur)</translation>
     </message>
     <message>
         <source>-1 with a key (the helper holds down all four modifiers; the preferences show (None))</source>
         <extracomment>&quot;(None)&quot; is what the preferences show for the step&apos;s modifiers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>-1 avec une touche (l’agent maintient les quatre modificateurs enfoncés&#x202f;; les Préférences affichent (Aucune))</translation>
     </message>
     <message>
         <source>%1 is not a modifier mask</source>
         <extracomment>%1: the number the file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un masque de modificateurs</translation>
     </message>
     <message>
         <source>bits 0x%1 are not modifiers (ignored)</source>
         <extracomment>%1: a hexadecimal bit mask.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>les bits 0x%1 ne sont pas des modificateurs (ignorés)</translation>
     </message>
     <message>
         <source>missing (reads as 0: no pause)</source>
-        <translation type="unfinished"></translation>
+        <translation>absent (lu comme 0&#xa0;: aucune pause)</translation>
     </message>
     <message>
         <source>%1 is not a number of milliseconds</source>
         <extracomment>%1: the delay the file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un nombre de millisecondes</translation>
     </message>
     <message>
         <source>%1 is above %2</source>
         <extracomment>%1: the delay the file holds; %2: the longest delay, in milliseconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 dépasse %2</translation>
     </message>
     <message>
         <source>%1 is below 0</source>
         <extracomment>%1: the delay the file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 est inférieur à 0</translation>
     </message>
     <message>
         <source>%1 is not a whole number of milliseconds (the preferences keep whole milliseconds)</source>
         <extracomment>%1: the delay the file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un nombre entier de millisecondes (les Préférences ne gardent que des millisecondes entières)</translation>
     </message>
     <message>
         <source>%1 after an empty step is ignored (an empty step causes no pause)</source>
         <extracomment>%1: the delay the file holds, in milliseconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 après une étape vide est ignoré (une étape vide ne crée aucune pause)</translation>
     </message>
     <message>
         <source>a number</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>un nombre</translation>
     </message>
     <message>
         <source>the root is %1, expected %2</source>
         <extracomment>%1, %2: kinds of value with their article, e.g. &quot;a string&quot;, &quot;an integer&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la racine est %1, attendu&#xa0;: %2</translation>
     </message>
     <message>
         <source>is %1, expected %2</source>
         <extracomment>Follows a settings entry&apos;s name and a colon. %1, %2: kinds of value with their article, e.g. &quot;a string&quot;, &quot;an integer&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>est %1, attendu&#xa0;: %2</translation>
     </message>
     <message>
         <source>holds the control character U+%1 (character %2), which could drive a terminal that shows the name</source>
         <extracomment>%1: a character&apos;s code in hexadecimal; %2: its place in the name (1 for the first).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>contient le caractère de contrôle U+%1 (caractère %2), qui pourrait piloter un terminal affichant le nom</translation>
     </message>
     <message numerus="yes">
         <source>is %n characters long; a name has at most %1</source>
         <extracomment>%n: the name&apos;s length in characters; %1: the longest a name may be.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>fait %n caractère&#x202f;; un nom en a au plus %1</numerusform>
+            <numerusform>fait %n caractères&#x202f;; un nom en a au plus %1</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 is outside 0-%2</source>
         <extracomment>%1: the number the file holds; %2: the highest profile index.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 est hors de 0-%2</translation>
     </message>
     <message>
         <source>%1 is not a boolean (true, false, 0 or 1)</source>
         <extracomment>%1: the number the file holds; true and false are values of the file, not translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un booléen (true, false, 0 ou 1)</translation>
     </message>
     <message>
         <source>%1 is not one of %2</source>
         <extracomment>%1: the value the file holds, in quotes; %2: the values the file may hold there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas une des valeurs %2</translation>
     </message>
     <message>
         <source>not a settings key (ignored: a macro has steps 0-%1)</source>
         <extracomment>%1: the number of the last step a macro has.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pas une clé de paramètres (ignorée&#xa0;: une macro a les étapes 0-%1)</translation>
     </message>
     <message>
         <source>not a settings key (ignored)</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une clé de paramètres (ignorée)</translation>
     </message>
 </context>
 <context>

@@ -622,32 +622,32 @@
     <name>FileRead</name>
     <message>
         <source>a folder, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>una cartella, non un file normale</translation>
     </message>
     <message>
         <source>a FIFO, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>una FIFO, non un file normale</translation>
     </message>
     <message>
         <source>a socket, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>un socket, non un file normale</translation>
     </message>
     <message>
         <source>a character device, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>un dispositivo a caratteri, non un file normale</translation>
     </message>
     <message>
         <source>a block device, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>un dispositivo a blocchi, non un file normale</translation>
     </message>
     <message>
         <source>a special file, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>un file speciale, non un file normale</translation>
     </message>
     <message>
         <source>larger than %1 MiB</source>
         <extracomment>Why a file is not read: %1 is a size in mebibytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>più grande di %1 MiB</translation>
     </message>
 </context>
 <context>
@@ -1823,83 +1823,83 @@ non si può leggere o scrivere, il servizio non in esecuzione o che non risponde
     <message>
         <source>profile numbers are 1 to %1</source>
         <extracomment>%1: the highest profile number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>i numeri di profilo vanno da 1 a %1</translation>
     </message>
     <message>
         <source>the settings file has no profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>il file delle impostazioni non contiene profili</translation>
     </message>
     <message>
         <source>the settings file has no profile %1 (it holds %2)</source>
         <extracomment>%1: a profile number; %2: how many profiles the file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il file delle impostazioni non contiene il profilo %1 (ne contiene %2)</translation>
     </message>
     <message>
         <source>not a profile file (its root is not a dictionary)</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file di profilo (la radice non è un dizionario)</translation>
     </message>
     <message>
         <source>missing (not a profile file)</source>
         <extracomment>The entry named before the colon is not in the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mancante (non è un file di profilo)</translation>
     </message>
     <message>
         <source>is not an integer (not a profile file)</source>
         <extracomment>Follows a profile file entry&apos;s name and a colon.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>non è un intero (non è un file di profilo)</translation>
     </message>
     <message>
         <source>%1 is not a format this version reads (it reads %2)</source>
         <extracomment>%1: the format number the file holds; %2: the one this version reads.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>questa versione non legge il formato %1 (legge il %2)</translation>
     </message>
     <message>
         <source>not a profile file key (ignored)</source>
-        <translation type="unfinished"></translation>
+        <translation>non è una chiave di file di profilo (ignorata)</translation>
     </message>
     <message>
         <source>no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>file inesistente</translation>
     </message>
     <message>
         <source>not a property list (%1)</source>
         <extracomment>%1: what is wrong with the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>non è un elenco di proprietà (%1)</translation>
     </message>
     <message>
         <source>%1 is the settings file itself</source>
         <extracomment>%1: a path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 è il file delle impostazioni stesso</translation>
     </message>
     <message>
         <source>cannot read the settings file %1: %2</source>
         <extracomment>%1: the settings file&apos;s path; %2: why it cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossibile leggere il file delle impostazioni %1: %2</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
         <extracomment>%1: a path; %2: why it cannot be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossibile scrivere %1: %2</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
         <extracomment>%1: a path; %2: why it cannot be read.</extracomment>
-        <translation type="unfinished">impossibile leggere %1: %2</translation>
+        <translation>impossibile leggere %1: %2</translation>
     </message>
     <message>
         <source>the settings file %1 is not a dictionary</source>
         <extracomment>%1: the settings file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il file delle impostazioni %1 non è un dizionario</translation>
     </message>
     <message>
         <source>there is no settings file, and the defaults %1 cannot be read</source>
         <extracomment>%1: the path of the default settings file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>non c&apos;è un file delle impostazioni e non si possono leggere le impostazioni predefinite %1</translation>
     </message>
     <message>
         <source>cannot write the settings file %1: %2</source>
         <extracomment>%1: the settings file&apos;s path; %2: why it cannot be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossibile scrivere il file delle impostazioni %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1907,80 +1907,80 @@ non si può leggere o scrivere, il servizio non in esecuzione o che non risponde
     <message>
         <source>nested deeper than %1</source>
         <extracomment>%1: how many levels a file may nest.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>annidato oltre %1 livelli</translation>
     </message>
     <message>
         <source>a damaged binary property list</source>
-        <translation type="unfinished"></translation>
+        <translation>un elenco di proprietà binario danneggiato</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>il file è vuoto</translation>
     </message>
     <message>
         <source>nothing to write</source>
-        <translation type="unfinished"></translation>
+        <translation>niente da scrivere</translation>
     </message>
     <message>
         <source>line %1, column %2</source>
         <extracomment>Where in a file a problem is: %1 and %2 are numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>riga %1, colonna %2</translation>
     </message>
     <message>
         <source>a second root element</source>
-        <translation type="unfinished"></translation>
+        <translation>un secondo elemento radice</translation>
     </message>
     <message>
         <source>text outside the elements</source>
-        <translation type="unfinished"></translation>
+        <translation>testo fuori dagli elementi</translation>
     </message>
     <message>
         <source>no element</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun elemento</translation>
     </message>
     <message>
         <source>a second value inside &lt;plist&gt;</source>
         <extracomment>&lt;plist&gt; is the file&apos;s XML element, not translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un secondo valore dentro &lt;plist&gt;</translation>
     </message>
     <message>
         <source>&lt;plist&gt; holds no value</source>
         <extracomment>&lt;plist&gt; is the file&apos;s XML element, not translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;plist&gt; non contiene alcun valore</translation>
     </message>
     <message>
         <source>text between elements</source>
-        <translation type="unfinished"></translation>
+        <translation>testo tra gli elementi</translation>
     </message>
     <message>
         <source>&lt;%1&gt; is not a property-list element</source>
         <extracomment>%1: an XML element&apos;s name as the file spells it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;%1&gt; non è un elemento di elenco di proprietà</translation>
     </message>
     <message>
         <source>&lt;%1&gt; holds an element</source>
         <extracomment>%1: an XML element&apos;s name as the file spells it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;%1&gt; contiene un elemento</translation>
     </message>
     <message>
         <source>&lt;%1&gt; holds &quot;%2&quot;</source>
         <extracomment>%1: an XML element&apos;s name; %2: the start of the text it holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;%1&gt; contiene “%2”</translation>
     </message>
     <message>
         <source>&lt;%1&gt; where a &lt;key&gt; belongs</source>
         <extracomment>%1: an XML element&apos;s name as the file spells it; &lt;key&gt; is an element, not translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;%1&gt; dove va un &lt;key&gt;</translation>
     </message>
     <message>
         <source>a &lt;key&gt; without a value</source>
         <extracomment>&lt;key&gt; is the file&apos;s XML element, not translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un &lt;key&gt; senza valore</translation>
     </message>
     <message>
         <source>XML error at %1: %2</source>
         <extracomment>%1: where, e.g. &quot;line 3, column 17&quot;; %2: the XML parser&apos;s own English description.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>errore XML alla %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2021,41 +2021,41 @@ non si può leggere o scrivere, il servizio non in esecuzione o che non risponde
     <message>
         <source>Could not create the backup folder %1</source>
         <extracomment>%1: a folder&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare la cartella dei backup %1</translation>
     </message>
     <message>
         <source>Could not rename the backup %1 to %2</source>
         <extracomment>%1: a backup&apos;s path; %2: its new path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile rinominare il backup %1 in %2</translation>
     </message>
     <message>
         <source>Could not keep a backup of %1 in %2 (%3)</source>
         <extracomment>%1: the settings file&apos;s path; %2: the backup&apos;s path; %3: why it failed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile conservare un backup di %1 in %2 (%3)</translation>
     </message>
     <message>
         <source>there are no backups of %1</source>
         <extracomment>%1: the settings file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>non ci sono backup di %1</translation>
     </message>
     <message>
         <source>there is no backup %1 (1 to %2)</source>
         <extracomment>%1: the backup number asked for; %2: the highest backup number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>non esiste il backup %1 (da 1 a %2)</translation>
     </message>
     <message>
         <source>the backup %1 does not read as settings (%2)</source>
         <extracomment>%1: the backup&apos;s path; %2: why it does not read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il backup %1 non si legge come impostazioni (%2)</translation>
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished">la radice non è un dizionario</translation>
+        <translation>la radice non è un dizionario</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
         <extracomment>%1: the settings file&apos;s path; %2: why it cannot be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossibile scrivere %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2063,32 +2063,32 @@ non si può leggere o scrivere, il servizio non in esecuzione o che non risponde
     <message>
         <source>Could not read the settings file %1 (%2) to move it to %3; it stays where it is</source>
         <extracomment>%1: the file&apos;s old path; %2: why it could not be read; %3: its new path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file delle impostazioni %1 (%2) per spostarlo in %3; resta dov&apos;è</translation>
     </message>
     <message>
         <source>Could not copy the settings file %1 to %2 (%3); it stays where it is</source>
         <extracomment>%1: the file&apos;s old path; %2: its new path; %3: why the copy failed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile copiare il file delle impostazioni %1 in %2 (%3); resta dov&apos;è</translation>
     </message>
     <message>
         <source>The copy of the settings file at %1 differs from %2; the original stays where it is</source>
         <extracomment>%1: the new path; %2: the old path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La copia del file delle impostazioni in %1 è diversa da %2; l&apos;originale resta dov&apos;è</translation>
     </message>
     <message>
         <source>Copied the settings file %1 to %2 but could not remove the original</source>
         <extracomment>%1: the old path; %2: the new path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il file delle impostazioni %1 è stato copiato in %2, ma non è stato possibile rimuovere l&apos;originale</translation>
     </message>
     <message>
         <source>Using the settings file %1; the older one at %2 is left untouched</source>
         <extracomment>%1: the path in use; %2: the path of an older settings file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Viene usato il file delle impostazioni %1; quello più vecchio in %2 resta intatto</translation>
     </message>
     <message>
         <source>Moved the settings file from %1 to %2</source>
         <extracomment>%1: the old path; %2: the new path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il file delle impostazioni è stato spostato da %1 a %2</translation>
     </message>
 </context>
 <context>
@@ -2096,42 +2096,42 @@ non si può leggere o scrivere, il servizio non in esecuzione o che non risponde
     <message>
         <source>The settings file could not be read (%1); kept it as %2</source>
         <extracomment>%1: why it could not be read; %2: the path it was renamed to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file delle impostazioni (%1); è stato conservato come %2</translation>
     </message>
     <message>
         <source>The settings file could not be read (%1), nor moved aside to %2 (%3)</source>
         <extracomment>%1: why it could not be read; %2: the path it should have been renamed to; %3: why not.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file delle impostazioni (%1) o metterlo da parte come %2 (%3)</translation>
     </message>
     <message>
         <source>its root is not a dictionary</source>
-        <translation type="unfinished">la radice non è un dizionario</translation>
+        <translation>la radice non è un dizionario</translation>
     </message>
     <message>
         <source>the settings are not a dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>le impostazioni non sono un dizionario</translation>
     </message>
     <message>
         <source>nothing to write</source>
-        <translation type="unfinished"></translation>
+        <translation>niente da scrivere</translation>
     </message>
     <message>
         <source>The settings file %1 is %2; using the default settings without saving them</source>
         <extracomment>%1: a path; %2: what it is instead of a file, e.g. &quot;a folder, not a regular file&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il file delle impostazioni %1 è %2; vengono usate le impostazioni predefinite senza salvarle</translation>
     </message>
     <message>
         <source>the program&apos;s bundle holds no default settings</source>
-        <translation type="unfinished"></translation>
+        <translation>il pacchetto del programma non contiene impostazioni predefinite</translation>
     </message>
     <message>
         <source>the defaults %1 cannot be read (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>non si possono leggere le impostazioni predefinite %1 (%2)</translation>
     </message>
     <message>
         <source>Could not create %1: %2</source>
         <extracomment>%1: the settings file&apos;s path; %2: why it could not be created.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2139,283 +2139,283 @@ non si può leggere o scrivere, il servizio non in esecuzione o che non risponde
     <message>
         <source>nothing usable</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>niente di utilizzabile</translation>
     </message>
     <message>
         <source>a boolean</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>un booleano</translation>
     </message>
     <message>
         <source>an integer</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>un intero</translation>
     </message>
     <message>
         <source>a real number</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>un numero reale</translation>
     </message>
     <message>
         <source>a string</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>una stringa</translation>
     </message>
     <message>
         <source>data</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>dati</translation>
     </message>
     <message>
         <source>a date</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>una data</translation>
     </message>
     <message>
         <source>an array</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>un array</translation>
     </message>
     <message>
         <source>a dictionary</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>un dizionario</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <extracomment>%1: all values but the last, quoted and separated by commas; %2: the last value.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 o %2</translation>
     </message>
     <message>
         <source>1 profile, expected %1</source>
         <extracomment>The settings file&apos;s list of profiles holds one; %1: how many it must hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 profilo anziché %1</translation>
     </message>
     <message numerus="yes">
         <source>%n profiles, expected %1</source>
         <extracomment>The settings file&apos;s list of profiles holds %n; %1: how many it must hold.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n profilo anziché %1</numerusform>
+            <numerusform>%n profili anziché %1</numerusform>
         </translation>
     </message>
     <message>
         <source>1 macro key, expected %1</source>
         <extracomment>A profile&apos;s list of macro keys holds one; %1: how many it must hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 tasto macro anziché %1</translation>
     </message>
     <message numerus="yes">
         <source>%n macro keys, expected %1</source>
         <extracomment>A profile&apos;s list of macro keys holds %n; %1: how many it must hold.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n tasto macro anziché %1</numerusform>
+            <numerusform>%n tasti macro anziché %1</numerusform>
         </translation>
     </message>
     <message>
         <source>missing</source>
         <extracomment>The entry named before the colon is not in the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mancante</translation>
     </message>
     <message>
         <source>missing (there are no profiles: no key does anything)</source>
-        <translation type="unfinished"></translation>
+        <translation>mancante (non ci sono profili: nessun tasto fa nulla)</translation>
     </message>
     <message>
         <source>missing (reads as 0: the helper starts with profile 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>mancante (vale 0: il servizio parte con il profilo 1)</translation>
     </message>
     <message>
         <source>missing (reads as false)</source>
-        <translation type="unfinished"></translation>
+        <translation>mancante (vale false)</translation>
     </message>
     <message>
         <source>missing (reads as an empty name)</source>
-        <translation type="unfinished"></translation>
+        <translation>mancante (vale come nome vuoto)</translation>
     </message>
     <message>
         <source>missing (no macro key of this profile does anything)</source>
-        <translation type="unfinished"></translation>
+        <translation>mancante (nessun tasto macro di questo profilo fa nulla)</translation>
     </message>
     <message>
         <source>missing (the imaging keys name no application)</source>
-        <translation type="unfinished"></translation>
+        <translation>mancante (i tasti immagine non indicano alcuna applicazione)</translation>
     </message>
     <message>
         <source>missing (the media keys name no player)</source>
-        <translation type="unfinished"></translation>
+        <translation>mancante (i tasti multimediali non indicano alcun lettore)</translation>
     </message>
     <message>
         <source>missing (reads as no application)</source>
-        <translation type="unfinished"></translation>
+        <translation>mancante (vale come nessuna applicazione)</translation>
     </message>
     <message>
         <source>%1 is not an absolute path (automatic switching compares full paths, so it never matches)</source>
         <extracomment>%1: the path as the file holds it, in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un percorso assoluto (il cambio automatico confronta percorsi completi, quindi non corrisponde mai)</translation>
     </message>
     <message>
         <source>missing (reads as empty: the key does nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>mancante (vale come vuoto: il tasto non fa nulla)</translation>
     </message>
     <message>
         <source>%1 is not an action (the key does nothing; the actions are %2)</source>
         <extracomment>%1: the value the file holds, in quotes; %2: the action names the file may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un&apos;azione (il tasto non fa nulla; le azioni sono %2)</translation>
     </message>
     <message>
         <source>missing (the macro plays nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>mancante (la macro non riproduce nulla)</translation>
     </message>
     <message>
         <source>no recorded step (the macro plays nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun passaggio registrato (la macro non riproduce nulla)</translation>
     </message>
     <message>
         <source>missing (the key launches nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>mancante (il tasto non avvia nulla)</translation>
     </message>
     <message>
         <source>missing (reads as empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>mancante (vale come vuoto)</translation>
     </message>
     <message>
         <source>empty (the key launches nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>vuoto (il tasto non avvia nulla)</translation>
     </message>
     <message>
         <source>%1 is not an absolute path</source>
         <extracomment>%1: the path as the file holds it, in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un percorso assoluto</translation>
     </message>
     <message>
         <source>missing (reads as empty data)</source>
-        <translation type="unfinished"></translation>
+        <translation>mancante (vale come dati vuoti)</translation>
     </message>
     <message>
         <source>missing (reads as 0: the key selects profile 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>mancante (vale 0: il tasto sceglie il profilo 1)</translation>
     </message>
     <message>
         <source>missing (reads as 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>mancante (vale 0)</translation>
     </message>
     <message>
         <source>missing (the key&apos;s label reads empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>mancante (l&apos;etichetta del tasto resta vuota)</translation>
     </message>
     <message>
         <source>missing (a missing step plays key 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>mancante (un passaggio mancante riproduce il tasto 0)</translation>
     </message>
     <message>
         <source>%1 is not a key code (0-%2, or -1 for an empty step)</source>
         <extracomment>%1: the number the file holds; %2: the highest key code.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un codice tasto (0-%2, o -1 per un passaggio vuoto)</translation>
     </message>
     <message>
         <source>missing (reads as 0: no modifiers)</source>
-        <translation type="unfinished"></translation>
+        <translation>mancante (vale 0: nessun modificatore)</translation>
     </message>
     <message>
         <source>-1 with a key (the helper holds down all four modifiers; the preferences show (None))</source>
         <extracomment>&quot;(None)&quot; is what the preferences show for the step&apos;s modifiers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>-1 con un tasto (il servizio tiene premuti tutti e quattro i modificatori; le Preferenze mostrano (Nessuna))</translation>
     </message>
     <message>
         <source>%1 is not a modifier mask</source>
         <extracomment>%1: the number the file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è una maschera di modificatori</translation>
     </message>
     <message>
         <source>bits 0x%1 are not modifiers (ignored)</source>
         <extracomment>%1: a hexadecimal bit mask.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>i bit 0x%1 non sono modificatori (ignorati)</translation>
     </message>
     <message>
         <source>missing (reads as 0: no pause)</source>
-        <translation type="unfinished"></translation>
+        <translation>mancante (vale 0: nessuna pausa)</translation>
     </message>
     <message>
         <source>%1 is not a number of milliseconds</source>
         <extracomment>%1: the delay the file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un numero di millisecondi</translation>
     </message>
     <message>
         <source>%1 is above %2</source>
         <extracomment>%1: the delay the file holds; %2: the longest delay, in milliseconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 supera %2</translation>
     </message>
     <message>
         <source>%1 is below 0</source>
         <extracomment>%1: the delay the file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 è minore di 0</translation>
     </message>
     <message>
         <source>%1 is not a whole number of milliseconds (the preferences keep whole milliseconds)</source>
         <extracomment>%1: the delay the file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un numero intero di millisecondi (le Preferenze conservano millisecondi interi)</translation>
     </message>
     <message>
         <source>%1 after an empty step is ignored (an empty step causes no pause)</source>
         <extracomment>%1: the delay the file holds, in milliseconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 dopo un passaggio vuoto viene ignorato (un passaggio vuoto non causa pause)</translation>
     </message>
     <message>
         <source>a number</source>
         <comment>kind of value</comment>
-        <translation type="unfinished"></translation>
+        <translation>un numero</translation>
     </message>
     <message>
         <source>the root is %1, expected %2</source>
         <extracomment>%1, %2: kinds of value with their article, e.g. &quot;a string&quot;, &quot;an integer&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la radice è %1 anziché %2</translation>
     </message>
     <message>
         <source>is %1, expected %2</source>
         <extracomment>Follows a settings entry&apos;s name and a colon. %1, %2: kinds of value with their article, e.g. &quot;a string&quot;, &quot;an integer&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>è %1 anziché %2</translation>
     </message>
     <message>
         <source>holds the control character U+%1 (character %2), which could drive a terminal that shows the name</source>
         <extracomment>%1: a character&apos;s code in hexadecimal; %2: its place in the name (1 for the first).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>contiene il carattere di controllo U+%1 (carattere %2), che potrebbe pilotare un terminale che mostra il nome</translation>
     </message>
     <message numerus="yes">
         <source>is %n characters long; a name has at most %1</source>
         <extracomment>%n: the name&apos;s length in characters; %1: the longest a name may be.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>è lungo %n carattere; un nome ne ha al massimo %1</numerusform>
+            <numerusform>è lungo %n caratteri; un nome ne ha al massimo %1</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 is outside 0-%2</source>
         <extracomment>%1: the number the file holds; %2: the highest profile index.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 è fuori da 0-%2</translation>
     </message>
     <message>
         <source>%1 is not a boolean (true, false, 0 or 1)</source>
         <extracomment>%1: the number the file holds; true and false are values of the file, not translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un booleano (true, false, 0 o 1)</translation>
     </message>
     <message>
         <source>%1 is not one of %2</source>
         <extracomment>%1: the value the file holds, in quotes; %2: the values the file may hold there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è uno dei valori %2</translation>
     </message>
     <message>
         <source>not a settings key (ignored: a macro has steps 0-%1)</source>
         <extracomment>%1: the number of the last step a macro has.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>non è una chiave delle impostazioni (ignorata: una macro ha i passaggi 0-%1)</translation>
     </message>
     <message>
         <source>not a settings key (ignored)</source>
-        <translation type="unfinished"></translation>
+        <translation>non è una chiave delle impostazioni (ignorata)</translation>
     </message>
 </context>
 <context>
