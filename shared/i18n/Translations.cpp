@@ -25,21 +25,17 @@ QTranslator* installedTranslator() {
              : nullptr;
 }
 
-bool isEnglish(const QLocale& locale) {
-  return locale.language() == QLocale::English || locale.language() == QLocale::C;
-}
-
 }  // namespace
 
 QString installTranslations(const QStringList& folders, const QLocale& locale) {
   if (QTranslator* installed = installedTranslator()) return installed->language();
   auto ours = std::make_unique<QTranslator>();
   // The locale's languages in the user's order (LANGUAGE first): English ends the search, as
-  // the texts in the sources are English already.
+  // the texts in the sources are English already; an unknown one (the C locale) is passed over.
   bool found = false;
   for (const QString& name : locale.uiLanguages()) {
     const QLocale candidate(name);
-    if (isEnglish(candidate)) break;
+    if (candidate.language() == QLocale::English) break;
     for (const QString& folder : folders) {
       if (ours->load(candidate, QLatin1String(kOurs), QStringLiteral("_"), folder)) {
         found = true;
