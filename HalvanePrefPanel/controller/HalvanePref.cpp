@@ -5,6 +5,7 @@
 #include "HalvanePrefPanel/controller/PaneGlobals.h"
 #include "HalvanePrefPanel/editor/HVKeyComboPanel.h"
 #include "HalvanePrefPanel/widgets/HVKeyView.h"
+#include "HalvanePrefPanel/widgets/PaneColors.h"
 #include "shared/control/ControlChannel.h"
 #include "shared/settings/SettingsLimits.h"
 #include "shared/settings/SettingsStore.h"
@@ -45,6 +46,10 @@ std::unique_ptr<QWidget> HalvanePref::createMainView() {
   auto view = std::make_unique<QWidget>();
   ui_ = std::make_unique<Ui::HalvanePref>();
   ui_->setupUi(view.get());
+  // Hints say less than the controls: the palette's subdued text, kept readable.
+  paneColors::keepReadable(view.get());
+  for (QLabel* hint : {ui_->macroHint, ui_->profilesHint})
+    hint->setForegroundRole(QPalette::PlaceholderText);
   // Each pop-up item carries the tag its position has in the interface file.
   for (QComboBox* popUp : {ui_->m_MediaPlayerPopUpButton, ui_->m_ImagingPopUpButton}) {
     const QStringList tags = popUp->property("itemTags").toStringList();

@@ -70,7 +70,8 @@ void HalvanePref::displaySettingsForProfile(int profile) {
   ui_->m_TabView->update();
 }
 
-// An application that no longer exists shows its file name without extension, in grey.
+// An application that no longer exists shows its file name without extension, in grey (the
+// palette's subdued text; the others are text on the label's field).
 void HalvanePref::setKeyLabel(int key, const PlistValue& record, const PlistValue& profiles) {
   QLabel* label = m_KeyLabels[key];
   const QString action = record[kActionType].toString();
@@ -93,7 +94,7 @@ void HalvanePref::setKeyLabel(int key, const PlistValue& record, const PlistValu
   label->setText(text);
   label->setToolTip(text.isEmpty() ? QString()
                                    : QStringLiteral("<p>%1</p>").arg(text.toHtmlEscaped()));
-  label->setStyleSheet(missing ? QStringLiteral("color: grey;") : QString());
+  label->setForegroundRole(missing ? QPalette::PlaceholderText : QPalette::Text);
 }
 
 void HalvanePref::handleMacroButton(HVKeyView* sender) {
