@@ -12,6 +12,9 @@
 #include "ui_HalvanePref.h"
 
 #include <QMessageBox>
+#include <QRegularExpression>
+
+#include <algorithm>
 
 // The keyboard picture is compiled into the library, which must register it itself.
 static void initPaneResources() {
@@ -23,6 +26,18 @@ namespace {
 
 void setChecked(QAbstractButton* box, const PlistValue& value) {
   box->setChecked(value.toBool());
+}
+
+// A file's path in the reason is one long word, which a message box sized by its shorter text
+// would cut off: the box is made as wide as that word.
+void fitLongestWord(QMessageBox* box) {
+  auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"));
+  if (!label) return;
+  int widest = 0;
+  for (const QString& word :
+       label->text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+    widest = std::max(widest, label->fontMetrics().size(0, word).width());
+  label->setMinimumWidth(widest);
 }
 
 }  // namespace
@@ -208,6 +223,7 @@ void HalvanePref::showError(const QString& text, const QString& why) {
                               mainView());
   box->setObjectName(QStringLiteral("settingsErrorDialog"));
   box->setInformativeText(why);
+  fitLongestWord(box);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setWindowModality(Qt::NonModal);
   box->show();

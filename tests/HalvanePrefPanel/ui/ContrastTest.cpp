@@ -31,6 +31,10 @@ struct PaletteCase {
   QPalette (*palette)();
 };
 
+void PrintTo(const PaletteCase& palette, std::ostream* out) {
+  *out << palette.name;
+}
+
 class Contrast : public ::testing::TestWithParam<PaletteCase> {
  protected:
   ~Contrast() override { useFusion(lightPalette()); }

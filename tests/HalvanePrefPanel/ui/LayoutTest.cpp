@@ -15,6 +15,7 @@
 #include "platform/desktop/openpanel/ApplicationChooser.h"
 #include "ui_HVKeyComboPanel.h"
 
+#include <QCheckBox>
 #include <QDialog>
 #include <QDir>
 #include <QLibraryInfo>
@@ -35,6 +36,11 @@ struct Language {
   bool pseudo = false;
   Qt::LayoutDirection direction = Qt::LayoutDirectionAuto;  // the catalogue's own by default
 };
+
+// Names the case in the test's name and messages.
+void PrintTo(const Language& language, std::ostream* out) {
+  *out << language.name;
+}
 
 // English, the pseudo-language both ways, and every catalogue the pane's bundle holds.
 std::vector<Language> languages() {
@@ -119,6 +125,9 @@ TEST_P(Layout, PaneTabsFitTheirTexts) {
   ASSERT_TRUE(language.loaded);
   PaneRig rig(PaneOptions().from(sampleSettings()));
   show(rig);
+  if (GetParam().pseudo) {  // the texts are the lengthened ones
+    EXPECT_EQ(rig.ui().applyButton->text(), PseudoLanguage::lengthened(QStringLiteral("Apply")));
+  }
   QTabWidget* tabs = rig.ui().m_TabView;
   for (int tab = 0; tab < tabs->count(); ++tab) {
     tabs->setCurrentIndex(tab);
@@ -127,6 +136,25 @@ TEST_P(Layout, PaneTabsFitTheirTexts) {
     EXPECT_EQ(lines(overlappingControls(&rig.view(), rig.ui().keyboardPicture)), "")
         << "tab " << tab;
   }
+}
+
+// What the code finds by name in the interface files (page and column identifiers, pop-up
+// tags, the picture's file, style sheets) is no text to translate: it is the same in every
+// language.
+TEST_P(Layout, IdentifiersStayAsTheyAreInEveryLanguage) {
+  PaneRig rig(PaneOptions().from(sampleSettings()));
+  Ui::HalvanePref& ui = rig.ui();
+  EXPECT_EQ(ui.MacroKeys->property("identifier").toString(), QStringLiteral("MacroKeys"));
+  EXPECT_EQ(ui.Profiles->property("identifier").toString(), QStringLiteral("Profiles"));
+  EXPECT_EQ(ui.m_ProfilesTable->profilesModel()->columnIdentifiers(),
+            QStringList({QStringLiteral("Name"), QStringLiteral("AssignedApplication"),
+                         QStringLiteral("AutoSwitching")}));
+  EXPECT_EQ(ui.m_MediaPlayerPopUpButton->itemData(2).toInt(), 3);
+  EXPECT_TRUE(ui.keyboardPicture->isPictureValid());
+  rig.pane().handleMacroButton(rig.pane().m_Key[0]);
+  HVKeyComboPanel* editor = HVKeyComboPanel::sharedPanel();
+  EXPECT_TRUE(editor->outlets().fMacroCaption->font().bold()) << "its style sheet was not read";
+  editor->cancel();
 }
 
 TEST_P(Layout, RightToLeftMirrorsTheWindowButNotTheKeyboard) {
@@ -192,6 +220,28 @@ TEST_P(Layout, ApplicationChooserFitsItsTexts) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&chooser));
   EXPECT_EQ(lines(clippedTexts(&chooser)), "");
   EXPECT_EQ(lines(overlappingControls(&chooser)), "");
+}
+
+// The checks themselves: a text wider than its fixed-size widget, and two controls on top of
+// each other, are found.
+TEST(TextFit, FindsTextsCutOffAndControlsOverlapping) {
+  QWidget window;
+  window.resize(400, 200);
+  auto* label = new QLabel(QStringLiteral("A label far longer than its room"), &window);
+  label->setGeometry(0, 0, 60, 30);
+  auto* box = new QCheckBox(QStringLiteral("A check box far longer than its room"), &window);
+  box->setGeometry(0, 40, 80, 30);
+  auto* button = new QPushButton(QStringLiteral("Fits"), &window);
+  button->setGeometry(0, 80, 200, 30);
+  auto* over = new QPushButton(QStringLiteral("On top"), &window);
+  over->setGeometry(150, 90, 100, 30);
+  window.show();
+  const QStringList clipped = clippedTexts(&window);
+  ASSERT_EQ(clipped.size(), 2) << lines(clipped);
+  EXPECT_TRUE(clipped[0].contains(QStringLiteral("A label far longer")));
+  EXPECT_TRUE(clipped[1].contains(QStringLiteral("A check box")));
+  EXPECT_EQ(overlappingControls(&window).size(), 1) << lines(overlappingControls(&window));
+  EXPECT_TRUE(clippedTexts(&window, {label, box}).isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Layout, ::testing::ValuesIn(languages()),
