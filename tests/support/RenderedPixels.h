@@ -69,8 +69,8 @@ inline TextContrast textContrast(const QImage& picture, const QRect& logical) {
 
 // Along row y (device pixels), walking from `inside` toward `outside`: the number of pixels
 // between the last one still at the inside's level and the first one at the edge's extreme (the
-// pixel of the walk most unlike the inside). Levels are luminances; "at" means within a tenth of
-// the step between the two.
+// pixel of the walk most unlike the inside). Levels are luminances; "at" means within a
+// twentieth of the step between the two.
 inline int edgeRamp(const QImage& picture, int y, int inside, int outside) {
   const QImage image = picture.convertToFormat(QImage::Format_RGB32);
   const int step = outside > inside ? 1 : -1;
@@ -80,7 +80,7 @@ inline int edgeRamp(const QImage& picture, int y, int inside, int outside) {
     const double level = wcagLuminance(image.pixel(x, y));
     if (std::abs(level - from) > std::abs(extreme - from)) extreme = level;
   }
-  const double tolerance = std::abs(extreme - from) / 10;
+  const double tolerance = std::abs(extreme - from) / 20;
   int leaves = -1, arrives = -1;
   for (int x = inside; x != outside + step; x += step) {
     const double level = wcagLuminance(image.pixel(x, y));

@@ -35,6 +35,7 @@ QImage pictureAt(QWidget* picture, qreal ratio) {
 
 int rampAt(const QImage& image) {
   const qreal ratio = image.devicePixelRatio();
+
   return edgeRamp(image, qRound(kEdgeRow * ratio), qRound(kInsideKey * ratio),
                   qRound(kOutsideKey * ratio));
 }
