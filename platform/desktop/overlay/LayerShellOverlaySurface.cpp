@@ -1,5 +1,6 @@
 #include "platform/desktop/overlay/LayerShellOverlaySurface.h"
 
+#include "platform/desktop/overlay/OverlayWindow.h"
 #include "platform/desktop/wayland/WaylandConnection.h"
 
 #include <QCoreApplication>
@@ -22,9 +23,6 @@ namespace halvane {
 namespace {
 
 constexpr const char* kNamespace = "halvane-overlay";
-// Where the text's shadow falls, in logical pixels, and how dark it is.
-constexpr QPoint kShadowOffset{1, 2};
-constexpr qreal kShadowOpacity = 0.5;
 
 }  // namespace
 
@@ -251,8 +249,8 @@ void LayerShellOverlaySurface::renderContent() {
     tint.fillRect(shadow.rect(), Qt::black);
   }
   QPainter painter(&shadowed);
-  painter.setOpacity(kShadowOpacity);
-  painter.drawImage(kShadowOffset, shadow);
+  painter.setOpacity(OverlayWindow::kShadowOpacity);
+  painter.drawImage(OverlayWindow::kShadowOffset, shadow);
   painter.setOpacity(1.0);
   painter.drawImage(QPoint(), content_);
   painter.end();
