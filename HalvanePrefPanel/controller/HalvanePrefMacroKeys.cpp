@@ -5,6 +5,7 @@
 #include "HalvanePrefPanel/controller/PaneGlobals.h"
 #include "HalvanePrefPanel/editor/HVKeyComboPanel.h"
 #include "HalvanePrefPanel/widgets/HVKeyView.h"
+#include "HalvanePrefPanel/widgets/PaneColors.h"
 #include "shared/settings/SettingsLimits.h"
 #include "ui_HalvanePref.h"
 
@@ -245,7 +246,7 @@ void HalvanePref::resetKeysForProfile(int profile) {
 void HalvanePref::mouseOverMacroKey(int key) {
   if (key < 0 || key >= settings::kMacroKeyCount || !m_Key[key]) return;
   m_Key[key]->setOpacity(0.3f);
-  m_KeyLabelBtn[key]->setOpacity(0.5f);
+  m_KeyLabelBtn[key]->setOpacity(paneColors::kLabelWashOpacity);
 }
 
 void HalvanePref::mouseOutsideMacroKey(int key) {

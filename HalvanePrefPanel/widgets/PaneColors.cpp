@@ -59,8 +59,18 @@ bool isDark(const QPalette& palette) {
 }
 
 QColor keyWash(const QPalette& palette) {
-  return isDark(palette) ? color(palette, QPalette::Highlight)
-                         : QColor::fromRgbF(0.5f, 0.75f, 1.0f);
+  if (!isDark(palette)) return QColor::fromRgbF(0.5f, 0.75f, 1.0f);
+  // The selection's colour, darkened toward the fields where a light one (a high-contrast
+  // theme's yellow) washed over a label's field would fade the label's text.
+  const QColor base = color(palette, QPalette::Base);
+  const QColor text = color(palette, QPalette::Text);
+  const QColor highlight = color(palette, QPalette::Highlight);
+  QColor wash = highlight;
+  for (int step = 1; step <= 20; ++step) {
+    if (contrastRatio(mixed(base, wash, kLabelWashOpacity), text) >= kTextContrast + kMargin) break;
+    wash = mixed(highlight, base, step / 20.0);
+  }
+  return wash;
 }
 
 QColor activeField(const QPalette& palette) {

@@ -26,6 +26,9 @@ QColor mixed(const QColor& from, const QColor& toward, double fraction);
 // Light text on a dark window.
 bool isDark(const QPalette& palette);
 
+// The wash over a key's label under the pointer, the strongest the pane uses.
+constexpr float kLabelWashOpacity = 0.5f;
+
 // The wash over a macro key under the pointer (its alpha is the view's opacity).
 QColor keyWash(const QPalette& palette);
 // The macro editor's field of the chosen action, and the two others.

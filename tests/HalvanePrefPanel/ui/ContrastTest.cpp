@@ -1,8 +1,9 @@
-// The pane's texts as rendered in Fusion's light palette and in a dark one (Palettes.h), measured
-// from the pixels: each text's ink against the ground it is drawn on keeps WCAG AA (4.5:1). The
-// texts are those of the keyboard picture, the macro key labels (one under the pointer, one of
-// an application that is gone), the pane's labels, check boxes and buttons, the profiles table
-// (the helper's profile, the row under the pointer) and the macro editor.
+// The pane's texts as rendered in Fusion's light palette, a dark one and a high-contrast one
+// (Palettes.h), measured from the pixels: each text's ink against the ground it is drawn on
+// keeps WCAG AA (4.5:1). The texts are those of the keyboard picture, the macro key labels (one
+// under the pointer, one of an application that is gone), the pane's labels, check boxes and
+// buttons, the profiles table (the helper's profile, the row under the pointer) and the macro
+// editor.
 #include "tests/HalvanePrefPanel/controller/PaneRig.h"
 #include "tests/HalvanePrefPanel/ui/Palettes.h"
 #include "tests/HalvanePrefPanel/ui/SampleSettings.h"
@@ -140,8 +141,8 @@ TEST_P(Contrast, TextsFollowAPaletteChangeWhileOpen) {
   view.resize(view.sizeHint());
   view.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-  const bool dark = GetParam().palette == &darkPalette;
-  useFusion(dark ? lightPalette() : darkPalette());
+  const bool light = GetParam().palette == &lightPalette;
+  useFusion(light ? darkPalette() : lightPalette());
   QCoreApplication::processEvents();
   const QImage picture = view.grab().toImage();
   for (QWidget* text :
@@ -152,7 +153,8 @@ TEST_P(Contrast, TextsFollowAPaletteChangeWhileOpen) {
 
 INSTANTIATE_TEST_SUITE_P(Palettes, Contrast,
                          ::testing::Values(PaletteCase{"light", &lightPalette},
-                                           PaletteCase{"dark", &darkPalette}),
+                                           PaletteCase{"dark", &darkPalette},
+                                           PaletteCase{"highContrast", &highContrastPalette}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -34,6 +34,20 @@ inline QPalette darkPalette() {
   return palette;
 }
 
+// A high-contrast dark theme's: black grounds, white text, yellow selection and links.
+inline QPalette highContrastPalette() {
+  QPalette palette(Qt::white, Qt::black, QColor(0x60, 0x60, 0x60), Qt::black,
+                   QColor(0x30, 0x30, 0x30), Qt::white, Qt::white, Qt::black, Qt::black);
+  palette.setColor(QPalette::Highlight, Qt::yellow);
+  palette.setColor(QPalette::HighlightedText, Qt::black);
+  palette.setColor(QPalette::Link, Qt::yellow);
+  palette.setColor(QPalette::ToolTipBase, Qt::black);
+  palette.setColor(QPalette::ToolTipText, Qt::white);
+  for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    palette.setColor(QPalette::Disabled, role, QColor(0x9a, 0x9a, 0x9a));
+  return palette;
+}
+
 // Fusion in the given palette, for the whole application.
 inline void useFusion(const QPalette& palette) {
   QApplication::setStyle(QStringLiteral("Fusion"));
