@@ -14,6 +14,7 @@
 #include "ui_HVKeyComboPanel.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QMouseEvent>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -31,6 +32,15 @@ struct PaletteCase {
   const char* name;
   QPalette (*palette)();
 };
+
+// Kept in the build tree's screenshots/ for review: contrast-dark-pane.png and so on.
+void keep(const QImage& picture, const char* page) {
+  const QString folder = QStringLiteral(HALVANE_BINARY_DIR "/screenshots");
+  QDir().mkpath(folder);
+  const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+  const QString palette = QString::fromLatin1(test->name()).section(u'/', -1);
+  picture.save(QStringLiteral("%1/contrast-%2-%3.png").arg(folder, palette, QLatin1String(page)));
+}
 
 void PrintTo(const PaletteCase& palette, std::ostream* out) {
   *out << palette.name;
@@ -74,6 +84,7 @@ TEST_P(Contrast, TextsOfTheMacroKeysPageAreReadable) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
   rig.pane().mouseOverMacroKey(1);  // L2 under the pointer: its label is washed
   const QImage picture = view.grab().toImage();
+  keep(picture, "pane");
 
   Ui::HalvanePref& ui = rig.ui();
   for (QWidget* label : {ui.m_L1Label, ui.m_L2Label, ui.m_R1Label})
@@ -107,6 +118,7 @@ TEST_P(Contrast, TextsOfTheProfilesTableAreReadable) {
                    Qt::NoButton, Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(table->viewport(), &move);
   const QImage picture = view.grab().toImage();
+  keep(picture, "profiles");
 
   for (int row : {0, 1, 2}) {  // the helper's profile, the row under the pointer, a row
     const QModelIndex cell = table->model()->index(row, 0);
@@ -124,6 +136,7 @@ TEST_P(Contrast, TextsOfTheMacroEditorAreReadable) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(sheet));
   editor->setKeyCombo(HVKeyCombo(8, 0x1000, 0));  // Control+C recorded: the active field
   const QImage picture = sheet->grab().toImage();
+  keep(picture, "editor");
 
   Ui::HVKeyComboPanel& ui = editor->outlets();
   for (QWidget* text :
