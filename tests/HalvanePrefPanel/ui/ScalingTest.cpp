@@ -9,6 +9,7 @@
 #include "HalvanePrefPanel/editor/HVKeyComboPanel.h"
 
 #include <QDialog>
+#include <QIcon>
 #include <QPainter>
 #include <QTest>
 
@@ -70,6 +71,16 @@ TEST_F(Scaling, KeyboardPictureEdgesStaySharp) {
   QImage scaledUp = bitmap;
   scaledUp.setDevicePixelRatio(scale());
   EXPECT_GE(rampAt(scaledUp), 2) << "the measure cannot tell a scaled bitmap";
+}
+
+// The preferences window's icon is a vector picture: drawn for every device pixel of the scale,
+// where a bitmap icon stops at its own size.
+TEST_F(Scaling, WindowIconIsDrawnForTheScreensPixels) {
+  const QIcon icon(paneBundlePath() + QStringLiteral("/Contents/Resources/HalvanePrefPanel.svg"));
+  for (const int size : {16, 32, 64}) {
+    const QPixmap drawn = icon.pixmap(QSize(size, size), scale());
+    EXPECT_EQ(drawn.width(), qRound(size * scale())) << size;
+  }
 }
 
 TEST_F(Scaling, PaneAndEditorNeitherOverlapNorCutTexts) {
