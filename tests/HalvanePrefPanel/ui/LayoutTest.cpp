@@ -161,7 +161,9 @@ TEST_P(Layout, RightToLeftMirrorsTheWindowButNotTheKeyboard) {
   PaneRig rig(PaneOptions().from(sampleSettings()));
   show(rig);
   Ui::HalvanePref& ui = rig.ui();
-  if (GetParam().name == "ar") EXPECT_TRUE(rightToLeft()) << "the catalogue sets no direction";
+  if (GetParam().name == "ar") {
+    EXPECT_TRUE(rightToLeft()) << "the catalogue sets no direction";
+  }
   // The window follows the language: Apply at the far end of the bottom row, help at its start.
   if (rightToLeft())
     EXPECT_LT(xIn(ui.applyButton), xIn(ui.helpButton));
