@@ -5,12 +5,16 @@
 #include "HalvanePrefPanel/controller/PaneGlobals.h"
 #include "HalvanePrefPanel/editor/HVKeyComboPanel.h"
 #include "HalvanePrefPanel/widgets/HVKeyView.h"
+#include "HalvanePrefPanel/widgets/PaneColors.h"
 #include "shared/control/ControlChannel.h"
 #include "shared/settings/SettingsLimits.h"
 #include "shared/settings/SettingsStore.h"
 #include "ui_HalvanePref.h"
 
 #include <QMessageBox>
+#include <QRegularExpression>
+
+#include <algorithm>
 
 // The keyboard picture is compiled into the library, which must register it itself.
 static void initPaneResources() {
@@ -22,6 +26,18 @@ namespace {
 
 void setChecked(QAbstractButton* box, const PlistValue& value) {
   box->setChecked(value.toBool());
+}
+
+// A file's path in the reason is one long word, which a message box sized by its shorter text
+// would cut off: the box is made as wide as that word.
+void fitLongestWord(QMessageBox* box) {
+  auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"));
+  if (!label) return;
+  int widest = 0;
+  for (const QString& word :
+       label->text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+    widest = std::max(widest, label->fontMetrics().size(0, word).width());
+  label->setMinimumWidth(widest);
 }
 
 }  // namespace
@@ -45,6 +61,10 @@ std::unique_ptr<QWidget> HalvanePref::createMainView() {
   auto view = std::make_unique<QWidget>();
   ui_ = std::make_unique<Ui::HalvanePref>();
   ui_->setupUi(view.get());
+  // Hints say less than the controls: the palette's subdued text, kept readable.
+  paneColors::keepReadable(view.get());
+  for (QLabel* hint : {ui_->macroHint, ui_->profilesHint})
+    hint->setForegroundRole(QPalette::PlaceholderText);
   // Each pop-up item carries the tag its position has in the interface file.
   for (QComboBox* popUp : {ui_->m_MediaPlayerPopUpButton, ui_->m_ImagingPopUpButton}) {
     const QStringList tags = popUp->property("itemTags").toStringList();
@@ -203,6 +223,7 @@ void HalvanePref::showError(const QString& text, const QString& why) {
                               mainView());
   box->setObjectName(QStringLiteral("settingsErrorDialog"));
   box->setInformativeText(why);
+  fitLongestWord(box);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setWindowModality(Qt::NonModal);
   box->show();

@@ -5,6 +5,7 @@
 #include "HalvanePrefPanel/controller/PaneGlobals.h"
 #include "HalvanePrefPanel/editor/HVKeyComboPanel.h"
 #include "HalvanePrefPanel/widgets/HVKeyView.h"
+#include "HalvanePrefPanel/widgets/PaneColors.h"
 #include "shared/settings/SettingsLimits.h"
 #include "ui_HalvanePref.h"
 
@@ -73,7 +74,8 @@ void HalvanePref::displaySettingsForProfile(int profile) {
   ui_->m_TabView->update();
 }
 
-// An application that no longer exists shows its file name without extension, in grey.
+// An application that no longer exists shows its file name without extension, in grey (the
+// palette's subdued text; the others are text on the label's field).
 void HalvanePref::setKeyLabel(int key, const PlistValue& record, const PlistValue& profiles) {
   QLabel* label = m_KeyLabels[key];
   const QString action = record[kActionType].toString();
@@ -96,7 +98,7 @@ void HalvanePref::setKeyLabel(int key, const PlistValue& record, const PlistValu
   label->setText(text);
   label->setToolTip(text.isEmpty() ? QString()
                                    : QStringLiteral("<p>%1</p>").arg(text.toHtmlEscaped()));
-  label->setStyleSheet(missing ? QStringLiteral("color: grey;") : QString());
+  label->setForegroundRole(missing ? QPalette::PlaceholderText : QPalette::Text);
 }
 
 void HalvanePref::handleMacroButton(HVKeyView* sender) {
@@ -247,7 +249,7 @@ void HalvanePref::resetKeysForProfile(int profile) {
 void HalvanePref::mouseOverMacroKey(int key) {
   if (key < 0 || key >= settings::kMacroKeyCount || !m_Key[key]) return;
   m_Key[key]->setOpacity(0.3f);
-  m_KeyLabelBtn[key]->setOpacity(0.5f);
+  m_KeyLabelBtn[key]->setOpacity(paneColors::kLabelWashOpacity);
 }
 
 void HalvanePref::mouseOutsideMacroKey(int key) {

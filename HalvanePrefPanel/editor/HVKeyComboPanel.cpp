@@ -1,6 +1,7 @@
 #include "HalvanePrefPanel/editor/HVKeyComboPanel.h"
 
 #include "HalvanePrefPanel/controller/PaneGlobals.h"
+#include "HalvanePrefPanel/widgets/PaneColors.h"
 #include "platform/desktop/openpanel/OpenPanel.h"
 #include "platform/desktop/workspace/Workspace.h"
 #include "shared/settings/SettingsLimits.h"
@@ -17,12 +18,11 @@ const QString kExecuteMacro = QStringLiteral("ExecuteMacro");
 const QString kLaunchApp = QStringLiteral("LaunchApp");
 const QString kSelectProfile = QStringLiteral("SelectProfile");
 
-const QColor kActiveField = QColor::fromRgbF(1.0f, 1.0f, 1.0f, 1.0f);
-const QColor kInactiveField = QColor::fromRgbF(0.65f, 0.65f, 0.65f, 1.0f);
-
-void setFieldBackground(QWidget* field, const QColor& color) {
+// The chosen action's field stands out from the two others.
+void setFieldBackground(QWidget* field, bool active) {
   QPalette palette = field->palette();
-  palette.setColor(QPalette::Base, color);
+  palette.setColor(QPalette::Base, active ? paneColors::activeField(field->window()->palette())
+                                          : paneColors::inactiveField(field->window()->palette()));
   field->setPalette(palette);
   field->setAutoFillBackground(true);
 }
@@ -97,6 +97,7 @@ void HVKeyComboPanel::loadWindow(QWidget* parent) {
   ui_ = std::make_unique<Ui::HVKeyComboPanel>();
   ui_->setupUi(dialog);
   window_ = dialog;
+  paneColors::keepReadable(dialog);
   connectActions();
   ui_->mKeyBcaster->installEventFilter(this);
 }
@@ -131,20 +132,20 @@ void HVKeyComboPanel::_refreshContents() {
                                       ui.f200msButton, ui.mComboField,  ui.fPlayModePopUp};
   for (QWidget* control : macroControls) control->setEnabled(macro);
 
-  setFieldBackground(ui.mComboField, macro ? kActiveField : kInactiveField);
+  setFieldBackground(ui.mComboField, macro);
   ui.mComboField->setText(macroText(fKeysArray));
   ui.fOldComboField->setText(macroText(fOldKeysArray));
   ui.fPlayModePopUp->setCurrentIndex(int(fPlayMode));
 
   const bool app = fActionType == kLaunchApp;
-  setFieldBackground(ui.fAppField, app ? kActiveField : kInactiveField);
+  setFieldBackground(ui.fAppField, app);
   if (!app)
     ui.fAppField->clear();
   else if (!fAppUrl.isEmpty())
     ui.fAppField->setText(appDisplayName());
 
   const bool profile = fActionType == kSelectProfile;
-  setFieldBackground(ui.fProfileField, profile ? kActiveField : kInactiveField);
+  setFieldBackground(ui.fProfileField, profile);
   ui.fProfileField->setText(profile ? tr("Profile %1").arg(fProfileIndex + 1) : QString());
 
   ui.mTitleField->setText(mKeyName);

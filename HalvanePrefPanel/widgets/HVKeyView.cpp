@@ -2,6 +2,7 @@
 
 #include "HalvanePrefPanel/controller/HalvanePref.h"
 #include "HalvanePrefPanel/controller/PaneGlobals.h"
+#include "HalvanePrefPanel/widgets/PaneColors.h"
 
 #include <QContextMenuEvent>
 #include <QMouseEvent>
@@ -29,7 +30,9 @@ void HVKeyView::setOpacity(float opacity) {
 void HVKeyView::paintEvent(QPaintEvent*) {
   if (opacity_ <= 0.0f) return;
   QPainter painter(this);
-  painter.fillRect(rect(), QColor::fromRgbF(0.5f, 0.75f, 1.0f, opacity_));
+  QColor wash = paneColors::keyWash(palette());
+  wash.setAlphaF(opacity_);
+  painter.fillRect(rect(), wash);
 }
 
 // Never the base class's click handling.

@@ -1,5 +1,7 @@
 #include "HalvanePrefPanel/widgets/ProfilesTableModel.h"
 
+#include "HalvanePrefPanel/widgets/PaneColors.h"
+
 #include <QColor>
 
 namespace halvane {
@@ -88,7 +90,8 @@ QVariant ProfilesTableModel::data(const QModelIndex& index, int role) const {
     case Qt::ForegroundRole: {
       // A helper that is gone answers nothing: every row is then black.
       const std::optional<int> current = currentHelperProfile();
-      return QColor(current && *current == index.row() ? Qt::blue : Qt::black);
+      return current && *current == index.row() ? paneColors::currentProfileText(palette_)
+                                                : paneColors::profileText(palette_);
     }
     default:
       return {};

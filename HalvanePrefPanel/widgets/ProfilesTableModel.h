@@ -3,6 +3,7 @@
 #include "shared/plist/PlistValue.h"
 
 #include <QAbstractTableModel>
+#include <QPalette>
 #include <QStringList>
 
 #include <functional>
@@ -12,7 +13,8 @@ namespace halvane {
 
 // The rows of the profiles table over the settings tree's own Profiles array: row n is profile
 // record n, and a column shows and edits the record's value under the column's identifier.
-// "AutoSwitching" is a check-box column. The row of the helper's current profile is blue.
+// "AutoSwitching" is a check-box column. The row of the helper's current profile is blue (or
+// its counterpart in a dark palette).
 class ProfilesTableModel : public QAbstractTableModel {
   Q_OBJECT
 
@@ -38,6 +40,8 @@ class ProfilesTableModel : public QAbstractTableModel {
   void reloadData();
 
   void setHelperProfile(HelperProfile helperProfile) { helperProfile_ = std::move(helperProfile); }
+  // The palette the rows' text colours are chosen from: the view's.
+  void setPalette(const QPalette& palette) { palette_ = palette; }
   // While a paint lasts the helper is asked once, not once per cell.
   void beginPaint();
   void endPaint();
@@ -56,6 +60,7 @@ class ProfilesTableModel : public QAbstractTableModel {
   PlistValue items_ = PlistValue::array();
   QStringList identifiers_, titles_, editable_;
   HelperProfile helperProfile_;
+  QPalette palette_;
   bool painting_ = false;
   std::optional<int> paintProfile_;
 };

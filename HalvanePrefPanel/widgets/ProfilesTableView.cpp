@@ -2,6 +2,7 @@
 
 #include "HalvanePrefPanel/controller/HalvanePref.h"
 #include "HalvanePrefPanel/controller/PaneGlobals.h"
+#include "HalvanePrefPanel/widgets/PaneColors.h"
 #include "platform/desktop/openpanel/ApplicationFile.h"
 #include "platform/desktop/openpanel/OpenPanel.h"
 #include "platform/system/control/RemoteProxy.h"
@@ -116,6 +117,7 @@ void ProfilesTableView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     drawBackgroundInClipRect(painter, event->rect());
   }
+  model_->setPalette(palette());
   model_->beginPaint();
   QTableView::paintEvent(event);
   model_->endPaint();
@@ -125,7 +127,7 @@ void ProfilesTableView::drawBackgroundInClipRect(QPainter& painter, const QRect&
   if (fMouseOverIndex < 0) return;
   const QRect row(0, rowViewportPosition(fMouseOverIndex), viewport()->width(),
                   rowHeight(fMouseOverIndex));
-  painter.fillRect(row.intersected(clip), QColor::fromRgbF(0.62f, 0.87f, 1.0f, 1.0f));
+  painter.fillRect(row.intersected(clip), paneColors::rowUnderPointer(palette()));
 }
 
 void ProfilesTableView::mouseMoveEvent(QMouseEvent* event) {

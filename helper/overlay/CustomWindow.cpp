@@ -70,6 +70,7 @@ void CustomWindow::placeOnMainScreen() {
   // Against the visible area's right edge, kBottomOffset above its bottom.
   setFrameOrigin(QPoint(visible.x() + visible.width() - width(),
                         visible.y() + visible.height() - kBottomOffset - height()));
+  shadowContent(mCustomView);
   show();  // at alpha 0: on screen from now on, invisible until a name fades in
 }
 

@@ -1,13 +1,10 @@
 #include "helper/tray/HelperTray.h"
 
 #include "helper/controller/Controller.h"
+#include "helper/tray/ProfileIconEngine.h"
 #include "platform/desktop/tray/TrayIcon.h"
 #include "shared/settings/SettingsLimits.h"
 #include "shared/settings/SettingsStore.h"
-
-#include <QFont>
-#include <QPainter>
-#include <QPixmap>
 
 #include <algorithm>
 
@@ -34,27 +31,7 @@ HelperTray::HelperTray(Controller& controller, TrayIcon& icon, QString settingsP
 }
 
 QIcon HelperTray::profileIcon(int number) {
-  QIcon icon;
-  for (const int size : {22, 32, 64}) {
-    QPixmap picture(size, size);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0x26, 0x5f, 0xb4));
-    const qreal corner = size / 5.0;
-    painter.drawRoundedRect(QRectF(0, 0, size, size), corner, corner);
-    QFont font = painter.font();
-    font.setBold(true);
-    // Two digits (profile 10) must fit as well as one.
-    font.setPixelSize(number >= 10 ? size * 9 / 16 : size * 3 / 4);
-    painter.setFont(font);
-    painter.setPen(Qt::white);
-    painter.drawText(QRect(0, 0, size, size), Qt::AlignCenter, QString::number(number));
-    painter.end();
-    icon.addPixmap(picture);
-  }
-  return icon;
+  return QIcon(new ProfileIconEngine(number));
 }
 
 void HelperTray::refresh() {

@@ -11,7 +11,10 @@ class ApplicationEnvironment : public ::testing::Environment {
  public:
   void SetUp() override {
     // A test meant for the X server still runs (and skips) where there is none.
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // An offscreen platform given with options (a screen's size) is kept.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") &&
+        !qgetenv("QT_QPA_PLATFORM").startsWith("offscreen"))
+      qputenv("QT_QPA_PLATFORM", "offscreen");
     app_ = std::make_unique<QApplication>(argc_, argv_);
   }
   void TearDown() override { app_.reset(); }

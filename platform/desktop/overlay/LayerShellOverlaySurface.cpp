@@ -1,5 +1,6 @@
 #include "platform/desktop/overlay/LayerShellOverlaySurface.h"
 
+#include "platform/desktop/overlay/OverlayWindow.h"
 #include "platform/desktop/wayland/WaylandConnection.h"
 
 #include <QCoreApplication>
@@ -22,9 +23,6 @@ namespace halvane {
 namespace {
 
 constexpr const char* kNamespace = "halvane-overlay";
-// Where the text's shadow falls, in logical pixels, and how dark it is.
-constexpr QPoint kShadowOffset{1, 2};
-constexpr qreal kShadowOpacity = 0.5;
 
 }  // namespace
 
@@ -140,6 +138,7 @@ void LayerShellOverlaySurface::destroySurface() {
   if (surface_) wl_surface_destroy(surface_);
   layerSurface_ = nullptr;
   surface_ = nullptr;
+  output_ = nullptr;
   configured_ = false;
   pointerInside_ = buttonDown_ = false;
 }
@@ -252,8 +251,8 @@ void LayerShellOverlaySurface::renderContent() {
     tint.fillRect(shadow.rect(), Qt::black);
   }
   QPainter painter(&shadowed);
-  painter.setOpacity(kShadowOpacity);
-  painter.drawImage(kShadowOffset, shadow);
+  painter.setOpacity(OverlayWindow::kShadowOpacity);
+  painter.drawImage(OverlayWindow::kShadowOffset, shadow);
   painter.setOpacity(1.0);
   painter.drawImage(QPoint(), content_);
   painter.end();
@@ -326,17 +325,27 @@ void LayerShellOverlaySurface::onBufferRelease(void* data, wl_buffer* released) 
 
 void LayerShellOverlaySurface::onSurfaceEnter(void* data, wl_surface*, wl_output* output) {
   auto* self = static_cast<LayerShellOverlaySurface*>(data);
+  self->output_ = output;
   const auto found = self->outputs_.find(output);
-  const int scale = found == self->outputs_.end() ? 1 : std::max(1, found->second.scale);
-  if (scale == self->scale_) return;
-  self->scale_ = scale;
-  self->paint();
+  self->applyScale(found == self->outputs_.end() ? 1 : found->second.scale);
+}
+
+// The buffers follow the scale of the output the surface is on, so the text is drawn for its
+// pixels rather than scaled up by the compositor.
+void LayerShellOverlaySurface::applyScale(int scale) {
+  scale = std::max(1, scale);
+  if (scale == scale_) return;
+  scale_ = scale;
+  paint();
 }
 
 void LayerShellOverlaySurface::onSurfaceLeave(void*, wl_surface*, wl_output*) {}
 
 void LayerShellOverlaySurface::onOutputScale(void* data, wl_output* output, int32_t factor) {
-  static_cast<LayerShellOverlaySurface*>(data)->outputs_[output].scale = factor;
+  auto* self = static_cast<LayerShellOverlaySurface*>(data);
+  self->outputs_[output].scale = factor;
+  // The output the surface is on changed its scale while it is shown.
+  if (self->surface_ && output == self->output_) self->applyScale(factor);
 }
 
 void LayerShellOverlaySurface::onOutputMode(void* data, wl_output* output, uint32_t flags,

@@ -58,6 +58,8 @@ class LayerShellOverlaySurface : public OverlaySurface {
   bool isConfigured() const { return configured_; }
   // Frames committed so far, for tests and benchmarks.
   int committedFrames() const { return committedFrames_; }
+  // The scale the buffers are drawn at: the scale of the output the surface is on.
+  int bufferScale() const { return scale_; }
   // The margins the frame gives, against the bottom-right corner of screen.
   static QMargins marginsFor(const QRect& frame, const QRect& screen);
 
@@ -77,6 +79,7 @@ class LayerShellOverlaySurface : public OverlaySurface {
   void paint();
   void applyInputRegion();
   void applyMargins();
+  void applyScale(int scale);
   void sendMouse(int type, Qt::MouseButton button);
 
   static void onConfigure(void* data, zwlr_layer_surface_v1* surface, uint32_t serial,
@@ -110,6 +113,7 @@ class LayerShellOverlaySurface : public OverlaySurface {
 
   wl_surface* surface_ = nullptr;
   zwlr_layer_surface_v1* layerSurface_ = nullptr;
+  wl_output* output_ = nullptr;  // the one the surface entered last
   bool configured_ = false;
   int scale_ = 1;
   std::array<Buffer, 2> buffers_{};

@@ -2,6 +2,7 @@
 
 #include "platform/desktop/overlay/OverlaySurface.h"
 
+#include <QGraphicsDropShadowEffect>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWindow>
@@ -52,6 +53,15 @@ void OverlayWindow::setFrameOrigin(const QPoint& topLeft) {
 void OverlayWindow::setVisible(bool visible) {
   if (!mSurface) return QWidget::setVisible(visible);
   mSurface->setShown(visible);
+}
+
+void OverlayWindow::shadowContent(QWidget* content) {
+  if (mSurface || !content || content->graphicsEffect()) return;
+  auto* shadow = new QGraphicsDropShadowEffect(content);
+  shadow->setOffset(kShadowOffset);
+  shadow->setBlurRadius(0);
+  shadow->setColor(QColor(0, 0, 0, qRound(255 * kShadowOpacity)));
+  content->setGraphicsEffect(shadow);
 }
 
 void OverlayWindow::setTransparentForInput(bool transparent) {

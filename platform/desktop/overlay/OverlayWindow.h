@@ -19,6 +19,12 @@ class OverlayWindow : public QWidget {
   Q_OBJECT
 
  public:
+  // The shadow the window casts under its content, as a window server draws it: the content's
+  // shapes in black at this opacity, this far below and to the right (logical pixels). It keeps
+  // the light text readable over a light desktop.
+  static constexpr QPoint kShadowOffset{1, 2};
+  static constexpr qreal kShadowOpacity = 0.5;
+
   explicit OverlayWindow(const QSize& contentSize, QWidget* parent = nullptr);
   ~OverlayWindow() override;
 
@@ -41,6 +47,10 @@ class OverlayWindow : public QWidget {
   QRect mainScreenVisibleFrame() const;
 
   void setVisible(bool visible) override;
+
+  // Gives the content the window's shadow where the window draws itself; a surface draws its
+  // own.
+  void shadowContent(QWidget* content);
 
  private:
   void setTransparentForInput(bool transparent);

@@ -53,6 +53,26 @@ TEST_F(OverlayTest, PlacedAtTheVisibleAreasRightEdgeFiftyAboveItsBottomAndShown)
   EXPECT_EQ(window->alphaValue(), 0.0f);
 }
 
+// Drawn by itself (X11), the window casts its shadow under the name, as a layer-shell surface
+// does: the light green letters keep a dark edge over a light desktop.
+TEST_F(OverlayTest, WithoutASurfaceTheNameCastsTheWindowsShadow) {
+  window->placeOnMainScreen();
+  window->displayProfileName(QStringLiteral("HILT"));
+  const QImage drawn = window->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+  const QPoint offset = OverlayWindow::kShadowOffset;
+  int green = 0, shadowed = 0;
+  for (int y = 0; y + offset.y() < drawn.height(); ++y)
+    for (int x = 0; x + offset.x() < drawn.width(); ++x) {
+      const QColor letter = drawn.pixelColor(x, y);
+      if (letter.alpha() < 255 || letter.green() < 250 || letter.red() > 100) continue;
+      ++green;
+      const QColor below = drawn.pixelColor(x + offset.x(), y + offset.y());
+      if (below.green() < 250 && below.alpha() > 0 && below.value() < 100) ++shadowed;
+    }
+  ASSERT_GT(green, 50);
+  EXPECT_GT(shadowed, 10) << "no dark shadow beside the letters";
+}
+
 TEST_F(OverlayTest, DraggingMovesFreelyExceptAboveTheTopOfTheMainScreen) {
   const QRect screen = window->mainScreenFrame();
   const QPoint start = screen.topLeft() + QPoint(200, 300);

@@ -4,6 +4,7 @@
 #include "platform/desktop/tray/FakeTrayIcon.h"
 #include "shared/settings/SettingsStore.h"
 #include "tests/helper/controller/ControllerRig.h"
+#include "tests/support/RenderedPixels.h"
 
 #include <QFile>
 #include <QImage>
@@ -141,6 +142,32 @@ TEST_F(Tray, WithoutSettingsTheMenuStillOpensThePreferencesAndQuits) {
   EXPECT_FALSE(icon.trigger(QStringLiteral("Automatic switching")));
   EXPECT_TRUE(icon.trigger(QStringLiteral("Quit Halvane helper")));
   EXPECT_EQ(quits, 1);
+}
+
+// On a screen scaled by 1, 1.25, 1.5 or 2 the icon of a 22-pixel tray slot is drawn for that
+// many device pixels: the digit's stem goes from white to the blue ground within a pixel, where
+// the 22-pixel picture scaled up spreads the edge over two or more. Trays that take a list of
+// pictures find one made for each of those sizes.
+TEST(TrayIcon, IsDrawnSharpAtEveryScale) {
+  const QIcon icon = HelperTray::profileIcon(1);
+  auto stemEdge = [](const QImage& image) {
+    const int row = image.height() / 2;
+    int stem = 0;  // the whitest pixel of the middle row: inside the digit's stem
+    for (int x = 0; x < image.width(); ++x)
+      if (wcagLuminance(image.pixel(x, row)) > wcagLuminance(image.pixel(stem, row))) stem = x;
+    return edgeRamp(image, row, stem, std::min(image.width() - 1, stem + image.width() / 4));
+  };
+  for (const qreal scale : {1.0, 1.25, 1.5, 2.0}) {
+    const int device = qRound(22 * scale);
+    const QImage drawn = icon.pixmap(QSize(22, 22), scale).toImage();
+    EXPECT_EQ(drawn.size(), QSize(device, device)) << scale;
+    EXPECT_LE(stemEdge(drawn), 1) << "smeared at scale " << scale;
+    EXPECT_TRUE(icon.availableSizes().contains(QSize(device, device))) << scale;
+  }
+  const QImage scaledUp = icon.pixmap(QSize(22, 22), 1.0)
+                              .toImage()
+                              .scaled(44, 44, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  EXPECT_GE(stemEdge(scaledUp), 2) << "the measure cannot tell a scaled bitmap";
 }
 
 }  // namespace

@@ -129,6 +129,30 @@ TEST_F(LayerShellOverlay, DraggingMovesTheSurfaceButNotAboveTheOutputsTop) {
   EXPECT_LT(moved.box.bottom(), 60);
 }
 
+// An output scaled by 2 (a high-DPI screen) gets buffers drawn at 2, also when its scale changes
+// while the name is shown: the letters are twice as many device pixels tall, not the same
+// letters scaled up by the compositor.
+TEST_F(LayerShellOverlay, TheTextFollowsTheOutputsScale) {
+  window->displayProfileName(QStringLiteral("Games"));
+  tick(6);
+  EXPECT_EQ(surface->bufferScale(), 1);
+  const Green single = findGreen(lookAt(1.0f));
+  ASSERT_FALSE(single.box.isEmpty());
+
+  ASSERT_TRUE(sway.message({QStringLiteral("output"), QStringLiteral("HEADLESS-1"),
+                            QStringLiteral("scale"), QStringLiteral("2")}));
+  ASSERT_TRUE(test::waitUntil([&] { return surface->bufferScale() == 2; }))
+      << "the buffers kept scale " << surface->bufferScale();
+  // The output keeps its 1024x768 device pixels; at scale 2 they are 512x384 logical ones.
+  const QImage shot = lookAt(1.0f);
+  ASSERT_EQ(shot.size(), QSize(1024, 768));
+  const Green twice = findGreen(shot);
+  ASSERT_FALSE(twice.box.isEmpty());
+  EXPECT_NEAR(double(twice.box.height()) / single.box.height(), 2.0, 0.25)
+      << single.box.height() << " then " << twice.box.height();
+  EXPECT_NEAR(twice.box.right(), 1024 - 2 * CustomView::kRightMargin, 6);
+}
+
 // KWin's virtual backend, as root with a session bus of the test's own:
 //   kwin_wayland --virtual --no-lockscreen --width 1024 --height 768 --socket halvane-kwin
 // run from a copy of the binary, since the installed one carries a file capability that
