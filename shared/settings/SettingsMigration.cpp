@@ -5,7 +5,6 @@
 #include "shared/plist/PlistFile.h"
 #include "shared/settings/SettingsLocation.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -33,35 +32,27 @@ bool copyThenRemove(const QString& from, const QString& to, const Report& report
   QString why;
   const QByteArray bytes = contentsOf(from, &why);
   if (!why.isEmpty()) {
-    report(QCoreApplication::translate(
-               "SettingsMigration",
-               "Could not read the settings file %1 (%2) to move it to %3; it stays "
-               "where it is")
+    report(QStringLiteral("Could not read the settings file %1 (%2) to move it to %3; it stays "
+                          "where it is")
                .arg(from, why, to));
     return false;
   }
   if (QFileInfo::exists(to)) return false;  // appeared meanwhile: it wins
   if (!replaceFileAtomically(to, bytes, &why)) {
-    report(QCoreApplication::translate(
-               "SettingsMigration",
-               "Could not copy the settings file %1 to %2 (%3); it stays where it is")
+    report(QStringLiteral("Could not copy the settings file %1 to %2 (%3); it stays where it is")
                .arg(from, to, why));
     return false;
   }
   QFile::setPermissions(to, QFileInfo(from).permissions());
   QString readBack;
   if (contentsOf(to, &readBack) != bytes || !readBack.isEmpty()) {
-    report(QCoreApplication::translate(
-               "SettingsMigration",
-               "The copy of the settings file at %1 differs from %2; the original "
-               "stays where it is")
+    report(QStringLiteral("The copy of the settings file at %1 differs from %2; the original "
+                          "stays where it is")
                .arg(to, from));
     return false;
   }
   if (!QFile::remove(from))
-    report(QCoreApplication::translate(
-               "SettingsMigration",
-               "Copied the settings file %1 to %2 but could not remove the original")
+    report(QStringLiteral("Copied the settings file %1 to %2 but could not remove the original")
                .arg(from, to));
   return true;
 }
@@ -82,22 +73,18 @@ Migration migrateSettingsFile(const QString& from, const QString& to, const Repo
   const QFileInfo old(from);
   if (!old.exists() && !old.isSymLink()) return Migration::NothingToMove;
   if (QFileInfo::exists(to)) {
-    report(QCoreApplication::translate(
-               "SettingsMigration",
-               "Using the settings file %1; the older one at %2 is left untouched")
+    report(QStringLiteral("Using the settings file %1; the older one at %2 is left untouched")
                .arg(to, from));
     return Migration::BothPresent;
   }
   QDir().mkpath(QFileInfo(to).absolutePath());
   if (move(from, to)) {
     syncFolder(QFileInfo(to).absolutePath());
-    report(QCoreApplication::translate("SettingsMigration", "Moved the settings file from %1 to %2")
-               .arg(from, to));
+    report(QStringLiteral("Moved the settings file from %1 to %2").arg(from, to));
     return Migration::Moved;
   }
   if (!copyThenRemove(from, to, report)) return Migration::Failed;
-  report(QCoreApplication::translate("SettingsMigration", "Moved the settings file from %1 to %2")
-             .arg(from, to));
+  report(QStringLiteral("Moved the settings file from %1 to %2").arg(from, to));
   return Migration::Moved;
 }
 
