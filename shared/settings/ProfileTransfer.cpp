@@ -3,7 +3,6 @@
 #include "shared/plist/PlistFile.h"
 #include "shared/settings/SettingsLimits.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,21 +22,20 @@ bool sameFile(const QString& a, const QString& b) {
 }
 
 QString numberRange() {
-  return QCoreApplication::translate("ProfileTransfer", "profile numbers are 1 to %1")
-      .arg(kProfileCount);
+  return QStringLiteral("profile numbers are 1 to %1").arg(kProfileCount);
 }
 
 // The profiles array of a settings tree, when it holds profile number.
 PlistValue profilesHolding(const PlistValue& settings, int number, QString* why) {
   const PlistValue profiles = settings[QStringLiteral("Profiles")];
   if (!profiles.isArray()) {
-    *why = QCoreApplication::translate("ProfileTransfer", "the settings file has no profiles");
+    *why = QStringLiteral("the settings file has no profiles");
     return {};
   }
   if (profiles.count() < number) {
-    *why = QCoreApplication::translate("ProfileTransfer",
-                                       "the settings file has no profile %1 (it holds %2)")
-               .arg(QString::number(number), QString::number(profiles.count()));
+    *why = QStringLiteral("the settings file has no profile %1 (it holds %2)")
+               .arg(number)
+               .arg(profiles.count());
     return {};
   }
   return profiles;
@@ -62,26 +60,22 @@ SettingsProblems validateProfileDocument(const PlistValue& document) {
   SettingsProblems problems;
   if (!document.isDictionary()) {
     problems.append({SettingsProblem::Severity::Error, QString(),
-                     QCoreApplication::translate(
-                         "ProfileTransfer", "not a profile file (its root is not a dictionary)")});
+                     QStringLiteral("not a profile file (its root is not a dictionary)")});
     return problems;
   }
 
   const PlistValue format = document[formatKey];
   if (format.isNone()) {
-    problems.append(
-        {SettingsProblem::Severity::Error, formatKey,
-         QCoreApplication::translate("ProfileTransfer", "missing (not a profile file)")});
+    problems.append({SettingsProblem::Severity::Error, formatKey,
+                     QStringLiteral("missing (not a profile file)")});
   } else if (format.type() != PlistValue::Type::Integer) {
-    problems.append(
-        {SettingsProblem::Severity::Error, formatKey,
-         QCoreApplication::translate("ProfileTransfer", "is not an integer (not a profile file)")});
+    problems.append({SettingsProblem::Severity::Error, formatKey,
+                     QStringLiteral("is not an integer (not a profile file)")});
   } else if (format.toInteger() != kProfileFileFormat) {
-    problems.append(
-        {SettingsProblem::Severity::Error, formatKey,
-         QCoreApplication::translate("ProfileTransfer",
-                                     "%1 is not a format this version reads (it reads %2)")
-             .arg(QString::number(format.toInteger()), QString::number(kProfileFileFormat))});
+    problems.append({SettingsProblem::Severity::Error, formatKey,
+                     QStringLiteral("%1 is not a format this version reads (it reads %2)")
+                         .arg(format.toInteger())
+                         .arg(kProfileFileFormat)});
   }
 
   // A profile from elsewhere brings no name that could drive a terminal or flood a menu.
@@ -90,9 +84,8 @@ SettingsProblems validateProfileDocument(const PlistValue& document) {
 
   for (const QString& key : document.keys())
     if (key != formatKey && key != profileKey)
-      problems.append(
-          {SettingsProblem::Severity::Warning, key,
-           QCoreApplication::translate("ProfileTransfer", "not a profile file key (ignored)")});
+      problems.append({SettingsProblem::Severity::Warning, key,
+                       QStringLiteral("not a profile file key (ignored)")});
   return problems;
 }
 
@@ -102,11 +95,10 @@ PlistValue readPropertyList(const QString& path, QString* why) {
     case FileFault::None:
       return result.value;
     case FileFault::Missing:
-      *why = QCoreApplication::translate("ProfileTransfer", "no such file");
+      *why = QStringLiteral("no such file");
       break;
     case FileFault::Malformed:
-      *why = QCoreApplication::translate("ProfileTransfer", "not a property list (%1)")
-                 .arg(result.error);
+      *why = QStringLiteral("not a property list (%1)").arg(result.error);
       break;
     case FileFault::NotRegular:
     case FileFault::Unreadable:
@@ -120,15 +112,12 @@ TransferResult exportProfile(int number, const QString& file, const QString& set
   if (!isProfileNumber(number)) return failed(numberRange());
   // Writing the export over the settings would lose every other profile.
   if (sameFile(file, settingsFile))
-    return failed(
-        QCoreApplication::translate("ProfileTransfer", "%1 is the settings file itself").arg(file));
+    return failed(QStringLiteral("%1 is the settings file itself").arg(file));
 
   QString why;
   const PlistValue settings = readPropertyList(settingsFile, &why);
   if (settings.isNone())
-    return failed(
-        QCoreApplication::translate("ProfileTransfer", "cannot read the settings file %1: %2")
-            .arg(settingsFile, why));
+    return failed(QStringLiteral("cannot read the settings file %1: %2").arg(settingsFile, why));
   const PlistValue profiles = profilesHolding(settings, number, &why);
   if (profiles.isNone()) return failed(why);
 
@@ -142,8 +131,7 @@ TransferResult exportProfile(int number, const QString& file, const QString& set
     return result;
   }
   if (!writePlistFileAtomically(file, profileDocument(profile), &why))
-    return failed(
-        QCoreApplication::translate("ProfileTransfer", "cannot write %1: %2").arg(file, why));
+    return failed(QStringLiteral("cannot write %1: %2").arg(file, why));
   result.status = TransferResult::Status::Done;
   return result;
 }
@@ -154,9 +142,7 @@ TransferResult importProfile(int number, const QString& file, const QString& def
 
   QString why;
   const PlistValue document = readPropertyList(file, &why);
-  if (document.isNone())
-    return failed(
-        QCoreApplication::translate("ProfileTransfer", "cannot read %1: %2").arg(file, why));
+  if (document.isNone()) return failed(QStringLiteral("cannot read %1: %2").arg(file, why));
   TransferResult result;
   result.problems = validateProfileDocument(document);
   if (SettingsValidator::hasErrors(result.problems)) {
@@ -170,29 +156,21 @@ TransferResult importProfile(int number, const QString& file, const QString& def
   if (QFileInfo::exists(settingsFile)) {
     settings = readPropertyList(settingsFile, &why);
     if (settings.isNone())
-      return failed(
-          QCoreApplication::translate("ProfileTransfer", "cannot read the settings file %1: %2")
-              .arg(settingsFile, why));
+      return failed(QStringLiteral("cannot read the settings file %1: %2").arg(settingsFile, why));
     if (!settings.isDictionary())
-      return failed(
-          QCoreApplication::translate("ProfileTransfer", "the settings file %1 is not a dictionary")
-              .arg(settingsFile));
+      return failed(QStringLiteral("the settings file %1 is not a dictionary").arg(settingsFile));
   } else {
     settings = read(defaultsPath);
     if (settings.isNone())
-      return failed(
-          QCoreApplication::translate(
-              "ProfileTransfer", "there is no settings file, and the defaults %1 cannot be read")
-              .arg(defaultsPath));
+      return failed(QStringLiteral("there is no settings file, and the defaults %1 cannot be read")
+                        .arg(defaultsPath));
   }
   PlistValue profiles = profilesHolding(settings, number, &why);
   if (profiles.isNone()) return failed(why);
 
   profiles.replace(number - 1, document[QString::fromLatin1(kProfileKey)].deepCopy());
   if (!write(settings, settingsFile, &why))
-    return failed(
-        QCoreApplication::translate("ProfileTransfer", "cannot write the settings file %1: %2")
-            .arg(settingsFile, why));
+    return failed(QStringLiteral("cannot write the settings file %1: %2").arg(settingsFile, why));
   result.status = TransferResult::Status::Done;
   return result;
 }

@@ -3,7 +3,6 @@
 #include "shared/plist/PlistFile.h"
 #include "shared/settings/SettingsStore.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -89,8 +88,7 @@ void keepBackup(const QString& settingsFile, const QByteArray& newContents, cons
 
   const QDir folder(backupFolder(settingsFile));
   if (!folder.mkpath(QStringLiteral("."))) {
-    report(QCoreApplication::translate("SettingsBackups", "Could not create the backup folder %1")
-               .arg(folder.path()));
+    report(QStringLiteral("Could not create the backup folder %1").arg(folder.path()));
     return;
   }
   const QList<Backup> backups = listBackups(settingsFile);
@@ -101,14 +99,11 @@ void keepBackup(const QString& settingsFile, const QByteArray& newContents, cons
   QString why;
   if (same != backups.end()) {
     if (same != backups.begin() && !QFile::rename(same->path, path))
-      report(QCoreApplication::translate("SettingsBackups", "Could not rename the backup %1 to %2")
-                 .arg(same->path, path));
+      report(QStringLiteral("Could not rename the backup %1 to %2").arg(same->path, path));
     return;  // kept already; and no new backup means nothing to prune
   }
   if (!replaceFileAtomically(path, current, &why)) {
-    report(
-        QCoreApplication::translate("SettingsBackups", "Could not keep a backup of %1 in %2 (%3)")
-            .arg(settingsFile, path, why));
+    report(QStringLiteral("Could not keep a backup of %1 in %2 (%3)").arg(settingsFile, path, why));
     return;
   }
   QFile::setPermissions(path, QFileInfo(settingsFile).permissions());
@@ -119,11 +114,10 @@ void keepBackup(const QString& settingsFile, const QByteArray& newContents, cons
 bool restoreBackup(const QString& settingsFile, int number, QString* error, const Report& report) {
   const QList<Backup> backups = listBackups(settingsFile);
   if (number < 1 || number > backups.size()) {
-    *error = backups.isEmpty()
-                 ? QCoreApplication::translate("SettingsBackups", "there are no backups of %1")
-                       .arg(settingsFile)
-                 : QCoreApplication::translate("SettingsBackups", "there is no backup %1 (1 to %2)")
-                       .arg(QString::number(number), QString::number(backups.size()));
+    *error =
+        backups.isEmpty()
+            ? QStringLiteral("there are no backups of %1").arg(settingsFile)
+            : QStringLiteral("there is no backup %1 (1 to %2)").arg(number).arg(backups.size());
     return false;
   }
   const QString path = backups[number - 1].path;
@@ -132,18 +126,15 @@ bool restoreBackup(const QString& settingsFile, int number, QString* error, cons
       file.ok() ? parsePlistExplained(file.value)
                 : ReadResult<PlistValue>{PlistValue(), file.fault, file.error};
   if (!tree.ok() || !tree.value.isDictionary()) {
-    *error = QCoreApplication::translate("SettingsBackups",
-                                         "the backup %1 does not read as settings (%2)")
-                 .arg(path, tree.ok() ? QCoreApplication::translate("SettingsBackups",
-                                                                    "its root is not a dictionary")
-                                      : tree.error);
+    *error =
+        QStringLiteral("the backup %1 does not read as settings (%2)")
+            .arg(path, tree.ok() ? QStringLiteral("its root is not a dictionary") : tree.error);
     return false;
   }
   const QByteArray& bytes = file.value;
   QString why;
   if (!replaceSettingsFile(settingsFile, bytes, &why, report)) {
-    *error = QCoreApplication::translate("SettingsBackups", "cannot write %1: %2")
-                 .arg(settingsFile, why);
+    *error = QStringLiteral("cannot write %1: %2").arg(settingsFile, why);
     return false;
   }
   return true;

@@ -65,23 +65,23 @@ QString element(const QString& path, qsizetype index) {
 QString typeName(PlistValue::Type type) {
   switch (type) {
     case PlistValue::Type::None:
-      return SettingsValidator::tr("nothing usable");
+      return QStringLiteral("nothing usable");
     case PlistValue::Type::Boolean:
-      return SettingsValidator::tr("a boolean");
+      return QStringLiteral("a boolean");
     case PlistValue::Type::Integer:
-      return SettingsValidator::tr("an integer");
+      return QStringLiteral("an integer");
     case PlistValue::Type::Real:
-      return SettingsValidator::tr("a real number");
+      return QStringLiteral("a real number");
     case PlistValue::Type::String:
-      return SettingsValidator::tr("a string");
+      return QStringLiteral("a string");
     case PlistValue::Type::Data:
-      return SettingsValidator::tr("data");
+      return QStringLiteral("data");
     case PlistValue::Type::Date:
-      return SettingsValidator::tr("a date");
+      return QStringLiteral("a date");
     case PlistValue::Type::Array:
-      return SettingsValidator::tr("an array");
+      return QStringLiteral("an array");
     case PlistValue::Type::Dictionary:
-      return SettingsValidator::tr("a dictionary");
+      return QStringLiteral("a dictionary");
   }
   return {};
 }
@@ -135,7 +135,7 @@ SettingsProblems SettingsValidator::validateProfile(const PlistValue& profile, c
   SettingsValidator v;
   v.oddNames_ = oddNames;
   if (profile.isNone())
-    v.error(path, tr("missing"));
+    v.error(path, QStringLiteral("missing"));
   else
     v.checkProfile(profile, path);
   return v.problems_;
@@ -155,18 +155,14 @@ void SettingsValidator::checkRoot(const PlistValue& root) {
 
   const PlistValue profiles = root["Profiles"];
   const QString profilesPath = QStringLiteral("Profiles");
-  const auto profilesCounted = [](int n) {
-    return n == 1 ? tr("%n profile, expected %1", nullptr, n)
-                  : tr("%n profiles, expected %1", nullptr, n);
-  };
-  if (checkArray(profiles, profilesPath, kProfileCount, profilesCounted,
-                 tr("missing (there are no profiles: no key does anything)")))
+  if (checkArray(profiles, profilesPath, kProfileCount, QStringLiteral("profile"),
+                 QStringLiteral("missing (there are no profiles: no key does anything)")))
     for (qsizetype i = 0; i < profiles.count(); ++i)
       checkProfile(profiles.at(i), element(profilesPath, i));
 
   checkProfileIndex(root["CurrentProfile"], QStringLiteral("CurrentProfile"),
-                    tr("missing (reads as 0: the helper starts with profile 1)"));
-  const QString readsFalse = tr("missing (reads as false)");
+                    QStringLiteral("missing (reads as 0: the helper starts with profile 1)"));
+  const QString readsFalse = QStringLiteral("missing (reads as false)");
   checkBoolean(root, QStringLiteral("AutoSwitchingOverride"), QString(), readsFalse);
   checkBoolean(root, QStringLiteral("ShowChangesOnScreen"), QString(), readsFalse);
   // Optional: without it the helper shows its tray icon.
@@ -186,35 +182,31 @@ void SettingsValidator::checkProfile(const PlistValue& profile, const QString& p
 
   const QString namePath = child(path, QStringLiteral("Name"));
   if (checkEntry(profile["Name"], PlistValue::Type::String, namePath,
-                 tr("missing (reads as an empty name)")))
+                 QStringLiteral("missing (reads as an empty name)")))
     checkName(profile["Name"], namePath);
 
   const PlistValue keys = profile["MacroKeys"];
   const QString keysPath = child(path, QStringLiteral("MacroKeys"));
-  const auto keysCounted = [](int n) {
-    return n == 1 ? tr("%n macro key, expected %1", nullptr, n)
-                  : tr("%n macro keys, expected %1", nullptr, n);
-  };
-  if (checkArray(keys, keysPath, kMacroKeyCount, keysCounted,
-                 tr("missing (no macro key of this profile does anything)")))
+  if (checkArray(keys, keysPath, kMacroKeyCount, QStringLiteral("macro key"),
+                 QStringLiteral("missing (no macro key of this profile does anything)")))
     for (qsizetype k = 0; k < keys.count(); ++k) checkMacroKey(keys.at(k), element(keysPath, k));
 
   checkChoice(profile, QStringLiteral("ImagingOptions"), path, imagingApplications(),
-              tr("missing (the imaging keys name no application)"));
+              QStringLiteral("missing (the imaging keys name no application)"));
   checkChoice(profile, QStringLiteral("MediaPlayer"), path, mediaPlayers(),
-              tr("missing (the media keys name no player)"));
+              QStringLiteral("missing (the media keys name no player)"));
 
-  const QString readsFalse = tr("missing (reads as false)");
+  const QString readsFalse = QStringLiteral("missing (reads as false)");
   checkBoolean(profile, QStringLiteral("AutoSwitching"), path, readsFalse);
   checkBoolean(profile, QStringLiteral("SwapCmdAlt"), path, readsFalse);
 
   const QString appPath = child(path, QStringLiteral("ApplicationPath"));
   const PlistValue app = profile["ApplicationPath"];
-  const QString readsNone = tr("missing (reads as no application)");
+  const QString readsNone = QStringLiteral("missing (reads as no application)");
   if (checkEntry(app, PlistValue::Type::String, appPath, readsNone) && !app.toString().isEmpty() &&
       !isAbsolutePath(app.toString()))
-    error(appPath, tr("%1 is not an absolute path (automatic switching compares full paths, so it "
-                      "never matches)")
+    error(appPath, QStringLiteral("%1 is not an absolute path (automatic switching compares full "
+                                  "paths, so it never matches)")
                        .arg(shown(app)));
   const QString assignedPath = child(path, QStringLiteral("AssignedApplication"));
   if (checkEntry(profile["AssignedApplication"], PlistValue::Type::String, assignedPath, readsNone))
@@ -235,11 +227,11 @@ void SettingsValidator::checkMacroKey(const PlistValue& key, const QString& path
   const PlistValue actionValue = key["ActionType"];
   const QString action = actionValue.toString();
   if (checkEntry(actionValue, PlistValue::Type::String, actionPath,
-                 tr("missing (reads as empty: the key does nothing)")) &&
+                 QStringLiteral("missing (reads as empty: the key does nothing)")) &&
       !action.isEmpty() && !actionTypes().contains(action))
-    error(actionPath, tr("%1 is not an action (the key does nothing; the actions are %2)")
-                          .arg(shown(actionValue),
-                               oneOf(actionTypes(), tr("and", "before the last of a list"))));
+    error(actionPath,
+          QStringLiteral("%1 is not an action (the key does nothing; the actions are %2)")
+              .arg(shown(actionValue), oneOf(actionTypes(), QStringLiteral("and"))));
 
   // An entry the action does not use may be missing or hold leftovers: a key reset keeps the
   // recorded steps, for instance. Only the entry the action uses must be there.
@@ -247,36 +239,40 @@ void SettingsValidator::checkMacroKey(const PlistValue& key, const QString& path
   const PlistValue combo = key["KeyCombo"];
   const bool macro = action == QStringLiteral("ExecuteMacro");
   if (combo.isNone() && macro) {
-    error(comboPath, tr("missing (the macro plays nothing)"));
-  } else if (checkEntry(combo, PlistValue::Type::Dictionary, comboPath, tr("missing"))) {
+    error(comboPath, QStringLiteral("missing (the macro plays nothing)"));
+  } else if (checkEntry(combo, PlistValue::Type::Dictionary, comboPath,
+                        QStringLiteral("missing"))) {
     checkKeyCombo(combo, comboPath);
     bool anyStep = false;
     for (int i = 0; i < kMacroStepCount; ++i) {
       const PlistValue code = combo[stepKey("keyCode", i)];
       anyStep = anyStep || code.isNone() || code.toInteger() != -1;
     }
-    if (macro && !anyStep) warning(comboPath, tr("no recorded step (the macro plays nothing)"));
+    if (macro && !anyStep)
+      warning(comboPath, QStringLiteral("no recorded step (the macro plays nothing)"));
   }
 
   const QString urlPath = child(path, QStringLiteral("LaunchAppURL"));
   const PlistValue url = key["LaunchAppURL"];
   const bool launch = action == QStringLiteral("LaunchApp");
   if (url.isNone() && launch) {
-    error(urlPath, tr("missing (the key launches nothing)"));
-  } else if (checkEntry(url, PlistValue::Type::String, urlPath, tr("missing (reads as empty)")) &&
+    error(urlPath, QStringLiteral("missing (the key launches nothing)"));
+  } else if (checkEntry(url, PlistValue::Type::String, urlPath,
+                        QStringLiteral("missing (reads as empty)")) &&
              launch) {
     if (url.toString().isEmpty())
-      error(urlPath, tr("empty (the key launches nothing)"));
+      error(urlPath, QStringLiteral("empty (the key launches nothing)"));
     else if (!isAbsolutePath(url.toString()))
-      error(urlPath, tr("%1 is not an absolute path").arg(shown(url)));
+      error(urlPath, QStringLiteral("%1 is not an absolute path").arg(shown(url)));
   }
 
   checkEntry(key["LaunchAppAlias"], PlistValue::Type::Data,
-             child(path, QStringLiteral("LaunchAppAlias")), tr("missing (reads as empty data)"));
+             child(path, QStringLiteral("LaunchAppAlias")),
+             QStringLiteral("missing (reads as empty data)"));
   checkProfileIndex(key["SelectProfile"], child(path, QStringLiteral("SelectProfile")),
                     action == QStringLiteral("SelectProfile")
-                        ? tr("missing (reads as 0: the key selects profile 1)")
-                        : tr("missing (reads as 0)"));
+                        ? QStringLiteral("missing (reads as 0: the key selects profile 1)")
+                        : QStringLiteral("missing (reads as 0)"));
   // Missing is the usual case: the macro plays once per press.
   checkChoice(key, kPlayModeKey, path, playModeNames(), QString());
 
@@ -292,7 +288,7 @@ void SettingsValidator::checkKeyCombo(const PlistValue& combo, const QString& pa
 
   checkEntry(combo["description"], PlistValue::Type::String,
              child(path, QStringLiteral("description")),
-             tr("missing (the key's label reads empty)"));
+             QStringLiteral("missing (the key's label reads empty)"));
   // Written by a key reset, read by nobody: only their type matters.
   expect(combo["keyCode"], PlistValue::Type::Integer, child(path, QStringLiteral("keyCode")));
   expect(combo["modifiers"], PlistValue::Type::Integer, child(path, QStringLiteral("modifiers")));
@@ -306,11 +302,12 @@ void SettingsValidator::checkStep(const PlistValue& combo, int step, const QStri
   // The step's key code when it is a usable one; -1 for an empty step.
   std::optional<qint64> key;
   if (code.isNone()) {
-    error(codePath, tr("missing (a missing step plays key 0)"));
+    error(codePath, QStringLiteral("missing (a missing step plays key 0)"));
   } else if (expect(code, PlistValue::Type::Integer, codePath)) {
     if (code.toInteger() < -1 || code.toInteger() > kMaxKeyCode)
-      error(codePath, tr("%1 is not a key code (0-%2, or -1 for an empty step)")
-                          .arg(shown(code), QString::number(kMaxKeyCode)));
+      error(codePath, QStringLiteral("%1 is not a key code (0-%2, or -1 for an empty step)")
+                          .arg(shown(code))
+                          .arg(kMaxKeyCode));
     else
       key = code.toInteger();
   }
@@ -320,16 +317,16 @@ void SettingsValidator::checkStep(const PlistValue& combo, int step, const QStri
   const QString modifiersPath = child(path, stepKey("modifiers", step));
   const PlistValue modifiers = combo[stepKey("modifiers", step)];
   if (checkEntry(modifiers, PlistValue::Type::Integer, modifiersPath,
-                 tr("missing (reads as 0: no modifiers)"))) {
+                 QStringLiteral("missing (reads as 0: no modifiers)"))) {
     const qint64 mask = modifiers.toInteger();
     if (mask == -1) {
       if (recorded)
-        error(modifiersPath, tr("-1 with a key (the helper holds down all four modifiers; the "
-                                "preferences show (None))"));
+        error(modifiersPath, QStringLiteral("-1 with a key (the helper holds down all four "
+                                            "modifiers; the preferences show (None))"));
     } else if (mask < 0) {
-      error(modifiersPath, tr("%1 is not a modifier mask").arg(mask));
+      error(modifiersPath, QStringLiteral("%1 is not a modifier mask").arg(mask));
     } else if (mask & ~kModifierBits) {
-      warning(modifiersPath, tr("bits 0x%1 are not modifiers (ignored)")
+      warning(modifiersPath, QStringLiteral("bits 0x%1 are not modifiers (ignored)")
                                  .arg(QString::number(mask & ~kModifierBits, 16)));
     }
   }
@@ -337,22 +334,23 @@ void SettingsValidator::checkStep(const PlistValue& combo, int step, const QStri
   const QString delayPath = child(path, stepKey("delay", step));
   const PlistValue delay = combo[stepKey("delay", step)];
   if (delay.isNone()) {
-    warning(delayPath, tr("missing (reads as 0: no pause)"));
+    warning(delayPath, QStringLiteral("missing (reads as 0: no pause)"));
   } else if (expectNumber(delay, delayPath)) {
     const double ms = delay.doubleValue();
     if (!std::isfinite(ms))
-      error(delayPath, tr("%1 is not a number of milliseconds").arg(shown(delay)));
+      error(delayPath, QStringLiteral("%1 is not a number of milliseconds").arg(shown(delay)));
     else if (ms > kMaxDelay)
-      error(delayPath, tr("%1 is above %2").arg(shown(delay), QString::number(kMaxDelay)));
+      error(delayPath, QStringLiteral("%1 is above %2").arg(shown(delay)).arg(kMaxDelay));
     else if (ms < 0)
-      error(delayPath, tr("%1 is below 0").arg(shown(delay)));
+      error(delayPath, QStringLiteral("%1 is below 0").arg(shown(delay)));
     else if (ms != std::floor(ms))
-      warning(delayPath, tr("%1 is not a whole number of milliseconds (the preferences keep "
-                            "whole milliseconds)")
+      warning(delayPath, QStringLiteral("%1 is not a whole number of milliseconds (the "
+                                        "preferences keep whole milliseconds)")
                              .arg(shown(delay)));
     else if (empty && ms > 0)
-      warning(delayPath, tr("%1 after an empty step is ignored (an empty step causes no pause)")
-                             .arg(shown(delay)));
+      warning(delayPath,
+              QStringLiteral("%1 after an empty step is ignored (an empty step causes no pause)")
+                  .arg(shown(delay)));
   }
 }
 
@@ -368,7 +366,7 @@ bool SettingsValidator::expectNumber(const PlistValue& value, const QString& pat
   if (value.isNone()) return false;
   if (value.type() == PlistValue::Type::Integer || value.type() == PlistValue::Type::Real)
     return true;
-  wrongType(value, tr("a number"), path);
+  wrongType(value, QStringLiteral("a number"), path);
   return false;
 }
 
@@ -381,8 +379,9 @@ bool SettingsValidator::expectContainer(const PlistValue& value, PlistValue::Typ
 
 void SettingsValidator::wrongType(const PlistValue& value, const QString& expected,
                                   const QString& path) {
-  error(path, (path.isEmpty() ? tr("the root is %1, expected %2") : tr("is %1, expected %2"))
-                  .arg(typeName(value.type()), expected));
+  const QString what = QStringLiteral("%1, expected %2").arg(typeName(value.type()), expected);
+  error(path,
+        path.isEmpty() ? QStringLiteral("the root is ") + what : QStringLiteral("is ") + what);
 }
 
 bool SettingsValidator::checkEntry(const PlistValue& value, PlistValue::Type type,
@@ -392,14 +391,17 @@ bool SettingsValidator::checkEntry(const PlistValue& value, PlistValue::Type typ
 }
 
 bool SettingsValidator::checkArray(const PlistValue& value, const QString& path, int count,
-                                   const std::function<QString(int n)>& counted,
-                                   const QString& whenMissing) {
+                                   const QString& item, const QString& whenMissing) {
   if (value.isNone()) {
     error(path, whenMissing);
     return false;
   }
   if (!expectContainer(value, PlistValue::Type::Array, path)) return false;
-  if (value.count() != count) error(path, counted(int(value.count())).arg(count));
+  if (value.count() != count)
+    error(path, QStringLiteral("%1 %2%3, expected %4")
+                    .arg(value.count())
+                    .arg(item, value.count() == 1 ? QString() : QStringLiteral("s"))
+                    .arg(count));
   return true;
 }
 
@@ -413,23 +415,24 @@ void SettingsValidator::checkName(const PlistValue& value, const QString& path) 
   };
   for (qsizetype i = 0; i < text.size(); ++i) {
     if (text.at(i).category() != QChar::Other_Control) continue;
-    problem(tr("holds the control character U+%1 (character %2), which could drive a terminal "
-               "that shows the name")
-                .arg(QString::number(text.at(i).unicode(), 16).toUpper().rightJustified(4, u'0'),
-                     QString::number(i + 1)));
+    problem(QStringLiteral("holds the control character U+%1 (character %2), which could drive "
+                           "a terminal that shows the name")
+                .arg(QString::number(text.at(i).unicode(), 16).toUpper().rightJustified(4, u'0'))
+                .arg(i + 1));
     break;
   }
   const qsizetype length = text.toUcs4().size();
   if (length > kMaxNameLength)
-    problem(tr("is %1 characters long; a name has at most %2")
-                .arg(QString::number(length), QString::number(kMaxNameLength)));
+    problem(QStringLiteral("is %1 characters long; a name has at most %2")
+                .arg(length)
+                .arg(kMaxNameLength));
 }
 
 void SettingsValidator::checkProfileIndex(const PlistValue& value, const QString& path,
                                           const QString& whenMissing) {
   if (checkEntry(value, PlistValue::Type::Integer, path, whenMissing) &&
       (value.toInteger() < 0 || value.toInteger() >= kProfileCount))
-    error(path, tr("%1 is outside 0-%2").arg(shown(value), QString::number(kProfileCount - 1)));
+    error(path, QStringLiteral("%1 is outside 0-%2").arg(shown(value)).arg(kProfileCount - 1));
 }
 
 void SettingsValidator::checkBoolean(const PlistValue& container, const QString& key,
@@ -445,10 +448,10 @@ void SettingsValidator::checkBoolean(const PlistValue& container, const QString&
     case PlistValue::Type::Integer:
       // The helper hands SwapCmdAlt to the driver as the number itself, so only 0 and 1 are safe.
       if (value.toInteger() != 0 && value.toInteger() != 1)
-        error(at, tr("%1 is not a boolean (true, false, 0 or 1)").arg(shown(value)));
+        error(at, QStringLiteral("%1 is not a boolean (true, false, 0 or 1)").arg(shown(value)));
       return;
     default:
-      wrongType(value, tr("a boolean"), at);
+      wrongType(value, QStringLiteral("a boolean"), at);
   }
 }
 
@@ -460,8 +463,8 @@ void SettingsValidator::checkChoice(const PlistValue& container, const QString& 
   if (value.isNone()) {
     if (!whenMissing.isEmpty()) error(at, whenMissing);
   } else if (expect(value, PlistValue::Type::String, at) && !choices.contains(value.toString()))
-    error(at, tr("%1 is not one of %2")
-                  .arg(shown(value), oneOf(choices, tr("or", "before the last of a list"))));
+    error(at, QStringLiteral("%1 is not one of %2")
+                  .arg(shown(value), oneOf(choices, QStringLiteral("or"))));
 }
 
 void SettingsValidator::checkKnownKeys(const PlistValue& dictionary, const QStringList& known,
@@ -470,11 +473,10 @@ void SettingsValidator::checkKnownKeys(const PlistValue& dictionary, const QStri
   for (const QString& key : dictionary.keys()) {
     if (known.contains(key)) continue;
     const bool extraStep = macroSteps && stepEntry.match(key).hasMatch();
-    warning(
-        child(path, key),
-        extraStep
-            ? tr("not a settings key (ignored: a macro has steps 0-%1)").arg(kMacroStepCount - 1)
-            : tr("not a settings key (ignored)"));
+    warning(child(path, key),
+            extraStep ? QStringLiteral("not a settings key (ignored: a macro has steps 0-%1)")
+                            .arg(kMacroStepCount - 1)
+                      : QStringLiteral("not a settings key (ignored)"));
   }
 }
 

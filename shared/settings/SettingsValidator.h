@@ -3,12 +3,9 @@
 #include "shared/plist/PlistValue.h"
 #include "shared/settings/SettingsLimits.h"
 
-#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
-
-#include <functional>
 
 namespace halvane::settings {
 
@@ -36,8 +33,6 @@ using SettingsProblems = QList<SettingsProblem>;
 // Walks a settings tree (or one part of it) and reports every problem, each once, in the order
 // of the tree. Nothing in the tree is changed.
 class SettingsValidator {
-  Q_DECLARE_TR_FUNCTIONS(SettingsValidator)
-
  public:
   // How names with control characters or more than kMaxNameLength characters count: the user's
   // own file only gets a warning; a profile brought in from elsewhere is refused for them.
@@ -71,11 +66,10 @@ class SettingsValidator {
   // another type. True when it is there with the type.
   bool checkEntry(const PlistValue& value, PlistValue::Type type, const QString& path,
                   const QString& whenMissing);
-  // An array that must hold count items: an error when missing or of another length, told by
-  // counted(n) ("%n profiles, expected %1"). True when it is an array, whose items are then
-  // worth checking.
-  bool checkArray(const PlistValue& value, const QString& path, int count,
-                  const std::function<QString(int n)>& counted, const QString& whenMissing);
+  // An array that must hold count items (named item): an error when missing or of another
+  // length. True when it is an array, whose items are then worth checking.
+  bool checkArray(const PlistValue& value, const QString& path, int count, const QString& item,
+                  const QString& whenMissing);
   // A profile or application name: no control characters, at most kMaxNameLength characters.
   void checkName(const PlistValue& value, const QString& path);
   // An integer 0-9.
