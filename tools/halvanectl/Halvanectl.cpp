@@ -34,9 +34,9 @@ struct HelpEntry {
 };
 
 constexpr int kUsageIndent = 2;
+constexpr int kDescriptionColumn = 19;
 // Where front's values start, unless a translated label needs more room.
 constexpr int kFrontValueColumn = 16;
-constexpr int kDescriptionColumn = 19;
 
 QString helpEntries(std::initializer_list<HelpEntry> entries) {
   const QString indent(kDescriptionColumn, u' ');
