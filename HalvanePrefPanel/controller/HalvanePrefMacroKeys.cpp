@@ -94,6 +94,7 @@ void HalvanePref::setKeyLabel(int key, const PlistValue& record, const PlistValu
   label->setToolTip(text.isEmpty() ? QString()
                                    : QStringLiteral("<p>%1</p>").arg(text.toHtmlEscaped()));
   label->setStyleSheet(missing ? QStringLiteral("color: grey;") : QString());
+  describeKey(key, record, profiles);
 }
 
 void HalvanePref::handleMacroButton(HVKeyView* sender) {

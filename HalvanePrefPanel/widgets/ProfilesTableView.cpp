@@ -8,6 +8,7 @@
 
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -131,6 +132,21 @@ void ProfilesTableView::drawBackgroundInClipRect(QPainter& painter, const QRect&
 void ProfilesTableView::mouseMoveEvent(QMouseEvent* event) {
   updateHighlighting(event->position().toPoint());
   QTableView::mouseMoveEvent(event);
+}
+
+void ProfilesTableView::keyPressEvent(QKeyEvent* event) {
+  const QModelIndex current = currentIndex();
+  const bool enter = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+                     event->modifiers() == Qt::NoModifier && state() != EditingState;
+  if (!enter || !current.isValid() || (model_->flags(current) & Qt::ItemIsUserCheckable)) {
+    QTableView::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+  if (model_->isEditableColumn(current.column()))
+    edit(current);
+  else
+    handleDoubleClick();
 }
 
 bool ProfilesTableView::viewportEvent(QEvent* event) {

@@ -52,6 +52,8 @@ class ProfilesTableView : public QTableView {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  // Enter does what a double-click does: renames, or assigns an application.
+  void keyPressEvent(QKeyEvent* event) override;
   bool viewportEvent(QEvent* event) override;
 
  private:
