@@ -23,7 +23,9 @@ void HVKeyComboPanel::setUpKeyboardAccess() {
   for (QPushButton* delay : {ui.f50msButton, ui.f100msButton, ui.f150msButton, ui.f200msButton})
     delay->setAccessibleDescription(tr("Adds this pause after the last recorded key"));
   ui.fPlayModePopUp->view()->setAccessibleName(tr("How the macro plays"));
-  ui.fProfileCombo->view()->setAccessibleName(ui.profileLabel->text().remove(u'&'));
+  // Showing "Select..." it has no current text, which is all that names a pop-up on Linux.
+  ui.fProfileCombo->setAccessibleName(tr("Profile to switch to"));
+  ui.fProfileCombo->view()->setAccessibleName(ui.fProfileCombo->accessibleName());
 
   // Each choice from top to bottom, then the sheet's buttons.
   QWidget* const order[] = {

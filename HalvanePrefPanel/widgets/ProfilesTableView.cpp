@@ -6,6 +6,7 @@
 #include "platform/desktop/openpanel/OpenPanel.h"
 #include "platform/system/control/RemoteProxy.h"
 
+#include <QAccessible>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -32,8 +33,14 @@ ProfilesTableView::ProfilesTableView(QWidget* parent)
   setTextElideMode(Qt::ElideRight);
   setEditTriggers(DoubleClicked | EditKeyPressed | SelectedClicked);
   setMouseTracking(true);
+  setTabKeyNavigation(false);  // Tab leaves the table; the arrows move in it
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 10);
+  // Screen readers keep the names they were told; a changed cell tells them its new one.
+  connect(model_, &QAbstractItemModel::dataChanged, this,
+          [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+            tellScreenReaders(topLeft, bottomRight);
+          });
   // A double-click edits an editable cell; on any other cell it assigns an application.
   connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
     if (!model_->isEditableColumn(index.column())) handleDoubleClick();
@@ -132,6 +139,22 @@ void ProfilesTableView::drawBackgroundInClipRect(QPainter& painter, const QRect&
 void ProfilesTableView::mouseMoveEvent(QMouseEvent* event) {
   updateHighlighting(event->position().toPoint());
   QTableView::mouseMoveEvent(event);
+}
+
+void ProfilesTableView::tellScreenReaders(const QModelIndex& topLeft,
+                                          const QModelIndex& bottomRight) {
+  if (!QAccessible::isActive()) return;
+  QAccessibleInterface* table = QAccessible::queryAccessibleInterface(this);
+  QAccessibleTableInterface* cells = table ? table->tableInterface() : nullptr;
+  if (!cells) return;
+  for (int row = topLeft.row(); row <= bottomRight.row(); ++row) {
+    for (int column = topLeft.column(); column <= bottomRight.column(); ++column) {
+      if (QAccessibleInterface* cell = cells->cellAt(row, column)) {
+        QAccessibleEvent changed(cell, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+      }
+    }
+  }
 }
 
 void ProfilesTableView::keyPressEvent(QKeyEvent* event) {

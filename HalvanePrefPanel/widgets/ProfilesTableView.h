@@ -58,6 +58,7 @@ class ProfilesTableView : public QTableView {
 
  private:
   void drawBackgroundInClipRect(QPainter& painter, const QRect& clip);
+  void tellScreenReaders(const QModelIndex& topLeft, const QModelIndex& bottomRight);
   void updateColumns();
 
   ProfilesTableModel* model_;

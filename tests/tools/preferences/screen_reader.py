@@ -98,7 +98,7 @@ def on_event(event):
 
 
 def answer(command):
-    global announcements
+    global announcements, focused
     if command == "ready":
         return {"ready": application() is not None}
     if command == "walk":
@@ -108,8 +108,14 @@ def answer(command):
             walk(app, "", out)
         return out
     if command == "focus":
-        if focused is None:
-            return None
+        if focused is None:  # focused before this client listened: look for it
+            app = application()
+            found = app and pyatspi.findAllDescendants(
+                app, lambda obj: obj.getState().contains(pyatspi.STATE_FOCUSED)
+            )
+            if not found:
+                return None
+            focused = found[-1]  # a widget's focus proxy lies below it
         try:
             return describe(focused)
         except Exception:
@@ -129,11 +135,14 @@ def on_input(source, condition):
     return True
 
 
+# As Orca does: Qt sends only what some client listens for, and a client's cache of names
+# stays true only through the property and value changes.
 pyatspi.Registry.registerEventListener(
     on_event,
     "object:state-changed:focused",
     "object:state-changed:showing",
-    "object:property-change:accessible-name",
+    "object:property-change",
+    "object:value-changed",
 )
 GLib.io_add_watch(sys.stdin, GLib.IO_IN | GLib.IO_HUP, on_input)
 pyatspi.Registry.start()
