@@ -39,6 +39,7 @@ void HalvanePref::setUpKeyboardAccess(QWidget& view) {
       tr("L1 to L5 on the left of the keyboard, R1 to R5 on the right"));
   ui.m_TabView->setAccessibleName(tr("Macro keys and profiles"));
   ui.m_ProfilesTable->setAccessibleName(tr("Profiles"));
+  ui.helpButton->setAccessibleName(tr("Help"));  // it shows only "?"
   // A pop-up's list is named as the pop-up's label names the pop-up.
   for (const QLabel* label : view.findChildren<QLabel*>()) {
     if (auto* popUp = qobject_cast<QComboBox*>(label->buddy()))

@@ -76,10 +76,12 @@ QString MacroKeySpeech::step(const HVKeyCombo& combo) {
   return combo.delay() > 0 ? typed + tr(", ") + pause(combo.delay()) : typed;
 }
 
+// Always with decimals ("1.0", "0.05"): a number with decimals takes the same plural form in
+// every language, so one text serves every pause, and English reads right without a catalogue.
 QString MacroKeySpeech::pause(int milliseconds) {
-  if (milliseconds % 1000 == 0) return tr("waits %n second(s)", "", milliseconds / 1000);
-  //: %1 is a number of seconds with decimals, such as 0.5
-  return tr("waits %1 seconds").arg(QLocale().toString(milliseconds / 1000.0, 'g', 4));
+  const int decimals = milliseconds % 100 == 0 ? 1 : 2;
+  //: %1 is a number of seconds, always with decimals, such as 0.5 or 2.0
+  return tr("waits %1 seconds").arg(QLocale().toString(milliseconds / 1000.0, 'f', decimals));
 }
 
 }  // namespace halvane

@@ -28,7 +28,7 @@ class MacroKeySpeech {
                         const DisplayName& displayName);
   // One step typed ("types Control+C") and the pause after it, if any.
   static QString step(const HVKeyCombo& combo);
-  // The pause of a step: "waits 0.5 seconds", with the locale's decimal sign.
+  // The pause of a step: "waits 0.5 seconds", in the locale's numbers.
   static QString pause(int milliseconds);
 };
 
