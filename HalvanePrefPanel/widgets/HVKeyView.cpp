@@ -17,6 +17,7 @@ constexpr int kKeysPerColumn = settings::kMacroKeyCount / 2;  // L1 to L5, then 
 // The macro key an arrow leads to from key, in the columns of the physical keyboard (the
 // picture is never mirrored); -1 at an edge or for any other key.
 int neighbourKey(int key, int arrow) {
+  if (key < 0 || key >= settings::kMacroKeyCount) return -1;
   const int column = key / kKeysPerColumn, row = key % kKeysPerColumn;
   switch (arrow) {
     case Qt::Key_Up:
