@@ -63,7 +63,10 @@ void HalvanePref::displaySettingsForProfile(int profile) {
                  QStringLiteral("RealPlayer"), QStringLiteral("VLC")},
                 record[QStringLiteral("MediaPlayer")].toString());
 
-  for (int key = 0; key < settings::kMacroKeyCount; ++key) setKeyLabel(key, keys.at(key), profiles);
+  for (int key = 0; key < settings::kMacroKeyCount; ++key) {
+    setKeyLabel(key, keys.at(key), profiles);
+    describeKey(key, keys.at(key), profiles);
+  }
 
   ui_->fSwapCmdAltCheckbox->setChecked(record[QStringLiteral("SwapCmdAlt")].intValue() != 0);
   UpdateUi();
@@ -94,7 +97,6 @@ void HalvanePref::setKeyLabel(int key, const PlistValue& record, const PlistValu
   label->setToolTip(text.isEmpty() ? QString()
                                    : QStringLiteral("<p>%1</p>").arg(text.toHtmlEscaped()));
   label->setStyleSheet(missing ? QStringLiteral("color: grey;") : QString());
-  describeKey(key, record, profiles);
 }
 
 void HalvanePref::handleMacroButton(HVKeyView* sender) {

@@ -50,11 +50,10 @@ void HVKeyView::setOpacity(float opacity) {
 }
 
 void HVKeyView::paintEvent(QPaintEvent*) {
-  if (opacity_ > 0.0f) {
-    QPainter painter(this);
-    painter.fillRect(rect(), QColor::fromRgbF(0.5f, 0.75f, 1.0f, opacity_));
-  }
-  drawFocusFrame(*this);
+  const FocusFrameOnTop frame(*this);
+  if (opacity_ <= 0.0f) return;
+  QPainter painter(this);
+  painter.fillRect(rect(), QColor::fromRgbF(0.5f, 0.75f, 1.0f, opacity_));
 }
 
 // Never the base class's click handling.
