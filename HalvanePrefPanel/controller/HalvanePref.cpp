@@ -74,6 +74,7 @@ std::unique_ptr<QWidget> HalvanePref::createMainView() {
   showApplicationTitles();
   ui_->m_ProfilesTable->setOpenPanel(services_.openPanel.get());
   connectControls();
+  setUpKeyboardAccess(*view);
   return view;
 }
 
@@ -168,8 +169,10 @@ void HalvanePref::notificationCallBack(HalvanePref* observer, const QString& nam
   observer->log(QStringLiteral("New Profile Notification: %1").arg(index));
   // Any process may post this; an index outside the profiles is not shown.
   const int profile = control::profileIndexFromUserInfo(userInfo);
-  if (profile >= 0 && profile < observer->m_Prefs[QStringLiteral("Profiles")].count())
+  if (profile >= 0 && profile < observer->m_Prefs[QStringLiteral("Profiles")].count()) {
     observer->displaySettingsForProfile(profile);
+    observer->announceProfileSwitch(profile);
+  }
 }
 
 // The bundle with the pane's identifier: the one this pane was loaded from.
@@ -251,10 +254,12 @@ void HalvanePref::buttonAction(QObject* sender) {
       }
       updateProfilesMenu();
       // A helper that fails one call (it quit meanwhile) is not asked the next.
-      if (m_HVKeyboard && m_HVKeyboard->reloadPrefs()) {
+      const bool told = m_HVKeyboard && m_HVKeyboard->reloadPrefs();
+      if (told) {
         m_HVKeyboard->setCurrentProfile(editedProfile());
         ui_->m_TabView->update();
       }
+      announceApplied(told);
       break;
     }
     case 2:

@@ -83,6 +83,10 @@ class HalvanePref : public PreferencePane {
   void hideControl(QWidget* view);
   void showControl();
 
+  // Screen readers and the keyboard.
+  // Says text on the status line, for screen readers too.
+  void announce(const QString& text);
+
   std::array<QLabel*, settings::kMacroKeyCount> m_KeyLabels{};
   std::array<HVKeyView*, settings::kMacroKeyCount> m_Key{};
   std::array<HVKeyView*, settings::kMacroKeyCount> m_KeyLabelBtn{};
@@ -94,6 +98,12 @@ class HalvanePref : public PreferencePane {
   void connectControls();
   void showApplicationTitles();
   void setKeyLabel(int key, const PlistValue& record, const PlistValue& profiles);
+  // The names screen readers give the controls, and the order of the focus.
+  void setUpKeyboardAccess(QWidget& view);
+  // The key view's name says the key and what it does.
+  void describeKey(int key, const PlistValue& record, const PlistValue& profiles);
+  void announceProfileSwitch(int profile);
+  void announceApplied(bool helperTold);
   Bundle paneBundle() const;
   void log(const QString& message) { services_.log->log(message); }
   // The error dialog: what failed, and the system's or the parser's reason.

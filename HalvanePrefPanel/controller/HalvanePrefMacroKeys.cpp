@@ -67,7 +67,10 @@ void HalvanePref::displaySettingsForProfile(int profile) {
                  QStringLiteral("RealPlayer"), QStringLiteral("VLC")},
                 record[QStringLiteral("MediaPlayer")].toString());
 
-  for (int key = 0; key < settings::kMacroKeyCount; ++key) setKeyLabel(key, keys.at(key), profiles);
+  for (int key = 0; key < settings::kMacroKeyCount; ++key) {
+    setKeyLabel(key, keys.at(key), profiles);
+    describeKey(key, keys.at(key), profiles);
+  }
 
   ui_->fSwapCmdAltCheckbox->setChecked(record[QStringLiteral("SwapCmdAlt")].intValue() != 0);
   UpdateUi();

@@ -9,6 +9,7 @@
 
 #include <QDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QScreen>
 
 namespace halvane {
@@ -100,6 +101,7 @@ void HVKeyComboPanel::loadWindow(QWidget* parent) {
   paneColors::keepReadable(dialog);
   connectActions();
   ui_->mKeyBcaster->installEventFilter(this);
+  setUpKeyboardAccess();
 }
 
 void HVKeyComboPanel::connectActions() {
@@ -149,6 +151,7 @@ void HVKeyComboPanel::_refreshContents() {
   ui.fProfileField->setText(profile ? tr("Profile %1").arg(fProfileIndex + 1) : QString());
 
   ui.mTitleField->setText(mKeyName);
+  showChosenCaption();
   updateKeyboardGrab();
 }
 
@@ -160,11 +163,13 @@ QString HVKeyComboPanel::appDisplayName() const {
 
 void HVKeyComboPanel::setKeyCombo(const HVKeyCombo& combo) {
   if (fActionType != kExecuteMacro) return;
+  const qsizetype before = fKeysArray.size();
   if (combo.keyCode() == -1 || combo.modifiers() == -1)
     fKeysArray.clear();
   else if (fKeysArray.size() < settings::kMacroStepCount)
     fKeysArray.append(combo);
   _refreshContents();
+  announceRecorded(before, combo);
 }
 
 bool HVKeyComboPanel::isRecordingMacro() const {
@@ -175,6 +180,7 @@ void HVKeyComboPanel::handleDelayClick(QObject* sender) {
   const int delay = 50 * tagOf(sender) + 50;
   if (!fKeysArray.isEmpty()) fKeysArray.last().addDelay(delay);
   _refreshContents();
+  announceDelay();
 }
 
 void HVKeyComboPanel::handleTextClick(QObject* sender) {
@@ -201,6 +207,7 @@ void HVKeyComboPanel::chooseApp() {
   fAppUrl = chosen.first();
   fActionType = kLaunchApp;
   _refreshContents();
+  announce(tr("The key opens %1.").arg(appDisplayName()));
 }
 
 void HVKeyComboPanel::chooseProfile() {
@@ -221,6 +228,7 @@ void HVKeyComboPanel::clear() {
   fKeysArray.clear();
   fActionType = kExecuteMacro;
   _refreshContents();
+  announce(tr("Macro cleared."));
 }
 
 void HVKeyComboPanel::runSheeetForModalWindow(QWidget* parent, QObject* target) {
@@ -273,6 +281,8 @@ void HVKeyComboPanel::updateKeyboardGrab() {
 }
 
 bool HVKeyComboPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && leavesRecorder(*static_cast<QKeyEvent*>(event)))
+    return true;
   if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) updateKeyboardGrab();
   return QObject::eventFilter(watched, event);
 }

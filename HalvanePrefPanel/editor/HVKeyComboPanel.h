@@ -12,6 +12,7 @@
 #include <memory>
 
 class QDialog;
+class QKeyEvent;
 class QWidget;
 
 namespace Ui {
@@ -76,6 +77,9 @@ class HVKeyComboPanel : public QObject, public KeyComboReceiver {
   void handleDelayClick(QObject* sender);
   void choosePlayMode();
 
+  // Escape twice within this many milliseconds leaves the key recorder (see leavesRecorder).
+  static constexpr int kLeaveRecorderInterval = 1000;
+
   // The sheet's window, loaded from its interface file when first needed.
   QDialog* window();
   Ui::HVKeyComboPanel& outlets();
@@ -90,6 +94,13 @@ class HVKeyComboPanel : public QObject, public KeyComboReceiver {
   void connectActions();
   void updateKeyboardGrab();
   QString appDisplayName() const;
+  // Screen readers and the keyboard.
+  void setUpKeyboardAccess();
+  void showChosenCaption();
+  bool leavesRecorder(const QKeyEvent& key);
+  void announce(const QString& text);
+  void announceRecorded(qsizetype stepsBefore, const HVKeyCombo& combo);
+  void announceDelay();
 
   std::unique_ptr<Ui::HVKeyComboPanel> ui_;
   QPointer<QDialog> window_;
@@ -105,6 +116,11 @@ class HVKeyComboPanel : public QObject, public KeyComboReceiver {
   settings::PlayMode fPlayMode = settings::PlayMode::Once;
   settings::PlayMode fOldPlayMode = settings::PlayMode::Once;
   QPointer<QObject> fApplyTarget;
+
+  // The Escape the recorder last took, while no other key has come since.
+  bool escapePending_ = false;
+  quint64 escapeTime_ = 0;
+  qsizetype stepsBeforeEscape_ = 0;
 };
 
 }  // namespace halvane

@@ -87,6 +87,9 @@ QVariant ProfilesTableModel::data(const QModelIndex& index, int role) const {
     case Qt::CheckStateRole:
       if (!isCheckBoxColumn(index.column())) return {};
       return value.toBool() ? Qt::Checked : Qt::Unchecked;
+    case Qt::AccessibleTextRole:
+    case Qt::AccessibleDescriptionRole:
+      return accessibleText(index, role);
     case Qt::ForegroundRole: {
       // A helper that is gone answers nothing: every row is then black.
       const std::optional<int> current = currentHelperProfile();
@@ -96,6 +99,21 @@ QVariant ProfilesTableModel::data(const QModelIndex& index, int role) const {
     default:
       return {};
   }
+}
+
+// What a screen reader says of a cell that shows no text (a check box, a profile without an
+// application), and how the keyboard changes a cell.
+QVariant ProfilesTableModel::accessibleText(const QModelIndex& index, int role) const {
+  const bool checkBox = isCheckBoxColumn(index.column());
+  if (role == Qt::AccessibleDescriptionRole) {
+    if (checkBox) return tr("Space switches it on or off");
+    if (isEditableColumn(index.column())) return tr("F2 or Enter renames the profile");
+    return tr("Enter chooses the application that switches to this profile");
+  }
+  if (checkBox) return headerData(index.column(), Qt::Horizontal, Qt::DisplayRole);
+  const QString text = items_.at(index.row())[columnIdentifier(index.column())].toString();
+  //: What a screen reader says of an empty cell of the profiles table
+  return text.isEmpty() ? tr("none") : text;
 }
 
 bool ProfilesTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {

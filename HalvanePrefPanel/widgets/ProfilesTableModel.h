@@ -55,6 +55,7 @@ class ProfilesTableModel : public QAbstractTableModel {
 
  private:
   bool isCheckBoxColumn(int column) const;
+  QVariant accessibleText(const QModelIndex& index, int role) const;
   std::optional<int> currentHelperProfile() const;
 
   PlistValue items_ = PlistValue::array();

@@ -7,8 +7,10 @@
 #include "platform/desktop/openpanel/OpenPanel.h"
 #include "platform/system/control/RemoteProxy.h"
 
+#include <QAccessible>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -32,8 +34,14 @@ ProfilesTableView::ProfilesTableView(QWidget* parent)
   setTextElideMode(Qt::ElideRight);
   setEditTriggers(DoubleClicked | EditKeyPressed | SelectedClicked);
   setMouseTracking(true);
+  setTabKeyNavigation(false);  // Tab leaves the table; the arrows move in it
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 10);
+  // Screen readers keep the names they were told; a changed cell tells them its new one.
+  connect(model_, &QAbstractItemModel::dataChanged, this,
+          [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+            tellScreenReaders(topLeft, bottomRight);
+          });
   // A double-click edits an editable cell; on any other cell it assigns an application.
   connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
     if (!model_->isEditableColumn(index.column())) handleDoubleClick();
@@ -133,6 +141,37 @@ void ProfilesTableView::drawBackgroundInClipRect(QPainter& painter, const QRect&
 void ProfilesTableView::mouseMoveEvent(QMouseEvent* event) {
   updateHighlighting(event->position().toPoint());
   QTableView::mouseMoveEvent(event);
+}
+
+void ProfilesTableView::tellScreenReaders(const QModelIndex& topLeft,
+                                          const QModelIndex& bottomRight) {
+  if (!QAccessible::isActive()) return;
+  QAccessibleInterface* table = QAccessible::queryAccessibleInterface(this);
+  QAccessibleTableInterface* cells = table ? table->tableInterface() : nullptr;
+  if (!cells) return;
+  for (int row = topLeft.row(); row <= bottomRight.row(); ++row) {
+    for (int column = topLeft.column(); column <= bottomRight.column(); ++column) {
+      if (QAccessibleInterface* cell = cells->cellAt(row, column)) {
+        QAccessibleEvent changed(cell, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+      }
+    }
+  }
+}
+
+void ProfilesTableView::keyPressEvent(QKeyEvent* event) {
+  const QModelIndex current = currentIndex();
+  const bool enter = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+                     event->modifiers() == Qt::NoModifier && state() != EditingState;
+  if (!enter || !current.isValid() || (model_->flags(current) & Qt::ItemIsUserCheckable)) {
+    QTableView::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+  if (model_->isEditableColumn(current.column()))
+    edit(current);
+  else
+    handleDoubleClick();
 }
 
 bool ProfilesTableView::viewportEvent(QEvent* event) {

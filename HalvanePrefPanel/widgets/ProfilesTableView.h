@@ -52,10 +52,13 @@ class ProfilesTableView : public QTableView {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  // Enter does what a double-click does: renames, or assigns an application.
+  void keyPressEvent(QKeyEvent* event) override;
   bool viewportEvent(QEvent* event) override;
 
  private:
   void drawBackgroundInClipRect(QPainter& painter, const QRect& clip);
+  void tellScreenReaders(const QModelIndex& topLeft, const QModelIndex& bottomRight);
   void updateColumns();
 
   ProfilesTableModel* model_;

@@ -118,6 +118,8 @@ ApplicationChooser::ApplicationChooser(const DesktopEntryIndex& index, FilePicke
   search_->setObjectName(QStringLiteral("search"));
   search_->setPlaceholderText(tr("Search"));
   search_->setClearButtonEnabled(true);
+  search_->setAccessibleName(tr("Search the applications"));
+  search_->setAccessibleDescription(tr("The arrow keys choose in the list, Enter takes it"));
 
   filter_ = new QSortFilterProxyModel(this);
   filter_->setSourceModel(new ApplicationListModel(index, filter_));
@@ -134,6 +136,7 @@ ApplicationChooser::ApplicationChooser(const DesktopEntryIndex& index, FilePicke
   list_->setUniformItemSizes(true);
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
+  list_->setAccessibleName(tr("Installed applications"));
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, this);
   QPushButton* other = buttons->addButton(tr("Other…"), QDialogButtonBox::ActionRole);

@@ -52,7 +52,9 @@ bool HVKeyBroadcaster::event(QEvent* event) {
       event->accept();
       return true;
     case QEvent::KeyPress:
-      // Straight to the capture, before Tab and Backtab can move the focus.
+      // Outside a macro nothing is recorded: Tab and Backtab move the focus on as from any
+      // button. While recording, straight to the capture, before they can.
+      if (!performKeyEquivalent(static_cast<QKeyEvent*>(event))) break;
       keyPressEvent(static_cast<QKeyEvent*>(event));
       return true;
     default:
@@ -62,11 +64,13 @@ bool HVKeyBroadcaster::event(QEvent* event) {
 }
 
 void HVKeyBroadcaster::keyPressEvent(QKeyEvent* event) {
-  event->accept();  // never the button's own key handling: no click, no focus move
+  KeyComboReceiver* receiver = KeyComboReceiver::shared();
+  // Never the button's own key handling: no click, no focus move. A key that is not recorded
+  // goes on to the window instead: Escape cancels it, Enter confirms it.
+  event->setAccepted(receiver && receiver->isRecordingMacro());
   // A key held down records once, not once per repeat.
   if (event->isAutoRepeat()) return;
   const std::optional<MacKeyEvent> key = macKeyEventFromQt(*event);
-  KeyComboReceiver* receiver = KeyComboReceiver::shared();
   if (!key || !receiver) return;
   const int modifiers = cocoaModifiersAsCarbonModifiers(key->modifierFlags);
   receiver->setKeyCombo(HVKeyCombo(qint16(key->keyCode), modifiers, 0));

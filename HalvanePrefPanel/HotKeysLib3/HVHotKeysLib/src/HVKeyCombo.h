@@ -44,6 +44,9 @@ class HVKeyCombo {
 
   // The text a user sees: modifier glyphs, key name and "+<delay>ms", or "(None)".
   QString description() const;
+  // The text a screen reader says: the modifier keys' and the key's names from the key-name
+  // table, joined by "+" ("Control+C"), without the delay; "(None)" as description() says it.
+  QString spokenDescription() const;
 
   // Glyphs of the mask, always in the order Command, Option, Control, Shift.
   static QString stringForModifiers(int modifiers);

@@ -1,0 +1,87 @@
+#include "HalvanePrefPanel/controller/MacroKeySpeech.h"
+
+#include "shared/settings/PlayMode.h"
+#include "shared/settings/SettingsLimits.h"
+
+#include <QFileInfo>
+#include <QLocale>
+#include <QStringList>
+
+namespace halvane {
+namespace {
+
+// The steps of a KeyCombo dictionary that play: those with a key code.
+QList<HVKeyCombo> stepsOf(const PlistValue& keyCombo) {
+  QList<HVKeyCombo> steps;
+  for (int n = 0; n < settings::kMacroStepCount; ++n) {
+    const QString number = QString::number(n);
+    const int keyCode = keyCombo[QStringLiteral("keyCode") + number].intValue();
+    const int modifiers = keyCombo[QStringLiteral("modifiers") + number].intValue();
+    if (keyCode >= 0 && modifiers >= -1)
+      steps.append(
+          HVKeyCombo(keyCode, modifiers, keyCombo[QStringLiteral("delay") + number].intValue()));
+  }
+  return steps;
+}
+
+}  // namespace
+
+QString MacroKeySpeech::sentence(const QString& keyName, const PlistValue& macroKey,
+                                 const PlistValue& profiles, const DisplayName& displayName) {
+  //: A macro key's name (L1 to R5) and what the key does
+  return tr("%1: %2").arg(keyName, action(macroKey, profiles, displayName));
+}
+
+QString MacroKeySpeech::action(const PlistValue& macroKey, const PlistValue& profiles,
+                               const DisplayName& displayName) {
+  const QString type = macroKey[QStringLiteral("ActionType")].toString();
+  if (type == QLatin1String("LaunchApp")) {
+    const QString path = macroKey[QStringLiteral("LaunchAppURL")].toString();
+    const QString name = displayName ? displayName(path) : QString();
+    if (!name.isEmpty()) return tr("opens %1").arg(name);
+    //: An application file that is no longer where the key expects it
+    if (!path.isEmpty())
+      return tr("opens %1, which cannot be found").arg(QFileInfo(path).completeBaseName());
+  } else if (type == QLatin1String("SelectProfile")) {
+    const int target = macroKey[QStringLiteral("SelectProfile")].intValue();
+    const QString name = profiles.at(target)[QStringLiteral("Name")].toString();
+    if (!name.isEmpty()) return tr("switches to the profile “%1”").arg(name);
+    return tr("switches to profile %1").arg(target + 1);
+  } else if (type == QLatin1String("ExecuteMacro")) {
+    const QList<HVKeyCombo> steps = stepsOf(macroKey[QStringLiteral("KeyCombo")]);
+    if (!steps.isEmpty()) {
+      QStringList parts;
+      for (const HVKeyCombo& combo : steps) parts << step(combo);
+      switch (settings::playModeOf(macroKey)) {
+        case settings::PlayMode::WhileHeld:
+          parts << tr("repeats while the key is held");
+          break;
+        case settings::PlayMode::Toggle:
+          parts << tr("repeats until the key is pressed again");
+          break;
+        case settings::PlayMode::Once:
+          break;
+      }
+      //: Separates the steps of a macro as a screen reader says them
+      return parts.join(tr(", "));
+    }
+  }
+  return tr("nothing assigned");
+}
+
+QString MacroKeySpeech::step(const HVKeyCombo& combo) {
+  //: %1 is a key combination such as Control+C
+  const QString typed = tr("types %1").arg(combo.spokenDescription());
+  //: Separates the steps of a macro as a screen reader says them
+  return combo.delay() > 0 ? typed + tr(", ") + pause(combo.delay()) : typed;
+}
+
+// Always with decimals ("1.0", "0.05"): a number with decimals takes the same plural form in
+// every language, so one text serves every pause, and English reads right without a catalogue.
+QString MacroKeySpeech::pause(int milliseconds) {
+  const int decimals = milliseconds % 100 == 0 ? 1 : 2;
+  //: %1 is a number of seconds, always with decimals, such as 0.5 or 2.0
+  return tr("waits %1 seconds").arg(QLocale().toString(milliseconds / 1000.0, 'f', decimals));
+}
+
+}  // namespace halvane

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "HVKeyCombo.h"
+#include "shared/plist/PlistValue.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <functional>
+
+namespace halvane {
+
+// What a screen reader says about a macro key: its name and what it does, in words, as in
+// "L2: types Control+C, waits 0.5 seconds, types Control+V". The key combinations are spoken
+// from the key-name table and never translated; the words around them are.
+class MacroKeySpeech {
+  Q_DECLARE_TR_FUNCTIONS(MacroKeySpeech)
+
+ public:
+  // The display name of an application file; empty when it has none (a file that is gone).
+  using DisplayName = std::function<QString(const QString& path)>;
+
+  // keyName ("L2") and what the macro-key record does; profiles names the profile it selects.
+  static QString sentence(const QString& keyName, const PlistValue& macroKey,
+                          const PlistValue& profiles, const DisplayName& displayName);
+  // What the record does, without the key's name.
+  static QString action(const PlistValue& macroKey, const PlistValue& profiles,
+                        const DisplayName& displayName);
+  // One step typed ("types Control+C") and the pause after it, if any.
+  static QString step(const HVKeyCombo& combo);
+  // The pause of a step: "waits 0.5 seconds", in the locale's numbers.
+  static QString pause(int milliseconds);
+};
+
+}  // namespace halvane
