@@ -1042,10 +1042,6 @@
         <translation>Remove o que cada tecla de macro deste perfil faz</translation>
     </message>
     <message>
-        <source>Click a macro key to record a macro, launch an application or select a profile. Right-click it for more.</source>
-        <translation>Clique numa tecla de macro para gravar uma macro, iniciar um aplicativo ou escolher um perfil. Botão direito: mais.</translation>
-    </message>
-    <message>
         <source>Profiles</source>
         <translation>Perfis</translation>
     </message>
@@ -1128,6 +1124,10 @@
     <message>
         <source>Reset Key</source>
         <translation>Redefinir tecla</translation>
+    </message>
+    <message>
+        <source>Click a macro key (or press Enter on it) to record a macro, launch an application or select a profile. Right-click it or press Shift+F10 for more.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1728,6 +1728,58 @@ pode ser lido ou gravado, o auxiliar parado ou sem responder).</translation>
     <message>
         <source>the compositor has no %1</source>
         <translation>o compositor não tem %1</translation>
+    </message>
+</context>
+<context>
+    <name>MacroKeySpeech</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A macro key&apos;s name (L1 to R5) and what the key does</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>opens %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>opens %1, which cannot be found</source>
+        <extracomment>An application file that is no longer where the key expects it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>switches to the profile “%1”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>switches to profile %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>repeats while the key is held</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>repeats until the key is pressed again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Separates the steps of a macro as a screen reader says them</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing assigned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>types %1</source>
+        <extracomment>%1 is a key combination such as Control+C</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>waits %1 seconds</source>
+        <extracomment>%1 is a number of seconds, always with decimals, such as 0.5 or 2.0</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2489,6 +2541,18 @@ pode ser lido ou gravado, o auxiliar parado ou sem responder).</translation>
         <source>Choose</source>
         <translation>Escolher</translation>
     </message>
+    <message>
+        <source>Search the applications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The arrow keys choose in the list, Enter takes it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installed applications</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>halvane::Controller</name>
@@ -2527,6 +2591,64 @@ pode ser lido ou gravado, o auxiliar parado ou sem responder).</translation>
     <message>
         <source>Profile %1</source>
         <translation>Perfil %1</translation>
+    </message>
+    <message>
+        <source>The key opens %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro cleared.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Records every key you press, Tab and Escape too, up to eight keys. Press Escape twice quickly to stop recording.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adds this pause after the last recorded key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How the macro plays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile to switch to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro key %1</source>
+        <extracomment>The macro editor as a screen reader names it; %1 is the key&apos;s name, such as L2</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording cleared.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Not recorded: a macro has at most %n keys.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Recorded %1, key %2 of %3.</source>
+        <extracomment>%1 is a key combination such as Control+C; %2 counts the keys recorded, %3 the most</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record a key first: the pause follows the last key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After %1 the macro %2.</source>
+        <extracomment>%1 is a key combination such as Control+C, %2 what follows it, such as &quot;waits 0.5 seconds&quot;</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2567,6 +2689,43 @@ pode ser lido ou gravado, o auxiliar parado ou sem responder).</translation>
         <extracomment>%1 is an application&apos;s name.</extracomment>
         <translation>%1 (não instalado)</translation>
     </message>
+    <message>
+        <source>Enter or Space changes what the key does, Shift+F10 or the Menu key opens more choices, the arrow keys go to the other macro keys.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L1 to L5 on the left of the keyboard, R1 to R5 on the right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro keys and profiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation type="unfinished">Perfis</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyboard switched to profile %1, “%2”.</source>
+        <extracomment>%1 is the profile&apos;s number, %2 its name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings saved; the keyboard uses them now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>halvane::HelperTray</name>
@@ -2589,6 +2748,26 @@ pode ser lido ou gravado, o auxiliar parado ou sem responder).</translation>
     <message>
         <source>Quit Halvane helper</source>
         <translation>Sair do auxiliar do Halvane</translation>
+    </message>
+</context>
+<context>
+    <name>halvane::ProfilesTableModel</name>
+    <message>
+        <source>Space switches it on or off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F2 or Enter renames the profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter chooses the application that switches to this profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>What a screen reader says of an empty cell of the profiles table</extracomment>
+        <translation type="unfinished">nenhuma</translation>
     </message>
 </context>
 </TS>
