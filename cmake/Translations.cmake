@@ -19,14 +19,17 @@ foreach(lang IN LISTS HALVANE_LANGUAGES)
   list(APPEND ts_files ${HALVANE_TRANSLATIONS_SOURCE_DIR}/halvane_${lang}.ts)
 endforeach()
 
+# English holds only the plural forms ("1 error", "2 errors"): the sources give one form.
 add_custom_target(halvane_lupdate
   COMMAND Qt6::lupdate ${HALVANE_LUPDATE_ARGUMENTS} -ts ${ts_files}
+  COMMAND Qt6::lupdate ${HALVANE_LUPDATE_ARGUMENTS} -pluralonly
+          -ts ${HALVANE_TRANSLATIONS_SOURCE_DIR}/halvane_en.ts
   WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
   COMMENT "Refreshing translations/halvane_*.ts from the sources" VERBATIM)
 
 # Each catalogue is compiled once, into the share folder, and copied into both bundles.
 set(qm_outputs)
-foreach(lang IN LISTS HALVANE_LANGUAGES)
+foreach(lang IN LISTS HALVANE_LANGUAGES ITEMS en)
   set(ts ${HALVANE_TRANSLATIONS_SOURCE_DIR}/halvane_${lang}.ts)
   set(qm ${HALVANE_SHARE_TRANSLATIONS_DIR}/halvane_${lang}.qm)
   add_custom_command(OUTPUT ${qm}

@@ -8,6 +8,7 @@ namespace halvane::i18n {
 namespace {
 
 const char kOurs[] = "halvane";
+const char kEnglishPlurals[] = "halvane_en";
 
 // Qt lays the widgets out right to left when the installed catalogues translate this text to
 // "RTL"; it stands here so that lupdate puts it in our catalogues, with Qt's own comment.
@@ -23,6 +24,23 @@ QTranslator* installedTranslator() {
   QCoreApplication* app = QCoreApplication::instance();
   return app ? app->findChild<QTranslator*>(QLatin1String(kOurs), Qt::FindDirectChildrenOnly)
              : nullptr;
+}
+
+// The sources give one form of a counted text ("%n errors"); English's catalogue holds the
+// singular beside it.
+void installEnglishPlurals(const QStringList& folders) {
+  QCoreApplication* app = QCoreApplication::instance();
+  if (!app ||
+      app->findChild<QTranslator*>(QLatin1String(kEnglishPlurals), Qt::FindDirectChildrenOnly))
+    return;
+  auto plurals = std::make_unique<QTranslator>();
+  for (const QString& folder : folders) {
+    if (!plurals->load(QLatin1String(kOurs) + QStringLiteral("_en"), folder)) continue;
+    plurals->setObjectName(QLatin1String(kEnglishPlurals));
+    plurals->setParent(app);
+    QCoreApplication::installTranslator(plurals.release());
+    return;
+  }
 }
 
 }  // namespace
@@ -45,7 +63,10 @@ QString installTranslations(const QStringList& folders, const QLocale& locale) {
     if (found) break;
   }
   // Qt's own texts (standard dialogs and buttons) only with ours, so a window speaks one language.
-  if (!found) return {};
+  if (!found) {
+    installEnglishPlurals(folders);
+    return {};
+  }
   const QString language = ours->language();
   auto qt = std::make_unique<QTranslator>(QCoreApplication::instance());
   if (qt->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),

@@ -65,6 +65,9 @@ def read_catalogue(path):
     return root.get("language", ""), messages
 
 
+SOURCE_LANGUAGE = "en"
+
+
 def catalogues(folder):
     return sorted(Path(folder).glob("halvane_*.ts"))
 
@@ -76,7 +79,8 @@ def accelerators(text):
 def check_current(folder, languages, lupdate, source_dir, arguments):
     faults = []
     files = catalogues(folder)
-    expected = {f"halvane_{language}.ts" for language in languages}
+    # The source language's catalogue holds only plural forms (lupdate -pluralonly).
+    expected = {f"halvane_{language}.ts" for language in [*languages, SOURCE_LANGUAGE]}
     present = {path.name for path in files}
     faults += [f"{name}: missing" for name in sorted(expected - present)]
     faults += [f"{name}: not a language of the build" for name in sorted(present - expected)]
@@ -91,11 +95,16 @@ def check_current(folder, languages, lupdate, source_dir, arguments):
             shutil.copy(path, copies[-1])
         if not copies:
             return faults
-        run = subprocess.run([lupdate, "-silent", *arguments, "-ts", *map(str, copies)],
-                             cwd=source_dir, capture_output=True, text=True)
-        if run.returncode != 0:
-            return faults + [f"lupdate failed: {run.stderr.strip()}"]
-        faults += [f"lupdate: {line}" for line in run.stderr.splitlines() if line.strip()]
+        plural_only = [c for c in copies if c.name == f"halvane_{SOURCE_LANGUAGE}.ts"]
+        translated = [c for c in copies if c not in plural_only]
+        for group, extra in ((translated, []), (plural_only, ["-pluralonly"])):
+            if not group:
+                continue
+            run = subprocess.run([lupdate, "-silent", *arguments, *extra, "-ts", *map(str, group)],
+                                 cwd=source_dir, capture_output=True, text=True)
+            if run.returncode != 0:
+                return faults + [f"lupdate failed: {run.stderr.strip()}"]
+            faults += [f"lupdate: {line}" for line in run.stderr.splitlines() if line.strip()]
         for path, copy in zip(files, copies):
             _, committed = read_catalogue(path)
             _, refreshed = read_catalogue(copy)

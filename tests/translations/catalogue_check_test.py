@@ -84,6 +84,7 @@ class CatalogueCheckFindsFaults(unittest.TestCase):
             return catalogue_check.check_current(ts, list(languages), LUPDATE, sources,
                                                  ["-locations", "none", "."])
 
+        catalogue(ts, "en")  # English holds only plural forms; the sources have none yet
         catalogue(ts, "de", message("Open", "Öffnen"), message("Close", "Schließen"))
         self.assertEqual(len(faults()), 1, "a vanished text")
         catalogue(ts, "de", message("Close", "Schließen"), context="Other")
@@ -91,6 +92,14 @@ class CatalogueCheckFindsFaults(unittest.TestCase):
         catalogue(ts, "de", message("Open", "Öffnen"))
         self.assertEqual(faults(), [])
         self.assertEqual(len(faults(("de", "fr"))), 1, "a missing catalogue")
+        (sources / "Window.cpp").write_text(
+            'void f(int n) { QCoreApplication::translate("Window", "Open");\n'
+            '  QCoreApplication::translate("Window", "%n files", "", n); }\n')
+        catalogue(ts, "de", message("Open", "Öffnen"),
+                  message("%n files", numerus=["%n Datei", "%n Dateien"]))
+        self.assertEqual(len(faults()), 1, "a plural text missing from English")
+        catalogue(ts, "en", message("%n files", numerus=["%n file", "%n files"]))
+        self.assertEqual(faults(), [])
         (sources / "Window.cpp").write_text(
             'class Window { void f() { tr("Open"); } };\n')
         self.assertTrue(any("lupdate" in f for f in faults()), "a text lupdate cannot place")

@@ -1,6 +1,7 @@
 // Installs the catalogues of the folders given and prints what a program would then show, one
 // line each: the language chosen ("en" for none), the language a second call reports, a text
-// of the test catalogue, a text of Qt's own catalogue and the layout direction.
+// of the test catalogue, a text of Qt's own catalogue, the layout direction and a counted text
+// of ours for one.
 #include "shared/i18n/Translations.h"
 
 #include <QGuiApplication>
@@ -18,6 +19,8 @@ int main(int argc, char* argv[]) {
       << (again.isEmpty() ? QStringLiteral("en") : again) << '\n'
       << QCoreApplication::translate("TranslationsProbe", "Keyboard") << '\n'
       << QCoreApplication::translate("QPlatformTheme", "Cancel") << '\n'
-      << (QGuiApplication::layoutDirection() == Qt::RightToLeft ? "rtl" : "ltr") << '\n';
+      << (QGuiApplication::layoutDirection() == Qt::RightToLeft ? "rtl" : "ltr") << '\n'
+      << QCoreApplication::translate("SettingsValidator", "%n profiles, expected %1", "", 1).arg(10)
+      << '\n';
   return 0;
 }

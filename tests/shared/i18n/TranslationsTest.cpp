@@ -25,23 +25,28 @@ void PrintTo(const Case& c, std::ostream* os) {
 
 class LoaderChoosesFromTheLocale : public ::testing::TestWithParam<Case> {};
 
-TEST_P(LoaderChoosesFromTheLocale, AsTheDesktopSpeaks) {
-  const Case& c = GetParam();
+// What the probe prints under the locale variables given (the others removed).
+QStringList probeLines(const std::vector<std::pair<const char*, const char*>>& variables,
+                       Folder folder) {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) environment.remove(name);
-  for (const auto& [name, value] : c.environment) environment.insert(name, value);
+  for (const auto& [name, value] : variables) environment.insert(name, value);
   environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
 
   QProcess probe;
   probe.setProcessEnvironment(environment);
   probe.setProcessChannelMode(QProcess::ForwardedErrorChannel);
   probe.start(QStringLiteral(HALVANE_TRANSLATIONS_PROBE),
-              {c.folder == Folder::Test ? QStringLiteral(HALVANE_TEST_CATALOGUES)
-                                        : QStringLiteral(HALVANE_SHIPPED_CATALOGUES)});
-  ASSERT_TRUE(probe.waitForFinished(30000));
-  ASSERT_EQ(probe.exitCode(), 0);
-  const QStringList lines = QString::fromUtf8(probe.readAllStandardOutput()).split(u'\n');
-  ASSERT_GE(lines.size(), 5) << lines.join(u'|').toStdString();
+              {folder == Folder::Test ? QStringLiteral(HALVANE_TEST_CATALOGUES)
+                                      : QStringLiteral(HALVANE_SHIPPED_CATALOGUES)});
+  if (!probe.waitForFinished(30000) || probe.exitCode() != 0) return {};
+  return QString::fromUtf8(probe.readAllStandardOutput()).split(u'\n');
+}
+
+TEST_P(LoaderChoosesFromTheLocale, AsTheDesktopSpeaks) {
+  const Case& c = GetParam();
+  const QStringList lines = probeLines(c.environment, c.folder);
+  ASSERT_GE(lines.size(), 6) << lines.join(u'|').toStdString();
   EXPECT_EQ(lines[0], QLatin1String(c.language));
   EXPECT_EQ(lines[1], QLatin1String(c.language)) << "a second call keeps the first choice";
   EXPECT_EQ(lines[2], QString::fromUtf8(c.ourText));
@@ -123,5 +128,19 @@ INSTANTIATE_TEST_SUITE_P(
              "Keyboard",
              "取消",
              "ltr"}));
+
+// The sources give a counted text in one form; English's catalogue adds the singular, also
+// when English is a fallback.
+TEST(LoaderChoosesFromTheLocale, EnglishCountsHaveTheirSingular) {
+  for (const char* lang : {"en_US.UTF-8", "xx_YY.UTF-8", "C.UTF-8"}) {
+    const QStringList lines = probeLines({{"LANG", lang}}, Folder::Shipped);
+    ASSERT_GE(lines.size(), 6) << lang;
+    EXPECT_EQ(lines[5], QStringLiteral("1 profile, expected 10")) << lang;
+  }
+  const QStringList german = probeLines({{"LANG", "de_DE.UTF-8"}}, Folder::Shipped);
+  ASSERT_GE(german.size(), 6);
+  EXPECT_EQ(german[0], QStringLiteral("de"));
+  EXPECT_EQ(german[5], QStringLiteral("1 Profil, erwartet: 10"));
+}
 
 }  // namespace

@@ -1,0 +1,210 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name>DemoNarrator</name>
+    <message numerus="yes">
+        <source>posted %n system key events</source>
+        <translation>
+            <numerusform>posted %n system key event</numerusform>
+            <numerusform>posted %n system key events</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Doctor</name>
+    <message numerus="yes">
+        <source>%n problem keeps the keyboard from working</source>
+        <translation>
+            <numerusform>%n problem keeps the keyboard from working</numerusform>
+            <numerusform>%n problems keep the keyboard from working</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems keep the keyboard from working</source>
+        <translation>
+            <numerusform>%n problem keeps the keyboard from working</numerusform>
+            <numerusform>%n problems keep the keyboard from working</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more is worth fixing</source>
+        <translation>
+            <numerusform>%n more is worth fixing</numerusform>
+            <numerusform>%n more are worth fixing</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more are worth fixing</source>
+        <translation>
+            <numerusform>%n more is worth fixing</numerusform>
+            <numerusform>%n more are worth fixing</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DoctorDeviceChecks</name>
+    <message numerus="yes">
+        <source>Keyboard: %n interface (%1)</source>
+        <translation>
+            <numerusform>Keyboard: %n interface (%1)</numerusform>
+            <numerusform>Keyboard: %n interfaces (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Keyboard: %n interfaces (%1)</source>
+        <translation>
+            <numerusform>Keyboard: %n interface (%1)</numerusform>
+            <numerusform>Keyboard: %n interfaces (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Keyboard: none plugged in; %n virtual interface of %1 in %2</source>
+        <translation>
+            <numerusform>Keyboard: none plugged in; %n virtual interface of %1 in %2</numerusform>
+            <numerusform>Keyboard: none plugged in; %n virtual interfaces of %1 in %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Keyboard: none plugged in; %n virtual interfaces of %1 in %2</source>
+        <translation>
+            <numerusform>Keyboard: none plugged in; %n virtual interface of %1 in %2</numerusform>
+            <numerusform>Keyboard: none plugged in; %n virtual interfaces of %1 in %2</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DoctorFileChecks</name>
+    <message numerus="yes">
+        <source>Settings: %1 has %n error</source>
+        <translation>
+            <numerusform>Settings: %1 has %n error</numerusform>
+            <numerusform>Settings: %1 has %n errors</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Settings: %1 has %n errors</source>
+        <translation>
+            <numerusform>Settings: %1 has %n error</numerusform>
+            <numerusform>Settings: %1 has %n errors</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Settings: %1 is valid (%n warning: %2)</source>
+        <translation>
+            <numerusform>Settings: %1 is valid (%n warning: %2)</numerusform>
+            <numerusform>Settings: %1 is valid (%n warnings: %2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Settings: %1 is valid (%n warnings: %2)</source>
+        <translation>
+            <numerusform>Settings: %1 is valid (%n warning: %2)</numerusform>
+            <numerusform>Settings: %1 is valid (%n warnings: %2)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Halvanectl</name>
+    <message numerus="yes">
+        <source>the settings file holds only %n profile</source>
+        <translation>
+            <numerusform>the settings file holds only %n profile</numerusform>
+            <numerusform>the settings file holds only %n profiles</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the settings file holds only %n profiles</source>
+        <translation>
+            <numerusform>the settings file holds only %n profile</numerusform>
+            <numerusform>the settings file holds only %n profiles</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>it did not switch within %n seconds (a macro may be playing; the switch then comes when it ends)</source>
+        <translation>
+            <numerusform>it did not switch within %n second (a macro may be playing; the switch then comes when it ends)</numerusform>
+            <numerusform>it did not switch within %n seconds (a macro may be playing; the switch then comes when it ends)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n error</source>
+        <translation>
+            <numerusform>%n error</numerusform>
+            <numerusform>%n errors</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n errors</source>
+        <translation>
+            <numerusform>%n error</numerusform>
+            <numerusform>%n errors</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warning</source>
+        <translation>
+            <numerusform>%n warning</numerusform>
+            <numerusform>%n warnings</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warnings</source>
+        <translation>
+            <numerusform>%n warning</numerusform>
+            <numerusform>%n warnings</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n byte</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsValidator</name>
+    <message numerus="yes">
+        <source>%n profiles, expected %1</source>
+        <extracomment>The settings file&apos;s list of profiles holds %n; %1: how many it must hold.</extracomment>
+        <translation>
+            <numerusform>%n profile, expected %1</numerusform>
+            <numerusform>%n profiles, expected %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n macro keys, expected %1</source>
+        <extracomment>A profile&apos;s list of macro keys holds %n; %1: how many it must hold.</extracomment>
+        <translation>
+            <numerusform>%n macro key, expected %1</numerusform>
+            <numerusform>%n macro keys, expected %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>is %n characters long; a name has at most %1</source>
+        <extracomment>%n: the name&apos;s length in characters; %1: the longest a name may be.</extracomment>
+        <translation>
+            <numerusform>is %n character long; a name has at most %1</numerusform>
+            <numerusform>is %n characters long; a name has at most %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>halvane::HVKeyComboPanel</name>
+    <message numerus="yes">
+        <source>Not recorded: a macro has at most %n keys.</source>
+        <translation>
+            <numerusform>Not recorded: a macro has at most %n key.</numerusform>
+            <numerusform>Not recorded: a macro has at most %n keys.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
