@@ -2652,7 +2652,7 @@ läuft nicht oder antwortet nicht).</translation>
     </message>
     <message>
         <source>Record a key first: the pause follows the last key.</source>
-        <translation>Zuerst eine Taste aufnehmen: Die Pause folgt auf die letzte Taste.</translation>
+        <translation>Erst eine Taste aufnehmen: Die Pause folgt der letzten Taste.</translation>
     </message>
     <message>
         <source>After %1 the macro %2.</source>
@@ -2729,7 +2729,7 @@ läuft nicht oder antwortet nicht).</translation>
     </message>
     <message>
         <source>Settings saved; the keyboard uses them now.</source>
-        <translation>Einstellungen gespeichert; die Tastatur verwendet sie jetzt.</translation>
+        <translation>Einstellungen gespeichert; die Tastatur nutzt sie jetzt.</translation>
     </message>
     <message>
         <source>Settings saved.</source>
