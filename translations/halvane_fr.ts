@@ -2642,8 +2642,8 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
     <message numerus="yes">
         <source>Not recorded: a macro has at most %n keys.</source>
         <translation>
-            <numerusform>Touche non enregistrée&#xa0;: une macro compte au plus %n touche.</numerusform>
-            <numerusform>Touche non enregistrée&#xa0;: une macro compte au plus %n touches.</numerusform>
+            <numerusform>Non enregistrée&#xa0;: %n touche au plus par macro.</numerusform>
+            <numerusform>Non enregistrée&#xa0;: %n touches au plus par macro.</numerusform>
         </translation>
     </message>
     <message>
@@ -2653,7 +2653,7 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
     </message>
     <message>
         <source>Record a key first: the pause follows the last key.</source>
-        <translation>Enregistrez d’abord une touche&#xa0;: la pause suit la dernière touche.</translation>
+        <translation>Enregistrez d’abord une touche&#xa0;: la pause la suit.</translation>
     </message>
     <message>
         <source>After %1 the macro %2.</source>
@@ -2730,7 +2730,7 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
     </message>
     <message>
         <source>Settings saved; the keyboard uses them now.</source>
-        <translation>Paramètres enregistrés&#x202f;; le clavier les utilise désormais.</translation>
+        <translation>Paramètres enregistrés et appliqués au clavier.</translation>
     </message>
     <message>
         <source>Settings saved.</source>
