@@ -2653,7 +2653,7 @@ ejecución o no responde).</translation>
     </message>
     <message>
         <source>Record a key first: the pause follows the last key.</source>
-        <translation>Grabe primero una tecla: la pausa va tras la última tecla.</translation>
+        <translation>Grabe primero una tecla: la pausa va tras ella.</translation>
     </message>
     <message>
         <source>After %1 the macro %2.</source>
