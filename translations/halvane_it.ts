@@ -2643,7 +2643,7 @@ non si può leggere o scrivere, il servizio non in esecuzione o che non risponde
     </message>
     <message>
         <source>Record a key first: the pause follows the last key.</source>
-        <translation>Registrare prima un tasto: la pausa segue l&apos;ultimo tasto.</translation>
+        <translation>Registrare prima un tasto: la pausa lo segue.</translation>
     </message>
     <message>
         <source>After %1 the macro %2.</source>
