@@ -1127,7 +1127,7 @@
     </message>
     <message>
         <source>Click a macro key (or press Enter on it) to record a macro, launch an application or select a profile. Right-click it or press Shift+F10 for more.</source>
-        <translation>Clique numa tecla de macro (ou pressione Enter nela) para gravar uma macro, iniciar um aplicativo ou escolher um perfil. Botão direito ou Shift+F10: mais.</translation>
+        <translation>Clique numa tecla de macro (ou Enter nela) para gravar uma macro, iniciar um aplicativo ou escolher um perfil. Botão direito ou Shift+F10: mais.</translation>
     </message>
 </context>
 <context>
@@ -2643,7 +2643,7 @@ pode ser lido ou gravado, o auxiliar parado ou sem responder).</translation>
     </message>
     <message>
         <source>Record a key first: the pause follows the last key.</source>
-        <translation>Grave uma tecla primeiro: a pausa vem após a última tecla.</translation>
+        <translation>Grave uma tecla primeiro: a pausa vem depois dela.</translation>
     </message>
     <message>
         <source>After %1 the macro %2.</source>
