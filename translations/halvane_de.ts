@@ -1127,7 +1127,7 @@
     </message>
     <message>
         <source>Click a macro key (or press Enter on it) to record a macro, launch an application or select a profile. Right-click it or press Shift+F10 for more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Makrotaste anklicken (oder Enter darauf): Makro aufnehmen, Anwendung starten oder Profil wählen. Rechtsklick oder Shift+F10 für mehr.</translation>
     </message>
 </context>
 <context>
@@ -1744,51 +1744,51 @@ läuft nicht oder antwortet nicht).</translation>
     <message>
         <source>%1: %2</source>
         <extracomment>A macro key&apos;s name (L1 to R5) and what the key does</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>opens %1</source>
-        <translation type="unfinished"></translation>
+        <translation>öffnet %1</translation>
     </message>
     <message>
         <source>opens %1, which cannot be found</source>
         <extracomment>An application file that is no longer where the key expects it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>öffnet %1 (nicht gefunden)</translation>
     </message>
     <message>
         <source>switches to the profile “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>wechselt zum Profil „%1“</translation>
     </message>
     <message>
         <source>switches to profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>wechselt zu Profil %1</translation>
     </message>
     <message>
         <source>repeats while the key is held</source>
-        <translation type="unfinished"></translation>
+        <translation>wiederholt, solange die Taste gedrückt ist</translation>
     </message>
     <message>
         <source>repeats until the key is pressed again</source>
-        <translation type="unfinished"></translation>
+        <translation>wiederholt, bis die Taste erneut gedrückt wird</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Separates the steps of a macro as a screen reader says them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>nothing assigned</source>
-        <translation type="unfinished"></translation>
+        <translation>nichts zugewiesen</translation>
     </message>
     <message>
         <source>types %1</source>
         <extracomment>%1 is a key combination such as Control+C</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>drückt %1</translation>
     </message>
     <message>
         <source>waits %1 seconds</source>
         <extracomment>%1 is a number of seconds, always with decimals, such as 0.5 or 2.0</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>wartet %1 Sekunden</translation>
     </message>
 </context>
 <context>
@@ -2552,15 +2552,15 @@ läuft nicht oder antwortet nicht).</translation>
     </message>
     <message>
         <source>Search the applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungen durchsuchen</translation>
     </message>
     <message>
         <source>The arrow keys choose in the list, Enter takes it</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeiltasten wählen in der Liste, Enter übernimmt</translation>
     </message>
     <message>
         <source>Installed applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Installierte Anwendungen</translation>
     </message>
 </context>
 <context>
@@ -2603,61 +2603,61 @@ läuft nicht oder antwortet nicht).</translation>
     </message>
     <message>
         <source>The key opens %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Taste öffnet %1.</translation>
     </message>
     <message>
         <source>Macro cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Makro geleert.</translation>
     </message>
     <message>
         <source>Records every key you press, Tab and Escape too, up to eight keys. Press Escape twice quickly to stop recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimmt jede gedrückte Taste auf, auch Tab und Escape, bis zu acht Tasten. Zweimal schnell Escape beendet die Aufnahme.</translation>
     </message>
     <message>
         <source>Adds this pause after the last recorded key</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt diese Pause nach der zuletzt aufgenommenen Taste ein</translation>
     </message>
     <message>
         <source>How the macro plays</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie das Makro abgespielt wird</translation>
     </message>
     <message>
         <source>Profile to switch to</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil, zu dem gewechselt wird</translation>
     </message>
     <message>
         <source>Macro key %1</source>
         <extracomment>The macro editor as a screen reader names it; %1 is the key&apos;s name, such as L2</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Makrotaste %1</translation>
     </message>
     <message>
         <source>Recording stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahme beendet.</translation>
     </message>
     <message>
         <source>Recording cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahme geleert.</translation>
     </message>
     <message numerus="yes">
         <source>Not recorded: a macro has at most %n keys.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nicht aufgenommen: Ein Makro hat höchstens %n Taste.</numerusform>
+            <numerusform>Nicht aufgenommen: Ein Makro hat höchstens %n Tasten.</numerusform>
         </translation>
     </message>
     <message>
         <source>Recorded %1, key %2 of %3.</source>
         <extracomment>%1 is a key combination such as Control+C; %2 counts the keys recorded, %3 the most</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 aufgenommen, Taste %2 von %3.</translation>
     </message>
     <message>
         <source>Record a key first: the pause follows the last key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erst eine Taste aufnehmen: Die Pause folgt der letzten Taste.</translation>
     </message>
     <message>
         <source>After %1 the macro %2.</source>
         <extracomment>%1 is a key combination such as Control+C, %2 what follows it, such as &quot;waits 0.5 seconds&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Makro %2 nach %1.</translation>
     </message>
 </context>
 <context>
@@ -2700,40 +2700,40 @@ läuft nicht oder antwortet nicht).</translation>
     </message>
     <message>
         <source>Enter or Space changes what the key does, Shift+F10 or the Menu key opens more choices, the arrow keys go to the other macro keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter oder Space ändert, was die Taste tut, Shift+F10 oder die Menütaste öffnet weitere Optionen, die Pfeiltasten gehen zu den anderen Makrotasten.</translation>
     </message>
     <message>
         <source>Macro keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Makrotasten</translation>
     </message>
     <message>
         <source>L1 to L5 on the left of the keyboard, R1 to R5 on the right</source>
-        <translation type="unfinished"></translation>
+        <translation>L1 bis L5 links auf der Tastatur, R1 bis R5 rechts</translation>
     </message>
     <message>
         <source>Macro keys and profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Makrotasten und Profile</translation>
     </message>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished">Profile</translation>
+        <translation>Profile</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>The keyboard switched to profile %1, “%2”.</source>
         <extracomment>%1 is the profile&apos;s number, %2 its name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Tastatur verwendet jetzt Profil %1, „%2“.</translation>
     </message>
     <message>
         <source>Settings saved; the keyboard uses them now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen gespeichert; die Tastatur nutzt sie jetzt.</translation>
     </message>
     <message>
         <source>Settings saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -2763,20 +2763,20 @@ läuft nicht oder antwortet nicht).</translation>
     <name>halvane::ProfilesTableModel</name>
     <message>
         <source>Space switches it on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>Space schaltet ein oder aus</translation>
     </message>
     <message>
         <source>F2 or Enter renames the profile</source>
-        <translation type="unfinished"></translation>
+        <translation>F2 oder Enter benennt das Profil um</translation>
     </message>
     <message>
         <source>Enter chooses the application that switches to this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter wählt die Anwendung, die zu diesem Profil wechselt</translation>
     </message>
     <message>
         <source>none</source>
         <extracomment>What a screen reader says of an empty cell of the profiles table</extracomment>
-        <translation type="unfinished">keines</translation>
+        <translation>keine</translation>
     </message>
 </context>
 </TS>

@@ -1127,7 +1127,7 @@
     </message>
     <message>
         <source>Click a macro key (or press Enter on it) to record a macro, launch an application or select a profile. Right-click it or press Shift+F10 for more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse en una tecla de macro (o Enter sobre ella) para grabar una macro, abrir una aplicación o elegir un perfil. Clic derecho o Shift+F10: más.</translation>
     </message>
 </context>
 <context>
@@ -1745,51 +1745,51 @@ ejecución o no responde).</translation>
     <message>
         <source>%1: %2</source>
         <extracomment>A macro key&apos;s name (L1 to R5) and what the key does</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>opens %1</source>
-        <translation type="unfinished"></translation>
+        <translation>abre %1</translation>
     </message>
     <message>
         <source>opens %1, which cannot be found</source>
         <extracomment>An application file that is no longer where the key expects it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>abre %1, que no se encuentra</translation>
     </message>
     <message>
         <source>switches to the profile “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>cambia al perfil «%1»</translation>
     </message>
     <message>
         <source>switches to profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cambia al perfil %1</translation>
     </message>
     <message>
         <source>repeats while the key is held</source>
-        <translation type="unfinished"></translation>
+        <translation>se repite mientras se mantiene la tecla</translation>
     </message>
     <message>
         <source>repeats until the key is pressed again</source>
-        <translation type="unfinished"></translation>
+        <translation>se repite hasta volver a pulsar la tecla</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Separates the steps of a macro as a screen reader says them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>nothing assigned</source>
-        <translation type="unfinished"></translation>
+        <translation>nada asignado</translation>
     </message>
     <message>
         <source>types %1</source>
         <extracomment>%1 is a key combination such as Control+C</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pulsa %1</translation>
     </message>
     <message>
         <source>waits %1 seconds</source>
         <extracomment>%1 is a number of seconds, always with decimals, such as 0.5 or 2.0</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>espera %1 segundos</translation>
     </message>
 </context>
 <context>
@@ -2553,15 +2553,15 @@ ejecución o no responde).</translation>
     </message>
     <message>
         <source>Search the applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en las aplicaciones</translation>
     </message>
     <message>
         <source>The arrow keys choose in the list, Enter takes it</source>
-        <translation type="unfinished"></translation>
+        <translation>Las flechas eligen en la lista, Enter acepta</translation>
     </message>
     <message>
         <source>Installed applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicaciones instaladas</translation>
     </message>
 </context>
 <context>
@@ -2604,61 +2604,61 @@ ejecución o no responde).</translation>
     </message>
     <message>
         <source>The key opens %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tecla abre %1.</translation>
     </message>
     <message>
         <source>Macro cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Macro borrada.</translation>
     </message>
     <message>
         <source>Records every key you press, Tab and Escape too, up to eight keys. Press Escape twice quickly to stop recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>Graba cada tecla que pulse, también Tab y Escape, hasta ocho teclas. Pulse Escape dos veces seguidas para dejar de grabar.</translation>
     </message>
     <message>
         <source>Adds this pause after the last recorded key</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade esta pausa tras la última tecla grabada</translation>
     </message>
     <message>
         <source>How the macro plays</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se reproduce la macro</translation>
     </message>
     <message>
         <source>Profile to switch to</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil al que cambiar</translation>
     </message>
     <message>
         <source>Macro key %1</source>
         <extracomment>The macro editor as a screen reader names it; %1 is the key&apos;s name, such as L2</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tecla de macro %1</translation>
     </message>
     <message>
         <source>Recording stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabación detenida.</translation>
     </message>
     <message>
         <source>Recording cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabación borrada.</translation>
     </message>
     <message numerus="yes">
         <source>Not recorded: a macro has at most %n keys.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se grabó: una macro tiene como máximo %n tecla.</numerusform>
+            <numerusform>No se grabó: una macro tiene como máximo %n teclas.</numerusform>
         </translation>
     </message>
     <message>
         <source>Recorded %1, key %2 of %3.</source>
         <extracomment>%1 is a key combination such as Control+C; %2 counts the keys recorded, %3 the most</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Se grabó %1: tecla %2 de %3.</translation>
     </message>
     <message>
         <source>Record a key first: the pause follows the last key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabe primero una tecla: la pausa va tras ella.</translation>
     </message>
     <message>
         <source>After %1 the macro %2.</source>
         <extracomment>%1 is a key combination such as Control+C, %2 what follows it, such as &quot;waits 0.5 seconds&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tras %1, la macro %2.</translation>
     </message>
 </context>
 <context>
@@ -2701,40 +2701,40 @@ ejecución o no responde).</translation>
     </message>
     <message>
         <source>Enter or Space changes what the key does, Shift+F10 or the Menu key opens more choices, the arrow keys go to the other macro keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter o Space cambia lo que hace la tecla, Shift+F10 o la tecla Menú abre más opciones, las flechas van a las otras teclas de macro.</translation>
     </message>
     <message>
         <source>Macro keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas de macro</translation>
     </message>
     <message>
         <source>L1 to L5 on the left of the keyboard, R1 to R5 on the right</source>
-        <translation type="unfinished"></translation>
+        <translation>L1 a L5 a la izquierda del teclado, R1 a R5 a la derecha</translation>
     </message>
     <message>
         <source>Macro keys and profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas de macro y perfiles</translation>
     </message>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished">Perfiles</translation>
+        <translation>Perfiles</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>The keyboard switched to profile %1, “%2”.</source>
         <extracomment>%1 is the profile&apos;s number, %2 its name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El teclado cambió al perfil %1, «%2».</translation>
     </message>
     <message>
         <source>Settings saved; the keyboard uses them now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración guardada; el teclado ya la usa.</translation>
     </message>
     <message>
         <source>Settings saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración guardada.</translation>
     </message>
 </context>
 <context>
@@ -2764,20 +2764,20 @@ ejecución o no responde).</translation>
     <name>halvane::ProfilesTableModel</name>
     <message>
         <source>Space switches it on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>Space lo activa o desactiva</translation>
     </message>
     <message>
         <source>F2 or Enter renames the profile</source>
-        <translation type="unfinished"></translation>
+        <translation>F2 o Enter cambia el nombre del perfil</translation>
     </message>
     <message>
         <source>Enter chooses the application that switches to this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter elige la aplicación que cambia a este perfil</translation>
     </message>
     <message>
         <source>none</source>
         <extracomment>What a screen reader says of an empty cell of the profiles table</extracomment>
-        <translation type="unfinished">ninguna</translation>
+        <translation>ninguna</translation>
     </message>
 </context>
 </TS>

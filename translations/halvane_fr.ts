@@ -1127,7 +1127,7 @@
     </message>
     <message>
         <source>Click a macro key (or press Enter on it) to record a macro, launch an application or select a profile. Right-click it or press Shift+F10 for more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche macro&#xa0;: clic (ou Enter) pour enregistrer une macro, lancer une application ou choisir un profil&#x202f;; clic droit ou Shift+F10 pour plus.</translation>
     </message>
 </context>
 <context>
@@ -1745,51 +1745,51 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
     <message>
         <source>%1: %2</source>
         <extracomment>A macro key&apos;s name (L1 to R5) and what the key does</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>opens %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ouvre %1</translation>
     </message>
     <message>
         <source>opens %1, which cannot be found</source>
         <extracomment>An application file that is no longer where the key expects it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ouvre %1, introuvable</translation>
     </message>
     <message>
         <source>switches to the profile “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>passe au profil «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>switches to profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>passe au profil %1</translation>
     </message>
     <message>
         <source>repeats while the key is held</source>
-        <translation type="unfinished"></translation>
+        <translation>se répète tant que la touche est maintenue</translation>
     </message>
     <message>
         <source>repeats until the key is pressed again</source>
-        <translation type="unfinished"></translation>
+        <translation>se répète jusqu’au prochain appui sur la touche</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Separates the steps of a macro as a screen reader says them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>nothing assigned</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune action attribuée</translation>
     </message>
     <message>
         <source>types %1</source>
         <extracomment>%1 is a key combination such as Control+C</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tape %1</translation>
     </message>
     <message>
         <source>waits %1 seconds</source>
         <extracomment>%1 is a number of seconds, always with decimals, such as 0.5 or 2.0</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>attend %1 secondes</translation>
     </message>
 </context>
 <context>
@@ -2553,15 +2553,15 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
     </message>
     <message>
         <source>Search the applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher dans les applications</translation>
     </message>
     <message>
         <source>The arrow keys choose in the list, Enter takes it</source>
-        <translation type="unfinished"></translation>
+        <translation>Les flèches choisissent dans la liste, Enter valide</translation>
     </message>
     <message>
         <source>Installed applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Applications installées</translation>
     </message>
 </context>
 <context>
@@ -2604,61 +2604,61 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
     </message>
     <message>
         <source>The key opens %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La touche ouvre %1.</translation>
     </message>
     <message>
         <source>Macro cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Macro effacée.</translation>
     </message>
     <message>
         <source>Records every key you press, Tab and Escape too, up to eight keys. Press Escape twice quickly to stop recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre chaque touche pressée, Tab et Escape compris, jusqu’à huit touches. Appuyez vite deux fois sur Escape pour arrêter l’enregistrement.</translation>
     </message>
     <message>
         <source>Adds this pause after the last recorded key</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute cette pause après la dernière touche enregistrée</translation>
     </message>
     <message>
         <source>How the macro plays</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de lecture de la macro</translation>
     </message>
     <message>
         <source>Profile to switch to</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil à activer</translation>
     </message>
     <message>
         <source>Macro key %1</source>
         <extracomment>The macro editor as a screen reader names it; %1 is the key&apos;s name, such as L2</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Touche macro %1</translation>
     </message>
     <message>
         <source>Recording stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement arrêté.</translation>
     </message>
     <message>
         <source>Recording cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement effacé.</translation>
     </message>
     <message numerus="yes">
         <source>Not recorded: a macro has at most %n keys.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Non enregistrée&#xa0;: %n touche au plus par macro.</numerusform>
+            <numerusform>Non enregistrée&#xa0;: %n touches au plus par macro.</numerusform>
         </translation>
     </message>
     <message>
         <source>Recorded %1, key %2 of %3.</source>
         <extracomment>%1 is a key combination such as Control+C; %2 counts the keys recorded, %3 the most</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 enregistré, touche %2 sur %3.</translation>
     </message>
     <message>
         <source>Record a key first: the pause follows the last key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrez d’abord une touche&#xa0;: la pause la suit.</translation>
     </message>
     <message>
         <source>After %1 the macro %2.</source>
         <extracomment>%1 is a key combination such as Control+C, %2 what follows it, such as &quot;waits 0.5 seconds&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Après %1, la macro %2.</translation>
     </message>
 </context>
 <context>
@@ -2701,40 +2701,40 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
     </message>
     <message>
         <source>Enter or Space changes what the key does, Shift+F10 or the Menu key opens more choices, the arrow keys go to the other macro keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter ou Space change l’action de la touche, Shift+F10 ou la touche Menu ouvre d’autres choix, les flèches passent aux autres touches macro.</translation>
     </message>
     <message>
         <source>Macro keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches macro</translation>
     </message>
     <message>
         <source>L1 to L5 on the left of the keyboard, R1 to R5 on the right</source>
-        <translation type="unfinished"></translation>
+        <translation>L1 à L5 à gauche du clavier, R1 à R5 à droite</translation>
     </message>
     <message>
         <source>Macro keys and profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches macro et profils</translation>
     </message>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished">Profils</translation>
+        <translation>Profils</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>The keyboard switched to profile %1, “%2”.</source>
         <extracomment>%1 is the profile&apos;s number, %2 its name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le clavier est passé au profil %1, «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>Settings saved; the keyboard uses them now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres enregistrés et appliqués au clavier.</translation>
     </message>
     <message>
         <source>Settings saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres enregistrés.</translation>
     </message>
 </context>
 <context>
@@ -2764,20 +2764,20 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
     <name>halvane::ProfilesTableModel</name>
     <message>
         <source>Space switches it on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>Space active ou désactive</translation>
     </message>
     <message>
         <source>F2 or Enter renames the profile</source>
-        <translation type="unfinished"></translation>
+        <translation>F2 ou Enter renomme le profil</translation>
     </message>
     <message>
         <source>Enter chooses the application that switches to this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter choisit l’application qui active ce profil</translation>
     </message>
     <message>
         <source>none</source>
         <extracomment>What a screen reader says of an empty cell of the profiles table</extracomment>
-        <translation type="unfinished">aucune</translation>
+        <translation>aucune</translation>
     </message>
 </context>
 </TS>

@@ -1127,7 +1127,7 @@
     </message>
     <message>
         <source>Click a macro key (or press Enter on it) to record a macro, launch an application or select a profile. Right-click it or press Shift+F10 for more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic su un tasto macro (o Enter) per registrare una macro, avviare un&apos;applicazione o scegliere un profilo; clic destro o Shift+F10: altro.</translation>
     </message>
 </context>
 <context>
@@ -1735,51 +1735,51 @@ non si può leggere o scrivere, il servizio non in esecuzione o che non risponde
     <message>
         <source>%1: %2</source>
         <extracomment>A macro key&apos;s name (L1 to R5) and what the key does</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>opens %1</source>
-        <translation type="unfinished"></translation>
+        <translation>apre %1</translation>
     </message>
     <message>
         <source>opens %1, which cannot be found</source>
         <extracomment>An application file that is no longer where the key expects it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>apre %1, che non si trova</translation>
     </message>
     <message>
         <source>switches to the profile “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>passa al profilo “%1”</translation>
     </message>
     <message>
         <source>switches to profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>passa al profilo %1</translation>
     </message>
     <message>
         <source>repeats while the key is held</source>
-        <translation type="unfinished"></translation>
+        <translation>si ripete finché il tasto è premuto</translation>
     </message>
     <message>
         <source>repeats until the key is pressed again</source>
-        <translation type="unfinished"></translation>
+        <translation>si ripete finché il tasto non viene premuto di nuovo</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Separates the steps of a macro as a screen reader says them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>nothing assigned</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna azione assegnata</translation>
     </message>
     <message>
         <source>types %1</source>
         <extracomment>%1 is a key combination such as Control+C</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>preme %1</translation>
     </message>
     <message>
         <source>waits %1 seconds</source>
         <extracomment>%1 is a number of seconds, always with decimals, such as 0.5 or 2.0</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>attende %1 secondi</translation>
     </message>
 </context>
 <context>
@@ -2543,15 +2543,15 @@ non si può leggere o scrivere, il servizio non in esecuzione o che non risponde
     </message>
     <message>
         <source>Search the applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca nelle applicazioni</translation>
     </message>
     <message>
         <source>The arrow keys choose in the list, Enter takes it</source>
-        <translation type="unfinished"></translation>
+        <translation>Le frecce scelgono nell&apos;elenco, Enter conferma</translation>
     </message>
     <message>
         <source>Installed applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Applicazioni installate</translation>
     </message>
 </context>
 <context>
@@ -2594,61 +2594,61 @@ non si può leggere o scrivere, il servizio non in esecuzione o che non risponde
     </message>
     <message>
         <source>The key opens %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tasto apre %1.</translation>
     </message>
     <message>
         <source>Macro cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Macro cancellata.</translation>
     </message>
     <message>
         <source>Records every key you press, Tab and Escape too, up to eight keys. Press Escape twice quickly to stop recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>Registra ogni tasto premuto, anche Tab ed Escape, fino a otto tasti. Premere due volte rapidamente Escape per fermare la registrazione.</translation>
     </message>
     <message>
         <source>Adds this pause after the last recorded key</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge questa pausa dopo l&apos;ultimo tasto registrato</translation>
     </message>
     <message>
         <source>How the macro plays</source>
-        <translation type="unfinished"></translation>
+        <translation>Come viene riprodotta la macro</translation>
     </message>
     <message>
         <source>Profile to switch to</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo da attivare</translation>
     </message>
     <message>
         <source>Macro key %1</source>
         <extracomment>The macro editor as a screen reader names it; %1 is the key&apos;s name, such as L2</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tasto macro %1</translation>
     </message>
     <message>
         <source>Recording stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrazione fermata.</translation>
     </message>
     <message>
         <source>Recording cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrazione cancellata.</translation>
     </message>
     <message numerus="yes">
         <source>Not recorded: a macro has at most %n keys.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Non registrato: una macro ha al massimo %n tasto.</numerusform>
+            <numerusform>Non registrato: una macro ha al massimo %n tasti.</numerusform>
         </translation>
     </message>
     <message>
         <source>Recorded %1, key %2 of %3.</source>
         <extracomment>%1 is a key combination such as Control+C; %2 counts the keys recorded, %3 the most</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Registrato %1, tasto %2 di %3.</translation>
     </message>
     <message>
         <source>Record a key first: the pause follows the last key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrare prima un tasto: la pausa lo segue.</translation>
     </message>
     <message>
         <source>After %1 the macro %2.</source>
         <extracomment>%1 is a key combination such as Control+C, %2 what follows it, such as &quot;waits 0.5 seconds&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dopo %1 la macro %2.</translation>
     </message>
 </context>
 <context>
@@ -2691,40 +2691,40 @@ non si può leggere o scrivere, il servizio non in esecuzione o che non risponde
     </message>
     <message>
         <source>Enter or Space changes what the key does, Shift+F10 or the Menu key opens more choices, the arrow keys go to the other macro keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter o Space cambia l&apos;azione del tasto, Shift+F10 o il tasto Menu apre altre scelte, le frecce passano agli altri tasti macro.</translation>
     </message>
     <message>
         <source>Macro keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasti macro</translation>
     </message>
     <message>
         <source>L1 to L5 on the left of the keyboard, R1 to R5 on the right</source>
-        <translation type="unfinished"></translation>
+        <translation>Da L1 a L5 a sinistra della tastiera, da R1 a R5 a destra</translation>
     </message>
     <message>
         <source>Macro keys and profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasti macro e profili</translation>
     </message>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished">Profili</translation>
+        <translation>Profili</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto</translation>
     </message>
     <message>
         <source>The keyboard switched to profile %1, “%2”.</source>
         <extracomment>%1 is the profile&apos;s number, %2 its name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La tastiera è passata al profilo %1, “%2”.</translation>
     </message>
     <message>
         <source>Settings saved; the keyboard uses them now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni salvate; la tastiera ora le usa.</translation>
     </message>
     <message>
         <source>Settings saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni salvate.</translation>
     </message>
 </context>
 <context>
@@ -2754,20 +2754,20 @@ non si può leggere o scrivere, il servizio non in esecuzione o che non risponde
     <name>halvane::ProfilesTableModel</name>
     <message>
         <source>Space switches it on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>Space attiva o disattiva</translation>
     </message>
     <message>
         <source>F2 or Enter renames the profile</source>
-        <translation type="unfinished"></translation>
+        <translation>F2 o Enter rinomina il profilo</translation>
     </message>
     <message>
         <source>Enter chooses the application that switches to this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter sceglie l&apos;applicazione che passa a questo profilo</translation>
     </message>
     <message>
         <source>none</source>
         <extracomment>What a screen reader says of an empty cell of the profiles table</extracomment>
-        <translation type="unfinished">nessuna</translation>
+        <translation>nessuna</translation>
     </message>
 </context>
 </TS>
