@@ -1179,7 +1179,7 @@
     </message>
     <message>
         <source>Click a macro key (or press Enter on it) to record a macro, launch an application or select a profile. Right-click it or press Shift+F10 for more.</source>
-        <translation type="unfinished"></translation>
+        <translation>انقر مفتاح ماكرو (أو اضغط Enter عليه) لتسجيل ماكرو أو تشغيل تطبيق أو اختيار ملف تعريف. انقر بالزر الأيمن أو اضغط Shift+F10 للمزيد.</translation>
     </message>
 </context>
 <context>
@@ -1821,51 +1821,51 @@ read or written, the helper not running or not answering).</source>
     <message>
         <source>%1: %2</source>
         <extracomment>A macro key&apos;s name (L1 to R5) and what the key does</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>opens %1</source>
-        <translation type="unfinished"></translation>
+        <translation>يفتح %1</translation>
     </message>
     <message>
         <source>opens %1, which cannot be found</source>
         <extracomment>An application file that is no longer where the key expects it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>يفتح %1 (التطبيق غير موجود)</translation>
     </message>
     <message>
         <source>switches to the profile “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>يبدّل إلى ملف التعريف «%1»</translation>
     </message>
     <message>
         <source>switches to profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>يبدّل إلى ملف التعريف %1</translation>
     </message>
     <message>
         <source>repeats while the key is held</source>
-        <translation type="unfinished"></translation>
+        <translation>يتكرر ما دام المفتاح مضغوطًا</translation>
     </message>
     <message>
         <source>repeats until the key is pressed again</source>
-        <translation type="unfinished"></translation>
+        <translation>يتكرر حتى يُضغط المفتاح مرة أخرى</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Separates the steps of a macro as a screen reader says them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>، </translation>
     </message>
     <message>
         <source>nothing assigned</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعيَّن شيء</translation>
     </message>
     <message>
         <source>types %1</source>
         <extracomment>%1 is a key combination such as Control+C</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>يضغط %1</translation>
     </message>
     <message>
         <source>waits %1 seconds</source>
         <extracomment>%1 is a number of seconds, always with decimals, such as 0.5 or 2.0</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ينتظر %1 ثانية</translation>
     </message>
 </context>
 <context>
@@ -2641,15 +2641,15 @@ read or written, the helper not running or not answering).</source>
     </message>
     <message>
         <source>Search the applications</source>
-        <translation type="unfinished"></translation>
+        <translation>البحث في التطبيقات</translation>
     </message>
     <message>
         <source>The arrow keys choose in the list, Enter takes it</source>
-        <translation type="unfinished"></translation>
+        <translation>تختار مفاتيح الأسهم من القائمة، ويؤكد Enter الاختيار</translation>
     </message>
     <message>
         <source>Installed applications</source>
-        <translation type="unfinished"></translation>
+        <translation>التطبيقات المثبتة</translation>
     </message>
 </context>
 <context>
@@ -2692,65 +2692,65 @@ read or written, the helper not running or not answering).</source>
     </message>
     <message>
         <source>The key opens %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>أصبح المفتاح يفتح %1.</translation>
     </message>
     <message>
         <source>Macro cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>تم مسح الماكرو.</translation>
     </message>
     <message>
         <source>Records every key you press, Tab and Escape too, up to eight keys. Press Escape twice quickly to stop recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>يسجّل كل مفتاح تضغطه، ومنها Tab وEscape، حتى ثمانية مفاتيح. اضغط Escape مرتين بسرعة لإيقاف التسجيل.</translation>
     </message>
     <message>
         <source>Adds this pause after the last recorded key</source>
-        <translation type="unfinished"></translation>
+        <translation>يضيف هذا التوقف المؤقت بعد آخر مفتاح مسجّل</translation>
     </message>
     <message>
         <source>How the macro plays</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع تشغيل الماكرو</translation>
     </message>
     <message>
         <source>Profile to switch to</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف التعريف المراد التبديل إليه</translation>
     </message>
     <message>
         <source>Macro key %1</source>
         <extracomment>The macro editor as a screen reader names it; %1 is the key&apos;s name, such as L2</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مفتاح الماكرو %1</translation>
     </message>
     <message>
         <source>Recording stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>توقف التسجيل.</translation>
     </message>
     <message>
         <source>Recording cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>تم مسح التسجيل.</translation>
     </message>
     <message numerus="yes">
         <source>Not recorded: a macro has at most %n keys.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لم يُسجَّل: لا يتجاوز الماكرو %n مفتاح.</numerusform>
+            <numerusform>لم يُسجَّل: لا يتجاوز الماكرو %n مفتاح.</numerusform>
+            <numerusform>لم يُسجَّل: لا يتجاوز الماكرو %n مفتاحين.</numerusform>
+            <numerusform>لم يُسجَّل: لا يتجاوز الماكرو %n مفاتيح.</numerusform>
+            <numerusform>لم يُسجَّل: لا يتجاوز الماكرو %n مفتاحًا.</numerusform>
+            <numerusform>لم يُسجَّل: لا يتجاوز الماكرو %n مفتاح.</numerusform>
         </translation>
     </message>
     <message>
         <source>Recorded %1, key %2 of %3.</source>
         <extracomment>%1 is a key combination such as Control+C; %2 counts the keys recorded, %3 the most</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>سُجّل %1‏، المفتاح %2 من %3.</translation>
     </message>
     <message>
         <source>Record a key first: the pause follows the last key.</source>
-        <translation type="unfinished"></translation>
+        <translation>سجّل مفتاحًا أولًا: يأتي التوقف المؤقت بعد آخر مفتاح.</translation>
     </message>
     <message>
         <source>After %1 the macro %2.</source>
         <extracomment>%1 is a key combination such as Control+C, %2 what follows it, such as &quot;waits 0.5 seconds&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>بعد %1‏، الماكرو %2.</translation>
     </message>
 </context>
 <context>
@@ -2793,40 +2793,40 @@ read or written, the helper not running or not answering).</source>
     </message>
     <message>
         <source>Enter or Space changes what the key does, Shift+F10 or the Menu key opens more choices, the arrow keys go to the other macro keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>يغيّر Enter أو Space ما يفعله المفتاح، ويفتح Shift+F10 أو مفتاح Menu خيارات أخرى، وتنتقل مفاتيح الأسهم إلى مفاتيح الماكرو الأخرى.</translation>
     </message>
     <message>
         <source>Macro keys</source>
-        <translation type="unfinished"></translation>
+        <translation>مفاتيح الماكرو</translation>
     </message>
     <message>
         <source>L1 to L5 on the left of the keyboard, R1 to R5 on the right</source>
-        <translation type="unfinished"></translation>
+        <translation>من L1 إلى L5 على يسار لوحة المفاتيح، ومن R1 إلى R5 على يمينها</translation>
     </message>
     <message>
         <source>Macro keys and profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>مفاتيح الماكرو وملفات التعريف</translation>
     </message>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished">ملفات التعريف</translation>
+        <translation>ملفات التعريف</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>مساعدة</translation>
     </message>
     <message>
         <source>The keyboard switched to profile %1, “%2”.</source>
         <extracomment>%1 is the profile&apos;s number, %2 its name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>بدّلت لوحة المفاتيح إلى ملف التعريف %1 «%2».</translation>
     </message>
     <message>
         <source>Settings saved; the keyboard uses them now.</source>
-        <translation type="unfinished"></translation>
+        <translation>حُفظت الإعدادات، وأصبحت لوحة المفاتيح تستخدمها.</translation>
     </message>
     <message>
         <source>Settings saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>حُفظت الإعدادات.</translation>
     </message>
 </context>
 <context>
@@ -2856,20 +2856,20 @@ read or written, the helper not running or not answering).</source>
     <name>halvane::ProfilesTableModel</name>
     <message>
         <source>Space switches it on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>يفعّل Space الخيار أو يعطّله</translation>
     </message>
     <message>
         <source>F2 or Enter renames the profile</source>
-        <translation type="unfinished"></translation>
+        <translation>يعيد F2 أو Enter تسمية ملف التعريف</translation>
     </message>
     <message>
         <source>Enter chooses the application that switches to this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>يختار Enter التطبيق الذي يبدّل إلى ملف التعريف هذا</translation>
     </message>
     <message>
         <source>none</source>
         <extracomment>What a screen reader says of an empty cell of the profiles table</extracomment>
-        <translation type="unfinished">لا شيء</translation>
+        <translation>لا شيء</translation>
     </message>
 </context>
 </TS>

@@ -1114,7 +1114,7 @@
     </message>
     <message>
         <source>Click a macro key (or press Enter on it) to record a macro, launch an application or select a profile. Right-click it or press Shift+F10 for more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Makro kaydetmek, uygulama başlatmak ya da profil seçmek için bir makro tuşuna tıklayın (veya üzerindeyken Enter tuşuna basın). Fazlası için sağ tıklayın ya da Shift+F10 tuşlarına basın.</translation>
     </message>
 </context>
 <context>
@@ -1712,51 +1712,51 @@ bir dosya, yardımcı program çalışmıyor ya da yanıt vermiyor).</translatio
     <message>
         <source>%1: %2</source>
         <extracomment>A macro key&apos;s name (L1 to R5) and what the key does</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>opens %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 uygulamasını açar</translation>
     </message>
     <message>
         <source>opens %1, which cannot be found</source>
         <extracomment>An application file that is no longer where the key expects it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 uygulamasını açar (uygulama bulunamıyor)</translation>
     </message>
     <message>
         <source>switches to the profile “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” profiline geçer</translation>
     </message>
     <message>
         <source>switches to profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 numaralı profile geçer</translation>
     </message>
     <message>
         <source>repeats while the key is held</source>
-        <translation type="unfinished"></translation>
+        <translation>tuş basılı tutuldukça yinelenir</translation>
     </message>
     <message>
         <source>repeats until the key is pressed again</source>
-        <translation type="unfinished"></translation>
+        <translation>tuşa yeniden basılana dek yinelenir</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Separates the steps of a macro as a screen reader says them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>nothing assigned</source>
-        <translation type="unfinished"></translation>
+        <translation>hiçbir şey atanmamış</translation>
     </message>
     <message>
         <source>types %1</source>
         <extracomment>%1 is a key combination such as Control+C</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 yazar</translation>
     </message>
     <message>
         <source>waits %1 seconds</source>
         <extracomment>%1 is a number of seconds, always with decimals, such as 0.5 or 2.0</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 saniye bekler</translation>
     </message>
 </context>
 <context>
@@ -2517,15 +2517,15 @@ bir dosya, yardımcı program çalışmıyor ya da yanıt vermiyor).</translatio
     </message>
     <message>
         <source>Search the applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Uygulamalarda ara</translation>
     </message>
     <message>
         <source>The arrow keys choose in the list, Enter takes it</source>
-        <translation type="unfinished"></translation>
+        <translation>Ok tuşları listede seçer, Enter seçimi onaylar</translation>
     </message>
     <message>
         <source>Installed applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Yüklü uygulamalar</translation>
     </message>
 </context>
 <context>
@@ -2568,60 +2568,60 @@ bir dosya, yardımcı program çalışmıyor ya da yanıt vermiyor).</translatio
     </message>
     <message>
         <source>The key opens %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuş artık %1 uygulamasını açıyor.</translation>
     </message>
     <message>
         <source>Macro cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Makro temizlendi.</translation>
     </message>
     <message>
         <source>Records every key you press, Tab and Escape too, up to eight keys. Press Escape twice quickly to stop recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bastığınız her tuşu, Tab ve Escape dahil, en çok sekiz tuş kaydeder. Kaydı durdurmak için Escape tuşuna hızlıca iki kez basın.</translation>
     </message>
     <message>
         <source>Adds this pause after the last recorded key</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu duraklamayı kaydedilen son tuştan sonra ekler</translation>
     </message>
     <message>
         <source>How the macro plays</source>
-        <translation type="unfinished"></translation>
+        <translation>Makronun oynatma kipi</translation>
     </message>
     <message>
         <source>Profile to switch to</source>
-        <translation type="unfinished"></translation>
+        <translation>Geçilecek profil</translation>
     </message>
     <message>
         <source>Macro key %1</source>
         <extracomment>The macro editor as a screen reader names it; %1 is the key&apos;s name, such as L2</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 makro tuşu</translation>
     </message>
     <message>
         <source>Recording stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kayıt durduruldu.</translation>
     </message>
     <message>
         <source>Recording cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kayıt temizlendi.</translation>
     </message>
     <message numerus="yes">
         <source>Not recorded: a macro has at most %n keys.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kaydedilmedi: bir makroda en çok %n tuş olabilir.</numerusform>
         </translation>
     </message>
     <message>
         <source>Recorded %1, key %2 of %3.</source>
         <extracomment>%1 is a key combination such as Control+C; %2 counts the keys recorded, %3 the most</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kaydedildi: %1, tuş %2 / %3.</translation>
     </message>
     <message>
         <source>Record a key first: the pause follows the last key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Önce bir tuş kaydedin: duraklama son tuştan sonra gelir.</translation>
     </message>
     <message>
         <source>After %1 the macro %2.</source>
         <extracomment>%1 is a key combination such as Control+C, %2 what follows it, such as &quot;waits 0.5 seconds&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 sonrasında makro %2.</translation>
     </message>
 </context>
 <context>
@@ -2664,40 +2664,40 @@ bir dosya, yardımcı program çalışmıyor ya da yanıt vermiyor).</translatio
     </message>
     <message>
         <source>Enter or Space changes what the key does, Shift+F10 or the Menu key opens more choices, the arrow keys go to the other macro keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter veya Space tuşun ne yaptığını değiştirir, Shift+F10 veya Menu tuşu diğer seçenekleri açar, ok tuşları diğer makro tuşlarına geçer.</translation>
     </message>
     <message>
         <source>Macro keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Makro tuşları</translation>
     </message>
     <message>
         <source>L1 to L5 on the left of the keyboard, R1 to R5 on the right</source>
-        <translation type="unfinished"></translation>
+        <translation>L1&apos;den L5&apos;e kadar klavyenin solunda, R1&apos;den R5&apos;e kadar sağında</translation>
     </message>
     <message>
         <source>Macro keys and profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Makro tuşları ve profiller</translation>
     </message>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished">Profiller</translation>
+        <translation>Profiller</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Yardım</translation>
     </message>
     <message>
         <source>The keyboard switched to profile %1, “%2”.</source>
         <extracomment>%1 is the profile&apos;s number, %2 its name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klavye %1 numaralı profile geçti: “%2”.</translation>
     </message>
     <message>
         <source>Settings saved; the keyboard uses them now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayarlar kaydedildi; klavye artık bunları kullanıyor.</translation>
     </message>
     <message>
         <source>Settings saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayarlar kaydedildi.</translation>
     </message>
 </context>
 <context>
@@ -2727,20 +2727,20 @@ bir dosya, yardımcı program çalışmıyor ya da yanıt vermiyor).</translatio
     <name>halvane::ProfilesTableModel</name>
     <message>
         <source>Space switches it on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>Space açar veya kapatır</translation>
     </message>
     <message>
         <source>F2 or Enter renames the profile</source>
-        <translation type="unfinished"></translation>
+        <translation>F2 veya Enter profili yeniden adlandırır</translation>
     </message>
     <message>
         <source>Enter chooses the application that switches to this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter bu profile geçiren uygulamayı seçer</translation>
     </message>
     <message>
         <source>none</source>
         <extracomment>What a screen reader says of an empty cell of the profiles table</extracomment>
-        <translation type="unfinished">yok</translation>
+        <translation>yok</translation>
     </message>
 </context>
 </TS>
