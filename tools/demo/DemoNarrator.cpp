@@ -70,11 +70,8 @@ QString describeActions(const std::vector<QJsonObject>& lines, const KeyNamer& n
 
   const auto tellSystemEvents = [&] {
     if (systemEvents == 0) return;
-    // English has no plural forms without a catalogue: the one event is a text of its own.
-    phrases.add(systemEvents == 1
-                    ? QCoreApplication::translate("DemoNarrator", "posted 1 system key event")
-                    : QCoreApplication::translate("DemoNarrator", "posted %n system key events",
-                                                  nullptr, systemEvents));
+    phrases.add(QCoreApplication::translate("DemoNarrator", "posted %n system key events", nullptr,
+                                            systemEvents));
     systemEvents = 0;
   };
 

@@ -15,14 +15,11 @@ struct Doctor {
 };
 
 QString summary(int failures, int warnings) {
-  QString text = failures == 0 ? Doctor::tr("Nothing keeps the keyboard from working")
-                 : failures == 1
-                     ? Doctor::tr("%n problem keeps the keyboard from working", nullptr, failures)
+  QString text = failures == 0
+                     ? Doctor::tr("Nothing keeps the keyboard from working")
                      : Doctor::tr("%n problems keep the keyboard from working", nullptr, failures);
   if (warnings)
-    text += QStringLiteral("; ") +
-            (warnings == 1 ? Doctor::tr("%n more is worth fixing", nullptr, warnings)
-                           : Doctor::tr("%n more are worth fixing", nullptr, warnings));
+    text += QStringLiteral("; ") + Doctor::tr("%n more are worth fixing", nullptr, warnings);
   return text + u'.';
 }
 

@@ -293,21 +293,15 @@ DoctorChecks deviceChecks(const DoctorSystem& system) {
     const int interfaces = int(hidraw.size());
     checks << DoctorCheck{
         Status::Pass,
-        (interfaces == 1
-             ? DoctorDeviceChecks::tr("Keyboard: %n interface (%1)", nullptr, interfaces)
-             : DoctorDeviceChecks::tr("Keyboard: %n interfaces (%1)", nullptr, interfaces))
+        (DoctorDeviceChecks::tr("Keyboard: %n interfaces (%1)", nullptr, interfaces))
             .arg(devnodes(hidraw)),
         {}};
     checks << nodeAccess(system, hidraw, rule, &keyboardDenied);
   } else if (const int virtuals = virtualInterfaces(system)) {
     checks << DoctorCheck{
         Status::Pass,
-        (virtuals == 1
-             ? DoctorDeviceChecks::tr("Keyboard: none plugged in; %n virtual interface of %1 in %2",
-                                      nullptr, virtuals)
-             : DoctorDeviceChecks::tr(
-                   "Keyboard: none plugged in; %n virtual interfaces of %1 in %2", nullptr,
-                   virtuals))
+        (DoctorDeviceChecks::tr("Keyboard: none plugged in; %n virtual interfaces of %1 in %2",
+                                nullptr, virtuals))
             .arg(QStringLiteral("halvane-vkbd"), system.shown(system.virtualKeyboardFolder)),
         {}};
   } else {

@@ -156,9 +156,7 @@ DoctorCheck settingsFile(const DoctorSystem& system) {
     // The keys still work; some act differently from what the file says.
     DoctorCheck check{
         Status::Warn,
-        (errors == 1 ? DoctorFileChecks::tr("Settings: %1 has %n error", nullptr, errors)
-                     : DoctorFileChecks::tr("Settings: %1 has %n errors", nullptr, errors))
-            .arg(shown),
+        (DoctorFileChecks::tr("Settings: %1 has %n errors", nullptr, errors)).arg(shown),
         {DoctorFileChecks::tr("%1   (lists each), then correct them in %2")
              .arg(QStringLiteral("halvanectl check"), QStringLiteral("halvane-preferences"))}};
     if (!backups.isEmpty())
@@ -168,10 +166,8 @@ DoctorCheck settingsFile(const DoctorSystem& system) {
   }
   const int warnings = int(problems.size());
   return {Status::Pass,
-          warnings == 0 ? DoctorFileChecks::tr("Settings: %1 is valid").arg(shown)
-          : warnings == 1
-              ? DoctorFileChecks::tr("Settings: %1 is valid (%n warning: %2)", nullptr, warnings)
-                    .arg(shown, QStringLiteral("halvanectl check"))
+          warnings == 0
+              ? DoctorFileChecks::tr("Settings: %1 is valid").arg(shown)
               : DoctorFileChecks::tr("Settings: %1 is valid (%n warnings: %2)", nullptr, warnings)
                     .arg(shown, QStringLiteral("halvanectl check")),
           {}};

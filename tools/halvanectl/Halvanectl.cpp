@@ -223,8 +223,7 @@ int Halvanectl::setProfile(int number) {
   const int held = int(profiles);
   const QString why =
       number > profiles
-          ? (held == 1 ? tr("the settings file holds only %n profile", nullptr, held)
-                       : tr("the settings file holds only %n profiles", nullptr, held))
+          ? (tr("the settings file holds only %n profiles", nullptr, held))
           : tr("it did not switch within %n seconds (a macro may be playing; the switch then "
                "comes when it ends)",
                nullptr, kSwitchWaitMs / 1000);
@@ -383,11 +382,7 @@ int Halvanectl::check(const QString& file) {
   else
     //: file: the count of errors, the count of warnings
     out_ << tr("%1: %2, %3")
-                .arg(file,
-                     errors == 1 ? tr("%n error", nullptr, errors)
-                                 : tr("%n errors", nullptr, errors),
-                     warnings == 1 ? tr("%n warning", nullptr, warnings)
-                                   : tr("%n warnings", nullptr, warnings))
+                .arg(file, tr("%n errors", nullptr, errors), tr("%n warnings", nullptr, warnings))
          << '\n';
   return errors > 0 ? kProblems : kSuccess;
 }
@@ -457,8 +452,7 @@ int Halvanectl::listBackups() {
     const int bytes = int(backups[i].size);
     out_ << QStringLiteral("%1  %2  %3\n")
                 .arg(i + 1, 2)
-                .arg(backupTime(backups[i]),
-                     bytes == 1 ? tr("%n byte", nullptr, bytes) : tr("%n bytes", nullptr, bytes));
+                .arg(backupTime(backups[i]), tr("%n bytes", nullptr, bytes));
   }
   return kSuccess;
 }

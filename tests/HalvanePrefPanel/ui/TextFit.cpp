@@ -9,10 +9,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTabBar>
+#include <QTextBoundaryFinder>
 #include <QTextDocument>
 
 namespace halvane::test {
@@ -54,10 +54,16 @@ void checkLabel(Findings& findings, const QLabel* label) {
     plain = document.toPlainText();
   }
   if (label->wordWrap()) {
-    // Wrapped: the words must each fit the width, and the lines the height.
-    for (const QString& word :
-         plain.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
-      findings.check(label, word, textWidth(label, word), room.width());
+    // Wrapped: the pieces between line-break chances (spaces, or any two ideographs in Chinese
+    // and Japanese) must each fit the width, and the lines the height.
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, plain);
+    for (qsizetype start = 0; start < plain.size();) {
+      const qsizetype end = breaks.toNextBoundary();
+      if (end < 0) break;
+      const QString piece = plain.mid(start, end - start).trimmed();
+      if (!piece.isEmpty()) findings.check(label, piece, textWidth(label, piece), room.width());
+      start = end;
+    }
     findings.check(label, text, label->heightForWidth(label->width()), label->height());
     return;
   }

@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QRegularExpression>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -164,6 +165,41 @@ TEST_F(HalvanectlProcessTest, FindsTheFileWhereTheEnvironmentSaysAndMovesAFormer
   process.start(QStringLiteral(HALVANECTL), {"check"});
   ASSERT_TRUE(process.waitForFinished(10000));
   EXPECT_EQ(QString::fromUtf8(process.readAllStandardOutput()), mine + ": no problems\n");
+}
+
+// halvanectl speaks the desktop's language: its help and doctor in German on a German desktop,
+// English on one whose language has no catalogue.
+TEST_F(HalvanectlProcessTest, SpeaksTheDesktopsLanguage) {
+  QTranslator german;
+  ASSERT_TRUE(german.load(QStringLiteral("halvane_de"), QStringLiteral(HALVANE_CATALOGUES)));
+  const QString germanUsage = german.translate("Halvanectl", "Usage: %1");
+  const QString germanFix = german.translate("Doctor", "fix:");
+  ASSERT_FALSE(germanUsage.isEmpty());
+  ASSERT_FALSE(germanFix.isEmpty());
+
+  const auto runIn = [&](const char* lang, const QStringList& args) {
+    QProcess process;
+    QProcessEnvironment env = environment();
+    env.insert(QStringLiteral("LANG"), QString::fromLatin1(lang));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(HALVANECTL), args);
+    EXPECT_TRUE(process.waitForFinished(10000)) << lang;
+    return QString::fromUtf8(process.readAllStandardOutput());
+  };
+  const QString program = QStringLiteral("halvanectl COMMAND [ARGUMENTS]");
+  const struct {
+    const char* lang;
+    QString usage;
+    QString fix;
+  } cases[] = {{"de_DE.UTF-8", germanUsage.arg(program), germanFix},
+               {"xx_YY.UTF-8", QStringLiteral("Usage: ") + program, QStringLiteral("fix:")},
+               {"C.UTF-8", QStringLiteral("Usage: ") + program, QStringLiteral("fix:")}};
+  for (const auto& c : cases) {
+    EXPECT_TRUE(runIn(c.lang, {"--help"}).startsWith(c.usage)) << c.lang;
+    // No helper runs here, so doctor has a fault to fix.
+    EXPECT_TRUE(runIn(c.lang, {"doctor"}).contains(QStringLiteral("    ") + c.fix + u' '))
+        << c.lang;
+  }
 }
 
 TEST_F(HalvanectlProcessTest, WithoutAHelper) {
