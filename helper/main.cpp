@@ -8,6 +8,7 @@
 #include "platform/system/session/SessionMonitor.h"
 #include "platform/system/signals/BrokenPipes.h"
 #include "platform/system/signals/TerminationSignals.h"
+#include "platform/system/sleeper/QtClock.h"
 #include "platform/system/trace/Trace.h"
 #include "shared/Version.h"
 
@@ -37,7 +38,7 @@ int main(int argc, char* argv[]) {
   halvane::HelperPlatform platform(trace, session);
   const halvane::ControllerServices services = platform.services();
   halvane::Controller controller(services);
-  halvane::CustomWindow window(platform.log(), trace);
+  halvane::CustomWindow window(platform.log(), trace, halvane::QtClock::instance());
   // Where Qt cannot float the window above the desktop (Wayland), a surface of its own shows it.
   window.setSurface(platform.createOverlaySurface());
   controller.setItsWindow(&window);

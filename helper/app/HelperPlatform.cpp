@@ -20,6 +20,7 @@
 #include "platform/system/script/ScriptRunnerFactory.h"
 #include "platform/system/script/TracedScriptRunner.h"
 #include "platform/system/session/LogindSessionMonitor.h"
+#include "platform/system/sleeper/QtClock.h"
 #include "platform/system/sleeper/RealSleeper.h"
 #include "platform/system/sleeper/TracedSleeper.h"
 #include "shared/settings/SettingsMigration.h"
@@ -107,6 +108,7 @@ void HelperPlatform::serveDiagnostics(Controller& controller) {
 ControllerServices HelperPlatform::services() {
   return ControllerServices{*log_,
                             *sleeper_,
+                            QtClock::instance(),
                             *keyboard_,
                             *hidEvents_,
                             *workspace_,
