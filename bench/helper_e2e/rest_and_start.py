@@ -329,7 +329,7 @@ def preferences_starts(session, bus, args, rows):
                                  stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
         painted = None
         for line in prefs.stderr:
-            if "Flushing" in line or "flush" in line.lower():
+            if "Flushing QRegion" in line:
                 painted = time.monotonic()
                 break
         stop(prefs)
@@ -354,6 +354,7 @@ def main():
     parser.add_argument("--settle", type=float, default=3)
     parser.add_argument("--starts", type=int, default=7)
     parser.add_argument("--sessions", default="headless,x11,sway")
+    parser.add_argument("--table", action="store_true", help="a table for people, not JSON")
     args = parser.parse_args()
     args.helper = args.helper or os.path.join(
         args.build, "bundles/HalvaneHelper.app/Contents/MacOS/HalvaneHelper")
@@ -374,8 +375,12 @@ def main():
                 bus.close()
             if session:
                 session.close()
-    json.dump(rows, sys.stdout, indent=1)
-    print()
+    if args.table:
+        for r in rows:
+            print(f"{r['name']:<52} {r['value']:>9.2f} {r['unit']:<4} {r['goal']:<7} {r['note']}")
+    else:
+        json.dump(rows, sys.stdout, indent=1)
+        print()
 
 
 if __name__ == "__main__":
