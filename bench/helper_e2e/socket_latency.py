@@ -53,7 +53,7 @@ class Road:
     def start(self, command, env):
         self.process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
-        self.listener.settimeout(20)
+        self.listener.settimeout(120)
         self.connection, _ = self.listener.accept()
 
     def read_until(self, marker):
