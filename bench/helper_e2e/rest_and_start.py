@@ -175,13 +175,15 @@ SESSIONS = {"headless": Headless, "x11": X11, "sway": Sway}
 
 # --- Programs ---------------------------------------------------------------------------------
 
-def helper_home(session, keyboard=True):
-    """A home with the default settings (a macro on L1, no overlay on start) and, with keyboard,
-    a virtual keyboard interface; returns (environment additions, listening socket)."""
+def helper_home(session, keyboard=True, show_changes=True):
+    """A home with the default settings (the start-up profile's name shown unless show_changes
+    is false) and, with keyboard, a virtual keyboard interface; returns (environment additions,
+    listening socket)."""
     home = session.folder()
     runtime = session.folder()
     with open(os.path.join(ROOT, "shared", "defaults.plist"), "rb") as f:
         tree = plistlib.load(f)
+    tree["ShowChangesOnScreen"] = show_changes
     settings = os.path.join(home, "settings.plist")
     with open(settings, "wb") as f:
         plistlib.dump(tree, f)
@@ -226,13 +228,13 @@ def threads(pid):
     return len(os.listdir(f"/proc/{pid}/task"))
 
 
-def rest(session, bus, args, rows):
-    """Floor and helper side by side at rest: memory and wake-ups."""
+def rest(session, bus, args, rows, label, helper_path, show_changes=True, watch=True):
+    """Floor and helper side by side at rest: memory and, with watch, wake-ups."""
     env = dict(session.env, DBUS_SESSION_BUS_ADDRESS=bus.address)
     floor = subprocess.Popen([args.floor], env=env, stdout=subprocess.DEVNULL,
                              stderr=subprocess.DEVNULL)
-    extra, listener = helper_home(session)
-    helper = subprocess.Popen([args.helper], env=dict(env, **extra), stdout=subprocess.DEVNULL,
+    extra, listener = helper_home(session, show_changes=show_changes)
+    helper = subprocess.Popen([helper_path], env=dict(env, **extra), stdout=subprocess.DEVNULL,
                               stderr=subprocess.DEVNULL)
     try:
         listener.settimeout(10)
@@ -244,25 +246,22 @@ def rest(session, bus, args, rows):
         for process, who in ((floor, "floor"), (helper, "helper")):
             if process.poll() is not None:
                 raise Unavailable(f"the {who} ended early (status {process.returncode})")
-        before = {p.pid: status_counter(p.pid, "voluntary_ctxt_switches") for p in (floor, helper)}
-        time.sleep(args.rest_seconds)
-        after = {p.pid: status_counter(p.pid, "voluntary_ctxt_switches") for p in (floor, helper)}
-        mem = {p.pid: memory(p.pid) for p in (floor, helper)}
-        s = session.name
-        per_second = lambda p: (after[p.pid] - before[p.pid]) / args.rest_seconds
-        note = f"{args.rest_seconds:g} s, {threads(helper.pid)} threads" + \
-            ("" if connection else ", no keyboard attached")
-        rows.append(row(f"{s}: helper wake-ups at rest", per_second(helper), "/s", "<= 0.1", note))
-        rows.append(row(f"{s}: floor wake-ups at rest", per_second(floor), "/s", "",
-                        f"{threads(floor.pid)} threads"))
-        h, f = mem[helper.pid], mem[floor.pid]
-        rows.append(row(f"{s}: helper RSS", h["rss"] / KIB, "MiB", "", ""))
-        rows.append(row(f"{s}: floor RSS", f["rss"] / KIB, "MiB", "", ""))
-        rows.append(row(f"{s}: helper RSS above floor", (h["rss"] - f["rss"]) / KIB, "MiB",
-                        "<= 4", "same run"))
-        rows.append(row(f"{s}: helper PSS (floor)", h["pss"] / KIB, "MiB", "",
-                        f"floor {f['pss'] / KIB:.1f}"))
-        rows.append(row(f"{s}: helper private dirty (floor)", h["dirty"] / KIB, "MiB", "<= 3",
+        s = f"{session.name}: {label}"
+        if watch:
+            pids = (floor.pid, helper.pid)
+            before = {p: status_counter(p, "voluntary_ctxt_switches") for p in pids}
+            time.sleep(args.rest_seconds)
+            after = {p: status_counter(p, "voluntary_ctxt_switches") for p in pids}
+            per_second = lambda p: (after[p] - before[p]) / args.rest_seconds
+            note = f"{args.rest_seconds:g} s, {threads(helper.pid)} threads" + \
+                ("" if connection else ", no keyboard attached")
+            rows.append(row(f"{s} wake-ups at rest", per_second(helper.pid), "/s", "<= 0.1",
+                            note + f"; floor {per_second(floor.pid):.2f}"))
+        h, f = memory(helper.pid), memory(floor.pid)
+        rows.append(row(f"{s} RSS above floor", (h["rss"] - f["rss"]) / KIB, "MiB", "<= 4",
+                        f"helper {h['rss'] / KIB:.1f}, floor {f['rss'] / KIB:.1f}"))
+        rows.append(row(f"{s} PSS", h["pss"] / KIB, "MiB", "", f"floor {f['pss'] / KIB:.1f}"))
+        rows.append(row(f"{s} private dirty", h["dirty"] / KIB, "MiB", "<= 3",
                         f"floor {f['dirty'] / KIB:.1f}"))
         if connection:
             connection.close()
@@ -277,11 +276,11 @@ def spread(samples):
     return samples[0], statistics.median(samples), samples[-1]
 
 
-def helper_starts(session, bus, args, rows):
-    """Process start to NameOwnerChanged for the server name, over --starts runs."""
+def starts(session, bus, args, rows, label, command, name, goal):
+    """Process start to NameOwnerChanged for name, over --starts runs."""
     env = dict(session.env, DBUS_SESSION_BUS_ADDRESS=bus.address)
     rule = (f"type='signal',sender='org.freedesktop.DBus',member='NameOwnerChanged',"
-            f"arg0='{SERVER_NAME}'")
+            f"arg0='{name}'")
     monitor = subprocess.Popen(["dbus-monitor", "--address", bus.address, rule],
                                stdout=subprocess.PIPE, text=True, bufsize=1)
     samples = []
@@ -290,7 +289,7 @@ def helper_starts(session, bus, args, rows):
         for _ in range(args.starts):
             extra, _ = helper_home(session, keyboard=False)
             started = time.time()
-            helper = subprocess.Popen([args.helper], env=dict(env, **extra),
+            helper = subprocess.Popen([command], env=dict(env, **extra),
                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             owned = None
             while owned is None:
@@ -309,9 +308,9 @@ def helper_starts(session, bus, args, rows):
     finally:
         stop(monitor)
     if not samples:
-        raise Unavailable("the helper never took its name")
+        raise Unavailable(f"the {label} never took its name")
     low, mid, high = spread(samples)
-    rows.append(row(f"{session.name}: helper start to bus name (min/max)", mid, "ms", "<= 50",
+    rows.append(row(f"{session.name}: {label} start to bus name (median)", mid, "ms", goal,
                     f"min {low:.0f}, max {high:.0f}, {len(samples)} runs"))
 
 
@@ -338,7 +337,7 @@ def preferences_starts(session, bus, args, rows):
     if not samples:
         raise Unavailable("the preferences never painted")
     low, mid, high = spread(samples)
-    rows.append(row(f"{session.name}: preferences start to first paint (min/max)", mid, "ms",
+    rows.append(row(f"{session.name}: preferences start to first paint (median)", mid, "ms",
                     "<= 250", f"min {low:.0f}, max {high:.0f}, {len(samples)} runs"))
 
 
@@ -350,6 +349,7 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--build", default=os.path.join(ROOT, "build"))
     parser.add_argument("--helper")
+    parser.add_argument("--before", help="another helper build, measured beside in the same run")
     parser.add_argument("--rest-seconds", type=float, default=60)
     parser.add_argument("--settle", type=float, default=3)
     parser.add_argument("--starts", type=int, default=7)
@@ -366,8 +366,17 @@ def main():
         try:
             session = SESSIONS[name]()
             bus = Bus()
-            for measure in (rest, helper_starts, preferences_starts):
-                measure(session, bus, args, rows)
+            helpers = [("helper", args.helper)] + \
+                ([("helper before", args.before)] if args.before else [])
+            for label, path in helpers:
+                rest(session, bus, args, rows, label, path)
+                rest(session, bus, args, rows, label + ", no name shown", path,
+                     show_changes=False, watch=False)
+            starts(session, bus, args, rows, "floor", args.floor, "com.halvane.keyboard.BenchFloor",
+                   "")
+            for label, path in helpers:
+                starts(session, bus, args, rows, label, path, SERVER_NAME, "<= 50")
+            preferences_starts(session, bus, args, rows)
         except Unavailable as why:
             rows.append(row(f"{name}: skipped", 0, "", "", str(why)))
         finally:
