@@ -284,10 +284,12 @@ def starts(session, bus, args, rows, label, command, name, goal):
     monitor = subprocess.Popen(["dbus-monitor", "--address", bus.address, rule],
                                stdout=subprocess.PIPE, text=True, bufsize=1)
     samples = []
+    # One home for every run, as at each login: the first, untimed run writes the autostart entry
+    # (once in a user's life) and brings the files into the page cache.
+    extra, _ = helper_home(session, keyboard=False)
     try:
         wait_until(lambda: False, 0.3)  # the monitor's match is in place
-        for _ in range(args.starts):
-            extra, _ = helper_home(session, keyboard=False)
+        for run in range(args.starts + 1):
             started = time.time()
             helper = subprocess.Popen([command], env=dict(env, **extra),
                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -302,7 +304,7 @@ def starts(session, bus, args, rows, label, command, name, goal):
             stop(helper)
             # The name's loss comes next on the monitor: read it away.
             monitor.stdout.readline()
-            if owned is not None:
+            if owned is not None and run > 0:
                 samples.append((owned - started) * 1000)
             time.sleep(0.2)
     finally:
