@@ -1,7 +1,8 @@
 // The floor of the host socket road (socket_latency.py): the least a program can do between a
 // virtual keyboard's report and a traced key. It connects to the keyboard interface as the helper
 // does, reads each report with a blocking recv, and for a report holding macro key L1 writes the
-// key's trace lines, one write each, as the helper's trace does. No Qt, no event loop.
+// lines the helper's trace has for a key combination, in its order, one write each. No Qt, no
+// event loop.
 //   halvane_socket_floor <keyboard socket> <trace file>
 #include <fcntl.h>
 #include <sys/socket.h>
@@ -22,8 +23,12 @@ int main(int argc, char** argv) {
     return 1;
   const int trace = ::open(argv[2], O_WRONLY | O_APPEND | O_CLOEXEC);
   if (trace < 0) return 1;
-  static const char kDown[] = "{\"op\":\"keyboardEvent\",\"keyCode\":0,\"down\":true}\n";
-  static const char kUp[] = "{\"op\":\"keyboardEvent\",\"keyCode\":0,\"down\":false}\n";
+  static const char* const kLines[] = {"{\"op\":\"suppressionInterval\",\"seconds\":0}\n",
+                                       "{\"op\":\"eventStateCombining\",\"enabled\":false}\n",
+                                       "{\"op\":\"keyboardEvent\",\"keyCode\":0,\"down\":true}\n",
+                                       "{\"op\":\"keyboardEvent\",\"keyCode\":0,\"down\":false}\n",
+                                       "{\"op\":\"eventStateCombining\",\"enabled\":true}\n",
+                                       "{\"op\":\"suppressionInterval\",\"seconds\":0.25}\n"};
   std::uint8_t report[32], last[32] = {};
   ssize_t lastSize = -1;
   for (;;) {
@@ -34,8 +39,8 @@ int main(int argc, char** argv) {
     std::memcpy(last, report, size_t(size));
     lastSize = size;
     if (size == 8 && std::find(report + 2, report + 8, 0xF1) != report + 8) {
-      if (::write(trace, kDown, sizeof kDown - 1) < 0 || ::write(trace, kUp, sizeof kUp - 1) < 0)
-        return 1;
+      for (const char* line : kLines)
+        if (::write(trace, line, std::strlen(line)) < 0) return 1;
     }
   }
 }

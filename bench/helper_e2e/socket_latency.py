@@ -6,8 +6,9 @@
 A virtual keyboard interface (a listening SOCK_SEQPACKET socket) sends macro key L1's report; the
 "key" is the first keyboard event line on the trace, which is a FIFO read here with blocking
 reads (no polling on either side). The helper (headless, macro L1 = one key) and the floor
-(halvane_socket_floor: blocking recv, one write per key line, no Qt) are measured by the same
-code, presses alternating between them so that the machine's load falls on both alike.
+(halvane_socket_floor: blocking recv, then the same trace lines as the helper, one write each, no
+Qt) are measured by the same code, presses alternating between them so that the machine's load
+falls on both alike.
 Prints JSON rows {name, value, unit, goal, note} like rest_and_start.py.
 """
 
