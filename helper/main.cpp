@@ -2,6 +2,7 @@
 #include "helper/app/HelperPlatform.h"
 #include "helper/controller/Controller.h"
 #include "helper/overlay/CustomWindow.h"
+#include "helper/overlay/LazyProfileOverlay.h"
 #include "helper/tray/HelperTray.h"
 #include "platform/desktop/tray/SystemTrayIcon.h"
 #include "platform/input/probe/ReadSession.h"
@@ -9,6 +10,7 @@
 #include "platform/system/session/SessionMonitor.h"
 #include "platform/system/signals/BrokenPipes.h"
 #include "platform/system/signals/TerminationSignals.h"
+#include "platform/system/sleeper/QtClock.h"
 #include "platform/system/trace/Trace.h"
 #include "shared/Version.h"
 #include "shared/i18n/Translations.h"
@@ -41,9 +43,13 @@ int main(int argc, char* argv[]) {
   halvane::HelperPlatform platform(trace, session);
   const halvane::ControllerServices services = platform.services();
   halvane::Controller controller(services);
-  halvane::CustomWindow window(platform.log(), trace);
-  // Where Qt cannot float the window above the desktop (Wayland), a surface of its own shows it.
-  window.setSurface(platform.createOverlaySurface());
+  halvane::LazyProfileOverlay window([&platform, &trace] {
+    auto made = std::make_unique<halvane::CustomWindow>(platform.log(), trace,
+                                                        halvane::QtClock::instance());
+    // Where Qt cannot float the window above the desktop (Wayland), a surface of its own shows it.
+    made->setSurface(platform.createOverlaySurface());
+    return made;
+  });
   controller.setItsWindow(&window);
   controller.setServerObject(&platform.serverObject());
   platform.serveDiagnostics(controller);

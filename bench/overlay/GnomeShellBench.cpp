@@ -12,6 +12,7 @@
 #include "helper/overlay/CustomWindow.h"
 #include "platform/desktop/overlay/GnomeShellOverlaySurface.h"
 #include "platform/system/log/FakeSystemLog.h"
+#include "platform/system/sleeper/QtClock.h"
 #include "platform/system/trace/Trace.h"
 #include "tests/support/HeadlessGnomeShell.h"
 
@@ -56,7 +57,7 @@ struct Rig {
       return;
     }
     trace = std::make_unique<Trace>(dir.filePath(QStringLiteral("trace.jsonl")));
-    window = std::make_unique<CustomWindow>(log, *trace);
+    window = std::make_unique<CustomWindow>(log, *trace, QtClock::instance());
     window->setSurface(std::make_unique<GnomeShellOverlaySurface>(bus.connection()));
     window->placeOnMainScreen();
   }

@@ -11,6 +11,7 @@
 #include "platform/desktop/overlay/LayerShellOverlaySurface.h"
 #include "platform/desktop/wayland/WaylandConnection.h"
 #include "platform/system/log/FakeSystemLog.h"
+#include "platform/system/sleeper/QtClock.h"
 #include "platform/system/trace/Trace.h"
 #include "tests/support/HeadlessSway.h"
 
@@ -53,7 +54,7 @@ struct Rig {
     auto made = LayerShellOverlaySurface::create(connection, &problem);
     if (!made) return;
     trace = std::make_unique<Trace>(dir.filePath(QStringLiteral("trace.jsonl")));
-    window = std::make_unique<CustomWindow>(log, *trace);
+    window = std::make_unique<CustomWindow>(log, *trace, QtClock::instance());
     surface = made.get();
     window->setSurface(std::move(made));
     window->placeOnMainScreen();

@@ -20,6 +20,7 @@
 #include "platform/system/script/ScriptRunnerFactory.h"
 #include "platform/system/script/TracedScriptRunner.h"
 #include "platform/system/session/LogindSessionMonitor.h"
+#include "platform/system/sleeper/QtClock.h"
 #include "platform/system/sleeper/RealSleeper.h"
 #include "platform/system/sleeper/TracedSleeper.h"
 #include "shared/settings/SettingsMigration.h"
@@ -78,15 +79,14 @@ HelperPlatform::HelperPlatform(Trace& trace, const SessionProbe& probe)
       realDevices_(createSystemHIDDeviceRegistry(*log_)),
       devices_(std::make_unique<TracedHIDDeviceRegistry>(*realDevices_, trace)),
       serverObject_(makeServerObject(*log_, relay_)),
-      session_(std::make_unique<LogindSessionMonitor>()) {
+      session_(std::make_unique<LogindSessionMonitor>()),
+      overlay_(noted(chooseOverlayBackend(overlaySession(probe_)), BackendService::Overlay,
+                     overlayBackendName, *log_, backends_)) {
   backends_.record(keyEvents_.record(BackendService::KeyEvents, keyEventBackendName));
 }
 
 std::unique_ptr<OverlaySurface> HelperPlatform::createOverlaySurface() {
-  const OverlayBackendChoice choice =
-      noted(chooseOverlayBackend(overlaySession(probe_)), BackendService::Overlay,
-            overlayBackendName, *log_, backends_);
-  return halvane::createOverlaySurface(choice, probe_);
+  return halvane::createOverlaySurface(overlay_, probe_);
 }
 
 HelperPlatform::~HelperPlatform() = default;
@@ -107,6 +107,7 @@ void HelperPlatform::serveDiagnostics(Controller& controller) {
 ControllerServices HelperPlatform::services() {
   return ControllerServices{*log_,
                             *sleeper_,
+                            QtClock::instance(),
                             *keyboard_,
                             *hidEvents_,
                             *workspace_,

@@ -3,6 +3,7 @@
 #include "helper/controller/ControllerServices.h"
 #include "helper/diagnostics/BackendRegistry.h"
 #include "platform/desktop/frontapp/WindowActivationRelay.h"
+#include "platform/desktop/overlay/OverlayBackendChoice.h"
 #include "platform/desktop/overlay/OverlaySurface.h"
 #include "platform/desktop/probe/SessionProbe.h"
 #include "platform/input/posters/KeyEventBackendChoice.h"
@@ -34,7 +35,8 @@ class HelperPlatform {
   // Offers the read-only reports on the server object, about controller and these services.
   void serveDiagnostics(Controller& controller);
   BackendRegistry& backends() { return backends_; }
-  // The surface the overlay window shows itself on; nothing when the Qt window is the overlay.
+  // The surface the overlay window shows itself on, as chosen at start; nothing when the Qt
+  // window is the overlay.
   std::unique_ptr<OverlaySurface> createOverlaySurface();
   // Suspend and the session going inactive, from logind.
   SessionMonitor& session() { return *session_; }
@@ -59,6 +61,8 @@ class HelperPlatform {
   std::unique_ptr<HelperDiagnostics> diagnostics_;
   std::unique_ptr<ServerObject> serverObject_;
   std::unique_ptr<SessionMonitor> session_;
+  // Chosen (and recorded) at start; the surface is made when the overlay first shows.
+  OverlayBackendChoice overlay_;
 };
 
 }  // namespace halvane

@@ -3,6 +3,7 @@
 #include "helper/hidsystem/HIDSystem.h"
 #include "helper/overlay/ProfileOverlay.h"
 #include "platform/system/script/ScriptRunner.h"
+#include "platform/system/sleeper/Clock.h"
 #include "shared/settings/PlayMode.h"
 
 namespace halvane {

@@ -10,7 +10,6 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <QTimer>
 
 #include <cstdint>
 #include <memory>
@@ -22,6 +21,7 @@ namespace halvane {
 class HIDSystem;
 class ProfileOverlay;
 class ServerObject;
+class Ticker;
 struct DriverSettings;
 
 // The helper's central object: decodes keyboard reports into actions, plays macros, sends
@@ -92,7 +92,8 @@ class Controller : public QObject, public KeyboardServer {
   void createHIDSystem();
   void releaseHIDSystem();
   HIDSystem* hidSystem() const { return mHIDSystem.get(); }
-  void setItsWindow(ProfileOverlay* window) { itsWindow = window; }
+  // The idle check runs while the window fades in or shows a name, and stops once it is hidden.
+  void setItsWindow(ProfileOverlay* window);
   ProfileOverlay* window() const { return itsWindow; }
 
   // --- State, for start-up, quitting and tests ---------------------------------------------
@@ -119,6 +120,9 @@ class Controller : public QObject, public KeyboardServer {
   void applicationWillTerminate();
   // The idle timer's action: fades the overlay out once it is fully shown.
   void doIdle();
+  // The idle timer is running: only from a name's fade-in until the overlay is hidden again, so
+  // that a helper at rest does not wake up.
+  bool idleCheckRunning() const;
   // Diagnostics: tag 1 hides the overlay, tag 2 shows "Test".
   void debugAction(int tag);
   // Offers this controller to the pane under the server name.
@@ -141,6 +145,8 @@ class Controller : public QObject, public KeyboardServer {
   void reportChanged(ServiceId service, quint32 size);
   void decodeReport(ServiceId service, const ReportBuffer& report, quint32 size);
   void postProfileChanged(int profile);
+  // Shows name in the overlay and starts the idle check that will fade it out.
+  void showProfileName(const QString& name);
   void registerKeyboardInterfaces(int productID);
   void deviceAdded(ServiceId service);
   void deviceRemoved(ServiceId service);
@@ -162,7 +168,7 @@ class Controller : public QObject, public KeyboardServer {
   int mCurrentAutoSwitchProfile = -1;
   int mPrevAutoSwitchProfile = 0;
 
-  QTimer* mIdleTimer = nullptr;  // child of this object
+  std::unique_ptr<Ticker> mIdleTimer;  // from start-up on
   ServerObject* mServerObject = nullptr;
 
   std::vector<std::unique_ptr<KeyboardRecord>> mKeyboards;

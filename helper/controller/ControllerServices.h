@@ -8,6 +8,7 @@
 
 namespace halvane {
 
+class Clock;
 class DistributedNotificationCenter;
 class FrontApplicationWatcher;
 class HIDDeviceRegistry;
@@ -23,6 +24,8 @@ class Workspace;
 struct ControllerServices {
   SystemLog& log;
   Sleeper& sleeper;
+  // The idle check's timer.
+  Clock& clock;
   KeyboardEventPoster& keyboard;
   HIDEventSystem& hidEvents;
   Workspace& workspace;

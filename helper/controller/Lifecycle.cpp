@@ -4,9 +4,8 @@
 #include "helper/overlay/ProfileOverlay.h"
 #include "platform/system/control/ServerObject.h"
 #include "platform/system/log/SystemLog.h"
+#include "platform/system/sleeper/Clock.h"
 #include "shared/settings/SettingsStore.h"
-
-#include <QTimer>
 
 namespace halvane {
 
@@ -25,10 +24,8 @@ void Controller::applicationDidFinishLaunching() {
   createHIDSystem();
   runKeyScript(QStringLiteral("MakeLoginItem"), QString());
 
-  mIdleTimer = new QTimer(this);
-  mIdleTimer->setInterval(kIdleIntervalMs);
-  connect(mIdleTimer, &QTimer::timeout, this, &Controller::doIdle);
-  mIdleTimer->start();
+  // Started by each name shown, so that a helper at rest never wakes up for it.
+  mIdleTimer = mServices.clock.repeating(kIdleIntervalMs, [this] { doIdle(); });
 
   installApplicationSwitchHandler();
   switchToProfile(m_Prefs[QStringLiteral("CurrentProfile")].intValue(), true);
@@ -44,14 +41,32 @@ void Controller::startServerObject() {
   if (mServerObject) mServerObject->registerServer(*this);
 }
 
+void Controller::setItsWindow(ProfileOverlay* window) {
+  itsWindow = window;
+  if (itsWindow)
+    itsWindow->setHiddenHandler([this] {
+      if (mIdleTimer) mIdleTimer->stop();
+    });
+}
+
+void Controller::showProfileName(const QString& name) {
+  itsWindow->displayProfileName(name);
+  // A running check keeps its pace: the name still shows at full strength for at most one tick.
+  if (mIdleTimer && !mIdleTimer->isActive()) mIdleTimer->start();
+}
+
 void Controller::doIdle() {
   if (itsWindow && itsWindow->profileNameVisible()) itsWindow->hideProfileName();
+}
+
+bool Controller::idleCheckRunning() const {
+  return mIdleTimer && mIdleTimer->isActive();
 }
 
 void Controller::debugAction(int tag) {
   if (!itsWindow) return;
   if (tag == 1) itsWindow->hideProfileName();
-  if (tag == 2) itsWindow->displayProfileName(QStringLiteral("Test"));
+  if (tag == 2) showProfileName(QStringLiteral("Test"));
 }
 
 void Controller::applicationWillTerminate() {

@@ -77,10 +77,12 @@ void MacroPlayer::advance() {
   // 0, which is a real key. A step's pause follows its key, the last one's too.
   while (step_ < settings::kMacroStepCount) {
     const StepKeys& keys = stepKeys(step_++);
-    const int modifiers = macro_.keyCombo[keys.modifiers].intValue();
     const int keyCode = macro_.keyCombo[keys.keyCode].intValue();
-    const double delay = macro_.keyCombo[keys.delay].doubleValue() / 1000.0;
+    // An empty step's other values are never used: most steps are empty, and each look-up is a
+    // search of the settings tree on the report's way.
     if (keyCode == kEmptyStep) continue;
+    const int modifiers = macro_.keyCombo[keys.modifiers].intValue();
+    const double delay = macro_.keyCombo[keys.delay].doubleValue() / 1000.0;
     press_(keyCode, modifiers);
     if (!playing_) return;  // stopped by what the combination set off
     if (delay > 0) {

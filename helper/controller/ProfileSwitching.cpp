@@ -35,7 +35,7 @@ void Controller::switchToProfile(int profile, bool broadcast) {
   }
   const PlistValue record = m_Prefs[QStringLiteral("Profiles")].at(profile);
   if (itsWindow && m_Prefs[QStringLiteral("ShowChangesOnScreen")].toBool())
-    itsWindow->displayProfileName(record[QStringLiteral("Name")].toString());
+    showProfileName(record[QStringLiteral("Name")].toString());
   m_CurrentProfile = profile;
   SendPrefsToDriver();
   if (broadcast) postProfileChanged(profile);

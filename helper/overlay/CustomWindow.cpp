@@ -2,10 +2,10 @@
 
 #include "helper/overlay/CustomView.h"
 #include "platform/system/log/SystemLog.h"
+#include "platform/system/sleeper/Clock.h"
 #include "platform/system/trace/Trace.h"
 
 #include <QMouseEvent>
-#include <QTimer>
 
 #include <charconv>
 #include <cstdlib>
@@ -24,15 +24,13 @@ double traceValue(float alpha) {
 
 }  // namespace
 
-CustomWindow::CustomWindow(SystemLog& log, Trace& trace, QWidget* parent)
+CustomWindow::CustomWindow(SystemLog& log, Trace& trace, Clock& clock, QWidget* parent)
     : OverlayWindow(kContentSize, parent),
       mLog(log),
       mTrace(trace),
       mCustomView(new CustomView(this)),
-      mFadeTimer(new QTimer(this)) {
+      mFadeTimer(clock.repeating(kFadeIntervalMs, [this] { fadeMethod(); })) {
   mCustomView->setGeometry(rect());
-  mFadeTimer->setInterval(kFadeIntervalMs);
-  connect(mFadeTimer, &QTimer::timeout, this, &CustomWindow::fadeMethod);
 }
 
 CustomWindow::~CustomWindow() = default;
@@ -93,7 +91,10 @@ void CustomWindow::fadeMethod() {
     if (alpha >= 1.0f) return stopFade();
     setAlphaValue(double(alpha) + kFadeInStep);
   } else {
-    if (!(alpha > 0.0f)) return stopFade();
+    if (!(alpha > 0.0f)) {
+      stopFade();
+      return notifyHidden();
+    }
     setAlphaValue(double(alpha) - kFadeOutStep);
   }
   mTrace.write(TraceEvent("alpha").add("value", traceValue(alphaValue())));

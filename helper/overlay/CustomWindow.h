@@ -7,11 +7,13 @@
 #include <QPointF>
 #include <QPointer>
 
-class QTimer;
+#include <memory>
 
 namespace halvane {
 
+class Clock;
 class SystemLog;
+class Ticker;
 class Trace;
 
 // The profile overlay's window: fades the name in and out with one 50 ms timer, and can be
@@ -28,8 +30,8 @@ class CustomWindow : public OverlayWindow, public ProfileOverlay {
   // Distance between the window's bottom edge and the bottom of the screen's visible area.
   static constexpr int kBottomOffset = 50;
 
-  // Comes with its CustomView as the content.
-  CustomWindow(SystemLog& log, Trace& trace, QWidget* parent = nullptr);
+  // Comes with its CustomView as the content; fades on clock's timers.
+  CustomWindow(SystemLog& log, Trace& trace, Clock& clock, QWidget* parent = nullptr);
   ~CustomWindow() override;
 
   void displayProfileName(const QString& name) override;
@@ -40,7 +42,7 @@ class CustomWindow : public OverlayWindow, public ProfileOverlay {
   // One fade step: the fade timer's action.
   void fadeMethod();
   bool isFading() const { return mFading; }
-  const QTimer& fadeTimer() const { return *mFadeTimer; }
+  const Ticker& fadeTimer() const { return *mFadeTimer; }
 
   // Dragging, in screen coordinates: where the button went down, and where the mouse is now.
   void mouseDown(const QPointF& screenLocation);
@@ -64,7 +66,7 @@ class CustomWindow : public OverlayWindow, public ProfileOverlay {
   Trace& mTrace;
   QPointF initialLocation;
   QPointer<CustomView> mCustomView;
-  QTimer* mFadeTimer;  // child of this window
+  std::unique_ptr<Ticker> mFadeTimer;
   bool mFading = false;
   FadeDirection mFadeDirection = FadeDirection::Out;
 };

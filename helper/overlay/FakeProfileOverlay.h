@@ -16,6 +16,7 @@ class FakeProfileOverlay : public ProfileOverlay {
   void hideProfileName() override {
     ++hides;
     visible = false;
+    notifyHidden();  // no fade: hidden at once
   }
   bool profileNameVisible() const override { return visible; }
   void placeOnMainScreen() override { ++placements; }

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <functional>
+#include <utility>
+
 namespace halvane {
 
 // The on-screen profile name, as the controller drives it: shown with a fade-in on a switch,
@@ -17,6 +20,16 @@ class ProfileOverlay {
   // Puts the overlay at the bottom-right of the main screen's visible area; from then on it
   // stays on screen, shown and hidden only by its fading.
   virtual void placeOnMainScreen() {}
+  // Called each time a fade-out ends with the overlay at nothing.
+  void setHiddenHandler(std::function<void()> handler) { hiddenHandler_ = std::move(handler); }
+
+ protected:
+  void notifyHidden() {
+    if (hiddenHandler_) hiddenHandler_();
+  }
+
+ private:
+  std::function<void()> hiddenHandler_;
 };
 
 }  // namespace halvane

@@ -35,6 +35,8 @@ QIcon HelperTray::profileIcon(int number) {
 }
 
 void HelperTray::refresh() {
+  // Nothing is drawn where no tray can show it: the icon's digits alone would load the fonts.
+  if (!icon_.isAvailable()) return icon_.setVisible(false);
   const PlistValue prefs = controller_.prefs();
   const QString show = QString::fromLatin1(kShowTrayIcon);
   if (prefs.contains(show) && !prefs[show].toBool()) {

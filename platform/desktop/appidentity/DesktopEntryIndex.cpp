@@ -233,11 +233,18 @@ bool isInterpreter(const QString& fileName) {
 }
 
 DesktopEntryIndex::DesktopEntryIndex(XdgRoots roots, QLocale locale)
-    : roots_(std::move(roots)), locale_(std::move(locale)) {
-  rebuild();
-}
+    : roots_(std::move(roots)), locale_(std::move(locale)) {}
 
 void DesktopEntryIndex::rebuild() {
+  if (built_) read();
+}
+
+void DesktopEntryIndex::build() const {
+  if (!built_) read();
+}
+
+void DesktopEntryIndex::read() const {
+  built_ = true;
   entries_.clear();
   for (QHash<QString, int>* table : {&byId_, &byPath_, &byWmClass_, &byWmClassFolded_, &byIdName_,
                                      &byIdLastPart_, &bySteam_, &byProgramPath_, &byProgramName_})
@@ -311,6 +318,7 @@ void DesktopEntryIndex::rebuild() {
 const IndexedEntry* DesktopEntryIndex::lookup(const QHash<QString, int>& table,
                                               const QString& key) const {
   if (key.isEmpty()) return nullptr;
+  build();
   auto it = table.constFind(key);
   return it == table.constEnd() ? nullptr : &entries_[*it];
 }

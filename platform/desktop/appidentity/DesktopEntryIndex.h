@@ -40,16 +40,22 @@ struct IndexedEntry {
 // The installed applications (Type=Application) of the XDG data folders, by desktop ID. An
 // entry with Hidden=true removes its desktop ID, as if it were not installed; NoDisplay=true
 // entries stay (they are still what a window belongs to) but the chooser leaves them out.
+//
+// The folders are read at the first question, not when the index is made: a helper whose
+// session never names a window reads nothing, and start-up does not wait for the reading.
 class DesktopEntryIndex {
  public:
   explicit DesktopEntryIndex(XdgRoots roots, QLocale locale = QLocale());
 
-  // Reads every folder again.
+  // Reads every folder again (at the next question, when none has been asked yet).
   void rebuild();
 
   const XdgRoots& roots() const { return roots_; }
   // Every application, by desktop ID.
-  const std::vector<IndexedEntry>& entries() const { return entries_; }
+  const std::vector<IndexedEntry>& entries() const {
+    build();
+    return entries_;
+  }
   const IndexedEntry* byId(const QString& desktopId) const;
   // The entry whose file is path, whichever of its desktop ID's files it is.
   const IndexedEntry* byPath(const QString& path) const;
@@ -64,13 +70,18 @@ class DesktopEntryIndex {
   const IndexedEntry* byProgramName(const QString& name) const;
 
  private:
+  // Reads the folders unless that was done.
+  void build() const;
+  void read() const;
   const IndexedEntry* lookup(const QHash<QString, int>& table, const QString& key) const;
 
   XdgRoots roots_;
   QLocale locale_;
-  std::vector<IndexedEntry> entries_;
-  QHash<QString, int> byId_, byPath_, byWmClass_, byWmClassFolded_, byIdName_, byIdLastPart_,
-      bySteam_, byProgramPath_, byProgramName_;
+  // What the folders held when last read; filled at the first question.
+  mutable bool built_ = false;
+  mutable std::vector<IndexedEntry> entries_;
+  mutable QHash<QString, int> byId_, byPath_, byWmClass_, byWmClassFolded_, byIdName_,
+      byIdLastPart_, bySteam_, byProgramPath_, byProgramName_;
 };
 
 // Whether a program of this file name runs a script it is given (python3, sh, perl, node...):

@@ -5,10 +5,13 @@
 #include <QMenu>
 #include <QSystemTrayIcon>
 
+#include <memory>
+
 namespace halvane {
 
 // QSystemTrayIcon: a StatusNotifierItem on the session bus where a watcher runs (KDE, GNOME with
-// the AppIndicator extension, most wlroots bars), else the X11 system tray.
+// the AppIndicator extension, most wlroots bars), else the X11 system tray. The icon and its
+// menu (a widget, with its style and fonts) are made when first given something to show.
 class SystemTrayIcon : public TrayIcon {
  public:
   SystemTrayIcon();
@@ -20,8 +23,10 @@ class SystemTrayIcon : public TrayIcon {
   void setVisible(bool visible) override;
 
  private:
-  QMenu menu_;
-  QSystemTrayIcon icon_;
+  QSystemTrayIcon& icon();
+
+  std::unique_ptr<QMenu> menu_;
+  std::unique_ptr<QSystemTrayIcon> icon_;  // after the menu: it goes first
 };
 
 }  // namespace halvane

@@ -9,17 +9,20 @@ class TracedKeyboardEventPoster : public KeyboardEventPoster {
  public:
   TracedKeyboardEventPoster(KeyboardEventPoster& inner, Trace& trace)
       : inner_(inner), trace_(trace) {}
+  // Each line is only made when the trace writes it: these stand between a macro key's report
+  // and its first key.
   void setLocalEventsSuppressionInterval(double seconds) override {
-    trace_.write(TraceEvent("suppressionInterval").add("seconds", seconds));
+    if (trace_.enabled()) trace_.write(TraceEvent("suppressionInterval").add("seconds", seconds));
     inner_.setLocalEventsSuppressionInterval(seconds);
   }
   void enableEventStateCombining(bool enabled) override {
-    trace_.write(TraceEvent("eventStateCombining").add("enabled", enabled));
+    if (trace_.enabled()) trace_.write(TraceEvent("eventStateCombining").add("enabled", enabled));
     inner_.enableEventStateCombining(enabled);
   }
   bool postKeyboardEvent(quint16 virtualKeyCode, bool keyDown) override {
-    trace_.write(
-        TraceEvent("keyboardEvent").add("keyCode", int(virtualKeyCode)).add("down", keyDown));
+    if (trace_.enabled())
+      trace_.write(
+          TraceEvent("keyboardEvent").add("keyCode", int(virtualKeyCode)).add("down", keyDown));
     return inner_.postKeyboardEvent(virtualKeyCode, keyDown);
   }
 

@@ -11,7 +11,8 @@ class QFile;
 namespace halvane {
 
 // One line of the platform trace: a JSON object whose first member is "op", the other members
-// in the order they were added.
+// in the order they were added. The op and the keys are literal names of letters and digits;
+// only values are escaped.
 class TraceEvent {
  public:
   explicit TraceEvent(const char* op);

@@ -109,11 +109,20 @@ ControllerRig::ControllerRig(bool withScript) : trace(dir.filePath(QStringLitera
               resources + QStringLiteral("defaults.plist"));
   if (withScript) makeFile(resources + QStringLiteral("Halvane"), "#!/bin/sh\n", true);
 
-  ControllerServices services{
-      tracedLog_,       tracedSleeper_,       tracedKeyboard_, tracedHidEvents_,
-      tracedWorkspace_, tracedScripts_,       front,           tracedNotifications_,
-      tracedDevices_,   Bundle(bundlePath()), settingsPath(),  out.file(),
-      err.file()};
+  ControllerServices services{tracedLog_,
+                              tracedSleeper_,
+                              clock,
+                              tracedKeyboard_,
+                              tracedHidEvents_,
+                              tracedWorkspace_,
+                              tracedScripts_,
+                              front,
+                              tracedNotifications_,
+                              tracedDevices_,
+                              Bundle(bundlePath()),
+                              settingsPath(),
+                              out.file(),
+                              err.file()};
   controller = std::make_unique<Controller>(services);
   controller->setItsWindow(&overlay);
 }

@@ -40,6 +40,7 @@ class TracedOverlay : public ProfileOverlay {
   void hideProfileName() override {
     trace_.write(TraceEvent("overlayHide"));
     visible_ = false;
+    notifyHidden();  // no fade: hidden at once
   }
   bool profileNameVisible() const override { return visible_; }
 

@@ -9,6 +9,7 @@
 #include "platform/input/posters/FakeKeyboardEventPoster.h"
 #include "platform/system/log/FakeSystemLog.h"
 #include "platform/system/script/FakeScriptRunner.h"
+#include "platform/system/sleeper/FakeClock.h"
 #include "platform/system/sleeper/FakeSleeper.h"
 
 namespace halvane::test {
@@ -17,6 +18,7 @@ namespace halvane::test {
 struct FakeServices {
   FakeSystemLog log;
   FakeSleeper sleeper;
+  FakeClock clock;
   FakeKeyboardEventPoster keyboard;
   FakeHIDEventSystem hidEvents;
   FakeWorkspace workspace;
@@ -30,11 +32,11 @@ struct FakeServices {
   ControllerServices services(const Bundle& bundle, const QString& settingsPath,
                               std::FILE* out = stdout, std::FILE* err = stderr,
                               KeyboardEventPoster* keyboardPoster = nullptr) {
-    return ControllerServices{log,       sleeper,       keyboardPoster ? *keyboardPoster : keyboard,
-                              hidEvents, workspace,     scripts,
-                              front,     notifications, devices,
-                              bundle,    settingsPath,  out,
-                              err};
+    return ControllerServices{
+        log,           sleeper,   clock,   keyboardPoster ? *keyboardPoster : keyboard,
+        hidEvents,     workspace, scripts, front,
+        notifications, devices,   bundle,  settingsPath,
+        out,           err};
   }
 };
 

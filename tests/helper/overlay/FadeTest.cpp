@@ -1,9 +1,9 @@
 // Fading: alpha steps per tick, where each fade stops, and what goes to the trace.
 #include "helper/overlay/CustomView.h"
+#include "platform/system/sleeper/QtClock.h"
 #include "tests/helper/overlay/OverlayTestSupport.h"
 
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 #include <optional>
@@ -166,7 +166,7 @@ TEST_P(FadeSteps, AlphaPerTickWhereItStopsAndTheTrace) {
   EXPECT_TRUE(window->isFading());
   EXPECT_TRUE(window->fadeTimer().isActive());
   EXPECT_EQ(window->fadeTimer().interval(), 50);
-  EXPECT_EQ(window->findChildren<QTimer*>().size(), 1) << "one fade timer at a time";
+  EXPECT_EQ(clock.activeTickers(), 1) << "one fade timer at a time";
 
   int n = 0;
   for (float alpha : fade.alphas) {
@@ -225,6 +225,7 @@ TEST_F(OverlayTest, MissingViewIsLoggedOnEveryDisplayAndTheFadeStillRuns) {
 }
 
 TEST_F(OverlayTest, TheTimerDrivesTheFade) {
+  window = std::make_unique<CustomWindow>(log, trace, QtClock::instance());
   window->displayProfileName(QStringLiteral("Live"));
   // Five real ticks of 50 ms bring the window to full strength and the sixth stops the timer.
   EXPECT_TRUE(QTest::qWaitFor([&] { return !window->isFading(); }, 5000));

@@ -2,6 +2,7 @@
 
 #include "helper/overlay/CustomWindow.h"
 #include "platform/system/log/FakeSystemLog.h"
+#include "platform/system/sleeper/FakeClock.h"
 #include "platform/system/trace/Trace.h"
 
 #include <QFile>
@@ -14,12 +15,12 @@
 
 namespace halvane::test {
 
-// A CustomWindow with a captured log and a trace written to a temporary file.
+// A CustomWindow with a captured log, a trace written to a temporary file and a fake clock.
 class OverlayTest : public ::testing::Test {
  protected:
   OverlayTest()
       : trace(dir.filePath(QStringLiteral("trace.jsonl"))),
-        window(std::make_unique<CustomWindow>(log, trace)) {}
+        window(std::make_unique<CustomWindow>(log, trace, clock)) {}
 
   // The trace lines written since the last call.
   QStringList newTraceLines() {
@@ -37,6 +38,7 @@ class OverlayTest : public ::testing::Test {
 
   QTemporaryDir dir;
   FakeSystemLog log;
+  FakeClock clock;
   Trace trace;
   std::unique_ptr<CustomWindow> window;
 

@@ -130,6 +130,8 @@ TEST_F(Tray, WithoutATrayNothingIsShownAndTheHelperRunsOn) {
   icon.available = false;
   start();
   EXPECT_FALSE(icon.visible);
+  EXPECT_TRUE(icon.icon.isNull()) << "nothing drawn that nothing shows";
+  EXPECT_TRUE(icon.items.empty());
   EXPECT_EQ(rig.controller->getCurrentProfile(), 2);
 }
 

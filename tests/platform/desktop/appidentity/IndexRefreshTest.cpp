@@ -43,5 +43,22 @@ TEST(IndexRefresh, FollowsEntriesAddedRemovedAndInAFolderMadeLater) {
   EXPECT_EQ(index.byId(QStringLiteral("new.desktop"))->paths.size(), 2);
 }
 
+// The folders are read at the first question: an index made at start-up costs nothing until a
+// window needs resolving, and then knows what is installed by that time.
+TEST(IndexRefresh, ReadsTheFoldersAtTheFirstQuestion) {
+  FixtureTree tree;
+  tree.entry(tree.systemApps(), "early.desktop", "Name=Early\nExec=early");
+  DesktopEntryIndex index(tree.roots());
+  index.rebuild();  // nothing asked yet: still nothing read
+  tree.entry(tree.systemApps(), "late.desktop", "Name=Late\nExec=late");
+  EXPECT_TRUE(index.byId(QStringLiteral("early.desktop")));
+  EXPECT_TRUE(index.byId(QStringLiteral("late.desktop")));
+  // Once read, the index holds what it read until it is rebuilt.
+  tree.entry(tree.systemApps(), "later.desktop", "Name=Later\nExec=later");
+  EXPECT_EQ(index.entries().size(), 2u);
+  index.rebuild();
+  EXPECT_EQ(index.entries().size(), 3u);
+}
+
 }  // namespace
 }  // namespace halvane::test
