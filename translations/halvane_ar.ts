@@ -44,10 +44,6 @@
         <extracomment>%1 is a key combination; more may follow, separated by commas.</extracomment>
         <translation>كتب %1</translation>
     </message>
-    <message>
-        <source>posted 1 system key event</source>
-        <translation>أرسل حدثًا واحدًا لمفاتيح النظام</translation>
-    </message>
     <message numerus="yes">
         <source>posted %n system key events</source>
         <translation>
@@ -182,17 +178,6 @@
         <translation>لا شيء يمنع لوحة المفاتيح من العمل</translation>
     </message>
     <message numerus="yes">
-        <source>%n problem keeps the keyboard from working</source>
-        <translation>
-            <numerusform>%n مشكلة تمنع لوحة المفاتيح من العمل</numerusform>
-            <numerusform>%n مشكلة تمنع لوحة المفاتيح من العمل</numerusform>
-            <numerusform>%n مشكلتان تمنعان لوحة المفاتيح من العمل</numerusform>
-            <numerusform>%n مشكلات تمنع لوحة المفاتيح من العمل</numerusform>
-            <numerusform>%n مشكلةً تمنع لوحة المفاتيح من العمل</numerusform>
-            <numerusform>%n مشكلة تمنع لوحة المفاتيح من العمل</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n problems keep the keyboard from working</source>
         <translation>
             <numerusform>%n مشكلة تمنع لوحة المفاتيح من العمل</numerusform>
@@ -201,17 +186,6 @@
             <numerusform>%n مشكلات تمنع لوحة المفاتيح من العمل</numerusform>
             <numerusform>%n مشكلةً تمنع لوحة المفاتيح من العمل</numerusform>
             <numerusform>%n مشكلة تمنع لوحة المفاتيح من العمل</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n more is worth fixing</source>
-        <translation>
-            <numerusform>و%n أمر آخر يستحق الإصلاح</numerusform>
-            <numerusform>و%n أمر آخر يستحق الإصلاح</numerusform>
-            <numerusform>و%n أمران آخران يستحقان الإصلاح</numerusform>
-            <numerusform>و%n أمور أخرى تستحق الإصلاح</numerusform>
-            <numerusform>و%n أمرًا آخر يستحق الإصلاح</numerusform>
-            <numerusform>و%n أمر آخر يستحق الإصلاح</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -424,17 +398,6 @@
         <translation>مدخل hwdb غير فعّال: %1 (مفتاح الماكرو 0xF8 كان سيُدخل الجهاز في السكون)</translation>
     </message>
     <message numerus="yes">
-        <source>Keyboard: %n interface (%1)</source>
-        <translation>
-            <numerusform>لوحة المفاتيح: %n واجهة (%1)</numerusform>
-            <numerusform>لوحة المفاتيح: %n واجهة (%1)</numerusform>
-            <numerusform>لوحة المفاتيح: %n واجهتان (%1)</numerusform>
-            <numerusform>لوحة المفاتيح: %n واجهات (%1)</numerusform>
-            <numerusform>لوحة المفاتيح: %n واجهةً (%1)</numerusform>
-            <numerusform>لوحة المفاتيح: %n واجهة (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Keyboard: %n interfaces (%1)</source>
         <translation>
             <numerusform>لوحة المفاتيح: %n واجهة (%1)</numerusform>
@@ -443,17 +406,6 @@
             <numerusform>لوحة المفاتيح: %n واجهات (%1)</numerusform>
             <numerusform>لوحة المفاتيح: %n واجهةً (%1)</numerusform>
             <numerusform>لوحة المفاتيح: %n واجهة (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Keyboard: none plugged in; %n virtual interface of %1 in %2</source>
-        <translation>
-            <numerusform>لوحة المفاتيح: لا شيء موصول؛ %n واجهة افتراضية لـ %1 في %2</numerusform>
-            <numerusform>لوحة المفاتيح: لا شيء موصول؛ %n واجهة افتراضية لـ %1 في %2</numerusform>
-            <numerusform>لوحة المفاتيح: لا شيء موصول؛ %n واجهتان افتراضيتان لـ %1 في %2</numerusform>
-            <numerusform>لوحة المفاتيح: لا شيء موصول؛ %n واجهات افتراضية لـ %1 في %2</numerusform>
-            <numerusform>لوحة المفاتيح: لا شيء موصول؛ %n واجهةً افتراضية لـ %1 في %2</numerusform>
-            <numerusform>لوحة المفاتيح: لا شيء موصول؛ %n واجهة افتراضية لـ %1 في %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -543,17 +495,6 @@
         <translation>%1، ثم %2</translation>
     </message>
     <message numerus="yes">
-        <source>Settings: %1 has %n error</source>
-        <translation>
-            <numerusform>الإعدادات: في %1 %n خطأ</numerusform>
-            <numerusform>الإعدادات: في %1 %n خطأ</numerusform>
-            <numerusform>الإعدادات: في %1 %n خطآن</numerusform>
-            <numerusform>الإعدادات: في %1 %n أخطاء</numerusform>
-            <numerusform>الإعدادات: في %1 %n خطأً</numerusform>
-            <numerusform>الإعدادات: في %1 %n خطأ</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Settings: %1 has %n errors</source>
         <translation>
             <numerusform>الإعدادات: في %1 %n خطأ</numerusform>
@@ -575,17 +516,6 @@
     <message>
         <source>Settings: %1 is valid</source>
         <translation>الإعدادات: %1 سليم</translation>
-    </message>
-    <message numerus="yes">
-        <source>Settings: %1 is valid (%n warning: %2)</source>
-        <translation>
-            <numerusform>الإعدادات: %1 سليم (%n تحذير: %2)</numerusform>
-            <numerusform>الإعدادات: %1 سليم (%n تحذير: %2)</numerusform>
-            <numerusform>الإعدادات: %1 سليم (%n تحذيران: %2)</numerusform>
-            <numerusform>الإعدادات: %1 سليم (%n تحذيرات: %2)</numerusform>
-            <numerusform>الإعدادات: %1 سليم (%n تحذيرًا: %2)</numerusform>
-            <numerusform>الإعدادات: %1 سليم (%n تحذير: %2)</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 is valid (%n warnings: %2)</source>
@@ -1320,17 +1250,6 @@ read or written, the helper not running or not answering).</source>
         <translation>لم يستجب مساعد Halvane</translation>
     </message>
     <message numerus="yes">
-        <source>the settings file holds only %n profile</source>
-        <translation>
-            <numerusform>لا يحوي ملف الإعدادات إلا %n ملف تعريف</numerusform>
-            <numerusform>لا يحوي ملف الإعدادات إلا %n ملف تعريف</numerusform>
-            <numerusform>لا يحوي ملف الإعدادات إلا %n ملفَي تعريف</numerusform>
-            <numerusform>لا يحوي ملف الإعدادات إلا %n ملفات تعريف</numerusform>
-            <numerusform>لا يحوي ملف الإعدادات إلا %n ملفَّ تعريف</numerusform>
-            <numerusform>لا يحوي ملف الإعدادات إلا %n ملف تعريف</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>the settings file holds only %n profiles</source>
         <translation>
             <numerusform>لا يحوي ملف الإعدادات إلا %n ملف تعريف</numerusform>
@@ -1480,17 +1399,6 @@ read or written, the helper not running or not answering).</source>
         <translation>%1: %2، %3</translation>
     </message>
     <message numerus="yes">
-        <source>%n error</source>
-        <translation>
-            <numerusform>%n خطأ</numerusform>
-            <numerusform>%n خطأ</numerusform>
-            <numerusform>%n خطآن</numerusform>
-            <numerusform>%n أخطاء</numerusform>
-            <numerusform>%n خطأً</numerusform>
-            <numerusform>%n خطأ</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n errors</source>
         <translation>
             <numerusform>%n خطأ</numerusform>
@@ -1499,17 +1407,6 @@ read or written, the helper not running or not answering).</source>
             <numerusform>%n أخطاء</numerusform>
             <numerusform>%n خطأً</numerusform>
             <numerusform>%n خطأ</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n warning</source>
-        <translation>
-            <numerusform>%n تحذير</numerusform>
-            <numerusform>%n تحذير</numerusform>
-            <numerusform>%n تحذيران</numerusform>
-            <numerusform>%n تحذيرات</numerusform>
-            <numerusform>%n تحذيرًا</numerusform>
-            <numerusform>%n تحذير</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1566,17 +1463,6 @@ read or written, the helper not running or not answering).</source>
     <message>
         <source>Backups of %1, newest first:</source>
         <translation>النسخ الاحتياطية من %1، الأحدث أولًا:</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n byte</source>
-        <translation>
-            <numerusform>%n بايت</numerusform>
-            <numerusform>%n بايت</numerusform>
-            <numerusform>%n بايتان</numerusform>
-            <numerusform>%n بايتات</numerusform>
-            <numerusform>%n بايتًا</numerusform>
-            <numerusform>%n بايت</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>

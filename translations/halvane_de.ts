@@ -44,10 +44,6 @@
         <extracomment>%1 is a key combination; more may follow, separated by commas.</extracomment>
         <translation>%1 getippt</translation>
     </message>
-    <message>
-        <source>posted 1 system key event</source>
-        <translation>1 Systemtastenereignis gesendet</translation>
-    </message>
     <message numerus="yes">
         <source>posted %n system key events</source>
         <translation>
@@ -178,24 +174,10 @@
         <translation>Nichts hindert die Tastatur am Funktionieren</translation>
     </message>
     <message numerus="yes">
-        <source>%n problem keeps the keyboard from working</source>
-        <translation>
-            <numerusform>%n Problem hindert die Tastatur am Funktionieren</numerusform>
-            <numerusform>%n Probleme hindern die Tastatur am Funktionieren</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n problems keep the keyboard from working</source>
         <translation>
             <numerusform>%n Problem hindert die Tastatur am Funktionieren</numerusform>
             <numerusform>%n Probleme hindern die Tastatur am Funktionieren</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n more is worth fixing</source>
-        <translation>
-            <numerusform>%n weiteres sollte behoben werden</numerusform>
-            <numerusform>%n weitere sollten behoben werden</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -404,24 +386,10 @@
         <translation>hwdb-Eintrag nicht aktiv: %1 (Makrotaste 0xF8 würde den Rechner in Bereitschaft versetzen)</translation>
     </message>
     <message numerus="yes">
-        <source>Keyboard: %n interface (%1)</source>
-        <translation>
-            <numerusform>Tastatur: %n Schnittstelle (%1)</numerusform>
-            <numerusform>Tastatur: %n Schnittstellen (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Keyboard: %n interfaces (%1)</source>
         <translation>
             <numerusform>Tastatur: %n Schnittstelle (%1)</numerusform>
             <numerusform>Tastatur: %n Schnittstellen (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Keyboard: none plugged in; %n virtual interface of %1 in %2</source>
-        <translation>
-            <numerusform>Tastatur: keine angeschlossen; %n virtuelle Schnittstelle von %1 in %2</numerusform>
-            <numerusform>Tastatur: keine angeschlossen; %n virtuelle Schnittstellen von %1 in %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -507,13 +475,6 @@
         <translation>%1, dann %2</translation>
     </message>
     <message numerus="yes">
-        <source>Settings: %1 has %n error</source>
-        <translation>
-            <numerusform>Einstellungen: %1 hat %n Fehler</numerusform>
-            <numerusform>Einstellungen: %1 hat %n Fehler</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Settings: %1 has %n errors</source>
         <translation>
             <numerusform>Einstellungen: %1 hat %n Fehler</numerusform>
@@ -531,13 +492,6 @@
     <message>
         <source>Settings: %1 is valid</source>
         <translation>Einstellungen: %1 ist gültig</translation>
-    </message>
-    <message numerus="yes">
-        <source>Settings: %1 is valid (%n warning: %2)</source>
-        <translation>
-            <numerusform>Einstellungen: %1 ist gültig (%n Warnung: %2)</numerusform>
-            <numerusform>Einstellungen: %1 ist gültig (%n Warnungen: %2)</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 is valid (%n warnings: %2)</source>
@@ -1279,13 +1233,6 @@ läuft nicht oder antwortet nicht).</translation>
         <translation>das Halvane-Hilfsprogramm hat nicht geantwortet</translation>
     </message>
     <message numerus="yes">
-        <source>the settings file holds only %n profile</source>
-        <translation>
-            <numerusform>die Einstellungsdatei enthält nur %n Profil</numerusform>
-            <numerusform>die Einstellungsdatei enthält nur %n Profile</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>the settings file holds only %n profiles</source>
         <translation>
             <numerusform>die Einstellungsdatei enthält nur %n Profil</numerusform>
@@ -1427,24 +1374,10 @@ läuft nicht oder antwortet nicht).</translation>
         <translation>%1: %2, %3</translation>
     </message>
     <message numerus="yes">
-        <source>%n error</source>
-        <translation>
-            <numerusform>%n Fehler</numerusform>
-            <numerusform>%n Fehler</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n errors</source>
         <translation>
             <numerusform>%n Fehler</numerusform>
             <numerusform>%n Fehler</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n warning</source>
-        <translation>
-            <numerusform>%n Warnung</numerusform>
-            <numerusform>%n Warnungen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1497,13 +1430,6 @@ läuft nicht oder antwortet nicht).</translation>
     <message>
         <source>Backups of %1, newest first:</source>
         <translation>Sicherungen von %1, neueste zuerst:</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n byte</source>
-        <translation>
-            <numerusform>%n Byte</numerusform>
-            <numerusform>%n Byte</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>

@@ -14,24 +14,10 @@
 <context>
     <name>Doctor</name>
     <message numerus="yes">
-        <source>%n problem keeps the keyboard from working</source>
-        <translation>
-            <numerusform>%n problem keeps the keyboard from working</numerusform>
-            <numerusform>%n problems keep the keyboard from working</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n problems keep the keyboard from working</source>
         <translation>
             <numerusform>%n problem keeps the keyboard from working</numerusform>
             <numerusform>%n problems keep the keyboard from working</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n more is worth fixing</source>
-        <translation>
-            <numerusform>%n more is worth fixing</numerusform>
-            <numerusform>%n more are worth fixing</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -45,24 +31,10 @@
 <context>
     <name>DoctorDeviceChecks</name>
     <message numerus="yes">
-        <source>Keyboard: %n interface (%1)</source>
-        <translation>
-            <numerusform>Keyboard: %n interface (%1)</numerusform>
-            <numerusform>Keyboard: %n interfaces (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Keyboard: %n interfaces (%1)</source>
         <translation>
             <numerusform>Keyboard: %n interface (%1)</numerusform>
             <numerusform>Keyboard: %n interfaces (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Keyboard: none plugged in; %n virtual interface of %1 in %2</source>
-        <translation>
-            <numerusform>Keyboard: none plugged in; %n virtual interface of %1 in %2</numerusform>
-            <numerusform>Keyboard: none plugged in; %n virtual interfaces of %1 in %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -76,24 +48,10 @@
 <context>
     <name>DoctorFileChecks</name>
     <message numerus="yes">
-        <source>Settings: %1 has %n error</source>
-        <translation>
-            <numerusform>Settings: %1 has %n error</numerusform>
-            <numerusform>Settings: %1 has %n errors</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Settings: %1 has %n errors</source>
         <translation>
             <numerusform>Settings: %1 has %n error</numerusform>
             <numerusform>Settings: %1 has %n errors</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Settings: %1 is valid (%n warning: %2)</source>
-        <translation>
-            <numerusform>Settings: %1 is valid (%n warning: %2)</numerusform>
-            <numerusform>Settings: %1 is valid (%n warnings: %2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -106,13 +64,6 @@
 </context>
 <context>
     <name>Halvanectl</name>
-    <message numerus="yes">
-        <source>the settings file holds only %n profile</source>
-        <translation>
-            <numerusform>the settings file holds only %n profile</numerusform>
-            <numerusform>the settings file holds only %n profiles</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>the settings file holds only %n profiles</source>
         <translation>
@@ -128,13 +79,6 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n error</source>
-        <translation>
-            <numerusform>%n error</numerusform>
-            <numerusform>%n errors</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n errors</source>
         <translation>
             <numerusform>%n error</numerusform>
@@ -142,24 +86,10 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n warning</source>
-        <translation>
-            <numerusform>%n warning</numerusform>
-            <numerusform>%n warnings</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n warnings</source>
         <translation>
             <numerusform>%n warning</numerusform>
             <numerusform>%n warnings</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n byte</source>
-        <translation>
-            <numerusform>%n byte</numerusform>
-            <numerusform>%n bytes</numerusform>
         </translation>
     </message>
     <message numerus="yes">

@@ -44,10 +44,6 @@
         <extracomment>%1 is a key combination; more may follow, separated by commas.</extracomment>
         <translation>tecleó %1</translation>
     </message>
-    <message>
-        <source>posted 1 system key event</source>
-        <translation>envió 1 evento de tecla del sistema</translation>
-    </message>
     <message numerus="yes">
         <source>posted %n system key events</source>
         <translation>
@@ -178,24 +174,10 @@
         <translation>Nada impide que el teclado funcione</translation>
     </message>
     <message numerus="yes">
-        <source>%n problem keeps the keyboard from working</source>
-        <translation>
-            <numerusform>%n problema impide que el teclado funcione</numerusform>
-            <numerusform>%n problemas impiden que el teclado funcione</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n problems keep the keyboard from working</source>
         <translation>
             <numerusform>%n problema impide que el teclado funcione</numerusform>
             <numerusform>%n problemas impiden que el teclado funcione</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n more is worth fixing</source>
-        <translation>
-            <numerusform>%n más merece corregirse</numerusform>
-            <numerusform>%n más merecen corregirse</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -404,24 +386,10 @@
         <translation>Entrada hwdb no activa: %1 (la tecla de macro 0xF8 suspendería el equipo)</translation>
     </message>
     <message numerus="yes">
-        <source>Keyboard: %n interface (%1)</source>
-        <translation>
-            <numerusform>Teclado: %n interfaz (%1)</numerusform>
-            <numerusform>Teclado: %n interfaces (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Keyboard: %n interfaces (%1)</source>
         <translation>
             <numerusform>Teclado: %n interfaz (%1)</numerusform>
             <numerusform>Teclado: %n interfaces (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Keyboard: none plugged in; %n virtual interface of %1 in %2</source>
-        <translation>
-            <numerusform>Teclado: ninguno conectado; %n interfaz virtual de %1 en %2</numerusform>
-            <numerusform>Teclado: ninguno conectado; %n interfaces virtuales de %1 en %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -507,13 +475,6 @@
         <translation>%1, después %2</translation>
     </message>
     <message numerus="yes">
-        <source>Settings: %1 has %n error</source>
-        <translation>
-            <numerusform>Configuración: %1 tiene %n error</numerusform>
-            <numerusform>Configuración: %1 tiene %n errores</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Settings: %1 has %n errors</source>
         <translation>
             <numerusform>Configuración: %1 tiene %n error</numerusform>
@@ -531,13 +492,6 @@
     <message>
         <source>Settings: %1 is valid</source>
         <translation>Configuración: %1 es válido</translation>
-    </message>
-    <message numerus="yes">
-        <source>Settings: %1 is valid (%n warning: %2)</source>
-        <translation>
-            <numerusform>Configuración: %1 es válido (%n aviso: %2)</numerusform>
-            <numerusform>Configuración: %1 es válido (%n avisos: %2)</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 is valid (%n warnings: %2)</source>
@@ -1280,13 +1234,6 @@ ejecución o no responde).</translation>
         <translation>el agente de Halvane no respondió</translation>
     </message>
     <message numerus="yes">
-        <source>the settings file holds only %n profile</source>
-        <translation>
-            <numerusform>el archivo de configuración solo contiene %n perfil</numerusform>
-            <numerusform>el archivo de configuración solo contiene %n perfiles</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>the settings file holds only %n profiles</source>
         <translation>
             <numerusform>el archivo de configuración solo contiene %n perfil</numerusform>
@@ -1428,24 +1375,10 @@ ejecución o no responde).</translation>
         <translation>%1: %2, %3</translation>
     </message>
     <message numerus="yes">
-        <source>%n error</source>
-        <translation>
-            <numerusform>%n error</numerusform>
-            <numerusform>%n errores</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n errors</source>
         <translation>
             <numerusform>%n error</numerusform>
             <numerusform>%n errores</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n warning</source>
-        <translation>
-            <numerusform>%n aviso</numerusform>
-            <numerusform>%n avisos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1498,13 +1431,6 @@ ejecución o no responde).</translation>
     <message>
         <source>Backups of %1, newest first:</source>
         <translation>Copias de seguridad de %1, la más reciente primero:</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n byte</source>
-        <translation>
-            <numerusform>%n byte</numerusform>
-            <numerusform>%n bytes</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>

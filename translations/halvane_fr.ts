@@ -44,10 +44,6 @@
         <extracomment>%1 is a key combination; more may follow, separated by commas.</extracomment>
         <translation>a tapé %1</translation>
     </message>
-    <message>
-        <source>posted 1 system key event</source>
-        <translation>a envoyé 1 événement de touche système</translation>
-    </message>
     <message numerus="yes">
         <source>posted %n system key events</source>
         <translation>
@@ -178,24 +174,10 @@
         <translation>Rien n’empêche le clavier de fonctionner</translation>
     </message>
     <message numerus="yes">
-        <source>%n problem keeps the keyboard from working</source>
-        <translation>
-            <numerusform>%n problème empêche le clavier de fonctionner</numerusform>
-            <numerusform>%n problèmes empêchent le clavier de fonctionner</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n problems keep the keyboard from working</source>
         <translation>
             <numerusform>%n problème empêche le clavier de fonctionner</numerusform>
             <numerusform>%n problèmes empêchent le clavier de fonctionner</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n more is worth fixing</source>
-        <translation>
-            <numerusform>%n autre mérite d’être corrigé</numerusform>
-            <numerusform>%n autres méritent d’être corrigés</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -404,24 +386,10 @@
         <translation>Entrée hwdb inactive&#xa0;: %1 (la touche macro 0xF8 mettrait la machine en veille)</translation>
     </message>
     <message numerus="yes">
-        <source>Keyboard: %n interface (%1)</source>
-        <translation>
-            <numerusform>Clavier&#xa0;: %n interface (%1)</numerusform>
-            <numerusform>Clavier&#xa0;: %n interfaces (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Keyboard: %n interfaces (%1)</source>
         <translation>
             <numerusform>Clavier&#xa0;: %n interface (%1)</numerusform>
             <numerusform>Clavier&#xa0;: %n interfaces (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Keyboard: none plugged in; %n virtual interface of %1 in %2</source>
-        <translation>
-            <numerusform>Clavier&#xa0;: aucun branché&#x202f;; %n interface virtuelle de %1 dans %2</numerusform>
-            <numerusform>Clavier&#xa0;: aucun branché&#x202f;; %n interfaces virtuelles de %1 dans %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -507,13 +475,6 @@
         <translation>%1, puis %2</translation>
     </message>
     <message numerus="yes">
-        <source>Settings: %1 has %n error</source>
-        <translation>
-            <numerusform>Paramètres&#xa0;: %1 contient %n erreur</numerusform>
-            <numerusform>Paramètres&#xa0;: %1 contient %n erreurs</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Settings: %1 has %n errors</source>
         <translation>
             <numerusform>Paramètres&#xa0;: %1 contient %n erreur</numerusform>
@@ -531,13 +492,6 @@
     <message>
         <source>Settings: %1 is valid</source>
         <translation>Paramètres&#xa0;: %1 est valide</translation>
-    </message>
-    <message numerus="yes">
-        <source>Settings: %1 is valid (%n warning: %2)</source>
-        <translation>
-            <numerusform>Paramètres&#xa0;: %1 est valide (%n avertissement&#xa0;: %2)</numerusform>
-            <numerusform>Paramètres&#xa0;: %1 est valide (%n avertissements&#xa0;: %2)</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 is valid (%n warnings: %2)</source>
@@ -1280,13 +1234,6 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
         <translation>l’agent Halvane n’a pas répondu</translation>
     </message>
     <message numerus="yes">
-        <source>the settings file holds only %n profile</source>
-        <translation>
-            <numerusform>le fichier de paramètres ne contient que %n profil</numerusform>
-            <numerusform>le fichier de paramètres ne contient que %n profils</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>the settings file holds only %n profiles</source>
         <translation>
             <numerusform>le fichier de paramètres ne contient que %n profil</numerusform>
@@ -1428,24 +1375,10 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
         <translation>%1&#xa0;: %2, %3</translation>
     </message>
     <message numerus="yes">
-        <source>%n error</source>
-        <translation>
-            <numerusform>%n erreur</numerusform>
-            <numerusform>%n erreurs</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n errors</source>
         <translation>
             <numerusform>%n erreur</numerusform>
             <numerusform>%n erreurs</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n warning</source>
-        <translation>
-            <numerusform>%n avertissement</numerusform>
-            <numerusform>%n avertissements</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1498,13 +1431,6 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
     <message>
         <source>Backups of %1, newest first:</source>
         <translation>Sauvegardes de %1, la plus récente en premier&#xa0;:</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n byte</source>
-        <translation>
-            <numerusform>%n octet</numerusform>
-            <numerusform>%n octets</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>

@@ -44,10 +44,6 @@
         <extracomment>%1 is a key combination; more may follow, separated by commas.</extracomment>
         <translation>ha digitato %1</translation>
     </message>
-    <message>
-        <source>posted 1 system key event</source>
-        <translation>ha inviato 1 evento di tasto di sistema</translation>
-    </message>
     <message numerus="yes">
         <source>posted %n system key events</source>
         <translation>
@@ -178,24 +174,10 @@
         <translation>Niente impedisce alla tastiera di funzionare</translation>
     </message>
     <message numerus="yes">
-        <source>%n problem keeps the keyboard from working</source>
-        <translation>
-            <numerusform>%n problema impedisce alla tastiera di funzionare</numerusform>
-            <numerusform>%n problemi impediscono alla tastiera di funzionare</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n problems keep the keyboard from working</source>
         <translation>
             <numerusform>%n problema impedisce alla tastiera di funzionare</numerusform>
             <numerusform>%n problemi impediscono alla tastiera di funzionare</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n more is worth fixing</source>
-        <translation>
-            <numerusform>%n altro andrebbe corretto</numerusform>
-            <numerusform>altri %n andrebbero corretti</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -404,24 +386,10 @@
         <translation>Voce hwdb non attiva: %1 (il tasto macro 0xF8 sospenderebbe il computer)</translation>
     </message>
     <message numerus="yes">
-        <source>Keyboard: %n interface (%1)</source>
-        <translation>
-            <numerusform>Tastiera: %n interfaccia (%1)</numerusform>
-            <numerusform>Tastiera: %n interfacce (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Keyboard: %n interfaces (%1)</source>
         <translation>
             <numerusform>Tastiera: %n interfaccia (%1)</numerusform>
             <numerusform>Tastiera: %n interfacce (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Keyboard: none plugged in; %n virtual interface of %1 in %2</source>
-        <translation>
-            <numerusform>Tastiera: nessuna collegata; %n interfaccia virtuale di %1 in %2</numerusform>
-            <numerusform>Tastiera: nessuna collegata; %n interfacce virtuali di %1 in %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -507,13 +475,6 @@
         <translation>%1, poi %2</translation>
     </message>
     <message numerus="yes">
-        <source>Settings: %1 has %n error</source>
-        <translation>
-            <numerusform>Impostazioni: %1 ha %n errore</numerusform>
-            <numerusform>Impostazioni: %1 ha %n errori</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Settings: %1 has %n errors</source>
         <translation>
             <numerusform>Impostazioni: %1 ha %n errore</numerusform>
@@ -531,13 +492,6 @@
     <message>
         <source>Settings: %1 is valid</source>
         <translation>Impostazioni: %1 è valido</translation>
-    </message>
-    <message numerus="yes">
-        <source>Settings: %1 is valid (%n warning: %2)</source>
-        <translation>
-            <numerusform>Impostazioni: %1 è valido (%n avviso: %2)</numerusform>
-            <numerusform>Impostazioni: %1 è valido (%n avvisi: %2)</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 is valid (%n warnings: %2)</source>
@@ -1270,13 +1224,6 @@ non si può leggere o scrivere, il servizio non in esecuzione o che non risponde
         <translation>il servizio Halvane non ha risposto</translation>
     </message>
     <message numerus="yes">
-        <source>the settings file holds only %n profile</source>
-        <translation>
-            <numerusform>il file delle impostazioni contiene solo %n profilo</numerusform>
-            <numerusform>il file delle impostazioni contiene solo %n profili</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>the settings file holds only %n profiles</source>
         <translation>
             <numerusform>il file delle impostazioni contiene solo %n profilo</numerusform>
@@ -1418,24 +1365,10 @@ non si può leggere o scrivere, il servizio non in esecuzione o che non risponde
         <translation>%1: %2, %3</translation>
     </message>
     <message numerus="yes">
-        <source>%n error</source>
-        <translation>
-            <numerusform>%n errore</numerusform>
-            <numerusform>%n errori</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n errors</source>
         <translation>
             <numerusform>%n errore</numerusform>
             <numerusform>%n errori</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n warning</source>
-        <translation>
-            <numerusform>%n avviso</numerusform>
-            <numerusform>%n avvisi</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1488,13 +1421,6 @@ non si può leggere o scrivere, il servizio non in esecuzione o che non risponde
     <message>
         <source>Backups of %1, newest first:</source>
         <translation>Backup di %1, dal più recente:</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n byte</source>
-        <translation>
-            <numerusform>%n byte</numerusform>
-            <numerusform>%n byte</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>

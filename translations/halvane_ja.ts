@@ -44,10 +44,6 @@
         <extracomment>%1 is a key combination; more may follow, separated by commas.</extracomment>
         <translation>%1 を入力</translation>
     </message>
-    <message>
-        <source>posted 1 system key event</source>
-        <translation>システムキーイベントを 1 件送信</translation>
-    </message>
     <message numerus="yes">
         <source>posted %n system key events</source>
         <translation>
@@ -177,21 +173,9 @@
         <translation>キーボードの動作を妨げる問題はありません</translation>
     </message>
     <message numerus="yes">
-        <source>%n problem keeps the keyboard from working</source>
-        <translation>
-            <numerusform>キーボードの動作を妨げる問題が %n 件あります</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n problems keep the keyboard from working</source>
         <translation>
             <numerusform>キーボードの動作を妨げる問題が %n 件あります</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n more is worth fixing</source>
-        <translation>
-            <numerusform>ほかに修正したほうがよい点が %n 件あります</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -399,21 +383,9 @@
         <translation>hwdb エントリ無効: %1（マクロキー 0xF8 でマシンがサスペンドします）</translation>
     </message>
     <message numerus="yes">
-        <source>Keyboard: %n interface (%1)</source>
-        <translation>
-            <numerusform>キーボード: インターフェイス %n 個（%1）</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Keyboard: %n interfaces (%1)</source>
         <translation>
             <numerusform>キーボード: インターフェイス %n 個（%1）</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Keyboard: none plugged in; %n virtual interface of %1 in %2</source>
-        <translation>
-            <numerusform>キーボード: 未接続。%2 に %1 の仮想インターフェイス %n 個</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -498,12 +470,6 @@
         <translation>%1 の後、%2</translation>
     </message>
     <message numerus="yes">
-        <source>Settings: %1 has %n error</source>
-        <translation>
-            <numerusform>設定: %1 にエラーが %n 件あります</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Settings: %1 has %n errors</source>
         <translation>
             <numerusform>設定: %1 にエラーが %n 件あります</numerusform>
@@ -520,12 +486,6 @@
     <message>
         <source>Settings: %1 is valid</source>
         <translation>設定: %1 は有効です</translation>
-    </message>
-    <message numerus="yes">
-        <source>Settings: %1 is valid (%n warning: %2)</source>
-        <translation>
-            <numerusform>設定: %1 は有効です（警告 %n 件: %2）</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 is valid (%n warnings: %2)</source>
@@ -1260,12 +1220,6 @@ export または import がエラーのあるプロファイルを拒否、ま�
         <translation>Halvane ヘルパーが応答しませんでした</translation>
     </message>
     <message numerus="yes">
-        <source>the settings file holds only %n profile</source>
-        <translation>
-            <numerusform>設定ファイルにはプロファイルが %n 個しかありません</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>the settings file holds only %n profiles</source>
         <translation>
             <numerusform>設定ファイルにはプロファイルが %n 個しかありません</numerusform>
@@ -1405,21 +1359,9 @@ export または import がエラーのあるプロファイルを拒否、ま�
         <translation>%1: %2、%3</translation>
     </message>
     <message numerus="yes">
-        <source>%n error</source>
-        <translation>
-            <numerusform>エラー %n 件</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n errors</source>
         <translation>
             <numerusform>エラー %n 件</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n warning</source>
-        <translation>
-            <numerusform>警告 %n 件</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1471,12 +1413,6 @@ export または import がエラーのあるプロファイルを拒否、ま�
     <message>
         <source>Backups of %1, newest first:</source>
         <translation>%1 のバックアップ（新しい順）:</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n byte</source>
-        <translation>
-            <numerusform>%n バイト</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>

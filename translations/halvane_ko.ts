@@ -44,10 +44,6 @@
         <extracomment>%1 is a key combination; more may follow, separated by commas.</extracomment>
         <translation>%1 입력</translation>
     </message>
-    <message>
-        <source>posted 1 system key event</source>
-        <translation>시스템 키 이벤트 1개 전송</translation>
-    </message>
     <message numerus="yes">
         <source>posted %n system key events</source>
         <translation>
@@ -177,21 +173,9 @@
         <translation>키보드 작동을 방해하는 문제가 없습니다</translation>
     </message>
     <message numerus="yes">
-        <source>%n problem keeps the keyboard from working</source>
-        <translation>
-            <numerusform>키보드 작동을 방해하는 문제 %n개</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n problems keep the keyboard from working</source>
         <translation>
             <numerusform>키보드 작동을 방해하는 문제 %n개</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n more is worth fixing</source>
-        <translation>
-            <numerusform>그 밖에 고칠 만한 문제 %n개</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -399,21 +383,9 @@
         <translation>hwdb 항목 적용 안 됨: %1(매크로 키 0xF8이 컴퓨터를 절전 모드로 전환함)</translation>
     </message>
     <message numerus="yes">
-        <source>Keyboard: %n interface (%1)</source>
-        <translation>
-            <numerusform>키보드: 인터페이스 %n개(%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Keyboard: %n interfaces (%1)</source>
         <translation>
             <numerusform>키보드: 인터페이스 %n개(%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Keyboard: none plugged in; %n virtual interface of %1 in %2</source>
-        <translation>
-            <numerusform>키보드: 연결되지 않음, %2에 %1의 가상 인터페이스 %n개</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -498,12 +470,6 @@
         <translation>%1 실행 후 %2</translation>
     </message>
     <message numerus="yes">
-        <source>Settings: %1 has %n error</source>
-        <translation>
-            <numerusform>설정: %1에 오류 %n개</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Settings: %1 has %n errors</source>
         <translation>
             <numerusform>설정: %1에 오류 %n개</numerusform>
@@ -520,12 +486,6 @@
     <message>
         <source>Settings: %1 is valid</source>
         <translation>설정: %1 유효함</translation>
-    </message>
-    <message numerus="yes">
-        <source>Settings: %1 is valid (%n warning: %2)</source>
-        <translation>
-            <numerusform>설정: %1 유효함(경고 %n개: %2)</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 is valid (%n warnings: %2)</source>
@@ -1257,12 +1217,6 @@ export 또는 import가 오류 있는 프로필을 거부했거나 doctor가 키
         <translation>Halvane 도우미가 응답하지 않았습니다</translation>
     </message>
     <message numerus="yes">
-        <source>the settings file holds only %n profile</source>
-        <translation>
-            <numerusform>설정 파일에 프로필이 %n개만 있습니다</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>the settings file holds only %n profiles</source>
         <translation>
             <numerusform>설정 파일에 프로필이 %n개만 있습니다</numerusform>
@@ -1402,21 +1356,9 @@ export 또는 import가 오류 있는 프로필을 거부했거나 doctor가 키
         <translation>%1: %2, %3</translation>
     </message>
     <message numerus="yes">
-        <source>%n error</source>
-        <translation>
-            <numerusform>오류 %n개</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n errors</source>
         <translation>
             <numerusform>오류 %n개</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n warning</source>
-        <translation>
-            <numerusform>경고 %n개</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1468,12 +1410,6 @@ export 또는 import가 오류 있는 프로필을 거부했거나 doctor가 키
     <message>
         <source>Backups of %1, newest first:</source>
         <translation>%1의 백업(최신 순):</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n byte</source>
-        <translation>
-            <numerusform>%n바이트</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>

@@ -44,10 +44,6 @@
         <extracomment>%1 is a key combination; more may follow, separated by commas.</extracomment>
         <translation>wpisał %1</translation>
     </message>
-    <message>
-        <source>posted 1 system key event</source>
-        <translation>wysłał 1 zdarzenie klawisza systemowego</translation>
-    </message>
     <message numerus="yes">
         <source>posted %n system key events</source>
         <translation>
@@ -179,27 +175,11 @@
         <translation>Nic nie przeszkadza w działaniu klawiatury</translation>
     </message>
     <message numerus="yes">
-        <source>%n problem keeps the keyboard from working</source>
-        <translation>
-            <numerusform>%n problem uniemożliwia działanie klawiatury</numerusform>
-            <numerusform>%n problemy uniemożliwiają działanie klawiatury</numerusform>
-            <numerusform>%n problemów uniemożliwia działanie klawiatury</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n problems keep the keyboard from working</source>
         <translation>
             <numerusform>%n problem uniemożliwia działanie klawiatury</numerusform>
             <numerusform>%n problemy uniemożliwiają działanie klawiatury</numerusform>
             <numerusform>%n problemów uniemożliwia działanie klawiatury</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n more is worth fixing</source>
-        <translation>
-            <numerusform>jeszcze %n problem wart poprawienia</numerusform>
-            <numerusform>jeszcze %n problemy warte poprawienia</numerusform>
-            <numerusform>jeszcze %n problemów wartych poprawienia</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -409,27 +389,11 @@
         <translation>Wpis hwdb nieaktywny: %1 (klawisz makra 0xF8 usypiałby komputer)</translation>
     </message>
     <message numerus="yes">
-        <source>Keyboard: %n interface (%1)</source>
-        <translation>
-            <numerusform>Klawiatura: %n interfejs (%1)</numerusform>
-            <numerusform>Klawiatura: %n interfejsy (%1)</numerusform>
-            <numerusform>Klawiatura: %n interfejsów (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Keyboard: %n interfaces (%1)</source>
         <translation>
             <numerusform>Klawiatura: %n interfejs (%1)</numerusform>
             <numerusform>Klawiatura: %n interfejsy (%1)</numerusform>
             <numerusform>Klawiatura: %n interfejsów (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Keyboard: none plugged in; %n virtual interface of %1 in %2</source>
-        <translation>
-            <numerusform>Klawiatura: żadna nie jest podłączona; %n wirtualny interfejs %1 w %2</numerusform>
-            <numerusform>Klawiatura: żadna nie jest podłączona; %n wirtualne interfejsy %1 w %2</numerusform>
-            <numerusform>Klawiatura: żadna nie jest podłączona; %n wirtualnych interfejsów %1 w %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -516,14 +480,6 @@
         <translation>%1, a następnie %2</translation>
     </message>
     <message numerus="yes">
-        <source>Settings: %1 has %n error</source>
-        <translation>
-            <numerusform>Ustawienia: %1 zawiera %n błąd</numerusform>
-            <numerusform>Ustawienia: %1 zawiera %n błędy</numerusform>
-            <numerusform>Ustawienia: %1 zawiera %n błędów</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Settings: %1 has %n errors</source>
         <translation>
             <numerusform>Ustawienia: %1 zawiera %n błąd</numerusform>
@@ -542,14 +498,6 @@
     <message>
         <source>Settings: %1 is valid</source>
         <translation>Ustawienia: %1 jest poprawny</translation>
-    </message>
-    <message numerus="yes">
-        <source>Settings: %1 is valid (%n warning: %2)</source>
-        <translation>
-            <numerusform>Ustawienia: %1 jest poprawny (%n ostrzeżenie: %2)</numerusform>
-            <numerusform>Ustawienia: %1 jest poprawny (%n ostrzeżenia: %2)</numerusform>
-            <numerusform>Ustawienia: %1 jest poprawny (%n ostrzeżeń: %2)</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 is valid (%n warnings: %2)</source>
@@ -1284,14 +1232,6 @@ odczytać ani zapisać, program pomocniczy nie działa lub nie odpowiada).</tran
         <translation>program pomocniczy Halvane nie odpowiedział</translation>
     </message>
     <message numerus="yes">
-        <source>the settings file holds only %n profile</source>
-        <translation>
-            <numerusform>plik ustawień zawiera tylko %n profil</numerusform>
-            <numerusform>plik ustawień zawiera tylko %n profile</numerusform>
-            <numerusform>plik ustawień zawiera tylko %n profili</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>the settings file holds only %n profiles</source>
         <translation>
             <numerusform>plik ustawień zawiera tylko %n profil</numerusform>
@@ -1435,27 +1375,11 @@ odczytać ani zapisać, program pomocniczy nie działa lub nie odpowiada).</tran
         <translation>%1: %2, %3</translation>
     </message>
     <message numerus="yes">
-        <source>%n error</source>
-        <translation>
-            <numerusform>%n błąd</numerusform>
-            <numerusform>%n błędy</numerusform>
-            <numerusform>%n błędów</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n errors</source>
         <translation>
             <numerusform>%n błąd</numerusform>
             <numerusform>%n błędy</numerusform>
             <numerusform>%n błędów</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n warning</source>
-        <translation>
-            <numerusform>%n ostrzeżenie</numerusform>
-            <numerusform>%n ostrzeżenia</numerusform>
-            <numerusform>%n ostrzeżeń</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1509,14 +1433,6 @@ odczytać ani zapisać, program pomocniczy nie działa lub nie odpowiada).</tran
     <message>
         <source>Backups of %1, newest first:</source>
         <translation>Kopie zapasowe %1, od najnowszej:</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n byte</source>
-        <translation>
-            <numerusform>%n bajt</numerusform>
-            <numerusform>%n bajty</numerusform>
-            <numerusform>%n bajtów</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>

@@ -44,10 +44,6 @@
         <extracomment>%1 is a key combination; more may follow, separated by commas.</extracomment>
         <translation>digitou %1</translation>
     </message>
-    <message>
-        <source>posted 1 system key event</source>
-        <translation>enviou 1 evento de tecla do sistema</translation>
-    </message>
     <message numerus="yes">
         <source>posted %n system key events</source>
         <translation>
@@ -178,24 +174,10 @@
         <translation>Nada impede o teclado de funcionar</translation>
     </message>
     <message numerus="yes">
-        <source>%n problem keeps the keyboard from working</source>
-        <translation>
-            <numerusform>%n problema impede o teclado de funcionar</numerusform>
-            <numerusform>%n problemas impedem o teclado de funcionar</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n problems keep the keyboard from working</source>
         <translation>
             <numerusform>%n problema impede o teclado de funcionar</numerusform>
             <numerusform>%n problemas impedem o teclado de funcionar</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n more is worth fixing</source>
-        <translation>
-            <numerusform>mais %n merece correção</numerusform>
-            <numerusform>mais %n merecem correção</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -404,24 +386,10 @@
         <translation>Entrada hwdb inativa: %1 (a tecla de macro 0xF8 suspenderia a máquina)</translation>
     </message>
     <message numerus="yes">
-        <source>Keyboard: %n interface (%1)</source>
-        <translation>
-            <numerusform>Teclado: %n interface (%1)</numerusform>
-            <numerusform>Teclado: %n interfaces (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Keyboard: %n interfaces (%1)</source>
         <translation>
             <numerusform>Teclado: %n interface (%1)</numerusform>
             <numerusform>Teclado: %n interfaces (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Keyboard: none plugged in; %n virtual interface of %1 in %2</source>
-        <translation>
-            <numerusform>Teclado: nenhum conectado; %n interface virtual de %1 em %2</numerusform>
-            <numerusform>Teclado: nenhum conectado; %n interfaces virtuais de %1 em %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -507,13 +475,6 @@
         <translation>%1, depois %2</translation>
     </message>
     <message numerus="yes">
-        <source>Settings: %1 has %n error</source>
-        <translation>
-            <numerusform>Configurações: %1 tem %n erro</numerusform>
-            <numerusform>Configurações: %1 tem %n erros</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Settings: %1 has %n errors</source>
         <translation>
             <numerusform>Configurações: %1 tem %n erro</numerusform>
@@ -531,13 +492,6 @@
     <message>
         <source>Settings: %1 is valid</source>
         <translation>Configurações: %1 é válido</translation>
-    </message>
-    <message numerus="yes">
-        <source>Settings: %1 is valid (%n warning: %2)</source>
-        <translation>
-            <numerusform>Configurações: %1 é válido (%n aviso: %2)</numerusform>
-            <numerusform>Configurações: %1 é válido (%n avisos: %2)</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 is valid (%n warnings: %2)</source>
@@ -1270,13 +1224,6 @@ pode ser lido ou gravado, o auxiliar parado ou sem responder).</translation>
         <translation>o auxiliar do Halvane não respondeu</translation>
     </message>
     <message numerus="yes">
-        <source>the settings file holds only %n profile</source>
-        <translation>
-            <numerusform>o arquivo de configurações contém só %n perfil</numerusform>
-            <numerusform>o arquivo de configurações contém só %n perfis</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>the settings file holds only %n profiles</source>
         <translation>
             <numerusform>o arquivo de configurações contém só %n perfil</numerusform>
@@ -1418,24 +1365,10 @@ pode ser lido ou gravado, o auxiliar parado ou sem responder).</translation>
         <translation>%1: %2, %3</translation>
     </message>
     <message numerus="yes">
-        <source>%n error</source>
-        <translation>
-            <numerusform>%n erro</numerusform>
-            <numerusform>%n erros</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n errors</source>
         <translation>
             <numerusform>%n erro</numerusform>
             <numerusform>%n erros</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n warning</source>
-        <translation>
-            <numerusform>%n aviso</numerusform>
-            <numerusform>%n avisos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1488,13 +1421,6 @@ pode ser lido ou gravado, o auxiliar parado ou sem responder).</translation>
     <message>
         <source>Backups of %1, newest first:</source>
         <translation>Backups de %1, do mais recente ao mais antigo:</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n byte</source>
-        <translation>
-            <numerusform>%n byte</numerusform>
-            <numerusform>%n bytes</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>

@@ -44,10 +44,6 @@
         <extracomment>%1 is a key combination; more may follow, separated by commas.</extracomment>
         <translation>ввела %1</translation>
     </message>
-    <message>
-        <source>posted 1 system key event</source>
-        <translation>отправила 1 системное событие клавиши</translation>
-    </message>
     <message numerus="yes">
         <source>posted %n system key events</source>
         <translation>
@@ -179,27 +175,11 @@
         <translation>Ничто не мешает работе клавиатуры</translation>
     </message>
     <message numerus="yes">
-        <source>%n problem keeps the keyboard from working</source>
-        <translation>
-            <numerusform>%n проблема мешает работе клавиатуры</numerusform>
-            <numerusform>%n проблемы мешают работе клавиатуры</numerusform>
-            <numerusform>%n проблем мешают работе клавиатуры</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n problems keep the keyboard from working</source>
         <translation>
             <numerusform>%n проблема мешает работе клавиатуры</numerusform>
             <numerusform>%n проблемы мешают работе клавиатуры</numerusform>
             <numerusform>%n проблем мешают работе клавиатуры</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n more is worth fixing</source>
-        <translation>
-            <numerusform>ещё %n пункт стоит исправить</numerusform>
-            <numerusform>ещё %n пункта стоит исправить</numerusform>
-            <numerusform>ещё %n пунктов стоит исправить</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -409,27 +389,11 @@
         <translation>запись hwdb не действует: %1 (макроклавиша 0xF8 усыпляла бы компьютер)</translation>
     </message>
     <message numerus="yes">
-        <source>Keyboard: %n interface (%1)</source>
-        <translation>
-            <numerusform>Клавиатура: %n интерфейс (%1)</numerusform>
-            <numerusform>Клавиатура: %n интерфейса (%1)</numerusform>
-            <numerusform>Клавиатура: %n интерфейсов (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Keyboard: %n interfaces (%1)</source>
         <translation>
             <numerusform>Клавиатура: %n интерфейс (%1)</numerusform>
             <numerusform>Клавиатура: %n интерфейса (%1)</numerusform>
             <numerusform>Клавиатура: %n интерфейсов (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Keyboard: none plugged in; %n virtual interface of %1 in %2</source>
-        <translation>
-            <numerusform>Клавиатура: не подключена; %n виртуальный интерфейс %1 в %2</numerusform>
-            <numerusform>Клавиатура: не подключена; %n виртуальных интерфейса %1 в %2</numerusform>
-            <numerusform>Клавиатура: не подключена; %n виртуальных интерфейсов %1 в %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -516,14 +480,6 @@
         <translation>%1, затем %2</translation>
     </message>
     <message numerus="yes">
-        <source>Settings: %1 has %n error</source>
-        <translation>
-            <numerusform>Настройки: в %1 %n ошибка</numerusform>
-            <numerusform>Настройки: в %1 %n ошибки</numerusform>
-            <numerusform>Настройки: в %1 %n ошибок</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Settings: %1 has %n errors</source>
         <translation>
             <numerusform>Настройки: в %1 %n ошибка</numerusform>
@@ -542,14 +498,6 @@
     <message>
         <source>Settings: %1 is valid</source>
         <translation>Настройки: %1 без ошибок</translation>
-    </message>
-    <message numerus="yes">
-        <source>Settings: %1 is valid (%n warning: %2)</source>
-        <translation>
-            <numerusform>Настройки: %1 без ошибок (%n предупреждение: %2)</numerusform>
-            <numerusform>Настройки: %1 без ошибок (%n предупреждения: %2)</numerusform>
-            <numerusform>Настройки: %1 без ошибок (%n предупреждений: %2)</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 is valid (%n warnings: %2)</source>
@@ -1284,14 +1232,6 @@ export или import отклонил профиль с ошибками или 
         <translation>служба Halvane не ответила</translation>
     </message>
     <message numerus="yes">
-        <source>the settings file holds only %n profile</source>
-        <translation>
-            <numerusform>в файле настроек только %n профиль</numerusform>
-            <numerusform>в файле настроек только %n профиля</numerusform>
-            <numerusform>в файле настроек только %n профилей</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>the settings file holds only %n profiles</source>
         <translation>
             <numerusform>в файле настроек только %n профиль</numerusform>
@@ -1435,27 +1375,11 @@ export или import отклонил профиль с ошибками или 
         <translation>%1: %2, %3</translation>
     </message>
     <message numerus="yes">
-        <source>%n error</source>
-        <translation>
-            <numerusform>%n ошибка</numerusform>
-            <numerusform>%n ошибки</numerusform>
-            <numerusform>%n ошибок</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n errors</source>
         <translation>
             <numerusform>%n ошибка</numerusform>
             <numerusform>%n ошибки</numerusform>
             <numerusform>%n ошибок</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n warning</source>
-        <translation>
-            <numerusform>%n предупреждение</numerusform>
-            <numerusform>%n предупреждения</numerusform>
-            <numerusform>%n предупреждений</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1509,14 +1433,6 @@ export или import отклонил профиль с ошибками или 
     <message>
         <source>Backups of %1, newest first:</source>
         <translation>Резервные копии %1, сначала новейшие:</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n byte</source>
-        <translation>
-            <numerusform>%n байт</numerusform>
-            <numerusform>%n байта</numerusform>
-            <numerusform>%n байт</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>

@@ -44,10 +44,6 @@
         <extracomment>%1 is a key combination; more may follow, separated by commas.</extracomment>
         <translation>yazdı: %1</translation>
     </message>
-    <message>
-        <source>posted 1 system key event</source>
-        <translation>1 sistem tuşu olayı gönderdi</translation>
-    </message>
     <message numerus="yes">
         <source>posted %n system key events</source>
         <translation>
@@ -177,21 +173,9 @@
         <translation>Klavyenin çalışmasını engelleyen bir şey yok</translation>
     </message>
     <message numerus="yes">
-        <source>%n problem keeps the keyboard from working</source>
-        <translation>
-            <numerusform>%n sorun klavyenin çalışmasını engelliyor</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n problems keep the keyboard from working</source>
         <translation>
             <numerusform>%n sorun klavyenin çalışmasını engelliyor</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n more is worth fixing</source>
-        <translation>
-            <numerusform>%n sorun daha düzeltilmeye değer</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -399,21 +383,9 @@
         <translation>hwdb girdisi etkin değil: %1 (0xF8 makro tuşu bilgisayarı uyku kipine alırdı)</translation>
     </message>
     <message numerus="yes">
-        <source>Keyboard: %n interface (%1)</source>
-        <translation>
-            <numerusform>Klavye: %n arayüz (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Keyboard: %n interfaces (%1)</source>
         <translation>
             <numerusform>Klavye: %n arayüz (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Keyboard: none plugged in; %n virtual interface of %1 in %2</source>
-        <translation>
-            <numerusform>Klavye: hiçbiri takılı değil; %1 programının %n sanal arayüzü (%2 içinde)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -498,12 +470,6 @@
         <translation>%1, ardından %2</translation>
     </message>
     <message numerus="yes">
-        <source>Settings: %1 has %n error</source>
-        <translation>
-            <numerusform>Ayarlar: %1 içinde %n hata var</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Settings: %1 has %n errors</source>
         <translation>
             <numerusform>Ayarlar: %1 içinde %n hata var</numerusform>
@@ -520,12 +486,6 @@
     <message>
         <source>Settings: %1 is valid</source>
         <translation>Ayarlar: %1 geçerli</translation>
-    </message>
-    <message numerus="yes">
-        <source>Settings: %1 is valid (%n warning: %2)</source>
-        <translation>
-            <numerusform>Ayarlar: %1 geçerli (%n uyarı: %2)</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 is valid (%n warnings: %2)</source>
@@ -1256,12 +1216,6 @@ bir dosya, yardımcı program çalışmıyor ya da yanıt vermiyor).</translatio
         <translation>Halvane yardımcı programı yanıt vermedi</translation>
     </message>
     <message numerus="yes">
-        <source>the settings file holds only %n profile</source>
-        <translation>
-            <numerusform>ayar dosyasında yalnızca %n profil var</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>the settings file holds only %n profiles</source>
         <translation>
             <numerusform>ayar dosyasında yalnızca %n profil var</numerusform>
@@ -1401,21 +1355,9 @@ bir dosya, yardımcı program çalışmıyor ya da yanıt vermiyor).</translatio
         <translation>%1: %2, %3</translation>
     </message>
     <message numerus="yes">
-        <source>%n error</source>
-        <translation>
-            <numerusform>%n hata</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n errors</source>
         <translation>
             <numerusform>%n hata</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n warning</source>
-        <translation>
-            <numerusform>%n uyarı</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1467,12 +1409,6 @@ bir dosya, yardımcı program çalışmıyor ya da yanıt vermiyor).</translatio
     <message>
         <source>Backups of %1, newest first:</source>
         <translation>Yedekler (%1), en yenisi önce:</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n byte</source>
-        <translation>
-            <numerusform>%n bayt</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>

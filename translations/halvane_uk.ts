@@ -44,10 +44,6 @@
         <extracomment>%1 is a key combination; more may follow, separated by commas.</extracomment>
         <translation>ввела %1</translation>
     </message>
-    <message>
-        <source>posted 1 system key event</source>
-        <translation>надіслала 1 системну подію клавіші</translation>
-    </message>
     <message numerus="yes">
         <source>posted %n system key events</source>
         <translation>
@@ -179,27 +175,11 @@
         <translation>Ніщо не заважає роботі клавіатури</translation>
     </message>
     <message numerus="yes">
-        <source>%n problem keeps the keyboard from working</source>
-        <translation>
-            <numerusform>%n проблема заважає роботі клавіатури</numerusform>
-            <numerusform>%n проблеми заважають роботі клавіатури</numerusform>
-            <numerusform>%n проблем заважають роботі клавіатури</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n problems keep the keyboard from working</source>
         <translation>
             <numerusform>%n проблема заважає роботі клавіатури</numerusform>
             <numerusform>%n проблеми заважають роботі клавіатури</numerusform>
             <numerusform>%n проблем заважають роботі клавіатури</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n more is worth fixing</source>
-        <translation>
-            <numerusform>ще %n пункт варто виправити</numerusform>
-            <numerusform>ще %n пункти варто виправити</numerusform>
-            <numerusform>ще %n пунктів варто виправити</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -409,27 +389,11 @@
         <translation>запис hwdb не діє: %1 (макроклавіша 0xF8 присипляла б комп’ютер)</translation>
     </message>
     <message numerus="yes">
-        <source>Keyboard: %n interface (%1)</source>
-        <translation>
-            <numerusform>Клавіатура: %n інтерфейс (%1)</numerusform>
-            <numerusform>Клавіатура: %n інтерфейси (%1)</numerusform>
-            <numerusform>Клавіатура: %n інтерфейсів (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Keyboard: %n interfaces (%1)</source>
         <translation>
             <numerusform>Клавіатура: %n інтерфейс (%1)</numerusform>
             <numerusform>Клавіатура: %n інтерфейси (%1)</numerusform>
             <numerusform>Клавіатура: %n інтерфейсів (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Keyboard: none plugged in; %n virtual interface of %1 in %2</source>
-        <translation>
-            <numerusform>Клавіатура: не під’єднано; %n віртуальний інтерфейс %1 у %2</numerusform>
-            <numerusform>Клавіатура: не під’єднано; %n віртуальні інтерфейси %1 у %2</numerusform>
-            <numerusform>Клавіатура: не під’єднано; %n віртуальних інтерфейсів %1 у %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -516,14 +480,6 @@
         <translation>%1, потім %2</translation>
     </message>
     <message numerus="yes">
-        <source>Settings: %1 has %n error</source>
-        <translation>
-            <numerusform>Налаштування: у %1 %n помилка</numerusform>
-            <numerusform>Налаштування: у %1 %n помилки</numerusform>
-            <numerusform>Налаштування: у %1 %n помилок</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Settings: %1 has %n errors</source>
         <translation>
             <numerusform>Налаштування: у %1 %n помилка</numerusform>
@@ -542,14 +498,6 @@
     <message>
         <source>Settings: %1 is valid</source>
         <translation>Налаштування: %1 без помилок</translation>
-    </message>
-    <message numerus="yes">
-        <source>Settings: %1 is valid (%n warning: %2)</source>
-        <translation>
-            <numerusform>Налаштування: %1 без помилок (%n попередження: %2)</numerusform>
-            <numerusform>Налаштування: %1 без помилок (%n попередження: %2)</numerusform>
-            <numerusform>Налаштування: %1 без помилок (%n попереджень: %2)</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 is valid (%n warnings: %2)</source>
@@ -1284,14 +1232,6 @@ export або import відхилила профіль із помилками �
         <translation>служба Halvane не відповіла</translation>
     </message>
     <message numerus="yes">
-        <source>the settings file holds only %n profile</source>
-        <translation>
-            <numerusform>у файлі налаштувань лише %n профіль</numerusform>
-            <numerusform>у файлі налаштувань лише %n профілі</numerusform>
-            <numerusform>у файлі налаштувань лише %n профілів</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>the settings file holds only %n profiles</source>
         <translation>
             <numerusform>у файлі налаштувань лише %n профіль</numerusform>
@@ -1435,27 +1375,11 @@ export або import відхилила профіль із помилками �
         <translation>%1: %2, %3</translation>
     </message>
     <message numerus="yes">
-        <source>%n error</source>
-        <translation>
-            <numerusform>%n помилка</numerusform>
-            <numerusform>%n помилки</numerusform>
-            <numerusform>%n помилок</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n errors</source>
         <translation>
             <numerusform>%n помилка</numerusform>
             <numerusform>%n помилки</numerusform>
             <numerusform>%n помилок</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n warning</source>
-        <translation>
-            <numerusform>%n попередження</numerusform>
-            <numerusform>%n попередження</numerusform>
-            <numerusform>%n попереджень</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1509,14 +1433,6 @@ export або import відхилила профіль із помилками �
     <message>
         <source>Backups of %1, newest first:</source>
         <translation>Резервні копії %1, спочатку найновіші:</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n byte</source>
-        <translation>
-            <numerusform>%n байт</numerusform>
-            <numerusform>%n байти</numerusform>
-            <numerusform>%n байтів</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>

@@ -44,10 +44,6 @@
         <extracomment>%1 is a key combination; more may follow, separated by commas.</extracomment>
         <translation>输入了 %1</translation>
     </message>
-    <message>
-        <source>posted 1 system key event</source>
-        <translation>发送了 1 个系统按键事件</translation>
-    </message>
     <message numerus="yes">
         <source>posted %n system key events</source>
         <translation>
@@ -177,21 +173,9 @@
         <translation>没有妨碍键盘工作的问题</translation>
     </message>
     <message numerus="yes">
-        <source>%n problem keeps the keyboard from working</source>
-        <translation>
-            <numerusform>有 %n 个问题妨碍键盘工作</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n problems keep the keyboard from working</source>
         <translation>
             <numerusform>有 %n 个问题妨碍键盘工作</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n more is worth fixing</source>
-        <translation>
-            <numerusform>另有 %n 个问题值得修复</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -399,21 +383,9 @@
         <translation>hwdb 条目未生效：%1（宏键 0xF8 会使计算机挂起）</translation>
     </message>
     <message numerus="yes">
-        <source>Keyboard: %n interface (%1)</source>
-        <translation>
-            <numerusform>键盘：%n 个接口（%1）</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Keyboard: %n interfaces (%1)</source>
         <translation>
             <numerusform>键盘：%n 个接口（%1）</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Keyboard: none plugged in; %n virtual interface of %1 in %2</source>
-        <translation>
-            <numerusform>键盘：未插入；%2 中有 %1 的 %n 个虚拟接口</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -498,12 +470,6 @@
         <translation>%1，然后 %2</translation>
     </message>
     <message numerus="yes">
-        <source>Settings: %1 has %n error</source>
-        <translation>
-            <numerusform>设置：%1 有 %n 个错误</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Settings: %1 has %n errors</source>
         <translation>
             <numerusform>设置：%1 有 %n 个错误</numerusform>
@@ -520,12 +486,6 @@
     <message>
         <source>Settings: %1 is valid</source>
         <translation>设置：%1 有效</translation>
-    </message>
-    <message numerus="yes">
-        <source>Settings: %1 is valid (%n warning: %2)</source>
-        <translation>
-            <numerusform>设置：%1 有效（%n 个警告：%2）</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>Settings: %1 is valid (%n warnings: %2)</source>
@@ -1255,12 +1215,6 @@ read or written, the helper not running or not answering).</source>
         <translation>Halvane 辅助程序没有响应</translation>
     </message>
     <message numerus="yes">
-        <source>the settings file holds only %n profile</source>
-        <translation>
-            <numerusform>设置文件中只有 %n 个配置文件</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>the settings file holds only %n profiles</source>
         <translation>
             <numerusform>设置文件中只有 %n 个配置文件</numerusform>
@@ -1400,21 +1354,9 @@ read or written, the helper not running or not answering).</source>
         <translation>%1：%2，%3</translation>
     </message>
     <message numerus="yes">
-        <source>%n error</source>
-        <translation>
-            <numerusform>%n 个错误</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n errors</source>
         <translation>
             <numerusform>%n 个错误</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n warning</source>
-        <translation>
-            <numerusform>%n 个警告</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1466,12 +1408,6 @@ read or written, the helper not running or not answering).</source>
     <message>
         <source>Backups of %1, newest first:</source>
         <translation>%1 的备份（最新的在前）：</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n byte</source>
-        <translation>
-            <numerusform>%n 字节</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>
