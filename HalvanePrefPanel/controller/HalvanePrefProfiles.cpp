@@ -120,6 +120,8 @@ void HalvanePref::showApplicationTitles() {
         popUp->setItemData(n, missing, Qt::ForegroundRole);
       }
     }
+    // A translated "(not installed)" can run long: the window keeps room for the longest item.
+    popUp->setMinimumWidth(popUp->sizeHint().width());
   }
 }
 
