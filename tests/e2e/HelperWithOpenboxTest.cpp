@@ -4,13 +4,13 @@
 #include "BusRecorder.h"
 #include "shared/settings/SettingsStore.h"
 #include "tests/support/HelperHarness.h"
+#include "tests/support/Openbox.h"
 #include "tests/support/XClient.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <xcb/xcb.h>
@@ -28,21 +28,12 @@ QString changed(int index) {
 class HelperWithOpenbox : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-      GTEST_SKIP() << "no X display: run through scripts/with-session";
-    const QString openbox = QStandardPaths::findExecutable(QStringLiteral("openbox"));
-    if (openbox.isEmpty()) GTEST_SKIP() << "openbox is not installed (scripts/setup --tests)";
-    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
-      GTEST_SKIP() << "xdotool is not installed (scripts/setup --tests)";
+    if (const QString missing = openboxMissing(); !missing.isEmpty())
+      GTEST_SKIP() << missing.toStdString();
     wm_ = XClient::connect();
     ASSERT_TRUE(wm_);
     wm_->setCardinal(wm_->root(), "_NET_ACTIVE_WINDOW", XCB_ATOM_WINDOW, XCB_WINDOW_NONE);
-    openbox_.start(openbox, {QStringLiteral("--sm-disable")});
-    ASSERT_TRUE(openbox_.waitForStarted(5000));
-    // openbox announces itself on the root window once it manages the screen.
-    ASSERT_TRUE(waitUntil([&] {
-      return xprop(QStringLiteral("_NET_SUPPORTING_WM_CHECK")).contains("window id");
-    })) << "openbox did not take the display";
+    ASSERT_TRUE(startOpenbox(openbox_)) << "openbox did not take the display";
 
     apps_ = data_.filePath(QStringLiteral("applications"));
     QDir().mkpath(apps_);
@@ -63,13 +54,6 @@ class HelperWithOpenbox : public ::testing::Test {
       openbox_.kill();  // our own child, by its pid
       openbox_.waitForFinished(2000);
     }
-  }
-
-  QByteArray xprop(const QString& property) {
-    QProcess p;
-    p.start(QStringLiteral("xprop"), {QStringLiteral("-root"), property});
-    p.waitForFinished(2000);
-    return p.readAllStandardOutput();
   }
 
   // A stand-in application process and a window that names it and its class.

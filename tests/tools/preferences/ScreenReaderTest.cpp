@@ -5,6 +5,7 @@
 // the settings file then shows all of it.
 #include "shared/plist/PlistFile.h"
 #include "shared/settings/SettingsStore.h"
+#include "tests/support/Openbox.h"
 #include "tests/support/PrivateBus.h"
 #include "tests/support/XClient.h"
 
@@ -15,7 +16,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -144,11 +144,8 @@ QStringList namesWithRole(const QJsonArray& objects, const QString& role) {
 class ScreenReaderTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-      GTEST_SKIP() << "no X display: run through scripts/with-session";
-    const QString openbox = QStandardPaths::findExecutable(QStringLiteral("openbox"));
-    if (openbox.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
-      GTEST_SKIP() << "openbox and xdotool are needed (scripts/setup --tests)";
+    if (const QString missing = openboxMissing(); !missing.isEmpty())
+      GTEST_SKIP() << missing.toStdString();
     if (!QFile::exists(kBusLauncher))
       GTEST_SKIP()
           << "at-spi2-core's accessibility bus launcher is missing (scripts/setup --tests)";
@@ -177,15 +174,7 @@ class ScreenReaderTest : public ::testing::Test {
 
     openbox_.setProcessEnvironment(environment_);
     openbox_.setProcessChannelMode(QProcess::ForwardedChannels);
-    openbox_.start(openbox, {QStringLiteral("--sm-disable")});
-    ASSERT_TRUE(openbox_.waitForStarted(5000));
-    ASSERT_TRUE(waitUntil([] {
-      QProcess xprop;
-      xprop.start(QStringLiteral("xprop"),
-                  {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
-      xprop.waitForFinished(5000);
-      return xprop.readAll().contains("window id");
-    })) << "openbox did not take the display";
+    ASSERT_TRUE(startOpenbox(openbox_)) << "openbox did not take the display";
 
     writeSettings();
     QProcessEnvironment pane = environment_;

@@ -1,13 +1,13 @@
 // halvane-preferences started twice in one session, under a window manager (openbox on the
 // test's X server) and on a private bus: the second start brings the first window forward and
 // ends, and closing that window ends the program.
+#include "tests/support/Openbox.h"
 #include "tests/support/PrivateBus.h"
 #include "tests/support/TempHome.h"
 #include "tests/support/XClient.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -33,22 +33,12 @@ QStringList preferencesWindows() {
 class SingleWindow : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-      GTEST_SKIP() << "no X display: run through scripts/with-session";
-    const QString openbox = QStandardPaths::findExecutable(QStringLiteral("openbox"));
-    if (openbox.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
-      GTEST_SKIP() << "openbox and xdotool are needed (scripts/setup --tests)";
+    if (const QString missing = openboxMissing(); !missing.isEmpty())
+      GTEST_SKIP() << missing.toStdString();
     ASSERT_FALSE(bus_.address().isEmpty()) << "dbus-daemon could not be started";
     x_ = XClient::connect();
     ASSERT_TRUE(x_);
-    openbox_.start(openbox, {QStringLiteral("--sm-disable")});
-    ASSERT_TRUE(openbox_.waitForStarted(5000));
-    ASSERT_TRUE(waitUntil([] {
-      return !run(QStringLiteral("xprop"),
-                  {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
-                  .filter(QStringLiteral("window id"))
-                  .isEmpty();
-    })) << "openbox did not take the display";
+    ASSERT_TRUE(startOpenbox(openbox_)) << "openbox did not take the display";
     environment_ = bus_.environment();
     environment_.insert(QStringLiteral("HOME"), home_.path());
     environment_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
