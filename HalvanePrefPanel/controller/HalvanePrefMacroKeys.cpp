@@ -120,17 +120,8 @@ void HalvanePref::handleMacroButton(HVKeyView* sender) {
   } else if (action == kSelectProfile) {
     editor->setProfile(gKeyDict[kSelectProfile].intValue());
   } else {
-    QList<HVKeyCombo> steps;
-    if (action == kExecuteMacro) {
-      const PlistValue combo = gKeyDict[kKeyCombo];
-      for (int step = 0; step < settings::kMacroStepCount; ++step) {
-        const int keyCode = combo[stepKey("keyCode", step)].intValue();
-        const int modifiers = combo[stepKey("modifiers", step)].intValue();
-        if (keyCode >= 0 && modifiers >= -1)
-          steps.append(HVKeyCombo(keyCode, modifiers, combo[stepKey("delay", step)].intValue()));
-      }
-    }
-    editor->setKeyArray(steps);
+    editor->setKeyArray(action == kExecuteMacro ? HVKeyCombo::macroSteps(gKeyDict[kKeyCombo])
+                                                : QList<HVKeyCombo>());
   }
   editor->runSheeetForModalWindow(mainWindow(), this);
 }

@@ -1,30 +1,12 @@
 #include "HalvanePrefPanel/controller/MacroKeySpeech.h"
 
 #include "shared/settings/PlayMode.h"
-#include "shared/settings/SettingsLimits.h"
 
 #include <QFileInfo>
 #include <QLocale>
 #include <QStringList>
 
 namespace halvane {
-namespace {
-
-// The steps of a KeyCombo dictionary that play: those with a key code.
-QList<HVKeyCombo> stepsOf(const PlistValue& keyCombo) {
-  QList<HVKeyCombo> steps;
-  for (int n = 0; n < settings::kMacroStepCount; ++n) {
-    const QString number = QString::number(n);
-    const int keyCode = keyCombo[QStringLiteral("keyCode") + number].intValue();
-    const int modifiers = keyCombo[QStringLiteral("modifiers") + number].intValue();
-    if (keyCode >= 0 && modifiers >= -1)
-      steps.append(
-          HVKeyCombo(keyCode, modifiers, keyCombo[QStringLiteral("delay") + number].intValue()));
-  }
-  return steps;
-}
-
-}  // namespace
 
 QString MacroKeySpeech::sentence(const QString& keyName, const PlistValue& macroKey,
                                  const PlistValue& profiles, const DisplayName& displayName) {
@@ -48,7 +30,7 @@ QString MacroKeySpeech::action(const PlistValue& macroKey, const PlistValue& pro
     if (!name.isEmpty()) return tr("switches to the profile “%1”").arg(name);
     return tr("switches to profile %1").arg(target + 1);
   } else if (type == QLatin1String("ExecuteMacro")) {
-    const QList<HVKeyCombo> steps = stepsOf(macroKey[QStringLiteral("KeyCombo")]);
+    const QList<HVKeyCombo> steps = HVKeyCombo::macroSteps(macroKey[QStringLiteral("KeyCombo")]);
     if (!steps.isEmpty()) {
       QStringList parts;
       for (const HVKeyCombo& combo : steps) parts << step(combo);
