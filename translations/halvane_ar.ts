@@ -797,10 +797,6 @@
         <translation>ماكرو جديد:</translation>
     </message>
     <message>
-        <source>The keys typed since the editor opened</source>
-        <translation>المفاتيح المكتوبة منذ فتح المحرر</translation>
-    </message>
-    <message>
         <source>How the macro plays when its key is pressed</source>
         <translation>كيف يُشغَّل الماكرو عند ضغط مفتاحه</translation>
     </message>
@@ -947,6 +943,10 @@
     <message>
         <source>Adds a step that types a text, uses a mouse button or turns the wheel</source>
         <translation>يضيف خطوة تكتب نصًا أو تستخدم زر الفأرة أو تدير العجلة</translation>
+    </message>
+    <message>
+        <source>The macro as OK or Apply stores it</source>
+        <translation>الماكرو كما يحفظه زر موافق أو تطبيق</translation>
     </message>
 </context>
 <context>
@@ -2685,10 +2685,6 @@ read or written, the helper not running or not answering).</source>
         <translation>يسجّل كل مفتاح تضغطه، ومنها Tab وEscape، حتى ثمانية مفاتيح. اضغط Escape مرتين بسرعة لإيقاف التسجيل.</translation>
     </message>
     <message>
-        <source>Adds this pause after the last recorded key</source>
-        <translation>يضيف هذا التوقف المؤقت بعد آخر مفتاح مسجّل</translation>
-    </message>
-    <message>
         <source>How the macro plays</source>
         <translation>وضع تشغيل الماكرو</translation>
     </message>
@@ -2758,6 +2754,10 @@ read or written, the helper not running or not answering).</source>
     <message>
         <source>Removed step %1.</source>
         <translation>أُزيلت الخطوة %1.</translation>
+    </message>
+    <message>
+        <source>Adds this pause after the step chosen last, else after the last step</source>
+        <translation>يضيف هذا التوقف بعد آخر خطوة اختيرت، وإلا فبعد الخطوة الأخيرة</translation>
     </message>
 </context>
 <context>

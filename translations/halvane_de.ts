@@ -769,10 +769,6 @@
         <translation>Neues Makro:</translation>
     </message>
     <message>
-        <source>The keys typed since the editor opened</source>
-        <translation>Die seit dem Öffnen des Editors getippten Tasten</translation>
-    </message>
-    <message>
         <source>How the macro plays when its key is pressed</source>
         <translation>Wie das Makro beim Drücken seiner Taste abgespielt wird</translation>
     </message>
@@ -919,6 +915,10 @@
     <message>
         <source>Adds a step that types a text, uses a mouse button or turns the wheel</source>
         <translation>Fügt einen Schritt hinzu, der einen Text tippt, eine Maustaste verwendet oder das Mausrad dreht</translation>
+    </message>
+    <message>
+        <source>The macro as OK or Apply stores it</source>
+        <translation>Das Makro, wie OK oder Anwenden es speichert</translation>
     </message>
 </context>
 <context>
@@ -2620,10 +2620,6 @@ läuft nicht oder antwortet nicht).</translation>
         <translation>Nimmt jede gedrückte Taste auf, auch Tab und Escape, bis zu acht Tasten. Zweimal schnell Escape beendet die Aufnahme.</translation>
     </message>
     <message>
-        <source>Adds this pause after the last recorded key</source>
-        <translation>Fügt diese Pause nach der zuletzt aufgenommenen Taste ein</translation>
-    </message>
-    <message>
         <source>How the macro plays</source>
         <translation>Wie das Makro abgespielt wird</translation>
     </message>
@@ -2685,6 +2681,10 @@ läuft nicht oder antwortet nicht).</translation>
     <message>
         <source>Removed step %1.</source>
         <translation>Schritt %1 entfernt.</translation>
+    </message>
+    <message>
+        <source>Adds this pause after the step chosen last, else after the last step</source>
+        <translation>Fügt diese Pause nach dem zuletzt gewählten Schritt ein, sonst nach dem letzten Schritt</translation>
     </message>
 </context>
 <context>

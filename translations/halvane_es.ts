@@ -769,10 +769,6 @@
         <translation>Macro nueva:</translation>
     </message>
     <message>
-        <source>The keys typed since the editor opened</source>
-        <translation>Las teclas pulsadas desde que se abrió el editor</translation>
-    </message>
-    <message>
         <source>How the macro plays when its key is pressed</source>
         <translation>Cómo se reproduce la macro al pulsar su tecla</translation>
     </message>
@@ -919,6 +915,10 @@
     <message>
         <source>Adds a step that types a text, uses a mouse button or turns the wheel</source>
         <translation>Añade un paso que escribe un texto, usa un botón del ratón o gira la rueda</translation>
+    </message>
+    <message>
+        <source>The macro as OK or Apply stores it</source>
+        <translation>La macro tal como la guardan Aceptar o Aplicar</translation>
     </message>
 </context>
 <context>
@@ -2621,10 +2621,6 @@ ejecución o no responde).</translation>
         <translation>Graba cada tecla que pulse, también Tab y Escape, hasta ocho teclas. Pulse Escape dos veces seguidas para dejar de grabar.</translation>
     </message>
     <message>
-        <source>Adds this pause after the last recorded key</source>
-        <translation>Añade esta pausa tras la última tecla grabada</translation>
-    </message>
-    <message>
         <source>How the macro plays</source>
         <translation>Cómo se reproduce la macro</translation>
     </message>
@@ -2686,6 +2682,10 @@ ejecución o no responde).</translation>
     <message>
         <source>Removed step %1.</source>
         <translation>Se quitó el paso %1.</translation>
+    </message>
+    <message>
+        <source>Adds this pause after the step chosen last, else after the last step</source>
+        <translation>Añade esta pausa tras el último paso elegido o, si no, tras el último paso</translation>
     </message>
 </context>
 <context>

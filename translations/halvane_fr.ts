@@ -769,10 +769,6 @@
         <translation>Nouvelle macro&#xa0;:</translation>
     </message>
     <message>
-        <source>The keys typed since the editor opened</source>
-        <translation>Les touches tapées depuis l’ouverture de l’éditeur</translation>
-    </message>
-    <message>
         <source>How the macro plays when its key is pressed</source>
         <translation>Comment la macro est jouée quand on appuie sur sa touche</translation>
     </message>
@@ -919,6 +915,10 @@
     <message>
         <source>Adds a step that types a text, uses a mouse button or turns the wheel</source>
         <translation>Ajoute une étape qui tape un texte, utilise un bouton de la souris ou tourne la molette</translation>
+    </message>
+    <message>
+        <source>The macro as OK or Apply stores it</source>
+        <translation>La macro telle que OK ou Appliquer l’enregistre</translation>
     </message>
 </context>
 <context>
@@ -2621,10 +2621,6 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
         <translation>Enregistre chaque touche pressée, Tab et Escape compris, jusqu’à huit touches. Appuyez vite deux fois sur Escape pour arrêter l’enregistrement.</translation>
     </message>
     <message>
-        <source>Adds this pause after the last recorded key</source>
-        <translation>Ajoute cette pause après la dernière touche enregistrée</translation>
-    </message>
-    <message>
         <source>How the macro plays</source>
         <translation>Mode de lecture de la macro</translation>
     </message>
@@ -2686,6 +2682,10 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
     <message>
         <source>Removed step %1.</source>
         <translation>Étape %1 retirée.</translation>
+    </message>
+    <message>
+        <source>Adds this pause after the step chosen last, else after the last step</source>
+        <translation>Ajoute cette pause après l’étape choisie en dernier, sinon après la dernière étape</translation>
     </message>
 </context>
 <context>

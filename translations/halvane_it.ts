@@ -769,10 +769,6 @@
         <translation>Nuova macro:</translation>
     </message>
     <message>
-        <source>The keys typed since the editor opened</source>
-        <translation>I tasti digitati dall&apos;apertura dell&apos;editor</translation>
-    </message>
-    <message>
         <source>How the macro plays when its key is pressed</source>
         <translation>Come viene riprodotta la macro quando si preme il suo tasto</translation>
     </message>
@@ -919,6 +915,10 @@
     <message>
         <source>Adds a step that types a text, uses a mouse button or turns the wheel</source>
         <translation>Aggiunge un passaggio che digita un testo, usa un pulsante del mouse o gira la rotella</translation>
+    </message>
+    <message>
+        <source>The macro as OK or Apply stores it</source>
+        <translation>La macro come la salvano OK o Applica</translation>
     </message>
 </context>
 <context>
@@ -2611,10 +2611,6 @@ non si può leggere o scrivere, il servizio non in esecuzione o che non risponde
         <translation>Registra ogni tasto premuto, anche Tab ed Escape, fino a otto tasti. Premere due volte rapidamente Escape per fermare la registrazione.</translation>
     </message>
     <message>
-        <source>Adds this pause after the last recorded key</source>
-        <translation>Aggiunge questa pausa dopo l&apos;ultimo tasto registrato</translation>
-    </message>
-    <message>
         <source>How the macro plays</source>
         <translation>Come viene riprodotta la macro</translation>
     </message>
@@ -2676,6 +2672,10 @@ non si può leggere o scrivere, il servizio non in esecuzione o che non risponde
     <message>
         <source>Removed step %1.</source>
         <translation>Rimosso il passaggio %1.</translation>
+    </message>
+    <message>
+        <source>Adds this pause after the step chosen last, else after the last step</source>
+        <translation>Aggiunge questa pausa dopo l’ultimo passaggio scelto, altrimenti dopo l’ultimo passaggio</translation>
     </message>
 </context>
 <context>

@@ -762,10 +762,6 @@
         <translation>新しいマクロ:</translation>
     </message>
     <message>
-        <source>The keys typed since the editor opened</source>
-        <translation>エディターを開いてから入力したキー</translation>
-    </message>
-    <message>
         <source>How the macro plays when its key is pressed</source>
         <translation>キーを押したときのマクロの再生方法</translation>
     </message>
@@ -912,6 +908,10 @@
     <message>
         <source>Adds a step that types a text, uses a mouse button or turns the wheel</source>
         <translation>テキストの入力、マウスボタンの操作、ホイールの回転を行うステップを追加します</translation>
+    </message>
+    <message>
+        <source>The macro as OK or Apply stores it</source>
+        <translation>OK または適用で保存されるマクロ</translation>
     </message>
 </context>
 <context>
@@ -2595,10 +2595,6 @@ export または import がエラーのあるプロファイルを拒否、ま�
         <translation>押したキーを Tab と Escape も含めてすべて、8 個まで記録します。記録を止めるには Escape を素早く 2 回押します。</translation>
     </message>
     <message>
-        <source>Adds this pause after the last recorded key</source>
-        <translation>最後に記録したキーの後にこの待機を追加</translation>
-    </message>
-    <message>
         <source>How the macro plays</source>
         <translation>マクロの再生方法</translation>
     </message>
@@ -2658,6 +2654,10 @@ export または import がエラーのあるプロファイルを拒否、ま�
     <message>
         <source>Removed step %1.</source>
         <translation>ステップ %1 を削除しました。</translation>
+    </message>
+    <message>
+        <source>Adds this pause after the step chosen last, else after the last step</source>
+        <translation>最後に選んだステップの後に、なければ最後のステップの後にこの一時停止を追加します</translation>
     </message>
 </context>
 <context>

@@ -762,10 +762,6 @@
         <translation>새 매크로:</translation>
     </message>
     <message>
-        <source>The keys typed since the editor opened</source>
-        <translation>편집기를 연 뒤 입력한 키</translation>
-    </message>
-    <message>
         <source>How the macro plays when its key is pressed</source>
         <translation>키를 눌렀을 때 매크로 재생 방식</translation>
     </message>
@@ -912,6 +908,10 @@
     <message>
         <source>Adds a step that types a text, uses a mouse button or turns the wheel</source>
         <translation>텍스트를 입력하거나 마우스 버튼을 쓰거나 휠을 돌리는 단계를 추가합니다</translation>
+    </message>
+    <message>
+        <source>The macro as OK or Apply stores it</source>
+        <translation>확인 또는 적용으로 저장될 매크로</translation>
     </message>
 </context>
 <context>
@@ -2592,10 +2592,6 @@ export 또는 import가 오류 있는 프로필을 거부했거나 doctor가 키
         <translation>누르는 모든 키를 Tab과 Escape까지 포함해 최대 8개 기록합니다. 기록을 멈추려면 Escape를 빠르게 두 번 누르십시오.</translation>
     </message>
     <message>
-        <source>Adds this pause after the last recorded key</source>
-        <translation>마지막으로 기록한 키 뒤에 이 대기 시간 추가</translation>
-    </message>
-    <message>
         <source>How the macro plays</source>
         <translation>매크로 재생 방식</translation>
     </message>
@@ -2655,6 +2651,10 @@ export 또는 import가 오류 있는 프로필을 거부했거나 doctor가 키
     <message>
         <source>Removed step %1.</source>
         <translation>%1단계를 제거했습니다.</translation>
+    </message>
+    <message>
+        <source>Adds this pause after the step chosen last, else after the last step</source>
+        <translation>마지막으로 선택한 단계 뒤에, 없으면 마지막 단계 뒤에 이 일시 정지를 추가합니다</translation>
     </message>
 </context>
 <context>

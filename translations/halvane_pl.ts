@@ -776,10 +776,6 @@
         <translation>Nowe makro:</translation>
     </message>
     <message>
-        <source>The keys typed since the editor opened</source>
-        <translation>Klawisze wpisane od otwarcia edytora</translation>
-    </message>
-    <message>
         <source>How the macro plays when its key is pressed</source>
         <translation>Jak makro jest odtwarzane po naciśnięciu jego klawisza</translation>
     </message>
@@ -926,6 +922,10 @@
     <message>
         <source>Adds a step that types a text, uses a mouse button or turns the wheel</source>
         <translation>Dodaje krok, który wpisuje tekst, używa przycisku myszy lub obraca kółko</translation>
+    </message>
+    <message>
+        <source>The macro as OK or Apply stores it</source>
+        <translation>Makro w postaci, w jakiej zapisze je OK lub Zastosuj</translation>
     </message>
 </context>
 <context>
@@ -2631,10 +2631,6 @@ odczytać ani zapisać, program pomocniczy nie działa lub nie odpowiada).</tran
         <translation>Nagrywa każdy naciśnięty klawisz, także Tab i Escape, maksymalnie osiem. Aby zakończyć nagrywanie, szybko naciśnij dwa razy Escape.</translation>
     </message>
     <message>
-        <source>Adds this pause after the last recorded key</source>
-        <translation>Dodaje tę pauzę po ostatnim nagranym klawiszu</translation>
-    </message>
-    <message>
         <source>How the macro plays</source>
         <translation>Tryb odtwarzania makra</translation>
     </message>
@@ -2698,6 +2694,10 @@ odczytać ani zapisać, program pomocniczy nie działa lub nie odpowiada).</tran
     <message>
         <source>Removed step %1.</source>
         <translation>Usunięto krok %1.</translation>
+    </message>
+    <message>
+        <source>Adds this pause after the step chosen last, else after the last step</source>
+        <translation>Dodaje tę pauzę po ostatnio wybranym kroku, a jeśli go nie ma, po ostatnim kroku</translation>
     </message>
 </context>
 <context>

@@ -769,10 +769,6 @@
         <translation>Nova macro:</translation>
     </message>
     <message>
-        <source>The keys typed since the editor opened</source>
-        <translation>As teclas digitadas desde que o editor foi aberto</translation>
-    </message>
-    <message>
         <source>How the macro plays when its key is pressed</source>
         <translation>Como a macro é reproduzida quando a tecla é pressionada</translation>
     </message>
@@ -919,6 +915,10 @@
     <message>
         <source>Adds a step that types a text, uses a mouse button or turns the wheel</source>
         <translation>Adiciona um passo que digita um texto, usa um botão do mouse ou gira a roda</translation>
+    </message>
+    <message>
+        <source>The macro as OK or Apply stores it</source>
+        <translation>A macro como OK ou Aplicar a salva</translation>
     </message>
 </context>
 <context>
@@ -2611,10 +2611,6 @@ pode ser lido ou gravado, o auxiliar parado ou sem responder).</translation>
         <translation>Grava cada tecla pressionada, inclusive Tab e Escape, até oito teclas. Pressione Escape duas vezes rápido para parar a gravação.</translation>
     </message>
     <message>
-        <source>Adds this pause after the last recorded key</source>
-        <translation>Adiciona esta pausa após a última tecla gravada</translation>
-    </message>
-    <message>
         <source>How the macro plays</source>
         <translation>Como a macro é reproduzida</translation>
     </message>
@@ -2676,6 +2672,10 @@ pode ser lido ou gravado, o auxiliar parado ou sem responder).</translation>
     <message>
         <source>Removed step %1.</source>
         <translation>Passo %1 removido.</translation>
+    </message>
+    <message>
+        <source>Adds this pause after the step chosen last, else after the last step</source>
+        <translation>Adiciona esta pausa depois do último passo escolhido ou, se não houver, depois do último passo</translation>
     </message>
 </context>
 <context>

@@ -776,10 +776,6 @@
         <translation>Новый макрос:</translation>
     </message>
     <message>
-        <source>The keys typed since the editor opened</source>
-        <translation>Клавиши, нажатые с открытия редактора</translation>
-    </message>
-    <message>
         <source>How the macro plays when its key is pressed</source>
         <translation>Как воспроизводится макрос при нажатии клавиши</translation>
     </message>
@@ -926,6 +922,10 @@
     <message>
         <source>Adds a step that types a text, uses a mouse button or turns the wheel</source>
         <translation>Добавляет шаг, который вводит текст, нажимает кнопку мыши или крутит колесо</translation>
+    </message>
+    <message>
+        <source>The macro as OK or Apply stores it</source>
+        <translation>Макрос в том виде, в каком его сохранят «ОК» или «Применить»</translation>
     </message>
 </context>
 <context>
@@ -2631,10 +2631,6 @@ export или import отклонил профиль с ошибками или 
         <translation>Записывает каждую нажатую клавишу, в том числе Tab и Escape, — до восьми клавиш. Чтобы остановить запись, быстро нажмите Escape дважды.</translation>
     </message>
     <message>
-        <source>Adds this pause after the last recorded key</source>
-        <translation>Добавляет эту паузу после последней записанной клавиши</translation>
-    </message>
-    <message>
         <source>How the macro plays</source>
         <translation>Режим воспроизведения макроса</translation>
     </message>
@@ -2698,6 +2694,10 @@ export или import отклонил профиль с ошибками или 
     <message>
         <source>Removed step %1.</source>
         <translation>Шаг %1 убран.</translation>
+    </message>
+    <message>
+        <source>Adds this pause after the step chosen last, else after the last step</source>
+        <translation>Добавляет эту паузу после последнего выбранного шага, иначе после последнего шага</translation>
     </message>
 </context>
 <context>

@@ -762,10 +762,6 @@
         <translation>Yeni makro:</translation>
     </message>
     <message>
-        <source>The keys typed since the editor opened</source>
-        <translation>Düzenleyici açıldığından beri yazılan tuşlar</translation>
-    </message>
-    <message>
         <source>How the macro plays when its key is pressed</source>
         <translation>Tuşuna basıldığında makronun nasıl oynatılacağı</translation>
     </message>
@@ -912,6 +908,10 @@
     <message>
         <source>Adds a step that types a text, uses a mouse button or turns the wheel</source>
         <translation>Metin yazan, fare düğmesi kullanan ya da tekerleği çeviren bir adım ekler</translation>
+    </message>
+    <message>
+        <source>The macro as OK or Apply stores it</source>
+        <translation>Makronun Tamam ya da Uygula ile kaydedileceği hâli</translation>
     </message>
 </context>
 <context>
@@ -2591,10 +2591,6 @@ bir dosya, yardımcı program çalışmıyor ya da yanıt vermiyor).</translatio
         <translation>Bastığınız her tuşu, Tab ve Escape dahil, en çok sekiz tuş kaydeder. Kaydı durdurmak için Escape tuşuna hızlıca iki kez basın.</translation>
     </message>
     <message>
-        <source>Adds this pause after the last recorded key</source>
-        <translation>Bu duraklamayı kaydedilen son tuştan sonra ekler</translation>
-    </message>
-    <message>
         <source>How the macro plays</source>
         <translation>Makronun oynatma kipi</translation>
     </message>
@@ -2654,6 +2650,10 @@ bir dosya, yardımcı program çalışmıyor ya da yanıt vermiyor).</translatio
     <message>
         <source>Removed step %1.</source>
         <translation>Adım %1 kaldırıldı.</translation>
+    </message>
+    <message>
+        <source>Adds this pause after the step chosen last, else after the last step</source>
+        <translation>Bu duraklamayı en son seçilen adımdan, yoksa son adımdan sonra ekler</translation>
     </message>
 </context>
 <context>

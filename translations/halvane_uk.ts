@@ -776,10 +776,6 @@
         <translation>Новий макрос:</translation>
     </message>
     <message>
-        <source>The keys typed since the editor opened</source>
-        <translation>Клавіші, натиснуті після відкриття редактора</translation>
-    </message>
-    <message>
         <source>How the macro plays when its key is pressed</source>
         <translation>Як відтворюється макрос під час натискання клавіші</translation>
     </message>
@@ -926,6 +922,10 @@
     <message>
         <source>Adds a step that types a text, uses a mouse button or turns the wheel</source>
         <translation>Додає крок, що вводить текст, натискає кнопку миші або крутить коліщатко</translation>
+    </message>
+    <message>
+        <source>The macro as OK or Apply stores it</source>
+        <translation>Макрос у тому вигляді, в якому його збережуть «Гаразд» або «Застосувати»</translation>
     </message>
 </context>
 <context>
@@ -2631,10 +2631,6 @@ export або import відхилила профіль із помилками �
         <translation>Записує кожну натиснуту клавішу, зокрема Tab і Escape, — до восьми клавіш. Щоб зупинити запис, швидко двічі натисніть Escape.</translation>
     </message>
     <message>
-        <source>Adds this pause after the last recorded key</source>
-        <translation>Додає цю паузу після останньої записаної клавіші</translation>
-    </message>
-    <message>
         <source>How the macro plays</source>
         <translation>Режим відтворення макросу</translation>
     </message>
@@ -2698,6 +2694,10 @@ export або import відхилила профіль із помилками �
     <message>
         <source>Removed step %1.</source>
         <translation>Крок %1 прибрано.</translation>
+    </message>
+    <message>
+        <source>Adds this pause after the step chosen last, else after the last step</source>
+        <translation>Додає цю паузу після останнього вибраного кроку, інакше після останнього кроку</translation>
     </message>
 </context>
 <context>

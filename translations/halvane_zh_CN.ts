@@ -762,10 +762,6 @@
         <translation>新宏：</translation>
     </message>
     <message>
-        <source>The keys typed since the editor opened</source>
-        <translation>编辑器打开后键入的按键</translation>
-    </message>
-    <message>
         <source>How the macro plays when its key is pressed</source>
         <translation>按下宏键时宏的播放方式</translation>
     </message>
@@ -912,6 +908,10 @@
     <message>
         <source>Adds a step that types a text, uses a mouse button or turns the wheel</source>
         <translation>添加一个输入文本、使用鼠标按键或转动滚轮的步骤</translation>
+    </message>
+    <message>
+        <source>The macro as OK or Apply stores it</source>
+        <translation>按“确定”或“应用”后保存的宏</translation>
     </message>
 </context>
 <context>
@@ -2590,10 +2590,6 @@ read or written, the helper not running or not answering).</source>
         <translation>录制您按下的每个键（包括 Tab 和 Escape），最多八个键。快速按两次 Escape 可停止录制。</translation>
     </message>
     <message>
-        <source>Adds this pause after the last recorded key</source>
-        <translation>在最后录制的键之后添加此停顿</translation>
-    </message>
-    <message>
         <source>How the macro plays</source>
         <translation>宏的播放方式</translation>
     </message>
@@ -2653,6 +2649,10 @@ read or written, the helper not running or not answering).</source>
     <message>
         <source>Removed step %1.</source>
         <translation>已移除步骤 %1。</translation>
+    </message>
+    <message>
+        <source>Adds this pause after the step chosen last, else after the last step</source>
+        <translation>在最后选中的步骤之后添加此暂停，否则添加在最后一个步骤之后</translation>
     </message>
 </context>
 <context>

@@ -22,7 +22,8 @@ void HVKeyComboPanel::setUpKeyboardAccess() {
       tr("Records every key you press, Tab and Escape too, up to eight keys. Press Escape "
          "twice quickly to stop recording."));
   for (QPushButton* delay : {ui.f50msButton, ui.f100msButton, ui.f150msButton, ui.f200msButton})
-    delay->setAccessibleDescription(tr("Adds this pause after the last recorded key"));
+    delay->setAccessibleDescription(
+        tr("Adds this pause after the step chosen last, else after the last step"));
   ui.fPlayModePopUp->view()->setAccessibleName(tr("How the macro plays"));
   // Showing "Select..." it has no current text, which is all that names a pop-up on Linux.
   ui.fProfileCombo->setAccessibleName(tr("Profile to switch to"));

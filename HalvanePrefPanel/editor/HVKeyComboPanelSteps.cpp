@@ -102,7 +102,12 @@ void HVKeyComboPanel::showRows() {
     rows_[index]->setSelected(index == selectedStep_);
   }
   orderFocus();
-  if (window_ && window_->isVisible()) window_->adjustSize();
+  if (!window_ || !window_->isVisible()) return;
+  // The window grows at once for the rows just made, whose layouts have not run yet.
+  for (MacroStepRow* row : rows_) row->layout()->activate();
+  ui_->fStepRows->layout()->activate();
+  window_->layout()->activate();
+  window_->adjustSize();
 }
 
 // Entering a row chooses it for the pause buttons; the recorder gives them back to the last step.

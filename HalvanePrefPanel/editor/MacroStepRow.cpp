@@ -15,6 +15,7 @@
 #include <QStackedWidget>
 #include <QTextCharFormat>
 
+#include <algorithm>
 #include <cmath>
 
 namespace halvane {
@@ -102,6 +103,11 @@ MacroStepRow::MacroStepRow(QWidget* parent)
   fill(button_, kButtons);
   fill(action_, kActions);
   fill(direction_, kDirections);
+  // Translations run long: each pop-up keeps room for its longest item.
+  for (QComboBox* popUp : {kind_, button_, action_, direction_}) {
+    popUp->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    popUp->setMinimumWidth(popUp->sizeHint().width());
+  }
   number_->setBuddy(kind_);
   key_->setTextFormat(Qt::PlainText);
   text_->setMaxLength(settings::kMaxTextLength);
@@ -176,6 +182,11 @@ void MacroStepRow::showStep(int index, const settings::MacroStep& step, const QS
   const int delay = int(std::lround(step.delay));
   kind_->setCurrentIndex(int(step.kind));
   pages_->setCurrentIndex(int(step.kind));
+  // Room for the widest kind, so that choosing another does not move the row's other controls.
+  int widest = 0;
+  for (int page = 0; page < pages_->count(); ++page)
+    widest = std::max(widest, pages_->widget(page)->minimumSizeHint().width());
+  pages_->setMinimumWidth(widest);
   key_->setText(HVKeyCombo(step.keyCode, step.modifiers, 0).description());
   if (text_->text() != step.text) text_->setText(step.text);
   button_->setCurrentIndex(int(step.button));
