@@ -81,7 +81,14 @@ void HVKeyComboPanel::removeStep(int index) {
 // its focus (and a text field its cursor) while its row is shown again.
 void HVKeyComboPanel::showRows() {
   QLayout* layout = ui_->fStepRows->layout();
-  while (rows_.size() > fSteps.size()) delete rows_.takeLast();
+  while (rows_.size() > fSteps.size()) {
+    // Later: the row's own remove button may be what is being clicked.
+    MacroStepRow* gone = rows_.takeLast();
+    gone->disconnect(this);
+    layout->removeWidget(gone);
+    gone->hide();
+    gone->deleteLater();
+  }
   while (rows_.size() < fSteps.size()) {
     auto* row = new MacroStepRow(ui_->fStepRows);
     layout->addWidget(row);
