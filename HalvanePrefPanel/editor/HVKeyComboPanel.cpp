@@ -81,7 +81,6 @@ void HVKeyComboPanel::setProfile(int index) {
 }
 void HVKeyComboPanel::setPlayMode(settings::PlayMode mode) {
   fPlayMode = mode;
-  fOldPlayMode = mode;
 }
 
 void HVKeyComboPanel::setKeyArray(const QList<HVKeyCombo>& combos) {

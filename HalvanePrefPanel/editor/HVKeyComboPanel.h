@@ -75,10 +75,9 @@ class HVKeyComboPanel : public QObject, public KeyComboReceiver {
   QString getUrl() const { return fAppUrl; }
   void setProfile(int index);
   int getProfile() const { return fProfileIndex; }
-  // How the macro plays; the pop-up beside the recorded steps. Changed: chosen other than set.
+  // How the macro plays; the pop-up beside the steps.
   void setPlayMode(settings::PlayMode mode);
   settings::PlayMode playMode() const { return fPlayMode; }
-  bool playModeChanged() const { return fPlayMode != fOldPlayMode; }
 
   // Opens the sheet over parent; target is sent hotKeySheetDidEndWithReturnCode(int).
   void runSheeetForModalWindow(QWidget* parent, QObject* target);
@@ -142,7 +141,6 @@ class HVKeyComboPanel : public QObject, public KeyComboReceiver {
   QString fAppUrl;
   int fProfileIndex = 0;
   settings::PlayMode fPlayMode = settings::PlayMode::Once;
-  settings::PlayMode fOldPlayMode = settings::PlayMode::Once;
   QPointer<QObject> fApplyTarget;
 
   // The Escape the recorder last took, while no other key has come since.
