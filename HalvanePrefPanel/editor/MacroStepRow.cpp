@@ -204,7 +204,10 @@ void MacroStepRow::showStep(int index, const settings::MacroStep& step, const QS
   hint_->setText(marked ? tr("This desktop cannot type: %1").arg(names.join(u' ')) : QString());
   hint_->setVisible(marked);
   text_->setAccessibleDescription(hint_->text());
-  markCharacters(text_, marked ? untypable : QString());
+  // Only while there are marks to draw or take away: the event would end an input method's
+  // composition in progress.
+  if (marked || marked_) markCharacters(text_, marked ? untypable : QString());
+  marked_ = marked;
   nameControls();
 }
 

@@ -57,6 +57,7 @@ class MacroStepRow : public QWidget {
   void nameControls();
 
   int index_ = 0;
+  bool marked_ = false;  // characters of the text field are underlined
   settings::MacroStep step_;
   QLabel* number_;
   QComboBox* kind_;

@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QDialog>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -201,6 +202,16 @@ TEST_F(StepRows, CharactersTheDesktopCannotTypeAreNamedUnderTheText) {
     EXPECT_EQ(row(0)->untypableHint()->isVisibleTo(row(0)), !hint.isEmpty()) << c.text;
     EXPECT_EQ(row(0)->textField()->accessibleDescription(), hint) << c.text;
   }
+  // Underlined in the field too, and no longer once nothing says they cannot be typed.
+  const auto drawn = [&](TextTypingLimits* with) {
+    editor->setTextTypingLimits(with);
+    editor->setMacroSteps({MacroStep::typing(QStringLiteral("5 € ✓"))});
+    editor->runSheeetForModalWindow(&parent, nullptr);
+    return row(0)->textField()->grab().toImage();
+  };
+  const QImage plain = drawn(nullptr);
+  EXPECT_NE(drawn(&limits), plain);
+  EXPECT_EQ(drawn(nullptr), plain);
   // Marked as the text is typed.
   editor->setTextTypingLimits(&limits);
   editor->setMacroSteps({MacroStep::typing(QStringLiteral("a"))});
