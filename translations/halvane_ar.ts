@@ -797,10 +797,6 @@
         <translation>ماكرو جديد:</translation>
     </message>
     <message>
-        <source>The keys typed since the editor opened</source>
-        <translation>المفاتيح المكتوبة منذ فتح المحرر</translation>
-    </message>
-    <message>
         <source>How the macro plays when its key is pressed</source>
         <translation>كيف يُشغَّل الماكرو عند ضغط مفتاحه</translation>
     </message>
@@ -939,6 +935,18 @@
     <message>
         <source>OK</source>
         <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Add step</source>
+        <translation>إضافة خطوة</translation>
+    </message>
+    <message>
+        <source>Adds a step that types a text, uses a mouse button or turns the wheel</source>
+        <translation>يضيف خطوة تكتب نصًا أو تستخدم زر الفأرة أو تدير العجلة</translation>
+    </message>
+    <message>
+        <source>The macro as OK or Apply stores it</source>
+        <translation>الماكرو كما يحفظه زر موافق أو تطبيق</translation>
     </message>
 </context>
 <context>
@@ -1752,6 +1760,94 @@ read or written, the helper not running or not answering).</source>
         <source>waits %1 seconds</source>
         <extracomment>%1 is a number of seconds, always with decimals, such as 0.5 or 2.0</extracomment>
         <translation>ينتظر %1 ثانية</translation>
+    </message>
+    <message>
+        <source>clicks %1</source>
+        <extracomment>%1 is a mouse button as in &quot;the middle button&quot;</extracomment>
+        <translation>ينقر %1</translation>
+    </message>
+    <message>
+        <source>presses %1</source>
+        <extracomment>Presses a mouse button without releasing it; %1 is a mouse button as in &quot;the left button&quot;</extracomment>
+        <translation>يضغط %1</translation>
+    </message>
+    <message>
+        <source>releases %1</source>
+        <extracomment>%1 is a mouse button as in &quot;the left button&quot;</extracomment>
+        <translation>يحرر %1</translation>
+    </message>
+    <message>
+        <source>the left button</source>
+        <extracomment>The object of &quot;clicks %1&quot;, &quot;presses %1&quot; and &quot;releases %1&quot;</extracomment>
+        <translation>الزر الأيسر</translation>
+    </message>
+    <message>
+        <source>the right button</source>
+        <translation>الزر الأيمن</translation>
+    </message>
+    <message>
+        <source>the middle button</source>
+        <translation>الزر الأوسط</translation>
+    </message>
+    <message>
+        <source>the back button</source>
+        <extracomment>The mouse&apos;s side button that goes back in a browser</extracomment>
+        <translation>زر الرجوع</translation>
+    </message>
+    <message>
+        <source>the forward button</source>
+        <extracomment>The mouse&apos;s side button that goes forward in a browser</extracomment>
+        <translation>زر التقدم</translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls up %n notches</source>
+        <extracomment>The mouse wheel turned %n notches</extracomment>
+        <translation>
+            <numerusform>يمرر لأعلى %n درجة</numerusform>
+            <numerusform>يمرر لأعلى درجة واحدة (%n)</numerusform>
+            <numerusform>يمرر لأعلى درجتين (%n)</numerusform>
+            <numerusform>يمرر لأعلى %n درجات</numerusform>
+            <numerusform>يمرر لأعلى %n درجةً</numerusform>
+            <numerusform>يمرر لأعلى %n درجة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls down %n notches</source>
+        <translation>
+            <numerusform>يمرر لأسفل %n درجة</numerusform>
+            <numerusform>يمرر لأسفل درجة واحدة (%n)</numerusform>
+            <numerusform>يمرر لأسفل درجتين (%n)</numerusform>
+            <numerusform>يمرر لأسفل %n درجات</numerusform>
+            <numerusform>يمرر لأسفل %n درجةً</numerusform>
+            <numerusform>يمرر لأسفل %n درجة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls left %n notches</source>
+        <translation>
+            <numerusform>يمرر لليسار %n درجة</numerusform>
+            <numerusform>يمرر لليسار درجة واحدة (%n)</numerusform>
+            <numerusform>يمرر لليسار درجتين (%n)</numerusform>
+            <numerusform>يمرر لليسار %n درجات</numerusform>
+            <numerusform>يمرر لليسار %n درجةً</numerusform>
+            <numerusform>يمرر لليسار %n درجة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls right %n notches</source>
+        <translation>
+            <numerusform>يمرر لليمين %n درجة</numerusform>
+            <numerusform>يمرر لليمين درجة واحدة (%n)</numerusform>
+            <numerusform>يمرر لليمين درجتين (%n)</numerusform>
+            <numerusform>يمرر لليمين %n درجات</numerusform>
+            <numerusform>يمرر لليمين %n درجةً</numerusform>
+            <numerusform>يمرر لليمين %n درجة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>types “%1”</source>
+        <extracomment>%1 is the text a macro types, as the user wrote it</extracomment>
+        <translation>يكتب «%1»</translation>
     </message>
 </context>
 <context>
@@ -2589,10 +2685,6 @@ read or written, the helper not running or not answering).</source>
         <translation>يسجّل كل مفتاح تضغطه، ومنها Tab وEscape، حتى ثمانية مفاتيح. اضغط Escape مرتين بسرعة لإيقاف التسجيل.</translation>
     </message>
     <message>
-        <source>Adds this pause after the last recorded key</source>
-        <translation>يضيف هذا التوقف المؤقت بعد آخر مفتاح مسجّل</translation>
-    </message>
-    <message>
         <source>How the macro plays</source>
         <translation>وضع تشغيل الماكرو</translation>
     </message>
@@ -2637,6 +2729,35 @@ read or written, the helper not running or not answering).</source>
         <source>After %1 the macro %2.</source>
         <extracomment>%1 is a key combination such as Control+C, %2 what follows it, such as &quot;waits 0.5 seconds&quot;</extracomment>
         <translation>بعد %1‏، الماكرو %2.</translation>
+    </message>
+    <message>
+        <source>After step %1 the macro %2.</source>
+        <extracomment>%1 is the number of a macro&apos;s step, %2 what follows it, such as &quot;waits 0.5 seconds&quot;</extracomment>
+        <translation>بعد الخطوة %1، الماكرو %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not added: a macro has at most %n steps.</source>
+        <translation>
+            <numerusform>لم تُضَف: لا يتجاوز الماكرو %n خطوة.</numerusform>
+            <numerusform>لم تُضَف: لا يتجاوز الماكرو %n خطوة.</numerusform>
+            <numerusform>لم تُضَف: لا يتجاوز الماكرو %n خطوتين.</numerusform>
+            <numerusform>لم تُضَف: لا يتجاوز الماكرو %n خطوات.</numerusform>
+            <numerusform>لم تُضَف: لا يتجاوز الماكرو %n خطوةً.</numerusform>
+            <numerusform>لم تُضَف: لا يتجاوز الماكرو %n خطوة.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Added step %1: %2.</source>
+        <extracomment>%1 is the new step&apos;s number, %2 its kind, such as Text</extracomment>
+        <translation>أُضيفت الخطوة %1: %2.</translation>
+    </message>
+    <message>
+        <source>Removed step %1.</source>
+        <translation>أُزيلت الخطوة %1.</translation>
+    </message>
+    <message>
+        <source>Adds this pause after the step chosen last, else after the last step</source>
+        <translation>يضيف هذا التوقف بعد آخر خطوة اختيرت، وإلا فبعد الخطوة الأخيرة</translation>
     </message>
 </context>
 <context>
@@ -2736,6 +2857,126 @@ read or written, the helper not running or not answering).</source>
     <message>
         <source>Quit Halvane helper</source>
         <translation>إنهاء مساعد Halvane</translation>
+    </message>
+</context>
+<context>
+    <name>halvane::MacroStepRow</name>
+    <message>
+        <source>Remove</source>
+        <translation>إزالة</translation>
+    </message>
+    <message>
+        <source>This desktop cannot type: %1</source>
+        <extracomment>Under a text step&apos;s field; %1 lists the characters, separated by spaces</extracomment>
+        <translation>لا يستطيع سطح المكتب هذا كتابة: %1</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <extracomment>Numbers the rows of a macro&apos;s steps</extracomment>
+        <translation>الخطوة %1</translation>
+    </message>
+    <message>
+        <source>Step %1: %2</source>
+        <extracomment>A row of the macro editor: %1 is its number, %2 its kind, such as Text</extracomment>
+        <translation>الخطوة %1: %2</translation>
+    </message>
+    <message>
+        <source>Text to type</source>
+        <translation>النص المراد كتابته</translation>
+    </message>
+    <message>
+        <source>Mouse button</source>
+        <translation>زر الفأرة</translation>
+    </message>
+    <message>
+        <source>What the button does</source>
+        <translation>ما يفعله الزر</translation>
+    </message>
+    <message>
+        <source>Wheel direction</source>
+        <translation>اتجاه العجلة</translation>
+    </message>
+    <message>
+        <source>Notches</source>
+        <translation>الدرجات</translation>
+    </message>
+    <message>
+        <source>Remove step %1</source>
+        <translation>إزالة الخطوة %1</translation>
+    </message>
+    <message>
+        <source>Key combination</source>
+        <translation>تركيبة مفاتيح</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <extracomment>A macro step that types a text</extracomment>
+        <translation>نص</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <extracomment>A macro step that turns the mouse wheel</extracomment>
+        <translation>العجلة</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>mouse button</comment>
+        <translation>الأيسر</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>mouse button</comment>
+        <translation>الأيمن</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <comment>mouse button</comment>
+        <translation>الأوسط</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <comment>mouse button</comment>
+        <translation>الرجوع</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <comment>mouse button</comment>
+        <translation>التقدم</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <comment>mouse button action</comment>
+        <translation>نقر</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <comment>mouse button action: press without releasing</comment>
+        <translation>ضغط</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <comment>mouse button action</comment>
+        <translation>تحرير</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <comment>wheel direction</comment>
+        <translation>لأعلى</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <comment>wheel direction</comment>
+        <translation>لأسفل</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>wheel direction</comment>
+        <translation>لليسار</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>wheel direction</comment>
+        <translation>لليمين</translation>
     </message>
 </context>
 <context>

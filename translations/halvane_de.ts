@@ -769,10 +769,6 @@
         <translation>Neues Makro:</translation>
     </message>
     <message>
-        <source>The keys typed since the editor opened</source>
-        <translation>Die seit dem Öffnen des Editors getippten Tasten</translation>
-    </message>
-    <message>
         <source>How the macro plays when its key is pressed</source>
         <translation>Wie das Makro beim Drücken seiner Taste abgespielt wird</translation>
     </message>
@@ -911,6 +907,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Add step</source>
+        <translation>Schritt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Adds a step that types a text, uses a mouse button or turns the wheel</source>
+        <translation>Fügt einen Schritt hinzu, der einen Text tippt, eine Maustaste verwendet oder das Mausrad dreht</translation>
+    </message>
+    <message>
+        <source>The macro as OK or Apply stores it</source>
+        <translation>Das Makro, wie OK oder Anwenden es speichert</translation>
     </message>
 </context>
 <context>
@@ -1715,6 +1723,78 @@ läuft nicht oder antwortet nicht).</translation>
         <source>waits %1 seconds</source>
         <extracomment>%1 is a number of seconds, always with decimals, such as 0.5 or 2.0</extracomment>
         <translation>wartet %1 Sekunden</translation>
+    </message>
+    <message>
+        <source>clicks %1</source>
+        <extracomment>%1 is a mouse button as in &quot;the middle button&quot;</extracomment>
+        <translation>klickt %1</translation>
+    </message>
+    <message>
+        <source>presses %1</source>
+        <extracomment>Presses a mouse button without releasing it; %1 is a mouse button as in &quot;the left button&quot;</extracomment>
+        <translation>drückt %1</translation>
+    </message>
+    <message>
+        <source>releases %1</source>
+        <extracomment>%1 is a mouse button as in &quot;the left button&quot;</extracomment>
+        <translation>lässt %1 los</translation>
+    </message>
+    <message>
+        <source>the left button</source>
+        <extracomment>The object of &quot;clicks %1&quot;, &quot;presses %1&quot; and &quot;releases %1&quot;</extracomment>
+        <translation>die linke Maustaste</translation>
+    </message>
+    <message>
+        <source>the right button</source>
+        <translation>die rechte Maustaste</translation>
+    </message>
+    <message>
+        <source>the middle button</source>
+        <translation>die mittlere Maustaste</translation>
+    </message>
+    <message>
+        <source>the back button</source>
+        <extracomment>The mouse&apos;s side button that goes back in a browser</extracomment>
+        <translation>die Zurück-Taste</translation>
+    </message>
+    <message>
+        <source>the forward button</source>
+        <extracomment>The mouse&apos;s side button that goes forward in a browser</extracomment>
+        <translation>die Vorwärts-Taste</translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls up %n notches</source>
+        <extracomment>The mouse wheel turned %n notches</extracomment>
+        <translation>
+            <numerusform>scrollt %n Rastung nach oben</numerusform>
+            <numerusform>scrollt %n Rastungen nach oben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls down %n notches</source>
+        <translation>
+            <numerusform>scrollt %n Rastung nach unten</numerusform>
+            <numerusform>scrollt %n Rastungen nach unten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls left %n notches</source>
+        <translation>
+            <numerusform>scrollt %n Rastung nach links</numerusform>
+            <numerusform>scrollt %n Rastungen nach links</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls right %n notches</source>
+        <translation>
+            <numerusform>scrollt %n Rastung nach rechts</numerusform>
+            <numerusform>scrollt %n Rastungen nach rechts</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>types “%1”</source>
+        <extracomment>%1 is the text a macro types, as the user wrote it</extracomment>
+        <translation>tippt „%1“</translation>
     </message>
 </context>
 <context>
@@ -2540,10 +2620,6 @@ läuft nicht oder antwortet nicht).</translation>
         <translation>Nimmt jede gedrückte Taste auf, auch Tab und Escape, bis zu acht Tasten. Zweimal schnell Escape beendet die Aufnahme.</translation>
     </message>
     <message>
-        <source>Adds this pause after the last recorded key</source>
-        <translation>Fügt diese Pause nach der zuletzt aufgenommenen Taste ein</translation>
-    </message>
-    <message>
         <source>How the macro plays</source>
         <translation>Wie das Makro abgespielt wird</translation>
     </message>
@@ -2584,6 +2660,31 @@ läuft nicht oder antwortet nicht).</translation>
         <source>After %1 the macro %2.</source>
         <extracomment>%1 is a key combination such as Control+C, %2 what follows it, such as &quot;waits 0.5 seconds&quot;</extracomment>
         <translation>Das Makro %2 nach %1.</translation>
+    </message>
+    <message>
+        <source>After step %1 the macro %2.</source>
+        <extracomment>%1 is the number of a macro&apos;s step, %2 what follows it, such as &quot;waits 0.5 seconds&quot;</extracomment>
+        <translation>Nach Schritt %1 %2 das Makro.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not added: a macro has at most %n steps.</source>
+        <translation>
+            <numerusform>Nicht hinzugefügt: Ein Makro hat höchstens %n Schritt.</numerusform>
+            <numerusform>Nicht hinzugefügt: Ein Makro hat höchstens %n Schritte.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Added step %1: %2.</source>
+        <extracomment>%1 is the new step&apos;s number, %2 its kind, such as Text</extracomment>
+        <translation>Schritt %1 hinzugefügt: %2.</translation>
+    </message>
+    <message>
+        <source>Removed step %1.</source>
+        <translation>Schritt %1 entfernt.</translation>
+    </message>
+    <message>
+        <source>Adds this pause after the step chosen last, else after the last step</source>
+        <translation>Fügt diese Pause nach dem zuletzt gewählten Schritt ein, sonst nach dem letzten Schritt</translation>
     </message>
 </context>
 <context>
@@ -2683,6 +2784,126 @@ läuft nicht oder antwortet nicht).</translation>
     <message>
         <source>Quit Halvane helper</source>
         <translation>Halvane-Hilfsprogramm beenden</translation>
+    </message>
+</context>
+<context>
+    <name>halvane::MacroStepRow</name>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>This desktop cannot type: %1</source>
+        <extracomment>Under a text step&apos;s field; %1 lists the characters, separated by spaces</extracomment>
+        <translation>Dieser Desktop kann nicht tippen: %1</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <extracomment>Numbers the rows of a macro&apos;s steps</extracomment>
+        <translation>Schritt %1</translation>
+    </message>
+    <message>
+        <source>Step %1: %2</source>
+        <extracomment>A row of the macro editor: %1 is its number, %2 its kind, such as Text</extracomment>
+        <translation>Schritt %1: %2</translation>
+    </message>
+    <message>
+        <source>Text to type</source>
+        <translation>Zu tippender Text</translation>
+    </message>
+    <message>
+        <source>Mouse button</source>
+        <translation>Maustaste</translation>
+    </message>
+    <message>
+        <source>What the button does</source>
+        <translation>Was die Taste tut</translation>
+    </message>
+    <message>
+        <source>Wheel direction</source>
+        <translation>Richtung des Mausrads</translation>
+    </message>
+    <message>
+        <source>Notches</source>
+        <translation>Rastungen</translation>
+    </message>
+    <message>
+        <source>Remove step %1</source>
+        <translation>Schritt %1 entfernen</translation>
+    </message>
+    <message>
+        <source>Key combination</source>
+        <translation>Tastenkombination</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <extracomment>A macro step that types a text</extracomment>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <extracomment>A macro step that turns the mouse wheel</extracomment>
+        <translation>Mausrad</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>mouse button</comment>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>mouse button</comment>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <comment>mouse button</comment>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <comment>mouse button</comment>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <comment>mouse button</comment>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <comment>mouse button action</comment>
+        <translation>Klicken</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <comment>mouse button action: press without releasing</comment>
+        <translation>Drücken</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <comment>mouse button action</comment>
+        <translation>Loslassen</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <comment>wheel direction</comment>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <comment>wheel direction</comment>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>wheel direction</comment>
+        <translation>Nach links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>wheel direction</comment>
+        <translation>Nach rechts</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,38 @@
     </message>
 </context>
 <context>
+    <name>MacroKeySpeech</name>
+    <message numerus="yes">
+        <source>scrolls up %n notches</source>
+        <extracomment>The mouse wheel turned %n notches</extracomment>
+        <translation>
+            <numerusform>scrolls up %n notch</numerusform>
+            <numerusform>scrolls up %n notches</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls down %n notches</source>
+        <translation>
+            <numerusform>scrolls down %n notch</numerusform>
+            <numerusform>scrolls down %n notches</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls left %n notches</source>
+        <translation>
+            <numerusform>scrolls left %n notch</numerusform>
+            <numerusform>scrolls left %n notches</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls right %n notches</source>
+        <translation>
+            <numerusform>scrolls right %n notch</numerusform>
+            <numerusform>scrolls right %n notches</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SettingsValidator</name>
     <message numerus="yes">
         <source>%n profiles, expected %1</source>
@@ -134,6 +166,13 @@
         <translation>
             <numerusform>Not recorded: a macro has at most %n key.</numerusform>
             <numerusform>Not recorded: a macro has at most %n keys.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Not added: a macro has at most %n steps.</source>
+        <translation>
+            <numerusform>Not added: a macro has at most %n step.</numerusform>
+            <numerusform>Not added: a macro has at most %n steps.</numerusform>
         </translation>
     </message>
 </context>

@@ -769,10 +769,6 @@
         <translation>Macro nueva:</translation>
     </message>
     <message>
-        <source>The keys typed since the editor opened</source>
-        <translation>Las teclas pulsadas desde que se abrió el editor</translation>
-    </message>
-    <message>
         <source>How the macro plays when its key is pressed</source>
         <translation>Cómo se reproduce la macro al pulsar su tecla</translation>
     </message>
@@ -911,6 +907,18 @@
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Add step</source>
+        <translation>Añadir paso</translation>
+    </message>
+    <message>
+        <source>Adds a step that types a text, uses a mouse button or turns the wheel</source>
+        <translation>Añade un paso que escribe un texto, usa un botón del ratón o gira la rueda</translation>
+    </message>
+    <message>
+        <source>The macro as OK or Apply stores it</source>
+        <translation>La macro tal como la guardan Aceptar o Aplicar</translation>
     </message>
 </context>
 <context>
@@ -1716,6 +1724,78 @@ ejecución o no responde).</translation>
         <source>waits %1 seconds</source>
         <extracomment>%1 is a number of seconds, always with decimals, such as 0.5 or 2.0</extracomment>
         <translation>espera %1 segundos</translation>
+    </message>
+    <message>
+        <source>clicks %1</source>
+        <extracomment>%1 is a mouse button as in &quot;the middle button&quot;</extracomment>
+        <translation>hace clic con %1</translation>
+    </message>
+    <message>
+        <source>presses %1</source>
+        <extracomment>Presses a mouse button without releasing it; %1 is a mouse button as in &quot;the left button&quot;</extracomment>
+        <translation>pulsa %1</translation>
+    </message>
+    <message>
+        <source>releases %1</source>
+        <extracomment>%1 is a mouse button as in &quot;the left button&quot;</extracomment>
+        <translation>suelta %1</translation>
+    </message>
+    <message>
+        <source>the left button</source>
+        <extracomment>The object of &quot;clicks %1&quot;, &quot;presses %1&quot; and &quot;releases %1&quot;</extracomment>
+        <translation>el botón izquierdo</translation>
+    </message>
+    <message>
+        <source>the right button</source>
+        <translation>el botón derecho</translation>
+    </message>
+    <message>
+        <source>the middle button</source>
+        <translation>el botón central</translation>
+    </message>
+    <message>
+        <source>the back button</source>
+        <extracomment>The mouse&apos;s side button that goes back in a browser</extracomment>
+        <translation>el botón Atrás</translation>
+    </message>
+    <message>
+        <source>the forward button</source>
+        <extracomment>The mouse&apos;s side button that goes forward in a browser</extracomment>
+        <translation>el botón Adelante</translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls up %n notches</source>
+        <extracomment>The mouse wheel turned %n notches</extracomment>
+        <translation>
+            <numerusform>desplaza %n muesca hacia arriba</numerusform>
+            <numerusform>desplaza %n muescas hacia arriba</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls down %n notches</source>
+        <translation>
+            <numerusform>desplaza %n muesca hacia abajo</numerusform>
+            <numerusform>desplaza %n muescas hacia abajo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls left %n notches</source>
+        <translation>
+            <numerusform>desplaza %n muesca hacia la izquierda</numerusform>
+            <numerusform>desplaza %n muescas hacia la izquierda</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls right %n notches</source>
+        <translation>
+            <numerusform>desplaza %n muesca hacia la derecha</numerusform>
+            <numerusform>desplaza %n muescas hacia la derecha</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>types “%1”</source>
+        <extracomment>%1 is the text a macro types, as the user wrote it</extracomment>
+        <translation>escribe «%1»</translation>
     </message>
 </context>
 <context>
@@ -2541,10 +2621,6 @@ ejecución o no responde).</translation>
         <translation>Graba cada tecla que pulse, también Tab y Escape, hasta ocho teclas. Pulse Escape dos veces seguidas para dejar de grabar.</translation>
     </message>
     <message>
-        <source>Adds this pause after the last recorded key</source>
-        <translation>Añade esta pausa tras la última tecla grabada</translation>
-    </message>
-    <message>
         <source>How the macro plays</source>
         <translation>Cómo se reproduce la macro</translation>
     </message>
@@ -2585,6 +2661,31 @@ ejecución o no responde).</translation>
         <source>After %1 the macro %2.</source>
         <extracomment>%1 is a key combination such as Control+C, %2 what follows it, such as &quot;waits 0.5 seconds&quot;</extracomment>
         <translation>Tras %1, la macro %2.</translation>
+    </message>
+    <message>
+        <source>After step %1 the macro %2.</source>
+        <extracomment>%1 is the number of a macro&apos;s step, %2 what follows it, such as &quot;waits 0.5 seconds&quot;</extracomment>
+        <translation>Tras el paso %1, la macro %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not added: a macro has at most %n steps.</source>
+        <translation>
+            <numerusform>No se añadió: una macro tiene como máximo %n paso.</numerusform>
+            <numerusform>No se añadió: una macro tiene como máximo %n pasos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Added step %1: %2.</source>
+        <extracomment>%1 is the new step&apos;s number, %2 its kind, such as Text</extracomment>
+        <translation>Se añadió el paso %1: %2.</translation>
+    </message>
+    <message>
+        <source>Removed step %1.</source>
+        <translation>Se quitó el paso %1.</translation>
+    </message>
+    <message>
+        <source>Adds this pause after the step chosen last, else after the last step</source>
+        <translation>Añade esta pausa tras el último paso elegido o, si no, tras el último paso</translation>
     </message>
 </context>
 <context>
@@ -2684,6 +2785,126 @@ ejecución o no responde).</translation>
     <message>
         <source>Quit Halvane helper</source>
         <translation>Salir del agente de Halvane</translation>
+    </message>
+</context>
+<context>
+    <name>halvane::MacroStepRow</name>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>This desktop cannot type: %1</source>
+        <extracomment>Under a text step&apos;s field; %1 lists the characters, separated by spaces</extracomment>
+        <translation>Este escritorio no puede escribir: %1</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <extracomment>Numbers the rows of a macro&apos;s steps</extracomment>
+        <translation>Paso %1</translation>
+    </message>
+    <message>
+        <source>Step %1: %2</source>
+        <extracomment>A row of the macro editor: %1 is its number, %2 its kind, such as Text</extracomment>
+        <translation>Paso %1: %2</translation>
+    </message>
+    <message>
+        <source>Text to type</source>
+        <translation>Texto que escribir</translation>
+    </message>
+    <message>
+        <source>Mouse button</source>
+        <translation>Botón del ratón</translation>
+    </message>
+    <message>
+        <source>What the button does</source>
+        <translation>Qué hace el botón</translation>
+    </message>
+    <message>
+        <source>Wheel direction</source>
+        <translation>Dirección de la rueda</translation>
+    </message>
+    <message>
+        <source>Notches</source>
+        <translation>Muescas</translation>
+    </message>
+    <message>
+        <source>Remove step %1</source>
+        <translation>Quitar el paso %1</translation>
+    </message>
+    <message>
+        <source>Key combination</source>
+        <translation>Combinación de teclas</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <extracomment>A macro step that types a text</extracomment>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <extracomment>A macro step that turns the mouse wheel</extracomment>
+        <translation>Rueda</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>mouse button</comment>
+        <translation>Izquierdo</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>mouse button</comment>
+        <translation>Derecho</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <comment>mouse button</comment>
+        <translation>Central</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <comment>mouse button</comment>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <comment>mouse button</comment>
+        <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <comment>mouse button action</comment>
+        <translation>Clic</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <comment>mouse button action: press without releasing</comment>
+        <translation>Pulsar</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <comment>mouse button action</comment>
+        <translation>Soltar</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <comment>wheel direction</comment>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <comment>wheel direction</comment>
+        <translation>Abajo</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>wheel direction</comment>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>wheel direction</comment>
+        <translation>Derecha</translation>
     </message>
 </context>
 <context>

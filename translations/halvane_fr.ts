@@ -769,10 +769,6 @@
         <translation>Nouvelle macro&#xa0;:</translation>
     </message>
     <message>
-        <source>The keys typed since the editor opened</source>
-        <translation>Les touches tapées depuis l’ouverture de l’éditeur</translation>
-    </message>
-    <message>
         <source>How the macro plays when its key is pressed</source>
         <translation>Comment la macro est jouée quand on appuie sur sa touche</translation>
     </message>
@@ -911,6 +907,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Add step</source>
+        <translation>Ajouter une étape</translation>
+    </message>
+    <message>
+        <source>Adds a step that types a text, uses a mouse button or turns the wheel</source>
+        <translation>Ajoute une étape qui tape un texte, utilise un bouton de la souris ou tourne la molette</translation>
+    </message>
+    <message>
+        <source>The macro as OK or Apply stores it</source>
+        <translation>La macro telle que OK ou Appliquer l’enregistre</translation>
     </message>
 </context>
 <context>
@@ -1716,6 +1724,78 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
         <source>waits %1 seconds</source>
         <extracomment>%1 is a number of seconds, always with decimals, such as 0.5 or 2.0</extracomment>
         <translation>attend %1 secondes</translation>
+    </message>
+    <message>
+        <source>clicks %1</source>
+        <extracomment>%1 is a mouse button as in &quot;the middle button&quot;</extracomment>
+        <translation>clique sur %1</translation>
+    </message>
+    <message>
+        <source>presses %1</source>
+        <extracomment>Presses a mouse button without releasing it; %1 is a mouse button as in &quot;the left button&quot;</extracomment>
+        <translation>appuie sur %1</translation>
+    </message>
+    <message>
+        <source>releases %1</source>
+        <extracomment>%1 is a mouse button as in &quot;the left button&quot;</extracomment>
+        <translation>relâche %1</translation>
+    </message>
+    <message>
+        <source>the left button</source>
+        <extracomment>The object of &quot;clicks %1&quot;, &quot;presses %1&quot; and &quot;releases %1&quot;</extracomment>
+        <translation>le bouton gauche</translation>
+    </message>
+    <message>
+        <source>the right button</source>
+        <translation>le bouton droit</translation>
+    </message>
+    <message>
+        <source>the middle button</source>
+        <translation>le bouton du milieu</translation>
+    </message>
+    <message>
+        <source>the back button</source>
+        <extracomment>The mouse&apos;s side button that goes back in a browser</extracomment>
+        <translation>le bouton Précédent</translation>
+    </message>
+    <message>
+        <source>the forward button</source>
+        <extracomment>The mouse&apos;s side button that goes forward in a browser</extracomment>
+        <translation>le bouton Suivant</translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls up %n notches</source>
+        <extracomment>The mouse wheel turned %n notches</extracomment>
+        <translation>
+            <numerusform>fait défiler de %n cran vers le haut</numerusform>
+            <numerusform>fait défiler de %n crans vers le haut</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls down %n notches</source>
+        <translation>
+            <numerusform>fait défiler de %n cran vers le bas</numerusform>
+            <numerusform>fait défiler de %n crans vers le bas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls left %n notches</source>
+        <translation>
+            <numerusform>fait défiler de %n cran vers la gauche</numerusform>
+            <numerusform>fait défiler de %n crans vers la gauche</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls right %n notches</source>
+        <translation>
+            <numerusform>fait défiler de %n cran vers la droite</numerusform>
+            <numerusform>fait défiler de %n crans vers la droite</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>types “%1”</source>
+        <extracomment>%1 is the text a macro types, as the user wrote it</extracomment>
+        <translation>tape « %1 »</translation>
     </message>
 </context>
 <context>
@@ -2541,10 +2621,6 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
         <translation>Enregistre chaque touche pressée, Tab et Escape compris, jusqu’à huit touches. Appuyez vite deux fois sur Escape pour arrêter l’enregistrement.</translation>
     </message>
     <message>
-        <source>Adds this pause after the last recorded key</source>
-        <translation>Ajoute cette pause après la dernière touche enregistrée</translation>
-    </message>
-    <message>
         <source>How the macro plays</source>
         <translation>Mode de lecture de la macro</translation>
     </message>
@@ -2585,6 +2661,31 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
         <source>After %1 the macro %2.</source>
         <extracomment>%1 is a key combination such as Control+C, %2 what follows it, such as &quot;waits 0.5 seconds&quot;</extracomment>
         <translation>Après %1, la macro %2.</translation>
+    </message>
+    <message>
+        <source>After step %1 the macro %2.</source>
+        <extracomment>%1 is the number of a macro&apos;s step, %2 what follows it, such as &quot;waits 0.5 seconds&quot;</extracomment>
+        <translation>Après l’étape %1, la macro %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not added: a macro has at most %n steps.</source>
+        <translation>
+            <numerusform>Non ajoutée : %n étape au plus par macro.</numerusform>
+            <numerusform>Non ajoutée : %n étapes au plus par macro.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Added step %1: %2.</source>
+        <extracomment>%1 is the new step&apos;s number, %2 its kind, such as Text</extracomment>
+        <translation>Étape %1 ajoutée : %2.</translation>
+    </message>
+    <message>
+        <source>Removed step %1.</source>
+        <translation>Étape %1 retirée.</translation>
+    </message>
+    <message>
+        <source>Adds this pause after the step chosen last, else after the last step</source>
+        <translation>Ajoute cette pause après l’étape choisie en dernier, sinon après la dernière étape</translation>
     </message>
 </context>
 <context>
@@ -2684,6 +2785,126 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
     <message>
         <source>Quit Halvane helper</source>
         <translation>Quitter l’agent Halvane</translation>
+    </message>
+</context>
+<context>
+    <name>halvane::MacroStepRow</name>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>This desktop cannot type: %1</source>
+        <extracomment>Under a text step&apos;s field; %1 lists the characters, separated by spaces</extracomment>
+        <translation>Ce bureau ne peut pas taper : %1</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <extracomment>Numbers the rows of a macro&apos;s steps</extracomment>
+        <translation>Étape %1</translation>
+    </message>
+    <message>
+        <source>Step %1: %2</source>
+        <extracomment>A row of the macro editor: %1 is its number, %2 its kind, such as Text</extracomment>
+        <translation>Étape %1 : %2</translation>
+    </message>
+    <message>
+        <source>Text to type</source>
+        <translation>Texte à taper</translation>
+    </message>
+    <message>
+        <source>Mouse button</source>
+        <translation>Bouton de la souris</translation>
+    </message>
+    <message>
+        <source>What the button does</source>
+        <translation>Action du bouton</translation>
+    </message>
+    <message>
+        <source>Wheel direction</source>
+        <translation>Sens de la molette</translation>
+    </message>
+    <message>
+        <source>Notches</source>
+        <translation>Crans</translation>
+    </message>
+    <message>
+        <source>Remove step %1</source>
+        <translation>Retirer l’étape %1</translation>
+    </message>
+    <message>
+        <source>Key combination</source>
+        <translation>Combinaison de touches</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <extracomment>A macro step that types a text</extracomment>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <extracomment>A macro step that turns the mouse wheel</extracomment>
+        <translation>Molette</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>mouse button</comment>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>mouse button</comment>
+        <translation>Droit</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <comment>mouse button</comment>
+        <translation>Milieu</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <comment>mouse button</comment>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <comment>mouse button</comment>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <comment>mouse button action</comment>
+        <translation>Cliquer</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <comment>mouse button action: press without releasing</comment>
+        <translation>Appuyer</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <comment>mouse button action</comment>
+        <translation>Relâcher</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <comment>wheel direction</comment>
+        <translation>Vers le haut</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <comment>wheel direction</comment>
+        <translation>Vers le bas</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>wheel direction</comment>
+        <translation>Vers la gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>wheel direction</comment>
+        <translation>Vers la droite</translation>
     </message>
 </context>
 <context>

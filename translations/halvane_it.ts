@@ -769,10 +769,6 @@
         <translation>Nuova macro:</translation>
     </message>
     <message>
-        <source>The keys typed since the editor opened</source>
-        <translation>I tasti digitati dall&apos;apertura dell&apos;editor</translation>
-    </message>
-    <message>
         <source>How the macro plays when its key is pressed</source>
         <translation>Come viene riprodotta la macro quando si preme il suo tasto</translation>
     </message>
@@ -911,6 +907,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Add step</source>
+        <translation>Aggiungi passaggio</translation>
+    </message>
+    <message>
+        <source>Adds a step that types a text, uses a mouse button or turns the wheel</source>
+        <translation>Aggiunge un passaggio che digita un testo, usa un pulsante del mouse o gira la rotella</translation>
+    </message>
+    <message>
+        <source>The macro as OK or Apply stores it</source>
+        <translation>La macro come la salvano OK o Applica</translation>
     </message>
 </context>
 <context>
@@ -1706,6 +1714,78 @@ non si può leggere o scrivere, il servizio non in esecuzione o che non risponde
         <source>waits %1 seconds</source>
         <extracomment>%1 is a number of seconds, always with decimals, such as 0.5 or 2.0</extracomment>
         <translation>attende %1 secondi</translation>
+    </message>
+    <message>
+        <source>clicks %1</source>
+        <extracomment>%1 is a mouse button as in &quot;the middle button&quot;</extracomment>
+        <translation>fa clic con %1</translation>
+    </message>
+    <message>
+        <source>presses %1</source>
+        <extracomment>Presses a mouse button without releasing it; %1 is a mouse button as in &quot;the left button&quot;</extracomment>
+        <translation>preme %1</translation>
+    </message>
+    <message>
+        <source>releases %1</source>
+        <extracomment>%1 is a mouse button as in &quot;the left button&quot;</extracomment>
+        <translation>rilascia %1</translation>
+    </message>
+    <message>
+        <source>the left button</source>
+        <extracomment>The object of &quot;clicks %1&quot;, &quot;presses %1&quot; and &quot;releases %1&quot;</extracomment>
+        <translation>il pulsante sinistro</translation>
+    </message>
+    <message>
+        <source>the right button</source>
+        <translation>il pulsante destro</translation>
+    </message>
+    <message>
+        <source>the middle button</source>
+        <translation>il pulsante centrale</translation>
+    </message>
+    <message>
+        <source>the back button</source>
+        <extracomment>The mouse&apos;s side button that goes back in a browser</extracomment>
+        <translation>il pulsante Indietro</translation>
+    </message>
+    <message>
+        <source>the forward button</source>
+        <extracomment>The mouse&apos;s side button that goes forward in a browser</extracomment>
+        <translation>il pulsante Avanti</translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls up %n notches</source>
+        <extracomment>The mouse wheel turned %n notches</extracomment>
+        <translation>
+            <numerusform>scorre di %n scatto verso l’alto</numerusform>
+            <numerusform>scorre di %n scatti verso l’alto</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls down %n notches</source>
+        <translation>
+            <numerusform>scorre di %n scatto verso il basso</numerusform>
+            <numerusform>scorre di %n scatti verso il basso</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls left %n notches</source>
+        <translation>
+            <numerusform>scorre di %n scatto verso sinistra</numerusform>
+            <numerusform>scorre di %n scatti verso sinistra</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls right %n notches</source>
+        <translation>
+            <numerusform>scorre di %n scatto verso destra</numerusform>
+            <numerusform>scorre di %n scatti verso destra</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>types “%1”</source>
+        <extracomment>%1 is the text a macro types, as the user wrote it</extracomment>
+        <translation>digita «%1»</translation>
     </message>
 </context>
 <context>
@@ -2531,10 +2611,6 @@ non si può leggere o scrivere, il servizio non in esecuzione o che non risponde
         <translation>Registra ogni tasto premuto, anche Tab ed Escape, fino a otto tasti. Premere due volte rapidamente Escape per fermare la registrazione.</translation>
     </message>
     <message>
-        <source>Adds this pause after the last recorded key</source>
-        <translation>Aggiunge questa pausa dopo l&apos;ultimo tasto registrato</translation>
-    </message>
-    <message>
         <source>How the macro plays</source>
         <translation>Come viene riprodotta la macro</translation>
     </message>
@@ -2575,6 +2651,31 @@ non si può leggere o scrivere, il servizio non in esecuzione o che non risponde
         <source>After %1 the macro %2.</source>
         <extracomment>%1 is a key combination such as Control+C, %2 what follows it, such as &quot;waits 0.5 seconds&quot;</extracomment>
         <translation>Dopo %1 la macro %2.</translation>
+    </message>
+    <message>
+        <source>After step %1 the macro %2.</source>
+        <extracomment>%1 is the number of a macro&apos;s step, %2 what follows it, such as &quot;waits 0.5 seconds&quot;</extracomment>
+        <translation>Dopo il passaggio %1 la macro %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not added: a macro has at most %n steps.</source>
+        <translation>
+            <numerusform>Non aggiunto: una macro ha al massimo %n passaggio.</numerusform>
+            <numerusform>Non aggiunto: una macro ha al massimo %n passaggi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Added step %1: %2.</source>
+        <extracomment>%1 is the new step&apos;s number, %2 its kind, such as Text</extracomment>
+        <translation>Aggiunto il passaggio %1: %2.</translation>
+    </message>
+    <message>
+        <source>Removed step %1.</source>
+        <translation>Rimosso il passaggio %1.</translation>
+    </message>
+    <message>
+        <source>Adds this pause after the step chosen last, else after the last step</source>
+        <translation>Aggiunge questa pausa dopo l’ultimo passaggio scelto, altrimenti dopo l’ultimo passaggio</translation>
     </message>
 </context>
 <context>
@@ -2674,6 +2775,126 @@ non si può leggere o scrivere, il servizio non in esecuzione o che non risponde
     <message>
         <source>Quit Halvane helper</source>
         <translation>Chiudi il servizio Halvane</translation>
+    </message>
+</context>
+<context>
+    <name>halvane::MacroStepRow</name>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>This desktop cannot type: %1</source>
+        <extracomment>Under a text step&apos;s field; %1 lists the characters, separated by spaces</extracomment>
+        <translation>Questo desktop non può digitare: %1</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <extracomment>Numbers the rows of a macro&apos;s steps</extracomment>
+        <translation>Passaggio %1</translation>
+    </message>
+    <message>
+        <source>Step %1: %2</source>
+        <extracomment>A row of the macro editor: %1 is its number, %2 its kind, such as Text</extracomment>
+        <translation>Passaggio %1: %2</translation>
+    </message>
+    <message>
+        <source>Text to type</source>
+        <translation>Testo da digitare</translation>
+    </message>
+    <message>
+        <source>Mouse button</source>
+        <translation>Pulsante del mouse</translation>
+    </message>
+    <message>
+        <source>What the button does</source>
+        <translation>Cosa fa il pulsante</translation>
+    </message>
+    <message>
+        <source>Wheel direction</source>
+        <translation>Direzione della rotella</translation>
+    </message>
+    <message>
+        <source>Notches</source>
+        <translation>Scatti</translation>
+    </message>
+    <message>
+        <source>Remove step %1</source>
+        <translation>Rimuovi il passaggio %1</translation>
+    </message>
+    <message>
+        <source>Key combination</source>
+        <translation>Combinazione di tasti</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <extracomment>A macro step that types a text</extracomment>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <extracomment>A macro step that turns the mouse wheel</extracomment>
+        <translation>Rotella</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>mouse button</comment>
+        <translation>Sinistro</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>mouse button</comment>
+        <translation>Destro</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <comment>mouse button</comment>
+        <translation>Centrale</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <comment>mouse button</comment>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <comment>mouse button</comment>
+        <translation>Avanti</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <comment>mouse button action</comment>
+        <translation>Clic</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <comment>mouse button action: press without releasing</comment>
+        <translation>Premi</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <comment>mouse button action</comment>
+        <translation>Rilascia</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <comment>wheel direction</comment>
+        <translation>Su</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <comment>wheel direction</comment>
+        <translation>Giù</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>wheel direction</comment>
+        <translation>Sinistra</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>wheel direction</comment>
+        <translation>Destra</translation>
     </message>
 </context>
 <context>

@@ -762,10 +762,6 @@
         <translation>新しいマクロ:</translation>
     </message>
     <message>
-        <source>The keys typed since the editor opened</source>
-        <translation>エディターを開いてから入力したキー</translation>
-    </message>
-    <message>
         <source>How the macro plays when its key is pressed</source>
         <translation>キーを押したときのマクロの再生方法</translation>
     </message>
@@ -904,6 +900,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Add step</source>
+        <translation>ステップを追加</translation>
+    </message>
+    <message>
+        <source>Adds a step that types a text, uses a mouse button or turns the wheel</source>
+        <translation>テキストの入力、マウスボタンの操作、ホイールの回転を行うステップを追加します</translation>
+    </message>
+    <message>
+        <source>The macro as OK or Apply stores it</source>
+        <translation>OK または適用で保存されるマクロ</translation>
     </message>
 </context>
 <context>
@@ -1697,6 +1705,74 @@ export または import がエラーのあるプロファイルを拒否、ま�
         <source>waits %1 seconds</source>
         <extracomment>%1 is a number of seconds, always with decimals, such as 0.5 or 2.0</extracomment>
         <translation>%1 秒待機</translation>
+    </message>
+    <message>
+        <source>clicks %1</source>
+        <extracomment>%1 is a mouse button as in &quot;the middle button&quot;</extracomment>
+        <translation>%1をクリック</translation>
+    </message>
+    <message>
+        <source>presses %1</source>
+        <extracomment>Presses a mouse button without releasing it; %1 is a mouse button as in &quot;the left button&quot;</extracomment>
+        <translation>%1を押す</translation>
+    </message>
+    <message>
+        <source>releases %1</source>
+        <extracomment>%1 is a mouse button as in &quot;the left button&quot;</extracomment>
+        <translation>%1を離す</translation>
+    </message>
+    <message>
+        <source>the left button</source>
+        <extracomment>The object of &quot;clicks %1&quot;, &quot;presses %1&quot; and &quot;releases %1&quot;</extracomment>
+        <translation>左ボタン</translation>
+    </message>
+    <message>
+        <source>the right button</source>
+        <translation>右ボタン</translation>
+    </message>
+    <message>
+        <source>the middle button</source>
+        <translation>中央ボタン</translation>
+    </message>
+    <message>
+        <source>the back button</source>
+        <extracomment>The mouse&apos;s side button that goes back in a browser</extracomment>
+        <translation>戻るボタン</translation>
+    </message>
+    <message>
+        <source>the forward button</source>
+        <extracomment>The mouse&apos;s side button that goes forward in a browser</extracomment>
+        <translation>進むボタン</translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls up %n notches</source>
+        <extracomment>The mouse wheel turned %n notches</extracomment>
+        <translation>
+            <numerusform>上に %n ノッチ スクロール</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls down %n notches</source>
+        <translation>
+            <numerusform>下に %n ノッチ スクロール</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls left %n notches</source>
+        <translation>
+            <numerusform>左に %n ノッチ スクロール</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls right %n notches</source>
+        <translation>
+            <numerusform>右に %n ノッチ スクロール</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>types “%1”</source>
+        <extracomment>%1 is the text a macro types, as the user wrote it</extracomment>
+        <translation>「%1」と入力</translation>
     </message>
 </context>
 <context>
@@ -2519,10 +2595,6 @@ export または import がエラーのあるプロファイルを拒否、ま�
         <translation>押したキーを Tab と Escape も含めてすべて、8 個まで記録します。記録を止めるには Escape を素早く 2 回押します。</translation>
     </message>
     <message>
-        <source>Adds this pause after the last recorded key</source>
-        <translation>最後に記録したキーの後にこの待機を追加</translation>
-    </message>
-    <message>
         <source>How the macro plays</source>
         <translation>マクロの再生方法</translation>
     </message>
@@ -2562,6 +2634,30 @@ export または import がエラーのあるプロファイルを拒否、ま�
         <source>After %1 the macro %2.</source>
         <extracomment>%1 is a key combination such as Control+C, %2 what follows it, such as &quot;waits 0.5 seconds&quot;</extracomment>
         <translation>%1 の後、マクロは %2します。</translation>
+    </message>
+    <message>
+        <source>After step %1 the macro %2.</source>
+        <extracomment>%1 is the number of a macro&apos;s step, %2 what follows it, such as &quot;waits 0.5 seconds&quot;</extracomment>
+        <translation>ステップ %1 の後、マクロは%2。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not added: a macro has at most %n steps.</source>
+        <translation>
+            <numerusform>追加されませんでした。マクロのステップは %n 個までです。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Added step %1: %2.</source>
+        <extracomment>%1 is the new step&apos;s number, %2 its kind, such as Text</extracomment>
+        <translation>ステップ %1 を追加しました: %2。</translation>
+    </message>
+    <message>
+        <source>Removed step %1.</source>
+        <translation>ステップ %1 を削除しました。</translation>
+    </message>
+    <message>
+        <source>Adds this pause after the step chosen last, else after the last step</source>
+        <translation>最後に選んだステップの後に、なければ最後のステップの後にこの一時停止を追加します</translation>
     </message>
 </context>
 <context>
@@ -2661,6 +2757,126 @@ export または import がエラーのあるプロファイルを拒否、ま�
     <message>
         <source>Quit Halvane helper</source>
         <translation>Halvane ヘルパーを終了</translation>
+    </message>
+</context>
+<context>
+    <name>halvane::MacroStepRow</name>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>This desktop cannot type: %1</source>
+        <extracomment>Under a text step&apos;s field; %1 lists the characters, separated by spaces</extracomment>
+        <translation>このデスクトップでは入力できません: %1</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <extracomment>Numbers the rows of a macro&apos;s steps</extracomment>
+        <translation>ステップ %1</translation>
+    </message>
+    <message>
+        <source>Step %1: %2</source>
+        <extracomment>A row of the macro editor: %1 is its number, %2 its kind, such as Text</extracomment>
+        <translation>ステップ %1: %2</translation>
+    </message>
+    <message>
+        <source>Text to type</source>
+        <translation>入力するテキスト</translation>
+    </message>
+    <message>
+        <source>Mouse button</source>
+        <translation>マウスボタン</translation>
+    </message>
+    <message>
+        <source>What the button does</source>
+        <translation>ボタンの動作</translation>
+    </message>
+    <message>
+        <source>Wheel direction</source>
+        <translation>ホイールの方向</translation>
+    </message>
+    <message>
+        <source>Notches</source>
+        <translation>ノッチ数</translation>
+    </message>
+    <message>
+        <source>Remove step %1</source>
+        <translation>ステップ %1 を削除</translation>
+    </message>
+    <message>
+        <source>Key combination</source>
+        <translation>キーの組み合わせ</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <extracomment>A macro step that types a text</extracomment>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <extracomment>A macro step that turns the mouse wheel</extracomment>
+        <translation>ホイール</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>mouse button</comment>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>mouse button</comment>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <comment>mouse button</comment>
+        <translation>中央</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <comment>mouse button</comment>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <comment>mouse button</comment>
+        <translation>進む</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <comment>mouse button action</comment>
+        <translation>クリック</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <comment>mouse button action: press without releasing</comment>
+        <translation>押す</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <comment>mouse button action</comment>
+        <translation>離す</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <comment>wheel direction</comment>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <comment>wheel direction</comment>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>wheel direction</comment>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>wheel direction</comment>
+        <translation>右</translation>
     </message>
 </context>
 <context>

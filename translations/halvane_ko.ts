@@ -762,10 +762,6 @@
         <translation>새 매크로:</translation>
     </message>
     <message>
-        <source>The keys typed since the editor opened</source>
-        <translation>편집기를 연 뒤 입력한 키</translation>
-    </message>
-    <message>
         <source>How the macro plays when its key is pressed</source>
         <translation>키를 눌렀을 때 매크로 재생 방식</translation>
     </message>
@@ -904,6 +900,18 @@
     <message>
         <source>OK</source>
         <translation>확인</translation>
+    </message>
+    <message>
+        <source>Add step</source>
+        <translation>단계 추가</translation>
+    </message>
+    <message>
+        <source>Adds a step that types a text, uses a mouse button or turns the wheel</source>
+        <translation>텍스트를 입력하거나 마우스 버튼을 쓰거나 휠을 돌리는 단계를 추가합니다</translation>
+    </message>
+    <message>
+        <source>The macro as OK or Apply stores it</source>
+        <translation>확인 또는 적용으로 저장될 매크로</translation>
     </message>
 </context>
 <context>
@@ -1694,6 +1702,74 @@ export 또는 import가 오류 있는 프로필을 거부했거나 doctor가 키
         <source>waits %1 seconds</source>
         <extracomment>%1 is a number of seconds, always with decimals, such as 0.5 or 2.0</extracomment>
         <translation>%1초 대기</translation>
+    </message>
+    <message>
+        <source>clicks %1</source>
+        <extracomment>%1 is a mouse button as in &quot;the middle button&quot;</extracomment>
+        <translation>%1 클릭</translation>
+    </message>
+    <message>
+        <source>presses %1</source>
+        <extracomment>Presses a mouse button without releasing it; %1 is a mouse button as in &quot;the left button&quot;</extracomment>
+        <translation>%1 누르기</translation>
+    </message>
+    <message>
+        <source>releases %1</source>
+        <extracomment>%1 is a mouse button as in &quot;the left button&quot;</extracomment>
+        <translation>%1 놓기</translation>
+    </message>
+    <message>
+        <source>the left button</source>
+        <extracomment>The object of &quot;clicks %1&quot;, &quot;presses %1&quot; and &quot;releases %1&quot;</extracomment>
+        <translation>왼쪽 버튼</translation>
+    </message>
+    <message>
+        <source>the right button</source>
+        <translation>오른쪽 버튼</translation>
+    </message>
+    <message>
+        <source>the middle button</source>
+        <translation>가운데 버튼</translation>
+    </message>
+    <message>
+        <source>the back button</source>
+        <extracomment>The mouse&apos;s side button that goes back in a browser</extracomment>
+        <translation>뒤로 버튼</translation>
+    </message>
+    <message>
+        <source>the forward button</source>
+        <extracomment>The mouse&apos;s side button that goes forward in a browser</extracomment>
+        <translation>앞으로 버튼</translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls up %n notches</source>
+        <extracomment>The mouse wheel turned %n notches</extracomment>
+        <translation>
+            <numerusform>위로 %n칸 스크롤</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls down %n notches</source>
+        <translation>
+            <numerusform>아래로 %n칸 스크롤</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls left %n notches</source>
+        <translation>
+            <numerusform>왼쪽으로 %n칸 스크롤</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls right %n notches</source>
+        <translation>
+            <numerusform>오른쪽으로 %n칸 스크롤</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>types “%1”</source>
+        <extracomment>%1 is the text a macro types, as the user wrote it</extracomment>
+        <translation>“%1” 입력</translation>
     </message>
 </context>
 <context>
@@ -2516,10 +2592,6 @@ export 또는 import가 오류 있는 프로필을 거부했거나 doctor가 키
         <translation>누르는 모든 키를 Tab과 Escape까지 포함해 최대 8개 기록합니다. 기록을 멈추려면 Escape를 빠르게 두 번 누르십시오.</translation>
     </message>
     <message>
-        <source>Adds this pause after the last recorded key</source>
-        <translation>마지막으로 기록한 키 뒤에 이 대기 시간 추가</translation>
-    </message>
-    <message>
         <source>How the macro plays</source>
         <translation>매크로 재생 방식</translation>
     </message>
@@ -2559,6 +2631,30 @@ export 또는 import가 오류 있는 프로필을 거부했거나 doctor가 키
         <source>After %1 the macro %2.</source>
         <extracomment>%1 is a key combination such as Control+C, %2 what follows it, such as &quot;waits 0.5 seconds&quot;</extracomment>
         <translation>%1 다음에 매크로가 %2합니다.</translation>
+    </message>
+    <message>
+        <source>After step %1 the macro %2.</source>
+        <extracomment>%1 is the number of a macro&apos;s step, %2 what follows it, such as &quot;waits 0.5 seconds&quot;</extracomment>
+        <translation>%1단계 다음에 매크로가 %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not added: a macro has at most %n steps.</source>
+        <translation>
+            <numerusform>추가하지 않았습니다. 매크로의 단계는 최대 %n개입니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Added step %1: %2.</source>
+        <extracomment>%1 is the new step&apos;s number, %2 its kind, such as Text</extracomment>
+        <translation>%1단계를 추가했습니다: %2.</translation>
+    </message>
+    <message>
+        <source>Removed step %1.</source>
+        <translation>%1단계를 제거했습니다.</translation>
+    </message>
+    <message>
+        <source>Adds this pause after the step chosen last, else after the last step</source>
+        <translation>마지막으로 선택한 단계 뒤에, 없으면 마지막 단계 뒤에 이 일시 정지를 추가합니다</translation>
     </message>
 </context>
 <context>
@@ -2658,6 +2754,126 @@ export 또는 import가 오류 있는 프로필을 거부했거나 doctor가 키
     <message>
         <source>Quit Halvane helper</source>
         <translation>Halvane 도우미 끝내기</translation>
+    </message>
+</context>
+<context>
+    <name>halvane::MacroStepRow</name>
+    <message>
+        <source>Remove</source>
+        <translation>제거</translation>
+    </message>
+    <message>
+        <source>This desktop cannot type: %1</source>
+        <extracomment>Under a text step&apos;s field; %1 lists the characters, separated by spaces</extracomment>
+        <translation>이 데스크톱에서 입력할 수 없음: %1</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <extracomment>Numbers the rows of a macro&apos;s steps</extracomment>
+        <translation>%1단계</translation>
+    </message>
+    <message>
+        <source>Step %1: %2</source>
+        <extracomment>A row of the macro editor: %1 is its number, %2 its kind, such as Text</extracomment>
+        <translation>%1단계: %2</translation>
+    </message>
+    <message>
+        <source>Text to type</source>
+        <translation>입력할 텍스트</translation>
+    </message>
+    <message>
+        <source>Mouse button</source>
+        <translation>마우스 버튼</translation>
+    </message>
+    <message>
+        <source>What the button does</source>
+        <translation>버튼 동작</translation>
+    </message>
+    <message>
+        <source>Wheel direction</source>
+        <translation>휠 방향</translation>
+    </message>
+    <message>
+        <source>Notches</source>
+        <translation>눈금 수</translation>
+    </message>
+    <message>
+        <source>Remove step %1</source>
+        <translation>%1단계 제거</translation>
+    </message>
+    <message>
+        <source>Key combination</source>
+        <translation>키 조합</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <extracomment>A macro step that types a text</extracomment>
+        <translation>텍스트</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <extracomment>A macro step that turns the mouse wheel</extracomment>
+        <translation>휠</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>mouse button</comment>
+        <translation>왼쪽</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>mouse button</comment>
+        <translation>오른쪽</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <comment>mouse button</comment>
+        <translation>가운데</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <comment>mouse button</comment>
+        <translation>뒤로</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <comment>mouse button</comment>
+        <translation>앞으로</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <comment>mouse button action</comment>
+        <translation>클릭</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <comment>mouse button action: press without releasing</comment>
+        <translation>누르기</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <comment>mouse button action</comment>
+        <translation>놓기</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <comment>wheel direction</comment>
+        <translation>위로</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <comment>wheel direction</comment>
+        <translation>아래로</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>wheel direction</comment>
+        <translation>왼쪽으로</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>wheel direction</comment>
+        <translation>오른쪽으로</translation>
     </message>
 </context>
 <context>

@@ -776,10 +776,6 @@
         <translation>Nowe makro:</translation>
     </message>
     <message>
-        <source>The keys typed since the editor opened</source>
-        <translation>Klawisze wpisane od otwarcia edytora</translation>
-    </message>
-    <message>
         <source>How the macro plays when its key is pressed</source>
         <translation>Jak makro jest odtwarzane po naciśnięciu jego klawisza</translation>
     </message>
@@ -918,6 +914,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Add step</source>
+        <translation>Dodaj krok</translation>
+    </message>
+    <message>
+        <source>Adds a step that types a text, uses a mouse button or turns the wheel</source>
+        <translation>Dodaje krok, który wpisuje tekst, używa przycisku myszy lub obraca kółko</translation>
+    </message>
+    <message>
+        <source>The macro as OK or Apply stores it</source>
+        <translation>Makro w postaci, w jakiej zapisze je OK lub Zastosuj</translation>
     </message>
 </context>
 <context>
@@ -1719,6 +1727,82 @@ odczytać ani zapisać, program pomocniczy nie działa lub nie odpowiada).</tran
         <source>waits %1 seconds</source>
         <extracomment>%1 is a number of seconds, always with decimals, such as 0.5 or 2.0</extracomment>
         <translation>czeka %1 sekundy</translation>
+    </message>
+    <message>
+        <source>clicks %1</source>
+        <extracomment>%1 is a mouse button as in &quot;the middle button&quot;</extracomment>
+        <translation>klika %1</translation>
+    </message>
+    <message>
+        <source>presses %1</source>
+        <extracomment>Presses a mouse button without releasing it; %1 is a mouse button as in &quot;the left button&quot;</extracomment>
+        <translation>wciska %1</translation>
+    </message>
+    <message>
+        <source>releases %1</source>
+        <extracomment>%1 is a mouse button as in &quot;the left button&quot;</extracomment>
+        <translation>zwalnia %1</translation>
+    </message>
+    <message>
+        <source>the left button</source>
+        <extracomment>The object of &quot;clicks %1&quot;, &quot;presses %1&quot; and &quot;releases %1&quot;</extracomment>
+        <translation>lewy przycisk</translation>
+    </message>
+    <message>
+        <source>the right button</source>
+        <translation>prawy przycisk</translation>
+    </message>
+    <message>
+        <source>the middle button</source>
+        <translation>środkowy przycisk</translation>
+    </message>
+    <message>
+        <source>the back button</source>
+        <extracomment>The mouse&apos;s side button that goes back in a browser</extracomment>
+        <translation>przycisk Wstecz</translation>
+    </message>
+    <message>
+        <source>the forward button</source>
+        <extracomment>The mouse&apos;s side button that goes forward in a browser</extracomment>
+        <translation>przycisk Dalej</translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls up %n notches</source>
+        <extracomment>The mouse wheel turned %n notches</extracomment>
+        <translation>
+            <numerusform>przewija o %n skok w górę</numerusform>
+            <numerusform>przewija o %n skoki w górę</numerusform>
+            <numerusform>przewija o %n skoków w górę</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls down %n notches</source>
+        <translation>
+            <numerusform>przewija o %n skok w dół</numerusform>
+            <numerusform>przewija o %n skoki w dół</numerusform>
+            <numerusform>przewija o %n skoków w dół</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls left %n notches</source>
+        <translation>
+            <numerusform>przewija o %n skok w lewo</numerusform>
+            <numerusform>przewija o %n skoki w lewo</numerusform>
+            <numerusform>przewija o %n skoków w lewo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls right %n notches</source>
+        <translation>
+            <numerusform>przewija o %n skok w prawo</numerusform>
+            <numerusform>przewija o %n skoki w prawo</numerusform>
+            <numerusform>przewija o %n skoków w prawo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>types “%1”</source>
+        <extracomment>%1 is the text a macro types, as the user wrote it</extracomment>
+        <translation>wpisuje „%1”</translation>
     </message>
 </context>
 <context>
@@ -2547,10 +2631,6 @@ odczytać ani zapisać, program pomocniczy nie działa lub nie odpowiada).</tran
         <translation>Nagrywa każdy naciśnięty klawisz, także Tab i Escape, maksymalnie osiem. Aby zakończyć nagrywanie, szybko naciśnij dwa razy Escape.</translation>
     </message>
     <message>
-        <source>Adds this pause after the last recorded key</source>
-        <translation>Dodaje tę pauzę po ostatnim nagranym klawiszu</translation>
-    </message>
-    <message>
         <source>How the macro plays</source>
         <translation>Tryb odtwarzania makra</translation>
     </message>
@@ -2592,6 +2672,32 @@ odczytać ani zapisać, program pomocniczy nie działa lub nie odpowiada).</tran
         <source>After %1 the macro %2.</source>
         <extracomment>%1 is a key combination such as Control+C, %2 what follows it, such as &quot;waits 0.5 seconds&quot;</extracomment>
         <translation>Po %1 makro %2.</translation>
+    </message>
+    <message>
+        <source>After step %1 the macro %2.</source>
+        <extracomment>%1 is the number of a macro&apos;s step, %2 what follows it, such as &quot;waits 0.5 seconds&quot;</extracomment>
+        <translation>Po kroku %1 makro %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not added: a macro has at most %n steps.</source>
+        <translation>
+            <numerusform>Nie dodano: makro ma najwyżej %n krok.</numerusform>
+            <numerusform>Nie dodano: makro ma najwyżej %n kroki.</numerusform>
+            <numerusform>Nie dodano: makro ma najwyżej %n kroków.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Added step %1: %2.</source>
+        <extracomment>%1 is the new step&apos;s number, %2 its kind, such as Text</extracomment>
+        <translation>Dodano krok %1: %2.</translation>
+    </message>
+    <message>
+        <source>Removed step %1.</source>
+        <translation>Usunięto krok %1.</translation>
+    </message>
+    <message>
+        <source>Adds this pause after the step chosen last, else after the last step</source>
+        <translation>Dodaje tę pauzę po ostatnio wybranym kroku, a jeśli go nie ma, po ostatnim kroku</translation>
     </message>
 </context>
 <context>
@@ -2691,6 +2797,126 @@ odczytać ani zapisać, program pomocniczy nie działa lub nie odpowiada).</tran
     <message>
         <source>Quit Halvane helper</source>
         <translation>Zakończ program pomocniczy Halvane</translation>
+    </message>
+</context>
+<context>
+    <name>halvane::MacroStepRow</name>
+    <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>This desktop cannot type: %1</source>
+        <extracomment>Under a text step&apos;s field; %1 lists the characters, separated by spaces</extracomment>
+        <translation>Ten pulpit nie może wpisać: %1</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <extracomment>Numbers the rows of a macro&apos;s steps</extracomment>
+        <translation>Krok %1</translation>
+    </message>
+    <message>
+        <source>Step %1: %2</source>
+        <extracomment>A row of the macro editor: %1 is its number, %2 its kind, such as Text</extracomment>
+        <translation>Krok %1: %2</translation>
+    </message>
+    <message>
+        <source>Text to type</source>
+        <translation>Tekst do wpisania</translation>
+    </message>
+    <message>
+        <source>Mouse button</source>
+        <translation>Przycisk myszy</translation>
+    </message>
+    <message>
+        <source>What the button does</source>
+        <translation>Co robi przycisk</translation>
+    </message>
+    <message>
+        <source>Wheel direction</source>
+        <translation>Kierunek kółka</translation>
+    </message>
+    <message>
+        <source>Notches</source>
+        <translation>Skoki</translation>
+    </message>
+    <message>
+        <source>Remove step %1</source>
+        <translation>Usuń krok %1</translation>
+    </message>
+    <message>
+        <source>Key combination</source>
+        <translation>Kombinacja klawiszy</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <extracomment>A macro step that types a text</extracomment>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <extracomment>A macro step that turns the mouse wheel</extracomment>
+        <translation>Kółko</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>mouse button</comment>
+        <translation>Lewy</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>mouse button</comment>
+        <translation>Prawy</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <comment>mouse button</comment>
+        <translation>Środkowy</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <comment>mouse button</comment>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <comment>mouse button</comment>
+        <translation>Dalej</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <comment>mouse button action</comment>
+        <translation>Kliknięcie</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <comment>mouse button action: press without releasing</comment>
+        <translation>Wciśnięcie</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <comment>mouse button action</comment>
+        <translation>Zwolnienie</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <comment>wheel direction</comment>
+        <translation>W górę</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <comment>wheel direction</comment>
+        <translation>W dół</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>wheel direction</comment>
+        <translation>W lewo</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>wheel direction</comment>
+        <translation>W prawo</translation>
     </message>
 </context>
 <context>

@@ -769,10 +769,6 @@
         <translation>Nova macro:</translation>
     </message>
     <message>
-        <source>The keys typed since the editor opened</source>
-        <translation>As teclas digitadas desde que o editor foi aberto</translation>
-    </message>
-    <message>
         <source>How the macro plays when its key is pressed</source>
         <translation>Como a macro é reproduzida quando a tecla é pressionada</translation>
     </message>
@@ -911,6 +907,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Add step</source>
+        <translation>Adicionar passo</translation>
+    </message>
+    <message>
+        <source>Adds a step that types a text, uses a mouse button or turns the wheel</source>
+        <translation>Adiciona um passo que digita um texto, usa um botão do mouse ou gira a roda</translation>
+    </message>
+    <message>
+        <source>The macro as OK or Apply stores it</source>
+        <translation>A macro como OK ou Aplicar a salva</translation>
     </message>
 </context>
 <context>
@@ -1706,6 +1714,78 @@ pode ser lido ou gravado, o auxiliar parado ou sem responder).</translation>
         <source>waits %1 seconds</source>
         <extracomment>%1 is a number of seconds, always with decimals, such as 0.5 or 2.0</extracomment>
         <translation>espera %1 segundos</translation>
+    </message>
+    <message>
+        <source>clicks %1</source>
+        <extracomment>%1 is a mouse button as in &quot;the middle button&quot;</extracomment>
+        <translation>clica com %1</translation>
+    </message>
+    <message>
+        <source>presses %1</source>
+        <extracomment>Presses a mouse button without releasing it; %1 is a mouse button as in &quot;the left button&quot;</extracomment>
+        <translation>pressiona %1</translation>
+    </message>
+    <message>
+        <source>releases %1</source>
+        <extracomment>%1 is a mouse button as in &quot;the left button&quot;</extracomment>
+        <translation>solta %1</translation>
+    </message>
+    <message>
+        <source>the left button</source>
+        <extracomment>The object of &quot;clicks %1&quot;, &quot;presses %1&quot; and &quot;releases %1&quot;</extracomment>
+        <translation>o botão esquerdo</translation>
+    </message>
+    <message>
+        <source>the right button</source>
+        <translation>o botão direito</translation>
+    </message>
+    <message>
+        <source>the middle button</source>
+        <translation>o botão do meio</translation>
+    </message>
+    <message>
+        <source>the back button</source>
+        <extracomment>The mouse&apos;s side button that goes back in a browser</extracomment>
+        <translation>o botão Voltar</translation>
+    </message>
+    <message>
+        <source>the forward button</source>
+        <extracomment>The mouse&apos;s side button that goes forward in a browser</extracomment>
+        <translation>o botão Avançar</translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls up %n notches</source>
+        <extracomment>The mouse wheel turned %n notches</extracomment>
+        <translation>
+            <numerusform>rola %n entalhe para cima</numerusform>
+            <numerusform>rola %n entalhes para cima</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls down %n notches</source>
+        <translation>
+            <numerusform>rola %n entalhe para baixo</numerusform>
+            <numerusform>rola %n entalhes para baixo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls left %n notches</source>
+        <translation>
+            <numerusform>rola %n entalhe para a esquerda</numerusform>
+            <numerusform>rola %n entalhes para a esquerda</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls right %n notches</source>
+        <translation>
+            <numerusform>rola %n entalhe para a direita</numerusform>
+            <numerusform>rola %n entalhes para a direita</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>types “%1”</source>
+        <extracomment>%1 is the text a macro types, as the user wrote it</extracomment>
+        <translation>digita “%1”</translation>
     </message>
 </context>
 <context>
@@ -2531,10 +2611,6 @@ pode ser lido ou gravado, o auxiliar parado ou sem responder).</translation>
         <translation>Grava cada tecla pressionada, inclusive Tab e Escape, até oito teclas. Pressione Escape duas vezes rápido para parar a gravação.</translation>
     </message>
     <message>
-        <source>Adds this pause after the last recorded key</source>
-        <translation>Adiciona esta pausa após a última tecla gravada</translation>
-    </message>
-    <message>
         <source>How the macro plays</source>
         <translation>Como a macro é reproduzida</translation>
     </message>
@@ -2575,6 +2651,31 @@ pode ser lido ou gravado, o auxiliar parado ou sem responder).</translation>
         <source>After %1 the macro %2.</source>
         <extracomment>%1 is a key combination such as Control+C, %2 what follows it, such as &quot;waits 0.5 seconds&quot;</extracomment>
         <translation>Depois de %1, a macro %2.</translation>
+    </message>
+    <message>
+        <source>After step %1 the macro %2.</source>
+        <extracomment>%1 is the number of a macro&apos;s step, %2 what follows it, such as &quot;waits 0.5 seconds&quot;</extracomment>
+        <translation>Depois do passo %1, a macro %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not added: a macro has at most %n steps.</source>
+        <translation>
+            <numerusform>Não adicionado: uma macro tem no máximo %n passo.</numerusform>
+            <numerusform>Não adicionado: uma macro tem no máximo %n passos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Added step %1: %2.</source>
+        <extracomment>%1 is the new step&apos;s number, %2 its kind, such as Text</extracomment>
+        <translation>Passo %1 adicionado: %2.</translation>
+    </message>
+    <message>
+        <source>Removed step %1.</source>
+        <translation>Passo %1 removido.</translation>
+    </message>
+    <message>
+        <source>Adds this pause after the step chosen last, else after the last step</source>
+        <translation>Adiciona esta pausa depois do último passo escolhido ou, se não houver, depois do último passo</translation>
     </message>
 </context>
 <context>
@@ -2674,6 +2775,126 @@ pode ser lido ou gravado, o auxiliar parado ou sem responder).</translation>
     <message>
         <source>Quit Halvane helper</source>
         <translation>Sair do auxiliar do Halvane</translation>
+    </message>
+</context>
+<context>
+    <name>halvane::MacroStepRow</name>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>This desktop cannot type: %1</source>
+        <extracomment>Under a text step&apos;s field; %1 lists the characters, separated by spaces</extracomment>
+        <translation>Este desktop não consegue digitar: %1</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <extracomment>Numbers the rows of a macro&apos;s steps</extracomment>
+        <translation>Passo %1</translation>
+    </message>
+    <message>
+        <source>Step %1: %2</source>
+        <extracomment>A row of the macro editor: %1 is its number, %2 its kind, such as Text</extracomment>
+        <translation>Passo %1: %2</translation>
+    </message>
+    <message>
+        <source>Text to type</source>
+        <translation>Texto a digitar</translation>
+    </message>
+    <message>
+        <source>Mouse button</source>
+        <translation>Botão do mouse</translation>
+    </message>
+    <message>
+        <source>What the button does</source>
+        <translation>O que o botão faz</translation>
+    </message>
+    <message>
+        <source>Wheel direction</source>
+        <translation>Direção da roda</translation>
+    </message>
+    <message>
+        <source>Notches</source>
+        <translation>Entalhes</translation>
+    </message>
+    <message>
+        <source>Remove step %1</source>
+        <translation>Remover o passo %1</translation>
+    </message>
+    <message>
+        <source>Key combination</source>
+        <translation>Combinação de teclas</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <extracomment>A macro step that types a text</extracomment>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <extracomment>A macro step that turns the mouse wheel</extracomment>
+        <translation>Roda</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>mouse button</comment>
+        <translation>Esquerdo</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>mouse button</comment>
+        <translation>Direito</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <comment>mouse button</comment>
+        <translation>Meio</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <comment>mouse button</comment>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <comment>mouse button</comment>
+        <translation>Avançar</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <comment>mouse button action</comment>
+        <translation>Clicar</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <comment>mouse button action: press without releasing</comment>
+        <translation>Pressionar</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <comment>mouse button action</comment>
+        <translation>Soltar</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <comment>wheel direction</comment>
+        <translation>Para cima</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <comment>wheel direction</comment>
+        <translation>Para baixo</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>wheel direction</comment>
+        <translation>Para a esquerda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>wheel direction</comment>
+        <translation>Para a direita</translation>
     </message>
 </context>
 <context>

@@ -776,10 +776,6 @@
         <translation>Новый макрос:</translation>
     </message>
     <message>
-        <source>The keys typed since the editor opened</source>
-        <translation>Клавиши, нажатые с открытия редактора</translation>
-    </message>
-    <message>
         <source>How the macro plays when its key is pressed</source>
         <translation>Как воспроизводится макрос при нажатии клавиши</translation>
     </message>
@@ -918,6 +914,18 @@
     <message>
         <source>OK</source>
         <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Add step</source>
+        <translation>Добавить шаг</translation>
+    </message>
+    <message>
+        <source>Adds a step that types a text, uses a mouse button or turns the wheel</source>
+        <translation>Добавляет шаг, который вводит текст, нажимает кнопку мыши или крутит колесо</translation>
+    </message>
+    <message>
+        <source>The macro as OK or Apply stores it</source>
+        <translation>Макрос в том виде, в каком его сохранят «ОК» или «Применить»</translation>
     </message>
 </context>
 <context>
@@ -1719,6 +1727,82 @@ export или import отклонил профиль с ошибками или 
         <source>waits %1 seconds</source>
         <extracomment>%1 is a number of seconds, always with decimals, such as 0.5 or 2.0</extracomment>
         <translation>ждёт %1 секунды</translation>
+    </message>
+    <message>
+        <source>clicks %1</source>
+        <extracomment>%1 is a mouse button as in &quot;the middle button&quot;</extracomment>
+        <translation>щёлкает %1</translation>
+    </message>
+    <message>
+        <source>presses %1</source>
+        <extracomment>Presses a mouse button without releasing it; %1 is a mouse button as in &quot;the left button&quot;</extracomment>
+        <translation>нажимает %1</translation>
+    </message>
+    <message>
+        <source>releases %1</source>
+        <extracomment>%1 is a mouse button as in &quot;the left button&quot;</extracomment>
+        <translation>отпускает %1</translation>
+    </message>
+    <message>
+        <source>the left button</source>
+        <extracomment>The object of &quot;clicks %1&quot;, &quot;presses %1&quot; and &quot;releases %1&quot;</extracomment>
+        <translation>левую кнопку</translation>
+    </message>
+    <message>
+        <source>the right button</source>
+        <translation>правую кнопку</translation>
+    </message>
+    <message>
+        <source>the middle button</source>
+        <translation>среднюю кнопку</translation>
+    </message>
+    <message>
+        <source>the back button</source>
+        <extracomment>The mouse&apos;s side button that goes back in a browser</extracomment>
+        <translation>кнопку «Назад»</translation>
+    </message>
+    <message>
+        <source>the forward button</source>
+        <extracomment>The mouse&apos;s side button that goes forward in a browser</extracomment>
+        <translation>кнопку «Вперёд»</translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls up %n notches</source>
+        <extracomment>The mouse wheel turned %n notches</extracomment>
+        <translation>
+            <numerusform>прокручивает вверх на %n щелчок</numerusform>
+            <numerusform>прокручивает вверх на %n щелчка</numerusform>
+            <numerusform>прокручивает вверх на %n щелчков</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls down %n notches</source>
+        <translation>
+            <numerusform>прокручивает вниз на %n щелчок</numerusform>
+            <numerusform>прокручивает вниз на %n щелчка</numerusform>
+            <numerusform>прокручивает вниз на %n щелчков</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls left %n notches</source>
+        <translation>
+            <numerusform>прокручивает влево на %n щелчок</numerusform>
+            <numerusform>прокручивает влево на %n щелчка</numerusform>
+            <numerusform>прокручивает влево на %n щелчков</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls right %n notches</source>
+        <translation>
+            <numerusform>прокручивает вправо на %n щелчок</numerusform>
+            <numerusform>прокручивает вправо на %n щелчка</numerusform>
+            <numerusform>прокручивает вправо на %n щелчков</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>types “%1”</source>
+        <extracomment>%1 is the text a macro types, as the user wrote it</extracomment>
+        <translation>вводит «%1»</translation>
     </message>
 </context>
 <context>
@@ -2547,10 +2631,6 @@ export или import отклонил профиль с ошибками или 
         <translation>Записывает каждую нажатую клавишу, в том числе Tab и Escape, — до восьми клавиш. Чтобы остановить запись, быстро нажмите Escape дважды.</translation>
     </message>
     <message>
-        <source>Adds this pause after the last recorded key</source>
-        <translation>Добавляет эту паузу после последней записанной клавиши</translation>
-    </message>
-    <message>
         <source>How the macro plays</source>
         <translation>Режим воспроизведения макроса</translation>
     </message>
@@ -2592,6 +2672,32 @@ export или import отклонил профиль с ошибками или 
         <source>After %1 the macro %2.</source>
         <extracomment>%1 is a key combination such as Control+C, %2 what follows it, such as &quot;waits 0.5 seconds&quot;</extracomment>
         <translation>После %1 макрос %2.</translation>
+    </message>
+    <message>
+        <source>After step %1 the macro %2.</source>
+        <extracomment>%1 is the number of a macro&apos;s step, %2 what follows it, such as &quot;waits 0.5 seconds&quot;</extracomment>
+        <translation>После шага %1 макрос %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not added: a macro has at most %n steps.</source>
+        <translation>
+            <numerusform>Не добавлено: в макросе максимум %n шаг.</numerusform>
+            <numerusform>Не добавлено: в макросе максимум %n шага.</numerusform>
+            <numerusform>Не добавлено: в макросе максимум %n шагов.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Added step %1: %2.</source>
+        <extracomment>%1 is the new step&apos;s number, %2 its kind, such as Text</extracomment>
+        <translation>Добавлен шаг %1: %2.</translation>
+    </message>
+    <message>
+        <source>Removed step %1.</source>
+        <translation>Шаг %1 убран.</translation>
+    </message>
+    <message>
+        <source>Adds this pause after the step chosen last, else after the last step</source>
+        <translation>Добавляет эту паузу после последнего выбранного шага, иначе после последнего шага</translation>
     </message>
 </context>
 <context>
@@ -2691,6 +2797,126 @@ export или import отклонил профиль с ошибками или 
     <message>
         <source>Quit Halvane helper</source>
         <translation>Завершить службу Halvane</translation>
+    </message>
+</context>
+<context>
+    <name>halvane::MacroStepRow</name>
+    <message>
+        <source>Remove</source>
+        <translation>Убрать</translation>
+    </message>
+    <message>
+        <source>This desktop cannot type: %1</source>
+        <extracomment>Under a text step&apos;s field; %1 lists the characters, separated by spaces</extracomment>
+        <translation>Этот рабочий стол не может ввести: %1</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <extracomment>Numbers the rows of a macro&apos;s steps</extracomment>
+        <translation>Шаг %1</translation>
+    </message>
+    <message>
+        <source>Step %1: %2</source>
+        <extracomment>A row of the macro editor: %1 is its number, %2 its kind, such as Text</extracomment>
+        <translation>Шаг %1: %2</translation>
+    </message>
+    <message>
+        <source>Text to type</source>
+        <translation>Вводимый текст</translation>
+    </message>
+    <message>
+        <source>Mouse button</source>
+        <translation>Кнопка мыши</translation>
+    </message>
+    <message>
+        <source>What the button does</source>
+        <translation>Действие кнопки</translation>
+    </message>
+    <message>
+        <source>Wheel direction</source>
+        <translation>Направление колеса</translation>
+    </message>
+    <message>
+        <source>Notches</source>
+        <translation>Щелчки</translation>
+    </message>
+    <message>
+        <source>Remove step %1</source>
+        <translation>Убрать шаг %1</translation>
+    </message>
+    <message>
+        <source>Key combination</source>
+        <translation>Сочетание клавиш</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <extracomment>A macro step that types a text</extracomment>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <extracomment>A macro step that turns the mouse wheel</extracomment>
+        <translation>Колесо</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>mouse button</comment>
+        <translation>Левая</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>mouse button</comment>
+        <translation>Правая</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <comment>mouse button</comment>
+        <translation>Средняя</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <comment>mouse button</comment>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <comment>mouse button</comment>
+        <translation>Вперёд</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <comment>mouse button action</comment>
+        <translation>Щелчок</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <comment>mouse button action: press without releasing</comment>
+        <translation>Нажатие</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <comment>mouse button action</comment>
+        <translation>Отпускание</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <comment>wheel direction</comment>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <comment>wheel direction</comment>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>wheel direction</comment>
+        <translation>Влево</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>wheel direction</comment>
+        <translation>Вправо</translation>
     </message>
 </context>
 <context>

@@ -762,10 +762,6 @@
         <translation>Yeni makro:</translation>
     </message>
     <message>
-        <source>The keys typed since the editor opened</source>
-        <translation>Düzenleyici açıldığından beri yazılan tuşlar</translation>
-    </message>
-    <message>
         <source>How the macro plays when its key is pressed</source>
         <translation>Tuşuna basıldığında makronun nasıl oynatılacağı</translation>
     </message>
@@ -904,6 +900,18 @@
     <message>
         <source>OK</source>
         <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Add step</source>
+        <translation>Adım ekle</translation>
+    </message>
+    <message>
+        <source>Adds a step that types a text, uses a mouse button or turns the wheel</source>
+        <translation>Metin yazan, fare düğmesi kullanan ya da tekerleği çeviren bir adım ekler</translation>
+    </message>
+    <message>
+        <source>The macro as OK or Apply stores it</source>
+        <translation>Makronun Tamam ya da Uygula ile kaydedileceği hâli</translation>
     </message>
 </context>
 <context>
@@ -1693,6 +1701,74 @@ bir dosya, yardımcı program çalışmıyor ya da yanıt vermiyor).</translatio
         <source>waits %1 seconds</source>
         <extracomment>%1 is a number of seconds, always with decimals, such as 0.5 or 2.0</extracomment>
         <translation>%1 saniye bekler</translation>
+    </message>
+    <message>
+        <source>clicks %1</source>
+        <extracomment>%1 is a mouse button as in &quot;the middle button&quot;</extracomment>
+        <translation>%1 ile tıklar</translation>
+    </message>
+    <message>
+        <source>presses %1</source>
+        <extracomment>Presses a mouse button without releasing it; %1 is a mouse button as in &quot;the left button&quot;</extracomment>
+        <translation>%1 basılı tutar</translation>
+    </message>
+    <message>
+        <source>releases %1</source>
+        <extracomment>%1 is a mouse button as in &quot;the left button&quot;</extracomment>
+        <translation>%1 bırakır</translation>
+    </message>
+    <message>
+        <source>the left button</source>
+        <extracomment>The object of &quot;clicks %1&quot;, &quot;presses %1&quot; and &quot;releases %1&quot;</extracomment>
+        <translation>sol düğme</translation>
+    </message>
+    <message>
+        <source>the right button</source>
+        <translation>sağ düğme</translation>
+    </message>
+    <message>
+        <source>the middle button</source>
+        <translation>orta düğme</translation>
+    </message>
+    <message>
+        <source>the back button</source>
+        <extracomment>The mouse&apos;s side button that goes back in a browser</extracomment>
+        <translation>geri düğmesi</translation>
+    </message>
+    <message>
+        <source>the forward button</source>
+        <extracomment>The mouse&apos;s side button that goes forward in a browser</extracomment>
+        <translation>ileri düğmesi</translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls up %n notches</source>
+        <extracomment>The mouse wheel turned %n notches</extracomment>
+        <translation>
+            <numerusform>%n çentik yukarı kaydırır</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls down %n notches</source>
+        <translation>
+            <numerusform>%n çentik aşağı kaydırır</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls left %n notches</source>
+        <translation>
+            <numerusform>%n çentik sola kaydırır</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls right %n notches</source>
+        <translation>
+            <numerusform>%n çentik sağa kaydırır</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>types “%1”</source>
+        <extracomment>%1 is the text a macro types, as the user wrote it</extracomment>
+        <translation>“%1” yazar</translation>
     </message>
 </context>
 <context>
@@ -2515,10 +2591,6 @@ bir dosya, yardımcı program çalışmıyor ya da yanıt vermiyor).</translatio
         <translation>Bastığınız her tuşu, Tab ve Escape dahil, en çok sekiz tuş kaydeder. Kaydı durdurmak için Escape tuşuna hızlıca iki kez basın.</translation>
     </message>
     <message>
-        <source>Adds this pause after the last recorded key</source>
-        <translation>Bu duraklamayı kaydedilen son tuştan sonra ekler</translation>
-    </message>
-    <message>
         <source>How the macro plays</source>
         <translation>Makronun oynatma kipi</translation>
     </message>
@@ -2558,6 +2630,30 @@ bir dosya, yardımcı program çalışmıyor ya da yanıt vermiyor).</translatio
         <source>After %1 the macro %2.</source>
         <extracomment>%1 is a key combination such as Control+C, %2 what follows it, such as &quot;waits 0.5 seconds&quot;</extracomment>
         <translation>%1 sonrasında makro %2.</translation>
+    </message>
+    <message>
+        <source>After step %1 the macro %2.</source>
+        <extracomment>%1 is the number of a macro&apos;s step, %2 what follows it, such as &quot;waits 0.5 seconds&quot;</extracomment>
+        <translation>Adım %1 sonrasında makro: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not added: a macro has at most %n steps.</source>
+        <translation>
+            <numerusform>Eklenmedi: bir makroda en çok %n adım olabilir.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Added step %1: %2.</source>
+        <extracomment>%1 is the new step&apos;s number, %2 its kind, such as Text</extracomment>
+        <translation>Adım %1 eklendi: %2.</translation>
+    </message>
+    <message>
+        <source>Removed step %1.</source>
+        <translation>Adım %1 kaldırıldı.</translation>
+    </message>
+    <message>
+        <source>Adds this pause after the step chosen last, else after the last step</source>
+        <translation>Bu duraklamayı en son seçilen adımdan, yoksa son adımdan sonra ekler</translation>
     </message>
 </context>
 <context>
@@ -2657,6 +2753,126 @@ bir dosya, yardımcı program çalışmıyor ya da yanıt vermiyor).</translatio
     <message>
         <source>Quit Halvane helper</source>
         <translation>Halvane yardımcı programından çık</translation>
+    </message>
+</context>
+<context>
+    <name>halvane::MacroStepRow</name>
+    <message>
+        <source>Remove</source>
+        <translation>Kaldır</translation>
+    </message>
+    <message>
+        <source>This desktop cannot type: %1</source>
+        <extracomment>Under a text step&apos;s field; %1 lists the characters, separated by spaces</extracomment>
+        <translation>Bu masaüstü şunları yazamaz: %1</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <extracomment>Numbers the rows of a macro&apos;s steps</extracomment>
+        <translation>Adım %1</translation>
+    </message>
+    <message>
+        <source>Step %1: %2</source>
+        <extracomment>A row of the macro editor: %1 is its number, %2 its kind, such as Text</extracomment>
+        <translation>Adım %1: %2</translation>
+    </message>
+    <message>
+        <source>Text to type</source>
+        <translation>Yazılacak metin</translation>
+    </message>
+    <message>
+        <source>Mouse button</source>
+        <translation>Fare düğmesi</translation>
+    </message>
+    <message>
+        <source>What the button does</source>
+        <translation>Düğmenin yaptığı</translation>
+    </message>
+    <message>
+        <source>Wheel direction</source>
+        <translation>Tekerlek yönü</translation>
+    </message>
+    <message>
+        <source>Notches</source>
+        <translation>Çentik</translation>
+    </message>
+    <message>
+        <source>Remove step %1</source>
+        <translation>Adım %1 kaldır</translation>
+    </message>
+    <message>
+        <source>Key combination</source>
+        <translation>Tuş birleşimi</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <extracomment>A macro step that types a text</extracomment>
+        <translation>Metin</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <extracomment>A macro step that turns the mouse wheel</extracomment>
+        <translation>Tekerlek</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>mouse button</comment>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>mouse button</comment>
+        <translation>Sağ</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <comment>mouse button</comment>
+        <translation>Orta</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <comment>mouse button</comment>
+        <translation>Geri</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <comment>mouse button</comment>
+        <translation>İleri</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <comment>mouse button action</comment>
+        <translation>Tıkla</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <comment>mouse button action: press without releasing</comment>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <comment>mouse button action</comment>
+        <translation>Bırak</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <comment>wheel direction</comment>
+        <translation>Yukarı</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <comment>wheel direction</comment>
+        <translation>Aşağı</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>wheel direction</comment>
+        <translation>Sola</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>wheel direction</comment>
+        <translation>Sağa</translation>
     </message>
 </context>
 <context>

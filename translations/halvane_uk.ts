@@ -776,10 +776,6 @@
         <translation>Новий макрос:</translation>
     </message>
     <message>
-        <source>The keys typed since the editor opened</source>
-        <translation>Клавіші, натиснуті після відкриття редактора</translation>
-    </message>
-    <message>
         <source>How the macro plays when its key is pressed</source>
         <translation>Як відтворюється макрос під час натискання клавіші</translation>
     </message>
@@ -918,6 +914,18 @@
     <message>
         <source>OK</source>
         <translation>Гаразд</translation>
+    </message>
+    <message>
+        <source>Add step</source>
+        <translation>Додати крок</translation>
+    </message>
+    <message>
+        <source>Adds a step that types a text, uses a mouse button or turns the wheel</source>
+        <translation>Додає крок, що вводить текст, натискає кнопку миші або крутить коліщатко</translation>
+    </message>
+    <message>
+        <source>The macro as OK or Apply stores it</source>
+        <translation>Макрос у тому вигляді, в якому його збережуть «Гаразд» або «Застосувати»</translation>
     </message>
 </context>
 <context>
@@ -1719,6 +1727,82 @@ export або import відхилила профіль із помилками �
         <source>waits %1 seconds</source>
         <extracomment>%1 is a number of seconds, always with decimals, such as 0.5 or 2.0</extracomment>
         <translation>чекає %1 секунди</translation>
+    </message>
+    <message>
+        <source>clicks %1</source>
+        <extracomment>%1 is a mouse button as in &quot;the middle button&quot;</extracomment>
+        <translation>клацає %1</translation>
+    </message>
+    <message>
+        <source>presses %1</source>
+        <extracomment>Presses a mouse button without releasing it; %1 is a mouse button as in &quot;the left button&quot;</extracomment>
+        <translation>натискає %1</translation>
+    </message>
+    <message>
+        <source>releases %1</source>
+        <extracomment>%1 is a mouse button as in &quot;the left button&quot;</extracomment>
+        <translation>відпускає %1</translation>
+    </message>
+    <message>
+        <source>the left button</source>
+        <extracomment>The object of &quot;clicks %1&quot;, &quot;presses %1&quot; and &quot;releases %1&quot;</extracomment>
+        <translation>ліву кнопку</translation>
+    </message>
+    <message>
+        <source>the right button</source>
+        <translation>праву кнопку</translation>
+    </message>
+    <message>
+        <source>the middle button</source>
+        <translation>середню кнопку</translation>
+    </message>
+    <message>
+        <source>the back button</source>
+        <extracomment>The mouse&apos;s side button that goes back in a browser</extracomment>
+        <translation>кнопку «Назад»</translation>
+    </message>
+    <message>
+        <source>the forward button</source>
+        <extracomment>The mouse&apos;s side button that goes forward in a browser</extracomment>
+        <translation>кнопку «Вперед»</translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls up %n notches</source>
+        <extracomment>The mouse wheel turned %n notches</extracomment>
+        <translation>
+            <numerusform>прокручує вгору на %n клацання</numerusform>
+            <numerusform>прокручує вгору на %n клацання</numerusform>
+            <numerusform>прокручує вгору на %n клацань</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls down %n notches</source>
+        <translation>
+            <numerusform>прокручує вниз на %n клацання</numerusform>
+            <numerusform>прокручує вниз на %n клацання</numerusform>
+            <numerusform>прокручує вниз на %n клацань</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls left %n notches</source>
+        <translation>
+            <numerusform>прокручує ліворуч на %n клацання</numerusform>
+            <numerusform>прокручує ліворуч на %n клацання</numerusform>
+            <numerusform>прокручує ліворуч на %n клацань</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls right %n notches</source>
+        <translation>
+            <numerusform>прокручує праворуч на %n клацання</numerusform>
+            <numerusform>прокручує праворуч на %n клацання</numerusform>
+            <numerusform>прокручує праворуч на %n клацань</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>types “%1”</source>
+        <extracomment>%1 is the text a macro types, as the user wrote it</extracomment>
+        <translation>вводить «%1»</translation>
     </message>
 </context>
 <context>
@@ -2547,10 +2631,6 @@ export або import відхилила профіль із помилками �
         <translation>Записує кожну натиснуту клавішу, зокрема Tab і Escape, — до восьми клавіш. Щоб зупинити запис, швидко двічі натисніть Escape.</translation>
     </message>
     <message>
-        <source>Adds this pause after the last recorded key</source>
-        <translation>Додає цю паузу після останньої записаної клавіші</translation>
-    </message>
-    <message>
         <source>How the macro plays</source>
         <translation>Режим відтворення макросу</translation>
     </message>
@@ -2592,6 +2672,32 @@ export або import відхилила профіль із помилками �
         <source>After %1 the macro %2.</source>
         <extracomment>%1 is a key combination such as Control+C, %2 what follows it, such as &quot;waits 0.5 seconds&quot;</extracomment>
         <translation>Після %1 макрос %2.</translation>
+    </message>
+    <message>
+        <source>After step %1 the macro %2.</source>
+        <extracomment>%1 is the number of a macro&apos;s step, %2 what follows it, such as &quot;waits 0.5 seconds&quot;</extracomment>
+        <translation>Після кроку %1 макрос %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not added: a macro has at most %n steps.</source>
+        <translation>
+            <numerusform>Не додано: у макросі щонайбільше %n крок.</numerusform>
+            <numerusform>Не додано: у макросі щонайбільше %n кроки.</numerusform>
+            <numerusform>Не додано: у макросі щонайбільше %n кроків.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Added step %1: %2.</source>
+        <extracomment>%1 is the new step&apos;s number, %2 its kind, such as Text</extracomment>
+        <translation>Додано крок %1: %2.</translation>
+    </message>
+    <message>
+        <source>Removed step %1.</source>
+        <translation>Крок %1 прибрано.</translation>
+    </message>
+    <message>
+        <source>Adds this pause after the step chosen last, else after the last step</source>
+        <translation>Додає цю паузу після останнього вибраного кроку, інакше після останнього кроку</translation>
     </message>
 </context>
 <context>
@@ -2691,6 +2797,126 @@ export або import відхилила профіль із помилками �
     <message>
         <source>Quit Halvane helper</source>
         <translation>Завершити службу Halvane</translation>
+    </message>
+</context>
+<context>
+    <name>halvane::MacroStepRow</name>
+    <message>
+        <source>Remove</source>
+        <translation>Прибрати</translation>
+    </message>
+    <message>
+        <source>This desktop cannot type: %1</source>
+        <extracomment>Under a text step&apos;s field; %1 lists the characters, separated by spaces</extracomment>
+        <translation>Ця стільниця не може ввести: %1</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <extracomment>Numbers the rows of a macro&apos;s steps</extracomment>
+        <translation>Крок %1</translation>
+    </message>
+    <message>
+        <source>Step %1: %2</source>
+        <extracomment>A row of the macro editor: %1 is its number, %2 its kind, such as Text</extracomment>
+        <translation>Крок %1: %2</translation>
+    </message>
+    <message>
+        <source>Text to type</source>
+        <translation>Текст для введення</translation>
+    </message>
+    <message>
+        <source>Mouse button</source>
+        <translation>Кнопка миші</translation>
+    </message>
+    <message>
+        <source>What the button does</source>
+        <translation>Дія кнопки</translation>
+    </message>
+    <message>
+        <source>Wheel direction</source>
+        <translation>Напрямок коліщатка</translation>
+    </message>
+    <message>
+        <source>Notches</source>
+        <translation>Клацання колеса</translation>
+    </message>
+    <message>
+        <source>Remove step %1</source>
+        <translation>Прибрати крок %1</translation>
+    </message>
+    <message>
+        <source>Key combination</source>
+        <translation>Сполучення клавіш</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <extracomment>A macro step that types a text</extracomment>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <extracomment>A macro step that turns the mouse wheel</extracomment>
+        <translation>Коліщатко</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>mouse button</comment>
+        <translation>Ліва</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>mouse button</comment>
+        <translation>Права</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <comment>mouse button</comment>
+        <translation>Середня</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <comment>mouse button</comment>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <comment>mouse button</comment>
+        <translation>Вперед</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <comment>mouse button action</comment>
+        <translation>Клацання</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <comment>mouse button action: press without releasing</comment>
+        <translation>Натискання</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <comment>mouse button action</comment>
+        <translation>Відпускання</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <comment>wheel direction</comment>
+        <translation>Вгору</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <comment>wheel direction</comment>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>wheel direction</comment>
+        <translation>Ліворуч</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>wheel direction</comment>
+        <translation>Праворуч</translation>
     </message>
 </context>
 <context>

@@ -762,10 +762,6 @@
         <translation>新宏：</translation>
     </message>
     <message>
-        <source>The keys typed since the editor opened</source>
-        <translation>编辑器打开后键入的按键</translation>
-    </message>
-    <message>
         <source>How the macro plays when its key is pressed</source>
         <translation>按下宏键时宏的播放方式</translation>
     </message>
@@ -904,6 +900,18 @@
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>Add step</source>
+        <translation>添加步骤</translation>
+    </message>
+    <message>
+        <source>Adds a step that types a text, uses a mouse button or turns the wheel</source>
+        <translation>添加一个输入文本、使用鼠标按键或转动滚轮的步骤</translation>
+    </message>
+    <message>
+        <source>The macro as OK or Apply stores it</source>
+        <translation>按“确定”或“应用”后保存的宏</translation>
     </message>
 </context>
 <context>
@@ -1692,6 +1700,74 @@ read or written, the helper not running or not answering).</source>
         <source>waits %1 seconds</source>
         <extracomment>%1 is a number of seconds, always with decimals, such as 0.5 or 2.0</extracomment>
         <translation>停顿 %1 秒</translation>
+    </message>
+    <message>
+        <source>clicks %1</source>
+        <extracomment>%1 is a mouse button as in &quot;the middle button&quot;</extracomment>
+        <translation>单击%1</translation>
+    </message>
+    <message>
+        <source>presses %1</source>
+        <extracomment>Presses a mouse button without releasing it; %1 is a mouse button as in &quot;the left button&quot;</extracomment>
+        <translation>按下%1</translation>
+    </message>
+    <message>
+        <source>releases %1</source>
+        <extracomment>%1 is a mouse button as in &quot;the left button&quot;</extracomment>
+        <translation>松开%1</translation>
+    </message>
+    <message>
+        <source>the left button</source>
+        <extracomment>The object of &quot;clicks %1&quot;, &quot;presses %1&quot; and &quot;releases %1&quot;</extracomment>
+        <translation>左键</translation>
+    </message>
+    <message>
+        <source>the right button</source>
+        <translation>右键</translation>
+    </message>
+    <message>
+        <source>the middle button</source>
+        <translation>中键</translation>
+    </message>
+    <message>
+        <source>the back button</source>
+        <extracomment>The mouse&apos;s side button that goes back in a browser</extracomment>
+        <translation>后退键</translation>
+    </message>
+    <message>
+        <source>the forward button</source>
+        <extracomment>The mouse&apos;s side button that goes forward in a browser</extracomment>
+        <translation>前进键</translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls up %n notches</source>
+        <extracomment>The mouse wheel turned %n notches</extracomment>
+        <translation>
+            <numerusform>向上滚动 %n 格</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls down %n notches</source>
+        <translation>
+            <numerusform>向下滚动 %n 格</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls left %n notches</source>
+        <translation>
+            <numerusform>向左滚动 %n 格</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>scrolls right %n notches</source>
+        <translation>
+            <numerusform>向右滚动 %n 格</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>types “%1”</source>
+        <extracomment>%1 is the text a macro types, as the user wrote it</extracomment>
+        <translation>输入“%1”</translation>
     </message>
 </context>
 <context>
@@ -2514,10 +2590,6 @@ read or written, the helper not running or not answering).</source>
         <translation>录制您按下的每个键（包括 Tab 和 Escape），最多八个键。快速按两次 Escape 可停止录制。</translation>
     </message>
     <message>
-        <source>Adds this pause after the last recorded key</source>
-        <translation>在最后录制的键之后添加此停顿</translation>
-    </message>
-    <message>
         <source>How the macro plays</source>
         <translation>宏的播放方式</translation>
     </message>
@@ -2557,6 +2629,30 @@ read or written, the helper not running or not answering).</source>
         <source>After %1 the macro %2.</source>
         <extracomment>%1 is a key combination such as Control+C, %2 what follows it, such as &quot;waits 0.5 seconds&quot;</extracomment>
         <translation>在 %1 之后，宏%2。</translation>
+    </message>
+    <message>
+        <source>After step %1 the macro %2.</source>
+        <extracomment>%1 is the number of a macro&apos;s step, %2 what follows it, such as &quot;waits 0.5 seconds&quot;</extracomment>
+        <translation>步骤 %1 之后，宏%2。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not added: a macro has at most %n steps.</source>
+        <translation>
+            <numerusform>未添加：宏最多只能有 %n 个步骤。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Added step %1: %2.</source>
+        <extracomment>%1 is the new step&apos;s number, %2 its kind, such as Text</extracomment>
+        <translation>已添加步骤 %1：%2。</translation>
+    </message>
+    <message>
+        <source>Removed step %1.</source>
+        <translation>已移除步骤 %1。</translation>
+    </message>
+    <message>
+        <source>Adds this pause after the step chosen last, else after the last step</source>
+        <translation>在最后选中的步骤之后添加此暂停，否则添加在最后一个步骤之后</translation>
     </message>
 </context>
 <context>
@@ -2656,6 +2752,126 @@ read or written, the helper not running or not answering).</source>
     <message>
         <source>Quit Halvane helper</source>
         <translation>退出 Halvane 辅助程序</translation>
+    </message>
+</context>
+<context>
+    <name>halvane::MacroStepRow</name>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>This desktop cannot type: %1</source>
+        <extracomment>Under a text step&apos;s field; %1 lists the characters, separated by spaces</extracomment>
+        <translation>此桌面无法输入：%1</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <extracomment>Numbers the rows of a macro&apos;s steps</extracomment>
+        <translation>步骤 %1</translation>
+    </message>
+    <message>
+        <source>Step %1: %2</source>
+        <extracomment>A row of the macro editor: %1 is its number, %2 its kind, such as Text</extracomment>
+        <translation>步骤 %1：%2</translation>
+    </message>
+    <message>
+        <source>Text to type</source>
+        <translation>要输入的文本</translation>
+    </message>
+    <message>
+        <source>Mouse button</source>
+        <translation>鼠标按键</translation>
+    </message>
+    <message>
+        <source>What the button does</source>
+        <translation>按键动作</translation>
+    </message>
+    <message>
+        <source>Wheel direction</source>
+        <translation>滚轮方向</translation>
+    </message>
+    <message>
+        <source>Notches</source>
+        <translation>格数</translation>
+    </message>
+    <message>
+        <source>Remove step %1</source>
+        <translation>移除步骤 %1</translation>
+    </message>
+    <message>
+        <source>Key combination</source>
+        <translation>组合键</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <extracomment>A macro step that types a text</extracomment>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <extracomment>A macro step that turns the mouse wheel</extracomment>
+        <translation>滚轮</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>mouse button</comment>
+        <translation>左键</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>mouse button</comment>
+        <translation>右键</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <comment>mouse button</comment>
+        <translation>中键</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <comment>mouse button</comment>
+        <translation>后退键</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <comment>mouse button</comment>
+        <translation>前进键</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <comment>mouse button action</comment>
+        <translation>单击</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <comment>mouse button action: press without releasing</comment>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <comment>mouse button action</comment>
+        <translation>松开</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <comment>wheel direction</comment>
+        <translation>向上</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <comment>wheel direction</comment>
+        <translation>向下</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>wheel direction</comment>
+        <translation>向左</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>wheel direction</comment>
+        <translation>向右</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,7 @@ HalvanePref::HalvanePref(PaneServices services) : services_(std::move(services))
 HalvanePref::~HalvanePref() {
   if (gHVPrefsApp == this) gHVPrefsApp = nullptr;
   HVKeyComboPanel::sharedPanel()->setServices(nullptr, nullptr);
+  HVKeyComboPanel::sharedPanel()->setTextTypingLimits(nullptr);
 }
 
 bool HalvanePref::initWithBundle(const Bundle& bundle) {
@@ -158,6 +159,7 @@ void HalvanePref::mainViewDidLoad() {
         if (self) notificationCallBack(self, name, object, userInfo);
       });
   HVKeyComboPanel::sharedPanel()->setServices(services_.openPanel.get(), services_.workspace.get());
+  HVKeyComboPanel::sharedPanel()->setTextTypingLimits(services_.textTypingLimits.get());
   ui.m_ResetProfileBtn->setEnabled(false);
   displayVersionInfo();
 }

@@ -2,10 +2,12 @@
 // the context menu and the key highlight.
 #include "HalvanePrefPanel/controller/HalvanePref.h"
 
+#include "HalvanePrefPanel/controller/MacroStepDescription.h"
 #include "HalvanePrefPanel/controller/PaneGlobals.h"
 #include "HalvanePrefPanel/editor/HVKeyComboPanel.h"
 #include "HalvanePrefPanel/widgets/HVKeyView.h"
 #include "HalvanePrefPanel/widgets/PaneColors.h"
+#include "shared/settings/MacroStep.h"
 #include "shared/settings/SettingsLimits.h"
 #include "ui_HalvanePref.h"
 
@@ -21,10 +23,6 @@ const QString kLaunchApp = QStringLiteral("LaunchApp");
 const QString kSelectProfile = QStringLiteral("SelectProfile");
 const QString kLaunchAppURL = QStringLiteral("LaunchAppURL");
 const QString kDescription = QStringLiteral("description");
-
-QString stepKey(const char* name, int step) {
-  return QString::fromLatin1(name) + QString::number(step);
-}
 
 // The record's KeyCombo dictionary, made when a file lacks it so that a macro can be stored.
 PlistValue keyComboOf(PlistValue record) {
@@ -120,8 +118,8 @@ void HalvanePref::handleMacroButton(HVKeyView* sender) {
   } else if (action == kSelectProfile) {
     editor->setProfile(gKeyDict[kSelectProfile].intValue());
   } else {
-    editor->setKeyArray(action == kExecuteMacro ? HVKeyCombo::macroSteps(gKeyDict[kKeyCombo])
-                                                : QList<HVKeyCombo>());
+    editor->setMacroSteps(action == kExecuteMacro ? settings::readMacroSteps(gKeyDict[kKeyCombo])
+                                                  : QList<settings::MacroStep>());
   }
   editor->runSheeetForModalWindow(mainWindow(), this);
 }
@@ -133,25 +131,12 @@ void HalvanePref::hotKeySheetDidEndWithReturnCode(int returnCode) {
   const QString action = editor->getActionType();
   PlistValue record = gKeyDict;
 
-  // Only the play mode chosen for a key that has a macro: the recorded steps stay.
-  if (action == kExecuteMacro && editor->keyArray().isEmpty() && editor->playModeChanged() &&
-      record[kActionType].toString() == kExecuteMacro) {
-    record.set(settings::kPlayModeKey, settings::playModeName(editor->playMode()));
-    displaySettingsForProfile(profile);
-    return;
-  }
   if (action == kExecuteMacro) {
-    const QList<HVKeyCombo> steps = editor->keyArray();
+    // The editor's rows are the macro, so steps opened and left alone keep their stored entries.
+    const QList<settings::MacroStep> steps = editor->macroSteps();
     PlistValue combo = keyComboOf(record);
-    QString description;
-    for (int step = 0; step < settings::kMacroStepCount; ++step) {
-      const bool used = step < steps.size();
-      combo.set(stepKey("keyCode", step), used ? steps[step].keyCode() : -1);
-      combo.set(stepKey("modifiers", step), used ? steps[step].modifiers() : -1);
-      combo.set(stepKey("delay", step), used ? steps[step].delay() : 0);
-      if (used) description += QStringLiteral("(%1)").arg(steps[step].description());
-    }
-    combo.set(kDescription, description);
+    settings::writeMacroSteps(combo, steps);
+    combo.set(kDescription, macroDescription(steps));
     record.set(kActionType, steps.isEmpty() ? QString() : kExecuteMacro);
     // Written only when it says more than a missing entry, so that files stay as they were.
     if (editor->playMode() != settings::PlayMode::Once || record.contains(settings::kPlayModeKey))

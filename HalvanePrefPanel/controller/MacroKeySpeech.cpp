@@ -6,7 +6,39 @@
 #include <QLocale>
 #include <QStringList>
 
+#include <cmath>
+
 namespace halvane {
+namespace {
+
+// The verb and its object are apart so that five buttons and three actions make eight texts.
+const char* const kButtonActions[] = {
+    //: %1 is a mouse button as in "the middle button"
+    QT_TRANSLATE_NOOP("MacroKeySpeech", "clicks %1"),
+    //: Presses a mouse button without releasing it; %1 is a mouse button as in "the left button"
+    QT_TRANSLATE_NOOP("MacroKeySpeech", "presses %1"),
+    //: %1 is a mouse button as in "the left button"
+    QT_TRANSLATE_NOOP("MacroKeySpeech", "releases %1"),
+};
+const char* const kButtons[] = {
+    //: The object of "clicks %1", "presses %1" and "releases %1"
+    QT_TRANSLATE_NOOP("MacroKeySpeech", "the left button"),
+    QT_TRANSLATE_NOOP("MacroKeySpeech", "the right button"),
+    QT_TRANSLATE_NOOP("MacroKeySpeech", "the middle button"),
+    //: The mouse's side button that goes back in a browser
+    QT_TRANSLATE_NOOP("MacroKeySpeech", "the back button"),
+    //: The mouse's side button that goes forward in a browser
+    QT_TRANSLATE_NOOP("MacroKeySpeech", "the forward button"),
+};
+const char* const kScrolls[] = {
+    //: The mouse wheel turned %n notches
+    QT_TRANSLATE_N_NOOP("MacroKeySpeech", "scrolls up %n notches"),
+    QT_TRANSLATE_N_NOOP("MacroKeySpeech", "scrolls down %n notches"),
+    QT_TRANSLATE_N_NOOP("MacroKeySpeech", "scrolls left %n notches"),
+    QT_TRANSLATE_N_NOOP("MacroKeySpeech", "scrolls right %n notches"),
+};
+
+}  // namespace
 
 QString MacroKeySpeech::sentence(const QString& keyName, const PlistValue& macroKey,
                                  const PlistValue& profiles, const DisplayName& displayName) {
@@ -30,10 +62,11 @@ QString MacroKeySpeech::action(const PlistValue& macroKey, const PlistValue& pro
     if (!name.isEmpty()) return tr("switches to the profile “%1”").arg(name);
     return tr("switches to profile %1").arg(target + 1);
   } else if (type == QLatin1String("ExecuteMacro")) {
-    const QList<HVKeyCombo> steps = HVKeyCombo::macroSteps(macroKey[QStringLiteral("KeyCombo")]);
+    const QList<settings::MacroStep> steps =
+        settings::readMacroSteps(macroKey[QStringLiteral("KeyCombo")]);
     if (!steps.isEmpty()) {
       QStringList parts;
-      for (const HVKeyCombo& combo : steps) parts << step(combo);
+      for (const settings::MacroStep& macroStep : steps) parts << step(macroStep);
       switch (settings::playModeOf(macroKey)) {
         case settings::PlayMode::WhileHeld:
           parts << tr("repeats while the key is held");
@@ -56,6 +89,30 @@ QString MacroKeySpeech::step(const HVKeyCombo& combo) {
   const QString typed = tr("types %1").arg(combo.spokenDescription());
   //: Separates the steps of a macro as a screen reader says them
   return combo.delay() > 0 ? typed + tr(", ") + pause(combo.delay()) : typed;
+}
+
+QString MacroKeySpeech::step(const settings::MacroStep& step) {
+  const int delay = int(std::lround(step.delay));
+  QString done;
+  switch (step.kind) {
+    case settings::StepKind::Key:
+      return MacroKeySpeech::step(HVKeyCombo(step.keyCode, step.modifiers, delay));
+    case settings::StepKind::Text: {
+      QString text = step.text.left(kSpokenTextLength);
+      if (text.size() < step.text.size()) text += u'…';
+      //: %1 is the text a macro types, as the user wrote it
+      done = tr("types “%1”").arg(text);
+      break;
+    }
+    case settings::StepKind::MouseButton:
+      done = tr(kButtonActions[int(step.buttonAction)]).arg(tr(kButtons[int(step.button)]));
+      break;
+    case settings::StepKind::Wheel:
+      done = tr(kScrolls[int(step.wheel)], "", step.notches);
+      break;
+  }
+  //: Separates the steps of a macro as a screen reader says them
+  return delay > 0 ? done + tr(", ") + pause(delay) : done;
 }
 
 // Always with decimals ("1.0", "0.05"): a number with decimals takes the same plural form in

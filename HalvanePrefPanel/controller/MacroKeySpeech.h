@@ -2,6 +2,7 @@
 
 #include "HVKeyCombo.h"
 #include "shared/plist/PlistValue.h"
+#include "shared/settings/MacroStep.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -28,8 +29,14 @@ class MacroKeySpeech {
                         const DisplayName& displayName);
   // One step typed ("types Control+C") and the pause after it, if any.
   static QString step(const HVKeyCombo& combo);
+  // One step of any kind and its pause: "types “hello”", "clicks the middle button", "scrolls
+  // down 3 notches".
+  static QString step(const settings::MacroStep& step);
   // The pause of a step: "waits 0.5 seconds", in the locale's numbers.
   static QString pause(int milliseconds);
+
+  // The characters of a text step said before the rest is left out ("…").
+  static constexpr int kSpokenTextLength = 80;
 };
 
 }  // namespace halvane

@@ -1,16 +1,25 @@
 #include "HalvanePrefPanel/editor/HVKeyComboPanel.h"
 
+#include "HalvanePrefPanel/controller/MacroStepDescription.h"
 #include "HalvanePrefPanel/controller/PaneGlobals.h"
+#include "HalvanePrefPanel/editor/MacroStepRow.h"
 #include "HalvanePrefPanel/widgets/PaneColors.h"
 #include "platform/desktop/openpanel/OpenPanel.h"
 #include "platform/desktop/workspace/Workspace.h"
+#include "platform/input/posters/TextTypingLimits.h"
 #include "shared/settings/SettingsLimits.h"
 #include "ui_HVKeyComboPanel.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QScreen>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
 
 namespace halvane {
 namespace {
@@ -28,10 +37,8 @@ void setFieldBackground(QWidget* field, bool active) {
   field->setAutoFillBackground(true);
 }
 
-QString macroText(const QList<HVKeyCombo>& combos) {
-  QString text;
-  for (const HVKeyCombo& combo : combos) text += QStringLiteral("(%1)").arg(combo.description());
-  return text;
+settings::MacroStep keyStep(const HVKeyCombo& combo) {
+  return settings::MacroStep::key(combo.keyCode(), combo.modifiers(), combo.delay());
 }
 
 }  // namespace
@@ -47,8 +54,8 @@ HVKeyComboPanel* HVKeyComboPanel::sharedPanel() {
 }
 
 HVKeyComboPanel::HVKeyComboPanel() {
-  fKeysArray.reserve(settings::kMacroStepCount);
-  fOldKeysArray.reserve(settings::kMacroStepCount);
+  fSteps.reserve(settings::kMacroStepCount);
+  fOldSteps.reserve(settings::kMacroStepCount);
 }
 
 HVKeyComboPanel::~HVKeyComboPanel() {
@@ -74,12 +81,49 @@ void HVKeyComboPanel::setProfile(int index) {
 }
 void HVKeyComboPanel::setPlayMode(settings::PlayMode mode) {
   fPlayMode = mode;
-  fOldPlayMode = mode;
 }
 
 void HVKeyComboPanel::setKeyArray(const QList<HVKeyCombo>& combos) {
-  fKeysArray.clear();
-  fOldKeysArray = combos;
+  fSteps.clear();
+  fOldSteps.clear();
+  for (const HVKeyCombo& combo : combos) fOldSteps << keyStep(combo);
+  selectedStep_ = -1;
+}
+
+void HVKeyComboPanel::setMacroSteps(const QList<settings::MacroStep>& steps) {
+  fOldSteps = steps;
+  fSteps = steps.first(std::min<qsizetype>(steps.size(), settings::kMacroStepCount));
+  selectedStep_ = -1;
+}
+
+QList<HVKeyCombo> HVKeyComboPanel::keyArray() const {
+  QList<HVKeyCombo> combos;
+  for (const settings::MacroStep& step : fSteps)
+    if (step.kind == settings::StepKind::Key)
+      combos << HVKeyCombo(step.keyCode, step.modifiers, int(std::lround(step.delay)));
+  return combos;
+}
+
+QList<settings::MacroStep> HVKeyComboPanel::macroSteps() const {
+  QList<settings::MacroStep> steps;
+  for (const settings::MacroStep& step : fSteps) {
+    const bool plays = step.kind == settings::StepKind::Key    ? step.keyCode != -1
+                       : step.kind == settings::StepKind::Text ? !step.text.isEmpty()
+                                                               : true;
+    if (plays) steps << step;
+  }
+  return steps;
+}
+
+int HVKeyComboPanel::pauseTarget() const {
+  return selectedStep_ >= 0 && selectedStep_ < fSteps.size() ? selectedStep_
+                                                             : int(fSteps.size()) - 1;
+}
+
+QString HVKeyComboPanel::untypableIn(const settings::MacroStep& step) const {
+  if (!typingLimits_ || step.kind != settings::StepKind::Text || step.text.isEmpty())
+    return QString();
+  return typingLimits_->untypableCharacters(step.text);
 }
 
 QDialog* HVKeyComboPanel::window() {
@@ -98,6 +142,16 @@ void HVKeyComboPanel::loadWindow(QWidget* parent) {
   ui_ = std::make_unique<Ui::HVKeyComboPanel>();
   ui_->setupUi(dialog);
   window_ = dialog;
+  rows_.clear();  // they went with the former window
+  auto* rowsLayout = new QVBoxLayout(ui_->fStepRows);
+  rowsLayout->setContentsMargins({});
+  rowsLayout->setSpacing(2);
+  auto* addMenu = new QMenu(ui_->fAddStepButton);
+  for (const settings::StepKind kind :
+       {settings::StepKind::Text, settings::StepKind::MouseButton, settings::StepKind::Wheel})
+    connect(addMenu->addAction(MacroStepRow::kindName(kind)), &QAction::triggered, this,
+            [this, kind] { addStep(kind); });
+  ui_->fAddStepButton->setMenu(addMenu);
   paneColors::keepReadable(dialog);
   connectActions();
   ui_->mKeyBcaster->installEventFilter(this);
@@ -117,6 +171,8 @@ void HVKeyComboPanel::connectActions() {
   connect(ui.fPlayModePopUp, &QComboBox::activated, this, &HVKeyComboPanel::choosePlayMode);
   // Escape and the window's close button end the sheet as Cancel does.
   connect(window_, &QDialog::finished, this, &HVKeyComboPanel::_sheetDidEnd);
+  connect(qApp, &QApplication::focusChanged, window_,
+          [this](QWidget*, QWidget* now) { selectRowOf(now); });
 }
 
 void HVKeyComboPanel::_refreshContents() {
@@ -127,16 +183,18 @@ void HVKeyComboPanel::_refreshContents() {
   if (macro) {
     fActionType = kExecuteMacro;
   } else {
-    fKeysArray.clear();
-    fOldKeysArray.clear();
+    fSteps.clear();
+    fOldSteps.clear();
   }
   const QList<QWidget*> macroControls{ui.f50msButton,  ui.f100msButton, ui.f150msButton,
                                       ui.f200msButton, ui.mComboField,  ui.fPlayModePopUp};
   for (QWidget* control : macroControls) control->setEnabled(macro);
+  ui.fAddStepButton->setEnabled(macro && fSteps.size() < settings::kMacroStepCount);
 
   setFieldBackground(ui.mComboField, macro);
-  ui.mComboField->setText(macroText(fKeysArray));
-  ui.fOldComboField->setText(macroText(fOldKeysArray));
+  ui.mComboField->setText(macroDescription(fSteps));
+  ui.fOldComboField->setText(macroDescription(fOldSteps));
+  showRows();
   ui.fPlayModePopUp->setCurrentIndex(int(fPlayMode));
 
   const bool app = fActionType == kLaunchApp;
@@ -163,11 +221,12 @@ QString HVKeyComboPanel::appDisplayName() const {
 
 void HVKeyComboPanel::setKeyCombo(const HVKeyCombo& combo) {
   if (fActionType != kExecuteMacro) return;
-  const qsizetype before = fKeysArray.size();
+  const qsizetype before = fSteps.size();
+  selectedStep_ = -1;  // pauses follow the key just recorded
   if (combo.keyCode() == -1 || combo.modifiers() == -1)
-    fKeysArray.clear();
-  else if (fKeysArray.size() < settings::kMacroStepCount)
-    fKeysArray.append(combo);
+    fSteps.clear();
+  else if (fSteps.size() < settings::kMacroStepCount)
+    fSteps.append(keyStep(combo));
   _refreshContents();
   announceRecorded(before, combo);
 }
@@ -178,7 +237,12 @@ bool HVKeyComboPanel::isRecordingMacro() const {
 
 void HVKeyComboPanel::handleDelayClick(QObject* sender) {
   const int delay = 50 * tagOf(sender) + 50;
-  if (!fKeysArray.isEmpty()) fKeysArray.last().addDelay(delay);
+  const int target = pauseTarget();
+  if (target >= 0) {
+    // Capped as a key combination's pause is; below 0 it only means no pause.
+    double& pause = fSteps[target].delay;
+    pause = std::min<double>(pause + delay, settings::kMaxDelay);
+  }
   _refreshContents();
   announceDelay();
 }
@@ -224,8 +288,9 @@ void HVKeyComboPanel::choosePlayMode() {
 }
 
 void HVKeyComboPanel::clear() {
-  fOldKeysArray.clear();
-  fKeysArray.clear();
+  fOldSteps.clear();
+  fSteps.clear();
+  selectedStep_ = -1;
   fActionType = kExecuteMacro;
   _refreshContents();
   announce(tr("Macro cleared."));

@@ -2,6 +2,7 @@
 
 #include "HVKeyCombo.h"
 #include "KeyComboReceiver.h"
+#include "shared/settings/MacroStep.h"
 #include "shared/settings/PlayMode.h"
 
 #include <QList>
@@ -21,11 +22,14 @@ class HVKeyComboPanel;
 
 namespace halvane {
 
+class MacroStepRow;
 class OpenPanel;
+class TextTypingLimits;
 class Workspace;
 
-// The macro editor: the sheet in which one macro key gets its action, a recorded macro (up to
-// eight key combinations with pauses), an application to launch, or a profile to select. One
+// The macro editor: the sheet in which one macro key gets its action, a macro (up to eight steps,
+// each a recorded key combination, a text, a mouse button or the wheel, with the pause after
+// it), an application to launch, or a profile to select. One
 // editor serves the process. The pane fills it before opening it and reads the result when the
 // sheet's target is sent hotKeySheetDidEndWithReturnCode(int) (1 for OK and Apply, 0 for Cancel).
 // The editor writes nothing to the settings.
@@ -46,18 +50,34 @@ class HVKeyComboPanel : public QObject, public KeyComboReceiver {
   QString keyBindingName() const { return mKeyName; }
   void setActionType(const QString& actionType);
   QString getActionType() const { return fActionType; }
-  // Empties the recording and shows combos as the key's previous macro.
+  // Where the characters a text step cannot type come from; null marks none. Not owned.
+  void setTextTypingLimits(TextTypingLimits* limits) { typingLimits_ = limits; }
+
+  // Empties the steps and shows combos as the key's previous macro.
   void setKeyArray(const QList<HVKeyCombo>& combos);
-  // The macro recorded since the sheet opened.
-  QList<HVKeyCombo> keyArray() const { return fKeysArray; }
+  // Shows steps (the first eight) as the key's previous macro and as the rows to edit, so that
+  // OK keeps what is not changed.
+  void setMacroSteps(const QList<settings::MacroStep>& steps);
+  // The key combinations among the steps, in order.
+  QList<HVKeyCombo> keyArray() const;
+  // The rows, as shown.
+  const QList<settings::MacroStep>& steps() const { return fSteps; }
+  // The rows that play: without text steps left empty and key rows without a key.
+  QList<settings::MacroStep> macroSteps() const;
+  // A step of kind with its first choices at the end; at most eight steps.
+  void addStep(settings::StepKind kind);
+  void removeStep(int index);
+  // The rows' widgets, one per step.
+  const QList<MacroStepRow*>& stepRows() const { return rows_; }
+  // The step the pause buttons add to: the row last entered, else the last step (-1: none).
+  int pauseTarget() const;
   void setAppUrl(const QString& path);
   QString getUrl() const { return fAppUrl; }
   void setProfile(int index);
   int getProfile() const { return fProfileIndex; }
-  // How the macro plays; the pop-up beside the recorded steps. Changed: chosen other than set.
+  // How the macro plays; the pop-up beside the steps.
   void setPlayMode(settings::PlayMode mode);
   settings::PlayMode playMode() const { return fPlayMode; }
-  bool playModeChanged() const { return fPlayMode != fOldPlayMode; }
 
   // Opens the sheet over parent; target is sent hotKeySheetDidEndWithReturnCode(int).
   void runSheeetForModalWindow(QWidget* parent, QObject* target);
@@ -101,20 +121,26 @@ class HVKeyComboPanel : public QObject, public KeyComboReceiver {
   void announce(const QString& text);
   void announceRecorded(qsizetype stepsBefore, const HVKeyCombo& combo);
   void announceDelay();
+  void showRows();
+  void orderFocus();
+  void selectRowOf(QWidget* focused);
+  QString untypableIn(const settings::MacroStep& step) const;
 
   std::unique_ptr<Ui::HVKeyComboPanel> ui_;
   QPointer<QDialog> window_;
   OpenPanel* openPanel_ = nullptr;
   Workspace* workspace_ = nullptr;
+  TextTypingLimits* typingLimits_ = nullptr;
+  QList<MacroStepRow*> rows_;
+  int selectedStep_ = -1;  // the row last entered, while no key has been recorded since
 
   QString mKeyName;
-  QList<HVKeyCombo> fKeysArray;
-  QList<HVKeyCombo> fOldKeysArray;
+  QList<settings::MacroStep> fSteps;
+  QList<settings::MacroStep> fOldSteps;
   QString fActionType;
   QString fAppUrl;
   int fProfileIndex = 0;
   settings::PlayMode fPlayMode = settings::PlayMode::Once;
-  settings::PlayMode fOldPlayMode = settings::PlayMode::Once;
   QPointer<QObject> fApplyTarget;
 
   // The Escape the recorder last took, while no other key has come since.

@@ -219,16 +219,16 @@ TEST_F(KeyboardAccess, TabGoesThroughTheEditorsChoicesInOrderAndStopsAtTheRecord
   openEditorOnL1();
   editor->outlets().f50msButton->setFocus();
   QStringList visited;
-  for (int n = 0; n < 15; ++n) {
+  for (int n = 0; n < 16; ++n) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     visited << focused();
   }
   // From the play mode the recorder takes the Tab as a key to record: the focus stays there.
   EXPECT_EQ(visited,
             QStringList({"f100msButton", "f150msButton", "f200msButton", "clearButton",
-                         "fAppCaption", "fSelectAppButton", "fProfileCaption", "fProfileCombo",
-                         "applyButton", "cancelButton", "okButton", "fMacroCaption",
-                         "fPlayModePopUp", "mKeyBcaster", "mKeyBcaster"}));
+                         "fAddStepButton", "fAppCaption", "fSelectAppButton", "fProfileCaption",
+                         "fProfileCombo", "applyButton", "cancelButton", "okButton",
+                         "fMacroCaption", "fPlayModePopUp", "mKeyBcaster", "mKeyBcaster"}));
 }
 
 TEST_F(KeyboardAccess, EscapeTwiceLeavesTheRecorderAndTakesBackTheFirstEscape) {

@@ -1,6 +1,7 @@
 // What a screen reader says for a macro key: the sentence from the key's record, with the key
 // combinations spoken from the key-name table and the pauses in the locale's numbers.
 #include "HalvanePrefPanel/controller/MacroKeySpeech.h"
+#include "HalvanePrefPanel/controller/MacroStepDescription.h"
 #include "tests/HalvanePrefPanel/HotKeysLib3/KeyComboTestSupport.h"
 
 #include "platform/input/keyboardlayout/FakeKeyboardLayoutServices.h"
@@ -100,6 +101,67 @@ TEST_F(MacroKeySpeechTest, SaysTheKeyAndWhatItDoes) {
       {PlistValue::dictionary(), "L2: nothing assigned"},
   };
   for (const auto& [key, sentence] : cases) EXPECT_EQ(say(key), QString::fromUtf8(sentence));
+}
+
+TEST_F(MacroKeySpeechTest, StepsOfEveryKindAreSaidAndLabelled) {
+  using settings::ButtonAction;
+  using settings::MacroStep;
+  using settings::MouseButton;
+  using settings::WheelDirection;
+  const QString longText = QString(100, u'a') + QStringLiteral("bcdefghijklmnop");
+  const struct {
+    MacroStep step;
+    const char* said;
+    const char* label;  // inside the parentheses of the key's label
+  } cases[] = {
+      {MacroStep::key(kVK_ANSI_C, 0x1000, 200), "types Control+C, waits 0.2 seconds", nullptr},
+      {MacroStep::typing(QStringLiteral("hello@example.org"), 200),
+       "types “hello@example.org”, waits 0.2 seconds", "“hello@exampl…”+200ms"},
+      {MacroStep::typing(QStringLiteral("hi")), "types “hi”", "“hi”"},
+      {MacroStep::typing(QStringLiteral("line\nnext")), "types “line\nnext”", "“line next”"},
+      {MacroStep::typing(longText),
+       "types “"
+       "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"
+       "…”",
+       "“aaaaaaaaaaaa…”"},
+      // Not cut between the halves of a character outside the first plane.
+      {MacroStep::typing(QStringLiteral("12345678901🎹x")), "types “12345678901🎹x”",
+       "“12345678901…”"},
+      {MacroStep::mouseButton(MouseButton::Middle, ButtonAction::Click, 50),
+       "clicks the middle button, waits 0.05 seconds", "Click Middle+50ms"},
+      {MacroStep::mouseButton(MouseButton::Left, ButtonAction::Press), "presses the left button",
+       "Press Left"},
+      {MacroStep::mouseButton(MouseButton::Right, ButtonAction::Release),
+       "releases the right button", "Release Right"},
+      {MacroStep::mouseButton(MouseButton::Back, ButtonAction::Click), "clicks the back button",
+       "Click Back"},
+      {MacroStep::mouseButton(MouseButton::Forward, ButtonAction::Click),
+       "clicks the forward button", "Click Forward"},
+      {MacroStep::scroll(WheelDirection::Down, 3), "scrolls down 3 notches", "Wheel ↓3"},
+      {MacroStep::scroll(WheelDirection::Up, 4, 1000), "scrolls up 4 notches, waits 1.0 seconds",
+       "Wheel ↑4+1000ms"},
+      {MacroStep::scroll(WheelDirection::Left, 20), "scrolls left 20 notches", "Wheel ←20"},
+      {MacroStep::scroll(WheelDirection::Right, 2), "scrolls right 2 notches", "Wheel →2"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(MacroKeySpeech::step(c.step), QString::fromUtf8(c.said));
+    const QString label =
+        c.label ? QString::fromUtf8(c.label)
+                : HVKeyCombo(c.step.keyCode, c.step.modifiers, int(c.step.delay)).description();
+    EXPECT_EQ(macroStepDescription(c.step), label) << c.said;
+  }
+
+  // In a key's sentence, after the steps of any kind, the play mode.
+  PlistValue key = macro({});
+  PlistValue combo = key[QStringLiteral("KeyCombo")];
+  settings::writeMacroSteps(
+      combo, {MacroStep::typing(QStringLiteral("hello@example.org"), 200),
+              MacroStep::mouseButton(MouseButton::Middle, ButtonAction::Click),
+              MacroStep::key(kVK_ANSI_V, 0x1000), MacroStep::scroll(WheelDirection::Down, 3)});
+  key.set(QStringLiteral("PlayMode"), QStringLiteral("Toggle"));
+  EXPECT_EQ(say(key), QStringLiteral("L2: types “hello@example.org”, waits 0.2 seconds, clicks the "
+                                     "middle button, types Control+V, scrolls down 3 notches, "
+                                     "repeats until the key is pressed again"));
 }
 
 TEST_F(MacroKeySpeechTest, PausesAreSecondsWithDecimalsInTheLocalesNumbers) {

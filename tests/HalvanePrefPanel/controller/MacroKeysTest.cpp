@@ -63,7 +63,7 @@ TEST_F(MacroKeys, StoresARecordedMacroAndFillsTheRestOfTheSteps) {
   EXPECT_EQ(key(6)[kActionType].toString(), QString());
 }
 
-TEST_F(MacroKeys, ReopeningAKeyHandsTheEditorOnlyItsRecordedSteps) {
+TEST_F(MacroKeys, ReopeningAKeyHandsTheEditorItsRecordedSteps) {
   PlistValue steps = combo(1);
   key(1).set(kActionType, QStringLiteral("ExecuteMacro"));
   steps.set(QStringLiteral("keyCode0"), 4);
@@ -76,9 +76,19 @@ TEST_F(MacroKeys, ReopeningAKeyHandsTheEditorOnlyItsRecordedSteps) {
   EXPECT_EQ(editor->outlets().fOldComboField->text(),
             QStringLiteral("(%1)(%2)")
                 .arg(HVKeyCombo(4, 0, 0).description(), HVKeyCombo(5, 0x200, 150).description()));
-  EXPECT_TRUE(editor->keyArray().isEmpty());
+  // The steps are the editor's rows: confirming without a change keeps them as they were.
+  ASSERT_EQ(editor->keyArray().size(), 2);
+  EXPECT_EQ(editor->keyArray()[1].delay(), 150);
+  editor->ok();
+  EXPECT_EQ(key(1)[kActionType].toString(), QStringLiteral("ExecuteMacro"));
+  EXPECT_EQ(step(1, "keyCode", 0), 4);
+  EXPECT_EQ(step(1, "keyCode", 1), 5);
+  EXPECT_EQ(step(1, "delay", 1), 150);
+  EXPECT_EQ(step(1, "keyCode", 2), -1);
 
-  // Confirming without typing a key leaves the key unassigned.
+  // Cleared and confirmed, the key is unassigned.
+  openKey(1);
+  editor->clear();
   editor->ok();
   EXPECT_EQ(key(1)[kActionType].toString(), QString());
   EXPECT_EQ(combo(1)[QStringLiteral("description")].toString(), QString());

@@ -65,7 +65,14 @@ TEST(PlayModePopUp, ChoosingOnlyTheModeKeepsTheRecordedSteps) {
   EXPECT_EQ(record[settings::kPlayModeKey].toString(), QStringLiteral("WhileHeld"));
 
   rig.pane().handleMacroButton(rig.pane().m_Key[4]);
-  editor->ok();  // nothing chosen, nothing recorded: the key's macro is cleared as before
+  editor->ok();  // nothing chosen, nothing recorded: the key keeps its macro and its mode
+  EXPECT_EQ(rig.macroKey(2, 4)[QStringLiteral("ActionType")].toString(),
+            QStringLiteral("ExecuteMacro"));
+  EXPECT_EQ(rig.macroKey(2, 4)[settings::kPlayModeKey].toString(), QStringLiteral("WhileHeld"));
+
+  rig.pane().handleMacroButton(rig.pane().m_Key[4]);
+  editor->clear();
+  editor->ok();  // cleared: the key's macro is gone
   EXPECT_EQ(rig.macroKey(2, 4)[QStringLiteral("ActionType")].toString(), QString());
 }
 

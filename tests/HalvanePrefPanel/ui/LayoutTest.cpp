@@ -10,14 +10,17 @@
 #include "tests/support/FixtureTree.h"
 
 #include "HalvanePrefPanel/editor/HVKeyComboPanel.h"
+#include "HalvanePrefPanel/editor/MacroStepRow.h"
 #include "HalvanePrefPanel/widgets/HVKeyView.h"
 #include "platform/desktop/appidentity/DesktopEntryIndex.h"
 #include "platform/desktop/openpanel/ApplicationChooser.h"
+#include "platform/input/posters/TextTypingLimits.h"
 #include "ui_HVKeyComboPanel.h"
 
 #include <QCheckBox>
 #include <QDialog>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QTest>
@@ -198,6 +201,42 @@ TEST_P(Layout, MacroEditorFitsItsTextsInEveryAction) {
   if (rightToLeft()) {
     EXPECT_LT(xIn(ui.okButton), xIn(ui.cancelButton));
   }
+  editor->cancel();
+}
+
+// Every kind of step in the rows, with the hint a text with untypable characters shows.
+TEST_P(Layout, MacroEditorFitsItsStepRows) {
+  struct AllUntypable : TextTypingLimits {
+    QString untypableCharacters(const QString& text) override { return text; }
+  } limits;
+  ASSERT_TRUE(language.loaded);
+  PaneRig rig(PaneOptions().from(sampleSettings()));
+  show(rig);
+  rig.pane().handleMacroButton(rig.pane().m_Key[0]);
+  HVKeyComboPanel* editor = HVKeyComboPanel::sharedPanel();
+  QDialog* sheet = editor->window();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(sheet));
+  editor->setTextTypingLimits(&limits);
+  editor->clear();
+  editor->setKeyCombo(HVKeyCombo(8, 0x1000, 0));
+  editor->addStep(settings::StepKind::Text);
+  editor->addStep(settings::StepKind::MouseButton);
+  editor->addStep(settings::StepKind::Wheel);
+  editor->handleDelayClick(editor->outlets().f200msButton);
+  QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("€✓"));
+  QApplication::sendEvent(editor->stepRows()[1]->textField(), &typed);
+  QTest::qWait(0);
+  Ui::HVKeyComboPanel& ui = editor->outlets();
+  QSet<const QWidget*> chosen{ui.mComboField, ui.fOldComboField, ui.fAppField, ui.fProfileField};
+  for (const MacroStepRow* row : editor->stepRows()) chosen << row->textField() << row->keyField();
+  EXPECT_TRUE(editor->stepRows()[1]->untypableHint()->isVisible());
+  EXPECT_EQ(lines(clippedTexts(sheet, chosen)), "");
+  EXPECT_EQ(lines(overlappingControls(sheet)), "");
+  if (rightToLeft()) {
+    const MacroStepRow* row = editor->stepRows()[2];
+    EXPECT_LT(xIn(row->removeButton()), xIn(row->kindPopUp())) << "the rows mirror";
+  }
+  editor->setTextTypingLimits(nullptr);
   editor->cancel();
 }
 

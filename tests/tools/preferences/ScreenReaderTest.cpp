@@ -300,6 +300,9 @@ TEST_F(ScreenReaderTest, EveryControlIsNamedAndOneTaskNeedsOnlyTheKeyboard) {
   const QJsonArray editor = reader_.walk();
   EXPECT_EQ(unnamedFocusable(editor).join(u'|').toStdString(), "");
   EXPECT_EQ(namesWithRole(editor, QStringLiteral("radio button")).size(), 3);
+  EXPECT_TRUE(
+      namesWithRole(editor, QStringLiteral("push button")).contains(QStringLiteral("Add step")))
+      << "the button that adds a text, mouse or wheel step";
   reader_.announcements();
   press({QStringLiteral("ctrl+c")});
   EXPECT_TRUE(reader_.heard(QStringLiteral("Recorded Control+C, key 1 of 8.")));

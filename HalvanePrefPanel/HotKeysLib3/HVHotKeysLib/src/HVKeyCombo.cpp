@@ -24,17 +24,4 @@ void HVKeyCombo::addDelay(int milliseconds) {
   d_->fDelay = clampedDelay(qint64(d_->fDelay) + milliseconds);
 }
 
-QList<HVKeyCombo> HVKeyCombo::macroSteps(const PlistValue& keyCombo) {
-  QList<HVKeyCombo> steps;
-  for (int n = 0; n < settings::kMacroStepCount; ++n) {
-    const QString number = QString::number(n);
-    const int keyCode = keyCombo[QStringLiteral("keyCode") + number].intValue();
-    const int modifiers = keyCombo[QStringLiteral("modifiers") + number].intValue();
-    if (keyCode >= 0 && modifiers >= -1)
-      steps.append(
-          HVKeyCombo(keyCode, modifiers, keyCombo[QStringLiteral("delay") + number].intValue()));
-  }
-  return steps;
-}
-
 }  // namespace halvane

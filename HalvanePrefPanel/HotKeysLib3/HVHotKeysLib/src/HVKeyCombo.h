@@ -26,8 +26,6 @@ class HVKeyCombo {
   static HVKeyCombo keyComboWithKeyCode(int keyCode, int modifiers, int delay) {
     return HVKeyCombo(keyCode, modifiers, delay);
   }
-  // The steps of a stored KeyCombo dictionary that play: those with a key code.
-  static QList<HVKeyCombo> macroSteps(const PlistValue& keyCombo);
 
   int keyCode() const { return d_->mKeyCode; }
   int modifiers() const { return d_->mModifiers; }
