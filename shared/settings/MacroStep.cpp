@@ -13,7 +13,7 @@ namespace {
 constexpr int kEmptyKeyCode = -1;
 
 // The entries only a step of another kind than a key has.
-constexpr const char* kKindEntries[] = {"stepKind", "text",   "button",
+constexpr const char* kKindEntries[] = {"stepKind",     "text",  "button",
                                         "buttonAction", "wheel", "notches"};
 
 // The index of the stored word in names; -1 for a missing entry, another type or an unknown word.
@@ -87,6 +87,15 @@ const QStringList& wheelDirectionNames() {
   return names;
 }
 
+const QStringList& macroStepKindEntries() {
+  static const QStringList names = [] {
+    QStringList n;
+    for (const char* entry : kKindEntries) n << QString::fromLatin1(entry);
+    return n;
+  }();
+  return names;
+}
+
 std::optional<MacroStep> readMacroStep(const PlistValue& keyCombo, int slot) {
   const int keyCode = keyCombo[macroStepKey("keyCode", slot)].intValue();
   const double delay = keyCombo[macroStepKey("delay", slot)].doubleValue();
@@ -94,8 +103,8 @@ std::optional<MacroStep> readMacroStep(const PlistValue& keyCombo, int slot) {
     return MacroStep::key(keyCode, keyCombo[macroStepKey("modifiers", slot)].intValue(), delay);
   switch (StepKind(indexOfWord(stepKindNames(), keyCombo[macroStepKey("stepKind", slot)]))) {
     case StepKind::Text:
-      return MacroStep::typing(
-          keyCombo[macroStepKey("text", slot)].toString().left(kMaxTextLength), delay);
+      return MacroStep::typing(keyCombo[macroStepKey("text", slot)].toString().left(kMaxTextLength),
+                               delay);
     case StepKind::MouseButton: {
       const int button = indexOfWord(mouseButtonNames(), keyCombo[macroStepKey("button", slot)]);
       if (button < 0) return std::nullopt;
