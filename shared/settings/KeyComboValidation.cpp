@@ -178,16 +178,18 @@ std::optional<StepKind> KeyComboValidation::checkKind(const PlistValue& combo, i
   const qsizetype index = stepKindNames().indexOf(value.toString());
   if (index < 0) {
     const QString kinds = f.oneOf(stepKindNames(), SettingsFindings::Joined::And);
-    f.error(kindPath,
-            keySlot
-                //: %1: the value the file holds, in quotes; %2: the kinds the file may name.
-                ? tr("%1 is not a step kind (every reader plays the step's key code; the kinds "
-                     "are %2)")
-                      .arg(f.shown(value), kinds)
-                //: %1: the value the file holds, in quotes; %2: the kinds the file may name.
-                : tr("%1 is not a step kind (an older reader and this one skip the step; the "
-                     "kinds are %2)")
-                      .arg(f.shown(value), kinds));
+    if (keySlot)
+      //: %1: the value the file holds, in quotes; %2: the kinds the file may name. The step
+      //: has a key code, which every reader plays.
+      f.error(kindPath, tr("%1 is not a step kind (every reader plays the step's key code; the "
+                           "kinds are %2)")
+                            .arg(f.shown(value), kinds));
+    else
+      //: %1: the value the file holds, in quotes; %2: the kinds the file may name. Programs
+      //: that know only recorded keys, and this one, play nothing for the step.
+      f.error(kindPath, tr("%1 is not a step kind (an older reader and this one skip the step; "
+                           "the kinds are %2)")
+                            .arg(f.shown(value), kinds));
     return std::nullopt;
   }
   const StepKind kind = StepKind(index);
@@ -213,6 +215,7 @@ void KeyComboValidation::checkKindEntries(const PlistValue& combo, int slot, con
     if (own.contains(entry) || !combo.contains(key)) continue;
     const bool namesItsKind = entry == QStringLiteral("stepKind");
     if (empty)
+      //: The entry named before the colon belongs to a macro step that plays nothing.
       f.warning(f.child(path, key), tr("ignored (the step is empty: its key code is -1 and it "
                                        "names no other kind)"));
     else if (!namesItsKind)
@@ -231,6 +234,8 @@ void KeyComboValidation::checkKindEntries(const PlistValue& combo, int slot, con
       break;
     case StepKind::MouseButton:
       f.checkChoice(combo, macroStepKey("button", slot), path, mouseButtonNames(),
+                    //: The entry named before the colon is not in the file, so programs play
+                    //: nothing for the step.
                     tr("missing (readers skip the step)"));
       // Missing: the button is clicked.
       f.checkChoice(combo, macroStepKey("buttonAction", slot), path, buttonActionNames(),
@@ -268,6 +273,8 @@ void KeyComboValidation::checkNotches(const PlistValue& combo, int slot, const Q
   const QString notchesPath = f.child(path, macroStepKey("notches", slot));
   const PlistValue notches = combo[macroStepKey("notches", slot)];
   if (f.checkEntry(notches, PlistValue::Type::Integer, notchesPath,
+                   //: The entry named before the colon is not in the file: the wheel turns by
+                   //: one notch.
                    tr("missing (reads as 1: one notch)")) &&
       (notches.toInteger() < kMinNotches || notches.toInteger() > kMaxNotches))
     //: %1: the number the file holds; %2, %3: the fewest and most notches of a wheel step.
