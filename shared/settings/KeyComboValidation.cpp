@@ -7,6 +7,7 @@
 #include <QSet>
 
 #include <cmath>
+#include <vector>
 
 namespace halvane::settings {
 
@@ -36,14 +37,25 @@ QStringList entriesOf(StepKind kind) {
   return {};
 }
 
+// The names of the kind entries of each slot, in the order of macroStepKindEntries().
+const QStringList& kindEntryKeys(int slot) {
+  static const std::vector<QStringList> keys = [] {
+    std::vector<QStringList> k(kMacroStepCount);
+    for (int i = 0; i < kMacroStepCount; ++i)
+      for (const QString& entry : macroStepKindEntries())
+        k[i] << macroStepKey(qPrintable(entry), i);
+    return k;
+  }();
+  return keys[slot];
+}
+
 const QSet<QString>& keyComboKeys() {
   static const QSet<QString> keys = [] {
     QSet<QString> k{QStringLiteral("description"), QStringLiteral("keyCode"),
                     QStringLiteral("modifiers")};
     for (int slot = 0; slot < kMacroStepCount; ++slot) {
       for (const char* entry : kKeyEntries) k << macroStepKey(entry, slot);
-      for (const QString& entry : macroStepKindEntries())
-        k << macroStepKey(qPrintable(entry), slot);
+      for (const QString& entry : kindEntryKeys(slot)) k << entry;
     }
     return k;
   }();
@@ -63,17 +75,11 @@ bool isStepEntry(const QString& key) {
   return false;
 }
 
-// Whether the slot plays as a key: every reader takes a key code other than -1 (missing, 0 or
-// unusable included) as a key, whatever else the slot holds.
-bool isKeySlot(const PlistValue& combo, int slot) {
-  const std::optional<MacroStep> step = readMacroStep(combo, slot);
-  return step && step->kind == StepKind::Key;
-}
-
 }  // namespace
 
 void KeyComboValidation::check(const PlistValue& combo, const QString& path) {
   for (int slot = 0; slot < kMacroStepCount; ++slot) {
+    slotStep_ = readMacroStep(combo, slot);
     checkKeyEntries(combo, slot, path);
     checkKindEntries(combo, slot, path, checkKind(combo, slot, path));
   }
@@ -117,7 +123,7 @@ void KeyComboValidation::checkKeyEntries(const PlistValue& combo, int slot, cons
   }
   const bool recorded = key && *key >= 0;
   // A slot without a key plays nothing unless it is a step of another kind.
-  const bool empty = key && *key == -1 && !readMacroStep(combo, slot);
+  const bool empty = key && *key == -1 && !slotStep_;
 
   const QString modifiersPath = f.child(path, macroStepKey("modifiers", slot));
   const PlistValue modifiers = combo[macroStepKey("modifiers", slot)];
@@ -174,7 +180,7 @@ std::optional<StepKind> KeyComboValidation::checkKind(const PlistValue& combo, i
   if (value.isNone()) return StepKind::Key;
   if (!f.expect(value, PlistValue::Type::String, kindPath)) return std::nullopt;
 
-  const bool keySlot = isKeySlot(combo, slot);
+  const bool keySlot = isKeySlot();
   const qsizetype index = stepKindNames().indexOf(value.toString());
   if (index < 0) {
     const QString kinds = f.oneOf(stepKindNames(), SettingsFindings::Joined::And);
@@ -199,7 +205,7 @@ std::optional<StepKind> KeyComboValidation::checkKind(const PlistValue& combo, i
     f.error(kindPath, tr("%1 on a step with key code %2 (every reader plays the key and ignores "
                          "the kind; a step of another kind has key code -1)")
                           .arg(f.shown(value))
-                          .arg(readMacroStep(combo, slot)->keyCode));
+                          .arg(slotStep_->keyCode));
   return kind;
 }
 
@@ -208,11 +214,12 @@ void KeyComboValidation::checkKindEntries(const PlistValue& combo, int slot, con
   // An unusable kind has been reported: its entries say nothing more.
   if (!kind) return;
   SettingsFindings& f = findings_;
-  const bool empty = *kind == StepKind::Key && !isKeySlot(combo, slot);
+  const bool empty = *kind == StepKind::Key && !isKeySlot();
   const QStringList own = entriesOf(*kind);
-  for (const QString& entry : macroStepKindEntries()) {
-    const QString key = macroStepKey(qPrintable(entry), slot);
-    if (own.contains(entry) || !combo.contains(key)) continue;
+  for (qsizetype e = 0; e < macroStepKindEntries().size(); ++e) {
+    const QString& entry = macroStepKindEntries().at(e);
+    const QString& key = kindEntryKeys(slot).at(e);
+    if (!combo.contains(key) || own.contains(entry)) continue;
     const bool namesItsKind = entry == QStringLiteral("stepKind");
     if (empty)
       //: The entry named before the colon belongs to a macro step that plays nothing.

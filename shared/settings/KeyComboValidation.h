@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shared/plist/PlistValue.h"
+#include "shared/settings/MacroStep.h"
 #include "shared/settings/MacroStepKinds.h"
 #include "shared/settings/SettingsFindings.h"
 
@@ -35,8 +36,12 @@ class KeyComboValidation {
   void checkText(const PlistValue& combo, int slot, const QString& path);
   void checkNotches(const PlistValue& combo, int slot, const QString& path);
   void checkKnownKeys(const PlistValue& combo, const QString& path);
+  // Whether the slot being checked plays as a key: every reader takes a key code other than -1
+  // (missing, 0 or unusable included) as a key, whatever else the slot holds.
+  bool isKeySlot() const { return slotStep_ && slotStep_->kind == StepKind::Key; }
 
   SettingsFindings& findings_;
+  std::optional<MacroStep> slotStep_;  // what the slot being checked plays, as readers read it
 };
 
 }  // namespace halvane::settings

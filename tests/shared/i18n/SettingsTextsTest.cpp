@@ -62,9 +62,8 @@ TEST(SettingsTexts, ValidatorMessagesAreTranslatedAroundKeysAndValues) {
     profile.set(QStringLiteral("MediaPlayer"), QStringLiteral("VLC"));
     const SettingsProblems stepProblems = SettingsValidator::validateProfile(profile);
     ASSERT_EQ(stepProblems.size(), 1);
-    EXPECT_EQ(
-        stepProblems.first().text().toStdString(),
-        "Profile.MacroKeys[0].KeyCombo.text0: leer (der Schritt tippt nichts)");
+    EXPECT_EQ(stepProblems.first().text().toStdString(),
+              "Profile.MacroKeys[0].KeyCombo.text0: leer (der Schritt tippt nichts)");
   }
   EXPECT_EQ(rootProblems(1), english);
 }
