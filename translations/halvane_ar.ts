@@ -2549,6 +2549,66 @@ read or written, the helper not running or not answering).</source>
         <source>not a settings key (ignored)</source>
         <translation>ليس مفتاح إعدادات (تم تجاهله)</translation>
     </message>
+    <message>
+        <source>%1 is not a step kind (every reader plays the step&apos;s key code; the kinds are %2)</source>
+        <extracomment>%1: the value the file holds, in quotes; %2: the kinds the file may name. The step has a key code, which every reader plays.</extracomment>
+        <translation>%1 ليس نوع خطوة (كل برنامج يشغّل رمز مفتاح الخطوة؛ الأنواع هي %2)</translation>
+    </message>
+    <message>
+        <source>%1 is not a step kind (an older reader and this one skip the step; the kinds are %2)</source>
+        <extracomment>%1: the value the file holds, in quotes; %2: the kinds the file may name. Programs that know only recorded keys, and this one, play nothing for the step.</extracomment>
+        <translation>%1 ليس نوع خطوة (البرامج الأقدم وهذا البرنامج تتخطى الخطوة؛ الأنواع هي %2)</translation>
+    </message>
+    <message>
+        <source>%1 on a step with key code %2 (every reader plays the key and ignores the kind; a step of another kind has key code -1)</source>
+        <extracomment>%1: the step kind the file names, in quotes; %2: the slot&apos;s key code. A step of another kind than a key has key code -1, so that readers that know only keys skip it.</extracomment>
+        <translation>%1 في خطوة رمز مفتاحها %2 (كل برنامج يشغّل المفتاح ويتجاهل النوع؛ الخطوة من نوع آخر رمز مفتاحها ‎-1)</translation>
+    </message>
+    <message>
+        <source>ignored (the step is empty: its key code is -1 and it names no other kind)</source>
+        <extracomment>The entry named before the colon belongs to a macro step that plays nothing.</extracomment>
+        <translation>تم تجاهله (الخطوة فارغة: رمز مفتاحها ‎-1 ولا تحدد نوعًا آخر)</translation>
+    </message>
+    <message>
+        <source>not used by a %1 step (ignored)</source>
+        <extracomment>%1: the step&apos;s kind as the file names it (&quot;Key&quot;, &quot;Text&quot;, &quot;MouseButton&quot; or &quot;Wheel&quot;), in quotes.</extracomment>
+        <translation>لا تستخدمه خطوة %1 (تم تجاهله)</translation>
+    </message>
+    <message>
+        <source>missing (readers skip the step)</source>
+        <extracomment>The entry named before the colon is not in the file, so programs play nothing for the step.</extracomment>
+        <translation>غير موجود (تتخطى البرامج الخطوة)</translation>
+    </message>
+    <message>
+        <source>missing (the step types nothing)</source>
+        <translation>غير موجود (لا تكتب الخطوة شيئًا)</translation>
+    </message>
+    <message>
+        <source>empty (the step types nothing)</source>
+        <translation>فارغ (لا تكتب الخطوة شيئًا)</translation>
+    </message>
+    <message numerus="yes">
+        <source>is %n characters long; a text step types at most %1 (the rest is left out)</source>
+        <extracomment>%n: the text&apos;s length in characters; %1: the most a text step types.</extracomment>
+        <translation>
+            <numerusform>طوله %n حرف؛ وخطوة النص تكتب %1 حرفًا على الأكثر (ويُحذف الباقي)</numerusform>
+            <numerusform>طوله %n حرف؛ وخطوة النص تكتب %1 حرفًا على الأكثر (ويُحذف الباقي)</numerusform>
+            <numerusform>طوله %n حرفان؛ وخطوة النص تكتب %1 حرفًا على الأكثر (ويُحذف الباقي)</numerusform>
+            <numerusform>طوله %n أحرف؛ وخطوة النص تكتب %1 حرفًا على الأكثر (ويُحذف الباقي)</numerusform>
+            <numerusform>طوله %n حرفًا؛ وخطوة النص تكتب %1 حرفًا على الأكثر (ويُحذف الباقي)</numerusform>
+            <numerusform>طوله %n حرف؛ وخطوة النص تكتب %1 حرفًا على الأكثر (ويُحذف الباقي)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>missing (reads as 1: one notch)</source>
+        <extracomment>The entry named before the colon is not in the file: the wheel turns by one notch.</extracomment>
+        <translation>غير موجود (يُقرأ 1: درجة واحدة)</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2-%3</source>
+        <extracomment>%1: the number the file holds; %2, %3: the fewest and most notches of a wheel step.</extracomment>
+        <translation>%1 خارج النطاق من %2 إلى %3</translation>
+    </message>
 </context>
 <context>
     <name>UinputDevice</name>

@@ -158,6 +158,14 @@
             <numerusform>is %n characters long; a name has at most %1</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>is %n characters long; a text step types at most %1 (the rest is left out)</source>
+        <extracomment>%n: the text&apos;s length in characters; %1: the most a text step types.</extracomment>
+        <translation>
+            <numerusform>is %n character long; a text step types at most %1 (the rest is left out)</numerusform>
+            <numerusform>is %n characters long; a text step types at most %1 (the rest is left out)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>halvane::HVKeyComboPanel</name>

@@ -2485,6 +2485,62 @@ ejecución o no responde).</translation>
         <source>not a settings key (ignored)</source>
         <translation>no es una clave de configuración (se ignora)</translation>
     </message>
+    <message>
+        <source>%1 is not a step kind (every reader plays the step&apos;s key code; the kinds are %2)</source>
+        <extracomment>%1: the value the file holds, in quotes; %2: the kinds the file may name. The step has a key code, which every reader plays.</extracomment>
+        <translation>%1 no es un tipo de paso (todo programa reproduce el código de tecla del paso; los tipos son %2)</translation>
+    </message>
+    <message>
+        <source>%1 is not a step kind (an older reader and this one skip the step; the kinds are %2)</source>
+        <extracomment>%1: the value the file holds, in quotes; %2: the kinds the file may name. Programs that know only recorded keys, and this one, play nothing for the step.</extracomment>
+        <translation>%1 no es un tipo de paso (los programas anteriores y este omiten el paso; los tipos son %2)</translation>
+    </message>
+    <message>
+        <source>%1 on a step with key code %2 (every reader plays the key and ignores the kind; a step of another kind has key code -1)</source>
+        <extracomment>%1: the step kind the file names, in quotes; %2: the slot&apos;s key code. A step of another kind than a key has key code -1, so that readers that know only keys skip it.</extracomment>
+        <translation>%1 en un paso con código de tecla %2 (todo programa reproduce la tecla e ignora el tipo; un paso de otro tipo tiene código de tecla -1)</translation>
+    </message>
+    <message>
+        <source>ignored (the step is empty: its key code is -1 and it names no other kind)</source>
+        <extracomment>The entry named before the colon belongs to a macro step that plays nothing.</extracomment>
+        <translation>se ignora (el paso está vacío: su código de tecla es -1 y no nombra otro tipo)</translation>
+    </message>
+    <message>
+        <source>not used by a %1 step (ignored)</source>
+        <extracomment>%1: the step&apos;s kind as the file names it (&quot;Key&quot;, &quot;Text&quot;, &quot;MouseButton&quot; or &quot;Wheel&quot;), in quotes.</extracomment>
+        <translation>un paso %1 no la usa (se ignora)</translation>
+    </message>
+    <message>
+        <source>missing (readers skip the step)</source>
+        <extracomment>The entry named before the colon is not in the file, so programs play nothing for the step.</extracomment>
+        <translation>falta (los programas omiten el paso)</translation>
+    </message>
+    <message>
+        <source>missing (the step types nothing)</source>
+        <translation>falta (el paso no escribe nada)</translation>
+    </message>
+    <message>
+        <source>empty (the step types nothing)</source>
+        <translation>vacío (el paso no escribe nada)</translation>
+    </message>
+    <message numerus="yes">
+        <source>is %n characters long; a text step types at most %1 (the rest is left out)</source>
+        <extracomment>%n: the text&apos;s length in characters; %1: the most a text step types.</extracomment>
+        <translation>
+            <numerusform>tiene %n carácter; un paso de texto escribe como máximo %1 (el resto se omite)</numerusform>
+            <numerusform>tiene %n caracteres; un paso de texto escribe como máximo %1 (el resto se omite)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>missing (reads as 1: one notch)</source>
+        <extracomment>The entry named before the colon is not in the file: the wheel turns by one notch.</extracomment>
+        <translation>falta (se lee como 1: una muesca)</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2-%3</source>
+        <extracomment>%1: the number the file holds; %2, %3: the fewest and most notches of a wheel step.</extracomment>
+        <translation>%1 está fuera de %2-%3</translation>
+    </message>
 </context>
 <context>
     <name>UinputDevice</name>

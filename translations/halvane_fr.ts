@@ -2485,6 +2485,62 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
         <source>not a settings key (ignored)</source>
         <translation>pas une clé de paramètres (ignorée)</translation>
     </message>
+    <message>
+        <source>%1 is not a step kind (every reader plays the step&apos;s key code; the kinds are %2)</source>
+        <extracomment>%1: the value the file holds, in quotes; %2: the kinds the file may name. The step has a key code, which every reader plays.</extracomment>
+        <translation>%1 n’est pas un type d’étape (tout programme joue le code de touche de l’étape&#x202f;; les types sont %2)</translation>
+    </message>
+    <message>
+        <source>%1 is not a step kind (an older reader and this one skip the step; the kinds are %2)</source>
+        <extracomment>%1: the value the file holds, in quotes; %2: the kinds the file may name. Programs that know only recorded keys, and this one, play nothing for the step.</extracomment>
+        <translation>%1 n’est pas un type d’étape (les programmes plus anciens et celui-ci sautent l’étape&#x202f;; les types sont %2)</translation>
+    </message>
+    <message>
+        <source>%1 on a step with key code %2 (every reader plays the key and ignores the kind; a step of another kind has key code -1)</source>
+        <extracomment>%1: the step kind the file names, in quotes; %2: the slot&apos;s key code. A step of another kind than a key has key code -1, so that readers that know only keys skip it.</extracomment>
+        <translation>%1 sur une étape au code de touche %2 (tout programme joue la touche et ignore le type&#x202f;; une étape d’un autre type a le code de touche -1)</translation>
+    </message>
+    <message>
+        <source>ignored (the step is empty: its key code is -1 and it names no other kind)</source>
+        <extracomment>The entry named before the colon belongs to a macro step that plays nothing.</extracomment>
+        <translation>ignorée (l’étape est vide&#xa0;: son code de touche est -1 et elle ne nomme aucun autre type)</translation>
+    </message>
+    <message>
+        <source>not used by a %1 step (ignored)</source>
+        <extracomment>%1: the step&apos;s kind as the file names it (&quot;Key&quot;, &quot;Text&quot;, &quot;MouseButton&quot; or &quot;Wheel&quot;), in quotes.</extracomment>
+        <translation>inutilisée par une étape %1 (ignorée)</translation>
+    </message>
+    <message>
+        <source>missing (readers skip the step)</source>
+        <extracomment>The entry named before the colon is not in the file, so programs play nothing for the step.</extracomment>
+        <translation>absent (les programmes sautent l’étape)</translation>
+    </message>
+    <message>
+        <source>missing (the step types nothing)</source>
+        <translation>absent (l’étape ne tape rien)</translation>
+    </message>
+    <message>
+        <source>empty (the step types nothing)</source>
+        <translation>vide (l’étape ne tape rien)</translation>
+    </message>
+    <message numerus="yes">
+        <source>is %n characters long; a text step types at most %1 (the rest is left out)</source>
+        <extracomment>%n: the text&apos;s length in characters; %1: the most a text step types.</extracomment>
+        <translation>
+            <numerusform>fait %n caractère&#x202f;; une étape de texte en tape au plus %1 (le reste est omis)</numerusform>
+            <numerusform>fait %n caractères&#x202f;; une étape de texte en tape au plus %1 (le reste est omis)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>missing (reads as 1: one notch)</source>
+        <extracomment>The entry named before the colon is not in the file: the wheel turns by one notch.</extracomment>
+        <translation>absent (lu comme 1&#xa0;: un cran)</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2-%3</source>
+        <extracomment>%1: the number the file holds; %2, %3: the fewest and most notches of a wheel step.</extracomment>
+        <translation>%1 est hors de %2-%3</translation>
+    </message>
 </context>
 <context>
     <name>UinputDevice</name>

@@ -2475,6 +2475,62 @@ non si può leggere o scrivere, il servizio non in esecuzione o che non risponde
         <source>not a settings key (ignored)</source>
         <translation>non è una chiave delle impostazioni (ignorata)</translation>
     </message>
+    <message>
+        <source>%1 is not a step kind (every reader plays the step&apos;s key code; the kinds are %2)</source>
+        <extracomment>%1: the value the file holds, in quotes; %2: the kinds the file may name. The step has a key code, which every reader plays.</extracomment>
+        <translation>%1 non è un tipo di passaggio (ogni programma riproduce il codice tasto del passaggio; i tipi sono %2)</translation>
+    </message>
+    <message>
+        <source>%1 is not a step kind (an older reader and this one skip the step; the kinds are %2)</source>
+        <extracomment>%1: the value the file holds, in quotes; %2: the kinds the file may name. Programs that know only recorded keys, and this one, play nothing for the step.</extracomment>
+        <translation>%1 non è un tipo di passaggio (i programmi precedenti e questo saltano il passaggio; i tipi sono %2)</translation>
+    </message>
+    <message>
+        <source>%1 on a step with key code %2 (every reader plays the key and ignores the kind; a step of another kind has key code -1)</source>
+        <extracomment>%1: the step kind the file names, in quotes; %2: the slot&apos;s key code. A step of another kind than a key has key code -1, so that readers that know only keys skip it.</extracomment>
+        <translation>%1 su un passaggio con codice tasto %2 (ogni programma riproduce il tasto e ignora il tipo; un passaggio di un altro tipo ha codice tasto -1)</translation>
+    </message>
+    <message>
+        <source>ignored (the step is empty: its key code is -1 and it names no other kind)</source>
+        <extracomment>The entry named before the colon belongs to a macro step that plays nothing.</extracomment>
+        <translation>ignorata (il passaggio è vuoto: il suo codice tasto è -1 e non indica un altro tipo)</translation>
+    </message>
+    <message>
+        <source>not used by a %1 step (ignored)</source>
+        <extracomment>%1: the step&apos;s kind as the file names it (&quot;Key&quot;, &quot;Text&quot;, &quot;MouseButton&quot; or &quot;Wheel&quot;), in quotes.</extracomment>
+        <translation>non usata da un passaggio %1 (ignorata)</translation>
+    </message>
+    <message>
+        <source>missing (readers skip the step)</source>
+        <extracomment>The entry named before the colon is not in the file, so programs play nothing for the step.</extracomment>
+        <translation>mancante (i programmi saltano il passaggio)</translation>
+    </message>
+    <message>
+        <source>missing (the step types nothing)</source>
+        <translation>mancante (il passaggio non digita nulla)</translation>
+    </message>
+    <message>
+        <source>empty (the step types nothing)</source>
+        <translation>vuoto (il passaggio non digita nulla)</translation>
+    </message>
+    <message numerus="yes">
+        <source>is %n characters long; a text step types at most %1 (the rest is left out)</source>
+        <extracomment>%n: the text&apos;s length in characters; %1: the most a text step types.</extracomment>
+        <translation>
+            <numerusform>è lungo %n carattere; un passaggio di testo ne digita al massimo %1 (il resto viene omesso)</numerusform>
+            <numerusform>è lungo %n caratteri; un passaggio di testo ne digita al massimo %1 (il resto viene omesso)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>missing (reads as 1: one notch)</source>
+        <extracomment>The entry named before the colon is not in the file: the wheel turns by one notch.</extracomment>
+        <translation>mancante (vale 1: uno scatto)</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2-%3</source>
+        <extracomment>%1: the number the file holds; %2, %3: the fewest and most notches of a wheel step.</extracomment>
+        <translation>%1 è fuori da %2-%3</translation>
+    </message>
 </context>
 <context>
     <name>UinputDevice</name>

@@ -2459,6 +2459,61 @@ export または import がエラーのあるプロファイルを拒否、ま�
         <source>not a settings key (ignored)</source>
         <translation>設定のキーではありません（無視）</translation>
     </message>
+    <message>
+        <source>%1 is not a step kind (every reader plays the step&apos;s key code; the kinds are %2)</source>
+        <extracomment>%1: the value the file holds, in quotes; %2: the kinds the file may name. The step has a key code, which every reader plays.</extracomment>
+        <translation>%1 はステップの種類ではありません（どのプログラムもステップのキーコードを再生します。種類は %2）</translation>
+    </message>
+    <message>
+        <source>%1 is not a step kind (an older reader and this one skip the step; the kinds are %2)</source>
+        <extracomment>%1: the value the file holds, in quotes; %2: the kinds the file may name. Programs that know only recorded keys, and this one, play nothing for the step.</extracomment>
+        <translation>%1 はステップの種類ではありません（古いプログラムもこのプログラムもステップを飛ばします。種類は %2）</translation>
+    </message>
+    <message>
+        <source>%1 on a step with key code %2 (every reader plays the key and ignores the kind; a step of another kind has key code -1)</source>
+        <extracomment>%1: the step kind the file names, in quotes; %2: the slot&apos;s key code. A step of another kind than a key has key code -1, so that readers that know only keys skip it.</extracomment>
+        <translation>キーコード %2 のステップに %1 があります（どのプログラムもキーを再生し、種類を無視します。ほかの種類のステップのキーコードは -1 です）</translation>
+    </message>
+    <message>
+        <source>ignored (the step is empty: its key code is -1 and it names no other kind)</source>
+        <extracomment>The entry named before the colon belongs to a macro step that plays nothing.</extracomment>
+        <translation>無視します（空のステップです。キーコードが -1 で、ほかの種類を指定していません）</translation>
+    </message>
+    <message>
+        <source>not used by a %1 step (ignored)</source>
+        <extracomment>%1: the step&apos;s kind as the file names it (&quot;Key&quot;, &quot;Text&quot;, &quot;MouseButton&quot; or &quot;Wheel&quot;), in quotes.</extracomment>
+        <translation>%1 ステップでは使いません（無視）</translation>
+    </message>
+    <message>
+        <source>missing (readers skip the step)</source>
+        <extracomment>The entry named before the colon is not in the file, so programs play nothing for the step.</extracomment>
+        <translation>ありません（プログラムはステップを飛ばします）</translation>
+    </message>
+    <message>
+        <source>missing (the step types nothing)</source>
+        <translation>ありません（ステップは何も入力しません）</translation>
+    </message>
+    <message>
+        <source>empty (the step types nothing)</source>
+        <translation>空です（ステップは何も入力しません）</translation>
+    </message>
+    <message numerus="yes">
+        <source>is %n characters long; a text step types at most %1 (the rest is left out)</source>
+        <extracomment>%n: the text&apos;s length in characters; %1: the most a text step types.</extracomment>
+        <translation>
+            <numerusform>%n 文字あります。テキストステップが入力するのは最大 %1 文字です（残りは省きます）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>missing (reads as 1: one notch)</source>
+        <extracomment>The entry named before the colon is not in the file: the wheel turns by one notch.</extracomment>
+        <translation>ありません（1 とみなし、1 ノッチ）</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2-%3</source>
+        <extracomment>%1: the number the file holds; %2, %3: the fewest and most notches of a wheel step.</extracomment>
+        <translation>%1 が %2〜%3 の範囲外です</translation>
+    </message>
 </context>
 <context>
     <name>UinputDevice</name>

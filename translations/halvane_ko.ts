@@ -2456,6 +2456,61 @@ export 또는 import가 오류 있는 프로필을 거부했거나 doctor가 키
         <source>not a settings key (ignored)</source>
         <translation>설정 키가 아님(무시함)</translation>
     </message>
+    <message>
+        <source>%1 is not a step kind (every reader plays the step&apos;s key code; the kinds are %2)</source>
+        <extracomment>%1: the value the file holds, in quotes; %2: the kinds the file may name. The step has a key code, which every reader plays.</extracomment>
+        <translation>%1은(는) 단계 종류가 아님(모든 프로그램이 단계의 키 코드를 재생함. 종류는 %2)</translation>
+    </message>
+    <message>
+        <source>%1 is not a step kind (an older reader and this one skip the step; the kinds are %2)</source>
+        <extracomment>%1: the value the file holds, in quotes; %2: the kinds the file may name. Programs that know only recorded keys, and this one, play nothing for the step.</extracomment>
+        <translation>%1은(는) 단계 종류가 아님(이전 프로그램과 이 프로그램 모두 단계를 건너뜀. 종류는 %2)</translation>
+    </message>
+    <message>
+        <source>%1 on a step with key code %2 (every reader plays the key and ignores the kind; a step of another kind has key code -1)</source>
+        <extracomment>%1: the step kind the file names, in quotes; %2: the slot&apos;s key code. A step of another kind than a key has key code -1, so that readers that know only keys skip it.</extracomment>
+        <translation>키 코드가 %2인 단계에 %1이(가) 있음(모든 프로그램이 키를 재생하고 종류를 무시함. 다른 종류의 단계는 키 코드가 -1임)</translation>
+    </message>
+    <message>
+        <source>ignored (the step is empty: its key code is -1 and it names no other kind)</source>
+        <extracomment>The entry named before the colon belongs to a macro step that plays nothing.</extracomment>
+        <translation>무시함(빈 단계임: 키 코드가 -1이고 다른 종류를 지정하지 않음)</translation>
+    </message>
+    <message>
+        <source>not used by a %1 step (ignored)</source>
+        <extracomment>%1: the step&apos;s kind as the file names it (&quot;Key&quot;, &quot;Text&quot;, &quot;MouseButton&quot; or &quot;Wheel&quot;), in quotes.</extracomment>
+        <translation>%1 단계에서 쓰지 않음(무시함)</translation>
+    </message>
+    <message>
+        <source>missing (readers skip the step)</source>
+        <extracomment>The entry named before the colon is not in the file, so programs play nothing for the step.</extracomment>
+        <translation>없음(프로그램이 단계를 건너뜀)</translation>
+    </message>
+    <message>
+        <source>missing (the step types nothing)</source>
+        <translation>없음(단계가 아무것도 입력하지 않음)</translation>
+    </message>
+    <message>
+        <source>empty (the step types nothing)</source>
+        <translation>비어 있음(단계가 아무것도 입력하지 않음)</translation>
+    </message>
+    <message numerus="yes">
+        <source>is %n characters long; a text step types at most %1 (the rest is left out)</source>
+        <extracomment>%n: the text&apos;s length in characters; %1: the most a text step types.</extracomment>
+        <translation>
+            <numerusform>길이가 %n자임. 텍스트 단계는 최대 %1자를 입력함(나머지는 생략함)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>missing (reads as 1: one notch)</source>
+        <extracomment>The entry named before the colon is not in the file: the wheel turns by one notch.</extracomment>
+        <translation>없음(1로 간주: 한 칸)</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2-%3</source>
+        <extracomment>%1: the number the file holds; %2, %3: the fewest and most notches of a wheel step.</extracomment>
+        <translation>%1이(가) %2~%3 범위를 벗어남</translation>
+    </message>
 </context>
 <context>
     <name>UinputDevice</name>

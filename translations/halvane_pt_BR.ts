@@ -2475,6 +2475,62 @@ pode ser lido ou gravado, o auxiliar parado ou sem responder).</translation>
         <source>not a settings key (ignored)</source>
         <translation>não é uma chave de configurações (ignorada)</translation>
     </message>
+    <message>
+        <source>%1 is not a step kind (every reader plays the step&apos;s key code; the kinds are %2)</source>
+        <extracomment>%1: the value the file holds, in quotes; %2: the kinds the file may name. The step has a key code, which every reader plays.</extracomment>
+        <translation>%1 não é um tipo de passo (todo programa reproduz o código de tecla do passo; os tipos são %2)</translation>
+    </message>
+    <message>
+        <source>%1 is not a step kind (an older reader and this one skip the step; the kinds are %2)</source>
+        <extracomment>%1: the value the file holds, in quotes; %2: the kinds the file may name. Programs that know only recorded keys, and this one, play nothing for the step.</extracomment>
+        <translation>%1 não é um tipo de passo (programas mais antigos e este pulam o passo; os tipos são %2)</translation>
+    </message>
+    <message>
+        <source>%1 on a step with key code %2 (every reader plays the key and ignores the kind; a step of another kind has key code -1)</source>
+        <extracomment>%1: the step kind the file names, in quotes; %2: the slot&apos;s key code. A step of another kind than a key has key code -1, so that readers that know only keys skip it.</extracomment>
+        <translation>%1 em um passo com código de tecla %2 (todo programa reproduz a tecla e ignora o tipo; um passo de outro tipo tem código de tecla -1)</translation>
+    </message>
+    <message>
+        <source>ignored (the step is empty: its key code is -1 and it names no other kind)</source>
+        <extracomment>The entry named before the colon belongs to a macro step that plays nothing.</extracomment>
+        <translation>ignorada (o passo está vazio: seu código de tecla é -1 e ele não indica outro tipo)</translation>
+    </message>
+    <message>
+        <source>not used by a %1 step (ignored)</source>
+        <extracomment>%1: the step&apos;s kind as the file names it (&quot;Key&quot;, &quot;Text&quot;, &quot;MouseButton&quot; or &quot;Wheel&quot;), in quotes.</extracomment>
+        <translation>não usada por um passo %1 (ignorada)</translation>
+    </message>
+    <message>
+        <source>missing (readers skip the step)</source>
+        <extracomment>The entry named before the colon is not in the file, so programs play nothing for the step.</extracomment>
+        <translation>ausente (os programas pulam o passo)</translation>
+    </message>
+    <message>
+        <source>missing (the step types nothing)</source>
+        <translation>ausente (o passo não digita nada)</translation>
+    </message>
+    <message>
+        <source>empty (the step types nothing)</source>
+        <translation>vazio (o passo não digita nada)</translation>
+    </message>
+    <message numerus="yes">
+        <source>is %n characters long; a text step types at most %1 (the rest is left out)</source>
+        <extracomment>%n: the text&apos;s length in characters; %1: the most a text step types.</extracomment>
+        <translation>
+            <numerusform>tem %n caractere; um passo de texto digita no máximo %1 (o resto é omitido)</numerusform>
+            <numerusform>tem %n caracteres; um passo de texto digita no máximo %1 (o resto é omitido)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>missing (reads as 1: one notch)</source>
+        <extracomment>The entry named before the colon is not in the file: the wheel turns by one notch.</extracomment>
+        <translation>ausente (lido como 1: um entalhe)</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2-%3</source>
+        <extracomment>%1: the number the file holds; %2, %3: the fewest and most notches of a wheel step.</extracomment>
+        <translation>%1 está fora de %2-%3</translation>
+    </message>
 </context>
 <context>
     <name>UinputDevice</name>

@@ -2495,6 +2495,63 @@ export или import отклонил профиль с ошибками или 
         <source>not a settings key (ignored)</source>
         <translation>не ключ настроек (пропущен)</translation>
     </message>
+    <message>
+        <source>%1 is not a step kind (every reader plays the step&apos;s key code; the kinds are %2)</source>
+        <extracomment>%1: the value the file holds, in quotes; %2: the kinds the file may name. The step has a key code, which every reader plays.</extracomment>
+        <translation>%1 — не вид шага (любая программа воспроизводит код клавиши шага; виды: %2)</translation>
+    </message>
+    <message>
+        <source>%1 is not a step kind (an older reader and this one skip the step; the kinds are %2)</source>
+        <extracomment>%1: the value the file holds, in quotes; %2: the kinds the file may name. Programs that know only recorded keys, and this one, play nothing for the step.</extracomment>
+        <translation>%1 — не вид шага (старые программы и эта пропускают шаг; виды: %2)</translation>
+    </message>
+    <message>
+        <source>%1 on a step with key code %2 (every reader plays the key and ignores the kind; a step of another kind has key code -1)</source>
+        <extracomment>%1: the step kind the file names, in quotes; %2: the slot&apos;s key code. A step of another kind than a key has key code -1, so that readers that know only keys skip it.</extracomment>
+        <translation>%1 у шага с кодом клавиши %2 (любая программа воспроизводит клавишу и не учитывает вид; у шага другого вида код клавиши -1)</translation>
+    </message>
+    <message>
+        <source>ignored (the step is empty: its key code is -1 and it names no other kind)</source>
+        <extracomment>The entry named before the colon belongs to a macro step that plays nothing.</extracomment>
+        <translation>пропущен (шаг пуст: его код клавиши -1, и другой вид не указан)</translation>
+    </message>
+    <message>
+        <source>not used by a %1 step (ignored)</source>
+        <extracomment>%1: the step&apos;s kind as the file names it (&quot;Key&quot;, &quot;Text&quot;, &quot;MouseButton&quot; or &quot;Wheel&quot;), in quotes.</extracomment>
+        <translation>не используется шагом %1 (пропущен)</translation>
+    </message>
+    <message>
+        <source>missing (readers skip the step)</source>
+        <extracomment>The entry named before the colon is not in the file, so programs play nothing for the step.</extracomment>
+        <translation>отсутствует (программы пропускают шаг)</translation>
+    </message>
+    <message>
+        <source>missing (the step types nothing)</source>
+        <translation>отсутствует (шаг ничего не вводит)</translation>
+    </message>
+    <message>
+        <source>empty (the step types nothing)</source>
+        <translation>пусто (шаг ничего не вводит)</translation>
+    </message>
+    <message numerus="yes">
+        <source>is %n characters long; a text step types at most %1 (the rest is left out)</source>
+        <extracomment>%n: the text&apos;s length in characters; %1: the most a text step types.</extracomment>
+        <translation>
+            <numerusform>длина — %n символ; текстовый шаг вводит не больше %1 (остальное отбрасывается)</numerusform>
+            <numerusform>длина — %n символа; текстовый шаг вводит не больше %1 (остальное отбрасывается)</numerusform>
+            <numerusform>длина — %n символов; текстовый шаг вводит не больше %1 (остальное отбрасывается)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>missing (reads as 1: one notch)</source>
+        <extracomment>The entry named before the colon is not in the file: the wheel turns by one notch.</extracomment>
+        <translation>отсутствует (читается как 1: один щелчок)</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2-%3</source>
+        <extracomment>%1: the number the file holds; %2, %3: the fewest and most notches of a wheel step.</extracomment>
+        <translation>%1 вне диапазона %2-%3</translation>
+    </message>
 </context>
 <context>
     <name>UinputDevice</name>

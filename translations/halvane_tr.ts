@@ -2455,6 +2455,61 @@ bir dosya, yardımcı program çalışmıyor ya da yanıt vermiyor).</translatio
         <source>not a settings key (ignored)</source>
         <translation>ayar anahtarı değil (yok sayıldı)</translation>
     </message>
+    <message>
+        <source>%1 is not a step kind (every reader plays the step&apos;s key code; the kinds are %2)</source>
+        <extracomment>%1: the value the file holds, in quotes; %2: the kinds the file may name. The step has a key code, which every reader plays.</extracomment>
+        <translation>%1 bir adım türü değil (her program adımın tuş kodunu oynatır; türler: %2)</translation>
+    </message>
+    <message>
+        <source>%1 is not a step kind (an older reader and this one skip the step; the kinds are %2)</source>
+        <extracomment>%1: the value the file holds, in quotes; %2: the kinds the file may name. Programs that know only recorded keys, and this one, play nothing for the step.</extracomment>
+        <translation>%1 bir adım türü değil (eski programlar ve bu program adımı atlar; türler: %2)</translation>
+    </message>
+    <message>
+        <source>%1 on a step with key code %2 (every reader plays the key and ignores the kind; a step of another kind has key code -1)</source>
+        <extracomment>%1: the step kind the file names, in quotes; %2: the slot&apos;s key code. A step of another kind than a key has key code -1, so that readers that know only keys skip it.</extracomment>
+        <translation>%2 tuş kodlu bir adımda %1 (her program tuşu oynatır ve türü yok sayar; başka türde bir adımın tuş kodu -1’dir)</translation>
+    </message>
+    <message>
+        <source>ignored (the step is empty: its key code is -1 and it names no other kind)</source>
+        <extracomment>The entry named before the colon belongs to a macro step that plays nothing.</extracomment>
+        <translation>yok sayıldı (adım boş: tuş kodu -1 ve başka bir tür belirtmiyor)</translation>
+    </message>
+    <message>
+        <source>not used by a %1 step (ignored)</source>
+        <extracomment>%1: the step&apos;s kind as the file names it (&quot;Key&quot;, &quot;Text&quot;, &quot;MouseButton&quot; or &quot;Wheel&quot;), in quotes.</extracomment>
+        <translation>%1 adımı bunu kullanmaz (yok sayıldı)</translation>
+    </message>
+    <message>
+        <source>missing (readers skip the step)</source>
+        <extracomment>The entry named before the colon is not in the file, so programs play nothing for the step.</extracomment>
+        <translation>eksik (programlar adımı atlar)</translation>
+    </message>
+    <message>
+        <source>missing (the step types nothing)</source>
+        <translation>eksik (adım hiçbir şey yazmaz)</translation>
+    </message>
+    <message>
+        <source>empty (the step types nothing)</source>
+        <translation>boş (adım hiçbir şey yazmaz)</translation>
+    </message>
+    <message numerus="yes">
+        <source>is %n characters long; a text step types at most %1 (the rest is left out)</source>
+        <extracomment>%n: the text&apos;s length in characters; %1: the most a text step types.</extracomment>
+        <translation>
+            <numerusform>%n karakter uzunluğunda; bir metin adımı en çok %1 karakter yazar (gerisi atlanır)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>missing (reads as 1: one notch)</source>
+        <extracomment>The entry named before the colon is not in the file: the wheel turns by one notch.</extracomment>
+        <translation>eksik (1 sayılır: bir çentik)</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2-%3</source>
+        <extracomment>%1: the number the file holds; %2, %3: the fewest and most notches of a wheel step.</extracomment>
+        <translation>%1, %2-%3 aralığının dışında</translation>
+    </message>
 </context>
 <context>
     <name>UinputDevice</name>

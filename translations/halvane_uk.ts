@@ -2495,6 +2495,63 @@ export або import відхилила профіль із помилками �
         <source>not a settings key (ignored)</source>
         <translation>не ключ налаштувань (пропущено)</translation>
     </message>
+    <message>
+        <source>%1 is not a step kind (every reader plays the step&apos;s key code; the kinds are %2)</source>
+        <extracomment>%1: the value the file holds, in quotes; %2: the kinds the file may name. The step has a key code, which every reader plays.</extracomment>
+        <translation>%1 — не вид кроку (кожна програма відтворює код клавіші кроку; види: %2)</translation>
+    </message>
+    <message>
+        <source>%1 is not a step kind (an older reader and this one skip the step; the kinds are %2)</source>
+        <extracomment>%1: the value the file holds, in quotes; %2: the kinds the file may name. Programs that know only recorded keys, and this one, play nothing for the step.</extracomment>
+        <translation>%1 — не вид кроку (старіші програми й ця пропускають крок; види: %2)</translation>
+    </message>
+    <message>
+        <source>%1 on a step with key code %2 (every reader plays the key and ignores the kind; a step of another kind has key code -1)</source>
+        <extracomment>%1: the step kind the file names, in quotes; %2: the slot&apos;s key code. A step of another kind than a key has key code -1, so that readers that know only keys skip it.</extracomment>
+        <translation>%1 у кроку з кодом клавіші %2 (кожна програма відтворює клавішу й не зважає на вид; крок іншого виду має код клавіші -1)</translation>
+    </message>
+    <message>
+        <source>ignored (the step is empty: its key code is -1 and it names no other kind)</source>
+        <extracomment>The entry named before the colon belongs to a macro step that plays nothing.</extracomment>
+        <translation>пропущено (крок порожній: його код клавіші -1, і інший вид не вказано)</translation>
+    </message>
+    <message>
+        <source>not used by a %1 step (ignored)</source>
+        <extracomment>%1: the step&apos;s kind as the file names it (&quot;Key&quot;, &quot;Text&quot;, &quot;MouseButton&quot; or &quot;Wheel&quot;), in quotes.</extracomment>
+        <translation>не використовується кроком %1 (пропущено)</translation>
+    </message>
+    <message>
+        <source>missing (readers skip the step)</source>
+        <extracomment>The entry named before the colon is not in the file, so programs play nothing for the step.</extracomment>
+        <translation>відсутній (програми пропускають крок)</translation>
+    </message>
+    <message>
+        <source>missing (the step types nothing)</source>
+        <translation>відсутній (крок нічого не вводить)</translation>
+    </message>
+    <message>
+        <source>empty (the step types nothing)</source>
+        <translation>порожньо (крок нічого не вводить)</translation>
+    </message>
+    <message numerus="yes">
+        <source>is %n characters long; a text step types at most %1 (the rest is left out)</source>
+        <extracomment>%n: the text&apos;s length in characters; %1: the most a text step types.</extracomment>
+        <translation>
+            <numerusform>довжина — %n символ; текстовий крок вводить щонайбільше %1 (решту відкинуто)</numerusform>
+            <numerusform>довжина — %n символи; текстовий крок вводить щонайбільше %1 (решту відкинуто)</numerusform>
+            <numerusform>довжина — %n символів; текстовий крок вводить щонайбільше %1 (решту відкинуто)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>missing (reads as 1: one notch)</source>
+        <extracomment>The entry named before the colon is not in the file: the wheel turns by one notch.</extracomment>
+        <translation>відсутній (читається як 1: одне клацання)</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2-%3</source>
+        <extracomment>%1: the number the file holds; %2, %3: the fewest and most notches of a wheel step.</extracomment>
+        <translation>%1 поза межами %2-%3</translation>
+    </message>
 </context>
 <context>
     <name>UinputDevice</name>

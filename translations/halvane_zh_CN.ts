@@ -2454,6 +2454,61 @@ read or written, the helper not running or not answering).</source>
         <source>not a settings key (ignored)</source>
         <translation>不是设置键（已忽略）</translation>
     </message>
+    <message>
+        <source>%1 is not a step kind (every reader plays the step&apos;s key code; the kinds are %2)</source>
+        <extracomment>%1: the value the file holds, in quotes; %2: the kinds the file may name. The step has a key code, which every reader plays.</extracomment>
+        <translation>%1 不是步骤类型（所有程序都播放该步骤的键码；类型为 %2）</translation>
+    </message>
+    <message>
+        <source>%1 is not a step kind (an older reader and this one skip the step; the kinds are %2)</source>
+        <extracomment>%1: the value the file holds, in quotes; %2: the kinds the file may name. Programs that know only recorded keys, and this one, play nothing for the step.</extracomment>
+        <translation>%1 不是步骤类型（旧版程序和本程序都跳过该步骤；类型为 %2）</translation>
+    </message>
+    <message>
+        <source>%1 on a step with key code %2 (every reader plays the key and ignores the kind; a step of another kind has key code -1)</source>
+        <extracomment>%1: the step kind the file names, in quotes; %2: the slot&apos;s key code. A step of another kind than a key has key code -1, so that readers that know only keys skip it.</extracomment>
+        <translation>%1 位于键码为 %2 的步骤上（所有程序都播放该键并忽略类型；其他类型的步骤键码为 -1）</translation>
+    </message>
+    <message>
+        <source>ignored (the step is empty: its key code is -1 and it names no other kind)</source>
+        <extracomment>The entry named before the colon belongs to a macro step that plays nothing.</extracomment>
+        <translation>已忽略（该步骤为空：其键码为 -1，且未指定其他类型）</translation>
+    </message>
+    <message>
+        <source>not used by a %1 step (ignored)</source>
+        <extracomment>%1: the step&apos;s kind as the file names it (&quot;Key&quot;, &quot;Text&quot;, &quot;MouseButton&quot; or &quot;Wheel&quot;), in quotes.</extracomment>
+        <translation>%1 步骤不使用此项（已忽略）</translation>
+    </message>
+    <message>
+        <source>missing (readers skip the step)</source>
+        <extracomment>The entry named before the colon is not in the file, so programs play nothing for the step.</extracomment>
+        <translation>缺失（程序会跳过该步骤）</translation>
+    </message>
+    <message>
+        <source>missing (the step types nothing)</source>
+        <translation>缺失（该步骤不输入任何内容）</translation>
+    </message>
+    <message>
+        <source>empty (the step types nothing)</source>
+        <translation>为空（该步骤不输入任何内容）</translation>
+    </message>
+    <message numerus="yes">
+        <source>is %n characters long; a text step types at most %1 (the rest is left out)</source>
+        <extracomment>%n: the text&apos;s length in characters; %1: the most a text step types.</extracomment>
+        <translation>
+            <numerusform>长度为 %n 个字符；文本步骤最多输入 %1 个字符（其余部分被省略）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>missing (reads as 1: one notch)</source>
+        <extracomment>The entry named before the colon is not in the file: the wheel turns by one notch.</extracomment>
+        <translation>缺失（视为 1：一格）</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2-%3</source>
+        <extracomment>%1: the number the file holds; %2, %3: the fewest and most notches of a wheel step.</extracomment>
+        <translation>%1 超出 %2-%3 的范围</translation>
+    </message>
 </context>
 <context>
     <name>UinputDevice</name>

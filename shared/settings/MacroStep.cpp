@@ -87,6 +87,15 @@ const QStringList& wheelDirectionNames() {
   return names;
 }
 
+const QStringList& macroStepKindEntries() {
+  static const QStringList names = [] {
+    QStringList n;
+    for (const char* entry : kKindEntries) n << QString::fromLatin1(entry);
+    return n;
+  }();
+  return names;
+}
+
 std::optional<MacroStep> readMacroStep(const PlistValue& keyCombo, int slot) {
   const int keyCode = keyCombo[macroStepKey("keyCode", slot)].intValue();
   const double delay = keyCombo[macroStepKey("delay", slot)].doubleValue();

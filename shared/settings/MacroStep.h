@@ -45,6 +45,9 @@ const QStringList& stepKindNames();
 const QStringList& mouseButtonNames();
 const QStringList& buttonActionNames();
 const QStringList& wheelDirectionNames();
+// The names of the entries only a step of another kind than a key has, without the slot number:
+// "stepKind", "text", "button", "buttonAction", "wheel", "notches".
+const QStringList& macroStepKindEntries();
 
 // The step slot `slot` holds; nothing for an empty slot. A slot whose keyCodeN is not -1 is a
 // key step whatever else it holds (what every reader agrees on; a missing keyCodeN reads as 0,

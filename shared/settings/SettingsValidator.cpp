@@ -1,23 +1,13 @@
 #include "shared/settings/SettingsValidator.h"
 
-#include "shared/settings/MacModifiers.h"
+#include "shared/settings/KeyComboValidation.h"
 #include "shared/settings/PlayMode.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
-#include <cmath>
-#include <optional>
 
 namespace halvane::settings {
 
 namespace {
-
-// The modifier bits a macro step may carry: Command, Shift, Option, Control, and the bit the
-// key capture adds. Playback ignores every other bit.
-constexpr qint64 kModifierBits =
-    kCarbonCommand | kCarbonShift | kCarbonOption | kCarbonControl | kCarbonFunction;
-constexpr qint64 kMaxKeyCode = 0xFFFF;
 
 const QStringList& actionTypes() {
   static const QStringList types{QStringLiteral("ExecuteMacro"), QStringLiteral("LaunchApp"),
@@ -36,92 +26,6 @@ const QStringList& imagingApplications() {
                                 QStringLiteral("Illustrator"), QStringLiteral("Adobe Reader"),
                                 QStringLiteral("ACDSee")};
   return apps;
-}
-
-QString stepKey(const char* format, int step) {
-  return QString::fromLatin1(format) + QString::number(step);
-}
-
-const QStringList& keyComboKeys() {
-  static const QStringList keys = [] {
-    QStringList k{QStringLiteral("description"), QStringLiteral("keyCode"),
-                  QStringLiteral("modifiers")};
-    for (int i = 0; i < kMacroStepCount; ++i)
-      k << stepKey("keyCode", i) << stepKey("modifiers", i) << stepKey("delay", i);
-    return k;
-  }();
-  return keys;
-}
-
-QString child(const QString& path, const QString& key) {
-  return path.isEmpty() ? key : path + u'.' + key;
-}
-
-QString element(const QString& path, qsizetype index) {
-  return path + u'[' + QString::number(index) + u']';
-}
-
-// The type as a message names it, with its article: a whole noun phrase, as it fills "is %1,
-// expected %2".
-QString typeName(PlistValue::Type type) {
-  switch (type) {
-    case PlistValue::Type::None:
-      return SettingsValidator::tr("nothing usable", "kind of value");
-    case PlistValue::Type::Boolean:
-      return SettingsValidator::tr("a boolean", "kind of value");
-    case PlistValue::Type::Integer:
-      return SettingsValidator::tr("an integer", "kind of value");
-    case PlistValue::Type::Real:
-      return SettingsValidator::tr("a real number", "kind of value");
-    case PlistValue::Type::String:
-      return SettingsValidator::tr("a string", "kind of value");
-    case PlistValue::Type::Data:
-      return SettingsValidator::tr("data", "kind of value");
-    case PlistValue::Type::Date:
-      return SettingsValidator::tr("a date", "kind of value");
-    case PlistValue::Type::Array:
-      return SettingsValidator::tr("an array", "kind of value");
-    case PlistValue::Type::Dictionary:
-      return SettingsValidator::tr("a dictionary", "kind of value");
-  }
-  return {};
-}
-
-QString quoted(const QString& s) {
-  return u'"' + s + u'"';
-}
-
-// A scalar as a message shows it: 9000, 250.5, "Winamp".
-QString shown(const PlistValue& value) {
-  switch (value.type()) {
-    case PlistValue::Type::Integer:
-      return QString::number(value.toInteger());
-    case PlistValue::Type::Real:
-      return QString::number(value.doubleValue(), 'g', 12);
-    case PlistValue::Type::String:
-      return quoted(value.toString());
-    case PlistValue::Type::Boolean:
-      return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
-    default:
-      return typeName(value.type());
-  }
-}
-
-// "\"a\", \"b\" or \"c\"" (Or), "\"a\", \"b\" and \"c\"" (And). The choices are values
-// stored in the file: they stay as they are.
-enum class Joined { And, Or };
-
-QString oneOf(const QStringList& choices, Joined joined) {
-  QStringList q;
-  for (const QString& c : choices) q << quoted(c);
-  const QString last = q.takeLast();
-  if (q.isEmpty()) return last;
-  const QString others = q.join(QStringLiteral(", "));
-  return joined == Joined::And
-             //: %1: all values but the last, quoted and separated by commas; %2: the last value.
-             ? SettingsValidator::tr("%1 and %2").arg(others, last)
-             //: %1: all values but the last, quoted and separated by commas; %2: the last value.
-             : SettingsValidator::tr("%1 or %2").arg(others, last);
 }
 
 QString profileCount(qsizetype found, int expected) {
@@ -146,14 +50,10 @@ bool isAbsolutePath(const QString& path) {
 
 }  // namespace
 
-QString SettingsProblem::text() const {
-  return path.isEmpty() ? message : path + QStringLiteral(": ") + message;
-}
-
 SettingsProblems SettingsValidator::validateSettings(const PlistValue& root) {
   SettingsValidator v;
   v.checkRoot(root);
-  return v.problems_;
+  return v.problems();
 }
 
 SettingsProblems SettingsValidator::validateProfile(const PlistValue& profile, const QString& path,
@@ -165,7 +65,7 @@ SettingsProblems SettingsValidator::validateProfile(const PlistValue& profile, c
     v.error(path, tr("missing"));
   else
     v.checkProfile(profile, path);
-  return v.problems_;
+  return v.problems();
 }
 
 bool SettingsValidator::hasErrors(const SettingsProblems& problems) {
@@ -269,13 +169,9 @@ void SettingsValidator::checkMacroKey(const PlistValue& key, const QString& path
   if (combo.isNone() && macro) {
     error(comboPath, tr("missing (the macro plays nothing)"));
   } else if (checkEntry(combo, PlistValue::Type::Dictionary, comboPath, tr("missing"))) {
-    checkKeyCombo(combo, comboPath);
-    bool anyStep = false;
-    for (int i = 0; i < kMacroStepCount; ++i) {
-      const PlistValue code = combo[stepKey("keyCode", i)];
-      anyStep = anyStep || code.isNone() || code.toInteger() != -1;
-    }
-    if (macro && !anyStep) warning(comboPath, tr("no recorded step (the macro plays nothing)"));
+    KeyComboValidation(*this).check(combo, comboPath);
+    if (macro && !KeyComboValidation::holdsAnyStep(combo))
+      warning(comboPath, tr("no recorded step (the macro plays nothing)"));
   }
 
   const QString urlPath = child(path, QStringLiteral("LaunchAppURL"));
@@ -306,126 +202,6 @@ void SettingsValidator::checkMacroKey(const PlistValue& key, const QString& path
       {QStringLiteral("ActionType"), QStringLiteral("KeyCombo"), QStringLiteral("LaunchAppURL"),
        QStringLiteral("LaunchAppAlias"), QStringLiteral("SelectProfile"), kPlayModeKey},
       path);
-}
-
-void SettingsValidator::checkKeyCombo(const PlistValue& combo, const QString& path) {
-  for (int i = 0; i < kMacroStepCount; ++i) checkStep(combo, i, path);
-
-  checkEntry(combo["description"], PlistValue::Type::String,
-             child(path, QStringLiteral("description")),
-             tr("missing (the key's label reads empty)"));
-  // Written by a key reset, read by nobody: only their type matters.
-  expect(combo["keyCode"], PlistValue::Type::Integer, child(path, QStringLiteral("keyCode")));
-  expect(combo["modifiers"], PlistValue::Type::Integer, child(path, QStringLiteral("modifiers")));
-
-  checkKnownKeys(combo, keyComboKeys(), path, true);
-}
-
-void SettingsValidator::checkStep(const PlistValue& combo, int step, const QString& path) {
-  const QString codePath = child(path, stepKey("keyCode", step));
-  const PlistValue code = combo[stepKey("keyCode", step)];
-  // The step's key code when it is a usable one; -1 for an empty step.
-  std::optional<qint64> key;
-  if (code.isNone()) {
-    error(codePath, tr("missing (a missing step plays key 0)"));
-  } else if (expect(code, PlistValue::Type::Integer, codePath)) {
-    if (code.toInteger() < -1 || code.toInteger() > kMaxKeyCode)
-      //: %1: the number the file holds; %2: the highest key code.
-      error(codePath, tr("%1 is not a key code (0-%2, or -1 for an empty step)")
-                          .arg(shown(code))
-                          .arg(kMaxKeyCode));
-    else
-      key = code.toInteger();
-  }
-  const bool recorded = key && *key >= 0;
-  const bool empty = key && *key == -1;
-
-  const QString modifiersPath = child(path, stepKey("modifiers", step));
-  const PlistValue modifiers = combo[stepKey("modifiers", step)];
-  if (checkEntry(modifiers, PlistValue::Type::Integer, modifiersPath,
-                 tr("missing (reads as 0: no modifiers)"))) {
-    const qint64 mask = modifiers.toInteger();
-    if (mask == -1) {
-      if (recorded)
-        //: "(None)" is what the preferences show for the step's modifiers.
-        error(modifiersPath, tr("-1 with a key (the helper holds down all four modifiers; the "
-                                "preferences show (None))"));
-    } else if (mask < 0) {
-      //: %1: the number the file holds.
-      error(modifiersPath, tr("%1 is not a modifier mask").arg(mask));
-    } else if (mask & ~kModifierBits) {
-      //: %1: a hexadecimal bit mask.
-      warning(modifiersPath, tr("bits 0x%1 are not modifiers (ignored)")
-                                 .arg(QString::number(mask & ~kModifierBits, 16)));
-    }
-  }
-
-  const QString delayPath = child(path, stepKey("delay", step));
-  const PlistValue delay = combo[stepKey("delay", step)];
-  if (delay.isNone()) {
-    warning(delayPath, tr("missing (reads as 0: no pause)"));
-  } else if (expectNumber(delay, delayPath)) {
-    const double ms = delay.doubleValue();
-    if (!std::isfinite(ms))
-      //: %1: the delay the file holds.
-      error(delayPath, tr("%1 is not a number of milliseconds").arg(shown(delay)));
-    else if (ms > kMaxDelay)
-      //: %1: the delay the file holds; %2: the longest delay, in milliseconds.
-      error(delayPath, tr("%1 is above %2").arg(shown(delay)).arg(kMaxDelay));
-    else if (ms < 0)
-      //: %1: the delay the file holds.
-      error(delayPath, tr("%1 is below 0").arg(shown(delay)));
-    else if (ms != std::floor(ms))
-      //: %1: the delay the file holds.
-      warning(delayPath, tr("%1 is not a whole number of milliseconds (the preferences keep whole "
-                            "milliseconds)")
-                             .arg(shown(delay)));
-    else if (empty && ms > 0)
-      //: %1: the delay the file holds, in milliseconds.
-      warning(delayPath, tr("%1 after an empty step is ignored (an empty step causes no pause)")
-                             .arg(shown(delay)));
-  }
-}
-
-bool SettingsValidator::expect(const PlistValue& value, PlistValue::Type type,
-                               const QString& path) {
-  if (value.isNone()) return false;
-  if (value.type() == type) return true;
-  wrongType(value, typeName(type), path);
-  return false;
-}
-
-bool SettingsValidator::expectNumber(const PlistValue& value, const QString& path) {
-  if (value.isNone()) return false;
-  if (value.type() == PlistValue::Type::Integer || value.type() == PlistValue::Type::Real)
-    return true;
-  wrongType(value, tr("a number", "kind of value"), path);
-  return false;
-}
-
-bool SettingsValidator::expectContainer(const PlistValue& value, PlistValue::Type type,
-                                        const QString& path) {
-  if (value.type() == type) return true;
-  wrongType(value, typeName(type), path);
-  return false;
-}
-
-void SettingsValidator::wrongType(const PlistValue& value, const QString& expected,
-                                  const QString& path) {
-  const QString found = typeName(value.type());
-  if (path.isEmpty())
-    //: %1, %2: kinds of value with their article, e.g. "a string", "an integer".
-    error(path, tr("the root is %1, expected %2").arg(found, expected));
-  else
-    //: Follows a settings entry's name and a colon. %1, %2: kinds of value with their article,
-    //: e.g. "a string", "an integer".
-    error(path, tr("is %1, expected %2").arg(found, expected));
-}
-
-bool SettingsValidator::checkEntry(const PlistValue& value, PlistValue::Type type,
-                                   const QString& path, const QString& whenMissing) {
-  if (value.isNone()) warning(path, whenMissing);
-  return expect(value, type, path);
 }
 
 bool SettingsValidator::checkArray(const PlistValue& value, const QString& path, int count,
@@ -491,41 +267,6 @@ void SettingsValidator::checkBoolean(const PlistValue& container, const QString&
     default:
       wrongType(value, typeName(PlistValue::Type::Boolean), at);
   }
-}
-
-void SettingsValidator::checkChoice(const PlistValue& container, const QString& key,
-                                    const QString& path, const QStringList& choices,
-                                    const QString& whenMissing) {
-  const QString at = child(path, key);
-  const PlistValue value = container[key];
-  if (value.isNone()) {
-    if (!whenMissing.isEmpty()) error(at, whenMissing);
-  } else if (expect(value, PlistValue::Type::String, at) && !choices.contains(value.toString()))
-    //: %1: the value the file holds, in quotes; %2: the values the file may hold there.
-    error(at, tr("%1 is not one of %2").arg(shown(value), oneOf(choices, Joined::Or)));
-}
-
-void SettingsValidator::checkKnownKeys(const PlistValue& dictionary, const QStringList& known,
-                                       const QString& path, bool macroSteps) {
-  static const QRegularExpression stepEntry(QStringLiteral("^(keyCode|modifiers|delay)[0-9]+$"));
-  for (const QString& key : dictionary.keys()) {
-    if (known.contains(key)) continue;
-    const bool extraStep = macroSteps && stepEntry.match(key).hasMatch();
-    warning(
-        child(path, key),
-        //: %1: the number of the last step a macro has.
-        extraStep
-            ? tr("not a settings key (ignored: a macro has steps 0-%1)").arg(kMacroStepCount - 1)
-            : tr("not a settings key (ignored)"));
-  }
-}
-
-void SettingsValidator::error(const QString& path, const QString& message) {
-  problems_.append({SettingsProblem::Severity::Error, path, message});
-}
-
-void SettingsValidator::warning(const QString& path, const QString& message) {
-  problems_.append({SettingsProblem::Severity::Warning, path, message});
 }
 
 }  // namespace halvane::settings

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shared/plist/PlistValue.h"
+#include "shared/settings/SettingsFindings.h"
 #include "shared/settings/SettingsLimits.h"
 
 #include <QCoreApplication>
@@ -10,30 +11,9 @@
 
 namespace halvane::settings {
 
-// One finding of the validator: where in the tree, and what is wrong there.
-//
-// An error is something the programs would act on differently from what the file seems to say,
-// or a value the preference pane never writes (wrong type, out of range, unknown word, wrong
-// count, a missing entry that reads as something harmful such as key code 0). A warning is a
-// file that works as intended but is not what the pane writes: an entry that is missing yet
-// reads as a legal value, a key no program reads, a fractional delay.
-struct SettingsProblem {
-  enum class Severity { Error, Warning };
-
-  Severity severity = Severity::Error;
-  QString path;     // e.g. "Profiles[3].MacroKeys[7].KeyCombo.delay2"; empty for the root
-  QString message;  // e.g. "9000 is above 6350"
-
-  bool isError() const { return severity == Severity::Error; }
-  // "path: message"
-  QString text() const;
-};
-
-using SettingsProblems = QList<SettingsProblem>;
-
 // Walks a settings tree (or one part of it) and reports every problem, each once, in the order
 // of the tree. Nothing in the tree is changed.
-class SettingsValidator {
+class SettingsValidator : private SettingsFindings {
   Q_DECLARE_TR_FUNCTIONS(SettingsValidator)
 
  public:
@@ -55,20 +35,6 @@ class SettingsValidator {
   void checkRoot(const PlistValue& root);
   void checkProfile(const PlistValue& profile, const QString& path);
   void checkMacroKey(const PlistValue& key, const QString& path);
-  void checkKeyCombo(const PlistValue& combo, const QString& path);
-  void checkStep(const PlistValue& combo, int step, const QString& path);
-
-  // Type checks: report a wrong type (a missing entry is the caller's to judge) and say whether
-  // the value is there and of the expected type.
-  bool expect(const PlistValue& value, PlistValue::Type type, const QString& path);
-  bool expectNumber(const PlistValue& value, const QString& path);  // integer or real
-  // An array or dictionary: here a missing one is a wrong type too.
-  bool expectContainer(const PlistValue& value, PlistValue::Type type, const QString& path);
-  void wrongType(const PlistValue& value, const QString& expected, const QString& path);
-  // An entry whose absence reads as a legal value: a warning when missing, an error when of
-  // another type. True when it is there with the type.
-  bool checkEntry(const PlistValue& value, PlistValue::Type type, const QString& path,
-                  const QString& whenMissing);
   // An array that must hold count items (countText says how many it holds): an error when
   // missing or of another length. True when it is an array, whose items are then worth checking.
   bool checkArray(const PlistValue& value, const QString& path, int count,
@@ -81,17 +47,7 @@ class SettingsValidator {
   // whenMissing: an entry that is usually left out, missing without a word.
   void checkBoolean(const PlistValue& container, const QString& key, const QString& path,
                     const QString& whenMissing);
-  // A string that is one of choices; an empty whenMissing as for checkBoolean.
-  void checkChoice(const PlistValue& container, const QString& key, const QString& path,
-                   const QStringList& choices, const QString& whenMissing);
-  // Keys of a dictionary that no program reads; macroSteps: the dictionary is a KeyCombo.
-  void checkKnownKeys(const PlistValue& dictionary, const QStringList& known, const QString& path,
-                      bool macroSteps = false);
 
-  void error(const QString& path, const QString& message);
-  void warning(const QString& path, const QString& message);
-
-  SettingsProblems problems_;
   OddNames oddNames_ = OddNames::Warn;
 };
 

@@ -1,5 +1,8 @@
-// Feeds arbitrary bytes to the property-list reader and walks whatever it returns.
+// Feeds arbitrary bytes to the property-list reader, walks whatever it returns, and hands a
+// dictionary to what reads settings trees: the macro step reader and the validator.
 #include "shared/plist/PlistFile.h"
+#include "shared/settings/MacroStep.h"
+#include "shared/settings/SettingsValidator.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -28,6 +31,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // What every reader of the settings does first.
     v["Profiles"].at(0)["MacroKeys"].at(0)["KeyCombo"]["keyCode0"].intValue();
     halvane::toXmlPlist(v);
+    const halvane::PlistValue profiles = v["Profiles"];
+    for (qsizetype p = 0; p < profiles.count(); ++p) {
+      const halvane::PlistValue keys = profiles.at(p)["MacroKeys"];
+      for (qsizetype k = 0; k < keys.count(); ++k)
+        halvane::settings::readMacroSteps(keys.at(k)["KeyCombo"]);
+    }
+    halvane::settings::SettingsValidator::validateSettings(v);
   }
   return 0;
 }

@@ -57,13 +57,37 @@ PlistValue scalar(Input& in, const PlistValue& expected) {
   }
 }
 
+// A step of another kind than a key in slot i: its kind and the entries of every kind, each
+// often usable. Only slots whose byte asks for it take bytes for them, so that older corpus
+// files keep their meaning.
+void kindEntries(Input& in, PlistValue& combo, int i) {
+  static const char* const kKinds[] = {"Key", "Text", "MouseButton", "Wheel", "Other"};
+  static const char* const kWords[] = {"Left", "Right", "Middle", "Back",  "Forward",
+                                       "Up",   "Down",  "Click",  "Press", "Release"};
+  const std::uint8_t shape = in.byte();
+  combo.set(QStringLiteral("stepKind%1").arg(i),
+            scalar(in, QString::fromLatin1(kKinds[shape % 5])));
+  combo.set(QStringLiteral("text%1").arg(i),
+            scalar(in, QString(in.byte() % 3 == 0 ? 1001 : in.byte() % 8, QChar(0xE9))));
+  combo.set(QStringLiteral("button%1").arg(i),
+            scalar(in, QString::fromLatin1(kWords[in.byte() % 10])));
+  combo.set(QStringLiteral("buttonAction%1").arg(i),
+            scalar(in, QString::fromLatin1(kWords[in.byte() % 10])));
+  combo.set(QStringLiteral("wheel%1").arg(i),
+            scalar(in, QString::fromLatin1(kWords[in.byte() % 10])));
+  combo.set(QStringLiteral("notches%1").arg(i), scalar(in, qint64(std::int8_t(in.byte()))));
+  if (shape & 0x80) combo.set(QStringLiteral("keyCode%1").arg(i), qint64(-1));
+}
+
 PlistValue keyCombo(Input& in) {
   PlistValue combo = PlistValue::dictionary();
   for (int i = 0; i < 8; ++i) {
-    if (in.byte() & 1) continue;  // slot missing
+    const std::uint8_t slot = in.byte();
+    if (slot & 1) continue;  // slot missing
     combo.set(QStringLiteral("keyCode%1").arg(i), scalar(in, qint64(std::int8_t(in.byte()))));
     combo.set(QStringLiteral("modifiers%1").arg(i), scalar(in, qint64(in.byte()) << 8));
     combo.set(QStringLiteral("delay%1").arg(i), scalar(in, qint64(0)));
+    if ((slot & 0xF0) == 0xA0) kindEntries(in, combo, i);
   }
   return combo;
 }

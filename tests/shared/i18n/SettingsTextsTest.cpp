@@ -55,6 +55,15 @@ TEST(SettingsTexts, ValidatorMessagesAreTranslatedAroundKeysAndValues) {
     EXPECT_EQ(problems.first().text(),
               QStringLiteral("Profile.MediaPlayer: \"Winamp\" ist keiner der Werte \"iTunes\", "
                              "\"QuickTime Player\", \"VLC\" oder \"RealPlayer\""));
+    // A macro step's checks, in their own file, speak from the same catalogue.
+    PlistValue combo = profile[QStringLiteral("MacroKeys")].at(0)[QStringLiteral("KeyCombo")];
+    combo.set(QStringLiteral("stepKind0"), QStringLiteral("Text"));
+    combo.set(QStringLiteral("text0"), QString());
+    profile.set(QStringLiteral("MediaPlayer"), QStringLiteral("VLC"));
+    const SettingsProblems stepProblems = SettingsValidator::validateProfile(profile);
+    ASSERT_EQ(stepProblems.size(), 1);
+    EXPECT_EQ(stepProblems.first().text().toStdString(),
+              "Profile.MacroKeys[0].KeyCombo.text0: leer (der Schritt tippt nichts)");
   }
   EXPECT_EQ(rootProblems(1), english);
 }

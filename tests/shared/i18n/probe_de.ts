@@ -54,6 +54,10 @@
         <source>%1 or %2</source>
         <translation>%1 oder %2</translation>
     </message>
+    <message>
+        <source>empty (the step types nothing)</source>
+        <translation>leer (der Schritt tippt nichts)</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>

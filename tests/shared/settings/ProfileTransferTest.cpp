@@ -53,6 +53,31 @@ TEST_F(ProfileTransferTest, ExportThenImportCarriesTheRecordAndNothingElse) {
   EXPECT_EQ(read(target), expected);
 }
 
+TEST_F(ProfileTransferTest, StepsOfEveryKindTravelUnchangedAndStayClean) {
+  const PlistValue source = test::settingsWithEveryStepKind();
+  const PlistValue profile = source["Profiles"].at(3);
+  EXPECT_TRUE(SettingsValidator::validateSettings(source).isEmpty());
+  const QString settingsFile = path("settings.plist");
+  ASSERT_TRUE(write(source, settingsFile));
+  const QString exported = path("steps.plist");
+  const TransferResult out = exportProfile(4, exported, settingsFile);
+  ASSERT_EQ(out.status, Status::Done) << qPrintable(out.message);
+  EXPECT_TRUE(out.problems.isEmpty());
+  EXPECT_EQ(readPlistFile(exported)["Profile"], profile);
+
+  const QString target = path("target.plist");
+  ASSERT_TRUE(write(defaultsTree(), target));
+  const TransferResult in = importProfile(8, exported, defaultsFile(), target);
+  ASSERT_EQ(in.status, Status::Done) << qPrintable(in.message);
+  EXPECT_TRUE(in.problems.isEmpty());
+  const PlistValue imported = read(target);
+  EXPECT_EQ(imported["Profiles"].at(7), profile);
+  EXPECT_TRUE(SettingsValidator::validateSettings(imported).isEmpty());
+  const PlistValue keys = imported["Profiles"].at(7)["MacroKeys"];
+  EXPECT_EQ(readMacroSteps(keys.at(1)["KeyCombo"]), test::typingSteps());
+  EXPECT_EQ(readMacroSteps(keys.at(2)["KeyCombo"]), test::draggingSteps());
+}
+
 TEST_F(ProfileTransferTest, ImportWithoutSettingsFileStartsFromTheDefaults) {
   const QString exported = path("p.plist");
   ASSERT_TRUE(write(profileDocument(customisedSettings()["Profiles"].at(3)), exported));

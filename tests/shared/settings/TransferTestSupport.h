@@ -2,6 +2,7 @@
 
 // Settings files in a temporary folder, for the tests of export, import and halvanectl.
 #include "shared/plist/PlistFile.h"
+#include "shared/settings/MacroStep.h"
 #include "shared/settings/SettingsStore.h"
 
 #include <QByteArray>
@@ -51,6 +52,36 @@ inline PlistValue customisedSettings() {
   PlistValue select = profile["MacroKeys"].at(9);
   select.set(QStringLiteral("ActionType"), QStringLiteral("SelectProfile"));
   select.set(QStringLiteral("SelectProfile"), 7);
+  return root;
+}
+
+// The macros of settingsWithEveryStepKind(): profile 4's L2 and L3.
+inline QList<settings::MacroStep> typingSteps() {
+  using settings::MacroStep;
+  return {MacroStep::key(0, 0x0100, 50),
+          MacroStep::typing(QStringLiteral("Grüße, naïve € @ 😀"), 200),
+          MacroStep::mouseButton(settings::MouseButton::Middle, settings::ButtonAction::Click)};
+}
+inline QList<settings::MacroStep> draggingSteps() {
+  using settings::MacroStep;
+  return {
+      MacroStep::mouseButton(settings::MouseButton::Left, settings::ButtonAction::Press),
+      MacroStep::scroll(settings::WheelDirection::Down, 20, 100),
+      MacroStep::scroll(settings::WheelDirection::Left, 1),
+      MacroStep::mouseButton(settings::MouseButton::Back, settings::ButtonAction::Release, 6350)};
+}
+
+// customisedSettings() with macros of every step kind in profile 4, so that each entry a step
+// of another kind than a key has is in the file.
+inline PlistValue settingsWithEveryStepKind() {
+  PlistValue root = customisedSettings();
+  PlistValue keys = root["Profiles"].at(3)["MacroKeys"];
+  const QList<settings::MacroStep> macros[] = {typingSteps(), draggingSteps()};
+  for (int k = 1; k <= 2; ++k) {
+    keys.at(k).set(QStringLiteral("ActionType"), QStringLiteral("ExecuteMacro"));
+    PlistValue combo = keys.at(k)["KeyCombo"];
+    settings::writeMacroSteps(combo, macros[k - 1]);
+  }
   return root;
 }
 

@@ -210,6 +210,51 @@ TEST_F(HalvanectlTest, CheckExitStatusFollowsErrorsNotWarnings) {
   EXPECT_EQ(run({"check", dir.path()}), 2);
 }
 
+// Macro steps of every kind: check reads them, export and import carry them unchanged, a backup
+// keeps them, and broken ones are reported with their paths.
+TEST_F(HalvanectlTest, StepsOfEveryKindAreCheckedAndCarried) {
+  const PlistValue tree = test::settingsWithEveryStepKind();
+  ASSERT_TRUE(settings::write(tree, settingsPath()));
+  EXPECT_EQ(run({"check"}), 0);
+  EXPECT_EQ(out, settingsPath() + ": no problems\n");
+
+  const QString file = dir.filePath(QStringLiteral("steps.plist"));
+  EXPECT_EQ(run({"export", "4", file}), 0) << qPrintable(err);
+  EXPECT_EQ(run({"import", "9", file}), 0) << qPrintable(err);
+  EXPECT_EQ(settings::read(settingsPath())["Profiles"].at(8), tree["Profiles"].at(3));
+  EXPECT_EQ(run({"check"}), 0);
+  EXPECT_EQ(out, settingsPath() + ": no problems\n");
+  // The import kept the file as it was before, the new entries included.
+  EXPECT_EQ(run({"restore", "1"}), 0) << qPrintable(err);
+  EXPECT_EQ(settings::read(settingsPath()), tree);
+
+  PlistValue broken = tree.deepCopy();
+  PlistValue typing = broken["Profiles"].at(3)["MacroKeys"].at(1)["KeyCombo"];
+  typing.set(QStringLiteral("text1"), QString());
+  typing.set(QStringLiteral("stepKind2"), QStringLiteral("Scroll"));
+  PlistValue dragging = broken["Profiles"].at(3)["MacroKeys"].at(2)["KeyCombo"];
+  dragging.set(QStringLiteral("text0"), QStringLiteral("left over"));
+  dragging.set(QStringLiteral("notches1"), 40);
+  ASSERT_TRUE(settings::write(broken, settingsPath()));
+  const QString combo = QStringLiteral("Profiles[3].MacroKeys[%1].KeyCombo.");
+  EXPECT_EQ(run({"check"}), 1);
+  EXPECT_EQ(out, "error: " + combo.arg(1) +
+                     "text1: empty (the step types nothing)\n"
+                     "error: " +
+                     combo.arg(1) +
+                     "stepKind2: \"Scroll\" is not a step kind (an older reader and this one skip "
+                     "the step; the kinds are \"Key\", \"Text\", \"MouseButton\" and \"Wheel\")\n"
+                     "warning: " +
+                     combo.arg(2) +
+                     "text0: not used by a \"MouseButton\" step (ignored)\n"
+                     "error: " +
+                     combo.arg(2) + "notches1: 40 is outside 1-20\n" + settingsPath() +
+                     ": 3 errors, 1 warning\n");
+  EXPECT_EQ(run({"export", "4", file}), 1);
+  EXPECT_EQ(settings::read(file)["Profile"], tree["Profiles"].at(3))
+      << "the export stays as it was";
+}
+
 TEST_F(HalvanectlTest, ImportAsksARunningHelperToReload) {
   const QString file = dir.filePath(QStringLiteral("games.plist"));
   EXPECT_EQ(run({"export", "4", file}), 0);
