@@ -101,8 +101,7 @@ void MacroPlayer::advance() {
     }
     if (!playing_) return;  // stopped by what the step set off
     if (delay > 0) {
-      pausedThisRun_ = true;
-      sleeper_.after(delay, [this] { advance(); });
+      afterStep(delay);
       return;
     }
   }

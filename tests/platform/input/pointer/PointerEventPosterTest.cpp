@@ -87,7 +87,9 @@ TEST(UinputPointerEventPoster, EachButtonAndWheelIsOneFrameOfItsKernelCodes) {
     // A button left down is let go of when the poster goes, and nothing else is sent.
     const bool leftDown = !c.post.wheel && c.post.down;
     EXPECT_EQ(frames.size(), leftDown ? 2u : 1u);
-    if (leftDown) EXPECT_EQ(frames.back(), std::vector<InputEvent>{key(c.frame[0].code, 0)});
+    if (leftDown) {
+      EXPECT_EQ(frames.back(), std::vector<InputEvent>{key(c.frame[0].code, 0)});
+    }
   }
 }
 
@@ -123,7 +125,7 @@ TEST(UinputPointerEventPoster, ARefusedWriteIsNotHeldAndIsLoggedOncePerChange) {
 // buttons and wheels, and its readers see the events.
 TEST(UinputPointerEventPoster, TheKernelsNodeHasTheButtonsAndShowsTheEvents) {
   if (const QString why = UinputDevice::unusableReason(); !why.isEmpty())
-    GTEST_SKIP() << "no uinput here (the kernel tier covers it): " << why.toStdString();
+    GTEST_SKIP() << "no uinput here (the kernel tier reads a real one): " << why.toStdString();
   UinputDevice::Result made = UinputDevice::create(QStringLiteral("Halvane pointer test"),
                                                    UinputPointerEventPoster::capabilities());
   ASSERT_TRUE(made.device) << made.error;
