@@ -1905,6 +1905,53 @@ read or written, the helper not running or not answering).</source>
     </message>
 </context>
 <context>
+    <name>PointerBackendChoice</name>
+    <message>
+        <source>Mouse buttons and wheel</source>
+        <translation>أزرار الفأرة وعجلتها</translation>
+    </message>
+    <message>
+        <source>Wayland session</source>
+        <translation>جلسة Wayland</translation>
+    </message>
+    <message>
+        <source>uinput virtual pointer (Wayland session)</source>
+        <translation>مؤشر uinput افتراضي (جلسة Wayland)</translation>
+    </message>
+    <message>
+        <source>X clients only</source>
+        <translation>عملاء X فقط</translation>
+    </message>
+    <message>
+        <source>X11 session</source>
+        <translation>جلسة X11</translation>
+    </message>
+    <message>
+        <source>XTest on X display %1, reaching X clients only (no uinput: %2)</source>
+        <translation>XTest على عرض X ‏%1، يصل إلى عملاء X فقط (لا يوجد uinput: %2)</translation>
+    </message>
+    <message>
+        <source>XTest on X display %1</source>
+        <translation>XTest على عرض X ‏%1</translation>
+    </message>
+    <message>
+        <source>no XTest</source>
+        <translation>لا يوجد XTest</translation>
+    </message>
+    <message>
+        <source>uinput virtual pointer (no XTest: %1)</source>
+        <translation>مؤشر uinput افتراضي (لا يوجد XTest: %1)</translation>
+    </message>
+    <message>
+        <source>no backend can post</source>
+        <translation>لا توجد واجهة خلفية يمكنها إرسال أحداث الفأرة</translation>
+    </message>
+    <message>
+        <source>mouse steps are only traced (no XTest: %1; no uinput: %2)</source>
+        <translation>خطوات الفأرة تُسجَّل في التتبع فقط (لا يوجد XTest: %1؛ لا يوجد uinput: %2)</translation>
+    </message>
+</context>
+<context>
     <name>PortalHotKeyService</name>
     <message>
         <source>no session bus</source>
@@ -2724,6 +2771,18 @@ read or written, the helper not running or not answering).</source>
     <message>
         <source>Could not store the current profile in %1: %2</source>
         <translation>تعذّر حفظ ملف التعريف الحالي في %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>A text step left out %n character(s) this desktop cannot type: %1</source>
+        <extracomment>A log line; %1 lists the characters (as the user typed them, separated by spaces) that a macro&apos;s text step could not type on this desktop and left out.</extracomment>
+        <translation>
+            <numerusform>تخطّت خطوة نصية %n حرف لا يستطيع سطح المكتب هذا كتابته: %1</numerusform>
+            <numerusform>تخطّت خطوة نصية %n حرف لا يستطيع سطح المكتب هذا كتابته: %1</numerusform>
+            <numerusform>تخطّت خطوة نصية %n حرفين لا يستطيع سطح المكتب هذا كتابتهما: %1</numerusform>
+            <numerusform>تخطّت خطوة نصية %n أحرف لا يستطيع سطح المكتب هذا كتابتها: %1</numerusform>
+            <numerusform>تخطّت خطوة نصية %n حرفًا لا يستطيع سطح المكتب هذا كتابتها: %1</numerusform>
+            <numerusform>تخطّت خطوة نصية %n حرف لا يستطيع سطح المكتب هذا كتابتها: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

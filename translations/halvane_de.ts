@@ -1852,6 +1852,53 @@ läuft nicht oder antwortet nicht).</translation>
     </message>
 </context>
 <context>
+    <name>PointerBackendChoice</name>
+    <message>
+        <source>Mouse buttons and wheel</source>
+        <translation>Maustasten und Mausrad</translation>
+    </message>
+    <message>
+        <source>Wayland session</source>
+        <translation>Wayland-Sitzung</translation>
+    </message>
+    <message>
+        <source>uinput virtual pointer (Wayland session)</source>
+        <translation>virtuelles uinput-Zeigegerät (Wayland-Sitzung)</translation>
+    </message>
+    <message>
+        <source>X clients only</source>
+        <translation>nur X-Clients</translation>
+    </message>
+    <message>
+        <source>X11 session</source>
+        <translation>X11-Sitzung</translation>
+    </message>
+    <message>
+        <source>XTest on X display %1, reaching X clients only (no uinput: %2)</source>
+        <translation>XTest auf X-Display %1, erreicht nur X-Clients (kein uinput: %2)</translation>
+    </message>
+    <message>
+        <source>XTest on X display %1</source>
+        <translation>XTest auf X-Display %1</translation>
+    </message>
+    <message>
+        <source>no XTest</source>
+        <translation>kein XTest</translation>
+    </message>
+    <message>
+        <source>uinput virtual pointer (no XTest: %1)</source>
+        <translation>virtuelles uinput-Zeigegerät (kein XTest: %1)</translation>
+    </message>
+    <message>
+        <source>no backend can post</source>
+        <translation>kein Backend kann Mausereignisse senden</translation>
+    </message>
+    <message>
+        <source>mouse steps are only traced (no XTest: %1; no uinput: %2)</source>
+        <translation>Mausschritte werden nur protokolliert (kein XTest: %1; kein uinput: %2)</translation>
+    </message>
+</context>
+<context>
     <name>PortalHotKeyService</name>
     <message>
         <source>no session bus</source>
@@ -2655,6 +2702,14 @@ läuft nicht oder antwortet nicht).</translation>
     <message>
         <source>Could not store the current profile in %1: %2</source>
         <translation>Das aktuelle Profil konnte nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>A text step left out %n character(s) this desktop cannot type: %1</source>
+        <extracomment>A log line; %1 lists the characters (as the user typed them, separated by spaces) that a macro&apos;s text step could not type on this desktop and left out.</extracomment>
+        <translation>
+            <numerusform>Ein Textschritt hat %n Zeichen ausgelassen, das dieser Desktop nicht tippen kann: %1</numerusform>
+            <numerusform>Ein Textschritt hat %n Zeichen ausgelassen, die dieser Desktop nicht tippen kann: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -168,6 +168,17 @@
     </message>
 </context>
 <context>
+    <name>halvane::Controller</name>
+    <message numerus="yes">
+        <source>A text step left out %n character(s) this desktop cannot type: %1</source>
+        <extracomment>A log line; %1 lists the characters (as the user typed them, separated by spaces) that a macro&apos;s text step could not type on this desktop and left out.</extracomment>
+        <translation>
+            <numerusform>A text step left out %n character this desktop cannot type: %1</numerusform>
+            <numerusform>A text step left out %n characters this desktop cannot type: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>halvane::HVKeyComboPanel</name>
     <message numerus="yes">
         <source>Not recorded: a macro has at most %n keys.</source>

@@ -1853,6 +1853,53 @@ ejecución o no responde).</translation>
     </message>
 </context>
 <context>
+    <name>PointerBackendChoice</name>
+    <message>
+        <source>Mouse buttons and wheel</source>
+        <translation>Botones y rueda del ratón</translation>
+    </message>
+    <message>
+        <source>Wayland session</source>
+        <translation>sesión de Wayland</translation>
+    </message>
+    <message>
+        <source>uinput virtual pointer (Wayland session)</source>
+        <translation>puntero virtual uinput (sesión de Wayland)</translation>
+    </message>
+    <message>
+        <source>X clients only</source>
+        <translation>solo clientes X</translation>
+    </message>
+    <message>
+        <source>X11 session</source>
+        <translation>sesión X11</translation>
+    </message>
+    <message>
+        <source>XTest on X display %1, reaching X clients only (no uinput: %2)</source>
+        <translation>XTest en la pantalla X %1, solo llega a clientes X (no hay uinput: %2)</translation>
+    </message>
+    <message>
+        <source>XTest on X display %1</source>
+        <translation>XTest en la pantalla X %1</translation>
+    </message>
+    <message>
+        <source>no XTest</source>
+        <translation>no hay XTest</translation>
+    </message>
+    <message>
+        <source>uinput virtual pointer (no XTest: %1)</source>
+        <translation>puntero virtual uinput (no hay XTest: %1)</translation>
+    </message>
+    <message>
+        <source>no backend can post</source>
+        <translation>ningún backend puede enviar eventos del ratón</translation>
+    </message>
+    <message>
+        <source>mouse steps are only traced (no XTest: %1; no uinput: %2)</source>
+        <translation>los pasos de ratón solo se registran (no hay XTest: %1; no hay uinput: %2)</translation>
+    </message>
+</context>
+<context>
     <name>PortalHotKeyService</name>
     <message>
         <source>no session bus</source>
@@ -2656,6 +2703,14 @@ ejecución o no responde).</translation>
     <message>
         <source>Could not store the current profile in %1: %2</source>
         <translation>No se pudo guardar el perfil actual en %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>A text step left out %n character(s) this desktop cannot type: %1</source>
+        <extracomment>A log line; %1 lists the characters (as the user typed them, separated by spaces) that a macro&apos;s text step could not type on this desktop and left out.</extracomment>
+        <translation>
+            <numerusform>Un paso de texto omitió %n carácter que este escritorio no puede escribir: %1</numerusform>
+            <numerusform>Un paso de texto omitió %n caracteres que este escritorio no puede escribir: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

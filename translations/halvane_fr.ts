@@ -1853,6 +1853,53 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
     </message>
 </context>
 <context>
+    <name>PointerBackendChoice</name>
+    <message>
+        <source>Mouse buttons and wheel</source>
+        <translation>Boutons et molette de la souris</translation>
+    </message>
+    <message>
+        <source>Wayland session</source>
+        <translation>session Wayland</translation>
+    </message>
+    <message>
+        <source>uinput virtual pointer (Wayland session)</source>
+        <translation>pointeur virtuel uinput (session Wayland)</translation>
+    </message>
+    <message>
+        <source>X clients only</source>
+        <translation>clients X seulement</translation>
+    </message>
+    <message>
+        <source>X11 session</source>
+        <translation>session X11</translation>
+    </message>
+    <message>
+        <source>XTest on X display %1, reaching X clients only (no uinput: %2)</source>
+        <translation>XTest sur l’affichage X %1, n’atteignant que les clients X (pas d’uinput&#xa0;: %2)</translation>
+    </message>
+    <message>
+        <source>XTest on X display %1</source>
+        <translation>XTest sur l’affichage X %1</translation>
+    </message>
+    <message>
+        <source>no XTest</source>
+        <translation>pas de XTest</translation>
+    </message>
+    <message>
+        <source>uinput virtual pointer (no XTest: %1)</source>
+        <translation>pointeur virtuel uinput (pas de XTest : %1)</translation>
+    </message>
+    <message>
+        <source>no backend can post</source>
+        <translation>aucun moteur ne peut envoyer d’événements de souris</translation>
+    </message>
+    <message>
+        <source>mouse steps are only traced (no XTest: %1; no uinput: %2)</source>
+        <translation>les étapes de souris sont seulement tracées (pas de XTest : %1 ; pas d’uinput : %2)</translation>
+    </message>
+</context>
+<context>
     <name>PortalHotKeyService</name>
     <message>
         <source>no session bus</source>
@@ -2656,6 +2703,14 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
     <message>
         <source>Could not store the current profile in %1: %2</source>
         <translation>Impossible d’enregistrer le profil actuel dans %1&#xa0;: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>A text step left out %n character(s) this desktop cannot type: %1</source>
+        <extracomment>A log line; %1 lists the characters (as the user typed them, separated by spaces) that a macro&apos;s text step could not type on this desktop and left out.</extracomment>
+        <translation>
+            <numerusform>Une étape de texte a omis %n caractère que ce bureau ne peut pas saisir : %1</numerusform>
+            <numerusform>Une étape de texte a omis %n caractères que ce bureau ne peut pas saisir : %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1843,6 +1843,53 @@ non si può leggere o scrivere, il servizio non in esecuzione o che non risponde
     </message>
 </context>
 <context>
+    <name>PointerBackendChoice</name>
+    <message>
+        <source>Mouse buttons and wheel</source>
+        <translation>Pulsanti e rotella del mouse</translation>
+    </message>
+    <message>
+        <source>Wayland session</source>
+        <translation>sessione Wayland</translation>
+    </message>
+    <message>
+        <source>uinput virtual pointer (Wayland session)</source>
+        <translation>puntatore virtuale uinput (sessione Wayland)</translation>
+    </message>
+    <message>
+        <source>X clients only</source>
+        <translation>solo client X</translation>
+    </message>
+    <message>
+        <source>X11 session</source>
+        <translation>sessione X11</translation>
+    </message>
+    <message>
+        <source>XTest on X display %1, reaching X clients only (no uinput: %2)</source>
+        <translation>XTest sul display X %1, raggiunge solo i client X (nessun uinput: %2)</translation>
+    </message>
+    <message>
+        <source>XTest on X display %1</source>
+        <translation>XTest sul display X %1</translation>
+    </message>
+    <message>
+        <source>no XTest</source>
+        <translation>nessun XTest</translation>
+    </message>
+    <message>
+        <source>uinput virtual pointer (no XTest: %1)</source>
+        <translation>puntatore virtuale uinput (nessun XTest: %1)</translation>
+    </message>
+    <message>
+        <source>no backend can post</source>
+        <translation>nessun backend può inviare eventi del mouse</translation>
+    </message>
+    <message>
+        <source>mouse steps are only traced (no XTest: %1; no uinput: %2)</source>
+        <translation>i passaggi del mouse vengono solo tracciati (nessun XTest: %1; nessun uinput: %2)</translation>
+    </message>
+</context>
+<context>
     <name>PortalHotKeyService</name>
     <message>
         <source>no session bus</source>
@@ -2646,6 +2693,14 @@ non si può leggere o scrivere, il servizio non in esecuzione o che non risponde
     <message>
         <source>Could not store the current profile in %1: %2</source>
         <translation>Impossibile salvare il profilo attuale in %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>A text step left out %n character(s) this desktop cannot type: %1</source>
+        <extracomment>A log line; %1 lists the characters (as the user typed them, separated by spaces) that a macro&apos;s text step could not type on this desktop and left out.</extracomment>
+        <translation>
+            <numerusform>Un passaggio di testo ha omesso %n carattere che questo desktop non può digitare: %1</numerusform>
+            <numerusform>Un passaggio di testo ha omesso %n caratteri che questo desktop non può digitare: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1830,6 +1830,53 @@ export または import がエラーのあるプロファイルを拒否、ま�
     </message>
 </context>
 <context>
+    <name>PointerBackendChoice</name>
+    <message>
+        <source>Mouse buttons and wheel</source>
+        <translation>マウスボタンとホイール</translation>
+    </message>
+    <message>
+        <source>Wayland session</source>
+        <translation>Wayland セッション</translation>
+    </message>
+    <message>
+        <source>uinput virtual pointer (Wayland session)</source>
+        <translation>uinput 仮想ポインター（Wayland セッション）</translation>
+    </message>
+    <message>
+        <source>X clients only</source>
+        <translation>X クライアントのみ</translation>
+    </message>
+    <message>
+        <source>X11 session</source>
+        <translation>X11 セッション</translation>
+    </message>
+    <message>
+        <source>XTest on X display %1, reaching X clients only (no uinput: %2)</source>
+        <translation>X ディスプレイ %1 上の XTest。X クライアントにのみ届きます（uinput なし: %2）</translation>
+    </message>
+    <message>
+        <source>XTest on X display %1</source>
+        <translation>X ディスプレイ %1 上の XTest</translation>
+    </message>
+    <message>
+        <source>no XTest</source>
+        <translation>XTest がありません</translation>
+    </message>
+    <message>
+        <source>uinput virtual pointer (no XTest: %1)</source>
+        <translation>uinput 仮想ポインター（XTest なし: %1）</translation>
+    </message>
+    <message>
+        <source>no backend can post</source>
+        <translation>マウスイベントを送れるバックエンドがない</translation>
+    </message>
+    <message>
+        <source>mouse steps are only traced (no XTest: %1; no uinput: %2)</source>
+        <translation>マウスのステップはトレースのみ（XTest なし: %1。uinput なし: %2）</translation>
+    </message>
+</context>
+<context>
     <name>PortalHotKeyService</name>
     <message>
         <source>no session bus</source>
@@ -2629,6 +2676,13 @@ export または import がエラーのあるプロファイルを拒否、ま�
     <message>
         <source>Could not store the current profile in %1: %2</source>
         <translation>現在のプロファイルを %1 に保存できませんでした: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>A text step left out %n character(s) this desktop cannot type: %1</source>
+        <extracomment>A log line; %1 lists the characters (as the user typed them, separated by spaces) that a macro&apos;s text step could not type on this desktop and left out.</extracomment>
+        <translation>
+            <numerusform>テキストのステップで、このデスクトップでは入力できない %n 文字を省きました: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

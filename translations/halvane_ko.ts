@@ -1827,6 +1827,53 @@ export 또는 import가 오류 있는 프로필을 거부했거나 doctor가 키
     </message>
 </context>
 <context>
+    <name>PointerBackendChoice</name>
+    <message>
+        <source>Mouse buttons and wheel</source>
+        <translation>마우스 버튼과 휠</translation>
+    </message>
+    <message>
+        <source>Wayland session</source>
+        <translation>Wayland 세션</translation>
+    </message>
+    <message>
+        <source>uinput virtual pointer (Wayland session)</source>
+        <translation>uinput 가상 포인터(Wayland 세션)</translation>
+    </message>
+    <message>
+        <source>X clients only</source>
+        <translation>X 클라이언트만</translation>
+    </message>
+    <message>
+        <source>X11 session</source>
+        <translation>X11 세션</translation>
+    </message>
+    <message>
+        <source>XTest on X display %1, reaching X clients only (no uinput: %2)</source>
+        <translation>X 디스플레이 %1의 XTest, X 클라이언트에만 전달(uinput 없음: %2)</translation>
+    </message>
+    <message>
+        <source>XTest on X display %1</source>
+        <translation>X 디스플레이 %1의 XTest</translation>
+    </message>
+    <message>
+        <source>no XTest</source>
+        <translation>XTest 없음</translation>
+    </message>
+    <message>
+        <source>uinput virtual pointer (no XTest: %1)</source>
+        <translation>uinput 가상 포인터(XTest 없음: %1)</translation>
+    </message>
+    <message>
+        <source>no backend can post</source>
+        <translation>마우스 이벤트를 보낼 수 있는 백엔드 없음</translation>
+    </message>
+    <message>
+        <source>mouse steps are only traced (no XTest: %1; no uinput: %2)</source>
+        <translation>마우스 단계를 추적만 함(XTest 없음: %1, uinput 없음: %2)</translation>
+    </message>
+</context>
+<context>
     <name>PortalHotKeyService</name>
     <message>
         <source>no session bus</source>
@@ -2626,6 +2673,13 @@ export 또는 import가 오류 있는 프로필을 거부했거나 doctor가 키
     <message>
         <source>Could not store the current profile in %1: %2</source>
         <translation>현재 프로필을 %1에 저장할 수 없습니다: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>A text step left out %n character(s) this desktop cannot type: %1</source>
+        <extracomment>A log line; %1 lists the characters (as the user typed them, separated by spaces) that a macro&apos;s text step could not type on this desktop and left out.</extracomment>
+        <translation>
+            <numerusform>텍스트 단계에서 이 데스크톱이 입력할 수 없는 문자 %n개를 건너뛰었습니다: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

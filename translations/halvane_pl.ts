@@ -1860,6 +1860,53 @@ odczytać ani zapisać, program pomocniczy nie działa lub nie odpowiada).</tran
     </message>
 </context>
 <context>
+    <name>PointerBackendChoice</name>
+    <message>
+        <source>Mouse buttons and wheel</source>
+        <translation>Przyciski i kółko myszy</translation>
+    </message>
+    <message>
+        <source>Wayland session</source>
+        <translation>sesja Wayland</translation>
+    </message>
+    <message>
+        <source>uinput virtual pointer (Wayland session)</source>
+        <translation>wirtualny wskaźnik uinput (sesja Wayland)</translation>
+    </message>
+    <message>
+        <source>X clients only</source>
+        <translation>tylko klienci X</translation>
+    </message>
+    <message>
+        <source>X11 session</source>
+        <translation>sesja X11</translation>
+    </message>
+    <message>
+        <source>XTest on X display %1, reaching X clients only (no uinput: %2)</source>
+        <translation>XTest na serwerze X %1, docierający tylko do klientów X (brak uinput: %2)</translation>
+    </message>
+    <message>
+        <source>XTest on X display %1</source>
+        <translation>XTest na serwerze X %1</translation>
+    </message>
+    <message>
+        <source>no XTest</source>
+        <translation>brak XTest</translation>
+    </message>
+    <message>
+        <source>uinput virtual pointer (no XTest: %1)</source>
+        <translation>wirtualny wskaźnik uinput (brak XTest: %1)</translation>
+    </message>
+    <message>
+        <source>no backend can post</source>
+        <translation>żaden backend nie może wysyłać zdarzeń myszy</translation>
+    </message>
+    <message>
+        <source>mouse steps are only traced (no XTest: %1; no uinput: %2)</source>
+        <translation>kroki myszy są tylko śledzone (brak XTest: %1; brak uinput: %2)</translation>
+    </message>
+</context>
+<context>
     <name>PortalHotKeyService</name>
     <message>
         <source>no session bus</source>
@@ -2667,6 +2714,15 @@ odczytać ani zapisać, program pomocniczy nie działa lub nie odpowiada).</tran
     <message>
         <source>Could not store the current profile in %1: %2</source>
         <translation>Nie można zapisać bieżącego profilu w %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>A text step left out %n character(s) this desktop cannot type: %1</source>
+        <extracomment>A log line; %1 lists the characters (as the user typed them, separated by spaces) that a macro&apos;s text step could not type on this desktop and left out.</extracomment>
+        <translation>
+            <numerusform>Krok tekstowy pominął %n znak, którego to środowisko graficzne nie może wpisać: %1</numerusform>
+            <numerusform>Krok tekstowy pominął %n znaki, których to środowisko graficzne nie może wpisać: %1</numerusform>
+            <numerusform>Krok tekstowy pominął %n znaków, których to środowisko graficzne nie może wpisać: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

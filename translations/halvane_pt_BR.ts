@@ -1843,6 +1843,53 @@ pode ser lido ou gravado, o auxiliar parado ou sem responder).</translation>
     </message>
 </context>
 <context>
+    <name>PointerBackendChoice</name>
+    <message>
+        <source>Mouse buttons and wheel</source>
+        <translation>Botões e roda do mouse</translation>
+    </message>
+    <message>
+        <source>Wayland session</source>
+        <translation>sessão Wayland</translation>
+    </message>
+    <message>
+        <source>uinput virtual pointer (Wayland session)</source>
+        <translation>ponteiro virtual uinput (sessão Wayland)</translation>
+    </message>
+    <message>
+        <source>X clients only</source>
+        <translation>apenas clientes X</translation>
+    </message>
+    <message>
+        <source>X11 session</source>
+        <translation>sessão X11</translation>
+    </message>
+    <message>
+        <source>XTest on X display %1, reaching X clients only (no uinput: %2)</source>
+        <translation>XTest no display X %1, alcançando apenas clientes X (sem uinput: %2)</translation>
+    </message>
+    <message>
+        <source>XTest on X display %1</source>
+        <translation>XTest no display X %1</translation>
+    </message>
+    <message>
+        <source>no XTest</source>
+        <translation>sem XTest</translation>
+    </message>
+    <message>
+        <source>uinput virtual pointer (no XTest: %1)</source>
+        <translation>ponteiro virtual uinput (sem XTest: %1)</translation>
+    </message>
+    <message>
+        <source>no backend can post</source>
+        <translation>nenhum backend pode enviar eventos do mouse</translation>
+    </message>
+    <message>
+        <source>mouse steps are only traced (no XTest: %1; no uinput: %2)</source>
+        <translation>os passos de mouse são apenas rastreados (sem XTest: %1; sem uinput: %2)</translation>
+    </message>
+</context>
+<context>
     <name>PortalHotKeyService</name>
     <message>
         <source>no session bus</source>
@@ -2646,6 +2693,14 @@ pode ser lido ou gravado, o auxiliar parado ou sem responder).</translation>
     <message>
         <source>Could not store the current profile in %1: %2</source>
         <translation>Não foi possível armazenar o perfil atual em %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>A text step left out %n character(s) this desktop cannot type: %1</source>
+        <extracomment>A log line; %1 lists the characters (as the user typed them, separated by spaces) that a macro&apos;s text step could not type on this desktop and left out.</extracomment>
+        <translation>
+            <numerusform>Um passo de texto omitiu %n caractere que este ambiente gráfico não consegue digitar: %1</numerusform>
+            <numerusform>Um passo de texto omitiu %n caracteres que este ambiente gráfico não consegue digitar: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

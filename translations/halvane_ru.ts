@@ -1860,6 +1860,53 @@ export или import отклонил профиль с ошибками или 
     </message>
 </context>
 <context>
+    <name>PointerBackendChoice</name>
+    <message>
+        <source>Mouse buttons and wheel</source>
+        <translation>Кнопки и колесо мыши</translation>
+    </message>
+    <message>
+        <source>Wayland session</source>
+        <translation>сеанс Wayland</translation>
+    </message>
+    <message>
+        <source>uinput virtual pointer (Wayland session)</source>
+        <translation>виртуальный указатель uinput (сеанс Wayland)</translation>
+    </message>
+    <message>
+        <source>X clients only</source>
+        <translation>только X-клиенты</translation>
+    </message>
+    <message>
+        <source>X11 session</source>
+        <translation>сеанс X11</translation>
+    </message>
+    <message>
+        <source>XTest on X display %1, reaching X clients only (no uinput: %2)</source>
+        <translation>XTest на X-дисплее %1, только для X-клиентов (нет uinput: %2)</translation>
+    </message>
+    <message>
+        <source>XTest on X display %1</source>
+        <translation>XTest на X-дисплее %1</translation>
+    </message>
+    <message>
+        <source>no XTest</source>
+        <translation>нет XTest</translation>
+    </message>
+    <message>
+        <source>uinput virtual pointer (no XTest: %1)</source>
+        <translation>виртуальный указатель uinput (нет XTest: %1)</translation>
+    </message>
+    <message>
+        <source>no backend can post</source>
+        <translation>ни один бэкенд не может отправлять события мыши</translation>
+    </message>
+    <message>
+        <source>mouse steps are only traced (no XTest: %1; no uinput: %2)</source>
+        <translation>шаги мыши только записываются в трассировку (нет XTest: %1; нет uinput: %2)</translation>
+    </message>
+</context>
+<context>
     <name>PortalHotKeyService</name>
     <message>
         <source>no session bus</source>
@@ -2667,6 +2714,15 @@ export или import отклонил профиль с ошибками или 
     <message>
         <source>Could not store the current profile in %1: %2</source>
         <translation>Не удалось сохранить текущий профиль в %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>A text step left out %n character(s) this desktop cannot type: %1</source>
+        <extracomment>A log line; %1 lists the characters (as the user typed them, separated by spaces) that a macro&apos;s text step could not type on this desktop and left out.</extracomment>
+        <translation>
+            <numerusform>Текстовый шаг пропустил %n символ, который этот рабочий стол не может ввести: %1</numerusform>
+            <numerusform>Текстовый шаг пропустил %n символа, которые этот рабочий стол не может ввести: %1</numerusform>
+            <numerusform>Текстовый шаг пропустил %n символов, которые этот рабочий стол не может ввести: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

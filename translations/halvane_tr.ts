@@ -1826,6 +1826,53 @@ bir dosya, yardımcı program çalışmıyor ya da yanıt vermiyor).</translatio
     </message>
 </context>
 <context>
+    <name>PointerBackendChoice</name>
+    <message>
+        <source>Mouse buttons and wheel</source>
+        <translation>Fare düğmeleri ve tekerleği</translation>
+    </message>
+    <message>
+        <source>Wayland session</source>
+        <translation>Wayland oturumu</translation>
+    </message>
+    <message>
+        <source>uinput virtual pointer (Wayland session)</source>
+        <translation>uinput sanal işaretçisi (Wayland oturumu)</translation>
+    </message>
+    <message>
+        <source>X clients only</source>
+        <translation>yalnızca X istemcileri</translation>
+    </message>
+    <message>
+        <source>X11 session</source>
+        <translation>X11 oturumu</translation>
+    </message>
+    <message>
+        <source>XTest on X display %1, reaching X clients only (no uinput: %2)</source>
+        <translation>%1 X sunucusunda XTest; yalnızca X istemcilerine ulaşır (uinput yok: %2)</translation>
+    </message>
+    <message>
+        <source>XTest on X display %1</source>
+        <translation>%1 X sunucusunda XTest</translation>
+    </message>
+    <message>
+        <source>no XTest</source>
+        <translation>XTest yok</translation>
+    </message>
+    <message>
+        <source>uinput virtual pointer (no XTest: %1)</source>
+        <translation>uinput sanal işaretçisi (XTest yok: %1)</translation>
+    </message>
+    <message>
+        <source>no backend can post</source>
+        <translation>hiçbir arka uç fare olayı gönderemiyor</translation>
+    </message>
+    <message>
+        <source>mouse steps are only traced (no XTest: %1; no uinput: %2)</source>
+        <translation>fare adımları yalnızca iz kaydına yazılıyor (XTest yok: %1; uinput yok: %2)</translation>
+    </message>
+</context>
+<context>
     <name>PortalHotKeyService</name>
     <message>
         <source>no session bus</source>
@@ -2625,6 +2672,13 @@ bir dosya, yardımcı program çalışmıyor ya da yanıt vermiyor).</translatio
     <message>
         <source>Could not store the current profile in %1: %2</source>
         <translation>Geçerli profil %1 dosyasına kaydedilemedi: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>A text step left out %n character(s) this desktop cannot type: %1</source>
+        <extracomment>A log line; %1 lists the characters (as the user typed them, separated by spaces) that a macro&apos;s text step could not type on this desktop and left out.</extracomment>
+        <translation>
+            <numerusform>Bir metin adımı, bu masaüstünün yazamadığı %n karakteri atladı: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1860,6 +1860,53 @@ export або import відхилила профіль із помилками �
     </message>
 </context>
 <context>
+    <name>PointerBackendChoice</name>
+    <message>
+        <source>Mouse buttons and wheel</source>
+        <translation>Кнопки й коліщатко миші</translation>
+    </message>
+    <message>
+        <source>Wayland session</source>
+        <translation>сеанс Wayland</translation>
+    </message>
+    <message>
+        <source>uinput virtual pointer (Wayland session)</source>
+        <translation>віртуальний вказівник uinput (сеанс Wayland)</translation>
+    </message>
+    <message>
+        <source>X clients only</source>
+        <translation>лише X-клієнти</translation>
+    </message>
+    <message>
+        <source>X11 session</source>
+        <translation>сеанс X11</translation>
+    </message>
+    <message>
+        <source>XTest on X display %1, reaching X clients only (no uinput: %2)</source>
+        <translation>XTest на X-дисплеї %1, лише для X-клієнтів (немає uinput: %2)</translation>
+    </message>
+    <message>
+        <source>XTest on X display %1</source>
+        <translation>XTest на X-дисплеї %1</translation>
+    </message>
+    <message>
+        <source>no XTest</source>
+        <translation>немає XTest</translation>
+    </message>
+    <message>
+        <source>uinput virtual pointer (no XTest: %1)</source>
+        <translation>віртуальний вказівник uinput (немає XTest: %1)</translation>
+    </message>
+    <message>
+        <source>no backend can post</source>
+        <translation>жоден бекенд не може надсилати події миші</translation>
+    </message>
+    <message>
+        <source>mouse steps are only traced (no XTest: %1; no uinput: %2)</source>
+        <translation>кроки миші лише записуються до трасування (немає XTest: %1; немає uinput: %2)</translation>
+    </message>
+</context>
+<context>
     <name>PortalHotKeyService</name>
     <message>
         <source>no session bus</source>
@@ -2667,6 +2714,15 @@ export або import відхилила профіль із помилками �
     <message>
         <source>Could not store the current profile in %1: %2</source>
         <translation>Не вдалося зберегти поточний профіль у %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>A text step left out %n character(s) this desktop cannot type: %1</source>
+        <extracomment>A log line; %1 lists the characters (as the user typed them, separated by spaces) that a macro&apos;s text step could not type on this desktop and left out.</extracomment>
+        <translation>
+            <numerusform>Текстовий крок пропустив %n символ, який ця стільниця не може ввести: %1</numerusform>
+            <numerusform>Текстовий крок пропустив %n символи, які ця стільниця не може ввести: %1</numerusform>
+            <numerusform>Текстовий крок пропустив %n символів, які ця стільниця не може ввести: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1825,6 +1825,53 @@ read or written, the helper not running or not answering).</source>
     </message>
 </context>
 <context>
+    <name>PointerBackendChoice</name>
+    <message>
+        <source>Mouse buttons and wheel</source>
+        <translation>鼠标按键和滚轮</translation>
+    </message>
+    <message>
+        <source>Wayland session</source>
+        <translation>Wayland 会话</translation>
+    </message>
+    <message>
+        <source>uinput virtual pointer (Wayland session)</source>
+        <translation>uinput 虚拟指针（Wayland 会话）</translation>
+    </message>
+    <message>
+        <source>X clients only</source>
+        <translation>仅限 X 客户端</translation>
+    </message>
+    <message>
+        <source>X11 session</source>
+        <translation>X11 会话</translation>
+    </message>
+    <message>
+        <source>XTest on X display %1, reaching X clients only (no uinput: %2)</source>
+        <translation>X 显示 %1 上的 XTest，仅能到达 X 客户端（没有 uinput：%2）</translation>
+    </message>
+    <message>
+        <source>XTest on X display %1</source>
+        <translation>X 显示 %1 上的 XTest</translation>
+    </message>
+    <message>
+        <source>no XTest</source>
+        <translation>没有 XTest</translation>
+    </message>
+    <message>
+        <source>uinput virtual pointer (no XTest: %1)</source>
+        <translation>uinput 虚拟指针（没有 XTest：%1）</translation>
+    </message>
+    <message>
+        <source>no backend can post</source>
+        <translation>没有后端能发送鼠标事件</translation>
+    </message>
+    <message>
+        <source>mouse steps are only traced (no XTest: %1; no uinput: %2)</source>
+        <translation>鼠标步骤仅被记录到跟踪（没有 XTest：%1；没有 uinput：%2）</translation>
+    </message>
+</context>
+<context>
     <name>PortalHotKeyService</name>
     <message>
         <source>no session bus</source>
@@ -2624,6 +2671,13 @@ read or written, the helper not running or not answering).</source>
     <message>
         <source>Could not store the current profile in %1: %2</source>
         <translation>无法将当前配置文件保存到 %1：%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>A text step left out %n character(s) this desktop cannot type: %1</source>
+        <extracomment>A log line; %1 lists the characters (as the user typed them, separated by spaces) that a macro&apos;s text step could not type on this desktop and left out.</extracomment>
+        <translation>
+            <numerusform>文本步骤跳过了此桌面无法输入的 %n 个字符：%1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -3,8 +3,12 @@
 
 #include "bench/support/Percentile.h"
 #include "helper/controller/MacroPlayer.h"
+#include "platform/input/pointer/FakePointerEventPoster.h"
+#include "platform/input/pointer/HeldButtonRecord.h"
 #include "platform/input/posters/FakeKeyboardEventPoster.h"
+#include "platform/input/posters/FakeTextTypist.h"
 #include "platform/input/posters/HeldKeyRecord.h"
+#include "platform/input/posters/TraceOnlyTextTypist.h"
 #include "platform/system/sleeper/RealSleeper.h"
 #include "shared/control/ControlChannel.h"
 #include "shared/settings/SettingsStore.h"
@@ -40,6 +44,9 @@ void BM_PauseAccuracy(benchmark::State& state) {
     RealSleeper sleeper;
     FakeKeyboardEventPoster poster;
     HeldKeyRecord held(poster);
+    FakeTextTypist typist;
+    FakePointerEventPoster pointer;
+    HeldButtonRecord buttons(pointer);
     std::vector<Clock::time_point> at;
     PlistValue combo = PlistValue::dictionary();
     for (int i = 0; i < 8; ++i) {
@@ -49,7 +56,7 @@ void BM_PauseAccuracy(benchmark::State& state) {
     }
     std::unique_ptr<MacroPlayer> player;
     player = std::make_unique<MacroPlayer>(
-        sleeper, held,
+        sleeper, held, MacroPlayer::Outputs{typist, buttons, {}},
         [&](int, int) {
           at.push_back(Clock::now());
           if (at.size() == kSteps) player->stop(MacroPlayer::StopReason::Cancel);
@@ -73,6 +80,49 @@ void BM_PauseAccuracy(benchmark::State& state) {
   state.counters["drift_end_p99_ms"] = percentile(drift, 0.99);
 }
 BENCHMARK(BM_PauseAccuracy)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Types every character it is given and counts them; no gap, as the trace-only typist.
+class CountingTypist : public TraceOnlyTextTypist {
+ public:
+  bool typeCharacter(char32_t) override {
+    ++typed;
+    return true;
+  }
+  qint64 typed = 0;
+};
+
+// A text step of 1,000 characters through the player on the real loop with a typist that needs
+// no gap: the characters per second the player's pacing allows (the loop gets a turn between
+// batches), and the whole text's time against the 2 s it must stay under.
+void BM_TextThroughThePlayer(benchmark::State& state) {
+  QString text;
+  for (int i = 0; i < settings::kMaxTextLength; ++i) text += QChar(u'a' + i % 26);
+  PlistValue combo = PlistValue::dictionary();
+  settings::writeMacroSteps(combo, {settings::MacroStep::typing(text)});
+  std::vector<double> ms;
+  qint64 characters = 0;
+  for (auto _ : state) {
+    RealSleeper sleeper;
+    FakeKeyboardEventPoster poster;
+    HeldKeyRecord held(poster);
+    CountingTypist typist;
+    FakePointerEventPoster pointer;
+    HeldButtonRecord buttons(pointer);
+    MacroPlayer player(
+        sleeper, held, MacroPlayer::Outputs{typist, buttons, {}}, [](int, int) {},
+        [] { return true; }, [](MacroPlayer::StopReason) {});
+    const auto start = Clock::now();
+    player.play({combo, settings::PlayMode::Once, 0xF1, std::nullopt});
+    while (player.isPlaying()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    characters += typist.typed;
+  }
+  double total = 0;
+  for (double m : ms) total += m;
+  state.counters["text_1000_median_ms"] = percentile(ms, 0.5);
+  state.counters["chars_per_s"] = total > 0 ? double(characters) / (total / 1000.0) : 0;
+}
+BENCHMARK(BM_TextThroughThePlayer)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 // The real helper on a private bus; L1 toggles a macro of long pauses, so once pressed it plays
 // until the end of the benchmark.

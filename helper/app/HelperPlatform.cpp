@@ -12,8 +12,12 @@
 #include "platform/input/devices/TracedHIDDeviceRegistry.h"
 #include "platform/input/hidevent/HIDEventSystemFactory.h"
 #include "platform/input/hidevent/TracedHIDEventSystem.h"
+#include "platform/input/pointer/PointerEventPosterFactory.h"
+#include "platform/input/pointer/TracedPointerEventPoster.h"
 #include "platform/input/posters/KeyboardEventPosterFactory.h"
+#include "platform/input/posters/TraceOnlyTextTypist.h"
 #include "platform/input/posters/TracedKeyboardEventPoster.h"
+#include "platform/input/posters/TracedTextTypist.h"
 #include "platform/system/control/DBusServerObject.h"
 #include "platform/system/log/SyslogSystemLog.h"
 #include "platform/system/log/TracedSystemLog.h"
@@ -57,6 +61,10 @@ HelperPlatform::HelperPlatform(Trace& trace, const SessionProbe& probe)
       sleeper_(std::make_unique<TracedSleeper>(*realSleeper_, trace)),
       realKeyboard_(createKeyboardEventPoster(probe, *log_, &keyEvents_)),
       keyboard_(std::make_unique<TracedKeyboardEventPoster>(*realKeyboard_, trace)),
+      typist_(std::make_unique<TraceOnlyTextTypist>()),
+      tracedTypist_(std::make_unique<TracedTextTypist>(*typist_, trace)),
+      realPointer_(createPointerEventPoster(probe, *log_, &pointerEvents_)),
+      pointer_(std::make_unique<TracedPointerEventPoster>(*realPointer_, trace)),
       realHidEvents_(
           createHIDEventSystem(noted(chooseHIDEventBackend(probe), BackendService::HidEvents,
                                      hidEventBackendName, *log_, backends_))),
@@ -109,6 +117,8 @@ ControllerServices HelperPlatform::services() {
                             *sleeper_,
                             QtClock::instance(),
                             *keyboard_,
+                            *tracedTypist_,
+                            *pointer_,
                             *hidEvents_,
                             *workspace_,
                             *scripts_,

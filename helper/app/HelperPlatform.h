@@ -6,7 +6,9 @@
 #include "platform/desktop/overlay/OverlayBackendChoice.h"
 #include "platform/desktop/overlay/OverlaySurface.h"
 #include "platform/desktop/probe/SessionProbe.h"
+#include "platform/input/pointer/PointerBackendChoice.h"
 #include "platform/input/posters/KeyEventBackendChoice.h"
+#include "platform/input/posters/TextTypist.h"
 
 #include <memory>
 
@@ -31,6 +33,8 @@ class HelperPlatform {
 
   ControllerServices services();
   SystemLog& log() { return *log_; }
+  // What types a macro's text steps, untraced.
+  TextTypist* typist() { return typist_.get(); }
   ServerObject& serverObject() { return *serverObject_; }
   // Offers the read-only reports on the server object, about controller and these services.
   void serveDiagnostics(Controller& controller);
@@ -51,6 +55,9 @@ class HelperPlatform {
   std::unique_ptr<Sleeper> realSleeper_, sleeper_;
   KeyEventBackendChoice keyEvents_;
   std::unique_ptr<KeyboardEventPoster> realKeyboard_, keyboard_;
+  std::unique_ptr<TextTypist> typist_, tracedTypist_;
+  PointerBackendChoice pointerEvents_;
+  std::unique_ptr<PointerEventPoster> realPointer_, pointer_;
   std::unique_ptr<HIDEventSystem> realHidEvents_, hidEvents_;
   std::unique_ptr<Workspace> realWorkspace_, workspace_;
   // Before the scripts, which are told the front application.

@@ -13,6 +13,8 @@ Controller::Controller(const ControllerServices& services, QObject* parent)
       mServices(services),
       mMacroPlayer(
           mServices.sleeper, mHeldKeys,
+          {mServices.typist, mHeldButtons,
+           [this](const QString& characters) { textSkipped(characters); }},
           [this](int key, int modifiers) { pressKeyCombination(key, modifiers); },
           [this] { return settings::cancelMacroWithEscape(m_Prefs); },
           [this](MacroPlayer::StopReason why) { macroStopped(why); }) {

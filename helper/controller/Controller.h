@@ -3,6 +3,7 @@
 #include "helper/controller/ControllerServices.h"
 #include "helper/controller/KeyboardRecord.h"
 #include "helper/controller/MacroPlayer.h"
+#include "platform/input/pointer/HeldButtonRecord.h"
 #include "platform/input/posters/HeldKeyRecord.h"
 #include "shared/control/KeyboardServer.h"
 #include "shared/plist/PlistValue.h"
@@ -60,6 +61,7 @@ class Controller : public QObject, public KeyboardServer {
   void stopMacro(MacroPlayer::StopReason why);
   bool isPlayingMacro() const { return mMacroPlayer.isPlaying(); }
   const HeldKeyRecord& heldKeys() const { return mHeldKeys; }
+  const HeldButtonRecord& heldButtons() const { return mHeldButtons; }
 
   // --- Profiles ---------------------------------------------------------------------------
   void switchToProfile(int profile, bool broadcast);
@@ -141,6 +143,7 @@ class Controller : public QObject, public KeyboardServer {
   // entry: the macro key's record; key: its index.
   void playMacro(const PlistValue& entry, int key);
   void macroStopped(MacroPlayer::StopReason why);
+  void textSkipped(const QString& characters);
   // A report that differs from its keyboard's last one: decoded now, or after the macro.
   void reportChanged(ServiceId service, quint32 size);
   void decodeReport(ServiceId service, const ReportBuffer& report, quint32 size);
@@ -155,6 +158,8 @@ class Controller : public QObject, public KeyboardServer {
   ControllerServices mServices;
   // Every synthetic key goes through it, so that none is left down.
   HeldKeyRecord mHeldKeys{mServices.keyboard};
+  // And every synthetic mouse button, for the same reason.
+  HeldButtonRecord mHeldButtons{mServices.pointer};
   MacroPlayer mMacroPlayer;
   // The keyboard interface whose report is being decoded; none outside decoding.
   std::optional<ServiceId> mReportSource;

@@ -14,9 +14,11 @@ class FrontApplicationWatcher;
 class HIDDeviceRegistry;
 class HIDEventSystem;
 class KeyboardEventPoster;
+class PointerEventPoster;
 class ScriptRunner;
 class Sleeper;
 class SystemLog;
+class TextTypist;
 class Workspace;
 
 // Everything the Controller reaches outside itself. main() passes the real (traced) backends;
@@ -27,6 +29,9 @@ struct ControllerServices {
   // The idle check's timer.
   Clock& clock;
   KeyboardEventPoster& keyboard;
+  // A macro's text steps and its mouse steps.
+  TextTypist& typist;
+  PointerEventPoster& pointer;
   HIDEventSystem& hidEvents;
   Workspace& workspace;
   ScriptRunner& scripts;

@@ -100,6 +100,16 @@ void Controller::macroStopped(MacroPlayer::StopReason why) {
   mServices.log.log(tr("Macro stopped: %1").arg(stopReasonText(why)));
 }
 
+void Controller::textSkipped(const QString& characters) {
+  QStringList each;
+  for (const char32_t c : characters.toUcs4()) each << QString::fromUcs4(&c, 1);
+  //: A log line; %1 lists the characters (as the user typed them, separated by spaces) that
+  //: a macro's text step could not type on this desktop and left out.
+  mServices.log.log(
+      tr("A text step left out %n character(s) this desktop cannot type: %1", "", int(each.size()))
+          .arg(each.join(u' ')));
+}
+
 void Controller::pressKeyCombination(int key, int modifiers) {
   KeyboardEventPoster& keyboard = mHeldKeys;
   keyboard.setLocalEventsSuppressionInterval(kSuppressionDuringCombination);

@@ -1,6 +1,8 @@
 #include "helper/controller/MacroPlayer.h"
 
+#include "platform/input/pointer/HeldButtonRecord.h"
 #include "platform/input/posters/HeldKeyRecord.h"
+#include "platform/input/posters/TextTypist.h"
 #include "platform/system/sleeper/Sleeper.h"
 #include "shared/settings/SettingsLimits.h"
 
@@ -14,14 +16,14 @@ namespace {
 
 // The KeyCombo keys of one macro step, made once: macros are played on the report path.
 struct StepKeys {
-  QString keyCode, modifiers, delay;
+  QString keyCode, modifiers, delay, stepKind;
 };
 const StepKeys& stepKeys(int step) {
   static const std::array<StepKeys, settings::kMacroStepCount> keys = [] {
     std::array<StepKeys, settings::kMacroStepCount> k;
     for (int i = 0; i < settings::kMacroStepCount; ++i)
-      k[size_t(i)] = {QStringLiteral("keyCode%1").arg(i), QStringLiteral("modifiers%1").arg(i),
-                      QStringLiteral("delay%1").arg(i)};
+      k[size_t(i)] = {settings::macroStepKey("keyCode", i), settings::macroStepKey("modifiers", i),
+                      settings::macroStepKey("delay", i), settings::macroStepKey("stepKind", i)};
     return k;
   }();
   return keys[size_t(step)];
@@ -39,11 +41,12 @@ bool holdsCode(const ReportBuffer& report, std::uint8_t code) {
 
 }  // namespace
 
-MacroPlayer::MacroPlayer(Sleeper& sleeper, HeldKeyRecord& heldKeys, PressCombination press,
-                         std::function<bool()> escapeCancels,
+MacroPlayer::MacroPlayer(Sleeper& sleeper, HeldKeyRecord& heldKeys, Outputs outputs,
+                         PressCombination press, std::function<bool()> escapeCancels,
                          std::function<void(StopReason)> stopped)
     : sleeper_(sleeper),
       heldKeys_(heldKeys),
+      outputs_(std::move(outputs)),
       press_(std::move(press)),
       escapeCancels_(std::move(escapeCancels)),
       stopped_(std::move(stopped)) {}
@@ -63,6 +66,7 @@ void MacroPlayer::play(Macro macro) {
   runs_ = 0;
   keyReleased_ = false;
   stopAtRunEnd_ = false;
+  skippedReported_ = 0;
   beginRun();
 }
 
@@ -74,24 +78,117 @@ void MacroPlayer::beginRun() {
 
 void MacroPlayer::advance() {
   // Every step is examined: an empty step does not end the macro. A missing key code reads as
-  // 0, which is a real key. A step's pause follows its key, the last one's too.
+  // 0, which is a real key. A step's pause follows it, the last one's too.
   while (step_ < settings::kMacroStepCount) {
-    const StepKeys& keys = stepKeys(step_++);
+    const int slot = step_++;
+    const StepKeys& keys = stepKeys(slot);
     const int keyCode = macro_.keyCombo[keys.keyCode].intValue();
-    // An empty step's other values are never used: most steps are empty, and each look-up is a
-    // search of the settings tree on the report's way.
-    if (keyCode == kEmptyStep) continue;
-    const int modifiers = macro_.keyCombo[keys.modifiers].intValue();
-    const double delay = macro_.keyCombo[keys.delay].doubleValue() / 1000.0;
-    press_(keyCode, modifiers);
-    if (!playing_) return;  // stopped by what the combination set off
+    double delay = 0;
+    if (keyCode != kEmptyStep) {
+      const int modifiers = macro_.keyCombo[keys.modifiers].intValue();
+      delay = macro_.keyCombo[keys.delay].doubleValue() / 1000.0;
+      press_(keyCode, modifiers);
+    } else {
+      // An empty step's other values are never used: most steps are empty, and each look-up is
+      // a search of the settings tree on the report's way. Only a slot without a key may hold a
+      // step of another kind, and it says so in its stepKind entry.
+      if (!macro_.keyCombo.contains(keys.stepKind)) continue;
+      const std::optional<settings::MacroStep> step =
+          settings::readMacroStep(macro_.keyCombo, slot);
+      if (!step) continue;
+      if (!playStep(*step, slot)) return;
+      delay = step->delay / 1000.0;
+    }
+    if (!playing_) return;  // stopped by what the step set off
     if (delay > 0) {
-      pausedThisRun_ = true;
-      sleeper_.after(delay, [this] { advance(); });
+      afterStep(delay);
       return;
     }
   }
   runEnded();
+}
+
+bool MacroPlayer::playStep(const settings::MacroStep& step, int slot) {
+  using settings::ButtonAction;
+  switch (step.kind) {
+    case settings::StepKind::Text:
+      beginText(step, slot);
+      return false;
+    case settings::StepKind::MouseButton:
+      if (step.buttonAction != ButtonAction::Release)
+        outputs_.buttons.postButton(step.button, true);
+      if (step.buttonAction != ButtonAction::Press) outputs_.buttons.postButton(step.button, false);
+      return true;
+    case settings::StepKind::Wheel:
+      outputs_.buttons.postWheel(step.wheel, step.notches);
+      return true;
+    case settings::StepKind::Key:  // played by advance()
+      break;
+  }
+  return true;
+}
+
+void MacroPlayer::beginText(const settings::MacroStep& step, int slot) {
+  // Code points, not UTF-16 units: a character outside the Basic Multilingual Plane is one
+  // character to the typist.
+  text_ = Typing{true, step.text.toUcs4(), 0, step.delay / 1000.0, slot, QString()};
+  outputs_.typist.beginText();
+  typeText();
+}
+
+void MacroPlayer::typeText() {
+  // A sleeper that resumes inside after() (the tests' one) is looped here rather than recursed
+  // into, so that a text of a thousand characters does not nest a thousand calls.
+  for (;;) {
+    const double gap = outputs_.typist.characterGap();
+    const qsizetype batch = gap > 0 ? 1 : kCharactersPerTurn;
+    for (qsizetype n = 0; n < batch && text_.next < text_.characters.size(); ++n) {
+      const char32_t character = text_.characters[text_.next++];
+      if (!outputs_.typist.typeCharacter(character)) {
+        const QString one = QString::fromUcs4(&character, 1);
+        if (!text_.skipped.contains(one)) text_.skipped += one;
+      }
+      if (!playing_) return;  // stopped by what the character set off
+    }
+    if (text_.next >= text_.characters.size()) {
+      const double delay = text_.delay;
+      endText();
+      afterStep(delay);
+      return;
+    }
+    charactersResumedInside_ = false;
+    schedulingCharacters_ = true;
+    sleeper_.after(gap, [this] {
+      if (schedulingCharacters_)
+        charactersResumedInside_ = true;
+      else
+        typeText();
+    });
+    schedulingCharacters_ = false;
+    if (!charactersResumedInside_) return;
+  }
+}
+
+void MacroPlayer::endText() {
+  if (!text_.active) return;
+  Typing ended = std::exchange(text_, Typing());
+  outputs_.typist.endText();
+  // Said once per play, not on every run of a repeating macro.
+  const unsigned slotBit = 1u << ended.slot;
+  if (!ended.skipped.isEmpty() && !(skippedReported_ & slotBit) && outputs_.skipped) {
+    skippedReported_ |= slotBit;
+    outputs_.skipped(ended.skipped);
+  }
+}
+
+void MacroPlayer::afterStep(double delaySeconds) {
+  if (!playing_) return;
+  if (delaySeconds > 0) {
+    pausedThisRun_ = true;
+    sleeper_.after(delaySeconds, [this] { advance(); });
+    return;
+  }
+  advance();
 }
 
 void MacroPlayer::runEnded() {
@@ -128,6 +225,8 @@ bool MacroPlayer::repeats() const {
 void MacroPlayer::finish() {
   playing_ = false;
   macro_ = Macro();
+  // A button the macro pressed and did not let go of is let go of at its end.
+  outputs_.buttons.releaseAll();
   drain();
 }
 
@@ -204,7 +303,9 @@ void MacroPlayer::stop(StopReason why) {
   sleeper_.cancel();
   playing_ = false;
   macro_ = Macro();
+  endText();
   heldKeys_.releaseAll();
+  outputs_.buttons.releaseAll();
   if (why != StopReason::Unplug) dropReports(std::nullopt);
   if (!wasPlaying) return;
   if (stopped_) stopped_(why);

@@ -3,6 +3,7 @@
 // is the poster's record: every key-down it posted has its key-up).
 
 #include "shared/control/ControlChannel.h"
+#include "shared/settings/MacroStep.h"
 #include "shared/settings/SettingsStore.h"
 #include "tests/platform/system/session/FakeLogindProcess.h"
 #include "tests/support/HelperHarness.h"
@@ -11,6 +12,7 @@
 #include <QDBusReply>
 #include <QElapsedTimer>
 #include <QJsonObject>
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
@@ -126,6 +128,55 @@ TEST_F(MacroHelper, ASuspendStopsTheMacro) {
   const auto [down, second] = keysLeftDown();
   EXPECT_EQ(down, 0);
   EXPECT_FALSE(second);
+}
+
+// The real helper with the trace-only backends plays a text, a click and the wheel from the
+// settings file, in order, and ends with nothing held.
+TEST_F(MacroHelper, ATextAClickAndTheWheelPlayInOrder) {
+  using namespace settings;
+  const QString text = QStringLiteral("Grüße \U0001F600");
+  PlistValue tree = settings::read(defaultsPath());
+  PlistValue l1 = tree[QStringLiteral("Profiles")].at(0)[QStringLiteral("MacroKeys")].at(0);
+  l1.set(QStringLiteral("ActionType"), QStringLiteral("ExecuteMacro"));
+  PlistValue combo = l1[QStringLiteral("KeyCombo")];
+  writeMacroSteps(combo, {MacroStep::typing(text, 20),
+                          MacroStep::mouseButton(MouseButton::Left, ButtonAction::Click),
+                          MacroStep::scroll(WheelDirection::Down, 2)});
+  ASSERT_TRUE(settings::write(tree, helper_.settingsPath()));
+  keyboard_ = std::make_unique<VirtualInterface>(helper_.keyboardFolder(),
+                                                 QStringLiteral("1209-4856-0001-0006-m.sock"));
+  ASSERT_TRUE(helper_.start());
+  ASSERT_TRUE(keyboard_->acceptConnection(10s)) << helper_.standardOutput().toStdString();
+  ASSERT_TRUE(helper_.waitForOp(QStringLiteral("notification"), 0, 10s));
+  const size_t before = helper_.trace().size();
+  ASSERT_TRUE(keyboard_->send(QByteArray::fromHex("0000f10000000000")));
+  ASSERT_TRUE(keyboard_->send(QByteArray::fromHex("0000000000000000")));
+  ASSERT_TRUE(helper_.waitForOp(QStringLiteral("wheel"), before, 10s)) << "the macro did not end";
+
+  QStringList played;
+  for (const QJsonObject& line : helper_.trace()) {
+    const QString name = op(line);
+    if (name == u"typeCharacter")
+      played << QStringLiteral("type ") + line[QStringLiteral("character")].toString();
+    else if (name == u"pointerButton")
+      played << QStringLiteral("%1 %2").arg(
+          line[QStringLiteral("button")].toString(),
+          line[QStringLiteral("down")].toBool() ? u"down" : u"up");
+    else if (name == u"wheel")
+      played << QStringLiteral("wheel %1 %2")
+                    .arg(line[QStringLiteral("direction")].toString())
+                    .arg(line[QStringLiteral("notches")].toInt());
+    else if (name == u"beginText" || name == u"endText" ||
+             (name == u"sleep" && line[QStringLiteral("seconds")].toDouble() > 0))
+      played << name;
+  }
+  QStringList expected{QStringLiteral("beginText")};
+  for (const char32_t c : text.toUcs4())
+    expected << QStringLiteral("type ") + QString::fromUcs4(&c, 1);
+  expected << QStringLiteral("endText") << QStringLiteral("sleep") << QStringLiteral("Left down")
+           << QStringLiteral("Left up") << QStringLiteral("wheel Down 2");
+  EXPECT_EQ(played, expected);
+  EXPECT_EQ(keysLeftDown().first, 0);
 }
 
 }  // namespace

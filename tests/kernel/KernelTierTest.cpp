@@ -139,6 +139,38 @@ TEST_F(KernelTier, MacroArrivesOnUinputInOrder) {
   EXPECT_LT(got[3].time - got[0].time, 0.39);
 }
 
+// The sysfs capability mask (hexadecimal words, the highest first) has bit `code`.
+bool hasCapability(const QString& mask, int code) {
+  const QStringList words = mask.split(u' ', Qt::SkipEmptyParts);
+  const int bits = QT_POINTER_SIZE * 8;
+  const qsizetype word = words.size() - 1 - code / bits;
+  return word >= 0 && (words[word].toULongLong(nullptr, 16) >> (code % bits) & 1);
+}
+
+TEST_F(KernelTier, MouseStepsArriveOnTheUinputPointer) {
+  const QJsonObject r = result("mouse_steps");
+  // udev classes the helper's pointer as a mouse, so the desktop takes its buttons.
+  EXPECT_EQ(r[QStringLiteral("properties")][QStringLiteral("ID_INPUT_MOUSE")].toString(),
+            QStringLiteral("1"));
+  const QJsonObject caps = r[QStringLiteral("capabilities")].toObject();
+  for (int button : {BTN_LEFT, BTN_RIGHT, BTN_MIDDLE, BTN_SIDE, BTN_EXTRA})
+    EXPECT_TRUE(hasCapability(caps[QStringLiteral("key")].toString(), button)) << button;
+  for (int axis : {REL_WHEEL, REL_HWHEEL, REL_WHEEL_HI_RES, REL_HWHEEL_HI_RES})
+    EXPECT_TRUE(hasCapability(caps[QStringLiteral("rel")].toString(), axis)) << axis;
+  // {type, code, value} of every button and wheel event, in order.
+  std::vector<std::vector<int>> got;
+  for (const QJsonValue& event : r[QStringLiteral("events")].toArray()) {
+    const QJsonArray e = event.toArray();
+    if (e.at(1).toInt() == EV_KEY || e.at(1).toInt() == EV_REL)
+      got.push_back({e.at(1).toInt(), e.at(2).toInt(), e.at(3).toInt()});
+  }
+  const std::vector<std::vector<int>> expected = {
+      {EV_KEY, BTN_LEFT, 1},   {EV_KEY, BTN_LEFT, 0},
+      {EV_REL, REL_WHEEL, -3}, {EV_REL, REL_WHEEL_HI_RES, -360},
+      {EV_KEY, BTN_RIGHT, 1},  {EV_KEY, BTN_RIGHT, 0}};
+  EXPECT_EQ(got, expected);
+}
+
 TEST_F(KernelTier, ProfileKeySendsFeatureReport) {
   const QJsonArray steps = result("profile_switch")[QStringLiteral("steps")].toArray();
   ASSERT_EQ(steps.size(), 2);

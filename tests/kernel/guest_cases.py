@@ -242,6 +242,13 @@ def write_settings(path, mode):
         # L3: Shift-X, a pause long enough to stop the macro in, B.
         first["MacroKeys"][2].update(ActionType="ExecuteMacro", KeyCombo=key_combo(
             [(VK_X, SHIFT, LONG_PAUSE_MS), (VK_B, 0, 0)]))
+        # Profile 2's L1: a left click, the wheel down 3 notches, the right button pressed and
+        # never released in the macro (let go of at its end).
+        mouse = key_combo([])
+        mouse.update(stepKind0="MouseButton", button0="Left", buttonAction0="Click",
+                     stepKind1="Wheel", wheel1="Down", notches1=3,
+                     stepKind2="MouseButton", button2="Right", buttonAction2="Press")
+        settings["Profiles"][1]["MacroKeys"][0].update(ActionType="ExecuteMacro", KeyCombo=mouse)
         # Profile 3: Command and Option swapped, keys 0 and 3 assigned (MacroMask 9).
         third["SwapCmdAlt"] = True
         third["MacroKeys"][0].update(ActionType="ExecuteMacro", KeyCombo=key_combo([(VK_A, 0, 0)]))
@@ -396,6 +403,20 @@ def key_count(n):
 
 def case_macro(env):
     return type_and_read(env, "Halvane virtual keyboard", ["press L1", "release"], key_count(8))
+
+
+def case_mouse_steps(env):
+    """Profile 2's L1 on the helper's uinput pointer; profile 1 is current again afterwards."""
+    def switch(command, mask):
+        before = len(env.vkbd.output())
+        env.vkbd.send(command, "release")
+        env.vkbd.wait_output(mask, before, 60)
+    switch("press profile F2", "MacroMask=1")
+    result = type_and_read(env, "Halvane virtual pointer", ["press L1", "release"], key_count(4))
+    sysfs = f"/sys/class/input/{os.path.basename(result['node'])}/device/capabilities"
+    result["capabilities"] = {kind: read_text(f"{sysfs}/{kind}").strip() for kind in ("key", "rel")}
+    switch("press profile F1", "MacroMask=7")
+    return result
 
 
 def get_feature(devnode, report_id, size):
@@ -693,7 +714,7 @@ def case_hwdb(env):
             for with_entry in with_entry_first_if_current()}
 
 
-CASES = [case_hidraw_found, case_macro, case_profile_switch, case_media_and_eject,
+CASES = [case_hidraw_found, case_macro, case_mouse_steps, case_profile_switch, case_media_and_eject,
          case_udev_rule, case_permission, case_replug, case_stop_during_macro, case_doctor,
          case_hwdb]
 

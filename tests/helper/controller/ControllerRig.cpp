@@ -96,6 +96,18 @@ QString shortLine(const QJsonObject& o) {
     return QStringLiteral("overlay ") + o[QStringLiteral("name")].toString();
   if (op == u"overlayHide") return QStringLiteral("overlay hide");
   if (op == u"log") return QStringLiteral("log ") + o[QStringLiteral("message")].toString();
+  if (op == u"beginText") return QStringLiteral("text begin");
+  if (op == u"endText") return QStringLiteral("text end");
+  if (op == u"typeCharacter")
+    return QStringLiteral("type ") + o[QStringLiteral("character")].toString();
+  if (op == u"pointerButton")
+    return QStringLiteral("button %1 %2")
+        .arg(o[QStringLiteral("button")].toString(),
+             o[QStringLiteral("down")].toBool() ? u"down" : u"up");
+  if (op == u"wheel")
+    return QStringLiteral("wheel %1 %2")
+        .arg(o[QStringLiteral("direction")].toString())
+        .arg(o[QStringLiteral("notches")].toInt());
   return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
 }
 
@@ -113,6 +125,8 @@ ControllerRig::ControllerRig(bool withScript) : trace(dir.filePath(QStringLitera
                               tracedSleeper_,
                               clock,
                               tracedKeyboard_,
+                              tracedTypist_,
+                              tracedPointer_,
                               tracedHidEvents_,
                               tracedWorkspace_,
                               tracedScripts_,
@@ -166,6 +180,15 @@ void ControllerRig::setMacro(const PlistValue& tree, int profileIndex, int key,
     combo.set(QStringLiteral("delay%1").arg(i),
               delay == std::floor(delay) ? PlistValue(qint64(delay)) : PlistValue(delay));
   }
+  entry.set(QStringLiteral("ActionType"), QStringLiteral("ExecuteMacro"));
+  entry.set(QStringLiteral("KeyCombo"), combo);
+}
+
+void ControllerRig::setMacroSteps(const PlistValue& tree, int profileIndex, int key,
+                                  const QList<settings::MacroStep>& steps) {
+  PlistValue entry = macroKey(tree, profileIndex, key);
+  PlistValue combo = PlistValue::dictionary();
+  settings::writeMacroSteps(combo, steps);
   entry.set(QStringLiteral("ActionType"), QStringLiteral("ExecuteMacro"));
   entry.set(QStringLiteral("KeyCombo"), combo);
 }

@@ -6,12 +6,15 @@
 #include "platform/desktop/workspace/TracedWorkspace.h"
 #include "platform/input/devices/TracedHIDDeviceRegistry.h"
 #include "platform/input/hidevent/TracedHIDEventSystem.h"
+#include "platform/input/pointer/TracedPointerEventPoster.h"
 #include "platform/input/posters/TracedKeyboardEventPoster.h"
+#include "platform/input/posters/TracedTextTypist.h"
 #include "platform/system/log/TracedSystemLog.h"
 #include "platform/system/script/TracedScriptRunner.h"
 #include "platform/system/sleeper/TracedSleeper.h"
 #include "platform/system/trace/Trace.h"
 #include "shared/KeyboardIdentity.h"
+#include "shared/settings/MacroStep.h"
 #include "tests/helper/controller/FakeServices.h"
 
 #include <QStringList>
@@ -109,7 +112,7 @@ struct Step {
 // every platform action in order. take() returns those actions as short lines:
 //   key 56 down | combine off | suppress 0.25 | sleep 1.5 | open /path | script Play/iTunes |
 //   driver 0x1001 1 9 | hid 14 sub 8 000e0a00 ffffffff | notify 3 | overlay Profile 4 |
-//   log <message>
+//   log <message> | text begin | type é | text end | button Left down | wheel Down 3
 class ControllerRig : public FakeServices {
  public:
   // withScript: the helper bundle holds the "Halvane" script resource.
@@ -122,6 +125,9 @@ class ControllerRig : public FakeServices {
   static PlistValue macroKey(const PlistValue& tree, int profileIndex, int key);
   static void setMacro(const PlistValue& tree, int profileIndex, int key,
                        const std::vector<Step>& steps);
+  // Steps of any kind, stored as the preferences store them.
+  static void setMacroSteps(const PlistValue& tree, int profileIndex, int key,
+                            const QList<settings::MacroStep>& steps);
 
   // Writes tree as the settings file and loads it; clears what loading traced.
   void load(const PlistValue& tree);
@@ -134,7 +140,7 @@ class ControllerRig : public FakeServices {
 
   // Traced actions since the last take, as short lines; with ops, only those kinds
   // ("key", "combine", "suppress", "sleep", "open", "script", "driver", "hid", "notify",
-  // "overlay", "log").
+  // "overlay", "log", "text", "type", "button", "wheel").
   QStringList take(const QStringList& ops = {});
   // take() with each key combination folded into one line: "[56v 0v 0^ 56^]".
   QStringList takeFolded();
@@ -149,6 +155,8 @@ class ControllerRig : public FakeServices {
   TracedSystemLog tracedLog_{log, trace};
   TracedSleeper tracedSleeper_{sleeper, trace};
   TracedKeyboardEventPoster tracedKeyboard_{keyboard, trace};
+  TracedTextTypist tracedTypist_{typist, trace};
+  TracedPointerEventPoster tracedPointer_{pointer, trace};
   TracedHIDEventSystem tracedHidEvents_{hidEvents, trace};
   TracedWorkspace tracedWorkspace_{workspace, trace};
   TracedScriptRunner tracedScripts_{scripts, trace};

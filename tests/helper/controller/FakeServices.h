@@ -6,7 +6,9 @@
 #include "platform/desktop/workspace/FakeWorkspace.h"
 #include "platform/input/devices/FakeHIDDeviceRegistry.h"
 #include "platform/input/hidevent/FakeHIDEventSystem.h"
+#include "platform/input/pointer/FakePointerEventPoster.h"
 #include "platform/input/posters/FakeKeyboardEventPoster.h"
+#include "platform/input/posters/FakeTextTypist.h"
 #include "platform/system/log/FakeSystemLog.h"
 #include "platform/system/script/FakeScriptRunner.h"
 #include "platform/system/sleeper/FakeClock.h"
@@ -20,6 +22,8 @@ struct FakeServices {
   FakeSleeper sleeper;
   FakeClock clock;
   FakeKeyboardEventPoster keyboard;
+  FakeTextTypist typist;
+  FakePointerEventPoster pointer;
   FakeHIDEventSystem hidEvents;
   FakeWorkspace workspace;
   FakeScriptRunner scripts;
@@ -33,10 +37,10 @@ struct FakeServices {
                               std::FILE* out = stdout, std::FILE* err = stderr,
                               KeyboardEventPoster* keyboardPoster = nullptr) {
     return ControllerServices{
-        log,           sleeper,   clock,   keyboardPoster ? *keyboardPoster : keyboard,
-        hidEvents,     workspace, scripts, front,
-        notifications, devices,   bundle,  settingsPath,
-        out,           err};
+        log,     sleeper,      clock,         keyboardPoster ? *keyboardPoster : keyboard,
+        typist,  pointer,      hidEvents,     workspace,
+        scripts, front,        notifications, devices,
+        bundle,  settingsPath, out,           err};
   }
 };
 

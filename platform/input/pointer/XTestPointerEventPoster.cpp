@@ -1,0 +1,106 @@
+#include "platform/input/pointer/XTestPointerEventPoster.h"
+
+#include <xcb/xcb.h>
+#include <xcb/xtest.h>
+
+#include <cstdlib>
+
+namespace halvane {
+
+std::unique_ptr<XTestPointerEventPoster> XTestPointerEventPoster::connect(QString* whyNot,
+                                                                          const char* display) {
+  const char* name = display && *display ? display : std::getenv("DISPLAY");
+  if (!name || !*name) {
+    if (whyNot) *whyNot = QStringLiteral("no X display (DISPLAY is not set)");
+    return nullptr;
+  }
+  xcb_connection_t* connection = xcb_connect(name, nullptr);
+  if (xcb_connection_has_error(connection)) {
+    xcb_disconnect(connection);
+    if (whyNot)
+      *whyNot = QStringLiteral("cannot connect to X display %1").arg(QString::fromLocal8Bit(name));
+    return nullptr;
+  }
+  const xcb_query_extension_reply_t* xtest = xcb_get_extension_data(connection, &xcb_test_id);
+  if (!xtest || !xtest->present) {
+    xcb_disconnect(connection);
+    if (whyNot)
+      *whyNot =
+          QStringLiteral("X display %1 has no XTEST extension").arg(QString::fromLocal8Bit(name));
+    return nullptr;
+  }
+  return std::unique_ptr<XTestPointerEventPoster>(new XTestPointerEventPoster(connection));
+}
+
+XTestPointerEventPoster::~XTestPointerEventPoster() {
+  const std::set<quint8> held = held_;
+  for (quint8 button : held) fakeButton(button, false);
+  // Wait until the server has taken the releases before the connection goes.
+  if (!held.empty() && !xcb_connection_has_error(connection_))
+    std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
+  xcb_disconnect(connection_);
+}
+
+quint8 XTestPointerEventPoster::x11Button(settings::MouseButton button) {
+  switch (button) {
+    case settings::MouseButton::Left:
+      return 1;
+    case settings::MouseButton::Middle:
+      return 2;
+    case settings::MouseButton::Right:
+      return 3;
+    case settings::MouseButton::Back:
+      return 8;
+    case settings::MouseButton::Forward:
+      return 9;
+  }
+  return 1;
+}
+
+quint8 XTestPointerEventPoster::x11WheelButton(settings::WheelDirection direction) {
+  switch (direction) {
+    case settings::WheelDirection::Up:
+      return 4;
+    case settings::WheelDirection::Down:
+      return 5;
+    case settings::WheelDirection::Left:
+      return 6;
+    case settings::WheelDirection::Right:
+      return 7;
+  }
+  return 4;
+}
+
+bool XTestPointerEventPoster::postButton(settings::MouseButton button, bool down) {
+  if (!fakeButton(x11Button(button), down)) return false;
+  flush();
+  return true;
+}
+
+bool XTestPointerEventPoster::postWheel(settings::WheelDirection direction, int notches) {
+  const quint8 button = x11WheelButton(direction);
+  for (int i = 0; i < notches; ++i)
+    if (!fakeButton(button, true) || !fakeButton(button, false)) return false;
+  flush();
+  return true;
+}
+
+bool XTestPointerEventPoster::fakeButton(quint8 button, bool down) {
+  if (xcb_connection_has_error(connection_)) return false;  // the server has gone
+  xcb_test_fake_input(connection_, down ? XCB_BUTTON_PRESS : XCB_BUTTON_RELEASE, button,
+                      XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+  if (down)
+    held_.insert(button);
+  else
+    held_.erase(button);
+  return true;
+}
+
+void XTestPointerEventPoster::flush() {
+  // Flushed at once so no event waits in the buffer behind a macro pause.
+  xcb_flush(connection_);
+  // Nothing is asked of the server, but an error it sends back must not pile up unread.
+  while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) std::free(event);
+}
+
+}  // namespace halvane
