@@ -5,6 +5,7 @@
 #include "platform/desktop/notification/DistributedNotificationCenter.h"
 #include "platform/desktop/openpanel/OpenPanel.h"
 #include "platform/desktop/workspace/Workspace.h"
+#include "platform/input/posters/TextTypingLimits.h"
 #include "platform/system/control/RemoteProxy.h"
 #include "platform/system/log/SystemLog.h"
 
@@ -27,6 +28,7 @@ struct PaneServices {
   std::unique_ptr<HelpViewer> helpViewer;
   // Which media and imaging applications are installed; without it none is marked missing.
   std::unique_ptr<InstalledApplications> installedApplications;
+  std::unique_ptr<TextTypingLimits> textTypingLimits;
   QString settingsPath;  // the settings file
 };
 

@@ -13,6 +13,7 @@
 #include "platform/input/hidevent/HIDEventSystemFactory.h"
 #include "platform/input/hidevent/TracedHIDEventSystem.h"
 #include "platform/input/posters/KeyboardEventPosterFactory.h"
+#include "platform/input/posters/TextTypistFactory.h"
 #include "platform/input/posters/TracedKeyboardEventPoster.h"
 #include "platform/system/control/DBusServerObject.h"
 #include "platform/system/log/SyslogSystemLog.h"
@@ -57,6 +58,7 @@ HelperPlatform::HelperPlatform(Trace& trace, const SessionProbe& probe)
       sleeper_(std::make_unique<TracedSleeper>(*realSleeper_, trace)),
       realKeyboard_(createKeyboardEventPoster(probe, *log_, &keyEvents_)),
       keyboard_(std::make_unique<TracedKeyboardEventPoster>(*realKeyboard_, trace)),
+      typist_(createTextTypist(keyEvents_, *realKeyboard_, *keyboard_, probe, *log_)),
       realHidEvents_(
           createHIDEventSystem(noted(chooseHIDEventBackend(probe), BackendService::HidEvents,
                                      hidEventBackendName, *log_, backends_))),

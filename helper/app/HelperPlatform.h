@@ -7,6 +7,7 @@
 #include "platform/desktop/overlay/OverlaySurface.h"
 #include "platform/desktop/probe/SessionProbe.h"
 #include "platform/input/posters/KeyEventBackendChoice.h"
+#include "platform/input/posters/TextTypist.h"
 
 #include <memory>
 
@@ -40,6 +41,8 @@ class HelperPlatform {
   std::unique_ptr<OverlaySurface> createOverlaySurface();
   // Suspend and the session going inactive, from logind.
   SessionMonitor& session() { return *session_; }
+  // Types the text steps; nothing where no backend can type.
+  TextTypist* typist() { return typist_.get(); }
 
  private:
   // Each real backend, then the decorator the Controller talks to.
@@ -51,6 +54,7 @@ class HelperPlatform {
   std::unique_ptr<Sleeper> realSleeper_, sleeper_;
   KeyEventBackendChoice keyEvents_;
   std::unique_ptr<KeyboardEventPoster> realKeyboard_, keyboard_;
+  std::unique_ptr<TextTypist> typist_;
   std::unique_ptr<HIDEventSystem> realHidEvents_, hidEvents_;
   std::unique_ptr<Workspace> realWorkspace_, workspace_;
   // Before the scripts, which are told the front application.
