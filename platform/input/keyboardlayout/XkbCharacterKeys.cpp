@@ -114,7 +114,9 @@ XkbCharacterKeys::XkbCharacterKeys(xkb_keymap* keymap, unsigned group)
   }
 }
 
-XkbCharacterKeys::~XkbCharacterKeys() { xkb_keymap_unref(keymap_); }
+XkbCharacterKeys::~XkbCharacterKeys() {
+  xkb_keymap_unref(keymap_);
+}
 
 std::optional<CharacterKey> XkbCharacterKeys::keyFor(char32_t character) const {
   // Return types a carriage return; a text's lines end with line feeds.

@@ -66,11 +66,17 @@ void KeymapTextTypist::endText() {
   typing_ = false;
 }
 
-bool KeymapTextTypist::postKeyDirectly(int, bool) { return false; }
+bool KeymapTextTypist::postKeyDirectly(int, bool) {
+  return false;
+}
 
-bool KeymapTextTypist::typesOutsideLayout(char32_t) const { return false; }
+bool KeymapTextTypist::typesOutsideLayout(char32_t) const {
+  return false;
+}
 
-bool KeymapTextTypist::typeOutsideLayout(char32_t) { return false; }
+bool KeymapTextTypist::typeOutsideLayout(char32_t) {
+  return false;
+}
 
 bool KeymapTextTypist::canPost(const CharacterKey& key) {
   auto postable = [this](int evdev) {
@@ -96,8 +102,10 @@ bool KeymapTextTypist::pressAndRelease(const CharacterKey& key) {
     if (!delivered) break;
     down.push_back(modifier);
   }
-  if (delivered && post(key.evdevKey, true)) delivered = post(key.evdevKey, false);
-  else delivered = false;
+  if (delivered && post(key.evdevKey, true))
+    delivered = post(key.evdevKey, false);
+  else
+    delivered = false;
   for (auto it = down.rbegin(); it != down.rend(); ++it) delivered = post(*it, false) && delivered;
   return delivered;
 }

@@ -13,8 +13,9 @@
 namespace halvane {
 
 std::unique_ptr<TextTypist> createTextTypist(const KeyEventBackendChoice& choice,
-                                             KeyboardEventPoster& backend, KeyboardEventPoster& keys,
-                                             const SessionProbe& probe, SystemLog& log) {
+                                             KeyboardEventPoster& backend,
+                                             KeyboardEventPoster& keys, const SessionProbe& probe,
+                                             SystemLog& log) {
   const QString name = keyEventBackendName(choice.backend);
   switch (choice.backend) {
     case KeyEventBackend::XTest:

@@ -17,7 +17,8 @@ class SystemLog;
 // trace-only backend, which has no keys to type with: the helper then types into the trace
 // alone. `log` hears once what the typist cannot type in this session.
 std::unique_ptr<TextTypist> createTextTypist(const KeyEventBackendChoice& choice,
-                                             KeyboardEventPoster& backend, KeyboardEventPoster& keys,
-                                             const SessionProbe& probe, SystemLog& log);
+                                             KeyboardEventPoster& backend,
+                                             KeyboardEventPoster& keys, const SessionProbe& probe,
+                                             SystemLog& log);
 
 }  // namespace halvane

@@ -15,7 +15,9 @@ VirtualKeyboardTextTypist::VirtualKeyboardTextTypist(
     std::unique_ptr<KeyboardLayoutServices> layouts)
     : KeymapTextTypist(keys, std::move(layouts)), keyboard_(keyboard) {}
 
-VirtualKeyboardTextTypist::~VirtualKeyboardTextTypist() { endText(); }
+VirtualKeyboardTextTypist::~VirtualKeyboardTextTypist() {
+  endText();
+}
 
 bool VirtualKeyboardTextTypist::postKeyDirectly(int evdevKey, bool down) {
   return keyboard_.postEvdevKey(evdevKey, down);

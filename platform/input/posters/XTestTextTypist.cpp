@@ -16,7 +16,9 @@ XTestTextTypist::XTestTextTypist(KeyboardEventPoster& keys, XTestKeyboardEventPo
                                  std::unique_ptr<KeyboardLayoutServices> layouts)
     : KeymapTextTypist(keys, std::move(layouts)), server_(server) {}
 
-XTestTextTypist::~XTestTextTypist() { endText(); }
+XTestTextTypist::~XTestTextTypist() {
+  endText();
+}
 
 bool XTestTextTypist::postKeyDirectly(int evdevKey, bool down) {
   const int x11 = evdevKey + kX11KeyCodeOffset;
@@ -99,8 +101,8 @@ void XTestTextTypist::releaseUserModifiers() {
   if (xcb_connection_has_error(connection)) return;
   xcb_query_keymap_reply_t* down =
       xcb_query_keymap_reply(connection, xcb_query_keymap(connection), nullptr);
-  xcb_get_modifier_mapping_reply_t* modifiers = xcb_get_modifier_mapping_reply(
-      connection, xcb_get_modifier_mapping(connection), nullptr);
+  xcb_get_modifier_mapping_reply_t* modifiers =
+      xcb_get_modifier_mapping_reply(connection, xcb_get_modifier_mapping(connection), nullptr);
   if (down && modifiers) {
     const xcb_keycode_t* codes = xcb_get_modifier_mapping_keycodes(modifiers);
     const int perModifier = modifiers->keycodes_per_modifier;

@@ -22,8 +22,7 @@ std::vector<xcb_keysym_t> keyMapping(xcb_connection_t* connection) {
   const xcb_setup_t* setup = xcb_get_setup(connection);
   const int count = setup->max_keycode - setup->min_keycode + 1;
   xcb_get_keyboard_mapping_reply_t* reply = xcb_get_keyboard_mapping_reply(
-      connection, xcb_get_keyboard_mapping(connection, setup->min_keycode, quint8(count)),
-      nullptr);
+      connection, xcb_get_keyboard_mapping(connection, setup->min_keycode, quint8(count)), nullptr);
   std::vector<xcb_keysym_t> syms;
   if (reply) {
     const xcb_keysym_t* first = xcb_get_keyboard_mapping_keysyms(reply);
