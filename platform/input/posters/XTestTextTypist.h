@@ -23,6 +23,10 @@ class XTestTextTypist : public KeymapTextTypist {
   // Puts back the spare key codes.
   ~XTestTextTypist() override;
 
+  // The server queues every client's events, so nothing is lost without a pause: 1,000
+  // characters reached an X client in under 20 ms on Xvfb (bench/text).
+  double characterGap() const override { return 0; }
+
  protected:
   bool postsKeysDirectly() const override { return true; }
   bool postKeyDirectly(int evdevKey, bool down) override;

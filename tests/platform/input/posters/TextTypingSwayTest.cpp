@@ -74,8 +74,7 @@ TEST_F(TextOnSway, TheApplicationReceivesTheTextInAndBeyondTheLayout) {
     typist_->endText();
     expected += part;
     // Back in the layout's keymap: after each text a key of the layout types as it should.
-    EXPECT_TRUE(
-        test::waitUntil([&] { return received().size() >= expected.size(); }, 5000ms));
+    EXPECT_TRUE(test::waitUntil([&] { return received().size() >= expected.size(); }, 5000ms));
     EXPECT_EQ(received(), expected);
   }
   EXPECT_EQ(poster_->keymapText().indexOf("U2713"), -1) << "the layout's keymap was not put back";
