@@ -415,3 +415,20 @@ TEST_F(KernelTier, StopDuringMacroPause) {
 }
 
 }  // namespace
+
+namespace {
+
+// German layout from the environment: "zy@ä" are the keys Y, Z, AltGr+Q and the key right of
+// L; the check mark is in no layout, so uinput cannot type it and the typist says so.
+TEST_F(KernelTier, TextTypedInTheEnvironmentsLayout) {
+  const QJsonObject r = result("text_layout");
+  const std::vector<std::pair<int, int>> expected = {
+      {KEY_Y, 1}, {KEY_Y, 0}, {KEY_Z, 1},        {KEY_Z, 0},          {KEY_RIGHTALT, 1},
+      {KEY_Q, 1}, {KEY_Q, 0}, {KEY_RIGHTALT, 0}, {KEY_APOSTROPHE, 1}, {KEY_APOSTROPHE, 0}};
+  EXPECT_EQ(presses(keys(r[QStringLiteral("events")])), expected);
+  QStringList said;
+  for (const QJsonValue& line : r[QStringLiteral("said")].toArray()) said << line.toString();
+  EXPECT_EQ(said, (QStringList{QStringLiteral("typed 4"), QStringLiteral("untypable ✓")}));
+}
+
+}  // namespace

@@ -28,6 +28,7 @@ HELPER = f"{BUILD}/bundles/HalvaneHelper.app/Contents/MacOS/HalvaneHelper"
 VKBD = f"{BUILD}/bin/halvane-vkbd"
 CTL = f"{BUILD}/bin/halvanectl"
 FAKE_PLAYER = f"{BUILD}/tests/kernel/kernel_fake_player"
+TEXT_TYPIST = f"{BUILD}/tests/kernel/kernel_text_typist"
 BENCH = f"{BUILD}/bench/kernel/kernel_latency_bench"
 UDEVD = "/lib/systemd/systemd-udevd"
 NOBODY = 65534
@@ -693,9 +694,37 @@ def case_hwdb(env):
             for with_entry in with_entry_first_if_current()}
 
 
+def case_text_layout(env):
+    """A text typed through the uinput typist in a German layout (XKB_DEFAULT_LAYOUT), as the
+    kernel's evdev node of its device shows it, with what the typist said."""
+    text = "zy@ä✓"
+    typist = subprocess.Popen([TEXT_TYPIST, text], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                              env=dict(env.env, XKB_DEFAULT_LAYOUT="de"), text=True,
+                              encoding="utf-8")
+    try:
+        said = typist.stdout.readline().split()
+        if len(said) != 2 or said[0] != "node":
+            return {"said": said}
+        node = said[1]
+        wait_for(lambda: os.path.exists(node), 10, node)
+        reader = EventReader(node)
+        typist.stdin.write("go\n")
+        typist.stdin.flush()
+        lines = [typist.stdout.readline().strip(), typist.stdout.readline().strip()]
+        events = reader.read_until(key_count(10), 10)
+        reader.close()
+        typist.stdin.write("quit\n")
+        typist.stdin.flush()
+        typist.wait(10)
+        return {"node": node, "events": events, "said": lines}
+    finally:
+        if typist.poll() is None:
+            typist.kill()
+
+
 CASES = [case_hidraw_found, case_macro, case_profile_switch, case_media_and_eject,
          case_udev_rule, case_permission, case_replug, case_stop_during_macro, case_doctor,
-         case_hwdb]
+         case_hwdb, case_text_layout]
 
 
 def run_cases(env):
