@@ -19,6 +19,7 @@ import signal
 import struct
 import subprocess
 import sys
+import threading
 import time
 import traceback
 
@@ -39,6 +40,8 @@ os.environ["SYSTEMD_IGNORE_CHROOT"] = "1"
 
 EV_KEY = 1
 KEY_A, KEY_X, KEY_LEFTSHIFT = 30, 45, 42
+KEY_RIGHTALT = 100
+EV_SYN, SYN_DROPPED = 0, 3
 INPUT_EVENT = struct.Struct("llHHi")  # struct input_event on x86-64
 KEY_BYTES = 0x300 // 8  # KEY_CNT bits
 EVIOCGKEY = (2 << 30) | (KEY_BYTES << 16) | (ord("E") << 8) | 0x18
@@ -694,10 +697,10 @@ def case_hwdb(env):
             for with_entry in with_entry_first_if_current()}
 
 
-def case_text_layout(env):
-    """A text typed through the uinput typist in a German layout (XKB_DEFAULT_LAYOUT), as the
-    kernel's evdev node of its device shows it, with what the typist said."""
-    text = "zy@ä✓"
+def type_text(env, text, done):
+    """A text typed through the uinput typist in a German layout (XKB_DEFAULT_LAYOUT) while its
+    device's evdev node is read: the node's events, what the typist said, and the seconds from
+    "go" to its last key."""
     typist = subprocess.Popen([TEXT_TYPIST, text], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                               env=dict(env.env, XKB_DEFAULT_LAYOUT="de"), text=True,
                               encoding="utf-8")
@@ -708,18 +711,44 @@ def case_text_layout(env):
         node = said[1]
         wait_for(lambda: os.path.exists(node), 10, node)
         reader = EventReader(node)
+        lines = []
+        # The typist's words come while the node is read: a reader that stops reading loses keys.
+        words = threading.Thread(target=lambda: lines.extend(
+            [typist.stdout.readline().strip(), typist.stdout.readline().strip()]))
+        words.start()
+        started = time.time()
         typist.stdin.write("go\n")
         typist.stdin.flush()
-        lines = [typist.stdout.readline().strip(), typist.stdout.readline().strip()]
-        events = reader.read_until(key_count(10), 10)
+        events = reader.read_until(done, 60)
+        words.join(10)
         reader.close()
         typist.stdin.write("quit\n")
         typist.stdin.flush()
         typist.wait(10)
-        return {"node": node, "events": events, "said": lines}
+        keys = [e for e in events if e[1] == EV_KEY]
+        seconds = keys[-1][0] - started if keys else None
+        return {"node": node, "events": events, "said": lines, "seconds": seconds}
     finally:
         if typist.poll() is None:
             typist.kill()
+
+
+def character_presses(keys):
+    """Presses of keys other than Shift and AltGr: one per character typed."""
+    return [k for k in keys if k[3] == 1 and k[2] not in (KEY_LEFTSHIFT, KEY_RIGHTALT)]
+
+
+def case_text_layout(env):
+    result = type_text(env, "zy@ä✓", key_count(10))
+    # 1,000 characters of the layout at the typist's pace: how fast, and whether all arrive
+    # (the kernel drops events, and says so with SYN_DROPPED, when a reader falls behind).
+    text = ("Grüße, naive Straße! " * 50)[:1000]
+    long = type_text(env, text, lambda keys: len(character_presses(keys)) >= len(text))
+    events = long.pop("events", [])
+    long["presses"] = len(character_presses([e for e in events if e[1] == EV_KEY]))
+    long["dropped"] = sum(1 for e in events if e[1] == EV_SYN and e[2] == SYN_DROPPED)
+    result["long"] = long
+    return result
 
 
 CASES = [case_hidraw_found, case_macro, case_profile_switch, case_media_and_eject,
