@@ -116,9 +116,27 @@ void XTestTextTypist::releaseUserModifiers() {
       }
     }
   }
+  // Caps Lock would turn the case of letters: off for the text, on again after it.
+  xcb_query_pointer_reply_t* pointer = xcb_query_pointer_reply(
+      connection,
+      xcb_query_pointer(connection, xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root),
+      nullptr);
+  capsLock_.reset();
+  if (pointer && modifiers && (pointer->mask & XCB_MOD_MASK_LOCK)) {
+    const xcb_keycode_t code = xcb_get_modifier_mapping_keycodes(
+        modifiers)[XCB_MAP_INDEX_LOCK * modifiers->keycodes_per_modifier];
+    if (code) capsLock_ = code;
+  }
+  std::free(pointer);
   std::free(down);
   std::free(modifiers);
   for (quint8 code : userModifiers_) server_.postX11KeyCode(code, false);
+  if (capsLock_) tapKey(*capsLock_);
+}
+
+void XTestTextTypist::tapKey(quint8 keyCode) {
+  server_.postX11KeyCode(keyCode, true);
+  server_.postX11KeyCode(keyCode, false);
 }
 
 void XTestTextTypist::putBack() {
@@ -131,6 +149,8 @@ void XTestTextTypist::putBack() {
   }
   spare_.clear();
   spareKnown_ = false;
+  if (capsLock_) tapKey(*capsLock_);
+  capsLock_.reset();
   // The user may have let go of them meanwhile; the server cannot tell us, since our release
   // is what it saw last. Their own release comes after ours and lets go of them again.
   for (quint8 code : userModifiers_) server_.postX11KeyCode(code, true);

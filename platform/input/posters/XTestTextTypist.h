@@ -15,7 +15,8 @@ class XTestKeyboardEventPoster;
 // The mapping goes out on the poster's own connection before the key, so the server and every
 // client (which hear a MappingNotify) know the key before it comes; clients that read the
 // mapping late still read it right, since it stays until the text ends. The modifiers the user
-// holds (the server's key state) are let go of for the text and pressed again after it.
+// holds (the server's key state) are let go of for the text and pressed again after it, and Caps
+// Lock, when on, is turned off for the text and on again.
 class XTestTextTypist : public KeymapTextTypist {
  public:
   XTestTextTypist(KeyboardEventPoster& keys, XTestKeyboardEventPoster& server,
@@ -43,12 +44,14 @@ class XTestTextTypist : public KeymapTextTypist {
   std::optional<quint8> keyCodeFor(std::uint32_t keysym);
   bool setKeysym(quint8 keyCode, std::uint32_t keysym);
   void sync();
+  void tapKey(quint8 keyCode);
 
   XTestKeyboardEventPoster& server_;
   std::vector<quint8> spare_;  // found when the first character needs one
   bool spareKnown_ = false;
   std::vector<Mapped> mapped_;  // the oldest first
   std::vector<quint8> userModifiers_;
+  std::optional<quint8> capsLock_;  // the key that turned Caps Lock off for the text
 };
 
 }  // namespace halvane

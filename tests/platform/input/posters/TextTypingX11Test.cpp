@@ -123,6 +123,26 @@ TEST_F(TextOnX11, TheUsersModifiersAreLetGoOfForTheTextAndPressedAgain) {
   client_->fakeKey(shift, false);
 }
 
+TEST_F(TextOnX11, CapsLockIsTurnedOffForTheTextAndOnAgain) {
+  const std::uint8_t capsLock = KEY_CAPSLOCK + kX11KeyCodeOffset;
+  auto lockOn = [&] {
+    xcb_query_pointer_reply_t* pointer =
+        xcb_query_pointer_reply(reader_, xcb_query_pointer(reader_, client_->root()), nullptr);
+    const bool on = pointer && (pointer->mask & XCB_MOD_MASK_LOCK);
+    std::free(pointer);
+    return on;
+  };
+  client_->fakeKey(capsLock, true);
+  client_->fakeKey(capsLock, false);
+  ASSERT_TRUE(lockOn());
+  read();
+  EXPECT_EQ(typeAndRead(QStringLiteral("aBü")), QStringLiteral("aBü"));
+  EXPECT_TRUE(lockOn());
+  client_->fakeKey(capsLock, true);
+  client_->fakeKey(capsLock, false);
+  EXPECT_FALSE(lockOn());
+}
+
 // The typist put away half-way (the helper quitting) leaves the mapping as it was.
 TEST_F(TextOnX11, PutsBackTheSpareKeyCodesWhenDestroyed) {
   const std::vector<xcb_keysym_t> before = keyMapping(reader_);
