@@ -36,6 +36,7 @@ extern "C" Q_DECL_EXPORT halvane::PreferencePane* halvane_create_preference_pane
   services.workspace = createWorkspace();
   services.helpViewer = std::make_unique<DesktopHelpViewer>();
   services.installedApplications = std::make_unique<DesktopInstalledApplications>();
+  services.textTypingLimits = createTextTypingLimits(paneSession());
   services.settingsPath = settings::prepareSettingsPath(services.log->reporter());
   return new HalvanePref(std::move(services));
 }

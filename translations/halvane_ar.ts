@@ -2658,6 +2658,13 @@ read or written, the helper not running or not answering).</source>
     </message>
 </context>
 <context>
+    <name>TextTypist</name>
+    <message>
+        <source>Text steps can type only the characters of the keyboard layout on this desktop (%1)</source>
+        <translation>لا يمكن لخطوات النص على سطح المكتب هذا أن تكتب إلا أحرف تخطيط لوحة المفاتيح (%1)</translation>
+    </message>
+</context>
+<context>
     <name>UinputDevice</name>
     <message>
         <source>%1 does not exist: load the uinput kernel module (%2)</source>

@@ -2589,6 +2589,13 @@ läuft nicht oder antwortet nicht).</translation>
     </message>
 </context>
 <context>
+    <name>TextTypist</name>
+    <message>
+        <source>Text steps can type only the characters of the keyboard layout on this desktop (%1)</source>
+        <translation>Text-Schritte können in dieser Arbeitsumgebung nur die Zeichen der Tastaturbelegung tippen (%1)</translation>
+    </message>
+</context>
+<context>
     <name>UinputDevice</name>
     <message>
         <source>%1 does not exist: load the uinput kernel module (%2)</source>

@@ -2590,6 +2590,13 @@ ejecución o no responde).</translation>
     </message>
 </context>
 <context>
+    <name>TextTypist</name>
+    <message>
+        <source>Text steps can type only the characters of the keyboard layout on this desktop (%1)</source>
+        <translation>Los pasos de texto solo pueden escribir los caracteres de la distribución del teclado en este escritorio (%1)</translation>
+    </message>
+</context>
+<context>
     <name>UinputDevice</name>
     <message>
         <source>%1 does not exist: load the uinput kernel module (%2)</source>

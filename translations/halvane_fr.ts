@@ -2590,6 +2590,13 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
     </message>
 </context>
 <context>
+    <name>TextTypist</name>
+    <message>
+        <source>Text steps can type only the characters of the keyboard layout on this desktop (%1)</source>
+        <translation>Les étapes de texte ne peuvent taper que les caractères de la disposition du clavier sur ce bureau (%1)</translation>
+    </message>
+</context>
+<context>
     <name>UinputDevice</name>
     <message>
         <source>%1 does not exist: load the uinput kernel module (%2)</source>

@@ -2580,6 +2580,13 @@ non si può leggere o scrivere, il servizio non in esecuzione o che non risponde
     </message>
 </context>
 <context>
+    <name>TextTypist</name>
+    <message>
+        <source>Text steps can type only the characters of the keyboard layout on this desktop (%1)</source>
+        <translation>I passaggi di testo possono digitare solo i caratteri del layout di tastiera su questo desktop (%1)</translation>
+    </message>
+</context>
+<context>
     <name>UinputDevice</name>
     <message>
         <source>%1 does not exist: load the uinput kernel module (%2)</source>

@@ -2563,6 +2563,13 @@ export または import がエラーのあるプロファイルを拒否、ま�
     </message>
 </context>
 <context>
+    <name>TextTypist</name>
+    <message>
+        <source>Text steps can type only the characters of the keyboard layout on this desktop (%1)</source>
+        <translation>このデスクトップでは、テキストのステップはキーボード配列にある文字しか入力できません（%1）</translation>
+    </message>
+</context>
+<context>
     <name>UinputDevice</name>
     <message>
         <source>%1 does not exist: load the uinput kernel module (%2)</source>

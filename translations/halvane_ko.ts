@@ -2560,6 +2560,13 @@ export 또는 import가 오류 있는 프로필을 거부했거나 doctor가 키
     </message>
 </context>
 <context>
+    <name>TextTypist</name>
+    <message>
+        <source>Text steps can type only the characters of the keyboard layout on this desktop (%1)</source>
+        <translation>이 데스크톱에서는 텍스트 단계가 키보드 배열의 문자만 입력할 수 있습니다 (%1)</translation>
+    </message>
+</context>
+<context>
     <name>UinputDevice</name>
     <message>
         <source>%1 does not exist: load the uinput kernel module (%2)</source>

@@ -2601,6 +2601,13 @@ odczytać ani zapisać, program pomocniczy nie działa lub nie odpowiada).</tran
     </message>
 </context>
 <context>
+    <name>TextTypist</name>
+    <message>
+        <source>Text steps can type only the characters of the keyboard layout on this desktop (%1)</source>
+        <translation>Kroki tekstowe mogą w tym środowisku graficznym wpisywać tylko znaki układu klawiatury (%1)</translation>
+    </message>
+</context>
+<context>
     <name>UinputDevice</name>
     <message>
         <source>%1 does not exist: load the uinput kernel module (%2)</source>

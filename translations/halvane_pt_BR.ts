@@ -2580,6 +2580,13 @@ pode ser lido ou gravado, o auxiliar parado ou sem responder).</translation>
     </message>
 </context>
 <context>
+    <name>TextTypist</name>
+    <message>
+        <source>Text steps can type only the characters of the keyboard layout on this desktop (%1)</source>
+        <translation>Os passos de texto só podem digitar os caracteres do layout de teclado neste ambiente gráfico (%1)</translation>
+    </message>
+</context>
+<context>
     <name>UinputDevice</name>
     <message>
         <source>%1 does not exist: load the uinput kernel module (%2)</source>

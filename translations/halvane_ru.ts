@@ -2601,6 +2601,13 @@ export или import отклонил профиль с ошибками или 
     </message>
 </context>
 <context>
+    <name>TextTypist</name>
+    <message>
+        <source>Text steps can type only the characters of the keyboard layout on this desktop (%1)</source>
+        <translation>Текстовые шаги могут вводить в этом окружении только символы раскладки клавиатуры (%1)</translation>
+    </message>
+</context>
+<context>
     <name>UinputDevice</name>
     <message>
         <source>%1 does not exist: load the uinput kernel module (%2)</source>

@@ -2559,6 +2559,13 @@ bir dosya, yardımcı program çalışmıyor ya da yanıt vermiyor).</translatio
     </message>
 </context>
 <context>
+    <name>TextTypist</name>
+    <message>
+        <source>Text steps can type only the characters of the keyboard layout on this desktop (%1)</source>
+        <translation>Metin adımları bu masaüstünde yalnızca klavye düzenindeki karakterleri yazabilir (%1)</translation>
+    </message>
+</context>
+<context>
     <name>UinputDevice</name>
     <message>
         <source>%1 does not exist: load the uinput kernel module (%2)</source>

@@ -2601,6 +2601,13 @@ export або import відхилила профіль із помилками �
     </message>
 </context>
 <context>
+    <name>TextTypist</name>
+    <message>
+        <source>Text steps can type only the characters of the keyboard layout on this desktop (%1)</source>
+        <translation>Текстові кроки можуть вводити на цій стільниці лише символи розкладки клавіатури (%1)</translation>
+    </message>
+</context>
+<context>
     <name>UinputDevice</name>
     <message>
         <source>%1 does not exist: load the uinput kernel module (%2)</source>

@@ -2558,6 +2558,13 @@ read or written, the helper not running or not answering).</source>
     </message>
 </context>
 <context>
+    <name>TextTypist</name>
+    <message>
+        <source>Text steps can type only the characters of the keyboard layout on this desktop (%1)</source>
+        <translation>在此桌面上，文本步骤只能输入键盘布局中的字符（%1）</translation>
+    </message>
+</context>
+<context>
     <name>UinputDevice</name>
     <message>
         <source>%1 does not exist: load the uinput kernel module (%2)</source>

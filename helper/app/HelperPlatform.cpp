@@ -15,6 +15,7 @@
 #include "platform/input/pointer/PointerEventPosterFactory.h"
 #include "platform/input/pointer/TracedPointerEventPoster.h"
 #include "platform/input/posters/KeyboardEventPosterFactory.h"
+#include "platform/input/posters/TextTypistFactory.h"
 #include "platform/input/posters/TraceOnlyTextTypist.h"
 #include "platform/input/posters/TracedKeyboardEventPoster.h"
 #include "platform/input/posters/TracedTextTypist.h"
@@ -51,6 +52,12 @@ Choice noted(const Choice& choice, BackendService service, NameOf nameOf, System
   return choice;
 }
 
+// The trace-only backend has no typist of its own: its text goes into the trace alone.
+std::unique_ptr<TextTypist> orTraceOnly(std::unique_ptr<TextTypist> typist) {
+  if (!typist) return std::make_unique<TraceOnlyTextTypist>();
+  return typist;
+}
+
 }  // namespace
 
 HelperPlatform::HelperPlatform(Trace& trace, const SessionProbe& probe)
@@ -61,7 +68,7 @@ HelperPlatform::HelperPlatform(Trace& trace, const SessionProbe& probe)
       sleeper_(std::make_unique<TracedSleeper>(*realSleeper_, trace)),
       realKeyboard_(createKeyboardEventPoster(probe, *log_, &keyEvents_)),
       keyboard_(std::make_unique<TracedKeyboardEventPoster>(*realKeyboard_, trace)),
-      typist_(std::make_unique<TraceOnlyTextTypist>()),
+      typist_(orTraceOnly(createTextTypist(keyEvents_, *realKeyboard_, *keyboard_, probe, *log_))),
       tracedTypist_(std::make_unique<TracedTextTypist>(*typist_, trace)),
       realPointer_(createPointerEventPoster(probe, *log_, &pointerEvents_)),
       pointer_(std::make_unique<TracedPointerEventPoster>(*realPointer_, trace)),

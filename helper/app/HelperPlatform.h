@@ -33,8 +33,6 @@ class HelperPlatform {
 
   ControllerServices services();
   SystemLog& log() { return *log_; }
-  // What types a macro's text steps, untraced.
-  TextTypist* typist() { return typist_.get(); }
   ServerObject& serverObject() { return *serverObject_; }
   // Offers the read-only reports on the server object, about controller and these services.
   void serveDiagnostics(Controller& controller);

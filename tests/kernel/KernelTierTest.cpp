@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iostream>
 #include <map>
 #include <ostream>
 #include <set>
@@ -444,6 +445,33 @@ TEST_F(KernelTier, StopDuringMacroPause) {
       << "exit took " << sigterm[QStringLiteral("exit_seconds")].toDouble() << " s";
   EXPECT_EQ(sigterm[QStringLiteral("exit_code")].toInt(), 0);
   EXPECT_TRUE(sigterm[QStringLiteral("node_removed")].toBool());
+}
+
+}  // namespace
+
+namespace {
+
+// German layout from the environment: "zy@ä" are the keys Y, Z, AltGr+Q and the key right of
+// L; the check mark is in no layout, so uinput cannot type it and the typist says so.
+TEST_F(KernelTier, TextTypedInTheEnvironmentsLayout) {
+  const QJsonObject r = result("text_layout");
+  const std::vector<std::pair<int, int>> expected = {
+      {KEY_Y, 1}, {KEY_Y, 0}, {KEY_Z, 1},        {KEY_Z, 0},          {KEY_RIGHTALT, 1},
+      {KEY_Q, 1}, {KEY_Q, 0}, {KEY_RIGHTALT, 0}, {KEY_APOSTROPHE, 1}, {KEY_APOSTROPHE, 0}};
+  EXPECT_EQ(presses(keys(r[QStringLiteral("events")])), expected);
+  QStringList said;
+  for (const QJsonValue& line : r[QStringLiteral("said")].toArray()) said << line.toString();
+  EXPECT_EQ(said, (QStringList{QStringLiteral("typed 4"), QStringLiteral("untypable ✓")}));
+
+  // 1,000 characters at the typist's pace: every one arrives, and the kernel dropped nothing.
+  const QJsonObject longText = r[QStringLiteral("long")].toObject();
+  const QJsonArray longSaid = longText[QStringLiteral("said")].toArray();
+  ASSERT_FALSE(longSaid.isEmpty());
+  EXPECT_EQ(longSaid[0].toString(), QStringLiteral("typed 1000"));
+  EXPECT_EQ(longText[QStringLiteral("presses")].toInt(), 1000);
+  EXPECT_EQ(longText[QStringLiteral("dropped")].toInt(), 0);
+  std::cout << "1,000 characters reached the evdev node in "
+            << longText[QStringLiteral("seconds")].toDouble() << " s\n";
 }
 
 }  // namespace

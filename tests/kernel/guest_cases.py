@@ -19,6 +19,7 @@ import signal
 import struct
 import subprocess
 import sys
+import threading
 import time
 import traceback
 
@@ -28,6 +29,7 @@ HELPER = f"{BUILD}/bundles/HalvaneHelper.app/Contents/MacOS/HalvaneHelper"
 VKBD = f"{BUILD}/bin/halvane-vkbd"
 CTL = f"{BUILD}/bin/halvanectl"
 FAKE_PLAYER = f"{BUILD}/tests/kernel/kernel_fake_player"
+TEXT_TYPIST = f"{BUILD}/tests/kernel/kernel_text_typist"
 BENCH = f"{BUILD}/bench/kernel/kernel_latency_bench"
 UDEVD = "/lib/systemd/systemd-udevd"
 NOBODY = 65534
@@ -38,6 +40,8 @@ os.environ["SYSTEMD_IGNORE_CHROOT"] = "1"
 
 EV_KEY = 1
 KEY_A, KEY_X, KEY_LEFTSHIFT = 30, 45, 42
+KEY_RIGHTALT = 100
+EV_SYN, SYN_DROPPED = 0, 3
 INPUT_EVENT = struct.Struct("llHHi")  # struct input_event on x86-64
 KEY_BYTES = 0x300 // 8  # KEY_CNT bits
 EVIOCGKEY = (2 << 30) | (KEY_BYTES << 16) | (ord("E") << 8) | 0x18
@@ -714,9 +718,63 @@ def case_hwdb(env):
             for with_entry in with_entry_first_if_current()}
 
 
+def type_text(env, text, done):
+    """A text typed through the uinput typist in a German layout (XKB_DEFAULT_LAYOUT) while its
+    device's evdev node is read: the node's events, what the typist said, and the seconds from
+    "go" to its last key."""
+    typist = subprocess.Popen([TEXT_TYPIST, text], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                              env=dict(env.env, XKB_DEFAULT_LAYOUT="de"), text=True,
+                              encoding="utf-8")
+    try:
+        said = typist.stdout.readline().split()
+        if len(said) != 2 or said[0] != "node":
+            return {"said": said}
+        node = said[1]
+        wait_for(lambda: os.path.exists(node), 10, node)
+        reader = EventReader(node)
+        lines = []
+        # The typist's words come while the node is read: a reader that stops reading loses keys.
+        words = threading.Thread(target=lambda: lines.extend(
+            [typist.stdout.readline().strip(), typist.stdout.readline().strip()]))
+        words.start()
+        started = time.time()
+        typist.stdin.write("go\n")
+        typist.stdin.flush()
+        events = reader.read_until(done, 60)
+        words.join(10)
+        reader.close()
+        typist.stdin.write("quit\n")
+        typist.stdin.flush()
+        typist.wait(10)
+        keys = [e for e in events if e[1] == EV_KEY]
+        seconds = keys[-1][0] - started if keys else None
+        return {"node": node, "events": events, "said": lines, "seconds": seconds}
+    finally:
+        if typist.poll() is None:
+            typist.kill()
+
+
+def character_presses(keys):
+    """Presses of keys other than Shift and AltGr: one per character typed."""
+    return [k for k in keys if k[3] == 1 and k[2] not in (KEY_LEFTSHIFT, KEY_RIGHTALT)]
+
+
+def case_text_layout(env):
+    result = type_text(env, "zy@ä✓", key_count(10))
+    # 1,000 characters of the layout at the typist's pace: how fast, and whether all arrive
+    # (the kernel drops events, and says so with SYN_DROPPED, when a reader falls behind).
+    text = ("Grüße, naive Straße! " * 50)[:1000]
+    long = type_text(env, text, lambda keys: len(character_presses(keys)) >= len(text))
+    events = long.pop("events", [])
+    long["presses"] = len(character_presses([e for e in events if e[1] == EV_KEY]))
+    long["dropped"] = sum(1 for e in events if e[1] == EV_SYN and e[2] == SYN_DROPPED)
+    result["long"] = long
+    return result
+
+
 CASES = [case_hidraw_found, case_macro, case_mouse_steps, case_profile_switch, case_media_and_eject,
          case_udev_rule, case_permission, case_replug, case_stop_during_macro, case_doctor,
-         case_hwdb]
+         case_hwdb, case_text_layout]
 
 
 def run_cases(env):

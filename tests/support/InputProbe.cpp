@@ -1,6 +1,7 @@
 // A fullscreen Wayland client that says on standard output what input reached it: "press X Y"
 // for each press of the left mouse button (in its window's coordinates, which are the
-// output's), "key <combination>" for each key press other than a modifier ("Ctrl+Shift+J").
+// output's), "key <combination>" for each key press other than a modifier ("Ctrl+Shift+J"),
+// then "text <characters>" when the key typed any.
 // The tests start it with its app_id as the only argument and QT_QPA_PLATFORM=wayland.
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -42,6 +43,7 @@ class Window : public QRasterWindow {
     }
     const QByteArray combination = QKeySequence(event->keyCombination()).toString().toUtf8();
     std::printf("key %s\n", combination.constData());
+    if (!event->text().isEmpty()) std::printf("text %s\n", event->text().toUtf8().constData());
     std::fflush(stdout);
   }
 

@@ -99,6 +99,7 @@ std::unique_ptr<WaylandVirtualKeyboardEventPoster> WaylandVirtualKeyboardEventPo
   zwp_virtual_keyboard_v1_keymap(poster->keyboard_, WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1, fd,
                                  std::uint32_t(text.size() + 1));
   close(fd);
+  poster->keymapText_ = text;
   // A compositor that refuses the keyboard ends the connection: find out now, not at the first key.
   if (!connection->roundtrip(std::chrono::milliseconds(1000)) || !connection->isConnected()) {
     *whyNot = QCoreApplication::translate("WaylandVirtualKeyboardEventPoster",
@@ -128,6 +129,39 @@ WaylandVirtualKeyboardEventPoster::~WaylandVirtualKeyboardEventPoster() {
 bool WaylandVirtualKeyboardEventPoster::postKeyboardEvent(quint16 virtualKeyCode, bool keyDown) {
   const std::optional<int> evdev = evdevForMacKeyCode(virtualKeyCode);
   return !evdev || emitKey(*evdev, keyDown);
+}
+
+bool WaylandVirtualKeyboardEventPoster::useKeymap(const QByteArray& text, unsigned group) {
+  if (!connection_->isConnected()) return false;
+  if (text != keymapText_) {
+    xkb_context* context = xkb_context_new(XKB_CONTEXT_NO_FLAGS);
+    xkb_keymap* keymap =
+        context ? xkb_keymap_new_from_string(context, text.constData(), XKB_KEYMAP_FORMAT_TEXT_V1,
+                                             XKB_KEYMAP_COMPILE_NO_FLAGS)
+                : nullptr;
+    xkb_context_unref(context);
+    xkb_state* state = keymap ? xkb_state_new(keymap) : nullptr;
+    const int fd = state ? keymapFile(text) : -1;
+    if (fd < 0) {
+      xkb_state_unref(state);
+      xkb_keymap_unref(keymap);
+      return false;
+    }
+    zwp_virtual_keyboard_v1_keymap(keyboard_, WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1, fd,
+                                   std::uint32_t(text.size() + 1));
+    close(fd);
+    xkb_state_unref(state_);
+    xkb_keymap_unref(keymap_);
+    keymap_ = keymap;
+    state_ = state;
+    keymapText_ = text;
+  }
+  // The group is locked: keys typed later keep it.
+  xkb_state_update_mask(state_, 0, 0, 0, 0, 0, group);
+  zwp_virtual_keyboard_v1_modifiers(keyboard_, 0, 0, 0,
+                                    xkb_state_serialize_layout(state_, XKB_STATE_LAYOUT_EFFECTIVE));
+  connection_->flush();
+  return true;
 }
 
 bool WaylandVirtualKeyboardEventPoster::emitKey(int evdevKey, bool down) {

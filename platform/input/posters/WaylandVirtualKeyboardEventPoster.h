@@ -43,6 +43,13 @@ class WaylandVirtualKeyboardEventPoster : public KeyboardEventPoster {
   // A key code without an evdev key is skipped.
   bool postKeyboardEvent(quint16 virtualKeyCode, bool keyDown) override;
 
+  // For typing text: a key by its evdev code; the text of the keymap the keyboard carries, and
+  // handing it another (when the text differs) with `group` as its active layout. False when the
+  // keymap does not compile or cannot be handed over; the old one then stays.
+  bool postEvdevKey(int evdevKey, bool down) { return emitKey(evdevKey, down); }
+  const QByteArray& keymapText() const { return keymapText_; }
+  bool useKeymap(const QByteArray& text, unsigned group);
+
  private:
   explicit WaylandVirtualKeyboardEventPoster(std::shared_ptr<WaylandConnection> connection);
   bool emitKey(int evdevKey, bool down);
@@ -55,6 +62,7 @@ class WaylandVirtualKeyboardEventPoster : public KeyboardEventPoster {
   // poster keeps the keyboard's xkb state and sends the modifiers with every change.
   xkb_keymap* keymap_ = nullptr;
   xkb_state* state_ = nullptr;
+  QByteArray keymapText_;
   std::set<int> held_;
 };
 

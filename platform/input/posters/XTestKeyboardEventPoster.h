@@ -35,6 +35,11 @@ class XTestKeyboardEventPoster : public KeyboardEventPoster {
 
   QString displayName() const { return displayName_; }
 
+  // For typing text: a key by its X key code, and the connection the keys go out on (a key
+  // mapping changed on it reaches the server before the keys posted after it).
+  bool postX11KeyCode(quint8 x11KeyCode, bool down) { return fakeKey(x11KeyCode, down); }
+  xcb_connection_t* connection() const { return connection_; }
+
  private:
   XTestKeyboardEventPoster(xcb_connection_t* connection, QString displayName);
   bool fakeKey(quint8 x11KeyCode, bool down);
