@@ -2,16 +2,15 @@
 
 #include "platform/system/unixsocket/UnixSocketAddress.h"
 
-#include <algorithm>
-#include <cerrno>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <algorithm>
+#include <cerrno>
 
 namespace halvane {
 
-BlockingUnixSocket::BlockingUnixSocket(const QString& path, int timeoutMs)
-    : deadline_(timeoutMs) {
+BlockingUnixSocket::BlockingUnixSocket(const QString& path, int timeoutMs) : deadline_(timeoutMs) {
   const std::optional<sockaddr_un> address = unixSocketAddress(path);
   if (!address) return;
   fd_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
@@ -25,7 +24,9 @@ BlockingUnixSocket::BlockingUnixSocket(const QString& path, int timeoutMs)
   if (error != 0) close();
 }
 
-BlockingUnixSocket::~BlockingUnixSocket() { close(); }
+BlockingUnixSocket::~BlockingUnixSocket() {
+  close();
+}
 
 bool BlockingUnixSocket::waitFor(short events) {
   for (;;) {

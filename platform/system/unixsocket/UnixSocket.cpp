@@ -4,11 +4,11 @@
 
 #include <QSocketNotifier>
 
+#include <sys/socket.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cerrno>
 #include <optional>
-#include <sys/socket.h>
-#include <unistd.h>
 #include <utility>
 
 namespace halvane {
@@ -114,7 +114,9 @@ void UnixSocket::onReadable() {
   if (ended) close();
 }
 
-QByteArray UnixSocket::readAll() { return std::exchange(received_, {}); }
+QByteArray UnixSocket::readAll() {
+  return std::exchange(received_, {});
+}
 
 void UnixSocket::abort() {
   if (fd_ >= 0) close();

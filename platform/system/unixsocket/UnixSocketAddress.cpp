@@ -2,8 +2,8 @@
 
 #include <QFile>
 
-#include <cstring>
 #include <sys/socket.h>
+#include <cstring>
 
 namespace halvane {
 

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include <optional>
 #include <sys/un.h>
+#include <optional>
 
 namespace halvane {
 

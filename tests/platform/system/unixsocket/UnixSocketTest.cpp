@@ -10,13 +10,13 @@
 #include <QDeadlineTimer>
 #include <QTemporaryDir>
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <chrono>
 #include <cstring>
 #include <optional>
-#include <sys/socket.h>
-#include <sys/un.h>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
 namespace halvane {
@@ -126,15 +126,24 @@ TEST_P(UnixSocketReads, DeliversEveryByteInOrderAndClosesOnce) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, UnixSocketReads,
-    ::testing::Values(
-        ReadCase{"PiecesJoinInOrder", Peer::Listening, {"i3-", "ipc", "{\"a\":1}\n"}, false, 1,
-                 "i3-ipc{\"a\":1}\n", 0},
-        ReadCase{"LastBytesBeforeThePeerCloses", Peer::Listening, {"first\n", "tail"}, true, 1,
-                 "first\ntail", 1},
-        ReadCase{"PeerClosesWithoutAWord", Peer::Listening, {}, true, 1, "", 1},
-        ReadCase{"NoSuchSocket", Peer::NoFile, {}, false, 0, "", 1},
-        ReadCase{"NobodyListens", Peer::NobodyListening, {}, false, 0, "", 1},
-        ReadCase{"PathTooLongForAnAddress", Peer::PathTooLong, {}, false, 0, "", 1}),
+    ::testing::Values(ReadCase{"PiecesJoinInOrder",
+                               Peer::Listening,
+                               {"i3-", "ipc", "{\"a\":1}\n"},
+                               false,
+                               1,
+                               "i3-ipc{\"a\":1}\n",
+                               0},
+                      ReadCase{"LastBytesBeforeThePeerCloses",
+                               Peer::Listening,
+                               {"first\n", "tail"},
+                               true,
+                               1,
+                               "first\ntail",
+                               1},
+                      ReadCase{"PeerClosesWithoutAWord", Peer::Listening, {}, true, 1, "", 1},
+                      ReadCase{"NoSuchSocket", Peer::NoFile, {}, false, 0, "", 1},
+                      ReadCase{"NobodyListens", Peer::NobodyListening, {}, false, 0, "", 1},
+                      ReadCase{"PathTooLongForAnAddress", Peer::PathTooLong, {}, false, 0, "", 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // More than the kernel buffers at once: the rest waits for the peer to read, on the event loop.
