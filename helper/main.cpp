@@ -7,6 +7,7 @@
 #include "platform/desktop/tray/SystemTrayIcon.h"
 #include "platform/input/probe/ReadSession.h"
 #include "platform/system/bundle/Bundle.h"
+#include "platform/system/memory/FreedMemory.h"
 #include "platform/system/session/SessionMonitor.h"
 #include "platform/system/signals/BrokenPipes.h"
 #include "platform/system/signals/TerminationSignals.h"
@@ -43,13 +44,18 @@ int main(int argc, char* argv[]) {
   halvane::HelperPlatform platform(trace, session);
   const halvane::ControllerServices services = platform.services();
   halvane::Controller controller(services);
-  halvane::LazyProfileOverlay window([&platform, &trace] {
-    auto made = std::make_unique<halvane::CustomWindow>(platform.log(), trace,
-                                                        halvane::QtClock::instance());
-    // Where Qt cannot float the window above the desktop (Wayland), a surface of its own shows it.
-    made->setSurface(platform.createOverlaySurface());
-    return made;
-  });
+  // Once the name has faded out, the heap that drawing it freed goes back to the kernel; the
+  // window stays, so that a dragged overlay keeps its place and the next name shows at once.
+  halvane::LazyProfileOverlay window(
+      [&platform, &trace] {
+        auto made = std::make_unique<halvane::CustomWindow>(platform.log(), trace,
+                                                            halvane::QtClock::instance());
+        // Where Qt cannot float the window above the desktop (Wayland), a surface of its own
+        // shows it.
+        made->setSurface(platform.createOverlaySurface());
+        return made;
+      },
+      halvane::returnFreedMemory);
   controller.setItsWindow(&window);
   controller.setServerObject(&platform.serverObject());
   platform.serveDiagnostics(controller);
@@ -70,6 +76,11 @@ int main(int argc, char* argv[]) {
   });
   QObject::connect(&app, &QCoreApplication::aboutToQuit, &controller,
                    [&controller] { controller.applicationWillTerminate(); });
-  QTimer::singleShot(0, &controller, [&controller] { controller.applicationDidFinishLaunching(); });
+  QTimer::singleShot(0, &controller, [&controller] {
+    controller.applicationDidFinishLaunching();
+    // Start-up frees most of what it allocates (the settings file's parse above all), below
+    // blocks that live on: it leaves the process only when given back.
+    QTimer::singleShot(0, [] { halvane::returnFreedMemory(); });
+  });
   return app.exec();
 }

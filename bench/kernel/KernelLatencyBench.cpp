@@ -1,12 +1,14 @@
 // Keyboard report to synthetic key on a real kernel: from writing an input report to /dev/uhid
 // to the first key event on the uinput node that reacts to it, over 2,000 presses. The helper
 // (macro key L1 types X) is measured next to a minimal relay written here (a second process that
-// reads hidraw and writes uinput, for key L2), so the ratio says what the helper's road costs,
-// whatever the emulation does to absolute times.
+// reads hidraw and writes uinput, for key L2), their presses alternating, so the ratio says what
+// the helper's road costs, whatever the emulation does to absolute times.
 //
 // No machine here has /dev/uhid, so run on the host this program boots the kernel tier's guest
 // (tests/kernel/run_guest.py --mode bench), which starts the helper and runs this program inside
-// (HALVANE_IN_GUEST=1); the host then reports the guest's figures.
+// (HALVANE_IN_GUEST=1); the host then reports the guest's figures. Each side's per-press times
+// are left in the results folder too (helper.samples, relay.samples), to see when slow presses
+// come.
 #include "platform/input/uhid/UhidReports.h"
 #include "platform/input/uinput/UinputDevice.h"
 
@@ -30,6 +32,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <functional>
 #include <optional>
@@ -172,36 +175,56 @@ Figures figures(std::vector<double> samples) {
           samples[std::min(samples.size() - 1, samples.size() * 99 / 100)]};
 }
 
-double helperMedian = 0;
+// Where the slow presses fall: among the first ones after start-up, or spread over the run.
+constexpr std::size_t kEarlyPresses = 100;
+constexpr double kSlowUs = 1000;
+void countSlowPresses(benchmark::State& state, const std::vector<double>& samples) {
+  const std::size_t early = std::min(samples.size(), kEarlyPresses);
+  state.counters["p99_first100_us"] = figures({samples.begin(), samples.begin() + early}).p99;
+  state.counters["p99_after100_us"] = figures({samples.begin() + early, samples.end()}).p99;
+  state.counters["slow_presses"] =
+      double(std::count_if(samples.begin(), samples.end(), [](double s) { return s > kSlowUs; }));
+  const auto worst = std::max_element(samples.begin(), samples.end());
+  if (worst != samples.end()) state.counters["worst_press"] = double(worst - samples.begin());
+}
 
-// Presses `key` kPresses times; each iteration's time is report written to key event on node.
-void measure(benchmark::State& state, Keyboard& keyboard, KeyNode& node, std::uint8_t key,
-             double* medianOut) {
-  // Until the reader at the other end has the device open, reports go nowhere.
-  bool answered = false;
-  for (int tries = 0; tries < 60 && !answered; ++tries) {
-    keyboard.press(key);
-    answered = node.next(1).has_value();
-    node.next(0);
-    keyboard.release();
-  }
-  if (!answered) return state.SkipWithError("the key never came through");
-  std::vector<double> samples;
-  for (auto _ : state) {
-    const double written = now();
-    if (!keyboard.press(key)) return state.SkipWithError("uhid refused the report");
-    const std::optional<double> down = node.next(1);
-    if (!down) return state.SkipWithError("no key event came");
-    state.SetIterationTime(std::max(0.0, *down - written));
-    samples.push_back((*down - written) * 1e6);
-    node.next(0);
-    keyboard.release();
-  }
+// Every press's time, one a line in press order, into the results folder the guest shares with
+// the host (halvane.results= on the kernel's command line), as <benchmark>.samples.
+void saveSamples(const char* name, const std::vector<double>& samples) {
+  QString results;
+  for (const QString& word : sysText(QStringLiteral("/proc/cmdline")).split(QLatin1Char(' ')))
+    if (word.startsWith(QLatin1String("halvane.results=")))
+      results = word.mid(int(std::strlen("halvane.results=")));
+  QFile out(results + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".samples"));
+  if (results.isEmpty() || !out.open(QIODevice::WriteOnly | QIODevice::Truncate)) return;
+  for (double sample : samples) out.write(QByteArray::number(sample, 'f', 1) + '\n');
+}
+
+// The figures of one side's presses, as counters, and its samples saved.
+void report(benchmark::State& state, const char* name, const std::vector<double>& samples) {
   const Figures f = figures(samples);
   state.counters["median_us"] = f.median;
   state.counters["p99_us"] = f.p99;
-  if (medianOut) *medianOut = f.median;
-  if (!medianOut && helperMedian > 0) state.counters["helper_over_relay"] = helperMedian / f.median;
+  countSlowPresses(state, samples);
+  saveSamples(name, samples);
+}
+
+// One press of `key`: report written to its key-down on node, in microseconds.
+std::optional<double> press(Keyboard& keyboard, KeyNode& node, std::uint8_t key) {
+  const double written = now();
+  if (!keyboard.press(key)) return std::nullopt;
+  const std::optional<double> down = node.next(1);
+  node.next(0);
+  keyboard.release();
+  if (!down) return std::nullopt;
+  return std::max(0.0, *down - written) * 1e6;
+}
+
+// Until the reader at the other end has the device open, reports go nowhere.
+bool comesThrough(Keyboard& keyboard, KeyNode& node, std::uint8_t key) {
+  for (int tries = 0; tries < 60; ++tries)
+    if (press(keyboard, node, key)) return true;
+  return false;
 }
 
 Keyboard* sharedKeyboard() {
@@ -210,32 +233,64 @@ Keyboard* sharedKeyboard() {
   return opened ? &keyboard : nullptr;
 }
 
+// The relay's presses, made between the helper's and reported by the relay's benchmark.
+std::vector<double> relaySamples;
+double helperMedian = 0;
+
+// The relay as a child process for as long as this lives.
+struct RelayProcess {
+  explicit RelayProcess(const QString& hidraw) : pid(fork()) {
+    if (pid == 0) relay(hidraw);
+  }
+  ~RelayProcess() {
+    ::kill(pid, SIGTERM);
+    ::waitpid(pid, nullptr, 0);
+  }
+  const pid_t pid;
+};
+
+// Presses alternate between the helper's key and the relay's, so that whatever else the machine
+// does (the emulator shares the host) falls on both alike; each iteration is one helper press.
 void BM_HelperUhidToUinput(benchmark::State& state) {
   Keyboard* keyboard = sharedKeyboard();
   if (!keyboard) return state.SkipWithError("no uhid keyboard the helper opened");
-  KeyNode node(eventNodeNamed(QStringLiteral("Halvane virtual keyboard")));
-  if (!node.ok()) return state.SkipWithError("the helper's uinput keyboard is missing");
-  measure(state, *keyboard, node, kHelperKey, &helperMedian);
-}
-
-void BM_MinimalRelayUhidToUinput(benchmark::State& state) {
-  Keyboard* keyboard = sharedKeyboard();
-  if (!keyboard) return state.SkipWithError("no uhid keyboard");
+  KeyNode helperNode(eventNodeNamed(QStringLiteral("Halvane virtual keyboard")));
+  if (!helperNode.ok()) return state.SkipWithError("the helper's uinput keyboard is missing");
   const QString hidraw = waitForNode(QStringLiteral("hidraw"), [](const QString& path) {
     return sysText(path + QStringLiteral("/device/uevent"))
         .contains(QStringLiteral("HID_PHYS=") + kPhys);
   });
-  const pid_t child = fork();
-  if (child == 0) relay(hidraw);
-  {
-    KeyNode node(eventNodeNamed(QStringLiteral("kernel bench relay")));
-    if (!node.ok())
-      state.SkipWithError("the relay's uinput node is missing");
-    else
-      measure(state, *keyboard, node, kRelayKey, nullptr);
+  const RelayProcess relayProcess(hidraw);
+  KeyNode relayNode(eventNodeNamed(QStringLiteral("kernel bench relay")));
+  if (!relayNode.ok()) return state.SkipWithError("the relay's uinput node is missing");
+  if (!comesThrough(*keyboard, helperNode, kHelperKey) ||
+      !comesThrough(*keyboard, relayNode, kRelayKey))
+    return state.SkipWithError("the key never came through");
+  std::vector<double> samples;
+  relaySamples.clear();
+  for (auto _ : state) {
+    const std::optional<double> helper = press(*keyboard, helperNode, kHelperKey);
+    const std::optional<double> relayed = press(*keyboard, relayNode, kRelayKey);
+    if (!helper || !relayed) {
+      relaySamples.clear();
+      return state.SkipWithError("no key event came");
+    }
+    state.SetIterationTime(*helper / 1e6);
+    samples.push_back(*helper);
+    relaySamples.push_back(*relayed);
   }
-  ::kill(child, SIGTERM);
-  ::waitpid(child, nullptr, 0);
+  report(state, "helper", samples);
+  helperMedian = figures(samples).median;
+}
+
+void BM_MinimalRelayUhidToUinput(benchmark::State& state) {
+  if (relaySamples.empty())
+    return state.SkipWithError("its presses come between the helper's, which did not run");
+  std::size_t next = 0;
+  for (auto _ : state) state.SetIterationTime(relaySamples[next++ % relaySamples.size()] / 1e6);
+  report(state, "relay", relaySamples);
+  if (helperMedian > 0)
+    state.counters["helper_over_relay"] = helperMedian / figures(relaySamples).median;
 }
 
 // --- On the host: the guest's figures ------------------------------------------------------
@@ -287,7 +342,8 @@ void reportGuest(benchmark::State& state, const char* name) {
                                                           : 1e-9;
   const double perPress = found[QStringLiteral("real_time")].toDouble() * toSeconds;
   for (auto _ : state) state.SetIterationTime(perPress);
-  for (const char* counter : {"median_us", "p99_us", "helper_over_relay"})
+  for (const char* counter : {"median_us", "p99_us", "helper_over_relay", "p99_first100_us",
+                              "p99_after100_us", "slow_presses", "worst_press"})
     if (found.contains(QLatin1String(counter)))
       state.counters[counter] = found[QLatin1String(counter)].toDouble();
 }

@@ -12,7 +12,10 @@ namespace halvane {
 class LazyProfileOverlay : public ProfileOverlay {
  public:
   using Factory = std::function<std::unique_ptr<ProfileOverlay>()>;
-  explicit LazyProfileOverlay(Factory make) : make_(std::move(make)) {}
+  // afterHidden runs each time the overlay has faded out, after the hidden handler: drawing
+  // the name is over, and what it used may be given back.
+  explicit LazyProfileOverlay(Factory make, std::function<void()> afterHidden = {})
+      : make_(std::move(make)), afterHidden_(std::move(afterHidden)) {}
 
   void displayProfileName(const QString& name) override { made().displayProfileName(name); }
   // Made for a hide as well: it still traces and runs its (empty) fade.
@@ -30,12 +33,16 @@ class LazyProfileOverlay : public ProfileOverlay {
   ProfileOverlay& made() {
     if (overlay_) return *overlay_;
     overlay_ = make_();
-    overlay_->setHiddenHandler([this] { notifyHidden(); });
+    overlay_->setHiddenHandler([this] {
+      notifyHidden();
+      if (afterHidden_) afterHidden_();
+    });
     if (placed_) overlay_->placeOnMainScreen();
     return *overlay_;
   }
 
   Factory make_;
+  std::function<void()> afterHidden_;
   std::unique_ptr<ProfileOverlay> overlay_;
   bool placed_ = false;
 };

@@ -75,23 +75,20 @@ void HyprlandActiveWindowSource::resolve() {
 
 void HyprlandActiveWindowSource::requestClients() {
   if (request_) return;  // one request at a time; its answer serves every address asked since
-  request_ = std::make_unique<QLocalSocket>();
+  request_ = std::make_unique<UnixSocket>();
   reply_.clear();
-  QLocalSocket* socket = request_.get();
-  QObject::connect(socket, &QLocalSocket::connected, this,
-                   [socket] { socket->write("j/clients"); });
-  QObject::connect(socket, &QLocalSocket::readyRead, this,
+  UnixSocket* socket = request_.get();
+  QObject::connect(socket, &UnixSocket::connected, this, [socket] { socket->write("j/clients"); });
+  QObject::connect(socket, &UnixSocket::readyRead, this,
                    [this, socket] { reply_.append(socket->readAll()); });
   // Hyprland closes the request socket after its answer; a socket that fails ends it too.
-  auto finish = [this, socket] {
+  QObject::connect(socket, &UnixSocket::closed, this, [this, socket] {
     if (request_.get() != socket) return;
     reply_.append(socket->readAll());
     request_.release()->deleteLater();
     onClients(reply_);
-  };
-  QObject::connect(socket, &QLocalSocket::disconnected, this, finish);
-  QObject::connect(socket, &QLocalSocket::errorOccurred, this, finish);
-  socket->connectToServer(requestPath_);
+  });
+  socket->connectTo(requestPath_);
 }
 
 void HyprlandActiveWindowSource::onClients(const QByteArray& json) {

@@ -2,9 +2,9 @@
 
 #include "platform/desktop/frontapp/ActiveWindowSource.h"
 #include "platform/desktop/frontapp/LineSocket.h"
+#include "platform/system/unixsocket/UnixSocket.h"
 
 #include <QHash>
-#include <QLocalSocket>
 #include <QObject>
 
 #include <memory>
@@ -39,7 +39,7 @@ class HyprlandActiveWindowSource : public QObject, public ActiveWindowSource {
 
   QString requestPath_;
   LineSocket events_;
-  std::unique_ptr<QLocalSocket> request_;
+  std::unique_ptr<UnixSocket> request_;
   QByteArray reply_;
   QHash<QString, WindowFacts> clients_;  // by address, "0x" and lower-case hex
   std::optional<QString> wanted_;        // the address Hyprland called active

@@ -8,13 +8,13 @@ LineSocket::LineSocket(const QString& path, const QByteArray& greeting, int retr
   retry_.setSingleShot(true);
   retry_.setInterval(retryMs);
   QObject::connect(&retry_, &QTimer::timeout, this, &LineSocket::connectNow);
-  QObject::connect(&socket_, &QLocalSocket::connected, this, [this] {
+  QObject::connect(&socket_, &UnixSocket::connected, this, [this] {
     wasConnected_ = true;
     buffer_.clear();
     if (!greeting_.isEmpty()) socket_.write(greeting_);
     emit connected();
   });
-  QObject::connect(&socket_, &QLocalSocket::readyRead, this, [this] {
+  QObject::connect(&socket_, &UnixSocket::readyRead, this, [this] {
     buffer_.append(socket_.readAll());
     qsizetype end;
     while ((end = buffer_.indexOf('\n')) >= 0) {
@@ -23,18 +23,13 @@ LineSocket::LineSocket(const QString& path, const QByteArray& greeting, int retr
       if (!text.isEmpty()) emit line(text);
     }
   });
-  QObject::connect(&socket_, &QLocalSocket::disconnected, this, &LineSocket::lost);
-  QObject::connect(&socket_, &QLocalSocket::errorOccurred, this,
-                   [this](QLocalSocket::LocalSocketError) {
-                     if (socket_.state() == QLocalSocket::UnconnectedState) lost();
-                   });
+  QObject::connect(&socket_, &UnixSocket::closed, this, &LineSocket::lost);
   // From the loop, so that the owner has connected to our signals when `connected` comes.
   QMetaObject::invokeMethod(this, &LineSocket::connectNow, Qt::QueuedConnection);
 }
 
 void LineSocket::connectNow() {
-  if (socket_.state() != QLocalSocket::UnconnectedState) return;
-  socket_.connectToServer(path_);
+  socket_.connectTo(path_);  // does nothing while connected
 }
 
 void LineSocket::lost() {

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "platform/system/unixsocket/UnixSocket.h"
+
 #include <QByteArray>
-#include <QLocalSocket>
 #include <QObject>
 #include <QTimer>
 
@@ -16,9 +17,7 @@ class LineSocket : public QObject {
  public:
   LineSocket(const QString& path, const QByteArray& greeting, int retryMs,
              QObject* parent = nullptr);
-  // A socket closing as it is destroyed is no news to anyone.
-  ~LineSocket() override { socket_.disconnect(this); }
-  bool isConnected() const { return socket_.state() == QLocalSocket::ConnectedState; }
+  bool isConnected() const { return socket_.isConnected(); }
 
  signals:
   void connected();
@@ -31,7 +30,7 @@ class LineSocket : public QObject {
 
   QString path_;
   QByteArray greeting_;
-  QLocalSocket socket_;
+  UnixSocket socket_;
   QTimer retry_;
   QByteArray buffer_;
   bool wasConnected_ = false;

@@ -4,6 +4,7 @@
 #include <QJsonDocument>
 
 #include <cstring>
+#include <utility>
 
 namespace halvane {
 
@@ -20,13 +21,16 @@ constexpr std::uint32_t kWindowEvent = 0x80000003;
 }  // namespace
 
 SwayIpc::SwayIpc(const QString& socketPath, QObject* parent) : QObject(parent) {
-  QObject::connect(&socket_, &QLocalSocket::readyRead, this, &SwayIpc::readMessages);
-  QObject::connect(&socket_, &QLocalSocket::disconnected, this, &SwayIpc::disconnected);
-  QObject::connect(&socket_, &QLocalSocket::connected, this, [this] {
+  QObject::connect(&socket_, &UnixSocket::readyRead, this, &SwayIpc::readMessages);
+  QObject::connect(&socket_, &UnixSocket::connected, this, [this] {
+    connected_ = true;
     send(kSubscribe, QByteArrayLiteral("[\"window\"]"));
     send(kGetTree, {});
   });
-  socket_.connectToServer(socketPath);
+  QObject::connect(&socket_, &UnixSocket::closed, this, [this] {
+    if (std::exchange(connected_, false)) emit disconnected();  // not for a failed connect
+  });
+  socket_.connectTo(socketPath);
 }
 
 void SwayIpc::send(std::uint32_t type, const QByteArray& payload) {

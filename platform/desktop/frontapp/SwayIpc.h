@@ -1,8 +1,9 @@
 #pragma once
 
+#include "platform/system/unixsocket/UnixSocket.h"
+
 #include <QByteArray>
 #include <QJsonObject>
-#include <QLocalSocket>
 #include <QObject>
 #include <QString>
 
@@ -22,8 +23,7 @@ class SwayIpc : public QObject {
   };
 
   explicit SwayIpc(const QString& socketPath, QObject* parent = nullptr);
-  ~SwayIpc() override { socket_.disconnect(this); }
-  bool isConnected() const { return socket_.state() == QLocalSocket::ConnectedState; }
+  bool isConnected() const { return socket_.isConnected(); }
 
   // The container in sway's reply or event JSON, as a Window.
   static Window windowFromContainer(const QJsonObject& container);
@@ -39,7 +39,8 @@ class SwayIpc : public QObject {
   void readMessages();
   void handle(std::uint32_t type, const QByteArray& payload);
 
-  QLocalSocket socket_;
+  UnixSocket socket_;
+  bool connected_ = false;
   QByteArray buffer_;
 };
 

@@ -1,5 +1,5 @@
 // The overlay made on first use: nothing before a name is shown, then the same overlay placed as
-// start-up asked, its hidden notice passed on.
+// start-up asked, its hidden notice passed on and then the owner's own step after a fade-out.
 #include "helper/overlay/FakeProfileOverlay.h"
 #include "helper/overlay/LazyProfileOverlay.h"
 
@@ -9,15 +9,18 @@ namespace halvane {
 namespace {
 
 TEST(LazyProfileOverlay, MadeOnFirstUsePlacedAsAskedAndTellsWhenHidden) {
-  int made = 0, hidden = 0;
+  int made = 0;
+  QStringList hidden;
   FakeProfileOverlay* inner = nullptr;
-  LazyProfileOverlay overlay([&] {
-    ++made;
-    auto fake = std::make_unique<FakeProfileOverlay>();
-    inner = fake.get();
-    return fake;
-  });
-  overlay.setHiddenHandler([&] { ++hidden; });
+  LazyProfileOverlay overlay(
+      [&] {
+        ++made;
+        auto fake = std::make_unique<FakeProfileOverlay>();
+        inner = fake.get();
+        return fake;
+      },
+      [&] { hidden.append(QStringLiteral("after")); });
+  overlay.setHiddenHandler([&] { hidden.append(QStringLiteral("handler")); });
   overlay.placeOnMainScreen();
   EXPECT_FALSE(overlay.profileNameVisible());
   EXPECT_EQ(made, 0) << "placing and asking make nothing";
@@ -33,7 +36,8 @@ TEST(LazyProfileOverlay, MadeOnFirstUsePlacedAsAskedAndTellsWhenHidden) {
   overlay.placeOnMainScreen();
   EXPECT_EQ(made, 1) << "one overlay for the helper's life";
   EXPECT_EQ(inner->hides, 1);
-  EXPECT_EQ(hidden, 1);
+  EXPECT_EQ(hidden, (QStringList{QStringLiteral("handler"), QStringLiteral("after")}))
+      << "told once, the handler first";
   EXPECT_EQ(inner->placements, 2);
 }
 
