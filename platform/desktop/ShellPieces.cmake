@@ -46,6 +46,13 @@ if(HALVANE_GNOME_SHELL_FORMAT STREQUAL auto)
   set(HALVANE_GNOME_SHELL_FORMAT modules)
   execute_process(COMMAND gnome-shell --version OUTPUT_VARIABLE shell_version ERROR_QUIET
                   OUTPUT_STRIP_TRAILING_WHITESPACE)
+  # Without the shell itself (a build set up to run the product only, the tests' packages
+  # installed later), the version of its common files tells, as in the Debian package's build.
+  if(NOT shell_version)
+    execute_process(COMMAND dpkg-query -W -f=\${Version} gnome-shell-common
+                    OUTPUT_VARIABLE shell_version ERROR_QUIET OUTPUT_STRIP_TRAILING_WHITESPACE)
+    string(REGEX REPLACE "^[0-9]+:" "" shell_version "${shell_version}")
+  endif()
   if(shell_version MATCHES "([0-9]+)\\.")
     if(CMAKE_MATCH_1 LESS 45)
       set(HALVANE_GNOME_SHELL_FORMAT legacy)
