@@ -2,37 +2,23 @@
 
 #include "platform/input/keycodes/MacKeyCodes.h"
 
+#include "platform/input/xtest/XTestConnection.h"
+
 #include <xcb/xcb.h>
 #include <xcb/xtest.h>
 
 #include <cstdlib>
+#include <utility>
 
 namespace halvane {
 
 std::unique_ptr<XTestKeyboardEventPoster> XTestKeyboardEventPoster::connect(QString* whyNot,
                                                                             const char* display) {
-  const char* name = display ? display : std::getenv("DISPLAY");
-  if (!name || !*name) {
-    if (whyNot) *whyNot = QStringLiteral("no X display (DISPLAY is not set)");
-    return nullptr;
-  }
-  xcb_connection_t* connection = xcb_connect(name, nullptr);
-  if (xcb_connection_has_error(connection)) {
-    xcb_disconnect(connection);
-    if (whyNot)
-      *whyNot = QStringLiteral("cannot connect to X display %1").arg(QString::fromLocal8Bit(name));
-    return nullptr;
-  }
-  const xcb_query_extension_reply_t* xtest = xcb_get_extension_data(connection, &xcb_test_id);
-  if (!xtest || !xtest->present) {
-    xcb_disconnect(connection);
-    if (whyNot)
-      *whyNot =
-          QStringLiteral("X display %1 has no XTEST extension").arg(QString::fromLocal8Bit(name));
-    return nullptr;
-  }
+  QString name;
+  xcb_connection_t* connection = connectXTest(display, whyNot, &name);
+  if (!connection) return nullptr;
   return std::unique_ptr<XTestKeyboardEventPoster>(
-      new XTestKeyboardEventPoster(connection, QString::fromLocal8Bit(name)));
+      new XTestKeyboardEventPoster(connection, std::move(name)));
 }
 
 XTestKeyboardEventPoster::XTestKeyboardEventPoster(xcb_connection_t* connection,
