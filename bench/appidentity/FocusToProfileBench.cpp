@@ -19,7 +19,6 @@
 #include "tests/support/HelperHarness.h"
 #include "tests/support/XClient.h"
 
-#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -285,13 +284,5 @@ BENCHMARK(BM_KWinFocusToProfileChanged)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
 
 #include "FocusToProfileBench.moc"

@@ -175,11 +175,3 @@ void BM_ResolveWindow(benchmark::State& state) {
 BENCHMARK(BM_ResolveWindow)->DenseRange(0, 4)->Iterations(5000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -206,11 +206,3 @@ BENCHMARK(BM_GetCurrentProfileDuringMacro)->Unit(benchmark::kMicrosecond)->Itera
 
 }  // namespace
 }  // namespace halvane
-
-int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

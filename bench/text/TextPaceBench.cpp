@@ -14,7 +14,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
 #include <QThread>
 
 #include <chrono>
@@ -147,11 +146,3 @@ void BM_TextPaceSway(benchmark::State& state) {
 BENCHMARK(BM_TextPaceSway)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -20,7 +20,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
 #include <QEventLoop>
 #include <QLocalSocket>
 #include <QTimer>
@@ -150,11 +149,3 @@ BENCHMARK(BM_KWinFocusToSource)
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
