@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -37,26 +38,35 @@ class MacroHelper : public ::testing::Test {
 
   // Starts the helper with L1 = key 4, a long pause, key 5; presses L1 and waits for key 4.
   void startMacro() {
+    const size_t before = pressL1([](PlistValue& combo) {
+      for (int i = 0; i < 8; ++i) {
+        combo.set(QStringLiteral("keyCode%1").arg(i), i == 0 ? 4 : i == 1 ? kSecondKey : -1);
+        combo.set(QStringLiteral("modifiers%1").arg(i), i < 2 ? 0x0200 : -1);
+        combo.set(QStringLiteral("delay%1").arg(i), i == 0 ? kPauseMs : 0);
+      }
+    });
+    ASSERT_TRUE(helper_.waitForOp(QStringLiteral("sleep"), before, 10s))
+        << "the macro did not start";
+  }
+
+  // Starts the helper with L1 a macro whose key combination `fill` writes, and presses L1: the
+  // trace's length before the press.
+  size_t pressL1(const std::function<void(PlistValue&)>& fill) {
     PlistValue settings = settings::read(defaultsPath());
     PlistValue l1 = settings[QStringLiteral("Profiles")].at(0)[QStringLiteral("MacroKeys")].at(0);
     l1.set(QStringLiteral("ActionType"), QStringLiteral("ExecuteMacro"));
     PlistValue combo = l1[QStringLiteral("KeyCombo")];
-    for (int i = 0; i < 8; ++i) {
-      combo.set(QStringLiteral("keyCode%1").arg(i), i == 0 ? 4 : i == 1 ? kSecondKey : -1);
-      combo.set(QStringLiteral("modifiers%1").arg(i), i < 2 ? 0x0200 : -1);
-      combo.set(QStringLiteral("delay%1").arg(i), i == 0 ? kPauseMs : 0);
-    }
-    ASSERT_TRUE(settings::write(settings, helper_.settingsPath()));
+    fill(combo);
+    EXPECT_TRUE(settings::write(settings, helper_.settingsPath()));
     keyboard_ = std::make_unique<VirtualInterface>(helper_.keyboardFolder(),
                                                    QStringLiteral("1209-4856-0001-0006-m.sock"));
-    ASSERT_TRUE(helper_.start());
-    ASSERT_TRUE(keyboard_->acceptConnection(10s)) << helper_.standardOutput().toStdString();
-    ASSERT_TRUE(helper_.waitForOp(QStringLiteral("notification"), 0, 10s));
+    EXPECT_TRUE(helper_.start());
+    EXPECT_TRUE(keyboard_->acceptConnection(10s)) << helper_.standardOutput().toStdString();
+    EXPECT_TRUE(helper_.waitForOp(QStringLiteral("notification"), 0, 10s));
     const size_t before = helper_.trace().size();
-    ASSERT_TRUE(keyboard_->send(QByteArray::fromHex("0000f10000000000")));
-    ASSERT_TRUE(keyboard_->send(QByteArray::fromHex("0000000000000000")));
-    ASSERT_TRUE(helper_.waitForOp(QStringLiteral("sleep"), before, 10s))
-        << "the macro did not start";
+    EXPECT_TRUE(keyboard_->send(QByteArray::fromHex("0000f10000000000")));
+    EXPECT_TRUE(keyboard_->send(QByteArray::fromHex("0000000000000000")));
+    return before;
   }
 
   // Key-downs without their key-up, and whether the second key was ever typed.
@@ -135,22 +145,11 @@ TEST_F(MacroHelper, ASuspendStopsTheMacro) {
 TEST_F(MacroHelper, ATextAClickAndTheWheelPlayInOrder) {
   using namespace settings;
   const QString text = QStringLiteral("Grüße \U0001F600");
-  PlistValue tree = settings::read(defaultsPath());
-  PlistValue l1 = tree[QStringLiteral("Profiles")].at(0)[QStringLiteral("MacroKeys")].at(0);
-  l1.set(QStringLiteral("ActionType"), QStringLiteral("ExecuteMacro"));
-  PlistValue combo = l1[QStringLiteral("KeyCombo")];
-  writeMacroSteps(combo, {MacroStep::typing(text, 20),
-                          MacroStep::mouseButton(MouseButton::Left, ButtonAction::Click),
-                          MacroStep::scroll(WheelDirection::Down, 2)});
-  ASSERT_TRUE(settings::write(tree, helper_.settingsPath()));
-  keyboard_ = std::make_unique<VirtualInterface>(helper_.keyboardFolder(),
-                                                 QStringLiteral("1209-4856-0001-0006-m.sock"));
-  ASSERT_TRUE(helper_.start());
-  ASSERT_TRUE(keyboard_->acceptConnection(10s)) << helper_.standardOutput().toStdString();
-  ASSERT_TRUE(helper_.waitForOp(QStringLiteral("notification"), 0, 10s));
-  const size_t before = helper_.trace().size();
-  ASSERT_TRUE(keyboard_->send(QByteArray::fromHex("0000f10000000000")));
-  ASSERT_TRUE(keyboard_->send(QByteArray::fromHex("0000000000000000")));
+  const size_t before = pressL1([&](PlistValue& combo) {
+    writeMacroSteps(combo, {MacroStep::typing(text, 20),
+                            MacroStep::mouseButton(MouseButton::Left, ButtonAction::Click),
+                            MacroStep::scroll(WheelDirection::Down, 2)});
+  });
   ASSERT_TRUE(helper_.waitForOp(QStringLiteral("wheel"), before, 10s)) << "the macro did not end";
 
   QStringList played;
