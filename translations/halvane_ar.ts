@@ -599,6 +599,14 @@
         <source>unknown</source>
         <translation>غير معروف</translation>
     </message>
+    <message>
+        <source>Mouse buttons and wheel</source>
+        <translation>أزرار الفأرة وعجلتها</translation>
+    </message>
+    <message>
+        <source>Text steps</source>
+        <translation>خطوات النص</translation>
+    </message>
 </context>
 <context>
     <name>FileRead</name>
@@ -2660,8 +2668,24 @@ read or written, the helper not running or not answering).</source>
 <context>
     <name>TextTypist</name>
     <message>
-        <source>Text steps can type only the characters of the keyboard layout on this desktop (%1)</source>
-        <translation>لا يمكن لخطوات النص على سطح المكتب هذا أن تكتب إلا أحرف تخطيط لوحة المفاتيح (%1)</translation>
+        <source>Text typing</source>
+        <translation>كتابة النص</translation>
+    </message>
+    <message>
+        <source>characters outside the layout through spare key codes</source>
+        <translation>الأحرف خارج التخطيط عبر رموز مفاتيح شاغرة</translation>
+    </message>
+    <message>
+        <source>characters outside the layout through a keymap that holds them</source>
+        <translation>الأحرف خارج التخطيط عبر خريطة مفاتيح تحتويها</translation>
+    </message>
+    <message>
+        <source>only the characters of the keyboard layout; the others need X11 or a desktop with the virtual keyboard protocol (sway, Hyprland and other wlroots desktops)</source>
+        <translation>أحرف تخطيط لوحة المفاتيح فقط؛ أما غيرها فيحتاج إلى X11 أو سطح مكتب يدعم بروتوكول لوحة المفاتيح الافتراضية (sway وHyprland وغيرهما من أسطح مكتب wlroots)</translation>
+    </message>
+    <message>
+        <source>text steps are only traced</source>
+        <translation>خطوات النص تُسجَّل فقط</translation>
     </message>
 </context>
 <context>

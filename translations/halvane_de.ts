@@ -571,6 +571,14 @@
         <source>unknown</source>
         <translation>unbekannt</translation>
     </message>
+    <message>
+        <source>Mouse buttons and wheel</source>
+        <translation>Maustasten und Mausrad</translation>
+    </message>
+    <message>
+        <source>Text steps</source>
+        <translation>Text-Schritte</translation>
+    </message>
 </context>
 <context>
     <name>FileRead</name>
@@ -2591,8 +2599,24 @@ läuft nicht oder antwortet nicht).</translation>
 <context>
     <name>TextTypist</name>
     <message>
-        <source>Text steps can type only the characters of the keyboard layout on this desktop (%1)</source>
-        <translation>Text-Schritte können in dieser Arbeitsumgebung nur die Zeichen der Tastaturbelegung tippen (%1)</translation>
+        <source>Text typing</source>
+        <translation>Texteingabe</translation>
+    </message>
+    <message>
+        <source>characters outside the layout through spare key codes</source>
+        <translation>Zeichen außerhalb der Belegung über freie Tastencodes</translation>
+    </message>
+    <message>
+        <source>characters outside the layout through a keymap that holds them</source>
+        <translation>Zeichen außerhalb der Belegung über eine Tastenzuordnung, die sie enthält</translation>
+    </message>
+    <message>
+        <source>only the characters of the keyboard layout; the others need X11 or a desktop with the virtual keyboard protocol (sway, Hyprland and other wlroots desktops)</source>
+        <translation>nur die Zeichen der Tastaturbelegung; die übrigen brauchen X11 oder eine Arbeitsumgebung mit dem Protokoll für virtuelle Tastaturen (sway, Hyprland und andere wlroots-Arbeitsumgebungen)</translation>
+    </message>
+    <message>
+        <source>text steps are only traced</source>
+        <translation>Text-Schritte werden nur protokolliert</translation>
     </message>
 </context>
 <context>

@@ -571,6 +571,14 @@
         <source>unknown</source>
         <translation>desconocido</translation>
     </message>
+    <message>
+        <source>Mouse buttons and wheel</source>
+        <translation>Botones y rueda del ratón</translation>
+    </message>
+    <message>
+        <source>Text steps</source>
+        <translation>Pasos de texto</translation>
+    </message>
 </context>
 <context>
     <name>FileRead</name>
@@ -2592,8 +2600,24 @@ ejecución o no responde).</translation>
 <context>
     <name>TextTypist</name>
     <message>
-        <source>Text steps can type only the characters of the keyboard layout on this desktop (%1)</source>
-        <translation>Los pasos de texto solo pueden escribir los caracteres de la distribución del teclado en este escritorio (%1)</translation>
+        <source>Text typing</source>
+        <translation>Escritura de texto</translation>
+    </message>
+    <message>
+        <source>characters outside the layout through spare key codes</source>
+        <translation>caracteres fuera de la distribución mediante códigos de tecla libres</translation>
+    </message>
+    <message>
+        <source>characters outside the layout through a keymap that holds them</source>
+        <translation>caracteres fuera de la distribución mediante un mapa de teclas que los contiene</translation>
+    </message>
+    <message>
+        <source>only the characters of the keyboard layout; the others need X11 or a desktop with the virtual keyboard protocol (sway, Hyprland and other wlroots desktops)</source>
+        <translation>solo los caracteres de la distribución del teclado; los demás necesitan X11 o un escritorio con el protocolo de teclado virtual (sway, Hyprland y otros escritorios wlroots)</translation>
+    </message>
+    <message>
+        <source>text steps are only traced</source>
+        <translation>los pasos de texto solo se registran</translation>
     </message>
 </context>
 <context>

@@ -571,6 +571,14 @@
         <source>unknown</source>
         <translation>inconnu</translation>
     </message>
+    <message>
+        <source>Mouse buttons and wheel</source>
+        <translation>Boutons et molette de la souris</translation>
+    </message>
+    <message>
+        <source>Text steps</source>
+        <translation>Étapes de texte</translation>
+    </message>
 </context>
 <context>
     <name>FileRead</name>
@@ -1888,7 +1896,7 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
     </message>
     <message>
         <source>uinput virtual pointer (no XTest: %1)</source>
-        <translation>pointeur virtuel uinput (pas de XTest : %1)</translation>
+        <translation>pointeur virtuel uinput (pas de XTest&#xa0;: %1)</translation>
     </message>
     <message>
         <source>no backend can post</source>
@@ -1896,7 +1904,7 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
     </message>
     <message>
         <source>mouse steps are only traced (no XTest: %1; no uinput: %2)</source>
-        <translation>les étapes de souris sont seulement tracées (pas de XTest : %1 ; pas d’uinput : %2)</translation>
+        <translation>les étapes de souris sont seulement tracées (pas de XTest&#xa0;: %1&#x202f;; pas d’uinput&#xa0;: %2)</translation>
     </message>
 </context>
 <context>
@@ -2592,8 +2600,24 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
 <context>
     <name>TextTypist</name>
     <message>
-        <source>Text steps can type only the characters of the keyboard layout on this desktop (%1)</source>
-        <translation>Les étapes de texte ne peuvent taper que les caractères de la disposition du clavier sur ce bureau (%1)</translation>
+        <source>Text typing</source>
+        <translation>Saisie de texte</translation>
+    </message>
+    <message>
+        <source>characters outside the layout through spare key codes</source>
+        <translation>caractères hors de la disposition par des codes de touche libres</translation>
+    </message>
+    <message>
+        <source>characters outside the layout through a keymap that holds them</source>
+        <translation>caractères hors de la disposition par une table de touches qui les contient</translation>
+    </message>
+    <message>
+        <source>only the characters of the keyboard layout; the others need X11 or a desktop with the virtual keyboard protocol (sway, Hyprland and other wlroots desktops)</source>
+        <translation>seulement les caractères de la disposition du clavier ; les autres demandent X11 ou un bureau doté du protocole de clavier virtuel (sway, Hyprland et autres bureaux wlroots)</translation>
+    </message>
+    <message>
+        <source>text steps are only traced</source>
+        <translation>les étapes de texte sont seulement tracées</translation>
     </message>
 </context>
 <context>
@@ -2715,8 +2739,8 @@ n’a pas pu être exécutée (arguments incorrects, fichier illisible ou imposs
         <source>A text step left out %n character(s) this desktop cannot type: %1</source>
         <extracomment>A log line; %1 lists the characters (as the user typed them, separated by spaces) that a macro&apos;s text step could not type on this desktop and left out.</extracomment>
         <translation>
-            <numerusform>Une étape de texte a omis %n caractère que ce bureau ne peut pas saisir : %1</numerusform>
-            <numerusform>Une étape de texte a omis %n caractères que ce bureau ne peut pas saisir : %1</numerusform>
+            <numerusform>Une étape de texte a omis %n caractère que ce bureau ne peut pas saisir&#xa0;: %1</numerusform>
+            <numerusform>Une étape de texte a omis %n caractères que ce bureau ne peut pas saisir&#xa0;: %1</numerusform>
         </translation>
     </message>
 </context>

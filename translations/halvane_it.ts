@@ -571,6 +571,14 @@
         <source>unknown</source>
         <translation>sconosciuta</translation>
     </message>
+    <message>
+        <source>Mouse buttons and wheel</source>
+        <translation>Pulsanti e rotella del mouse</translation>
+    </message>
+    <message>
+        <source>Text steps</source>
+        <translation>Passi di testo</translation>
+    </message>
 </context>
 <context>
     <name>FileRead</name>
@@ -2582,8 +2590,24 @@ non si può leggere o scrivere, il servizio non in esecuzione o che non risponde
 <context>
     <name>TextTypist</name>
     <message>
-        <source>Text steps can type only the characters of the keyboard layout on this desktop (%1)</source>
-        <translation>I passaggi di testo possono digitare solo i caratteri del layout di tastiera su questo desktop (%1)</translation>
+        <source>Text typing</source>
+        <translation>Digitazione del testo</translation>
+    </message>
+    <message>
+        <source>characters outside the layout through spare key codes</source>
+        <translation>caratteri fuori dal layout tramite codici tasto liberi</translation>
+    </message>
+    <message>
+        <source>characters outside the layout through a keymap that holds them</source>
+        <translation>caratteri fuori dal layout tramite una mappa dei tasti che li contiene</translation>
+    </message>
+    <message>
+        <source>only the characters of the keyboard layout; the others need X11 or a desktop with the virtual keyboard protocol (sway, Hyprland and other wlroots desktops)</source>
+        <translation>solo i caratteri del layout della tastiera; gli altri richiedono X11 o un desktop con il protocollo della tastiera virtuale (sway, Hyprland e altri desktop wlroots)</translation>
+    </message>
+    <message>
+        <source>text steps are only traced</source>
+        <translation>i passi di testo vengono solo tracciati</translation>
     </message>
 </context>
 <context>

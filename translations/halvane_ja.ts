@@ -564,6 +564,14 @@
         <source>unknown</source>
         <translation>不明</translation>
     </message>
+    <message>
+        <source>Mouse buttons and wheel</source>
+        <translation>マウスボタンとホイール</translation>
+    </message>
+    <message>
+        <source>Text steps</source>
+        <translation>テキストのステップ</translation>
+    </message>
 </context>
 <context>
     <name>FileRead</name>
@@ -2565,8 +2573,24 @@ export または import がエラーのあるプロファイルを拒否、ま�
 <context>
     <name>TextTypist</name>
     <message>
-        <source>Text steps can type only the characters of the keyboard layout on this desktop (%1)</source>
-        <translation>このデスクトップでは、テキストのステップはキーボード配列にある文字しか入力できません（%1）</translation>
+        <source>Text typing</source>
+        <translation>テキスト入力</translation>
+    </message>
+    <message>
+        <source>characters outside the layout through spare key codes</source>
+        <translation>配列にない文字は空きキーコードで入力</translation>
+    </message>
+    <message>
+        <source>characters outside the layout through a keymap that holds them</source>
+        <translation>配列にない文字はそれを含むキーマップで入力</translation>
+    </message>
+    <message>
+        <source>only the characters of the keyboard layout; the others need X11 or a desktop with the virtual keyboard protocol (sway, Hyprland and other wlroots desktops)</source>
+        <translation>キーボード配列の文字のみ。その他の文字には X11 か仮想キーボードプロトコルのあるデスクトップ（sway、Hyprland などの wlroots デスクトップ）が必要です</translation>
+    </message>
+    <message>
+        <source>text steps are only traced</source>
+        <translation>テキストのステップは記録のみ</translation>
     </message>
 </context>
 <context>

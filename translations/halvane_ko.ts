@@ -564,6 +564,14 @@
         <source>unknown</source>
         <translation>알 수 없음</translation>
     </message>
+    <message>
+        <source>Mouse buttons and wheel</source>
+        <translation>마우스 버튼과 휠</translation>
+    </message>
+    <message>
+        <source>Text steps</source>
+        <translation>텍스트 단계</translation>
+    </message>
 </context>
 <context>
     <name>FileRead</name>
@@ -2562,8 +2570,24 @@ export 또는 import가 오류 있는 프로필을 거부했거나 doctor가 키
 <context>
     <name>TextTypist</name>
     <message>
-        <source>Text steps can type only the characters of the keyboard layout on this desktop (%1)</source>
-        <translation>이 데스크톱에서는 텍스트 단계가 키보드 배열의 문자만 입력할 수 있습니다 (%1)</translation>
+        <source>Text typing</source>
+        <translation>텍스트 입력</translation>
+    </message>
+    <message>
+        <source>characters outside the layout through spare key codes</source>
+        <translation>배열에 없는 문자는 빈 키 코드로 입력</translation>
+    </message>
+    <message>
+        <source>characters outside the layout through a keymap that holds them</source>
+        <translation>배열에 없는 문자는 그 문자를 담은 키맵으로 입력</translation>
+    </message>
+    <message>
+        <source>only the characters of the keyboard layout; the others need X11 or a desktop with the virtual keyboard protocol (sway, Hyprland and other wlroots desktops)</source>
+        <translation>키보드 배열의 문자만 입력합니다. 다른 문자에는 X11 또는 가상 키보드 프로토콜이 있는 데스크톱(sway, Hyprland 및 기타 wlroots 데스크톱)이 필요합니다</translation>
+    </message>
+    <message>
+        <source>text steps are only traced</source>
+        <translation>텍스트 단계는 기록만 됩니다</translation>
     </message>
 </context>
 <context>

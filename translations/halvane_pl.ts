@@ -578,6 +578,14 @@
         <source>unknown</source>
         <translation>nieznana</translation>
     </message>
+    <message>
+        <source>Mouse buttons and wheel</source>
+        <translation>Przyciski i kółko myszy</translation>
+    </message>
+    <message>
+        <source>Text steps</source>
+        <translation>Kroki tekstowe</translation>
+    </message>
 </context>
 <context>
     <name>FileRead</name>
@@ -2603,8 +2611,24 @@ odczytać ani zapisać, program pomocniczy nie działa lub nie odpowiada).</tran
 <context>
     <name>TextTypist</name>
     <message>
-        <source>Text steps can type only the characters of the keyboard layout on this desktop (%1)</source>
-        <translation>Kroki tekstowe mogą w tym środowisku graficznym wpisywać tylko znaki układu klawiatury (%1)</translation>
+        <source>Text typing</source>
+        <translation>Wpisywanie tekstu</translation>
+    </message>
+    <message>
+        <source>characters outside the layout through spare key codes</source>
+        <translation>znaki spoza układu przez wolne kody klawiszy</translation>
+    </message>
+    <message>
+        <source>characters outside the layout through a keymap that holds them</source>
+        <translation>znaki spoza układu przez mapę klawiszy, która je zawiera</translation>
+    </message>
+    <message>
+        <source>only the characters of the keyboard layout; the others need X11 or a desktop with the virtual keyboard protocol (sway, Hyprland and other wlroots desktops)</source>
+        <translation>tylko znaki układu klawiatury; pozostałe wymagają X11 lub pulpitu z protokołem wirtualnej klawiatury (sway, Hyprland i inne pulpity wlroots)</translation>
+    </message>
+    <message>
+        <source>text steps are only traced</source>
+        <translation>kroki tekstowe są tylko zapisywane</translation>
     </message>
 </context>
 <context>

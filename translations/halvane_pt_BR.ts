@@ -571,6 +571,14 @@
         <source>unknown</source>
         <translation>desconhecida</translation>
     </message>
+    <message>
+        <source>Mouse buttons and wheel</source>
+        <translation>Botões e roda do mouse</translation>
+    </message>
+    <message>
+        <source>Text steps</source>
+        <translation>Passos de texto</translation>
+    </message>
 </context>
 <context>
     <name>FileRead</name>
@@ -2582,8 +2590,24 @@ pode ser lido ou gravado, o auxiliar parado ou sem responder).</translation>
 <context>
     <name>TextTypist</name>
     <message>
-        <source>Text steps can type only the characters of the keyboard layout on this desktop (%1)</source>
-        <translation>Os passos de texto só podem digitar os caracteres do layout de teclado neste ambiente gráfico (%1)</translation>
+        <source>Text typing</source>
+        <translation>Digitação de texto</translation>
+    </message>
+    <message>
+        <source>characters outside the layout through spare key codes</source>
+        <translation>caracteres fora do layout por códigos de tecla livres</translation>
+    </message>
+    <message>
+        <source>characters outside the layout through a keymap that holds them</source>
+        <translation>caracteres fora do layout por um mapa de teclas que os contém</translation>
+    </message>
+    <message>
+        <source>only the characters of the keyboard layout; the others need X11 or a desktop with the virtual keyboard protocol (sway, Hyprland and other wlroots desktops)</source>
+        <translation>apenas os caracteres do layout do teclado; os demais precisam do X11 ou de um ambiente com o protocolo de teclado virtual (sway, Hyprland e outros ambientes wlroots)</translation>
+    </message>
+    <message>
+        <source>text steps are only traced</source>
+        <translation>os passos de texto são apenas registrados</translation>
     </message>
 </context>
 <context>

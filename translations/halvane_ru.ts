@@ -578,6 +578,14 @@
         <source>unknown</source>
         <translation>неизвестно</translation>
     </message>
+    <message>
+        <source>Mouse buttons and wheel</source>
+        <translation>Кнопки и колесо мыши</translation>
+    </message>
+    <message>
+        <source>Text steps</source>
+        <translation>Текстовые шаги</translation>
+    </message>
 </context>
 <context>
     <name>FileRead</name>
@@ -2603,8 +2611,24 @@ export или import отклонил профиль с ошибками или 
 <context>
     <name>TextTypist</name>
     <message>
-        <source>Text steps can type only the characters of the keyboard layout on this desktop (%1)</source>
-        <translation>Текстовые шаги могут вводить в этом окружении только символы раскладки клавиатуры (%1)</translation>
+        <source>Text typing</source>
+        <translation>Ввод текста</translation>
+    </message>
+    <message>
+        <source>characters outside the layout through spare key codes</source>
+        <translation>символы вне раскладки через свободные коды клавиш</translation>
+    </message>
+    <message>
+        <source>characters outside the layout through a keymap that holds them</source>
+        <translation>символы вне раскладки через раскладку клавиш, в которой они есть</translation>
+    </message>
+    <message>
+        <source>only the characters of the keyboard layout; the others need X11 or a desktop with the virtual keyboard protocol (sway, Hyprland and other wlroots desktops)</source>
+        <translation>только символы раскладки клавиатуры; для остальных нужен X11 или рабочий стол с протоколом виртуальной клавиатуры (sway, Hyprland и другие рабочие столы на wlroots)</translation>
+    </message>
+    <message>
+        <source>text steps are only traced</source>
+        <translation>текстовые шаги только записываются в трассировку</translation>
     </message>
 </context>
 <context>

@@ -564,6 +564,14 @@
         <source>unknown</source>
         <translation>bilinmiyor</translation>
     </message>
+    <message>
+        <source>Mouse buttons and wheel</source>
+        <translation>Fare düğmeleri ve tekerleği</translation>
+    </message>
+    <message>
+        <source>Text steps</source>
+        <translation>Metin adımları</translation>
+    </message>
 </context>
 <context>
     <name>FileRead</name>
@@ -2561,8 +2569,24 @@ bir dosya, yardımcı program çalışmıyor ya da yanıt vermiyor).</translatio
 <context>
     <name>TextTypist</name>
     <message>
-        <source>Text steps can type only the characters of the keyboard layout on this desktop (%1)</source>
-        <translation>Metin adımları bu masaüstünde yalnızca klavye düzenindeki karakterleri yazabilir (%1)</translation>
+        <source>Text typing</source>
+        <translation>Metin yazma</translation>
+    </message>
+    <message>
+        <source>characters outside the layout through spare key codes</source>
+        <translation>düzende olmayan karakterler boş tuş kodlarıyla</translation>
+    </message>
+    <message>
+        <source>characters outside the layout through a keymap that holds them</source>
+        <translation>düzende olmayan karakterler onları içeren bir tuş eşlemiyle</translation>
+    </message>
+    <message>
+        <source>only the characters of the keyboard layout; the others need X11 or a desktop with the virtual keyboard protocol (sway, Hyprland and other wlroots desktops)</source>
+        <translation>yalnızca klavye düzeninin karakterleri; diğerleri için X11 ya da sanal klavye protokolü olan bir masaüstü (sway, Hyprland ve diğer wlroots masaüstleri) gerekir</translation>
+    </message>
+    <message>
+        <source>text steps are only traced</source>
+        <translation>metin adımları yalnızca kaydedilir</translation>
     </message>
 </context>
 <context>

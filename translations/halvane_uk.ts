@@ -578,6 +578,14 @@
         <source>unknown</source>
         <translation>невідомо</translation>
     </message>
+    <message>
+        <source>Mouse buttons and wheel</source>
+        <translation>Кнопки й коліщатко миші</translation>
+    </message>
+    <message>
+        <source>Text steps</source>
+        <translation>Текстові кроки</translation>
+    </message>
 </context>
 <context>
     <name>FileRead</name>
@@ -2603,8 +2611,24 @@ export або import відхилила профіль із помилками �
 <context>
     <name>TextTypist</name>
     <message>
-        <source>Text steps can type only the characters of the keyboard layout on this desktop (%1)</source>
-        <translation>Текстові кроки можуть вводити на цій стільниці лише символи розкладки клавіатури (%1)</translation>
+        <source>Text typing</source>
+        <translation>Введення тексту</translation>
+    </message>
+    <message>
+        <source>characters outside the layout through spare key codes</source>
+        <translation>символи поза розкладкою через вільні коди клавіш</translation>
+    </message>
+    <message>
+        <source>characters outside the layout through a keymap that holds them</source>
+        <translation>символи поза розкладкою через розкладку клавіш, що їх містить</translation>
+    </message>
+    <message>
+        <source>only the characters of the keyboard layout; the others need X11 or a desktop with the virtual keyboard protocol (sway, Hyprland and other wlroots desktops)</source>
+        <translation>лише символи розкладки клавіатури; для інших потрібен X11 або стільниця з протоколом віртуальної клавіатури (sway, Hyprland та інші стільниці на wlroots)</translation>
+    </message>
+    <message>
+        <source>text steps are only traced</source>
+        <translation>текстові кроки лише записуються в трасування</translation>
     </message>
 </context>
 <context>

@@ -564,6 +564,14 @@
         <source>unknown</source>
         <translation>未知</translation>
     </message>
+    <message>
+        <source>Mouse buttons and wheel</source>
+        <translation>鼠标按键和滚轮</translation>
+    </message>
+    <message>
+        <source>Text steps</source>
+        <translation>文本步骤</translation>
+    </message>
 </context>
 <context>
     <name>FileRead</name>
@@ -2560,8 +2568,24 @@ read or written, the helper not running or not answering).</source>
 <context>
     <name>TextTypist</name>
     <message>
-        <source>Text steps can type only the characters of the keyboard layout on this desktop (%1)</source>
-        <translation>在此桌面上，文本步骤只能输入键盘布局中的字符（%1）</translation>
+        <source>Text typing</source>
+        <translation>文本输入</translation>
+    </message>
+    <message>
+        <source>characters outside the layout through spare key codes</source>
+        <translation>布局之外的字符通过空闲键码输入</translation>
+    </message>
+    <message>
+        <source>characters outside the layout through a keymap that holds them</source>
+        <translation>布局之外的字符通过包含它们的键映射输入</translation>
+    </message>
+    <message>
+        <source>only the characters of the keyboard layout; the others need X11 or a desktop with the virtual keyboard protocol (sway, Hyprland and other wlroots desktops)</source>
+        <translation>只能输入键盘布局中的字符；其他字符需要 X11 或支持虚拟键盘协议的桌面（sway、Hyprland 及其他 wlroots 桌面）</translation>
+    </message>
+    <message>
+        <source>text steps are only traced</source>
+        <translation>文本步骤只被记录</translation>
     </message>
 </context>
 <context>

@@ -68,7 +68,8 @@ HelperPlatform::HelperPlatform(Trace& trace, const SessionProbe& probe)
       sleeper_(std::make_unique<TracedSleeper>(*realSleeper_, trace)),
       realKeyboard_(createKeyboardEventPoster(probe, *log_, &keyEvents_)),
       keyboard_(std::make_unique<TracedKeyboardEventPoster>(*realKeyboard_, trace)),
-      typist_(orTraceOnly(createTextTypist(keyEvents_, *realKeyboard_, *keyboard_, probe, *log_))),
+      typist_(orTraceOnly(
+          createTextTypist(keyEvents_, *realKeyboard_, *keyboard_, probe, *log_, &textTyping_))),
       tracedTypist_(std::make_unique<TracedTextTypist>(*typist_, trace)),
       realPointer_(createPointerEventPoster(probe, *log_, &pointerEvents_)),
       pointer_(std::make_unique<TracedPointerEventPoster>(*realPointer_, trace)),
@@ -98,6 +99,8 @@ HelperPlatform::HelperPlatform(Trace& trace, const SessionProbe& probe)
       overlay_(noted(chooseOverlayBackend(overlaySession(probe_)), BackendService::Overlay,
                      overlayBackendName, *log_, backends_)) {
   backends_.record(keyEvents_.record(BackendService::KeyEvents, keyEventBackendName));
+  backends_.record(pointerEvents_.record(BackendService::Pointer, pointerBackendName));
+  backends_.record(textTyping_);
 }
 
 std::unique_ptr<OverlaySurface> HelperPlatform::createOverlaySurface() {

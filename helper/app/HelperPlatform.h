@@ -53,6 +53,7 @@ class HelperPlatform {
   std::unique_ptr<Sleeper> realSleeper_, sleeper_;
   KeyEventBackendChoice keyEvents_;
   std::unique_ptr<KeyboardEventPoster> realKeyboard_, keyboard_;
+  BackendRecord textTyping_;  // what the typist can type, for Backends()
   std::unique_ptr<TextTypist> typist_, tracedTypist_;
   PointerBackendChoice pointerEvents_;
   std::unique_ptr<PointerEventPoster> realPointer_, pointer_;

@@ -71,6 +71,11 @@ const Backend kBackends[] = {
      },
      Status::Warn},
     {"overlay", QT_TRANSLATE_NOOP("DoctorHelperChecks", "Overlay"), nullptr, Status::Pass},
+    {"pointer", QT_TRANSLATE_NOOP("DoctorHelperChecks", "Mouse buttons and wheel"),
+     [](const QString& line) { return startsWithName(line, "none"); }, Status::Fail},
+    // The line says which characters can be typed on this desktop, and why not the others.
+    {"text", QT_TRANSLATE_NOOP("DoctorHelperChecks", "Text steps"),
+     [](const QString& line) { return startsWithName(line, "none"); }, Status::Fail},
 };
 
 DoctorCheck backendCheck(const DoctorSystem& system, const Backend& backend,

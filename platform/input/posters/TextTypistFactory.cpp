@@ -15,37 +15,41 @@ namespace halvane {
 std::unique_ptr<TextTypist> createTextTypist(const KeyEventBackendChoice& choice,
                                              KeyboardEventPoster& backend,
                                              KeyboardEventPoster& keys, const SessionProbe& probe,
-                                             SystemLog& log) {
+                                             SystemLog& log, BackendRecord* record) {
   const QString name = keyEventBackendName(choice.backend);
+  // The line starts with the backend's name, untranslated, as the key events' line does.
+  const auto say = [&](const QString& what) {
+    const QString text = QStringLiteral("%1, %2").arg(name, what);
+    log.log(QCoreApplication::translate("TextTypist", "Text typing") + QStringLiteral(": ") + text);
+    if (record) *record = BackendRecord{BackendService::Text, name, {}, {}, text};
+  };
   switch (choice.backend) {
     case KeyEventBackend::XTest:
       if (auto* server = dynamic_cast<XTestKeyboardEventPoster*>(&backend)) {
-        log.log(QStringLiteral("Text typing: %1, characters outside the layout through spare key "
-                               "codes")
-                    .arg(name));
+        say(QCoreApplication::translate("TextTypist",
+                                        "characters outside the layout through spare key codes"));
         return std::make_unique<XTestTextTypist>(keys, *server,
                                                  XkbKeyboardLayoutServices::forSystem(probe));
       }
       break;
     case KeyEventBackend::WaylandVirtualKeyboard:
       if (auto* keyboard = dynamic_cast<WaylandVirtualKeyboardEventPoster*>(&backend)) {
-        log.log(QStringLiteral("Text typing: %1, characters outside the layout through a keymap "
-                               "that holds them")
-                    .arg(name));
+        say(QCoreApplication::translate(
+            "TextTypist", "characters outside the layout through a keymap that holds them"));
         return std::make_unique<VirtualKeyboardTextTypist>(
             keys, *keyboard, XkbKeyboardLayoutServices::forSystem(probe));
       }
       break;
     case KeyEventBackend::Uinput:
-      log.log(QCoreApplication::translate(
-                  "TextTypist",
-                  "Text steps can type only the characters of the keyboard layout on this "
-                  "desktop (%1)")
-                  .arg(name));
+      say(QCoreApplication::translate(
+          "TextTypist",
+          "only the characters of the keyboard layout; the others need X11 or a desktop with "
+          "the virtual keyboard protocol (sway, Hyprland and other wlroots desktops)"));
       return std::make_unique<UinputTextTypist>(keys, XkbKeyboardLayoutServices::forSystem(probe));
     case KeyEventBackend::TraceOnly:
       break;
   }
+  say(QCoreApplication::translate("TextTypist", "text steps are only traced"));
   return nullptr;
 }
 

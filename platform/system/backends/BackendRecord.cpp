@@ -14,6 +14,10 @@ QString backendServiceKey(BackendService service) {
       return QStringLiteral("overlay");
     case BackendService::HotKeys:
       return QStringLiteral("hotKeys");
+    case BackendService::Pointer:
+      return QStringLiteral("pointer");
+    case BackendService::Text:
+      return QStringLiteral("text");
   }
   return {};
 }

@@ -8,7 +8,15 @@
 namespace halvane {
 
 // The platform services whose backend is chosen at start-up.
-enum class BackendService { KeyEvents, HidEvents, FrontApplication, Overlay, HotKeys };
+enum class BackendService {
+  KeyEvents,
+  HidEvents,
+  FrontApplication,
+  Overlay,
+  HotKeys,
+  Pointer,
+  Text
+};
 
 // The key a service goes by in the helper's Backends() answer ("keyEvents", ...).
 QString backendServiceKey(BackendService service);

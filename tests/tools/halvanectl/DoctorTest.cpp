@@ -92,7 +92,10 @@ class Machine {
         {QStringLiteral("hidEvents"), QStringLiteral("uinput")},
         {QStringLiteral("frontApplication"),
          QStringLiteral("gnome-shell, through our Shell extension; not kwin: ...")},
-        {QStringLiteral("overlay"), QStringLiteral("GNOME Shell extension (...)")}};
+        {QStringLiteral("overlay"), QStringLiteral("GNOME Shell extension (...)")},
+        {QStringLiteral("pointer"), QStringLiteral("uinput virtual pointer (Wayland session)")},
+        {QStringLiteral("text"),
+         QStringLiteral("uinput, only the characters of the keyboard layout; the others ...")}};
     desktop.owners[QStringLiteral("com.halvane.keyboard.HVKeyboardServer")] = kHelperExe;
     write(kHelperExe, "");
     infoPlist("1.0.0");
@@ -307,6 +310,21 @@ std::vector<Fault> faults() {
              QStringLiteral("none, macros are only traced (no XTest: x; no uinput: y)"));
        },
        {{"Synthetic keys: none, macros are only traced", "make /dev/uinput writable"}},
+       1},
+      {"mouse steps only traced",
+       [&](Machine& m) {
+         m.backends->insert(QStringLiteral("pointer"),
+                            QStringLiteral("none, mouse steps are only traced (no XTest: x)"));
+       },
+       {{"Mouse buttons and wheel: none, mouse steps are only traced",
+         "make /dev/uinput writable"}},
+       1},
+      {"text steps only traced",
+       [&](Machine& m) {
+         m.backends->insert(QStringLiteral("text"),
+                            QStringLiteral("none, text steps are only traced"));
+       },
+       {{"Text steps: none, text steps are only traced", "make /dev/uinput writable"}},
        1},
       {"HID events only traced",
        [&](Machine& m) {

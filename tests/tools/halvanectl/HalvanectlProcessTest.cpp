@@ -358,6 +358,8 @@ TEST_F(HalvanectlProcessTest, DoctorReadsTheHelpersBackends) {
           {"hidEvents", "traced only, /dev/uinput is missing"},
           {"frontApplication", "x11, _NET_ACTIVE_WINDOW; not gnome-shell: not a Wayland session"},
           {"overlay", "always-on-top X11 window"},
+          {"pointer", "XTest on X display :7"},
+          {"text", "xtest, characters outside the layout through spare key codes"},
           {"version", "1.0.0"}};
     }
     Report settingsLoad() override { return {}; }
@@ -374,7 +376,9 @@ TEST_F(HalvanectlProcessTest, DoctorReadsTheHelpersBackends) {
        {"\n✔ Helper: running, version 1.0.0\n", "\n✔ Synthetic keys: XTest on X display :7\n",
         "\n✘ HID events: traced only, /dev/uinput is missing\n    fix: make /dev/uinput writable",
         "\n✔ Front application: x11, _NET_ACTIVE_WINDOW; not gnome-shell: not a Wayland session\n",
-        "\n✔ Overlay: always-on-top X11 window\n"})
+        "\n✔ Overlay: always-on-top X11 window\n",
+        "\n✔ Mouse buttons and wheel: XTest on X display :7\n",
+        "\n✔ Text steps: xtest, characters outside the layout through spare key codes\n"})
     EXPECT_TRUE(o.out.contains(QString::fromUtf8(line))) << line << "\n" << qPrintable(o.out);
 }
 

@@ -4,7 +4,9 @@
 #include "platform/input/keyboardlayout/XkbKeyboardLayoutServices.h"
 #include "platform/input/keycodes/MacKeyCodes.h"
 #include "platform/input/posters/FakeKeyboardEventPoster.h"
+#include "platform/input/posters/TextTypistFactory.h"
 #include "platform/input/posters/UinputTextTypist.h"
+#include "platform/system/log/FakeSystemLog.h"
 
 #include <gtest/gtest.h>
 
@@ -138,6 +140,37 @@ TEST(TextTypist, StopsWhenThePosterRefusesAKey) {
   EXPECT_FALSE(typist.typeCharacter(U'@'));
   const std::vector<std::pair<quint16, bool>> refused = {{quint16(kVK_RightOption), true}};
   EXPECT_EQ(keyEvents(poster), refused);
+}
+
+// The typist a key event backend gets says in one log line, and in the record doctor reads, what
+// it can type; the line starts with the backend's name, which doctor knows an inert one by.
+TEST(TextTypist, TheFactorySaysWhatTheBackendCanType) {
+  const struct {
+    KeyEventBackend backend;
+    bool typist;
+    const char* says;
+  } cases[] = {
+      {KeyEventBackend::Uinput, true, "uinput, only the characters of the keyboard layout"},
+      {KeyEventBackend::TraceOnly, false, "none, text steps are only traced"},
+      // A poster of another kind than the choice names (it could not be made): only traced.
+      {KeyEventBackend::XTest, false, "xtest, text steps are only traced"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.says);
+    KeyEventBackendChoice choice;
+    choice.backend = c.backend;
+    FakeKeyboardEventPoster poster;
+    FakeSystemLog log;
+    BackendRecord record;
+    const std::unique_ptr<TextTypist> typist =
+        createTextTypist(choice, poster, poster, SessionProbe{}, log, &record);
+    EXPECT_EQ(typist != nullptr, c.typist);
+    EXPECT_EQ(record.service, BackendService::Text);
+    EXPECT_EQ(record.chosen, keyEventBackendName(c.backend));
+    EXPECT_TRUE(record.text.startsWith(QString::fromUtf8(c.says))) << qPrintable(record.text);
+    ASSERT_EQ(log.lines.size(), 1);
+    EXPECT_EQ(log.lines.front(), QStringLiteral("Text typing: ") + record.text);
+  }
 }
 
 }  // namespace
