@@ -362,6 +362,9 @@ def main():
         args.build, "bundles/HalvaneHelper.app/Contents/MacOS/HalvaneHelper")
     args.floor = os.path.join(args.build, "bench-programs/halvane_floor")
     args.preferences = os.path.join(args.build, "bin/halvane-preferences")
+    # Pages of a program just built may still be waiting to be written back: until they are,
+    # smaps counts them as the process's own private dirty memory.
+    os.sync()
     rows = []
     for name in args.sessions.split(","):
         session = bus = None

@@ -1,5 +1,6 @@
 #include "platform/input/posters/TextTypistFactory.h"
 
+#include "platform/input/keyboardlayout/LazyKeyboardLayoutServices.h"
 #include "platform/input/keyboardlayout/XkbKeyboardLayoutServices.h"
 #include "platform/input/posters/UinputTextTypist.h"
 #include "platform/input/posters/VirtualKeyboardTextTypist.h"
@@ -17,6 +18,12 @@ std::unique_ptr<TextTypist> createTextTypist(const KeyEventBackendChoice& choice
                                              KeyboardEventPoster& keys, const SessionProbe& probe,
                                              SystemLog& log, BackendRecord* record) {
   const QString name = keyEventBackendName(choice.backend);
+  // The layout is read when the first text is typed; the probe is copied, since the callers'
+  // may be gone by then.
+  const auto layouts = [probe] {
+    return std::make_unique<LazyKeyboardLayoutServices>(
+        [probe] { return XkbKeyboardLayoutServices::forSystem(probe); });
+  };
   // The line starts with the backend's name, untranslated, as the key events' line does.
   const auto say = [&](const QString& what) {
     const QString text = QStringLiteral("%1, %2").arg(name, what);
@@ -28,16 +35,14 @@ std::unique_ptr<TextTypist> createTextTypist(const KeyEventBackendChoice& choice
       if (auto* server = dynamic_cast<XTestKeyboardEventPoster*>(&backend)) {
         say(QCoreApplication::translate("TextTypist",
                                         "characters outside the layout through spare key codes"));
-        return std::make_unique<XTestTextTypist>(keys, *server,
-                                                 XkbKeyboardLayoutServices::forSystem(probe));
+        return std::make_unique<XTestTextTypist>(keys, *server, layouts());
       }
       break;
     case KeyEventBackend::WaylandVirtualKeyboard:
       if (auto* keyboard = dynamic_cast<WaylandVirtualKeyboardEventPoster*>(&backend)) {
         say(QCoreApplication::translate(
             "TextTypist", "characters outside the layout through a keymap that holds them"));
-        return std::make_unique<VirtualKeyboardTextTypist>(
-            keys, *keyboard, XkbKeyboardLayoutServices::forSystem(probe));
+        return std::make_unique<VirtualKeyboardTextTypist>(keys, *keyboard, layouts());
       }
       break;
     case KeyEventBackend::Uinput:
@@ -45,7 +50,7 @@ std::unique_ptr<TextTypist> createTextTypist(const KeyEventBackendChoice& choice
           "TextTypist",
           "only the characters of the keyboard layout; the others need X11 or a desktop with "
           "the virtual keyboard protocol (sway, Hyprland and other wlroots desktops)"));
-      return std::make_unique<UinputTextTypist>(keys, XkbKeyboardLayoutServices::forSystem(probe));
+      return std::make_unique<UinputTextTypist>(keys, layouts());
     case KeyEventBackend::TraceOnly:
       break;
   }

@@ -7,6 +7,7 @@
 #include "virtual-keyboard-unstable-v1-client-protocol.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 
 #include <wayland-client.h>
 #include <xkbcommon/xkbcommon.h>
@@ -31,6 +32,10 @@ xkb_keymap* currentKeymap(const std::shared_ptr<WaylandConnection>& connection) 
   seat.reset();
   xkb_context_unref(context);  // the keymap holds its own reference
   return keymap;
+}
+
+QByteArray digestOf(const QByteArray& text) {
+  return QCryptographicHash::hash(text, QCryptographicHash::Sha256);
 }
 
 QByteArray textOf(xkb_keymap* keymap) {
@@ -99,7 +104,7 @@ std::unique_ptr<WaylandVirtualKeyboardEventPoster> WaylandVirtualKeyboardEventPo
   zwp_virtual_keyboard_v1_keymap(poster->keyboard_, WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1, fd,
                                  std::uint32_t(text.size() + 1));
   close(fd);
-  poster->keymapText_ = text;
+  poster->keymapDigest_ = digestOf(text);
   // A compositor that refuses the keyboard ends the connection: find out now, not at the first key.
   if (!connection->roundtrip(std::chrono::milliseconds(1000)) || !connection->isConnected()) {
     *whyNot = QCoreApplication::translate("WaylandVirtualKeyboardEventPoster",
@@ -131,9 +136,13 @@ bool WaylandVirtualKeyboardEventPoster::postKeyboardEvent(quint16 virtualKeyCode
   return !evdev || emitKey(*evdev, keyDown);
 }
 
+QByteArray WaylandVirtualKeyboardEventPoster::keymapText() const {
+  return textOf(keymap_);
+}
+
 bool WaylandVirtualKeyboardEventPoster::useKeymap(const QByteArray& text, unsigned group) {
   if (!connection_->isConnected()) return false;
-  if (text != keymapText_) {
+  if (const QByteArray digest = digestOf(text); digest != keymapDigest_) {
     xkb_context* context = xkb_context_new(XKB_CONTEXT_NO_FLAGS);
     xkb_keymap* keymap =
         context ? xkb_keymap_new_from_string(context, text.constData(), XKB_KEYMAP_FORMAT_TEXT_V1,
@@ -154,7 +163,7 @@ bool WaylandVirtualKeyboardEventPoster::useKeymap(const QByteArray& text, unsign
     xkb_keymap_unref(keymap_);
     keymap_ = keymap;
     state_ = state;
-    keymapText_ = text;
+    keymapDigest_ = digest;
   }
   // The group is locked: keys typed later keep it.
   xkb_state_update_mask(state_, 0, 0, 0, 0, 0, group);

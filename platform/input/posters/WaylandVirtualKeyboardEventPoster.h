@@ -47,7 +47,7 @@ class WaylandVirtualKeyboardEventPoster : public KeyboardEventPoster {
   // handing it another (when the text differs) with `group` as its active layout. False when the
   // keymap does not compile or cannot be handed over; the old one then stays.
   bool postEvdevKey(int evdevKey, bool down) { return emitKey(evdevKey, down); }
-  const QByteArray& keymapText() const { return keymapText_; }
+  QByteArray keymapText() const;
   bool useKeymap(const QByteArray& text, unsigned group);
 
  private:
@@ -62,7 +62,8 @@ class WaylandVirtualKeyboardEventPoster : public KeyboardEventPoster {
   // poster keeps the keyboard's xkb state and sends the modifiers with every change.
   xkb_keymap* keymap_ = nullptr;
   xkb_state* state_ = nullptr;
-  QByteArray keymapText_;
+  // A digest of the keymap's text, not the text (some 60 KiB held for a comparison).
+  QByteArray keymapDigest_;
   std::set<int> held_;
 };
 

@@ -6,7 +6,6 @@
 
 #include <sys/socket.h>
 #include <unistd.h>
-#include <algorithm>
 #include <cerrno>
 #include <optional>
 #include <utility>
@@ -15,7 +14,7 @@ namespace halvane {
 
 namespace {
 
-constexpr qsizetype kReadChunk = 64 * 1024;
+constexpr size_t kReadChunk = 16 * 1024;
 
 }  // namespace
 
@@ -97,11 +96,14 @@ void UnixSocket::onReadable() {
   bool ended = false;
   const qsizetype before = received_.size();
   for (;;) {
-    const qsizetype at = received_.size();
-    received_.resize(at + kReadChunk);
-    const ssize_t got = ::read(fd_, received_.data() + at, size_t(kReadChunk));
-    received_.resize(at + std::max<qsizetype>(got, 0));
-    if (got > 0) continue;
+    // Read through a chunk on the stack: a buffer grown by a whole chunk ahead of each read
+    // would hand its spare capacity (a hundred KiB and more) to the reader, who keeps it.
+    char chunk[kReadChunk];
+    const ssize_t got = ::read(fd_, chunk, sizeof chunk);
+    if (got > 0) {
+      received_.append(chunk, qsizetype(got));
+      continue;
+    }
     if (got < 0 && errno == EINTR) continue;
     ended = got == 0 || (errno != EAGAIN && errno != EWOULDBLOCK);
     break;
