@@ -102,9 +102,15 @@ std::optional<MacroStep> readMacroStep(const PlistValue& keyCombo, int slot) {
   if (keyCode != kEmptyKeyCode)
     return MacroStep::key(keyCode, keyCombo[macroStepKey("modifiers", slot)].intValue(), delay);
   switch (StepKind(indexOfWord(stepKindNames(), keyCombo[macroStepKey("stepKind", slot)]))) {
-    case StepKind::Text:
-      return MacroStep::typing(keyCombo[macroStepKey("text", slot)].toString().left(kMaxTextLength),
-                               delay);
+    case StepKind::Text: {
+      QString text = keyCombo[macroStepKey("text", slot)].toString();
+      if (text.size() > kMaxTextLength) {
+        // Cut before a character's first half rather than after it: half a character is none.
+        text.truncate(text.at(kMaxTextLength - 1).isHighSurrogate() ? kMaxTextLength - 1
+                                                                    : kMaxTextLength);
+      }
+      return MacroStep::typing(text, delay);
+    }
     case StepKind::MouseButton: {
       const int button = indexOfWord(mouseButtonNames(), keyCombo[macroStepKey("button", slot)]);
       if (button < 0) return std::nullopt;
