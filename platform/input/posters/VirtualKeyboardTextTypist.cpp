@@ -57,6 +57,7 @@ void VirtualKeyboardTextTypist::releaseUserModifiers() {
 
 void VirtualKeyboardTextTypist::putBack() {
   if (!added_.empty()) keyboard_.useKeymap(layoutText_, group_);
+  layoutText_ = QByteArray();  // some 60 KiB, wanted again only by the next text
   added_.clear();
   addedKeys_.clear();
 }
