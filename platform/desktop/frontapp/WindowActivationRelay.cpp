@@ -5,11 +5,13 @@ namespace halvane {
 void WindowActivationRelay::setListener(TrustedDesktop desktop, Listener listener) {
   desktop_ = std::move(desktop);
   listener_ = std::move(listener);
+  last_.reset();
 }
 
 void WindowActivationRelay::clearListener() {
   desktop_ = {};
   listener_ = {};
+  last_.reset();
 }
 
 std::optional<TrustedDesktop> WindowActivationRelay::trusted() const {
@@ -18,7 +20,13 @@ std::optional<TrustedDesktop> WindowActivationRelay::trusted() const {
 }
 
 void WindowActivationRelay::deliver(const std::optional<WindowFacts>& facts) {
-  if (listener_) listener_(facts);
+  if (!listener_) return;
+  // A window that stays in front is no change: a desktop's piece may say it twice (the Shell
+  // extension's focus signal and its greeting of a newly started helper can cross), and a
+  // second report would undo a profile the user chose meanwhile.
+  if (last_ && *last_ == facts) return;
+  last_ = facts;
+  listener_(facts);
 }
 
 std::optional<WindowFacts> windowFactsFromMap(const QMap<QString, QString>& map) {

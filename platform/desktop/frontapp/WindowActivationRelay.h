@@ -32,11 +32,13 @@ class WindowActivationRelay {
   bool hasListener() const { return static_cast<bool>(listener_); }
   // The sender to hear; nothing while no source listens (not a GNOME or KDE session).
   std::optional<TrustedDesktop> trusted() const;
+  // Hands the listener a window in front; the same window again is no change and not handed on.
   void deliver(const std::optional<WindowFacts>& facts);
 
  private:
   TrustedDesktop desktop_;
   Listener listener_;
+  std::optional<std::optional<WindowFacts>> last_;  // what the listener heard last, if anything
 };
 
 // The facts a WindowActivated map carries (keys appId, wmClass, wmInstance, gtkApplicationId,

@@ -102,8 +102,28 @@ TEST(FrontApplicationSink, HearsOnlyTheOwnerOfTheTrustedDesktopsName) {
   ASSERT_TRUE(f.kwin.unregisterService(QStringLiteral("org.kde.KWin")));
   ASSERT_TRUE(f.stranger.registerService(QStringLiteral("org.kde.KWin")));
   ASSERT_TRUE(waitUntil([&] { return callFrom(f.kwin, windowActivated(kVariants)) == kDenied; }));
-  EXPECT_EQ(callFrom(f.stranger, windowActivated(kVariants)), "");
+  EXPECT_EQ(callFrom(f.stranger, windowActivated(QVariant::fromValue(kText))), "");
   EXPECT_EQ(f.delivered.size(), 5u);
+}
+
+// A desktop's piece may report the window in front twice; the listener hears a change once,
+// and a new listener hears the window in front again.
+TEST(FrontApplicationSink, TheSameWindowAgainIsNoChange) {
+  using Facts = std::optional<WindowFacts>;
+  const Facts none, a = windowFactsFromMap(kText),
+                    b = windowFactsFromMap({{QStringLiteral("wmClass"), QStringLiteral("B")}});
+  WindowActivationRelay relay;
+  std::vector<Facts> heard;
+  const auto listen = [&] {
+    relay.setListener({QStringLiteral("org.gnome.Shell"), {QStringLiteral("gnome-shell")}},
+                      [&](const std::optional<WindowFacts>& f) { heard.push_back(f); });
+  };
+  listen();
+  for (const Facts& facts : {none, none, a, a, b, a, a, none}) relay.deliver(facts);
+  EXPECT_EQ(heard, (std::vector<Facts>{none, a, b, a, none}));
+  listen();
+  relay.deliver(none);
+  EXPECT_EQ(heard.size(), 6u) << "a new listener knows nothing of what the last one heard";
 }
 
 // Any client may claim a well-known name: the owner must also be the desktop's compositor, and

@@ -69,7 +69,10 @@ TEST(GnomeShellSource, ExtensionReportsEachFocusChangeAndOnlyTheShellIsHeard) {
     ASSERT_TRUE(shell.activate(step.focus));
     ASSERT_TRUE(waitUntil(
         [&] { return reports.size() > before && classOf(reports.back()) == step.focus; }));
-    EXPECT_EQ(reports.size() - before, 1u) << step.focus.toStdString();
+    QStringList seen;
+    for (std::size_t i = before; i < reports.size(); ++i) seen << classOf(reports[i]);
+    EXPECT_EQ(reports.size() - before, 1u)
+        << step.focus.toStdString() << ": " << seen.join(u' ').toStdString();
     ASSERT_TRUE(reports.back().has_value());
     const WindowFacts& facts = *reports.back();
     EXPECT_EQ(facts.wmClass.toStdString(), step.focus.toStdString());
