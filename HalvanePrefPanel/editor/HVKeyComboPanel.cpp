@@ -107,7 +107,8 @@ QList<HVKeyCombo> HVKeyComboPanel::keyArray() const {
 QList<settings::MacroStep> HVKeyComboPanel::macroSteps() const {
   QList<settings::MacroStep> steps;
   for (const settings::MacroStep& step : fSteps) {
-    const bool plays = step.kind == settings::StepKind::Key    ? step.keyCode != -1
+    const bool plays = step.kind == settings::StepKind::Key
+                           ? step.keyCode != settings::kEmptyKeyCode
                        : step.kind == settings::StepKind::Text ? !step.text.isEmpty()
                                                                : true;
     if (plays) steps << step;

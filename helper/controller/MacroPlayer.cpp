@@ -29,9 +29,6 @@ const StepKeys& stepKeys(int step) {
   return keys[size_t(step)];
 }
 
-// A macro step with this key code is empty: no key, no pause.
-constexpr int kEmptyStep = -1;
-
 constexpr quint32 kKeyboardReportSize = 8;
 
 bool holdsCode(const ReportBuffer& report, std::uint8_t code) {
@@ -84,7 +81,7 @@ void MacroPlayer::advance() {
     const StepKeys& keys = stepKeys(slot);
     const int keyCode = macro_.keyCombo[keys.keyCode].intValue();
     double delay = 0;
-    if (keyCode != kEmptyStep) {
+    if (keyCode != settings::kEmptyKeyCode) {
       const int modifiers = macro_.keyCombo[keys.modifiers].intValue();
       delay = macro_.keyCombo[keys.delay].doubleValue() / 1000.0;
       press_(keyCode, modifiers);

@@ -99,7 +99,8 @@ void KeyComboValidation::check(const PlistValue& combo, const QString& path) {
 bool KeyComboValidation::holdsAnyStep(const PlistValue& combo) {
   for (int slot = 0; slot < kMacroStepCount; ++slot) {
     const PlistValue code = combo[macroStepKey("keyCode", slot)];
-    if (code.isNone() || code.toInteger() != -1 || readMacroStep(combo, slot)) return true;
+    if (code.isNone() || code.toInteger() != kEmptyKeyCode || readMacroStep(combo, slot))
+      return true;
   }
   return false;
 }
@@ -113,7 +114,7 @@ void KeyComboValidation::checkKeyEntries(const PlistValue& combo, int slot, cons
   if (code.isNone()) {
     f.error(codePath, tr("missing (a missing step plays key 0)"));
   } else if (f.expect(code, PlistValue::Type::Integer, codePath)) {
-    if (code.toInteger() < -1 || code.toInteger() > kMaxKeyCode)
+    if (code.toInteger() < kEmptyKeyCode || code.toInteger() > kMaxKeyCode)
       //: %1: the number the file holds; %2: the highest key code.
       f.error(codePath, tr("%1 is not a key code (0-%2, or -1 for an empty step)")
                             .arg(f.shown(code))
@@ -123,7 +124,7 @@ void KeyComboValidation::checkKeyEntries(const PlistValue& combo, int slot, cons
   }
   const bool recorded = key && *key >= 0;
   // A slot without a key plays nothing unless it is a step of another kind.
-  const bool empty = key && *key == -1 && !slotStep_;
+  const bool empty = key && *key == kEmptyKeyCode && !slotStep_;
 
   const QString modifiersPath = f.child(path, macroStepKey("modifiers", slot));
   const PlistValue modifiers = combo[macroStepKey("modifiers", slot)];

@@ -9,9 +9,6 @@ namespace halvane::settings {
 
 namespace {
 
-// A slot that holds no step.
-constexpr int kEmptyKeyCode = -1;
-
 // The entries only a step of another kind than a key has.
 constexpr const char* kKindEntries[] = {"stepKind",     "text",  "button",
                                         "buttonAction", "wheel", "notches"};

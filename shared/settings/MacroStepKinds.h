@@ -9,6 +9,8 @@ enum class MouseButton { Left, Right, Middle, Back, Forward };
 enum class ButtonAction { Click, Press, Release };
 enum class WheelDirection { Up, Down, Left, Right };
 
+// The key code of a slot that holds no key: an empty step, or a step of another kind.
+inline constexpr int kEmptyKeyCode = -1;
 inline constexpr int kMaxTextLength = 1000;  // characters (UTF-16 code units) of a Text step
 inline constexpr int kMinNotches = 1;        // wheel notches of a Wheel step
 inline constexpr int kMaxNotches = 20;
