@@ -1,11 +1,12 @@
 #include "platform/input/devices/VirtualKeyboardProtocol.h"
 
+#include "platform/system/unixsocket/UnixSocketAddress.h"
+
 #include <QDir>
 #include <QFileInfo>
 
 #include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 #include <cerrno>
 #include <cstring>
@@ -51,15 +52,6 @@ QString secureDirectory(const QByteArray& path) {
 
 QString errnoText(int error) {
   return QString::fromLocal8Bit(std::strerror(error));
-}
-
-bool socketAddress(const QString& path, sockaddr_un* address) {
-  const QByteArray encoded = QFile::encodeName(path);
-  *address = sockaddr_un{};
-  address->sun_family = AF_UNIX;
-  if (encoded.isEmpty() || std::size_t(encoded.size()) >= sizeof(address->sun_path)) return false;
-  std::memcpy(address->sun_path, encoded.constData(), std::size_t(encoded.size()));
-  return true;
 }
 
 int seqpacketSocket() {
@@ -142,14 +134,14 @@ std::optional<DriverSettings> parseSettingsDatagram(QByteArrayView datagram) {
 }
 
 int connectInterface(const QString& path) {
-  sockaddr_un address;
-  if (!socketAddress(path, &address)) {
+  const std::optional<sockaddr_un> address = unixSocketAddress(path);
+  if (!address) {
     errno = ENAMETOOLONG;
     return -1;
   }
   const int fd = seqpacketSocket();
   if (fd < 0) return -1;
-  if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+  if (::connect(fd, reinterpret_cast<const sockaddr*>(&*address), sizeof *address) != 0) {
     const int error = errno;
     ::close(fd);
     errno = error;
@@ -163,8 +155,8 @@ ListeningInterface listenInterface(const QString& path) {
   const QFileInfo info(path);
   static int counter = 0;
   const QString hidden = info.path() + QStringLiteral("/.%1-%2.tmp").arg(::getpid()).arg(++counter);
-  sockaddr_un finalAddress, hiddenAddress;
-  if (!socketAddress(path, &finalAddress) || !socketAddress(hidden, &hiddenAddress)) {
+  const std::optional<sockaddr_un> hiddenAddress = unixSocketAddress(hidden);
+  if (!unixSocketAddress(path) || !hiddenAddress) {
     result.error = QStringLiteral("%1: the path is too long for a socket").arg(path);
     return result;
   }
@@ -183,7 +175,7 @@ ListeningInterface listenInterface(const QString& path) {
   }
   ::unlink(hiddenName.constData());
   struct stat st {};
-  if (::bind(fd, reinterpret_cast<const sockaddr*>(&hiddenAddress), sizeof hiddenAddress) != 0 ||
+  if (::bind(fd, reinterpret_cast<const sockaddr*>(&*hiddenAddress), sizeof *hiddenAddress) != 0 ||
       ::listen(fd, 8) != 0 || ::rename(hiddenName.constData(), finalName.constData()) != 0 ||
       ::lstat(finalName.constData(), &st) != 0) {
     result.error = QStringLiteral("%1: %2").arg(path, errnoText(errno));
