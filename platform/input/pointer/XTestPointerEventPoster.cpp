@@ -20,8 +20,7 @@ XTestPointerEventPoster::~XTestPointerEventPoster() {
   const std::set<quint8> held = held_;
   for (quint8 button : held) fakeButton(button, false);
   // Wait until the server has taken the releases before the connection goes.
-  if (!held.empty() && !xcb_connection_has_error(connection_))
-    std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
+  if (!held.empty()) syncXTest(connection_);
   xcb_disconnect(connection_);
 }
 
@@ -57,7 +56,7 @@ quint8 XTestPointerEventPoster::x11WheelButton(settings::WheelDirection directio
 
 bool XTestPointerEventPoster::postButton(settings::MouseButton button, bool down) {
   if (!fakeButton(x11Button(button), down)) return false;
-  flush();
+  flushXTest(connection_);
   return true;
 }
 
@@ -65,7 +64,7 @@ bool XTestPointerEventPoster::postWheel(settings::WheelDirection direction, int 
   const quint8 button = x11WheelButton(direction);
   for (int i = 0; i < notches; ++i)
     if (!fakeButton(button, true) || !fakeButton(button, false)) return false;
-  flush();
+  flushXTest(connection_);
   return true;
 }
 
@@ -78,13 +77,6 @@ bool XTestPointerEventPoster::fakeButton(quint8 button, bool down) {
   else
     held_.erase(button);
   return true;
-}
-
-void XTestPointerEventPoster::flush() {
-  // Flushed at once so no event waits in the buffer behind a macro pause.
-  xcb_flush(connection_);
-  // Nothing is asked of the server, but an error it sends back must not pile up unread.
-  while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) std::free(event);
 }
 
 }  // namespace halvane

@@ -35,7 +35,6 @@ class XTestPointerEventPoster : public PointerEventPoster {
  private:
   explicit XTestPointerEventPoster(xcb_connection_t* connection) : connection_(connection) {}
   bool fakeButton(quint8 button, bool down);
-  void flush();
 
   xcb_connection_t* connection_;
   std::set<quint8> held_;

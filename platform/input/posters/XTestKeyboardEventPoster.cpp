@@ -29,8 +29,7 @@ XTestKeyboardEventPoster::~XTestKeyboardEventPoster() {
   const std::set<quint8> held = held_;
   for (quint8 key : held) fakeKey(key, false);
   // Wait until the server has taken the releases before the connection goes.
-  if (!held.empty() && !xcb_connection_has_error(connection_))
-    std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
+  if (!held.empty()) syncXTest(connection_);
   xcb_disconnect(connection_);
 }
 
@@ -48,10 +47,7 @@ bool XTestKeyboardEventPoster::fakeKey(quint8 x11KeyCode, bool down) {
   if (xcb_connection_has_error(connection_)) return false;  // the server has gone
   xcb_test_fake_input(connection_, down ? XCB_KEY_PRESS : XCB_KEY_RELEASE, x11KeyCode,
                       XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
-  // Flushed one by one so no event waits in the buffer behind a macro pause.
-  xcb_flush(connection_);
-  // Nothing is asked of the server, but an error it sends back must not pile up unread.
-  while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) std::free(event);
+  flushXTest(connection_);  // one by one
   if (down)
     held_.insert(x11KeyCode);
   else

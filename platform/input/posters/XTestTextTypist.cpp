@@ -3,6 +3,7 @@
 #include "platform/input/keyboardlayout/XkbCharacterKeys.h"
 #include "platform/input/keycodes/MacKeyCodes.h"
 #include "platform/input/posters/XTestKeyboardEventPoster.h"
+#include "platform/input/xtest/XTestConnection.h"
 
 #include <xcb/xcb.h>
 #include <xkbcommon/xkbcommon.h>
@@ -69,7 +70,7 @@ std::optional<quint8> XTestTextTypist::keyCodeFor(std::uint32_t keysym) {
     // has taken its last key.
     keyCode = mapped_.front().keyCode;
     mapped_.erase(mapped_.begin());
-    sync();
+    syncXTest(server_.connection());
   } else {
     return std::nullopt;
   }
@@ -87,12 +88,6 @@ bool XTestTextTypist::setKeysym(quint8 keyCode, std::uint32_t keysym) {
   const bool changed = !error;
   std::free(error);
   return changed;
-}
-
-void XTestTextTypist::sync() {
-  xcb_connection_t* connection = server_.connection();
-  if (!xcb_connection_has_error(connection))
-    std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
 }
 
 void XTestTextTypist::releaseUserModifiers() {
@@ -143,7 +138,7 @@ void XTestTextTypist::putBack() {
   if (!mapped_.empty()) {
     // The keys typed through the spare codes first reach the server, then the codes are empty
     // again.
-    sync();
+    syncXTest(server_.connection());
     for (const Mapped& m : mapped_) setKeysym(m.keyCode, XKB_KEY_NoSymbol);
     mapped_.clear();
   }

@@ -43,7 +43,6 @@ class XTestTextTypist : public KeymapTextTypist {
   };
   std::optional<quint8> keyCodeFor(std::uint32_t keysym);
   bool setKeysym(quint8 keyCode, std::uint32_t keysym);
-  void sync();
   void tapKey(quint8 keyCode);
 
   XTestKeyboardEventPoster& server_;

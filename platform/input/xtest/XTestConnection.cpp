@@ -30,4 +30,14 @@ xcb_connection_t* connectXTest(const char* display, QString* whyNot, QString* na
   return connection;
 }
 
+void flushXTest(xcb_connection_t* connection) {
+  xcb_flush(connection);
+  while (xcb_generic_event_t* event = xcb_poll_for_event(connection)) std::free(event);
+}
+
+void syncXTest(xcb_connection_t* connection) {
+  if (!xcb_connection_has_error(connection))
+    std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+}
+
 }  // namespace halvane
