@@ -24,12 +24,17 @@ bool insertIntoSection(QByteArray& text, const char* section, const QByteArray& 
 
 }  // namespace
 
+QByteArray keymapText(xkb_keymap* keymap) {
+  char* text = keymap ? xkb_keymap_get_as_string(keymap, XKB_KEYMAP_FORMAT_TEXT_V1) : nullptr;
+  const QByteArray result(text ? text : "");
+  std::free(text);
+  return result;
+}
+
 std::optional<KeymapWithCharacters> keymapWithCharacters(xkb_keymap* keymap,
                                                          const std::vector<char32_t>& characters) {
-  char* base = xkb_keymap_get_as_string(keymap, XKB_KEYMAP_FORMAT_TEXT_V1);
-  if (!base) return std::nullopt;
-  KeymapWithCharacters result{QByteArray(base), {}};
-  std::free(base);
+  KeymapWithCharacters result{keymapText(keymap), {}};
+  if (result.text.isEmpty()) return std::nullopt;
   QByteArray names, symbols;
   // From the top down: the low codes are the keys of real keyboards.
   xkb_keycode_t code = std::min<xkb_keycode_t>(xkb_keymap_max_keycode(keymap), 255);

@@ -10,6 +10,10 @@ struct xkb_keymap;
 
 namespace halvane {
 
+// The keymap as the Wayland protocol and xkbcommon read it back (text format 1); empty without a
+// keymap.
+QByteArray keymapText(xkb_keymap* keymap);
+
 // A keymap's text with characters it lacks added, each on a key code of its own that the keymap
 // leaves without symbols (at most 255, the highest an X client behind XWayland can read), and the
 // evdev key that types each.

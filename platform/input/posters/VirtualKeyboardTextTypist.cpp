@@ -6,8 +6,6 @@
 
 #include <xkbcommon/xkbcommon.h>
 
-#include <cstdlib>
-
 namespace halvane {
 
 VirtualKeyboardTextTypist::VirtualKeyboardTextTypist(
@@ -47,10 +45,8 @@ bool VirtualKeyboardTextTypist::typeOutsideLayout(char32_t character) {
 void VirtualKeyboardTextTypist::releaseUserModifiers() {
   const XkbCharacterKeys* layout = layoutKeys();
   if (!layout) return;
-  char* text = xkb_keymap_get_as_string(layout->keymap(), XKB_KEYMAP_FORMAT_TEXT_V1);
-  if (!text) return;
-  layoutText_ = QByteArray(text);
-  std::free(text);
+  layoutText_ = keymapText(layout->keymap());
+  if (layoutText_.isEmpty()) return;
   group_ = layout->group();
   keyboard_.useKeymap(layoutText_, group_);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/desktop/wayland/WaylandConnection.h"
 #include "platform/input/keyboardlayout/WaylandSeatKeymap.h"
+#include "platform/input/keyboardlayout/XkbKeymapWithCharacters.h"
 #include "platform/input/keycodes/MacKeyCodes.h"
 
 #include "virtual-keyboard-unstable-v1-client-protocol.h"
@@ -15,7 +16,6 @@
 #include <sys/mman.h>
 #include <unistd.h>
 #include <chrono>
-#include <cstdlib>
 #include <cstring>
 
 namespace halvane {
@@ -36,13 +36,6 @@ xkb_keymap* currentKeymap(const std::shared_ptr<WaylandConnection>& connection) 
 
 QByteArray digestOf(const QByteArray& text) {
   return QCryptographicHash::hash(text, QCryptographicHash::Sha256);
-}
-
-QByteArray textOf(xkb_keymap* keymap) {
-  char* text = keymap ? xkb_keymap_get_as_string(keymap, XKB_KEYMAP_FORMAT_TEXT_V1) : nullptr;
-  const QByteArray result(text ? text : "");
-  std::free(text);
-  return result;
 }
 
 // The keymap as the protocol takes it: NUL-terminated, in a file the compositor maps.
@@ -89,7 +82,7 @@ std::unique_ptr<WaylandVirtualKeyboardEventPoster> WaylandVirtualKeyboardEventPo
       new WaylandVirtualKeyboardEventPoster(connection));
   poster->keymap_ = currentKeymap(connection);
   poster->state_ = poster->keymap_ ? xkb_state_new(poster->keymap_) : nullptr;
-  const QByteArray text = textOf(poster->keymap_);
+  const QByteArray text = halvane::keymapText(poster->keymap_);
   const int fd = text.isEmpty() || !poster->state_ ? -1 : keymapFile(text);
   if (fd < 0) {
     *whyNot = QCoreApplication::translate("WaylandVirtualKeyboardEventPoster",
@@ -137,7 +130,7 @@ bool WaylandVirtualKeyboardEventPoster::postKeyboardEvent(quint16 virtualKeyCode
 }
 
 QByteArray WaylandVirtualKeyboardEventPoster::keymapText() const {
-  return textOf(keymap_);
+  return halvane::keymapText(keymap_);
 }
 
 bool WaylandVirtualKeyboardEventPoster::useKeymap(const QByteArray& text, unsigned group) {
