@@ -7,8 +7,6 @@
 
 #include <xkbcommon/xkbcommon.h>
 
-#include <QSet>
-
 namespace halvane {
 namespace {
 
@@ -33,15 +31,9 @@ class AnyCharacterLimits : public TextTypingLimits {
  public:
   explicit AnyCharacterLimits(bool needsKeysym) : needsKeysym_(needsKeysym) {}
   QString untypableCharacters(const QString& text) override {
-    QString untypable;
-    if (!needsKeysym_) return untypable;
-    QSet<char32_t> seen;
-    for (char32_t c : text.toUcs4()) {
-      if (seen.contains(c)) continue;
-      seen.insert(c);
-      if (keysymForCharacter(c) == XKB_KEY_NoSymbol) untypable += QString::fromUcs4(&c, 1);
-    }
-    return untypable;
+    if (!needsKeysym_) return QString();
+    return charactersNotTyped(text,
+                              [](char32_t c) { return keysymForCharacter(c) != XKB_KEY_NoSymbol; });
   }
 
  private:

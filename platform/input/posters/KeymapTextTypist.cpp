@@ -4,8 +4,6 @@
 #include "platform/input/keyboardlayout/XkbKeyboardLayout.h"
 #include "platform/input/keycodes/MacKeyCodes.h"
 
-#include <QSet>
-
 namespace halvane {
 
 KeymapTextTypist::KeymapTextTypist(KeyboardEventPoster& keys,
@@ -33,16 +31,10 @@ const XkbCharacterKeys* KeymapTextTypist::layoutKeys() {
 
 QString KeymapTextTypist::untypableCharacters(const QString& text) {
   const XkbCharacterKeys* keys = layoutKeys();
-  QString untypable;
-  QSet<char32_t> seen;
-  for (char32_t c : text.toUcs4()) {
-    if (seen.contains(c)) continue;
-    seen.insert(c);
+  return charactersNotTyped(text, [&](char32_t c) {
     const std::optional<CharacterKey> key = keys ? keys->keyFor(c) : std::nullopt;
-    if ((key && canPost(*key)) || typesOutsideLayout(c)) continue;
-    untypable += QString::fromUcs4(&c, 1);
-  }
-  return untypable;
+    return (key && canPost(*key)) || typesOutsideLayout(c);
+  });
 }
 
 void KeymapTextTypist::beginText() {

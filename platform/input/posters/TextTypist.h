@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace halvane {
 
 // Types text into the desktop: each character with the key and modifiers that produce it in the
@@ -28,5 +30,9 @@ class TextTypist {
   // Nothing happens when no text is being typed.
   virtual void endText() = 0;
 };
+
+// The characters of text that typable refuses, each once, in the order they first appear: what
+// untypableCharacters() answers.
+QString charactersNotTyped(const QString& text, const std::function<bool(char32_t)>& typable);
 
 }  // namespace halvane
