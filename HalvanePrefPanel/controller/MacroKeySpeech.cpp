@@ -98,7 +98,7 @@ QString MacroKeySpeech::step(const settings::MacroStep& step) {
     case settings::StepKind::Key:
       return MacroKeySpeech::step(HVKeyCombo(step.keyCode, step.modifiers, delay));
     case settings::StepKind::Text: {
-      QString text = step.text.left(kSpokenTextLength);
+      QString text = settings::leftWhole(step.text, kSpokenTextLength);
       if (text.size() < step.text.size()) text += u'…';
       //: %1 is the text a macro types, as the user wrote it
       done = tr("types “%1”").arg(text);

@@ -9,11 +9,9 @@ namespace {
 
 // Line breaks and tabs of a stored text would break the one-line label.
 QString shortened(const QString& text) {
-  QString shown = text.left(kDescribedTextLength);
+  QString shown = settings::leftWhole(text, kDescribedTextLength);
   for (QChar& character : shown)
     if (character.category() == QChar::Other_Control) character = u' ';
-  // A cut between the halves of a surrogate pair would show a broken character.
-  if (shown.size() == kDescribedTextLength && shown.back().isHighSurrogate()) shown.chop(1);
   return shown.size() < text.size() ? shown + u'…' : shown;
 }
 

@@ -55,6 +55,11 @@ MacroStep MacroStep::scroll(WheelDirection direction, int notches, double delay)
   return step;
 }
 
+QString leftWhole(const QString& text, qsizetype length) {
+  if (text.size() <= length) return text;
+  return text.left(length > 0 && text.at(length - 1).isHighSurrogate() ? length - 1 : length);
+}
+
 QString macroStepKey(const char* name, int slot) {
   return QString::fromLatin1(name) + QString::number(slot);
 }
@@ -99,15 +104,9 @@ std::optional<MacroStep> readMacroStep(const PlistValue& keyCombo, int slot) {
   if (keyCode != kEmptyKeyCode)
     return MacroStep::key(keyCode, keyCombo[macroStepKey("modifiers", slot)].intValue(), delay);
   switch (StepKind(indexOfWord(stepKindNames(), keyCombo[macroStepKey("stepKind", slot)]))) {
-    case StepKind::Text: {
-      QString text = keyCombo[macroStepKey("text", slot)].toString();
-      if (text.size() > kMaxTextLength) {
-        // Cut before a character's first half rather than after it: half a character is none.
-        text.truncate(text.at(kMaxTextLength - 1).isHighSurrogate() ? kMaxTextLength - 1
-                                                                    : kMaxTextLength);
-      }
-      return MacroStep::typing(text, delay);
-    }
+    case StepKind::Text:
+      return MacroStep::typing(
+          leftWhole(keyCombo[macroStepKey("text", slot)].toString(), kMaxTextLength), delay);
     case StepKind::MouseButton: {
       const int button = indexOfWord(mouseButtonNames(), keyCombo[macroStepKey("button", slot)]);
       if (button < 0) return std::nullopt;

@@ -35,6 +35,10 @@ struct MacroStep {
   friend bool operator==(const MacroStep&, const MacroStep&) = default;
 };
 
+// text's first `length` UTF-16 units, one fewer where the last would be the first half of a
+// character outside the Basic Multilingual Plane: half a character is none.
+QString leftWhole(const QString& text, qsizetype length);
+
 // The entry names of slot `slot`: macroStepKey("keyCode", 3) is "keyCode3".
 QString macroStepKey(const char* name, int slot);
 

@@ -127,6 +127,12 @@ TEST_F(MacroKeySpeechTest, StepsOfEveryKindAreSaidAndLabelled) {
       // Not cut between the halves of a character outside the first plane.
       {MacroStep::typing(QStringLiteral("12345678901🎹x")), "types “12345678901🎹x”",
        "“12345678901…”"},
+      // Nor is the spoken text.
+      {MacroStep::typing(QString(79, u'a') + QStringLiteral("🎹")),
+       "types “"
+       "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"
+       "…”",
+       "“aaaaaaaaaaaa…”"},
       {MacroStep::mouseButton(MouseButton::Middle, ButtonAction::Click, 50),
        "clicks the middle button, waits 0.05 seconds", "Click Middle+50ms"},
       {MacroStep::mouseButton(MouseButton::Left, ButtonAction::Press), "presses the left button",
