@@ -1,14 +1,10 @@
 #include "platform/input/pointer/HeldButtonRecord.h"
 
-#include <algorithm>
-
 namespace halvane {
 
 bool HeldButtonRecord::postButton(settings::MouseButton button, bool down) {
   if (!inner_.postButton(button, down)) return false;
-  const auto it = std::find(held_.begin(), held_.end(), button);
-  if (down && it == held_.end()) held_.push_back(button);
-  if (!down && it != held_.end()) held_.erase(it);
+  held_.delivered(button, down);
   return true;
 }
 
@@ -17,10 +13,8 @@ bool HeldButtonRecord::postWheel(settings::WheelDirection direction, int notches
 }
 
 void HeldButtonRecord::releaseAll() {
-  std::vector<settings::MouseButton> stillHeld;
-  for (auto button = held_.rbegin(); button != held_.rend(); ++button)
-    if (!inner_.postButton(*button, false)) stillHeld.insert(stillHeld.begin(), *button);
-  held_ = std::move(stillHeld);
+  held_.releaseAll(
+      [this](settings::MouseButton button) { return inner_.postButton(button, false); });
 }
 
 }  // namespace halvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/input/held/HeldInputs.h"
 #include "platform/input/pointer/PointerEventPoster.h"
 
 #include <vector>
@@ -17,13 +18,13 @@ class HeldButtonRecord : public PointerEventPoster {
   bool postButton(settings::MouseButton button, bool down) override;
   bool postWheel(settings::WheelDirection direction, int notches) override;
 
-  const std::vector<settings::MouseButton>& heldButtons() const { return held_; }
+  const std::vector<settings::MouseButton>& heldButtons() const { return held_.held(); }
   // Lets go of each held button, the last pressed first; those whose release fails stay held.
   void releaseAll();
 
  private:
   PointerEventPoster& inner_;
-  std::vector<settings::MouseButton> held_;
+  HeldInputs<settings::MouseButton> held_;
 };
 
 }  // namespace halvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/input/held/HeldInputs.h"
 #include "platform/input/posters/KeyboardEventPoster.h"
 
 #include <vector>
@@ -19,14 +20,14 @@ class HeldKeyRecord : public KeyboardEventPoster {
   void enableEventStateCombining(bool enabled) override;
   bool postKeyboardEvent(quint16 virtualKeyCode, bool keyDown) override;
 
-  const std::vector<quint16>& heldKeys() const { return held_; }
+  const std::vector<quint16>& heldKeys() const { return held_.held(); }
   // Key-up for each held key, the last pressed first (modifiers, pressed before their key, go
   // last). Nothing when none is held; the keys whose release failed stay held.
   void releaseAll();
 
  private:
   KeyboardEventPoster& inner_;
-  std::vector<quint16> held_;
+  HeldInputs<quint16> held_;
 };
 
 }  // namespace halvane
