@@ -1,8 +1,9 @@
 // Keyboard report to synthetic key on a real kernel: from writing an input report to /dev/uhid
 // to the first key event on the uinput node that reacts to it, over 2,000 presses. The helper
 // (macro key L1 types X) is measured next to a minimal relay written here (a second process that
-// reads hidraw and writes uinput, for key L2), their presses alternating, so the ratio says what
-// the helper's road costs, whatever the emulation does to absolute times.
+// reads the hidraw node of a keyboard of its own and writes uinput, for key L2), their presses
+// alternating, so the ratio says what the helper's road costs, whatever the emulation does to
+// absolute times.
 //
 // No machine here has /dev/uhid, so run on the host this program boots the kernel tier's guest
 // (tests/kernel/run_guest.py --mode bench), which starts the helper and runs this program inside
@@ -42,7 +43,15 @@ namespace {
 
 constexpr int kPresses = 2000;
 constexpr std::uint8_t kHelperKey = 0xF1, kRelayKey = 0xF2;  // L1 (a macro typing X), L2 (unset)
-const QString kPhys = QStringLiteral("kernel-bench");
+// Each side reads a keyboard of its own: on a shared hidraw node every press would wake both
+// readers, and on the guest's one processor the one woken second would pay for the other's turn.
+// The relay's keyboard has product IDs the helper does not open.
+struct KeyboardIds {
+  int vendor, product;
+  const char* phys;
+};
+constexpr KeyboardIds kHelperKeyboard{0x1209, 0x4856, "kernel-bench"};
+constexpr KeyboardIds kRelayKeyboard{0x1209, 0x0001, "kernel-bench-relay"};
 
 double now() {
   timespec t{};
@@ -78,11 +87,11 @@ QString eventNodeNamed(const QString& name) {
 // The benchmark's own keyboard, made through /dev/uhid, answering the kernel as it must.
 class Keyboard {
  public:
-  Keyboard() {
+  explicit Keyboard(const KeyboardIds& ids) {
     fd_ = ::open("/dev/uhid", O_RDWR | O_CLOEXEC);
     const uhid_event create =
-        halvane::uhid::createEvent({halvane::uhid::Interface::Keyboard, 0x1209, 0x4856,
-                                    QStringLiteral("Halvane Keyboard"), kPhys});
+        halvane::uhid::createEvent({halvane::uhid::Interface::Keyboard, ids.vendor, ids.product,
+                                    QStringLiteral("Halvane Keyboard"), QLatin1String(ids.phys)});
     ok_ = fd_ >= 0 && ::write(fd_, &create, sizeof create) == sizeof create;
   }
   ~Keyboard() {
@@ -227,10 +236,18 @@ bool comesThrough(Keyboard& keyboard, KeyNode& node, std::uint8_t key) {
   return false;
 }
 
-Keyboard* sharedKeyboard() {
-  static Keyboard keyboard;
+Keyboard* helperKeyboard() {
+  static Keyboard keyboard(kHelperKeyboard);
   static const bool opened = keyboard.ok() && keyboard.waitOpened();
   return opened ? &keyboard : nullptr;
+}
+
+// The hidraw node of the keyboard with phys, once the kernel made it.
+QString hidrawNode(const char* phys) {
+  return waitForNode(QStringLiteral("hidraw"), [phys](const QString& path) {
+    return sysText(path + QStringLiteral("/device/uevent"))
+        .contains(QStringLiteral("HID_PHYS=") + QLatin1String(phys));
+  });
 }
 
 // The relay's presses, made between the helper's and reported by the relay's benchmark.
@@ -252,25 +269,25 @@ struct RelayProcess {
 // Presses alternate between the helper's key and the relay's, so that whatever else the machine
 // does (the emulator shares the host) falls on both alike; each iteration is one helper press.
 void BM_HelperUhidToUinput(benchmark::State& state) {
-  Keyboard* keyboard = sharedKeyboard();
+  Keyboard* keyboard = helperKeyboard();
   if (!keyboard) return state.SkipWithError("no uhid keyboard the helper opened");
   KeyNode helperNode(eventNodeNamed(QStringLiteral("Halvane virtual keyboard")));
   if (!helperNode.ok()) return state.SkipWithError("the helper's uinput keyboard is missing");
-  const QString hidraw = waitForNode(QStringLiteral("hidraw"), [](const QString& path) {
-    return sysText(path + QStringLiteral("/device/uevent"))
-        .contains(QStringLiteral("HID_PHYS=") + kPhys);
-  });
-  const RelayProcess relayProcess(hidraw);
+  Keyboard relayKeyboard(kRelayKeyboard);
+  if (!relayKeyboard.ok()) return state.SkipWithError("no uhid keyboard for the relay");
+  const RelayProcess relayProcess(hidrawNode(kRelayKeyboard.phys));
   KeyNode relayNode(eventNodeNamed(QStringLiteral("kernel bench relay")));
   if (!relayNode.ok()) return state.SkipWithError("the relay's uinput node is missing");
+  if (!relayKeyboard.waitOpened())
+    return state.SkipWithError("the relay did not open its keyboard");
   if (!comesThrough(*keyboard, helperNode, kHelperKey) ||
-      !comesThrough(*keyboard, relayNode, kRelayKey))
+      !comesThrough(relayKeyboard, relayNode, kRelayKey))
     return state.SkipWithError("the key never came through");
   std::vector<double> samples;
   relaySamples.clear();
   for (auto _ : state) {
     const std::optional<double> helper = press(*keyboard, helperNode, kHelperKey);
-    const std::optional<double> relayed = press(*keyboard, relayNode, kRelayKey);
+    const std::optional<double> relayed = press(relayKeyboard, relayNode, kRelayKey);
     if (!helper || !relayed) {
       relaySamples.clear();
       return state.SkipWithError("no key event came");
