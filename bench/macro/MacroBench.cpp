@@ -30,6 +30,12 @@
 namespace halvane {
 namespace {
 
+// Macro key L1 playing combo.
+MacroPlayer::Macro macroKey(const PlistValue& combo, settings::PlayMode mode) {
+  return {std::make_shared<const settings::MacroSlots>(settings::readMacroSlots(combo)), mode, 0xF1,
+          std::nullopt};
+}
+
 using Clock = std::chrono::steady_clock;
 
 using halvane::bench::percentile;
@@ -62,7 +68,7 @@ void BM_PauseAccuracy(benchmark::State& state) {
           if (at.size() == kSteps) player->stop(MacroPlayer::StopReason::Cancel);
         },
         [] { return true; }, [](MacroPlayer::StopReason) {});
-    player->play({combo, settings::PlayMode::Toggle, 0xF1, std::nullopt});
+    player->play(macroKey(combo, settings::PlayMode::Toggle));
     while (player->isPlaying()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     double scheduled = 0;
     for (size_t k = 1; k < at.size(); ++k) {
@@ -112,7 +118,7 @@ void BM_TextThroughThePlayer(benchmark::State& state) {
         sleeper, held, MacroPlayer::Outputs{typist, buttons, {}}, [](int, int) {},
         [] { return true; }, [](MacroPlayer::StopReason) {});
     const auto start = Clock::now();
-    player.play({combo, settings::PlayMode::Once, 0xF1, std::nullopt});
+    player.play(macroKey(combo, settings::PlayMode::Once));
     while (player.isPlaying()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
     characters += typist.typed;

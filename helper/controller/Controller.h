@@ -1,6 +1,7 @@
 #pragma once
 
 #include "helper/controller/ControllerServices.h"
+#include "helper/controller/KeyAction.h"
 #include "helper/controller/KeyboardRecord.h"
 #include "helper/controller/MacroPlayer.h"
 #include "platform/input/pointer/HeldButtonRecord.h"
@@ -140,8 +141,9 @@ class Controller : public QObject, public KeyboardServer {
  private:
   PlistValue currentProfileRecord() const;
   bool isProfileIndex(int profile) const;
-  // entry: the macro key's record; key: its index.
-  void playMacro(const PlistValue& entry, int key);
+  // The current profile's key actions, read again after a switch or a load.
+  void readCurrentKeyActions();
+  void playMacro(const KeyAction& action, int key);
   void macroStopped(MacroPlayer::StopReason why);
   void textSkipped(const QString& characters);
   // A report that differs from its keyboard's last one: decoded now, or after the macro.
@@ -168,6 +170,7 @@ class Controller : public QObject, public KeyboardServer {
   int mSettingsLoads = 0;
   QStringList mLastLoadProblems;
   int m_CurrentProfile = 0;
+  KeyActions mKeyActions;  // of the current profile
   std::unique_ptr<HIDSystem> mHIDSystem;
   ProfileOverlay* itsWindow = nullptr;
   int mCurrentAutoSwitchProfile = -1;

@@ -7,7 +7,6 @@
 #include "platform/system/log/SystemLog.h"
 #include "platform/system/script/ScriptRunner.h"
 #include "shared/settings/MacModifiers.h"
-#include "shared/settings/PlayMode.h"
 
 #include <array>
 
@@ -72,23 +71,32 @@ QString stopReasonText(MacroPlayer::StopReason why) {
 
 }  // namespace
 
+void Controller::readCurrentKeyActions() {
+  mKeyActions = readKeyActions(currentProfileRecord());
+}
+
 void Controller::macroKeyPressed(int key) {
-  const PlistValue entry = currentProfileRecord()[QStringLiteral("MacroKeys")].at(key);
-  const QString action = entry[QStringLiteral("ActionType")].toString();
-  if (action == QLatin1String("LaunchApp")) {
-    // A missing or empty path names no file: nothing to launch.
-    const QString path = entry[QStringLiteral("LaunchAppURL")].toString();
-    if (!path.isEmpty()) mServices.workspace.open(path);
-  } else if (action == QLatin1String("SelectProfile")) {
-    switchToProfile(entry[QStringLiteral("SelectProfile")].intValue(), true);
-  } else if (action == QLatin1String("ExecuteMacro")) {
-    playMacro(entry, key);
+  if (key < 0 || key >= int(mKeyActions.size())) return;  // no such key: nothing to do
+  const KeyAction& action = mKeyActions[size_t(key)];
+  switch (action.kind) {
+    case KeyAction::Kind::LaunchApp:
+      // A missing or empty path names no file: nothing to launch.
+      if (!action.launchPath.isEmpty()) mServices.workspace.open(action.launchPath);
+      break;
+    case KeyAction::Kind::SelectProfile:
+      switchToProfile(action.profile, true);
+      break;
+    case KeyAction::Kind::ExecuteMacro:
+      playMacro(action, key);
+      break;
+    case KeyAction::Kind::None:
+      break;
   }
 }
 
-void Controller::playMacro(const PlistValue& entry, int key) {
-  mMacroPlayer.play({entry[QStringLiteral("KeyCombo")], settings::playModeOf(entry),
-                     std::uint8_t(kFirstMacroKeyCode + key), mReportSource});
+void Controller::playMacro(const KeyAction& action, int key) {
+  mMacroPlayer.play(
+      {action.steps, action.mode, std::uint8_t(kFirstMacroKeyCode + key), mReportSource});
 }
 
 void Controller::stopMacro(MacroPlayer::StopReason why) {

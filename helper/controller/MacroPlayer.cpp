@@ -14,21 +14,6 @@ namespace halvane {
 
 namespace {
 
-// The KeyCombo keys of one macro step, made once: macros are played on the report path.
-struct StepKeys {
-  QString keyCode, modifiers, delay, stepKind;
-};
-const StepKeys& stepKeys(int step) {
-  static const std::array<StepKeys, settings::kMacroStepCount> keys = [] {
-    std::array<StepKeys, settings::kMacroStepCount> k;
-    for (int i = 0; i < settings::kMacroStepCount; ++i)
-      k[size_t(i)] = {settings::macroStepKey("keyCode", i), settings::macroStepKey("modifiers", i),
-                      settings::macroStepKey("delay", i), settings::macroStepKey("stepKind", i)};
-    return k;
-  }();
-  return keys[size_t(step)];
-}
-
 constexpr quint32 kKeyboardReportSize = 8;
 
 bool holdsCode(const ReportBuffer& report, std::uint8_t code) {
@@ -74,31 +59,21 @@ void MacroPlayer::beginRun() {
 }
 
 void MacroPlayer::advance() {
-  // Every step is examined: an empty step does not end the macro. A missing key code reads as
-  // 0, which is a real key. A step's pause follows it, the last one's too.
-  while (step_ < settings::kMacroStepCount) {
+  // Every slot is examined: an empty one does not end the macro. A step's pause follows it, the
+  // last one's too. The steps are held here: what a step sets off may end the macro and, through
+  // the work queued behind it, replace the settings they were read from.
+  const std::shared_ptr<const settings::MacroSlots> steps = macro_.steps;
+  while (steps && step_ < settings::kMacroStepCount) {
     const int slot = step_++;
-    const StepKeys& keys = stepKeys(slot);
-    const int keyCode = macro_.keyCombo[keys.keyCode].intValue();
-    double delay = 0;
-    if (keyCode != settings::kEmptyKeyCode) {
-      const int modifiers = macro_.keyCombo[keys.modifiers].intValue();
-      delay = macro_.keyCombo[keys.delay].doubleValue() / 1000.0;
-      press_(keyCode, modifiers);
-    } else {
-      // An empty step's other values are never used: most steps are empty, and each look-up is
-      // a search of the settings tree on the report's way. Only a slot without a key may hold a
-      // step of another kind, and it says so in its stepKind entry.
-      if (!macro_.keyCombo.contains(keys.stepKind)) continue;
-      const std::optional<settings::MacroStep> step =
-          settings::readMacroStep(macro_.keyCombo, slot);
-      if (!step) continue;
-      if (!playStep(*step, slot)) return;
-      delay = step->delay / 1000.0;
-    }
+    const std::optional<settings::MacroStep>& step = (*steps)[size_t(slot)];
+    if (!step) continue;
+    if (step->kind == settings::StepKind::Key)
+      press_(step->keyCode, step->modifiers);
+    else if (!playStep(*step, slot))
+      return;
     if (!playing_) return;  // stopped by what the step set off
-    if (delay > 0) {
-      afterStep(delay);
+    if (step->delay > 0) {
+      afterStep(step->delay / 1000.0);
       return;
     }
   }

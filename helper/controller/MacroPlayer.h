@@ -1,7 +1,6 @@
 #pragma once
 
 #include "helper/controller/KeyboardRecord.h"
-#include "shared/plist/PlistValue.h"
 #include "shared/settings/MacroStep.h"
 #include "shared/settings/PlayMode.h"
 
@@ -11,6 +10,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace halvane {
@@ -51,7 +51,9 @@ class MacroPlayer {
   enum class StopReason { Cancel, Quit, Sleep, SessionInactive, Unplug };
 
   struct Macro {
-    PlistValue keyCombo;
+    // Read from the settings before the key is pressed: the road from a report to the first key
+    // walks no settings tree.
+    std::shared_ptr<const settings::MacroSlots> steps;
     settings::PlayMode mode = settings::PlayMode::Once;
     std::uint8_t keyCode = 0;         // the macro key's code in the keyboard's reports
     std::optional<ServiceId> source;  // the keyboard interface it was pressed on, if known

@@ -37,6 +37,7 @@ void Controller::switchToProfile(int profile, bool broadcast) {
   if (itsWindow && m_Prefs[QStringLiteral("ShowChangesOnScreen")].toBool())
     showProfileName(record[QStringLiteral("Name")].toString());
   m_CurrentProfile = profile;
+  readCurrentKeyActions();
   SendPrefsToDriver();
   if (broadcast) postProfileChanged(profile);
   emit currentProfileChanged(profile);
@@ -96,6 +97,7 @@ void Controller::handleNewFrontmostApplication(const QStringList& applicationNam
 
 void Controller::loadPreferences() {
   m_Prefs = PlistValue();
+  mKeyActions = {};
   ++mSettingsLoads;
   mLastLoadProblems.clear();
   // Every message of a load is a problem worth telling whoever asked for it (halvanectl reload).
@@ -111,6 +113,7 @@ void Controller::loadPreferences() {
       mServices.settingsPath);
   if (m_Prefs.isNone()) return;
   // The current index is kept: the new settings apply to it at once.
+  readCurrentKeyActions();
   SendPrefsToDriver();
 }
 

@@ -131,8 +131,15 @@ std::optional<MacroStep> readMacroStep(const PlistValue& keyCombo, int slot) {
 
 QList<MacroStep> readMacroSteps(const PlistValue& keyCombo) {
   QList<MacroStep> steps;
+  for (const std::optional<MacroStep>& step : readMacroSlots(keyCombo))
+    if (step) steps << *step;
+  return steps;
+}
+
+MacroSlots readMacroSlots(const PlistValue& keyCombo) {
+  MacroSlots steps;
   for (int slot = 0; slot < kMacroStepCount; ++slot)
-    if (std::optional<MacroStep> step = readMacroStep(keyCombo, slot)) steps << *step;
+    steps[size_t(slot)] = readMacroStep(keyCombo, slot);
   return steps;
 }
 

@@ -2,11 +2,13 @@
 
 #include "shared/plist/PlistValue.h"
 #include "shared/settings/MacroStepKinds.h"
+#include "shared/settings/SettingsLimits.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <optional>
 
 namespace halvane::settings {
@@ -62,6 +64,9 @@ const QStringList& macroStepKindEntries();
 std::optional<MacroStep> readMacroStep(const PlistValue& keyCombo, int slot);
 // The steps of keyCombo that play, in slot order.
 QList<MacroStep> readMacroSteps(const PlistValue& keyCombo);
+// Each slot's step, read once, for a player that needs the slot numbers too.
+using MacroSlots = std::array<std::optional<MacroStep>, kMacroStepCount>;
+MacroSlots readMacroSlots(const PlistValue& keyCombo);
 // Writes all eight slots of keyCombo: steps (at most eight) in slots 0 up, empty slots after
 // them (keyCode -1, modifiers -1, delay 0); each slot's entries of other kinds are removed, so
 // that a slot re-recorded as a key keeps no old text. Entries outside the slots stay.

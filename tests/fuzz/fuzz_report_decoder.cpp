@@ -162,6 +162,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     PlistValue root = controller.prefs();
     for (const QString& key : root.keys()) root.remove(key);
     fillSettings(in, root);
+    // The key actions are read from the settings when they load and on a switch: read the
+    // filled tree's, as if it had been loaded.
+    controller.switchToProfile(0, false);
   }
   controller.createHIDSystem();
   controller.installApplicationSwitchHandler();

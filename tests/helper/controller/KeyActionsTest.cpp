@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace halvane::test {
 namespace {
 
@@ -133,6 +135,37 @@ TEST(MacroKey, ActsOnTheCurrentProfile) {
   rig.take();
   rig.controller->macroKeyPressed(2);
   EXPECT_EQ(rig.takeFolded(), QStringList{"[20v 20^]"});
+}
+
+TEST(MacroKey, FollowsTheSettingsEachTimeTheyAreReadAgain) {
+  ControllerRig rig;
+  PlistValue tree = ControllerRig::defaultSettings();
+  ControllerRig::setMacro(tree, 0, 2, {{10}});
+  rig.load(tree);
+  const struct {
+    const char* change;
+    std::function<void(PlistValue& key)> edit;
+    QStringList expected;
+  } changes[] = {
+      {"another macro", [](PlistValue&) {}, {"[30v 30^]"}},
+      {"a launch",
+       [](PlistValue& key) {
+         key.set(QStringLiteral("ActionType"), QStringLiteral("LaunchApp"));
+         key.set(QStringLiteral("LaunchAppURL"), QStringLiteral("/usr/bin/true"));
+       },
+       {"open /usr/bin/true"}},
+      {"nothing", [](PlistValue& key) { key.set(QStringLiteral("ActionType"), QString()); }, {}},
+  };
+  for (const auto& c : changes) {
+    ControllerRig::setMacro(tree, 0, 2, {{30}});
+    PlistValue key = ControllerRig::macroKey(tree, 0, 2);
+    c.edit(key);
+    rig.writeSettingsFile(tree);
+    rig.controller->reloadPrefs();
+    rig.take();
+    rig.controller->macroKeyPressed(2);
+    EXPECT_EQ(rig.takeFolded(), c.expected) << c.change;
+  }
 }
 
 TEST(MacroKey, WithoutSettingsDoesNothing) {
