@@ -203,7 +203,7 @@ void MacroPlayer::finish() {
 }
 
 void MacroPlayer::whenIdle(std::function<void()> work) {
-  if (!playing_ && !draining_) {
+  if (isIdle()) {
     work();
     return;
   }
@@ -212,7 +212,7 @@ void MacroPlayer::whenIdle(std::function<void()> work) {
 
 void MacroPlayer::whenIdle(ServiceId from, const ReportBuffer& report, quint32 size,
                            std::function<void()> decode) {
-  if (!playing_ && !draining_) {
+  if (isIdle()) {
     decode();
     return;
   }

@@ -80,6 +80,8 @@ class MacroPlayer {
   // Plays macro, or queues it behind the one playing.
   void play(Macro macro);
   bool isPlaying() const { return playing_; }
+  // Nothing plays and no queued work waits: whenIdle() would run work at once.
+  bool isIdle() const { return !playing_ && !draining_; }
 
   // Runs work now, or queues it when a macro plays (or the queue is being worked off).
   void whenIdle(std::function<void()> work);

@@ -49,6 +49,11 @@ void Controller::reportChanged(ServiceId service, quint32 size) {
   // Compared and stored above as it arrives, decoded only when no macro plays: the keyboard's
   // record sees its reports in the order sent either way.
   const ReportBuffer report = mReportBuffer;
+  // Without a macro in the way the report is decoded at once, with no queued work made for it.
+  if (mMacroPlayer.isIdle()) {
+    decodeReport(service, report, size);
+    return;
+  }
   mMacroPlayer.whenIdle(service, report, size,
                         [this, service, report, size] { decodeReport(service, report, size); });
 }
