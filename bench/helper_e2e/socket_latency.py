@@ -5,10 +5,12 @@
 
 A virtual keyboard interface (a listening SOCK_SEQPACKET socket) sends macro key L1's report; the
 "key" is the first keyboard event line on the trace, which is a FIFO read here with blocking
-reads (no polling on either side). The helper (headless, macro L1 = one key) and the floor
+reads (no polling on either side). The helper (headless, macro L1 = one key), the floor
 (halvane_socket_floor: blocking recv, then the same trace lines as the helper, one write each, no
-Qt) are measured by the same code, presses alternating between them so that the machine's load
-falls on both alike.
+Qt) and the Qt loop floor (halvane_qt_loop_floor: the same on the helper's kind of event loop,
+nothing else) are measured by the same code, presses alternating between them so that the
+machine's load falls on all alike. The goal is against the floor; the Qt loop floor shows how much
+of the difference is the loop itself.
 Prints JSON rows {name, value, unit, goal, note} like rest_and_start.py.
 """
 
@@ -97,7 +99,9 @@ def main():
     args = parser.parse_args()
     helper = args.helper or os.path.join(
         args.build, "bundles/HalvaneHelper.app/Contents/MacOS/HalvaneHelper")
-    floor = os.path.join(args.build, "bench-programs/halvane_socket_floor")
+    floors = {name: os.path.join(args.build, "bench-programs", program)
+              for name, program in (("floor", "halvane_socket_floor"),
+                                    ("qt", "halvane_qt_loop_floor"))}
 
     folder = tempfile.mkdtemp(prefix="halvane-socket-")
     bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
@@ -112,7 +116,7 @@ def main():
         key["KeyCombo"]["keyCode0"] = 0
         key["KeyCombo"]["modifiers0"] = 0
         tree["ShowChangesOnScreen"] = False
-        roads = {"helper": Road(folder, "helper"), "floor": Road(folder, "floor")}
+        roads = {name: Road(folder, name) for name in ("helper", "floor", "qt")}
         road = roads["helper"]
         settings = os.path.join(road.folder, "settings.plist")
         with open(settings, "wb") as f:
@@ -122,7 +126,8 @@ def main():
                "DBUS_SESSION_BUS_ADDRESS": address, "HALVANE_SETTINGS": settings,
                "HALVANE_TRACE": road.trace_path, "QT_QPA_PLATFORM": "offscreen"}
         road.start([helper], env)
-        roads["floor"].start([floor, roads["floor"].socket_path, roads["floor"].trace_path], env)
+        for name, program in floors.items():
+            roads[name].start([program, roads[name].socket_path, roads[name].trace_path], env)
         time.sleep(1)  # the helper's start-up lines go first
         os.set_blocking(road.trace, False)
         try:
@@ -142,15 +147,19 @@ def main():
         bus.wait()
         shutil.rmtree(folder, ignore_errors=True)
 
-    h, f = figures(roads["helper"].samples), figures(roads["floor"].samples)
+    h, f, q = (figures(roads[name].samples) for name in ("helper", "floor", "qt"))
     load = os.getloadavg()[0]
     rows = [
         {"name": "host socket: helper report to first key", "value": round(h[0], 1), "unit": "us",
          "goal": "", "note": f"p99 {h[1]:.0f} us, {args.presses} presses"},
         {"name": "host socket: floor report to first key", "value": round(f[0], 1), "unit": "us",
          "goal": "", "note": f"p99 {f[1]:.0f} us, same run"},
+        {"name": "host socket: Qt loop floor report to first key", "value": round(q[0], 1),
+         "unit": "us", "goal": "", "note": f"p99 {q[1]:.0f} us, same run"},
         {"name": "host socket: helper over floor (median)", "value": round(h[0] / f[0], 2),
          "unit": "x", "goal": "<= 1.5", "note": f"load average {load:.1f}"},
+        {"name": "host socket: Qt loop floor over floor (median)", "value": round(q[0] / f[0], 2),
+         "unit": "x", "goal": "", "note": "the loop alone"},
     ]
     if args.table:
         for r in rows:
