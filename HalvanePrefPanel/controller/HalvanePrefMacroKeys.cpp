@@ -7,6 +7,7 @@
 #include "HalvanePrefPanel/editor/HVKeyComboPanel.h"
 #include "HalvanePrefPanel/widgets/HVKeyView.h"
 #include "HalvanePrefPanel/widgets/PaneColors.h"
+#include "shared/settings/ActionTypes.h"
 #include "shared/settings/MacroStep.h"
 #include "shared/settings/SettingsLimits.h"
 #include "ui_HalvanePref.h"
@@ -18,9 +19,9 @@ namespace {
 
 const QString kActionType = QStringLiteral("ActionType");
 const QString kKeyCombo = QStringLiteral("KeyCombo");
-const QString kExecuteMacro = QStringLiteral("ExecuteMacro");
-const QString kLaunchApp = QStringLiteral("LaunchApp");
-const QString kSelectProfile = QStringLiteral("SelectProfile");
+using settings::kExecuteMacro;
+using settings::kLaunchApp;
+using settings::kSelectProfile;
 const QString kLaunchAppURL = QStringLiteral("LaunchAppURL");
 const QString kDescription = QStringLiteral("description");
 

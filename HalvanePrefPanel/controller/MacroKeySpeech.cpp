@@ -1,5 +1,6 @@
 #include "HalvanePrefPanel/controller/MacroKeySpeech.h"
 
+#include "shared/settings/ActionTypes.h"
 #include "shared/settings/PlayMode.h"
 
 #include <QFileInfo>
@@ -49,19 +50,19 @@ QString MacroKeySpeech::sentence(const QString& keyName, const PlistValue& macro
 QString MacroKeySpeech::action(const PlistValue& macroKey, const PlistValue& profiles,
                                const DisplayName& displayName) {
   const QString type = macroKey[QStringLiteral("ActionType")].toString();
-  if (type == QLatin1String("LaunchApp")) {
+  if (type == settings::kLaunchApp) {
     const QString path = macroKey[QStringLiteral("LaunchAppURL")].toString();
     const QString name = displayName ? displayName(path) : QString();
     if (!name.isEmpty()) return tr("opens %1").arg(name);
     //: An application file that is no longer where the key expects it
     if (!path.isEmpty())
       return tr("opens %1, which cannot be found").arg(QFileInfo(path).completeBaseName());
-  } else if (type == QLatin1String("SelectProfile")) {
+  } else if (type == settings::kSelectProfile) {
     const int target = macroKey[QStringLiteral("SelectProfile")].intValue();
     const QString name = profiles.at(target)[QStringLiteral("Name")].toString();
     if (!name.isEmpty()) return tr("switches to the profile “%1”").arg(name);
     return tr("switches to profile %1").arg(target + 1);
-  } else if (type == QLatin1String("ExecuteMacro")) {
+  } else if (type == settings::kExecuteMacro) {
     const QList<settings::MacroStep> steps =
         settings::readMacroSteps(macroKey[QStringLiteral("KeyCombo")]);
     if (!steps.isEmpty()) {

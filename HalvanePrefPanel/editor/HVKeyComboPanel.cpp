@@ -7,6 +7,7 @@
 #include "platform/desktop/openpanel/OpenPanel.h"
 #include "platform/desktop/workspace/Workspace.h"
 #include "platform/input/posters/TextTypingLimits.h"
+#include "shared/settings/ActionTypes.h"
 #include "shared/settings/SettingsLimits.h"
 #include "ui_HVKeyComboPanel.h"
 
@@ -24,9 +25,9 @@
 namespace halvane {
 namespace {
 
-const QString kExecuteMacro = QStringLiteral("ExecuteMacro");
-const QString kLaunchApp = QStringLiteral("LaunchApp");
-const QString kSelectProfile = QStringLiteral("SelectProfile");
+using settings::kExecuteMacro;
+using settings::kLaunchApp;
+using settings::kSelectProfile;
 
 // The chosen action's field stands out from the two others.
 void setFieldBackground(QWidget* field, bool active) {

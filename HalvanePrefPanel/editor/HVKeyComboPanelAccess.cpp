@@ -4,6 +4,7 @@
 #include "HalvanePrefPanel/editor/HVKeyComboPanel.h"
 #include "HalvanePrefPanel/editor/MacroStepRow.h"
 #include "HalvanePrefPanel/widgets/PaneAccessibility.h"
+#include "shared/settings/ActionTypes.h"
 #include "shared/settings/SettingsLimits.h"
 #include "ui_HVKeyComboPanel.h"
 
@@ -47,9 +48,9 @@ void HVKeyComboPanel::orderFocus() {
 
 void HVKeyComboPanel::showChosenCaption() {
   Ui::HVKeyComboPanel& ui = *ui_;
-  ui.fMacroCaption->setChosen(fActionType == QLatin1String("ExecuteMacro"));
-  ui.fAppCaption->setChosen(fActionType == QLatin1String("LaunchApp"));
-  ui.fProfileCaption->setChosen(fActionType == QLatin1String("SelectProfile"));
+  ui.fMacroCaption->setChosen(fActionType == settings::kExecuteMacro);
+  ui.fAppCaption->setChosen(fActionType == settings::kLaunchApp);
+  ui.fProfileCaption->setChosen(fActionType == settings::kSelectProfile);
   //: The macro editor as a screen reader names it; %1 is the key's name, such as L2
   window_->setAccessibleName(tr("Macro key %1").arg(mKeyName));
 }

@@ -3,6 +3,7 @@
 #include "HalvanePrefPanel/controller/MacroKeySpeech.h"
 #include "HalvanePrefPanel/editor/HVKeyComboPanel.h"
 #include "HalvanePrefPanel/editor/MacroStepRow.h"
+#include "shared/settings/ActionTypes.h"
 #include "shared/settings/SettingsLimits.h"
 #include "ui_HVKeyComboPanel.h"
 
@@ -52,7 +53,7 @@ void HVKeyComboPanel::addStep(settings::StepKind kind) {
     case settings::StepKind::Key:  // keys are recorded, not added
       return;
   }
-  fActionType = QStringLiteral("ExecuteMacro");
+  fActionType = settings::kExecuteMacro;
   fSteps << step;
   selectedStep_ = int(fSteps.size()) - 1;
   _refreshContents();

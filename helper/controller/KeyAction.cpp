@@ -1,17 +1,19 @@
 #include "helper/controller/KeyAction.h"
 
+#include "shared/settings/ActionTypes.h"
+
 namespace halvane {
 
 KeyAction readKeyAction(const PlistValue& macroKey) {
   KeyAction action;
   const QString type = macroKey[QStringLiteral("ActionType")].toString();
-  if (type == QLatin1String("LaunchApp")) {
+  if (type == settings::kLaunchApp) {
     action.kind = KeyAction::Kind::LaunchApp;
     action.launchPath = macroKey[QStringLiteral("LaunchAppURL")].toString();
-  } else if (type == QLatin1String("SelectProfile")) {
+  } else if (type == settings::kSelectProfile) {
     action.kind = KeyAction::Kind::SelectProfile;
     action.profile = macroKey[QStringLiteral("SelectProfile")].intValue();
-  } else if (type == QLatin1String("ExecuteMacro")) {
+  } else if (type == settings::kExecuteMacro) {
     action.kind = KeyAction::Kind::ExecuteMacro;
     action.steps = std::make_shared<const settings::MacroSlots>(
         settings::readMacroSlots(macroKey[QStringLiteral("KeyCombo")]));

@@ -1,5 +1,6 @@
 #include "shared/settings/SettingsValidator.h"
 
+#include "shared/settings/ActionTypes.h"
 #include "shared/settings/KeyComboValidation.h"
 #include "shared/settings/PlayMode.h"
 
@@ -10,8 +11,7 @@ namespace halvane::settings {
 namespace {
 
 const QStringList& actionTypes() {
-  static const QStringList types{QStringLiteral("ExecuteMacro"), QStringLiteral("LaunchApp"),
-                                 QStringLiteral("SelectProfile")};
+  static const QStringList types{kExecuteMacro, kLaunchApp, kSelectProfile};
   return types;
 }
 
@@ -165,7 +165,7 @@ void SettingsValidator::checkMacroKey(const PlistValue& key, const QString& path
   // recorded steps, for instance. Only the entry the action uses must be there.
   const QString comboPath = child(path, QStringLiteral("KeyCombo"));
   const PlistValue combo = key["KeyCombo"];
-  const bool macro = action == QStringLiteral("ExecuteMacro");
+  const bool macro = action == kExecuteMacro;
   if (combo.isNone() && macro) {
     error(comboPath, tr("missing (the macro plays nothing)"));
   } else if (checkEntry(combo, PlistValue::Type::Dictionary, comboPath, tr("missing"))) {
@@ -176,7 +176,7 @@ void SettingsValidator::checkMacroKey(const PlistValue& key, const QString& path
 
   const QString urlPath = child(path, QStringLiteral("LaunchAppURL"));
   const PlistValue url = key["LaunchAppURL"];
-  const bool launch = action == QStringLiteral("LaunchApp");
+  const bool launch = action == kLaunchApp;
   if (url.isNone() && launch) {
     error(urlPath, tr("missing (the key launches nothing)"));
   } else if (checkEntry(url, PlistValue::Type::String, urlPath, tr("missing (reads as empty)")) &&
@@ -191,9 +191,8 @@ void SettingsValidator::checkMacroKey(const PlistValue& key, const QString& path
   checkEntry(key["LaunchAppAlias"], PlistValue::Type::Data,
              child(path, QStringLiteral("LaunchAppAlias")), tr("missing (reads as empty data)"));
   checkProfileIndex(key["SelectProfile"], child(path, QStringLiteral("SelectProfile")),
-                    action == QStringLiteral("SelectProfile")
-                        ? tr("missing (reads as 0: the key selects profile 1)")
-                        : tr("missing (reads as 0)"));
+                    action == kSelectProfile ? tr("missing (reads as 0: the key selects profile 1)")
+                                             : tr("missing (reads as 0)"));
   // Missing is the usual case: the macro plays once per press.
   checkChoice(key, kPlayModeKey, path, playModeNames(), QString());
 

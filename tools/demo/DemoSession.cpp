@@ -5,6 +5,7 @@
 #include "platform/input/keycodes/MacKeyCodes.h"
 #include "shared/KeyboardIdentity.h"
 #include "shared/plist/PlistFile.h"
+#include "shared/settings/ActionTypes.h"
 #include "shared/settings/MacModifiers.h"
 #include "shared/settings/SettingsStore.h"
 #include "tools/demo/DemoNarrator.h"
@@ -46,10 +47,10 @@ bool makeDemoProfile(PlistValue& tree) {
   tree.set(QStringLiteral("ShowChangesOnScreen"), true);
   profile.set(QStringLiteral("Name"), QStringLiteral("Demo"));
 
-  keys.at(0).set(QStringLiteral("ActionType"), QStringLiteral("ExecuteMacro"));
+  keys.at(0).set(QStringLiteral("ActionType"), settings::kExecuteMacro);
   setMacroStep(keys.at(0)[QStringLiteral("KeyCombo")], 0, kVK_ANSI_A, kCarbonCommand | kCarbonShift,
                250);
-  keys.at(1).set(QStringLiteral("ActionType"), QStringLiteral("ExecuteMacro"));
+  keys.at(1).set(QStringLiteral("ActionType"), settings::kExecuteMacro);
   const PlistValue typing = keys.at(1)[QStringLiteral("KeyCombo")];
   setMacroStep(typing, 0, kVK_ANSI_H, 0, 0);
   setMacroStep(typing, 1, kVK_ANSI_I, 0, 0);

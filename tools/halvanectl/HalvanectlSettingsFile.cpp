@@ -1,5 +1,6 @@
 // The commands that work on the settings file itself: check, export, import and the backups.
 #include "platform/system/control/RemoteProxy.h"
+#include "shared/settings/ActionTypes.h"
 #include "shared/settings/ProfileTransfer.h"
 #include "shared/settings/SettingsBackups.h"
 #include "shared/settings/SettingsStore.h"
@@ -137,7 +138,7 @@ void Halvanectl::printLaunches(const PlistValue& profile) {
   const PlistValue keys = profile[QStringLiteral("MacroKeys")];
   for (qsizetype k = 0; k < keys.count(); ++k) {
     const PlistValue key = keys.at(k);
-    if (key[QStringLiteral("ActionType")].toString() == QStringLiteral("LaunchApp"))
+    if (key[QStringLiteral("ActionType")].toString() == settings::kLaunchApp)
       out_ << tr("Note: %1 launches %2")
                   .arg(macroKeyName(int(k)),
                        terminalSafe(key[QStringLiteral("LaunchAppURL")].toString()))
