@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 namespace halvane {
 namespace {
 
@@ -33,6 +36,31 @@ TEST(Trace, LinesAreJsonObjectsWithOpFirst) {
       TraceEvent("overlayName").add("name", QString::fromUtf8("Pro \"file\"\n⌘")).line();
   const QJsonObject parsed = QJsonDocument::fromJson(line).object();
   EXPECT_EQ(parsed["name"].toString(), QString::fromUtf8("Pro \"file\"\n⌘"));
+}
+
+TEST(Trace, NumbersAndLongValuesStayValidJson) {
+  const QString longName(300, QChar(u'x'));  // past the room a line has on the stack
+  const struct {
+    TraceEvent event;
+    QByteArray expected;
+  } cases[] = {
+      {TraceEvent("n").add("v", std::numeric_limits<qint64>::min()),
+       "{\"op\":\"n\",\"v\":-9223372036854775808}\n"},
+      {TraceEvent("n").add("v", 4294967295u), "{\"op\":\"n\",\"v\":4294967295}\n"},
+      {TraceEvent("n").add("v", 1e21), "{\"op\":\"n\",\"v\":1e+21}\n"},
+      {TraceEvent("n").add("v", -0.001), "{\"op\":\"n\",\"v\":-0.001}\n"},
+      {TraceEvent("n").add("v", 30.0), "{\"op\":\"n\",\"v\":30}\n"},
+      {TraceEvent("n").add("v", std::nan("")).add("w", HUGE_VAL),
+       "{\"op\":\"n\",\"v\":null,\"w\":null}\n"},
+      {TraceEvent("n").add("name", longName).add("after", 1),
+       "{\"op\":\"n\",\"name\":\"" + longName.toLatin1() + "\",\"after\":1}\n"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.event.line(), c.expected);
+    QJsonParseError error;
+    QJsonDocument::fromJson(c.event.line(), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << c.event.line().toStdString();
+  }
 }
 
 TEST(Trace, AppendsOneFlushedLinePerEvent) {
