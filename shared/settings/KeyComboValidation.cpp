@@ -22,21 +22,6 @@ constexpr qint64 kMaxKeyCode = 0xFFFF;
 // The entries of a slot besides those of its kind.
 constexpr const char* kKeyEntries[] = {"keyCode", "modifiers", "delay"};
 
-// The kind entries each kind uses; "stepKind" names the kind itself.
-QStringList entriesOf(StepKind kind) {
-  switch (kind) {
-    case StepKind::Key:
-      return {};
-    case StepKind::Text:
-      return {QStringLiteral("text")};
-    case StepKind::MouseButton:
-      return {QStringLiteral("button"), QStringLiteral("buttonAction")};
-    case StepKind::Wheel:
-      return {QStringLiteral("wheel"), QStringLiteral("notches")};
-  }
-  return {};
-}
-
 // The names of the kind entries of each slot, in the order of macroStepKindEntries().
 const QStringList& kindEntryKeys(int slot) {
   static const std::vector<QStringList> keys = [] {
@@ -216,7 +201,7 @@ void KeyComboValidation::checkKindEntries(const PlistValue& combo, int slot, con
   if (!kind) return;
   SettingsFindings& f = findings_;
   const bool empty = *kind == StepKind::Key && !isKeySlot();
-  const QStringList own = entriesOf(*kind);
+  const QStringList& own = macroStepEntriesOf(*kind);
   for (qsizetype e = 0; e < macroStepKindEntries().size(); ++e) {
     const QString& entry = macroStepKindEntries().at(e);
     const QString& key = kindEntryKeys(slot).at(e);

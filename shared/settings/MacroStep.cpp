@@ -3,6 +3,7 @@
 #include "shared/settings/SettingsLimits.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace halvane::settings {
@@ -96,6 +97,14 @@ const QStringList& macroStepKindEntries() {
     return n;
   }();
   return names;
+}
+
+const QStringList& macroStepEntriesOf(StepKind kind) {
+  static const std::array<QStringList, 4> entries{
+      QStringList(), QStringList{QStringLiteral("text")},
+      QStringList{QStringLiteral("button"), QStringLiteral("buttonAction")},
+      QStringList{QStringLiteral("wheel"), QStringLiteral("notches")}};
+  return entries.at(size_t(kind));
 }
 
 std::optional<MacroStep> readMacroStep(const PlistValue& keyCombo, int slot) {

@@ -54,6 +54,9 @@ const QStringList& wheelDirectionNames();
 // The names of the entries only a step of another kind than a key has, without the slot number:
 // "stepKind", "text", "button", "buttonAction", "wheel", "notches".
 const QStringList& macroStepKindEntries();
+// Those of them a step of kind uses besides "stepKind": none for a key, "text" for a text, and so
+// on.
+const QStringList& macroStepEntriesOf(StepKind kind);
 
 // The step slot `slot` holds; nothing for an empty slot. A slot whose keyCodeN is not -1 is a
 // key step whatever else it holds (what every reader agrees on; a missing keyCodeN reads as 0,
