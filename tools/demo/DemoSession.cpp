@@ -55,7 +55,7 @@ bool makeDemoProfile(PlistValue& tree) {
   setMacroStep(typing, 0, kVK_ANSI_H, 0, 0);
   setMacroStep(typing, 1, kVK_ANSI_I, 0, 0);
   setMacroStep(typing, 2, kVK_Return, 0, 0);
-  keys.at(2).set(QStringLiteral("ActionType"), QStringLiteral("SelectProfile"));
+  keys.at(2).set(QStringLiteral("ActionType"), settings::kSelectProfile);
   keys.at(2).set(QStringLiteral("SelectProfile"), 2);
   return true;
 }
